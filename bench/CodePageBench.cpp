@@ -1,0 +1,36 @@
+// Conversions at the edges run on whole documents (exports, automation text transfer).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "platform/CString.h"
+#include "platform/CodePage.h"
+
+namespace {
+
+std::string MakeText(size_t bytes) {
+  const std::string line = "漢字とかなのテキスト abc 123 表示①\r\n";
+  std::string text;
+  text.reserve(bytes + line.size());
+  while (text.size() < bytes) text += line;
+  return text;
+}
+
+void BM_CP932ToUTF16(benchmark::State& state) {
+  const std::string text = MakeText(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(CP932ToUTF16(text));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_CP932ToUTF16)->Arg(1 << 20)->Arg(10 << 20);
+
+void BM_FindInLongText(benchmark::State& state) {
+  CString text(MakeText(static_cast<size_t>(state.range(0))));
+  text += "needle";
+  for (auto _ : state) benchmark::DoNotOptimize(text.Find("needle"));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.GetLength());
+}
+BENCHMARK(BM_FindInLongText)->Arg(1 << 20)->Arg(10 << 20);
+
+}  // namespace
+
+BENCHMARK_MAIN();

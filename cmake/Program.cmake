@@ -1,0 +1,20 @@
+# The program: subsystems 1-4 and 6-9 build into one static library that kesta32 and the tests link.
+set(KESTA_PROGRAM_FOLDERS foundation model app treeview textarea convert views online)
+set(KESTA_PROGRAM_SOURCES)
+foreach(folder IN LISTS KESTA_PROGRAM_FOLDERS)
+  kesta_folder_sources(srcs ${folder} Main.cpp)
+  list(APPEND KESTA_PROGRAM_SOURCES ${srcs})
+endforeach()
+
+if(KESTA_PROGRAM_SOURCES)
+  add_library(kestacore STATIC ${KESTA_PROGRAM_SOURCES})
+  kesta_compile_options(kestacore)
+  target_link_libraries(kestacore PUBLIC kplatform kesta_wx PkgConfig::JSONCPP CURL::libcurl)
+  target_precompile_headers(kestacore PRIVATE <wx/wx.h>)
+endif()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/app/Main.cpp)
+  add_executable(kesta32 ${CMAKE_SOURCE_DIR}/app/Main.cpp)
+  kesta_compile_options(kesta32)
+  target_link_libraries(kesta32 PRIVATE kestacore)
+endif()

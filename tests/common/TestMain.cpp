@@ -1,0 +1,62 @@
+// The main of every test program.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/init.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// A private home for the run: settings, registry, runtime sockets and per-user data of the code under
+// test all follow these variables, so no test reads or writes the real user's files.
+std::filesystem::path MakePrivateRoot() {
+  char tmpl[] = "/tmp/kesta-test-XXXXXX";
+  const char* made = mkdtemp(tmpl);
+  if (!made) std::abort();
+  std::filesystem::path root(made);
+  for (const char* sub : {"home", "config", "runtime", "tmp"}) std::filesystem::create_directories(root / sub);
+  std::filesystem::permissions(root / "runtime", std::filesystem::perms::owner_all);
+  setenv("HOME", (root / "home").c_str(), 1);
+  setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+  setenv("XDG_DATA_HOME", (root / "home" / ".local" / "share").c_str(), 1);
+  setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
+  setenv("TMPDIR", (root / "tmp").c_str(), 1);
+  setenv("KESTA_TEST_ROOT", (root / "tmp").c_str(), 1);
+  return root;
+}
+
+class TestApp : public wxApp {
+ public:
+  bool OnInit() override { return true; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  const std::filesystem::path root = MakePrivateRoot();
+
+  // A display means GUI tests can run: start a real wx application on it. Without one, only wx's
+  // base services are initialised and the headless tests still run.
+  bool gui = false;
+  if (std::getenv("DISPLAY") != nullptr) {
+    wxApp::SetInstance(new TestApp);
+    gui = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
+  }
+  if (!gui) wxInitialize();
+
+  const int result = RUN_ALL_TESTS();
+
+  if (gui) {
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+  } else {
+    wxUninitialize();
+  }
+  std::error_code ec;
+  std::filesystem::remove_all(root, ec);
+  return result;
+}

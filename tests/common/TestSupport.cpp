@@ -1,0 +1,42 @@
+#include "tests/common/TestSupport.h"
+
+#include <wx/app.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace kesta_test {
+
+std::string FixturePath(const std::string& name) {
+  const char* dir = std::getenv("KESTA_FIXTURES");
+  return std::string(dir ? dir : KESTA_FIXTURES) + "/" + name;
+}
+
+std::string MakeTempDir(const std::string& hint) {
+  static int counter = 0;
+  const char* root = std::getenv("KESTA_TEST_ROOT");
+  std::filesystem::path dir = std::filesystem::path(root ? root : "/tmp") /
+                              ("t" + std::to_string(++counter) + "-" + hint);
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir.string();
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+bool HasGui() { return wxTheApp != nullptr && wxTheApp->IsGUI(); }
+
+}  // namespace kesta_test

@@ -1,0 +1,20 @@
+#pragma once
+// Helpers shared by the test programs.
+#include <string>
+
+namespace kesta_test {
+
+// Folder of the small sample files under tests/fixtures.
+std::string FixturePath(const std::string& name);
+
+// A fresh empty folder below the test program's private temp folder; removed at program exit.
+std::string MakeTempDir(const std::string& hint);
+
+// Whole file as bytes, and the other way round.
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+
+// True when a wx GUI application runs (a display was available at start).
+bool HasGui();
+
+}  // namespace kesta_test

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+#include <wx/string.h>
+
+#include "platform/CodePage.h"
+
+TEST(CodePage, LeadByteTableOfCodePage932) {
+  struct Case { int byte; bool lead; };
+  for (const Case c : {Case{0x80, false}, Case{0x81, true}, Case{0x9F, true}, Case{0xA0, false}, Case{0xDF, false},
+                       Case{0xE0, true}, Case{0xFC, true}, Case{0xFD, false}, Case{0x5C, false}}) {
+    EXPECT_EQ(IsDBCSLeadByte(static_cast<unsigned char>(c.byte)), c.lead) << std::hex << c.byte;
+  }
+}
+
+TEST(CodePage, RoundTripThroughUtf16IsByteExactWithNecSpecialCharacters) {
+  // NEC special characters of row 13 (circled numbers, Roman numerals, ㍉), kanji with 0x5C trails,
+  // half-width katakana and ASCII.
+  const std::string text = "①②⑳ⅠⅩ㍉㈱≒∵ 表ソ能 ｶﾀｶﾅ abc\\~\r\n";
+  const std::u16string wide = CP932ToUTF16(text);
+  EXPECT_EQ(wide[0], u'\u2460');
+  EXPECT_EQ(UTF16ToCP932(wide).str(), text);
+  EXPECT_EQ(UTF8ToCP932(CP932ToUTF8(text)).str(), text);
+  EXPECT_EQ(WxToCP932(CP932ToWx(text)).str(), text);
+  EXPECT_EQ(CP932ToUTF8("漢字"), std::string(u8"漢字", u8"漢字" + 6) );
+}
+
+TEST(CodePage, UnconvertibleCharactersBecomeQuestionMarks) {
+  EXPECT_EQ(UTF16ToCP932(u"a\u00E9b\U0001F600c").str(), "a?b?c");
+  EXPECT_EQ(UTF8ToCP932("x\xFFy").str(), "x?y");
+  int usedDefault = 0;
+  char out[16] = {};
+  const char16_t src[] = u"\u00E9";
+  EXPECT_EQ(WideCharToMultiByte(CP_SJIS, 0, src, 1, out, sizeof out, nullptr, &usedDefault), 1);
+  EXPECT_EQ(usedDefault, 1);
+}
+
+TEST(CodePage, EucAndJisRoundTrip) {
+  const std::string text = "漢字かなカナ abc";
+  const std::string euc = CP932ToEUCJP(text);
+  EXPECT_EQ(static_cast<unsigned char>(euc[0]), 0xB4);  // 漢 is B4 C1 in EUC-JP
+  EXPECT_EQ(EUCJPToCP932(euc).str(), text);
+  const std::string jis = CP932ToJIS(text);
+  EXPECT_EQ(jis.substr(0, 3), "\x1B$B");
+  EXPECT_NE(jis.find("\x1B(B abc"), std::string::npos);
+  EXPECT_EQ(JISToCP932(jis).str(), text);
+}
+
+TEST(CodePage, WindowsShapedConversionsReportSizes) {
+  const char* text = "a漢";
+  EXPECT_EQ(MultiByteToWideChar(CP_SJIS, 0, text, -1, nullptr, 0), 3);  // with the NUL
+  char16_t wide[8] = {};
+  EXPECT_EQ(MultiByteToWideChar(CP_SJIS, 0, text, 3, wide, 8), 2);
+  EXPECT_EQ(wide[1], u'\u6F22');
+  EXPECT_EQ(MultiByteToWideChar(CP_SJIS, 0, text, 3, wide, 1), 0);  // too small
+  char back[8] = {};
+  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, wide, 2, back, 8, nullptr, nullptr), 4);
+}
+
+TEST(CodePage, CharIndexMapSkipsTrailBytes) {
+  const CharIndexMap map("a漢b字");
+  EXPECT_EQ(map.CharCount(), 4);
+  EXPECT_EQ(map.ByteToChar(1), 1);
+  EXPECT_EQ(map.ByteToChar(2), 1);  // inside 漢
+  EXPECT_EQ(map.ByteToChar(3), 2);
+  EXPECT_EQ(map.CharToByte(3), 4);
+  EXPECT_EQ(map.CharToByte(9), 6);
+}
