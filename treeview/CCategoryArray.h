@@ -20,7 +20,6 @@ class CCategoryArray {
   // Empty list; the before and after strings come from the settings ("【" and "】" by default).
   CCategoryArray();
   CCategoryArray(const CCategoryArray& other) = default;
-  virtual ~CCategoryArray() = default;
   // Replaces the elements by copies of the other list's; the before and after strings stay.
   CCategoryArray& operator=(const CCategoryArray& other);
 

@@ -41,17 +41,16 @@ class CShoStrArray {
   // Copies the count, the section, the level separator and the entries in use, not the
   // stored-in-document flag.
   CShoStrArray& operator=(const CShoStrArray& other);
-  virtual ~CShoStrArray() = default;
 
   // From an ini file or an outline document (".kvn"); a null path means the settings file.
   // Returns the count after loading, 0 when an outline document cannot be opened (table unchanged).
-  virtual int Load(const char* path = nullptr);
+  int Load(const char* path = nullptr);
   // Writes the ini form into the file at path (null: the settings file).
-  virtual BOOL Save(const char* path = nullptr) const;
+  BOOL Save(const char* path = nullptr) const;
   // One header line of an outline document, already split at its first '='.
-  virtual void ParseLine(const char* key, const char* value);
+  void ParseLine(const char* key, const char* value);
   // The header lines, only when the stored-in-document flag is set; each ends in "\n".
-  virtual void WriteLines(CTextFile& file) const;
+  void WriteLines(CTextFile& file) const;
 
   // The heading number of an item at `level`; counters[0..level] are the ordinal numbers of the
   // item and its ancestors. Empty for a level outside the styles in use.
