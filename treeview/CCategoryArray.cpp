@@ -63,3 +63,7 @@ int CCategoryArray::Add(const CTreeCategory& category) {
 void CCategoryArray::RemoveAt(int index) {
   if (IsIndex(index)) m_items.erase(m_items.begin() + index);
 }
+
+// The settings file is reached through the application's profile functions, which are not there
+// yet: until then the strings are kept for this run only and the write reports failure.
+BOOL CCategoryArray::SaveWrapStrings() const { return FALSE; }
