@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "treeview/HeaderLines.h"
+
 CCategoryArray::CCategoryArray() : m_strBefore("【"), m_strAfter("】") {}
 
 CCategoryArray& CCategoryArray::operator=(const CCategoryArray& other) {
@@ -33,8 +35,8 @@ BOOL CCategoryArray::ParseLine(const char* key, const char* value) {
 CString CCategoryArray::GetLinesText() const {
   CString lines;
   for (const CTreeCategory& category : m_items) {
-    lines += "CategoryName=" + category.Name + "\n";
-    lines += "CategoryMemo=" + category.Memo + "\n";
+    lines += "CategoryName=" + OneLine(category.Name) + "\n";
+    lines += "CategoryMemo=" + OneLine(category.Memo) + "\n";
     if (category.Color != -1) lines.AppendFormat("CategoryColor=%d\n", category.Color);
   }
   return lines;

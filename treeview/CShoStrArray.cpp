@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "treeview/HeaderLines.h"
+
 namespace {
 
 struct DefaultStyle {
@@ -263,10 +265,12 @@ CString CShoStrArray::GetLinesText() const {
   lines.Format("ShoStrCount=%d\n", m_nCount);
   for (int i = 0; i < m_nCount; ++i) {
     const CShoStr& style = m_styles[i];
-    lines.AppendFormat("ShoStrMae%d=%s\n", i, style.Mae.GetString());
-    lines.AppendFormat("ShoStrAto%d=%s\n", i, style.Ato.GetString());
+    lines.AppendFormat("ShoStrMae%d=%s\n", i, OneLine(style.Mae).GetString());
+    lines.AppendFormat("ShoStrAto%d=%s\n", i, OneLine(style.Ato).GetString());
     lines.AppendFormat("ShoStrNo%d=%d\n", i, style.No);
-    if (style.No == kCustomKind) lines.AppendFormat("ShoStrCustom%d=%s\n", i, style.GetCustomText().GetString());
+    if (style.No == kCustomKind) {
+      lines.AppendFormat("ShoStrCustom%d=%s\n", i, OneLine(style.GetCustomText()).GetString());
+    }
   }
   return lines;
 }

@@ -20,6 +20,12 @@ TEST(CCategoryArray, ColourLineOnlyWhenThereIsAColour) {
   EXPECT_EQ(list.GetLinesText(), "CategoryName=A\nCategoryMemo=x\nCategoryColor=0\n");
 }
 
+TEST(CCategoryArray, LineBreaksInTextsCannotSplitALine) {
+  CCategoryArray list;
+  list.Add(Category("A\r\n\x08", "x\ny", -1));
+  EXPECT_EQ(list.GetLinesText(), "CategoryName=A\x08\nCategoryMemo=xy\n");
+}
+
 TEST(CCategoryArray, ParsesLinesIntoCategories) {
   CCategoryArray list;
   EXPECT_TRUE(list.ParseLine("CategoryMemo", "orphan"));  // no category yet to take it

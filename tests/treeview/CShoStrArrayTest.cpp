@@ -180,6 +180,14 @@ TEST(CShoStrArray, CountLineAloneWritesThatManyStyles) {
   EXPECT_LT(lines.Find("ShoStrMae3="), 0);
 }
 
+TEST(CShoStrArray, LineBreaksInTextsCannotSplitAHeaderLine) {
+  CShoStrArray table;
+  table.Add("a\r\n\x08", 12, "\nb", "c\n\x01");
+  table.SetSaveInDocument(1);
+  EXPECT_EQ(table.GetLinesText(),
+            "ShoStrCount=1\nShoStrMae0=a\x08\nShoStrAto0=b\nShoStrNo0=12\nShoStrCustom0=c\x01\n");
+}
+
 TEST(CShoStrArray, HeaderLinesOutsideTheTableAreBounded) {
   CShoStrArray table;
   table.ParseLine("ShoStrCount", "500");
