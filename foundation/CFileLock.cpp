@@ -6,8 +6,8 @@
 
 #include <ctime>
 #include <string>
-#include <vector>
 
+#include "foundation/FileAttributes.h"
 #include "platform/CodePage.h"
 #include "platform/Places.h"
 
@@ -16,18 +16,6 @@ namespace {
 bool Exists(const CString& path) {
   struct stat st {};
   return stat(CP932ToUTF8(path.GetString()).c_str(), &st) == 0;
-}
-
-bool InGroup(gid_t gid) {
-  if (gid == getegid()) return true;
-  const int count = getgroups(0, nullptr);
-  if (count <= 0) return false;
-  std::vector<gid_t> groups(static_cast<size_t>(count));
-  const int got = getgroups(count, groups.data());
-  for (int i = 0; i < got; ++i) {
-    if (groups[static_cast<size_t>(i)] == gid) return true;
-  }
-  return false;
 }
 
 CString LockContent(const CString& note) {
@@ -64,11 +52,7 @@ CString CFileLock::GetLockFileName(const char* path) { return CString(path) + ".
 bool CFileLock::IsReadOnlyFile() const {
   struct stat st {};
   if (stat(CP932ToUTF8(m_strPath.GetString()).c_str(), &st) != 0) return false;
-  // The permission bits that apply to this user, as the file's read-only attribute; not
-  // access(), which lets root write everything.
-  if (st.st_uid == geteuid()) return (st.st_mode & S_IWUSR) == 0;
-  if (InGroup(st.st_gid)) return (st.st_mode & S_IWGRP) == 0;
-  return (st.st_mode & S_IWOTH) == 0;
+  return IsReadOnlyForUser(st);
 }
 
 bool CFileLock::IsLockedByOther() const {
