@@ -141,3 +141,33 @@ int FindWords(const char* text, const char* pattern, int start, int options, int
   if (best >= 0 && matchLength) *matchLength = bestLength;
   return best;
 }
+
+int FindCharOutsideQuotes(const char* text, char ch, char quote) {
+  bool quoted = false;
+  for (int i = 0; text[i];) {
+    const int length = CharLengthAt(text + i);
+    if (length == 1) {
+      if (text[i] == quote) {
+        quoted = !quoted;
+      } else if (text[i] == ch && !quoted) {
+        return i;
+      }
+    }
+    i += length;
+  }
+  return -1;
+}
+
+int FindOutsideTags(const char* text, const char* pattern, char open, char close) {
+  const size_t patternLength = std::strlen(pattern);
+  if (patternLength == 0) return -1;
+  bool inside = false;
+  for (int i = 0; text[i];) {
+    if (!inside && std::strncmp(text + i, pattern, patternLength) == 0) return i;
+    const int length = CharLengthAt(text + i);
+    if (length == 1 && text[i] == open) inside = true;
+    if (length == 1 && text[i] == close) inside = false;
+    i += length;
+  }
+  return -1;
+}

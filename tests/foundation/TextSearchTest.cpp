@@ -84,3 +84,19 @@ TEST(TextSearch, FindWordsAllAndAny) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TextSearch, FindingOutsideQuotesAndTags) {
+  EXPECT_EQ(FindCharOutsideQuotes("a\"b,c\",d", ',', '"'), 6);
+  EXPECT_EQ(FindCharOutsideQuotes("\"a,b\"", ',', '"'), -1);
+  EXPECT_EQ(FindCharOutsideQuotes("表,x", '\\', '"'), -1);  // 表 ends in 0x5C
+  EXPECT_EQ(FindCharOutsideQuotes("x'y'z", 'z', '\''), 4);
+
+  EXPECT_EQ(FindOutsideTags("<a title=\"abc\">abc</a>", "abc", '<', '>'), 15);
+  EXPECT_EQ(FindOutsideTags("<abc>", "abc", '<', '>'), -1);
+  EXPECT_EQ(FindOutsideTags("x<b>y", "<b>", '<', '>'), 1);
+  EXPECT_EQ(FindOutsideTags("abc", "", '<', '>'), -1);
+}
+
+}  // namespace
