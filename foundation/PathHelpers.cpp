@@ -102,7 +102,8 @@ CString GetCurrentDir() {
 }
 
 void PumpWaitingMessages() {
-  if (wxTheApp != nullptr && wxTheApp->IsGUI()) wxTheApp->Yield(true);
+  wxAppConsole* app = wxAppConsole::GetInstance();
+  if (app != nullptr && app->IsGUI()) app->Yield(true);
 }
 
 CString GetModuleDirFile(const char* fileName) { return GetProgramFolder() + "/" + fileName; }

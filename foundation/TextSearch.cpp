@@ -52,23 +52,32 @@ SjisChar Fold(SjisChar ch, int options) {
   return ch;
 }
 
+// The pattern read and folded once, character by character.
+std::vector<SjisChar> FoldPattern(Span pattern, int options) {
+  std::vector<SjisChar> folded;
+  for (int p = 0; p < pattern.length;) {
+    int length = 0;
+    folded.push_back(Fold(ReadChar(pattern, p, options, &length), options));
+    p += length;
+  }
+  return folded;
+}
+
 // Text bytes matched when the pattern matches at pos, else -1.
-int MatchAt(Span text, Span pattern, int pos, int options) {
+int MatchAt(Span text, const std::vector<SjisChar>& pattern, int pos, int options) {
   int t = pos;
-  int p = 0;
-  while (p < pattern.length) {
+  for (const SjisChar want : pattern) {
     if (t >= text.length) return -1;
-    int tl = 0;
-    int pl = 0;
-    if (Fold(ReadChar(text, t, options, &tl), options) != Fold(ReadChar(pattern, p, options, &pl), options)) return -1;
-    t += tl;
-    p += pl;
+    int length = 0;
+    if (Fold(ReadChar(text, t, options, &length), options) != want) return -1;
+    t += length;
   }
   return t - pos;
 }
 
-int Find(Span text, Span pattern, int start, int options, int* matchLength) {
-  if (start < 0 || start >= text.length || pattern.length == 0) return -1;
+int Find(Span text, Span patternText, int start, int options, int* matchLength) {
+  if (start < 0 || start >= text.length || patternText.length == 0) return -1;
+  const std::vector<SjisChar> pattern = FoldPattern(patternText, options);
   for (int pos = start; pos < text.length;) {
     const int matched = MatchAt(text, pattern, pos, options);
     if (matched >= 0) {
