@@ -99,14 +99,14 @@ int FindTextOptPtr(const char* text, const char* pattern, int start, int options
   return Find({text, Len(text)}, {pattern, Len(pattern)}, start, options, matchLength);
 }
 
-int FindTextOpt(const CString& text, const CString& pattern, int start, int options, int& matchLength) {
+int FindTextOpt(const CString& text, const CString& pattern, int start, int options, int* matchLength) {
   return Find({text.GetString(), text.GetLength()}, {pattern.GetString(), pattern.GetLength()}, start, options,
-              &matchLength);
+              matchLength);
 }
 
-int FindTextOptStr(std::string_view text, std::string_view pattern, int start, int options, int& matchLength) {
+int FindTextOptStr(std::string_view text, std::string_view pattern, int start, int options, int* matchLength) {
   return Find({text.data(), static_cast<int>(text.size())}, {pattern.data(), static_cast<int>(pattern.size())},
-              start, options, &matchLength);
+              start, options, matchLength);
 }
 
 int CompareTextOpt(const char* a, const char* b, int options) {

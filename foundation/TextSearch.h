@@ -14,10 +14,10 @@ enum : int {
 };
 
 // Byte offset (from the start of text) of the first match at or after start, or -1; matchLength
-// receives the number of text bytes the match covers, which can differ from the pattern's length.
+// (may be null) receives the number of text bytes the match covers, which can differ from the pattern's length.
 int FindTextOptPtr(const char* text, const char* pattern, int start, int options, int* matchLength);
-int FindTextOpt(const CString& text, const CString& pattern, int start, int options, int& matchLength);
-int FindTextOptStr(std::string_view text, std::string_view pattern, int start, int options, int& matchLength);
+int FindTextOpt(const CString& text, const CString& pattern, int start, int options, int* matchLength);
+int FindTextOptStr(std::string_view text, std::string_view pattern, int start, int options, int* matchLength);
 
 // Difference of the first unequal folded characters, 0 when both texts end together.
 int CompareTextOpt(const char* a, const char* b, int options);

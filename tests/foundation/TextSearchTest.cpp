@@ -49,10 +49,10 @@ TEST(TextSearch, OptionSearchTable) {
 
 TEST(TextSearch, StartOffsetAndTheThreeForms) {
   int length = 0;
-  EXPECT_EQ(FindTextOpt(CString("abcabc"), CString("ABC"), 1, 2, length), 3);
-  EXPECT_EQ(FindTextOptStr("abcabc", "bc", 2, 0, length), 4);
+  EXPECT_EQ(FindTextOpt(CString("abcabc"), CString("ABC"), 1, 2, &length), 3);
+  EXPECT_EQ(FindTextOptStr("abcabc", "bc", 2, 0, &length), 4);
   EXPECT_EQ(FindTextOptPtr("abc", "c", 3, 0, &length), -1);
-  EXPECT_EQ(FindTextOptStr(std::string_view("a\0b", 3), "b", 0, 0, length), 2);
+  EXPECT_EQ(FindTextOptStr(std::string_view("a\0b", 3), "b", 0, 0, nullptr), 2);
 }
 
 TEST(TextSearch, CompareFoldsBothSides) {
