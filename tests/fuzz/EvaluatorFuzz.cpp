@@ -1,4 +1,4 @@
-// The calculator's evaluator on arbitrary expressions.
+// The calculator's evaluator on arbitrary expressions, as typed and as normalised.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,5 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CCalculator calc;
   double value = 0.0;
   calc.EvaluateExpression(text, &value);
+  calc.EvaluateExpression(NormaliseExpression(text), &value);
   return 0;
 }
