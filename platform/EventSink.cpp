@@ -4,8 +4,6 @@
 
 EventSink::EventSink(REFIID eventInterface, Handler handler) : m_iid(eventInterface), m_handler(std::move(handler)) {}
 
-EventSink::~EventSink() { Disconnect(); }
-
 HRESULT EventSink::Connect(IUnknown* source) {
   if (!source) return E_POINTER;
   Disconnect();

@@ -11,7 +11,8 @@ class EventSink : public ComObject<IDispatch> {
  public:
   using Handler = std::function<void(DISPID id, std::span<const VARIANT> args)>;
 
-  // Created with a count of 1, owned by the host that releases it after Disconnect.
+  // Created with a count of 1, owned by the host. The connection point holds the sink while it is
+  // advised, so the host calls Disconnect before its last Release.
   EventSink(REFIID eventInterface, Handler handler);
 
   // Advises this sink at the source's connection point for the event interface; a sink is
@@ -29,8 +30,6 @@ class EventSink : public ComObject<IDispatch> {
                  EXCEPINFO* excepInfo, UINT* argErr) override;
 
  private:
-  ~EventSink() override;
-
   IID m_iid;
   Handler m_handler;
   IConnectionPoint* m_point = nullptr;
