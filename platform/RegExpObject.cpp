@@ -100,7 +100,13 @@ class RegExp : public DispatchObject<IDispatch> {
     }
 
     std::string reason;
-    const std::shared_ptr<const RegExpPattern> pattern = CompileRegExp(m_pattern, m_ignoreCase, &reason);
+    // Line-by-line callers run the same pattern many times: keep it until Pattern or IgnoreCase change.
+    if (!m_compiled || m_compiledPattern != m_pattern || m_compiledIgnoreCase != m_ignoreCase) {
+      m_compiled = CompileRegExp(m_pattern, m_ignoreCase, &reason);
+      m_compiledPattern = m_pattern;
+      m_compiledIgnoreCase = m_ignoreCase;
+    }
+    const std::shared_ptr<const RegExpPattern> pattern = m_compiled;
     if (!pattern) {
       CString text;
       text.Format("正規表現の構文エラーです: %s", reason.c_str());
@@ -140,6 +146,9 @@ class RegExp : public DispatchObject<IDispatch> {
   std::u16string m_pattern;
   bool m_ignoreCase = false;
   bool m_global = false;
+  std::shared_ptr<const RegExpPattern> m_compiled;
+  std::u16string m_compiledPattern;
+  bool m_compiledIgnoreCase = false;
 };
 
 }  // namespace
