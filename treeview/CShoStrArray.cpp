@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "foundation/CTextFile.h"
+#include "foundation/JapaneseText.h"
 #include "platform/PrivateProfile.h"
 #include "treeview/StoredForms.h"
 
@@ -74,15 +75,12 @@ constexpr int kCustomKind = 12;
 // Double-byte tables are stored as runs of two-byte cells.
 CString Cell(const char* table, int index) { return CString(table + 2 * index, 2); }
 
-constexpr const char* kFullDigits = "０１２３４５６７８９";
 constexpr const char* kRomanDigits = "ⅠⅡⅢⅣⅤⅥⅦⅧⅨ";
 constexpr const char* kRomanTen = "Ⅹ";
 constexpr const char* kCircled = "①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳";
 constexpr const char* kKanji = "一二三四五六七八九十";
-// The half-width kana 0xB1 (ｱ) .. 0xDD (ﾝ), and the same sounds in full width.
+// The half-width kana 0xB1 (ｱ) .. 0xDD (ﾝ), in syllabary order.
 constexpr int kKanaCount = 45;
-constexpr const char* kKatakana = "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン";
-constexpr const char* kHiragana = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわん";
 
 CString Decimal(int n) {
   CString s;
@@ -90,14 +88,16 @@ CString Decimal(int n) {
   return s;
 }
 
-CString FullWidthDecimal(int n) {
-  const CString digits = Decimal(n);
-  CString s;
-  for (int i = 0; i < digits.GetLength(); ++i) {
-    const char ch = digits[i];
-    s += ch == '-' ? CString("－") : Cell(kFullDigits, ch - '0');
-  }
-  return s;
+CString FullWidth(const CString& text) {
+  CString out;
+  ToFullWidth(text, out);
+  return out;
+}
+
+CString Hiragana(const CString& text) {
+  CString out;
+  KatakanaToHiragana(text, out);
+  return out;
 }
 
 // Each non-zero digit gives its glyph (a 1 only in the last place) followed by one "Ⅹ" per
@@ -189,7 +189,7 @@ CString CShoStrArray::FormatNumber(int level, const int* counters) const {
       number = Decimal(n);
       break;
     case 1:
-      number = FullWidthDecimal(n);
+      number = FullWidth(Decimal(n));
       break;
     case 2:
       number = Roman(n);
@@ -207,13 +207,13 @@ CString CShoStrArray::FormatNumber(int level, const int* counters) const {
     case 7:
       break;
     case 8:
-      if (const int k = Cycle(n, kKanaCount); k >= 0) number = CString(static_cast<char>(0xB1 + k));
-      break;
     case 9:
-      if (const int k = Cycle(n, kKanaCount); k >= 0) number = Cell(kKatakana, k);
-      break;
     case 10:
-      if (const int k = Cycle(n, kKanaCount); k >= 0) number = Cell(kHiragana, k);
+      if (const int k = Cycle(n, kKanaCount); k >= 0) {
+        number = CString(static_cast<char>(0xB1 + k));
+        if (style.No >= 9) number = FullWidth(number);
+        if (style.No == 10) number = Hiragana(number);
+      }
       break;
     case 11:
       for (int j = 0; j <= level; ++j) {
