@@ -112,6 +112,39 @@ TEST(COleDateTime, ArithmeticAndComparisonFollowTheTimeLine) {
   EXPECT_TRUE(COleDateTime(2024, 1, 1, 0, 0, 1) > COleDateTime(2024, 1, 1, 0, 0, 0));
 }
 
+TEST(COleDateTime, ParsesTheUserLocaleForms) {
+  struct Case {
+    const char* text;
+    int y, mo, d, h, mi, s;
+  };
+  const int year = CTime::GetCurrentTime().GetYear();
+  const Case good[] = {
+      {"2019/07/05 09:03:07", 2019, 7, 5, 9, 3, 7},
+      {" 2019/7/5 ", 2019, 7, 5, 0, 0, 0},
+      {"2019-07-05T21:03", 2019, 7, 5, 21, 3, 0},
+      {"2019.7.5 9:03:07 PM", 2019, 7, 5, 21, 3, 7},
+      {"2019年7月5日 午後9時3分", 2019, 7, 5, 21, 3, 0},
+      {"19/7/5", 2019, 7, 5, 0, 0, 0},
+      {"45/7/5", 1945, 7, 5, 0, 0, 0},
+      {"7/5", year, 7, 5, 0, 0, 0},
+      {"12:30 am", 1899, 12, 30, 0, 30, 0},
+      {"9:03", 1899, 12, 30, 9, 3, 0},
+  };
+  for (const Case& c : good) {
+    COleDateTime t;
+    EXPECT_TRUE(t.ParseDateTime(c.text)) << c.text;
+    ExpectParts(t, c.y, c.mo, c.d, c.h, c.mi, c.s);
+  }
+  const char* bad[] = {"", "   ", "yesterday", "2019/13/05", "2019/02/30", "2019/07/05 25:00", "2019/07/05 x",
+                       "13:00 PM", "2019/07", nullptr};
+  for (const char* text : bad) {
+    COleDateTime t(2024, 1, 1, 0, 0, 0);
+    EXPECT_FALSE(t.ParseDateTime(text)) << (text ? text : "(null)");
+    EXPECT_EQ(t.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(t.m_dt, 0.0);
+  }
+}
+
 TEST(TimeFormat, FormatsStrftimeCodesInShiftJis) {
   const COleDateTime t(2024, 2, 9, 7, 5, 3);
   EXPECT_EQ(t.Format("%Y/%m/%d %H:%M"), CString("2024/02/09 07:05"));
