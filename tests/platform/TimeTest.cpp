@@ -174,6 +174,23 @@ TEST(SystemTime, LocalTimeRecordIsConsistent) {
   EXPECT_LE(std::fabs((COleDateTime(local) - COleDateTime(utc)).GetTotalHours()), 15.0);  // a time zone apart
 }
 
+TEST(SystemTime, LocaleDateAndTimeTexts) {
+  const SYSTEMTIME t = {2019, 7, 5, 5, 9, 3, 7, 0};
+  char buffer[256];
+  EXPECT_EQ(GetDateFormat(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, buffer, sizeof(buffer)), 11);
+  EXPECT_STREQ(buffer, "2019/07/05");
+  EXPECT_GT(GetDateFormat(LOCALE_USER_DEFAULT, DATE_LONGDATE, &t, nullptr, buffer, sizeof(buffer)), 0);
+  EXPECT_EQ(CString(buffer), "2019年7月5日");
+  EXPECT_EQ(GetTimeFormat(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &t, nullptr, buffer, sizeof(buffer)), 5);
+  EXPECT_STREQ(buffer, "9:03");
+  EXPECT_EQ(GetTimeFormat(LOCALE_USER_DEFAULT, 0, &t, nullptr, buffer, sizeof(buffer)), 8);
+  EXPECT_STREQ(buffer, "9:03:07");
+  EXPECT_EQ(GetTimeFormat(LOCALE_USER_DEFAULT, 0, &t, nullptr, nullptr, 0), 8);
+  EXPECT_EQ(GetTimeFormat(LOCALE_USER_DEFAULT, 0, &t, nullptr, buffer, 4), 0);  // too small
+  EXPECT_EQ(GetDateFormat(LOCALE_USER_DEFAULT, 0, &t, "yyyy", buffer, sizeof(buffer)), 0);
+  EXPECT_GT(GetDateFormat(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, sizeof(buffer)), 0);
+}
+
 TEST(MulDiv, RoundsHalfAwayFromZero) {
   struct Case {
     int number, numerator, denominator, expected;
