@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
-#include "treeview/HeaderLines.h"
+#include "foundation/CTextFile.h"
+#include "treeview/StoredForms.h"
 
 CCategoryArray::CCategoryArray() : m_strBefore("【"), m_strAfter("】") {}
 
@@ -64,6 +66,53 @@ int CCategoryArray::Add(const CTreeCategory& category) {
 
 void CCategoryArray::RemoveAt(int index) {
   if (IsIndex(index)) m_items.erase(m_items.begin() + index);
+}
+
+void CCategoryArray::WriteLines(CTextFile& file) const { file.WriteString(GetLinesText()); }
+
+BOOL CCategoryArray::Load(const char* path) {
+  if (IsOutlineDocumentPath(path)) {
+    // Reading an outline document needs the outline model, which this build does not have yet.
+    ShowStoredFormError("ファイルが開けません");
+    return FALSE;
+  }
+  CCategoryArray read;
+  try {
+    CTextFile file(path, "rt");
+    // The whole text at once, so that a line of any length stays one line.
+    const CString text = file.ReadAll();
+    file.Close();
+    int start = 0;
+    while (start < text.GetLength()) {
+      int end = text.Find('\n', start);
+      if (end < 0) end = text.GetLength();
+      CString line = text.Mid(start, end - start);
+      line.TrimRight('\r');
+      if (const int eq = line.Find('='); eq >= 0) read.ParseLine(line.Left(eq), line.Mid(eq + 1));
+      start = end + 1;
+    }
+  } catch (const CPelkoFileException& e) {
+    ShowStoredFormError(e.GetMessage());
+    return FALSE;
+  }
+  if (read.IsEmpty()) {
+    ShowStoredFormError("ファイルにカテゴリ設定がありません");
+    return FALSE;
+  }
+  m_items = std::move(read.m_items);
+  return TRUE;
+}
+
+BOOL CCategoryArray::Save(const char* path) const {
+  try {
+    CTextFile file(path, "wt");
+    WriteLines(file);
+    file.Close();
+  } catch (const CPelkoFileException& e) {
+    ShowStoredFormError(e.GetMessage());
+    return FALSE;
+  }
+  return TRUE;
 }
 
 // The settings file is reached through the application's profile functions, which are not there

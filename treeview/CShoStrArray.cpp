@@ -4,7 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "treeview/HeaderLines.h"
+#include "foundation/CTextFile.h"
+#include "foundation/JapaneseText.h"
+#include "platform/PrivateProfile.h"
+#include "treeview/StoredForms.h"
 
 namespace {
 
@@ -20,6 +23,38 @@ constexpr DefaultStyle kDefaults[] = {
     {"(", 4, ")"}, {"(", 5, ")"}, {"", 0, "."}, {"", 1, "."}, {"", 2, "."},
 };
 constexpr int kDefaultCount = 10;
+
+DefaultStyle DefaultFor(int level) {
+  if (level >= 0 && level < kDefaultCount) return kDefaults[level];
+  return {"", 7, ""};
+}
+
+// Reads keys of one section of an ini file; with no file every key gives its default.
+class IniReader {
+ public:
+  IniReader(const char* path, const char* section) : m_path(path), m_section(section) {}
+  CString GetString(const char* key, const char* defaultValue) const {
+    if (m_path == nullptr) return defaultValue;
+    char buffer[2048];
+    GetPrivateProfileString(m_section, key, defaultValue, buffer, sizeof buffer, m_path);
+    return buffer;
+  }
+  int GetInt(const char* key, int defaultValue) const {
+    return m_path == nullptr ? defaultValue : GetPrivateProfileInt(m_section, key, defaultValue, m_path);
+  }
+
+ private:
+  const char* m_path;
+  const char* m_section;
+};
+
+CString Key(const char* name, int i) {
+  CString key;
+  key.Format("%s%02d", name, i);
+  return key;
+}
+
+CString Quoted(const CString& text) { return "\"" + text + "\""; }
 
 const char* const kKindNames[] = {
     "数字（1,2,3・・）",
@@ -40,15 +75,12 @@ constexpr int kCustomKind = 12;
 // Double-byte tables are stored as runs of two-byte cells.
 CString Cell(const char* table, int index) { return CString(table + 2 * index, 2); }
 
-constexpr const char* kFullDigits = "０１２３４５６７８９";
 constexpr const char* kRomanDigits = "ⅠⅡⅢⅣⅤⅥⅦⅧⅨ";
 constexpr const char* kRomanTen = "Ⅹ";
 constexpr const char* kCircled = "①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳";
 constexpr const char* kKanji = "一二三四五六七八九十";
-// The half-width kana 0xB1 (ｱ) .. 0xDD (ﾝ), and the same sounds in full width.
+// The half-width kana 0xB1 (ｱ) .. 0xDD (ﾝ), in syllabary order.
 constexpr int kKanaCount = 45;
-constexpr const char* kKatakana = "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン";
-constexpr const char* kHiragana = "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわん";
 
 CString Decimal(int n) {
   CString s;
@@ -56,14 +88,16 @@ CString Decimal(int n) {
   return s;
 }
 
-CString FullWidthDecimal(int n) {
-  const CString digits = Decimal(n);
-  CString s;
-  for (int i = 0; i < digits.GetLength(); ++i) {
-    const char ch = digits[i];
-    s += ch == '-' ? CString("－") : Cell(kFullDigits, ch - '0');
-  }
-  return s;
+CString FullWidth(const CString& text) {
+  CString out;
+  ToFullWidth(text, out);
+  return out;
+}
+
+CString Hiragana(const CString& text) {
+  CString out;
+  KatakanaToHiragana(text, out);
+  return out;
 }
 
 // Each non-zero digit gives its glyph (a 1 only in the last place) followed by one "Ⅹ" per
@@ -155,7 +189,7 @@ CString CShoStrArray::FormatNumber(int level, const int* counters) const {
       number = Decimal(n);
       break;
     case 1:
-      number = FullWidthDecimal(n);
+      number = FullWidth(Decimal(n));
       break;
     case 2:
       number = Roman(n);
@@ -173,13 +207,13 @@ CString CShoStrArray::FormatNumber(int level, const int* counters) const {
     case 7:
       break;
     case 8:
-      if (const int k = Cycle(n, kKanaCount); k >= 0) number = CString(static_cast<char>(0xB1 + k));
-      break;
     case 9:
-      if (const int k = Cycle(n, kKanaCount); k >= 0) number = Cell(kKatakana, k);
-      break;
     case 10:
-      if (const int k = Cycle(n, kKanaCount); k >= 0) number = Cell(kHiragana, k);
+      if (const int k = Cycle(n, kKanaCount); k >= 0) {
+        number = CString(static_cast<char>(0xB1 + k));
+        if (style.No >= 9) number = FullWidth(number);
+        if (style.No == 10) number = Hiragana(number);
+      }
       break;
     case 11:
       for (int j = 0; j <= level; ++j) {
@@ -273,4 +307,55 @@ CString CShoStrArray::GetLinesText() const {
     }
   }
   return lines;
+}
+
+void CShoStrArray::WriteLines(CTextFile& file) const {
+  if (m_bSaveInDocument) file.WriteString(GetLinesText());
+}
+
+int CShoStrArray::Load(const char* path) {
+  if (path != nullptr && IsOutlineDocumentPath(path)) {
+    // Reading an outline document needs the outline model, which this build does not have yet.
+    ShowStoredFormError("ファイルが開けません");
+    return 0;
+  }
+  return LoadIni(path);
+}
+
+// The settings file (a null path) is reached through the application's profile functions, which
+// are not there yet: until then it reads as a file without the keys, giving the default styles.
+int CShoStrArray::LoadIni(const char* path) {
+  const IniReader ini(path, m_strSection);
+  const int count = ini.GetInt("MenuNo", kDefaultCount);
+  m_nCount = count < 0 ? 0 : (count > MaxStyles ? MaxStyles : count);
+  for (int i = 0; i < m_nCount; ++i) {
+    const DefaultStyle defaults = DefaultFor(i);
+    CShoStr& style = m_styles[i];
+    style.Mae = ini.GetString(Key("Str1", i), defaults.mae);
+    style.Ato = ini.GetString(Key("Str2", i), defaults.ato);
+    style.No = ini.GetInt(Key("Sho", i), defaults.no);
+    CString custom = ini.GetString(Key("Custom", i), "");
+    if (!custom.IsEmpty()) style.SetCustomText(custom.TrimRight("\r\n"));
+    style.Mae.TrimRight("\r\n");
+    style.Ato.TrimRight("\r\n");
+  }
+  return m_nCount;
+}
+
+// The quotes keep leading and trailing blanks: the ini reader removes one enclosing pair.
+BOOL CShoStrArray::Save(const char* path) const {
+  if (path == nullptr) return FALSE;  // the settings file: see LoadIni
+  CString number;
+  number.Format("%d", m_nCount);
+  BOOL ok = WritePrivateProfileString(m_strSection, "MenuNo", number, path);
+  for (int i = 0; i < m_nCount && ok; ++i) {
+    const CShoStr& style = m_styles[i];
+    number.Format("%d", style.No);
+    ok = WritePrivateProfileString(m_strSection, Key("Str1", i), Quoted(style.Mae), path) &&
+         WritePrivateProfileString(m_strSection, Key("Str2", i), Quoted(style.Ato), path) &&
+         WritePrivateProfileString(m_strSection, Key("Sho", i), number, path) &&
+         (style.No != kCustomKind ||
+          WritePrivateProfileString(m_strSection, Key("Custom", i), Quoted(style.GetCustomText()), path));
+  }
+  return ok;
 }
