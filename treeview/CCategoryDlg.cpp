@@ -1,6 +1,7 @@
 #include "treeview/CCategoryDlg.h"
 
 #include <wx/button.h>
+#include <wx/filedlg.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
@@ -64,6 +65,8 @@ CCategoryDlg::CCategoryDlg(wxWindow* parent, CCategoryArray* categories, Renumbe
   Bind(wxEVT_BUTTON, &CCategoryDlg::OnDelete, this, IDC_DELETE);
   Bind(wxEVT_BUTTON, &CCategoryDlg::OnUp, this, IDC_UP);
   Bind(wxEVT_BUTTON, &CCategoryDlg::OnDown, this, IDC_DOWN);
+  Bind(wxEVT_BUTTON, &CCategoryDlg::OnImport, this, IDC_IMPORT);
+  Bind(wxEVT_BUTTON, &CCategoryDlg::OnExport, this, IDC_EXPORT);
   Bind(wxEVT_BUTTON, &CCategoryDlg::OnClose, this, IDC_CLOSE);
 }
 
@@ -153,6 +156,37 @@ void CCategoryDlg::OnUp(wxCommandEvent&) {
 void CCategoryDlg::OnDown(wxCommandEvent&) {
   const int row = GetSelection();
   if (row >= 0 && row < m_pCategories->GetCount() - 1) Exchange(row, row + 1);
+}
+
+BOOL CCategoryDlg::ImportFrom(const char* path) {
+  if (!m_pCategories->Load(path)) return FALSE;
+  FillList(0);
+  m_bModified = 1;
+  return TRUE;
+}
+
+BOOL CCategoryDlg::ExportTo(const char* path) {
+  TransferDataFromWindow();
+  return m_pCategories->Save(path);
+}
+
+void CCategoryDlg::OnImport(wxCommandEvent&) {
+  wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｲﾝﾎﾟｰﾄ"), wxEmptyString, wxEmptyString,
+                      CP932ToWx("ｶﾃｺﾞﾘﾌｧｲﾙ(*.kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|"
+                                "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*"),
+                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  if (dialog.ShowModal() == wxID_OK) ImportFrom(WxToCP932(dialog.GetPath()));
+}
+
+void CCategoryDlg::OnExport(wxCommandEvent&) {
+  wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｴｸｽﾎﾟｰﾄ"), wxEmptyString, "KvnCategory.dat",
+                      CP932ToWx("ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|全てのファイル(*.*)|*"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+  if (dialog.ShowModal() != wxID_OK) return;
+  CString path = WxToCP932(dialog.GetPath());
+  // A name typed without an extension gets the default one.
+  const int slash = path.ReverseFind('/');
+  if (path.Find('.', slash + 1) < 0) path += ".dat";
+  ExportTo(path);
 }
 
 void CCategoryDlg::OnClose(wxCommandEvent&) {

@@ -170,6 +170,30 @@ TEST_F(CategoryDlgTest, CloseTakesTheWrapStrings) {
   EXPECT_EQ(list.GetDisplayName(1), "<A≫");
 }
 
+TEST_F(CategoryDlgTest, ImportReplacesTheListAndExportWritesIt) {
+  const std::string dir = kesta_test::MakeTempDir("catdlg");
+  Text(CCategoryDlg::IDC_BEFORE)->ChangeValue("<");
+  ASSERT_TRUE(dialog->ExportTo((dir + "/KvnCategory.dat").c_str()));
+  EXPECT_EQ(list.GetBefore(), "<");  // the edits are taken first
+  EXPECT_EQ(kesta_test::ReadBytes(dir + "/KvnCategory.dat"),
+            "CategoryName=A\r\nCategoryMemo=\r\nCategoryName=B\r\nCategoryMemo=\r\n"
+            "CategoryName=C\r\nCategoryMemo=\r\n");
+
+  kesta_test::WriteBytes(dir + "/two.dat", "CategoryName=X\r\nCategoryName=Y\r\n");
+  Select(2);
+  ASSERT_TRUE(dialog->ImportFrom((dir + "/two.dat").c_str()));
+  EXPECT_EQ(ListRows(), (Names{"X", "Y"}));
+  EXPECT_EQ(List()->GetSelection(), 0);
+  EXPECT_EQ(dialog->m_bModified, 1);
+
+  dialog->m_bModified = 0;
+  ModalAnswers ok([](wxDialog*) { return wxID_OK; });
+  EXPECT_FALSE(dialog->ImportFrom((dir + "/missing.dat").c_str()));
+  EXPECT_EQ(ListRows(), (Names{"X", "Y"}));
+  EXPECT_EQ(dialog->m_bModified, 0);
+  EXPECT_EQ(ok.titles.size(), 1u);  // the failure was told
+}
+
 TEST(CCategoryEditDlg, ExchangesNameAndMemo) {
   if (!kesta_test::HasGui()) GTEST_SKIP() << "no display";
   CCategoryEditDlg dialog;
