@@ -7,6 +7,7 @@
 #include <string>
 
 #include "foundation/CCalcFunctionArray.h"
+#include "foundation/JapaneseText.h"
 
 namespace {
 
@@ -78,6 +79,13 @@ int MonthLength(int month, long long year) {
 }
 
 }  // namespace
+
+CString NormaliseExpression(const CString& text) {
+  CString normal = HalfWidthText(text);
+  normal.Remove(' ');
+  normal.Remove('=');
+  return normal;
+}
 
 int CompareOperatorPriority(char a, char b) { return Priority(a) - Priority(b); }
 

@@ -8,6 +8,10 @@
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
+// The typed text made ready for evaluation: full-width characters made half-width, every blank
+// and every '=' removed.
+CString NormaliseExpression(const CString& text);
+
 // priority(a) - priority(b): ( ) , -1; + - = < > 1; * / % 2; ^ 3; anything else 65535.
 int CompareOperatorPriority(char a, char b);
 

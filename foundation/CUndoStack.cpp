@@ -6,8 +6,10 @@ int CUndoStack::Push(std::unique_ptr<CPelkoUndoUnit> unit) {
   if (Count() >= m_nLimit) {
     m_units.erase(m_units.begin());
     --m_nCurrent;
+    if (m_nSavePoint >= 0) --m_nSavePoint;  // below 0: the saved state was the oldest unit
   }
   // A new change ends every redo path, including a present state stored by an earlier undo.
+  if (m_nSavePoint > m_nCurrent) m_nSavePoint = -1;
   m_units.resize(static_cast<size_t>(m_nCurrent));
   m_units.push_back(std::move(unit));
   return ++m_nCurrent;

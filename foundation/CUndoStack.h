@@ -31,6 +31,11 @@ class CUndoStack {
   BOOL CanUndo() const { return m_nCurrent > 0; }
   BOOL CanRedo() const { return m_nCurrent < Count() - 1; }
 
+  // The present state is the saved one. IsAtSavePoint then tells whether undo and redo have come
+  // back to it; it stays false once the saved state has been dropped from the stack.
+  void SetSavePoint() { m_nSavePoint = m_nCurrent; }
+  BOOL IsAtSavePoint() const { return m_nSavePoint == m_nCurrent; }
+
  private:
   int Count() const { return static_cast<int>(m_units.size()); }
 
@@ -39,4 +44,6 @@ class CUndoStack {
   std::vector<std::unique_ptr<CPelkoUndoUnit>> m_units;
   int m_nCurrent = 0;
   int m_nLimit = 100;
+  // The current index at which the present state is the saved one; -1 when that state is gone.
+  int m_nSavePoint = 0;
 };

@@ -52,23 +52,32 @@ SjisChar Fold(SjisChar ch, int options) {
   return ch;
 }
 
+// The pattern read and folded once, character by character.
+std::vector<SjisChar> FoldPattern(Span pattern, int options) {
+  std::vector<SjisChar> folded;
+  for (int p = 0; p < pattern.length;) {
+    int length = 0;
+    folded.push_back(Fold(ReadChar(pattern, p, options, &length), options));
+    p += length;
+  }
+  return folded;
+}
+
 // Text bytes matched when the pattern matches at pos, else -1.
-int MatchAt(Span text, Span pattern, int pos, int options) {
+int MatchAt(Span text, const std::vector<SjisChar>& pattern, int pos, int options) {
   int t = pos;
-  int p = 0;
-  while (p < pattern.length) {
+  for (const SjisChar want : pattern) {
     if (t >= text.length) return -1;
-    int tl = 0;
-    int pl = 0;
-    if (Fold(ReadChar(text, t, options, &tl), options) != Fold(ReadChar(pattern, p, options, &pl), options)) return -1;
-    t += tl;
-    p += pl;
+    int length = 0;
+    if (Fold(ReadChar(text, t, options, &length), options) != want) return -1;
+    t += length;
   }
   return t - pos;
 }
 
-int Find(Span text, Span pattern, int start, int options, int* matchLength) {
-  if (start < 0 || start >= text.length || pattern.length == 0) return -1;
+int Find(Span text, Span patternText, int start, int options, int* matchLength) {
+  if (start < 0 || start >= text.length || patternText.length == 0) return -1;
+  const std::vector<SjisChar> pattern = FoldPattern(patternText, options);
   for (int pos = start; pos < text.length;) {
     const int matched = MatchAt(text, pattern, pos, options);
     if (matched >= 0) {
@@ -90,14 +99,14 @@ int FindTextOptPtr(const char* text, const char* pattern, int start, int options
   return Find({text, Len(text)}, {pattern, Len(pattern)}, start, options, matchLength);
 }
 
-int FindTextOpt(const CString& text, const CString& pattern, int start, int options, int& matchLength) {
+int FindTextOpt(const CString& text, const CString& pattern, int start, int options, int* matchLength) {
   return Find({text.GetString(), text.GetLength()}, {pattern.GetString(), pattern.GetLength()}, start, options,
-              &matchLength);
+              matchLength);
 }
 
-int FindTextOptStr(std::string_view text, std::string_view pattern, int start, int options, int& matchLength) {
+int FindTextOptStr(std::string_view text, std::string_view pattern, int start, int options, int* matchLength) {
   return Find({text.data(), static_cast<int>(text.size())}, {pattern.data(), static_cast<int>(pattern.size())},
-              start, options, &matchLength);
+              start, options, matchLength);
 }
 
 int CompareTextOpt(const char* a, const char* b, int options) {
@@ -140,4 +149,34 @@ int FindWords(const char* text, const char* pattern, int start, int options, int
   }
   if (best >= 0 && matchLength) *matchLength = bestLength;
   return best;
+}
+
+int FindCharOutsideQuotes(const char* text, char ch, char quote) {
+  bool quoted = false;
+  for (int i = 0; text[i];) {
+    const int length = CharLengthAt(text + i);
+    if (length == 1) {
+      if (text[i] == quote) {
+        quoted = !quoted;
+      } else if (text[i] == ch && !quoted) {
+        return i;
+      }
+    }
+    i += length;
+  }
+  return -1;
+}
+
+int FindOutsideTags(const char* text, const char* pattern, char open, char close) {
+  const size_t patternLength = std::strlen(pattern);
+  if (patternLength == 0) return -1;
+  bool inside = false;
+  for (int i = 0; text[i];) {
+    if (!inside && std::strncmp(text + i, pattern, patternLength) == 0) return i;
+    const int length = CharLengthAt(text + i);
+    if (length == 1 && text[i] == open) inside = true;
+    if (length == 1 && text[i] == close) inside = false;
+    i += length;
+  }
+  return -1;
 }

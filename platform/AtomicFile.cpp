@@ -63,14 +63,14 @@ int MakeTempBeside(const std::string& target, std::string& tempPath) {
 }
 
 // Paths here are already in the OS form (UTF-8).
-bool CommitTemp(const std::string& temp, const std::string& targetPath) {
+bool CommitTemp(const std::string& temp, const std::string& targetPath, bool durable) {
   const std::string target = ResolvedTarget(targetPath);
   bool ok = false;
   const int fd = open(temp.c_str(), O_RDWR | O_CLOEXEC);
   if (fd >= 0) {
     struct stat st;
     const mode_t mode = stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
-    ok = fchmod(fd, mode) == 0 && fsync(fd) == 0;
+    ok = fchmod(fd, mode) == 0 && (!durable || fsync(fd) == 0);
     ok = (close(fd) == 0) && ok;
   }
   ok = ok && rename(temp.c_str(), target.c_str()) == 0;
@@ -89,10 +89,10 @@ CString CreateTempFileBeside(const char* targetPath) {
 }
 
 bool CommitTempFile(const char* tempPath, const char* targetPath) {
-  return CommitTemp(CP932ToUTF8(tempPath ? tempPath : ""), CP932ToUTF8(targetPath ? targetPath : ""));
+  return CommitTemp(CP932ToUTF8(tempPath ? tempPath : ""), CP932ToUTF8(targetPath ? targetPath : ""), true);
 }
 
-bool WriteFileAtomically(const char* targetPath, std::string_view bytes) {
+bool WriteFileAtomically(const char* targetPath, std::string_view bytes, bool durable) {
   const std::string target = CP932ToUTF8(targetPath ? targetPath : "");
   std::string temp;
   const int fd = MakeTempBeside(target, temp);
@@ -102,5 +102,5 @@ bool WriteFileAtomically(const char* targetPath, std::string_view bytes) {
     unlink(temp.c_str());
     return false;
   }
-  return CommitTemp(temp, target);
+  return CommitTemp(temp, target, durable);
 }

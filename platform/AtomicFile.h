@@ -16,5 +16,7 @@ CString CreateTempFileBeside(const char* targetPath);
 bool CommitTempFile(const char* tempPath, const char* targetPath);
 
 // Writes the bytes to a temporary file beside the target and commits it. False on any failure,
-// with the old target untouched.
-bool WriteFileAtomically(const char* targetPath, std::string_view bytes);
+// with the old target untouched. Without durable the data is not synced to the disk first: still
+// the old file or the new one after a crash of the program, for small stores written often
+// (settings, registry) where a sync per change would cost more than the change.
+bool WriteFileAtomically(const char* targetPath, std::string_view bytes, bool durable = true);

@@ -1,7 +1,5 @@
 #include "platform/PrivateProfile.h"
 
-#include <sys/stat.h>
-
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -14,6 +12,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/CString.h"
 #include "platform/CodePage.h"
+#include "platform/FileStamp.h"
 #include "platform/Places.h"
 
 namespace {
@@ -99,29 +98,8 @@ std::string Serialize(const Profile& profile) {
   return out;
 }
 
-// What identifies one state of a file on disk.
-struct Stamp {
-  bool exists = false;
-  long long mtimeNs = 0;
-  long long size = 0;
-  unsigned long long inode = 0;
-  bool operator==(const Stamp&) const = default;
-};
-
-Stamp StampOf(const std::string& osPath) {
-  Stamp stamp;
-  struct stat st;
-  if (stat(osPath.c_str(), &st) == 0) {
-    stamp.exists = true;
-    stamp.mtimeNs = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
-    stamp.size = static_cast<long long>(st.st_size);
-    stamp.inode = static_cast<unsigned long long>(st.st_ino);
-  }
-  return stamp;
-}
-
 struct CachedFile {
-  Stamp stamp;
+  FileStamp stamp;
   Profile profile;
 };
 
@@ -131,7 +109,7 @@ class ProfileCache {
   Profile& Get(const CString& path) {
     const std::string osPath = CP932ToUTF8(path.str());
     CachedFile& cached = m_files[osPath];
-    const Stamp now = StampOf(osPath);
+    const FileStamp now = FileStampOf(osPath);
     if (!(now == cached.stamp) || cached.profile.sections.empty()) {
       std::string bytes;
       if (now.exists) {
@@ -145,9 +123,9 @@ class ProfileCache {
   }
 
   bool Store(const CString& path, Profile&& profile) {
-    if (!WriteFileAtomically(path, Serialize(profile))) return false;
+    if (!WriteFileAtomically(path, Serialize(profile), false)) return false;
     const std::string osPath = CP932ToUTF8(path.str());
-    m_files[osPath] = CachedFile{StampOf(osPath), std::move(profile)};
+    m_files[osPath] = CachedFile{FileStampOf(osPath), std::move(profile)};
     return true;
   }
 

@@ -63,6 +63,15 @@ TEST(Calculator, GuardsEmptyStacksOverlongTokensAndHugeOperands) {
   EXPECT_EQ(1, calc.EvaluateExpression(CString(std::string(254, '1').insert(1, ".")), &value));
 }
 
+TEST(Calculator, NormalisedInput) {
+  EXPECT_EQ("1+2", NormaliseExpression("1 + 2 ="));
+  EXPECT_EQ("(12+3)*4", NormaliseExpression("（１２＋３）＊４"));
+  CCalculator calc;
+  double value = 0;
+  ASSERT_EQ(1, calc.EvaluateExpression(NormaliseExpression("ＭＡＸ（１，　２）×３ ="), &value));
+  EXPECT_EQ(6, value);
+}
+
 TEST(Calculator, OperatorPriorities) {
   EXPECT_EQ(0, CompareOperatorPriority('+', '-'));
   EXPECT_EQ(-1, CompareOperatorPriority('+', '*'));

@@ -101,3 +101,58 @@ TEST_F(UndoStackTest, LimitOfHundredDropsTheOldest) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UndoStackSavePoint, UndoAndRedoComeBackToTheSavedState) {
+  std::vector<std::string> deleted;
+  auto make = [&](const char* name) { return new Unit(name, &deleted); };
+  CUndoStack stack;
+  EXPECT_TRUE(stack.IsAtSavePoint());  // a new document is as saved
+  stack.Push(make("U1"));
+  EXPECT_FALSE(stack.IsAtSavePoint());
+  stack.SetSavePoint();
+  EXPECT_TRUE(stack.IsAtSavePoint());
+  stack.Push(make("U2"));
+  stack.Push(make("U3"));
+  EXPECT_FALSE(stack.IsAtSavePoint());
+  stack.Undo(make("P"));
+  stack.Undo(make("P"));
+  EXPECT_TRUE(stack.IsAtSavePoint());
+  stack.Undo(make("P"));
+  EXPECT_FALSE(stack.IsAtSavePoint());  // before the save
+  stack.Redo();
+  EXPECT_TRUE(stack.IsAtSavePoint());
+
+  stack.Push(make("U4"));  // a change from the saved state keeps the way back to it
+  stack.Undo(make("P"));
+  EXPECT_TRUE(stack.IsAtSavePoint());
+
+  stack.Undo(make("P"));
+  stack.Push(make("U5"));  // a change from before the save: the saved state is gone
+  EXPECT_FALSE(stack.IsAtSavePoint());
+  stack.Undo(make("P"));
+  EXPECT_FALSE(stack.IsAtSavePoint());
+  EXPECT_FALSE(stack.CanUndo());
+}
+
+TEST(UndoStackSavePoint, DroppingTheSavedStateAtTheLimitEndsIt) {
+  std::vector<std::string> deleted;
+  CUndoStack stack;
+  stack.SetSavePoint();
+  for (int i = 0; i < 100; ++i) stack.Push(new Unit("U", &deleted));
+  stack.Push(new Unit("U", &deleted));  // drops the unit holding the saved state
+  while (stack.CanUndo()) {
+    stack.Undo(new Unit("P", &deleted));
+    EXPECT_FALSE(stack.IsAtSavePoint());
+  }
+
+  CUndoStack kept;
+  for (int i = 0; i < 10; ++i) kept.Push(new Unit("U", &deleted));
+  kept.SetSavePoint();
+  for (int i = 0; i < 95; ++i) kept.Push(new Unit("U", &deleted));  // five oldest dropped
+  for (int i = 0; i < 95; ++i) kept.Undo(new Unit("P", &deleted));
+  EXPECT_TRUE(kept.IsAtSavePoint());
+}
+
+}  // namespace

@@ -24,6 +24,9 @@ TEST(TextSearch, OptionSearchTable) {
       {"カ゛", "ガ", 1, 0, 4},              // full-width kana and sound mark read as one
       {"か゛", "ガ", 1 | 4, 0, 4},
       {"ひらがな", "ヒラガナ", 4, 0, 8},
+      {"ＧＡＫＫＯ ｶﾞｯｺｳ", "がつこう", 1 | 2 | 4 | 8, 11, 5},
+      {"ＧＡＫＫＯ ｶﾞｯｺｳ", "gakko", 1 | 2 | 4 | 8, 0, 10},
+      {"ＧＡＫＫＯ ｶﾞｯｺｳ", "がつこう", 1 | 2 | 4, -1, 0},
       {"ひらがな", "ヒラガナ", 0, -1, 0},
       {"ｯ", "ﾂ", 8, 0, 1},
       {"ガ", "カ", 8, 0, 2},
@@ -46,10 +49,10 @@ TEST(TextSearch, OptionSearchTable) {
 
 TEST(TextSearch, StartOffsetAndTheThreeForms) {
   int length = 0;
-  EXPECT_EQ(FindTextOpt(CString("abcabc"), CString("ABC"), 1, 2, length), 3);
-  EXPECT_EQ(FindTextOptStr("abcabc", "bc", 2, 0, length), 4);
+  EXPECT_EQ(FindTextOpt(CString("abcabc"), CString("ABC"), 1, 2, &length), 3);
+  EXPECT_EQ(FindTextOptStr("abcabc", "bc", 2, 0, &length), 4);
   EXPECT_EQ(FindTextOptPtr("abc", "c", 3, 0, &length), -1);
-  EXPECT_EQ(FindTextOptStr(std::string_view("a\0b", 3), "b", 0, 0, length), 2);
+  EXPECT_EQ(FindTextOptStr(std::string_view("a\0b", 3), "b", 0, 0, nullptr), 2);
 }
 
 TEST(TextSearch, CompareFoldsBothSides) {
@@ -81,6 +84,22 @@ TEST(TextSearch, FindWordsAllAndAny) {
       EXPECT_EQ(length, c.length) << c.pattern;
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TextSearch, FindingOutsideQuotesAndTags) {
+  EXPECT_EQ(FindCharOutsideQuotes("a\"b,c\",d", ',', '"'), 6);
+  EXPECT_EQ(FindCharOutsideQuotes("\"a,b\"", ',', '"'), -1);
+  EXPECT_EQ(FindCharOutsideQuotes("表,x", '\\', '"'), -1);  // 表 ends in 0x5C
+  EXPECT_EQ(FindCharOutsideQuotes("x'y'z", 'z', '\''), 4);
+
+  EXPECT_EQ(FindOutsideTags("<a title=\"abc\">abc</a>", "abc", '<', '>'), 15);
+  EXPECT_EQ(FindOutsideTags("<abc>", "abc", '<', '>'), -1);
+  EXPECT_EQ(FindOutsideTags("x<b>y", "<b>", '<', '>'), 1);
+  EXPECT_EQ(FindOutsideTags("abc", "", '<', '>'), -1);
 }
 
 }  // namespace
