@@ -3,7 +3,6 @@
 #include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/listbox.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -13,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/CodePage.h"
+#include "platform/MessageBox.h"
 #include "treeview/CCategoryEditDlg.h"
 
 namespace {
@@ -123,9 +123,7 @@ void CCategoryDlg::OnDelete(wxCommandEvent&) {
   CString question;
   question.Format("%sを削除します。現在、このカテゴリに設定されているツリーは全て未設定になります。よろしいですか？",
                   m_pCategories->GetAt(row).Name.GetString());
-  wxMessageDialog ask(this, CP932ToWx(question.str()), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
-                      wxOK | wxCANCEL | wxICON_QUESTION);
-  if (ask.ShowModal() != wxID_OK) return;
+  if (AfxMessageBox(question, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
 
   m_pCategories->RemoveAt(row);
   m_list->Delete(static_cast<unsigned int>(row));

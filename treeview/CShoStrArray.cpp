@@ -6,6 +6,9 @@
 
 #include "foundation/CTextFile.h"
 #include "foundation/JapaneseText.h"
+#include "model/ATREE.h"
+#include "model/AppProfile.h"
+#include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "treeview/StoredForms.h"
 
@@ -29,18 +32,19 @@ DefaultStyle DefaultFor(int level) {
   return {"", 7, ""};
 }
 
-// Reads keys of one section of an ini file; with no file every key gives its default.
+// Reads keys of one section of an ini file; a null path means the settings file.
 class IniReader {
  public:
   IniReader(const char* path, const char* section) : m_path(path), m_section(section) {}
   CString GetString(const char* key, const char* defaultValue) const {
-    if (m_path == nullptr) return defaultValue;
+    if (m_path == nullptr) return AppGetProfileString(m_section, key, defaultValue);
     char buffer[2048];
     GetPrivateProfileString(m_section, key, defaultValue, buffer, sizeof buffer, m_path);
     return buffer;
   }
   int GetInt(const char* key, int defaultValue) const {
-    return m_path == nullptr ? defaultValue : GetPrivateProfileInt(m_section, key, defaultValue, m_path);
+    if (m_path == nullptr) return AppGetProfileInt(m_section, key, defaultValue);
+    return GetPrivateProfileInt(m_section, key, defaultValue, m_path);
   }
 
  private:
@@ -166,7 +170,8 @@ CString CShoStr::GetCustom(int k) const {
 
 CShoStrArray::CShoStrArray() : CShoStrArray("ShoStr") {}
 
-CShoStrArray::CShoStrArray(const char* section) : m_strSection(section), m_strSeparator("-") {}
+CShoStrArray::CShoStrArray(const char* section)
+    : m_strSection(section), m_strSeparator(AppGetProfileString("Text", "ShowStr", "-")) {}
 
 CShoStrArray::CShoStrArray(const CShoStrArray& other) { *this = other; }
 
@@ -314,16 +319,18 @@ void CShoStrArray::WriteLines(CTextFile& file) const {
 }
 
 int CShoStrArray::Load(const char* path) {
-  if (path != nullptr && IsOutlineDocumentPath(path)) {
-    // Reading an outline document needs the outline model, which this build does not have yet.
-    ShowStoredFormError("ファイルが開けません");
-    return 0;
+  if (path != nullptr && HasExtension(path, ".kvn")) {
+    ATREE document;
+    if (document.OpenFile(path, 0, 0) < 0) {
+      AfxMessageBox("ファイルが開けません");
+      return 0;
+    }
+    *this = document.GetShoStr();
+    return m_nCount;
   }
   return LoadIni(path);
 }
 
-// The settings file (a null path) is reached through the application's profile functions, which
-// are not there yet: until then it reads as a file without the keys, giving the default styles.
 int CShoStrArray::LoadIni(const char* path) {
   const IniReader ini(path, m_strSection);
   const int count = ini.GetInt("MenuNo", kDefaultCount);
@@ -344,7 +351,8 @@ int CShoStrArray::LoadIni(const char* path) {
 
 // The quotes keep leading and trailing blanks: the ini reader removes one enclosing pair.
 BOOL CShoStrArray::Save(const char* path) const {
-  if (path == nullptr) return FALSE;  // the settings file: see LoadIni
+  // The application's profile functions do not write yet, so the settings file cannot be chosen.
+  if (path == nullptr) return FALSE;
   CString number;
   number.Format("%d", m_nCount);
   BOOL ok = WritePrivateProfileString(m_strSection, "MenuNo", number, path);
