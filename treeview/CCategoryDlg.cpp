@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "model/AppProfile.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "treeview/CCategoryEditDlg.h"
@@ -169,7 +170,9 @@ BOOL CCategoryDlg::ExportTo(const char* path) {
 }
 
 void CCategoryDlg::OnImport(wxCommandEvent&) {
-  wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｲﾝﾎﾟｰﾄ"), wxEmptyString, wxEmptyString,
+  // The folder is remembered under this key (spelt so in every settings file).
+  const CString folder = AppGetProfileString("InitDir", "CatgeoryImport", "");
+  wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｲﾝﾎﾟｰﾄ"), CP932ToWx(folder.str()), wxEmptyString,
                       CP932ToWx("ｶﾃｺﾞﾘﾌｧｲﾙ(*.kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|"
                                 "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*"),
                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
