@@ -129,6 +129,7 @@ BOOL CCategoryArray::Save(const char* path) const {
   return TRUE;
 }
 
-// The settings file is reached through the application's profile functions, which are not there
-// yet: until then the strings are kept for this run only and the write reports failure.
-BOOL CCategoryArray::SaveWrapStrings() const { return FALSE; }
+BOOL CCategoryArray::SaveWrapStrings() const {
+  return AppWriteProfileString("System", "CategoryStrBefore", m_strBefore) &&
+         AppWriteProfileString("System", "CategoryStrAfter", m_strAfter);
+}

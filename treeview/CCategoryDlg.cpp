@@ -176,7 +176,9 @@ void CCategoryDlg::OnImport(wxCommandEvent&) {
                       CP932ToWx("ｶﾃｺﾞﾘﾌｧｲﾙ(*.kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|"
                                 "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*"),
                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-  if (dialog.ShowModal() == wxID_OK) ImportFrom(WxToCP932(dialog.GetPath()));
+  if (dialog.ShowModal() != wxID_OK) return;
+  AppWriteProfileString("InitDir", "CatgeoryImport", WxToCP932(dialog.GetDirectory()));
+  ImportFrom(WxToCP932(dialog.GetPath()));
 }
 
 void CCategoryDlg::OnExport(wxCommandEvent&) {

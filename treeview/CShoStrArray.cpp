@@ -52,6 +52,12 @@ class IniReader {
   const char* m_section;
 };
 
+// Writes keys of one section of an ini file; a null path means the settings file.
+BOOL WriteIniString(const char* path, const char* section, const char* key, const char* value) {
+  if (path == nullptr) return AppWriteProfileString(section, key, value);
+  return WritePrivateProfileString(section, key, value, path);
+}
+
 CString Key(const char* name, int i) {
   CString key;
   key.Format("%s%02d", name, i);
@@ -351,19 +357,16 @@ int CShoStrArray::LoadIni(const char* path) {
 
 // The quotes keep leading and trailing blanks: the ini reader removes one enclosing pair.
 BOOL CShoStrArray::Save(const char* path) const {
-  // The application's profile functions do not write yet, so the settings file cannot be chosen.
-  if (path == nullptr) return FALSE;
+  auto write = [&](const char* key, const CString& value) { return WriteIniString(path, m_strSection, key, value); };
   CString number;
   number.Format("%d", m_nCount);
-  BOOL ok = WritePrivateProfileString(m_strSection, "MenuNo", number, path);
+  BOOL ok = write("MenuNo", number);
   for (int i = 0; i < m_nCount && ok; ++i) {
     const CShoStr& style = m_styles[i];
     number.Format("%d", style.No);
-    ok = WritePrivateProfileString(m_strSection, Key("Str1", i), Quoted(style.Mae), path) &&
-         WritePrivateProfileString(m_strSection, Key("Str2", i), Quoted(style.Ato), path) &&
-         WritePrivateProfileString(m_strSection, Key("Sho", i), number, path) &&
-         (style.No != kCustomKind ||
-          WritePrivateProfileString(m_strSection, Key("Custom", i), Quoted(style.GetCustomText()), path));
+    ok = write(Key("Str1", i), Quoted(style.Mae)) && write(Key("Str2", i), Quoted(style.Ato)) &&
+         write(Key("Sho", i), number) &&
+         (style.No != kCustomKind || write(Key("Custom", i), Quoted(style.GetCustomText())));
   }
   return ok;
 }

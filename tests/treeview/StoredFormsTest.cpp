@@ -8,6 +8,7 @@
 
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
+#include "model/AppProfile.h"
 #include "model/CDirData.h"
 #include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
@@ -132,6 +133,50 @@ TEST(ShoStyleFile, OutlineDocumentThatCannotBeReadLeavesTheTable) {
   EXPECT_EQ(messages.Texts().back(), "ファイルが開けません");
   EXPECT_EQ(table.GetCount(), 1);
   EXPECT_EQ(table.GetMae(0), "x");
+}
+
+// Names a settings file for the application's profile while it lives.
+struct SettingsFile {
+  explicit SettingsFile(const std::string& bytes) : path(MakeTempDir("settings") + "/kesta32.conf") {
+    WriteBytes(path, bytes);
+    SetAppProfilePath(path.c_str());
+  }
+  ~SettingsFile() { SetAppProfilePath(""); }
+  std::string path;
+};
+
+TEST(SettingsFile, StylesAndWrapStringsLiveInTheSettingsFile) {
+  {
+    const SettingsFile settings(
+        "[Text]\r\nShowStr=.\r\n[System]\r\nCategoryStrBefore=<\r\n"
+        "[ShoStr]\r\nMenuNo=1\r\nSho00=11\r\nStr200=\" \"\r\n");
+    CShoStrArray table;
+    EXPECT_EQ(table.Load(), 1);
+    EXPECT_EQ(Format(table, 0, {7}), "7 ");
+    table.Add("", 11, "", "");
+    EXPECT_EQ(Format(table, 1, {7, 2}), "7.2");  // separator from the settings
+    ASSERT_TRUE(table.Save());
+
+    CCategoryArray list;
+    CTreeCategory category;
+    category.Name = "A";
+    list.Add(category);
+    EXPECT_EQ(list.GetDisplayName(1), "<A】");
+    list.SetAfter(">");
+    ASSERT_TRUE(list.SaveWrapStrings());
+
+    CShoStrArray again;
+    EXPECT_EQ(again.Load(), 2);
+    EXPECT_EQ(again.GetAto(0), " ");
+    const CCategoryArray other;
+    EXPECT_EQ(other.GetAfter(), ">");
+  }
+  // Without a settings file: the defaults, and nothing can be written.
+  CShoStrArray table;
+  EXPECT_EQ(table.Load(), 10);
+  EXPECT_EQ(table.GetSeparator(), "-");
+  EXPECT_FALSE(table.Save());
+  EXPECT_FALSE(CCategoryArray().SaveWrapStrings());
 }
 
 TEST(HeaderLinesFile, WrittenInTextModeWithCrLf) {
