@@ -129,10 +129,14 @@ void CCategoryDlg::OnDelete(wxCommandEvent&) {
   m_pCategories->RemoveAt(row);
   m_list->Delete(static_cast<unsigned int>(row));
   const int count = m_pCategories->GetCount();
-  m_renumber(row, -1);
-  for (int i = row; i < count; ++i) m_renumber(i + 1, i);
+  RenumberItems(row, -1);
+  for (int i = row; i < count; ++i) RenumberItems(i + 1, i);
   if (count > 0) m_list->SetSelection(std::min(row, count - 1));
   m_bModified = 1;
+}
+
+void CCategoryDlg::RenumberItems(int oldIndex, int newIndex) {
+  if (m_renumber) m_renumber(oldIndex, newIndex);
 }
 
 void CCategoryDlg::Exchange(int index, int other) {
@@ -140,9 +144,9 @@ void CCategoryDlg::Exchange(int index, int other) {
   m_pCategories->SetAt(index, m_pCategories->GetAt(other));
   m_pCategories->SetAt(other, moved);
   const int scratch = std::max(kScratchIndex, m_pCategories->GetCount());
-  m_renumber(index, scratch);
-  m_renumber(other, index);
-  m_renumber(scratch, other);
+  RenumberItems(index, scratch);
+  RenumberItems(other, index);
+  RenumberItems(scratch, other);
   FillList(other);
   m_bModified = 1;
 }

@@ -48,6 +48,7 @@ class CCategoryDlg : public wxDialog {
  private:
   void FillList(int select);
   int GetSelection() const;
+  void RenumberItems(int oldIndex, int newIndex);
   // Exchanges two neighbouring categories and the numbers of their items.
   void Exchange(int index, int other);
 
