@@ -329,6 +329,22 @@ CRefString CTextBuffer::GetRowText(int row) {
   return ExpandTabs(0, l->GetText().Mid(start, end - start), m_owner->m_cust.TabSpace);
 }
 
+BOOL CTextBuffer::GetRowSpan(int row, int firstColumn, int lastColumn, CRowSpan* span) {
+  if (row < 0 || row >= m_totalRows) return FALSE;
+  const int line = RowToLine(row);
+  const CLine* l = GetLine(line);
+  const int r = row - GetFirstRow(line);
+  span->text = l->GetText();
+  span->line = line;
+  span->lineLength = l->GetLength();
+  span->rowStart = l->GetRowStart(r);
+  span->rowEnd = r + 1 < l->GetRowCount() ? l->GetRowStart(r + 1) : l->GetLength();
+  span->from = l->RowColToOffset(std::max(firstColumn, 0), r, -1);
+  span->to = std::max(span->from, l->RowColToOffset(std::max(lastColumn, 0), r, 2));
+  span->commentState = l->m_commentState;
+  return TRUE;
+}
+
 namespace {
 
 const char* LineEndBytes(int kind) { return kind == LINEEND_CR ? "\r" : kind == LINEEND_LF ? "\n" : "\r\n"; }

@@ -527,7 +527,6 @@ BOOL CTextBuffer::FindString(const char* text, int direction, bool matchCase, PO
     *foundEnd = LogicalToView(x + findLength, y);
     return TRUE;
   };
-  auto isCharStart = [](const char* line, int offset) { return ByteKindAt(offset, line) != 2; };
   if (direction) {
     for (int y = start.y; y < GetLineCount(); ++y) {
       const CLine* line = GetLine(y);
@@ -540,14 +539,17 @@ BOOL CTextBuffer::FindString(const char* text, int direction, bool matchCase, PO
       }
     }
   } else {
+    std::vector<int> starts;
     for (int y = start.y; y >= 0; --y) {
       const CLine* line = GetLine(y);
       const char* bytes = line->GetText();
-      int x = y == start.y ? std::min<int>(start.x, line->GetLength() - findLength) : line->GetLength() - findLength;
-      for (; x >= 0; --x) {
-        if (skipFirst && y == start.y && x == start.x) continue;
-        if (isCharStart(bytes, x) && MatchAt(bytes, line->GetLength(), x, text, findLength, matchCase))
-          return found(x, y);
+      const int length = line->GetLength();
+      const int from = y == start.y ? std::min<int>(start.x, length - findLength) : length - findLength;
+      starts.clear();
+      for (int x = 0; x <= from; x += CharLengthAt(bytes, x, length)) starts.push_back(x);
+      for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
+        if (skipFirst && y == start.y && *it == start.x) continue;
+        if (MatchAt(bytes, length, *it, text, findLength, matchCase)) return found(*it, y);
       }
     }
   }

@@ -103,6 +103,14 @@ TEST(LineWrap, WindowWidthModeAndRewrapAfterEdits) {
   EXPECT_EQ(edit.B().GetFirstRow(1), 3);
   EXPECT_EQ(edit.B().RowToLine(3), 1);
   EXPECT_EQ(edit.B().GetRowText(1), CRefString("j0123456789ABCDEFGHI"));
+  CRowSpan span;
+  ASSERT_TRUE(edit.B().GetRowSpan(1, 2, 5, &span));
+  EXPECT_EQ(span.line, 0);
+  EXPECT_EQ(span.rowStart, 20);
+  EXPECT_EQ(span.rowEnd, 40);
+  EXPECT_EQ(span.from, 22);
+  EXPECT_EQ(span.to, 25);
+  EXPECT_FALSE(edit.B().GetRowSpan(4, 0, 1, &span));
   edit.B().DeleteCharBefore(caret);
   EXPECT_EQ(edit.B().GetTotalRows(), 3);
   EXPECT_EQ(edit.B().RowToLine(2), 1);
