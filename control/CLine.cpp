@@ -166,7 +166,7 @@ void CLine::Wrap(bool full) {
     int column = 0;
     int candidate = -1;
     for (int i = rowStart; i < length;) {
-      if (CharLengthAt(text, i, length) == 1 && i + 1 == length && IsDBCSLeadByte(static_cast<unsigned char>(text[i])))
+      if (i + 1 == length && IsLeadByte932(static_cast<unsigned char>(text[i])))
         break;  // a lead byte cut off by the end of the text
       int n = 0;
       const int cells = CharCells(text, i, length, column, tab, &n);

@@ -69,7 +69,3 @@ bool IsMailChar(int ch) {
   if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z')) return true;
   return ch != 0 && std::strchr("-./?!#$%&*+=^_`{}~", ch) != nullptr;
 }
-
-int CharLengthAt(const char* text, int offset, int length) {
-  return (offset + 1 < length && IsLead(text[offset]) && IsTrail(text[offset + 1])) ? 2 : 1;
-}

@@ -454,6 +454,7 @@ int CTextBuffer::ReplaceAllLines(const char* find, const char* replace, bool mat
   // selection commands instead.
   if (std::strpbrk(replace, "\r\n")) return 0;
   const bool group = m_group;
+  const CRefString findText(find);
   int count = 0;
   for (int y = 0; y < GetLineCount(); ++y) {
     CLine* line = GetLine(y);
@@ -474,8 +475,10 @@ int CTextBuffer::ReplaceAllLines(const char* find, const char* replace, bool mat
       }
       replaced.Append(text + copied, x - copied);
       const int at = replaced.GetLength();
-      // The matched bytes as they were (they may differ in case from the search string).
-      AddUndoRecord(at, y, at + findLength, y, UNDO_TEXT_DELETED, 0, CRefString(text + x, findLength));
+      // The matched bytes as they were (they may differ in case from the search string); an exact
+      // match shares the search string's buffer.
+      const bool exact = std::memcmp(text + x, find, static_cast<size_t>(findLength)) == 0;
+      AddUndoRecord(at, y, at + findLength, y, UNDO_TEXT_DELETED, 0, exact ? findText : CRefString(text + x, findLength));
       m_group = true;
       AddUndoRecord(at, y, at + replaceLength, y, UNDO_TEXT_INSERTED, 0);
       replaced.Append(replace, replaceLength);
