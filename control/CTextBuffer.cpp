@@ -70,10 +70,17 @@ void CTextBuffer::EraseLines(int index, int count) {
   InvalidateRows(index);
 }
 
-void CTextBuffer::RewrapLine(int line) {
+void CTextBuffer::RewrapLine(int line) { RewrapLine(line, 0, 0); }
+
+// `delta` bytes inserted (or removed) at `offset`; 0 and 0 rewrap the whole line.
+void CTextBuffer::RewrapLine(int line, int offset, int delta) {
   CLine* l = GetLine(line);
   const int before = l->GetRowCount();
-  l->Rewrap(true);
+  if (delta == 0) {
+    l->Rewrap(true);
+  } else {
+    l->RewrapEdit(offset, delta);
+  }
   const int after = l->GetRowCount();
   if (after != before) {
     m_totalRows += after - before;

@@ -159,6 +159,7 @@ class CTextBuffer {
   void InsertLines(int index, std::vector<std::unique_ptr<CLine>>& lines);
   void EraseLines(int index, int count);
   void RewrapLine(int line);
+  void RewrapLine(int line, int offset, int delta);
   void EnsureRows(int line);
   void InvalidateRows(int line);
   int LineOfRowFrom(int row, int start);

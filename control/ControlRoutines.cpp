@@ -7,8 +7,8 @@
 
 namespace {
 
-bool IsLead(char ch) { return IsDBCSLeadByte(static_cast<unsigned char>(ch)); }
-bool IsTrail(char ch) { return ch != '\0' && IsDBCSTrailByte(static_cast<unsigned char>(ch)); }
+bool IsLead(char ch) { return IsLeadByte932(static_cast<unsigned char>(ch)); }
+bool IsTrail(char ch) { return IsTrailByte932(static_cast<unsigned char>(ch)); }
 
 }  // namespace
 

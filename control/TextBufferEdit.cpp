@@ -126,7 +126,7 @@ POINT CTextBuffer::InsertChar(POINT pos, UINT ch, int kind) {
   const int n = ch < 256 ? 1 : 2;
   const LineEdit edit = BeginLineEdit(pos);
   line->Text().Insert(pos.x, bytes, n);
-  RewrapLine(pos.y);
+  RewrapLine(pos.y, pos.x, n);
   const bool below = UpdateComments(pos.y, 1);
   const POINT caret{pos.x + n, pos.y};
   AfterLineEdit(edit, caret, below);
@@ -157,7 +157,7 @@ POINT CTextBuffer::InsertText(POINT pos, const char* text, int length) {
   if (firstEnd == end) {
     const LineEdit edit = BeginLineEdit(pos);
     line->Text().Insert(pos.x, text, length);
-    RewrapLine(pos.y);
+    RewrapLine(pos.y, pos.x, length);
     caret = POINT{pos.x + length, pos.y};
     AfterLineEdit(edit, caret, UpdateComments(pos.y, 1));
   } else {
@@ -225,8 +225,9 @@ POINT CTextBuffer::DeleteChar(POINT pos, bool* keepLineEnd) {
   } else {
     const LineEdit edit = BeginLineEdit(pos);
     const int code = CharCode(line->GetText(), pos.x, line->GetLength());
-    line->Text().Delete(pos.x, CharLengthAt(line->GetText(), pos.x, line->GetLength()));
-    RewrapLine(pos.y);
+    const int n = CharLengthAt(line->GetText(), pos.x, line->GetLength());
+    line->Text().Delete(pos.x, n);
+    RewrapLine(pos.y, pos.x, -n);
     AfterLineEdit(edit, pos, UpdateComments(pos.y, 1));
     AddUndoRecord(pos.x, pos.y, 0, 0, UNDO_DELETE, code);
   }
@@ -255,7 +256,7 @@ POINT CTextBuffer::DeleteCharBefore(POINT pos) {
     caret = POINT{start, pos.y};
     const LineEdit edit = BeginLineEdit(pos);
     line->Text().Delete(start, pos.x - start);
-    RewrapLine(pos.y);
+    RewrapLine(pos.y, start, start - pos.x);
     AfterLineEdit(edit, caret, UpdateComments(pos.y, 1));
     AddUndoRecord(caret.x, caret.y, 0, 0, UNDO_BACKSPACE, code);
   }
@@ -276,7 +277,7 @@ POINT CTextBuffer::DeleteRange(POINT start, POINT end) {
   if (start.y == end.y) {
     const LineEdit edit = BeginLineEdit(start);
     first->Text().Delete(start.x, end.x - start.x);
-    RewrapLine(start.y);
+    RewrapLine(start.y, start.x, start.x - end.x);
     AfterLineEdit(edit, start, UpdateComments(start.y, 1));
   } else {
     const CLine* last = GetLine(end.y);
