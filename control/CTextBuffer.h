@@ -94,6 +94,9 @@ class CTextBuffer {
   // Editing; each returns the caret's new logical position.
   POINT InsertChar(POINT pos, UINT ch, int kind);
   POINT NextRowOrNewline(POINT view, int kind);
+  // Pasted or dropped text at a view position; a column block puts each of its lines at the same
+  // display column of successive rows.
+  POINT InsertGlobal(POINT view, const char* text, int length, bool columnBlock);
   POINT InsertText(POINT pos, const char* text);
   POINT InsertText(POINT pos, const char* text, int length);
   POINT DeleteChar(POINT pos, bool* keepLineEnd);

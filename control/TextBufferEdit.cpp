@@ -205,6 +205,53 @@ POINT CTextBuffer::InsertText(POINT pos, const char* text, int length) {
   return caret;
 }
 
+POINT CTextBuffer::InsertGlobal(POINT view, const char* text, int length, bool columnBlock) {
+  if (GetLineCount() == 0 && !InsertEmptyLine(0, LINEEND_CRLF)) return POINT{};
+  if (!text || length <= 0) return ViewToLogical(view.x, view.y, -1);
+  if (!columnBlock) {
+    const POINT pos = ViewToLogical(view.x, view.y, 0);
+    return InsertText(pos, text, length);
+  }
+  // The block's lines, without their line ends.
+  std::vector<std::pair<const char*, int>> lines;
+  const char* end = text + length;
+  const char* start = text;
+  for (const char* p = text; p <= end; ++p) {
+    if (p == end || *p == '\r' || *p == '\n') {
+      lines.emplace_back(start, static_cast<int>(p - start));
+      if (p < end && *p == '\r' && p + 1 < end && p[1] == '\n') ++p;
+      start = p + 1;
+    }
+  }
+  const POINT caret = NormalizePos(view);
+  const int lastRow = caret.y + static_cast<int>(lines.size()) - 1;
+  const bool group = m_group;
+  const bool repaint = m_repaint;
+  bool grouped = false;
+  while (lastRow >= m_totalRows && !IsAtRowLimit()) {
+    const int last = GetLineCount() - 1;
+    InsertChar(POINT{GetLineLength(last), last}, 10, GetLine(last)->GetKind());
+    m_group = grouped = true;
+  }
+  m_repaint = false;
+  for (int i = static_cast<int>(lines.size()) - 1; i >= 0; --i) {
+    const int row = caret.y + i;
+    if (row >= m_totalRows) continue;
+    const POINT pos = ViewToLogical(caret.x, row, -1);
+    const int shortBy = caret.x - LogicalToView(pos.x, pos.y).x;
+    CRefString piece = shortBy > 0 ? CRefString(' ', shortBy) : CRefString();
+    piece.Append(lines[static_cast<size_t>(i)].first, lines[static_cast<size_t>(i)].second);
+    if (piece.IsEmpty()) continue;
+    InsertText(pos, piece, piece.GetLength());
+    m_group = grouped = true;
+  }
+  m_repaint = repaint;
+  m_group = group;
+  m_owner->Relayout(0);
+  RepaintFrom(POINT{}, 2);
+  return ViewToLogical(caret.x, caret.y, -1);
+}
+
 POINT CTextBuffer::DeleteChar(POINT pos, bool* keepLineEnd) {
   if (GetLineCount() == 0) return pos;
   pos.y = std::clamp<LONG>(pos.y, 0, GetLineCount() - 1);
