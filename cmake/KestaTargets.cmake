@@ -21,6 +21,8 @@ function(kesta_test_program folder)
   kesta_compile_options(${target})
   target_link_libraries(${target} PRIVATE kesta_test_main)
   target_link_libraries(${target} PRIVATE ${T_LIBS})
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "KESTA_FIXTURES=${CMAKE_SOURCE_DIR}/tests/fixtures")
+  # One CTest entry per program: every GUI test process opens its own display connection and GTK
+  # start-up is costly, so tests are not split into a process each.
+  add_test(NAME ${folder} COMMAND ${target})
+  set_tests_properties(${folder} PROPERTIES ENVIRONMENT "KESTA_FIXTURES=${CMAKE_SOURCE_DIR}/tests/fixtures")
 endfunction()

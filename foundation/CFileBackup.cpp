@@ -1,0 +1,97 @@
+#include "foundation/CFileBackup.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "platform/CodePage.h"
+
+namespace {
+
+std::string OsPath(const char* path) { return CP932ToUTF8(path); }
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa {};
+  struct stat sb {};
+  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// Renames without replacing an existing target, so that a generation that could not be moved on
+// is never overwritten.
+void MoveFileNoReplace(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return;
+  if (errno == EEXIST || Exists(to)) return;
+  rename(from.c_str(), to.c_str());  // file systems without the no-replace flag
+}
+
+// Offset just past the last "/" or "\", 0 when there is none.
+int NameStart(const CString& path) {
+  const int slash = path.ReverseFind('/');
+  const int backslash = path.ReverseFind('\\');
+  return (slash > backslash ? slash : backslash) + 1;
+}
+
+}  // namespace
+
+CString CFileBackup::GetBackupFileName(const char* path) const {
+  const CString full(path);
+  const int nameStart = NameStart(full);
+  const CString folder = full.Left(nameStart);
+  const CString name = full.Mid(nameStart);
+  const int dot = name.ReverseFind('.');
+  CString base = dot >= 0 ? name.Left(dot) : name;
+  const CString ext = dot >= 0 ? name.Mid(dot) : CString();
+
+  if (ext == "." + m_strExt) {
+    const int numberDot = base.ReverseFind('.');
+    int n = 0;
+    bool digits = false;
+    if (numberDot >= 0) {
+      for (int i = numberDot + 1; i < base.GetLength() && base[i] >= '0' && base[i] <= '9' && n < 100000000; ++i) {
+        n = n * 10 + (base[i] - '0');
+        digits = true;
+      }
+    }
+    if (digits && n >= 2) {
+      CString next;
+      next.Format("%d", n + 1);
+      base = base.Left(numberDot + 1) + next;
+    } else {
+      base += ".2";
+    }
+  }
+  return folder + base + "." + m_strExt;
+}
+
+void CFileBackup::Backup(const char* path) {
+  m_nDepth = 0;
+  RotateBackupFiles(path);
+}
+
+void CFileBackup::RotateBackupFiles(const char* path) {
+  ++m_nDepth;
+  const std::string source = OsPath(path);
+  if (!Exists(source)) return;
+  const CString next = GetBackupFileName(path);
+  const std::string target = OsPath(next);
+  // On a file system that ignores letter case, a file named a.BAK is its own backup a.bak:
+  // leave it alone rather than delete or rename it.
+  if (target == source || SameFile(source, target)) return;
+  if (Exists(target)) {
+    if (m_nDepth >= m_nGenerations) {
+      unlink(target.c_str());
+    } else {
+      RotateBackupFiles(next);
+    }
+  }
+  MoveFileNoReplace(source, target);
+}

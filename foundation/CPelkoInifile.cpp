@@ -1,0 +1,39 @@
+#include "foundation/CPelkoInifile.h"
+
+#include "platform/PrivateProfile.h"
+
+CString CPelkoSettings::GetString(const char* section, const char* key, const char* defaultValue) {
+  return GetProfileString(section, key, defaultValue);
+}
+
+int CPelkoSettings::GetInt(const char* section, const char* key, int defaultValue) {
+  return GetProfileInt(section, key, defaultValue);
+}
+
+BOOL CPelkoSettings::WriteString(const char* section, const char* key, const char* value) {
+  return WriteProfileString(section, key, value);
+}
+
+BOOL CPelkoSettings::WriteInt(const char* section, const char* key, int value) {
+  return WriteProfileInt(section, key, value);
+}
+
+CString CPelkoInifile::GetProfileString(const char* section, const char* key, const char* defaultValue) {
+  char buffer[2048];
+  GetPrivateProfileString(section, key, defaultValue, buffer, sizeof buffer, m_strPath);
+  return CString(buffer);
+}
+
+int CPelkoInifile::GetProfileInt(const char* section, const char* key, int defaultValue) {
+  return GetPrivateProfileInt(section, key, defaultValue, m_strPath);
+}
+
+BOOL CPelkoInifile::WriteProfileString(const char* section, const char* key, const char* value) {
+  return WritePrivateProfileString(section, key, value, m_strPath);
+}
+
+BOOL CPelkoInifile::WriteProfileInt(const char* section, const char* key, int value) {
+  CString text;
+  text.Format("%d", value);
+  return WriteProfileString(section, key, text);
+}

@@ -1,0 +1,182 @@
+#include "foundation/TextSearch.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "foundation/CharFolding.h"
+#include "platform/CodePage.h"
+
+namespace {
+
+struct Span {
+  const char* data;
+  int length;
+};
+
+SjisChar CharAt(Span s, int pos, int* length) {
+  const auto b = static_cast<unsigned char>(s.data[pos]);
+  if (IsDBCSLeadByte(b) && pos + 1 < s.length) {
+    *length = 2;
+    return static_cast<SjisChar>((b << 8) | static_cast<unsigned char>(s.data[pos + 1]));
+  }
+  *length = 1;
+  return b;
+}
+
+// One character under the reading rule: with width folding, a kana and a following sound mark
+// read as the one voiced kana.
+SjisChar ReadChar(Span s, int pos, int options, int* consumed) {
+  int len = 0;
+  const SjisChar ch = CharAt(s, pos, &len);
+  *consumed = len;
+  if (!(options & FIND_IGNORE_WIDTH) || pos + len >= s.length) return ch;
+  const bool kanaBase = (len == 1 && IsHalfWidthKana(ch)) || (len == 2 && IsFullKatakana(ch)) ||
+                        (len == 2 && (options & FIND_IGNORE_KANA) && IsHiragana(ch));
+  if (!kanaBase) return ch;
+  int markLen = 0;
+  const SjisChar mark = CharAt(s, pos + len, &markLen);
+  // A half-width kana takes a half-width mark, a full-width kana a full-width one.
+  if (markLen != len) return ch;
+  const SjisChar voiced = CombineVoiced(ch, mark);
+  if (!voiced) return ch;
+  *consumed = len + markLen;
+  return voiced;
+}
+
+SjisChar Fold(SjisChar ch, int options) {
+  if ((options & FIND_IGNORE_WIDTH) && ch < 0x100) ch = FullWidthOf(ch);
+  if (options & FIND_IGNORE_CASE) ch = UpperOf(ch);
+  if (options & FIND_IGNORE_KANA) ch = KatakanaOf(ch);
+  if (options & FIND_LOOSE) ch = LooseOf(ch);
+  return ch;
+}
+
+// The pattern read and folded once, character by character.
+std::vector<SjisChar> FoldPattern(Span pattern, int options) {
+  std::vector<SjisChar> folded;
+  for (int p = 0; p < pattern.length;) {
+    int length = 0;
+    folded.push_back(Fold(ReadChar(pattern, p, options, &length), options));
+    p += length;
+  }
+  return folded;
+}
+
+// Text bytes matched when the pattern matches at pos, else -1.
+int MatchAt(Span text, const std::vector<SjisChar>& pattern, int pos, int options) {
+  int t = pos;
+  for (const SjisChar want : pattern) {
+    if (t >= text.length) return -1;
+    int length = 0;
+    if (Fold(ReadChar(text, t, options, &length), options) != want) return -1;
+    t += length;
+  }
+  return t - pos;
+}
+
+int Find(Span text, Span patternText, int start, int options, int* matchLength) {
+  if (start < 0 || start >= text.length || patternText.length == 0) return -1;
+  const std::vector<SjisChar> pattern = FoldPattern(patternText, options);
+  for (int pos = start; pos < text.length;) {
+    const int matched = MatchAt(text, pattern, pos, options);
+    if (matched >= 0) {
+      if (matchLength) *matchLength = matched;
+      return pos;
+    }
+    int len = 0;
+    CharAt(text, pos, &len);
+    pos += len;
+  }
+  return -1;
+}
+
+int Len(const char* s) { return static_cast<int>(std::strlen(s)); }
+
+}  // namespace
+
+int FindTextOptPtr(const char* text, const char* pattern, int start, int options, int* matchLength) {
+  return Find({text, Len(text)}, {pattern, Len(pattern)}, start, options, matchLength);
+}
+
+int FindTextOpt(const CString& text, const CString& pattern, int start, int options, int* matchLength) {
+  return Find({text.GetString(), text.GetLength()}, {pattern.GetString(), pattern.GetLength()}, start, options,
+              matchLength);
+}
+
+int FindTextOptStr(std::string_view text, std::string_view pattern, int start, int options, int* matchLength) {
+  return Find({text.data(), static_cast<int>(text.size())}, {pattern.data(), static_cast<int>(pattern.size())},
+              start, options, matchLength);
+}
+
+int CompareTextOpt(const char* a, const char* b, int options) {
+  const Span sa{a, Len(a)};
+  const Span sb{b, Len(b)};
+  int i = 0;
+  int j = 0;
+  while (i < sa.length || j < sb.length) {
+    int la = 0;
+    int lb = 0;
+    const int ca = i < sa.length ? Fold(ReadChar(sa, i, options, &la), options) : 0;
+    const int cb = j < sb.length ? Fold(ReadChar(sb, j, options, &lb), options) : 0;
+    if (ca != cb) return ca - cb;
+    i += la;
+    j += lb;
+  }
+  return 0;
+}
+
+int FindWords(const char* text, const char* pattern, int start, int options, int* matchLength, BOOL allWords) {
+  CString blanked(pattern);
+  blanked.Replace("　", " ");
+  std::vector<CString> words;
+  int pos = 0;
+  for (CString word = blanked.Tokenize(" ", pos); pos >= 0; word = blanked.Tokenize(" ", pos)) words.push_back(word);
+
+  int best = -1;
+  int bestLength = 0;
+  for (const CString& word : words) {
+    int length = 0;
+    const int found = FindTextOptPtr(text, word, start, options, &length);
+    if (found < 0) {
+      if (allWords) return -1;
+      continue;
+    }
+    if (best < 0 || found < best) {
+      best = found;
+      bestLength = length;
+    }
+  }
+  if (best >= 0 && matchLength) *matchLength = bestLength;
+  return best;
+}
+
+int FindCharOutsideQuotes(const char* text, char ch, char quote) {
+  bool quoted = false;
+  for (int i = 0; text[i];) {
+    const int length = CharLengthAt(text + i);
+    if (length == 1) {
+      if (text[i] == quote) {
+        quoted = !quoted;
+      } else if (text[i] == ch && !quoted) {
+        return i;
+      }
+    }
+    i += length;
+  }
+  return -1;
+}
+
+int FindOutsideTags(const char* text, const char* pattern, char open, char close) {
+  const size_t patternLength = std::strlen(pattern);
+  if (patternLength == 0) return -1;
+  bool inside = false;
+  for (int i = 0; text[i];) {
+    if (!inside && std::strncmp(text + i, pattern, patternLength) == 0) return i;
+    const int length = CharLengthAt(text + i);
+    if (length == 1 && text[i] == open) inside = true;
+    if (length == 1 && text[i] == close) inside = false;
+    i += length;
+  }
+  return -1;
+}

@@ -1,0 +1,152 @@
+#pragma once
+// The whole in-memory outline of one document: the items in document order, the display rows
+// derived from them, the properties record, the numbering styles, the lock of the document file
+// and the search options. Item indexes are ints into the item array; -1 means none. Item 0 is the
+// top item; an item's level is the number of 0x01 bytes in its path.
+//
+// Copies share the items that neither side changes (see CDirDataArray): read items through
+// GetDirData and change them only through EditDirData.
+#include <string_view>
+#include <vector>
+
+#include "foundation/CFileLock.h"
+#include "model/CDirDataArray.h"
+#include "model/CDocProperties.h"
+#include "model/CTreeData.h"
+#include "platform/COleDateTime.h"
+#include "platform/CString.h"
+#include "treeview/CShoStrArray.h"
+
+class wxTreeCtrl;
+
+// Whether the path's extension equals the given one (".kvn"), letter case ignored.
+bool HasExtension(const char* path, const char* extension);
+
+class ATREE {
+ public:
+  static constexpr int kLevelCounters = 200;
+
+  ATREE();
+  ATREE(const ATREE& other);
+  ATREE& operator=(const ATREE& other);
+  virtual ~ATREE();
+
+  // Opening and saving.
+  virtual int OpenFile(const char* path, int openMode, int lockFlag);
+  virtual int ReadKvnFile(const char* path);
+  virtual int SaveFile(const char* path);
+  virtual int WriteByExtension(const char* path);
+  virtual int WriteKvnFile(const char* path);
+  virtual void SaveTreesAs(int item, const char* path);
+  BOOL CheckWritePassword();
+
+  // Rows.
+  virtual void MakeTreeData();
+  virtual CTreeData* GetTreeData(int row) { return &m_rows[static_cast<size_t>(row)]; }
+  const CTreeData* GetTreeData(int row) const { return &m_rows[static_cast<size_t>(row)]; }
+  virtual int GetTreeDataCount() const { return static_cast<int>(m_rows.size()) - 1; }
+  virtual CString GetNumberText(int item);
+  virtual int GetMaxRowTextLength() const;
+  // The row that shows the item; -1 when it has none. While a native file is being read it is the
+  // zero-based number of the file line the item came from, until the rows are rebuilt.
+  int GetRowIndex(int item) const;
+
+  // Items.
+  const CDirData* GetDirData(int item) const { return m_items.GetAt(item); }
+  CDirData* EditDirData(int item) { return m_items.GetMutable(item); }
+  virtual int GetDirDataCount() const { return m_items.GetSize(); }
+  virtual const CString& GetTitle(int item) const { return GetDirData(item)->m_strPath; }
+  virtual const CString& GetText(int item) const { return GetDirData(item)->m_strText; }
+  virtual void SetText(int item, const char* text) { EditDirData(item)->m_strText = text; }
+  virtual const CString& GetLink(int item) const { return GetDirData(item)->m_strLink; }
+  virtual void SetLink(int item, const char* link) { EditDirData(item)->m_strLink = link; }
+  virtual int IsFlag4(int item) const { return GetDirData(item)->IsFlag4() ? 1 : 0; }
+  virtual int IsFlag8(int item) const { return GetDirData(item)->IsFlag8() ? 1 : 0; }
+  virtual BOOL IsStrike(int item) const { return GetDirData(item)->IsStrike(); }
+  virtual int GetBookmark(int item) const { return GetDirData(item)->m_nBookmark; }
+  virtual void SetBookmark(int item, int value) { EditDirData(item)->m_nBookmark = value; }
+  virtual int GetExtraValue() const { return m_nExtraValue; }
+  virtual int IsLoaded() const { return m_bLoaded; }
+  virtual void SetLoaded() { m_bLoaded = 1; }
+  // Appends an item (the model takes it); the rows are left to the caller's rebuild.
+  void AddDirData(std::unique_ptr<CDirData> item);
+  // Destroys every item and row.
+  void DeleteContents();
+
+  // Navigation and lookup.
+  virtual int GetLevel(int item) const;
+  virtual CString GetName(int item) const;
+  virtual CString GetPathPart(int item, int level) const;
+  virtual int GetPathPos(int item, int count) const;
+  virtual int GetParent(int item) const;
+  virtual int GetPrevSibling(int item) const;
+  virtual int GetNextSibling(int item, BOOL end) const;
+  virtual int HasChildren(int item) const;
+  virtual int IndexOf(const CDirData* item) const { return m_items.IndexOf(item); }
+  virtual int FindPath(const char* path) const;
+  virtual int FindName(const char* name) const;
+  virtual int FindRow(const char* title) const;
+  virtual int GetTitleWidth(int item) const;
+
+  BOOL IsReadOnly() const { return m_bReadOnly; }
+  wxTreeCtrl* GetTreeCtrl() const { return m_pTreeCtrl; }
+  void SetTreeCtrl(wxTreeCtrl* tree) { m_pTreeCtrl = tree; }
+  CString GetCategoryText(int category) const;
+  CString GetNetPathName() const;
+
+  CDocProperties& GetProperties() { return m_properties; }
+  const CDocProperties& GetProperties() const { return m_properties; }
+  CShoStrArray& GetShoStr() { return m_shoStr; }
+  const CShoStrArray& GetShoStr() const { return m_shoStr; }
+  CFileLock& GetLock() { return m_lock; }
+  int GetCheckFilter() const { return m_nCheckFilter; }
+  void SetCheckFilter(int filter) { m_nCheckFilter = filter; }
+
+  // Drops the rows and row indexes, which a rebuild derives again from the items; a model kept only
+  // to be restored later (an undo snapshot) needs none.
+  void DropRows();
+
+  // Process-wide copy of System/SharedFile, taken by every construction.
+  static int s_bSharedFile;
+
+ protected:
+  static int LevelOf(const CString& path);
+  void ShowReadOnlyNotice(int reason, const char* path);
+  // The item line of the native file, with its LF.
+  CString GetItemRecord(int item) const;
+
+  std::vector<CTreeData> m_rows;
+  CDirDataArray m_items;
+  std::vector<int> m_itemRows;  // row of each item (line number while reading)
+  int m_nExtraValue = 0;
+  int m_bLoaded = 0;
+  int m_bWriteAccess = 0;  // write password given since opening
+  int m_bReadOnly = 0;
+  CFileLock m_lock;
+  CDocProperties m_properties;
+  CShoStrArray m_shoStr;
+  int m_nCheckFilter = 0;  // 0 all, 1 checked trees only, 2 all but checked trees
+  int m_nChainIndex = -1;
+  int m_bNumberStruck = 1;  // struck-through items are numbered too
+  int m_counters[kLevelCounters] = {};
+  wxTreeCtrl* m_pTreeCtrl = nullptr;
+  int m_nFillValue = 0;
+
+  // Search state.
+  int m_bFoundInText = 0;
+  int m_bCase = 0;
+  int m_bWidth = 0;
+  int m_nWordMode = 1;
+  CString m_strSearch;
+  int m_bRegExp = 0;
+  int m_nCategoryFilter = -1;
+  COleDateTime m_rangeFrom;
+  COleDateTime m_rangeTo;
+  int m_bSearchTitles = 1;
+  int m_bSearchTexts = 1;
+  int m_bSearchLinks = 0;
+
+ private:
+  void CopyFrom(const ATREE& other);
+  std::vector<char> ComputeShown(const std::vector<int>& levels) const;
+};

@@ -1,0 +1,94 @@
+// Opening a document into the model: the reader by mode and extension, the shared-file lock and
+// the read-only notice, then the rows.
+#include <strings.h>
+
+#include "app/CReadOnlyDlg.h"
+#include "model/ATREE.h"
+#include "model/AppProfile.h"
+#include "model/CPasswordDlg.h"
+#include "model/KvnCrypt.h"
+#include "platform/MessageBox.h"
+
+bool HasExtension(const char* path, const char* extension) {
+  const std::string p(path);
+  const size_t dot = p.rfind('.');
+  const size_t slash = p.find_last_of("/\\");
+  return dot != std::string::npos && (slash == std::string::npos || dot > slash) &&
+         strcasecmp(p.c_str() + dot, extension) == 0;
+}
+
+int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
+  DeleteContents();
+  int read = 0;
+  if (openMode == 0 && HasExtension(path, ".kvn")) {
+    read = ReadKvnFile(path);
+  } else {
+    // The other readers come with the converters; until then such files are refused.
+    AfxMessageBox(CString("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);
+  }
+  if (!read) return -1;
+
+  if (openMode != 2 && lockFlag) {
+    m_lock.SetPath(path);
+    int reason = 0;
+    if (m_lock.IsReadOnlyFile()) {
+      reason = 1;
+      m_bReadOnly = 1;
+    } else if (m_lock.IsLockedByOther()) {
+      m_bReadOnly = 1;
+    }
+    if (m_bReadOnly) {
+      ShowReadOnlyNotice(reason, path);
+    } else if (s_bSharedFile && !m_lock.CreateLockFile()) {
+      ShowReadOnlyNotice(2, path);
+      m_bReadOnly = 1;
+    }
+  }
+  MakeTreeData();
+  m_bLoaded = 1;
+  return GetDirDataCount();
+}
+
+void ATREE::ShowReadOnlyNotice(int reason, const char* path) {
+  CReadOnlyDlg dlg(nullptr);
+  dlg.m_nReason = reason;
+  dlg.m_strPath = path;
+  dlg.DoModal();
+}
+
+int ATREE::SaveFile(const char* path) {
+  if (!m_lock.CanWrite(path)) {
+    AfxMessageBox("このファイルは使用中です。書き込みできません。");
+    m_bReadOnly = 1;
+    return 0;
+  }
+  if (!CheckWritePassword()) return 0;
+  const int result = WriteByExtension(path);
+  if (result) {
+    m_lock.SetPath(path);
+    if (AppGetProfileInt("System", "SharedFile", 0)) m_lock.CreateLockFile();
+    m_bReadOnly = 0;
+  }
+  return result;
+}
+
+int ATREE::WriteByExtension(const char* path) {
+  if (HasExtension(path, ".kvn") || HasExtension(path, ".bak")) return WriteKvnFile(path);
+  // The other writers come with the converters; until then nothing is written.
+  AfxMessageBox("保存先ファイルが開けません");
+  return 0;
+}
+
+BOOL ATREE::CheckWritePassword() {
+  const CString& hash = m_properties.m_strWritePassword;
+  if (hash.IsEmpty() || m_bWriteAccess) return TRUE;
+  CPasswordDlg dlg(nullptr);
+  dlg.m_strPrompt = "書き込みパスワードが設定されています。書き込みパスワードを入力してください";
+  if (dlg.DoModal() != IDOK) return FALSE;
+  if (PasswordHash(dlg.m_strPassword) != hash) {
+    AfxMessageBox("書込パスワードが違います。大文字小文字半角全角に注意して入力してください。");
+    return FALSE;
+  }
+  m_bWriteAccess = 1;
+  return TRUE;
+}

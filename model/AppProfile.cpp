@@ -1,0 +1,26 @@
+#include "model/AppProfile.h"
+
+#include "platform/PrivateProfile.h"
+
+namespace {
+
+CString& ProfilePath() {
+  static CString path;
+  return path;
+}
+
+}  // namespace
+
+void SetAppProfilePath(const char* path) { ProfilePath() = path ? path : ""; }
+
+int AppGetProfileInt(const char* section, const char* key, int defaultValue) {
+  if (ProfilePath().IsEmpty()) return defaultValue;
+  return static_cast<int>(GetPrivateProfileInt(section, key, defaultValue, ProfilePath()));
+}
+
+CString AppGetProfileString(const char* section, const char* key, const char* defaultValue) {
+  if (ProfilePath().IsEmpty()) return CString(defaultValue);
+  char buffer[2048];
+  GetPrivateProfileString(section, key, defaultValue, buffer, sizeof(buffer), ProfilePath());
+  return CString(buffer);
+}

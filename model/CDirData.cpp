@@ -1,0 +1,165 @@
+#include "model/CDirData.h"
+
+#include <cstdlib>
+
+#include "model/DateText.h"
+
+namespace {
+
+// The leading decimal number of at most n characters at p (no digits: 0).
+int ReadNumber(const char* p, int n) {
+  int value = 0;
+  for (int i = 0; i < n && p[i] >= '0' && p[i] <= '9'; ++i) value = value * 10 + (p[i] - '0');
+  return value;
+}
+
+// A 24-bit hexadecimal number of six characters; reading stops at the first non-hexadecimal one.
+int ReadHex6(const char* p) {
+  int value = 0;
+  for (int i = 0; i < 6; ++i) {
+    const char c = p[i];
+    int digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else if (c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else {
+      break;
+    }
+    value = value * 16 + digit;
+  }
+  return value;
+}
+
+struct TimeFields {
+  int year, month, day, hour, minute, second, millis;
+  bool AllZero() const { return !year && !month && !day && !hour && !minute && !second && !millis; }
+  bool Valid() const {
+    return year >= 1583 && year <= 9998 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= DaysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 60 &&
+           second >= 0 && second <= 60;
+  }
+};
+
+// Six numbers (and milliseconds when asked) from the fixed-width digits at p.
+TimeFields ReadTime(const char* p, bool millis) {
+  return {ReadNumber(p, 4),      ReadNumber(p + 4, 2),  ReadNumber(p + 6, 2), ReadNumber(p + 8, 2),
+          ReadNumber(p + 10, 2), ReadNumber(p + 12, 2), millis ? ReadNumber(p + 14, 3) : 0};
+}
+
+// A null time stays null for 14 zeros, is set when valid, and is left alone otherwise.
+void ApplyTime(COleDateTime& time, const TimeFields& t) {
+  if (t.AllZero()) {
+    time.SetStatus(COleDateTime::null);
+  } else if (t.Valid()) {
+    time = MakeDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second);
+  }
+}
+
+CString DigitsOf(const COleDateTime& time) {
+  if (time.GetStatus() != COleDateTime::valid) return CString("00000000000000");
+  CString text;
+  text.Format("%04d%02d%02d%02d%02d%02d", time.GetYear(), time.GetMonth(), time.GetDay(), time.GetHour(),
+              time.GetMinute(), time.GetSecond());
+  return text;
+}
+
+CString TimeText(const COleDateTime& time, BOOL digits) {
+  if (time.GetStatus() != COleDateTime::valid) return digits ? CString("00000000000000") : CString();
+  return digits ? DigitsOf(time) : FormatDateText(time, GetTimeDisplayFormat());
+}
+
+}  // namespace
+
+CDirData::CDirData() {
+  m_created.SetStatus(COleDateTime::null);
+  m_updated.SetStatus(COleDateTime::null);
+}
+
+CDirData::CDirData(const char* path) : CDirData() { m_strPath = path; }
+
+CDirData::CDirData(const char* path, const char* text, const char* link, int status) : CDirData() {
+  m_strPath = path;
+  m_strText = text;
+  m_strLink = link;
+  m_nStatus = status;
+}
+
+int CDirData::HasTimes() const {
+  if (m_updated.GetStatus() != COleDateTime::valid) return 0;
+  return m_created.GetStatus() == COleDateTime::valid ? 2 : 1;
+}
+
+void CDirData::SetCreateTimeNow() {
+  m_created = COleDateTime::GetCurrentTime();
+  m_updated = m_created;
+}
+
+CString CDirData::GetIdText(BOOL withTimes) const {
+  CString text;
+  text.Format("%06X%06X%d", m_nIdHigh, m_nIdLow, m_nIdDigit);
+  if (withTimes) {
+    text += '\x01';
+    text += DigitsOf(m_updated);
+    text += DigitsOf(m_created);
+    text += IsDisplayTimeSet() ? GetDisplayTimeText(TRUE) : CString("00000000000000000");
+  }
+  return text;
+}
+
+void CDirData::SetIdText(const char* text) {
+  const CString all(text);
+  const int mark = all.Find('\x01');
+  if (mark >= 0) {
+    const CString times = all.Mid(mark + 1);
+    ReadTimesField(times, times.GetLength());
+  }
+  const CString id = mark >= 0 ? all.Left(mark) : all;
+  ReadIdField(id, id.GetLength(), FALSE);
+}
+
+void CDirData::ReadIdField(const char* field, int length, BOOL withCaret) {
+  if (length >= 6) {
+    m_nIdHigh = ReadHex6(field);
+    if (length <= 12 && m_nIdHigh != 0) m_nIdDigit = 1;
+  }
+  if (length >= 12) m_nIdLow = ReadHex6(field + 6);
+  if (length >= 13) m_nIdDigit = ReadNumber(field + 12, 1);
+  if (withCaret && length >= 14) {
+    const CString rest(field + 13, length - 13);
+    const int at = rest.Find('@');
+    if (at >= 0) m_nCaret = static_cast<int>(std::strtol(rest.Left(at), nullptr, 10));
+  }
+}
+
+void CDirData::ReadTimesField(const char* field, int length) {
+  // Fixed positions: a short field is padded so that no digit is read past its end.
+  char digits[46] = {};
+  for (int i = 0; i < length && i < 45; ++i) digits[i] = field[i];
+  if (length >= 14) ApplyTime(m_updated, ReadTime(digits, false));
+  if (length >= 28) ApplyTime(m_created, ReadTime(digits + 14, false));
+  if (length >= 42) {
+    const TimeFields t = ReadTime(digits + 28, true);
+    if (t.AllZero()) {
+      m_displayed = SYSTEMTIME{};
+    } else if (t.Valid()) {
+      m_displayed = MakeSystemTime(t.year, t.month, t.day, t.hour, t.minute, t.second, t.millis);
+    }
+  }
+}
+
+CString CDirData::GetUpdateTimeText(BOOL digits) const { return TimeText(m_updated, digits); }
+
+CString CDirData::GetCreateTimeText(BOOL digits) const { return TimeText(m_created, digits); }
+
+CString CDirData::GetDisplayTimeText(BOOL digits) const {
+  if (!IsDisplayTimeSet()) return CString();
+  const SYSTEMTIME& t = m_displayed;
+  if (!digits) return FormatDateText(COleDateTime(t), GetTimeDisplayFormat());
+  CString text;
+  text.Format("%04d%02d%02d%02d%02d%02d%03d", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
+              t.wMilliseconds);
+  return text;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The item array of an outline model, in document order. Copies share their items: the array is
+// held in blocks, and a copy takes only the block pointers, so that the hundred undo snapshots of a
+// large outline cost little more than the outline itself. Writing goes through GetMutable, which
+// copies the one block and the one item it touches when another array still shares them.
+#include <memory>
+#include <vector>
+
+#include "model/CDirData.h"
+
+class CDirDataArray {
+ public:
+  int GetSize() const { return m_nCount; }
+  const CDirData* GetAt(int index) const;
+  CDirData* GetMutable(int index);
+
+  void Add(std::unique_ptr<CDirData> item);
+  void InsertAt(int index, std::unique_ptr<CDirData> item);
+  void SetAt(int index, std::unique_ptr<CDirData> item);
+  void RemoveAt(int index, int count = 1);
+  void RemoveAll();
+
+  // Index of the item object, -1 when it is not in the array.
+  int IndexOf(const CDirData* item) const;
+
+ private:
+  using ItemPtr = std::shared_ptr<CDirData>;
+  struct Block {
+    std::vector<ItemPtr> items;
+  };
+  static constexpr size_t kBlockSize = 512;
+
+  int Locate(int index) const;
+  Block& EditBlock(int block);
+  void Restart();
+
+  std::vector<std::shared_ptr<Block>> m_blocks;
+  std::vector<int> m_starts;  // index of the first item of each block
+  int m_nCount = 0;
+  mutable int m_nLastBlock = 0;  // sequential walks find their block at once
+};

@@ -1,0 +1,249 @@
+#include "model/KvnCrypt.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+
+#include "model/CPasswordDlg.h"
+#include "platform/AtomicFile.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+
+const char* const KvnCrypt::NoPasswordKey = "7C3E9A10B4F2D85E6A0C1B9F3D7E2A4C8B6F0D1E5";
+
+namespace {
+
+constexpr char kMagic[] = "PELKO";
+constexpr size_t kHeaderSize = 12;
+
+bool IsDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
+bool IsLetter(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
+
+bool LooksEncrypted(const std::string& bytes) {
+  if (bytes.size() <= 8 || bytes.compare(0, 5, kMagic) != 0) return false;
+  return IsDigit(static_cast<unsigned char>(bytes[5])) && IsDigit(static_cast<unsigned char>(bytes[6])) &&
+         IsLetter(static_cast<unsigned char>(bytes[7]));
+}
+
+// Key byte i + 1, the key's terminating zero counting as even.
+bool NextKeyOdd(const char* key, int keyLength, int i) {
+  return i + 1 < keyLength && (static_cast<unsigned char>(key[i + 1]) & 1) != 0;
+}
+
+void CipherBlocks(unsigned char* data, size_t length, const char* key, bool encipher) {
+  const size_t k = std::strlen(key);
+  size_t offset = 0;
+  auto run = [&](size_t n) {
+    if (encipher) {
+      KvnCrypt::EncipherBlock(data + offset, key, static_cast<int>(n));
+    } else {
+      KvnCrypt::DecipherBlock(data + offset, key, static_cast<int>(n));
+    }
+  };
+  // Full blocks, then the rest as a final block (a whole block when the length is a multiple of K
+  // on reading, an empty one on writing: both give the same bytes).
+  while (offset + k < length) {
+    run(k);
+    offset += k;
+  }
+  if (length > offset) run(length - offset);
+}
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+FilePtr OpenRead(const char* path) { return FilePtr(std::fopen(CP932ToUTF8(path ? path : "").c_str(), "rb")); }
+
+bool ReadFileHead(const char* path, size_t count, std::string& bytes) {
+  FilePtr f = OpenRead(path);
+  if (!f) return false;
+  bytes.resize(count);
+  bytes.resize(std::fread(bytes.data(), 1, count, f.get()));
+  return true;
+}
+
+bool ReadWholeFile(const char* path, std::string& bytes) {
+  FilePtr f = OpenRead(path);
+  if (!f) return false;
+  bytes.clear();
+  if (std::fseek(f.get(), 0, SEEK_END) == 0) {
+    const long size = std::ftell(f.get());
+    if (size > 0) bytes.reserve(static_cast<size_t>(size));
+    std::rewind(f.get());
+  }
+  char buffer[1 << 16];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof(buffer), f.get())) > 0) bytes.append(buffer, got);
+  return std::ferror(f.get()) == 0;
+}
+
+CString FileNameOf(const char* path) {
+  const char* slash = std::strrchr(path, '/');
+  const char* back = std::strrchr(path, '\\');
+  const char* last = slash > back ? slash : back;
+  return CString(last ? last + 1 : path);
+}
+
+}  // namespace
+
+char HexDigitChar(int value) { return static_cast<char>(value < 10 ? '0' + value : 'A' + value - 10); }
+
+int HexDigitValue(char ch) { return ch < 'A' ? ch - '0' : ch - '7'; }
+
+void KvnCrypt::EncipherBlock(unsigned char* data, const char* keyText, int n) {
+  const int keyLength = static_cast<int>(std::strlen(keyText));
+  for (int i = 0; i < n && i < keyLength; ++i) {
+    const int d = static_cast<unsigned char>(keyText[i]) & 0x0F;
+    data[i] = static_cast<unsigned char>(NextKeyOdd(keyText, keyLength, i) ? data[i] + d : data[i] - d);
+  }
+  for (int i = 0, j = n - 1; i < j; ++i, --j) std::swap(data[i], data[j]);
+  for (int i = 0; i < n; ++i) data[i] = static_cast<unsigned char>((data[i] << 4) | (data[i] >> 4));
+}
+
+void KvnCrypt::DecipherBlock(unsigned char* data, const char* keyText, int n) {
+  const int keyLength = static_cast<int>(std::strlen(keyText));
+  for (int i = 0; i < n; ++i) data[i] = static_cast<unsigned char>((data[i] << 4) | (data[i] >> 4));
+  for (int i = 0, j = n - 1; i < j; ++i, --j) std::swap(data[i], data[j]);
+  for (int i = 0; i < n && i < keyLength; ++i) {
+    const int d = static_cast<unsigned char>(keyText[i]) & 0x0F;
+    data[i] = static_cast<unsigned char>(NextKeyOdd(keyText, keyLength, i) ? data[i] - d : data[i] + d);
+  }
+}
+
+CString PasswordHash(const char* password) {
+  const size_t length = password ? std::strlen(password) : 0;
+  if (length == 0) return CString();
+  // The work area bounds the password: a longer one is hashed by its first 2048 bytes.
+  unsigned char b[2048] = {};
+  const int n = static_cast<int>(std::min(length, sizeof(b)));
+  std::memcpy(b, password, static_cast<size_t>(n));
+
+  int a[200];
+  int pos = (b[0] / 10 + b[0] % 10) % n;
+  int sum = 0;
+  for (int i = 0; i < 200; ++i) {
+    const int t = (b[i] >> 4) + (b[i] & 15) + i + (b[pos] / 10 + b[pos] % 10);
+    a[i] = t % 15;
+    b[pos] = static_cast<unsigned char>((b[pos] + t) % 256);
+    sum += t;
+    const int q = (pos + t) % n;
+    pos = q != pos ? q : (pos + 1) % n;
+  }
+  char h[200];
+  pos = sum % 200;
+  for (int i = 0; i < 200; ++i) {
+    h[i] = HexDigitChar(a[pos] % 15);
+    pos = (pos + a[pos] + i) % 200;
+  }
+  CString out;
+  for (int i = 0; i < 200;) {
+    out += h[i];
+    ++i;
+    if (i < 200) i += h[i] & 15;
+  }
+  if (out.GetLength() % 2 != 0) out += HexDigitChar(sum % 15);
+  return out;
+}
+
+KvnCrypt::KvnCrypt() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
+
+KvnCrypt::~KvnCrypt() { Close(); }
+
+bool KvnCrypt::IsEncryptedFile(const char* path) {
+  std::string head;
+  if (!ReadFileHead(path, 9, head)) return false;
+  return LooksEncrypted(head);
+}
+
+bool KvnCrypt::Open(const char* path) {
+  Close();
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return false;
+  if (!LooksEncrypted(bytes)) {
+    m_body = std::move(bytes);
+    m_bOpen = true;
+    return true;
+  }
+  if (bytes.size() < kHeaderSize) return false;
+  std::memcpy(m_header, bytes.data(), kHeaderSize);
+  const size_t n = m_header[10] | (static_cast<size_t>(m_header[11]) << 8);
+  if (bytes.size() < kHeaderSize + n) return false;
+  m_strHash.Empty();
+  CString key = NoPasswordKey;
+  if (n > 0) {
+    CString stored;
+    for (size_t i = 0; i < n; ++i) {
+      const unsigned char byte = static_cast<unsigned char>(bytes[kHeaderSize + i]);
+      stored += HexDigitChar(byte >> 4);
+      stored += HexDigitChar(byte & 0x0F);
+    }
+    m_strHash = stored;
+    CPasswordDlg dlg(nullptr);
+    dlg.m_strFileName = FileNameOf(path);
+    if (dlg.DoModal() != IDOK) return false;
+    if (PasswordHash(dlg.m_strPassword) != stored) {
+      AfxMessageBox("パスワードが違います。大文字小文字半角全角に注意して入力してください。");
+      return false;
+    }
+    key = stored;
+  }
+  m_body.assign(bytes, kHeaderSize + n, std::string::npos);
+  CipherBlocks(reinterpret_cast<unsigned char*>(m_body.data()), m_body.size(), key, false);
+  m_bDeciphered = true;
+  m_bOpen = true;
+  return true;
+}
+
+bool KvnCrypt::ReadLine(std::string_view& line) {
+  if (!m_bOpen || m_nPos >= m_body.size()) return false;
+  const size_t end = m_body.find('\n', m_nPos);
+  const size_t stop = end == std::string::npos ? m_body.size() : end + 1;
+  line = std::string_view(m_body).substr(m_nPos, stop - m_nPos);
+  m_nPos = stop;
+  return true;
+}
+
+void KvnCrypt::Close() {
+  std::string().swap(m_body);
+  m_nPos = 0;
+  m_bOpen = false;
+  m_bDeciphered = false;
+}
+
+bool KvnCrypt::WriteEncrypted(const char* path, const char* keyText) {
+  const CString given = keyText ? keyText : "";
+  unsigned char header[kHeaderSize];
+  std::memcpy(header, kMagic, 5);
+  header[5] = static_cast<unsigned char>('0' + std::rand() % 10);
+  header[6] = static_cast<unsigned char>('0' + std::rand() % 10);
+  header[7] = static_cast<unsigned char>('A' + std::rand() % 26);
+  header[8] = 0x01;
+  header[9] = 0x01;
+  const size_t n = given.IsEmpty() ? 0 : static_cast<size_t>(given.GetLength() / 2);
+  header[10] = static_cast<unsigned char>(n & 0xFF);
+  header[11] = static_cast<unsigned char>((n >> 8) & 0xFF);
+
+  std::string plain;
+  if (!ReadWholeFile(path, plain)) {
+    AfxMessageBox("暗号化前ファイルを開くのに失敗しました");
+    return false;
+  }
+  std::string out(reinterpret_cast<const char*>(header), kHeaderSize);
+  for (size_t i = 0; i < n; ++i) {
+    out += static_cast<char>(HexDigitValue(given[static_cast<int>(2 * i)]) * 16 +
+                             HexDigitValue(given[static_cast<int>(2 * i + 1)]));
+  }
+  const size_t bodyStart = out.size();
+  out += plain;
+  const CString key = given.IsEmpty() ? CString(NoPasswordKey) : given;
+  CipherBlocks(reinterpret_cast<unsigned char*>(out.data() + bodyStart), plain.size(), key, true);
+  if (!WriteFileAtomically(path, out)) {
+    AfxMessageBox("暗号化ファイル作成に失敗しました");
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,106 @@
+#include "platform/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/CodePage.h"
+
+namespace {
+
+// The file a write to path really replaces: the target of a symbolic link, else the path itself.
+std::string ResolvedTarget(const std::string& path) {
+  char resolved[PATH_MAX];
+  struct stat st;
+  if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && realpath(path.c_str(), resolved) != nullptr) {
+    return resolved;
+  }
+  return path;
+}
+
+// The process umask, read without changing it (umask() would race with other threads).
+mode_t CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+  }
+  return 022;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+int MakeTempBeside(const std::string& target, std::string& tempPath) {
+  const std::string real = ResolvedTarget(target);
+  const size_t slash = real.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : real.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? real : real.substr(slash + 1);
+  std::vector<char> tmpl(folder.begin(), folder.end());
+  const std::string tail = "." + name + ".XXXXXX";
+  tmpl.insert(tmpl.end(), tail.begin(), tail.end());
+  tmpl.push_back('\0');
+  const int fd = mkostemp(tmpl.data(), O_CLOEXEC);
+  if (fd >= 0) tempPath.assign(tmpl.data());
+  return fd;
+}
+
+// Paths here are already in the OS form (UTF-8).
+bool CommitTemp(const std::string& temp, const std::string& targetPath, bool durable) {
+  const std::string target = ResolvedTarget(targetPath);
+  bool ok = false;
+  const int fd = open(temp.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd >= 0) {
+    struct stat st;
+    const mode_t mode = stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+    ok = fchmod(fd, mode) == 0 && (!durable || fsync(fd) == 0);
+    ok = (close(fd) == 0) && ok;
+  }
+  ok = ok && rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) unlink(temp.c_str());
+  return ok;
+}
+
+}  // namespace
+
+CString CreateTempFileBeside(const char* targetPath) {
+  std::string temp;
+  const int fd = MakeTempBeside(CP932ToUTF8(targetPath ? targetPath : ""), temp);
+  if (fd < 0) return CString();
+  close(fd);
+  return UTF8ToCP932(temp);
+}
+
+bool CommitTempFile(const char* tempPath, const char* targetPath) {
+  return CommitTemp(CP932ToUTF8(tempPath ? tempPath : ""), CP932ToUTF8(targetPath ? targetPath : ""), true);
+}
+
+bool WriteFileAtomically(const char* targetPath, std::string_view bytes, bool durable) {
+  const std::string target = CP932ToUTF8(targetPath ? targetPath : "");
+  std::string temp;
+  const int fd = MakeTempBeside(target, temp);
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes);
+  if (close(fd) != 0 || !written) {
+    unlink(temp.c_str());
+    return false;
+  }
+  return CommitTemp(temp, target, durable);
+}

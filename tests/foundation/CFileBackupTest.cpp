@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "foundation/CFileBackup.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+using kesta_test::MakeTempDir;
+using kesta_test::ReadBytes;
+using kesta_test::WriteBytes;
+
+TEST(FileBackup, BackupNamesTable) {
+  struct Case {
+    const char* path;
+    const char* next;
+  } cases[] = {
+      {"/d/a.bak", "/d/a.2.bak"},     {"/d/a.2.bak", "/d/a.3.bak"},   {"/d/a.9.bak", "/d/a.10.bak"},
+      {"/d/a.1.bak", "/d/a.1.2.bak"}, {"/d/a.txt", "/d/a.bak"},       {"/d/readme", "/d/readme.bak"},
+      {"/d/a.BAK", "/d/a.bak"},       {"/d/my.notes.bak", "/d/my.notes.2.bak"},
+      {"/d.x/doc", "/d.x/doc.bak"},   {"C:\\w\\doc.kvn", "C:\\w\\doc.bak"},
+  };
+  CFileBackup backup;
+  for (const Case& c : cases) EXPECT_EQ(backup.GetBackupFileName(c.path), CString(c.next)) << c.path;
+}
+
+class FileBackupTest : public ::testing::Test {
+ protected:
+  std::string P(const std::string& name) { return dir + "/" + name; }
+  std::set<std::string> Files() {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+      names.insert(entry.path().filename().string() + "=" + ReadBytes(entry.path().string()));
+    }
+    return names;
+  }
+  std::string dir = MakeTempDir("backup");
+};
+
+TEST_F(FileBackupTest, DefaultKeepsOneGeneration) {
+  WriteBytes(P("doc.kvn"), "v2");
+  WriteBytes(P("doc.bak"), "v1");
+  CFileBackup backup;
+  backup.Backup(P("doc.kvn").c_str());
+  EXPECT_EQ(Files(), (std::set<std::string>{"doc.bak=v2"}));
+  backup.Backup(P("doc.kvn").c_str());  // gone now: nothing changes
+  EXPECT_EQ(Files(), (std::set<std::string>{"doc.bak=v2"}));
+}
+
+TEST_F(FileBackupTest, ThreeGenerationsRotateAndDropTheOldest) {
+  WriteBytes(P("doc.kvn"), "v4");
+  WriteBytes(P("doc.bak"), "v3");
+  WriteBytes(P("doc.2.bak"), "v2");
+  WriteBytes(P("doc.3.bak"), "v1");
+  CFileBackup backup;
+  backup.m_nGenerations = 3;
+  backup.Backup(P("doc.kvn").c_str());
+  EXPECT_EQ(Files(), (std::set<std::string>{"doc.bak=v4", "doc.2.bak=v3", "doc.3.bak=v2"}));
+}
+
+TEST_F(FileBackupTest, AGapEndsTheChain) {
+  WriteBytes(P("doc.kvn"), "v4");
+  WriteBytes(P("doc.bak"), "v3");
+  WriteBytes(P("doc.3.bak"), "v1");
+  CFileBackup backup;
+  backup.m_nGenerations = 3;
+  backup.Backup(P("doc.kvn").c_str());
+  EXPECT_EQ(Files(), (std::set<std::string>{"doc.bak=v4", "doc.2.bak=v3", "doc.3.bak=v1"}));
+}
+
+TEST_F(FileBackupTest, ABackupNamedLikeItsOwnBackupIsLeftAlone) {
+  // Through a symbolic link the next name can be the source file itself, as a.BAK is a.bak on a
+  // file system that ignores letter case.
+  WriteBytes(P("a.bak"), "keep");
+  std::filesystem::create_symlink(P("a.bak"), P("a.BAK"));
+  CFileBackup backup;
+  backup.Backup(P("a.BAK").c_str());
+  EXPECT_EQ(ReadBytes(P("a.bak")), "keep");
+  EXPECT_TRUE(std::filesystem::is_symlink(P("a.BAK")));
+}
+
+}  // namespace
