@@ -72,14 +72,6 @@ void AppendClean(CString& out, const CString& text) {
 
 void RemoveFileQuietly(const char* path) { std::remove(CP932ToUTF8(path).c_str()); }
 
-CString TimeDigits(const COleDateTime& time) {
-  if (time.GetStatus() != COleDateTime::valid) return CString("00000000000000");
-  CString text;
-  text.Format("%04d%02d%02d%02d%02d%02d", time.GetYear(), time.GetMonth(), time.GetDay(), time.GetHour(),
-              time.GetMinute(), time.GetSecond());
-  return text;
-}
-
 }  // namespace
 
 int ATREE::ReadKvnFile(const char* path) {
@@ -199,8 +191,8 @@ CString ATREE::GetItemRecord(int index) const {
                    item->m_nIdHigh & 0xFFFFFF, item->m_nIdLow & 0xFFFFFF, item->m_nIdDigit, item->m_nCaret);
   if (item->m_updated.GetStatus() == COleDateTime::valid || item->IsDisplayTimeSet()) {
     out += '\x04';
-    out += TimeDigits(item->m_updated);
-    out += TimeDigits(item->m_created);
+    out += item->GetUpdateTimeText(TRUE);
+    out += item->GetCreateTimeText(TRUE);
     if (item->IsDisplayTimeSet()) out += item->GetDisplayTimeText(TRUE);
   }
   out += '\n';
