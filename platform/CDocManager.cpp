@@ -53,8 +53,10 @@ CDocument* CDocManager::OpenDocumentFile(const char* path) {
     }
   }
   if (openDoc) {
-    if (!openDoc->GetViews().empty())
-      if (CFrameWnd* frame = openDoc->GetViews().front()->GetParentFrame()) frame->ActivateFrame();
+    CFrameWnd* frame = openDoc->GetViews().empty() ? nullptr : openDoc->GetViews().front()->GetParentFrame();
+    if (frame) frame->ActivateFrame();
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd && app->m_pMainWnd != frame) app->m_pMainWnd->GetFrameWindow()->Raise();
     return openDoc;
   }
   if (!best) {

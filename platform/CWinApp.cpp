@@ -150,6 +150,8 @@ class CWinAppHost : public wxApp {
   explicit CWinAppHost(std::vector<CString> args) : m_args(std::move(args)) {}
   // wx's own command-line parsing is left out: the program's switches are its own.
   bool OnInit() override {
+    // Message boxes take their caption from here.
+    if (AfxGetApp()) SetAppDisplayName(CP932ToWx(AfxGetApp()->m_pszAppName.str()));
     if (AfxGetApp() && AfxGetApp()->Startup(m_args)) return true;
     g_startFailed = true;
     return false;
