@@ -89,7 +89,7 @@ bool CFrameWnd::IsRoutedCommand(const wxEvent& event) {
 }
 
 bool CFrameWnd::ComesFrom(const wxEvent& event, const wxWindow* window) {
-  for (wxWindow* w = wxDynamicCast(event.GetEventObject(), wxWindow); w; w = w->GetParent())
+  for (wxWindow* w = dynamic_cast<wxWindow*>(event.GetEventObject()); w; w = w->GetParent())
     if (w == window) return true;
   return false;
 }

@@ -132,7 +132,7 @@ void CMDIChildWnd::OnClose(wxCloseEvent& event) {
 bool CMDIChildWnd::TryBefore(wxEvent& event) {
   // A command sent to this frame, or coming from outside it, goes to the active view and its
   // document first; one from a window inside the frame has passed the view already.
-  wxWindow* origin = wxDynamicCast(event.GetEventObject(), wxWindow);
+  wxWindow* origin = dynamic_cast<wxWindow*>(event.GetEventObject());
   const bool fromInside = origin && origin != this && ComesFrom(event, this);
   if (IsRoutedCommand(event) && !fromInside && RouteToActiveView(event)) return true;
   return wxPanel::TryBefore(event);

@@ -54,6 +54,19 @@ TEST_F(FrameworkTest, UpdateUIAsksTheActiveView) {
   EXPECT_FALSE(query(kViewCommand).GetSetEnabled());
 }
 
+TEST_F(FrameworkTest, MenuItemsAreGreyedByTheActiveViewsUpdateHandler) {
+  auto* bar = new wxMenuBar;
+  auto* menu = new wxMenu;
+  menu->Append(kDisabledCommand, "Disabled by the view");
+  menu->Append(kViewCommand, "Left alone");
+  bar->Append(menu, "Test");
+  m_frame->SetMenuBarFor(2, std::unique_ptr<wxMenuBar>(bar));
+  Open(MakeFile("a.tst", "alpha"));
+  menu->UpdateUI(m_frame->GetEventHandler());
+  EXPECT_FALSE(menu->IsEnabled(kDisabledCommand));
+  EXPECT_TRUE(menu->IsEnabled(kViewCommand));
+}
+
 TEST_F(FrameworkTest, PostedCommandRunsAfterTheCurrentEvent) {
   Open(MakeFile("a.tst", "alpha"));
   m_frame->PostCommand(kViewCommand);
