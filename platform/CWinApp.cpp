@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/window.h>
 
+#include "platform/CCommandLineInfo.h"
 #include "platform/CDocManager.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
@@ -95,6 +96,36 @@ BOOL CWinApp::WriteProfileInt(const char* section, const char* key, int value) {
 BOOL CWinApp::WriteProfileString(const char* section, const char* key, const char* value) {
   if (m_pszProfileName.IsEmpty()) return FALSE;
   return WritePrivateProfileString(section, key, value, m_pszProfileName);
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) {
+  for (size_t i = 0; i < m_argv.size(); ++i) {
+    const CString& arg = m_argv[i];
+    const bool flag = !arg.IsEmpty() && arg[0] == '-';
+    info.ParseParam(flag ? arg.GetString() + 1 : arg.GetString(), flag, i + 1 == m_argv.size());
+  }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info) {
+  switch (info.m_nShellCommand) {
+    case CCommandLineInfo::FileNothing:
+      return TRUE;
+    case CCommandLineInfo::FileNew: {
+      wxCommandEvent event(wxEVT_MENU, ID_FILE_NEW);
+      ProcessEventLocally(event);
+      return m_pMainWnd != nullptr;
+    }
+    case CCommandLineInfo::FileOpen:
+      return OpenDocumentFile(info.m_strFileName) != nullptr;
+    case CCommandLineInfo::FilePrint:
+    case CCommandLineInfo::FilePrintTo:
+      // Printed from the shell: the active view prints the document, then the program ends.
+      m_nCmdShow = SW_HIDE;
+      if (OpenDocumentFile(info.m_strFileName) && m_pMainWnd) m_pMainWnd->SendCommand(ID_FILE_PRINT_DIRECT);
+      return FALSE;
+    default:
+      return FALSE;
+  }
 }
 
 CDocTemplate* CWinApp::AddDocTemplate(std::unique_ptr<CDocTemplate> docTemplate) {

@@ -11,6 +11,7 @@
 #include "platform/FrameworkIds.h"
 #include "platform/WinTypes.h"
 
+class CCommandLineInfo;
 class CDocManager;
 class CDocTemplate;
 class CDocument;
@@ -47,6 +48,15 @@ class CWinApp : public wxEvtHandler {
   CString GetProfileString(const char* section, const char* key, const char* defaultValue = nullptr);
   BOOL WriteProfileInt(const char* section, const char* key, int value);
   BOOL WriteProfileString(const char* section, const char* key, const char* value);
+
+  // Feeds the program's arguments to info; on Linux only "-" starts a flag, since "/" starts
+  // every absolute path.
+  void ParseCommandLine(CCommandLineInfo& info);
+  // Carries out the shell command: a new document (the application's new command), or the file
+  // opened. FALSE when that failed, after printing (the file is opened and the print command sent
+  // through the main frame; the program then ends), and for a registration or DDE start, which
+  // this system does not serve.
+  BOOL ProcessShellCommand(CCommandLineInfo& info);
 
   // Documents, through the document manager (created with the first template).
   CDocTemplate* AddDocTemplate(std::unique_ptr<CDocTemplate> docTemplate);

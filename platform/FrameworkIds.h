@@ -9,6 +9,7 @@ enum : int {
   ID_FILE_CLOSE = 0xE102,
   ID_FILE_SAVE = 0xE103,
   ID_FILE_SAVE_AS = 0xE104,
+  ID_FILE_PRINT_DIRECT = 0xE108,  // print without the print dialog
   ID_FILE_MRU_FILE1 = 0xE110,
   ID_FILE_MRU_LAST = 0xE11F,  // sixteen recent-file entries at most
   ID_WINDOW_CASCADE = 0xE132,

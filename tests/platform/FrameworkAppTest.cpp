@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/CCommandLineInfo.h"
 #include "platform/CRecentFileList.h"
 #include "platform/CWaitCursor.h"
 #include "tests/platform/FrameworkFixture.h"
@@ -188,6 +189,61 @@ TEST(FrameworkWaitCursorTest, WaitCursorLastsAsLongAsItsObjects) {
     EXPECT_TRUE(wxIsBusy());
   }
   EXPECT_FALSE(wxIsBusy());
+}
+
+}  // namespace
+}  // namespace framework_test
+
+namespace framework_test {
+namespace {
+
+struct ParsedLine {
+  std::vector<CString> args;
+  int command;
+  const char* file;
+  const char* printer;
+  const char* port;
+};
+
+TEST(FrameworkCommandLineTest, ParamsGiveTheShellCommandAndNames) {
+  const ParsedLine cases[] = {
+      {{}, CCommandLineInfo::FileNew, "", "", ""},
+      {{"/home/u/a.kvn"}, CCommandLineInfo::FileOpen, "/home/u/a.kvn", "", ""},
+      {{"-p", "a.kvn"}, CCommandLineInfo::FilePrint, "a.kvn", "", ""},
+      {{"-pt", "a.kvn", "printer", "driver", "port"}, CCommandLineInfo::FilePrintTo, "a.kvn", "printer", "port"},
+      {{"-P", "a.kvn"}, CCommandLineInfo::FileOpen, "a.kvn", "", ""},  // shell flags keep their case
+      {{"-REGSERVER"}, CCommandLineInfo::AppRegister, "", "", ""},
+      {{"a.kvn", "b.kvn"}, CCommandLineInfo::FileOpen, "a.kvn", "", ""},
+  };
+  for (const ParsedLine& c : cases) {
+    CWinApp app("Test");
+    app.m_argv = c.args;
+    CCommandLineInfo info;
+    app.ParseCommandLine(info);
+    EXPECT_EQ(info.m_nShellCommand, c.command) << (c.args.empty() ? "" : c.args[0].GetString());
+    EXPECT_EQ(std::string(info.m_strFileName), c.file);
+    EXPECT_EQ(std::string(info.m_strPrinterName), c.printer);
+    EXPECT_EQ(std::string(info.m_strPortName), c.port);
+  }
+}
+
+TEST_F(FrameworkTest, ShellCommandOpensTheFileOrFailsWithIt) {
+  CCommandLineInfo open;
+  m_app->m_argv = {MakeFile("a.tst", "alpha").c_str()};
+  m_app->ParseCommandLine(open);
+  EXPECT_TRUE(m_app->ProcessShellCommand(open));
+  EXPECT_EQ(m_template->GetDocuments().size(), 1u);
+
+  CCommandLineInfo missing;
+  m_app->m_argv = {(m_dir + "/missing.tst").c_str()};
+  m_app->ParseCommandLine(missing);
+  EXPECT_FALSE(m_app->ProcessShellCommand(missing));
+
+  CCommandLineInfo fresh;
+  m_app->m_argv = {};
+  m_app->ParseCommandLine(fresh);
+  EXPECT_TRUE(m_app->ProcessShellCommand(fresh));
+  EXPECT_EQ(m_template->GetDocuments().size(), 2u);
 }
 
 }  // namespace
