@@ -1,0 +1,180 @@
+#include "app/CKestavonApp.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+
+#include "app/CKestaCommandLineInfo.h"
+#include "app/CKestaFrame.h"
+#include "app/CKestavonDoc.h"
+#include "app/CMainFrame.h"
+#include "app/CRegistryKey.h"
+#include "app/CTitleListView.h"
+#include "app/InstanceChannel.h"
+#include "foundation/PasswordScramble.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CRecentFileList.h"
+#include "platform/FullPath.h"
+#include "platform/Places.h"
+
+const int kWebPasswordKey[8] = {7, 3, 11, 5, 13, 2, 17, 9};
+
+namespace {
+
+const char kFeatureKeys[] = "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
+
+// The runtime's locale for a name of the settings file; "Japanese" is the Japanese locale when the
+// system has one. Our strings stay code page 932 whatever the locale.
+void ApplyLocale(const CString& name) {
+  if (name.CompareNoCase("Japanese") == 0) {
+    for (const char* candidate : {"ja_JP.UTF-8", "ja_JP.utf8", "C.UTF-8"})
+      if (std::setlocale(LC_ALL, candidate)) break;
+    return;
+  }
+  std::setlocale(LC_ALL, name);
+}
+
+// The command-line tail as the running instance is to read it back: files made absolute (the
+// receiver's folder is not this one), blanks quoted, every double quote doubled.
+CString HandOverLine(const std::vector<CString>& args) {
+  CString line;
+  for (const CString& arg : args) {
+    const bool flag = !arg.IsEmpty() && arg[0] == '-';
+    CString part = flag ? arg : AfxFullPath(arg);
+    if (part.FindOneOf(" \t") >= 0) part = '"' + part + '"';
+    if (!line.IsEmpty()) line += ' ';
+    line += part;
+  }
+  line.Replace("\"", "\"\"");
+  return line;
+}
+
+}  // namespace
+
+CKestavonApp::CKestavonApp() : CWinApp("kesta32") {
+  for (COLORREF& color : m_customColors) color = 0xFFFFFF;
+}
+
+CKestavonApp::~CKestavonApp() = default;
+
+void CKestavonApp::ApplyCommandLine(const CKestaCommandLineInfo& info) {
+  if (info.GetMode() == CKestaCommandLineInfo::ModeJump) m_nJumpNumber = info.GetJumpNumber();
+  if (info.GetMode() == CKestaCommandLineInfo::ModeTitle) m_strJumpTitle = info.GetJumpTitle();
+}
+
+BOOL CKestavonApp::InitInstance() {
+  ChooseSettingsFile();
+  m_bSingleInstance = GetProfileInt("System", "SingleInstance", 1);
+  CKestaCommandLineInfo info;
+  ParseCommandLine(info);
+  if (info.GetMode() == CKestaCommandLineInfo::ModeAdd) m_bSingleInstance = 1;
+
+  if (GetProfileInt("Preview", "PreviewBrowserMode", -1) <= 2) {
+    CRegistryKey compatible, emulation;
+    if (compatible.Create(HKEY_CURRENT_USER, CString(kFeatureKeys) + "FEATURE_DOCUMENT_COMPATIBLE_MODE"))
+      compatible.SetDWordValue("kesta32.exe", 110000);
+    if (emulation.Create(HKEY_CURRENT_USER, CString(kFeatureKeys) + "FEATURE_BROWSER_EMULATION"))
+      emulation.SetDWordValue("kesta32.exe", 11001);
+    WriteProfileInt("Preview", "PreviewBrowserMode", 3);
+  }
+
+  CInstanceLink running;
+  const BOOL found = running.Connect(CMainFrame::kWindowClass);
+  if (m_bSingleInstance == 1 && found) {
+    WriteProfileString("System", "Commandline", HandOverLine(m_argv));
+    running.SendCommand(ID_COMMANDLINE);
+    return FALSE;
+  }
+
+  m_nShowCmd = m_nShowCmdRead = GetProfileInt("Settings", "ShowCmd", 1);
+  const int mru = GetProfileInt("System", "MRU", 5);
+  if (mru != 0) {
+    m_pRecentFileList = std::make_unique<CRecentFileList>(0, "Recent File List", "File%d", mru, 30);
+    m_pRecentFileList->ReadList();
+  }
+
+  ApplyLocale(GetProfileString("System", "LocaleAll", "Japanese"));
+  const CString zone = GetProfileString("System", "LocaleTz", "JST-9");
+  setenv("TZ", zone, 1);
+  tzset();
+
+  m_bIme = GetProfileInt("View", "Ime", 0);
+  m_bAfterText = GetProfileInt("System", "AfterText", 0);
+  m_nAddIni = GetProfileInt("System", "bAddIni", 0);
+  m_nDragDropMode = GetProfileInt("System", "DragDropMode", 1);
+  m_nInitTitleOut = GetProfileInt("System", "InitTitleOut", 0);
+  m_bRecentNoInit = GetProfileInt("System", "RecentNoInit", 0);
+  m_bStatusBarFull = GetProfileInt("View", "StatusBarFull", 1);
+  m_nTextCurInit = GetProfileInt("System", "TextCurInit", 0);
+  m_bPasteOpen = GetProfileInt("System", "PasteOpen", 1);
+  m_bPasteMove = GetProfileInt("System", "PasteMove", 0);
+  m_bLevelDownOpen = GetProfileInt("System", "LevelDownOpen", 1);
+
+  m_strWebID = GetProfileString("System", "WebID", "");
+  m_strWebPassword = UnscramblePassword(GetProfileString("System", "WP", ""), kWebPasswordKey, 8);
+  for (int i = 0; i < 16; ++i) {
+    CString key;
+    key.Format("Custom%d", i);
+    m_customColors[i] = static_cast<COLORREF>(GetProfileInt("ColorDlg", key, 0xFFFFFF));
+  }
+
+  m_pKestavonTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(
+      3, "\nKestav\nKestavon ﾄﾞｷｭﾒﾝﾄ\nKestavon ﾌｧｲﾙ (*.kvn)\n.kvn\nKestavFileType\nKestavon ﾌｧｲﾙ ﾀｲﾌﾟ",
+      RuntimeClass<CKestavonDoc>(), RuntimeClass<CKestaFrame>(), RuntimeClass<CTitleListView>()));
+
+  auto* frame = new CMainFrame;  // wx owns it once created
+  if (!frame->LoadFrame(2)) return FALSE;
+  m_pMainWnd = frame;
+
+  const int showCmd = m_nCmdShow;
+  m_nCmdShow = SW_HIDE;
+  frame->ActivateFrame(showCmd);
+
+  if (GetProfileInt("System", "bIniFile", 1) && info.m_nShellCommand == CCommandLineInfo::FileNew) {
+    if (GetProfileInt("System", "AllFileInit", 0)) {
+      const int count = GetProfileInt("InitAllFile", "Count", 0);
+      for (int i = 0; i < count; ++i) {
+        CString key;
+        key.Format("name%02d", i);
+        const CString path = GetProfileString("InitAllFile", key, "");
+        if (!path.IsEmpty()) OpenDocumentFile(path);
+      }
+    } else {
+      const CString last = GetProfileString("System", "IniFile", "");
+      if (last.IsEmpty())
+        NewDocument();
+      else if (!(m_bSingleInstance == 0 && found))
+        OpenDocumentFile(last);
+    }
+  } else {
+    ApplyCommandLine(info);
+    if (!ProcessShellCommand(info)) return FALSE;
+  }
+  m_nCmdShow = showCmd;
+  frame->Update();
+  return TRUE;
+}
+
+void CKestavonApp::NewDocument() {
+  wxCommandEvent event(wxEVT_MENU, ID_FILE_NEW);
+  ProcessEventLocally(event);
+}
+
+BOOL CKestavonApp::OnIdle(LONG count) {
+  const BOOL more = CWinApp::OnIdle(count);
+  if (IsTabletPC()) return more;
+  if (m_pMainWnd) m_pMainWnd->SendCommand(ID_STATUSBAR_UPDATE);
+  return more;
+}
+
+int CKestavonApp::ExitInstance() {
+  if (m_nShowCmd != m_nShowCmdRead) WriteProfileInt("Settings", "ShowCmd", m_nShowCmd);
+  if (!m_pszProfileName.IsEmpty()) {
+    for (int i = 0; i < 16; ++i) {
+      CString key;
+      key.Format("Custom%d", i);
+      WriteProfileInt("ColorDlg", key, static_cast<int>(m_customColors[i]));
+    }
+  }
+  return CWinApp::ExitInstance();
+}

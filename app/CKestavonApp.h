@@ -1,0 +1,61 @@
+#pragma once
+// The application object: start-up (settings file, hand-over to a running instance, registry
+// switches of the embedded browser, recent files, locale and time zone, option flags, templates,
+// main frame, the first documents), idle time and the end of the run.
+#include "platform/COleDateTime.h"
+#include "platform/CWinApp.h"
+#include "platform/ColorRef.h"
+
+class CDocTemplate;
+class CKestaCommandLineInfo;
+
+class CKestavonApp : public CWinApp {
+ public:
+  CKestavonApp();
+  ~CKestavonApp() override;
+
+  BOOL InitInstance() override;
+  BOOL OnIdle(LONG count) override;
+  int ExitInstance() override;
+
+  // Picks the settings file (beside the program, or the per-user folder) and fills a new one from
+  // the older file; it becomes the profile name.
+  void ChooseSettingsFile();
+  // Copies the settings file to the per-user folder (TRUE) or back beside the program, and uses
+  // the copy from then on.
+  BOOL MoveSettingsToProfileFolder(BOOL toProfileFolder);
+  // Takes the jump number or title of a parsed command line over.
+  void ApplyCommandLine(const CKestaCommandLineInfo& info);
+
+  // Option flags, loaded at start-up.
+  int m_bIme = 0;
+  int m_bAfterText = 0;
+  int m_nAddIni = 0;
+  int m_nDragDropMode = 1;
+  int m_nInitTitleOut = 0;
+  int m_bRecentNoInit = 0;
+  int m_bStatusBarFull = 1;
+  int m_nTextCurInit = 0;
+  int m_bPasteOpen = 1;
+  int m_bPasteMove = 0;
+  int m_bLevelDownOpen = 1;
+
+  int m_bSingleInstance = 0;
+  int m_bOpenFromRecent = 0;
+  int m_bIniWritable = 0;
+  CString m_strWebID;
+  CString m_strWebPassword;
+  int m_nJumpNumber = 0;
+  CString m_strJumpTitle;
+  int m_nShowCmd = 1;  // show state of the child frames (Settings/ShowCmd)
+  COLORREF m_customColors[16] = {};
+  CDocTemplate* m_pKestavonTemplate = nullptr;
+
+ private:
+  // Runs the New command, as a plain start without a file does.
+  void NewDocument();
+  int m_nShowCmdRead = 1;
+};
+
+// The key with which the web account's password is scrambled in the settings file.
+extern const int kWebPasswordKey[8];

@@ -1,0 +1,250 @@
+#include "app/CKestavonDoc.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+#include "app/CKestavonApp.h"
+#include "foundation/CFileBackup.h"
+#include "foundation/PathHelpers.h"
+#include "model/CTreeUndo.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CWaitCursor.h"
+#include "platform/CodePage.h"
+#include "platform/FrameworkIds.h"
+#include "platform/MessageBox.h"
+
+wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
+  EVT_MENU(ID_FILE_SAVE, CKestavonDoc::OnFileSave)
+  EVT_UPDATE_UI(ID_FILE_SAVE, CKestavonDoc::OnUpdateFileSave)
+  EVT_MENU(ID_FILE_SAVE_AS, CKestavonDoc::OnFileSaveAs)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
+
+int ProfileInt(const char* section, const char* key, int defaultValue) {
+  return App() ? App()->GetProfileInt(section, key, defaultValue) : defaultValue;
+}
+
+void WriteProfile(const char* section, const char* key, const char* value) {
+  if (App()) App()->WriteProfileString(section, key, value);
+}
+
+bool EndsWithStar(const CString& text) { return !text.IsEmpty() && text[text.GetLength() - 1] == '*'; }
+
+}  // namespace
+
+CKestavonDoc::CKestavonDoc() : m_timeCreate(COleDateTime::GetCurrentTime()), m_timeSave(m_timeCreate) {}
+
+CKestavonDoc::~CKestavonDoc() = default;
+
+FileStamp CKestavonDoc::StampOf(const char* path) { return FileStampOf(CP932ToUTF8(path)); }
+
+void CKestavonDoc::SetTitle(const char* title) {
+  const CString given(title ? title : "");
+  if (!ProfileInt("System", "TitleBarFullPath", 0)) {
+    CDocument::SetTitle(given.Mid(given.ReverseFind('/') + 1));
+    return;
+  }
+  CDocument::SetTitle(given);
+  if (!m_strPathName.IsEmpty()) CDocument::SetTitle(EndsWithStar(given) ? m_strPathName + '*' : m_strPathName);
+}
+
+void CKestavonDoc::MakeEmptyOutline() {
+  m_tree.DeleteContents();
+  m_tree.AddDirData(std::make_unique<CDirData>("（無題）"));
+  m_tree.MakeTreeData();
+  m_tree.SetLoaded();
+}
+
+BOOL CKestavonDoc::OnNewDocument() {
+  if (!CDocument::OnNewDocument()) return FALSE;
+  MakeEmptyOutline();
+  m_undo.SetSavePoint();
+  return TRUE;
+}
+
+BOOL CKestavonDoc::OnOpenDocument(const char* path) {
+  // The document counts as changed while it loads: a half-read outline is never "saved".
+  SetModifiedFlag(TRUE);
+  DeleteContents();
+  const CString file(path);
+  if (ProfileInt("System", "NoToNewFile", 0) && access(CP932ToUTF8(file.str()).c_str(), F_OK) != 0 &&
+      errno == ENOENT) {
+    if (AfxMessageBox(file + "がありません。新規に作成しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+      return FALSE;
+    MakeEmptyOutline();
+    SetPathName(file, TRUE);
+    m_undo.SetSavePoint();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+  }
+  int result;
+  {
+    CWaitCursor wait;
+    result = m_tree.OpenFile(file, 0, 1);
+  }
+  if (result < 0) {
+    AfxMessageBox("ファイルを開くことに失敗しました：" + file);
+    return FALSE;
+  }
+  m_fileTime = StampOf(file);
+  m_undo.SetSavePoint();
+  SetModifiedFlag(FALSE);
+  SetPathName(file, TRUE);
+  WriteProfile("System", "IniFile", file);
+  return TRUE;
+}
+
+BOOL CKestavonDoc::OnSaveDocument(const char* path) {
+  const CString file(path);
+  const FileStamp onDisk = StampOf(file);
+  if (onDisk.exists && !(onDisk == m_fileTime)) {
+    if (AfxMessageBox("ファイルが更新されている可能性があります。上書き保存しますか？", MB_YESNO) != IDYES)
+      return FALSE;
+  }
+  m_timeSave = COleDateTime::GetCurrentTime();
+  if (!SaveFile(file, FALSE)) return FALSE;
+  m_fileTime = StampOf(m_strPathName);
+  return TRUE;
+}
+
+BOOL CKestavonDoc::SaveFile(const char* path, BOOL direct) {
+  CString file(path);
+  if (!direct) {
+    while (!IsWritable(file)) {
+      AfxMessageBox("読み取り専用です。別のファイル名で保存するか、キャンセルしてください。");
+      file = DoSaveAsDialog();
+      if (file.IsEmpty()) return FALSE;
+    }
+  }
+  CommitTextArea();
+  RememberPositions();
+  if (!direct) {
+    if (file != m_strPathName) m_tree.GetLock().RemoveLockFile();
+    if (ProfileInt("System", "Backup", 0)) CFileBackup().Backup(file);
+  }
+  const int written = direct ? m_tree.WriteByExtension(file) : m_tree.SaveFile(file);
+  if (!written) {
+    AfxMessageBox("保存に失敗しました");
+    return FALSE;
+  }
+  if (!direct) {
+    m_undo.SetSavePoint();
+    SetModifiedFlag(FALSE);
+    WriteProfile("System", "IniFile", file);
+    SetPathName(file, TRUE);
+    UpdateFrameCounts();
+  }
+  return TRUE;
+}
+
+BOOL CKestavonDoc::IsWritable(const char* path) {
+  const std::string os = CP932ToUTF8(path);
+  if (access(os.c_str(), F_OK) == 0 && access(os.c_str(), W_OK) != 0) return FALSE;
+  return m_tree.GetLock().CanWrite(path) ? TRUE : FALSE;
+}
+
+CString CKestavonDoc::GetSaveFolder() {
+  const int slash = m_strPathName.ReverseFind('/');
+  if (m_strPathName.IsEmpty() || slash < 0)
+    return App() ? App()->GetProfileString("System", "IniFolder", "") : CString();
+  return m_strPathName.Left(slash);
+}
+
+CString CKestavonDoc::DoSaveAsDialog() {
+  CString name = m_strPathName;
+  if (name.IsEmpty()) {
+    // A new outline proposes its first tree's title as the file name.
+    const int first = m_tree.GetDirDataCount() > 1 ? 1 : 0;
+    name = m_tree.GetDirDataCount() > 0 ? MakeValidFileName(m_tree.GetName(first)) : CString();
+    const CString folder = GetSaveFolder();
+    if (!folder.IsEmpty()) name = folder + "/" + name;
+  } else {
+    const int dot = name.ReverseFind('.');
+    if (dot > name.ReverseFind('/')) name = name.Left(dot);
+  }
+  name += ".kvn";
+  if (!App() || !App()->DoPromptFileName(name, "名前を付けて保存", FALSE, GetDocTemplate())) return CString();
+  return name;
+}
+
+void CKestavonDoc::RememberPositions() {
+  CDocProperties& properties = m_tree.GetProperties();
+  properties.m_nFirstLine = m_nCurTree >= 0 && m_nCurTree < m_tree.GetDirDataCount() ? m_nCurTree : 0;
+}
+
+void CKestavonDoc::CommitTextArea() {}
+
+CString CKestavonDoc::GetCurrentText() const {
+  if (m_nCurTree < 0 || m_nCurTree >= m_tree.GetDirDataCount()) return CString();
+  return m_tree.GetText(m_nCurTree);
+}
+
+void CKestavonDoc::SetCurrentText(const char* text, int caret) {
+  if (m_nCurTree < 0 || m_nCurTree >= m_tree.GetDirDataCount() || !m_tree.IsLoaded()) return;
+  if (m_tree.GetText(m_nCurTree) != text) {
+    SaveUndo();
+    m_tree.SetText(m_nCurTree, text);
+    SetModifiedFlag(TRUE);
+    m_tree.EditDirData(m_nCurTree)->m_updated = COleDateTime::GetCurrentTime();
+    m_tree.MakeTreeData();
+    UpdateAllViews(nullptr);
+  }
+  m_tree.EditDirData(m_nCurTree)->m_nCaret = caret;
+}
+
+void CKestavonDoc::SaveUndo() { m_undo.Push(std::make_unique<CTreeUndo>(m_tree, m_nCurTree)); }
+
+void CKestavonDoc::Undo() {
+  CPelkoUndoUnit* unit = m_undo.Undo(std::make_unique<CTreeUndo>(m_tree, m_nCurTree));
+  if (!unit) return;
+  static_cast<CTreeUndo*>(unit)->Restore(m_tree, m_nCurTree);
+  // Only the saved state is unmodified: undoing past a save, or after the oldest states were
+  // dropped, leaves changes that a close must still ask about.
+  SetModifiedFlag(!m_undo.IsAtSavePoint());
+  UpdateAllViews(nullptr);
+}
+
+void CKestavonDoc::Redo() {
+  CPelkoUndoUnit* unit = m_undo.Redo();
+  if (!unit) return;
+  static_cast<CTreeUndo*>(unit)->Restore(m_tree, m_nCurTree);
+  SetModifiedFlag(!m_undo.IsAtSavePoint());
+  UpdateAllViews(nullptr);
+}
+
+void CKestavonDoc::OnCloseDocument() {
+  m_tree.GetLock().RemoveLockFile();
+  CDocument::OnCloseDocument();  // may delete this document
+}
+
+BOOL CKestavonDoc::CanCloseFrame(CFrameWnd* frame) {
+  CommitTextArea();
+  return CDocument::CanCloseFrame(frame);
+}
+
+BOOL CKestavonDoc::SaveModified() {
+  if (!IsModified()) return TRUE;
+  if (ProfileInt("System", "NoSaveAlert", 0) && !m_strPathName.IsEmpty()) return DoFileSave();
+  return CDocument::SaveModified();
+}
+
+void CKestavonDoc::OnFileSave(wxCommandEvent& event) {
+  if (m_strPathName.IsEmpty() || m_tree.IsReadOnly()) {
+    OnFileSaveAs(event);
+    return;
+  }
+  OnSaveDocument(m_strPathName);
+}
+
+void CKestavonDoc::OnUpdateFileSave(wxUpdateUIEvent& event) { event.Enable(!m_tree.IsReadOnly()); }
+
+void CKestavonDoc::OnFileSaveAs(wxCommandEvent&) {
+  if (m_bSaveAs) return;
+  m_bSaveAs = 1;
+  const CString path = DoSaveAsDialog();
+  if (!path.IsEmpty()) OnSaveDocument(path);
+  m_bSaveAs = 0;
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The outline document: one open ".kvn" file. The model reads and writes the file; the document
+// adds the current tree, the undo history, the open, save and close sequence with its questions,
+// the changed-on-disk check, backups, the lock file and the title with its modified mark.
+#include "foundation/CUndoStack.h"
+#include "model/ATREE.h"
+#include "platform/CDocument.h"
+#include "platform/COleDateTime.h"
+#include "platform/FileStamp.h"
+
+class CKestavonDoc : public CDocument {
+ public:
+  CKestavonDoc();
+  ~CKestavonDoc() override;
+
+  void SetTitle(const char* title) override;
+  BOOL OnNewDocument() override;
+  BOOL OnOpenDocument(const char* path) override;
+  BOOL OnSaveDocument(const char* path) override;
+  void OnCloseDocument() override;
+  BOOL CanCloseFrame(CFrameWnd* frame) override;
+  BOOL SaveModified() override;
+
+  ATREE& GetTree() { return m_tree; }
+  int GetCurrentTree() const { return m_nCurTree; }
+  void SetCurrentTree(int item) { m_nCurTree = item; }
+
+  CString GetCurrentText() const;
+  // Stores the text and caret of the text area into the current tree; a changed text is undoable
+  // and marks the document modified.
+  void SetCurrentText(const char* text, int caret);
+  // Stores what the text area holds; the text area comes with its own view, so there is nothing to
+  // store while the document has none.
+  void CommitTextArea();
+  void SaveUndo();
+  void Undo();
+  void Redo();
+  BOOL CanUndo() const { return m_undo.CanUndo(); }
+  BOOL CanRedo() const { return m_undo.CanRedo(); }
+
+  BOOL SaveFile(const char* path, BOOL direct);
+  BOOL IsWritable(const char* path);
+  CString DoSaveAsDialog();
+  CString GetSaveFolder();
+  void RememberPositions();
+
+ protected:
+  void OnFileSave(wxCommandEvent& event);
+  void OnUpdateFileSave(wxUpdateUIEvent& event);
+  void OnFileSaveAs(wxCommandEvent& event);
+
+ private:
+  // The model, emptied to one top tree "（無題）", as a new document starts.
+  void MakeEmptyOutline();
+  // The file's stamp on disk now; exists false when there is none.
+  static FileStamp StampOf(const char* path);
+
+  CUndoStack m_undo;
+  int m_nCurTree = 0;
+  COleDateTime m_timeCreate;
+  int m_bSaveAs = 0;
+  COleDateTime m_timeSave;
+  // The file as this document last saw it (after open and save); a file whose stamp differs was
+  // changed by another program. Nanoseconds, so a change within the same second still counts.
+  FileStamp m_fileTime;
+  ATREE m_tree;
+
+  wxDECLARE_EVENT_TABLE();
+};
