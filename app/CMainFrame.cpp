@@ -8,6 +8,8 @@
 #include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
 #include "platform/CMDIChildWnd.h"
+#include "platform/COleDispatchException.h"
+#include "platform/MessageBox.h"
 #include "platform/CodePage.h"
 
 wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
@@ -52,6 +54,15 @@ int CMainFrame::OnCreate() {
   m_listener = std::make_unique<CInstanceListener>();
   m_listener->Listen(kWindowClass, this);
   return 0;
+}
+
+bool CMainFrame::ProcessEvent(wxEvent& event) {
+  try {
+    return CMDIFrameWnd::ProcessEvent(event);
+  } catch (const COleDispatchException& error) {
+    AfxMessageBox(error.m_strDescription, MB_OK | MB_ICONEXCLAMATION);
+    return true;
+  }
 }
 
 void CMainFrame::OnMainClose(wxCloseEvent& event) {

@@ -20,6 +20,9 @@ class CMainFrame : public CMDIFrameWnd {
   CMainFrame();
   ~CMainFrame() override;
   int OnCreate() override;
+  // A failed call into a dispatch object (a bad regular expression, say) raised while a command
+  // ran is shown to the user with its description; the program goes on.
+  bool ProcessEvent(wxEvent& event) override;
 
   // The target relative to the base file's folder; unchanged when the two differ from the first
   // character. Folder names compare without regard to case.
