@@ -1,0 +1,67 @@
+#include "tests/app/AppFixture.h"
+
+#include <wx/app.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/CDocTemplate.h"
+#include "platform/PrivateProfile.h"
+#include "tests/common/TestSupport.h"
+
+namespace app_test {
+
+void AppTest::SetUp() {
+  if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
+  m_dir = kesta_test::MakeTempDir("app");
+  std::filesystem::create_directories(m_dir + "/bin");
+  setenv("KESTA_PROGRAM_DIR", (m_dir + "/bin").c_str(), 1);
+  m_conf = m_dir + "/bin/kesta32.conf";
+}
+
+void AppTest::TearDown() {
+  Stop();
+  unsetenv("KESTA_PROGRAM_DIR");
+}
+
+void AppTest::Setting(const char* section, const char* key, const char* value) {
+  ASSERT_TRUE(WritePrivateProfileString(section, key, value, m_conf.c_str()));
+}
+
+bool AppTest::Start(const std::vector<std::string>& args) {
+  m_app = std::make_unique<CKestavonApp>();
+  std::vector<CString> list(args.begin(), args.end());
+  return m_app->Startup(list);
+}
+
+void AppTest::Stop() {
+  if (!m_app) return;
+  for (CKestavonDoc* doc : Documents()) doc->SetModifiedFlag(FALSE);
+  if (m_app->m_pMainWnd) {
+    m_app->CloseAllDocuments();
+    m_app->m_pMainWnd->GetFrameWindow()->Destroy();
+    m_app->m_pMainWnd = nullptr;
+  }
+  wxTheApp->ProcessIdle();
+  m_app->Shutdown();
+  m_app.reset();
+}
+
+std::string AppTest::MakeFile(const std::string& name, const std::string& bytes) {
+  const std::string path = m_dir + "/" + name;
+  kesta_test::WriteBytes(path, bytes);
+  return path;
+}
+
+std::string AppTest::SampleCopy(const std::string& name) {
+  return MakeFile(name, kesta_test::ReadBytes(kesta_test::FixturePath("../../samples/sample.kvn")));
+}
+
+std::vector<CKestavonDoc*> AppTest::Documents() const {
+  std::vector<CKestavonDoc*> docs;
+  if (!m_app || !m_app->m_pKestavonTemplate) return docs;
+  for (CDocument* doc : m_app->m_pKestavonTemplate->GetDocuments()) docs.push_back(static_cast<CKestavonDoc*>(doc));
+  return docs;
+}
+
+}  // namespace app_test

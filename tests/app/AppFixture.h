@@ -1,0 +1,37 @@
+#pragma once
+// The whole application started as the program starts, in a private program folder whose
+// settings file the test writes first.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "app/CMainFrame.h"
+
+namespace app_test {
+
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // A setting of the settings file beside the program, before the start.
+  void Setting(const char* section, const char* key, const char* value);
+  // Starts the application with the arguments; false when start-up ended the program.
+  bool Start(const std::vector<std::string>& args = {});
+  // Ends the run as the program does after its main loop: frames gone, ExitInstance.
+  void Stop();
+  // A copy of the sample outline (or the given bytes) in the test folder.
+  std::string MakeFile(const std::string& name, const std::string& bytes);
+  std::string SampleCopy(const std::string& name);
+  std::vector<CKestavonDoc*> Documents() const;
+  CMainFrame* Frame() const { return static_cast<CMainFrame*>(m_app->m_pMainWnd); }
+
+  std::unique_ptr<CKestavonApp> m_app;
+  std::string m_dir;
+  std::string m_conf;
+};
+
+}  // namespace app_test

@@ -1,0 +1,183 @@
+// The outline document driven as a user would: open, change, close with the save prompt, the
+// failures of opening, the changed-on-disk question, undo back to the saved state.
+#include <wx/app.h>
+
+#include "app/CTitleListView.h"
+#include "model/CDirData.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+#include "tests/app/AppFixture.h"
+#include "tests/common/TestSupport.h"
+
+namespace app_test {
+namespace {
+
+using kesta_test::ReadBytes;
+using kesta_test::WriteBytes;
+
+std::vector<std::string> Texts(const ScopedMessageBoxHook& hook) {
+  std::vector<std::string> texts;
+  for (const MessageBoxCall& call : hook.Calls()) texts.emplace_back(call.text);
+  return texts;
+}
+
+TEST_F(AppTest, OpenChangeCloseYesWritesAndReopensTheSameOutline) {
+  const std::string path = SampleCopy("a.kvn");
+  const std::string original = ReadBytes(path);
+  ASSERT_TRUE(Start({path}));
+  ASSERT_EQ(Documents().size(), 1u);
+  CKestavonDoc* doc = Documents()[0];
+  EXPECT_EQ(std::string(doc->GetTitle()), "a.kvn");
+  EXPECT_FALSE(doc->IsModified());
+  // The window shows the outline's titles.
+  auto* view = static_cast<CTitleListView*>(doc->GetViews().front());
+  ASSERT_EQ(view->GetList()->GetCount(), 9u);
+  EXPECT_TRUE(view->GetList()->GetString(1) == CP932ToWx("    旅行の計画"));
+
+  // Saving an unchanged outline gives the same bytes.
+  Frame()->SendCommand(ID_FILE_SAVE);
+  EXPECT_EQ(ReadBytes(path), original);
+
+  doc->SetCurrentTree(2);
+  doc->SetCurrentText("京都と奈良と大阪。\r\n", 3);
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(std::string(doc->GetTitle()), "a.kvn*");
+  CString frameTitle;
+  Frame()->GetWindowText(frameTitle);
+  EXPECT_NE(std::string(frameTitle).find("a.kvn*"), std::string::npos);
+  EXPECT_EQ(ReadBytes(path), original);
+
+  ATREE expected(doc->GetTree());
+  expected.GetProperties().m_nFirstLine = 2;  // the current tree is remembered in the file
+  const std::string expectedPath = m_dir + "/expected.kvn";
+  ASSERT_EQ(expected.WriteKvnFile(expectedPath.c_str()), 1);
+  {
+    ScopedMessageBoxHook hook(IDYES);
+    Frame()->SendCommand(ID_FILE_CLOSE);
+    ASSERT_EQ(hook.Calls().size(), 1u);
+    EXPECT_NE(Texts(hook)[0].find("a.kvn"), std::string::npos);
+  }
+  EXPECT_TRUE(Documents().empty());
+  EXPECT_EQ(ReadBytes(path), ReadBytes(expectedPath));
+
+  CKestavonDoc* again = static_cast<CKestavonDoc*>(m_app->OpenDocumentFile(path.c_str()));
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->GetTree().GetDirDataCount(), 9);
+  EXPECT_EQ(std::string(again->GetTree().GetText(2)), "京都と奈良と大阪。\r\n");
+  EXPECT_FALSE(again->IsModified());
+}
+
+TEST_F(AppTest, CloseAnsweredNoOrCancelKeepsTheFile) {
+  const std::string path = SampleCopy("a.kvn");
+  const std::string original = ReadBytes(path);
+  ASSERT_TRUE(Start({path}));
+  CKestavonDoc* doc = Documents()[0];
+  doc->SetCurrentText("changed", 0);
+  {
+    ScopedMessageBoxHook hook(IDCANCEL);
+    Frame()->SendCommand(ID_FILE_CLOSE);
+    EXPECT_EQ(hook.Calls().size(), 1u);
+  }
+  ASSERT_EQ(Documents().size(), 1u);
+  {
+    ScopedMessageBoxHook hook(IDNO);
+    Frame()->SendCommand(ID_FILE_CLOSE);
+  }
+  EXPECT_TRUE(Documents().empty());
+  EXPECT_EQ(ReadBytes(path), original);
+}
+
+TEST_F(AppTest, FailedOpensGiveTheirMessageAndNoWindow) {
+  struct Case {
+    const char* name;
+    const char* bytes;  // null: no file
+  } cases[] = {
+      {"missing.kvn", nullptr},
+      {"damaged.kvn", "\x08\r\nno end of the header"},
+  };
+  ASSERT_TRUE(Start({}));  // a plain start makes one new outline
+  ASSERT_EQ(Documents().size(), 1u);
+  for (const Case& c : cases) {
+    const std::string path = c.bytes ? MakeFile(c.name, c.bytes) : m_dir + "/" + c.name;
+    ScopedMessageBoxHook hook(IDOK);
+    EXPECT_EQ(m_app->OpenDocumentFile(path.c_str()), nullptr) << c.name;
+    ASSERT_FALSE(hook.Calls().empty()) << c.name;
+    EXPECT_EQ(Texts(hook).back(), std::string("ファイルを開くことに失敗しました：") + path);
+    EXPECT_EQ(Documents().size(), 1u) << c.name;
+    EXPECT_EQ(Frame()->GetMDIChildren().size(), 1u) << c.name;
+  }
+}
+
+TEST_F(AppTest, MissingFileOffersANewOneWhenAsked) {
+  Setting("System", "NoToNewFile", "1");
+  ASSERT_TRUE(Start({}));
+  const std::string path = m_dir + "/new.kvn";
+  {
+    ScopedMessageBoxHook hook(IDOK);
+    CDocument* doc = m_app->OpenDocumentFile(path.c_str());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(Texts(hook)[0], path + std::string("がありません。新規に作成しますか？"));
+    EXPECT_FALSE(doc->IsModified());
+  }
+}
+
+TEST_F(AppTest, FileChangedOnDiskAsksBeforeItIsOverwritten) {
+  const std::string path = SampleCopy("a.kvn");
+  ASSERT_TRUE(Start({path}));
+  CKestavonDoc* doc = Documents()[0];
+  doc->SetCurrentText("mine", 0);
+  WriteBytes(path, "written by another program");
+  {
+    ScopedMessageBoxHook hook(IDNO);
+    Frame()->SendCommand(ID_FILE_SAVE);
+    ASSERT_EQ(hook.Calls().size(), 1u);
+    EXPECT_EQ(Texts(hook)[0], std::string("ファイルが更新されている可能性があります。上書き保存しますか？"));
+  }
+  EXPECT_EQ(ReadBytes(path), "written by another program");
+  EXPECT_TRUE(doc->IsModified());
+  {
+    ScopedMessageBoxHook hook(IDYES);
+    Frame()->SendCommand(ID_FILE_SAVE);
+  }
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_NE(ReadBytes(path).find("mine"), std::string::npos);
+  // Once saved, the file is this document's own again: no question.
+  doc->SetCurrentText("mine again", 0);
+  Frame()->SendCommand(ID_FILE_SAVE);
+  EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(AppTest, UndoClearsTheModifiedMarkOnlyAtTheSavedState) {
+  const std::string path = SampleCopy("a.kvn");
+  ASSERT_TRUE(Start({path}));
+  CKestavonDoc* doc = Documents()[0];
+  doc->SetCurrentText("one", 0);
+  Frame()->SendCommand(ID_FILE_SAVE);
+  doc->SetCurrentText("two", 0);
+  doc->Undo();  // back to the saved text
+  EXPECT_FALSE(doc->IsModified());
+  doc->Undo();  // before the save: the file holds something else
+  EXPECT_TRUE(doc->IsModified());
+  doc->Redo();
+  EXPECT_FALSE(doc->IsModified());
+  doc->Redo();
+  EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(AppTest, UndoAfterTheOldestStatesWereDroppedStillCountsAsModified) {
+  const std::string path = SampleCopy("a.kvn");
+  ASSERT_TRUE(Start({path}));
+  CKestavonDoc* doc = Documents()[0];
+  for (int i = 0; i < 105; ++i) {
+    CString text;
+    text.Format("%d", i);
+    doc->SetCurrentText(text, 0);
+  }
+  while (doc->CanUndo()) doc->Undo();
+  EXPECT_TRUE(doc->IsModified());
+}
+
+}  // namespace
+}  // namespace app_test
