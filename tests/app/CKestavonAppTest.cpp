@@ -1,0 +1,214 @@
+// Start-up and the end of the run: settings file, first documents, registry switches, the
+// hand-over to a running instance, and dispatch errors during a command.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
+#include "app/CKestaCommandLineInfo.h"
+#include "app/CRegistryKey.h"
+#include "app/InstanceChannel.h"
+#include "platform/COleDispatchException.h"
+#include "platform/MessageBox.h"
+#include "platform/Places.h"
+#include "platform/PrivateProfile.h"
+#include "tests/app/AppFixture.h"
+#include "tests/common/TestSupport.h"
+
+namespace app_test {
+namespace {
+
+using kesta_test::ReadBytes;
+using kesta_test::WriteBytes;
+
+std::string Profile(const std::string& file, const char* section, const char* key) {
+  char buffer[1024];
+  GetPrivateProfileString(section, key, "", buffer, sizeof buffer, file.c_str());
+  return buffer;
+}
+
+TEST_F(AppTest, PlainStartWithoutLastFileMakesOneNewOutline) {
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(Documents().size(), 1u);
+  CKestavonDoc* doc = Documents()[0];
+  EXPECT_TRUE(doc->GetPathName().IsEmpty());
+  ASSERT_EQ(doc->GetTree().GetDirDataCount(), 1);
+  EXPECT_EQ(std::string(doc->GetTree().GetTitle(0)), "（無題）");
+  // The browser switches are written once.
+  EXPECT_EQ(Profile(m_conf, "Preview", "PreviewBrowserMode"), "3");
+  CRegistryKey key;
+  ASSERT_TRUE(key.Open(HKEY_CURRENT_USER,
+                       "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION"));
+  DWORD value = 0, size = sizeof value, type = 0;
+  ASSERT_EQ(RegQueryValueEx(key.m_hKey, "kesta32.exe", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(value, 11001u);
+}
+
+TEST_F(AppTest, PlainStartReopensTheLastFileAndSwitchesGoToTheApplication) {
+  const std::string path = SampleCopy("last.kvn");
+  Setting("System", "IniFile", path.c_str());
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(Documents().size(), 1u);
+  EXPECT_EQ(std::string(Documents()[0]->GetPathName()), path);
+  Stop();
+
+  const std::string other = SampleCopy("other.kvn");
+  ASSERT_TRUE(Start({"-J3", other}));
+  ASSERT_EQ(Documents().size(), 1u);
+  EXPECT_EQ(std::string(Documents()[0]->GetPathName()), other);
+  EXPECT_EQ(m_app->m_nJumpNumber, 3);
+}
+
+TEST_F(AppTest, AllFileInitReopensTheDocumentsOpenAtExitInOrder) {
+  Setting("System", "AllFileInit", "1");
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn"), c = SampleCopy("c.kvn");
+  ASSERT_TRUE(Start({a}));
+  ASSERT_TRUE(m_app->OpenDocumentFile(b.c_str()));
+  ASSERT_TRUE(m_app->OpenDocumentFile(c.c_str()));
+  m_app->m_pMainWnd->GetFrameWindow()->Close();  // the user ends the program
+  wxTheApp->ProcessIdle();
+  m_app->m_pMainWnd = nullptr;
+  EXPECT_EQ(Profile(m_conf, "InitAllFile", "Count"), "3");
+  Stop();
+
+  ASSERT_TRUE(Start());
+  const std::vector<CKestavonDoc*> docs = Documents();
+  ASSERT_EQ(docs.size(), 3u);
+  EXPECT_EQ(std::string(docs[0]->GetPathName()), a);
+  EXPECT_EQ(std::string(docs[1]->GetPathName()), b);
+  EXPECT_EQ(std::string(docs[2]->GetPathName()), c);
+}
+
+TEST_F(AppTest, AFileThatCannotBeOpenedEndsTheStart) {
+  ScopedMessageBoxHook hook(IDOK);
+  EXPECT_FALSE(Start({m_dir + "/missing.kvn"}));
+  EXPECT_FALSE(hook.Calls().empty());
+  EXPECT_TRUE(Documents().empty());
+  Stop();  // the program ends: its frame goes
+}
+
+TEST_F(AppTest, DispatchErrorDuringACommandIsShownAndTheProgramGoesOn) {
+  ASSERT_TRUE(Start());
+  const int id = 0x8200;
+  Frame()->Bind(wxEVT_MENU, [](wxCommandEvent&) {
+    throw COleDispatchException(0x800A139A, "構文エラーです");
+  }, id);
+  ScopedMessageBoxHook hook(IDOK);
+  Frame()->SendCommand(id);
+  ASSERT_EQ(hook.Calls().size(), 1u);
+  EXPECT_EQ(std::string(hook.Calls()[0].text), "構文エラーです");
+}
+
+TEST_F(AppTest, SecondStartHandsItsFileToTheRunningInstance) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  ASSERT_TRUE(Start({a}));
+  // The second start is the program itself, in another process with the same settings.
+  const std::string program = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "kesta32";
+  ASSERT_TRUE(std::filesystem::exists(program));
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+    execl(program.c_str(), program.c_str(), b.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  // Serve the hand-over until the second process has ended.
+  wxGUIEventLoop loop;
+  wxEventLoopActivator active(&loop);
+  int status = 0;
+  while (waitpid(child, &status, WNOHANG) == 0) loop.DispatchTimeout(100);
+  while (loop.Pending()) loop.Dispatch();
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(Profile(m_conf, "System", "Commandline"), b);
+  const std::vector<CKestavonDoc*> docs = Documents();
+  ASSERT_EQ(docs.size(), 2u);
+  EXPECT_EQ(std::string(docs[1]->GetPathName()), b);
+  EXPECT_EQ(Frame()->GetActiveDocument(), docs[1]);
+}
+
+TEST_F(AppTest, HandedOverFileThatIsOpenIsActivated) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  ASSERT_TRUE(Start({a}));
+  ASSERT_TRUE(m_app->OpenDocumentFile(b.c_str()));
+  m_app->WriteProfileString("System", "Commandline", ("-N読書メモ " + a).c_str());
+  Frame()->SendCommand(ID_COMMANDLINE);
+  ASSERT_EQ(Documents().size(), 2u);
+  EXPECT_EQ(std::string(Frame()->GetActiveDocument()->GetPathName()), a);
+  EXPECT_EQ(std::string(m_app->m_strJumpTitle), "読書メモ");
+}
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = kesta_test::MakeTempDir("settings");
+    std::filesystem::create_directories(m_dir + "/bin");
+    setenv("KESTA_PROGRAM_DIR", (m_dir + "/bin").c_str(), 1);
+    m_old = std::string(GetWindowsFolder()) + "/KESTA32.INI";
+    m_user = std::string(GetUserDataFolder()) + "/Pelko/Kestavon/kesta32.conf";
+    std::filesystem::create_directories(std::filesystem::path(m_old).parent_path());
+  }
+  void TearDown() override {
+    std::filesystem::remove(m_old);
+    std::filesystem::remove(m_user);
+    std::filesystem::permissions(m_dir + "/bin", std::filesystem::perms::owner_all);
+    unsetenv("KESTA_PROGRAM_DIR");
+  }
+  std::string Choose() {
+    CKestavonApp app;
+    app.ChooseSettingsFile();
+    m_writable = app.m_bIniWritable;
+    return std::string(app.m_pszProfileName);
+  }
+  std::string m_dir, m_old, m_user;
+  int m_writable = -1;
+};
+
+TEST_F(SettingsFileTest, WritableProgramFolderKeepsTheFileBesideTheProgram) {
+  const std::string beside = m_dir + "/bin/kesta32.conf";
+  EXPECT_EQ(Choose(), beside);
+  EXPECT_EQ(m_writable, 1);
+  EXPECT_EQ(ReadBytes(beside), "");  // made by the append test, left empty
+
+  WriteBytes(m_old, "[System]\r\nMRU=3\r\n");
+  EXPECT_EQ(Choose(), beside);  // an empty file is filled from the old one
+  EXPECT_EQ(ReadBytes(beside), ReadBytes(m_old));
+}
+
+TEST_F(SettingsFileTest, ProfileFolderZeroMovesTheFileToTheUserFolder) {
+  const std::string beside = m_dir + "/bin/kesta32.conf";
+  WriteBytes(beside, "[System]\r\nMRU=7\r\n");
+  WriteBytes(m_old, "[System]\r\nProfileFolder=0\r\n");
+  EXPECT_EQ(Choose(), m_user);
+  EXPECT_EQ(ReadBytes(m_user), ReadBytes(beside));
+}
+
+TEST_F(SettingsFileTest, ReadOnlyProgramFolderUsesTheUserFolder) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
+  std::filesystem::permissions(m_dir + "/bin", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_EQ(Choose(), m_user);
+  EXPECT_EQ(m_writable, 0);
+}
+
+TEST_F(SettingsFileTest, MoveSwitchesBetweenTheTwoFiles) {
+  const std::string beside = m_dir + "/bin/kesta32.conf";
+  WriteBytes(beside, "[A]\r\nx=1\r\n");
+  CKestavonApp app;
+  app.ChooseSettingsFile();
+  ASSERT_TRUE(app.MoveSettingsToProfileFolder(TRUE));
+  EXPECT_EQ(std::string(app.m_pszProfileName), m_user);
+  EXPECT_EQ(app.GetProfileInt("A", "x", 0), 1);
+  app.WriteProfileInt("A", "x", 2);
+  ASSERT_TRUE(app.MoveSettingsToProfileFolder(FALSE));
+  EXPECT_EQ(std::string(app.m_pszProfileName), beside);
+  EXPECT_EQ(app.GetProfileInt("A", "x", 0), 2);
+}
+
+}  // namespace
+}  // namespace app_test
