@@ -1,9 +1,14 @@
 // The outline document driven as a user would: open, change, close with the save prompt, the
 // failures of opening, the changed-on-disk question, undo back to the saved state.
 #include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/eventfilter.h>
+#include <wx/textctrl.h>
 
 #include "app/CTitleListView.h"
 #include "model/CDirData.h"
+#include "model/CPasswordDlg.h"
+#include "model/KvnCrypt.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CodePage.h"
@@ -108,6 +113,50 @@ TEST_F(AppTest, FailedOpensGiveTheirMessageAndNoWindow) {
     EXPECT_EQ(Documents().size(), 1u) << c.name;
     EXPECT_EQ(Frame()->GetMDIChildren().size(), 1u) << c.name;
   }
+}
+
+// Types a password into the password dialog when it comes up and presses OK.
+class PasswordTyper : public wxEventFilter {
+ public:
+  explicit PasswordTyper(const char* password) : m_password(password) { wxEvtHandler::AddFilter(this); }
+  ~PasswordTyper() override { wxEvtHandler::RemoveFilter(this); }
+  int FilterEvent(wxEvent& event) override {
+    auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), wxDialog) : nullptr;
+    if (dialog && !m_done) {
+      m_done = true;
+      const CString password = m_password;
+      dialog->CallAfter([dialog, password] {
+        static_cast<wxTextCtrl*>(dialog->FindWindow(CPasswordDlg::IDC_PASSWORD))->ChangeValue(CP932ToWx(password.str()));
+        wxCommandEvent click(wxEVT_BUTTON, IDOK);
+        click.SetEventObject(dialog->FindWindow(IDOK));
+        dialog->FindWindow(IDOK)->GetEventHandler()->ProcessEvent(click);
+      });
+    }
+    return Event_Skip;
+  }
+  bool m_done = false;
+
+ private:
+  CString m_password;
+};
+
+TEST_F(AppTest, WrongPasswordGivesItsMessageAndNoWindow) {
+  ASSERT_TRUE(Start());
+  const std::string path = m_dir + "/secret.kvn";
+  {
+    ATREE model(Documents()[0]->GetTree());
+    model.GetProperties().m_strReadPassword = PasswordHash("秘密");
+    ASSERT_EQ(model.WriteKvnFile(path.c_str()), 1);
+  }
+  ScopedMessageBoxHook hook(IDOK);
+  PasswordTyper typer("himitsu");
+  EXPECT_EQ(m_app->OpenDocumentFile(path.c_str()), nullptr);
+  EXPECT_TRUE(typer.m_done);
+  ASSERT_EQ(hook.Calls().size(), 2u);
+  EXPECT_EQ(Texts(hook)[0], std::string("パスワードが違います。大文字小文字半角全角に注意して入力してください。"));
+  EXPECT_EQ(Texts(hook)[1], std::string("ファイルを開くことに失敗しました：") + path);
+  EXPECT_EQ(Documents().size(), 1u);
+  EXPECT_EQ(Frame()->GetMDIChildren().size(), 1u);
 }
 
 TEST_F(AppTest, MissingFileOffersANewOneWhenAsked) {
