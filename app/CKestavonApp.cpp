@@ -21,7 +21,10 @@ const int kWebPasswordKey[8] = {7, 3, 11, 5, 13, 2, 17, 9};
 
 namespace {
 
-const char kFeatureKeys[] = "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
+const char kCompatibleModeKey[] =
+    "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_DOCUMENT_COMPATIBLE_MODE";
+const char kBrowserEmulationKey[] =
+    "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION";
 
 // The runtime's locale for a name of the settings file; "Japanese" is the Japanese locale when the
 // system has one. Our strings stay code page 932 whatever the locale.
@@ -71,9 +74,9 @@ BOOL CKestavonApp::InitInstance() {
 
   if (GetProfileInt("Preview", "PreviewBrowserMode", -1) <= 2) {
     CRegistryKey compatible, emulation;
-    if (compatible.Create(HKEY_CURRENT_USER, CString(kFeatureKeys) + "FEATURE_DOCUMENT_COMPATIBLE_MODE"))
+    if (compatible.Create(HKEY_CURRENT_USER, kCompatibleModeKey))
       compatible.SetDWordValue("kesta32.exe", 110000);
-    if (emulation.Create(HKEY_CURRENT_USER, CString(kFeatureKeys) + "FEATURE_BROWSER_EMULATION"))
+    if (emulation.Create(HKEY_CURRENT_USER, kBrowserEmulationKey))
       emulation.SetDWordValue("kesta32.exe", 11001);
     WriteProfileInt("Preview", "PreviewBrowserMode", 3);
   }

@@ -2,7 +2,6 @@
 // The application object: start-up (settings file, hand-over to a running instance, registry
 // switches of the embedded browser, recent files, locale and time zone, option flags, templates,
 // main frame, the first documents), idle time and the end of the run.
-#include "platform/COleDateTime.h"
 #include "platform/CWinApp.h"
 #include "platform/ColorRef.h"
 
