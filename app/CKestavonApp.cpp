@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
+#include <unistd.h>
 
 #include "app/CKestaCommandLineInfo.h"
 #include "app/CKestaFrame.h"
@@ -14,7 +15,9 @@
 #include "foundation/PasswordScramble.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CRecentFileList.h"
+#include "platform/CodePage.h"
 #include "platform/FullPath.h"
+#include "platform/MessageBox.h"
 #include "platform/Places.h"
 
 const int kWebPasswordKey[8] = {7, 3, 11, 5, 13, 2, 17, 9};
@@ -59,6 +62,16 @@ CKestavonApp::CKestavonApp() : CWinApp("kesta32") {
 }
 
 CKestavonApp::~CKestavonApp() = default;
+
+CString CKestavonApp::GetHelpFilePath() const { return GetProgramFolder() + "/kesta32.chm"; }
+
+void CKestavonApp::ShowHelp(DWORD, UINT) {
+  const CString path = GetHelpFilePath();
+  if (access(CP932ToUTF8(path.str()).c_str(), F_OK) == 0) return;
+  CString text;
+  text.Format("ヘルプファイルがありません：%s", path.GetString());
+  AfxMessageBox(text);
+}
 
 void CKestavonApp::ApplyCommandLine(const CKestaCommandLineInfo& info) {
   if (info.GetMode() == CKestaCommandLineInfo::ModeJump) m_nJumpNumber = info.GetJumpNumber();

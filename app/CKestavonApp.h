@@ -23,6 +23,13 @@ class CKestavonApp : public CWinApp {
   // Copies the settings file to the per-user folder (TRUE) or back beside the program, and uses
   // the copy from then on.
   BOOL MoveSettingsToProfileFolder(BOOL toProfileFolder);
+  // Help on a topic (command 1) or the help file's contents (command 11). No help viewer exists
+  // here: without the help file beside the program the user is told it is missing; with it,
+  // nothing opens.
+  void ShowHelp(DWORD context, UINT command);
+  // The help file's path: the program's folder + "kesta32.chm".
+  CString GetHelpFilePath() const;
+
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);
 

@@ -144,6 +144,14 @@ TEST_F(AppTest, HandedOverFileThatIsOpenIsActivated) {
   EXPECT_EQ(std::string(m_app->m_strJumpTitle), "読書メモ");
 }
 
+TEST_F(AppTest, HelpSaysThatTheHelpFileIsMissing) {
+  CKestavonApp app;
+  ScopedMessageBoxHook hook(IDOK);
+  app.ShowHelp(42, 1);
+  ASSERT_EQ(hook.Calls().size(), 1u);
+  EXPECT_EQ(std::string(hook.Calls()[0].text), "ヘルプファイルがありません：" + m_dir + "/bin/kesta32.chm");
+}
+
 class SettingsFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
