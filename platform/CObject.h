@@ -1,10 +1,7 @@
 #pragma once
-// The common base of the objects kept in a CObArray: a virtual destructor, so an owner can delete
-// elements through the base pointer.
+// Common base of the objects that travel as hints between documents and views and of those kept
+// in a CObArray: a virtual destructor, so an owner can delete them through the base pointer.
 class CObject {
  public:
-  CObject() = default;
-  CObject(const CObject&) = default;
-  CObject& operator=(const CObject&) = default;
   virtual ~CObject() = default;
 };
