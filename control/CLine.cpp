@@ -90,8 +90,9 @@ int CLine::ColumnsOf(int from, int to) const {
 }
 
 POINT CLine::OffsetToRowCol(int offset) const {
-  int row = 0;
-  while (row < m_breaks.GetSize() && static_cast<int>(m_breaks[row]) <= offset) ++row;
+  const std::uint32_t* breaks = m_breaks.GetData();
+  const int row = static_cast<int>(
+      std::upper_bound(breaks, breaks + m_breaks.GetSize(), static_cast<std::uint32_t>(std::max(offset, 0))) - breaks);
   POINT pos;
   pos.y = row;
   pos.x = ColumnsOf(GetRowStart(row), std::min(offset, GetLength()));
@@ -146,27 +147,60 @@ bool CLine::IsKinsokuEnd(int position) const {
 }
 
 void CLine::Wrap(bool full) {
-  const CCustomizeInfo& cust = m_owner->m_cust;
   const int length = GetLength();
-  if (cust.WrapMode == 0) {
-    const int width = full ? GetDisplayWidth() : length;
+  if (m_owner->m_cust.WrapMode == 0) {
+    // Without a TAB every byte is one column.
+    const bool tabs = full && std::memchr(m_text.GetString(), '\t', static_cast<size_t>(length)) != nullptr;
+    const int width = tabs ? GetDisplayWidth() : length;
     if (width > m_owner->m_wrapWidth) m_owner->m_wrapWidth = width;
     return;
   }
+  BreakFrom(0, full, nullptr);
+}
+
+void CLine::RewrapEdit(int offset, int delta) {
+  const CCustomizeInfo& cust = m_owner->m_cust;
+  const int prefixLength = static_cast<int>(strnlen(cust.Prefix, sizeof(cust.Prefix)));
+  if (cust.WrapMode == 0 || (cust.WrapMode == 1 && offset <= prefixLength)) {
+    Rewrap(true);  // the line's width may depend on its first bytes
+    return;
+  }
+  // How far past its start a row's break is decided: the row's width, the closing mark after it and
+  // an unbreakable word that straddles it.
+  int lookahead = 4;
+  if (cust.FaceWrap) {
+    for (const CFaceWord& word : m_owner->m_faceWords) lookahead = std::max(lookahead, 2 * word.text.GetLength() + 4);
+  }
+  const int reach = std::max(1, WrapWidth()) + 2 + lookahead;
+  // Rows that start more than `reach` before the edit keep their breaks.
+  const std::uint32_t* breaks = m_breaks.GetData();
+  const int before = static_cast<int>(
+      std::lower_bound(breaks, breaks + m_breaks.GetSize(), static_cast<std::uint32_t>(std::max(offset - reach, 0))) - breaks);
+  const int keep = reach < offset ? std::min(before + 1, m_breaks.GetSize()) : 0;
+  thread_local std::vector<std::uint32_t> old;
+  old.assign(m_breaks.GetData() + keep, m_breaks.GetData() + m_breaks.GetSize());
+  const int rowStart = keep == 0 ? 0 : static_cast<int>(m_breaks[keep - 1]);
+  m_breaks.SetSize(keep);
+  const Resync resync{old.data(), static_cast<int>(old.size()), offset + std::max(delta, 0), delta};
+  BreakFrom(rowStart, true, &resync);
+}
+
+void CLine::BreakFrom(int rowStart, bool full, const Resync* resync) {
+  const CCustomizeInfo& cust = m_owner->m_cust;
+  const int length = GetLength();
   const int width = std::max(1, WrapWidth());
   const int tab = cust.TabSpace;
   const char* text = m_text.GetString();
   // Character starts of the row being broken: the rules step back over characters.
   thread_local std::vector<int> starts;
 
-  int rowStart = 0;
   for (;;) {
     if (!full && length - rowStart < width) return;
     starts.clear();
     int column = 0;
     int candidate = -1;
     for (int i = rowStart; i < length;) {
-      if (CharLengthAt(text, i, length) == 1 && i + 1 == length && IsDBCSLeadByte(static_cast<unsigned char>(text[i])))
+      if (i + 1 == length && IsLeadByte932(static_cast<unsigned char>(text[i])))
         break;  // a lead byte cut off by the end of the text
       int n = 0;
       const int cells = CharCells(text, i, length, column, tab, &n);
@@ -226,6 +260,16 @@ void CLine::Wrap(bool full) {
     }
     if (candidate >= length) return;
     m_breaks.Add(static_cast<std::uint32_t>(candidate));
+    if (resync && candidate >= resync->minStart) {
+      // Past the edit, a row that starts where an old one started breaks as it did.
+      const std::uint32_t* end = resync->oldBreaks + resync->count;
+      const std::uint32_t* same =
+          std::lower_bound(resync->oldBreaks, end, static_cast<std::uint32_t>(candidate - resync->delta));
+      if (same != end && static_cast<int>(*same) == candidate - resync->delta) {
+        for (++same; same != end; ++same) m_breaks.Add(static_cast<std::uint32_t>(static_cast<int>(*same) + resync->delta));
+        return;
+      }
+    }
     rowStart = candidate;
   }
 }

@@ -33,6 +33,11 @@ class CLine {
 
   void Wrap(bool full);
   void Rewrap(bool full);
+  // Rewraps after `delta` bytes were inserted at `offset` (or -delta bytes removed there): rows well
+  // before the edit keep their breaks, and once a row starts where an old row started (moved by
+  // delta) past the edit, the old breaks are taken over. A keystroke thus costs a few rows, not
+  // the whole line.
+  void RewrapEdit(int offset, int delta);
 
   bool IsKinsokuBegin(int position) const;
   bool IsKinsokuEnd(int position) const;
@@ -46,6 +51,13 @@ class CLine {
   std::uint8_t m_mark = 0xFF;
 
  private:
+  struct Resync {
+    const std::uint32_t* oldBreaks;  // the old breaks after the restart point
+    int count;
+    int minStart;  // a new row start at or after this lies past the edit
+    int delta;
+  };
+  void BreakFrom(int rowStart, bool full, const Resync* resync);
   int ColumnsOf(int from, int to) const;
   int WrapWidth() const;
 

@@ -70,10 +70,17 @@ void CTextBuffer::EraseLines(int index, int count) {
   InvalidateRows(index);
 }
 
-void CTextBuffer::RewrapLine(int line) {
+void CTextBuffer::RewrapLine(int line) { RewrapLine(line, 0, 0); }
+
+// `delta` bytes inserted (or removed) at `offset`; 0 and 0 rewrap the whole line.
+void CTextBuffer::RewrapLine(int line, int offset, int delta) {
   CLine* l = GetLine(line);
   const int before = l->GetRowCount();
-  l->Rewrap(true);
+  if (delta == 0) {
+    l->Rewrap(true);
+  } else {
+    l->RewrapEdit(offset, delta);
+  }
   const int after = l->GetRowCount();
   if (after != before) {
     m_totalRows += after - before;
@@ -327,6 +334,22 @@ CRefString CTextBuffer::GetRowText(int row) {
   const int start = l->GetRowStart(r);
   const int end = r + 1 < l->GetRowCount() ? l->GetRowStart(r + 1) : l->GetLength();
   return ExpandTabs(0, l->GetText().Mid(start, end - start), m_owner->m_cust.TabSpace);
+}
+
+BOOL CTextBuffer::GetRowSpan(int row, int firstColumn, int lastColumn, CRowSpan* span) {
+  if (row < 0 || row >= m_totalRows) return FALSE;
+  const int line = RowToLine(row);
+  const CLine* l = GetLine(line);
+  const int r = row - GetFirstRow(line);
+  span->text = l->GetText();
+  span->line = line;
+  span->lineLength = l->GetLength();
+  span->rowStart = l->GetRowStart(r);
+  span->rowEnd = r + 1 < l->GetRowCount() ? l->GetRowStart(r + 1) : l->GetLength();
+  span->from = l->RowColToOffset(std::max(firstColumn, 0), r, -1);
+  span->to = std::max(span->from, l->RowColToOffset(std::max(lastColumn, 0), r, 2));
+  span->commentState = l->m_commentState;
+  return TRUE;
 }
 
 namespace {

@@ -31,6 +31,18 @@ enum : std::int32_t {
 // Most view rows the text may have; a new line past it is refused.
 constexpr int kMaxViewRows = 0x1FFFFEFF;
 
+// What the drawing code reads of one view row.
+struct CRowSpan {
+  const char* text = nullptr;  // the whole line's text
+  int line = 0;
+  int lineLength = 0;
+  int rowStart = 0;  // offset where the row begins
+  int rowEnd = 0;    // offset where the next row begins, or the line length
+  int from = 0;      // offsets of the requested column range within the row
+  int to = 0;
+  int commentState = 0;  // 1 when the line begins inside a comment
+};
+
 class CTextBuffer {
  public:
   explicit CTextBuffer(CEditCore* owner);
@@ -65,6 +77,7 @@ class CTextBuffer {
   BOOL InsertEmptyLine(int index, int kind);
   CRefString GetTextRange(POINT startView, POINT endView);
   CRefString GetRowText(int row);
+  BOOL GetRowSpan(int row, int firstColumn, int lastColumn, CRowSpan* span);
   int GetRangeSize(POINT startView, POINT endView, bool quote);
   CRefString RangeToGlobal(POINT startView, POINT endView, bool quote);
   CRefString GetWholeText();
@@ -81,6 +94,9 @@ class CTextBuffer {
   // Editing; each returns the caret's new logical position.
   POINT InsertChar(POINT pos, UINT ch, int kind);
   POINT NextRowOrNewline(POINT view, int kind);
+  // Pasted or dropped text at a view position; a column block puts each of its lines at the same
+  // display column of successive rows.
+  POINT InsertGlobal(POINT view, const char* text, int length, bool columnBlock);
   POINT InsertText(POINT pos, const char* text);
   POINT InsertText(POINT pos, const char* text, int length);
   POINT DeleteChar(POINT pos, bool* keepLineEnd);
@@ -146,6 +162,7 @@ class CTextBuffer {
   void InsertLines(int index, std::vector<std::unique_ptr<CLine>>& lines);
   void EraseLines(int index, int count);
   void RewrapLine(int line);
+  void RewrapLine(int line, int offset, int delta);
   void EnsureRows(int line);
   void InvalidateRows(int line);
   int LineOfRowFrom(int row, int start);

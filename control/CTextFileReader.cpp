@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 
 #include "platform/CodePage.h"
 
@@ -10,6 +11,13 @@ namespace {
 
 constexpr size_t kMaxChunk = 1000000;
 constexpr size_t kLineStep = 50000;
+
+// Bytes that end a run of plain line text.
+constexpr auto kSpecial = [] {
+  std::array<bool, 256> table{};
+  table['\r'] = table['\n'] = table['\0'] = table['\t'] = true;
+  return table;
+}();
 
 }  // namespace
 
@@ -66,6 +74,16 @@ bool CTextFileReader::ReadLine(std::vector<char>& line, unsigned* flags) {
       }
       return true;
     }
+    // Copy the run of ordinary bytes in one step.
+    size_t end = m_pos;
+    while (end < m_count && !kSpecial[static_cast<unsigned char>(m_chunk[end])]) ++end;
+    if (end > m_pos) {
+      const size_t run = end - m_pos;
+      if (line.size() + run > line.capacity()) line.reserve(std::max(line.capacity() + kLineStep, line.size() + run));
+      line.insert(line.end(), m_chunk.get() + m_pos, m_chunk.get() + end);
+      m_pos = end;
+      continue;
+    }
     ++m_pos;
     if (ch == '\r') {
       pendingCR = true;
@@ -75,13 +93,12 @@ bool CTextFileReader::ReadLine(std::vector<char>& line, unsigned* flags) {
       *flags |= LINEFLAG_LF;
       return true;
     }
-    if (line.size() == line.capacity()) line.reserve(line.capacity() + kLineStep);
     if (ch == '\0') {
       m_hadNul = true;
       line.push_back(' ');
       continue;
     }
-    if (ch == '\t') *flags |= LINEFLAG_TAB;
+    *flags |= LINEFLAG_TAB;
     line.push_back(ch);
   }
 }

@@ -7,8 +7,8 @@
 
 namespace {
 
-bool IsLead(char ch) { return IsDBCSLeadByte(static_cast<unsigned char>(ch)); }
-bool IsTrail(char ch) { return ch != '\0' && IsDBCSTrailByte(static_cast<unsigned char>(ch)); }
+bool IsLead(char ch) { return IsLeadByte932(static_cast<unsigned char>(ch)); }
+bool IsTrail(char ch) { return IsTrailByte932(static_cast<unsigned char>(ch)); }
 
 }  // namespace
 
@@ -68,8 +68,4 @@ CRefString ShortenText(const CRefString& text) {
 bool IsMailChar(int ch) {
   if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z')) return true;
   return ch != 0 && std::strchr("-./?!#$%&*+=^_`{}~", ch) != nullptr;
-}
-
-int CharLengthAt(const char* text, int offset, int length) {
-  return (offset + 1 < length && IsLead(text[offset]) && IsTrail(text[offset + 1])) ? 2 : 1;
 }

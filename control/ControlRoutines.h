@@ -24,6 +24,15 @@ CRefString ShortenText(const CRefString& text);
 // Characters a mail address may hold besides letters and "@".
 bool IsMailChar(int ch);
 
+// Code page 932 byte ranges, inline because the layout tests them for every byte.
+inline bool IsLeadByte932(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
+inline bool IsTrailByte932(unsigned char ch) { return ch >= 0x40 && ch <= 0xFC && ch != 0x7F; }
+
 // Length of the character at p within a text of `length` bytes: 2 for a lead byte with a valid
 // trail byte inside the text, else 1.
-int CharLengthAt(const char* text, int offset, int length);
+inline int CharLengthAt(const char* text, int offset, int length) {
+  return (offset + 1 < length && IsLeadByte932(static_cast<unsigned char>(text[offset])) &&
+          IsTrailByte932(static_cast<unsigned char>(text[offset + 1])))
+             ? 2
+             : 1;
+}

@@ -126,7 +126,7 @@ POINT CTextBuffer::InsertChar(POINT pos, UINT ch, int kind) {
   const int n = ch < 256 ? 1 : 2;
   const LineEdit edit = BeginLineEdit(pos);
   line->Text().Insert(pos.x, bytes, n);
-  RewrapLine(pos.y);
+  RewrapLine(pos.y, pos.x, n);
   const bool below = UpdateComments(pos.y, 1);
   const POINT caret{pos.x + n, pos.y};
   AfterLineEdit(edit, caret, below);
@@ -157,7 +157,7 @@ POINT CTextBuffer::InsertText(POINT pos, const char* text, int length) {
   if (firstEnd == end) {
     const LineEdit edit = BeginLineEdit(pos);
     line->Text().Insert(pos.x, text, length);
-    RewrapLine(pos.y);
+    RewrapLine(pos.y, pos.x, length);
     caret = POINT{pos.x + length, pos.y};
     AfterLineEdit(edit, caret, UpdateComments(pos.y, 1));
   } else {
@@ -205,6 +205,53 @@ POINT CTextBuffer::InsertText(POINT pos, const char* text, int length) {
   return caret;
 }
 
+POINT CTextBuffer::InsertGlobal(POINT view, const char* text, int length, bool columnBlock) {
+  if (GetLineCount() == 0 && !InsertEmptyLine(0, LINEEND_CRLF)) return POINT{};
+  if (!text || length <= 0) return ViewToLogical(view.x, view.y, -1);
+  if (!columnBlock) {
+    const POINT pos = ViewToLogical(view.x, view.y, 0);
+    return InsertText(pos, text, length);
+  }
+  // The block's lines, without their line ends.
+  std::vector<std::pair<const char*, int>> lines;
+  const char* end = text + length;
+  const char* start = text;
+  for (const char* p = text; p <= end; ++p) {
+    if (p == end || *p == '\r' || *p == '\n') {
+      lines.emplace_back(start, static_cast<int>(p - start));
+      if (p < end && *p == '\r' && p + 1 < end && p[1] == '\n') ++p;
+      start = p + 1;
+    }
+  }
+  const POINT caret = NormalizePos(view);
+  const int lastRow = caret.y + static_cast<int>(lines.size()) - 1;
+  const bool group = m_group;
+  const bool repaint = m_repaint;
+  bool grouped = false;
+  while (lastRow >= m_totalRows && !IsAtRowLimit()) {
+    const int last = GetLineCount() - 1;
+    InsertChar(POINT{GetLineLength(last), last}, 10, GetLine(last)->GetKind());
+    m_group = grouped = true;
+  }
+  m_repaint = false;
+  for (int i = static_cast<int>(lines.size()) - 1; i >= 0; --i) {
+    const int row = caret.y + i;
+    if (row >= m_totalRows) continue;
+    const POINT pos = ViewToLogical(caret.x, row, -1);
+    const int shortBy = caret.x - LogicalToView(pos.x, pos.y).x;
+    CRefString piece = shortBy > 0 ? CRefString(' ', shortBy) : CRefString();
+    piece.Append(lines[static_cast<size_t>(i)].first, lines[static_cast<size_t>(i)].second);
+    if (piece.IsEmpty()) continue;
+    InsertText(pos, piece, piece.GetLength());
+    m_group = grouped = true;
+  }
+  m_repaint = repaint;
+  m_group = group;
+  m_owner->Relayout(0);
+  RepaintFrom(POINT{}, 2);
+  return ViewToLogical(caret.x, caret.y, -1);
+}
+
 POINT CTextBuffer::DeleteChar(POINT pos, bool* keepLineEnd) {
   if (GetLineCount() == 0) return pos;
   pos.y = std::clamp<LONG>(pos.y, 0, GetLineCount() - 1);
@@ -225,8 +272,9 @@ POINT CTextBuffer::DeleteChar(POINT pos, bool* keepLineEnd) {
   } else {
     const LineEdit edit = BeginLineEdit(pos);
     const int code = CharCode(line->GetText(), pos.x, line->GetLength());
-    line->Text().Delete(pos.x, CharLengthAt(line->GetText(), pos.x, line->GetLength()));
-    RewrapLine(pos.y);
+    const int n = CharLengthAt(line->GetText(), pos.x, line->GetLength());
+    line->Text().Delete(pos.x, n);
+    RewrapLine(pos.y, pos.x, -n);
     AfterLineEdit(edit, pos, UpdateComments(pos.y, 1));
     AddUndoRecord(pos.x, pos.y, 0, 0, UNDO_DELETE, code);
   }
@@ -255,7 +303,7 @@ POINT CTextBuffer::DeleteCharBefore(POINT pos) {
     caret = POINT{start, pos.y};
     const LineEdit edit = BeginLineEdit(pos);
     line->Text().Delete(start, pos.x - start);
-    RewrapLine(pos.y);
+    RewrapLine(pos.y, start, start - pos.x);
     AfterLineEdit(edit, caret, UpdateComments(pos.y, 1));
     AddUndoRecord(caret.x, caret.y, 0, 0, UNDO_BACKSPACE, code);
   }
@@ -276,7 +324,7 @@ POINT CTextBuffer::DeleteRange(POINT start, POINT end) {
   if (start.y == end.y) {
     const LineEdit edit = BeginLineEdit(start);
     first->Text().Delete(start.x, end.x - start.x);
-    RewrapLine(start.y);
+    RewrapLine(start.y, start.x, start.x - end.x);
     AfterLineEdit(edit, start, UpdateComments(start.y, 1));
   } else {
     const CLine* last = GetLine(end.y);
@@ -454,6 +502,7 @@ int CTextBuffer::ReplaceAllLines(const char* find, const char* replace, bool mat
   // selection commands instead.
   if (std::strpbrk(replace, "\r\n")) return 0;
   const bool group = m_group;
+  const CRefString findText(find);
   int count = 0;
   for (int y = 0; y < GetLineCount(); ++y) {
     CLine* line = GetLine(y);
@@ -474,8 +523,10 @@ int CTextBuffer::ReplaceAllLines(const char* find, const char* replace, bool mat
       }
       replaced.Append(text + copied, x - copied);
       const int at = replaced.GetLength();
-      // The matched bytes as they were (they may differ in case from the search string).
-      AddUndoRecord(at, y, at + findLength, y, UNDO_TEXT_DELETED, 0, CRefString(text + x, findLength));
+      // The matched bytes as they were (they may differ in case from the search string); an exact
+      // match shares the search string's buffer.
+      const bool exact = std::memcmp(text + x, find, static_cast<size_t>(findLength)) == 0;
+      AddUndoRecord(at, y, at + findLength, y, UNDO_TEXT_DELETED, 0, exact ? findText : CRefString(text + x, findLength));
       m_group = true;
       AddUndoRecord(at, y, at + replaceLength, y, UNDO_TEXT_INSERTED, 0);
       replaced.Append(replace, replaceLength);
@@ -527,7 +578,6 @@ BOOL CTextBuffer::FindString(const char* text, int direction, bool matchCase, PO
     *foundEnd = LogicalToView(x + findLength, y);
     return TRUE;
   };
-  auto isCharStart = [](const char* line, int offset) { return ByteKindAt(offset, line) != 2; };
   if (direction) {
     for (int y = start.y; y < GetLineCount(); ++y) {
       const CLine* line = GetLine(y);
@@ -540,14 +590,17 @@ BOOL CTextBuffer::FindString(const char* text, int direction, bool matchCase, PO
       }
     }
   } else {
+    std::vector<int> starts;
     for (int y = start.y; y >= 0; --y) {
       const CLine* line = GetLine(y);
       const char* bytes = line->GetText();
-      int x = y == start.y ? std::min<int>(start.x, line->GetLength() - findLength) : line->GetLength() - findLength;
-      for (; x >= 0; --x) {
-        if (skipFirst && y == start.y && x == start.x) continue;
-        if (isCharStart(bytes, x) && MatchAt(bytes, line->GetLength(), x, text, findLength, matchCase))
-          return found(x, y);
+      const int length = line->GetLength();
+      const int from = y == start.y ? std::min<int>(start.x, length - findLength) : length - findLength;
+      starts.clear();
+      for (int x = 0; x <= from; x += CharLengthAt(bytes, x, length)) starts.push_back(x);
+      for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
+        if (skipFirst && y == start.y && *it == start.x) continue;
+        if (MatchAt(bytes, length, *it, text, findLength, matchCase)) return found(*it, y);
       }
     }
   }

@@ -192,3 +192,20 @@ TEST(TextEdit, CommentStatesFollowEdits) {
   EXPECT_EQ(edit.B().GetLine(2)->m_commentState, 1);
   EXPECT_EQ(edit.B().GetLine(3)->m_commentState, 0);
 }
+
+TEST(TextEdit, ColumnBlockPaste) {
+  TestEdit edit;
+  edit.B().SetText("abc\r\nabcdefg");
+  // Two lines at column 5 of the last row: one line is appended, the second line padded.
+  POINT caret = edit.B().InsertGlobal(POINT{5, 1}, "XY\r\nZ", 5, true);
+  EXPECT_EQ(caret, (POINT{5, 1}));
+  EXPECT_EQ(edit.Text(), "abc\r\nabcdeXYfg\r\n     Z");
+  edit.B().UndoRedo(false, caret);
+  EXPECT_EQ(edit.Text(), "abc\r\nabcdefg");
+
+  edit.B().InsertGlobal(POINT{1, 0}, "1\n2", 3, true);
+  EXPECT_EQ(edit.Text(), "a1bc\r\na2bcdefg");
+  caret = edit.B().InsertGlobal(POINT{0, 0}, "p\r\nq", 4, false);
+  EXPECT_EQ(caret, (POINT{1, 1}));
+  EXPECT_EQ(edit.Text(), "p\r\nqa1bc\r\na2bcdefg");
+}

@@ -90,3 +90,39 @@ TEST(TextPositions, CaretMovesAcrossLines) {
   edit.B().MoveVertical(32791, POINT{1, 1}, pos, 10);  // column 1 inside 漢 snaps back
   EXPECT_EQ(pos, (POINT{1, 0}));
 }
+
+TEST(TextReading, RangesLineColoursMarksAndRowWidths) {
+  TestEdit edit;
+  edit.B().SetText("ab\rc\td\r\nef");
+  // The range keeps each line's own line end; quoted, every line gets the prefix.
+  EXPECT_EQ(edit.B().RangeToGlobal(POINT{1, 0}, POINT{1, 2}, false), CRefString("b\rc\td\r\ne"));
+  EXPECT_EQ(edit.B().RangeToGlobal(POINT{0, 0}, POINT{1, 1}, true), CRefString(">ab\r>c"));
+  EXPECT_EQ(edit.B().GetRangeSize(POINT{0, 0}, POINT{1, 1}, true), 8);
+  EXPECT_EQ(edit.B().GetTextRange(POINT{0, 1}, POINT{9, 1}), CRefString("c\td"));
+  EXPECT_EQ(edit.B().GetTextRange(POINT{0, 0}, POINT{1, 1}), CRefString(""));
+  EXPECT_EQ(edit.B().GetRowText(1), CRefString("c       d"));
+
+  int kind = 0;
+  EXPECT_EQ(edit.B().GetTabExpandedWidth(1, &kind), 9);
+  EXPECT_EQ(kind, 0);
+  EXPECT_EQ(edit.B().GetTabExpandedWidth(0, &kind), 2);
+  EXPECT_EQ(kind, 1);
+
+  COLORREF text = 0;
+  COLORREF back = 0;
+  BOOL underline = FALSE;
+  EXPECT_FALSE(edit.B().GetLineColor(1, &text, &back, &underline));
+  EXPECT_TRUE(edit.B().SetLineColor(-5, 1, 0x123456, 0xABCDEF, TRUE));
+  EXPECT_TRUE(edit.B().GetLineColor(1, &text, &back, &underline));
+  EXPECT_EQ(text, 0x123456u);
+  EXPECT_TRUE(underline);
+  EXPECT_FALSE(edit.B().SetLineColor(3, 9, 0, 0, FALSE));
+  edit.B().EraseLineColor(0, 9);
+  EXPECT_FALSE(edit.B().GetLineColor(0, &text, &back, &underline));
+
+  EXPECT_EQ(edit.B().GetLineMark(1), -1);
+  EXPECT_TRUE(edit.B().SetLineMark(1, 7));
+  EXPECT_EQ(edit.B().GetLineMark(1), 7);
+  EXPECT_FALSE(edit.B().SetLineMark(3, 1));
+  EXPECT_EQ(edit.B().GetLineMark(3), -1);
+}

@@ -103,6 +103,14 @@ TEST(LineWrap, WindowWidthModeAndRewrapAfterEdits) {
   EXPECT_EQ(edit.B().GetFirstRow(1), 3);
   EXPECT_EQ(edit.B().RowToLine(3), 1);
   EXPECT_EQ(edit.B().GetRowText(1), CRefString("j0123456789ABCDEFGHI"));
+  CRowSpan span;
+  ASSERT_TRUE(edit.B().GetRowSpan(1, 2, 5, &span));
+  EXPECT_EQ(span.line, 0);
+  EXPECT_EQ(span.rowStart, 20);
+  EXPECT_EQ(span.rowEnd, 40);
+  EXPECT_EQ(span.from, 22);
+  EXPECT_EQ(span.to, 25);
+  EXPECT_FALSE(edit.B().GetRowSpan(4, 0, 1, &span));
   edit.B().DeleteCharBefore(caret);
   EXPECT_EQ(edit.B().GetTotalRows(), 3);
   EXPECT_EQ(edit.B().RowToLine(2), 1);
@@ -110,4 +118,41 @@ TEST(LineWrap, WindowWidthModeAndRewrapAfterEdits) {
   EXPECT_TRUE(edit.B().RewrapAll());
   EXPECT_EQ(edit.m_wrapWidth, 16);
   EXPECT_EQ(edit.B().GetTotalRows(), 4);
+}
+
+// An edit rewraps only the rows near it; the result must equal wrapping the line afresh.
+TEST(LineWrap, RewrapAfterAnEditEqualsAFullWrap) {
+  const char* const pieces[] = {"word ", "ab", "漢字", "。", "「", "」", "\t", "WXYZ", "x", "ｶﾅ", "、", "longerword "};
+  const char* const inserts[] = {"a", "漢", "。", "「", " ", "\t", "WX", "YZ"};
+  std::uint32_t seed = 7;
+  auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+  for (int round = 0; round < 40; ++round) {
+    TestEdit edit;
+    CCustomizeInfo& cust = edit.Settings();
+    cust.WrapMode = 1;
+    cust.MarginNormal = cust.MarginQuote = 6 + static_cast<int>(next() % 30);
+    cust.WordWrap = next() % 2;
+    cust.KinsokuWrap = next() % 2;
+    cust.FaceWrap = 1;
+    edit.m_faceWords.push_back(CFaceWord{CRefString("WXYZ"), true});
+    std::string text;
+    while (text.size() < 600) text += pieces[next() % std::size(pieces)];
+    edit.B().SetText(text.c_str());
+    POINT caret{0, 0};
+    for (int step = 0; step < 30; ++step) {
+      const int length = edit.B().GetLineLength(0);
+      caret = edit.B().LogicalToViewClamped(static_cast<int>(next() % (length + 1)), 0);
+      caret = edit.B().ViewToLogical(caret.x, caret.y, -1);
+      switch (next() % 3) {
+        case 0: edit.B().InsertText(caret, inserts[next() % std::size(inserts)]); break;
+        case 1: edit.B().DeleteChar(caret, nullptr); break;
+        default: edit.B().DeleteCharBefore(caret); break;
+      }
+      const std::string incremental = edit.Breaks(0);
+      const int rows = edit.B().GetTotalRows();
+      edit.B().RewrapAll();
+      ASSERT_EQ(incremental, edit.Breaks(0)) << "round " << round << " step " << step;
+      ASSERT_EQ(rows, edit.B().GetTotalRows());
+    }
+  }
 }
