@@ -12,6 +12,7 @@
 #include "control/CTextBuffer.h"
 #include "control/CTextFileReader.h"
 #include "control/KanjiCodes.h"
+#include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -123,18 +124,13 @@ std::int32_t CTextBuffer::SaveFile(const char* path) {
     return WRILA_OK;
   }
   // Written beside the target and renamed over it, so a failed save leaves the old file whole.
-  const size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
-  std::string temp = folder + "/.wrila-XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return WRILA_E_PATHACCESS;
-  struct stat info {};
-  if (existed && ::stat(target.c_str(), &info) == 0) {
-    ::fchmod(fd, info.st_mode & 07777);
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+  const CString temp = CreateTempFileBeside(path);
+  if (temp.IsEmpty()) return WRILA_E_PATHACCESS;
+  const std::string tempPath = CP932ToUTF8(temp.GetString());
+  const int fd = ::open(tempPath.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (fd < 0) {
+    ::unlink(tempPath.c_str());
+    return WRILA_E_PATHACCESS;
   }
   int code = cust.KanjiWrite == 3 ? m_loadedCode : cust.KanjiWrite;
   if (code > 2) code = 0;
@@ -159,13 +155,10 @@ std::int32_t CTextBuffer::SaveFile(const char* path) {
   }
   if (::close(fd) != 0) ok = false;
   if (!ok) {
-    ::unlink(temp.c_str());
+    ::unlink(tempPath.c_str());
     return WRILA_E_DISKFULL;
   }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return WRILA_E_PATHACCESS;
-  }
+  if (!CommitTempFile(temp.GetString(), path)) return WRILA_E_PATHACCESS;
   SetModified(false);
   MarkRecordsModified();
   if (cust.SaveCrLf != 0) RepaintFrom(POINT{}, 2);

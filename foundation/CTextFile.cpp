@@ -1,7 +1,11 @@
 #include "foundation/CTextFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "platform/AtomicFile.h"
@@ -50,6 +54,12 @@ bool CTextFile::Open(const char* fileName, const char* mode) {
   const bool replacing = mode != nullptr && mode[0] == 'w';
   CString tempName;
   if (replacing) {
+    // A read-only file is never replaced: refuse at once, as opening it for writing would.
+    struct stat st {};
+    const std::string osName = CP932ToUTF8(fileName);
+    if (stat(osName.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || access(osName.c_str(), W_OK) != 0)) {
+      throw CPelkoFileException(kOpenFailed, fileName);
+    }
     tempName = CreateTempFileBeside(fileName);
     if (tempName.IsEmpty()) throw CPelkoFileException(kOpenFailed, fileName);
   }

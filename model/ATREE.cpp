@@ -21,6 +21,8 @@ ATREE::ATREE() {
 
 ATREE::ATREE(const ATREE& other) { CopyFrom(other); }
 
+ATREE::ATREE(const ATREE& other, ItemsOnly) { CopyFrom(other, false); }
+
 ATREE& ATREE::operator=(const ATREE& other) {
   if (this != &other) {
     DeleteContents();
@@ -31,10 +33,12 @@ ATREE& ATREE::operator=(const ATREE& other) {
 
 ATREE::~ATREE() = default;
 
-void ATREE::CopyFrom(const ATREE& other) {
+void ATREE::CopyFrom(const ATREE& other, bool withRows) {
   m_items = other.m_items;  // shares the items until either side changes one
-  m_rows = other.m_rows;
-  m_itemRows = other.m_itemRows;
+  if (withRows) {
+    m_rows = other.m_rows;
+    m_itemRows = other.m_itemRows;
+  }
   m_shoStr = other.m_shoStr;
   m_shoStr.SetSaveInDocument(other.m_shoStr.GetSaveInDocument());
   m_nCheckFilter = other.m_nCheckFilter;

@@ -28,6 +28,10 @@ class ATREE {
 
   ATREE();
   ATREE(const ATREE& other);
+  // A copy without rows, for a model kept only to be restored later (an undo snapshot); a rebuild
+  // derives the rows again from the items.
+  struct ItemsOnly {};
+  ATREE(const ATREE& other, ItemsOnly);
   ATREE& operator=(const ATREE& other);
   virtual ~ATREE();
 
@@ -102,10 +106,6 @@ class ATREE {
   int GetCheckFilter() const { return m_nCheckFilter; }
   void SetCheckFilter(int filter) { m_nCheckFilter = filter; }
 
-  // Drops the rows and row indexes, which a rebuild derives again from the items; a model kept only
-  // to be restored later (an undo snapshot) needs none.
-  void DropRows();
-
   // Process-wide copy of System/SharedFile, taken by every construction.
   static int s_bSharedFile;
 
@@ -147,6 +147,6 @@ class ATREE {
   int m_bSearchLinks = 0;
 
  private:
-  void CopyFrom(const ATREE& other);
+  void CopyFrom(const ATREE& other, bool withRows = true);
   std::vector<char> ComputeShown(const std::vector<int>& levels) const;
 };

@@ -72,14 +72,6 @@ void AppendClean(CString& out, const CString& text) {
 
 void RemoveFileQuietly(const char* path) { std::remove(CP932ToUTF8(path).c_str()); }
 
-CString TimeDigits(const COleDateTime& time) {
-  if (time.GetStatus() != COleDateTime::valid) return CString("00000000000000");
-  CString text;
-  text.Format("%04d%02d%02d%02d%02d%02d", time.GetYear(), time.GetMonth(), time.GetDay(), time.GetHour(),
-              time.GetMinute(), time.GetSecond());
-  return text;
-}
-
 }  // namespace
 
 int ATREE::ReadKvnFile(const char* path) {
@@ -199,8 +191,8 @@ CString ATREE::GetItemRecord(int index) const {
                    item->m_nIdHigh & 0xFFFFFF, item->m_nIdLow & 0xFFFFFF, item->m_nIdDigit, item->m_nCaret);
   if (item->m_updated.GetStatus() == COleDateTime::valid || item->IsDisplayTimeSet()) {
     out += '\x04';
-    out += TimeDigits(item->m_updated);
-    out += TimeDigits(item->m_created);
+    out += item->GetUpdateTimeText(TRUE);
+    out += item->GetCreateTimeText(TRUE);
     if (item->IsDisplayTimeSet()) out += item->GetDisplayTimeText(TRUE);
   }
   out += '\n';
@@ -249,7 +241,8 @@ int ATREE::WriteKvnFile(const char* path) {
         block += "\x04\n";
         block += clean;
         const int length = clean.GetLength();
-        if (length < 2 || clean[length - 2] != '\r' || clean[length - 1] != '\n') block += "\r\n";
+        // The line end is written as LF, which text mode puts on disk as CR LF.
+        if (length < 2 || clean[length - 2] != '\r' || clean[length - 1] != '\n') block += '\n';
         block += "\x04\n";
       }
       if (block.GetLength() >= (1 << 20)) {
@@ -266,8 +259,12 @@ int ATREE::WriteKvnFile(const char* path) {
     return 0;
   }
   if (encrypt) {
-    if (!KvnCrypt::WriteEncrypted(target, m_properties.m_strReadPassword) || !CommitTempFile(target, path)) {
+    if (!KvnCrypt::WriteEncrypted(target, m_properties.m_strReadPassword)) {
       RemoveFileQuietly(target);
+      return 0;
+    }
+    if (!CommitTempFile(target, path)) {
+      AfxMessageBox(kCannotWrite);
       return 0;
     }
   }
@@ -296,9 +293,10 @@ void ATREE::SaveTreesAs(int index, const char* path) {
       if (!item->m_strText.IsEmpty()) {
         std::string text = item->m_strText.str();
         std::erase_if(text, [](char c) { return c == kTextMark || c == kHeaderMark; });
+        const bool ended = text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0;
         block += "\x04\n";
         block += CString(std::move(text));
-        if (block.GetLength() < 2 || block.str().compare(block.str().size() - 2, 2, "\r\n") != 0) block += "\r\n";
+        if (!ended) block += '\n';
         block += "\x04\n";
       }
     }

@@ -229,8 +229,3 @@ int ATREE::GetMaxRowTextLength() const {
   for (const CTreeData& row : m_rows) longest = std::max(longest, row.m_strTitle.GetLength());
   return longest;
 }
-
-void ATREE::DropRows() {
-  std::vector<CTreeData>().swap(m_rows);
-  std::vector<int>().swap(m_itemRows);
-}

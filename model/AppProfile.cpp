@@ -24,3 +24,14 @@ CString AppGetProfileString(const char* section, const char* key, const char* de
   GetPrivateProfileString(section, key, defaultValue, buffer, sizeof(buffer), ProfilePath());
   return CString(buffer);
 }
+
+BOOL AppWriteProfileString(const char* section, const char* key, const char* value) {
+  if (ProfilePath().IsEmpty()) return FALSE;
+  return WritePrivateProfileString(section, key, value, ProfilePath());
+}
+
+BOOL AppWriteProfileInt(const char* section, const char* key, int value) {
+  CString text;
+  text.Format("%d", value);
+  return AppWriteProfileString(section, key, text);
+}

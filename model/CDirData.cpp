@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "foundation/DateHelpers.h"
 #include "model/DateText.h"
 
 namespace {
@@ -37,8 +38,7 @@ struct TimeFields {
   int year, month, day, hour, minute, second, millis;
   bool AllZero() const { return !year && !month && !day && !hour && !minute && !second && !millis; }
   bool Valid() const {
-    return year >= 1583 && year <= 9998 && month >= 1 && month <= 12 && day >= 1 &&
-           day <= DaysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 60 &&
+    return IsValidGregorianDate(year, month, day) && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 60 &&
            second >= 0 && second <= 60;
   }
 };
@@ -145,7 +145,10 @@ void CDirData::ReadTimesField(const char* field, int length) {
     if (t.AllZero()) {
       m_displayed = SYSTEMTIME{};
     } else if (t.Valid()) {
-      m_displayed = MakeSystemTime(t.year, t.month, t.day, t.hour, t.minute, t.second, t.millis);
+      SYSTEMTIME shown{};
+      MakeDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second).GetAsSystemTime(shown);
+      shown.wMilliseconds = static_cast<WORD>(t.millis);
+      m_displayed = shown;
     }
   }
 }

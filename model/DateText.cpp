@@ -43,30 +43,9 @@ CString FormatDateText(const COleDateTime& time, const char* format) {
   return text;
 }
 
-int DaysInMonth(int year, int month) {
-  static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return days[month - 1] + (month == 2 && leap ? 1 : 0);
-}
-
 COleDateTime MakeDateTime(int year, int month, int day, int hour, int minute, int second) {
   COleDateTime time(year, month, day, hour, minute > 59 ? 59 : minute, second > 59 ? 59 : second);
   const int overflow = (minute > 59 ? 60 : 0) + (second > 59 ? 1 : 0);
   if (overflow) time += COleDateTimeSpan(0, 0, 0, overflow);
   return time;
-}
-
-SYSTEMTIME MakeSystemTime(int year, int month, int day, int hour, int minute, int second, int millis) {
-  SYSTEMTIME t = {};
-  t.wYear = static_cast<WORD>(year);
-  t.wMonth = static_cast<WORD>(month);
-  t.wDay = static_cast<WORD>(day);
-  t.wHour = static_cast<WORD>(hour);
-  t.wMinute = static_cast<WORD>(minute);
-  t.wSecond = static_cast<WORD>(second);
-  t.wMilliseconds = static_cast<WORD>(millis);
-  const COleDateTime date(year, month, day, 0, 0, 0);
-  if (date.GetStatus() == COleDateTime::valid) t.wDayOfWeek = static_cast<WORD>(date.GetDayOfWeek() - 1);
-  return t;
 }

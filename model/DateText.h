@@ -11,7 +11,5 @@ void SetTimeDisplayFormat(const char* format);
 // strftime codes plus %e/%E (Japanese day of the week, short and long), %a/%A and %b/%B (English).
 CString FormatDateText(const COleDateTime& time, const char* format);
 
-int DaysInMonth(int year, int month);
 // A time from checked parts; a minute or second of 60 runs over into the next minute or hour.
 COleDateTime MakeDateTime(int year, int month, int day, int hour, int minute, int second);
-SYSTEMTIME MakeSystemTime(int year, int month, int day, int hour, int minute, int second, int millis);

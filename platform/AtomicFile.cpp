@@ -65,11 +65,18 @@ int MakeTempBeside(const std::string& target, std::string& tempPath) {
 // Paths here are already in the OS form (UTF-8).
 bool CommitTemp(const std::string& temp, const std::string& targetPath, bool durable) {
   const std::string target = ResolvedTarget(targetPath);
+  struct stat st;
+  const bool replacing = stat(target.c_str(), &st) == 0;
+  // A rename would replace a file that was made read-only (no write bit, as the read-only
+  // attribute of Windows, which binds administrators too); writing it in place would fail.
+  if (replacing && ((st.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
+    unlink(temp.c_str());
+    return false;
+  }
   bool ok = false;
   const int fd = open(temp.c_str(), O_RDWR | O_CLOEXEC);
   if (fd >= 0) {
-    struct stat st;
-    const mode_t mode = stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+    const mode_t mode = replacing ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
     ok = fchmod(fd, mode) == 0 && (!durable || fsync(fd) == 0);
     ok = (close(fd) == 0) && ok;
   }

@@ -1,7 +1,8 @@
 #pragma once
 // Replacing a file so that a failure never leaves a half-written file where a whole one stood:
 // the new content goes to a temporary file in the target's folder, which is renamed over the
-// target only after it was written and closed successfully. Paths are code page 932.
+// target only after it was written and closed successfully. A read-only target is not replaced.
+// Paths are code page 932.
 #include <string_view>
 
 #include "platform/CString.h"

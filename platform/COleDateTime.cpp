@@ -1,7 +1,10 @@
 #include "platform/COleDateTime.h"
 
+#include <strings.h>
+
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/TimeFormat.h"
 
@@ -39,6 +42,89 @@ bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 
 int DaysInMonth(int year, int month) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
+}
+
+// Reads the date and time texts that ParseDateTime accepts, a piece at a time.
+class DateScanner {
+ public:
+  explicit DateScanner(const char* text) : m_p(text) {}
+  void Blanks() {
+    while (*m_p == ' ' || *m_p == '\t') ++m_p;
+  }
+  bool Number(int& value, int& digits) {
+    value = 0;
+    digits = 0;
+    while (m_p[digits] >= '0' && m_p[digits] <= '9' && digits < 5) value = value * 10 + (m_p[digits++] - '0');
+    m_p += digits;
+    return digits > 0;
+  }
+  bool Literal(const char* text) {
+    const size_t n = std::strlen(text);
+    if (strncasecmp(m_p, text, n) != 0) return false;
+    m_p += n;
+    return true;
+  }
+  // 1 for AM, 2 for PM, 0 for neither.
+  int Meridiem() {
+    if (Literal("午前") || Literal("AM")) return 1;
+    if (Literal("午後") || Literal("PM")) return 2;
+    return 0;
+  }
+  bool AtEnd() const { return *m_p == '\0'; }
+  const char* Position() const { return m_p; }
+  void Restore(const char* position) { m_p = position; }
+
+ private:
+  const char* m_p;
+};
+
+bool ScanDate(DateScanner& s, int& year, int& month, int& day, bool& found) {
+  const char* start = s.Position();
+  int a = 0, b = 0, c = 0, digits = 0, ignored = 0;
+  found = false;
+  if (!s.Number(a, digits)) return true;
+  if (!(s.Literal("/") || s.Literal("-") || s.Literal(".") || s.Literal("年") || s.Literal("月"))) {
+    s.Restore(start);  // a time
+    return true;
+  }
+  if (!s.Number(b, ignored)) return false;
+  found = true;
+  if (s.Literal("/") || s.Literal("-") || s.Literal(".") || s.Literal("月")) {
+    if (!s.Number(c, ignored)) return false;
+    s.Literal("日");
+    year = digits <= 2 ? (a < 30 ? 2000 + a : 1900 + a) : a;
+    month = b;
+    day = c;
+    return true;
+  }
+  s.Literal("日");
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  year = local.tm_year + 1900;
+  month = a;
+  day = b;
+  return true;
+}
+
+bool ScanTime(DateScanner& s, int& hour, int& minute, int& second) {
+  int meridiem = s.Meridiem();
+  s.Blanks();
+  int digits = 0;
+  if (!s.Number(hour, digits) || !(s.Literal(":") || s.Literal("時"))) return false;
+  minute = second = 0;
+  if (s.Number(minute, digits)) {
+    if (s.Literal(":") || s.Literal("分")) {
+      if (s.Number(second, digits)) s.Literal("秒");
+    }
+  }
+  s.Blanks();
+  if (meridiem == 0) meridiem = s.Meridiem();
+  if (meridiem != 0) {
+    if (hour < 1 || hour > 12) return false;
+    hour = (hour % 12) + (meridiem == 2 ? 12 : 0);
+  }
+  return true;
 }
 
 }  // namespace
@@ -107,6 +193,27 @@ int COleDateTime::SetDateTime(int year, int month, int day, int hour, int minute
   m_dt = days >= 0 ? static_cast<double>(days) + fraction : static_cast<double>(days) - fraction;
   m_status = valid;
   return 0;
+}
+
+bool COleDateTime::ParseDateTime(const char* text, DWORD, DWORD) {
+  DateScanner s(text ? text : "");
+  int year = 1899, month = 12, day = 30, hour = 0, minute = 0, second = 0;
+  bool hasDate = false;
+  s.Blanks();
+  bool ok = ScanDate(s, year, month, day, hasDate);
+  if (ok) {
+    s.Blanks();
+    if (hasDate) s.Literal("T");
+    s.Blanks();
+    const bool hasTime = !s.AtEnd();
+    ok = (hasDate || hasTime) && (!hasTime || ScanTime(s, hour, minute, second));
+    s.Blanks();
+    ok = ok && s.AtEnd();
+  }
+  if (ok && SetDateTime(year, month, day, hour, minute, second) == 0) return true;
+  m_dt = 0;
+  m_status = invalid;
+  return false;
 }
 
 double COleDateTime::Linear() const {

@@ -74,6 +74,14 @@ class COleDateTime {
   int SetDate(int year, int month, int day) { return SetDateTime(year, month, day, 0, 0, 0); }
   int SetTime(int hour, int minute, int second) { return SetDateTime(1899, 12, 30, hour, minute, second); }
 
+  // Reads a date and time as the Japanese user locale writes them: a date "2019/7/5" (also with
+  // "-", "." or "年月日"; a two-digit year is 1930-2029; a month and day alone are in the current
+  // year), a time "9:03", "9:03:07" or "9時3分7秒" with an optional AM/PM or 午前/午後, or a date,
+  // a blank (or "T") and a time. A date alone is at midnight, a time alone on 1899-12-30. False,
+  // with the value 0 and invalid, when the text is none of these; flags and locale are accepted
+  // for the callers' sake.
+  bool ParseDateTime(const char* text, DWORD flags = 0, DWORD locale = 0);
+
   // The parts (rounded to the second); -1 when the value is not valid. GetDayOfWeek counts
   // Sunday 1 to Saturday 7, GetDayOfYear from 1 January = 1.
   int GetYear() const;

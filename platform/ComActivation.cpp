@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Bstr.h"
+#include "platform/CRegKey.h"
 #include "platform/CodePage.h"
 #include "platform/ComModule.h"
 #include "platform/RegExpObject.h"
@@ -43,6 +44,37 @@ void* LoadServerLibrary(const CString& path) {
   return handle;
 }
 
+// The default string value of a key below HKEY_CLASSES_ROOT.
+bool ReadClassesString(const CString& subKey, CString* value) {
+  CRegKey key;
+  if (key.Open(HKEY_CLASSES_ROOT, subKey, KEY_READ) != ERROR_SUCCESS) return false;
+  DWORD type = 0;
+  DWORD size = 0;
+  if (RegQueryValueEx(key, nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
+  std::string bytes(size, '\0');
+  if (RegQueryValueEx(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size) != ERROR_SUCCESS)
+    return false;
+  bytes.resize(size);
+  while (!bytes.empty() && bytes.back() == '\0') bytes.pop_back();
+  *value = CString(std::move(bytes));
+  return true;
+}
+
+// A program id names a key of its own: no path separators, not empty.
+bool IsProgIdName(const CString& progId) { return !progId.IsEmpty() && progId.Find('\\') < 0; }
+
+HRESULT ClassFromProgId(const CString& progId, CLSID* clsid, int depth) {
+  if (!IsProgIdName(progId)) return CO_E_CLASSSTRING;
+  CString current;
+  if (depth < 8 && ReadClassesString(progId + "\\CurVer", &current) && current.CompareNoCase(progId) != 0 &&
+      SUCCEEDED(ClassFromProgId(current, clsid, depth + 1)))
+    return S_OK;
+  CString text;
+  if (ReadClassesString(progId + "\\CLSID", &text) && GuidFromString(text, clsid)) return S_OK;
+  return CO_E_CLASSSTRING;
+}
+
 HRESULT CallLibraryFunction(const char* path, const char* name) {
   if (!path) return E_INVALIDARG;
   void* handle = LoadServerLibrary(path);
@@ -72,7 +104,15 @@ HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void*, REFIID iid, void*
     factory->Release();
     return hr;
   }
-  return REGDB_E_CLASSNOTREG;
+  CString path;
+  if (!ReadClassesString(CString("CLSID\\") + GuidToString(clsid).c_str() + "\\InprocServer32", &path) ||
+      path.IsEmpty())
+    return REGDB_E_CLASSNOTREG;
+  void* library = LoadServerLibrary(path);
+  if (!library) return CO_E_DLLNOTFOUND;
+  auto getClassObject = reinterpret_cast<DllGetClassObjectFunc>(dlsym(library, "DllGetClassObject"));
+  if (!getClassObject) return CO_E_ERRORINDLL;
+  return getClassObject(clsid, iid, object);
 }
 
 HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** object) {
@@ -94,7 +134,7 @@ HRESULT CLSIDFromProgID(const char* progId, CLSID* clsid) {
       return S_OK;
     }
   }
-  return CO_E_CLASSSTRING;
+  return ClassFromProgId(progId, clsid, 0);
 }
 
 HRESULT CLSIDFromProgID(LPCOLESTR progId, CLSID* clsid) {

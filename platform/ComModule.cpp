@@ -1,5 +1,7 @@
 #include "platform/ComModule.h"
 
+#include <new>
+
 #include "platform/ComObject.h"
 
 namespace {
@@ -19,7 +21,14 @@ class ClassFactory : public ComObject<IClassFactory> {
     if (!object) return E_POINTER;
     *object = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    return m_create(iid, object);
+    // The caller may be the other binary: a failed allocation is a status, never an exception.
+    try {
+      return m_create(iid, object);
+    } catch (const std::bad_alloc&) {
+      return E_OUTOFMEMORY;
+    } catch (...) {
+      return E_FAIL;
+    }
   }
 
   HRESULT LockServer(BOOL lock) override {

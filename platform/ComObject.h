@@ -25,7 +25,8 @@ class ComObject : public Interfaces... {
   }
 
  protected:
-  // Answers QueryInterface for IUnknown (through the first interface) and for the given ids.
+  // One step of QueryInterface: hands out `as` (with a reference) when the asked id is iid. An object
+  // of several interfaces passes IUnknown through one of them, so every answer for it is the same.
   template <class Interface>
   HRESULT Answer(REFIID asked, REFIID iid, Interface* as, void** object) {
     if (!IsEqualIID(asked, iid)) return E_NOINTERFACE;

@@ -1,6 +1,7 @@
 #include "platform/Variant.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -117,9 +118,13 @@ std::optional<double> NumberFromText(BSTR text) {
   if (trimmed.empty()) return std::nullopt;
   if (strcasecmp(trimmed.c_str(), "true") == 0) return -1.0;
   if (strcasecmp(trimmed.c_str(), "false") == 0) return 0.0;
-  char* end = nullptr;
-  const double value = std::strtod(trimmed.c_str(), &end);
-  if (end != trimmed.c_str() + trimmed.size()) return std::nullopt;
+  // The invariant form whatever the process locale says.
+  const char* first = trimmed.c_str();
+  const char* last = first + trimmed.size();
+  if (*first == '+') ++first;
+  double value = 0;
+  const std::from_chars_result parsed = std::from_chars(first, last, value);
+  if (parsed.ec != std::errc() || parsed.ptr != last) return std::nullopt;
   return value;
 }
 
@@ -142,7 +147,10 @@ BSTR TextFromNumber(const VARIANT& v) {
     }
   } else {
     const double d = v.vt == VT_R4 ? v.fltVal : v.dblVal;
-    std::snprintf(text, sizeof text, "%.15G", d);
+    const std::to_chars_result written =
+        std::to_chars(text, text + sizeof text - 1, d, std::chars_format::general, 15);
+    *written.ptr = '\0';
+    for (char* p = text; *p; ++p) *p = static_cast<char>(std::toupper(static_cast<unsigned char>(*p)));
   }
   return BstrFromCP932(text);
 }

@@ -5,9 +5,14 @@
 #include <utility>
 
 #include "foundation/CTextFile.h"
+#include "model/ATREE.h"
+#include "model/AppProfile.h"
+#include "platform/MessageBox.h"
 #include "treeview/StoredForms.h"
 
-CCategoryArray::CCategoryArray() : m_strBefore("【"), m_strAfter("】") {}
+CCategoryArray::CCategoryArray()
+    : m_strBefore(AppGetProfileString("System", "CategoryStrBefore", "【")),
+      m_strAfter(AppGetProfileString("System", "CategoryStrAfter", "】")) {}
 
 CCategoryArray& CCategoryArray::operator=(const CCategoryArray& other) {
   if (this != &other) m_items = other.m_items;
@@ -71,12 +76,26 @@ void CCategoryArray::RemoveAt(int index) {
 void CCategoryArray::WriteLines(CTextFile& file) const { file.WriteString(GetLinesText()); }
 
 BOOL CCategoryArray::Load(const char* path) {
-  if (IsOutlineDocumentPath(path)) {
-    // Reading an outline document needs the outline model, which this build does not have yet.
-    ShowStoredFormError("ファイルが開けません");
+  CCategoryArray read;
+  if (HasExtension(path, ".kvn")) {
+    ATREE document;
+    if (document.OpenFile(path, 0, 0) < 0) {
+      AfxMessageBox("ファイルが開けません");
+      return FALSE;
+    }
+    read = document.GetProperties().GetCategories();
+  } else if (!ReadCategoryFile(path, read)) {
     return FALSE;
   }
-  CCategoryArray read;
+  if (read.IsEmpty()) {
+    AfxMessageBox("ファイルにカテゴリ設定がありません");
+    return FALSE;
+  }
+  m_items = std::move(read.m_items);
+  return TRUE;
+}
+
+BOOL CCategoryArray::ReadCategoryFile(const char* path, CCategoryArray& read) {
   try {
     CTextFile file(path, "rt");
     // The whole text at once, so that a line of any length stays one line.
@@ -92,14 +111,9 @@ BOOL CCategoryArray::Load(const char* path) {
       start = end + 1;
     }
   } catch (const CPelkoFileException& e) {
-    ShowStoredFormError(e.GetMessage());
+    AfxMessageBox(e.GetMessage());
     return FALSE;
   }
-  if (read.IsEmpty()) {
-    ShowStoredFormError("ファイルにカテゴリ設定がありません");
-    return FALSE;
-  }
-  m_items = std::move(read.m_items);
   return TRUE;
 }
 
@@ -109,12 +123,13 @@ BOOL CCategoryArray::Save(const char* path) const {
     WriteLines(file);
     file.Close();
   } catch (const CPelkoFileException& e) {
-    ShowStoredFormError(e.GetMessage());
+    AfxMessageBox(e.GetMessage());
     return FALSE;
   }
   return TRUE;
 }
 
-// The settings file is reached through the application's profile functions, which are not there
-// yet: until then the strings are kept for this run only and the write reports failure.
-BOOL CCategoryArray::SaveWrapStrings() const { return FALSE; }
+BOOL CCategoryArray::SaveWrapStrings() const {
+  return AppWriteProfileString("System", "CategoryStrBefore", m_strBefore) &&
+         AppWriteProfileString("System", "CategoryStrAfter", m_strAfter);
+}

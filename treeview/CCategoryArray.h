@@ -58,6 +58,8 @@ class CCategoryArray {
 
  private:
   bool IsIndex(int index) const { return index >= 0 && index < GetCount(); }
+  // The lines of a category file into read; FALSE after the message of a file error.
+  static BOOL ReadCategoryFile(const char* path, CCategoryArray& read);
 
   std::vector<CTreeCategory> m_items;
   CString m_strBefore;

@@ -1,8 +1,8 @@
 #include "treeview/CCategoryDlg.h"
 
 #include <wx/button.h>
+#include <wx/filedlg.h>
 #include <wx/listbox.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -11,7 +11,9 @@
 
 #include <algorithm>
 
+#include "model/AppProfile.h"
 #include "platform/CodePage.h"
+#include "platform/MessageBox.h"
 #include "treeview/CCategoryEditDlg.h"
 
 namespace {
@@ -64,6 +66,8 @@ CCategoryDlg::CCategoryDlg(wxWindow* parent, CCategoryArray* categories, Renumbe
   Bind(wxEVT_BUTTON, &CCategoryDlg::OnDelete, this, IDC_DELETE);
   Bind(wxEVT_BUTTON, &CCategoryDlg::OnUp, this, IDC_UP);
   Bind(wxEVT_BUTTON, &CCategoryDlg::OnDown, this, IDC_DOWN);
+  Bind(wxEVT_BUTTON, &CCategoryDlg::OnImport, this, IDC_IMPORT);
+  Bind(wxEVT_BUTTON, &CCategoryDlg::OnExport, this, IDC_EXPORT);
   Bind(wxEVT_BUTTON, &CCategoryDlg::OnClose, this, IDC_CLOSE);
 }
 
@@ -120,17 +124,19 @@ void CCategoryDlg::OnDelete(wxCommandEvent&) {
   CString question;
   question.Format("%sを削除します。現在、このカテゴリに設定されているツリーは全て未設定になります。よろしいですか？",
                   m_pCategories->GetAt(row).Name.GetString());
-  wxMessageDialog ask(this, CP932ToWx(question.str()), wxTheApp ? wxTheApp->GetAppDisplayName() : wxString(),
-                      wxOK | wxCANCEL | wxICON_QUESTION);
-  if (ask.ShowModal() != wxID_OK) return;
+  if (AfxMessageBox(question, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
 
   m_pCategories->RemoveAt(row);
   m_list->Delete(static_cast<unsigned int>(row));
   const int count = m_pCategories->GetCount();
-  m_renumber(row, -1);
-  for (int i = row; i < count; ++i) m_renumber(i + 1, i);
+  RenumberItems(row, -1);
+  for (int i = row; i < count; ++i) RenumberItems(i + 1, i);
   if (count > 0) m_list->SetSelection(std::min(row, count - 1));
   m_bModified = 1;
+}
+
+void CCategoryDlg::RenumberItems(int oldIndex, int newIndex) {
+  if (m_renumber) m_renumber(oldIndex, newIndex);
 }
 
 void CCategoryDlg::Exchange(int index, int other) {
@@ -138,9 +144,9 @@ void CCategoryDlg::Exchange(int index, int other) {
   m_pCategories->SetAt(index, m_pCategories->GetAt(other));
   m_pCategories->SetAt(other, moved);
   const int scratch = std::max(kScratchIndex, m_pCategories->GetCount());
-  m_renumber(index, scratch);
-  m_renumber(other, index);
-  m_renumber(scratch, other);
+  RenumberItems(index, scratch);
+  RenumberItems(other, index);
+  RenumberItems(scratch, other);
   FillList(other);
   m_bModified = 1;
 }
@@ -153,6 +159,41 @@ void CCategoryDlg::OnUp(wxCommandEvent&) {
 void CCategoryDlg::OnDown(wxCommandEvent&) {
   const int row = GetSelection();
   if (row >= 0 && row < m_pCategories->GetCount() - 1) Exchange(row, row + 1);
+}
+
+BOOL CCategoryDlg::ImportFrom(const char* path) {
+  if (!m_pCategories->Load(path)) return FALSE;
+  FillList(0);
+  m_bModified = 1;
+  return TRUE;
+}
+
+BOOL CCategoryDlg::ExportTo(const char* path) {
+  TransferDataFromWindow();
+  return m_pCategories->Save(path);
+}
+
+void CCategoryDlg::OnImport(wxCommandEvent&) {
+  // The folder is remembered under this key (spelt so in every settings file).
+  const CString folder = AppGetProfileString("InitDir", "CatgeoryImport", "");
+  wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｲﾝﾎﾟｰﾄ"), CP932ToWx(folder.str()), wxEmptyString,
+                      CP932ToWx("ｶﾃｺﾞﾘﾌｧｲﾙ(*.kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|"
+                                "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*"),
+                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  if (dialog.ShowModal() != wxID_OK) return;
+  AppWriteProfileString("InitDir", "CatgeoryImport", WxToCP932(dialog.GetDirectory()));
+  ImportFrom(WxToCP932(dialog.GetPath()));
+}
+
+void CCategoryDlg::OnExport(wxCommandEvent&) {
+  wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｴｸｽﾎﾟｰﾄ"), wxEmptyString, "KvnCategory.dat",
+                      CP932ToWx("ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|全てのファイル(*.*)|*"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+  if (dialog.ShowModal() != wxID_OK) return;
+  CString path = WxToCP932(dialog.GetPath());
+  // A name typed without an extension gets the default one.
+  const int slash = path.ReverseFind('/');
+  if (path.Find('.', slash + 1) < 0) path += ".dat";
+  ExportTo(path);
 }
 
 void CCategoryDlg::OnClose(wxCommandEvent&) {

@@ -37,12 +37,18 @@ class CCategoryDlg : public wxDialog {
   // Takes the two edits into the list's before and after strings.
   bool TransferDataFromWindow() override;
 
+  // The work of import and export once a file is chosen: load the list from it (refilling the
+  // dialog on success), or write the list to it. FALSE after the message of a failure.
+  BOOL ImportFrom(const char* path);
+  BOOL ExportTo(const char* path);
+
   int m_bModified = 0;  // set by every change of the list; the caller then refreshes the document
   CCategoryArray* m_pCategories;
 
  private:
   void FillList(int select);
   int GetSelection() const;
+  void RenumberItems(int oldIndex, int newIndex);
   // Exchanges two neighbouring categories and the numbers of their items.
   void Exchange(int index, int other);
 
@@ -51,6 +57,8 @@ class CCategoryDlg : public wxDialog {
   void OnDelete(wxCommandEvent& event);
   void OnUp(wxCommandEvent& event);
   void OnDown(wxCommandEvent& event);
+  void OnImport(wxCommandEvent& event);
+  void OnExport(wxCommandEvent& event);
   void OnClose(wxCommandEvent& event);
 
   Renumber m_renumber;

@@ -6,6 +6,9 @@
 
 #include "foundation/CTextFile.h"
 #include "foundation/JapaneseText.h"
+#include "model/ATREE.h"
+#include "model/AppProfile.h"
+#include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "treeview/StoredForms.h"
 
@@ -29,24 +32,31 @@ DefaultStyle DefaultFor(int level) {
   return {"", 7, ""};
 }
 
-// Reads keys of one section of an ini file; with no file every key gives its default.
+// Reads keys of one section of an ini file; a null path means the settings file.
 class IniReader {
  public:
   IniReader(const char* path, const char* section) : m_path(path), m_section(section) {}
   CString GetString(const char* key, const char* defaultValue) const {
-    if (m_path == nullptr) return defaultValue;
+    if (m_path == nullptr) return AppGetProfileString(m_section, key, defaultValue);
     char buffer[2048];
     GetPrivateProfileString(m_section, key, defaultValue, buffer, sizeof buffer, m_path);
     return buffer;
   }
   int GetInt(const char* key, int defaultValue) const {
-    return m_path == nullptr ? defaultValue : GetPrivateProfileInt(m_section, key, defaultValue, m_path);
+    if (m_path == nullptr) return AppGetProfileInt(m_section, key, defaultValue);
+    return GetPrivateProfileInt(m_section, key, defaultValue, m_path);
   }
 
  private:
   const char* m_path;
   const char* m_section;
 };
+
+// Writes keys of one section of an ini file; a null path means the settings file.
+BOOL WriteIniString(const char* path, const char* section, const char* key, const char* value) {
+  if (path == nullptr) return AppWriteProfileString(section, key, value);
+  return WritePrivateProfileString(section, key, value, path);
+}
 
 CString Key(const char* name, int i) {
   CString key;
@@ -166,7 +176,8 @@ CString CShoStr::GetCustom(int k) const {
 
 CShoStrArray::CShoStrArray() : CShoStrArray("ShoStr") {}
 
-CShoStrArray::CShoStrArray(const char* section) : m_strSection(section), m_strSeparator("-") {}
+CShoStrArray::CShoStrArray(const char* section)
+    : m_strSection(section), m_strSeparator(AppGetProfileString("Text", "ShowStr", "-")) {}
 
 CShoStrArray::CShoStrArray(const CShoStrArray& other) { *this = other; }
 
@@ -314,16 +325,18 @@ void CShoStrArray::WriteLines(CTextFile& file) const {
 }
 
 int CShoStrArray::Load(const char* path) {
-  if (path != nullptr && IsOutlineDocumentPath(path)) {
-    // Reading an outline document needs the outline model, which this build does not have yet.
-    ShowStoredFormError("ファイルが開けません");
-    return 0;
+  if (path != nullptr && HasExtension(path, ".kvn")) {
+    ATREE document;
+    if (document.OpenFile(path, 0, 0) < 0) {
+      AfxMessageBox("ファイルが開けません");
+      return 0;
+    }
+    *this = document.GetShoStr();
+    return m_nCount;
   }
   return LoadIni(path);
 }
 
-// The settings file (a null path) is reached through the application's profile functions, which
-// are not there yet: until then it reads as a file without the keys, giving the default styles.
 int CShoStrArray::LoadIni(const char* path) {
   const IniReader ini(path, m_strSection);
   const int count = ini.GetInt("MenuNo", kDefaultCount);
@@ -344,18 +357,16 @@ int CShoStrArray::LoadIni(const char* path) {
 
 // The quotes keep leading and trailing blanks: the ini reader removes one enclosing pair.
 BOOL CShoStrArray::Save(const char* path) const {
-  if (path == nullptr) return FALSE;  // the settings file: see LoadIni
+  auto write = [&](const char* key, const CString& value) { return WriteIniString(path, m_strSection, key, value); };
   CString number;
   number.Format("%d", m_nCount);
-  BOOL ok = WritePrivateProfileString(m_strSection, "MenuNo", number, path);
+  BOOL ok = write("MenuNo", number);
   for (int i = 0; i < m_nCount && ok; ++i) {
     const CShoStr& style = m_styles[i];
     number.Format("%d", style.No);
-    ok = WritePrivateProfileString(m_strSection, Key("Str1", i), Quoted(style.Mae), path) &&
-         WritePrivateProfileString(m_strSection, Key("Str2", i), Quoted(style.Ato), path) &&
-         WritePrivateProfileString(m_strSection, Key("Sho", i), number, path) &&
-         (style.No != kCustomKind ||
-          WritePrivateProfileString(m_strSection, Key("Custom", i), Quoted(style.GetCustomText()), path));
+    ok = write(Key("Str1", i), Quoted(style.Mae)) && write(Key("Str2", i), Quoted(style.Ato)) &&
+         write(Key("Sho", i), number) &&
+         (style.No != kCustomKind || write(Key("Custom", i), Quoted(style.GetCustomText())));
   }
   return ok;
 }

@@ -3,6 +3,9 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -28,6 +31,14 @@ std::filesystem::path MakePrivateRoot() {
   return root;
 }
 
+// A box that no test hook answers would wait for a click under the virtual display: the outermost
+// hook answers it with its default button and fails the test that asked, so a test that expects a
+// prompt installs its own ScopedMessageBoxHook.
+int UnexpectedMessageBox(const MessageBoxCall& call) {
+  ADD_FAILURE() << "unexpected message box: " << CP932ToUTF8(call.text.GetString());
+  return DefaultMessageBoxResult(call.flags);
+}
+
 class TestApp : public wxApp {
  public:
   bool OnInit() override { return true; }
@@ -48,7 +59,11 @@ int main(int argc, char** argv) {
   }
   if (!gui) wxInitialize();
 
-  const int result = RUN_ALL_TESTS();
+  int result = 0;
+  {
+    ScopedMessageBoxHook unexpected(&UnexpectedMessageBox);
+    result = RUN_ALL_TESTS();
+  }
 
   if (gui) {
     wxTheApp->OnExit();

@@ -115,6 +115,15 @@ TEST_F(TextFileTest, WritingReplacesTheFileOnlyOnClose) {
   EXPECT_EQ(ReadBytes(path), "a\r\nb\r\n");
   EXPECT_EQ(std::filesystem::directory_iterator(dir)->path().filename(), "out.kvn");  // no temp left
 
+  chmod(path.c_str(), 0444);  // a read-only file refuses the open and stays as it was
+  try {
+    CTextFile locked(path.c_str(), "wt");
+    FAIL() << "opened a read-only file for writing";
+  } catch (const CPelkoFileException& e) {
+    EXPECT_EQ(e.GetMessage(), CString("ファイルのオープンに失敗しました:") + path.c_str());
+  }
+  EXPECT_EQ(ReadBytes(path), "a\r\nb\r\n");
+
   CTextFile fresh(Path("new.txt").c_str(), "wb");
   fresh.WriteString("x\n");
   fresh.Close();

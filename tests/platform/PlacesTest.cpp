@@ -143,6 +143,13 @@ TEST(AtomicFile, ReplacesWholeOrNotAtAll) {
   for (const auto& entry : std::filesystem::directory_iterator(dir)) entries += entry.exists() ? 1 : 0;
   EXPECT_EQ(entries, 3);  // doc.kvn, link.kvn, folder
 
+  // A file made read-only stays as it is.
+  kesta_test::WriteBytes(dir + "/locked.txt", "keep");
+  ASSERT_EQ(chmod((dir + "/locked.txt").c_str(), 0444), 0);
+  EXPECT_FALSE(WriteFileAtomically((dir + "/locked.txt").c_str(), "x"));
+  EXPECT_EQ(kesta_test::ReadBytes(dir + "/locked.txt"), "keep");
+  std::filesystem::remove(dir + "/locked.txt");
+
   const CString temp = CreateTempFileBeside((dir + "/doc.kvn").c_str());
   ASSERT_FALSE(temp.IsEmpty());
   EXPECT_EQ(std::filesystem::path(temp.GetString()).parent_path(), std::filesystem::path(dir));

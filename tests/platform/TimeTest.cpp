@@ -112,6 +112,39 @@ TEST(COleDateTime, ArithmeticAndComparisonFollowTheTimeLine) {
   EXPECT_TRUE(COleDateTime(2024, 1, 1, 0, 0, 1) > COleDateTime(2024, 1, 1, 0, 0, 0));
 }
 
+TEST(COleDateTime, ParsesTheUserLocaleForms) {
+  struct Case {
+    const char* text;
+    int y, mo, d, h, mi, s;
+  };
+  const int year = CTime::GetCurrentTime().GetYear();
+  const Case good[] = {
+      {"2019/07/05 09:03:07", 2019, 7, 5, 9, 3, 7},
+      {" 2019/7/5 ", 2019, 7, 5, 0, 0, 0},
+      {"2019-07-05T21:03", 2019, 7, 5, 21, 3, 0},
+      {"2019.7.5 9:03:07 PM", 2019, 7, 5, 21, 3, 7},
+      {"2019年7月5日 午後9時3分", 2019, 7, 5, 21, 3, 0},
+      {"19/7/5", 2019, 7, 5, 0, 0, 0},
+      {"45/7/5", 1945, 7, 5, 0, 0, 0},
+      {"7/5", year, 7, 5, 0, 0, 0},
+      {"12:30 am", 1899, 12, 30, 0, 30, 0},
+      {"9:03", 1899, 12, 30, 9, 3, 0},
+  };
+  for (const Case& c : good) {
+    COleDateTime t;
+    EXPECT_TRUE(t.ParseDateTime(c.text)) << c.text;
+    ExpectParts(t, c.y, c.mo, c.d, c.h, c.mi, c.s);
+  }
+  const char* bad[] = {"", "   ", "yesterday", "2019/13/05", "2019/02/30", "2019/07/05 25:00", "2019/07/05 x",
+                       "13:00 PM", "2019/07", nullptr};
+  for (const char* text : bad) {
+    COleDateTime t(2024, 1, 1, 0, 0, 0);
+    EXPECT_FALSE(t.ParseDateTime(text)) << (text ? text : "(null)");
+    EXPECT_EQ(t.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(t.m_dt, 0.0);
+  }
+}
+
 TEST(TimeFormat, FormatsStrftimeCodesInShiftJis) {
   const COleDateTime t(2024, 2, 9, 7, 5, 3);
   EXPECT_EQ(t.Format("%Y/%m/%d %H:%M"), CString("2024/02/09 07:05"));
@@ -139,6 +172,23 @@ TEST(SystemTime, LocalTimeRecordIsConsistent) {
   GetSystemTime(&utc);
   EXPECT_EQ(COleDateTime(utc).GetStatus(), COleDateTime::valid);
   EXPECT_LE(std::fabs((COleDateTime(local) - COleDateTime(utc)).GetTotalHours()), 15.0);  // a time zone apart
+}
+
+TEST(SystemTime, LocaleDateAndTimeTexts) {
+  const SYSTEMTIME t = {2019, 7, 5, 5, 9, 3, 7, 0};
+  char buffer[256];
+  EXPECT_EQ(GetDateFormat(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, buffer, sizeof(buffer)), 11);
+  EXPECT_STREQ(buffer, "2019/07/05");
+  EXPECT_GT(GetDateFormat(LOCALE_USER_DEFAULT, DATE_LONGDATE, &t, nullptr, buffer, sizeof(buffer)), 0);
+  EXPECT_EQ(CString(buffer), "2019年7月5日");
+  EXPECT_EQ(GetTimeFormat(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &t, nullptr, buffer, sizeof(buffer)), 5);
+  EXPECT_STREQ(buffer, "9:03");
+  EXPECT_EQ(GetTimeFormat(LOCALE_USER_DEFAULT, 0, &t, nullptr, buffer, sizeof(buffer)), 8);
+  EXPECT_STREQ(buffer, "9:03:07");
+  EXPECT_EQ(GetTimeFormat(LOCALE_USER_DEFAULT, 0, &t, nullptr, nullptr, 0), 8);
+  EXPECT_EQ(GetTimeFormat(LOCALE_USER_DEFAULT, 0, &t, nullptr, buffer, 4), 0);  // too small
+  EXPECT_EQ(GetDateFormat(LOCALE_USER_DEFAULT, 0, &t, "yyyy", buffer, sizeof(buffer)), 0);
+  EXPECT_GT(GetDateFormat(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, sizeof(buffer)), 0);
 }
 
 TEST(MulDiv, RoundsHalfAwayFromZero) {

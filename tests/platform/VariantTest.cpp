@@ -51,6 +51,9 @@ TEST(Variant, ChangeTypeBetweenScalarsAndText) {
       {Bool(true), VT_I4, S_OK, "-1"},
       {I4(0), VT_BOOL, S_OK, "False"},
       {R8(12.25), VT_CY, S_OK, "12.25"},
+      {R8(-0.125), VT_BSTR, S_OK, "-0.125"},
+      {Text("+1.5E2"), VT_R8, S_OK, "150"},
+      {R8(1e20), VT_BSTR, S_OK, "1E+20"},
       {CComVariant(), VT_BSTR, S_OK, ""},
       {CComVariant(), VT_I4, S_OK, "0"},
   };

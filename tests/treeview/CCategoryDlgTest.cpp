@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <wx/listbox.h>
 #include <wx/colordlg.h>
-#include <wx/msgdlg.h>
 #include <wx/textctrl.h>
 
 #include <utility>
 #include <vector>
 
 #include "platform/CodePage.h"
+#include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/treeview/ModalAnswers.h"
 #include "treeview/CCategoryEditDlg.h"
@@ -69,20 +69,18 @@ TEST_F(CategoryDlgTest, OpensWithNamesAndWrapStrings) {
 
 TEST_F(CategoryDlgTest, DeleteAsksThenRenumbersTheLaterCategories) {
   Select(1);
-  wxString asked;
   {
-    ModalAnswers cancel([&](wxDialog* d) {
-      asked = dynamic_cast<wxMessageDialog*>(d)->GetMessage();
-      return wxID_CANCEL;
-    });
+    ScopedMessageBoxHook cancel(IDCANCEL);
     Press(CCategoryDlg::IDC_DELETE);
+    ASSERT_EQ(cancel.Calls().size(), 1u);
+    EXPECT_EQ(cancel.Calls()[0].text,
+              "Bを削除します。現在、このカテゴリに設定されているツリーは全て未設定になります。よろしいですか？");
+    EXPECT_EQ(cancel.Calls()[0].flags & MB_TYPEMASK, MB_OKCANCEL);
   }
-  EXPECT_EQ(WxToCP932(asked),
-            "Bを削除します。現在、このカテゴリに設定されているツリーは全て未設定になります。よろしいですか？");
   EXPECT_EQ(list.GetCount(), 3);
   EXPECT_EQ(dialog->m_bModified, 0);
 
-  ModalAnswers ok([](wxDialog*) { return wxID_OK; });
+  ScopedMessageBoxHook ok(IDOK);
   Press(CCategoryDlg::IDC_DELETE);
   EXPECT_EQ(ListRows(), (Names{"A", "C"}));
   EXPECT_EQ(list.GetName(2), "C");
@@ -168,6 +166,30 @@ TEST_F(CategoryDlgTest, CloseTakesTheWrapStrings) {
   Text(CCategoryDlg::IDC_AFTER)->ChangeValue(CP932ToWx("≫"));
   Press(CCategoryDlg::IDC_CLOSE);
   EXPECT_EQ(list.GetDisplayName(1), "<A≫");
+}
+
+TEST_F(CategoryDlgTest, ImportReplacesTheListAndExportWritesIt) {
+  const std::string dir = kesta_test::MakeTempDir("catdlg");
+  Text(CCategoryDlg::IDC_BEFORE)->ChangeValue("<");
+  ASSERT_TRUE(dialog->ExportTo((dir + "/KvnCategory.dat").c_str()));
+  EXPECT_EQ(list.GetBefore(), "<");  // the edits are taken first
+  EXPECT_EQ(kesta_test::ReadBytes(dir + "/KvnCategory.dat"),
+            "CategoryName=A\r\nCategoryMemo=\r\nCategoryName=B\r\nCategoryMemo=\r\n"
+            "CategoryName=C\r\nCategoryMemo=\r\n");
+
+  kesta_test::WriteBytes(dir + "/two.dat", "CategoryName=X\r\nCategoryName=Y\r\n");
+  Select(2);
+  ASSERT_TRUE(dialog->ImportFrom((dir + "/two.dat").c_str()));
+  EXPECT_EQ(ListRows(), (Names{"X", "Y"}));
+  EXPECT_EQ(List()->GetSelection(), 0);
+  EXPECT_EQ(dialog->m_bModified, 1);
+
+  dialog->m_bModified = 0;
+  ScopedMessageBoxHook ok(IDOK);
+  EXPECT_FALSE(dialog->ImportFrom((dir + "/missing.dat").c_str()));
+  EXPECT_EQ(ListRows(), (Names{"X", "Y"}));
+  EXPECT_EQ(dialog->m_bModified, 0);
+  EXPECT_EQ(ok.Calls().size(), 1u);  // the failure was told
 }
 
 TEST(CCategoryEditDlg, ExchangesNameAndMemo) {

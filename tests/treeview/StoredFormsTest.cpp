@@ -1,15 +1,17 @@
 // The files of the style table and the category list: style files (ini form), category files,
 // and the header lines written through the text file class.
 #include <gtest/gtest.h>
-#include <wx/msgdlg.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "foundation/CTextFile.h"
-#include "platform/CodePage.h"
+#include "model/ATREE.h"
+#include "model/AppProfile.h"
+#include "model/CDirData.h"
+#include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
-#include "tests/treeview/ModalAnswers.h"
 #include "treeview/CCategoryArray.h"
 #include "treeview/CShoStrArray.h"
 
@@ -25,14 +27,33 @@ std::string Format(const CShoStrArray& table, int level, std::vector<int> counte
   return table.FormatNumber(level, counters.data()).str();
 }
 
-// Answers every message box with OK and keeps its text.
+// Answers every message box with OK; the texts asked, in order.
 struct Messages {
-  ModalAnswers hook{[this](wxDialog* d) {
-    if (auto* box = dynamic_cast<wxMessageDialog*>(d)) texts.push_back(WxToCP932(box->GetMessage()).str());
-    return wxID_OK;
-  }};
-  std::vector<std::string> texts;
+  ScopedMessageBoxHook hook{IDOK};
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const MessageBoxCall& call : hook.Calls()) texts.push_back(call.text.str());
+    return texts;
+  }
 };
+
+// An outline document of one item, with the given styles stored in it and the given categories.
+std::string WriteDocument(const std::string& name, const CShoStrArray* styles, const std::vector<const char*>& categories) {
+  const std::string path = MakeTempDir("doc") + "/" + name;
+  ATREE model;
+  model.AddDirData(std::make_unique<CDirData>("top"));
+  if (styles) {
+    model.GetShoStr() = *styles;
+    model.GetShoStr().SetSaveInDocument(1);
+  }
+  for (const char* name : categories) {
+    CTreeCategory category;
+    category.Name = name;
+    model.GetProperties().GetCategories().Add(category);
+  }
+  EXPECT_EQ(model.WriteKvnFile(path.c_str()), 1) << path;
+  return path;
+}
 
 TEST(ShoStyleFile, MissingFileGivesTheTenDefaultStyles) {
   for (const char* path : {static_cast<const char*>(nullptr), "/nonexistent/KvnSho.dat"}) {
@@ -88,15 +109,74 @@ TEST(ShoStyleFile, CountsOutsideTheTableAreBounded) {
   EXPECT_EQ(Format(table, 10, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 5}), "");  // no style beyond the defaults
 }
 
+TEST(ShoStyleFile, ImportsTheStylesOfAnOutlineDocument) {
+  CShoStrArray stored;
+  stored.Add("<", 6, ">", "");
+  stored.Add("", 12, "", "x\x01");
+  const std::string path = WriteDocument("styles.KVN", &stored, {});
+  CShoStrArray table;
+  table.Add("a", 0, "", "");
+  table.Add("b", 0, "", "");
+  table.Add("c", 0, "", "");
+  ASSERT_EQ(table.Load(path.c_str()), 2);
+  EXPECT_EQ(Format(table, 0, {3}), "<三>");
+  EXPECT_EQ(Format(table, 1, {1, 1}), "x");
+  EXPECT_EQ(Format(table, 2, {1, 1, 1}), "");
+}
+
 TEST(ShoStyleFile, OutlineDocumentThatCannotBeReadLeavesTheTable) {
-  if (!kesta_test::HasGui()) GTEST_SKIP() << "no display";
   Messages messages;
   CShoStrArray table;
   table.Add("x", 0, "", "");
-  EXPECT_EQ(table.Load("/nonexistent/doc.KVN"), 0);
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"ファイルが開けません"});
+  EXPECT_EQ(table.Load("/nonexistent/doc.kvn"), 0);
+  ASSERT_FALSE(messages.Texts().empty());
+  EXPECT_EQ(messages.Texts().back(), "ファイルが開けません");
   EXPECT_EQ(table.GetCount(), 1);
   EXPECT_EQ(table.GetMae(0), "x");
+}
+
+// Names a settings file for the application's profile while it lives.
+struct SettingsFile {
+  explicit SettingsFile(const std::string& bytes) : path(MakeTempDir("settings") + "/kesta32.conf") {
+    WriteBytes(path, bytes);
+    SetAppProfilePath(path.c_str());
+  }
+  ~SettingsFile() { SetAppProfilePath(""); }
+  std::string path;
+};
+
+TEST(SettingsFile, StylesAndWrapStringsLiveInTheSettingsFile) {
+  {
+    const SettingsFile settings(
+        "[Text]\r\nShowStr=.\r\n[System]\r\nCategoryStrBefore=<\r\n"
+        "[ShoStr]\r\nMenuNo=1\r\nSho00=11\r\nStr200=\" \"\r\n");
+    CShoStrArray table;
+    EXPECT_EQ(table.Load(), 1);
+    EXPECT_EQ(Format(table, 0, {7}), "7 ");
+    table.Add("", 11, "", "");
+    EXPECT_EQ(Format(table, 1, {7, 2}), "7.2");  // separator from the settings
+    ASSERT_TRUE(table.Save());
+
+    CCategoryArray list;
+    CTreeCategory category;
+    category.Name = "A";
+    list.Add(category);
+    EXPECT_EQ(list.GetDisplayName(1), "<A】");
+    list.SetAfter(">");
+    ASSERT_TRUE(list.SaveWrapStrings());
+
+    CShoStrArray again;
+    EXPECT_EQ(again.Load(), 2);
+    EXPECT_EQ(again.GetAto(0), " ");
+    const CCategoryArray other;
+    EXPECT_EQ(other.GetAfter(), ">");
+  }
+  // Without a settings file: the defaults, and nothing can be written.
+  CShoStrArray table;
+  EXPECT_EQ(table.Load(), 10);
+  EXPECT_EQ(table.GetSeparator(), "-");
+  EXPECT_FALSE(table.Save());
+  EXPECT_FALSE(CCategoryArray().SaveWrapStrings());
 }
 
 TEST(HeaderLinesFile, WrittenInTextModeWithCrLf) {
@@ -142,8 +222,21 @@ TEST(CategoryFile, SaveAndLoadRoundTrip) {
   EXPECT_EQ(read.GetDisplayName(1), "[仕事】");
 }
 
+TEST(CategoryFile, ImportsTheCategoriesOfAnOutlineDocument) {
+  const std::string with = WriteDocument("with.kvn", nullptr, {"A", "B"});
+  const std::string without = WriteDocument("without.kvn", nullptr, {});
+  CCategoryArray list;
+  ASSERT_TRUE(list.Load(with.c_str()));
+  EXPECT_EQ(list.GetCount(), 2);
+  EXPECT_EQ(list.GetName(2), "B");
+
+  Messages messages;
+  EXPECT_FALSE(list.Load(without.c_str()));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"ファイルにカテゴリ設定がありません"});
+  EXPECT_EQ(list.GetCount(), 2);
+}
+
 TEST(CategoryFile, FilesWithoutCategoriesOrUnreadableLeaveTheList) {
-  if (!kesta_test::HasGui()) GTEST_SKIP() << "no display";
   const std::string dir = MakeTempDir("catbad");
   WriteBytes(dir + "/none.dat", "no equals sign\r\nHeader=x\r\nCategoryMemo=orphan\r\n");
   CCategoryArray list;
@@ -154,14 +247,16 @@ TEST(CategoryFile, FilesWithoutCategoriesOrUnreadableLeaveTheList) {
   Messages messages;
   EXPECT_FALSE(list.Load((dir + "/none.dat").c_str()));
   EXPECT_FALSE(list.Load((dir + "/missing.dat").c_str()));
-  EXPECT_FALSE(list.Load((dir + "/doc.kvn").c_str()));
   EXPECT_FALSE(list.Save((dir + "/no/such/folder.dat").c_str()));
-  EXPECT_EQ(messages.texts, (std::vector<std::string>{
-                                "ファイルにカテゴリ設定がありません",
-                                "ファイルのオープンに失敗しました:" + dir + "/missing.dat",
-                                "ファイルが開けません",
-                                "ファイルのオープンに失敗しました:" + dir + "/no/such/folder.dat",
-                            }));
+  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
+                                  "ファイルにカテゴリ設定がありません",
+                                  "ファイルのオープンに失敗しました:" + dir + "/missing.dat",
+                                  "ファイルのオープンに失敗しました:" + dir + "/no/such/folder.dat",
+                              }));
+  const size_t before = messages.Texts().size();
+  EXPECT_FALSE(list.Load((dir + "/doc.kvn").c_str()));
+  EXPECT_EQ(messages.Texts().back(), "ファイルが開けません");
+  EXPECT_GT(messages.Texts().size(), before);
   EXPECT_EQ(list.GetCount(), 1);
   EXPECT_EQ(list.GetName(1), "keep");
 }

@@ -1,10 +1,9 @@
 // A small in-process server for the activation, dispatch and event tests: one class whose object
 // adds, divides, keeps a name and fires events with the arguments it is given.
-#include <dlfcn.h>
-
 #include "platform/Bstr.h"
 #include "platform/ComModule.h"
 #include "platform/ComObject.h"
+#include "platform/ComRegistration.h"
 #include "platform/ConnectionPoint.h"
 #include "tests/platform/comtestlib/ComTestIds.h"
 
@@ -84,6 +83,9 @@ class TestObject : public DispatchObject<IDispatch, IConnectionPointContainer> {
   CComVariant m_name;
 };
 
+const ComClassRegistration kRegistration = {comtest::kClsid, comtest::kProgId, comtest::kVersionIndependentProgId,
+                                             "KestaTest Object 1 Class", "KestaTest Object Class"};
+
 HRESULT CreateTestObject(REFIID iid, void** object) {
   IDispatch* made = new TestObject;
   const HRESULT hr = made->QueryInterface(iid, object);
@@ -104,3 +106,9 @@ KESTA_COM_EXPORT HRESULT DllGetClassObject(REFCLSID clsid, REFIID iid, void** ob
 }
 
 KESTA_COM_EXPORT HRESULT DllCanUnloadNow() { return g_module.CanUnloadNow(); }
+
+KESTA_COM_EXPORT HRESULT DllRegisterServer() {
+  return RegisterComClass(kRegistration, GetModulePath(reinterpret_cast<const void*>(&CreateTestObject)));
+}
+
+KESTA_COM_EXPORT HRESULT DllUnregisterServer() { return UnregisterComClass(kRegistration); }

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "foundation/CUndoStack.h"
+#include "model/CTreeUndo.h"
+#include "tests/model/ModelTestSupport.h"
+
+using model_test::MakeModel;
+
+TEST(CTreeUndo, RestoreCopiesAndRebuildsTheRows) {
+  auto model = MakeModel({{"R", "r"}, {"R/A", "a"}, {"R/B", "b"}});
+  const CTreeUndo unit(*model, 2);
+  model->SetText(1, "changed");
+  model->EditDirData(2)->m_nView = 0;
+  model->MakeTreeData();
+  for (int pass = 0; pass < 2; ++pass) {
+    int index = -1;
+    unit.Restore(*model, index);
+    EXPECT_EQ(index, 2);
+    EXPECT_EQ(model->GetText(1), "a");
+    EXPECT_EQ(model->GetTreeDataCount(), 3);
+    EXPECT_EQ(model->GetTreeData(2)->m_strTitle, "\x84\xAF\x84\xAA" "B");
+    model->SetText(1, "changed again");
+  }
+}
+
+TEST(CTreeUndo, SnapshotsShareTheItemsNeitherSideChanged) {
+  auto model = MakeModel({{"R", "r"}, {"R/A", "a"}, {"R/B", "b"}});
+  const ATREE copy(*model);
+  EXPECT_EQ(copy.GetDirData(1), model->GetDirData(1));
+  model->SetText(1, "new");
+  EXPECT_NE(copy.GetDirData(1), model->GetDirData(1));
+  EXPECT_EQ(copy.GetDirData(2), model->GetDirData(2));
+  EXPECT_EQ(copy.GetText(1), "a");
+  ATREE assigned;
+  assigned = *model;
+  assigned = assigned;
+  EXPECT_EQ(assigned.GetText(1), "new");
+  EXPECT_EQ(assigned.GetTreeDataCount(), 3);
+}
+
+TEST(CTreeUndo, UndoThenRedoReturnsToTheLaterState) {
+  auto model = MakeModel({{"R", ""}, {"R/A", "1"}});
+  CUndoStack stack;
+  int current = 1;
+  stack.Push(std::make_unique<CTreeUndo>(*model, current));
+  model->SetText(1, "2");
+  current = 0;
+  CPelkoUndoUnit* back = stack.Undo(std::make_unique<CTreeUndo>(*model, current));
+  static_cast<CTreeUndo*>(back)->Restore(*model, current);
+  EXPECT_EQ(model->GetText(1), "1");
+  EXPECT_EQ(current, 1);
+  static_cast<CTreeUndo*>(stack.Redo())->Restore(*model, current);
+  EXPECT_EQ(model->GetText(1), "2");
+  EXPECT_EQ(current, 0);
+}

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "model/ATREE.h"
+#include "model/CPasswordDlg.h"
+#include "model/KvnCrypt.h"
+#include "platform/CodePage.h"
+#include "tests/common/TestSupport.h"
+#include "tests/model/ModelTestSupport.h"
+
+using kesta_test::MakeTempDir;
+using kesta_test::ReadBytes;
+using kesta_test::WriteBytes;
+using model_test::MakeModel;
+using model_test::MessageRecorder;
+using model_test::P;
+
+namespace {
+
+// The bytes between the header block and the end of the file.
+std::string Records(const std::string& file) {
+  const size_t second = file.find("\x08\r\n", 1);
+  return file.substr(second + 3);
+}
+
+std::unique_ptr<ATREE> ReadFile(const std::string& path, int expected = 1) {
+  auto model = std::make_unique<ATREE>();
+  EXPECT_EQ(model->ReadKvnFile(path.c_str()), expected);
+  return model;
+}
+
+std::string WriteAndRead(const std::string& bytes) {
+  const std::string path = MakeTempDir("kvn") + "/a.kvn";
+  WriteBytes(path, bytes);
+  return path;
+}
+
+}  // namespace
+
+TEST(KvnFile, OneItemIsWrittenByteForByte) {
+  auto model = MakeModel({{"A", ""}});
+  const std::string path = MakeTempDir("kvn") + "/one.kvn";
+  ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+  const std::string file = ReadBytes(path);
+  ASSERT_EQ(file.substr(0, 3), "\x08\r\n");
+  EXPECT_EQ(Records(file), "A\x05" "0\x06" "1\x07" "0\x08" "00000000000000@\r\n");
+}
+
+TEST(KvnFile, TextsKeepTheirLineEndsThroughTheFile) {
+  struct Case {
+    const char* text;
+    const char* onDisk;
+    const char* readBack;
+  } cases[] = {
+      {"x", "\x04\r\nx\r\n\x04\r\n", "x\r\n"},
+      {"a\r\nb\r\n", "\x04\r\na\r\r\nb\r\r\n\x04\r\n", "a\r\nb\r\n"},
+      {"a\nb", "\x04\r\na\r\nb\r\n\x04\r\n", "a\r\nb\r\n"},
+  };
+  for (const Case& c : cases) {
+    auto model = MakeModel({{"R", c.text}});
+    const std::string path = MakeTempDir("kvn") + "/t.kvn";
+    ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+    const std::string records = Records(ReadBytes(path));
+    EXPECT_EQ(records.substr(records.find('\n') + 1), c.onDisk) << c.text;
+    auto back = ReadFile(path);
+    EXPECT_EQ(back->GetText(0), c.readBack);
+  }
+}
+
+TEST(KvnFile, ReadsItemFieldsInAnyOrderAndDefaults) {
+  const std::string path = WriteAndRead(
+      "\x08\r\n\x08\r\n"
+      "Root\x05" "3\x06" "0\x07" "2\x08" "0000010000FF\r\n"
+      "Root\x01" "B\x07" "1\x05" "65536\x02http://x\r\n"
+      "Root\x01" "C\x08" "ABCDEF000001" "5" "42@rest\x04" "2024010203040520230102030405\r\n");
+  auto model = ReadFile(path);
+  ASSERT_EQ(model->GetDirDataCount(), 3);
+  const CDirData* root = model->GetDirData(0);
+  EXPECT_EQ(root->m_nStatus, 3);
+  EXPECT_EQ(root->m_nView, 0);
+  EXPECT_EQ(root->m_nBookmark, 0);  // above 1 reads as 0
+  EXPECT_EQ(root->m_nIdHigh, 1);
+  EXPECT_EQ(root->m_nIdLow, 255);
+  EXPECT_EQ(root->m_nIdDigit, 1);  // 12 digits with a non-zero first half
+  const CDirData* b = model->GetDirData(1);
+  EXPECT_EQ(b->m_strLink, "http://x");
+  EXPECT_EQ(b->m_nView, 1);  // no view field
+  EXPECT_EQ(b->m_nBookmark, 1);
+  EXPECT_EQ(b->GetCategory(), 1);
+  const CDirData* c = model->GetDirData(2);
+  EXPECT_EQ(c->m_nIdHigh, 0xABCDEF);
+  EXPECT_EQ(c->m_nIdDigit, 5);
+  EXPECT_EQ(c->m_nCaret, 42);
+  EXPECT_EQ(c->GetUpdateTimeText(TRUE), "20240102030405");
+  EXPECT_EQ(c->GetCreateTimeText(TRUE), "20230102030405");
+  EXPECT_FALSE(c->IsDisplayTimeSet());
+}
+
+TEST(KvnFile, AnEmptyFieldStopsReadingWithItsMessage) {
+  struct Case {
+    const char* line;
+    const char* message;
+  } cases[] = {
+      {"A\x05", "Error:statusA\x05"},
+      {"A\x05" "0\x06", "Error:viewA\x05" "0\x06"},
+      {"A\x07", "Error:bookmarkA\x07"},
+      {"A\x08", "Error:generalA\x08"},
+      {"A\x04", "Error:timeA\x04"},
+  };
+  for (const Case& c : cases) {
+    MessageRecorder messages;
+    const std::string path = WriteAndRead(std::string(c.line) + "\r\n");
+    auto model = ReadFile(path, 0);
+    ASSERT_EQ(messages.texts.size(), 2u) << c.line;
+    EXPECT_EQ(messages.texts[0], c.message);
+    EXPECT_EQ(messages.texts[1],
+              std::string("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);
+  }
+}
+
+TEST(KvnFile, ASecondItemWithoutParentStopsWithItsLineNumber) {
+  MessageRecorder messages;
+  const std::string path = WriteAndRead("\x08\r\nHeader=h\r\n\x08\r\nRoot\x05" "0\r\nStray\x05" "0\r\n");
+  auto model = ReadFile(path, 0);
+  ASSERT_EQ(messages.texts.size(), 3u);
+  EXPECT_EQ(messages.texts[0], "エラー 4行");
+  EXPECT_EQ(messages.texts[1], "Stray");
+  EXPECT_EQ(model->GetDirDataCount(), 2);  // what was read stays
+}
+
+TEST(KvnFile, EmptyFileGivesOneItemNamedAfterIt) {
+  const std::string dir = MakeTempDir("kvn");
+  WriteBytes(dir + CP932ToUTF8("/メモ.kvn"), "");
+  auto model = ReadFile(dir + "/メモ.kvn");
+  ASSERT_EQ(model->GetDirDataCount(), 1);
+  EXPECT_EQ(model->GetTitle(0), "メモ");
+}
+
+TEST(KvnFile, HeaderOnlyIsNoOutline) {
+  MessageRecorder messages;
+  auto model = ReadFile(WriteAndRead("\x08\r\nAuthor=x\r\n\x08\r\n"), 0);
+  EXPECT_EQ(messages.texts.size(), 1u);
+}
+
+TEST(KvnFile, HeaderLinesGoToTheirOwners) {
+  const std::string path = WriteAndRead(
+      "\x08\r\nAuthor=Me=You\r\nnoequals\r\nWritePassword=AB12\r\nParentProperty=3,4\r\n\x08\r\nR\x05" "0\r\n");
+  auto model = ReadFile(path);
+  EXPECT_EQ(model->GetProperties().m_strAuthor, "Me=You");
+  EXPECT_EQ(model->GetProperties().m_strWritePassword, "AB12");
+  // Parent properties survive a save.
+  const std::string again = MakeTempDir("kvn") + "/b.kvn";
+  model->GetProperties().m_strWritePassword.Empty();
+  ASSERT_EQ(model->WriteKvnFile(again.c_str()), 1);
+  EXPECT_NE(ReadBytes(again).find("ParentProperty=3,4\r\n"), std::string::npos);
+}
+
+TEST(KvnFile, MarkBytesInTextsAndTitlesNeverCorruptTheFile) {
+  auto model = MakeModel({{"R", "a\x04" "b\r\n\x08" "c\r\n"}, {"R/T\x05it\nle", "x"}});
+  model->SetLink(1, "li\x02nk\r\n");
+  const std::string path = MakeTempDir("kvn") + "/m.kvn";
+  ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+  EXPECT_EQ(model->GetText(0), "ab\r\nc\r\n");  // the model loses them too
+  auto back = ReadFile(path);
+  ASSERT_EQ(back->GetDirDataCount(), 2);
+  EXPECT_EQ(back->GetText(0), "ab\r\nc\r\n");
+  EXPECT_EQ(back->GetTitle(1), P("R/Title"));
+  EXPECT_EQ(back->GetLink(1), "link");
+  EXPECT_EQ(back->GetText(1), "x\r\n");
+}
+
+TEST(KvnFile, LinesOfAnyLengthAreReadWhole) {
+  const std::string longText(100000, 'y');
+  auto model = MakeModel({{"R", longText + "\r\n"}, {"R/" + std::string(40000, 't'), ""}});
+  const std::string path = MakeTempDir("kvn") + "/l.kvn";
+  ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+  auto back = ReadFile(path);
+  ASSERT_EQ(back->GetDirDataCount(), 2);
+  EXPECT_EQ(back->GetText(0), longText + "\r\n");
+  EXPECT_EQ(back->GetTitle(1).GetLength(), 40002);
+}
+
+TEST(KvnFile, EveryItemFieldAndPropertySurvivesASaveAndReload) {
+  auto model = MakeModel({{"Root", "top"}, {"Root/A", "a"}, {"Root/A/B", ""}, {"Root/C", "c\r\n"}});
+  CDirData* a = model->EditDirData(1);
+  a->m_nStatus = 1 | 2 | (7 << 16);
+  a->m_nView = 0;
+  a->m_nBookmark = 1;
+  a->m_nIdHigh = 0x123456;
+  a->m_nIdLow = 0xABCDEF;
+  a->m_nIdDigit = 1;
+  a->m_nCaret = 1234567;
+  a->SetIdText("\x01" "2020022923595920190101000000" "20210304050607089");
+  CDocProperties& props = model->GetProperties();
+  props.m_strHeader = "ヘッダ";
+  props.m_bFooterLine = 0;
+  props.m_nFirstLine = 3;
+  props.ReadKey("HtmlOption", "101010101010");
+  props.ReadKey("TemplateFile00", "\"/x/t.txt\",other");
+  props.m_strNetFileID = "id";
+  props.m_nUploadOption = 2;
+  const std::string path = MakeTempDir("kvn") + "/r.kvn";
+  ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+  auto back = ReadFile(path);
+  ASSERT_EQ(back->GetDirDataCount(), 4);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(back->GetTitle(i), model->GetTitle(i));
+    EXPECT_EQ(back->GetText(i), i == 2 ? CString() : (model->GetText(i) + (i == 3 ? "" : "\r\n")));
+    EXPECT_EQ(back->GetDirData(i)->GetIdText(TRUE), model->GetDirData(i)->GetIdText(TRUE));
+  }
+  const CDirData* b = back->GetDirData(1);
+  EXPECT_EQ(b->m_nStatus, a->m_nStatus);
+  EXPECT_EQ(b->m_nView, 0);
+  EXPECT_EQ(b->m_nBookmark, 1);
+  EXPECT_EQ(b->m_nCaret, 1234567);
+  EXPECT_EQ(back->GetProperties().GetLinesText(), props.GetLinesText());
+  // Once every text ends with a line end, a load-save cycle gives the same bytes.
+  const std::string again = MakeTempDir("kvn") + "/r.kvn";
+  ASSERT_EQ(back->WriteKvnFile(again.c_str()), 1);
+  const std::string third = MakeTempDir("kvn") + "/r.kvn";
+  ASSERT_EQ(ReadFile(again)->WriteKvnFile(third.c_str()), 1);
+  EXPECT_EQ(ReadBytes(third), ReadBytes(again));
+}
+
+TEST(KvnFile, AWriteThatFailsHalfWayLeavesTheOldFile) {
+  const std::string path = MakeTempDir("kvn") + "/keep.kvn";
+  WriteBytes(path, "old bytes");
+  auto model = MakeModel({{"R", std::string(200000, 'z')}});
+  MessageRecorder messages;
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 50000;  // as if the disk filled up during the write
+  setrlimit(RLIMIT_FSIZE, &small);
+  const int result = model->WriteKvnFile(path.c_str());
+  setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(messages.texts.size(), 1u);
+  EXPECT_EQ(ReadBytes(path), "old bytes");
+}
+
+TEST(KvnFile, SubtreeSaveMakesItsRootTheTopItem) {
+  auto model = MakeModel({{"R", ""}, {"R/A", ""}, {"R/A/B", ""}, {"R/A/B/C", "t"}, {"R/A/B/D", ""}, {"R/A/E", ""}});
+  const std::string path = MakeTempDir("kvn") + "/s.kvn";
+  model->SaveTreesAs(2, path.c_str());
+  EXPECT_EQ(ReadBytes(path),
+            "B\x05" "0\x06" "1\x07" "0\r\n"
+            "B\x01" "C\x05" "0\x06" "1\x07" "0\r\n\x04\r\nt\r\n\x04\r\n"
+            "B\x01" "D\x05" "0\x06" "1\x07" "0\r\n");
+}

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <wx/stattext.h>
+
+#include "app/CReadOnlyDlg.h"
+#include "model/ATREE.h"
+#include "platform/CodePage.h"
+#include "tests/common/TestSupport.h"
+#include "tests/model/ModelTestSupport.h"
+
+using kesta_test::HasGui;
+using kesta_test::MakeTempDir;
+using kesta_test::WriteBytes;
+using model_test::DialogDriver;
+using model_test::MessageRecorder;
+
+namespace {
+
+constexpr char kTwoItems[] = "\x08\r\n\x08\r\nRoot\x05" "0\x06" "1\x07" "0\r\nRoot\x01" "A\x05" "0\r\n";
+
+// Presses OK on the read-only notice and keeps the reason text it showed.
+DialogDriver::Action NoticeReader(std::string& shown) {
+  return [&shown](wxDialog* dialog) {
+    shown = WxToCP932(dialog->FindWindow(CReadOnlyDlg::IDC_MESSAGE)->GetLabel()).str();
+    dialog->EndModal(1);
+  };
+}
+
+}  // namespace
+
+TEST(OpenFile, NativeFileByExtensionInAnyCase) {
+  const std::string path = MakeTempDir("open") + "/Doc.KVN";
+  WriteBytes(path, kTwoItems);
+  ATREE model;
+  EXPECT_EQ(model.IsLoaded(), 0);
+  EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), 2);
+  EXPECT_EQ(model.IsLoaded(), 1);
+  EXPECT_EQ(model.GetTreeDataCount(), 2);
+  EXPECT_FALSE(model.IsReadOnly());
+}
+
+TEST(OpenFile, AReaderFailureKeepsWhatWasRead) {
+  MessageRecorder messages;
+  const std::string path = MakeTempDir("open") + "/bad.kvn";
+  WriteBytes(path, std::string(kTwoItems) + "Root\x01" "B\x05\r\n");
+  ATREE model;
+  EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), -1);
+  EXPECT_EQ(model.IsLoaded(), 0);
+  EXPECT_EQ(model.GetDirDataCount(), 3);
+  EXPECT_EQ(messages.texts.size(), 2u);
+}
+
+TEST(OpenFile, OtherTypesAreRefusedForNow) {
+  MessageRecorder messages;
+  const std::string path = MakeTempDir("open") + "/page.html";
+  WriteBytes(path, "<html></html>");
+  ATREE model;
+  EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), -1);
+  EXPECT_EQ(messages.texts.size(), 1u);
+}
+
+TEST(OpenFile, ReadOnlyFileShowsTheNoticeAndTakesNoLock) {
+  if (!HasGui()) GTEST_SKIP() << "needs a display";
+  const std::string path = MakeTempDir("open") + "/ro.kvn";
+  WriteBytes(path, kTwoItems);
+  chmod(path.c_str(), 0444);
+  ATREE::s_bSharedFile = 1;
+  std::string shown;
+  DialogDriver driver({NoticeReader(shown)});
+  ATREE model;
+  EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), 2);
+  ATREE::s_bSharedFile = 0;
+  EXPECT_TRUE(model.IsReadOnly());
+  EXPECT_EQ(shown, "このファイルは読み取り専用属性です。読み取り専用モードで開きます。");
+  struct stat st;
+  EXPECT_NE(stat((path + ".lock").c_str(), &st), 0);
+}
+
+TEST(OpenFile, AnotherUsersLockMakesTheDocumentReadOnlyAndRefusesSaving) {
+  if (!HasGui()) GTEST_SKIP() << "needs a display";
+  const std::string path = MakeTempDir("open") + "/shared.kvn";
+  WriteBytes(path, kTwoItems);
+  WriteBytes(path + ".lock", "2024/01/01 00:00\r\nother\r\n\r\n");
+  std::string shown;
+  DialogDriver driver({NoticeReader(shown)});
+  ATREE model;
+  EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), 2);
+  EXPECT_TRUE(model.IsReadOnly());
+  EXPECT_EQ(shown, "このファイルは使用中です。読み取り専用モードで開きます。");
+  MessageRecorder messages;
+  EXPECT_EQ(model.SaveFile(path.c_str()), 0);
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_EQ(messages.texts[0], "このファイルは使用中です。書き込みできません。");
+}
