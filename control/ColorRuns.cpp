@@ -105,7 +105,7 @@ const std::vector<CColorRun>& CColorRuns::Build(const CColorRunInput& input, con
   Scan(input, line.GetString(), line.GetLength(), rowEnd, inComment);
   m_runs.clear();
   for (int i = rowStart; i < rowEnd; ++i) {
-    const int role = m_roles[static_cast<size_t>(i)] == m_baseRole ? 0 : m_roles[static_cast<size_t>(i)];
+    const int role = m_roles[static_cast<size_t>(i)];
     if (!m_runs.empty() && m_runs.back().role == role) {
       m_runs.back().end = i + 1;
     } else {

@@ -34,7 +34,7 @@ class CHiliteIndex {
 };
 
 // One run: the role from the previous run's end (or the row start) up to `end`. Role 0 stands for
-// the row's base role.
+// the row's own role (normal or caret line); a quoted line's runs carry the quote role.
 struct CColorRun {
   int end = 0;
   int role = 0;

@@ -511,6 +511,7 @@ void WrilaEdit::Relayout(int reason) {
     const wxSize client = ClientSize();
     m_windowColumns = std::max(1, client.x / m_columnWidth - m_leftMargin);
     m_pageRows = std::max(1, (client.y - m_rulerHeight) / m_rowHeight);
+    m_visibleColumns = m_windowColumns;
   }
   m_caretView = GetBuffer().LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
   m_desiredColumn = m_caretView.x;

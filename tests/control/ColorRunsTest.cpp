@@ -80,7 +80,7 @@ TEST(ColorRuns, UrlsAndMailAddresses) {
 TEST(ColorRuns, QuotesCommentsHighlightsAndSearch) {
   CCustomizeInfo cust = Defaults();
   int base = -1;
-  EXPECT_EQ(Roles(cust, "> quoted", {}, nullptr, false, &base), "........");
+  EXPECT_EQ(Roles(cust, "> quoted http://x", {}, nullptr, false, &base), "ddddddddd" + std::string(8, 'f'));
   EXPECT_EQ(base, ROLE_QUOTE);
   EXPECT_EQ(Roles(cust, "｜全角は引用でない", {}, nullptr, false, &base).size(), 18u);
   EXPECT_EQ(base, ROLE_NORMAL);
