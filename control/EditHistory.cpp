@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "control/ByteOrder.h"
 #include "platform/CRegKey.h"
 #include "platform/CodePage.h"
 
@@ -27,10 +28,7 @@ std::vector<CRefString> ReadHistory(HKEY root, const char* keyName, const char* 
   if (key.QueryBinaryValue(valueName, nullptr, &size) != ERROR_SUCCESS || size < 4) return list;
   std::vector<std::uint8_t> bytes(size);
   if (key.QueryBinaryValue(valueName, bytes.data(), &size) != ERROR_SUCCESS) return list;
-  const auto readUInt = [&](size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[at + 2]) << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-  };
+  const auto readUInt = [&](size_t at) { return ReadLE32(bytes.data() + at); };
   const std::uint32_t count = readUInt(0);
   size_t at = 4;
   for (std::uint32_t i = 0; i < count && at + 4 <= size; ++i) {
@@ -46,9 +44,7 @@ void WriteHistory(HKEY root, const char* keyName, const char* valueName, const s
   CRegKey key;
   if (key.Create(root, keyName) != ERROR_SUCCESS) return;
   std::vector<std::uint8_t> bytes;
-  const auto appendUInt = [&](std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-  };
+  const auto appendUInt = [&](std::uint32_t value) { AppendLE32(bytes, value); };
   appendUInt(static_cast<std::uint32_t>(list.size()));
   for (const CRefString& entry : list) {
     appendUInt(static_cast<std::uint32_t>(entry.GetLength()));

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "control/ByteOrder.h"
 #include "control/CCustomizeInfo.h"
 #include "control/CEditCore.h"
 #include "control/CTextBuffer.h"
@@ -16,15 +17,6 @@ namespace {
 constexpr ULONG kCustSize = sizeof(CCustomizeInfo);
 constexpr ULONG kCustSize516 = 516;
 constexpr ULONG kCustSize432 = 432;
-
-std::uint32_t ReadUInt(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-void AppendUInt(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 void AppendBytes(std::vector<std::uint8_t>& out, const char* text, int length) {
   out.insert(out.end(), reinterpret_cast<const std::uint8_t*>(text), reinterpret_cast<const std::uint8_t*>(text) + length);
@@ -56,7 +48,7 @@ void CustFromBytes(CCustomizeInfo& cust, const std::uint8_t* bytes, size_t size)
                           &cust.SaveCrLf,    &cust.LineSpace, &cust.HiliteTag, &cust.HiliteComment};
   for (std::int32_t* field : ints) {
     const size_t offset = static_cast<size_t>(reinterpret_cast<std::uint8_t*>(field) - reinterpret_cast<std::uint8_t*>(&cust));
-    if (offset + 4 <= size) *field = static_cast<std::int32_t>(ReadUInt(bytes + offset));
+    if (offset + 4 <= size) *field = static_cast<std::int32_t>(ReadLE32(bytes + offset));
   }
 }
 
@@ -70,24 +62,23 @@ std::vector<std::uint8_t> CustToBytes(const CCustomizeInfo& cust) {
   for (const std::int32_t* field : ints) {
     const size_t offset =
         static_cast<size_t>(reinterpret_cast<const std::uint8_t*>(field) - reinterpret_cast<const std::uint8_t*>(&cust));
-    const auto value = static_cast<std::uint32_t>(*field);
-    for (int i = 0; i < 4; ++i) bytes[offset + static_cast<size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    WriteLE32(bytes.data() + offset, static_cast<std::uint32_t>(*field));
   }
   return bytes;
 }
 
 void ReadColors(CColorTable& colors, const std::vector<std::uint8_t>& bytes) {
   for (int i = 0; i < ROLE_COUNT; ++i) {
-    colors.Text[i] = ReadUInt(bytes.data() + 4 * i);
-    colors.Back[i] = ReadUInt(bytes.data() + 60 + 4 * i);
+    colors.Text[i] = ReadLE32(bytes.data() + 4 * i);
+    colors.Back[i] = ReadLE32(bytes.data() + 60 + 4 * i);
     colors.Underline[i] = bytes[static_cast<size_t>(120 + i)];
   }
 }
 
 std::vector<std::uint8_t> ColorsToBytes(const CColorTable& colors) {
   std::vector<std::uint8_t> bytes;
-  for (std::uint32_t text : colors.Text) AppendUInt(bytes, text);
-  for (std::uint32_t back : colors.Back) AppendUInt(bytes, back);
+  for (std::uint32_t text : colors.Text) AppendLE32(bytes, text);
+  for (std::uint32_t back : colors.Back) AppendLE32(bytes, back);
   bytes.insert(bytes.end(), colors.Underline, colors.Underline + ROLE_COUNT);
   bytes.push_back(0);
   return bytes;
@@ -98,11 +89,11 @@ std::vector<std::uint8_t> ColorsToBytes(const CColorTable& colors) {
 template <typename F>
 void ReadRecords(const std::vector<std::uint8_t>& bytes, size_t fixed, F record) {
   if (bytes.size() < 4) return;
-  const std::uint32_t count = ReadUInt(bytes.data());
+  const std::uint32_t count = ReadLE32(bytes.data());
   size_t at = 4;
   for (std::uint32_t i = 0; i < count; ++i) {
     if (at + fixed + 4 > bytes.size()) return;
-    const std::uint32_t length = ReadUInt(bytes.data() + at + fixed);
+    const std::uint32_t length = ReadLE32(bytes.data() + at + fixed);
     if (length > bytes.size() - at - fixed - 4) return;
     record(bytes.data() + at, static_cast<int>(length));
     at += fixed + 4 + length;
@@ -145,7 +136,7 @@ void LoadEditSettings(HKEY root, const char* keyName, CEditCore& edit, CColorTab
   });
   ReadRecords(QueryBinary(key, "XHW"), 8, [&](const std::uint8_t* at, int length) {
     CHiliteRule rule;
-    rule.color = static_cast<short>(static_cast<std::int32_t>(ReadUInt(at)));
+    rule.color = static_cast<short>(static_cast<std::int32_t>(ReadLE32(at)));
     rule.word = at[4] != 0;
     rule.rightAll = at[5] != 0;
     rule.matchCase = at[6] != 0;
@@ -181,23 +172,23 @@ HRESULT SaveEditSettings(HKEY root, const char* keyName, CEditCore& edit, const 
   key.SetBinaryValue("XClr", clr.data(), static_cast<ULONG>(clr.size()));
 
   std::vector<std::uint8_t> words;
-  AppendUInt(words, static_cast<std::uint32_t>(edit.m_faceWords.size()));
+  AppendLE32(words, static_cast<std::uint32_t>(edit.m_faceWords.size()));
   for (const CFaceWord& word : edit.m_faceWords) {
     words.push_back(word.enable ? 1 : 0);
-    AppendUInt(words, static_cast<std::uint32_t>(word.text.GetLength()));
+    AppendLE32(words, static_cast<std::uint32_t>(word.text.GetLength()));
     AppendBytes(words, word.text, word.text.GetLength());
   }
   key.SetBinaryValue("XNW", words.data(), static_cast<ULONG>(words.size()));
 
   std::vector<std::uint8_t> rules;
-  AppendUInt(rules, static_cast<std::uint32_t>(edit.m_hiliteRules.size()));
+  AppendLE32(rules, static_cast<std::uint32_t>(edit.m_hiliteRules.size()));
   for (const CHiliteRule& rule : edit.m_hiliteRules) {
-    AppendUInt(rules, static_cast<std::uint32_t>(static_cast<std::int32_t>(rule.color)));
+    AppendLE32(rules, static_cast<std::uint32_t>(static_cast<std::int32_t>(rule.color)));
     rules.push_back(rule.word ? 1 : 0);
     rules.push_back(rule.rightAll ? 1 : 0);
     rules.push_back(rule.matchCase ? 1 : 0);
     rules.push_back(rule.insideTag ? 1 : 0);
-    AppendUInt(rules, static_cast<std::uint32_t>(rule.text.GetLength()));
+    AppendLE32(rules, static_cast<std::uint32_t>(rule.text.GetLength()));
     AppendBytes(rules, rule.text, rule.text.GetLength());
   }
   key.SetBinaryValue("XHW", rules.data(), static_cast<ULONG>(rules.size()));

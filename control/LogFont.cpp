@@ -1,19 +1,14 @@
 #include "control/LogFont.h"
 
+#include "control/ByteOrder.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-std::int32_t ReadInt(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-                                   static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-void WriteInt(std::uint8_t* p, std::int32_t value) {
-  const auto v = static_cast<std::uint32_t>(value);
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
+std::int32_t ReadInt(const std::uint8_t* p) { return static_cast<std::int32_t>(ReadLE32(p)); }
+void WriteInt(std::uint8_t* p, std::int32_t value) { WriteLE32(p, static_cast<std::uint32_t>(value)); }
 
 }  // namespace
 

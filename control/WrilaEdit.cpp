@@ -293,21 +293,21 @@ void WrilaEdit::Beep() { wxBell(); }
 void WrilaEdit::PutAppearance(short appearance) {
   if (appearance == m_appearance) return;
   m_appearance = appearance;
-  if (m_window) {
-    m_window->SetWindowStyleFlag((m_window->GetWindowStyleFlag() & ~wxBORDER_MASK) |
-                                 (m_appearance ? wxBORDER_SUNKEN : m_borderStyle ? wxBORDER_SIMPLE : wxBORDER_NONE));
-    m_window->Refresh();
-  }
+  ApplyBorder();
 }
 
 void WrilaEdit::PutBorderStyle(long style) {
   if (style == m_borderStyle) return;
   m_borderStyle = style;
-  if (m_window) {
-    m_window->SetWindowStyleFlag((m_window->GetWindowStyleFlag() & ~wxBORDER_MASK) |
-                                 (m_appearance ? wxBORDER_SUNKEN : m_borderStyle ? wxBORDER_SIMPLE : wxBORDER_NONE));
-    m_window->Refresh();
-  }
+  ApplyBorder();
+}
+
+void WrilaEdit::ApplyBorder() {
+  if (!m_window) return;
+  // The 3-D edge wins over the plain border, as the two window styles would show together.
+  m_window->SetWindowStyleFlag((m_window->GetWindowStyleFlag() & ~wxBORDER_MASK) |
+                               (m_appearance ? wxBORDER_SUNKEN : m_borderStyle ? wxBORDER_SIMPLE : wxBORDER_NONE));
+  m_window->Refresh();
 }
 
 HRESULT WrilaEdit::PutText(const char16_t* text) {

@@ -113,6 +113,7 @@ class WrilaEdit : public CEditCore {
  private:
   friend class WrilaEditWindow;
   void ResetViewState();
+  void ApplyBorder();
   LRESULT OnExtraSettings(UINT selector, LPARAM value);
   bool OnMotionCommand(UINT id);
   void OnChar(UINT ch);
