@@ -103,7 +103,7 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_ERASEBKGND:
-      return 1;
+      return 1;  // painting covers every pixel, the areas outside the text included
     case WM_CLEAR:
       OnCommand(ID_WRILA_DELETE);
       return 0;

@@ -57,7 +57,6 @@ class WrilaEdit : public CEditCore {
 
   // Drawing.
   void Paint(wxDC& dc, const wxRect& update);
-  void EraseBackground(wxDC& dc);
   void CreateFonts();
   void InvalidateRows(int fromColumn, int fromRow, int toColumn, int toRow, bool now);
   void InvalidateFrom(int row);

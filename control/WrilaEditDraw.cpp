@@ -445,11 +445,6 @@ void WrilaEdit::Paint(wxDC& dc, const wxRect& update) {
   m_currentRole = -1;
 }
 
-void WrilaEdit::EraseBackground(wxDC& dc) {
-  dc.SetBackground(wxBrush(ColorRefToWx(m_colors.Back[ROLE_OUTSIDE])));
-  dc.Clear();
-}
-
 void WrilaEdit::InvalidateRows(int fromColumn, int fromRow, int toColumn, int toRow, bool now) {
   if (!m_window) return;
   const wxSize client = ClientSize();

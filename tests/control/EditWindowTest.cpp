@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 
@@ -127,6 +128,12 @@ TEST_F(EditWindowTest, CommandsAndEditingMessages) {
   EXPECT_EQ(edit->m_cust.WrapMode, 1);
   EXPECT_EQ(edit->m_wrapWidth, 80);
   EXPECT_FALSE(edit->OnCommand(0x9999));
+
+  // A posted message runs once the window's thread gets to it.
+  edit->PostMessage(WM_WRILA_EXTRA, EXTRA_SETDBCHARURL, 1);
+  EXPECT_EQ(edit->m_cust.DBCharUrl, 0);
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(edit->m_cust.DBCharUrl, 1);
 }
 
 TEST_F(EditWindowTest, LineNumberMarginWidth) {
