@@ -328,7 +328,8 @@ void WrilaEdit::DrawLineNumbers(wxDC& dc, int firstRow, int lastRow) {
   SelectRole(dc, ROLE_OUTSIDE, -1);
   CTextBuffer& buffer = GetBuffer();
   const int width = m_leftMargin - 1 - (m_markColumn ? 1 : 0);
-  const std::string format = "%" + std::to_string(width) + "u ";
+  char format[16];
+  std::snprintf(format, sizeof(format), "%%%du ", width);
   char number[32];
   for (int row = firstRow; row <= lastRow; ++row) {
     unsigned value = static_cast<unsigned>(row) + 1;
@@ -338,7 +339,7 @@ void WrilaEdit::DrawLineNumbers(wxDC& dc, int firstRow, int lastRow) {
       value = static_cast<unsigned>(line) + 1;
       blank = buffer.GetFirstRow(line) != row;
     }
-    int length = blank ? 0 : std::snprintf(number, sizeof(number), format.c_str(), value);
+    int length = blank ? 0 : std::snprintf(number, sizeof(number), format, value);
     if (blank) {
       length = width + 1;
       std::memset(number, ' ', static_cast<size_t>(length));
