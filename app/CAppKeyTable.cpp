@@ -7,14 +7,15 @@
 
 namespace {
 
-constexpr UINT VK_F4 = 0x73;
-constexpr UINT VK_LEFT = 0x25;
-constexpr UINT VK_RIGHT = 0x27;
-constexpr UINT VK_INSERT = 0x2D;
-constexpr UINT ID_FILE_CLOSE = 0xE102;
-constexpr UINT ID_FOLD_OR_UP = 0x81B4;
-constexpr UINT ID_UNFOLD_OR_DOWN = 0x81B3;
-constexpr UINT ID_TREE_INSERT = 0x8216;
+// Virtual-key codes and command ids of the built-in bindings.
+constexpr UINT kKeyF4 = 0x73;
+constexpr UINT kKeyLeft = 0x25;
+constexpr UINT kKeyRight = 0x27;
+constexpr UINT kKeyInsert = 0x2D;
+constexpr UINT kIdFileClose = 0xE102;
+constexpr UINT kIdFoldOrUp = 0x81B4;
+constexpr UINT kIdUnfoldOrDown = 0x81B3;
+constexpr UINT kIdTreeInsert = 0x8216;
 
 }  // namespace
 
@@ -39,16 +40,16 @@ void CAppKeyTable::AddKeyCommand(const char* name, UINT command) {
 }
 
 void CAppKeyTable::AddDefaultKeys() {
-  m_keyTable.Add(VK_F4, 0, 0, 1, ID_FILE_CLOSE);
-  m_keyTable.Add(VK_LEFT, 0, 0, 0, ID_FOLD_OR_UP);
-  m_keyTable.Add(VK_RIGHT, 0, 0, 0, ID_UNFOLD_OR_DOWN);
-  m_keyTable.Add(VK_INSERT, 0, 0, 0, ID_TREE_INSERT);
+  m_keyTable.Add(kKeyF4, 0, 0, 1, kIdFileClose);
+  m_keyTable.Add(kKeyLeft, 0, 0, 0, kIdFoldOrUp);
+  m_keyTable.Add(kKeyRight, 0, 0, 0, kIdUnfoldOrDown);
+  m_keyTable.Add(kKeyInsert, 0, 0, 0, kIdTreeInsert);
 }
 
 void CAppKeyTable::CollectSwitchKeys() {
   m_switchKeys.clear();
   for (int i = 0; i < m_keyTable.GetSize(); ++i) {
-    if (m_keyTable.GetAt(i)->m_nCommand == ID_SWITCH_TREE_TEXT) m_switchKeys.push_back(*m_keyTable.GetAt(i));
+    if (m_keyTable.GetAt(i)->m_nCommand == kIdSwitchTreeText) m_switchKeys.push_back(*m_keyTable.GetAt(i));
   }
 }
 

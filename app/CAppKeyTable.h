@@ -11,7 +11,7 @@ class CPelkoSettings;
 
 class CAppKeyTable {
  public:
-  static constexpr UINT ID_SWITCH_TREE_TEXT = 0x804D;
+  static constexpr UINT kIdSwitchTreeText = 0x804D;
 
   struct KeyCommand {
     UINT id;
