@@ -3,16 +3,13 @@
 #include <algorithm>
 
 #include "foundation/CPelkoInifile.h"
+#include "platform/FrameworkIds.h"
 #include "platform/Places.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
-// Virtual-key codes and command ids of the built-in bindings.
-constexpr UINT kKeyF4 = 0x73;
-constexpr UINT kKeyLeft = 0x25;
-constexpr UINT kKeyRight = 0x27;
-constexpr UINT kKeyInsert = 0x2D;
-constexpr UINT kIdFileClose = 0xE102;
+// Commands of the built-in bindings.
 constexpr UINT kIdFoldOrUp = 0x81B4;
 constexpr UINT kIdUnfoldOrDown = 0x81B3;
 constexpr UINT kIdTreeInsert = 0x8216;
@@ -40,10 +37,10 @@ void CAppKeyTable::AddKeyCommand(const char* name, UINT command) {
 }
 
 void CAppKeyTable::AddDefaultKeys() {
-  m_keyTable.Add(kKeyF4, 0, 0, 1, kIdFileClose);
-  m_keyTable.Add(kKeyLeft, 0, 0, 0, kIdFoldOrUp);
-  m_keyTable.Add(kKeyRight, 0, 0, 0, kIdUnfoldOrDown);
-  m_keyTable.Add(kKeyInsert, 0, 0, 0, kIdTreeInsert);
+  m_keyTable.Add(VK_F4, 0, 0, 1, ID_FILE_CLOSE);
+  m_keyTable.Add(VK_LEFT, 0, 0, 0, kIdFoldOrUp);
+  m_keyTable.Add(VK_RIGHT, 0, 0, 0, kIdUnfoldOrDown);
+  m_keyTable.Add(VK_INSERT, 0, 0, 0, kIdTreeInsert);
 }
 
 void CAppKeyTable::CollectSwitchKeys() {

@@ -7,6 +7,7 @@
 #include "foundation/PathHelpers.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
@@ -233,6 +234,13 @@ BOOL CKeycustArray::Save(const char* path, CPelkoSettings& settings) {
     settings.WriteProfileString("System", "Keycust", userPath);
   }
   return TRUE;
+}
+
+void CKeycustArray::GetShiftCtrlState(int& shift, int& ctrl) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  shift = (state[VK_SHIFT] & 0x80) ? 1 : 0;
+  ctrl = (state[VK_CONTROL] & 0x80) ? 1 : 0;
 }
 
 void CKeycustArray::ClearControlMarks() {

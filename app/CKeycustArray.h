@@ -95,6 +95,9 @@ class CKeycustArray {
   std::string Serialize() const;
   bool Deserialize(std::string_view bytes);
 
+  // Whether Shift and Ctrl are down (1) or not (0) in the keyboard state.
+  static void GetShiftCtrlState(int& shift, int& ctrl);
+
   void ClearControlMarks();
   // Marks every binding whose combination the editing control binds too.
   void MarkControlKeys(const std::vector<KeyAccel>& accelList);

@@ -3,9 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <wx/event.h>
+
 #include "app/CAppKeyTable.h"
 #include "app/CKeycustArray.h"
 #include "foundation/CPelkoInifile.h"
+#include "platform/VirtualKeys.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -191,6 +194,25 @@ TEST(KeycustArray, ControlMarksFollowTheEditingControlsAccelerators) {
   EXPECT_EQ(CKeycust(*table.GetAt(1)).m_nControlMark, 0);  // a copy carries only the stored fields
   table.ClearControlMarks();
   EXPECT_EQ(table.GetAt(1)->m_nControlMark + table.GetAt(2)->m_nControlMark, 0);
+}
+
+TEST(KeycustArray, ShiftAndCtrlComeFromTheKeyBeingDispatched) {
+  wxKeyEvent event(wxEVT_KEY_DOWN);
+  event.SetShiftDown(true);
+  int shift = -1;
+  int ctrl = -1;
+  {
+    KeyboardStateScope scope(event);
+    CKeycustArray::GetShiftCtrlState(shift, ctrl);
+    EXPECT_EQ(shift, 1);
+    EXPECT_EQ(ctrl, 0);
+    event.SetShiftDown(false);
+    event.SetControlDown(true);
+    KeyboardStateScope inner(event);
+    CKeycustArray::GetShiftCtrlState(shift, ctrl);
+    EXPECT_EQ(shift, 0);
+    EXPECT_EQ(ctrl, 1);
+  }
 }
 
 const std::vector<CAppKeyTable::KeyCommand> kCommands = {
