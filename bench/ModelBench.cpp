@@ -70,6 +70,19 @@ double PeakResidentMB() {
   return kb / 1024;
 }
 
+const std::string& LargeFileBytes() {
+  static const std::string bytes = [] {
+    std::string all;
+    std::FILE* f = std::fopen(LargeFile().c_str(), "rb");
+    char buffer[1 << 16];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof(buffer), f)) > 0) all.append(buffer, got);
+    std::fclose(f);
+    return all;
+  }();
+  return bytes;
+}
+
 long ResidentBytes() {
   long pages = 0, resident = 0;
   if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
@@ -88,15 +101,8 @@ void BM_WriteKvnFile(benchmark::State& state) {
 BENCHMARK(BM_WriteKvnFile)->Unit(benchmark::kMillisecond);
 
 void BM_StdioWriteSameBytes(benchmark::State& state) {
-  // The same bytes in memory form (LF line ends), written line by line in stdio's text style.
-  std::string bytes;
-  {
-    std::FILE* f = std::fopen(LargeFile().c_str(), "rb");
-    char buffer[1 << 16];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof(buffer), f)) > 0) bytes.append(buffer, got);
-    std::fclose(f);
-  }
+  // The same bytes, written line by line.
+  const std::string& bytes = LargeFileBytes();
   const std::string path = TempFile("bench-stdio-write");
   for (auto _ : state) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -115,14 +121,7 @@ BENCHMARK(BM_StdioWriteSameBytes)->Unit(benchmark::kMillisecond);
 
 // The same, made safe as the document's save is: the data reaches the disk before the file is used.
 void BM_StdioWriteSameBytesSynced(benchmark::State& state) {
-  std::string bytes;
-  {
-    std::FILE* f = std::fopen(LargeFile().c_str(), "rb");
-    char buffer[1 << 16];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof(buffer), f)) > 0) bytes.append(buffer, got);
-    std::fclose(f);
-  }
+  const std::string& bytes = LargeFileBytes();
   const std::string path = TempFile("bench-stdio-sync");
   for (auto _ : state) {
     std::FILE* f = std::fopen(path.c_str(), "wb");

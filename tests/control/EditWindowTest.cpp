@@ -157,6 +157,21 @@ TEST_F(EditWindowTest, LineNumberMarginWidth) {
   EXPECT_FALSE(CellHas(image, -3, 0, 0x000000));
 }
 
+TEST_F(EditWindowTest, LogicalLineNumbersOnFirstRowsOnly) {
+  Create("0123456789012345678901234567890123456789\r\nshort");
+  edit->m_cust.ShowLineNumber = edit->m_cust.ShowLogicalLine = 1;
+  edit->WindowProc(WM_COMMAND, ID_WRILA_WRAPCOLUMNS, 0);
+  edit->m_cust.MarginNormal = edit->m_cust.MarginQuote = 20;
+  edit->m_wrapWidth = 20;
+  edit->GetBuffer().RewrapAll();
+  edit->Relayout(RELAYOUT_REWRAP);
+  ASSERT_EQ(edit->GetBuffer().GetTotalRows(), 3);
+  const wxImage image = Render();
+  EXPECT_TRUE(CellHas(image, -2, 0, 0x000000));   // "1"
+  EXPECT_FALSE(CellHas(image, -2, 1, 0x000000));  // continuation row: blank
+  EXPECT_TRUE(CellHas(image, -2, 2, 0x000000));   // "2"
+}
+
 TEST_F(EditWindowTest, CaretRowControlCharactersAndRuns) {
   Create("first\r\nhttp://a.b) x\r\nc\x01z\r\n");
   edit->m_colors.Back[ROLE_CARETLINE] = 0x00E0F0;
