@@ -106,14 +106,70 @@ class ATREE {
   int GetCheckFilter() const { return m_nCheckFilter; }
   void SetCheckFilter(int filter) { m_nCheckFilter = filter; }
 
+  // ---- Tree operations: insertion, records, deleting and moving, folding and marks ----
+  virtual int InsertTree(int parent, CString& title, const char* link, CString& text, int status, int bookmark,
+                         int view, const char* idText, BOOL lastChild);
+  virtual int InsertSibling(int reference, CString& title, const char* link, CString& text, int status,
+                            int bookmark, const char* idText, BOOL before);
+  virtual int AddTree(int parent, const char* title, const char* link, const char* text, int status, int bookmark,
+                      const char* idText, BOOL sequence);
+  virtual int AppendTree(const char* path);
+  int GetChainIndex() const { return m_nChainIndex; }
+  void SetChainIndex(int index) { m_nChainIndex = index; }
+  // Bytes 0x02-0x08 separate the fields of tree records: they never enter a title, link or text.
+  static void StripRecordBytes(CString& text);
+  // Deletes every CR LF, then CR, then LF: titles are single lines.
+  static void DeleteLineBreaks(CString& title);
+
+  virtual CString GetSubtreeRecords(int item, BOOL withTimes) const;
+  virtual CString GetChildRecords(int item, BOOL withTimes) const;
+  virtual int InsertTreeRecords(int index, CString& records, BOOL after);
+  virtual int PasteTreeRecords(int parent, CString& records, BOOL fold);
+
+  virtual void DeleteTree(int item);
+  virtual void DeleteTreeByPath(const char* path);
+  virtual void DeleteChildren(int item);
+  virtual void RenameTree(int item, const char* title, const char* link);
+  virtual int MoveTree(int a, int b);
+  virtual int PromoteTree(int item);
+  virtual int DemoteTree(int item, BOOL open);
+  virtual void RemoveAll();
+
+  virtual void ExpandAll(int item);
+  virtual void CollapseAll(int item);
+  virtual void ExpandLevels(int item, int depth);
+  virtual void ShowTree(int item);
+  virtual int IsExpanded(int item) const;
+  virtual void ToggleCheck(int item);
+  virtual void ToggleStrike(int item);
+  virtual int IsInCheckedTree(int item) const;
+  virtual int HasCheckInSubtree(int item) const;
+
+ protected:
+  // Puts the items at index, index + 1, ... in one pass; row indexes stay stale until a rebuild.
+  void InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items);
+  void RemoveItems(int index, int count);
+  // A new item as the insertions build it (fields cleaned, times now, identifier applied).
+  std::unique_ptr<CDirData> NewItem(const CString& path, const char* link, const char* text, int status,
+                                    int bookmark, int view, const char* idText) const;
+  void ApplyAutoTitle(const CString& title, CString& text) const;
+  CString RecordsOf(int first, int end, int cut, BOOL withTimes) const;
+  // Gives the items first to end - 1 the view flag.
+  void SetViewRange(int first, int end, int view);
+  // Shows the item and unfolds its hidden ancestors level by level; no rebuild.
+  void RevealItem(int item);
+
+ public:
+  // ---- end of tree operations ----
+
   // Process-wide copy of System/SharedFile, taken by every construction.
   static int s_bSharedFile;
 
  protected:
   static int LevelOf(const CString& path);
   void ShowReadOnlyNotice(int reason, const char* path);
-  // The item line of the native file, with its LF.
-  CString GetItemRecord(int item) const;
+  // Appends the item line of the native file, with its LF.
+  void AppendItemRecord(int item, CString& out) const;
 
   std::vector<CTreeData> m_rows;
   CDirDataArray m_items;

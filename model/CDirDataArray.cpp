@@ -106,3 +106,17 @@ int CDirDataArray::IndexOf(const CDirData* item) const {
   }
   return -1;
 }
+
+void CDirDataArray::Reorder(int first, const std::vector<int>& order) {
+  std::vector<ItemPtr> taken;
+  taken.reserve(order.size());
+  for (const int from : order) {
+    const int b = Locate(from);
+    taken.push_back(m_blocks[static_cast<size_t>(b)]->items[static_cast<size_t>(from - m_starts[b])]);
+  }
+  for (size_t k = 0; k < taken.size(); ++k) {
+    const int index = first + static_cast<int>(k);
+    const int b = Locate(index);
+    EditBlock(b).items[static_cast<size_t>(index - m_starts[b])] = std::move(taken[k]);
+  }
+}

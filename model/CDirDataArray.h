@@ -19,6 +19,9 @@ class CDirDataArray {
   void SetAt(int index, std::unique_ptr<CDirData> item);
   void RemoveAt(int index, int count = 1);
   void RemoveAll();
+  // Rearranges the items at first, first + 1, ...: the item at first + k becomes the one that was
+  // at order[k]; order must be a permutation of those indexes. Items stay shared.
+  void Reorder(int first, const std::vector<int>& order);
 
   // Index of the item object, -1 when it is not in the array.
   int IndexOf(const CDirData* item) const;

@@ -2,7 +2,8 @@
 // from 0xE100, its pane windows from 0xE900) and stay the wx ids of menu items and windows. wx
 // asserts on ids from 0x7FFF up, a limit of its Windows port; on GTK such ids work, so those two
 // assertions are let through silently and every other goes to the handler installed before.
-#include <wx/debug.h>
+#include "platform/CommandIdRange.h"
+
 #include <wx/string.h>
 
 namespace {
@@ -20,3 +21,9 @@ const bool g_installed = [] {
 }();
 
 }  // namespace
+
+wxAssertHandler_t SetUnfilteredAssertHandler(wxAssertHandler_t handler) {
+  const wxAssertHandler_t previous = g_previousHandler;
+  g_previousHandler = handler;
+  return previous;
+}

@@ -1,0 +1,102 @@
+// Folding (view flags of descendants) and the check and strike-through marks. Only items whose flag
+// really changes are written, so that undo snapshots keep sharing the others.
+#include "model/ATREE.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+constexpr char kSameStateQuestion[] = "子ツリーもすべて同じ状態にしますか？";
+
+}  // namespace
+
+void ATREE::SetViewRange(int first, int end, int view) {
+  for (int j = first; j < end; ++j) {
+    if (GetDirData(j)->m_nView != view) EditDirData(j)->m_nView = view;
+  }
+}
+
+void ATREE::ExpandAll(int item) {
+  SetViewRange(item + 1, GetNextSibling(item, TRUE), 1);
+  MakeTreeData();
+}
+
+void ATREE::CollapseAll(int item) {
+  SetViewRange(item + 1, GetNextSibling(item, TRUE), 0);
+  MakeTreeData();
+}
+
+void ATREE::ExpandLevels(int item, int depth) {
+  const int deepest = GetLevel(item) + depth;
+  const int end = GetNextSibling(item, TRUE);
+  for (int j = item + 1; j < end; ++j) {
+    if (GetLevel(j) <= deepest && GetDirData(j)->m_nView != 1) EditDirData(j)->m_nView = 1;
+  }
+  MakeTreeData();
+}
+
+void ATREE::RevealItem(int item) {
+  int c = item;
+  while (c != 0) {
+    const int p = GetParent(c);
+    const int level = GetLevel(c);
+    const int end = GetNextSibling(p, TRUE);
+    for (int j = p + 1; j < end; ++j) {
+      if (GetLevel(j) == level && GetDirData(j)->m_nView != 1) EditDirData(j)->m_nView = 1;
+    }
+    c = p;
+    if (GetDirData(p)->m_nView != 0) break;
+  }
+}
+
+void ATREE::ShowTree(int item) {
+  RevealItem(item);
+  MakeTreeData();
+}
+
+int ATREE::IsExpanded(int item) const { return HasChildren(item) && GetDirData(item + 1)->m_nView != 0 ? 1 : 0; }
+
+void ATREE::ToggleCheck(int item) {
+  auto setBit = [this](int j, int on) {
+    if ((GetDirData(j)->m_nStatus & 1) != on) EditDirData(j)->m_nStatus ^= 1;
+    const int r = GetRowIndex(j);
+    if (r >= 0 && r < static_cast<int>(m_rows.size())) {
+      CTreeData& row = m_rows[static_cast<size_t>(r)];
+      row.m_nStatus = (row.m_nStatus & ~1) | on;
+    }
+  };
+  const int on = (GetDirData(item)->m_nStatus & 1) ^ 1;
+  setBit(item, on);
+  if (!HasChildren(item)) return;
+  if (AfxMessageBox(kSameStateQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  const int end = GetNextSibling(item, TRUE);
+  for (int j = item + 1; j < end; ++j) setBit(j, on);
+}
+
+void ATREE::ToggleStrike(int item) {
+  EditDirData(item)->m_nStatus ^= 2;
+  const int on = GetDirData(item)->m_nStatus & 2;
+  if (HasChildren(item) && AfxMessageBox(kSameStateQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    const int end = GetNextSibling(item, TRUE);
+    for (int j = item + 1; j < end; ++j) {
+      if ((GetDirData(j)->m_nStatus & 2) != on) EditDirData(j)->m_nStatus ^= 2;
+    }
+  }
+  MakeTreeData();
+}
+
+int ATREE::IsInCheckedTree(int item) const {
+  int c = item;
+  for (;;) {
+    if (GetDirData(c)->m_nStatus & 1) return 1;
+    if (c == 0) return 0;
+    c = GetParent(c);
+  }
+}
+
+int ATREE::HasCheckInSubtree(int item) const {
+  const int end = GetNextSibling(item, TRUE);
+  for (int j = item; j < end; ++j) {
+    if (GetDirData(j)->m_nStatus & 1) return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,111 @@
+// Single-item insertions. The structure is only paths and order, so an insertion builds the path
+// below the new parent and puts the item at the right index; the caller rebuilds the rows.
+#include <algorithm>
+
+#include "model/ATREE.h"
+
+void ATREE::DeleteLineBreaks(CString& title) {
+  title.Replace("\r\n", "");
+  title.Replace("\r", "");
+  title.Replace("\n", "");
+}
+
+void ATREE::StripRecordBytes(CString& text) {
+  std::string& s = text.str();
+  s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c >= '\x02' && c <= '\x08'; }), s.end());
+}
+
+std::unique_ptr<CDirData> ATREE::NewItem(const CString& path, const char* link, const char* text, int status,
+                                          int bookmark, int view, const char* idText) const {
+  auto item = std::make_unique<CDirData>(path, text, link, status);
+  StripRecordBytes(item->m_strPath);
+  StripRecordBytes(item->m_strLink);
+  StripRecordBytes(item->m_strText);
+  item->m_nBookmark = bookmark;
+  item->m_nView = view;
+  item->SetCreateTimeNow();
+  if (idText != nullptr) item->SetIdText(idText);
+  return item;
+}
+
+void ATREE::InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items) {
+  const int before = GetDirDataCount();
+  const int count = static_cast<int>(items.size());
+  for (int k = 0; k < count; ++k) m_items.InsertAt(index + k, std::move(items[static_cast<size_t>(k)]));
+  if (static_cast<int>(m_itemRows.size()) == before && index <= before) {
+    m_itemRows.insert(m_itemRows.begin() + index, static_cast<size_t>(count), -1);
+  } else {
+    m_itemRows.assign(static_cast<size_t>(GetDirDataCount()), -1);
+  }
+}
+
+void ATREE::RemoveItems(int index, int count) {
+  const int before = GetDirDataCount();
+  if (count <= 0 || index < 0 || index >= before) return;
+  count = std::min(count, before - index);
+  m_items.RemoveAt(index, count);
+  if (static_cast<int>(m_itemRows.size()) == before) {
+    m_itemRows.erase(m_itemRows.begin() + index, m_itemRows.begin() + index + count);
+  } else {
+    m_itemRows.assign(static_cast<size_t>(GetDirDataCount()), -1);
+  }
+}
+
+// With AutoTitle the first line of a new item's text repeats its title.
+void ATREE::ApplyAutoTitle(const CString& title, CString& text) const {
+  if (!m_properties.m_bAutoTitle) return;
+  const int lineEnd = text.Find("\r\n");
+  const CString firstLine = lineEnd >= 0 ? text.Left(lineEnd) : text;
+  const int slash = title.ReverseFind('\x01');
+  const CString own = slash >= 0 ? title.Mid(slash + 1) : title;
+  if (firstLine == own) return;
+  if (text.IsEmpty() && own == "(無題)") return;
+  text = own + "\r\n" + text;
+}
+
+int ATREE::InsertTree(int parent, CString& title, const char* link, CString& text, int status, int bookmark,
+                      int view, const char* idText, BOOL lastChild) {
+  DeleteLineBreaks(title);
+  StripRecordBytes(title);
+  StripRecordBytes(text);
+  const CString path = GetDirData(parent)->m_strPath + '\x01' + title;
+  const int index = lastChild ? GetNextSibling(parent, TRUE) : parent + 1;
+  ApplyAutoTitle(title, text);
+  std::vector<std::unique_ptr<CDirData>> items;
+  items.push_back(NewItem(path, link, text, status, bookmark, view, idText));
+  InsertItems(index, std::move(items));
+  return index;
+}
+
+int ATREE::InsertSibling(int reference, CString& title, const char* link, CString& text, int status, int bookmark,
+                         const char* idText, BOOL before) {
+  if (reference == 0) return 0;
+  DeleteLineBreaks(title);
+  StripRecordBytes(title);
+  StripRecordBytes(text);
+  const CString path = GetDirData(GetParent(reference))->m_strPath + '\x01' + title;
+  const int index = before ? reference : GetNextSibling(reference, TRUE);
+  ApplyAutoTitle(title, text);
+  std::vector<std::unique_ptr<CDirData>> items;
+  items.push_back(NewItem(path, link, text, status, bookmark, 1, idText));
+  InsertItems(index, std::move(items));
+  return index;
+}
+
+int ATREE::AddTree(int parent, const char* title, const char* link, const char* text, int status, int bookmark,
+                   const char* idText, BOOL sequence) {
+  CString t(title);
+  CString x(text);
+  if (!sequence) return InsertTree(parent, t, link, x, status, bookmark, 0, idText, TRUE);
+  if (m_nChainIndex == -1) m_nChainIndex = parent;
+  m_nChainIndex = InsertSibling(m_nChainIndex, t, link, x, status, bookmark, idText, FALSE);
+  return m_nChainIndex;
+}
+
+int ATREE::AppendTree(const char* path) {
+  auto item = std::make_unique<CDirData>(path);
+  StripRecordBytes(item->m_strPath);
+  AddDirData(std::move(item));
+  MakeTreeData();
+  return 1;
+}
