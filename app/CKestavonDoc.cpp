@@ -52,9 +52,8 @@ void CKestavonDoc::SetTitle(const char* title) {
 }
 
 void CKestavonDoc::MakeEmptyOutline() {
-  m_tree.DeleteContents();
-  m_tree.AddDirData(std::make_unique<CDirData>("（無題）"));
-  m_tree.MakeTreeData();
+  m_tree.RemoveAll();
+  m_tree.AppendTree("（無題）");
   m_tree.SetLoaded();
 }
 
