@@ -227,7 +227,8 @@ class Store {
   }
 
   bool Save() {
-    std::string out = std::string(kFileHeader) + "\n";
+    std::string out(kFileHeader);
+    out += '\n';
     for (const auto& [root, key] : m_roots) {
       const char* rootName = root == kLocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
       Write(*key, rootName, out);
