@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "foundation/CFileLock.h"
+#include "convert/IRegExp.h"
 #include "model/CDirDataArray.h"
 #include "model/CDocProperties.h"
 #include "model/CTreeData.h"
@@ -145,6 +146,48 @@ class ATREE {
   virtual int IsInCheckedTree(int item) const;
   virtual int HasCheckInSubtree(int item) const;
 
+  // Heading numbers at the start of a line, as the text import recognises them.
+  virtual int GetRomanNumberLength(const char* line) const;
+  virtual int GetHeadNumberLength(const char* line, int* kind) const;
+  virtual int GetNumberSeparatorLength(const char* text, int pos, BOOL strict) const;
+
+  // Sorting children (modes 0-11).
+  virtual void SortTrees(int item, int mode, BOOL directChildrenOnly, BOOL numericTitles);
+  void SortChildren(int item, int mode);
+  void HeapSortNodes(std::vector<const CDirData*>& nodes, int mode) const;
+  int CompareNodes(const CDirData* a, const CDirData* b, int mode) const;
+  int CompareTitles(const char* a, const char* b) const;
+  virtual CString GetParentPath(const char* path) const;
+  virtual CString GetLastPart(const char* path) const;
+
+  // Find and replace over the trees, with the search state below.
+  int MatchText(const char* text, const char* pattern, int* matchLength, int start) const;
+  int MatchTextDefault(const char* text, const char* pattern) const;
+  int FindText(int start, BOOL includeStart);
+  int FindTextBackward(int start);
+  int FindAllText(int start, std::vector<const CDirData*>& found);
+  virtual int ReplaceInTrees(int item, const char* search, const char* replacement, BOOL texts, BOOL regExp);
+  virtual int ReplaceAll(CString& text, const char* search, const char* replacement);
+  void SetSearchText(const char* text) { m_strSearch = text; }
+  const CString& GetSearchText() const { return m_strSearch; }
+  void SetRegExpSearch(int on) { m_bRegExp = on; }
+  void SetSearchOptions(int matchCase, int matchWidth, int wordMode) {
+    m_bCase = matchCase;
+    m_bWidth = matchWidth;
+    m_nWordMode = wordMode;
+  }
+  void SetSearchTargets(int titles, int texts, int links) {
+    m_bSearchTitles = titles;
+    m_bSearchTexts = texts;
+    m_bSearchLinks = links;
+  }
+  void SetCategoryFilter(int category) { m_nCategoryFilter = category; }
+  void SetUpdateRange(const COleDateTime& from, const COleDateTime& to) {
+    m_rangeFrom = from;
+    m_rangeTo = to;
+  }
+  int GetFoundInText() const { return m_bFoundInText; }
+
  protected:
   // Puts the items at index, index + 1, ... in one pass; row indexes stay stale until a rebuild.
   void InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items);
@@ -158,6 +201,13 @@ class ATREE {
   void SetViewRange(int first, int end, int view);
   // Shows the item and unfolds its hidden ancestors level by level; no rebuild.
   void RevealItem(int item);
+  // The node test of the forward find: head runs the category, range, title and link steps.
+  bool MatchesNode(int item, bool head);
+  bool MatchesSearch(const CString& text);
+  IRegExp& GetRegExp();
+
+  int m_bNumericTitles = 0;
+  IRegExp m_regExp;  // created on first use
 
  public:
   // ---- end of tree operations ----
