@@ -12,6 +12,7 @@
 #include "foundation/CFileLock.h"
 #include "convert/IRegExp.h"
 #include "model/CDirDataArray.h"
+#include "model/CLinkPath.h"
 #include "model/CDocProperties.h"
 #include "model/CTreeData.h"
 #include "platform/COleDateTime.h"
@@ -188,6 +189,38 @@ class ATREE {
   }
   int GetFoundInText() const { return m_bFoundInText; }
 
+  // Item accessors, recent trees and the back and forward history of displayed trees.
+  virtual int* SetFlag4(int item, BOOL on);
+  virtual int* SetFlag8(int item, BOOL on);
+  virtual void SetFlags(int item, int level);
+  virtual int CountShownBelow(int item, int depth) const;
+  virtual void SetTreeColor(int item, int color);
+  virtual int GetView(int item) const { return GetDirData(item)->m_nView; }
+  virtual void ClearMarks(int item);
+  int ListRecentUpdated(int item, std::vector<const CDirData*>& list, int maximum) const;
+  int ListRecentDisplayed(int item, std::vector<const CDirData*>& list, int maximum) const;
+  int FindPrevDisplayed(int item) const;
+  int GoBack(int current);
+  int GoForward();
+  // The entries are compared, never read: an item edited since may be another object by now.
+  int FindInForwardList(const CDirData* item) const;
+  void RenumberCategory(int oldPosition, int newPosition);
+  void SetSubtreeCategory(int item, int level, int category);
+  CString GetCategoryName(int item) const;
+  CString GetRowCategoryText(const CTreeData& row) const;
+  CString GetRowTitle(const CTreeData& row, BOOL withCategory) const;
+  CString GetOutputTitle(int item, BOOL withCategory) const;
+  void ResetLevelCounters(int item);
+  const int* GetLevelCounters() const { return m_counters; }
+  int FindTreeByLink(const CLinkPath& link) const;
+  void GetTreeLinkText(int item, CLinkPath& link) const;
+  static CString MakeFullPath(const char* documentPath, const char* filePart);
+
+  // Print pruning: removes what the check filter hides and every struck-through subtree, keeping
+  // the current tree index in step; FALSE when nothing printable is left.
+  BOOL PruneForPrint(int* current);
+  int GetItemImage(int item) const;
+
  protected:
   // Puts the items at index, index + 1, ... in one pass; row indexes stay stale until a rebuild.
   void InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items);
@@ -207,6 +240,7 @@ class ATREE {
   IRegExp& GetRegExp();
 
   int m_bNumericTitles = 0;
+  std::vector<const CDirData*> m_forward;  // trees left by a step back, newest last; not owned
   IRegExp m_regExp;  // created on first use
 
  public:
