@@ -1,5 +1,6 @@
 #include "foundation/CPelkoInifile.h"
 
+#include "platform/CFont.h"
 #include "platform/PrivateProfile.h"
 
 CString CPelkoSettings::GetString(const char* section, const char* key, const char* defaultValue) {
@@ -16,6 +17,20 @@ BOOL CPelkoSettings::WriteString(const char* section, const char* key, const cha
 
 BOOL CPelkoSettings::WriteInt(const char* section, const char* key, int value) {
   return WriteProfileInt(section, key, value);
+}
+
+BOOL CPelkoSettings::WriteFont(CFont* font, const char* section) {
+  LOGFONT lf{};
+  if (!font || font->GetObject(sizeof lf, &lf) != static_cast<int>(sizeof lf)) return FALSE;
+  lf.lfFaceName[LF_FACESIZE - 1] = '\0';
+  // Every key is written even after a failure, so one bad write does not leave the rest stale.
+  BOOL ok = WriteProfileString(section, "FaceName", lf.lfFaceName);
+  ok = WriteProfileInt(section, "Size", lf.lfHeight) && ok;
+  ok = WriteProfileInt(section, "Weight", lf.lfWeight) && ok;
+  ok = WriteProfileInt(section, "Italic", lf.lfItalic) && ok;
+  ok = WriteProfileInt(section, "Underline", lf.lfUnderline) && ok;
+  ok = WriteProfileInt(section, "CharSet", lf.lfCharSet) && ok;
+  return ok;
 }
 
 CString CPelkoInifile::GetProfileString(const char* section, const char* key, const char* defaultValue) {

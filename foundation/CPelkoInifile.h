@@ -5,6 +5,8 @@
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
+class CFont;
+
 class CPelkoSettings {
  public:
   virtual ~CPelkoSettings() = default;
@@ -19,6 +21,11 @@ class CPelkoSettings {
   // A null value deletes the key.
   virtual BOOL WriteProfileString(const char* section, const char* key, const char* value) = 0;
   virtual BOOL WriteProfileInt(const char* section, const char* key, int value) = 0;
+
+  // Writes the font's "FaceName", "Size" (the signed height), "Weight", "Italic", "Underline" and
+  // "CharSet" into section, in that order. FALSE, with nothing written, when the font is not made;
+  // otherwise FALSE when a write failed.
+  BOOL WriteFont(CFont* font, const char* section);
 };
 
 class CPelkoInifile : public CPelkoSettings {

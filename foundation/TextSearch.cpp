@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "foundation/CharFolding.h"
@@ -179,4 +181,46 @@ int FindOutsideTags(const char* text, const char* pattern, char open, char close
     i += length;
   }
   return -1;
+}
+
+void SplitString(const char* text, const char* delimiter, CStringArray& array) {
+  const CString whole(text ? text : "");
+  const int delimiterLength = delimiter ? static_cast<int>(std::strlen(delimiter)) : 0;
+  if (delimiterLength == 0) {
+    if (!whole.IsEmpty()) array.Add(whole);
+    return;
+  }
+  int start = 0;
+  for (int found = whole.Find(delimiter); found >= 0; found = whole.Find(delimiter, start)) {
+    array.Add(whole.Mid(start, found - start));
+    start = found + delimiterLength;
+  }
+  if (start < whole.GetLength()) array.Add(whole.Mid(start));
+}
+
+void SplitToStringArray(const char* text, const char* delimiters, CStringArray& array) {
+  const CString whole(text ? text : "");
+  const CString set(delimiters ? delimiters : "");
+  const int length = whole.GetLength();
+  // Whole characters only: a trail byte never counts as a delimiter.
+  auto delimiterAt = [&](int i) {
+    const int len = IsDBCSLeadByte(static_cast<unsigned char>(whole[i])) && i + 1 < length ? 2 : 1;
+    return std::pair{!set.IsEmpty() && set.Find(whole.Mid(i, len)) >= 0, len};
+  };
+  int pieceStart = 0;
+  int i = 0;
+  while (i < length) {
+    auto [isDelimiter, len] = delimiterAt(i);
+    if (!isDelimiter) {
+      i += len;
+      continue;
+    }
+    array.Add(whole.Mid(pieceStart, i - pieceStart));
+    while (i < length && isDelimiter) {
+      i += len;
+      if (i < length) std::tie(isDelimiter, len) = delimiterAt(i);
+    }
+    pieceStart = i;
+  }
+  if (pieceStart < length) array.Add(whole.Mid(pieceStart));
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The option search and comparison behind find, replace, grep and sort.
+// The option search and comparison behind find, replace, grep and sort, and splitting a text into
+// a string array.
 #include <string_view>
 
 #include "platform/CString.h"
+#include "platform/CStringArray.h"
 #include "platform/WinTypes.h"
 
 // Option flags; any combination.
@@ -30,3 +32,10 @@ int FindWords(const char* text, const char* pattern, int start, int options, int
 int FindCharOutsideQuotes(const char* text, char ch, char quote);
 // The first occurrence of pattern that does not start inside an open ... close pair, or -1.
 int FindOutsideTags(const char* text, const char* pattern, char open, char close);
+
+// Appends the pieces between occurrences of delimiter. Empty pieces between delimiters stay; a
+// trailing delimiter adds no empty piece. An empty delimiter leaves the text whole.
+void SplitString(const char* text, const char* delimiter, CStringArray& array);
+// Appends the pieces between runs of the characters in delimiters (a run counts as one). A leading
+// delimiter gives an empty first piece; a trailing run adds nothing.
+void SplitToStringArray(const char* text, const char* delimiters, CStringArray& array);

@@ -252,8 +252,8 @@ class ATREE {
  protected:
   static int LevelOf(const CString& path);
   void ShowReadOnlyNotice(int reason, const char* path);
-  // The item line of the native file, with its LF.
-  CString GetItemRecord(int item) const;
+  // Appends the item line of the native file, with its LF.
+  void AppendItemRecord(int item, CString& out) const;
 
   std::vector<CTreeData> m_rows;
   CDirDataArray m_items;

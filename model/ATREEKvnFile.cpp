@@ -64,7 +64,12 @@ CString FileTitleOf(const char* path) {
 
 // Titles and links lose line breaks and the field marks, which would cut the line or its fields.
 void AppendClean(CString& out, const CString& text) {
-  for (const char c : text.str()) {
+  const std::string& s = text.str();
+  if (s.find_first_of("\x02\x03\x04\x05\x06\x07\x08\r\n") == std::string::npos) {
+    out += text;
+    return;
+  }
+  for (const char c : s) {
     if ((c >= '\x02' && c <= '\x08') || c == '\r' || c == '\n') continue;
     out += c;
   }
@@ -179,16 +184,18 @@ int ATREE::ReadKvnFile(const char* path) {
   return 1;
 }
 
-CString ATREE::GetItemRecord(int index) const {
+void ATREE::AppendItemRecord(int index, CString& out) const {
   const CDirData* item = GetDirData(index);
-  CString out;
   AppendClean(out, item->m_strPath);
   if (!item->m_strLink.IsEmpty()) {
     out += '\x02';
     AppendClean(out, item->m_strLink);
   }
-  out.AppendFormat("\x05%d\x06%d\x07%d\x08%06X%06X%d%d@", item->m_nStatus, item->m_nView, item->m_nBookmark,
-                   item->m_nIdHigh & 0xFFFFFF, item->m_nIdLow & 0xFFFFFF, item->m_nIdDigit, item->m_nCaret);
+  char fields[96];
+  std::snprintf(fields, sizeof(fields), "\x05%d\x06%d\x07%d\x08%06X%06X%d%d@", item->m_nStatus, item->m_nView,
+                item->m_nBookmark, item->m_nIdHigh & 0xFFFFFF, item->m_nIdLow & 0xFFFFFF, item->m_nIdDigit,
+                item->m_nCaret);
+  out += fields;
   if (item->m_updated.GetStatus() == COleDateTime::valid || item->IsDisplayTimeSet()) {
     out += '\x04';
     out += item->GetUpdateTimeText(TRUE);
@@ -196,7 +203,6 @@ CString ATREE::GetItemRecord(int index) const {
     if (item->IsDisplayTimeSet()) out += item->GetDisplayTimeText(TRUE);
   }
   out += '\n';
-  return out;
 }
 
 int ATREE::WriteKvnFile(const char* path) {
@@ -221,6 +227,7 @@ int ATREE::WriteKvnFile(const char* path) {
   }
   try {
     CString block;
+    block.str().reserve(1 << 21);
     block += kHeaderMark;
     block += '\n';
     block += m_properties.GetLinesText();
@@ -229,7 +236,7 @@ int ATREE::WriteKvnFile(const char* path) {
     block += '\n';
     const int count = GetDirDataCount();
     for (int i = 0; i < count; ++i) {
-      block += GetItemRecord(i);
+      AppendItemRecord(i, block);
       const CString& text = GetDirData(i)->m_strText;
       if (!text.IsEmpty()) {
         // The marks must not start a text line: the reader would take them for block marks.

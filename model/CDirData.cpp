@@ -1,5 +1,6 @@
 #include "model/CDirData.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "foundation/DateHelpers.h"
@@ -59,11 +60,12 @@ void ApplyTime(COleDateTime& time, const TimeFields& t) {
 }
 
 CString DigitsOf(const COleDateTime& time) {
-  if (time.GetStatus() != COleDateTime::valid) return CString("00000000000000");
-  CString text;
-  text.Format("%04d%02d%02d%02d%02d%02d", time.GetYear(), time.GetMonth(), time.GetDay(), time.GetHour(),
-              time.GetMinute(), time.GetSecond());
-  return text;
+  SYSTEMTIME t{};
+  if (time.GetStatus() != COleDateTime::valid || !time.GetAsSystemTime(t)) return CString("00000000000000");
+  char text[32];
+  std::snprintf(text, sizeof(text), "%04d%02d%02d%02d%02d%02d", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+                t.wSecond);
+  return CString(text);
 }
 
 CString TimeText(const COleDateTime& time, BOOL digits) {

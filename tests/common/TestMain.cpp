@@ -4,6 +4,7 @@
 #include <wx/init.h>
 
 #include "platform/CodePage.h"
+#include "platform/CommandIdRange.h"
 #include "platform/MessageBox.h"
 
 #include <cstdlib>
@@ -39,6 +40,13 @@ int UnexpectedMessageBox(const MessageBoxCall& call) {
   return DefaultMessageBoxResult(call.flags);
 }
 
+// wx would show an assertion in a dialog and wait; a test fails on it instead.
+void FailOnAssert(const wxString& file, int line, const wxString& /*func*/, const wxString& cond,
+                  const wxString& msg) {
+  ADD_FAILURE() << "wx assertion " << cond.utf8_str().data() << " (" << msg.utf8_str().data() << ") at "
+                << file.utf8_str().data() << ":" << line;
+}
+
 class TestApp : public wxApp {
  public:
   bool OnInit() override { return true; }
@@ -59,6 +67,7 @@ int main(int argc, char** argv) {
   }
   if (!gui) wxInitialize();
 
+  SetUnfilteredAssertHandler(&FailOnAssert);
   int result = 0;
   {
     ScopedMessageBoxHook unexpected(&UnexpectedMessageBox);

@@ -37,6 +37,10 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-bool HasGui() { return wxTheApp != nullptr && wxTheApp->IsGUI(); }
+bool HasGui() {
+  // Through the console base: without a display the instance is wx's console stand-in, not a wxApp.
+  const wxAppConsole* app = wxAppConsole::GetInstance();
+  return app != nullptr && app->IsGUI();
+}
 
 }  // namespace kesta_test

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "foundation/CPelkoInifile.h"
+#include "platform/CFont.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -33,6 +35,21 @@ TEST(PelkoInifile, LongValuesComeBackCutTo2047Bytes) {
   WriteBytes(path, "[S]\r\nK=" + std::string(3000, 'v') + "\r\n");
   CPelkoInifile ini(path.c_str());
   EXPECT_EQ(ini.GetString("S", "K", "").GetLength(), 2047);
+}
+
+TEST(PelkoInifile, WriteFontWritesTheSixKeysInOrder) {
+  const std::string path = MakeTempDir("ini") + "/font.ini";
+  CPelkoInifile ini(path.c_str());
+  CFont font;
+  EXPECT_FALSE(ini.WriteFont(&font, "Font"));  // not made yet: nothing written
+  EXPECT_FALSE(ini.WriteFont(nullptr, "Font"));
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  ASSERT_TRUE(font.CreateFont(-16, 0, 0, 0, FW_BOLD, 1, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH, "ＭＳ ゴシック"));
+  EXPECT_TRUE(ini.WriteFont(&font, "Font"));
+  EXPECT_EQ(ReadBytes(path),
+            "[Font]\r\nFaceName=ＭＳ ゴシック\r\nSize=-16\r\nWeight=700\r\nItalic=1\r\nUnderline=0\r\n"
+            "CharSet=128\r\n");
 }
 
 }  // namespace

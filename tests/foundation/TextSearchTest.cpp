@@ -103,3 +103,48 @@ TEST(TextSearch, FindingOutsideQuotesAndTags) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string Pieces(const CStringArray& a) {
+  std::string s;
+  for (const CString& e : a) s += "[" + e.str() + "]";
+  return s;
+}
+
+}  // namespace
+
+TEST(TextSearch, SplitStringKeepsInnerEmptyPieces) {
+  const struct {
+    const char* text;
+    const char* delimiter;
+    const char* pieces;
+  } cases[] = {
+      {"a,,b", ",", "[a][][b]"},   {",a", ",", "[][a]"},        {"a,b,", ",", "[a][b]"},
+      {"", ",", ""},               {"a<>b<>", "<>", "[a][b]"},  {"abc", "", "[abc]"},
+      {"表\\表", "\\", "[表][表]"},  // 表 ends in 0x5C: only the real backslash splits
+  };
+  for (const auto& c : cases) {
+    CStringArray a;
+    a.Add("old");  // pieces are appended
+    SplitString(c.text, c.delimiter, a);
+    EXPECT_EQ(Pieces(a), std::string("[old]") + c.pieces) << c.text;
+  }
+}
+
+TEST(TextSearch, SplitToStringArrayTreatsARunAsOne) {
+  const struct {
+    const char* text;
+    const char* delimiters;
+    const char* pieces;
+  } cases[] = {
+      {"a, ;b", ",; ", "[a][b]"},      {" a b", " ", "[][a][b]"},     {"a b  ", " ", "[a][b]"},
+      {"", " ", ""},                   {"a　b", "　", "[a][b]"},      {"表 ソ", "\\ ", "[表][ソ]"},
+      {"x", "", "[x]"},
+  };
+  for (const auto& c : cases) {
+    CStringArray a;
+    SplitToStringArray(c.text, c.delimiters, a);
+    EXPECT_EQ(Pieces(a), c.pieces) << c.text;
+  }
+}

@@ -1,0 +1,346 @@
+#include "control/WrilaEdit.h"
+
+#include <wx/app.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "control/CTextBuffer.h"
+#include "control/ControlRoutines.h"
+#include "control/EditMessages.h"
+#include "control/EditSettings.h"
+#include "control/WrilaEditWindow.h"
+#include "platform/CodePage.h"
+
+WrilaEdit::WrilaEdit() {
+  ResetEditSettings(m_cust, m_colors);
+  m_wrapWidth = WrapWidthFor();
+  CreateFonts();
+}
+
+WrilaEdit::~WrilaEdit() { DestroyControl(); }
+
+int WrilaEdit::WrapWidthFor() const {
+  return m_cust.WrapMode == 1 ? std::max(m_cust.MarginNormal, m_cust.MarginQuote) : 256;
+}
+
+bool WrilaEdit::CreateControl(wxWindow* parent, const wxPoint& pos, const wxSize& size) {
+  if (m_window) return true;
+  m_window = new WrilaEditWindow(this, parent, pos, size);  // owned by the parent from here on
+  WindowProc(WM_CREATE, 0, 0);
+  const wxSize client = m_window->GetClientSize();
+  WindowProc(WM_SIZE, 0, static_cast<LPARAM>((client.y & 0xFFFF) << 16 | (client.x & 0xFFFF)));
+  return true;
+}
+
+void WrilaEdit::DestroyControl() {
+  if (!m_window) return;
+  WrilaEditWindow* window = m_window;
+  WindowProc(WM_DESTROY, 0, 0);
+  window->Detach();
+  m_window = nullptr;
+  window->Destroy();
+}
+
+wxWindow* WrilaEdit::GetWindow() const { return m_window; }
+
+wxSize WrilaEdit::ClientSize() const { return m_window ? m_window->GetClientSize() : wxSize(0, 0); }
+
+void WrilaEdit::ResetViewState() {
+  m_quotePrefixLength = static_cast<int>(strnlen(m_cust.Prefix, sizeof(m_cust.Prefix)));
+  m_desiredColumn = -1;
+  m_caretView = m_caretLogical = m_selAnchor = POINT{};
+  m_selKind = SEL_NONE;
+  m_firstColumn = m_topRow = 0;
+  m_created = true;
+}
+
+void WrilaEdit::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!m_window) return;
+  m_window->CallAfter([this, window = m_window, message, wParam, lParam] {
+    if (m_window == window) WindowProc(message, wParam, lParam);
+  });
+}
+
+LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      ResetViewState();
+      if (m_hasPendingText) {
+        GetBuffer().SetText(m_pendingText.c_str(), static_cast<int>(m_pendingText.size()));
+        m_pendingText.clear();
+        m_hasPendingText = false;
+      }
+      Relayout(RELAYOUT_PLAIN);
+      return 0;
+    case WM_DESTROY:
+      m_created = false;
+      return 0;
+    case WM_CHAR:
+      OnChar(static_cast<UINT>(wParam));
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      m_focused = message == WM_SETFOCUS;
+      InvalidateRows(0, m_caretView.y, -1, m_caretView.y, false);
+      if (HasSelection()) InvalidateFrom(m_topRow);
+      return 0;
+    case WM_LBUTTONDOWN: {
+      const POINT cell = PointToCell(static_cast<short>(lParam & 0xFFFF), static_cast<short>((lParam >> 16) & 0xFFFF));
+      const POINT view = GetBuffer().NormalizePos(POINT{std::max<LONG>(cell.x, 0), std::max<LONG>(cell.y, 0)});
+      m_selKind = SEL_NONE;
+      MoveCaret(GetBuffer().ViewToLogical(view.x, view.y, -1));
+      return 0;
+    }
+    case WM_SIZE: {
+      const int width = static_cast<int>(lParam & 0xFFFF);
+      const int height = static_cast<int>((lParam >> 16) & 0xFFFF);
+      m_windowColumns = std::max(1, width / m_columnWidth - m_leftMargin);
+      m_pageRows = std::max(1, (height - m_rulerHeight) / m_rowHeight);
+      m_visibleColumns = m_windowColumns;
+      if (m_cust.WrapMode == 2 && GetBuffer().RewrapAll()) Relayout(RELAYOUT_REWRAP);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;  // painting covers every pixel, the areas outside the text included
+    case WM_CLEAR:
+      OnCommand(ID_WRILA_DELETE);
+      return 0;
+    case WM_UNDO:
+      OnCommand(ID_EDIT_UNDO);
+      return 0;
+    case WM_WRILA_TYPETEXT: {
+      const char* text = reinterpret_cast<const char*>(lParam);
+      if (!text) return 0;
+      if (m_readOnly) {
+        Beep();
+        return 0;
+      }
+      MoveCaret(GetBuffer().InsertText(m_caretLogical, text));
+      return 0;
+    }
+    case WM_WRILA_SETMARK:
+      GetBuffer().SetLineMark(static_cast<int>(wParam), static_cast<int>(lParam));
+      return 0;
+    case WM_WRILA_GETMARK:
+      return GetBuffer().GetLineMark(static_cast<int>(wParam)) < 0 ? 0xFF : GetBuffer().GetLineMark(static_cast<int>(wParam));
+    case WM_WRILA_EXTRA:
+      return OnExtraSettings(static_cast<UINT>(wParam), lParam);
+    case WM_COMMAND:
+      OnCommand(static_cast<UINT>(wParam & 0xFFFF));
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+LRESULT WrilaEdit::OnExtraSettings(UINT selector, LPARAM value) {
+  auto* buffer = reinterpret_cast<char*>(value);
+  const auto refreshComments = [this] {
+    GetBuffer().RecalcComments();
+    m_runs.Invalidate();
+    InvalidateFrom(m_topRow);
+  };
+  switch (selector) {
+    case EXTRA_GETHILITECOMMENT:
+      return m_cust.HiliteComment;
+    case EXTRA_SETHILITECOMMENT:
+      if (value >= -1 && value <= 4) m_cust.HiliteComment = static_cast<std::int32_t>(value);
+      refreshComments();
+      return 0;
+    case EXTRA_GETCOMMENTBEGIN:
+    case EXTRA_GETCOMMENTEND:
+      if (buffer) {
+        const char* field = selector == EXTRA_GETCOMMENTBEGIN ? m_cust.CommentBegin : m_cust.CommentEnd;
+        std::memcpy(buffer, field, strnlen(field, 15));
+        buffer[strnlen(field, 15)] = '\0';
+      }
+      return 0;
+    case EXTRA_SETCOMMENTBEGIN:
+    case EXTRA_SETCOMMENTEND:
+      if (buffer) CopyTextSafe(selector == EXTRA_SETCOMMENTBEGIN ? m_cust.CommentBegin : m_cust.CommentEnd, buffer, 16);
+      refreshComments();
+      return 0;
+    case EXTRA_GETMARKCOLUMN:
+      return m_markColumn ? 1 : 0;
+    case EXTRA_SETMARKCOLUMN:
+      m_markColumn = value != 0;
+      Relayout(RELAYOUT_PLAIN);
+      return 0;
+    case EXTRA_GETURLCHARS:
+      if (buffer) std::memcpy(buffer, m_cust.UrlChars, sizeof(m_cust.UrlChars));
+      return 0;
+    case EXTRA_SETURLCHARS:
+      if (buffer) std::memcpy(m_cust.UrlChars, buffer, sizeof(m_cust.UrlChars));
+      m_runs.Invalidate();
+      return 0;
+    case EXTRA_GETDBCHARURL:
+      return m_cust.DBCharUrl;
+    case EXTRA_SETDBCHARURL:
+      m_cust.DBCharUrl = value != 0;
+      m_runs.Invalidate();
+      return 0;
+    case EXTRA_GETKANAURL:
+      return m_cust.KanaUrl;
+    case EXTRA_SETKANAURL:
+      m_cust.KanaUrl = value != 0;
+      m_runs.Invalidate();
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+bool WrilaEdit::OnCommand(UINT id) {
+  CTextBuffer& buffer = GetBuffer();
+  switch (id) {
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+      if (m_readOnly || (id == ID_EDIT_UNDO ? buffer.GetUndoCount() : buffer.GetRedoCount()) == 0) {
+        Beep();
+        return true;
+      }
+      m_selKind = SEL_NONE;
+      MoveCaret(buffer.UndoRedo(id == ID_EDIT_REDO, m_caretLogical));
+      return true;
+    case ID_WRILA_NEWLINE:
+      OnChar('\r');
+      return true;
+    case ID_WRILA_OVERWRITE:
+      m_cust.Overwrite = !m_cust.Overwrite;
+      if (m_focused) InvalidateRows(m_caretView.x, m_caretView.y, m_caretView.x + 2, m_caretView.y, false);
+      return true;
+    case ID_WRILA_READONLY:
+      m_readOnly = !m_readOnly;
+      Relayout(RELAYOUT_READONLY);
+      return true;
+    case ID_WRILA_WRAPNONE:
+    case ID_WRILA_WRAPCOLUMNS:
+    case ID_WRILA_WRAPWINDOW:
+      SetWrapMode(static_cast<int>(id - ID_WRILA_WRAPNONE));
+      return true;
+    default:
+      break;
+  }
+  if ((id >= 0x8015 && id <= 0x802C && id != 0x802A && id != 0x802B) || (id >= 0x8031 && id <= 0x8036) ||
+      (id >= 0x805B && id <= 0x805E)) {
+    return OnMotionCommand(id);
+  }
+  return false;
+}
+
+bool WrilaEdit::OnMotionCommand(UINT id) {
+  CTextBuffer& buffer = GetBuffer();
+  if (id == ID_WRILA_DELETE) {
+    if (m_readOnly) {
+      Beep();
+      return true;
+    }
+    bool keepLineEnd = false;
+    MoveCaret(buffer.DeleteChar(m_caretLogical, &keepLineEnd));
+    return true;
+  }
+  POINT logical = m_caretLogical;
+  const POINT before = logical;
+  POINT view = buffer.MoveVertical(id, m_caretView, logical, m_pageRows);
+  if (logical.x == before.x && logical.y == before.y) view = buffer.MoveByCommand(id, logical);
+  (void)view;
+  m_selKind = SEL_NONE;
+  MoveCaret(logical);
+  return true;
+}
+
+void WrilaEdit::OnChar(UINT ch) {
+  if (m_readOnly) {
+    Beep();
+    return;
+  }
+  if (ch < 0x20 && ch != '\t' && ch != '\r' && !m_allowCtrlChars) return;
+  MoveCaret(GetBuffer().InsertChar(m_caretLogical, ch, LINEEND_CRLF));
+}
+
+void WrilaEdit::MoveCaret(POINT logical) {
+  const int oldRow = m_caretView.y;
+  m_caretLogical = logical;
+  m_caretView = GetBuffer().LogicalToViewClamped(logical.x, logical.y);
+  m_desiredColumn = m_caretView.x;
+  if (oldRow != m_caretView.y) InvalidateRows(0, oldRow, -1, oldRow, false);
+  InvalidateRows(0, m_caretView.y, -1, m_caretView.y, false);
+  if (m_rulerHeight && m_window) m_window->RefreshRect(wxRect(0, 0, ClientSize().x, m_rulerHeight), false);
+}
+
+void WrilaEdit::SetWrapMode(int mode) {
+  if (m_cust.WrapMode == mode) return;
+  const int oldWrapWidth = m_wrapWidth;
+  m_cust.WrapMode = mode;
+  ApplySettings(oldWrapWidth);
+}
+
+void WrilaEdit::ApplySettings(int oldWrapWidth) {
+  m_wrapWidth = WrapWidthFor();
+  m_hiliteIndex.Build(m_hiliteRules);
+  GetBuffer().RebuildAccelTable();
+  CreateFonts();
+  GetBuffer().RewrapAll();
+  GetBuffer().RecalcComments();
+  m_runs.Invalidate();
+  Relayout(m_wrapWidth != oldWrapWidth ? RELAYOUT_REWRAP : RELAYOUT_PLAIN);
+}
+
+void WrilaEdit::Beep() { wxBell(); }
+
+void WrilaEdit::PutAppearance(short appearance) {
+  if (appearance == m_appearance) return;
+  m_appearance = appearance;
+  ApplyBorder();
+}
+
+void WrilaEdit::PutBorderStyle(long style) {
+  if (style == m_borderStyle) return;
+  m_borderStyle = style;
+  ApplyBorder();
+}
+
+void WrilaEdit::ApplyBorder() {
+  if (!m_window) return;
+  // The 3-D edge wins over the plain border, as the two window styles would show together.
+  m_window->SetWindowStyleFlag((m_window->GetWindowStyleFlag() & ~wxBORDER_MASK) |
+                               (m_appearance ? wxBORDER_SUNKEN : m_borderStyle ? wxBORDER_SIMPLE : wxBORDER_NONE));
+  m_window->Refresh();
+}
+
+HRESULT WrilaEdit::PutText(const char16_t* text) {
+  const std::unique_ptr<char[]> narrow = BSTRToAnsi(text ? text : u"");
+  if (!narrow) return S_FALSE;
+  m_pendingText.clear();
+  m_hasPendingText = false;
+  if (m_window) {
+    GetBuffer().SetText(narrow.get());
+    m_selKind = SEL_NONE;
+    MoveCaret(POINT{});
+    InvalidateFrom(0);
+  } else {
+    m_pendingText = narrow.get();
+    m_hasPendingText = true;
+  }
+  return S_OK;
+}
+
+std::u16string WrilaEdit::GetText() {
+  if (m_window) return AnsiToBSTR(GetBuffer().GetWholeText());
+  return AnsiToBSTR(m_pendingText.c_str());
+}
+
+HRESULT WrilaEdit::LoadProperties() {
+  const int oldWrapWidth = m_wrapWidth;
+  const std::unique_ptr<char[]> key = BSTRToAnsi(m_regKey.c_str());
+  LoadEditSettings(m_rootKey, key.get(), *this, m_colors);
+  ApplySettings(oldWrapWidth);
+  return S_OK;
+}
+
+HRESULT WrilaEdit::SaveProperties() {
+  const std::unique_ptr<char[]> key = BSTRToAnsi(m_regKey.c_str());
+  return SaveEditSettings(m_rootKey, key.get(), *this, m_colors);
+}

@@ -1,0 +1,151 @@
+#pragma once
+// The editing control: its settings and colour table, its view state, the window it lives in and
+// the dispatcher that routes every message and command to its handler. The automation object
+// wraps one of these; tests drive it directly.
+#include <wx/font.h>
+#include <wx/window.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/CEditCore.h"
+#include "control/ColorRuns.h"
+#include "control/ColorTable.h"
+#include "control/LogFont.h"
+#include "platform/ComTypes.h"
+#include "platform/Registry.h"
+
+class wxDC;
+class WrilaEditWindow;
+
+// Relayout reasons.
+enum : int { RELAYOUT_PLAIN = 0, RELAYOUT_REWRAP = 2, RELAYOUT_CARET = 4, RELAYOUT_READONLY = 5 };
+
+// Selection kinds.
+enum : int { SEL_NONE = 0, SEL_STREAM = 1, SEL_BOX = 2, SEL_LINE = 3 };
+
+class WrilaEdit : public CEditCore {
+ public:
+  WrilaEdit();
+  ~WrilaEdit() override;
+
+  // Window life: the control's window is a child of the host's window.
+  bool CreateControl(wxWindow* parent, const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);
+  void DestroyControl();
+  wxWindow* GetWindow() const;
+  bool HasWindow() const { return m_window != nullptr; }
+
+  // The dispatcher: every window message, internal message and command goes through here.
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // A message handled later on the window's thread, as a posted message is.
+  void PostMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Runs a command; false when the identifier is not one of the control's.
+  bool OnCommand(UINT id);
+
+  // Stock properties.
+  void PutAppearance(short appearance);
+  short GetAppearance() const { return m_appearance; }
+  void PutBorderStyle(long style);
+  long GetBorderStyle() const { return m_borderStyle; }
+  HRESULT PutText(const char16_t* text);
+  std::u16string GetText();
+
+  // Settings in the registry store, under m_regKey.
+  HRESULT LoadProperties();
+  HRESULT SaveProperties();
+
+  // Drawing.
+  void Paint(wxDC& dc, const wxRect& update);
+  void CreateFonts();
+  void InvalidateRows(int fromColumn, int fromRow, int toColumn, int toRow, bool now);
+  void InvalidateFrom(int row);
+  int ColumnToX(int column) const;
+  int RowToY(int row) const;
+  POINT PointToCell(int x, int y) const;
+  int ComputeMargin() const;
+  // The ruler's character above column c (counted from 0): a digit of the multiple of ten that
+  // ends there, or a space.
+  static char RulerLabel(int column);
+
+  // Notifications from the text model.
+  void RepaintRows(int code, POINT caretView, int rows) override;
+  void Relayout(int reason) override;
+  void Beep() override;
+
+  // Identity and host settings.
+  std::u16string m_appName = u"Wrila";
+  std::u16string m_propTitle = u"Wrila";
+  std::u16string m_regKey = u"Software\\Torvik\\Wrila";
+  HKEY m_rootKey = HKEY_CURRENT_USER;
+  long m_propPages = 1023;
+  bool m_allowCtrlChars = false;
+
+  CColorTable m_colors;
+  CHiliteIndex m_hiliteIndex;
+
+  // View state.
+  int m_leftMargin = 8;
+  int m_rulerHeight = 0;
+  int m_columnWidth = 8;
+  int m_charHeight = 16;
+  int m_rowHeight = 16;
+  int m_markA = 4;
+  int m_markB = 4;
+  int m_rowReach = 2047;
+  int m_windowColumns = 0;
+  int m_pageRows = 0;
+  int m_firstColumn = 0;
+  int m_topRow = 0;
+  POINT m_caretView{};
+  POINT m_caretLogical{};
+  int m_desiredColumn = -1;
+  POINT m_selAnchor{};
+  int m_selKind = SEL_NONE;
+  bool m_focused = false;
+  bool m_markColumn = false;
+  int m_quotePrefixLength = 0;  // per control: each host's controls may quote differently
+  CRefString m_searchString;
+  bool m_searchMatchCase = false;
+  bool m_searchHilite = false;
+
+ private:
+  friend class WrilaEditWindow;
+  void ResetViewState();
+  void ApplyBorder();
+  LRESULT OnExtraSettings(UINT selector, LPARAM value);
+  bool OnMotionCommand(UINT id);
+  void OnChar(UINT ch);
+  void MoveCaret(POINT logical);
+  void SetWrapMode(int mode);
+  void ApplySettings(int oldWrapWidth);
+  int WrapWidthFor() const;
+
+  // Drawing helpers.
+  int SelectRole(wxDC& dc, int role, int row);
+  void DrawRow(wxDC& dc, int fromColumn, int row, int toColumn, bool lineEndMark, bool outside, int role);
+  void DrawCells(wxDC& dc, const char* text, int length, int column, int row);
+  void DrawLineNumbers(wxDC& dc, int firstRow, int lastRow);
+  void DrawRuler(wxDC& dc, int firstColumn, int lastColumn);
+  void DrawSelection(wxDC& dc, int firstRow, int lastRow, int fromColumn, int toColumn);
+  void DrawTabMark(wxDC& dc, int x, int y);
+  void DrawDbSpaceMark(wxDC& dc, int x, int y);
+  void DrawLineEndMark(wxDC& dc, int x, int y, int kind, bool eof, bool selected);
+  bool HasSelection() const { return m_selKind != SEL_NONE; }
+  wxSize ClientSize() const;
+
+  WrilaEditWindow* m_window = nullptr;  // owned by the host window
+  short m_appearance = 1;
+  long m_borderStyle = 0;
+  std::string m_pendingText;
+  bool m_hasPendingText = false;
+  bool m_created = false;
+
+  wxFont m_font;
+  wxFont m_fontUnderline;
+  wxFont m_uiFont;
+  bool m_cellExact = true;  // every character's advance is its cells: whole runs in one call
+  int m_currentRole = -1;
+  bool m_lineColorInForce = false;
+  CColorRuns m_runs;
+};

@@ -1,0 +1,86 @@
+#include "control/WrilaEditWindow.h"
+
+#include <wx/dcbuffer.h>
+
+#include "control/EditMessages.h"
+#include "control/WrilaEdit.h"
+#include "platform/CodePage.h"
+
+wxBEGIN_EVENT_TABLE(WrilaEditWindow, wxWindow)
+  EVT_PAINT(WrilaEditWindow::OnPaint)
+  EVT_ERASE_BACKGROUND(WrilaEditWindow::OnEraseBackground)
+  EVT_CHAR(WrilaEditWindow::OnChar)
+  EVT_SET_FOCUS(WrilaEditWindow::OnFocus)
+  EVT_KILL_FOCUS(WrilaEditWindow::OnFocus)
+  EVT_SIZE(WrilaEditWindow::OnSize)
+  EVT_MOUSE_EVENTS(WrilaEditWindow::OnMouse)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+LPARAM MakePoint(const wxPoint& p) {
+  return static_cast<LPARAM>((static_cast<DWORD>(p.y & 0xFFFF) << 16) | static_cast<DWORD>(p.x & 0xFFFF));
+}
+
+}  // namespace
+
+WrilaEditWindow::WrilaEditWindow(WrilaEdit* owner, wxWindow* parent, const wxPoint& pos, const wxSize& size)
+    : wxWindow(parent, wxID_ANY, pos, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE), m_owner(owner) {
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+}
+
+WrilaEditWindow::~WrilaEditWindow() {
+  if (m_owner) {
+    m_owner->WindowProc(WM_DESTROY, 0, 0);
+    m_owner->m_window = nullptr;
+  }
+}
+
+void WrilaEditWindow::OnPaint(wxPaintEvent&) {
+  wxAutoBufferedPaintDC dc(this);
+  if (m_owner) m_owner->Paint(dc, GetUpdateRegion().GetBox());
+}
+
+void WrilaEditWindow::OnEraseBackground(wxEraseEvent&) {}
+
+void WrilaEditWindow::OnChar(wxKeyEvent& event) {
+  if (!m_owner) return;
+  const wxChar ch = event.GetUnicodeKey();
+  if (ch == WXK_NONE || event.ControlDown() || event.AltDown()) {
+    event.Skip();
+    return;
+  }
+  // Typed characters arrive as code page 932 bytes, a double-byte character as its two bytes.
+  const CString bytes = WxToCP932(wxString(ch));
+  for (int i = 0; i < bytes.GetLength(); ++i) {
+    m_owner->WindowProc(WM_CHAR, static_cast<unsigned char>(bytes[i]), 0);
+  }
+}
+
+void WrilaEditWindow::OnFocus(wxFocusEvent& event) {
+  if (m_owner) m_owner->WindowProc(event.GetEventType() == wxEVT_SET_FOCUS ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0);
+  event.Skip();
+}
+
+void WrilaEditWindow::OnSize(wxSizeEvent& event) {
+  const wxSize size = event.GetSize();
+  if (m_owner) m_owner->WindowProc(WM_SIZE, 0, MakePoint(wxPoint(size.x, size.y)));
+  event.Skip();
+}
+
+void WrilaEditWindow::OnMouse(wxMouseEvent& event) {
+  if (!m_owner) return;
+  UINT message = 0;
+  if (event.LeftDown()) {
+    message = WM_LBUTTONDOWN;
+    SetFocus();
+  } else if (event.LeftDClick()) {
+    message = WM_LBUTTONDBLCLK;
+  } else if (event.LeftUp()) {
+    message = WM_LBUTTONUP;
+  } else if (event.Moving() || event.Dragging()) {
+    message = WM_MOUSEMOVE;
+  }
+  if (message) m_owner->WindowProc(message, 0, MakePoint(event.GetPosition()));
+  event.Skip();
+}

@@ -1,0 +1,212 @@
+#include "platform/CMDIChildWnd.h"
+
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/settings.h>
+
+#include "platform/CDocument.h"
+#include "platform/CMDIClientWnd.h"
+#include "platform/CMDIFrameWnd.h"
+#include "platform/CView.h"
+
+wxBEGIN_EVENT_TABLE(CMDIChildWnd, wxPanel)
+  EVT_CLOSE(CMDIChildWnd::OnClose)
+  EVT_SIZE(CMDIChildWnd::OnSize)
+  EVT_PAINT(CMDIChildWnd::OnPaint)
+  EVT_CHILD_FOCUS(CMDIChildWnd::OnChildFocus)
+  EVT_LEFT_DOWN(CMDIChildWnd::OnCaptionDown)
+  EVT_MOTION(CMDIChildWnd::OnCaptionDrag)
+  EVT_LEFT_UP(CMDIChildWnd::OnCaptionUp)
+  EVT_LEFT_DCLICK(CMDIChildWnd::OnCaptionDoubleClick)
+  EVT_MOUSE_CAPTURE_LOST(CMDIChildWnd::OnCaptureLost)
+wxEND_EVENT_TABLE()
+
+CMDIChildWnd::~CMDIChildWnd() {
+  // The views go while this frame is still whole, so they can tell it and their documents.
+  m_destroying = true;
+  DestroyChildren();
+  m_pViewActive = nullptr;
+  if (m_pClient) m_pClient->RemoveChild(this);
+}
+
+namespace {
+
+void DetachViews(wxWindow* window) {
+  for (wxWindow* child : window->GetChildren()) {
+    DetachViews(child);
+    if (CView* view = dynamic_cast<CView*>(child); view && view->GetDocument())
+      view->GetDocument()->RemoveView(view);
+  }
+}
+
+}  // namespace
+
+bool CMDIChildWnd::Destroy() {
+  if (m_destroyScheduled) return true;
+  m_destroyScheduled = true;
+  Hide();
+  if (m_pClient) m_pClient->RemoveChild(this);
+  m_pViewActive = nullptr;
+  DetachViews(this);
+  wxTheApp->ScheduleForDestruction(this);
+  return true;
+}
+
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, wxWindow* parent, CCreateContext* context) {
+  m_nIDHelp = nIDResource;
+  m_pMDIFrame = dynamic_cast<CMDIFrameWnd*>(parent);
+  if (!m_pMDIFrame || !m_pMDIFrame->GetMDIClient() ||
+      !wxPanel::Create(m_pMDIFrame->GetMDIClient(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                       wxTAB_TRAVERSAL | wxCLIP_CHILDREN | wxFULL_REPAINT_ON_RESIZE)) {
+    wxTheApp->ScheduleForDestruction(this);
+    return FALSE;
+  }
+  m_pClient = m_pMDIFrame->GetMDIClient();
+  m_pClient->AddChild(this);
+  if (!OnCreateClient(context)) {
+    Destroy();
+    return FALSE;
+  }
+  LayoutContent();
+  return TRUE;
+}
+
+void CMDIChildWnd::ActivateFrame(int nCmdShow) {
+  if (!m_pClient) return;
+  if (nCmdShow == SW_HIDE) {
+    m_bShown = false;
+    m_pClient->LayoutChildren();
+    return;
+  }
+  if (nCmdShow == SW_SHOWMAXIMIZED) m_pClient->SetMaximized(true);
+  if (nCmdShow == SW_RESTORE) m_pClient->SetMaximized(false);
+  m_pClient->Activate(this);
+}
+
+void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {
+  if (m_destroying) return;
+  CDocument* doc = GetActiveDocument();
+  CString title = doc ? doc->GetTitle() : m_strTitle;
+  if (m_nWindow > 0) title.AppendFormat(":%d", m_nWindow);
+  SetWindowText(title);
+  RefreshRect(wxRect(0, 0, GetClientSize().x, GetCaptionHeight()));
+  if (m_pMDIFrame && m_pMDIFrame->MDIGetActive() == this) m_pMDIFrame->OnUpdateFrameTitle(TRUE);
+}
+
+void CMDIChildWnd::MDIActivate() { ActivateFrame(); }
+
+void CMDIChildWnd::MDIMaximize() { ActivateFrame(SW_SHOWMAXIMIZED); }
+
+void CMDIChildWnd::MDIRestore() { ActivateFrame(SW_RESTORE); }
+
+BOOL CMDIChildWnd::IsZoomed() const { return m_pClient && m_pClient->IsMaximized() ? TRUE : FALSE; }
+
+int CMDIChildWnd::GetCaptionHeight() const { return m_pClient && !m_pClient->IsMaximized() ? m_pClient->GetCaptionHeight() : 0; }
+
+void CMDIChildWnd::OnMDIActivate(BOOL activate) {
+  if (m_pViewActive) {
+    m_pViewActive->OnActivateView(activate, m_pViewActive, m_pViewActive);
+  } else if (activate) {
+    SetFocus();
+  }
+  Refresh();
+}
+
+void CMDIChildWnd::OnClose(wxCloseEvent& event) {
+  CDocument* doc = GetActiveDocument();
+  if (doc && !doc->CanCloseFrame(this) && event.CanVeto()) {
+    event.Veto();
+    return;
+  }
+  if (doc && doc->m_bAutoDelete) {
+    bool otherFrame = false;
+    for (CView* view : doc->GetViews()) otherFrame = otherFrame || view->GetParentFrame() != this;
+    if (!otherFrame) {
+      doc->OnCloseDocument();  // destroys this frame with the document
+      return;
+    }
+  }
+  Destroy();
+}
+
+bool CMDIChildWnd::TryBefore(wxEvent& event) {
+  // A command sent to this frame, or coming from outside it, goes to the active view and its
+  // document first; one from a window inside the frame has passed the view already.
+  wxWindow* origin = dynamic_cast<wxWindow*>(event.GetEventObject());
+  const bool fromInside = origin && origin != this && ComesFrom(event, this);
+  if (IsRoutedCommand(event) && !fromInside && RouteToActiveView(event)) return true;
+  return wxPanel::TryBefore(event);
+}
+
+void CMDIChildWnd::LayoutContent() {
+  const wxSize size = GetClientSize();
+  const int caption = GetCaptionHeight();
+  if (wxWindow* pane = FindWindow(AFX_IDW_PANE_FIRST); pane && pane->GetParent() == this)
+    pane->SetSize(0, caption, size.x, std::max(0, size.y - caption));
+}
+
+void CMDIChildWnd::OnSize(wxSizeEvent& event) {
+  LayoutContent();
+  event.Skip();
+}
+
+void CMDIChildWnd::OnPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  const int caption = GetCaptionHeight();
+  if (caption == 0) return;
+  const bool active = m_pClient && m_pClient->GetActive() == this;
+  const wxSize size = GetClientSize();
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(wxBrush(wxSystemSettings::GetColour(active ? wxSYS_COLOUR_ACTIVECAPTION : wxSYS_COLOUR_INACTIVECAPTION)));
+  dc.DrawRectangle(0, 0, size.x, caption);
+  dc.SetTextForeground(
+      wxSystemSettings::GetColour(active ? wxSYS_COLOUR_CAPTIONTEXT : wxSYS_COLOUR_INACTIVECAPTIONTEXT));
+  dc.SetFont(GetFont());
+  dc.DrawText(GetLabel(), 4, (caption - dc.GetCharHeight()) / 2);
+}
+
+void CMDIChildWnd::OnChildFocus(wxChildFocusEvent& event) {
+  // The view that takes the focus becomes the active view, and its frame the active child.
+  for (wxWindow* w = event.GetWindow(); w && w != this; w = w->GetParent()) {
+    if (CView* view = dynamic_cast<CView*>(w); view && view->GetParentFrame() == this) {
+      SetActiveView(view, FALSE);
+      break;
+    }
+  }
+  if (m_pClient && m_pClient->GetActive() != this && m_bShown) m_pClient->Activate(this);
+  event.Skip();
+}
+
+void CMDIChildWnd::OnCaptionDown(wxMouseEvent& event) {
+  if (event.GetY() >= GetCaptionHeight()) {
+    event.Skip();
+    return;
+  }
+  MDIActivate();
+  m_dragOffset = event.GetPosition();
+  CaptureMouse();
+}
+
+void CMDIChildWnd::OnCaptionDrag(wxMouseEvent& event) {
+  if (!HasCapture() || !event.Dragging()) {
+    event.Skip();
+    return;
+  }
+  const wxPoint to = GetPosition() + event.GetPosition() - m_dragOffset;
+  m_rectNormal.SetPosition(to);
+  Move(to);
+}
+
+void CMDIChildWnd::OnCaptionUp(wxMouseEvent& event) {
+  if (HasCapture()) ReleaseMouse();
+  event.Skip();
+}
+
+void CMDIChildWnd::OnCaptionDoubleClick(wxMouseEvent& event) {
+  if (event.GetY() < GetCaptionHeight())
+    MDIMaximize();
+  else
+    event.Skip();
+}
+
+void CMDIChildWnd::OnCaptureLost(wxMouseCaptureLostEvent&) {}

@@ -1,0 +1,67 @@
+#pragma once
+// A child frame: a panel in the main frame's client area that holds the views of one document.
+// Maximised it fills the area; restored it has a caption strip that shows its title, activates it
+// on a click, moves it by dragging and maximises it on a double click.
+#include <wx/panel.h>
+
+#include "platform/CFrameWnd.h"
+
+class CMDIClientWnd;
+class CMDIFrameWnd;
+
+class CMDIChildWnd : public wxPanel, public CFrameWnd {
+ public:
+  CMDIChildWnd() = default;
+  ~CMDIChildWnd() override;
+  // Deleting a window from its own event handler is not safe: the frame leaves the client area
+  // and lets go of its documents now (a document whose last view goes is closed), and is deleted
+  // once the current event is done.
+  bool Destroy() override;
+
+  wxWindow* GetFrameWindow() override { return this; }
+  // parent is the main frame (a CMDIFrameWnd).
+  BOOL LoadFrame(UINT nIDResource, wxWindow* parent, CCreateContext* context) override;
+  // Activates and shows the frame: SW_SHOWMAXIMIZED maximises the children, SW_RESTORE restores
+  // them, SW_HIDE hides this frame; other commands keep the children's state.
+  void ActivateFrame(int nCmdShow = -1) override;
+  // Title: the active document's title, with ":n" when the document has several frames.
+  void OnUpdateFrameTitle(BOOL addToTitle) override;
+
+  CMDIFrameWnd* GetMDIFrame() const { return m_pMDIFrame; }
+  void MDIActivate();
+  void MDIMaximize();
+  void MDIRestore();
+  BOOL IsZoomed() const;
+  // Height of the caption strip above the views; 0 while maximised.
+  int GetCaptionHeight() const;
+
+ protected:
+  // The frame becomes the active child or stops being it; the base passes it on to the active
+  // view (which takes the focus).
+  virtual void OnMDIActivate(BOOL activate);
+  void OnClose(wxCloseEvent& event);
+  bool TryBefore(wxEvent& event) override;
+
+ private:
+  friend class CMDIClientWnd;
+  // Places the pane (window id AFX_IDW_PANE_FIRST) below the caption strip.
+  void LayoutContent();
+  void OnSize(wxSizeEvent& event);
+  void OnPaint(wxPaintEvent& event);
+  void OnChildFocus(wxChildFocusEvent& event);
+  void OnCaptionDown(wxMouseEvent& event);
+  void OnCaptionDrag(wxMouseEvent& event);
+  void OnCaptionUp(wxMouseEvent& event);
+  void OnCaptionDoubleClick(wxMouseEvent& event);
+  void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
+  CMDIFrameWnd* m_pMDIFrame = nullptr;
+  CMDIClientWnd* m_pClient = nullptr;
+  wxRect m_rectNormal;  // place while the children are not maximised
+  bool m_bShown = false;  // activated at least once and not hidden since
+  bool m_destroying = false;
+  bool m_destroyScheduled = false;
+  wxPoint m_dragOffset;
+
+  wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,155 @@
+#include "platform/CMDIClientWnd.h"
+
+#include <wx/settings.h>
+
+#include <algorithm>
+
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
+
+CMDIClientWnd::CMDIClientWnd(CMDIFrameWnd* frame)
+    : wxWindow(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxCLIP_CHILDREN), m_frame(frame) {
+  SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_APPWORKSPACE));
+  Bind(wxEVT_SIZE, &CMDIClientWnd::OnSize, this);
+}
+
+CMDIClientWnd::~CMDIClientWnd() {
+  // The children go while this area is still whole: they leave its list as they go.
+  DestroyChildren();
+}
+
+CMDIChildWnd* CMDIClientWnd::GetActive() const {
+  return !m_children.empty() && m_children.front()->m_bShown ? m_children.front() : nullptr;
+}
+
+int CMDIClientWnd::GetCaptionHeight() const { return GetCharHeight() + 8; }
+
+std::vector<CMDIChildWnd*> CMDIClientWnd::ShownChildren() const {
+  std::vector<CMDIChildWnd*> shown;
+  for (CMDIChildWnd* child : m_children)
+    if (child->m_bShown) shown.push_back(child);
+  return shown;
+}
+
+void CMDIClientWnd::AddChild(CMDIChildWnd* child) {
+  // A restored child starts cascaded from the others, three quarters of the area in size.
+  const wxSize area = GetClientSize();
+  const int step = GetCaptionHeight();
+  const int offset = static_cast<int>(m_children.size() % 8) * step;
+  child->m_rectNormal = wxRect(offset, offset, std::max(area.x * 3 / 4, 100), std::max(area.y * 3 / 4, 60));
+  m_children.push_back(child);
+  child->Hide();
+}
+
+void CMDIClientWnd::RemoveChild(CMDIChildWnd* child) {
+  auto it = std::find(m_children.begin(), m_children.end(), child);
+  if (it == m_children.end()) return;
+  const bool wasActive = it == m_children.begin();
+  m_children.erase(it);
+  if (IsBeingDeleted()) return;  // the whole area goes; nothing to activate
+  if (wasActive) {
+    // The next shown child in Z order takes over.
+    auto next = std::find_if(m_children.begin(), m_children.end(), [](CMDIChildWnd* c) { return c->m_bShown; });
+    if (next != m_children.end()) std::rotate(m_children.begin(), next, next + 1);
+    LayoutChildren();
+    if (CMDIChildWnd* active = GetActive()) active->OnMDIActivate(TRUE);
+  } else {
+    LayoutChildren();
+  }
+  m_frame->OnActiveChildChanged();
+}
+
+void CMDIClientWnd::Activate(CMDIChildWnd* child) {
+  auto it = std::find(m_children.begin(), m_children.end(), child);
+  if (it == m_children.end()) return;
+  CMDIChildWnd* old = GetActive();
+  child->m_bShown = true;
+  std::rotate(m_children.begin(), it, it + 1);
+  LayoutChildren();
+  if (old != child) {
+    if (old) old->OnMDIActivate(FALSE);
+    child->OnMDIActivate(TRUE);
+  }
+  m_frame->OnActiveChildChanged();
+}
+
+void CMDIClientWnd::ActivateNext(bool previous) {
+  const std::vector<CMDIChildWnd*> shown = ShownChildren();
+  if (shown.size() < 2) return;
+  CMDIChildWnd* active = shown.front();
+  Activate(previous ? shown.back() : shown[1]);
+  if (previous) return;
+  // Going forward sends the window that was active to the bottom.
+  m_children.erase(std::find(m_children.begin(), m_children.end(), active));
+  m_children.push_back(active);
+  LayoutChildren();
+}
+
+void CMDIClientWnd::SetMaximized(bool maximized) {
+  if (m_maximized == maximized) return;
+  m_maximized = maximized;
+  LayoutChildren();
+}
+
+void CMDIClientWnd::Cascade() {
+  m_maximized = false;
+  const std::vector<CMDIChildWnd*> shown = ShownChildren();
+  const int n = static_cast<int>(shown.size());
+  if (n == 0) {
+    LayoutChildren();
+    return;
+  }
+  const wxSize area = GetClientSize();
+  const int step = GetCaptionHeight();
+  const int width = std::max(area.x - step * (n - 1), area.x / 2);
+  const int height = std::max(area.y - step * (n - 1), area.y / 2);
+  // Where the steps would leave the area they start again from the corner.
+  const int room = std::max(0, std::min(area.x - width, area.y - height));
+  // The bottom child first, so that the active one lies on top with the largest offset.
+  for (int i = 0; i < n; ++i) {
+    const int offset = (i * step) % (room + 1);
+    shown[static_cast<size_t>(n - 1 - i)]->m_rectNormal = wxRect(offset, offset, width, height);
+  }
+  LayoutChildren();
+}
+
+void CMDIClientWnd::Tile(bool stacked) {
+  m_maximized = false;
+  const std::vector<CMDIChildWnd*> shown = ShownChildren();
+  const int n = static_cast<int>(shown.size());
+  const wxSize area = GetClientSize();
+  for (int i = 0; i < n; ++i) {
+    wxRect& r = shown[static_cast<size_t>(i)]->m_rectNormal;
+    if (stacked) {
+      const int top = area.y * i / n;
+      r = wxRect(0, top, area.x, area.y * (i + 1) / n - top);
+    } else {
+      const int left = area.x * i / n;
+      r = wxRect(left, 0, area.x * (i + 1) / n - left, area.y);
+    }
+  }
+  LayoutChildren();
+}
+
+void CMDIClientWnd::LayoutChildren() {
+  const wxSize area = GetClientSize();
+  CMDIChildWnd* active = GetActive();
+  // From the bottom up, so that raising leaves the Z order of the list.
+  for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+    CMDIChildWnd* child = *it;
+    const bool visible = child->m_bShown && (!m_maximized || child == active);
+    if (visible) {
+      child->SetSize(m_maximized ? wxRect(wxPoint(0, 0), area) : child->m_rectNormal);
+      child->Show();
+      child->Raise();
+    } else {
+      child->Hide();
+    }
+    child->LayoutContent();
+  }
+}
+
+void CMDIClientWnd::OnSize(wxSizeEvent& event) {
+  LayoutChildren();
+  event.Skip();
+}

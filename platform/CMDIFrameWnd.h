@@ -1,0 +1,82 @@
+#pragma once
+// The main frame: the program's top-level window with the client area that holds the child
+// frames. It knows the active child, its view and document; commands from its menus and bars take
+// the route active view, document, child frame, main frame, application. Every key press reaches
+// it first (PreTranslateMessage), as a Windows virtual key.
+#include <wx/frame.h>
+#include <wx/menu.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/CFrameWnd.h"
+#include "platform/VirtualKeys.h"
+
+class CMDIChildWnd;
+class CMDIClientWnd;
+
+#ifndef MDITILE_VERTICAL
+#define MDITILE_VERTICAL 0x0000    // side by side
+#define MDITILE_HORIZONTAL 0x0001  // stacked
+#endif
+
+class CMDIFrameWnd : public wxFrame, public CFrameWnd {
+ public:
+  CMDIFrameWnd() = default;
+  ~CMDIFrameWnd() override;
+
+  wxWindow* GetFrameWindow() override { return this; }
+  // Creates the window titled m_strTitle (the application's name when empty) with its client
+  // area, then OnCreate; parent and context are not used by the main frame.
+  BOOL LoadFrame(UINT nIDResource, wxWindow* parent = nullptr, CCreateContext* context = nullptr) override;
+  // Further creation (bars and the like) once the window exists; -1 fails the creation.
+  virtual int OnCreate() { return 0; }
+  void ActivateFrame(int nCmdShow = -1) override;
+  // Title: the frame's title, then " - " and the active child's title when there is one.
+  void OnUpdateFrameTitle(BOOL addToTitle) override;
+
+  CMDIClientWnd* GetMDIClient() const { return m_pClient; }
+  CMDIChildWnd* MDIGetActive() const;
+  // The child frames in Z order, the active one first.
+  std::vector<CMDIChildWnd*> GetMDIChildren() const;
+  CView* GetActiveView() const override;
+  CDocument* GetActiveDocument() override;
+  void MDIActivate(CMDIChildWnd* child);
+  void MDINext(BOOL previous = FALSE);
+  void MDIMaximize(CMDIChildWnd* child);
+  void MDIRestore(CMDIChildWnd* child);
+  void MDICascade();
+  void MDITile(int how);
+
+  // The menu bar shown while the active child comes from resource nIDResource (the frame's own
+  // resource id: while no child is active). The frame keeps every menu bar given to it.
+  void SetMenuBarFor(UINT nIDResource, std::unique_ptr<wxMenuBar> menuBar);
+
+  // Sees every key press first; TRUE consumes it. The base translates the MDI system keys.
+  virtual BOOL PreTranslateMessage(MSG* msg);
+  // Ctrl+F4 closes the active child, Ctrl+F6 and Ctrl+Tab go to the next one (with Shift to the
+  // previous one); TRUE when the key was one of them.
+  BOOL TranslateMDISysAccel(MSG* msg);
+
+ protected:
+  // Asks to save every document, closes them all, then the frame; a refusal keeps everything.
+  void OnClose(wxCloseEvent& event);
+  bool TryBefore(wxEvent& event) override;
+  bool TryAfter(wxEvent& event) override;
+
+ private:
+  friend class CMDIClientWnd;
+  void OnActiveChildChanged();
+  void OnUpdateFrameMenu();
+  void OnCharHook(wxKeyEvent& event);
+  void OnMenuOpen(wxMenuEvent& event);
+  void OnWindowCascade(wxCommandEvent& event);
+  void OnWindowTileHorz(wxCommandEvent& event);
+  void OnWindowTileVert(wxCommandEvent& event);
+
+  CMDIClientWnd* m_pClient = nullptr;
+  std::map<UINT, std::unique_ptr<wxMenuBar>> m_menus;
+
+  wxDECLARE_EVENT_TABLE();
+};

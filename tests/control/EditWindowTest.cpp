@@ -1,0 +1,220 @@
+// The control as a window: dispatch of its messages and commands, and what it paints, rendered
+// into a bitmap and inspected.
+#include <gtest/gtest.h>
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "control/CTextBuffer.h"
+#include "control/EditMessages.h"
+#include "control/WrilaEdit.h"
+#include "platform/ColorRef.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+class EditWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
+    frame = new wxFrame(nullptr, wxID_ANY, "host", wxDefaultPosition, wxSize(900, 500));
+    edit = std::make_unique<WrilaEdit>();
+  }
+  void TearDown() override {
+    edit.reset();
+    if (frame) frame->Destroy();
+  }
+  void Create(const char* text) {
+    edit->CreateControl(frame, wxPoint(0, 0), wxSize(800, 400));
+    edit->GetBuffer().SetText(text);
+  }
+  // The control painted whole into a bitmap.
+  wxImage Render() {
+    const wxSize size = edit->GetWindow()->GetClientSize();
+    wxBitmap bitmap(size);
+    wxMemoryDC dc(bitmap);
+    edit->Paint(dc, wxRect(size));
+    dc.SelectObject(wxNullBitmap);
+    return bitmap.ConvertToImage();
+  }
+  static COLORREF Pixel(const wxImage& image, int x, int y) {
+    return RGB(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+  }
+  // Whether a cell holds any pixel of the colour.
+  bool CellHas(const wxImage& image, int column, int row, COLORREF color) {
+    const int x0 = (edit->m_leftMargin - edit->m_firstColumn + column) * edit->m_columnWidth, y0 = edit->RowToY(row);
+    for (int y = y0; y < y0 + edit->m_rowHeight; ++y) {
+      for (int x = x0; x < x0 + edit->m_columnWidth; ++x) {
+        if (Pixel(image, x, y) == color) return true;
+      }
+    }
+    return false;
+  }
+  // Background of a cell: its top-left pixel, above every glyph.
+  COLORREF CellBack(const wxImage& image, int column, int row) {
+    return Pixel(image, (edit->m_leftMargin - edit->m_firstColumn + column) * edit->m_columnWidth + 1, edit->RowToY(row));
+  }
+
+  wxFrame* frame = nullptr;
+  std::unique_ptr<WrilaEdit> edit;
+};
+
+}  // namespace
+
+TEST_F(EditWindowTest, PendingTextAndStockText) {
+  edit->PutText(u"前もって set");
+  EXPECT_EQ(edit->GetText(), u"前もって set");
+  EXPECT_TRUE(edit->GetBuffer().IsEmpty());
+  edit->CreateControl(frame);
+  EXPECT_EQ(edit->GetText(), u"前もって set");
+  EXPECT_FALSE(edit->GetBuffer().IsEmpty());
+  edit->PutText(u"now\r\nreplaced");
+  EXPECT_EQ(edit->GetBuffer().GetLineCount(), 2);
+  EXPECT_EQ(edit->GetText(), u"now\r\nreplaced");
+}
+
+TEST_F(EditWindowTest, ExtraSettingsMessage) {
+  Create("a /* b\nc */ d\n");
+  std::strcpy(edit->m_cust.CommentBegin, "/*");
+  std::strcpy(edit->m_cust.CommentEnd, "*/");
+  edit->m_cust.HiliteComment = 1;
+  for (WPARAM selector : {99u, 114u, 0u}) EXPECT_EQ(edit->WindowProc(WM_WRILA_EXTRA, selector, 3), 0);
+  EXPECT_EQ(edit->m_cust.HiliteComment, 1);
+  EXPECT_EQ(edit->GetBuffer().GetLine(1)->m_commentState, 0);
+  // Out of range: the value stays, the comment states are recomputed all the same.
+  EXPECT_EQ(edit->WindowProc(WM_WRILA_EXTRA, EXTRA_SETHILITECOMMENT, 5), 0);
+  EXPECT_EQ(edit->WindowProc(WM_WRILA_EXTRA, EXTRA_GETHILITECOMMENT, 0), 1);
+  EXPECT_EQ(edit->GetBuffer().GetLine(1)->m_commentState, 1);
+
+  char buffer[128] = {};
+  edit->WindowProc(WM_WRILA_EXTRA, EXTRA_SETCOMMENTEND, reinterpret_cast<LPARAM>("0123456789abcdefXYZ"));
+  edit->WindowProc(WM_WRILA_EXTRA, EXTRA_GETCOMMENTEND, reinterpret_cast<LPARAM>(buffer));
+  EXPECT_STREQ(buffer, "0123456789abcde");
+
+  edit->WindowProc(WM_WRILA_EXTRA, EXTRA_GETURLCHARS, reinterpret_cast<LPARAM>(buffer));
+  EXPECT_EQ(buffer[static_cast<int>(')')], 0);
+  EXPECT_EQ(buffer[static_cast<int>('/')], 1);
+  edit->WindowProc(WM_WRILA_EXTRA, EXTRA_SETKANAURL, 7);
+  EXPECT_EQ(edit->WindowProc(WM_WRILA_EXTRA, EXTRA_GETKANAURL, 0), 1);
+
+  edit->WindowProc(WM_WRILA_SETMARK, 1, 3);
+  EXPECT_EQ(edit->WindowProc(WM_WRILA_GETMARK, 1, 0), 3);
+  EXPECT_EQ(edit->WindowProc(WM_WRILA_GETMARK, 0, 0), 0xFF);
+}
+
+TEST_F(EditWindowTest, CommandsAndEditingMessages) {
+  Create("abc");
+  edit->WindowProc(WM_CHAR, 'x', 0);
+  EXPECT_STREQ(edit->GetBuffer().GetLine(0)->GetText(), "xabc");
+  edit->WindowProc(WM_UNDO, 0, 0);
+  EXPECT_STREQ(edit->GetBuffer().GetLine(0)->GetText(), "abc");
+  edit->WindowProc(WM_CLEAR, 0, 0);
+  EXPECT_STREQ(edit->GetBuffer().GetLine(0)->GetText(), "bc");
+
+  // Overwrite toggles without the focus; read-only refuses typing.
+  edit->WindowProc(WM_COMMAND, ID_WRILA_OVERWRITE | (1u << 16), 0);
+  EXPECT_EQ(edit->m_cust.Overwrite, 1);
+  edit->WindowProc(WM_COMMAND, ID_WRILA_READONLY, 0);
+  EXPECT_TRUE(edit->m_readOnly);
+  edit->WindowProc(WM_CHAR, 'y', 0);
+  EXPECT_STREQ(edit->GetBuffer().GetLine(0)->GetText(), "bc");
+  edit->WindowProc(WM_COMMAND, ID_WRILA_WRAPCOLUMNS, 0);
+  EXPECT_EQ(edit->m_cust.WrapMode, 1);
+  EXPECT_EQ(edit->m_wrapWidth, 80);
+  EXPECT_FALSE(edit->OnCommand(0x9999));
+
+  // A posted message runs once the window's thread gets to it.
+  edit->PostMessage(WM_WRILA_EXTRA, EXTRA_SETDBCHARURL, 1);
+  EXPECT_EQ(edit->m_cust.DBCharUrl, 0);
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(edit->m_cust.DBCharUrl, 1);
+}
+
+TEST_F(EditWindowTest, LineNumberMarginWidth) {
+  std::string text;
+  for (int i = 1; i < 999; ++i) text += "l\r\n";
+  Create(text.c_str());
+  edit->m_cust.ShowLineNumber = 1;
+  edit->Relayout(RELAYOUT_PLAIN);
+  EXPECT_EQ(edit->m_leftMargin, 5);
+  text.clear();
+  for (int i = 1; i < 99999; ++i) text += "l\r\n";
+  edit->GetBuffer().SetText(text.c_str());
+  EXPECT_EQ(edit->GetBuffer().GetTotalRows(), 99999);
+  EXPECT_EQ(edit->m_leftMargin, 6);
+  edit->WindowProc(WM_WRILA_EXTRA, EXTRA_SETMARKCOLUMN, 1);
+  EXPECT_EQ(edit->m_leftMargin, 7);
+
+  // Numbers are right-aligned before a space; logical numbering leaves continuation rows blank.
+  const wxImage image = Render();
+  EXPECT_TRUE(CellHas(image, -2, 0, 0x000000));   // "1", before the space with the margin line
+  EXPECT_FALSE(CellHas(image, -3, 0, 0x000000));
+}
+
+TEST_F(EditWindowTest, LogicalLineNumbersOnFirstRowsOnly) {
+  Create("0123456789012345678901234567890123456789\r\nshort");
+  edit->m_cust.ShowLineNumber = edit->m_cust.ShowLogicalLine = 1;
+  edit->WindowProc(WM_COMMAND, ID_WRILA_WRAPCOLUMNS, 0);
+  edit->m_cust.MarginNormal = edit->m_cust.MarginQuote = 20;
+  edit->m_wrapWidth = 20;
+  edit->GetBuffer().RewrapAll();
+  edit->Relayout(RELAYOUT_REWRAP);
+  ASSERT_EQ(edit->GetBuffer().GetTotalRows(), 3);
+  const wxImage image = Render();
+  EXPECT_TRUE(CellHas(image, -2, 0, 0x000000));   // "1"
+  EXPECT_FALSE(CellHas(image, -2, 1, 0x000000));  // continuation row: blank
+  EXPECT_TRUE(CellHas(image, -2, 2, 0x000000));   // "2"
+}
+
+TEST_F(EditWindowTest, CaretRowControlCharactersAndRuns) {
+  Create("first\r\nhttp://a.b) x\r\nc\x01z\r\n");
+  edit->m_colors.Back[ROLE_CARETLINE] = 0x00E0F0;
+  edit->WindowProc(WM_SETFOCUS, 0, 0);
+  edit->WindowProc(WM_COMMAND, 0x8016, 0);  // down one row
+  EXPECT_EQ(edit->m_caretView.y, 1);
+  wxImage image = Render();
+  EXPECT_EQ(CellBack(image, 12, 1), 0x00E0F0u);
+  EXPECT_EQ(CellBack(image, 30, 1), 0x00E0F0u);  // the rest of the row too
+  EXPECT_EQ(CellBack(image, 0, 0), 0xFFFFFFu);
+  EXPECT_TRUE(CellHas(image, 3, 1, 0xFF0000));    // the URL in blue
+  EXPECT_FALSE(CellHas(image, 10, 1, 0xFF0000));  // ")" is not part of it
+  EXPECT_TRUE(CellHas(image, 10, 1, edit->m_colors.Text[ROLE_CARETLINE]));
+  // Control character 1: "A" in swapped colours.
+  EXPECT_EQ(CellBack(image, 1, 2), 0x000000u);
+  EXPECT_TRUE(CellHas(image, 1, 2, 0xFFFFFF));
+
+  // Without the focus the caret row is normal; a selection is drawn in role 1.
+  edit->WindowProc(WM_KILLFOCUS, 0, 0);
+  edit->m_selAnchor = POINT{0, 0};
+  edit->m_caretView = POINT{2, 0};
+  edit->m_selKind = SEL_STREAM;
+  image = Render();
+  EXPECT_EQ(CellBack(image, 12, 1), 0xFFFFFFu);
+  EXPECT_EQ(CellBack(image, 1, 0), 0x800000u);
+  EXPECT_EQ(CellBack(image, 3, 0), 0xFFFFFFu);
+}
+
+TEST_F(EditWindowTest, RulerAndOutsideArea) {
+  Create("x");
+  edit->m_cust.ShowRuler = 1;
+  edit->m_cust.WrapMode = 1;
+  edit->m_cust.MarginNormal = edit->m_cust.MarginQuote = 20;
+  edit->m_colors.Back[ROLE_OUTSIDE] = 0xC0C0C0;
+  edit->m_wrapWidth = 20;
+  edit->Relayout(RELAYOUT_PLAIN);
+  EXPECT_EQ(edit->m_rulerHeight, 12);
+  const wxImage image = Render();
+  // Ticks: a long one at multiples of ten, a short one elsewhere.
+  EXPECT_EQ(Pixel(image, edit->ColumnToX(10), 1), 0x000000u);
+  EXPECT_NE(Pixel(image, edit->ColumnToX(11), 1), 0x000000u);
+  EXPECT_EQ(Pixel(image, edit->ColumnToX(11), 8), 0x000000u);
+  // Right of the wrap boundary the outside colour.
+  EXPECT_EQ(CellBack(image, 30, 0), 0xC0C0C0u);
+  EXPECT_EQ(CellBack(image, 5, 0), 0xFFFFFFu);
+}
