@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include "foundation/TextSearch.h"
 #include "platform/CodePage.h"
 
@@ -22,14 +25,14 @@ bool FileExists(const CString& path) {
 // Pieces between '/' bytes; a leading '/' gives an empty first piece; an empty text none.
 std::vector<CString> SplitTitles(const CString& text) {
   std::vector<CString> out;
-  if (text.IsEmpty()) return out;
+  const std::string_view s = text.str();
+  if (s.empty()) return out;
   size_t begin = 0;
-  const std::string& s = text.str();
-  for (;;) {
-    const size_t slash = s.find('/', begin);
-    out.emplace_back(s.substr(begin, slash == std::string::npos ? std::string::npos : slash - begin));
-    if (slash == std::string::npos) break;
-    begin = slash + 1;
+  for (size_t i = 0; i <= s.size(); ++i) {
+    if (i == s.size() || s[i] == '/') {
+      out.emplace_back(s.substr(begin, i - begin));
+      begin = i + 1;
+    }
   }
   return out;
 }
@@ -39,11 +42,12 @@ std::vector<CString> SplitTitles(const CString& text) {
 void CLinkPath::Parse(const char* link) {
   m_strPath.Empty();
   m_titles.clear();
-  CString text(link);
-  if (StartsWith(text, kScheme)) text = text.Mid(kSchemeLength);
-  if (StartsWith(text, ".//")) {
-    m_strPath = ".";
-    m_titles = SplitTitles(text.Mid(2));
+  std::string_view all(link != nullptr ? link : "");
+  if (all.starts_with(kScheme)) all.remove_prefix(kSchemeLength);
+  const CString text(all);
+  if (all.starts_with(".//")) {
+    m_strPath = CString('.', 1);
+    m_titles = SplitTitles(CString(all.substr(2)));
     return;
   }
   const int at = FindKvnSeparator(text);
