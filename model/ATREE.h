@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "foundation/CFileLock.h"
+#include "convert/IRegExp.h"
 #include "model/CDirDataArray.h"
+#include "model/CLinkPath.h"
 #include "model/CDocProperties.h"
 #include "model/CTreeData.h"
 #include "platform/COleDateTime.h"
@@ -145,6 +147,80 @@ class ATREE {
   virtual int IsInCheckedTree(int item) const;
   virtual int HasCheckInSubtree(int item) const;
 
+  // Heading numbers at the start of a line, as the text import recognises them.
+  virtual int GetRomanNumberLength(const char* line) const;
+  virtual int GetHeadNumberLength(const char* line, int* kind) const;
+  virtual int GetNumberSeparatorLength(const char* text, int pos, BOOL strict) const;
+
+  // Sorting children (modes 0-11).
+  virtual void SortTrees(int item, int mode, BOOL directChildrenOnly, BOOL numericTitles);
+  void SortChildren(int item, int mode);
+  void HeapSortNodes(std::vector<const CDirData*>& nodes, int mode) const;
+  int CompareNodes(const CDirData* a, const CDirData* b, int mode) const;
+  int CompareTitles(const char* a, const char* b) const;
+  virtual CString GetParentPath(const char* path) const;
+  virtual CString GetLastPart(const char* path) const;
+
+  // Find and replace over the trees, with the search state below.
+  int MatchText(const char* text, const char* pattern, int* matchLength, int start) const;
+  int MatchTextDefault(const char* text, const char* pattern) const;
+  int FindText(int start, BOOL includeStart);
+  int FindTextBackward(int start);
+  int FindAllText(int start, std::vector<const CDirData*>& found);
+  virtual int ReplaceInTrees(int item, const char* search, const char* replacement, BOOL texts, BOOL regExp);
+  virtual int ReplaceAll(CString& text, const char* search, const char* replacement);
+  void SetSearchText(const char* text) { m_strSearch = text; }
+  const CString& GetSearchText() const { return m_strSearch; }
+  void SetRegExpSearch(int on) { m_bRegExp = on; }
+  void SetSearchOptions(int matchCase, int matchWidth, int wordMode) {
+    m_bCase = matchCase;
+    m_bWidth = matchWidth;
+    m_nWordMode = wordMode;
+  }
+  void SetSearchTargets(int titles, int texts, int links) {
+    m_bSearchTitles = titles;
+    m_bSearchTexts = texts;
+    m_bSearchLinks = links;
+  }
+  void SetCategoryFilter(int category) { m_nCategoryFilter = category; }
+  void SetUpdateRange(const COleDateTime& from, const COleDateTime& to) {
+    m_rangeFrom = from;
+    m_rangeTo = to;
+  }
+  int GetFoundInText() const { return m_bFoundInText; }
+
+  // Item accessors, recent trees and the back and forward history of displayed trees.
+  virtual int* SetFlag4(int item, BOOL on);
+  virtual int* SetFlag8(int item, BOOL on);
+  virtual void SetFlags(int item, int level);
+  virtual int CountShownBelow(int item, int depth) const;
+  virtual void SetTreeColor(int item, int color);
+  virtual int GetView(int item) const { return GetDirData(item)->m_nView; }
+  virtual void ClearMarks(int item);
+  int ListRecentUpdated(int item, std::vector<const CDirData*>& list, int maximum) const;
+  int ListRecentDisplayed(int item, std::vector<const CDirData*>& list, int maximum) const;
+  int FindPrevDisplayed(int item) const;
+  int GoBack(int current);
+  int GoForward();
+  // The entries are compared, never read: an item edited since may be another object by now.
+  int FindInForwardList(const CDirData* item) const;
+  void RenumberCategory(int oldPosition, int newPosition);
+  void SetSubtreeCategory(int item, int level, int category);
+  CString GetCategoryName(int item) const;
+  CString GetRowCategoryText(const CTreeData& row) const;
+  CString GetRowTitle(const CTreeData& row, BOOL withCategory) const;
+  CString GetOutputTitle(int item, BOOL withCategory) const;
+  void ResetLevelCounters(int item);
+  const int* GetLevelCounters() const { return m_counters; }
+  int FindTreeByLink(const CLinkPath& link) const;
+  void GetTreeLinkText(int item, CLinkPath& link) const;
+  static CString MakeFullPath(const char* documentPath, const char* filePart);
+
+  // Print pruning: removes what the check filter hides and every struck-through subtree, keeping
+  // the current tree index in step; FALSE when nothing printable is left.
+  BOOL PruneForPrint(int* current);
+  int GetItemImage(int item) const;
+
  protected:
   // Puts the items at index, index + 1, ... in one pass; row indexes stay stale until a rebuild.
   void InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items);
@@ -158,6 +234,14 @@ class ATREE {
   void SetViewRange(int first, int end, int view);
   // Shows the item and unfolds its hidden ancestors level by level; no rebuild.
   void RevealItem(int item);
+  // The node test of the forward find: head runs the category, range, title and link steps.
+  bool MatchesNode(int item, bool head);
+  bool MatchesSearch(const CString& text);
+  IRegExp& GetRegExp();
+
+  int m_bNumericTitles = 0;
+  std::vector<const CDirData*> m_forward;  // trees left by a step back, newest last; not owned
+  IRegExp m_regExp;  // created on first use
 
  public:
   // ---- end of tree operations ----

@@ -1,0 +1,209 @@
+// Find and replace over the trees: titles, link names and texts, plain or by regular expression.
+#include <wx/app.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+
+#include "foundation/TextSearch.h"
+#include "model/ATREE.h"
+#include "platform/CodePage.h"
+
+namespace {
+
+// The wait cursor while a search runs, when there is a GUI to show it.
+class SearchCursor {
+ public:
+  SearchCursor() {
+    if (wxTheApp != nullptr) wxBeginBusyCursor();
+  }
+  ~SearchCursor() {
+    if (wxTheApp != nullptr) wxEndBusyCursor();
+  }
+  SearchCursor(const SearchCursor&) = delete;
+  SearchCursor& operator=(const SearchCursor&) = delete;
+};
+
+// The first whole-character occurrence of f at or after pos (a character start), or npos.
+size_t FindFrom(const std::string& t, const std::string& f, size_t pos) {
+  for (size_t i = pos; i + f.size() <= t.size();) {
+    if (t[i] == f[0] && t.compare(i, f.size(), f) == 0) return i;
+    i += IsDBCSLeadByte(static_cast<BYTE>(t[i])) && i + 1 < t.size() ? 2 : 1;
+  }
+  return std::string::npos;
+}
+
+}  // namespace
+
+IRegExp& ATREE::GetRegExp() {
+  if (m_regExp.m_lpDispatch == nullptr) m_regExp.CreateDispatch("VBScript.RegExp");
+  return m_regExp;
+}
+
+int ATREE::MatchText(const char* text, const char* pattern, int* matchLength, int start) const {
+  const int options = (m_bWidth == 0 ? FIND_IGNORE_WIDTH : 0) | (m_bCase == 0 ? FIND_IGNORE_CASE : 0);
+  if (m_nWordMode == 0) return FindTextOptPtr(text, pattern, start, options, matchLength);
+  return FindWords(text, pattern, start, options, matchLength, m_nWordMode == 2);
+}
+
+int ATREE::MatchTextDefault(const char* text, const char* pattern) const {
+  int length = 0;
+  return MatchText(text, pattern, &length, 0);
+}
+
+bool ATREE::MatchesSearch(const CString& text) {
+  if (m_bRegExp) return GetRegExp().TestLines(text) != FALSE;
+  return MatchTextDefault(text, m_strSearch) != -1;
+}
+
+bool ATREE::MatchesNode(int item, bool head) {
+  const CDirData* d = GetDirData(item);
+  if (head) {
+    if (m_nCategoryFilter != -1) {
+      if (d->GetCategory() != m_nCategoryFilter) return false;
+      if (m_strSearch.IsEmpty()) return true;
+    }
+    const COleDateTime& updated = d->GetUpdateTime();
+    const bool valid = updated.GetStatus() == COleDateTime::valid;
+    if (m_rangeFrom.GetStatus() != COleDateTime::null && (!valid || updated < m_rangeFrom)) return false;
+    if (m_rangeTo.GetStatus() != COleDateTime::null && (!valid || updated > m_rangeTo)) return false;
+    if (m_strSearch.IsEmpty()) return true;
+    if (m_bSearchTitles && MatchesSearch(GetLastPart(d->m_strPath))) return true;
+    if (m_bSearchLinks && MatchesSearch(d->m_strLink)) return true;
+  }
+  if (m_bSearchTexts && !m_strSearch.IsEmpty() && MatchesSearch(d->m_strText)) {
+    m_bFoundInText = 1;
+    return true;
+  }
+  return false;
+}
+
+int ATREE::FindText(int start, BOOL includeStart) {
+  SearchCursor cursor;
+  if (m_bRegExp) {
+    IRegExp& re = GetRegExp();
+    re.SetPattern(m_strSearch);
+    re.SetGlobal(TRUE);
+    re.SetIgnoreCase(m_bCase == 0);
+  }
+  m_bFoundInText = 0;
+  for (int i = std::max(start, 0); i < GetDirDataCount(); ++i) {
+    if (MatchesNode(i, i > start || includeStart)) return i;
+  }
+  return -1;
+}
+
+int ATREE::FindTextBackward(int start) {
+  SearchCursor cursor;
+  m_bFoundInText = 0;
+  for (int i = std::min(start, GetDirDataCount() - 1); i >= 0; --i) {
+    const CDirData* d = GetDirData(i);
+    if (m_nCategoryFilter != -1) {
+      if (d->GetCategory() != m_nCategoryFilter) continue;
+      if (m_strSearch.IsEmpty()) return i;
+    }
+    const COleDateTime& updated = d->GetUpdateTime();
+    const bool valid = updated.GetStatus() == COleDateTime::valid;
+    if (m_rangeFrom.GetStatus() != COleDateTime::null && (!valid || updated < m_rangeFrom)) continue;
+    if (m_rangeTo.GetStatus() != COleDateTime::null && (!valid || updated > m_rangeTo)) continue;
+    if (m_bSearchTexts && MatchesSearch(d->m_strText)) {
+      m_bFoundInText = 1;
+      return i;
+    }
+    if (m_bSearchTitles && MatchesSearch(GetLastPart(d->m_strPath))) return i;
+    if (m_bSearchLinks && MatchesSearch(d->m_strLink)) return i;
+  }
+  return -1;
+}
+
+int ATREE::FindAllText(int start, std::vector<const CDirData*>& found) {
+  const int end = GetNextSibling(start, TRUE);
+  int added = 0;
+  for (int hit = FindText(start, TRUE); hit != -1 && hit < end; hit = FindText(hit + 1, TRUE)) {
+    found.push_back(GetDirData(hit));
+    ++added;
+  }
+  return added;
+}
+
+int ATREE::ReplaceAll(CString& text, const char* search, const char* replacement) {
+  const std::string f(search);
+  if (f.empty()) return 0;  // an empty pattern would match forever
+  const std::string& t = text.str();
+  std::string out;
+  int count = 0;
+  size_t pos = 0;
+  for (size_t hit = FindFrom(t, f, 0); hit != std::string::npos; hit = FindFrom(t, f, pos)) {
+    if (count == 0) out.reserve(t.size());
+    out.append(t, pos, hit - pos);
+    out += replacement;
+    pos = hit + f.size();
+    ++count;
+  }
+  if (count == 0) return 0;
+  out.append(t, pos, std::string::npos);
+  text = CString(std::move(out));
+  return count;
+}
+
+int ATREE::ReplaceInTrees(int item, const char* search, const char* replacement, BOOL texts, BOOL regExp) {
+  SearchCursor cursor;
+  const int end = GetNextSibling(item, TRUE);
+  const CString prefix = item > 0 ? GetDirData(GetParent(item))->m_strPath : CString();
+  const CString pattern(search);
+  bool anchored = false;
+  if (regExp) {
+    GetRegExp().SetPattern(pattern);
+    GetRegExp().SetGlobal(TRUE);
+    anchored = pattern.Find('^') >= 0 || pattern.Find('$') >= 0;
+  }
+  int count = 0;
+  for (int i = item; i < end; ++i) {
+    CString part = GetDirData(i)->m_strPath.Mid(prefix.GetLength());
+    if (!regExp) {
+      const int n = ReplaceAll(part, search, replacement);
+      if (n > 0) {
+        count += n;
+        EditDirData(i)->m_strPath = prefix + part;
+      }
+    } else if (m_regExp.TestLines(part)) {
+      EditDirData(i)->m_strPath = prefix + m_regExp.Replace(part, replacement);
+      ++count;
+    }
+    if (!texts) continue;
+    if (!regExp) {
+      CString text = GetDirData(i)->m_strText;
+      const int n = ReplaceAll(text, search, replacement);
+      if (n > 0) {
+        count += n;
+        EditDirData(i)->m_strText = std::move(text);
+      }
+      continue;
+    }
+    const CString& text = GetDirData(i)->m_strText;
+    if (!m_regExp.Test(text)) continue;
+    ++count;
+    if (!anchored) {
+      CString replaced = m_regExp.Replace(text, replacement);
+      if (replaced != text) EditDirData(i)->m_strText = std::move(replaced);
+      continue;
+    }
+    // Anchors apply to every line: each line is replaced on its own.
+    const std::string& all = text.str();
+    std::string out;
+    size_t begin = 0;
+    while (begin < all.size()) {
+      const size_t lf = all.find('\n', begin);
+      if (lf == std::string::npos) {
+        out += m_regExp.Replace(CString(all.substr(begin)), replacement).str();
+        break;
+      }
+      const size_t lineEnd = lf > begin && all[lf - 1] == '\r' ? lf - 1 : lf;
+      out += m_regExp.Replace(CString(all.substr(begin, lineEnd - begin)), replacement).str();
+      out += "\r\n";
+      begin = lf + 1;
+    }
+    EditDirData(i)->m_strText = CString(std::move(out));
+  }
+  if (count > 0) MakeTreeData();
+  return count;
+}

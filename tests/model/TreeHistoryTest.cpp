@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "model/ATREE.h"
+#include "model/CLinkPath.h"
+#include "tests/model/ModelTestSupport.h"
+
+using model_test::MakeModel;
+
+namespace {
+
+SYSTEMTIME At(int minute) {
+  SYSTEMTIME t = {};
+  t.wYear = 2024;
+  t.wMonth = 1;
+  t.wDay = 1;
+  t.wMinute = static_cast<WORD>(minute);
+  return t;
+}
+
+}  // namespace
+
+TEST(TreeHistory, BackAndForward) {
+  auto m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/b", ""}, {"R/c", ""}});
+  m->EditDirData(1)->SetDisplayTime(At(1));
+  EXPECT_EQ(m->GoBack(1), -1);  // only one tree was shown
+  EXPECT_EQ(m->GoForward(), -1);
+  m->EditDirData(2)->SetDisplayTime(At(2));
+  m->EditDirData(3)->SetDisplayTime(At(3));
+  EXPECT_EQ(m->GoBack(3), 2);
+  m->EditDirData(2)->SetDisplayTime(At(4));  // the view shows it
+  EXPECT_EQ(m->GoBack(2), 1);
+  EXPECT_EQ(m->FindInForwardList(m->GetDirData(2)), 1);
+  EXPECT_EQ(m->GoForward(), 2);
+  EXPECT_EQ(m->GoForward(), 3);
+  EXPECT_EQ(m->GoForward(), -1);
+}
+
+TEST(TreeHistory, RecentListsAndStatus) {
+  auto m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/b", ""}, {"R/c", ""}});
+  m->EditDirData(1)->SetUpdateTime(COleDateTime(2020, 1, 1, 0, 0, 0));
+  m->EditDirData(3)->SetUpdateTime(COleDateTime(2022, 1, 1, 0, 0, 0));
+  std::vector<const CDirData*> list;
+  EXPECT_EQ(m->ListRecentUpdated(0, list, 0), 0);
+  EXPECT_EQ(m->ListRecentUpdated(0, list, 5), 2);
+  EXPECT_EQ(list[0], m->GetDirData(3));
+  EXPECT_EQ(list[1], m->GetDirData(1));
+  list.clear();
+  m->EditDirData(2)->SetDisplayTime(At(9));
+  EXPECT_EQ(m->ListRecentDisplayed(0, list, 5), 1);
+
+  m->SetFlags(1, 3);
+  m->SetFlags(1, 1);
+  EXPECT_EQ(m->GetDirData(1)->m_nStatus & 0x1C, 4);
+  m->EditDirData(2)->m_nStatus = 1 | (5 << 16);
+  m->SetSubtreeCategory(0, 0, -1);
+  EXPECT_EQ(m->GetDirData(2)->m_nStatus, 5 << 16);
+  m->RenumberCategory(4, 1);
+  EXPECT_EQ(m->GetDirData(2)->GetCategory(), 2);
+  m->SetTreeColor(3, 0x123456);
+  EXPECT_EQ(m->GetTreeData(m->GetRowIndex(3))->m_nIdHigh, 0x123456);
+  m->ResetLevelCounters(2);
+  EXPECT_EQ(m->GetLevelCounters()[0], -2);
+  EXPECT_EQ(m->GetLevelCounters()[1], 0);
+}
+
+TEST(TreeHistory, LinksAndPaths) {
+  CLinkPath link("file:///D:\\docs\\a.KVN/Top/Child");
+  EXPECT_EQ(link.GetPath(), "D:\\docs\\a.KVN");
+  ASSERT_EQ(link.GetTitleCount(), 2);
+  EXPECT_EQ(link.GetTitle(1), "Child");
+  EXPECT_EQ(link.GetTitle(2), "");
+  EXPECT_EQ(link.MakeTreeLink(TRUE), "file:///D:\\docs\\a.KVN/Top/Child");
+  EXPECT_FALSE(link.IsSameFile("D:\\other.kvn"));
+
+  CLinkPath same("file:///.//Top");
+  EXPECT_EQ(same.GetPath(), ".");
+  ASSERT_EQ(same.GetTitleCount(), 2);
+  EXPECT_EQ(same.GetTitle(0), "");
+  EXPECT_TRUE(same.IsSameFile("anything"));
+  EXPECT_TRUE(CLinkPath::IsTreeLink("file:///.//Top"));
+  EXPECT_TRUE(CLinkPath::IsTreeLink("file:///./a.kvn/T"));
+  EXPECT_FALSE(CLinkPath::IsTreeLink("file:///nowhere/a.kvn/T"));
+  EXPECT_FALSE(CLinkPath::IsTreeLink("http://x/a.kvn/T"));
+  EXPECT_EQ(CLinkPath::MakeAbsolute("file:///./a.kvn/T", "D:\\d\\doc.kvn"), "file:///D:/d/a.kvn/T");
+  EXPECT_EQ(CLinkPath::MakeAbsolute("file:///../a.kvn/T", "D:\\d\\doc.kvn"), "file:///../a.kvn/T");
+
+  EXPECT_EQ(ATREE::MakeFullPath("D:\\d\\doc.kvn", "C:\\x.txt"), "C:\\x.txt");
+  EXPECT_EQ(ATREE::MakeFullPath("D:\\d\\doc.kvn", "\\x.txt"), "\\x.txt");
+  EXPECT_EQ(ATREE::MakeFullPath("", "x.txt"), "");
+  EXPECT_EQ(ATREE::MakeFullPath("/home/u/doc.kvn", "x.txt"), "/home/u/x.txt");
+
+  auto m = MakeModel({{"R", ""}, {"R/Top", ""}, {"R/Top/Child", ""}, {"R/Other", ""}});
+  CLinkPath out;
+  m->GetTreeLinkText(2, out);
+  EXPECT_EQ(out.JoinTitles(), "/Top/Child");
+  EXPECT_EQ(m->FindTreeByLink(out), 2);
+  EXPECT_EQ(m->FindTreeByLink(CLinkPath("file:///.//Nope/Child")), 0);
+  EXPECT_EQ(m->FindTreeByLink(CLinkPath("file:///.//Top/Nope")), 1);
+}
+
+TEST(TreePrune, StruckAndFilteredTrees) {
+  auto m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/s", ""}, {"R/s/1", ""}, {"R/s/2", ""}, {"R/b", ""}});
+  m->EditDirData(2)->m_nStatus = 2;
+  int current = 5;
+  EXPECT_TRUE(m->PruneForPrint(&current));
+  EXPECT_EQ(current, 2);
+  EXPECT_EQ(m->GetDirDataCount(), 3);
+
+  m = MakeModel({{"R", ""}, {"R/s", ""}, {"R/s/1", ""}});
+  m->EditDirData(1)->m_nStatus = 2;
+  current = 2;
+  EXPECT_FALSE(m->PruneForPrint(&current));
+
+  m = MakeModel({{"R", ""}, {"R/a", ""}});
+  m->SetCheckFilter(1);
+  current = 0;
+  EXPECT_FALSE(m->PruneForPrint(&current));
+  m->EditDirData(1)->m_nStatus = 1;
+  m->EditDirData(1)->m_strLink = "x";
+  EXPECT_EQ(m->GetItemImage(1), 6);
+}
