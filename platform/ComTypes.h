@@ -10,7 +10,6 @@
 
 using HRESULT = std::int32_t;
 using SCODE = std::int32_t;
-using LCID = DWORD;
 using DISPID = LONG;
 using MEMBERID = DISPID;
 using OLECHAR = char16_t;

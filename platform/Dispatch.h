@@ -15,8 +15,6 @@ constexpr DISPID DISPID_UNKNOWN = -1;
 constexpr DISPID DISPID_PROPERTYPUT = -3;
 constexpr DISPID DISPID_NEWENUM = -4;
 
-constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
-constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
 
 // Arguments in reverse order: rgvarg[0] is the last one. A property put names its value
 // DISPID_PROPERTYPUT.

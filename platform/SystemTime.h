@@ -26,7 +26,6 @@ SYSTEMTIME SystemTimeFromTm(const std::tm& parts, WORD milliseconds = 0);
 // "yyyy/MM/dd", the long date "yyyy年M月d日", the time "H:mm:ss" (TIME_NOSECONDS: "H:mm"). time
 // null means now. Picture formats are not taken: format must be null. Returns the bytes written
 // with the NUL (with size 0, the size needed); 0 on failure.
-#define LOCALE_USER_DEFAULT 0x0400
 #define DATE_SHORTDATE 0x00000001
 #define DATE_LONGDATE 0x00000002
 #define TIME_NOSECONDS 0x00000002

@@ -23,6 +23,11 @@ using LPSTR = char*;
 using LPCTSTR = const char*;
 using LPTSTR = char*;
 using TCHAR = char;
+using LCID = DWORD;
+
+// Locales the date, time and automation calls take.
+constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
+constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
 
 #ifndef TRUE
 #define TRUE 1
