@@ -50,6 +50,26 @@ void AppendField(std::string& out, const std::string& field) {
   }
 }
 
+// Reads the whole records at the head of records, hands each to take (title already on one line)
+// and removes what was read; false when the text ended inside a record.
+template <typename Take>
+bool TakeRecords(CString& records, Take take) {
+  const std::string_view all = records.str();
+  size_t pos = 0;
+  bool complete = true;
+  Record r;
+  while (pos < all.size()) {
+    if (!ReadRecord(all, pos, r)) {
+      complete = false;
+      break;
+    }
+    ATREE::DeleteLineBreaks(r.title);
+    take(r);
+  }
+  records.str().erase(0, pos);
+  return complete;
+}
+
 }  // namespace
 
 CString ATREE::RecordsOf(int first, int end, int cut, BOOL withTimes) const {
@@ -92,20 +112,10 @@ CString ATREE::GetChildRecords(int item, BOOL withTimes) const {
 int ATREE::InsertTreeRecords(int index, CString& records, BOOL after) {
   const CString parentPath = GetDirData(GetParent(index))->m_strPath;
   const int start = after ? GetNextSibling(index, TRUE) : index;
-  const std::string_view all = records.str();
   std::vector<std::unique_ptr<CDirData>> items;
-  size_t pos = 0;
-  bool complete = true;
-  Record r;
-  while (pos < all.size()) {
-    if (!ReadRecord(all, pos, r)) {
-      complete = false;
-      break;
-    }
-    DeleteLineBreaks(r.title);
+  const bool complete = TakeRecords(records, [&](Record& r) {
     items.push_back(NewItem(parentPath + '\x01' + r.title, r.link, r.text, r.status, r.bookmark, r.view, r.id));
-  }
-  records.str().erase(0, pos);
+  });
   InsertItems(start, std::move(items));
   return complete ? start : -1;
 }
@@ -116,22 +126,12 @@ int ATREE::PasteTreeRecords(int parent, CString& records, BOOL fold) {
   // the places are consecutive, so they are found once.
   const CString parentPath = GetDirData(parent)->m_strPath;
   const int start = GetNextSibling(parent, TRUE);
-  const std::string_view all = records.str();
   std::vector<std::unique_ptr<CDirData>> items;
-  size_t pos = 0;
-  bool complete = true;
-  Record r;
-  while (pos < all.size()) {
-    if (!ReadRecord(all, pos, r)) {
-      complete = false;
-      break;
-    }
-    DeleteLineBreaks(r.title);
+  const bool complete = TakeRecords(records, [&](Record& r) {
     ApplyAutoTitle(r.title, r.text);
     items.push_back(
         NewItem(parentPath + '\x01' + r.title, r.link, r.text, r.status, r.bookmark, fold ? 0 : r.view, r.id));
-  }
-  records.str().erase(0, pos);
+  });
   InsertItems(start, std::move(items));
   return complete ? start : -1;
 }
