@@ -34,6 +34,9 @@ class CKestavonApp : public CWinApp {
   // The help file's path: the program's folder + "kesta32.chm".
   CString GetHelpFilePath() const;
 
+  // Opens a URL in the desktop's browser; System/UrlOpenMode of another value opens nothing.
+  void OpenUrl(const char* url);
+
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);
 
@@ -69,10 +72,23 @@ class CKestavonApp : public CWinApp {
   CShellItemArray m_shellItems;
   CDocTemplate* m_pKestavonTemplate = nullptr;
 
+ protected:
+  enum : int {
+    ID_RECENT_DELETE = 0x81CB,
+    // Bookmarked files open from the first bookmark command up to here; the menus show 40 of them.
+    ID_BOOKMARK_LAST = 0x81FF,
+  };
+  void OnFileOpen(wxCommandEvent& event);
+  void OnOpenRecent(wxCommandEvent& event);
+  void OnRecentDelete(wxCommandEvent& event);
+  void OnBookmarkFile(wxCommandEvent& event);
+
  private:
   // Runs the New command, as a plain start without a file does.
   void NewDocument();
   int m_nShowCmdRead = 1;
+
+  wxDECLARE_EVENT_TABLE();
 };
 
 // The key with which the web account's password is scrambled in the settings file.

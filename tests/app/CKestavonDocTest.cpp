@@ -228,11 +228,6 @@ TEST_F(AppTest, UndoAfterTheOldestStatesWereDroppedStillCountsAsModified) {
   EXPECT_TRUE(doc->IsModified());
 }
 
-}  // namespace
-}  // namespace app_test
-
-namespace app_test {
-namespace {
 
 TEST_F(AppTest, HandedOverFileBecomesANewTreeBehindTheCurrentSubtree) {
   ASSERT_TRUE(Start({SampleCopy("add.kvn")}));

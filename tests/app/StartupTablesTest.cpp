@@ -5,6 +5,7 @@
 
 #include "app/CKinsokuSettings.h"
 #include "app/KeyCommandList.h"
+#include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "platform/VirtualKeys.h"
 #include "tests/app/AppFixture.h"
@@ -53,6 +54,32 @@ TEST(KeyCommandListTest, OneCommandMayStandUnderTwoNames) {
   EXPECT_EQ(commands.front().id, 0xE100u);
   EXPECT_EQ(commands.back().id, 0xE140u);
   EXPECT_EQ(std::count_if(commands.begin(), commands.end(), [](const auto& c) { return c.id == 0x8005; }), 2);
+}
+
+
+void SendToApp(CKestavonApp& app, int id) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  app.ProcessEventLocally(event);
+}
+
+TEST_F(AppTest, BookmarkCommandsOpenTheirFileAndRecentRemovalNeedsAList) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  Setting("System", "MRU", "0");
+  Setting("Bookmark", "Count", "2");
+  Setting("Bookmark", "name0", a.c_str());
+  Setting("Bookmark", "name1", b.c_str());
+  ASSERT_TRUE(Start());
+  const size_t before = Documents().size();
+  SendToApp(*m_app, 0x81D7 + 1);
+  ASSERT_EQ(Documents().size(), before + 1);
+  EXPECT_EQ(std::string(Documents().back()->GetPathName()), b);
+  SendToApp(*m_app, 0x81D7 + 2);  // past the list's end: nothing
+  EXPECT_EQ(Documents().size(), before + 1);
+
+  ScopedMessageBoxHook hook(IDOK);
+  SendToApp(*m_app, 0x81CB);
+  ASSERT_EQ(hook.Calls().size(), 1u);
+  EXPECT_GE(hook.Calls()[0].text.Find("最近使ったファイル"), 0);
 }
 
 }  // namespace
