@@ -2,8 +2,12 @@
 // The application object: start-up (settings file, hand-over to a running instance, registry
 // switches of the embedded browser, recent files, locale and time zone, option flags, templates,
 // main frame, the first documents), idle time and the end of the run.
+#include "app/CAppKeyTable.h"
+#include "app/CWinAppSettings.h"
+#include "model/BookmarkFileList.h"
 #include "platform/CWinApp.h"
 #include "platform/ColorRef.h"
+#include "views/CShellItem.h"
 
 class CDocTemplate;
 class CKestaCommandLineInfo;
@@ -55,6 +59,14 @@ class CKestavonApp : public CWinApp {
   CString m_strJumpTitle;
   int m_nShowCmd = 1;  // show state of the child frames (Settings/ShowCmd)
   COLORREF m_customColors[16] = {};
+  // The settings file as a store, for the blocks that read and write through one; declared before
+  // the key table, which writes its file path through it when it goes.
+  CWinAppSettings m_settings{*this};
+  CAppKeyTable m_keyTable;
+  // System/KeycustWrila: in the text area, a key the editing control binds stays with the control.
+  int m_bKeycustWrila = 0;
+  BookmarkFileList m_bookmarkFiles;
+  CShellItemArray m_shellItems;
   CDocTemplate* m_pKestavonTemplate = nullptr;
 
  private:
