@@ -107,8 +107,17 @@ wxMenuItem* FindCommandItem(wxMenu* menu, UINT command) {
 }
 
 void SetItemKeyText(wxMenuItem* item, const char* keyText) {
+  // A menu text is read into 255 bytes at most; the cut never splits a double-byte character.
   CString text = GetMenuItemText(item);
-  if (text.GetLength() > 255) text = text.Left(255);
+  if (text.GetLength() > 255) {
+    int end = 0;
+    while (true) {
+      const int step = IsDBCSLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+      if (end + step > 255) break;
+      end += step;
+    }
+    text = text.Left(end);
+  }
   const int tab = text.Find('\t');
   if (keyText) {
     if (tab < 0) {

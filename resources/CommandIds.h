@@ -89,6 +89,7 @@ enum : int {
   ID_EDIT_FIND_PREV = 0x8031,
   ID_EDIT_COPY_BELOW = 0x8038,
   ID_EDIT_INSERT_NOW = 0x803A,
+  ID_EDIT_READ_TEXT_FILE = 0x803B,  // read a text file into the text area; no menu item
   ID_EDIT_GO_FIRST = 0x803C,
   ID_EDIT_GO_LAST = 0x803D,
   ID_EDIT_SET_TREE_TITLE = 0x8042,
@@ -224,7 +225,6 @@ enum : int {
   ID_GREP_SPLIT_STACK = 0x8121,
 
   // Sent by code, tool-bar buttons or keys only (the hidden "WORK" menu)
-  ID_WORK_READ_TEXT_FILE = 0x803B,  // read a text file into the text area; status text only
   ID_WORK_REDRAW = 0x8049,
   ID_WORK_STATUS_UPDATE = 0x804B,  // sent at idle time; the text area updates the status bar
   ID_WORK_SYNC_PANES = 0x80FD,

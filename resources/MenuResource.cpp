@@ -25,6 +25,12 @@ MenuNode Check(int id, const char* text) { return {MenuNode::kCheck, id, text, {
 MenuNode Sep() { return {MenuNode::kSeparator, 0, "", {}}; }
 MenuNode Popup(const char* text, Items children) { return {MenuNode::kPopup, 0, text, std::move(children)}; }
 
+Items Concat(std::initializer_list<Items> parts) {
+  Items items;
+  for (const Items& part : parts) items.insert(items.end(), part.begin(), part.end());
+  return items;
+}
+
 void Fill(wxMenu* menu, const Items& items) {
   for (const MenuNode& node : items) {
     switch (node.kind) {
@@ -62,6 +68,30 @@ MenuNode NetPopup(bool withDocument) {
   items.push_back(Sep());
   items.push_back(Item(ID_FILE_NET_ACCOUNT, "Pelko Webアカウント設定(&W)..."));
   return Popup("ネット(&N)", std::move(items));
+}
+
+MenuNode TreeLinkPopup() {
+  return Popup("このツリーへのリンク", {Item(ID_TREE_COPY_LINK_SAME, "同一ファイル内リンク文のコピー(&S)"),
+                                        Item(ID_TREE_COPY_LINK_OTHER, "別ファイルリンク文のコピー(&F)"),
+                                        Item(ID_TREE_COPY_LINK_FOLDER, "別ファイルリンク文のコピー - 同一フォルダ(&R)")});
+}
+
+MenuNode AttributePopup() {
+  return Popup("属性", {Item(ID_TREE_ATTRIBUTES, "配下のツリーの属性変更(&G)..."), Item(ID_TREE_COLOR, "ツリー色変更(&R)...")});
+}
+
+// What the text area inserts at the caret.
+Items InsertItems() {
+  return {Item(ID_EDIT_INSERT_NOW, "現在日時の挿入"),      Item(ID_EDIT_INSERT_DATE, "日付の挿入"),
+          Item(ID_EDIT_INSERT_TIME, "現在時刻の挿入"),     Item(ID_EDIT_INSERT_TEMPLATE, "テンプレート挿入"),
+          Item(ID_EDIT_INSERT_FILE_LINK, "ファイルへのリンク挿入"), Item(ID_EDIT_INSERT_TREE_LINK, "ツリーへのリンク挿入"),
+          Item(ID_EDIT_FOOTNOTE, "脚注")};
+}
+
+// The grep window's text commands, in its Edit menu and its text's context menu.
+Items GrepEditItems() {
+  return {Item(ID_EDIT_COPY, "コピー"),      Item(ID_EDIT_SELECT_ALL, "すべての範囲を選択"), Sep(),
+          Item(ID_EDIT_FIND, "文字列の検索"), Item(ID_EDIT_FIND_NEXT, "次を検索"),         Item(ID_EDIT_FIND_PREV, "前を検索(&V)")};
 }
 
 MenuNode ToolBarPopup() {
@@ -189,7 +219,7 @@ Items OutlineMenu() {
 
   MenuNode edit = Popup(
       "編集(&E)",
-      {Item(ID_EDIT_UNDO, "アンドゥ"),
+      Concat({{Item(ID_EDIT_UNDO, "アンドゥ"),
        Item(ID_EDIT_REDO, "リドゥ(&O)"),
        Sep(),
        Item(ID_EDIT_CUT, "切り取り"),
@@ -212,15 +242,9 @@ Items OutlineMenu() {
        Item(ID_EDIT_SELECT_ALL, "すべての範囲を選択"),
        Item(ID_EDIT_GO_FIRST, "先頭に移動"),
        Item(ID_EDIT_GO_LAST, "最後に移動"),
-       Sep(),
-       Item(ID_EDIT_INSERT_NOW, "現在日時の挿入"),
-       Item(ID_EDIT_INSERT_DATE, "日付の挿入"),
-       Item(ID_EDIT_INSERT_TIME, "現在時刻の挿入"),
-       Item(ID_EDIT_INSERT_TEMPLATE, "テンプレート挿入"),
-       Item(ID_EDIT_INSERT_FILE_LINK, "ファイルへのリンク挿入"),
-       Item(ID_EDIT_INSERT_TREE_LINK, "ツリーへのリンク挿入"),
-       Item(ID_EDIT_FOOTNOTE, "脚注"),
-       Sep(),
+       Sep()},
+      InsertItems(),
+      {Sep(),
        Popup("ツール", {Item(ID_EDIT_CHANGE_TIMES, "更新・作成時刻の変更(&T)..."),
                         Item(ID_EDIT_SPELL_CHECK, "スペルチェック(&K)"),
                         Item(ID_EDIT_CALCULATE, "数式と見なして計算"),
@@ -230,7 +254,7 @@ Items OutlineMenu() {
                         Sep(),
                         Item(ID_EDIT_ESCAPE_TAGS, "<>をhtmlで表示変換"),
                         Item(ID_EDIT_ENCLOSE_BLOCK, ">|| ||<で囲む")}),
-       Item(ID_EDIT_SET_TREE_TITLE, "ツリータイトルに設定")});
+       Item(ID_EDIT_SET_TREE_TITLE, "ツリータイトルに設定")}}));
 
   MenuNode tree = Popup(
       "ツリー(&T)",
@@ -260,15 +284,13 @@ Items OutlineMenu() {
        Item(ID_TREE_SORT, "ツリーの整列..."),
        Item(ID_TREE_CHECK, "チェックの設定/解除(&K)"),
        Item(ID_TREE_STRIKE, "削除線の設定/解除(&S)"),
-       Popup("属性", {Item(ID_TREE_ATTRIBUTES, "配下のツリーの属性変更(&G)..."), Item(ID_TREE_COLOR, "ツリー色変更(&R)...")}),
+       AttributePopup(),
        Sep(),
        Item(ID_TREE_SPLIT, "分割(&P)..."),
        Item(ID_TREE_SPLIT_BELOW, "現在位置以下を分割"),
        Item(ID_TREE_JOIN, "結合(&I)"),
        Sep(),
-       Popup("このツリーへのリンク", {Item(ID_TREE_COPY_LINK_SAME, "同一ファイル内リンク文のコピー(&S)"),
-                                      Item(ID_TREE_COPY_LINK_OTHER, "別ファイルリンク文のコピー(&F)"),
-                                      Item(ID_TREE_COPY_LINK_FOLDER, "別ファイルリンク文のコピー - 同一フォルダ(&R)")}),
+       TreeLinkPopup(),
        Item(ID_TREE_DATE_TREE, "日付ツリーの作成(&X)..."),
        Item(ID_TREE_ADD_URL, "URLを追加(&U)")});
 
@@ -350,8 +372,7 @@ Items OutlineMenu() {
 }
 
 Items OutlineWorkMenu() {
-  return {Item(ID_WORK_READ_TEXT_FILE, "テキスト編集エリアにファイルを読み込みます"),
-          Item(ID_WORK_REDRAW, "再描画"),
+  return {Item(ID_WORK_REDRAW, "再描画"),
           Item(ID_WORK_STATUS_UPDATE, "ステータスバーの更新"),
           Item(ID_VIEW_TREE_TEXT_ONLY, "ツリー/テキストのみ表示"),
           Item(ID_VIEW_TREE_ONLY_FROM_TEXT, "ツリーのみ表示"),
@@ -402,9 +423,7 @@ Items ChartMenu() {
 Items GrepMenu() {
   return {Popup("ファイル(&F)", {Item(ID_EDIT_GREP, "ファイル検索(&Z)..."), Item(ID_FILE_CLOSE, "閉じる(&C)"), Sep(),
                                  Item(ID_APP_EXIT, "終了(&X)")}),
-          Popup("編集(&E)", {Item(ID_EDIT_COPY, "コピー"), Item(ID_EDIT_SELECT_ALL, "すべての範囲を選択"), Sep(),
-                             Item(ID_EDIT_FIND, "文字列の検索"), Item(ID_EDIT_FIND_NEXT, "次を検索"),
-                             Item(ID_EDIT_FIND_PREV, "前を検索(&V)")}),
+          Popup("編集(&E)", GrepEditItems()),
           Popup("表示(&V)", {Item(ID_VIEW_OPEN_LINK, "リンクファイルを開く(&V)"), Sep(),
                              Check(ID_GREP_WORD_WRAP, "テキスト折り返し(&W)"), Item(ID_SETTINGS_FONT, "フォント(&F)..."), Sep(),
                              Check(ID_GREP_SPLIT_STACK, "上下に分割(&H)"), Check(ID_GREP_SPLIT_SIDE, "左右に分割(&V)"), Sep(),
@@ -433,10 +452,7 @@ Items ContextMenus() {
        Item(ID_EDIT_CLEAR_HIGHLIGHT, "検索文字列の強調解除"),
        Item(ID_EDIT_WEB_SEARCH, "ネットで検索(&H)"),
        Sep(),
-       Popup("挿入", {Item(ID_EDIT_INSERT_NOW, "現在日時の挿入"), Item(ID_EDIT_INSERT_DATE, "日付の挿入"),
-                      Item(ID_EDIT_INSERT_TIME, "現在時刻の挿入"), Item(ID_EDIT_INSERT_TEMPLATE, "テンプレート挿入"),
-                      Item(ID_EDIT_INSERT_FILE_LINK, "ファイルへのリンク挿入"),
-                      Item(ID_EDIT_INSERT_TREE_LINK, "ツリーへのリンク挿入"), Item(ID_EDIT_FOOTNOTE, "脚注")}),
+       Popup("挿入", InsertItems()),
        Popup("ツール", {Item(ID_EDIT_ESCAPE_TAGS, "<>をhtmlで表示変換"), Item(ID_EDIT_ENCLOSE_BLOCK, ">|| ||<で囲む"),
                         Item(ID_EDIT_CALCULATE, "数式と見なして計算"), Item(ID_EDIT_SORT_LINES_ASC, "編集行の整列 - 昇順"),
                         Item(ID_EDIT_SORT_LINES_DESC, "編集行の整列 - 降順"), Item(ID_EDIT_SPELL_CHECK, "スペルチェック(&K)")}),
@@ -480,13 +496,11 @@ Items ContextMenus() {
        Item(ID_TREE_SHOW_ALL_BELOW, "この下を全て表示(&Z)"),
        Item(ID_TREE_CHECK, "チェックの設定/解除(&K)"),
        Item(ID_TREE_STRIKE, "削除線の設定/解除(&S)"),
-       Popup("属性", {Item(ID_TREE_ATTRIBUTES, "配下のツリーの属性変更(&G)..."), Item(ID_TREE_COLOR, "ツリー色変更(&R)...")}),
+       AttributePopup(),
        Sep(),
        Popup("出力", {Item(ID_FILE_TEXT_OUTPUT, "テキスト出力..."), Item(ID_FILE_TEXT_COPY, "テキストコピー(&T)"),
                       Item(ID_FILE_TEXT_OUTPUT_FORMAT, "テキスト出力形式..."), Item(ID_FILE_HTML_OUTPUT, "HTML出力...")}),
-       Popup("このツリーへのリンク", {Item(ID_TREE_COPY_LINK_SAME, "同一ファイル内リンク文のコピー(&S)"),
-                                      Item(ID_TREE_COPY_LINK_OTHER, "別ファイルリンク文のコピー(&F)"),
-                                      Item(ID_TREE_COPY_LINK_FOLDER, "別ファイルリンク文のコピー - 同一フォルダ(&R)")}),
+       TreeLinkPopup(),
        Item(ID_VIEW_OPEN_LINK, "リンクファイルを開く(&V)"),
        Sep(),
        BookmarkPopup("ブックマーク(&J)"),
@@ -498,9 +512,10 @@ Items ContextMenus() {
                                  Item(ID_FILE_EXPORT_XML, "XML出力...")});
 
   MenuNode grepText = Popup(
-      "GrepText", {Item(ID_EDIT_COPY, "コピー"), Item(ID_EDIT_SELECT_ALL, "すべての範囲を選択"), Sep(),
-                   Item(ID_EDIT_FIND, "文字列の検索"), Item(ID_EDIT_FIND_NEXT, "次を検索"), Item(ID_EDIT_FIND_PREV, "前を検索(&V)"),
-                   Sep(), Check(ID_GREP_WORD_WRAP, "テキスト折り返し(&W)"), Item(ID_SETTINGS_FONT, "フォント(&F)...")});
+      "GrepText", GrepEditItems());
+  grepText.children.push_back(Sep());
+  grepText.children.push_back(Check(ID_GREP_WORD_WRAP, "テキスト折り返し(&W)"));
+  grepText.children.push_back(Item(ID_SETTINGS_FONT, "フォント(&F)..."));
 
   MenuNode findList =
       Popup("FindList", {Item(ID_EDIT_COPY, "コピー"), Item(ID_EDIT_SELECT_ALL, "すべての範囲を選択")});

@@ -352,6 +352,12 @@ TEST_F(MenuKeyTextsTest, KeyTextGoesBehindATabAndCanBeTakenAway) {
   EXPECT_EQ(Text(0xE122), "コピー\tCtrl+C");
   EXPECT_EQ(CKeycustArray::SetMenuKeyText(file, "Ctrl+C", 0xE122), 0);
   EXPECT_EQ(CKeycustArray::SetMenuKeyText(&m_bar, "Ctrl+Q", 0x9999), 0);
+
+  // A text longer than 255 bytes is cut first, never inside a double-byte character.
+  const CString longLabel = CString(std::string(254, 'x').c_str()) + "あ";
+  SetMenuItemText(m_bar.FindItem(0xE122), longLabel);
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(&m_bar, "Ctrl+C", 0xE122), 1);
+  EXPECT_EQ(Text(0xE122), std::string(254, 'x') + "\tCtrl+C");
 }
 
 TEST_F(MenuKeyTextsTest, UpdateMenuTextsShowsTheLastBindingOfEachCommand) {

@@ -126,6 +126,13 @@ TEST_F(MenuKeyTextTest, ANewTextReplacesOrRemovesTheKeys) {
   ShownKeys(key, mods);
   EXPECT_EQ(key, static_cast<guint>(GDK_KEY_w));
 
+  // A label changed through wx alone (update handlers do that) keeps the keys.
+  m_item->SetItemLabel("Close");
+  EXPECT_EQ(GetMenuItemText(m_item), "Close\tCtrl+W");
+  ShownKeys(key, mods);
+  EXPECT_EQ(key, static_cast<guint>(GDK_KEY_w));
+  EXPECT_EQ(AcceleratorCount(GDK_KEY_w, GDK_CONTROL_MASK), 0u);
+
   SetMenuItemText(m_item, "閉じる(&C)");
   EXPECT_EQ(GetMenuItemText(m_item), "閉じる(&C)");
   ShownKeys(key, mods);
