@@ -6,6 +6,7 @@
 #include "app/CKestavonApp.h"
 #include "foundation/CFileBackup.h"
 #include "foundation/PathHelpers.h"
+#include "model/CDocInfoDlg.h"
 #include "model/CTreeUndo.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWaitCursor.h"
@@ -17,6 +18,7 @@ wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
   EVT_MENU(ID_FILE_SAVE, CKestavonDoc::OnFileSave)
   EVT_UPDATE_UI(ID_FILE_SAVE, CKestavonDoc::OnUpdateFileSave)
   EVT_MENU(ID_FILE_SAVE_AS, CKestavonDoc::OnFileSaveAs)
+  EVT_MENU(CKestavonDoc::ID_DOC_INFO, CKestavonDoc::OnDocInfo)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -246,4 +248,15 @@ void CKestavonDoc::OnFileSaveAs(wxCommandEvent&) {
   const CString path = DoSaveAsDialog();
   if (!path.IsEmpty()) OnSaveDocument(path);
   m_bSaveAs = 0;
+}
+
+void CKestavonDoc::OnDocInfo(wxCommandEvent&) {
+  // The snapshot is taken before the dialog stores anything, so that undo brings the old author
+  // data back; a cancelled dialog leaves no undo step.
+  auto before = std::make_unique<CTreeUndo>(m_tree, m_nCurTree);
+  CFrameWnd* main = AfxGetMainWnd();
+  CDocInfoDlg dlg(main ? main->GetFrameWindow() : nullptr, &m_tree);
+  if (dlg.DoModal() != IDOK) return;
+  m_undo.Push(std::move(before));
+  SetModifiedFlag(TRUE);
 }
