@@ -168,3 +168,19 @@ CString CDirData::GetDisplayTimeText(BOOL digits) const {
               t.wMilliseconds);
   return text;
 }
+
+void CDirData::Serialize(CArchive& ar, int& row) {
+  constexpr WORD kSchema = 100;
+  if (ar.IsStoring()) {
+    ar << kSchema << m_strPath << m_strText << m_strLink;
+    for (const int value : {m_nStatus, m_nView, row, m_nBookmark}) ar << static_cast<WORD>(value & 0xFFFF);
+    return;
+  }
+  WORD schema = 0;
+  ar >> schema >> m_strPath >> m_strText >> m_strLink;
+  for (int* field : {&m_nStatus, &m_nView, &row, &m_nBookmark}) {
+    WORD word = 0;
+    ar >> word;
+    *field = word;
+  }
+}

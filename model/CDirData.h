@@ -2,6 +2,7 @@
 // One item of an outline ("tree" in the user interface): its path (the titles from the top item
 // down to this one, joined by 0x01), its text body, its link, its attribute bits, its identifier and
 // its times. The hierarchy lives only in the paths and the order of the model's item array.
+#include "platform/CArchive.h"
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
@@ -40,6 +41,11 @@ class CDirData {
   CString GetUpdateTimeText(BOOL digits) const;
   CString GetCreateTimeText(BOOL digits) const;
   CString GetDisplayTimeText(BOOL digits) const;
+
+  // The archive form (schema 100): path, text and link, then status, view, row and bookmark as
+  // 16-bit words, read back zero-extended. The item's row is kept by its model, which passes it.
+  // The native file does not use this form.
+  void Serialize(CArchive& ar, int& row);
 
   // The identifier field and the times field as the native file and the identifier text store
   // them; the caret offset follows the identifier only in the native file.
