@@ -204,7 +204,7 @@ class ATREE {
   int FindPrevDisplayed(int item) const;
   int GoBack(int current);
   int GoForward();
-  // The entries are compared, never read: an item edited since may be another object by now.
+  // Entries are item identities: an item edited since is another object by now, the same item.
   int FindInForwardList(const CDirData* item) const;
   void RenumberCategory(int oldPosition, int newPosition);
   void SetSubtreeCategory(int item, int level, int category);
@@ -256,7 +256,7 @@ class ATREE {
   IRegExp& GetRegExp();
 
   int m_bNumericTitles = 0;
-  std::vector<const CDirData*> m_forward;  // trees left by a step back, newest last; not owned
+  std::vector<std::uint64_t> m_forward;  // identities of the trees left by a step back, newest last
   IRegExp m_regExp;  // created on first use
 
  public:

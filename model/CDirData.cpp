@@ -1,5 +1,6 @@
 #include "model/CDirData.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -74,6 +75,11 @@ CString TimeText(const COleDateTime& time, BOOL digits) {
 }
 
 }  // namespace
+
+std::uint64_t CDirData::NextIdentity() {
+  static std::atomic<std::uint64_t> next{1};
+  return next++;
+}
 
 CDirData::CDirData() {
   m_created.SetStatus(COleDateTime::null);
