@@ -1,10 +1,10 @@
 #include "model/CBookfileDlg.h"
 
 #include <wx/button.h>
-#include <wx/filedlg.h>
 #include <wx/listbox.h>
 #include <wx/sizer.h>
 
+#include "foundation/CFileDialogEx.h"
 #include "model/AppHelp.h"
 #include "model/AppProfile.h"
 #include "model/BookmarkFileList.h"
@@ -71,26 +71,18 @@ void CBookfileDlg::Fill(int selection) {
 }
 
 BOOL CBookfileDlg::AskFileName(CString& path, const char* caption) {
-  CString folder = AppGetProfileString("System", "IniFolder", "");
-  CString name;
-  const int slash = path.ReverseFind('/');
-  if (slash >= 0) {
-    folder = path.Left(slash);
-    name = path.Mid(slash + 1);
-  } else {
-    name = path;
-  }
-  // Outline files are named in either case on this file system.
-  wxFileDialog dialog(this, CP932ToWx(caption), CP932ToWx(folder.str()), CP932ToWx(name.str()),
-                      CP932ToWx("ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.KVN) |*.kvn;*.KVN|ﾃｷｽﾄﾌｧｲﾙ(*.TXT) |*.txt;*.TXT| 全てのﾌｧｲﾙ(*.*) |*"),
-                      wxFD_OPEN);
-  if (dialog.ShowModal() != wxID_OK) return FALSE;
-  path = WxToCP932(dialog.GetPath());
+  CFileDialogEx dialog(TRUE, "KVN", path, OFN_HIDEREADONLY,
+                       "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.KVN) |*.KVN|ﾃｷｽﾄﾌｧｲﾙ(*.TXT) |*.TXT| 全てのﾌｧｲﾙ(*.*) |*.*||", this);
+  dialog.m_ofn.lpstrTitle = caption;
+  const CString folder = AppGetProfileString("System", "IniFolder", "");
+  if (!folder.IsEmpty()) dialog.m_ofn.lpstrInitialDir = folder;
+  if (dialog.DoModal() != IDOK) return FALSE;
+  path = dialog.GetPathName();
   return TRUE;
 }
 
 void CBookfileDlg::OnAdd(wxCommandEvent&) {
-  CString path;
+  CString path = "*.KVN";
   if (!AskFileName(path, "ﾌｧｲﾙ名の入力")) return;
   m_pList->Add(path);
   Fill(m_pList->GetSize() - 1);

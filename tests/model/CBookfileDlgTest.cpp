@@ -106,7 +106,7 @@ TEST(CBookfileDlg, AddChangeAndDelete) {
                             PressButton(CBookfileDlg::IDC_DELETE)});
   // The same path twice is allowed here; a cancelled file dialog adds nothing.
   EXPECT_EQ(Entries(list), (std::vector<std::string>{"/d/a.kvn", "/d/B2.kvn", "/e/new.kvn", "/d/a.kvn"}));
-  EXPECT_EQ(dlg.proposals, (std::vector<std::string>{"ﾌｧｲﾙ名の入力:", "ﾌｧｲﾙ名の入力:", "ﾌｧｲﾙ名の入力:",
+  EXPECT_EQ(dlg.proposals, (std::vector<std::string>{"ﾌｧｲﾙ名の入力:*.KVN", "ﾌｧｲﾙ名の入力:*.KVN", "ﾌｧｲﾙ名の入力:*.KVN",
                                                      "ﾌｧｲﾙ名の変更:/d/b.kvn"}));
   EXPECT_EQ(added.selection, 1);
   EXPECT_EQ(refused.texts, std::vector<std::string>{"B2.kvnを削除します。よろしいですか？"});
