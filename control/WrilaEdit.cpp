@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "control/CMarkImageList.h"
 #include "control/CTextBuffer.h"
 #include "control/ControlRoutines.h"
 #include "control/EditMessages.h"
@@ -93,15 +94,12 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       MoveCaret(GetBuffer().ViewToLogical(view.x, view.y, -1));
       return 0;
     }
-    case WM_SIZE: {
-      const int width = static_cast<int>(lParam & 0xFFFF);
-      const int height = static_cast<int>((lParam >> 16) & 0xFFFF);
-      m_windowColumns = std::max(1, width / m_columnWidth - m_leftMargin);
-      m_pageRows = std::max(1, (height - m_rulerHeight) / m_rowHeight);
-      m_visibleColumns = m_windowColumns;
-      if (m_cust.WrapMode == 2 && GetBuffer().RewrapAll()) Relayout(RELAYOUT_REWRAP);
+    case WM_SIZE:
+      RecalcScrollBars(static_cast<int>(lParam & 0xFFFF), static_cast<int>((lParam >> 16) & 0xFFFF));
       return 0;
-    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return OnScrollMessage(message == WM_VSCROLL, static_cast<UINT>(wParam & 0xFFFF), lParam);
     case WM_ERASEBKGND:
       return 1;  // painting covers every pixel, the areas outside the text included
     case WM_CLEAR:
@@ -124,7 +122,7 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       GetBuffer().SetLineMark(static_cast<int>(wParam), static_cast<int>(lParam));
       return 0;
     case WM_WRILA_GETMARK:
-      return GetBuffer().GetLineMark(static_cast<int>(wParam)) < 0 ? 0xFF : GetBuffer().GetLineMark(static_cast<int>(wParam));
+      return GetBuffer().GetLineMark(static_cast<int>(wParam));
     case WM_WRILA_EXTRA:
       return OnExtraSettings(static_cast<UINT>(wParam), lParam);
     case WM_COMMAND:
