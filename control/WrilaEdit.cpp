@@ -49,7 +49,6 @@ wxWindow* WrilaEdit::GetWindow() const { return m_window; }
 wxSize WrilaEdit::ClientSize() const { return m_window ? m_window->GetClientSize() : wxSize(0, 0); }
 
 void WrilaEdit::ResetViewState() {
-  m_quotePrefixLength = static_cast<int>(strnlen(m_cust.Prefix, sizeof(m_cust.Prefix)));
   m_desiredColumn = -1;
   m_caretView = m_caretLogical = m_selAnchor = POINT{};
   m_selKind = SEL_NONE;
@@ -102,6 +101,15 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnScrollMessage(message == WM_VSCROLL, static_cast<UINT>(wParam & 0xFFFF), lParam);
     case WM_ERASEBKGND:
       return 1;  // painting covers every pixel, the areas outside the text included
+    case WM_CUT:
+      OnCommand(ID_EDIT_CUT);
+      return 0;
+    case WM_COPY:
+      OnCommand(ID_EDIT_COPY);
+      return 0;
+    case WM_PASTE:
+      OnCommand(ID_EDIT_PASTE);
+      return 0;
     case WM_CLEAR:
       OnCommand(ID_WRILA_DELETE);
       return 0;
@@ -263,6 +271,7 @@ void WrilaEdit::MoveCaret(POINT logical) {
   m_caretLogical = logical;
   m_caretView = GetBuffer().LogicalToViewClamped(logical.x, logical.y);
   m_desiredColumn = m_caretView.x;
+  EnsureCaretVisible(false);
   if (oldRow != m_caretView.y) InvalidateRows(0, oldRow, -1, oldRow, false);
   InvalidateRows(0, m_caretView.y, -1, m_caretView.y, false);
   if (m_rulerHeight && m_window) m_window->RefreshRect(wxRect(0, 0, ClientSize().x, m_rulerHeight), false);

@@ -73,6 +73,8 @@ class WrilaEdit : public CEditCore {
   void RecalcScrollBars(int clientWidth, int clientHeight);
   void RecalcScrollBars();  // for the window's present client size
   void ScrollTo(int column, int row);
+  // Scrolls so that the caret's cell is in view; only while focused unless forced.
+  void EnsureCaretVisible(bool force);
   int MaxFirstColumn() const;
   int MaxTopRow() const;
 
@@ -114,7 +116,6 @@ class WrilaEdit : public CEditCore {
   int m_selKind = SEL_NONE;
   bool m_focused = false;
   bool m_markColumn = false;
-  int m_quotePrefixLength = 0;  // per control: each host's controls may quote differently
   CRefString m_searchString;
   bool m_searchMatchCase = false;
   bool m_searchHilite = false;

@@ -529,5 +529,6 @@ void WrilaEdit::Relayout(int reason) {
   m_caretView = GetBuffer().LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
   RecalcScrollBars();
   m_desiredColumn = m_caretView.x;
+  EnsureCaretVisible(false);
   if (m_window) m_window->Refresh(false);
 }

@@ -77,6 +77,25 @@ void WrilaEdit::ScrollTo(int column, int row) {
   }
 }
 
+void WrilaEdit::EnsureCaretVisible(bool force) {
+  if (!m_window || (!m_focused && !force)) return;
+  int row = m_topRow;
+  if (m_caretView.y < m_topRow) {
+    row = m_caretView.y;
+  } else if (m_caretView.y >= m_topRow + m_pageRows) {
+    row = m_caretView.y - m_pageRows + 1;
+  }
+  // Sideways the view moves in steps of eight columns, so short moves do not scroll every time.
+  int column = m_firstColumn;
+  if (m_caretView.x < m_firstColumn) {
+    column = m_caretView.x / 8 * 8;
+  } else if (m_caretView.x >= m_firstColumn + m_windowColumns) {
+    column = (m_caretView.x - m_windowColumns + 1 + 7) / 8 * 8;
+  }
+  column = std::min(column, std::max(0, m_widestExtent - m_windowColumns + 1));
+  ScrollTo(column, row);
+}
+
 LRESULT WrilaEdit::OnScrollMessage(bool vertical, UINT code, LPARAM trackPosition) {
   int position = vertical ? m_topRow : m_firstColumn;
   const int page = vertical ? m_pageRows : m_windowColumns;

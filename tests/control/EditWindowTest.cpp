@@ -334,3 +334,39 @@ TEST_F(EditWindowTest, ScrollBarsFollowWrappingAndFont) {
   edit->Relayout(RELAYOUT_PLAIN);
   EXPECT_LE(window->GetScrollRange(wxHORIZONTAL), window->GetScrollThumb(wxHORIZONTAL));
 }
+
+TEST_F(EditWindowTest, FocusedCaretStaysInView) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "line\r\n";
+  text += std::string(300, 'x');
+  Create(text.c_str());
+  const auto inView = [&] {
+    const POINT caret = edit->m_caretView;
+    return caret.y >= edit->m_topRow && caret.y < edit->m_topRow + edit->m_pageRows &&
+           caret.x >= edit->m_firstColumn && caret.x < edit->m_firstColumn + edit->m_windowColumns;
+  };
+  // Without the focus the view stays where it is.
+  edit->WindowProc(WM_COMMAND, 0x801F, 0);  // end of the text
+  EXPECT_EQ(edit->m_caretView.y, 100);
+  EXPECT_EQ(edit->m_topRow, 0);
+
+  edit->WindowProc(WM_SETFOCUS, 0, 0);
+  edit->WindowProc(WM_COMMAND, 0x801E, 0);  // start of the text
+  edit->WindowProc(WM_COMMAND, 0x801F, 0);
+  EXPECT_TRUE(inView());
+  EXPECT_EQ(edit->m_topRow, 100 - edit->m_pageRows + 1);  // the caret row comes in at the bottom
+  edit->WindowProc(WM_COMMAND, 0x801D, 0);                // end of the row
+  EXPECT_EQ(edit->m_caretView.x, 300);
+  EXPECT_TRUE(inView());
+  EXPECT_GT(edit->m_firstColumn, 0);
+  edit->WindowProc(WM_COMMAND, 0x801C, 0);  // start of the row: back to the left edge
+  EXPECT_EQ(edit->m_firstColumn, 0);
+  // Right, character by character, past the window's edge: the view moves by eight columns.
+  const int columns = edit->m_windowColumns;
+  for (int i = 0; i < columns + 3; ++i) edit->WindowProc(WM_COMMAND, 0x8018, 0);
+  EXPECT_TRUE(inView());
+  EXPECT_EQ(edit->m_firstColumn, 8);
+  edit->WindowProc(WM_COMMAND, 0x801E, 0);
+  EXPECT_EQ(edit->m_topRow, 0);
+  EXPECT_EQ(edit->m_firstColumn, 0);
+}
