@@ -96,7 +96,10 @@ Host& TheHost() {
   return *g_host;
 }
 
-void BM_WrilaPaintScreen(benchmark::State& state) {
+// Paints screen after screen into one bitmap: `paintAt` paints the screen at a top row and
+// returns the next one.
+template <typename F>
+void PaintScreens(benchmark::State& state, F paintAt) {
   if (!scintilla_peer::HasDisplay()) {
     state.SkipWithError("needs a display");
     return;
@@ -105,32 +108,26 @@ void BM_WrilaPaintScreen(benchmark::State& state) {
   wxBitmap bitmap(host.size);
   wxMemoryDC dc(bitmap);
   int top = 0;
-  for (auto _ : state) {
+  for (auto _ : state) top = paintAt(host, dc, top);
+  state.SetItemsProcessed(state.iterations());
+}
+
+void BM_WrilaPaintScreen(benchmark::State& state) {
+  PaintScreens(state, [](Host& host, wxDC& dc, int top) {
     host.edit->m_topRow = top;
     host.edit->Paint(dc, wxRect(host.size));
-    top = (top + kRows) % (host.edit->GetBuffer().GetTotalRows() - kRows);
-  }
-  state.SetItemsProcessed(state.iterations());
+    return (top + kRows) % (host.edit->GetBuffer().GetTotalRows() - kRows);
+  });
 }
 BENCHMARK(BM_WrilaPaintScreen)->Unit(benchmark::kMicrosecond)->Repetitions(5)->DisplayAggregatesOnly(true);
 
 void BM_ScintillaPaintScreen(benchmark::State& state) {
-  if (!scintilla_peer::HasDisplay()) {
-    state.SkipWithError("needs a display");
-    return;
-  }
-  Host& host = TheHost();
-  wxBitmap bitmap(host.size);
-  wxMemoryDC dc(bitmap);
-  const wxRect area(wxPoint(0, 0), host.size);
-  int top = 0;
-  for (auto _ : state) {
-    const int start = host.stc->PositionFromLine(top);
-    const int end = host.stc->PositionFromLine(top + kRows);
-    host.stc->FormatRange(true, start, end, &dc, &dc, area, area);
-    top = (top + kRows) % (kLines - kRows);
-  }
-  state.SetItemsProcessed(state.iterations());
+  PaintScreens(state, [](Host& host, wxDC& dc, int top) {
+    const wxRect area(wxPoint(0, 0), host.size);
+    host.stc->FormatRange(true, host.stc->PositionFromLine(top), host.stc->PositionFromLine(top + kRows), &dc, &dc,
+                          area, area);
+    return (top + kRows) % (kLines - kRows);
+  });
 }
 BENCHMARK(BM_ScintillaPaintScreen)->Unit(benchmark::kMicrosecond)->Repetitions(5)->DisplayAggregatesOnly(true);
 
