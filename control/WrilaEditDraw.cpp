@@ -431,7 +431,7 @@ void WrilaEdit::Paint(wxDC& dc, const wxRect& update) {
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(wxBrush(outside));
   if (!m_cust.ShowLineNumber && update.GetLeft() < m_leftMargin * m_columnWidth) {
-    dc.DrawRectangle(0, m_rulerHeight, m_leftMargin * m_columnWidth - (m_firstColumn ? 0 : 0), client.y - m_rulerHeight);
+    dc.DrawRectangle(0, m_rulerHeight, m_leftMargin * m_columnWidth, client.y - m_rulerHeight);
   }
   if (m_cust.WrapMode == 1) {
     const int x = (m_wrapWidth + 2 - m_firstColumn + m_leftMargin) * m_columnWidth;
