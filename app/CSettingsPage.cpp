@@ -1,6 +1,8 @@
 #include "app/CSettingsPage.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/dirdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -74,32 +76,57 @@ void CSettingsPage::CreateControls(wxWindow* page, wxSizer* top) {
   auto* columns = new wxBoxSizer(wxHORIZONTAL);
   top->Add(columns, 1, wxEXPAND);
   wxSizer* column = nullptr;
+  wxFlexGridSizer* grid = nullptr;  // consecutive labelled controls line up in one grid
   wxWindow* last = nullptr;
+  const auto labelled = [&](const char* label, wxWindow* control) {
+    if (grid == nullptr) {
+      grid = new wxFlexGridSizer(2, 4, 6);
+      column->Add(grid, 0, wxTOP | wxBOTTOM, 4);
+    }
+    grid->Add(new wxStaticText(page, wxID_ANY, CP932ToWx(label)), 0, wxALIGN_CENTER_VERTICAL);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(control, 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(row);
+    return control;
+  };
   for (size_t i = 0; i < m_fields.size(); ++i) {
     const Field& field = m_fields[i];
     if (column == nullptr || field.newColumn) {
-      columns->Add(column = new wxBoxSizer(wxVERTICAL), 0, columns->IsEmpty() ? 0 : wxLEFT, 20);
+      columns->Add(column = new wxBoxSizer(wxVERTICAL), 0, columns->IsEmpty() ? 0 : wxLEFT, 24);
+      grid = nullptr;
     }
     switch (field.kind) {
       case Kind::Check:
-        last = AddCheck(page, column, field.id, field.label);
+        grid = nullptr;
+        last = new wxCheckBox(page, field.id, CP932ToWx(field.label));
+        column->Add(last, 0, wxTOP | wxBOTTOM, 3);
         last->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent& event) {
           event.Skip();
           UpdateEnabling();
         });
         break;
-      case Kind::Combo:
+      case Kind::Combo: {
+        wxArrayString entries;
+        for (const char* entry : field.entries) entries.Add(CP932ToWx(entry));
+        auto* combo = new wxChoice(page, field.id, wxDefaultPosition, wxDefaultSize, entries);
         // A combo without a label of its own completes the row of the field before it.
-        last = field.sameRow && last != nullptr
-                   ? AddCombo(page, last->GetContainingSizer(), field.id, nullptr, field.entries)
-                   : AddCombo(page, column, field.id, field.label, field.entries);
+        if (field.sameRow && last != nullptr)
+          last->GetContainingSizer()->Add(combo, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
+        else
+          labelled(field.label, combo);
+        last = combo;
         break;
+      }
       case Kind::Number:
-        last = AddEdit(page, column, field.id, field.label, 60, field.unit);
+        last = labelled(field.label, new wxTextCtrl(page, field.id, wxEmptyString, wxDefaultPosition, wxSize(60, -1)));
+        if (field.unit != nullptr)
+          last->GetContainingSizer()->Add(new wxStaticText(page, wxID_ANY, CP932ToWx(field.unit)), 0,
+                                          wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
         break;
       case Kind::Text:
       case Kind::FolderText: {
-        column->Add(new wxStaticText(page, wxID_ANY, CP932ToWx(field.label)), 0, wxBOTTOM, 2);
+        grid = nullptr;
+        column->Add(new wxStaticText(page, wxID_ANY, CP932ToWx(field.label)), 0, wxTOP, 4);
         auto* row = new wxBoxSizer(wxHORIZONTAL);
         last = new wxTextCtrl(page, field.id, wxEmptyString, wxDefaultPosition, wxSize(260, -1));
         row->Add(last, 1, wxALIGN_CENTER_VERTICAL);
@@ -108,7 +135,7 @@ void CSettingsPage::CreateControls(wxWindow* page, wxSizer* top) {
           row->Add(button, 0, wxLEFT | wxALIGN_CENTER_VERTICAL, 4);
           button->Bind(wxEVT_BUTTON, [this, i](wxCommandEvent&) { BrowseFolder(m_fields[i], m_browseTitles[i]); });
         }
-        column->Add(row, 0, wxBOTTOM | wxEXPAND, 6);
+        column->Add(row, 0, wxTOP | wxBOTTOM | wxEXPAND, 3);
         break;
       }
     }

@@ -1,11 +1,9 @@
 #include "platform/CPropertyPage.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <cerrno>
@@ -36,50 +34,6 @@ bool CPropertyPage::TransferDataToWindow() {
 }
 
 bool CPropertyPage::TransferDataFromWindow() { return m_pWnd != nullptr && DoDataExchange(true); }
-
-namespace {
-
-wxSizer* LabelledRow(wxWindow* page, wxSizer* sizer, const char* label) {
-  auto* row = new wxBoxSizer(wxHORIZONTAL);
-  if (label != nullptr) row->Add(new wxStaticText(page, wxID_ANY, CP932ToWx(label)), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-  sizer->Add(row, 0, wxBOTTOM | wxEXPAND, 4);
-  return row;
-}
-
-}  // namespace
-
-wxWindow* CPropertyPage::AddCheck(wxWindow* page, wxSizer* sizer, int id, const char* label) {
-  auto* box = new wxCheckBox(page, id, CP932ToWx(label));
-  sizer->Add(box, 0, wxBOTTOM, 4);
-  return box;
-}
-
-wxWindow* CPropertyPage::AddCombo(wxWindow* page, wxSizer* sizer, int id, const char* label,
-                                  const std::vector<const char*>& entries) {
-  wxArrayString choices;
-  for (const char* entry : entries) choices.Add(CP932ToWx(entry));
-  auto* combo = new wxChoice(page, id, wxDefaultPosition, wxDefaultSize, choices);
-  if (label == nullptr)
-    sizer->Add(combo, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
-  else
-    LabelledRow(page, sizer, label)->Add(combo, 0, wxALIGN_CENTER_VERTICAL);
-  return combo;
-}
-
-wxWindow* CPropertyPage::AddEdit(wxWindow* page, wxSizer* sizer, int id, const char* label, int width,
-                                 const char* unit) {
-  auto* edit = new wxTextCtrl(page, id, wxEmptyString, wxDefaultPosition, wxSize(width, -1));
-  wxSizer* row = LabelledRow(page, sizer, label);
-  row->Add(edit, width > 200 ? 1 : 0, wxALIGN_CENTER_VERTICAL);
-  if (unit != nullptr) row->Add(new wxStaticText(page, wxID_ANY, CP932ToWx(unit)), 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
-  return edit;
-}
-
-wxWindow* CPropertyPage::AddButton(wxWindow* page, wxSizer* sizer, int id, const char* label) {
-  auto* button = new wxButton(page, id, CP932ToWx(label));
-  sizer->Add(button, 0, wxBOTTOM, 4);
-  return button;
-}
 
 void CPropertyPage::DDX_Check(bool save, int id, int& value) {
   auto* box = dynamic_cast<wxCheckBox*>(GetDlgItem(id));

@@ -5,8 +5,6 @@
 // window ids, which are the control ids of the page.
 #include <wx/string.h>
 
-#include <vector>
-
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
@@ -42,15 +40,6 @@ class CPropertyPage {
   virtual bool DoDataExchange(bool save) = 0;
   // After the first exchange into the window: enabling rules and the like.
   virtual void OnInitDialog() {}
-
-  // Control builders: each adds a row to the sizer and returns the control.
-  static wxWindow* AddCheck(wxWindow* page, wxSizer* sizer, int id, const char* label);
-  // A combo without a label goes straight into the sizer (a row it shares).
-  static wxWindow* AddCombo(wxWindow* page, wxSizer* sizer, int id, const char* label,
-                            const std::vector<const char*>& entries);
-  static wxWindow* AddEdit(wxWindow* page, wxSizer* sizer, int id, const char* label, int width = 60,
-                           const char* unit = nullptr);
-  static wxWindow* AddButton(wxWindow* page, wxSizer* sizer, int id, const char* label);
 
   // Exchange helpers over the control with the id.
   void DDX_Check(bool save, int id, int& value);
