@@ -8,6 +8,7 @@
 
 #include "model/AppProfile.h"
 #include "platform/CodePage.h"
+#include "platform/DialogButtons.h"
 
 CEdSetDlg::CEdSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("エディタの設定")) {
   auto* top = new wxBoxSizer(wxVERTICAL);
@@ -17,11 +18,7 @@ CEdSetDlg::CEdSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("�
            wxALIGN_CENTER_VERTICAL);
   row->Add(new wxButton(this, IDC_BROWSE, CP932ToWx("参照(&B)...")), 0, wxLEFT, 6);
   top->Add(row, 0, wxALL | wxEXPAND, 10);
-  auto* buttons = new wxStdDialogButtonSizer();
-  buttons->AddButton(new wxButton(this, wxID_OK, "OK"));
-  buttons->AddButton(new wxButton(this, wxID_CANCEL, CP932ToWx("キャンセル")));
-  buttons->Realize();
-  top->Add(buttons, 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
+  top->Add(CreateOkCancelButtons(this), 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
   SetSizerAndFit(top);
   Bind(wxEVT_BUTTON, &CEdSetDlg::OnBrowse, this, IDC_BROWSE);
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/CodePage.h"
+#include "platform/DialogButtons.h"
 #include "platform/MessageBox.h"
 
 CKeycustDlg::CKeycustDlg(wxWindow* parent, CKeycustArray& table, const std::vector<CString>& commandNames,
@@ -38,11 +39,7 @@ CKeycustDlg::CKeycustDlg(wxWindow* parent, CKeycustArray& table, const std::vect
   m_menuList = new wxListBox(this, IDC_MENULIST, wxDefaultPosition, wxSize(300, 300), names);
   lists->Add(m_menuList, 1, wxEXPAND);
   top->Add(lists, 1, wxALL | wxEXPAND, 10);
-  auto* buttons = new wxStdDialogButtonSizer();
-  buttons->AddButton(new wxButton(this, wxID_OK, "OK"));
-  buttons->AddButton(new wxButton(this, wxID_CANCEL, CP932ToWx("キャンセル")));
-  buttons->Realize();
-  top->Add(buttons, 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
+  top->Add(CreateOkCancelButtons(this), 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
   SetSizerAndFit(top);
 
   m_alt->SetValue(m_keycust.m_nAlt != 0);

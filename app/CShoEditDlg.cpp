@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "platform/CodePage.h"
+#include "platform/DialogButtons.h"
 #include "treeview/CShoCustomDlg.h"
 
 CShoEditDlg::CShoEditDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("章立て文字の編集")) {
@@ -32,11 +33,7 @@ CShoEditDlg::CShoEditDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToW
   grid->Add(new wxTextCtrl(this, IDC_ATO, wxEmptyString, wxDefaultPosition, wxSize(200, -1)), 1, wxEXPAND);
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(grid, 1, wxALL | wxEXPAND, 10);
-  auto* buttons = new wxStdDialogButtonSizer();
-  buttons->AddButton(new wxButton(this, wxID_OK, "OK"));
-  buttons->AddButton(new wxButton(this, wxID_CANCEL, CP932ToWx("キャンセル")));
-  buttons->Realize();
-  top->Add(buttons, 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
+  top->Add(CreateOkCancelButtons(this), 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
   SetSizerAndFit(top);
   Bind(wxEVT_CHOICE, &CShoEditDlg::OnKind, this, IDC_NO);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EditCustom(); }, IDC_CUSTOM);

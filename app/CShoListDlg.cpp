@@ -11,6 +11,7 @@
 #include "app/CShoEditDlg.h"
 #include "model/AppProfile.h"
 #include "platform/CodePage.h"
+#include "platform/DialogButtons.h"
 #include "platform/MessageBox.h"
 
 CShoListDlg::CShoListDlg(wxWindow* parent)
@@ -34,11 +35,7 @@ CShoListDlg::CShoListDlg(wxWindow* parent)
   top->Add(new wxCheckBox(this, IDC_DELLINE, CP932ToWx("削除線のツリーにも章立て文字をつける(&S)")), 0,
            wxLEFT | wxRIGHT | wxBOTTOM, 10);
   top->Add(new wxCheckBox(this, IDC_SAVEINFILE, CP932ToWx("ファイル固有設定として保存(&F)")), 0, wxLEFT | wxRIGHT, 10);
-  auto* ok = new wxStdDialogButtonSizer();
-  ok->AddButton(new wxButton(this, wxID_OK, "OK"));
-  ok->AddButton(new wxButton(this, wxID_CANCEL, CP932ToWx("キャンセル")));
-  ok->Realize();
-  top->Add(ok, 0, wxALL | wxEXPAND, 10);
+  top->Add(CreateOkCancelButtons(this), 0, wxALL | wxEXPAND, 10);
   SetSizerAndFit(top);
 
   Bind(wxEVT_BUTTON, &CShoListDlg::OnAdd, this, IDC_ADD);

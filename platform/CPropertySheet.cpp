@@ -6,6 +6,7 @@
 
 #include "platform/CPropertyPage.h"
 #include "platform/CodePage.h"
+#include "platform/DialogButtons.h"
 #include "platform/MessageBox.h"
 
 CPropertySheet::CPropertySheet(wxWindow* parent, const char* caption)
@@ -14,11 +15,7 @@ CPropertySheet::CPropertySheet(wxWindow* parent, const char* caption)
   m_pNotebook = new wxNotebook(this, wxID_ANY);
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(m_pNotebook, 1, wxALL | wxEXPAND, 8);
-  auto* buttons = new wxStdDialogButtonSizer();
-  buttons->AddButton(new wxButton(this, wxID_OK, "OK"));
-  buttons->AddButton(new wxButton(this, wxID_CANCEL, CP932ToWx("キャンセル")));
-  buttons->Realize();
-  top->Add(buttons, 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 8);
+  top->Add(CreateOkCancelButtons(this), 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 8);
   SetSizer(top);
   Bind(wxEVT_BUTTON, &CPropertySheet::OnOK, this, wxID_OK);
 }
