@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "model/AppProfile.h"
+#include "app/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 
@@ -21,6 +22,7 @@ CEdSetDlg::CEdSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("ã
   top->Add(CreateOkCancelButtons(this), 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
   SetSizerAndFit(top);
   Bind(wxEVT_BUTTON, &CEdSetDlg::OnBrowse, this, IDC_BROWSE);
+  BindDialogHelp(this, 91);
 }
 
 bool CEdSetDlg::TransferDataToWindow() {

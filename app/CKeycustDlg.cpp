@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "app/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/MessageBox.h"
@@ -54,6 +55,7 @@ CKeycustDlg::CKeycustDlg(wxWindow* parent, CKeycustArray& table, const std::vect
   for (int id : {IDC_ALT, IDC_CTRL, IDC_SHIFT}) Bind(wxEVT_CHECKBOX, &CKeycustDlg::OnModifier, this, id);
   Bind(wxEVT_LISTBOX, &CKeycustDlg::OnKey, this, IDC_KEYLIST);
   Bind(wxEVT_BUTTON, &CKeycustDlg::OnOK, this, wxID_OK);
+  BindDialogHelp(this, 98);
 }
 
 int CKeycustDlg::DoModal() {

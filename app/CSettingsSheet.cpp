@@ -1,5 +1,8 @@
 #include "app/CSettingsSheet.h"
 
+#include <algorithm>
+
+#include "app/DialogHelp.h"
 #include "platform/CPropertySheet.h"
 
 namespace {
@@ -24,5 +27,8 @@ void CSettingsSheet::SaveKeys(CPelkoSettings& settings) const {
 int CSettingsSheet::DoModal(wxWindow* parent) {
   CPropertySheet sheet(parent, "設定");
   for (int i = 0; i < kPageCount; ++i) sheet.AddPage(Pages(i));
+  // Help topics of the pages, in page order.
+  static constexpr DWORD kTopics[kPageCount] = {86, 87, 88, 89, 89, 235};
+  BindDialogHelp(&sheet, [&sheet] { return kTopics[std::max(sheet.GetActiveIndex(), 0)]; });
   return sheet.DoModal();
 }

@@ -6,6 +6,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "app/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "treeview/CShoCustomDlg.h"
@@ -37,6 +38,7 @@ CShoEditDlg::CShoEditDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToW
   SetSizerAndFit(top);
   Bind(wxEVT_CHOICE, &CShoEditDlg::OnKind, this, IDC_NO);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EditCustom(); }, IDC_CUSTOM);
+  BindDialogHelp(this, 93);
 }
 
 bool CShoEditDlg::TransferDataToWindow() {

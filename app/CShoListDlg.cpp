@@ -10,6 +10,7 @@
 
 #include "app/CShoEditDlg.h"
 #include "model/AppProfile.h"
+#include "app/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/MessageBox.h"
@@ -47,6 +48,7 @@ CShoListDlg::CShoListDlg(wxWindow* parent)
   Bind(wxEVT_BUTTON, &CShoListDlg::OnImport, this, IDC_IMPORT);
   Bind(wxEVT_BUTTON, &CShoListDlg::OnExport, this, IDC_EXPORT);
   Bind(wxEVT_BUTTON, &CShoListDlg::OnOK, this, wxID_OK);
+  BindDialogHelp(this, 93);
 }
 
 bool CShoListDlg::TransferDataToWindow() {
