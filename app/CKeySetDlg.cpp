@@ -56,11 +56,16 @@ CKeySetDlg::CKeySetDlg(wxWindow* parent, CKeycustArray& table, const std::vector
   top->Add(m_precedence, 0, wxLEFT | wxRIGHT, 10);
   auto* bottom = new wxBoxSizer(wxHORIZONTAL);
   bottom->AddStretchSpacer();
-  bottom->Add(new wxButton(this, IDC_SAVE_CLOSE, CP932ToWx(editing ? "保存して閉じる" : "閉じる")), 0, wxRIGHT, 6);
-  if (editing) bottom->Add(new wxButton(this, wxID_CANCEL, CP932ToWx("キャンセル")));
+  bottom->Add(new wxButton(this, IDC_SAVE_CLOSE, CP932ToWx(editing ? "保存して閉じる" : "閉じる")));
   top->Add(bottom, 0, wxALL | wxEXPAND, 10);
   SetSizerAndFit(top);
-  SetEscapeId(wxID_CANCEL);
+  // Escape and the close box leave without saving; the changes stay in the table.
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && IsModal())
+      EndModal(wxID_CANCEL);
+    else
+      event.Skip();
+  });
 
   Bind(wxEVT_BUTTON, &CKeySetDlg::OnAdd, this, IDC_ADD);
   Bind(wxEVT_BUTTON, &CKeySetDlg::OnChange, this, IDC_CHANGE);
