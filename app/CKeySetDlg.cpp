@@ -106,7 +106,7 @@ void CKeySetDlg::Fill() {
 }
 
 void CKeySetDlg::SetMenuKeyText(const char* keyText, UINT command) {
-  if (m_setMenuKeyText) m_setMenuKeyText(keyText, command);
+  if (m_pMenu != nullptr) CKeycustArray::SetMenuKeyText(m_pMenu, keyText, command);
 }
 
 void CKeySetDlg::AddBinding(const CKeycust& binding) {

@@ -4,7 +4,6 @@
 // only lists the keys of the text area.
 #include <wx/dialog.h>
 
-#include <functional>
 #include <vector>
 
 #include "platform/CString.h"
@@ -15,6 +14,7 @@ class CKeycust;
 class CKeycustArray;
 class CPelkoSettings;
 class wxCheckBox;
+class wxMenuBar;
 
 class CKeySetDlg : public wxDialog {
  public:
@@ -30,9 +30,6 @@ class CKeySetDlg : public wxDialog {
     IDC_CONTROL_PRECEDENCE = 233,
   };
   enum { MODE_EDIT = 0, MODE_LIST = 1 };
-
-  // Shows a key text beside a command's menu item; a null key text removes it.
-  using MenuKeyText = std::function<void(const char* keyText, UINT command)>;
 
   CKeySetDlg(wxWindow* parent, CKeycustArray& table, const std::vector<CString>& commandNames,
              const std::vector<UINT>& commandIds, CPelkoSettings& settings, int mode = MODE_EDIT);
@@ -55,7 +52,7 @@ class CKeySetDlg : public wxDialog {
   CKeyListBox* GetList() const { return m_list; }
 
   int m_bControlPrecedence = 0;  // preset by the caller; the user's choice after IDOK
-  MenuKeyText m_setMenuKeyText;   // set by the caller that owns the menus
+  wxMenuBar* m_pMenu = nullptr;   // the menus whose item texts follow the bindings; set by the caller
 
  private:
   void SetMenuKeyText(const char* keyText, UINT command);

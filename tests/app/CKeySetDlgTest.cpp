@@ -4,6 +4,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "app/CKeycustArray.h"
 #include "app/CKeycustDlg.h"
 #include "platform/CodePage.h"
+#include "platform/MenuKeyText.h"
 #include "platform/MessageBox.h"
 #include "platform/VirtualKeys.h"
 #include "tests/app/TestSettingsFile.h"
@@ -37,14 +39,13 @@ class KeyDialogsTest : public ::testing::Test {
     table.Add('O', 0, 0, 1, kOpen);
     table.Add(VK_NEXT, 1, 1, 1, kOpen);
     table.Add('H', 0, 0, 1, kHidden);
+    BuildMenus();
   }
   void TearDown() override { delete dialog; }
 
   CKeySetDlg* Open(int mode = CKeySetDlg::MODE_EDIT) {
     dialog = new CKeySetDlg(nullptr, table, names, ids, settings.Get(), mode);
-    dialog->m_setMenuKeyText = [this](const char* text, UINT command) {
-      menuTexts.emplace_back(text ? CString(text) : CString("(none)"), command);
-    };
+    dialog->m_pMenu = &menus;
     return dialog;
   }
   std::vector<CString> Rows() const {
@@ -64,7 +65,18 @@ class KeyDialogsTest : public ::testing::Test {
   std::vector<UINT> ids{kNew, kOpen, kSave};
   TestSettingsFile settings{};
   CKeySetDlg* dialog = nullptr;
-  std::vector<std::pair<CString, UINT>> menuTexts;
+  CString MenuText(UINT command) const { return GetMenuItemText(menus.FindItem(static_cast<int>(command))); }
+
+  // The File menu as the table's keys have written it.
+  wxMenuBar menus;
+  void BuildMenus() {
+    auto* file = new wxMenu;
+    file->Append(kNew, CP932ToWx("新規作成(&N)"));
+    file->Append(kOpen, CP932ToWx("開く(&O)..."));
+    file->Append(kSave, CP932ToWx("上書き保存(&S)"));
+    menus.Append(file, CP932ToWx("ファイル(&F)"));
+    table.UpdateMenuTexts(&menus);
+  }
 };
 
 TEST_F(KeyDialogsTest, ListShowsCustomisableBindingsSortedWithAWideEnoughKeyColumn) {
@@ -85,22 +97,24 @@ TEST_F(KeyDialogsTest, ListModeOnlyShowsTheKeys) {
 
 TEST_F(KeyDialogsTest, ChangingMovesTheMenuTextsAlong) {
   Open();
+  EXPECT_EQ(MenuText(kNew), "新規作成(&N)\tCtrl+N");
   Select("Ctrl+N [ﾌｧｲﾙ]新規作成");
   dialog->ChangeSelected(CKeycust('S', 0, 0, 1, kSave));
   // New has no other binding: its key text goes; Save gets Ctrl+S.
-  EXPECT_EQ(menuTexts, (std::vector<std::pair<CString, UINT>>{{"(none)", kNew}, {"Ctrl+S", kSave}}));
-  menuTexts.clear();
+  EXPECT_EQ(MenuText(kNew), "新規作成(&N)");
+  EXPECT_EQ(MenuText(kSave), "上書き保存(&S)\tCtrl+S");
   Select("Ctrl+O [ﾌｧｲﾙ]開く");
   dialog->ChangeSelected(CKeycust('S', 1, 0, 1, kSave));
   // Open keeps another binding, whose text it now shows.
-  EXPECT_EQ(menuTexts, (std::vector<std::pair<CString, UINT>>{{"Alt+Shift+Ctrl+PageDown", kOpen}, {"Alt+Ctrl+S", kSave}}));
+  EXPECT_EQ(MenuText(kOpen), "開く(&O)...\tAlt+Shift+Ctrl+PageDown");
+  EXPECT_EQ(MenuText(kSave), "上書き保存(&S)\tAlt+Ctrl+S");
   EXPECT_EQ(table.LookupCommand('O', 0, 0, 1), 0u);
 }
 
 TEST_F(KeyDialogsTest, AddSetsTheMenuTextAndDeleteAsksFirst) {
   Open();
   dialog->AddBinding(CKeycust(kF5, 0, 0, 0, kSave));
-  EXPECT_EQ(menuTexts.back(), (std::pair<CString, UINT>{"F5", kSave}));
+  EXPECT_EQ(MenuText(kSave), "上書き保存(&S)\tF5");
   EXPECT_EQ(table.LookupCommand(kF5, 0, 0, 0), kSave);
 
   Select("F5 [ﾌｧｲﾙ]上書き保存");
