@@ -25,7 +25,7 @@ const CSetColorPage::ColorButton CSetColorPage::kButtons[6] = {
     {IDC_LINKCOLOR2, "選択ﾘﾝｸ色(&N)...", "LinkColor2", RGB(255, 255, 0), &CSetColorPage::m_clrLink2},
 };
 
-CSetColorPage::CSetColorPage() : CSettingsPage(IDD, "色") {}
+CSetColorPage::CSetColorPage() : CSettingsPage("色") {}
 
 void CSetColorPage::LoadKeys(CPelkoSettings& settings) {
   for (const ColorButton& button : kButtons)

@@ -1,6 +1,6 @@
 #include "app/CSetEditPage.h"
 
-CSetEditPage::CSetEditPage() : CSettingsPage(IDD, "編集") {
+CSetEditPage::CSetEditPage() : CSettingsPage("編集") {
   Check(IDC_IME, "IMEの自動ON(&I)", "View", "Ime", 0, m_bIme);
   Check(IDC_KAJOGAKI, "箇条書きのサポート(&S)", "Edit", "Kajogaki", 0, m_bKajogaki);
   Combo(IDC_DRAGDROPMODE, "ツリーのDrag&&Drop(&D)",

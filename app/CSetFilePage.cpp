@@ -1,6 +1,6 @@
 #include "app/CSetFilePage.h"
 
-CSetFilePage::CSetFilePage() : CSettingsPage(IDD, "ファイル") {
+CSetFilePage::CSetFilePage() : CSettingsPage("ファイル") {
   Field& mru = Number(IDC_MRU, "最近使ったファイルの数(&N):", "System", "MRU", 10, m_nMRU);
   mru.max = 10;
   Folder(IDC_INIFOLDER, "ファイルを開く時のフォルダ(&F)", IDC_BROWSE, "初期フォルダを指定してください", "System",

@@ -1,6 +1,6 @@
 #include "app/CSetLinkPage.h"
 
-CSetLinkPage::CSetLinkPage() : CSettingsPage(IDD, "リンク") {
+CSetLinkPage::CSetLinkPage() : CSettingsPage("リンク") {
   Check(IDC_LINKCHECK, "リンクファイルの確認(&D)", "System", "LinkCheck", 0, m_bLinkCheck);
   Check(IDC_LINKINIDIR, "リンクファイル参照は起動フォルダから(&P)", "System", "LinkIniDir", 0, m_bLinkIniDir);
   Text(IDC_LINKEXT, "リンクファイル拡張子(&L):", "System", "LinkExt", "*.kvn", m_strLinkExt);

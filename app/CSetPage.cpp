@@ -1,6 +1,6 @@
 #include "app/CSetPage.h"
 
-CSetPage::CSetPage() : CSettingsPage(IDD, "動作") {
+CSetPage::CSetPage() : CSettingsPage("動作") {
   Check(IDC_ADDMOVE, "追加時に追加先へ移動(&A)", "View", "AddMove", 1, m_bAddMove);
   Combo(IDC_DBLCLK, "ダブルクリック時(&D):", {"標準の処理", "常に修正", "常にリンクファイル"}, "System", "DblClk", 0,
         m_nDblClk);

@@ -1,6 +1,6 @@
 #include "app/CSetViewPage.h"
 
-CSetViewPage::CSetViewPage() : CSettingsPage(IDD, "表示") {
+CSetViewPage::CSetViewPage() : CSettingsPage("表示") {
   Check(IDC_BOLD, "第一階層を太字で表示(&F)", "View", "Bold", 1, m_bBold);
   Check(IDC_CHECK, "チェックマークの表示(&C)", "View", "Check", 1, m_bCheck);
   Check(IDC_ICON, "ツリーのアイコン表示(&I)", "View", "Icon", 1, m_bIcon);

@@ -14,7 +14,7 @@ class wxWindow;
 
 class CPropertyPage {
  public:
-  CPropertyPage(UINT idd, const char* caption) : m_nIDD(idd), m_strCaption(caption) {}
+  explicit CPropertyPage(const char* caption) : m_strCaption(caption) {}
   virtual ~CPropertyPage() = default;
   CPropertyPage(const CPropertyPage&) = delete;
   CPropertyPage& operator=(const CPropertyPage&) = delete;
@@ -25,7 +25,6 @@ class CPropertyPage {
   void Detach() { m_pWnd = nullptr; }
   wxWindow* GetWindow() const;
   wxWindow* GetDlgItem(int id) const;
-  UINT GetIDD() const { return m_nIDD; }
   const CString& GetCaption() const { return m_strCaption; }
 
   // Fields to controls, then the page's own set-up; and controls to fields, false (after telling
@@ -53,7 +52,6 @@ class CPropertyPage {
  private:
   bool Refuse(int id, const char* message);
 
-  UINT m_nIDD;
   CString m_strCaption;
   wxPanel* m_pWnd = nullptr;
 };

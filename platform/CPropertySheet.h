@@ -18,7 +18,6 @@ class CPropertySheet : public wxDialog {
 
   void AddPage(CPropertyPage* page);
   int GetPageCount() const { return static_cast<int>(m_pages.size()); }
-  CPropertyPage* GetPage(int index) const { return m_pages[static_cast<size_t>(index)]; }
   void SetActivePage(int index);
   int GetActiveIndex() const;
 
