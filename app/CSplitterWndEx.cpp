@@ -2,76 +2,58 @@
 
 CSplitterWndEx::~CSplitterWndEx() = default;
 
-void CSplitterWndEx::HideRow(int rowHide) {
-  m_nHiddenRow = rowHide;
+// Rows and columns are handled alike: "along" counts the rows (or columns) being hidden, "across"
+// the other direction.
+wxWindow* CSplitterWndEx::PaneAt(bool rows, int along, int across) const {
+  return rows ? GetPane(along, across) : GetPane(across, along);
+}
+
+int CSplitterWndEx::IdAt(bool rows, int along, int across) const {
+  return rows ? IdFromRowCol(along, across) : IdFromRowCol(across, along);
+}
+
+void CSplitterWndEx::HideOne(bool rows, int hide) {
+  int& count = rows ? m_nRows : m_nCols;
+  const int others = rows ? m_nCols : m_nRows;
+  std::vector<CRowColInfo>& info = rows ? m_pRowInfo : m_pColInfo;
+  (rows ? m_nHiddenRow : m_nHiddenCol) = hide;
   int row = 0;
   int col = 0;
-  if (GetActivePane(&row, &col) && row == rowHide) SetActivePane((row + 1) % m_nRows, col);
-  for (int c = 0; c < m_nCols; ++c) {
-    wxWindow* hidden = GetPane(rowHide, c);
-    if (hidden) {
+  if (GetActivePane(&row, &col) && (rows ? row : col) == hide) {
+    const int next = ((rows ? row : col) + 1) % count;
+    SetActivePane(rows ? next : row, rows ? col : next);
+  }
+  for (int a = 0; a < others; ++a) {
+    if (wxWindow* hidden = PaneAt(rows, hide, a)) {
       hidden->Hide();
-      hidden->SetId(IdFromRowCol(m_nRows, c));
+      hidden->SetId(IdAt(rows, count, a));  // parked just past the grid
     }
-    for (int r = rowHide + 1; r < m_nRows; ++r)
-      if (wxWindow* pane = GetPane(r, c)) pane->SetId(IdFromRowCol(r - 1, c));
+    for (int i = hide + 1; i < count; ++i)
+      if (wxWindow* pane = PaneAt(rows, i, a)) pane->SetId(IdAt(rows, i - 1, a));
   }
-  --m_nRows;
-  m_pRowInfo[static_cast<size_t>(m_nRows)].nCurSize = m_pRowInfo[static_cast<size_t>(rowHide)].nCurSize;
+  --count;
+  info[static_cast<size_t>(count)].nCurSize = info[static_cast<size_t>(hide)].nCurSize;
   RecalcLayout();
 }
 
-void CSplitterWndEx::HideColumn(int colHide) {
-  m_nHiddenCol = colHide;
-  int row = 0;
-  int col = 0;
-  if (GetActivePane(&row, &col) && col == colHide) SetActivePane(row, (col + 1) % m_nCols);
-  for (int r = 0; r < m_nRows; ++r) {
-    wxWindow* hidden = GetPane(r, colHide);
-    if (hidden) {
-      hidden->Hide();
-      hidden->SetId(IdFromRowCol(r, m_nCols));
-    }
-    for (int c = colHide + 1; c < m_nCols; ++c)
-      if (wxWindow* pane = GetPane(r, c)) pane->SetId(IdFromRowCol(r, c - 1));
-  }
-  --m_nCols;
-  m_pColInfo[static_cast<size_t>(m_nCols)].nCurSize = m_pColInfo[static_cast<size_t>(colHide)].nCurSize;
-  RecalcLayout();
-}
-
-void CSplitterWndEx::ShowRow() {
-  const int rowShow = m_nHiddenRow;
-  m_nHiddenRow = -1;
-  const int saved = m_pRowInfo[static_cast<size_t>(m_nRows)].nCurSize;
-  ++m_nRows;
-  for (int c = 0; c < m_nCols; ++c) {
-    wxWindow* parked = GetPane(m_nRows, c);
+void CSplitterWndEx::ShowOne(bool rows) {
+  int& count = rows ? m_nRows : m_nCols;
+  const int others = rows ? m_nCols : m_nRows;
+  std::vector<CRowColInfo>& info = rows ? m_pRowInfo : m_pColInfo;
+  int& hiddenIndex = rows ? m_nHiddenRow : m_nHiddenCol;
+  const int show = hiddenIndex;
+  hiddenIndex = -1;
+  const int saved = info[static_cast<size_t>(count)].nCurSize;
+  ++count;
+  for (int a = 0; a < others; ++a) {
+    wxWindow* parked = PaneAt(rows, count, a);
     if (parked) parked->Show();
-    for (int r = m_nRows - 2; r >= rowShow; --r)
-      if (wxWindow* pane = GetPane(r, c)) pane->SetId(IdFromRowCol(r + 1, c));
-    if (parked) parked->SetId(IdFromRowCol(rowShow, c));
+    for (int i = count - 2; i >= show; --i)
+      if (wxWindow* pane = PaneAt(rows, i, a)) pane->SetId(IdAt(rows, i + 1, a));
+    if (parked) parked->SetId(IdAt(rows, show, a));
   }
-  for (int r = m_nRows - 1; r > rowShow; --r)
-    m_pRowInfo[static_cast<size_t>(r)].nIdealSize = m_pRowInfo[static_cast<size_t>(r - 1)].nCurSize;
-  m_pRowInfo[static_cast<size_t>(rowShow)].nIdealSize = saved;
-  RecalcLayout();
-}
-
-void CSplitterWndEx::ShowColumn() {
-  const int colShow = m_nHiddenCol;
-  m_nHiddenCol = -1;
-  const int saved = m_pColInfo[static_cast<size_t>(m_nCols)].nCurSize;
-  ++m_nCols;
-  for (int r = 0; r < m_nRows; ++r) {
-    wxWindow* parked = GetPane(r, m_nCols);
-    if (parked) parked->Show();
-    for (int c = m_nCols - 2; c >= colShow; --c)
-      if (wxWindow* pane = GetPane(r, c)) pane->SetId(IdFromRowCol(r, c + 1));
-    if (parked) parked->SetId(IdFromRowCol(r, colShow));
-  }
-  for (int c = m_nCols - 1; c > colShow; --c)
-    m_pColInfo[static_cast<size_t>(c)].nIdealSize = m_pColInfo[static_cast<size_t>(c - 1)].nCurSize;
-  m_pColInfo[static_cast<size_t>(colShow)].nIdealSize = saved;
+  for (int i = count - 1; i > show; --i)
+    info[static_cast<size_t>(i)].nIdealSize = info[static_cast<size_t>(i - 1)].nCurSize;
+  info[static_cast<size_t>(show)].nIdealSize = saved;
   RecalcLayout();
 }

@@ -9,13 +9,19 @@ class CSplitterWndEx : public CSplitterWnd {
   ~CSplitterWndEx() override;
 
   // Nothing of that kind may be hidden already.
-  void HideRow(int rowHide);
-  void HideColumn(int colHide);
+  void HideRow(int rowHide) { HideOne(true, rowHide); }
+  void HideColumn(int colHide) { HideOne(false, colHide); }
   // Only while a row (column) is hidden.
-  void ShowRow();
-  void ShowColumn();
+  void ShowRow() { ShowOne(true); }
+  void ShowColumn() { ShowOne(false); }
 
  protected:
   int m_nHiddenCol = -1;
   int m_nHiddenRow = -1;
+
+ private:
+  void HideOne(bool rows, int hide);
+  void ShowOne(bool rows);
+  wxWindow* PaneAt(bool rows, int along, int across) const;
+  int IdAt(bool rows, int along, int across) const;
 };
