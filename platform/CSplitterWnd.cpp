@@ -117,6 +117,11 @@ CView* CSplitterWnd::GetActivePane(int* row, int* col) const {
 void CSplitterWnd::SetActivePane(int row, int col, wxWindow* window) {
   wxWindow* pane = window ? window : GetPane(row, col);
   if (!pane) return;
+  // A splitter in the cell passes the activation on to its first pane.
+  if (auto* nested = dynamic_cast<CSplitterWnd*>(pane)) {
+    nested->SetActivePane(0, 0);
+    return;
+  }
   if (CView* view = dynamic_cast<CView*>(pane); view && GetParentFrame())
     GetParentFrame()->SetActiveView(view);
   else

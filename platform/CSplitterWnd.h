@@ -67,7 +67,8 @@ class CSplitterWnd : public wxSplitterWindow {
   BOOL IsChildPane(const wxWindow* window, int* row, int* col) const;
   // The frame's active view when it is a pane here, else null; its cell goes to row and col.
   CView* GetActivePane(int* row = nullptr, int* col = nullptr) const;
-  // Makes the cell's pane (or the given window) the frame's active view and gives it the focus.
+  // Makes the cell's pane (or the given window) the frame's active view and gives it the focus; a
+  // nested splitter there activates its own first pane.
   void SetActivePane(int row, int col, wxWindow* window = nullptr);
 
   // Lays the panes out from the ideal sizes of the rows and columns.

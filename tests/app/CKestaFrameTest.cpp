@@ -151,9 +151,12 @@ TEST_F(CKestaFrameTest, LinkFilePaneShowsAtHalfHeightAndHidingStoresItsHeight) {
   EXPECT_TRUE(preview->IsShown());
   EXPECT_GT(preview->GetPosition().y, half);
 
+  // Hiding the pane while the preview is active hands the active view to the text pane.
+  frame->SetActiveView(preview);
   frame->SendCommand(CKestaFrame::kIdLinkFileWindow);
   EXPECT_FALSE(frame->IsLinkFileShown());
   EXPECT_FALSE(preview->IsShown());
+  EXPECT_EQ(frame->GetActiveView(), frame->GetTextSplitter()->GetPane(0, 0));
   EXPECT_EQ(Stored("View", "BrowserHeight"), half);
 
   // The stored height is used next time, but never below 10.
