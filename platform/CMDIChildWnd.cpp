@@ -94,7 +94,8 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {
   if (m_pMDIFrame && m_pMDIFrame->MDIGetActive() == this) m_pMDIFrame->OnUpdateFrameTitle(TRUE);
 }
 
-void CMDIChildWnd::MDIActivate() { ActivateFrame(); }
+// Activation alone: a frame's own show-state choice belongs to its showing, not to each activation.
+void CMDIChildWnd::MDIActivate() { CMDIChildWnd::ActivateFrame(); }
 
 void CMDIChildWnd::MDIMaximize() { ActivateFrame(SW_SHOWMAXIMIZED); }
 

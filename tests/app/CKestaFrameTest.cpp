@@ -263,10 +263,17 @@ TEST_F(CKestaFrameTest, NewWindowsOpenInTheShowStateOfTheLastResizedOne) {
   ASSERT_NE(Frame()->MDIGetActive(), nullptr);
   EXPECT_FALSE(Frame()->MDIGetActive()->IsZoomed());
 
-  Frame()->MDIGetActive()->MDIMaximize();
+  CMDIChildWnd* second = Frame()->MDIGetActive();
+  second->MDIMaximize();
   EXPECT_EQ(m_app->m_nShowCmd, SW_SHOWMAXIMIZED);
   m_app->OpenDocumentFile(SampleCopy("c.kvn").c_str());
   EXPECT_TRUE(Frame()->MDIGetActive()->IsZoomed());
+
+  // Activating another window keeps the state the windows are in.
+  m_app->m_nShowCmd = SW_SHOWNORMAL;
+  second->MDIActivate();
+  EXPECT_EQ(Frame()->MDIGetActive(), second);
+  EXPECT_TRUE(second->IsZoomed());
 }
 
 TEST_F(CKestaFrameTest, MarkMenuShowsTheFirstFortyMarkNames) {
