@@ -2,6 +2,8 @@
 #include <wx/app.h>
 #include <wx/menu.h>
 
+#include <memory>
+
 #include "app/CKestaFrame.h"
 #include "app/CSplitterWndEx.h"
 #include "app/CTitleListView.h"
@@ -29,17 +31,24 @@ class CKestaFrameTest : public AppTest {
   int Stored(const char* section, const char* key) {
     return static_cast<int>(GetPrivateProfileInt(section, key, -99, m_conf.c_str()));
   }
-  static bool Enabled(CKestaFrame* frame, int id) {
+  static wxUpdateUIEvent Query(CKestaFrame* frame, int id) {
     wxUpdateUIEvent event(id);
     event.SetEventObject(frame);
     frame->ProcessWindowEvent(event);
-    return event.GetEnabled();
+    return event;
   }
+  static bool Enabled(CKestaFrame* frame, int id) { return Query(frame, id).GetEnabled(); }
   static bool Checked(CKestaFrame* frame, int id) {
-    wxUpdateUIEvent event(id);
-    event.SetEventObject(frame);
-    frame->ProcessWindowEvent(event);
+    const wxUpdateUIEvent event = Query(frame, id);
     return event.GetSetChecked() && event.GetChecked();
+  }
+  // An outline menu bar of empty menus, the mark menu among them in its place.
+  wxMenu* InstallMenuBar() {
+    auto bar = std::make_unique<wxMenuBar>();
+    for (int i = 0; i <= CKestaFrame::kMarkMenuIndex + 1; ++i) bar->Append(new wxMenu, wxString::Format("menu%d", i));
+    wxMenu* marks = bar->GetMenu(CKestaFrame::kMarkMenuIndex);
+    Frame()->SetMenuBarFor(3, std::move(bar));
+    return marks;
   }
   // The part right of (or below) the tree pane: the link splitter.
   static wxWindow* TextPart(CKestaFrame* frame) { return frame->GetLinkSplitter(); }
@@ -279,12 +288,9 @@ TEST_F(CKestaFrameTest, NewWindowsOpenInTheShowStateOfTheLastResizedOne) {
 TEST_F(CKestaFrameTest, MarkMenuShowsTheFirstFortyMarkNames) {
   CKestaFrame* frame = OpenFrame();
   ASSERT_NE(frame, nullptr);
-  // A menu bar with a mark menu in its place, holding one item of its own.
-  auto bar = std::make_unique<wxMenuBar>();
-  for (int i = 0; i < 6; ++i) bar->Append(new wxMenu, wxString::Format("menu%d", i));
-  wxMenu* marks = bar->GetMenu(CKestaFrame::kMarkMenuIndex);
+  // The mark menu holds one item of its own.
+  wxMenu* marks = InstallMenuBar();
   marks->Append(0x804E, "set mark");
-  Frame()->SetMenuBarFor(3, std::move(bar));
   ASSERT_EQ(Frame()->GetMenuBar()->GetMenu(CKestaFrame::kMarkMenuIndex), marks);
 
   for (int i = 0; i < 45; ++i) {
@@ -312,10 +318,7 @@ TEST_F(CKestaFrameTest, MarkMenuShowsTheFirstFortyMarkNames) {
 TEST_F(CKestaFrameTest, EveryActivationRebuildsTheMarkMenuForItsDocument) {
   CKestaFrame* first = OpenFrame();
   ASSERT_NE(first, nullptr);
-  auto bar = std::make_unique<wxMenuBar>();
-  for (int i = 0; i < 5; ++i) bar->Append(new wxMenu, wxString::Format("menu%d", i));
-  wxMenu* marks = bar->GetMenu(CKestaFrame::kMarkMenuIndex);
-  Frame()->SetMenuBarFor(3, std::move(bar));
+  wxMenu* marks = InstallMenuBar();
   first->m_aMarkNames.Add("first");
 
   m_app->OpenDocumentFile(SampleCopy("b.kvn").c_str());
