@@ -133,7 +133,8 @@ void CKestaFrame::OnMDIActivate(BOOL activate) {
 void CKestaFrame::OnDestroy() {
   if (m_bLayoutSaved) return;
   m_bLayoutSaved = true;
-  if (!m_pSplitter) return;
+  // A window that never showed (its document failed to open) has no layout of the user's.
+  if (!m_pSplitter || !m_bActivated) return;
   int current = 0;
   int minimum = 0;
   if (m_nSplPos != 0) {

@@ -9,6 +9,7 @@
 #include "app/CTitleListView.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CodePage.h"
+#include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "tests/app/AppFixture.h"
 #include "textarea/CIEditView.h"
@@ -237,6 +238,15 @@ TEST_F(CKestaFrameTest, ClosingMaximisedKeepsTheStoredWindowSize) {
   wxTheApp->ProcessIdle();
   EXPECT_EQ(Stored("Settings", "ChildFrameWidth"), 333);
   EXPECT_EQ(Stored("View", "BrowserHeight"), -99);  // the link pane was not shown
+}
+
+TEST_F(CKestaFrameTest, AWindowThatNeverShowedStoresNothing) {
+  ASSERT_TRUE(Start({}));
+  ScopedMessageBoxHook hook(IDOK);
+  EXPECT_EQ(m_app->OpenDocumentFile((m_dir + "/missing.kvn").c_str()), nullptr);
+  wxTheApp->ProcessIdle();
+  EXPECT_EQ(Stored("View", "Colum"), -99);
+  EXPECT_EQ(Stored("Settings", "ChildFrameWidth"), -99);
 }
 
 TEST_F(CKestaFrameTest, RestoreSizeCutsTheStoredSizeToTheClientArea) {
