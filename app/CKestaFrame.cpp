@@ -12,21 +12,22 @@
 #include "platform/CMDIClientWnd.h"
 #include "platform/CMDIFrameWnd.h"
 #include "platform/CodePage.h"
+#include "resources/CommandIds.h"
 #include "views/CBrowserView.h"
 
 wxBEGIN_EVENT_TABLE(CKestaFrame, CMDIChildWnd)
-  EVT_MENU(CKestaFrame::kIdTreeOnly, CKestaFrame::OnTreeOnly)
-  EVT_MENU(CKestaFrame::kIdTextOnly, CKestaFrame::OnTextOnly)
-  EVT_MENU(CKestaFrame::kIdBoth, CKestaFrame::OnBoth)
-  EVT_MENU(CKestaFrame::kIdUnsplit, CKestaFrame::OnUnsplit)
-  EVT_UPDATE_UI(CKestaFrame::kIdUnsplit, CKestaFrame::OnUpdateUnsplit)
-  EVT_MENU(CKestaFrame::kIdOtherPane, CKestaFrame::OnOtherPane)
-  EVT_MENU(CKestaFrame::kIdWindowSplit, CKestaFrame::OnWindowSplit)
-  EVT_UPDATE_UI(CKestaFrame::kIdWindowSplit, CKestaFrame::OnUpdateWindowSplit)
-  EVT_MENU(CKestaFrame::kIdLinkFileWindow, CKestaFrame::OnLinkFileWindow)
-  EVT_UPDATE_UI(CKestaFrame::kIdLinkFileWindow, CKestaFrame::OnUpdateLinkFileWindow)
-  EVT_MENU(CKestaFrame::kIdLinkFileAuto, CKestaFrame::OnLinkFileAuto)
-  EVT_UPDATE_UI(CKestaFrame::kIdLinkFileAuto, CKestaFrame::OnUpdateLinkFileAuto)
+  EVT_MENU(ID_VIEW_TREE_ONLY, CKestaFrame::OnTreeOnly)
+  EVT_MENU(ID_VIEW_TEXT_ONLY, CKestaFrame::OnTextOnly)
+  EVT_MENU(ID_VIEW_BOTH, CKestaFrame::OnBoth)
+  EVT_MENU(ID_WINDOW_UNSPLIT, CKestaFrame::OnUnsplit)
+  EVT_UPDATE_UI(ID_WINDOW_UNSPLIT, CKestaFrame::OnUpdateUnsplit)
+  EVT_MENU(ID_WINDOW_OTHER_PANE, CKestaFrame::OnOtherPane)
+  EVT_MENU(ID_WINDOW_SPLIT, CKestaFrame::OnWindowSplit)
+  EVT_UPDATE_UI(ID_WINDOW_SPLIT, CKestaFrame::OnUpdateWindowSplit)
+  EVT_MENU(ID_WINDOW_LINK_PANE, CKestaFrame::OnLinkFileWindow)
+  EVT_UPDATE_UI(ID_WINDOW_LINK_PANE, CKestaFrame::OnUpdateLinkFileWindow)
+  EVT_MENU(ID_VIEW_LINK_AUTO, CKestaFrame::OnLinkFileAuto)
+  EVT_UPDATE_UI(ID_VIEW_LINK_AUTO, CKestaFrame::OnUpdateLinkFileAuto)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -94,6 +95,9 @@ void CKestaFrame::ActivateFrame(int nCmdShow) {
   CMDIChildWnd::ActivateFrame(nCmdShow);
   UpdateMarkMenu();
   m_bActivated = TRUE;
+  auto* app = dynamic_cast<CKestavonApp*>(App());
+  wxMenuBar* bar = GetMDIFrame() ? GetMDIFrame()->GetMenuBar() : nullptr;
+  if (app && bar) app->m_keyTable.GetKeyTable().UpdateMenuTexts(bar);
 }
 
 void CKestaFrame::RestoreSize() {
@@ -114,10 +118,10 @@ void CKestaFrame::UpdateMarkMenu() {
   // while the window is maximised.
   if (!bar || static_cast<int>(bar->GetMenuCount()) <= kMarkMenuIndex) return;
   wxMenu* menu = bar->GetMenu(kMarkMenuIndex);
-  for (int id = kIdMarkFirst; id < kIdMarkFirst + kMaxMarks; ++id)
+  for (int id = ID_MARK_FIRST; id <= ID_MARK_LAST; ++id)
     while (menu->FindChildItem(id)) menu->Delete(id);
   const int count = std::min(m_aMarkNames.GetSize(), kMaxMarks);
-  for (int i = 0; i < count; ++i) menu->Append(kIdMarkFirst + i, CP932ToWx(m_aMarkNames[i].str()));
+  for (int i = 0; i < count; ++i) menu->Append(ID_MARK_FIRST + i, CP932ToWx(m_aMarkNames[i].str()));
 }
 
 BOOL CKestaFrame::IsLinkFileShown() const {

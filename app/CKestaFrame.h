@@ -13,17 +13,7 @@ class CSplitterWndEx;
 
 class CKestaFrame : public CMDIChildWnd {
  public:
-  // Commands this frame handles.
-  static constexpr int kIdTreeOnly = 0x8022;
-  static constexpr int kIdTextOnly = 0x8023;
-  static constexpr int kIdBoth = 0x8024;
-  static constexpr int kIdUnsplit = 0x80FE;
-  static constexpr int kIdOtherPane = 0x80FF;
-  static constexpr int kIdLinkFileWindow = 0x81BD;
-  static constexpr int kIdLinkFileAuto = 0x81BE;
-  static constexpr int kIdWindowSplit = 0xE135;
-  // The mark menu's entries: one id per mark name, at most this many.
-  static constexpr int kIdMarkFirst = 0x804F;
+  // At most this many marks show in the mark menu, from ID_MARK_FIRST on.
   static constexpr int kMaxMarks = 40;
   // Position of the mark menu in the main menu bar.
   static constexpr int kMarkMenuIndex = 4;

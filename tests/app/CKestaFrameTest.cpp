@@ -3,14 +3,19 @@
 #include <wx/menu.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/CKestaFrame.h"
 #include "app/CSplitterWndEx.h"
 #include "app/CTitleListView.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CodePage.h"
+#include "platform/MenuKeyText.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
+#include "resources/CommandIds.h"
+#include "resources/MenuResource.h"
 #include "tests/app/AppFixture.h"
 #include "textarea/CIEditView.h"
 #include "views/CBrowserView.h"
@@ -43,13 +48,20 @@ class CKestaFrameTest : public AppTest {
     const wxUpdateUIEvent event = Query(frame, id);
     return event.GetSetChecked() && event.GetChecked();
   }
-  // An outline menu bar of empty menus, the mark menu among them in its place.
+  // The outline window's menu bar in the main frame; its mark menu.
   wxMenu* InstallMenuBar() {
-    auto bar = std::make_unique<wxMenuBar>();
-    for (int i = 0; i <= CKestaFrame::kMarkMenuIndex + 1; ++i) bar->Append(new wxMenu, wxString::Format("menu%d", i));
+    std::unique_ptr<wxMenuBar> bar = LoadMenuBar(IDR_KESTAVTYPE);
     wxMenu* marks = bar->GetMenu(CKestaFrame::kMarkMenuIndex);
-    Frame()->SetMenuBarFor(3, std::move(bar));
+    Frame()->SetMenuBarFor(IDR_KESTAVTYPE, std::move(bar));
     return marks;
+  }
+  // The mark menu's entries that stand for marks.
+  static std::vector<std::string> MarkEntries(wxMenu* marks) {
+    std::vector<std::string> names;
+    for (wxMenuItem* item : marks->GetMenuItems())
+      if (item->GetId() >= ID_MARK_FIRST && item->GetId() <= ID_MARK_LAST)
+        names.push_back(std::string(GetMenuItemText(item)));
+    return names;
   }
   // The part right of (or below) the tree pane: the link splitter.
   static wxWindow* TextPart(CKestaFrame* frame) { return frame->GetLinkSplitter(); }
@@ -73,7 +85,7 @@ TEST_F(CKestaFrameTest, SideBySideLayoutHoldsTreeTextAndAHiddenLinkPane) {
   EXPECT_EQ(link->GetRowCount(), 1);
   EXPECT_EQ(link->GetPane(0, 0), frame->GetTextSplitter());
   EXPECT_FALSE(frame->IsLinkFileShown());
-  EXPECT_FALSE(Checked(frame, CKestaFrame::kIdLinkFileWindow));
+  EXPECT_FALSE(Checked(frame, ID_WINDOW_LINK_PANE));
   CSplitterWnd* text = frame->GetTextSplitter();
   EXPECT_EQ(text->GetRowCount(), 1);
   EXPECT_NE(dynamic_cast<CIEditView*>(text->GetPane(0, 0)), nullptr);
@@ -107,27 +119,27 @@ TEST_F(CKestaFrameTest, ShowModesSplitTheWidthAndStoreTheMode) {
   ASSERT_EQ(frame->GetSplitter()->GetClientSize().x, 503);
 
   // Both: two fifths of 503 for the tree, the rest (three fifths less the bar) for the text.
-  frame->SendCommand(CKestaFrame::kIdBoth);
+  frame->SendCommand(ID_VIEW_BOTH);
   EXPECT_EQ(tree->GetSize().x, 200);
   EXPECT_TRUE(TextPart(frame)->IsShown());
   EXPECT_GT(TextPart(frame)->GetPosition().x, 200);
   EXPECT_EQ(TextPart(frame)->GetRect().GetRight(), 502);
   EXPECT_EQ(Stored("View", "TreeText"), 0);
 
-  frame->SendCommand(CKestaFrame::kIdTreeOnly);
+  frame->SendCommand(ID_VIEW_TREE_ONLY);
   EXPECT_EQ(tree->GetSize().x, 503);
   EXPECT_FALSE(TextPart(frame)->IsShown());
   EXPECT_EQ(frame->GetActiveView(), tree);
   EXPECT_EQ(Stored("View", "TreeText"), 1);
 
-  frame->SendCommand(CKestaFrame::kIdTextOnly);
+  frame->SendCommand(ID_VIEW_TEXT_ONLY);
   EXPECT_FALSE(tree->IsShown());
   EXPECT_EQ(TextPart(frame)->GetSize().x, 503);
   EXPECT_EQ(frame->GetActiveView(), frame->GetTextSplitter()->GetPane(0, 0));
   EXPECT_EQ(Stored("View", "TreeText"), 2);
 
   // Both again brings the tree back.
-  frame->SendCommand(CKestaFrame::kIdBoth);
+  frame->SendCommand(ID_VIEW_BOTH);
   EXPECT_TRUE(tree->IsShown());
   EXPECT_EQ(tree->GetSize().x, 200);
 }
@@ -137,7 +149,7 @@ TEST_F(CKestaFrameTest, StackedBothGivesEachPartHalfTheHeight) {
   CKestaFrame* frame = OpenFrame(wxSize(503, 400));
   ASSERT_NE(frame, nullptr);
   const int height = frame->GetSplitter()->GetClientSize().y;
-  frame->SendCommand(CKestaFrame::kIdBoth);
+  frame->SendCommand(ID_VIEW_BOTH);
   EXPECT_EQ(frame->GetSplitter()->GetPane(0, 0)->GetSize().y, height / 2);
   EXPECT_EQ(TextPart(frame)->GetRect().GetBottom(), height - 1);
 }
@@ -148,9 +160,9 @@ TEST_F(CKestaFrameTest, LinkFilePaneShowsAtHalfHeightAndHidingStoresItsHeight) {
   CSplitterWndEx* link = frame->GetLinkSplitter();
   const int half = frame->GetSplitter()->GetClientSize().y / 2;
 
-  frame->SendCommand(CKestaFrame::kIdLinkFileWindow);
+  frame->SendCommand(ID_WINDOW_LINK_PANE);
   ASSERT_TRUE(frame->IsLinkFileShown());
-  EXPECT_TRUE(Checked(frame, CKestaFrame::kIdLinkFileWindow));
+  EXPECT_TRUE(Checked(frame, ID_WINDOW_LINK_PANE));
   int height = 0;
   int minimum = 0;
   link->GetRowInfo(0, height, minimum);
@@ -163,7 +175,7 @@ TEST_F(CKestaFrameTest, LinkFilePaneShowsAtHalfHeightAndHidingStoresItsHeight) {
 
   // Hiding the pane while the preview is active hands the active view to the text pane.
   frame->SetActiveView(preview);
-  frame->SendCommand(CKestaFrame::kIdLinkFileWindow);
+  frame->SendCommand(ID_WINDOW_LINK_PANE);
   EXPECT_FALSE(frame->IsLinkFileShown());
   EXPECT_FALSE(preview->IsShown());
   EXPECT_EQ(frame->GetActiveView(), frame->GetTextSplitter()->GetPane(0, 0));
@@ -171,7 +183,7 @@ TEST_F(CKestaFrameTest, LinkFilePaneShowsAtHalfHeightAndHidingStoresItsHeight) {
 
   // The stored height is used next time, but never below 10.
   Setting("View", "BrowserHeight", "3");
-  frame->SendCommand(CKestaFrame::kIdLinkFileWindow);
+  frame->SendCommand(ID_WINDOW_LINK_PANE);
   link->GetRowInfo(0, height, minimum);
   EXPECT_EQ(height, 10);
   EXPECT_EQ(link->GetPane(1, 0), preview);
@@ -182,42 +194,42 @@ TEST_F(CKestaFrameTest, TextPaneSplitsIntoTwoRowsOfTheSameDocument) {
   ASSERT_NE(frame, nullptr);
   CSplitterWnd* text = frame->GetTextSplitter();
   CKestavonDoc* doc = Documents().front();
-  EXPECT_FALSE(Enabled(frame, CKestaFrame::kIdUnsplit));
-  EXPECT_TRUE(Enabled(frame, CKestaFrame::kIdWindowSplit));
+  EXPECT_FALSE(Enabled(frame, ID_WINDOW_UNSPLIT));
+  EXPECT_TRUE(Enabled(frame, ID_WINDOW_SPLIT));
 
-  frame->SendCommand(CKestaFrame::kIdWindowSplit);
+  frame->SendCommand(ID_WINDOW_SPLIT);
   ASSERT_EQ(text->GetRowCount(), 2);
   auto* second = dynamic_cast<CIEditView*>(text->GetPane(1, 0));
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->GetDocument(), doc);
   EXPECT_EQ(doc->GetViews().size(), 4u);
-  EXPECT_TRUE(Enabled(frame, CKestaFrame::kIdUnsplit));
-  EXPECT_FALSE(Enabled(frame, CKestaFrame::kIdWindowSplit));
+  EXPECT_TRUE(Enabled(frame, ID_WINDOW_UNSPLIT));
+  EXPECT_FALSE(Enabled(frame, ID_WINDOW_SPLIT));
   EXPECT_TRUE(second->IsShown());
   EXPECT_GT(second->GetPosition().y, 0);
 
   // The other-pane command goes back and forth between the two rows.
   text->SetActivePane(0, 0);
-  frame->SendCommand(CKestaFrame::kIdOtherPane);
+  frame->SendCommand(ID_WINDOW_OTHER_PANE);
   EXPECT_EQ(frame->GetActiveView(), second);
-  frame->SendCommand(CKestaFrame::kIdOtherPane);
+  frame->SendCommand(ID_WINDOW_OTHER_PANE);
   EXPECT_EQ(frame->GetActiveView(), text->GetPane(0, 0));
 
   // Removing the split destroys the second view; the first fills the pane again.
-  frame->SendCommand(CKestaFrame::kIdOtherPane);
-  frame->SendCommand(CKestaFrame::kIdUnsplit);
+  frame->SendCommand(ID_WINDOW_OTHER_PANE);
+  frame->SendCommand(ID_WINDOW_UNSPLIT);
   EXPECT_EQ(text->GetRowCount(), 1);
   EXPECT_EQ(doc->GetViews().size(), 3u);
   EXPECT_EQ(frame->GetActiveView(), text->GetPane(0, 0));
   EXPECT_EQ(text->GetPane(0, 0)->GetSize(), text->GetClientSize());
-  EXPECT_FALSE(Enabled(frame, CKestaFrame::kIdUnsplit));
+  EXPECT_FALSE(Enabled(frame, ID_WINDOW_UNSPLIT));
 }
 
 TEST_F(CKestaFrameTest, ClosingStoresPaneSizesAndTheRestoredWindowSize) {
   CKestaFrame* frame = OpenFrame(wxSize(503, 400));
   ASSERT_NE(frame, nullptr);
-  frame->SendCommand(CKestaFrame::kIdBoth);
-  frame->SendCommand(CKestaFrame::kIdLinkFileWindow);
+  frame->SendCommand(ID_VIEW_BOTH);
+  frame->SendCommand(ID_WINDOW_LINK_PANE);
   int height = 0;
   int minimum = 0;
   frame->GetLinkSplitter()->GetRowInfo(0, height, minimum);
@@ -298,10 +310,11 @@ TEST_F(CKestaFrameTest, NewWindowsOpenInTheShowStateOfTheLastResizedOne) {
 TEST_F(CKestaFrameTest, MarkMenuShowsTheFirstFortyMarkNames) {
   CKestaFrame* frame = OpenFrame();
   ASSERT_NE(frame, nullptr);
-  // The mark menu holds one item of its own.
+  // The menu's own items stay; its placeholder goes.
   wxMenu* marks = InstallMenuBar();
-  marks->Append(0x804E, "set mark");
   ASSERT_EQ(Frame()->GetMenuBar()->GetMenu(CKestaFrame::kMarkMenuIndex), marks);
+  const size_t own = marks->GetMenuItemCount() - MarkEntries(marks).size();
+  ASSERT_NE(marks->FindChildItem(ID_MARK_TOGGLE), nullptr);
 
   for (int i = 0; i < 45; ++i) {
     CString name;
@@ -309,16 +322,19 @@ TEST_F(CKestaFrameTest, MarkMenuShowsTheFirstFortyMarkNames) {
     frame->m_aMarkNames.Add(name);
   }
   frame->UpdateMarkMenu();
-  ASSERT_EQ(marks->GetMenuItemCount(), 41u);
-  EXPECT_NE(marks->FindChildItem(0x804E), nullptr);
-  EXPECT_TRUE(marks->GetLabel(0x804F) == CP932ToWx("印0"));
-  EXPECT_TRUE(marks->GetLabel(0x8076) == CP932ToWx("印39"));
+  ASSERT_EQ(marks->GetMenuItemCount(), own + 40);
+  EXPECT_NE(marks->FindChildItem(ID_MARK_TOGGLE), nullptr);
+  const std::vector<std::string> entries = MarkEntries(marks);
+  ASSERT_EQ(entries.size(), 40u);
+  EXPECT_EQ(entries.front(), "印0");
+  EXPECT_EQ(entries.back(), "印39");
+  EXPECT_EQ(marks->FindChildItem(ID_MARK_LAST)->GetItemLabel(), CP932ToWx("印39"));
 
   frame->m_aMarkNames.RemoveAll();
   frame->m_aMarkNames.Add("a");
   frame->UpdateMarkMenu();
-  ASSERT_EQ(marks->GetMenuItemCount(), 2u);
-  EXPECT_TRUE(marks->GetLabel(0x804F) == "a");
+  EXPECT_EQ(MarkEntries(marks), std::vector<std::string>{"a"});
+  EXPECT_EQ(marks->GetMenuItemCount(), own + 1);
 
   // A menu bar without a mark menu is left alone.
   Frame()->SetMenuBarFor(3, std::make_unique<wxMenuBar>());
@@ -335,25 +351,34 @@ TEST_F(CKestaFrameTest, EveryActivationRebuildsTheMarkMenuForItsDocument) {
   auto* second = dynamic_cast<CKestaFrame*>(Frame()->MDIGetActive());
   ASSERT_NE(second, nullptr);
   ASSERT_NE(second, first);
-  EXPECT_EQ(marks->GetMenuItemCount(), 0u);
+  EXPECT_TRUE(MarkEntries(marks).empty());
 
   first->MDIActivate();
   wxTheApp->ProcessPendingEvents();
-  ASSERT_EQ(marks->GetMenuItemCount(), 1u);
-  EXPECT_TRUE(marks->GetLabel(0x804F) == "first");
+  EXPECT_EQ(MarkEntries(marks), std::vector<std::string>{"first"});
   second->MDIActivate();
   wxTheApp->ProcessPendingEvents();
-  EXPECT_EQ(marks->GetMenuItemCount(), 0u);
+  EXPECT_TRUE(MarkEntries(marks).empty());
+}
+
+TEST_F(CKestaFrameTest, ShowingAWindowWritesTheBoundKeysIntoTheMenus) {
+  ASSERT_NE(OpenFrame(), nullptr);
+  InstallMenuBar();
+  m_app->m_keyTable.GetKeyTable().Add(0x74, 0, 0, 1, ID_VIEW_BOTH);  // Ctrl+F5
+  m_app->OpenDocumentFile(SampleCopy("b.kvn").c_str());
+  wxMenuItem* both = Frame()->GetMenuBar()->FindItem(ID_VIEW_BOTH);
+  ASSERT_NE(both, nullptr);
+  EXPECT_EQ(std::string(GetMenuItemText(both)), "両方表示(&W)\tCtrl+F5");
 }
 
 TEST_F(CKestaFrameTest, LinkFileAutomaticToggleIsStored) {
   CKestaFrame* frame = OpenFrame();
   ASSERT_NE(frame, nullptr);
-  EXPECT_FALSE(Checked(frame, CKestaFrame::kIdLinkFileAuto));
-  frame->SendCommand(CKestaFrame::kIdLinkFileAuto);
-  EXPECT_TRUE(Checked(frame, CKestaFrame::kIdLinkFileAuto));
+  EXPECT_FALSE(Checked(frame, ID_VIEW_LINK_AUTO));
+  frame->SendCommand(ID_VIEW_LINK_AUTO);
+  EXPECT_TRUE(Checked(frame, ID_VIEW_LINK_AUTO));
   EXPECT_EQ(Stored("View", "LinkFileAuto"), 1);
-  frame->SendCommand(CKestaFrame::kIdLinkFileAuto);
+  frame->SendCommand(ID_VIEW_LINK_AUTO);
   EXPECT_EQ(Stored("View", "LinkFileAuto"), 0);
 }
 
