@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
 #include "app/CSplitterWndEx.h"
 #include "app/CTitleListView.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CMDIFrameWnd.h"
+#include "platform/CView.h"
 #include "platform/CodePage.h"
 #include "resources/CommandIds.h"
 #include "views/CBrowserView.h"
@@ -122,6 +124,19 @@ void CKestaFrame::UpdateMarkMenu() {
     while (menu->FindChildItem(id)) menu->Delete(id);
   const int count = std::min(m_aMarkNames.GetSize(), kMaxMarks);
   for (int i = 0; i < count; ++i) menu->Append(ID_MARK_FIRST + i, CP932ToWx(m_aMarkNames[i].str()));
+}
+
+void CKestaFrame::ShowLinkFile() {
+  CView* tree = m_pSplitter ? dynamic_cast<CView*>(m_pSplitter->GetPane(0, 0)) : nullptr;
+  auto* doc = tree ? dynamic_cast<CKestavonDoc*>(tree->GetDocument()) : nullptr;
+  if (!doc) return;
+  const CString target = doc->GetLinkTarget(-1);
+  if (!IsLinkFileShown()) {
+    if (!target.IsEmpty() && m_bLinkFileAuto) PostCommand(ID_WINDOW_LINK_PANE);
+    return;
+  }
+  if (target.IsEmpty() && m_bLinkFileAuto) HideLinkPane();
+  // Showing the target (or a blank page) is the preview's part.
 }
 
 BOOL CKestaFrame::IsLinkFileShown() const {
@@ -237,10 +252,12 @@ void CKestaFrame::OnUpdateWindowSplit(wxUpdateUIEvent& event) {
 
 void CKestaFrame::OnLinkFileWindow(wxCommandEvent&) {
   if (!m_pLinkSplitter) return;
-  if (IsLinkFileShown())
+  if (IsLinkFileShown()) {
     HideLinkPane();
-  else
+  } else {
     ShowLinkPane();
+    ShowLinkFile();
+  }
 }
 
 void CKestaFrame::OnUpdateLinkFileWindow(wxUpdateUIEvent& event) { event.Check(IsLinkFileShown() != FALSE); }

@@ -28,6 +28,9 @@ class CKestaFrame : public CMDIChildWnd {
   void RestoreSize();
   // Replaces the mark menu's entries with the mark names.
   void UpdateMarkMenu();
+  // Follows the current tree's link in the link-file pane: with the automatic flag the pane shows
+  // for a tree with a link and goes for one without.
+  void ShowLinkFile();
 
   CSplitterWnd* GetSplitter() const { return m_pSplitter; }
   CSplitterWnd* GetTextSplitter() const { return m_pTextSplitter; }

@@ -371,6 +371,32 @@ TEST_F(CKestaFrameTest, ShowingAWindowWritesTheBoundKeysIntoTheMenus) {
   EXPECT_EQ(std::string(GetMenuItemText(both)), "両方表示(&W)\tCtrl+F5");
 }
 
+TEST_F(CKestaFrameTest, AutomaticLinkPaneFollowsTheCurrentTreesLink) {
+  CKestaFrame* frame = OpenFrame();
+  ASSERT_NE(frame, nullptr);
+  CKestavonDoc* doc = Documents().front();
+  doc->GetTree().SetLink(2, "/tmp/plan.txt");
+  doc->SetCurrentTree(2);
+
+  // Without the automatic flag the pane stays as it is.
+  frame->ShowLinkFile();
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_FALSE(frame->IsLinkFileShown());
+
+  frame->SendCommand(ID_VIEW_LINK_AUTO);
+  frame->ShowLinkFile();
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_TRUE(frame->IsLinkFileShown());
+
+  // A tree with a link keeps the pane; one without hides it, storing its height.
+  frame->ShowLinkFile();
+  EXPECT_TRUE(frame->IsLinkFileShown());
+  doc->SetCurrentTree(1);
+  frame->ShowLinkFile();
+  EXPECT_FALSE(frame->IsLinkFileShown());
+  EXPECT_GT(Stored("View", "BrowserHeight"), 0);
+}
+
 TEST_F(CKestaFrameTest, LinkFileAutomaticToggleIsStored) {
   CKestaFrame* frame = OpenFrame();
   ASSERT_NE(frame, nullptr);
