@@ -74,12 +74,14 @@ class CKestavonApp : public CWinApp {
 
  protected:
   enum : int {
+    ID_PRINT_SETUP = 0xE106,
     ID_RECENT_DELETE = 0x81CB,
     // Bookmarked files open from the first bookmark command up to here; the menus show 40 of them.
     ID_BOOKMARK_LAST = 0x81FF,
     ID_BOOKMARK_EDIT = 0x820A,
   };
   void OnFileOpen(wxCommandEvent& event);
+  void OnFilePrintSetup(wxCommandEvent& event);
   void OnOpenRecent(wxCommandEvent& event);
   void OnRecentDelete(wxCommandEvent& event);
   void OnBookmarkFile(wxCommandEvent& event);

@@ -1,5 +1,6 @@
 // The commands of the application object: opening files, the recent-file list and its removal
 // dialog, the bookmarked files, and the opening of URLs for the views.
+#include <wx/printdlg.h>
 #include <wx/window.h>
 
 #include "app/CKestavonApp.h"
@@ -10,6 +11,7 @@
 #include "platform/CRecentFileList.h"
 #include "platform/FrameworkIds.h"
 #include "platform/MessageBox.h"
+#include "platform/PrinterSettings.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -37,6 +39,7 @@ wxWindow* MainWindow() {
 
 wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
   EVT_MENU(ID_FILE_OPEN, CKestavonApp::OnFileOpen)
+  EVT_MENU(CKestavonApp::ID_PRINT_SETUP, CKestavonApp::OnFilePrintSetup)
   EVT_MENU_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, CKestavonApp::OnOpenRecent)
   EVT_MENU(CKestavonApp::ID_RECENT_DELETE, CKestavonApp::OnRecentDelete)
   EVT_MENU_RANGE(BookmarkFileList::kFirstCommand, CKestavonApp::ID_BOOKMARK_LAST, CKestavonApp::OnBookmarkFile)
@@ -61,6 +64,15 @@ void CKestavonApp::OnFileOpen(wxCommandEvent&) {
   if (dialog.DoModal() != IDOK) return;
   for (const CString& path : dialog.GetPathNames()) OpenDocumentFile(path);
   WriteProfileInt("File", "OpenType", static_cast<int>(dialog.m_ofn.nFilterIndex));
+}
+
+void CKestavonApp::OnFilePrintSetup(wxCommandEvent&) {
+  // The desktop's page setup chooses printer, paper and orientation; margins belong to each
+  // view's own print settings.
+  wxPageSetupDialogData data(GetAppPrintData());
+  data.EnableMargins(false);
+  wxPageSetupDialog dialog(MainWindow(), &data);
+  if (dialog.ShowModal() == wxID_OK) GetAppPrintData() = dialog.GetPageSetupDialogData().GetPrintData();
 }
 
 void CKestavonApp::OnOpenRecent(wxCommandEvent& event) {
