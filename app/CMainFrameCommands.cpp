@@ -1,0 +1,180 @@
+// The commands of the main frame: bars, split direction, windows, top-most, tab position, help
+// and web pages, and the keyboard translation through the user's key table.
+#include <cxxabi.h>
+
+#include <wx/menu.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <typeinfo>
+
+#include "app/CAppKeyTable.h"
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "app/CMainFrame.h"
+#include "platform/CDocument.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CView.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+
+namespace {
+
+CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
+
+// Whether the view is exactly of the named class; the views of other parts are known here by
+// their class names only.
+bool IsViewClass(const CView* view, const char* className) {
+  if (!view) return false;
+  int status = 0;
+  std::unique_ptr<char, decltype(&std::free)> name(abi::__cxa_demangle(typeid(*view).name(), nullptr, nullptr, &status),
+                                                   &std::free);
+  return status == 0 && name && std::strcmp(name.get(), className) == 0;
+}
+
+// The find and grep fields of the bars: the focus is in one of them.
+bool FocusInBarField() {
+  for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent()) {
+    if (w->GetId() == IDW_GREP_FIELD || w->GetId() == IDW_FIND_FIELD) return true;
+    if (w->IsTopLevel()) break;
+  }
+  return false;
+}
+
+struct WebPage {
+  int id;
+  const char* url;
+};
+
+constexpr WebPage kWebPages[] = {
+    {ID_WEB_MAKER, "https://www.pelko.co.jp/"},
+    {ID_WEB_SOFTWARE, "https://www.pelko.co.jp/soft/"},
+    {ID_WEB_SUPPORT, "https://www.pelko.co.jp/bbs/"},
+    {ID_WEB_PRODUCT, "https://www.pelko.co.jp/kestavon/"},
+    {ID_WEB_SERVICE, "https://www.pelko.co.jp/kestavon/web/"},
+};
+
+}  // namespace
+
+void CMainFrame::OnSplitDirection(wxCommandEvent& event) {
+  App()->WriteProfileInt("View", "SplPos", event.GetId() == ID_VIEW_SPLIT_HORZ ? 0 : 1);
+  AfxMessageBox("この設定は次にウィンドウを開いたときから有効です");
+}
+
+void CMainFrame::OnUpdateSplitDirection(wxUpdateUIEvent& event) {
+  const int position = App()->GetProfileInt("View", "SplPos", 0);
+  event.Check(position == (event.GetId() == ID_VIEW_SPLIT_HORZ ? 0 : 1));
+}
+
+void CMainFrame::OnBarSize(wxCommandEvent& event) {
+  App()->WriteProfileInt("View", "BarSize", event.GetId() == ID_VIEW_BAR_LARGE ? 0 : 1);
+  AfxMessageBox("この設定は次回起動時から有効です");
+}
+
+void CMainFrame::OnUpdateBarSize(wxUpdateUIEvent& event) {
+  const int size = App()->GetProfileInt("View", "BarSize", 1);
+  event.Check(size == (event.GetId() == ID_VIEW_BAR_LARGE ? 0 : 1));
+}
+
+void CMainFrame::OnWindowNext(wxCommandEvent&) {
+  // The window at the bottom comes to the top.
+  MDINext(TRUE);
+}
+
+void CMainFrame::OnWindowPrev(wxCommandEvent&) { MDINext(FALSE); }
+
+void CMainFrame::OnUpdateHasChild(wxUpdateUIEvent& event) { event.Enable(MDIGetActive() != nullptr); }
+
+void CMainFrame::OnWindowCloseAll(wxCommandEvent&) {
+  // A window that refuses to close (its save question cancelled) ends the round.
+  for (CMDIChildWnd* child = MDIGetActive(); child;) {
+    child->Close();
+    CMDIChildWnd* next = MDIGetActive();
+    if (next == child) break;
+    child = next;
+  }
+}
+
+void CMainFrame::OnTopMost(wxCommandEvent&) {
+  m_bTopMost = !m_bTopMost;
+  const long style = GetWindowStyleFlag();
+  SetWindowStyleFlag(m_bTopMost ? style | wxSTAY_ON_TOP : style & ~wxSTAY_ON_TOP);
+  Show();
+  App()->WriteProfileInt("View", "TopMost", m_bTopMost ? 1 : 0);
+}
+
+void CMainFrame::OnUpdateTopMost(wxUpdateUIEvent& event) { event.Check(m_bTopMost != FALSE); }
+
+void CMainFrame::OnTabPositionToggle(wxCommandEvent&) {
+  const int position = m_nTabPosition == 0 ? 1 : 0;
+  SetTabPosition(position);
+  App()->WriteProfileInt("View", "TabPosition", position);
+}
+
+void CMainFrame::OnHelpTopic(wxCommandEvent& event) {
+  switch (event.GetId()) {
+    case ID_HELP_CASES:
+      App()->ShowHelp(112, 1);
+      break;
+    case ID_HELP_QA:
+      App()->ShowHelp(129, 1);
+      break;
+    default:
+      App()->ShowHelp(0, 11);
+      break;
+  }
+}
+
+void CMainFrame::OnWebPage(wxCommandEvent& event) {
+  for (const WebPage& page : kWebPages)
+    if (page.id == event.GetId()) ShellExecute(this, "open", page.url, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMainFrame::RefreshDocumentTitles() {
+  const std::vector<CMDIChildWnd*> children = GetMDIChildren();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    CDocument* doc = (*it)->GetActiveDocument();
+    if (!doc) continue;
+    doc->UpdateAllViews(nullptr);
+    if (!doc->GetPathName().IsEmpty()) doc->SetTitle(doc->GetTitle());
+  }
+}
+
+BOOL CMainFrame::HasOutlineWindow() const {
+  for (CMDIChildWnd* child : GetMDIChildren())
+    if (dynamic_cast<CKestavonDoc*>(child->GetActiveDocument())) return TRUE;
+  return FALSE;
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
+  if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
+  const UINT key = static_cast<UINT>(msg->wParam);
+  const int alt = (msg->lParam >> 29) & 1;
+  int shift = 0, ctrl = 0;
+  CKeycustArray::GetShiftCtrlState(shift, ctrl);
+
+  bool inText = false;
+  if (CMDIChildWnd* child = MDIGetActive()) {
+    const CView* view = child->GetActiveView();
+    if (IsViewClass(view, "CIEditView")) inText = true;
+    if (IsViewClass(view, "CBrowserView")) return TranslateMDISysAccel(msg);
+  }
+  if (!inText && FocusInBarField()) return TranslateMDISysAccel(msg);
+  if (inText && m_pKeyTable && m_pKeyTable->IsSwitchKey(key, alt, shift, ctrl)) inText = false;
+
+  const bool lookUp = !inText || alt || ctrl || key >= VK_F1 || (key >= 0x10 && key <= 0x1F);
+  if (lookUp && m_pKeyTable) {
+    CKeycustArray& table = m_pKeyTable->GetKeyTable();
+    const UINT command = table.LookupCommand(key, alt, shift, ctrl);
+    if (command != 0) {
+      const CKeycust* binding = table.GetAt(table.GetLastLookupIndex());
+      const bool controlKeeps = inText && binding && binding->m_nControlMark && m_bTextAreaKeysFirst;
+      if (!controlKeeps) {
+        PostCommand(static_cast<int>(command));
+        return TRUE;
+      }
+    }
+  }
+  return TranslateMDISysAccel(msg);
+}
