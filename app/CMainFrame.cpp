@@ -172,6 +172,11 @@ int CMainFrame::OnCreate() {
     CToolBar* bar = m_barList[static_cast<size_t>(i)];
     if (!bar) continue;
     bar->SetWindowText(kBars[i].title);
+    // The bar takes the right button for itself; the bar menu comes before that.
+    bar->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) {
+      std::unique_ptr<wxMenu> menu = CreateBarMenu();
+      PopupMenu(menu.get());
+    });
     DockControlBar(bar);
   }
 
@@ -187,9 +192,10 @@ int CMainFrame::OnCreate() {
     CToolBar* extendBar = m_barList[BarExtend];
     CToolBar* bookBar = m_barList[BarBook];
     if (extendBar && bookBar) {
-      const wxAuiPaneInfo& extendPane = GetDockManager().GetPane(extendBar);
+      const wxAuiPaneInfo extendPane = GetDockManager().GetPane(extendBar);
       DockControlBar(bookBar, extendPane.dock_row, extendPane.dock_pos + 1);
       GetDockManager().GetPane(bookBar).Direction(extendPane.dock_direction).Layer(extendPane.dock_layer);
+      RecalcLayout();
     }
   }
 
@@ -407,7 +413,7 @@ std::unique_ptr<wxMenu> CMainFrame::CreateBarMenu() const {
 
 void CMainFrame::OnContextMenu(wxContextMenuEvent& event) {
   for (auto* w = dynamic_cast<wxWindow*>(event.GetEventObject()); w && w != this; w = w->GetParent()) {
-    if (dynamic_cast<CToolBar*>(w) || dynamic_cast<CStatusBar*>(w)) {
+    if (dynamic_cast<CStatusBar*>(w)) {
       std::unique_ptr<wxMenu> menu = CreateBarMenu();
       PopupMenu(menu.get());
       return;
