@@ -51,6 +51,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_MENU(ID_WEB_SUPPORT, CMainFrame::OnWebPage)
   EVT_MENU(ID_WEB_PRODUCT, CMainFrame::OnWebPage)
   EVT_MENU(ID_WEB_SERVICE, CMainFrame::OnWebPage)
+  EVT_DROP_FILES(CMainFrame::OnDropFiles)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -221,6 +222,7 @@ int CMainFrame::OnCreate() {
     UpdateTabPane();
   }
 
+  DragAcceptFiles(true);
   m_timer.Start(10000);
   m_bTopMost = ProfileInt("View", "TopMost", 0);
   if (m_bTopMost) SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);

@@ -138,6 +138,7 @@ class CMainFrame : public CMDIFrameWnd {
   void OnTabPositionToggle(wxCommandEvent& event);
   void OnHelpTopic(wxCommandEvent& event);
   void OnWebPage(wxCommandEvent& event);
+  void OnDropFiles(wxDropFilesEvent& event);
 
  private:
   // One bar: made, given its buttons and pictures, hidden when View/key is 0. -1 on failure,

@@ -16,6 +16,7 @@
 #include "platform/CDocument.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CView.h"
+#include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 
@@ -145,6 +146,13 @@ BOOL CMainFrame::HasOutlineWindow() const {
   for (CMDIChildWnd* child : GetMDIChildren())
     if (dynamic_cast<CKestavonDoc*>(child->GetActiveDocument())) return TRUE;
   return FALSE;
+}
+
+void CMainFrame::OnDropFiles(wxDropFilesEvent& event) {
+  // The preview takes files dropped on it for itself while the program is in front.
+  if (CMDIChildWnd* child = MDIGetActive(); child && IsViewClass(child->GetActiveView(), "CBrowserView") && IsActive())
+    return;
+  for (int i = 0; i < event.GetNumberOfFiles(); ++i) App()->OpenDocumentFile(WxToCP932(event.GetFiles()[i]));
 }
 
 BOOL CMainFrame::PreTranslateMessage(MSG* msg) {

@@ -320,3 +320,68 @@ TEST_F(MainFrameTest, KeysGoThroughTheKeyTable) {
 
 }  // namespace
 }  // namespace app_test
+
+namespace app_test {
+namespace {
+
+TEST_F(MainFrameTest, WindowCommandsCycleAndCloseTheChildren) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn"), c = SampleCopy("c.kvn");
+  ASSERT_TRUE(Start({a}));
+  ASSERT_TRUE(m_app->OpenDocumentFile(b.c_str()));
+  ASSERT_TRUE(m_app->OpenDocumentFile(c.c_str()));
+  CMainFrame* frame = Frame();
+  auto active = [&] { return std::string(frame->GetActiveDocument()->GetPathName()); };
+  frame->SendCommand(0x8045);  // the bottom window comes to the top
+  EXPECT_EQ(active(), a);
+  frame->SendCommand(0x8046);  // the next one; the active one goes to the bottom
+  EXPECT_EQ(active(), c);
+
+  // Closing all stops at a window whose save question is cancelled.
+  ScopedMessageBoxHook hook(IDCANCEL);
+  Documents()[1]->SetModifiedFlag(TRUE);  // b
+  frame->SendCommand(0x818E);
+  wxTheApp->ProcessIdle();
+  ASSERT_EQ(Documents().size(), 2u);  // a stays behind the window that refused
+  EXPECT_EQ(active(), b);
+  for (CKestavonDoc* doc : Documents()) doc->SetModifiedFlag(FALSE);
+  frame->SendCommand(0x818E);
+  wxTheApp->ProcessIdle();
+  EXPECT_TRUE(Documents().empty());
+}
+
+TEST_F(MainFrameTest, TopMostTogglesAndIsStored) {
+  ASSERT_TRUE(Start());
+  Frame()->SendCommand(0x81D5);
+  EXPECT_TRUE(Frame()->IsTopMost());
+  EXPECT_TRUE(Frame()->GetWindowStyleFlag() & wxSTAY_ON_TOP);
+  EXPECT_TRUE(MenuState(Frame(), 0x81D5).checked);
+  EXPECT_EQ(Profile(m_conf, "View", "TopMost"), "1");
+  Frame()->SendCommand(0x81D5);
+  EXPECT_FALSE(Frame()->GetWindowStyleFlag() & wxSTAY_ON_TOP);
+  EXPECT_EQ(Profile(m_conf, "View", "TopMost"), "0");
+}
+
+TEST_F(MainFrameTest, HandedOverFileInAnotherLetterCaseActivatesItsWindow) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  ASSERT_TRUE(Start({a}));
+  ASSERT_TRUE(m_app->OpenDocumentFile(b.c_str()));
+  std::string upper = a;
+  upper.replace(upper.size() - 5, 5, "A.KVN");
+  m_app->WriteProfileString("System", "Commandline", ("\"" + upper + "\"").c_str());
+  Frame()->SendCommand(ID_COMMANDLINE);
+  ASSERT_EQ(Documents().size(), 2u);
+  EXPECT_EQ(std::string(Frame()->GetActiveDocument()->GetPathName()), a);
+}
+
+TEST_F(MainFrameTest, DroppedFilesOpen) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  ASSERT_TRUE(Start({a}));
+  auto* files = new wxString[1]{wxString::FromUTF8(b)};  // the event owns them
+  wxDropFilesEvent drop(wxEVT_DROP_FILES, 1, files);
+  Frame()->GetEventHandler()->ProcessEvent(drop);
+  ASSERT_EQ(Documents().size(), 2u);
+  EXPECT_EQ(std::string(Frame()->GetActiveDocument()->GetPathName()), b);
+}
+
+}  // namespace
+}  // namespace app_test
