@@ -57,6 +57,19 @@ void CKestavonDoc::MakeEmptyOutline() {
   m_tree.SetLoaded();
 }
 
+void CKestavonDoc::AddTreeFromCommandLine(const char* title, const char* link) {
+  CString name(title);
+  CString text = m_tree.GetProperties().m_bAutoTitle ? name : CString();
+  const int item = m_nCurTree == 0 ? m_tree.InsertTree(0, name, link, text, 0, 0, 1, nullptr, TRUE)
+                                   : m_tree.InsertSibling(m_nCurTree, name, link, text, 0, 0, nullptr, FALSE);
+  if (item < 0) return;
+  m_tree.ShowTree(item);
+  m_tree.MakeTreeData();
+  m_nCurTree = item;
+  SetModifiedFlag(TRUE);
+  UpdateAllViews(nullptr);
+}
+
 BOOL CKestavonDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return FALSE;
   MakeEmptyOutline();

@@ -38,6 +38,10 @@ class CKestavonDoc : public CDocument {
   BOOL CanUndo() const { return m_undo.CanUndo(); }
   BOOL CanRedo() const { return m_undo.CanRedo(); }
 
+  // A tree for a file handed over by a second start: the last child of the top tree when the top
+  // tree is current, else the next sibling behind the current tree's subtree; it becomes current.
+  void AddTreeFromCommandLine(const char* title, const char* link);
+
   BOOL SaveFile(const char* path, BOOL direct);
   BOOL IsWritable(const char* path);
   CString DoSaveAsDialog();
