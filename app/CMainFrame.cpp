@@ -52,6 +52,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_MENU(ID_WEB_PRODUCT, CMainFrame::OnWebPage)
   EVT_MENU(ID_WEB_SERVICE, CMainFrame::OnWebPage)
   EVT_DROP_FILES(CMainFrame::OnDropFiles)
+  EVT_MENU(ID_BOOKMARK_BAR, CMainFrame::OnBookmarkBar)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -163,9 +164,11 @@ int CMainFrame::OnCreate() {
   if (CreateProfileBar(book, 183, kBook, Count(kBook), "BookFileBar", 0) != -1) m_barList[BarBook] = book;
   if (CreateProfileBar(history, 184, kHistory, Count(kHistory), "HistoryFileBar", 0) != -1)
     m_barList[BarHistory] = history;
-  if (CreateFindBar(m_pGrepBar, 176, kGrep, Count(kGrep), "FindBar", 3, IDW_GREP_FIELD, ID_GREP_FROM_BAR))
+  if (CreateFindBar(m_pGrepBar, 176, kGrep, Count(kGrep), "FindBar", 3, IDW_GREP_FIELD, ID_GREP_FROM_BAR,
+                    m_grepHistory, "MainGrep"))
     m_barList[BarGrep] = m_pGrepBar;
-  if (CreateFindBar(m_pFindBar, 177, kFind, Count(kFind), "NormalFindBar", 1, IDW_FIND_FIELD, ID_FIND_FROM_BAR))
+  if (CreateFindBar(m_pFindBar, 177, kFind, Count(kFind), "NormalFindBar", 1, IDW_FIND_FIELD, ID_FIND_FROM_BAR,
+                    m_findHistory, "Search"))
     m_barList[BarFind] = m_pFindBar;
   if (!CreateStatusBar()) return -1;
 
@@ -272,13 +275,18 @@ int CMainFrame::CreateProfileBar(CToolBar* bar, UINT nID, const UINT* ids, int c
 }
 
 BOOL CMainFrame::CreateFindBar(CFindToolBar*& bar, UINT nID, const UINT* ids, int count, const char* key,
-                               int fieldIndex, UINT fieldId, UINT enterCommand) {
+                               int fieldIndex, UINT fieldId, UINT enterCommand, CHistoryList& history,
+                               const char* section) {
   auto* made = new CFindToolBar;
   if (CreateProfileBar(made, nID, ids, count, key, 0) == -1) return FALSE;
   if (!made->CreateField(fieldIndex, fieldId, enterCommand)) {
     made->Destroy();
     return FALSE;
   }
+  history.SetSection(section);
+  history.Load();
+  history.FillComboBox(made->GetField());
+  made->GetField()->ChangeValue(wxString());  // the field starts empty, its list ready
   bar = made;
   return TRUE;
 }

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/InstanceChannel.h"
+#include "foundation/CHistoryList.h"
 #include "platform/CMDIFrameWnd.h"
 
-class CAppKeyTable;
 class CDockState;
 class CFindToolBar;
 class CMDITabs;
@@ -41,6 +41,7 @@ enum : int {
   ID_GREP_FROM_BAR = 0x8122,
   ID_FIND_FROM_BAR = 0x8123,
   ID_FIND_BACK_FROM_BAR = 0x8124,
+  ID_BOOKMARK_BAR = 0x820B,
   ID_HELP_CASES = 0x8029,
   ID_HELP_QA = 0x8109,
   ID_HELP_INDEX = 0x802A,
@@ -88,6 +89,7 @@ class CMainFrame : public CMDIFrameWnd {
 
   CToolBar* GetBar(int index) const { return m_barList[static_cast<size_t>(index)]; }
   CFindToolBar* GetFindBar() const { return m_pFindBar; }
+  const CHistoryList& GetFindHistory() const { return m_findHistory; }
   CFindToolBar* GetGrepBar() const { return m_pGrepBar; }
   CMDITabs* GetTabs() const { return m_pTabs; }
   // The pop-up menu of the bar titles (command ID_VIEW_BAR_FIRST + index); the caller owns it.
@@ -100,11 +102,6 @@ class CMainFrame : public CMDIFrameWnd {
   int GetTabStyle() const { return m_nTabStyle; }
   int GetTabPosition() const { return m_nTabPosition; }
   BOOL IsTopMost() const { return m_bTopMost; }
-
-  // The user's key table that key presses go through (owned by the application), and whether a
-  // key the text area's control binds itself stays with the control while the text area has it.
-  void SetKeyTable(CAppKeyTable* table) { m_pKeyTable = table; }
-  void SetTextAreaKeysFirst(BOOL first) { m_bTextAreaKeysFirst = first; }
 
   // Every window's document updates its views, and one with a path sets its title again.
   void RefreshDocumentTitles();
@@ -139,6 +136,7 @@ class CMainFrame : public CMDIFrameWnd {
   void OnHelpTopic(wxCommandEvent& event);
   void OnWebPage(wxCommandEvent& event);
   void OnDropFiles(wxDropFilesEvent& event);
+  void OnBookmarkBar(wxCommandEvent& event);
 
  private:
   // One bar: made, given its buttons and pictures, hidden when View/key is 0. -1 on failure,
@@ -146,7 +144,7 @@ class CMainFrame : public CMDIFrameWnd {
   int CreateProfileBar(CToolBar* bar, UINT nID, const UINT* ids, int count, const char* key, int defaultShown);
   BOOL CreateStandardBar();
   BOOL CreateFindBar(CFindToolBar*& bar, UINT nID, const UINT* ids, int count, const char* key, int fieldIndex,
-                     UINT fieldId, UINT enterCommand);
+                     UINT fieldId, UINT enterCommand, CHistoryList& history, const char* section);
   BOOL CreateStatusBar();
   // The bar a bar command stands for, null when none.
   CToolBar* BarOfCommand(int id) const;
@@ -157,12 +155,12 @@ class CMainFrame : public CMDIFrameWnd {
   std::vector<CToolBar*> m_barList = std::vector<CToolBar*>(kBarCount, nullptr);  // wx owns the bars
   CFindToolBar* m_pGrepBar = nullptr;
   CFindToolBar* m_pFindBar = nullptr;
+  CHistoryList m_grepHistory;
+  CHistoryList m_findHistory;
   CMDITabs* m_pTabs = nullptr;
   int m_nTabStyle = 2;
   int m_nTabPosition = 0;
   bool m_bShownOnce = false;
-  CAppKeyTable* m_pKeyTable = nullptr;
-  BOOL m_bTextAreaKeysFirst = FALSE;
   wxTimer m_timer;
 
   wxDECLARE_EVENT_TABLE();

@@ -15,6 +15,7 @@
 #include "app/CMainFrame.h"
 #include "platform/CDocument.h"
 #include "platform/CMDIChildWnd.h"
+#include "platform/CToolBar.h"
 #include "platform/CView.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
@@ -148,6 +149,16 @@ BOOL CMainFrame::HasOutlineWindow() const {
   return FALSE;
 }
 
+void CMainFrame::OnBookmarkBar(wxCommandEvent&) {
+  CToolBar* bar = GetBar(BarBook);
+  if (!bar) return;
+  wxMenu menu;
+  App()->m_bookmarkFiles.AppendToMenu(&menu);
+  RECT button;
+  bar->GetItemRect(2, &button);
+  bar->PopupMenu(&menu, wxPoint(button.left, button.bottom));
+}
+
 void CMainFrame::OnDropFiles(wxDropFilesEvent& event) {
   // The preview takes files dropped on it for itself while the program is in front.
   if (CMDIChildWnd* child = MDIGetActive(); child && IsViewClass(child->GetActiveView(), "CBrowserView") && IsActive())
@@ -169,15 +180,17 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
     if (IsViewClass(view, "CBrowserView")) return TranslateMDISysAccel(msg);
   }
   if (!inText && FocusInBarField()) return TranslateMDISysAccel(msg);
-  if (inText && m_pKeyTable && m_pKeyTable->IsSwitchKey(key, alt, shift, ctrl)) inText = false;
+  CKestavonApp* app = App();
+  if (!app) return TranslateMDISysAccel(msg);
+  if (inText && app->m_keyTable.IsSwitchKey(key, alt, shift, ctrl)) inText = false;
 
   const bool lookUp = !inText || alt || ctrl || key >= VK_F1 || (key >= 0x10 && key <= 0x1F);
-  if (lookUp && m_pKeyTable) {
-    CKeycustArray& table = m_pKeyTable->GetKeyTable();
+  if (lookUp) {
+    CKeycustArray& table = app->m_keyTable.GetKeyTable();
     const UINT command = table.LookupCommand(key, alt, shift, ctrl);
     if (command != 0) {
       const CKeycust* binding = table.GetAt(table.GetLastLookupIndex());
-      const bool controlKeeps = inText && binding && binding->m_nControlMark && m_bTextAreaKeysFirst;
+      const bool controlKeeps = inText && binding && binding->m_nControlMark && app->m_bKeycustWrila;
       if (!controlKeeps) {
         PostCommand(static_cast<int>(command));
         return TRUE;

@@ -100,6 +100,18 @@ TEST_F(MainFrameTest, LargeButtonsLeaveOutRedoFootnoteAndWholeTextCopy) {
   EXPECT_TRUE(Frame()->IsBarVisible(Frame()->GetBar(CMainFrame::BarFind)));
 }
 
+TEST_F(MainFrameTest, TextFieldsOfferTheStoredHistories) {
+  Setting("Search", "str00", "alpha");
+  Setting("Search", "str01", "beta");
+  Setting("MainGrep", "str00", "gamma");
+  ASSERT_TRUE(Start());
+  wxComboBox* find = Frame()->GetFindBar()->GetField();
+  ASSERT_EQ(find->GetCount(), 2u);
+  EXPECT_EQ(find->GetString(1), "beta");
+  EXPECT_TRUE(find->GetValue().empty());
+  EXPECT_EQ(Frame()->GetGrepBar()->GetField()->GetCount(), 1u);
+}
+
 TEST_F(MainFrameTest, BarCommandsToggleBarsAndTheLayoutComesBackAtTheNextStart) {
   ASSERT_TRUE(Start());
   CMainFrame* frame = Frame();
@@ -296,10 +308,10 @@ TEST_F(MainFrameTest, TabStyleAndPosition) {
 TEST_F(MainFrameTest, KeysGoThroughTheKeyTable) {
   ASSERT_TRUE(Start());
   CMainFrame* frame = Frame();
-  CAppKeyTable keys;
-  keys.GetKeyTable().Add('W', 0, 0, 1, 0x8045);  // Ctrl+W: next window
-  keys.GetKeyTable().Add('Q', 0, 0, 1, 0);       // bound to nothing
-  frame->SetKeyTable(&keys);
+  CKeycustArray& keys = m_app->m_keyTable.GetKeyTable();
+  keys.RemoveAll();
+  keys.Add('W', 0, 0, 1, 0x81D5);  // Ctrl+W: top-most
+  keys.Add('Q', 0, 0, 1, 0);       // bound to nothing
   auto press = [&](UINT key, bool ctrl) {
     wxKeyEvent event(wxEVT_KEY_DOWN);
     event.SetControlDown(ctrl);
@@ -308,6 +320,8 @@ TEST_F(MainFrameTest, KeysGoThroughTheKeyTable) {
     return frame->PreTranslateMessage(&msg) != FALSE;
   };
   EXPECT_TRUE(press('W', true));
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_TRUE(frame->IsTopMost());  // the bound command arrived
   EXPECT_FALSE(press('Q', true));
   EXPECT_FALSE(press('W', false));
   // In the find field the table is not asked.
@@ -315,7 +329,6 @@ TEST_F(MainFrameTest, KeysGoThroughTheKeyTable) {
   frame->GetFindBar()->GetField()->SetFocus();
   ASSERT_EQ(wxWindow::FindFocus(), frame->GetFindBar()->GetField());
   EXPECT_FALSE(press('W', true));
-  frame->SetKeyTable(nullptr);
 }
 
 }  // namespace
