@@ -53,6 +53,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_MENU(ID_WEB_SERVICE, CMainFrame::OnWebPage)
   EVT_DROP_FILES(CMainFrame::OnDropFiles)
   EVT_MENU(ID_BOOKMARK_BAR, CMainFrame::OnBookmarkBar)
+  EVT_MENU_OPEN(CMainFrame::OnInitMenu)
 wxEND_EVENT_TABLE()
 
 namespace {

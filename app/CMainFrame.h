@@ -137,6 +137,8 @@ class CMainFrame : public CMDIFrameWnd {
   void OnWebPage(wxCommandEvent& event);
   void OnDropFiles(wxDropFilesEvent& event);
   void OnBookmarkBar(wxCommandEvent& event);
+  // The File menu's bookmark submenu gets the bookmarked files as it opens.
+  void OnInitMenu(wxMenuEvent& event);
 
  private:
   // One bar: made, given its buttons and pictures, hidden when View/key is 0. -1 on failure,

@@ -159,6 +159,17 @@ void CMainFrame::OnBookmarkBar(wxCommandEvent&) {
   bar->PopupMenu(&menu, wxPoint(button.left, button.bottom));
 }
 
+void CMainFrame::OnInitMenu(wxMenuEvent& event) {
+  event.Skip();
+  wxMenuBar* bar = GetMenuBar();
+  if (!bar || bar->GetMenuCount() == 0 || event.GetMenu() != bar->GetMenu(0)) return;
+  // The menu without a document is shorter: the submenu stands higher in it.
+  const size_t position = bar->GetMenuCount() < 4 ? 11 : 25;
+  wxMenu* file = bar->GetMenu(0);
+  if (position >= file->GetMenuItemCount()) return;
+  if (wxMenu* bookmarks = file->FindItemByPosition(position)->GetSubMenu()) App()->m_bookmarkFiles.AppendToMenu(bookmarks);
+}
+
 void CMainFrame::OnDropFiles(wxDropFilesEvent& event) {
   // The preview takes files dropped on it for itself while the program is in front.
   if (CMDIChildWnd* child = MDIGetActive(); child && IsViewClass(child->GetActiveView(), "CBrowserView") && IsActive())

@@ -398,3 +398,33 @@ TEST_F(MainFrameTest, DroppedFilesOpen) {
 
 }  // namespace
 }  // namespace app_test
+
+namespace app_test {
+namespace {
+
+TEST_F(MainFrameTest, BookmarkSubmenuOfTheFileMenuListsTheBookmarkedFiles) {
+  ASSERT_TRUE(Start());
+  m_app->m_bookmarkFiles.Add("/tmp/one.kvn");
+  m_app->m_bookmarkFiles.Add("/tmp/two.kvn");
+  // A document menu bar: four menus or more, the submenu as the File menu's item 25.
+  auto bar = std::make_unique<wxMenuBar>();
+  auto* file = new wxMenu;
+  auto* bookmarks = new wxMenu;
+  for (int i = 0; i < 25; ++i) file->Append(0x9000 + i, wxString::Format("item %d", i));
+  file->AppendSubMenu(bookmarks, "bookmarks");
+  bookmarks->Append(0x81D7, "stale");
+  bar->Append(file, "File");
+  for (const char* title : {"Edit", "View", "Window"}) bar->Append(new wxMenu, title);
+  Frame()->SetMenuBarFor(2, std::move(bar));
+  m_app->CloseAllDocuments();  // the frame's own menu bar is in use
+  ASSERT_EQ(Frame()->GetMenuBar()->GetMenu(0), file);
+
+  wxMenuEvent open(wxEVT_MENU_OPEN, 0, file);
+  Frame()->GetEventHandler()->ProcessEvent(open);
+  ASSERT_EQ(bookmarks->GetMenuItemCount(), 2u);
+  EXPECT_EQ(bookmarks->FindItemByPosition(0)->GetItemLabelText(), "one.kvn");
+  EXPECT_EQ(bookmarks->FindItemByPosition(1)->GetId(), 0x81D8);
+}
+
+}  // namespace
+}  // namespace app_test
