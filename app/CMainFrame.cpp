@@ -177,6 +177,10 @@ int CMainFrame::OnCreate() {
     CToolBar* bar = m_barList[static_cast<size_t>(i)];
     if (!bar) continue;
     bar->SetWindowText(kBars[i].title);
+    for (int item = 0; item < bar->GetCount(); ++item) {
+      const int id = static_cast<int>(bar->GetItemID(item));
+      if (bar->GetButtonStyle(item) != TBBS_SEPARATOR) bar->SetToolShortHelp(id, GetCommandText(id));
+    }
     // The bar takes the right button for itself; the bar menu comes before that.
     bar->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) {
       std::unique_ptr<wxMenu> menu = CreateBarMenu();

@@ -138,6 +138,20 @@ void CMDIFrameWnd::SetMenuBarFor(UINT nIDResource, std::unique_ptr<wxMenuBar> me
   OnUpdateFrameMenu();
 }
 
+wxString CMDIFrameWnd::GetCommandText(int id) const {
+  for (const auto& [resource, bar] : m_menus) {
+    wxMenuItem* item = bar ? bar->FindItem(id) : nullptr;
+    if (!item) continue;
+    wxString text = item->GetItemLabel().BeforeFirst('\t');
+    // "Open(&O)..." reads "Open" in a tip.
+    if (int paren = text.Find("(&"); paren != wxNOT_FOUND) text = text.Left(static_cast<size_t>(paren));
+    text.Replace("&", "");
+    text.Replace("...", "");
+    return text.Trim();
+  }
+  return wxString();
+}
+
 void CMDIFrameWnd::OnUpdateFrameMenu() {
   CMDIChildWnd* child = MDIGetActive();
   auto it = child ? m_menus.find(child->m_nIDHelp) : m_menus.end();

@@ -97,6 +97,10 @@ class CMDIFrameWnd : public wxFrame, public CFrameWnd {
   // The status bar when the frame has one of ours.
   CStatusBar* GetStatusBar() const override;
 
+  // The text of the command's item in any of the frame's menu bars, without its mnemonic and
+  // key text; empty when no menu has it.
+  wxString GetCommandText(int id) const;
+
   // Sees every key press first; TRUE consumes it. The base translates the MDI system keys.
   virtual BOOL PreTranslateMessage(MSG* msg);
   // Ctrl+F4 closes the active child, Ctrl+F6 and Ctrl+Tab go to the next one (with Shift to the

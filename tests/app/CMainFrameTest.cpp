@@ -16,6 +16,7 @@
 #include "platform/CMDIClientWnd.h"
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
+#include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "tests/app/AppFixture.h"
@@ -73,6 +74,8 @@ TEST_F(MainFrameTest, BarsStatusPanesAndTheirDefaults) {
   EXPECT_EQ(frame->GetGrepBar()->GetItemID(3), 103u);
   EXPECT_EQ(frame->GetFindBar()->GetItemID(1), 104u);
   EXPECT_EQ(frame->GetFindBar()->GetField()->GetId(), 104);
+  // A button's tip is its command's menu text.
+  EXPECT_EQ(frame->GetBar(CMainFrame::BarStandard)->GetToolShortHelp(ID_FILE_OPEN), CP932ToWx("開く"));
 
   CStatusBar* status = frame->GetStatusBar();
   ASSERT_NE(status, nullptr);
