@@ -17,6 +17,12 @@ wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
   EVT_MENU(ID_FILE_SAVE, CKestavonDoc::OnFileSave)
   EVT_UPDATE_UI(ID_FILE_SAVE, CKestavonDoc::OnUpdateFileSave)
   EVT_MENU(ID_FILE_SAVE_AS, CKestavonDoc::OnFileSaveAs)
+  EVT_MENU(0x810E, CKestavonDoc::OnTemplateAuto)
+  EVT_UPDATE_UI(0x810E, CKestavonDoc::OnUpdateTemplateAuto)
+  EVT_MENU(0x81BB, CKestavonDoc::OnCategorySettings)
+  EVT_MENU(0x8209, CKestavonDoc::OnAddBookmark)
+  EVT_UPDATE_UI(0x8209, CKestavonDoc::OnUpdateAddBookmark)
+  EVT_MENU(0x8225, CKestavonDoc::OnOpenFileFolder)
 wxEND_EVENT_TABLE()
 
 namespace {

@@ -49,6 +49,11 @@ BOOL CPelkoCalenderCtrl::Create(wxWindow* parent, int id, const wxRect& rect) {
   bold.lfWeight = FW_BOLD;
   m_fontBold.CreateFontIndirect(&bold);
   SetFont(m_fontNormal);
+  {
+    wxClientDC dc(this);
+    dc.SetFont(m_fontNormal);
+    m_metrics = wxSize(dc.GetCharWidth(), dc.GetCharHeight());
+  }
   if (m_bShowTitle) {
     m_btnNext = new wxButton(this, IDC_CALENDER_NEXT, ">", GetNextButtonRect().GetPosition(),
                              GetNextButtonRect().GetSize(), wxBU_EXACTFIT);
@@ -75,11 +80,7 @@ BOOL CPelkoCalenderCtrl::CreateFromStatic(wxWindow* dialog, int id) {
   return TRUE;
 }
 
-wxSize CPelkoCalenderCtrl::FontMetrics() const {
-  wxClientDC dc(const_cast<CPelkoCalenderCtrl*>(this));
-  dc.SetFont(m_fontNormal);
-  return wxSize(dc.GetCharWidth(), dc.GetCharHeight());
-}
+wxSize CPelkoCalenderCtrl::FontMetrics() const { return m_metrics; }
 
 int CPelkoCalenderCtrl::TitleHeight() const { return m_bShowTitle ? 2 * FontMetrics().y : 0; }
 

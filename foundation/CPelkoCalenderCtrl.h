@@ -72,10 +72,12 @@ class CPelkoCalenderCtrl : public wxWindow {
   wxButton* m_btnPrev = nullptr;
 
  private:
+  wxSize m_metrics;  // of the normal font, taken at creation
+
   void ChangeDate(const COleDateTime& date, bool monthChanged);
   void MoveMonths(int months);
   void Notify(int code);
-  // Text height and average character width of the normal font.
+  // Average character width and text height of the normal font.
   wxSize FontMetrics() const;
   int TitleHeight() const;
   int FirstColumnWeekday() const;
