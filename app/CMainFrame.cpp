@@ -19,6 +19,7 @@
 #include "platform/CToolBar.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
+#include "resources/MenuResource.h"
 #include "resources/ToolBarImages.h"
 
 wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
@@ -26,13 +27,13 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_TIMER(IDT_MAIN_TIMER, CMainFrame::OnTimer)
   EVT_CONTEXT_MENU(CMainFrame::OnContextMenu)
   EVT_MENU(ID_VIEW_TOOLBAR, CMainFrame::OnBarToggle)
-  EVT_MENU(ID_VIEW_EXTENDBAR, CMainFrame::OnBarToggle)
+  EVT_MENU(ID_VIEW_EXTEND_BAR, CMainFrame::OnBarToggle)
   EVT_MENU_RANGE(ID_VIEW_BAR_FIRST, ID_VIEW_BAR_LAST, CMainFrame::OnBarToggle)
   EVT_UPDATE_UI(ID_VIEW_TOOLBAR, CMainFrame::OnUpdateBarToggle)
-  EVT_UPDATE_UI(ID_VIEW_EXTENDBAR, CMainFrame::OnUpdateBarToggle)
+  EVT_UPDATE_UI(ID_VIEW_EXTEND_BAR, CMainFrame::OnUpdateBarToggle)
   EVT_UPDATE_UI_RANGE(ID_VIEW_BAR_FIRST, ID_VIEW_BAR_LAST, CMainFrame::OnUpdateBarToggle)
-  EVT_MENU_RANGE(ID_VIEW_SPLIT_HORZ, ID_VIEW_SPLIT_VERT, CMainFrame::OnSplitDirection)
-  EVT_UPDATE_UI_RANGE(ID_VIEW_SPLIT_HORZ, ID_VIEW_SPLIT_VERT, CMainFrame::OnUpdateSplitDirection)
+  EVT_MENU_RANGE(ID_SETTINGS_SPLIT_SIDE, ID_SETTINGS_SPLIT_STACK, CMainFrame::OnSplitDirection)
+  EVT_UPDATE_UI_RANGE(ID_SETTINGS_SPLIT_SIDE, ID_SETTINGS_SPLIT_STACK, CMainFrame::OnUpdateSplitDirection)
   EVT_MENU_RANGE(ID_VIEW_BAR_LARGE, ID_VIEW_BAR_SMALL, CMainFrame::OnBarSize)
   EVT_UPDATE_UI_RANGE(ID_VIEW_BAR_LARGE, ID_VIEW_BAR_SMALL, CMainFrame::OnUpdateBarSize)
   EVT_MENU(ID_WINDOW_NEXT, CMainFrame::OnWindowNext)
@@ -42,17 +43,17 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_MENU(ID_WINDOW_CLOSE_ALL, CMainFrame::OnWindowCloseAll)
   EVT_MENU(ID_VIEW_TOPMOST, CMainFrame::OnTopMost)
   EVT_UPDATE_UI(ID_VIEW_TOPMOST, CMainFrame::OnUpdateTopMost)
-  EVT_MENU(ID_TAB_POSITION_TOGGLE, CMainFrame::OnTabPositionToggle)
-  EVT_MENU(ID_HELP_CASES, CMainFrame::OnHelpTopic)
+  EVT_MENU(ID_WORK_TAB_POSITION, CMainFrame::OnTabPositionToggle)
+  EVT_MENU(ID_HELP_EXAMPLES, CMainFrame::OnHelpTopic)
   EVT_MENU(ID_HELP_QA, CMainFrame::OnHelpTopic)
-  EVT_MENU(ID_HELP_INDEX, CMainFrame::OnHelpTopic)
-  EVT_MENU(ID_WEB_MAKER, CMainFrame::OnWebPage)
-  EVT_MENU(ID_WEB_SOFTWARE, CMainFrame::OnWebPage)
-  EVT_MENU(ID_WEB_SUPPORT, CMainFrame::OnWebPage)
-  EVT_MENU(ID_WEB_PRODUCT, CMainFrame::OnWebPage)
-  EVT_MENU(ID_WEB_SERVICE, CMainFrame::OnWebPage)
+  EVT_MENU(ID_HELP_KEYWORD, CMainFrame::OnHelpTopic)
+  EVT_MENU(ID_HELP_PELKO_PAGE, CMainFrame::OnWebPage)
+  EVT_MENU(ID_HELP_PELKO_SOFT, CMainFrame::OnWebPage)
+  EVT_MENU(ID_HELP_SUPPORT, CMainFrame::OnWebPage)
+  EVT_MENU(ID_HELP_HOMEPAGE, CMainFrame::OnWebPage)
+  EVT_MENU(ID_HELP_WEB, CMainFrame::OnWebPage)
   EVT_DROP_FILES(CMainFrame::OnDropFiles)
-  EVT_MENU(ID_BOOKMARK_BAR, CMainFrame::OnBookmarkBar)
+  EVT_MENU(ID_WORK_BOOKMARK_BAR, CMainFrame::OnBookmarkBar)
   EVT_MENU_OPEN(CMainFrame::OnInitMenu)
 wxEND_EVENT_TABLE()
 
@@ -63,38 +64,6 @@ CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
 int ProfileInt(const char* section, const char* key, int value) {
   CWinApp* app = AfxGetApp();
   return app ? app->GetProfileInt(section, key, value) : value;
-}
-
-void Append(wxMenu* menu, int id, const char* text) { menu->Append(id, CP932ToWx(text)); }
-
-std::unique_ptr<wxMenuBar> MakeMenuBar() {
-  auto* file = new wxMenu;
-  Append(file, ID_FILE_NEW, "新規作成(&N)\tCtrl+N");
-  Append(file, ID_FILE_OPEN, "開く(&O)...\tCtrl+O");
-  Append(file, ID_FILE_CLOSE, "閉じる(&C)");
-  Append(file, ID_FILE_SAVE, "上書き保存(&S)\tCtrl+S");
-  Append(file, ID_FILE_SAVE_AS, "名前を付けて保存(&A)...");
-  file->AppendSeparator();
-  Append(file, ID_APP_EXIT, "終了(&X)");
-  auto* view = new wxMenu;
-  auto* bars = new wxMenu;
-  bars->AppendCheckItem(ID_VIEW_TOOLBAR, CP932ToWx("標準ツールバー(&T)"));
-  bars->AppendCheckItem(ID_VIEW_EXTENDBAR, CP932ToWx("拡張ツールバー(&E)"));
-  view->AppendSubMenu(bars, CP932ToWx("ツールバー(&T)"));
-  view->AppendCheckItem(ID_VIEW_TOPMOST, CP932ToWx("常に最前面表示(&W)"));
-  auto* window = new wxMenu;
-  Append(window, ID_WINDOW_CASCADE, "重ねて表示(&C)");
-  Append(window, ID_WINDOW_TILE_HORZ, "上下に並べて表示(&H)");
-  Append(window, ID_WINDOW_TILE_VERT, "左右に並べて表示(&V)");
-  window->AppendSeparator();
-  Append(window, ID_WINDOW_NEXT, "次のウィンドウへ(&W)");
-  Append(window, ID_WINDOW_PREV, "前のウィンドウへ(&P)");
-  Append(window, ID_WINDOW_CLOSE_ALL, "全てのウィンドウを閉じる(&B)");
-  auto bar = std::make_unique<wxMenuBar>();
-  bar->Append(file, CP932ToWx("ファイル(&F)"));
-  bar->Append(view, CP932ToWx("表示(&V)"));
-  bar->Append(window, CP932ToWx("ウィンドウ(&W)"));
-  return bar;
 }
 
 constexpr UINT S = ID_SEPARATOR;
@@ -144,8 +113,12 @@ CMainFrame::CMainFrame() : m_timer(this, IDT_MAIN_TIMER) { Bind(wxEVT_CLOSE_WIND
 CMainFrame::~CMainFrame() { m_timer.Stop(); }
 
 int CMainFrame::OnCreate() {
-  SetMenuBarFor(m_nIDHelp, MakeMenuBar());
-  SetMenuBarFor(3, MakeMenuBar());
+  for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE)}) {
+    std::unique_ptr<wxMenuBar> menus = LoadMenuBar(resource);
+    if (!menus) continue;
+    if (CKestavonApp* app = App()) app->m_keyTable.GetKeyTable().UpdateMenuTexts(menus.get());
+    SetMenuBarFor(resource, std::move(menus));
+  }
   SetSize(FromDIP(wxSize(900, 640)));
 
   if (!CreateStandardBar()) return -1;
@@ -165,10 +138,10 @@ int CMainFrame::OnCreate() {
   if (CreateProfileBar(book, 183, kBook, Count(kBook), "BookFileBar", 0) != -1) m_barList[BarBook] = book;
   if (CreateProfileBar(history, 184, kHistory, Count(kHistory), "HistoryFileBar", 0) != -1)
     m_barList[BarHistory] = history;
-  if (CreateFindBar(m_pGrepBar, 176, kGrep, Count(kGrep), "FindBar", 3, IDW_GREP_FIELD, ID_GREP_FROM_BAR,
+  if (CreateFindBar(m_pGrepBar, 176, kGrep, Count(kGrep), "FindBar", 3, IDW_GREP_FIELD, ID_WORK_BAR_GREP,
                     m_grepHistory, "MainGrep"))
     m_barList[BarGrep] = m_pGrepBar;
-  if (CreateFindBar(m_pFindBar, 177, kFind, Count(kFind), "NormalFindBar", 1, IDW_FIND_FIELD, ID_FIND_FROM_BAR,
+  if (CreateFindBar(m_pFindBar, 177, kFind, Count(kFind), "NormalFindBar", 1, IDW_FIND_FIELD, ID_WORK_BAR_FIND,
                     m_findHistory, "Search"))
     m_barList[BarFind] = m_pFindBar;
   if (!CreateStatusBar()) return -1;
@@ -439,7 +412,7 @@ void CMainFrame::OnContextMenu(wxContextMenuEvent& event) {
 
 CToolBar* CMainFrame::BarOfCommand(int id) const {
   if (id == ID_VIEW_TOOLBAR) return m_barList[BarStandard];
-  if (id == ID_VIEW_EXTENDBAR) return m_barList[BarExtend];
+  if (id == ID_VIEW_EXTEND_BAR) return m_barList[BarExtend];
   const int index = id - ID_VIEW_BAR_FIRST;
   return index >= 0 && index < kBarCount ? m_barList[static_cast<size_t>(index)] : nullptr;
 }

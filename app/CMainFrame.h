@@ -12,6 +12,7 @@
 #include "app/InstanceChannel.h"
 #include "foundation/CHistoryList.h"
 #include "platform/CMDIFrameWnd.h"
+#include "resources/CommandIds.h"
 
 class CDockState;
 class CFindToolBar;
@@ -20,36 +21,9 @@ class CToolBar;
 class wxMenu;
 
 enum : int {
-  ID_STATUSBAR_UPDATE = 0x804B,  // sent at idle time; the text area updates the status bar
-  ID_COMMANDLINE = 0x8116,       // a second start wrote System/Commandline
-  ID_JUMP_TREE = 0x820F,         // the tree view goes to the tree given by -J or -N
-  ID_VIEW_TOOLBAR = 0xE800,
-  ID_VIEW_EXTENDBAR = 0x802E,
-  ID_VIEW_BAR_FIRST = 0x8126,    // the bar menu: bar i of the bar list answers ID_VIEW_BAR_FIRST + i
-  ID_VIEW_BAR_LAST = 0x813D,
-  ID_VIEW_SPLIT_HORZ = 0x801E,
-  ID_VIEW_SPLIT_VERT = 0x801F,
-  ID_VIEW_BAR_LARGE = 0x8027,
-  ID_VIEW_BAR_SMALL = 0x8028,
-  ID_WINDOW_NEXT = 0x8045,
-  ID_WINDOW_PREV = 0x8046,
-  ID_WINDOW_CLOSE_ALL = 0x818E,
-  ID_VIEW_TOPMOST = 0x81D5,
-  ID_TAB_POSITION_TOGGLE = 0x820E,
-  ID_FIND_NEXT = 0x8108,
-  ID_FIND_PREV = 0x8031,
-  ID_GREP_FROM_BAR = 0x8122,
-  ID_FIND_FROM_BAR = 0x8123,
-  ID_FIND_BACK_FROM_BAR = 0x8124,
-  ID_BOOKMARK_BAR = 0x820B,
-  ID_HELP_CASES = 0x8029,
-  ID_HELP_QA = 0x8109,
-  ID_HELP_INDEX = 0x802A,
-  ID_WEB_MAKER = 0x80EA,
-  ID_WEB_SOFTWARE = 0x80EB,
-  ID_WEB_SUPPORT = 0x810B,
-  ID_WEB_PRODUCT = 0x8040,
-  ID_WEB_SERVICE = 0x821E,
+  ID_STATUSBAR_UPDATE = ID_WORK_STATUS_UPDATE,
+  ID_COMMANDLINE = ID_WORK_COMMAND_LINE,
+  ID_JUMP_TREE = ID_WORK_CURSOR_JUMP,
   IDW_GREP_FIELD = 103,
   IDW_FIND_FIELD = 104,
   IDT_MAIN_TIMER = 301,

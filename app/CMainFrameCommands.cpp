@@ -50,23 +50,23 @@ struct WebPage {
 };
 
 constexpr WebPage kWebPages[] = {
-    {ID_WEB_MAKER, "https://www.pelko.co.jp/"},
-    {ID_WEB_SOFTWARE, "https://www.pelko.co.jp/soft/"},
-    {ID_WEB_SUPPORT, "https://www.pelko.co.jp/bbs/"},
-    {ID_WEB_PRODUCT, "https://www.pelko.co.jp/kestavon/"},
-    {ID_WEB_SERVICE, "https://www.pelko.co.jp/kestavon/web/"},
+    {ID_HELP_PELKO_PAGE, "https://www.pelko.co.jp/"},
+    {ID_HELP_PELKO_SOFT, "https://www.pelko.co.jp/soft/"},
+    {ID_HELP_SUPPORT, "https://www.pelko.co.jp/bbs/"},
+    {ID_HELP_HOMEPAGE, "https://www.pelko.co.jp/kestavon/"},
+    {ID_HELP_WEB, "https://www.pelko.co.jp/kestavon/web/"},
 };
 
 }  // namespace
 
 void CMainFrame::OnSplitDirection(wxCommandEvent& event) {
-  App()->WriteProfileInt("View", "SplPos", event.GetId() == ID_VIEW_SPLIT_HORZ ? 0 : 1);
+  App()->WriteProfileInt("View", "SplPos", event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1);
   AfxMessageBox("この設定は次にウィンドウを開いたときから有効です");
 }
 
 void CMainFrame::OnUpdateSplitDirection(wxUpdateUIEvent& event) {
   const int position = App()->GetProfileInt("View", "SplPos", 0);
-  event.Check(position == (event.GetId() == ID_VIEW_SPLIT_HORZ ? 0 : 1));
+  event.Check(position == (event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1));
 }
 
 void CMainFrame::OnBarSize(wxCommandEvent& event) {
@@ -116,7 +116,7 @@ void CMainFrame::OnTabPositionToggle(wxCommandEvent&) {
 
 void CMainFrame::OnHelpTopic(wxCommandEvent& event) {
   switch (event.GetId()) {
-    case ID_HELP_CASES:
+    case ID_HELP_EXAMPLES:
       App()->ShowHelp(112, 1);
       break;
     case ID_HELP_QA:

@@ -7,19 +7,13 @@
 #include <vector>
 
 #include "platform/CString.h"
+#include "platform/FrameworkIds.h"
 #include "platform/WinTypes.h"
 
 #ifndef ID_SEPARATOR
 #define ID_SEPARATOR 0
 #endif
 
-enum : UINT {
-  ID_INDICATOR_CAPS = 0xE701,
-  ID_INDICATOR_NUM = 0xE702,
-  ID_INDICATOR_SCRL = 0xE703,
-  ID_INDICATOR_KANA = 0xE706,
-  AFX_IDW_STATUS_BAR = 0xE801,
-};
 #define SBPS_NORMAL 0x0000
 #define SBPS_NOBORDERS 0x0100
 #define SBPS_POPOUT 0x0200

@@ -5,12 +5,16 @@
 
 #include <algorithm>
 
+#include "resources/CommandIds.h"
+
 namespace {
 
 enum class Glyph {
-  Page, Folder, Disk, Undo, Redo, Cut, Copy, Paste, Printer, Preview, Find, Help,
-  Left, Right, Up, Down, TreeOnly, TextOnly, Both, Bookmark, BookmarkAdd, BookmarkEdit,
-  Grep, Chart, Outline, Indent, Outdent, Link, Generic,
+  Page, Folder, Disk, Undo, Redo, Cut, Copy, Paste, Printer, Preview, PrintFormat, Find, FindNext, FindPrev,
+  Help, Left, Right, TreeOnly, TextOnly, Both, Bookmark, BookmarkAdd, BookmarkEdit, Grep, SearchList, Chart,
+  Outline, AddChild, AddSibling, Modify, Delete, MoveUp, MoveDown, LevelUp, LevelDown, Check, Strike, Link,
+  Footnote, CopyAll, HeadingShow, HeadingHide, TextCopy, TextFormat, Mark, MarkNext, MarkPrev, TitleFromText,
+  Split, SplitBelow, Join, Tree, Chapter, Generic,
 };
 
 struct Entry {
@@ -18,20 +22,66 @@ struct Entry {
   Glyph glyph;
 };
 
-// Commands whose pictures say what they do; the rest share one picture in colours of their own.
+// Each command that stands on a bar has a picture of its own.
 constexpr Entry kGlyphs[] = {
-    {0xE100, Glyph::Page},     {0xE101, Glyph::Folder},      {0xE103, Glyph::Disk},
-    {0xE12B, Glyph::Undo},     {0xE12C, Glyph::Redo},        {0xE123, Glyph::Cut},
-    {0xE122, Glyph::Copy},     {0xE125, Glyph::Paste},       {0xE107, Glyph::Printer},
-    {0xE109, Glyph::Preview},  {0xE124, Glyph::Find},        {0xE143, Glyph::Help},
-    {0x8022, Glyph::TreeOnly}, {0x8023, Glyph::TextOnly},    {0x8024, Glyph::Both},
-    {0x8045, Glyph::Right},    {0x8046, Glyph::Left},        {0x8212, Glyph::Left},
-    {0x8213, Glyph::Right},    {0x8108, Glyph::Down},        {0x8031, Glyph::Up},
-    {0x8123, Glyph::Down},     {0x8124, Glyph::Up},          {0x811F, Glyph::Grep},
-    {0x8122, Glyph::Grep},     {0x8209, Glyph::BookmarkAdd}, {0x820A, Glyph::BookmarkEdit},
-    {0x820B, Glyph::Bookmark}, {0x800F, Glyph::Chart},       {0x8016, Glyph::Outline},
-    {0x802B, Glyph::Outdent},  {0x802D, Glyph::Indent},      {0x800A, Glyph::Link},
-    {0x8004, Glyph::Link},
+    {ID_FILE_NEW, Glyph::Page},
+    {ID_FILE_OPEN, Glyph::Folder},
+    {ID_FILE_SAVE, Glyph::Disk},
+    {ID_EDIT_UNDO, Glyph::Undo},
+    {ID_EDIT_REDO, Glyph::Redo},
+    {ID_EDIT_CUT, Glyph::Cut},
+    {ID_EDIT_COPY, Glyph::Copy},
+    {ID_EDIT_PASTE, Glyph::Paste},
+    {ID_FILE_PRINT, Glyph::Printer},
+    {ID_FILE_PRINT_PREVIEW, Glyph::Preview},
+    {ID_FILE_PRINT_FORMAT, Glyph::PrintFormat},
+    {ID_EDIT_FIND, Glyph::Find},
+    {ID_EDIT_FIND_NEXT, Glyph::FindNext},
+    {ID_EDIT_FIND_PREV, Glyph::FindPrev},
+    {ID_WORK_BAR_FIND, Glyph::FindNext},
+    {ID_WORK_BAR_FIND_PREV, Glyph::FindPrev},
+    {ID_HELP_FINDER, Glyph::Help},
+    {ID_WINDOW_PREV, Glyph::Left},
+    {ID_WINDOW_NEXT, Glyph::Right},
+    {ID_VIEW_BACK, Glyph::Left},
+    {ID_VIEW_FORWARD, Glyph::Right},
+    {ID_VIEW_TREE_ONLY, Glyph::TreeOnly},
+    {ID_VIEW_TEXT_ONLY, Glyph::TextOnly},
+    {ID_VIEW_BOTH, Glyph::Both},
+    {ID_WORK_BOOKMARK_BAR, Glyph::Bookmark},
+    {ID_FILE_BOOKMARK_ADD, Glyph::BookmarkAdd},
+    {ID_FILE_BOOKMARK_EDIT, Glyph::BookmarkEdit},
+    {ID_EDIT_GREP, Glyph::Grep},
+    {ID_WORK_BAR_GREP, Glyph::Grep},
+    {ID_EDIT_SEARCH_LIST, Glyph::SearchList},
+    {ID_VIEW_CHART, Glyph::Chart},
+    {ID_VIEW_OUTLINE, Glyph::Outline},
+    {ID_TREE_ADD_CHILD, Glyph::AddChild},
+    {ID_TREE_ADD_SIBLING, Glyph::AddSibling},
+    {ID_TREE_MODIFY, Glyph::Modify},
+    {ID_TREE_DELETE, Glyph::Delete},
+    {ID_TREE_MOVE_UP, Glyph::MoveUp},
+    {ID_TREE_MOVE_DOWN, Glyph::MoveDown},
+    {ID_TREE_LEVEL_UP, Glyph::LevelUp},
+    {ID_TREE_LEVEL_DOWN, Glyph::LevelDown},
+    {ID_TREE_CHECK, Glyph::Check},
+    {ID_TREE_STRIKE, Glyph::Strike},
+    {ID_VIEW_OPEN_LINK, Glyph::Link},
+    {ID_EDIT_FOOTNOTE, Glyph::Footnote},
+    {ID_EDIT_COPY_ALL_TEXT, Glyph::CopyAll},
+    {ID_VIEW_HEADING_SHOW, Glyph::HeadingShow},
+    {ID_VIEW_HEADING_HIDE, Glyph::HeadingHide},
+    {ID_FILE_TEXT_COPY, Glyph::TextCopy},
+    {ID_FILE_TEXT_OUTPUT_FORMAT, Glyph::TextFormat},
+    {ID_MARK_TOGGLE, Glyph::Mark},
+    {ID_MARK_NEXT, Glyph::MarkNext},
+    {ID_MARK_PREV, Glyph::MarkPrev},
+    {ID_EDIT_SET_TREE_TITLE, Glyph::TitleFromText},
+    {ID_TREE_SPLIT, Glyph::Split},
+    {ID_TREE_SPLIT_BELOW, Glyph::SplitBelow},
+    {ID_TREE_JOIN, Glyph::Join},
+    {ID_VIEW_TREE, Glyph::Tree},
+    {ID_VIEW_CHAPTER, Glyph::Chapter},
 };
 
 Glyph GlyphOf(UINT id) {
@@ -96,6 +146,24 @@ void TreeRows(wxDC& dc, int x, int y) {
   }
 }
 
+void Label(wxDC& dc, const char* text, const wxColour& colour, int x, int y) {
+  dc.SetTextForeground(colour);
+  dc.SetFont(wxFont(wxFontInfo(7).Bold()));
+  dc.DrawText(text, x, y);
+}
+
+void Block(wxDC& dc, int x, int y, int w, int h, const wxColour& fill) {
+  dc.SetPen(wxPen(kInk));
+  dc.SetBrush(wxBrush(fill));
+  dc.DrawRectangle(x, y, w, h);
+}
+
+void Plus(wxDC& dc, int x, int y, const wxColour& colour) {
+  dc.SetPen(wxPen(colour, 2));
+  dc.DrawLine(x, y + 3, x + 7, y + 3);
+  dc.DrawLine(x + 3, y, x + 3, y + 7);
+}
+
 void Draw(wxDC& dc, UINT id) {
   switch (GlyphOf(id)) {
     case Glyph::Page:
@@ -109,28 +177,22 @@ void Draw(wxDC& dc, UINT id) {
       break;
     }
     case Glyph::Disk:
-      dc.SetPen(wxPen(kInk));
-      dc.SetBrush(wxBrush(kBlue));
-      dc.DrawRectangle(2, 2, 12, 12);
+      Block(dc, 2, 2, 12, 12, kBlue);
       dc.SetBrush(wxBrush(kPaper));
       dc.DrawRectangle(4, 2, 8, 5);
       dc.DrawRectangle(5, 10, 6, 4);
       break;
     case Glyph::Undo:
-    case Glyph::Left:
-      Arrow(dc, -1, 0, GlyphOf(id) == Glyph::Undo ? kBlue : kGreen);
+      Arrow(dc, -1, 0, kBlue);
       break;
     case Glyph::Redo:
+      Arrow(dc, 1, 0, kBlue);
+      break;
+    case Glyph::Left:
+      Arrow(dc, -1, 0, kGreen);
+      break;
     case Glyph::Right:
-      Arrow(dc, 1, 0, GlyphOf(id) == Glyph::Redo ? kBlue : kGreen);
-      break;
-    case Glyph::Up:
-      Magnifier(dc, 5, 5);
-      Arrow(dc, 0, -1, kGreen);
-      break;
-    case Glyph::Down:
-      Magnifier(dc, 5, 5);
-      Arrow(dc, 0, 1, kGreen);
+      Arrow(dc, 1, 0, kGreen);
       break;
     case Glyph::Cut:
       dc.SetPen(wxPen(kInk, 2));
@@ -146,25 +208,43 @@ void Draw(wxDC& dc, UINT id) {
       PageShape(dc, 6, 5, 9, 10);
       TextLines(dc, 8, 8, 5, 3);
       break;
+    case Glyph::CopyAll:
+      PageShape(dc, 1, 1, 9, 10);
+      PageShape(dc, 6, 5, 9, 10);
+      dc.SetBrush(wxBrush(kBlue));
+      dc.SetPen(wxPen(kBlue));
+      dc.DrawRectangle(8, 7, 5, 6);
+      break;
     case Glyph::Paste:
-      dc.SetPen(wxPen(kInk));
-      dc.SetBrush(wxBrush(wxColour(170, 120, 60)));
-      dc.DrawRectangle(2, 2, 10, 13);
+      Block(dc, 2, 2, 10, 13, wxColour(170, 120, 60));
       PageShape(dc, 7, 6, 8, 9);
       TextLines(dc, 9, 9, 4, 3);
       break;
     case Glyph::Printer:
       PageShape(dc, 4, 1, 8, 6);
-      dc.SetBrush(wxBrush(wxColour(150, 150, 150)));
-      dc.DrawRectangle(1, 6, 14, 6);
+      Block(dc, 1, 6, 14, 6, wxColour(150, 150, 150));
       PageShape(dc, 4, 10, 8, 5);
       break;
     case Glyph::Preview:
       PageShape(dc, 1, 1, 10, 13);
       Magnifier(dc, 5, 5);
       break;
+    case Glyph::PrintFormat:
+      PageShape(dc, 2, 1, 12, 14);
+      dc.SetPen(wxPen(kRed));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      dc.DrawRectangle(4, 3, 8, 10);
+      break;
     case Glyph::Find:
       Magnifier(dc, 2, 2);
+      break;
+    case Glyph::FindNext:
+      Magnifier(dc, 1, 1);
+      Arrow(dc, 0, 1, kGreen);
+      break;
+    case Glyph::FindPrev:
+      Magnifier(dc, 1, 1);
+      Arrow(dc, 0, -1, kGreen);
       break;
     case Glyph::Help:
       dc.SetPen(wxPen(kBlue));
@@ -194,9 +274,7 @@ void Draw(wxDC& dc, UINT id) {
       break;
     case Glyph::BookmarkAdd:
       Star(dc, kYellow);
-      dc.SetPen(wxPen(kGreen, 2));
-      dc.DrawLine(12, 10, 12, 16);
-      dc.DrawLine(9, 13, 15, 13);
+      Plus(dc, 9, 9, kGreen);
       break;
     case Glyph::BookmarkEdit:
       Star(dc, wxColour(250, 230, 160));
@@ -204,17 +282,18 @@ void Draw(wxDC& dc, UINT id) {
       dc.DrawLine(9, 15, 15, 9);
       break;
     case Glyph::Grep:
-      dc.SetPen(wxPen(kInk));
-      dc.SetBrush(wxBrush(kYellow));
-      dc.DrawRectangle(1, 4, 10, 8);
+      Block(dc, 1, 4, 10, 8, kYellow);
       Magnifier(dc, 5, 4);
       break;
+    case Glyph::SearchList:
+      PageShape(dc, 1, 1, 10, 14);
+      TextLines(dc, 3, 4, 6, 5);
+      Magnifier(dc, 6, 6);
+      break;
     case Glyph::Chart:
-      dc.SetPen(wxPen(kInk));
-      dc.SetBrush(wxBrush(kYellow));
-      dc.DrawRectangle(5, 1, 6, 4);
-      dc.DrawRectangle(1, 11, 5, 4);
-      dc.DrawRectangle(10, 11, 5, 4);
+      Block(dc, 5, 1, 6, 4, kYellow);
+      Block(dc, 1, 11, 5, 4, kYellow);
+      Block(dc, 10, 11, 5, 4, kYellow);
       dc.DrawLine(8, 5, 8, 8);
       dc.DrawLine(3, 8, 13, 8);
       dc.DrawLine(3, 8, 3, 11);
@@ -223,13 +302,56 @@ void Draw(wxDC& dc, UINT id) {
     case Glyph::Outline:
       TreeRows(dc, 3, 2);
       break;
-    case Glyph::Indent:
-      TextLines(dc, 6, 3, 8, 5);
+    case Glyph::Tree:
+      TreeRows(dc, 1, 2);
+      TreeRows(dc, 8, 2);
+      break;
+    case Glyph::Chapter:
+      Block(dc, 1, 2, 14, 3, kBlue);
+      TextLines(dc, 2, 8, 12, 4);
+      break;
+    case Glyph::AddChild:
+      TreeRows(dc, 1, 1);
+      Plus(dc, 8, 8, kGreen);
+      break;
+    case Glyph::AddSibling:
+      Block(dc, 2, 2, 8, 4, kYellow);
+      Plus(dc, 2, 8, kGreen);
+      break;
+    case Glyph::Modify:
+      Block(dc, 1, 5, 10, 5, kYellow);
+      dc.SetPen(wxPen(kRed, 2));
+      dc.DrawLine(8, 14, 15, 7);
+      break;
+    case Glyph::Delete:
+      dc.SetPen(wxPen(kRed, 3));
+      dc.DrawLine(3, 3, 13, 13);
+      dc.DrawLine(13, 3, 3, 13);
+      break;
+    case Glyph::MoveUp:
+      Arrow(dc, 0, -1, kBlue);
+      break;
+    case Glyph::MoveDown:
+      Arrow(dc, 0, 1, kBlue);
+      break;
+    case Glyph::LevelUp:
+      TextLines(dc, 8, 3, 6, 5);
+      Arrow(dc, -1, 0, kGreen);
+      break;
+    case Glyph::LevelDown:
+      TextLines(dc, 2, 3, 6, 5);
       Arrow(dc, 1, 0, kGreen);
       break;
-    case Glyph::Outdent:
-      TextLines(dc, 2, 3, 8, 5);
-      Arrow(dc, -1, 0, kGreen);
+    case Glyph::Check:
+      Block(dc, 2, 2, 12, 12, kPaper);
+      dc.SetPen(wxPen(kGreen, 2));
+      dc.DrawLine(4, 8, 7, 11);
+      dc.DrawLine(7, 11, 12, 4);
+      break;
+    case Glyph::Strike:
+      Label(dc, "ab", kInk, 2, 3);
+      dc.SetPen(wxPen(kRed, 2));
+      dc.DrawLine(1, 8, 15, 8);
       break;
     case Glyph::Link:
       dc.SetPen(wxPen(kBlue, 2));
@@ -237,17 +359,71 @@ void Draw(wxDC& dc, UINT id) {
       dc.DrawRoundedRectangle(1, 5, 8, 6, 3);
       dc.DrawRoundedRectangle(7, 5, 8, 6, 3);
       break;
-    case Glyph::Generic: {
-      // One shape for the others, told apart by colour.
-      const unsigned char r = static_cast<unsigned char>(80 + (id * 37) % 150);
-      const unsigned char g = static_cast<unsigned char>(80 + (id * 59) % 150);
-      const unsigned char b = static_cast<unsigned char>(80 + (id * 83) % 150);
+    case Glyph::Footnote:
+      PageShape(dc, 2, 1, 12, 14);
+      TextLines(dc, 4, 3, 8, 3);
+      Label(dc, "*", kRed, 5, 7);
+      break;
+    case Glyph::HeadingShow:
+      Label(dc, "1.", kBlue, 1, 3);
+      TextLines(dc, 9, 6, 5, 3);
+      break;
+    case Glyph::HeadingHide:
+      Label(dc, "1.", wxColour(170, 170, 170), 1, 3);
+      TextLines(dc, 9, 6, 5, 3);
+      dc.SetPen(wxPen(kRed, 2));
+      dc.DrawLine(1, 14, 9, 2);
+      break;
+    case Glyph::TextCopy:
+      PageShape(dc, 1, 1, 9, 12);
+      TextLines(dc, 3, 4, 5, 4);
+      Arrow(dc, 1, 0, kGreen);
+      break;
+    case Glyph::TextFormat:
+      PageShape(dc, 1, 1, 11, 14);
+      Label(dc, "A", kBlue, 3, 3);
+      break;
+    case Glyph::Mark:
       dc.SetPen(wxPen(kInk));
-      dc.SetBrush(wxBrush(wxColour(r, g, b)));
-      dc.DrawRoundedRectangle(2, 2, 12, 12, 3);
+      dc.SetBrush(wxBrush(kRed));
+      dc.DrawCircle(8, 8, 5);
+      break;
+    case Glyph::MarkNext:
+      dc.SetPen(wxPen(kInk));
+      dc.SetBrush(wxBrush(kRed));
+      dc.DrawCircle(5, 5, 4);
+      Arrow(dc, 0, 1, kGreen);
+      break;
+    case Glyph::MarkPrev:
+      dc.SetPen(wxPen(kInk));
+      dc.SetBrush(wxBrush(kRed));
+      dc.DrawCircle(5, 11, 4);
+      Arrow(dc, 0, -1, kGreen);
+      break;
+    case Glyph::TitleFromText:
+      Block(dc, 1, 1, 14, 4, kYellow);
+      TextLines(dc, 2, 8, 12, 4);
+      dc.SetPen(wxPen(kGreen, 2));
+      dc.DrawLine(8, 7, 8, 4);
+      break;
+    case Glyph::Split:
+      Block(dc, 1, 1, 14, 5, kYellow);
+      Block(dc, 1, 10, 14, 5, kYellow);
+      break;
+    case Glyph::SplitBelow:
+      Block(dc, 1, 1, 14, 4, kYellow);
+      Block(dc, 4, 6, 11, 4, kYellow);
+      Block(dc, 4, 11, 11, 4, kYellow);
+      break;
+    case Glyph::Join:
+      Block(dc, 1, 3, 14, 10, kYellow);
+      dc.SetPen(wxPen(kInk, 1, wxPENSTYLE_DOT));
+      dc.DrawLine(1, 8, 15, 8);
+      break;
+    case Glyph::Generic:
+      Block(dc, 2, 2, 12, 12, wxColour(200, 200, 220));
       TreeRows(dc, 5, 3);
       break;
-    }
   }
 }
 
