@@ -279,6 +279,15 @@ TEST_F(MainFrameTest, TabStripHiddenWithOneWindowShowsFileNamesWithTwoAndActivat
   tabs->GetEventHandler()->ProcessEvent(click);
   EXPECT_EQ(std::string(frame->GetActiveDocument()->GetPathName()), a);
 
+  // A double click maximises the tab's window.
+  frame->MDICascade();
+  ASSERT_FALSE(frame->MDIGetActive()->IsZoomed());
+  wxMouseEvent dclick(wxEVT_LEFT_DCLICK);
+  dclick.SetPosition(wxPoint(rect.left + 2, (rect.top + rect.bottom) / 2));
+  dclick.SetEventObject(tabs);
+  tabs->GetEventHandler()->ProcessEvent(dclick);
+  EXPECT_TRUE(frame->MDIGetActive()->IsZoomed());
+
   // Closing the active window drops its tab; the next one is selected.
   frame->MDIGetActive()->Close();
   wxTheApp->ProcessIdle();
