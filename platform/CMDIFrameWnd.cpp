@@ -287,8 +287,9 @@ void CMDIFrameWnd::SetDockState(const CDockState& state) {
     if (!pane.IsOk()) continue;
     if (!info.m_strPlace.IsEmpty()) {
       m_dockManager.LoadPaneInfo(CP932ToWx(info.m_strPlace.str()), pane);
-      // The name ties the entry to its bar; a stored one cannot move it to another.
-      pane.Name(PaneName(info.m_nBarID));
+      // The name ties the entry to its bar; a stored one cannot move it to another. The size is
+      // the bar's own: its buttons may have another size than when the layout was stored.
+      pane.Name(PaneName(info.m_nBarID)).BestSize(bar->GetBestSize()).MinSize(bar->GetBestSize());
     }
     pane.Show(info.m_bVisible != FALSE);
   }

@@ -135,9 +135,12 @@ TEST_F(MainFrameTest, BarCommandsToggleBarsAndTheLayoutComesBackAtTheNextStart) 
   m_app->m_pMainWnd = nullptr;
   EXPECT_EQ(Profile(m_conf, "General-Summary", "Bars"), "11");  // ten bars and the status bar
   Stop();
+  Setting("View", "BarSize", "0");  // the stored size of the standard bar no longer fits it
   ASSERT_TRUE(Start());
   EXPECT_TRUE(Frame()->IsBarVisible(Frame()->GetFindBar()));
-  EXPECT_FALSE(Frame()->IsBarVisible(Frame()->GetBar(CMainFrame::BarStandard)));
+  CToolBar* standard = Frame()->GetBar(CMainFrame::BarStandard);
+  EXPECT_FALSE(Frame()->IsBarVisible(standard));
+  EXPECT_EQ(Frame()->GetDockManager().GetPane(standard).best_size, standard->GetBestSize());
 }
 
 TEST_F(MainFrameTest, StoredLayoutNamingAnUnknownBarIsIgnoredWhole) {
