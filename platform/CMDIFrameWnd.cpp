@@ -1,5 +1,6 @@
 #include "platform/CMDIFrameWnd.h"
 
+#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
@@ -187,6 +188,12 @@ BOOL CMDIFrameWnd::SetWindowPlacement(const WINDOWPLACEMENT* placement) {
     m_rectNormal = wxRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
     if (IsMaximized()) Maximize(false);
     SetSize(m_rectNormal);
+    // A place on a screen that is no longer there would hide the window: it keeps its size and
+    // comes up in the middle of the screen it has.
+    if (wxDisplay::GetFromPoint(m_rectNormal.GetPosition() + m_rectNormal.GetSize() / 2) == wxNOT_FOUND) {
+      Centre();
+      m_rectNormal = GetRect();
+    }
   }
   UINT show = placement->showCmd;
   // Starting minimised would hide the program from its own user: it comes up as it was before.

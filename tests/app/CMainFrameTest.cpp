@@ -3,6 +3,7 @@
 // keyboard translation through the key table.
 #include <wx/app.h>
 #include <wx/combobox.h>
+#include <wx/display.h>
 #include <wx/menu.h>
 
 #include <algorithm>
@@ -191,6 +192,14 @@ TEST_F(MainFrameTest, PlacementIsStoredAtClosingAndAppliedAtTheNextStart) {
   EXPECT_EQ(stored.flags, 0u);
   EXPECT_EQ(stored.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
   EXPECT_EQ(stored.rcNormalPosition.right - stored.rcNormalPosition.left, 700);
+  Stop();
+
+  // A place beyond every screen (one that was unplugged) comes back on the screen there is.
+  Setting("Settings", "WindowPos", "0,1,-1,-1,-1,-1,9000,9000,9700,9500");
+  ASSERT_TRUE(Start());
+  const wxRect onScreen = Frame()->GetRect();
+  EXPECT_EQ(onScreen.GetSize(), wxSize(700, 500));
+  EXPECT_NE(wxDisplay::GetFromPoint(onScreen.GetPosition() + onScreen.GetSize() / 2), wxNOT_FOUND);
 }
 
 TEST_F(MainFrameTest, OpenFileListHoldsEachFileOnceWithTheActiveWindowLast) {
