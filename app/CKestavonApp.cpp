@@ -11,7 +11,7 @@
 #include "app/CKinsokuSettings.h"
 #include "app/CMainFrame.h"
 #include "app/CRegistryKey.h"
-#include "app/CTitleListView.h"
+#include "textarea/CIEditView.h"
 #include "app/InstanceChannel.h"
 #include "app/KeyCommandList.h"
 #include "foundation/PasswordScramble.h"
@@ -147,7 +147,7 @@ BOOL CKestavonApp::InitInstance() {
 
   m_pKestavonTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(
       3, "\nKestav\nKestavon ﾄﾞｷｭﾒﾝﾄ\nKestavon ﾌｧｲﾙ (*.kvn)\n.kvn\nKestavFileType\nKestavon ﾌｧｲﾙ ﾀｲﾌﾟ",
-      RuntimeClass<CKestavonDoc>(), RuntimeClass<CKestaFrame>(), RuntimeClass<CTitleListView>()));
+      RuntimeClass<CKestavonDoc>(), RuntimeClass<CKestaFrame>(), RuntimeClass<CIEditView>()));
 
   auto* frame = new CMainFrame;  // wx owns it once created
   if (!frame->LoadFrame(2)) return FALSE;

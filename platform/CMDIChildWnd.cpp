@@ -44,6 +44,7 @@ void DetachViews(wxWindow* window) {
 bool CMDIChildWnd::Destroy() {
   if (m_destroyScheduled) return true;
   m_destroyScheduled = true;
+  OnDestroy();
   Hide();
   if (m_pClient) m_pClient->RemoveChild(this);
   m_pViewActive = nullptr;
@@ -79,7 +80,7 @@ void CMDIChildWnd::ActivateFrame(int nCmdShow) {
     return;
   }
   if (nCmdShow == SW_SHOWMAXIMIZED) m_pClient->SetMaximized(true);
-  if (nCmdShow == SW_RESTORE) m_pClient->SetMaximized(false);
+  if (nCmdShow == SW_RESTORE || nCmdShow == SW_SHOWNORMAL) m_pClient->SetMaximized(false);
   m_pClient->Activate(this);
 }
 
@@ -93,7 +94,8 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {
   if (m_pMDIFrame && m_pMDIFrame->MDIGetActive() == this) m_pMDIFrame->OnUpdateFrameTitle(TRUE);
 }
 
-void CMDIChildWnd::MDIActivate() { ActivateFrame(); }
+// Activation alone: a frame's own show-state choice belongs to its showing, not to each activation.
+void CMDIChildWnd::MDIActivate() { CMDIChildWnd::ActivateFrame(); }
 
 void CMDIChildWnd::MDIMaximize() { ActivateFrame(SW_SHOWMAXIMIZED); }
 
@@ -102,6 +104,11 @@ void CMDIChildWnd::MDIRestore() { ActivateFrame(SW_RESTORE); }
 BOOL CMDIChildWnd::IsZoomed() const { return m_pClient && m_pClient->IsMaximized() ? TRUE : FALSE; }
 
 int CMDIChildWnd::GetCaptionHeight() const { return m_pClient && !m_pClient->IsMaximized() ? m_pClient->GetCaptionHeight() : 0; }
+
+void CMDIChildWnd::SetNormalSize(const wxSize& size) {
+  m_rectNormal.SetSize(size);
+  if (m_pClient && !m_pClient->IsMaximized() && m_bShown) SetSize(m_rectNormal);
+}
 
 void CMDIChildWnd::OnMDIActivate(BOOL activate) {
   if (m_pViewActive) {

@@ -21,8 +21,8 @@ class CMDIChildWnd : public wxPanel, public CFrameWnd {
   wxWindow* GetFrameWindow() override { return this; }
   // parent is the main frame (a CMDIFrameWnd).
   BOOL LoadFrame(UINT nIDResource, wxWindow* parent, CCreateContext* context) override;
-  // Activates and shows the frame: SW_SHOWMAXIMIZED maximises the children, SW_RESTORE restores
-  // them, SW_HIDE hides this frame; other commands keep the children's state.
+  // Activates and shows the frame: SW_SHOWMAXIMIZED maximises the children, SW_SHOWNORMAL and
+  // SW_RESTORE restore them, SW_HIDE hides this frame; other commands keep the children's state.
   void ActivateFrame(int nCmdShow = -1) override;
   // Title: the active document's title, with ":n" when the document has several frames.
   void OnUpdateFrameTitle(BOOL addToTitle) override;
@@ -34,11 +34,17 @@ class CMDIChildWnd : public wxPanel, public CFrameWnd {
   BOOL IsZoomed() const;
   // Height of the caption strip above the views; 0 while maximised.
   int GetCaptionHeight() const;
+  // The frame's place in the client area while the children are not maximised.
+  wxRect GetNormalRect() const { return m_rectNormal; }
+  // A new size for that place, keeping its top-left corner.
+  void SetNormalSize(const wxSize& size);
 
  protected:
   // The frame becomes the active child or stops being it; the base passes it on to the active
   // view (which takes the focus).
   virtual void OnMDIActivate(BOOL activate);
+  // The frame is about to go, its windows still whole.
+  virtual void OnDestroy() {}
   void OnClose(wxCloseEvent& event);
   bool TryBefore(wxEvent& event) override;
 
