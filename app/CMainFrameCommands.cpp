@@ -1,13 +1,8 @@
 // The commands of the main frame: bars, split direction, windows, top-most, tab position, help
 // and web pages, and the keyboard translation through the user's key table.
-#include <cxxabi.h>
-
 #include <wx/menu.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <memory>
-#include <typeinfo>
 
 #include "app/CAppKeyTable.h"
 #include "app/CKestavonApp.h"
@@ -20,20 +15,12 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "textarea/CIEditView.h"
+#include "views/CBrowserView.h"
 
 namespace {
 
 CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
-
-// Whether the view is exactly of the named class; the views of other parts are known here by
-// their class names only.
-bool IsViewClass(const CView* view, const char* className) {
-  if (!view) return false;
-  int status = 0;
-  std::unique_ptr<char, decltype(&std::free)> name(abi::__cxa_demangle(typeid(*view).name(), nullptr, nullptr, &status),
-                                                   &std::free);
-  return status == 0 && name && std::strcmp(name.get(), className) == 0;
-}
 
 // The find and grep fields of the bars: the focus is in one of them.
 bool FocusInBarField() {
@@ -172,7 +159,7 @@ void CMainFrame::OnInitMenu(wxMenuEvent& event) {
 
 void CMainFrame::OnDropFiles(wxDropFilesEvent& event) {
   // The preview takes files dropped on it for itself while the program is in front.
-  if (CMDIChildWnd* child = MDIGetActive(); child && IsViewClass(child->GetActiveView(), "CBrowserView") && IsActive())
+  if (CMDIChildWnd* child = MDIGetActive(); child && dynamic_cast<CBrowserView*>(child->GetActiveView()) && IsActive())
     return;
   for (int i = 0; i < event.GetNumberOfFiles(); ++i) App()->OpenDocumentFile(WxToCP932(event.GetFiles()[i]));
 }
@@ -186,9 +173,9 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
 
   bool inText = false;
   if (CMDIChildWnd* child = MDIGetActive()) {
-    const CView* view = child->GetActiveView();
-    if (IsViewClass(view, "CIEditView")) inText = true;
-    if (IsViewClass(view, "CBrowserView")) return TranslateMDISysAccel(msg);
+    CView* view = child->GetActiveView();
+    if (dynamic_cast<CIEditView*>(view)) inText = true;
+    if (dynamic_cast<CBrowserView*>(view)) return TranslateMDISysAccel(msg);
   }
   if (!inText && FocusInBarField()) return TranslateMDISysAccel(msg);
   CKestavonApp* app = App();

@@ -21,6 +21,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "tests/app/AppFixture.h"
+#include "textarea/CIEditView.h"
 
 namespace app_test {
 namespace {
@@ -448,6 +449,50 @@ TEST_F(MainFrameTest, BookmarkSubmenuOfTheFileMenuListsTheBookmarkedFiles) {
   ASSERT_EQ(bookmarks->GetMenuItemCount(), 2u);
   EXPECT_EQ(bookmarks->FindItemByPosition(0)->GetItemLabelText(), "one.kvn");
   EXPECT_EQ(bookmarks->FindItemByPosition(1)->GetId(), 0x81D8);
+}
+
+}  // namespace
+}  // namespace app_test
+
+namespace app_test {
+namespace {
+
+TEST_F(MainFrameTest, InTheTextAreaPlainKeysStayWithTheEditorAndCombinationsGoThroughTheTable) {
+  ASSERT_TRUE(Start());
+  CMainFrame* frame = Frame();
+  CMDIChildWnd* child = frame->MDIGetActive();
+  ASSERT_NE(child, nullptr);
+  CIEditView* text = nullptr;
+  for (CView* view : frame->GetActiveDocument()->GetViews())
+    if (auto* edit = dynamic_cast<CIEditView*>(view); edit && view->GetParentFrame() == child) text = edit;
+  ASSERT_NE(text, nullptr);
+  child->SetActiveView(text);
+
+  CKeycustArray& keys = m_app->m_keyTable.GetKeyTable();
+  keys.RemoveAll();
+  keys.Add('A', 0, 0, 0, 0x81D5);      // a plain letter
+  keys.Add('A', 0, 0, 1, 0x81D5);      // Ctrl+A
+  keys.Add(VK_F6, 0, 0, 0, 0x81D5);    // a function key
+  keys.Add('B', 0, 0, 1, 0x81D5);      // Ctrl+B, which the editing control binds too
+  keys.Add('S', 0, 0, 0, CAppKeyTable::kIdSwitchTreeText);
+  keys.GetAt(keys.Find('B', 0, 0, 1))->m_nControlMark = 1;
+  m_app->m_keyTable.CollectSwitchKeys();
+  auto press = [&](UINT key, bool ctrl) {
+    wxKeyEvent event(wxEVT_KEY_DOWN);
+    event.SetControlDown(ctrl);
+    KeyboardStateScope state(event);
+    MSG msg{WM_KEYDOWN, key, 0};
+    return frame->PreTranslateMessage(&msg) != FALSE;
+  };
+  EXPECT_FALSE(press('A', false));
+  EXPECT_TRUE(press('A', true));
+  EXPECT_TRUE(press(VK_F6, false));
+  EXPECT_TRUE(press('S', false));  // the tree/text switch is taken even from the text
+  m_app->m_bKeycustWrila = 1;      // the control's own bindings come first
+  EXPECT_FALSE(press('B', true));
+  m_app->m_bKeycustWrila = 0;
+  EXPECT_TRUE(press('B', true));
+  wxTheApp->ProcessPendingEvents();
 }
 
 }  // namespace
