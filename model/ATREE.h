@@ -202,6 +202,8 @@ class ATREE {
   int FindPrevDisplayed(int item) const;
   int GoBack(int current);
   int GoForward();
+  // Every selection change starts a new forward history.
+  void ClearForwardList() { m_forward.clear(); }
   // The entries are compared, never read: an item edited since may be another object by now.
   int FindInForwardList(const CDirData* item) const;
   void RenumberCategory(int oldPosition, int newPosition);

@@ -1,0 +1,366 @@
+#include "treeview/CTrView.h"
+
+#include <wx/dcclient.h>
+#include <wx/frame.h>
+#include <wx/statusbr.h>
+
+#include <algorithm>
+
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "model/CDirData.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CodePage.h"
+#include "treeview/COwnerListBox.h"
+#include "treeview/TreeRowText.h"
+
+namespace {
+
+enum : int {
+  ID_TREE_SHOW_BELOW = 0x8033,
+  ID_TREE_HIDE_BELOW = 0x8034,
+  ID_TREE_SHOW_ALL_BELOW = 0x8035,
+  ID_TREE_SHOW_LEVELS_2 = 0x81A8,
+  ID_TREE_SHOW_LEVELS_7 = 0x81AD,
+  ID_TREE_TOGGLE_BELOW = 0x81AE,
+  ID_TREE_NEXT = 0x81AF,
+  ID_TREE_PREV = 0x81B0,
+  ID_TREE_SHOW_OR_DOWN = 0x81B3,
+  ID_TREE_HIDE_OR_UP = 0x81B4,
+  ID_TREE_SCROLL_UP = 0x81C7,
+  ID_TREE_SCROLL_DOWN = 0x81C8,
+  ID_TREE_STATUS_SHOW = 0x81D4,
+};
+
+// The pane's commands whose handlers come with the commands' own work; until then their update
+// handlers disable them. The document-mark entries 0x804F-0x8076 are a range of their own.
+constexpr int kNotBuiltCommands[] = {
+    0x8000, 0x8001, 0x8002, 0x8003, 0x8004, 0x8005, 0x8006, 0x8007, 0x8008, 0x8009, 0x800A, 0x800B, 0x800C,
+    0x800D, 0x800E, 0x8020, 0x8025, 0x8026, 0x802B, 0x802D, 0x802F, 0x8030, 0x8031, 0x8032, 0x8036, 0x8037,
+    0x8038, 0x803C, 0x803D, 0x803F, 0x8044, 0x8049, 0x804C, 0x804D, 0x804E, 0x80ED, 0x80F0, 0x80F1, 0x80F2,
+    0x80F4, 0x80F5, 0x80F6, 0x80F7, 0x80F9, 0x80FA, 0x80FB, 0x80FC, 0x8100, 0x8102, 0x8104, 0x8105, 0x8106,
+    0x8108, 0x8110, 0x8112, 0x8113, 0x8114, 0x8115, 0x8117, 0x8118, 0x811C, 0x811D, 0x811E, 0x818D, 0x8190,
+    0x8192, 0x8199, 0x819B, 0x819E, 0x819F, 0x81A0, 0x81A7, 0x81B1, 0x81B5, 0x81B7, 0x81B9, 0x81BA, 0x81C2,
+    0x81C3, 0x81C4, 0x81C6, 0x81C9, 0x81CC, 0x81CD, 0x81CE, 0x81CF, 0x81D3, 0x820C, 0x820F, 0x8211, 0x8212,
+    0x8213, 0x8214, 0x8216, 0x8220, 0x8221, 0x8222, 0x8224, 0x8228, 0xE105, 0xE107, 0xE109, 0xE122, 0xE123,
+    0xE124, 0xE125, 0xE129, 0xE12B, 0xE12C,
+};
+constexpr int kFirstMarkCommand = 0x804F;
+constexpr int kLastMarkCommand = 0x8076;
+
+CKestavonApp* App() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
+
+int ProfileInt(const char* section, const char* key, int defaultValue) {
+  CWinApp* app = AfxGetApp();
+  return app ? app->GetProfileInt(section, key, defaultValue) : defaultValue;
+}
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CTrView, CView)
+  EVT_SIZE(CTrView::OnSize)
+  EVT_SET_FOCUS(CTrView::OnSetFocus)
+  EVT_LISTBOX(COwnerListBox::kControlId, CTrView::OnSelChange)
+  EVT_LISTBOX_DCLICK(COwnerListBox::kControlId, CTrView::OnDblClk)
+  EVT_MENU(ID_TREE_STATUS_SHOW, CTrView::OnShowStatusBar)
+  EVT_MENU(ID_TREE_NEXT, CTrView::OnSelectNext)
+  EVT_MENU(ID_TREE_PREV, CTrView::OnSelectPrev)
+  EVT_MENU(ID_TREE_SHOW_BELOW, CTrView::OnShowBelow)
+  EVT_UPDATE_UI(ID_TREE_SHOW_BELOW, CTrView::OnUpdateShowBelow)
+  EVT_MENU(ID_TREE_HIDE_BELOW, CTrView::OnHideBelow)
+  EVT_UPDATE_UI(ID_TREE_HIDE_BELOW, CTrView::OnUpdateHideBelow)
+  EVT_MENU(ID_TREE_SHOW_ALL_BELOW, CTrView::OnShowAllBelow)
+  EVT_UPDATE_UI(ID_TREE_SHOW_ALL_BELOW, CTrView::OnUpdateShowAllBelow)
+  EVT_MENU_RANGE(ID_TREE_SHOW_LEVELS_2, ID_TREE_SHOW_LEVELS_7, CTrView::OnShowLevels)
+  EVT_MENU(ID_TREE_TOGGLE_BELOW, CTrView::OnToggleBelow)
+  EVT_UPDATE_UI(ID_TREE_TOGGLE_BELOW, CTrView::OnUpdateToggleBelow)
+  EVT_MENU(ID_TREE_SHOW_OR_DOWN, CTrView::OnShowOrDown)
+  EVT_MENU(ID_TREE_HIDE_OR_UP, CTrView::OnHideOrUp)
+  EVT_MENU(ID_TREE_SCROLL_UP, CTrView::OnScrollUp)
+  EVT_MENU(ID_TREE_SCROLL_DOWN, CTrView::OnScrollDown)
+wxEND_EVENT_TABLE()
+
+CTrView::CTrView() {
+  m_nDblClk = ProfileInt("System", "DblClk", 0);
+  for (int id : kNotBuiltCommands) Bind(wxEVT_UPDATE_UI, &CTrView::OnUpdateNotBuilt, this, id);
+  Bind(wxEVT_UPDATE_UI, &CTrView::OnUpdateNotBuilt, this, kFirstMarkCommand, kLastMarkCommand);
+}
+
+CTrView::~CTrView() = default;
+
+CKestavonDoc* CTrView::GetDocument() const { return dynamic_cast<CKestavonDoc*>(CView::GetDocument()); }
+
+void CTrView::OnInitialUpdate() {
+  CView::OnInitialUpdate();
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  ATREE& tree = doc->GetTree();
+
+  m_pListBox = new COwnerListBox;
+  m_pListBox->Create(this, COwnerListBox::kControlId, wxRect(wxPoint(0, 0), GetClientSize()));
+  m_pListBox->m_nTreeMode = ProfileInt("View", "Tree", 0);
+  m_pListBox->m_bShowSho = tree.GetProperties().m_nTreeView;
+  m_pListBox->m_pTree = &tree;
+  m_pListBox->m_nTimeMode = ProfileInt("View", "Time", 0);
+
+  LoadProfileFont(m_pListBox->m_fontTree, "Font", "ＭＳ Ｐゴシック", -17, FALSE);
+  DeriveFont(m_pListBox->m_fontTree, m_pListBox->m_fontBold, TRUE, FALSE);
+  DeriveFont(m_pListBox->m_fontTree, m_pListBox->m_fontStrike, FALSE, TRUE);
+
+  const int count = tree.GetDirDataCount();
+  int index = ProfileInt("System", "AutoFirst", 1) ? tree.GetProperties().m_nFirstLine : 0;
+  if (CKestavonApp* app = App()) {
+    if (app->m_nJumpNumber != 0) {
+      if (app->m_nJumpNumber < count) index = app->m_nJumpNumber - 1;
+      app->m_nJumpNumber = 0;
+    } else if (!app->m_strJumpTitle.IsEmpty()) {
+      const int found = tree.FindName(app->m_strJumpTitle);
+      if (found != -1) index = found;
+      app->m_strJumpTitle.Empty();
+    }
+  }
+  if (index >= 0 && index < count) {
+    tree.ShowTree(index);
+  } else {
+    index = 0;
+  }
+  RefillList(tree.GetRowIndex(index));
+
+  if (tree.IsReadOnly()) doc->SetTitle(doc->GetTitle() + "(読込専用)");
+  wxCommandEvent* show = new wxCommandEvent(wxEVT_MENU, ID_TREE_STATUS_SHOW);
+  QueueEvent(show);
+  m_bReady = 1;
+}
+
+void CTrView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
+  if (hint == 1) return;
+  CView::OnUpdate(sender, hint, hintObject);
+  if (m_pListBox) m_pListBox->Refresh(false);
+}
+
+void CTrView::RefillList(int row) {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_pListBox || !doc) return;
+  ATREE& tree = doc->GetTree();
+  COwnerListBox& list = *m_pListBox;
+  if (row < 0) row = list.GetCurSel();
+  const int top = list.GetTopIndex();
+  const int hpos = list.GetHScrollPos();
+  list.SetRedraw(FALSE);
+  list.ResetContent();
+  const int rows = tree.GetTreeDataCount();
+  for (int i = 0; i < rows; ++i) list.AddItemData(tree.GetTreeData(i));
+  const int last = list.GetCount() - 1;
+  list.SetTopIndex(std::min(top, last));
+  list.SetCurSel(std::min(row, last));
+  doc->SetCurrentTree(list.GetCurTree());
+  doc->UpdateAllViews(nullptr, 0);
+  list.SetFocus();
+  MeasureRows();
+  list.SetCurSel(std::min(row, last));
+  list.SetRedraw(TRUE);
+  list.SetHScrollPos(hpos);
+}
+
+void CTrView::MeasureRows() {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_pListBox || !doc) return;
+  ATREE& tree = doc->GetTree();
+  COwnerListBox& list = *m_pListBox;
+  wxClientDC dc(this);
+  dc.SetFont(list.m_fontTree);
+  const int usable = list.GetClientSize().GetWidth() - 2;
+  int maxCharWidth = 0;
+  for (const char* probe : {"W", "M", "@"}) maxCharWidth = std::max(maxCharWidth, dc.GetTextExtent(probe).GetWidth());
+  list.SetHorizontalExtent(list.m_bTurn ? usable : tree.GetMaxRowTextLength() * maxCharWidth);
+
+  const CFont* current = &list.m_fontTree;
+  int fontHeight = dc.GetCharHeight();
+  const int count = list.GetCount();
+  for (int i = 0; i < count; ++i) {
+    const CTreeData* row = list.GetItemDataPtr(i);
+    const CFont* font = &list.m_fontTree;
+    if (row->m_nStatus & 2) {
+      font = &list.m_fontStrike;
+    } else if (list.m_bBold && tree.GetLevel(row->m_nItem) == 1) {
+      font = &list.m_fontBold;
+    }
+    if (font != current) {
+      current = font;
+      dc.SetFont(*font);
+      fontHeight = dc.GetCharHeight();
+    }
+    if (!list.m_bTurn) {
+      list.SetItemHeight(i, fontHeight + list.m_nTreeHeight + 1);
+      continue;
+    }
+    CString text = StripTreeLineArt(row->m_strTitle);
+    if (row->GetCategory() != 0) text = tree.GetRowCategoryText(*row) + text;
+    const int mode = list.m_nTimeMode;
+    if (mode >= 1 && mode <= 3) {
+      const CDirData* item = tree.GetDirData(row->m_nItem);
+      const CString time = mode == 1   ? item->GetUpdateTimeText(FALSE)
+                           : mode == 2 ? item->GetCreateTimeText(FALSE)
+                                       : item->GetDisplayTimeText(FALSE);
+      if (!time.IsEmpty()) text += " (" + time + ")";
+    }
+    int width = usable - tree.GetLevel(row->m_nItem) * 2 * list.m_nLevelWidth;
+    if (list.m_bCheck && (row->m_nStatus & 1)) width -= list.m_sizeCheck.cx + 1;
+    if (list.m_bIcon) width -= list.m_sizeFolder.cx + 1;
+    if (row->m_nFlags & 1) width -= list.m_sizeCheck.cx + 1;
+    if (list.m_nTreeMode == 1 || list.m_bShowSho) width -= RowTextWidth(dc, row->m_strNumber);
+    width = std::max(width, 10);
+    int height = fontHeight;
+    if (maxCharWidth * text.GetLength() >= width) {
+      RECT r;
+      r.right = width;
+      r.bottom = 100;
+      height = DrawRowText(dc, text, r, true, false);
+    }
+    list.SetItemHeight(i, height + list.m_nTreeHeight);
+  }
+}
+
+void CTrView::SetStatusText(const CString& text) {
+  auto* frame = dynamic_cast<wxFrame*>(wxGetTopLevelParent(this));
+  if (frame && frame->GetStatusBar()) frame->GetStatusBar()->SetStatusText(CP932ToWx(text.str()), 0);
+}
+
+void CTrView::UpdateStatusBar() {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  const ATREE& tree = doc->GetTree();
+  const int item = doc->GetCurrentTree();
+  if (item < 0 || item >= tree.GetDirDataCount()) return;
+  const CDirData* data = tree.GetDirData(item);
+  const CString time = data->GetUpdateTimeText(FALSE);
+  CString text;
+  if (data->m_strLink.IsEmpty()) {
+    text = tree.GetName(item);
+    const CKestavonApp* app = App();
+    const int separator = data->m_strPath.Find('\x01');
+    // The top item has no path below its own title; it shows its title.
+    if ((!app || app->m_bStatusBarFull) && separator >= 0) {
+      text = data->m_strPath.Mid(separator + 1);
+      text.Replace("\x01", " > ");
+    }
+  } else {
+    text = tree.GetName(item) + "　ﾘﾝｸﾌｧｲﾙ:" + data->m_strLink;
+  }
+  if (!time.IsEmpty()) text += " (" + time + ")";
+  SetStatusText(text);
+}
+
+void CTrView::SelectNextRow() {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_bReady || !doc) return;
+  doc->CommitTextArea();
+  const int next = m_pListBox->GetCurSel() + 1;
+  if (next >= doc->GetTree().GetTreeDataCount()) return;
+  m_pListBox->SetCurSel(next);
+  doc->SetCurrentTree(m_pListBox->GetCurTree());
+  UpdateStatusBar();
+  doc->UpdateAllViews(nullptr, 1);
+}
+
+void CTrView::SelectPrevRow() {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_bReady || !doc) return;
+  doc->CommitTextArea();
+  const int previous = m_pListBox->GetCurSel() - 1;
+  if (previous < 0) return;
+  m_pListBox->SetCurSel(previous);
+  doc->SetCurrentTree(m_pListBox->GetCurTree());
+  UpdateStatusBar();
+  doc->UpdateAllViews(nullptr, 1);
+}
+
+void CTrView::InvalidateRow(int row) {
+  if (m_pListBox) m_pListBox->InvalidateItem(row);
+}
+
+void CTrView::RunBoundCommand(UINT command) {
+  CWinApp* app = AfxGetApp();
+  CFrameWnd* main = app ? app->m_pMainWnd : nullptr;
+  if (!main) return;
+  wxWindow* window = main->GetFrameWindow();
+  wxUpdateUIEvent state(static_cast<int>(command));
+  state.SetEventObject(window);
+  if (window->GetEventHandler()->ProcessEvent(state) && state.GetSetEnabled() && !state.GetEnabled()) return;
+  main->SendCommand(static_cast<int>(command));
+}
+
+void CTrView::LoadProfileFont(CFont& font, const char* section, const char* defaultFace, int defaultSize,
+                              BOOL bold) {
+  CWinApp* app = AfxGetApp();
+  auto readInt = [&](const char* key, int value) { return app ? app->GetProfileInt(section, key, value) : value; };
+  const CString face = app ? app->GetProfileString(section, "FaceName", defaultFace) : CString(defaultFace);
+  font.DeleteObject();
+  font.CreateFont(readInt("Size", defaultSize), 0, 0, 0, readInt("Weight", bold ? FW_BOLD : FW_NORMAL),
+                  static_cast<BYTE>(readInt("Italic", 0)), static_cast<BYTE>(readInt("Underline", 0)), 0,
+                  static_cast<BYTE>(readInt("CharSet", SHIFTJIS_CHARSET)), 0, 0, 0, 0x30, face);
+}
+
+void CTrView::SaveProfileFont(const CFont& font, const char* section) {
+  CWinApp* app = AfxGetApp();
+  LOGFONT lf;
+  if (!app || !font.GetLogFont(&lf)) return;
+  app->WriteProfileString(section, "FaceName", lf.lfFaceName);
+  app->WriteProfileInt(section, "Size", lf.lfHeight);
+  app->WriteProfileInt(section, "Weight", lf.lfWeight);
+  app->WriteProfileInt(section, "Italic", lf.lfItalic);
+  app->WriteProfileInt(section, "Underline", lf.lfUnderline);
+  app->WriteProfileInt(section, "CharSet", lf.lfCharSet);
+}
+
+void CTrView::DeriveFont(const CFont& source, CFont& target, BOOL bold, BOOL strikeOut) {
+  LOGFONT lf;
+  if (!source.GetLogFont(&lf)) return;
+  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  lf.lfStrikeOut = strikeOut ? 1 : 0;
+  target.DeleteObject();
+  target.CreateFontIndirect(&lf);
+}
+
+// ---- Messages ----
+
+void CTrView::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  if (!m_pListBox) return;
+  m_pListBox->SetSize(0, 0, event.GetSize().GetWidth(), event.GetSize().GetHeight());
+  // Heights and extent follow the width only when titles wrap.
+  if (m_pListBox->m_bTurn) MeasureRows();
+}
+
+void CTrView::OnSetFocus(wxFocusEvent& event) {
+  event.Skip();
+  if (m_pListBox) m_pListBox->SetFocus();
+}
+
+void CTrView::OnSelChange(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_bReady || !doc) return;
+  doc->CommitTextArea();
+  doc->SetCurrentTree(m_pListBox->GetCurTree());
+  doc->GetTree().ClearForwardList();
+  UpdateStatusBar();
+  doc->UpdateAllViews(nullptr, 1);
+}
+
+void CTrView::OnDblClk(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc || m_nDblClk != 0) return;
+  const int item = m_pListBox->GetCurTree();
+  if (item < 0 || !doc->GetTree().HasChildren(item)) return;
+  if (doc->GetTree().IsExpanded(item)) {
+    HideSubtree();
+  } else {
+    ShowSubtree(1);
+  }
+}
+
+void CTrView::OnShowStatusBar(wxCommandEvent&) { UpdateStatusBar(); }
+void CTrView::OnSelectNext(wxCommandEvent&) { SelectNextRow(); }
+void CTrView::OnSelectPrev(wxCommandEvent&) { SelectPrevRow(); }
+
+void CTrView::OnUpdateNotBuilt(wxUpdateUIEvent& event) { event.Enable(false); }
