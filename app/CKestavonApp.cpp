@@ -8,10 +8,12 @@
 #include "app/CKestaCommandLineInfo.h"
 #include "app/CKestaFrame.h"
 #include "app/CKestavonDoc.h"
+#include "app/CKinsokuSettings.h"
 #include "app/CMainFrame.h"
 #include "app/CRegistryKey.h"
 #include "app/CTitleListView.h"
 #include "app/InstanceChannel.h"
+#include "app/KeyCommandList.h"
 #include "foundation/PasswordScramble.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CRecentFileList.h"
@@ -58,6 +60,7 @@ CString HandOverLine(const std::vector<CString>& args) {
 }  // namespace
 
 CKestavonApp::CKestavonApp() : CWinApp("kesta32") {
+  GetKinsokuSettings().SetDefaultStrings();
   for (COLORREF& color : m_customColors) color = 0xFFFFFF;
 }
 
@@ -108,11 +111,19 @@ BOOL CKestavonApp::InitInstance() {
     m_pRecentFileList = std::make_unique<CRecentFileList>(0, "Recent File List", "File%d", mru, 30);
     m_pRecentFileList->ReadList();
   }
+  m_nNumPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
+
+  m_keyTable.InitKeyCommands(m_settings, GetCustomisableCommands());
+  m_bKeycustWrila = GetProfileInt("System", "KeycustWrila", 0);
 
   ApplyLocale(GetProfileString("System", "LocaleAll", "Japanese"));
   const CString zone = GetProfileString("System", "LocaleTz", "JST-9");
   setenv("TZ", zone, 1);
   tzset();
+
+  GetKinsokuSettings().Load(m_settings);
+  m_bookmarkFiles.Load();
+  m_shellItems.Load(m_settings);
 
   m_bIme = GetProfileInt("View", "Ime", 0);
   m_bAfterText = GetProfileInt("System", "AfterText", 0);
@@ -186,6 +197,7 @@ BOOL CKestavonApp::OnIdle(LONG count) {
 int CKestavonApp::ExitInstance() {
   if (m_nShowCmd != m_nShowCmdRead) WriteProfileInt("Settings", "ShowCmd", m_nShowCmd);
   if (!m_pszProfileName.IsEmpty()) {
+    GetKinsokuSettings().Save(m_settings);
     for (int i = 0; i < 16; ++i) {
       CString key;
       key.Format("Custom%d", i);

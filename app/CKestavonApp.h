@@ -2,8 +2,12 @@
 // The application object: start-up (settings file, hand-over to a running instance, registry
 // switches of the embedded browser, recent files, locale and time zone, option flags, templates,
 // main frame, the first documents), idle time and the end of the run.
+#include "app/CAppKeyTable.h"
+#include "app/CWinAppSettings.h"
+#include "model/BookmarkFileList.h"
 #include "platform/CWinApp.h"
 #include "platform/ColorRef.h"
+#include "views/CShellItem.h"
 
 class CDocTemplate;
 class CKestaCommandLineInfo;
@@ -30,6 +34,9 @@ class CKestavonApp : public CWinApp {
   // The help file's path: the program's folder + "kesta32.chm".
   CString GetHelpFilePath() const;
 
+  // Opens a URL in the desktop's browser; System/UrlOpenMode of another value opens nothing.
+  void OpenUrl(const char* url);
+
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);
 
@@ -55,12 +62,33 @@ class CKestavonApp : public CWinApp {
   CString m_strJumpTitle;
   int m_nShowCmd = 1;  // show state of the child frames (Settings/ShowCmd)
   COLORREF m_customColors[16] = {};
+  // The settings file as a store, for the blocks that read and write through one; declared before
+  // the key table, which writes its file path through it when it goes.
+  CWinAppSettings m_settings{*this};
+  CAppKeyTable m_keyTable;
+  // System/KeycustWrila: in the text area, a key the editing control binds stays with the control.
+  int m_bKeycustWrila = 0;
+  BookmarkFileList m_bookmarkFiles;
+  CShellItemArray m_shellItems;
   CDocTemplate* m_pKestavonTemplate = nullptr;
+
+ protected:
+  enum : int {
+    ID_RECENT_DELETE = 0x81CB,
+    // Bookmarked files open from the first bookmark command up to here; the menus show 40 of them.
+    ID_BOOKMARK_LAST = 0x81FF,
+  };
+  void OnFileOpen(wxCommandEvent& event);
+  void OnOpenRecent(wxCommandEvent& event);
+  void OnRecentDelete(wxCommandEvent& event);
+  void OnBookmarkFile(wxCommandEvent& event);
 
  private:
   // Runs the New command, as a plain start without a file does.
   void NewDocument();
   int m_nShowCmdRead = 1;
+
+  wxDECLARE_EVENT_TABLE();
 };
 
 // The key with which the web account's password is scrambled in the settings file.

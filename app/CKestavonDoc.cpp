@@ -17,6 +17,12 @@ wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
   EVT_MENU(ID_FILE_SAVE, CKestavonDoc::OnFileSave)
   EVT_UPDATE_UI(ID_FILE_SAVE, CKestavonDoc::OnUpdateFileSave)
   EVT_MENU(ID_FILE_SAVE_AS, CKestavonDoc::OnFileSaveAs)
+  EVT_MENU(0x810E, CKestavonDoc::OnTemplateAuto)
+  EVT_UPDATE_UI(0x810E, CKestavonDoc::OnUpdateTemplateAuto)
+  EVT_MENU(0x81BB, CKestavonDoc::OnCategorySettings)
+  EVT_MENU(0x8209, CKestavonDoc::OnAddBookmark)
+  EVT_UPDATE_UI(0x8209, CKestavonDoc::OnUpdateAddBookmark)
+  EVT_MENU(0x8225, CKestavonDoc::OnOpenFileFolder)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -55,6 +61,19 @@ void CKestavonDoc::MakeEmptyOutline() {
   m_tree.RemoveAll();
   m_tree.AppendTree("（無題）");
   m_tree.SetLoaded();
+}
+
+void CKestavonDoc::AddTreeFromCommandLine(const char* title, const char* link) {
+  CString name(title);
+  CString text = m_tree.GetProperties().m_bAutoTitle ? name : CString();
+  const int item = m_nCurTree == 0 ? m_tree.InsertTree(0, name, link, text, 0, 0, 1, nullptr, TRUE)
+                                   : m_tree.InsertSibling(m_nCurTree, name, link, text, 0, 0, nullptr, FALSE);
+  if (item < 0) return;
+  m_tree.ShowTree(item);
+  m_tree.MakeTreeData();
+  m_nCurTree = item;
+  SetModifiedFlag(TRUE);
+  UpdateAllViews(nullptr);
 }
 
 BOOL CKestavonDoc::OnNewDocument() {

@@ -38,6 +38,25 @@ class CKestavonDoc : public CDocument {
   BOOL CanUndo() const { return m_undo.CanUndo(); }
   BOOL CanRedo() const { return m_undo.CanRedo(); }
 
+  // A tree for a file handed over by a second start: the last child of the top tree when the top
+  // tree is current, else the next sibling behind the current tree's subtree; it becomes current.
+  void AddTreeFromCommandLine(const char* title, const char* link);
+
+  // The initial text of a new tree: the first template file's content while template auto-insert is
+  // on, else empty.
+  CString GetTemplateText();
+  // The nearest item at or after from (or at or before it, never the top tree) with a mark; -1.
+  int FindNextMark(int from) const;
+  int FindPrevMark(int from) const;
+  // The link of the item (-1: the current tree) as a path to open: URLs, tree links and absolute
+  // paths unchanged, a relative path resolved against the document's folder; empty when there is
+  // none or the document has no folder yet (the user is told).
+  CString GetLinkTarget(int item);
+  // The auto-title option's first text lines: put each item's title in front of its text unless it
+  // is there, or take it away again.
+  void InsertTitleFirstLines();
+  void RemoveTitleFirstLines();
+
   BOOL SaveFile(const char* path, BOOL direct);
   BOOL IsWritable(const char* path);
   CString DoSaveAsDialog();
@@ -48,6 +67,12 @@ class CKestavonDoc : public CDocument {
   void OnFileSave(wxCommandEvent& event);
   void OnUpdateFileSave(wxUpdateUIEvent& event);
   void OnFileSaveAs(wxCommandEvent& event);
+  void OnTemplateAuto(wxCommandEvent& event);
+  void OnUpdateTemplateAuto(wxUpdateUIEvent& event);
+  void OnCategorySettings(wxCommandEvent& event);
+  void OnAddBookmark(wxCommandEvent& event);
+  void OnUpdateAddBookmark(wxUpdateUIEvent& event);
+  void OnOpenFileFolder(wxCommandEvent& event);
 
  private:
   // The model, emptied to one top tree "（無題）", as a new document starts.

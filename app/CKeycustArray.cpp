@@ -1,5 +1,7 @@
 #include "app/CKeycustArray.h"
 
+#include <wx/menu.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -7,6 +9,7 @@
 #include "foundation/PathHelpers.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
+#include "platform/MenuKeyText.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
@@ -89,6 +92,44 @@ bool ReadFileBytes(const char* path, std::string& bytes) {
   if (!file) return false;
   bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   return !file.bad();
+}
+
+// The first item with the command: the menu's own items first, then its submenus depth first.
+wxMenuItem* FindCommandItem(wxMenu* menu, UINT command) {
+  for (wxMenuItem* item : menu->GetMenuItems()) {
+    if (!item->IsSubMenu() && !item->IsSeparator() && item->GetId() == static_cast<int>(command)) return item;
+  }
+  for (wxMenuItem* item : menu->GetMenuItems()) {
+    if (!item->IsSubMenu()) continue;
+    if (wxMenuItem* found = FindCommandItem(item->GetSubMenu(), command)) return found;
+  }
+  return nullptr;
+}
+
+void SetItemKeyText(wxMenuItem* item, const char* keyText) {
+  // A menu text is read into 255 bytes at most; the cut never splits a double-byte character.
+  CString text = GetMenuItemText(item);
+  if (text.GetLength() > 255) {
+    int end = 0;
+    while (true) {
+      const int step = IsDBCSLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+      if (end + step > 255) break;
+      end += step;
+    }
+    text = text.Left(end);
+  }
+  const int tab = text.Find('\t');
+  if (keyText) {
+    if (tab < 0) {
+      text += "\t";
+    } else if (text.GetLength() >= 2) {
+      text = text.Left(tab + 1);
+    }
+    text += keyText;
+  } else if (tab >= 0) {
+    text = text.Left(tab);
+  }
+  SetMenuItemText(item, text);
 }
 
 }  // namespace
@@ -241,6 +282,29 @@ void CKeycustArray::GetShiftCtrlState(int& shift, int& ctrl) {
   GetKeyboardState(state);
   shift = (state[VK_SHIFT] & 0x80) ? 1 : 0;
   ctrl = (state[VK_CONTROL] & 0x80) ? 1 : 0;
+}
+
+int CKeycustArray::SetMenuKeyText(wxMenu* menu, const char* keyText, UINT command) {
+  wxMenuItem* item = menu ? FindCommandItem(menu, command) : nullptr;
+  if (!item) return 0;
+  SetItemKeyText(item, keyText);
+  return 1;
+}
+
+int CKeycustArray::SetMenuKeyText(wxMenuBar* menuBar, const char* keyText, UINT command) {
+  if (!menuBar) return 0;
+  for (size_t i = 0; i < menuBar->GetMenuCount(); ++i) {
+    if (SetMenuKeyText(menuBar->GetMenu(i), keyText, command)) return 1;
+  }
+  return 0;
+}
+
+void CKeycustArray::UpdateMenuTexts(wxMenu* menu) const {
+  for (int i = 0; i < GetSize(); ++i) SetMenuKeyText(menu, GetKeyText(i), GetAt(i)->m_nCommand);
+}
+
+void CKeycustArray::UpdateMenuTexts(wxMenuBar* menuBar) const {
+  for (int i = 0; i < GetSize(); ++i) SetMenuKeyText(menuBar, GetKeyText(i), GetAt(i)->m_nCommand);
 }
 
 void CKeycustArray::ClearControlMarks() {

@@ -11,6 +11,8 @@
 #include "platform/WinTypes.h"
 
 class CPelkoSettings;
+class wxMenu;
+class wxMenuBar;
 
 class CKeycust {
  public:
@@ -97,6 +99,16 @@ class CKeycustArray {
 
   // Whether Shift and Ctrl are down (1) or not (0) in the keyboard state.
   static void GetShiftCtrlState(int& shift, int& ctrl);
+
+  // Shows the key text at the right of the first item with the command: the given menu's own
+  // items are searched first, then its submenus depth first in item order. A null key text takes
+  // the shown keys away. 0 when no item has the command, else 1. The keys are for display only.
+  static int SetMenuKeyText(wxMenu* menu, const char* keyText, UINT command);
+  static int SetMenuKeyText(wxMenuBar* menuBar, const char* keyText, UINT command);
+  // Every binding's keys into the menu texts, in table order: a command bound twice shows the
+  // last binding.
+  void UpdateMenuTexts(wxMenu* menu) const;
+  void UpdateMenuTexts(wxMenuBar* menuBar) const;
 
   void ClearControlMarks();
   // Marks every binding whose combination the editing control binds too.

@@ -1,5 +1,5 @@
 # The program: subsystems 1-4 and 6-9 build into one static library that kesta32 and the tests link.
-set(KESTA_PROGRAM_FOLDERS foundation model app treeview textarea convert views online)
+set(KESTA_PROGRAM_FOLDERS foundation model app treeview textarea convert views online resources)
 set(KESTA_PROGRAM_SOURCES)
 foreach(folder IN LISTS KESTA_PROGRAM_FOLDERS)
   kesta_folder_sources(srcs ${folder} Main.cpp)

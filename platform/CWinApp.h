@@ -71,6 +71,7 @@ class CWinApp : public wxEvtHandler {
   std::vector<CString> m_argv;  // the program's arguments, without the program name
   CString m_lpCmdLine;  // the arguments as one line; those with blanks in double quotes
   int m_nCmdShow = SW_SHOWNORMAL;
+  int m_nNumPreviewPages = 0;  // pages side by side in print preview; 0 lets the preview choose
   CFrameWnd* m_pMainWnd = nullptr;
   std::unique_ptr<CDocManager> m_pDocManager;
   std::unique_ptr<CRecentFileList> m_pRecentFileList;

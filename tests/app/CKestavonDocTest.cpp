@@ -228,5 +228,32 @@ TEST_F(AppTest, UndoAfterTheOldestStatesWereDroppedStillCountsAsModified) {
   EXPECT_TRUE(doc->IsModified());
 }
 
+
+TEST_F(AppTest, HandedOverFileBecomesANewTreeBehindTheCurrentSubtree) {
+  ASSERT_TRUE(Start({SampleCopy("add.kvn")}));
+  CKestavonDoc* doc = Documents()[0];
+  ATREE& tree = doc->GetTree();
+  const int count = tree.GetDirDataCount();
+
+  // Top tree current: the new tree is the top tree's last child.
+  doc->SetCurrentTree(0);
+  doc->AddTreeFromCommandLine("x.kvn", "/notes/x.kvn");
+  const int last = doc->GetCurrentTree();
+  EXPECT_EQ(last, count);
+  EXPECT_EQ(tree.GetParent(last), 0);
+  EXPECT_EQ(std::string(tree.GetName(last)), "x.kvn");
+  EXPECT_EQ(std::string(tree.GetLink(last)), "/notes/x.kvn");
+  EXPECT_TRUE(doc->IsModified());
+
+  // A tree with children current: the new tree follows its whole subtree at its level.
+  doc->SetCurrentTree(1);
+  ASSERT_GT(tree.GetNextSibling(1, TRUE), 2);
+  const int behind = tree.GetNextSibling(1, TRUE);
+  doc->AddTreeFromCommandLine("y.kvn", "/notes/y.kvn");
+  EXPECT_EQ(doc->GetCurrentTree(), behind);
+  EXPECT_EQ(tree.GetLevel(behind), tree.GetLevel(1));
+  EXPECT_EQ(std::string(tree.GetName(behind)), "y.kvn");
+}
+
 }  // namespace
 }  // namespace app_test

@@ -4,10 +4,13 @@
 #include <filesystem>
 
 #include <wx/event.h>
+#include <wx/menu.h>
 
 #include "app/CAppKeyTable.h"
 #include "app/CKeycustArray.h"
 #include "foundation/CPelkoInifile.h"
+#include "platform/CodePage.h"
+#include "platform/MenuKeyText.h"
 #include "platform/VirtualKeys.h"
 #include "tests/common/TestSupport.h"
 
@@ -285,3 +288,95 @@ TEST_F(AppKeyTableTest, KeyFileBindingsComeFirstAndBuiltInsFillTheGaps) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every item's whole text ("label\tkeys"), submenus included, in menu order.
+void MenuTexts(wxMenu* menu, std::vector<std::string>& texts) {
+  for (wxMenuItem* item : menu->GetMenuItems()) {
+    if (item->IsSubMenu()) {
+      MenuTexts(item->GetSubMenu(), texts);
+    } else if (!item->IsSeparator()) {
+      texts.push_back(GetMenuItemText(item).str());
+    }
+  }
+}
+
+class MenuKeyTextsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
+    // File: Save, a submenu that also holds Save, then Split. Edit: Copy.
+    auto* file = new wxMenu;
+    auto* sub = new wxMenu;
+    sub->Append(0xE103, "Save again");
+    file->AppendSubMenu(sub, "More");
+    file->Append(0xE103, CP932ToWx("上書き保存(&S)"));
+    file->Append(0x8048, CP932ToWx("分割(&P)...\tOld"));
+    auto* edit = new wxMenu;
+    edit->Append(0xE122, CP932ToWx("コピー"));
+    m_bar.Append(file, "File");
+    m_bar.Append(edit, "Edit");
+  }
+
+  std::string Text(int id) { return GetMenuItemText(m_bar.FindItem(id)).str(); }
+
+  std::vector<std::string> AllTexts() {
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < m_bar.GetMenuCount(); ++i) MenuTexts(m_bar.GetMenu(i), texts);
+    return texts;
+  }
+
+  wxMenuBar m_bar;
+};
+
+}  // namespace
+
+TEST_F(MenuKeyTextsTest, KeyTextGoesBehindATabAndCanBeTakenAway) {
+  wxMenu* file = m_bar.GetMenu(0);
+  // The menu's own item comes before the one in its earlier submenu.
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(file, "Ctrl+S", 0xE103), 1);
+  EXPECT_EQ(GetMenuItemText(file->FindItemByPosition(1)), "上書き保存(&S)\tCtrl+S");
+  EXPECT_EQ(GetMenuItemText(file->FindItemByPosition(0)->GetSubMenu()->FindItemByPosition(0)), "Save again");
+
+  // Text already behind the tab is replaced; no key text removes the tab as well.
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(&m_bar, "Alt+F5", 0x8048), 1);
+  EXPECT_EQ(Text(0x8048), "分割(&P)...\tAlt+F5");
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(&m_bar, nullptr, 0x8048), 1);
+  EXPECT_EQ(Text(0x8048), "分割(&P)...");
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(&m_bar, nullptr, 0x8048), 1);
+  EXPECT_EQ(Text(0x8048), "分割(&P)...");
+
+  // Items of later menus are found through the bar; a command without an item gives 0.
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(&m_bar, "Ctrl+C", 0xE122), 1);
+  EXPECT_EQ(Text(0xE122), "コピー\tCtrl+C");
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(file, "Ctrl+C", 0xE122), 0);
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(&m_bar, "Ctrl+Q", 0x9999), 0);
+
+  // A text longer than 255 bytes is cut first, never inside a double-byte character.
+  const CString longLabel = CString(std::string(254, 'x').c_str()) + "あ";
+  SetMenuItemText(m_bar.FindItem(0xE122), longLabel);
+  EXPECT_EQ(CKeycustArray::SetMenuKeyText(&m_bar, "Ctrl+C", 0xE122), 1);
+  EXPECT_EQ(Text(0xE122), std::string(254, 'x') + "\tCtrl+C");
+}
+
+TEST_F(MenuKeyTextsTest, UpdateMenuTextsShowsTheLastBindingOfEachCommand) {
+  CKeycustArray table;
+  table.Add('S', 0, 0, 1, 0xE103);
+  table.Add(0x74, 0, 1, 1, 0x8048);
+  table.Add(0x75, 0, 0, 0, 0x8048);
+  table.Add('C', 0, 0, 1, 0xE122);
+  table.UpdateMenuTexts(&m_bar);
+  EXPECT_EQ(Text(0xE103), "上書き保存(&S)\tCtrl+S");
+  EXPECT_EQ(Text(0x8048), "分割(&P)...\tF6");
+  EXPECT_EQ(Text(0xE122), "コピー\tCtrl+C");
+
+  // Bindings of commands without an item, and unbound combinations, leave the menus unchanged.
+  const std::vector<std::string> before = AllTexts();
+  CKeycustArray others;
+  others.Add('Q', 0, 0, 1, 0x9999);
+  others.Add(0x25, 0, 0, 0, 0);
+  others.UpdateMenuTexts(&m_bar);
+  others.UpdateMenuTexts(m_bar.GetMenu(1));
+  EXPECT_EQ(AllTexts(), before);
+}

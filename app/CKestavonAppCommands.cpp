@@ -1,0 +1,91 @@
+// The commands of the application object: opening files, the recent-file list and its removal
+// dialog, the bookmarked files, and the opening of URLs for the views.
+#include <wx/window.h>
+
+#include "app/CKestavonApp.h"
+#include "app/CRecentDlg.h"
+#include "foundation/CFileDialogEx.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CRecentFileList.h"
+#include "platform/FrameworkIds.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+
+namespace {
+
+// File/OpenType indexes the filters of the open dialog; each has its default extension.
+const char* const kOpenExtensions[] = {"*", "kvn", "txt", "mem", "*"};
+
+class RecentEntries : public IRecentFileEntries {
+ public:
+  explicit RecentEntries(CRecentFileList& list) : m_list(list) {}
+  int GetCapacity() const override { return m_list.GetSize(); }
+  CString GetEntry(int index) const override { return m_list[index]; }
+  void RemoveEntry(int index) override { m_list.Remove(index); }
+
+ private:
+  CRecentFileList& m_list;
+};
+
+wxWindow* MainWindow() {
+  CFrameWnd* frame = AfxGetMainWnd();
+  return frame ? frame->GetFrameWindow() : nullptr;
+}
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
+  EVT_MENU(ID_FILE_OPEN, CKestavonApp::OnFileOpen)
+  EVT_MENU_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, CKestavonApp::OnOpenRecent)
+  EVT_MENU(CKestavonApp::ID_RECENT_DELETE, CKestavonApp::OnRecentDelete)
+  EVT_MENU_RANGE(BookmarkFileList::kFirstCommand, CKestavonApp::ID_BOOKMARK_LAST, CKestavonApp::OnBookmarkFile)
+wxEND_EVENT_TABLE()
+
+void CKestavonApp::OnFileOpen(wxCommandEvent&) {
+  int type = GetProfileInt("File", "OpenType", 1);
+  if (GetProfileInt("File", "701", 1) != 0) {
+    WriteProfileInt("File", "701", 0);
+    if (type == 3) type = 4;
+  }
+  if (type < 0 || type > 4) type = 1;
+  const CString ext = kOpenExtensions[type];
+  CFileDialogEx dialog(TRUE, ext, "*." + ext, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT,
+                       "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn|Textﾌｧｲﾙ(*.txt) |*.txt|WZ形式(*.mem)|*.mem|全てのﾌｧｲﾙ(*.*) |*.*||",
+                       MainWindow());
+  dialog.m_ofn.lpstrTitle = "開く";
+  dialog.m_ofn.nFilterIndex = static_cast<DWORD>(type);
+  const CString folder = GetProfileString("System", "IniFolder", "");
+  if (!folder.IsEmpty()) dialog.m_ofn.lpstrInitialDir = folder;
+  if (dialog.DoModal() != IDOK) return;
+  for (const CString& path : dialog.GetPathNames()) OpenDocumentFile(path);
+  WriteProfileInt("File", "OpenType", static_cast<int>(dialog.m_ofn.nFilterIndex));
+}
+
+void CKestavonApp::OnOpenRecent(wxCommandEvent& event) {
+  m_bOpenFromRecent = 1;
+  OnOpenRecentFile(event);
+}
+
+void CKestavonApp::OnRecentDelete(wxCommandEvent&) {
+  if (!m_pRecentFileList) {
+    AfxMessageBox(
+        "「最近使ったファイル」が使われれていません。 [設定]-[設定]の「ファイル」で「最近使ったファイルの数」を１以上にしてください。");
+    return;
+  }
+  RecentEntries entries(*m_pRecentFileList);
+  CRecentDlg dialog(MainWindow(), entries);
+  dialog.DoModal();
+}
+
+void CKestavonApp::OnBookmarkFile(wxCommandEvent& event) {
+  const int index = event.GetId() - BookmarkFileList::kFirstCommand;
+  if (index < m_bookmarkFiles.GetSize()) OpenDocumentFile(m_bookmarkFiles.GetAt(index));
+}
+
+void CKestavonApp::OpenUrl(const char* url) {
+  // No browser here answers the DDE or registry routes; those modes open as the standard one does.
+  const CString address(url);
+  const bool file = address.Left(7).CompareNoCase("file://") == 0;
+  const int mode = GetProfileInt("System", "UrlOpenMode", 1);
+  if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(MainWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+}

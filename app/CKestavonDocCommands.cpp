@@ -1,0 +1,162 @@
+// The outline document's own commands and services: templates, marks, link targets, categories,
+// bookmarks, the file's folder and the title-as-first-line option.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "foundation/PathHelpers.h"
+#include "model/CTreeUndo.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CodePage.h"
+#include "platform/FileManager.h"
+#include "platform/MessageBox.h"
+#include "treeview/CCategoryDlg.h"
+
+namespace {
+
+bool FileExists(const CString& path) {
+  struct stat st {};
+  return stat(CP932ToUTF8(path.str()).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+wxWindow* MainWindow() {
+  CFrameWnd* frame = AfxGetMainWnd();
+  return frame ? frame->GetFrameWindow() : nullptr;
+}
+
+bool ReadWholeFile(const CString& path, std::string& bytes) {
+  std::ifstream in(CP932ToUTF8(path.str()), std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+CKestavonApp* App() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
+
+// The item's own title with "(無題)" counting as none.
+CString FirstLineTitle(const ATREE& tree, int item) {
+  CString title = tree.GetName(item);
+  if (title == "(無題)") title.Empty();
+  return title;
+}
+
+}  // namespace
+
+CString CKestavonDoc::GetTemplateText() {
+  const CDocProperties& properties = m_tree.GetProperties();
+  if (!properties.m_bTemplateAuto || properties.m_templates.empty()) return CString();
+  std::string bytes;
+  if (!ReadWholeFile(properties.m_templates.front().m_strPath, bytes)) {
+    AfxMessageBox("テンプレートファイルが開けません");
+    return CString();
+  }
+  return CString(bytes);
+}
+
+int CKestavonDoc::FindNextMark(int from) const {
+  for (int i = std::max(from, 0); i < m_tree.GetDirDataCount(); ++i)
+    if (m_tree.GetBookmark(i) != 0) return i;
+  return -1;
+}
+
+int CKestavonDoc::FindPrevMark(int from) const {
+  for (int i = std::min(from, m_tree.GetDirDataCount() - 1); i >= 1; --i)
+    if (m_tree.GetBookmark(i) != 0) return i;
+  return -1;
+}
+
+CString CKestavonDoc::GetLinkTarget(int item) {
+  if (item == -1) item = m_nCurTree;
+  if (item < 0 || item >= m_tree.GetDirDataCount()) return CString();
+  const CString link = m_tree.GetLink(item);
+  if (link.IsEmpty() || link.Find("://") >= 0) return link;
+  // Links stored on Windows may start with a backslash; both separators mark an absolute path.
+  if (link.Find(':') >= 0 || link[0] == '\\' || link[0] == '/') return link;
+  if (link.Left(3) == ".//") return link;
+  const CString path = GetPathName();
+  if (path.ReverseFind('/') < 0) {
+    AfxMessageBox("リンクが相対パスです。ファイルを保存してください");
+    return CString();
+  }
+  return ResolveRelativePath(path, link);
+}
+
+void CKestavonDoc::InsertTitleFirstLines() {
+  SaveUndo();
+  for (int i = 0; i < m_tree.GetDirDataCount(); ++i) {
+    const CString title = FirstLineTitle(m_tree, i);
+    const CString text = m_tree.GetText(i);
+    const int end = text.Find("\r\n");
+    const CString first = end < 0 ? text : text.Left(end);
+    if (first != title) m_tree.SetText(i, title + "\r\n" + text);
+  }
+  SetModifiedFlag(TRUE);
+  m_tree.MakeTreeData();
+  UpdateAllViews(nullptr);
+}
+
+void CKestavonDoc::RemoveTitleFirstLines() {
+  SaveUndo();
+  for (int i = 0; i < m_tree.GetDirDataCount(); ++i) {
+    const CString title = FirstLineTitle(m_tree, i);
+    const CString text = m_tree.GetText(i);
+    const int end = text.Find("\r\n");
+    if (end < 0) {
+      if (text == title) m_tree.SetText(i, "");
+    } else if (text.Left(end) == title) {
+      m_tree.SetText(i, text.Mid(end + 2));
+    }
+  }
+  SetModifiedFlag(TRUE);
+  m_tree.MakeTreeData();
+  UpdateAllViews(nullptr);
+}
+
+void CKestavonDoc::OnTemplateAuto(wxCommandEvent&) {
+  int& flag = m_tree.GetProperties().m_bTemplateAuto;
+  flag = !flag;
+}
+
+void CKestavonDoc::OnUpdateTemplateAuto(wxUpdateUIEvent& event) {
+  event.Check(m_tree.GetProperties().m_bTemplateAuto != 0);
+}
+
+void CKestavonDoc::OnCategorySettings(wxCommandEvent&) {
+  // The dialog renumbers the items as it goes, so the state to undo to is taken before it runs.
+  auto before = std::make_unique<CTreeUndo>(m_tree, m_nCurTree);
+  CCategoryDlg dialog(MainWindow(), &m_tree.GetProperties().GetCategories(),
+                      [this](int oldIndex, int newIndex) { m_tree.RenumberCategory(oldIndex, newIndex); });
+  dialog.ShowModal();
+  if (!dialog.m_bModified) return;
+  m_undo.Push(std::move(before));
+  m_tree.MakeTreeData();
+  SetModifiedFlag(TRUE);
+  UpdateAllViews(nullptr);
+}
+
+void CKestavonDoc::OnAddBookmark(wxCommandEvent&) {
+  const CString path = GetPathName();
+  if (path.IsEmpty()) {
+    AfxMessageBox("保存を行ってください");
+    return;
+  }
+  if (AfxMessageBox("ブックマークに追加します", MB_OKCANCEL) != IDOK) return;
+  if (CKestavonApp* app = App()) {
+    app->m_bookmarkFiles.Add(path);
+    app->m_bookmarkFiles.Save();
+  }
+}
+
+void CKestavonDoc::OnUpdateAddBookmark(wxUpdateUIEvent& event) {
+  const CKestavonApp* app = App();
+  event.Enable(!GetPathName().IsEmpty() && app && app->m_bookmarkFiles.Find(GetPathName()) == -1);
+}
+
+void CKestavonDoc::OnOpenFileFolder(wxCommandEvent&) {
+  const CString path = GetPathName();
+  if (FileExists(path)) ShowInFileManager(path);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Picks a folder with the desktop's folder chooser.
+#include "platform/CString.h"
+#include "platform/WinTypes.h"
+
+class CFolderDialog {
+ public:
+  CFolderDialog();
+  ~CFolderDialog();
+
+  CString GetPathName() const { return m_strPath; }
+  // IDOK with the chosen folder in m_strPath, or IDCANCEL with m_strPath unchanged.
+  int BrowseForFolder();
+
+  CString m_strPath;     // in: the start folder; out: the chosen one
+  CString m_strTitle;    // "" gives "フォルダ選択"
+  int m_bCurrentDir;     // non-zero: start in the current directory instead
+};

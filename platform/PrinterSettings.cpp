@@ -1,0 +1,6 @@
+#include "platform/PrinterSettings.h"
+
+wxPrintData& GetAppPrintData() {
+  static wxPrintData data;
+  return data;
+}
