@@ -4,12 +4,9 @@
 
 #include "app/CKestavonDoc.h"
 #include "model/CTreeData.h"
+#include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
-
-namespace {
-constexpr int kFirstLevelsCommand = 0x81A8;  // show 2 levels; up to 0x81AD, 7 levels
-}
 
 int CTrView::SelectedFoldState() const {
   const CTreeData* row = m_pListBox ? m_pListBox->GetItemDataPtr(m_pListBox->GetCurSel()) : nullptr;
@@ -72,7 +69,7 @@ void CTrView::OnUpdateShowAllBelow(wxUpdateUIEvent& event) {
   event.Enable(hidden);
 }
 
-void CTrView::OnShowLevels(wxCommandEvent& event) { ShowSubtree(event.GetId() - kFirstLevelsCommand + 2); }
+void CTrView::OnShowLevels(wxCommandEvent& event) { ShowSubtree(event.GetId() - ID_TREE_SHOW_LEVELS2 + 2); }
 
 void CTrView::OnToggleBelow(wxCommandEvent&) {
   if (SelectedFoldState() == 2) {

@@ -7,6 +7,7 @@
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
 #include "platform/MessageBox.h"
+#include "resources/CommandIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/treeview/TreePaneFixture.h"
 #include "treeview/CCategoryArray.h"
@@ -128,7 +129,8 @@ TEST_F(TreePaneTest, SelectionColoursOnlyTheTextCellsWithIconsAndTheWholeRowWith
   wxImage image = Render(list).ConvertToImage();
   EXPECT_EQ(PixelAt(image, farRight, y), *wxWHITE);
   bool navyInText = false;
-  for (int x = 2 * list->m_nLevelWidth + 17; x < 2 * list->m_nLevelWidth + 40; ++x) navyInText |= PixelAt(image, x, y) == navy;
+  const int title = 2 * list->m_nLevelWidth + 17;  // after the art and the icon
+  for (int x = title; x < title + 23; ++x) navyInText |= PixelAt(image, x, y) == navy;
   EXPECT_TRUE(navyInText);
 
   list->m_bIcon = 0;
@@ -250,10 +252,9 @@ TEST_F(TreePaneTest, TheRootIconFoldsAndUnfoldsTheWholeOutline) {
 TEST_F(TreePaneTest, KeysMoveTheSelectionOrRunTheirBoundCommandWhenEnabled) {
   CKestavonDoc* doc = OpenOutline(kFive, [](ATREE& tree) { tree.EditDirData(2)->m_nView = 0; });
   COwnerListBox* list = ListOf(doc);
-  CKeycustArray keys;
-  keys.Add(VK_RIGHT, 0, 0, 0, 0x81B3);  // unfold or go down
-  keys.Add(VK_INSERT, 0, 0, 0, 0x8216);  // insert: not available in the pane yet
-  list->m_pKeyTable = &keys;
+  CKeycustArray& keys = m_app->m_keyTable.GetKeyTable();
+  keys.Add(VK_RIGHT, 0, 0, 0, ID_TREE_SHOW_OR_DOWN);
+  keys.Add(VK_INSERT, 0, 0, 0, ID_TREE_INSERT);  // not available in the pane yet
   list->SetCurSel(0);
 
   Press(list, WXK_DOWN);

@@ -9,6 +9,7 @@
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
 #include "platform/PrivateProfile.h"
+#include "resources/CommandIds.h"
 #include "tests/treeview/ModalAnswers.h"
 #include "tests/treeview/TreePaneFixture.h"
 
@@ -123,12 +124,12 @@ TEST_F(TreePaneTest, SelectionChangesMoveTheCurrentItemAndTheStatusBar) {
   EXPECT_EQ(StatusText(), "B　ﾘﾝｸﾌｧｲﾙ:memo.txt");
 
   m_app->m_bStatusBarFull = 0;
-  Command(0x81AF);  // next row
+  Command(ID_WORK_NEXT_TREE);
   EXPECT_EQ(doc->GetCurrentTree(), 4);
   EXPECT_EQ(StatusText(), "C");
-  Command(0x81AF);  // at the end nothing changes
+  Command(ID_WORK_NEXT_TREE);  // at the end nothing changes
   EXPECT_EQ(doc->GetCurrentTree(), 4);
-  Command(0x81B0);
+  Command(ID_WORK_PREV_TREE);
   EXPECT_EQ(doc->GetCurrentTree(), 3);
   ViewOf(doc)->SelectPrevRow();
   ViewOf(doc)->SelectPrevRow();
@@ -152,7 +153,10 @@ TEST_F(TreePaneTest, CommandsOfThePaneAreEnabledOnlyWhereTheyCanAct) {
                                   [](ATREE& tree) { tree.EditDirData(3)->m_nView = 0; });
   COwnerListBox* list = ListOf(doc);
   // Commands whose work is not in the pane yet are disabled, mark entries included.
-  for (int id : {0x8000, 0x8002, 0xE122, 0xE12B, 0x804F, 0x8076}) EXPECT_FALSE(IsEnabled(id)) << std::hex << id;
+  for (int id : std::initializer_list<int>{ID_TREE_ADD_CHILD, ID_TREE_DELETE, ID_EDIT_COPY, ID_EDIT_UNDO,
+                                           ID_MARK_FIRST, ID_MARK_LAST}) {
+    EXPECT_FALSE(IsEnabled(id)) << std::hex << id;
+  }
 
   struct Case {
     int row;
@@ -164,15 +168,15 @@ TEST_F(TreePaneTest, CommandsOfThePaneAreEnabledOnlyWhereTheyCanAct) {
                         Case{2, true, false, true, true}, Case{3, false, false, false, false}}) {
     SCOPED_TRACE(c.row);
     list->SetCurSel(c.row);
-    EXPECT_EQ(IsEnabled(0x8033), c.showBelow);
-    EXPECT_EQ(IsEnabled(0x8034), c.hideBelow);
-    EXPECT_EQ(IsEnabled(0x8035), c.showAll);
-    EXPECT_EQ(IsEnabled(0x81AE), c.toggle);
+    EXPECT_EQ(IsEnabled(ID_TREE_SHOW_BELOW), c.showBelow);
+    EXPECT_EQ(IsEnabled(ID_TREE_HIDE_BELOW), c.hideBelow);
+    EXPECT_EQ(IsEnabled(ID_TREE_SHOW_ALL_BELOW), c.showAll);
+    EXPECT_EQ(IsEnabled(ID_WORK_TOGGLE_BELOW), c.toggle);
   }
   list->SetCurSel(1);
-  Command(0x8035);  // everything below A
+  Command(ID_TREE_SHOW_ALL_BELOW);  // everything below A
   EXPECT_EQ(list->GetCount(), 5);
-  EXPECT_FALSE(IsEnabled(0x8035));
+  EXPECT_FALSE(IsEnabled(ID_TREE_SHOW_ALL_BELOW));
 }
 
 TEST_F(TreePaneTest, FoldOrMoveCommandsAndStagedDisplay) {
@@ -180,26 +184,26 @@ TEST_F(TreePaneTest, FoldOrMoveCommandsAndStagedDisplay) {
   COwnerListBox* list = ListOf(doc);
   ATREE& tree = doc->GetTree();
   list->SetCurSel(1);
-  Command(0x8034);  // hide below A
+  Command(ID_TREE_HIDE_BELOW);
   EXPECT_EQ(RowTitles(list), (std::vector<std::string>{"Top", "A", "B"}));
-  Command(0x81A9);  // three levels below A: b, c, d; e keeps its hidden flag
+  Command(ID_TREE_SHOW_LEVELS3);  // b, c, d; e keeps its hidden flag
   EXPECT_EQ(RowTitles(list), (std::vector<std::string>{"Top", "A", "b", "c", "d", "B"}));
   EXPECT_EQ(list->GetCurSel(), 1);
 
-  Command(0x8034);
-  Command(0x81B3);  // folded: unfolds one level, selection stays
+  Command(ID_TREE_HIDE_BELOW);
+  Command(ID_TREE_SHOW_OR_DOWN);  // folded: unfolds one level, selection stays
   EXPECT_EQ(RowTitles(list), (std::vector<std::string>{"Top", "A", "b", "B"}));
   EXPECT_EQ(doc->GetCurrentTree(), 1);
-  Command(0x81B3);  // unfolded: goes down
+  Command(ID_TREE_SHOW_OR_DOWN);  // unfolded: goes down
   EXPECT_EQ(doc->GetCurrentTree(), 2);
-  Command(0x81B4);  // b is folded: goes to the parent
+  Command(ID_TREE_HIDE_OR_UP);  // b is folded: goes to the parent
   EXPECT_EQ(doc->GetCurrentTree(), 1);
-  Command(0x81B4);  // A is unfolded: folds it
+  Command(ID_TREE_HIDE_OR_UP);  // A is unfolded: folds it
   EXPECT_EQ(RowTitles(list), (std::vector<std::string>{"Top", "A", "B"}));
   EXPECT_EQ(doc->GetCurrentTree(), 1);
 
   list->SetCurSel(2);
-  Command(0x81B3);  // B is the last row and a leaf: nothing happens
+  Command(ID_TREE_SHOW_OR_DOWN);  // B is the last row and a leaf: nothing happens
   EXPECT_EQ(list->GetCurSel(), 2);
   EXPECT_EQ(tree.GetDirDataCount(), 7);
 
@@ -217,12 +221,12 @@ TEST_F(TreePaneTest, ScrollCommandsStopAtTheEnds) {
   CKestavonDoc* doc = OpenOutline(Many(5));
   COwnerListBox* list = ListOf(doc);
   list->SetTopIndex(0);
-  Command(0x81C7);
+  Command(ID_WORK_SCROLL_UP);
   EXPECT_EQ(list->GetTopIndex(), 0);
-  Command(0x81C8);
+  Command(ID_WORK_SCROLL_DOWN);
   EXPECT_EQ(list->GetTopIndex(), 1);
   list->SetTopIndex(list->GetCount() - 1);
-  Command(0x81C8);
+  Command(ID_WORK_SCROLL_DOWN);
   EXPECT_EQ(list->GetTopIndex(), list->GetCount() - 1);
 }
 

@@ -112,7 +112,9 @@ wxBitmap TreePaneTest::Render(COwnerListBox* list) {
 
 std::vector<std::string> RowTitles(COwnerListBox* list) {
   std::vector<std::string> titles;
-  for (int i = 0; i < list->GetCount(); ++i) titles.push_back(StripTreeLineArt(list->GetItemDataPtr(i)->m_strTitle).str());
+  for (int i = 0; i < list->GetCount(); ++i) {
+    titles.push_back(StripTreeLineArt(list->GetItemDataPtr(i)->m_strTitle).str());
+  }
   return titles;
 }
 
