@@ -75,11 +75,13 @@ Host& HostOf(int items) {
   return *host;
 }
 
+bool NoDisplay(benchmark::State& state) {
+  if (!g_gui) state.SkipWithError("needs a display");
+  return !g_gui;
+}
+
 void BM_RefillList(benchmark::State& state) {
-  if (!g_gui) {
-    state.SkipWithError("needs a display");
-    return;
-  }
+  if (NoDisplay(state)) return;
   Host& host = HostOf(static_cast<int>(state.range(0)));
   for (auto _ : state) host.view->RefillList(-1);
   state.counters["rows"] = host.view->GetListBox()->GetCount();
@@ -88,10 +90,7 @@ void BM_RefillList(benchmark::State& state) {
 BENCHMARK(BM_RefillList)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_PaintScreen(benchmark::State& state) {
-  if (!g_gui) {
-    state.SkipWithError("needs a display");
-    return;
-  }
+  if (NoDisplay(state)) return;
   Host& host = HostOf(static_cast<int>(state.range(0)));
   COwnerListBox* list = host.view->GetListBox();
   const wxSize size = list->GetClientSize();
@@ -107,10 +106,7 @@ void BM_PaintScreen(benchmark::State& state) {
 BENCHMARK(BM_PaintScreen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 void BM_WheelScroll(benchmark::State& state) {
-  if (!g_gui) {
-    state.SkipWithError("needs a display");
-    return;
-  }
+  if (NoDisplay(state)) return;
   Host& host = HostOf(static_cast<int>(state.range(0)));
   COwnerListBox* list = host.view->GetListBox();
   const wxSize size = list->GetClientSize();
@@ -129,10 +125,7 @@ void BM_WheelScroll(benchmark::State& state) {
 BENCHMARK(BM_WheelScroll)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 void BM_FoldUnfoldChapter(benchmark::State& state) {
-  if (!g_gui) {
-    state.SkipWithError("needs a display");
-    return;
-  }
+  if (NoDisplay(state)) return;
   Host& host = HostOf(static_cast<int>(state.range(0)));
   COwnerListBox* list = host.view->GetListBox();
   list->SetCurSel(1);  // the first chapter

@@ -248,25 +248,16 @@ void CTrView::UpdateStatusBar() {
   SetStatusText(text);
 }
 
-void CTrView::SelectNextRow() {
-  CKestavonDoc* doc = GetDocument();
-  if (!m_bReady || !doc) return;
-  doc->CommitTextArea();
-  const int next = m_pListBox->GetCurSel() + 1;
-  if (next >= doc->GetTree().GetTreeDataCount()) return;
-  m_pListBox->SetCurSel(next);
-  doc->SetCurrentTree(m_pListBox->GetCurTree());
-  UpdateStatusBar();
-  doc->UpdateAllViews(nullptr, 1);
-}
+void CTrView::SelectNextRow() { StepRow(1); }
+void CTrView::SelectPrevRow() { StepRow(-1); }
 
-void CTrView::SelectPrevRow() {
+void CTrView::StepRow(int step) {
   CKestavonDoc* doc = GetDocument();
   if (!m_bReady || !doc) return;
   doc->CommitTextArea();
-  const int previous = m_pListBox->GetCurSel() - 1;
-  if (previous < 0) return;
-  m_pListBox->SetCurSel(previous);
+  const int row = m_pListBox->GetCurSel() + step;
+  if (row < 0 || row >= doc->GetTree().GetTreeDataCount()) return;
+  m_pListBox->SetCurSel(row);
   doc->SetCurrentTree(m_pListBox->GetCurTree());
   UpdateStatusBar();
   doc->UpdateAllViews(nullptr, 1);

@@ -4,10 +4,13 @@
 // the current item in the status bar, and is the command target of the tree commands while its
 // window is active. Every command changes the outline only through the model and then refills the
 // list from the model's rows.
+#include <functional>
+
 #include "platform/CFont.h"
 #include "platform/CString.h"
 #include "platform/CView.h"
 
+class ATREE;
 class CKestavonDoc;
 class COwnerListBox;
 class wxCommandEvent;
@@ -79,6 +82,10 @@ class CTrView : public CView {
  private:
   // The fold state of the selected row; -1 when nothing is selected.
   int SelectedFoldState() const;
+  // Moves the selection by step rows; nothing at either end.
+  void StepRow(int step);
+  // Commits the pending edit, lets change fold or unfold below the current item, refills.
+  void ChangeFolding(const std::function<void(ATREE&, int)>& change);
   // Makes the row the selection as the user's choice would.
   void SelectRowAndNotify(int row);
   void SetStatusText(const CString& text);

@@ -2,6 +2,8 @@
 // fold-or-move steps and the scroll commands.
 #include <wx/event.h>
 
+#include <functional>
+
 #include "app/CKestavonDoc.h"
 #include "model/CTreeData.h"
 #include "resources/CommandIds.h"
@@ -13,24 +15,22 @@ int CTrView::SelectedFoldState() const {
   return row ? row->m_nFold : -1;
 }
 
-void CTrView::ShowSubtree(int levels) {
+void CTrView::ChangeFolding(const std::function<void(ATREE&, int)>& change) {
   CKestavonDoc* doc = GetDocument();
   if (!doc || !m_pListBox) return;
   const int item = m_pListBox->GetCurTree();
   if (item < 0) return;
   doc->CommitTextArea();
-  doc->GetTree().ExpandLevels(item, levels);
+  change(doc->GetTree(), item);
   RefillList(-1);
 }
 
+void CTrView::ShowSubtree(int levels) {
+  ChangeFolding([levels](ATREE& tree, int item) { tree.ExpandLevels(item, levels); });
+}
+
 void CTrView::HideSubtree() {
-  CKestavonDoc* doc = GetDocument();
-  if (!doc || !m_pListBox) return;
-  const int item = m_pListBox->GetCurTree();
-  if (item < 0) return;
-  doc->CommitTextArea();
-  doc->GetTree().CollapseAll(item);
-  RefillList(-1);
+  ChangeFolding([](ATREE& tree, int item) { tree.CollapseAll(item); });
 }
 
 void CTrView::SelectRowAndNotify(int row) {
@@ -45,13 +45,7 @@ void CTrView::OnHideBelow(wxCommandEvent&) { HideSubtree(); }
 void CTrView::OnUpdateHideBelow(wxUpdateUIEvent& event) { event.Enable(SelectedFoldState() == 2); }
 
 void CTrView::OnShowAllBelow(wxCommandEvent&) {
-  CKestavonDoc* doc = GetDocument();
-  if (!doc || !m_pListBox) return;
-  const int item = m_pListBox->GetCurTree();
-  if (item < 0) return;
-  doc->CommitTextArea();
-  doc->GetTree().ExpandAll(item);
-  RefillList(-1);
+  ChangeFolding([](ATREE& tree, int item) { tree.ExpandAll(item); });
 }
 
 void CTrView::OnUpdateShowAllBelow(wxUpdateUIEvent& event) {
