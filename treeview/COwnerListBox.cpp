@@ -63,6 +63,7 @@ wxBEGIN_EVENT_TABLE(COwnerListBox, wxWindow)
   EVT_LEFT_DOWN(COwnerListBox::OnLButtonDown)
   EVT_LEFT_UP(COwnerListBox::OnLButtonUp)
   EVT_LEFT_DCLICK(COwnerListBox::OnLButtonDblClk)
+  EVT_RIGHT_DOWN(COwnerListBox::OnRButtonDown)
   EVT_MOUSEWHEEL(COwnerListBox::OnMouseWheel)
   EVT_KEY_DOWN(COwnerListBox::OnKeyDown)
   EVT_SET_FOCUS(COwnerListBox::OnFocus)
@@ -692,6 +693,17 @@ void COwnerListBox::OnLButtonDblClk(wxMouseEvent& event) {
   if (row < 0) return;
   SelectByUser(row);
   Notify(wxEVT_LISTBOX_DCLICK);
+}
+
+void COwnerListBox::OnRButtonDown(wxMouseEvent& event) {
+  // Handled here, the click makes no second context-menu event.
+  CTrView* view = GetTreeView();
+  if (!view) {
+    event.Skip();
+    return;
+  }
+  const wxPoint screen = ClientToScreen(event.GetPosition());
+  view->ShowContextMenu(screen.x, screen.y);
 }
 
 void COwnerListBox::OnMouseWheel(wxMouseEvent& event) {

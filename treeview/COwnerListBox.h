@@ -152,6 +152,7 @@ class COwnerListBox : public wxWindow {
   void OnLButtonDown(wxMouseEvent& event);
   void OnLButtonUp(wxMouseEvent& event);
   void OnLButtonDblClk(wxMouseEvent& event);
+  void OnRButtonDown(wxMouseEvent& event);
   void OnMouseWheel(wxMouseEvent& event);
   void OnKeyDown(wxKeyEvent& event);
   void OnFocus(wxFocusEvent& event);

@@ -2,6 +2,7 @@
 
 #include <wx/dcclient.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/statusbr.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CodePage.h"
 #include "resources/CommandIds.h"
+#include "resources/MenuResource.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/TreeRowText.h"
 
@@ -58,6 +60,7 @@ wxBEGIN_EVENT_TABLE(CTrView, CView)
   EVT_SET_FOCUS(CTrView::OnSetFocus)
   EVT_LISTBOX(COwnerListBox::kControlId, CTrView::OnSelChange)
   EVT_LISTBOX_DCLICK(COwnerListBox::kControlId, CTrView::OnDblClk)
+  EVT_CONTEXT_MENU(CTrView::OnContextMenu)
   EVT_MENU(ID_WORK_STATUS_SHOW, CTrView::OnShowStatusBar)
   EVT_MENU(ID_WORK_NEXT_TREE, CTrView::OnSelectNext)
   EVT_MENU(ID_WORK_PREV_TREE, CTrView::OnSelectPrev)
@@ -276,6 +279,43 @@ void CTrView::RunBoundCommand(UINT command) {
   state.SetEventObject(window);
   if (window->GetEventHandler()->ProcessEvent(state) && state.GetSetEnabled() && !state.GetEnabled()) return;
   main->SendCommand(static_cast<int>(command));
+}
+
+std::unique_ptr<wxMenu> CTrView::MakeContextMenu() const {
+  constexpr int kTreePopup = 1;
+  constexpr size_t kBookmarkSubmenu = 30;
+  std::unique_ptr<wxMenu> menu = LoadPopupMenu(IDR_CONTEXT, kTreePopup);
+  if (!menu) return menu;
+  CKestavonDoc* doc = GetDocument();
+  const int item = m_pListBox ? m_pListBox->GetCurTree() : -1;
+  if (doc && item >= 0 && doc->GetTree().IsExpanded(item)) {
+    size_t position = 0;
+    if (wxMenuItem* showAll = menu->FindChildItem(ID_TREE_SHOW_ALL_BELOW, &position)) {
+      menu->Destroy(showAll);
+      menu->Insert(position, ID_TREE_HIDE_BELOW, CP932ToWx("この下を非表示(&Z)"));
+    }
+  }
+  if (menu->GetMenuItemCount() > kBookmarkSubmenu) {
+    wxMenuItem* bookmarks = menu->FindItemByPosition(kBookmarkSubmenu);
+    CKestavonApp* app = App();
+    if (app && bookmarks->GetSubMenu()) app->m_bookmarkFiles.AppendToMenu(bookmarks->GetSubMenu());
+  }
+  return menu;
+}
+
+void CTrView::ShowContextMenu(int x, int y) {
+  std::unique_ptr<wxMenu> menu = MakeContextMenu();
+  CWinApp* app = AfxGetApp();
+  if (!menu || !app || !app->m_pMainWnd) return;
+  wxWindow* main = app->m_pMainWnd->GetFrameWindow();
+  main->PopupMenu(menu.get(), main->ScreenToClient(wxPoint(x, y)));
+}
+
+void CTrView::OnContextMenu(wxContextMenuEvent&) {
+  RECT r;
+  if (!m_pListBox || !m_pListBox->GetItemRect(m_pListBox->GetCurSel(), &r)) return;
+  const wxPoint corner = m_pListBox->ClientToScreen(wxPoint(r.left, r.bottom));
+  ShowContextMenu(corner.x, corner.y);
 }
 
 void CTrView::LoadProfileFont(CFont& font, const char* section, const char* defaultFace, int defaultSize,

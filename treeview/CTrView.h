@@ -5,6 +5,7 @@
 // window is active. Every command changes the outline only through the model and then refills the
 // list from the model's rows.
 #include <functional>
+#include <memory>
 
 #include "platform/CFont.h"
 #include "platform/CString.h"
@@ -14,6 +15,8 @@ class ATREE;
 class CKestavonDoc;
 class COwnerListBox;
 class wxCommandEvent;
+class wxContextMenuEvent;
+class wxMenu;
 class wxUpdateUIEvent;
 
 class CTrView : public CView {
@@ -43,6 +46,10 @@ class CTrView : public CView {
   void ShowSubtree(int levels);
   void HideSubtree();
   void InvalidateRow(int row);
+  // The "ツリー" context menu for the current item, and showing it at a screen point, owned by the
+  // main window so that its commands take the menu route.
+  std::unique_ptr<wxMenu> MakeContextMenu() const;
+  void ShowContextMenu(int x, int y);
   // A command bound to a key in the list: it goes the main window's command route when its
   // update handlers leave it enabled.
   void RunBoundCommand(UINT command);
@@ -60,6 +67,8 @@ class CTrView : public CView {
   void OnSetFocus(wxFocusEvent& event);
   void OnSelChange(wxCommandEvent& event);
   void OnDblClk(wxCommandEvent& event);
+  // The menu key opens the context menu under the selected row, wherever the mouse is.
+  void OnContextMenu(wxContextMenuEvent& event);
   void OnShowStatusBar(wxCommandEvent& event);
   void OnSelectNext(wxCommandEvent& event);
   void OnSelectPrev(wxCommandEvent& event);

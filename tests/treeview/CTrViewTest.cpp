@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 
 #include <wx/app.h>
+#include <wx/menu.h>
 
 #include "app/CReadOnlyDlg.h"
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
+#include "platform/CodePage.h"
 #include "platform/PrivateProfile.h"
 #include "resources/CommandIds.h"
 #include "tests/treeview/ModalAnswers.h"
@@ -215,6 +217,28 @@ TEST_F(TreePaneTest, FoldOrMoveCommandsAndStagedDisplay) {
   EXPECT_TRUE(tree.IsExpanded(1));
   list->GetEventHandler()->ProcessEvent(dclick);
   EXPECT_FALSE(tree.IsExpanded(1));
+}
+
+TEST_F(TreePaneTest, ContextMenuOffersHidingForAnUnfoldedItemAndListsTheBookmarkedFiles) {
+  CKestavonDoc* doc = OpenOutline(kFive);
+  COwnerListBox* list = ListOf(doc);
+  m_app->m_bookmarkFiles.Add("/home/user/予定.kvn");
+  list->SetCurSel(1);  // A, unfolded
+  std::unique_ptr<wxMenu> menu = ViewOf(doc)->MakeContextMenu();
+  ASSERT_NE(menu, nullptr);
+  size_t hide = 0;
+  ASSERT_NE(menu->FindChildItem(ID_TREE_HIDE_BELOW, &hide), nullptr);
+  EXPECT_EQ(menu->FindChildItem(ID_TREE_SHOW_ALL_BELOW), nullptr);
+  EXPECT_EQ(WxToCP932(menu->FindItemByPosition(hide)->GetItemLabel()).str(), "この下を非表示(&Z)");
+  wxMenu* bookmarks = menu->FindItemByPosition(30)->GetSubMenu();
+  ASSERT_NE(bookmarks, nullptr);
+  EXPECT_NE(bookmarks->FindItem(BookmarkFileList::kFirstCommand), nullptr);
+
+  list->SetCurSel(2);  // A1, a leaf
+  menu = ViewOf(doc)->MakeContextMenu();
+  size_t showAll = 0;
+  ASSERT_NE(menu->FindChildItem(ID_TREE_SHOW_ALL_BELOW, &showAll), nullptr);
+  EXPECT_EQ(showAll, hide);
 }
 
 TEST_F(TreePaneTest, ScrollCommandsStopAtTheEnds) {
