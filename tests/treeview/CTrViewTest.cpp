@@ -241,6 +241,39 @@ TEST_F(TreePaneTest, ContextMenuOffersHidingForAnUnfoldedItemAndListsTheBookmark
   EXPECT_EQ(showAll, hide);
 }
 
+TEST_F(TreePaneTest, RowFontsComeFromTheFontSectionWithBoldAndStruckVariants) {
+  Setting("Font", "FaceName", "ＭＳ 明朝");
+  Setting("Font", "Size", "-20");
+  Setting("Font", "Italic", "1");
+  COwnerListBox* list = ListOf(OpenOutline(kFive));
+  struct Case {
+    const CFont* font;
+    LONG weight;
+    BYTE strike;
+  };
+  for (const Case& c : {Case{&list->m_fontTree, FW_NORMAL, 0}, Case{&list->m_fontBold, FW_BOLD, 0},
+                        Case{&list->m_fontStrike, FW_NORMAL, 1}}) {
+    LOGFONT lf;
+    ASSERT_TRUE(c.font->GetLogFont(&lf));
+    EXPECT_EQ(std::string(lf.lfFaceName), "ＭＳ 明朝");
+    EXPECT_EQ(lf.lfHeight, -20);
+    EXPECT_EQ(lf.lfItalic, 1);
+    EXPECT_EQ(lf.lfWeight, c.weight);
+    EXPECT_EQ(lf.lfStrikeOut, c.strike);
+    EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
+  }
+  // Saved into another section and read back, the font is the same.
+  CTrView::SaveProfileFont(list->m_fontBold, "PrintFont");
+  CFont again;
+  CTrView::LoadProfileFont(again, "PrintFont", "x", -9, FALSE);
+  LOGFONT a, b;
+  list->m_fontBold.GetLogFont(&a);
+  again.GetLogFont(&b);
+  EXPECT_EQ(std::string(b.lfFaceName), std::string(a.lfFaceName));
+  EXPECT_EQ(b.lfHeight, a.lfHeight);
+  EXPECT_EQ(b.lfWeight, FW_BOLD);
+}
+
 TEST_F(TreePaneTest, ScrollCommandsStopAtTheEnds) {
   CKestavonDoc* doc = OpenOutline(Many(5));
   COwnerListBox* list = ListOf(doc);
