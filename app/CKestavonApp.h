@@ -77,11 +77,13 @@ class CKestavonApp : public CWinApp {
     ID_RECENT_DELETE = 0x81CB,
     // Bookmarked files open from the first bookmark command up to here; the menus show 40 of them.
     ID_BOOKMARK_LAST = 0x81FF,
+    ID_BOOKMARK_EDIT = 0x820A,
   };
   void OnFileOpen(wxCommandEvent& event);
   void OnOpenRecent(wxCommandEvent& event);
   void OnRecentDelete(wxCommandEvent& event);
   void OnBookmarkFile(wxCommandEvent& event);
+  void OnBookmarkEdit(wxCommandEvent& event);
 
  private:
   // Runs the New command, as a plain start without a file does.

@@ -4,6 +4,7 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CRecentDlg.h"
+#include "model/CBookfileDlg.h"
 #include "foundation/CFileDialogEx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CRecentFileList.h"
@@ -39,6 +40,7 @@ wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
   EVT_MENU_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, CKestavonApp::OnOpenRecent)
   EVT_MENU(CKestavonApp::ID_RECENT_DELETE, CKestavonApp::OnRecentDelete)
   EVT_MENU_RANGE(BookmarkFileList::kFirstCommand, CKestavonApp::ID_BOOKMARK_LAST, CKestavonApp::OnBookmarkFile)
+  EVT_MENU(CKestavonApp::ID_BOOKMARK_EDIT, CKestavonApp::OnBookmarkEdit)
 wxEND_EVENT_TABLE()
 
 void CKestavonApp::OnFileOpen(wxCommandEvent&) {
@@ -78,8 +80,13 @@ void CKestavonApp::OnRecentDelete(wxCommandEvent&) {
 }
 
 void CKestavonApp::OnBookmarkFile(wxCommandEvent& event) {
-  const int index = event.GetId() - BookmarkFileList::kFirstCommand;
-  if (index < m_bookmarkFiles.GetSize()) OpenDocumentFile(m_bookmarkFiles.GetAt(index));
+  m_bookmarkFiles.Open(event.GetId() - BookmarkFileList::kFirstCommand);
+}
+
+void CKestavonApp::OnBookmarkEdit(wxCommandEvent&) {
+  CBookfileDlg dialog(MainWindow(), &m_bookmarkFiles);
+  dialog.DoModal();
+  m_bookmarkFiles.Save();
 }
 
 void CKestavonApp::OpenUrl(const char* url) {

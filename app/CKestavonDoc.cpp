@@ -6,6 +6,7 @@
 #include "app/CKestavonApp.h"
 #include "foundation/CFileBackup.h"
 #include "foundation/PathHelpers.h"
+#include "model/CDocInfoDlg.h"
 #include "model/CTreeUndo.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWaitCursor.h"
@@ -23,6 +24,7 @@ wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
   EVT_MENU(0x8209, CKestavonDoc::OnAddBookmark)
   EVT_UPDATE_UI(0x8209, CKestavonDoc::OnUpdateAddBookmark)
   EVT_MENU(0x8225, CKestavonDoc::OnOpenFileFolder)
+  EVT_MENU(CKestavonDoc::ID_DOC_INFO, CKestavonDoc::OnDocInfo)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -265,4 +267,15 @@ void CKestavonDoc::OnFileSaveAs(wxCommandEvent&) {
   const CString path = DoSaveAsDialog();
   if (!path.IsEmpty()) OnSaveDocument(path);
   m_bSaveAs = 0;
+}
+
+void CKestavonDoc::OnDocInfo(wxCommandEvent&) {
+  // The snapshot is taken before the dialog stores anything, so that undo brings the old author
+  // data back; a cancelled dialog leaves no undo step.
+  auto before = std::make_unique<CTreeUndo>(m_tree, m_nCurTree);
+  CFrameWnd* main = AfxGetMainWnd();
+  CDocInfoDlg dlg(main ? main->GetFrameWindow() : nullptr, &m_tree);
+  if (dlg.DoModal() != IDOK) return;
+  m_undo.Push(std::move(before));
+  SetModifiedFlag(TRUE);
 }

@@ -10,6 +10,8 @@
 
 class CKestavonDoc : public CDocument {
  public:
+  enum { ID_DOC_INFO = 0x8197 };
+
   CKestavonDoc();
   ~CKestavonDoc() override;
 
@@ -73,6 +75,7 @@ class CKestavonDoc : public CDocument {
   void OnAddBookmark(wxCommandEvent& event);
   void OnUpdateAddBookmark(wxUpdateUIEvent& event);
   void OnOpenFileFolder(wxCommandEvent& event);
+  void OnDocInfo(wxCommandEvent& event);
 
  private:
   // The model, emptied to one top tree "（無題）", as a new document starts.

@@ -6,6 +6,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "model/AppHelp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 
@@ -46,6 +47,8 @@ CReadOnlyDlg::CReadOnlyDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932T
   SetSizer(top);
   SetAffirmativeId(IDOK);
   SetEscapeId(IDOK);
+  Bind(wxEVT_BUTTON, [](wxCommandEvent&) { ShowAppHelp(kHelpTopic); }, IDC_HELP_BUTTON);
+  BindHelpKey(this, kHelpTopic);
 }
 
 int CReadOnlyDlg::DoModal() {

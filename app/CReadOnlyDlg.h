@@ -3,10 +3,12 @@
 #include <wx/dialog.h>
 
 #include "platform/CString.h"
+#include "platform/WinTypes.h"
 
 class CReadOnlyDlg : public wxDialog {
  public:
   enum { IDD = 204, IDC_MESSAGE = 1035, IDC_ICON = 314, IDC_PATH = 313, IDC_HELP_BUTTON = 150 };
+  static constexpr DWORD kHelpTopic = 225;
 
   explicit CReadOnlyDlg(wxWindow* parent);
   int DoModal();

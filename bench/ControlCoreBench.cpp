@@ -6,8 +6,6 @@
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/frame.h>
-#include <wx/init.h>
-#include <wx/stc/stc.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +15,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/ScintillaPeer.h"
 #include "control/CEditCore.h"
 #include "control/CTextBuffer.h"
 #include "platform/CodePage.h"
@@ -134,10 +133,7 @@ class Peer {
  public:
   Peer() {
     m_frame = new wxFrame(nullptr, wxID_ANY, "bench");
-    m_stc = new wxStyledTextCtrl(m_frame, wxID_ANY);
-    wxFont font(wxFontInfo(10).Family(wxFONTFAMILY_TELETYPE));
-    m_stc->StyleSetFont(wxSTC_STYLE_DEFAULT, font);
-    m_stc->StyleClearAll();
+    m_stc = scintilla_peer::CreateScintilla(m_frame, wxFont(wxFontInfo(10).Family(wxFONTFAMILY_TELETYPE)));
     for (int margin = 0; margin < 5; ++margin) m_stc->SetMarginWidth(margin, 0);
     m_stc->SetWrapMode(wxSTC_WRAP_WORD);
     const int width = m_stc->TextWidth(wxSTC_STYLE_DEFAULT, wxString('0', kColumns));
@@ -167,8 +163,6 @@ class Peer {
   wxStyledTextCtrl* m_stc;
 };
 
-bool g_gui = false;
-
 // One loaded peer serves the edit benchmarks: each load takes seconds.
 // The frame is a wx top-level window: wx destroys it at clean-up.
 Peer& LoadedPeer() {
@@ -179,7 +173,7 @@ Peer& LoadedPeer() {
 }
 
 void BM_ScintillaLoadAndWrap(benchmark::State& state) {
-  if (!g_gui) return state.SkipWithError("no display");
+  if (!scintilla_peer::HasDisplay()) return state.SkipWithError("no display");
   Peer& peer = LoadedPeer();
   for (auto _ : state) peer.Load();
   state.counters["rows"] = peer.DisplayLines();
@@ -189,7 +183,7 @@ BENCHMARK(BM_ScintillaLoadAndWrap)->Unit(benchmark::kMillisecond)->Iterations(1)
     ->DisplayAggregatesOnly(true);
 
 void BM_ScintillaKeystroke(benchmark::State& state) {
-  if (!g_gui) return state.SkipWithError("no display");
+  if (!scintilla_peer::HasDisplay()) return state.SkipWithError("no display");
   Peer& peer = LoadedPeer();
   wxStyledTextCtrl& stc = peer.Stc();
   const int line = MiddleLine(static_cast<int>(state.range(0)));
@@ -208,7 +202,7 @@ BENCHMARK(BM_ScintillaKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)-
     ->DisplayAggregatesOnly(true);
 
 void BM_ScintillaEnter(benchmark::State& state) {
-  if (!g_gui) return state.SkipWithError("no display");
+  if (!scintilla_peer::HasDisplay()) return state.SkipWithError("no display");
   Peer& peer = LoadedPeer();
   wxStyledTextCtrl& stc = peer.Stc();
   int pos = stc.PositionFromLine(stc.GetLineCount() / 2) + 3;
@@ -222,7 +216,7 @@ void BM_ScintillaEnter(benchmark::State& state) {
 BENCHMARK(BM_ScintillaEnter)->Unit(benchmark::kMicrosecond)->Repetitions(3)->DisplayAggregatesOnly(true);
 
 void BM_ScintillaReplaceAll(benchmark::State& state) {
-  if (!g_gui) return state.SkipWithError("no display");
+  if (!scintilla_peer::HasDisplay()) return state.SkipWithError("no display");
   Peer& peer = LoadedPeer();
   int count = 0;
   for (auto _ : state) {
@@ -230,17 +224,9 @@ void BM_ScintillaReplaceAll(benchmark::State& state) {
     peer.Load();
     state.ResumeTiming();
     wxStyledTextCtrl& stc = peer.Stc();
-    count = 0;
     stc.BeginUndoAction();
     stc.SetSearchFlags(wxSTC_FIND_MATCHCASE);
-    stc.SetTargetStart(0);
-    stc.SetTargetEnd(stc.GetLength());
-    while (stc.SearchInTarget(kWord) >= 0) {
-      stc.ReplaceTarget("WORD");
-      ++count;
-      stc.SetTargetStart(stc.GetTargetEnd());
-      stc.SetTargetEnd(stc.GetLength());
-    }
+    count = scintilla_peer::ForEachMatch(stc, kWord, [&stc] { stc.ReplaceTarget("WORD"); });
     stc.EndUndoAction();
     peer.Settle();
   }
@@ -249,25 +235,8 @@ void BM_ScintillaReplaceAll(benchmark::State& state) {
 BENCHMARK(BM_ScintillaReplaceAll)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)
     ->DisplayAggregatesOnly(true);
 
-class BenchApp : public wxApp {
- public:
-  bool OnInit() override { return true; }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (std::getenv("DISPLAY")) {
-    wxApp::SetInstance(new BenchApp);
-    g_gui = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  std::remove(TextPath().c_str());
-  if (g_gui) {
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-  }
-  return 0;
+  return scintilla_peer::RunBenchmarks(argc, argv, [] { std::remove(TextPath().c_str()); });
 }

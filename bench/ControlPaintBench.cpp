@@ -3,18 +3,16 @@
 // a bitmap. Scintilla (wxStyledTextCtrl) renders the same text and screens into a bitmap of the
 // same size in the same run as the peer. Needs a display: run under xvfb-run.
 #include <benchmark/benchmark.h>
-#include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/init.h>
-#include <wx/stc/stc.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "bench/ScintillaPeer.h"
 #include "control/CTextBuffer.h"
 #include "control/WrilaEdit.h"
 #include "platform/CodePage.h"
@@ -24,7 +22,6 @@ namespace {
 constexpr int kLines = 100000;
 constexpr int kRows = 50;
 constexpr int kColumns = 120;
-bool g_gui = false;
 
 // Lines of up to 120 columns: Japanese words, ASCII words, highlighted words, URLs and quotes.
 const std::string& Text() {
@@ -67,10 +64,8 @@ struct Host {
     edit->Relayout(0);
     size = wxSize((edit->m_leftMargin + kColumns) * edit->m_columnWidth, kRows * edit->m_rowHeight);
 
-    stc = new wxStyledTextCtrl(frame, wxID_ANY, wxPoint(0, 0), wxSize(1400, 1300));
-    const wxFont font(wxFontInfo(12).FaceName("Noto Sans Mono CJK JP"));
-    stc->StyleSetFont(wxSTC_STYLE_DEFAULT, const_cast<wxFont&>(font));
-    stc->StyleClearAll();
+    stc = scintilla_peer::CreateScintilla(frame, wxFont(wxFontInfo(12).FaceName("Noto Sans Mono CJK JP")),
+                                          wxSize(1400, 1300));
     stc->SetMarginType(0, wxSTC_MARGIN_NUMBER);
     stc->SetMarginWidth(0, 6 * edit->m_columnWidth);
     stc->StyleSetForeground(1, *wxBLUE);
@@ -80,14 +75,10 @@ struct Host {
     // Highlight the same words by styling them once, as a lexer would.
     const wxString words[] = {"TODO", "FIXME", "control", "http://example.jp/a"};
     for (const wxString& word : words) {
-      stc->SetTargetStart(0);
-      stc->SetTargetEnd(stc->GetLength());
-      while (stc->SearchInTarget(word) >= 0) {
+      scintilla_peer::ForEachMatch(*stc, word, [this, &word] {
         stc->StartStyling(stc->GetTargetStart());
         stc->SetStyling(stc->GetTargetEnd() - stc->GetTargetStart(), word.StartsWith("http") ? 1 : 2);
-        stc->SetTargetStart(stc->GetTargetEnd());
-        stc->SetTargetEnd(stc->GetLength());
-      }
+      });
     }
   }
   ~Host() { frame->Destroy(); }
@@ -105,8 +96,11 @@ Host& TheHost() {
   return *g_host;
 }
 
-void BM_WrilaPaintScreen(benchmark::State& state) {
-  if (!g_gui) {
+// Paints screen after screen into one bitmap: `paintAt` paints the screen at a top row and
+// returns the next one.
+template <typename F>
+void PaintScreens(benchmark::State& state, F paintAt) {
+  if (!scintilla_peer::HasDisplay()) {
     state.SkipWithError("needs a display");
     return;
   }
@@ -114,54 +108,31 @@ void BM_WrilaPaintScreen(benchmark::State& state) {
   wxBitmap bitmap(host.size);
   wxMemoryDC dc(bitmap);
   int top = 0;
-  for (auto _ : state) {
+  for (auto _ : state) top = paintAt(host, dc, top);
+  state.SetItemsProcessed(state.iterations());
+}
+
+void BM_WrilaPaintScreen(benchmark::State& state) {
+  PaintScreens(state, [](Host& host, wxDC& dc, int top) {
     host.edit->m_topRow = top;
     host.edit->Paint(dc, wxRect(host.size));
-    top = (top + kRows) % (host.edit->GetBuffer().GetTotalRows() - kRows);
-  }
-  state.SetItemsProcessed(state.iterations());
+    return (top + kRows) % (host.edit->GetBuffer().GetTotalRows() - kRows);
+  });
 }
 BENCHMARK(BM_WrilaPaintScreen)->Unit(benchmark::kMicrosecond)->Repetitions(5)->DisplayAggregatesOnly(true);
 
 void BM_ScintillaPaintScreen(benchmark::State& state) {
-  if (!g_gui) {
-    state.SkipWithError("needs a display");
-    return;
-  }
-  Host& host = TheHost();
-  wxBitmap bitmap(host.size);
-  wxMemoryDC dc(bitmap);
-  const wxRect area(wxPoint(0, 0), host.size);
-  int top = 0;
-  for (auto _ : state) {
-    const int start = host.stc->PositionFromLine(top);
-    const int end = host.stc->PositionFromLine(top + kRows);
-    host.stc->FormatRange(true, start, end, &dc, &dc, area, area);
-    top = (top + kRows) % (kLines - kRows);
-  }
-  state.SetItemsProcessed(state.iterations());
+  PaintScreens(state, [](Host& host, wxDC& dc, int top) {
+    const wxRect area(wxPoint(0, 0), host.size);
+    host.stc->FormatRange(true, host.stc->PositionFromLine(top), host.stc->PositionFromLine(top + kRows), &dc, &dc,
+                          area, area);
+    return (top + kRows) % (kLines - kRows);
+  });
 }
 BENCHMARK(BM_ScintillaPaintScreen)->Unit(benchmark::kMicrosecond)->Repetitions(5)->DisplayAggregatesOnly(true);
-
-class BenchApp : public wxApp {
- public:
-  bool OnInit() override { return true; }
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (std::getenv("DISPLAY")) {
-    wxApp::SetInstance(new BenchApp);
-    g_gui = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  g_host.reset();
-  if (g_gui) {
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-  }
-  return 0;
+  return scintilla_peer::RunBenchmarks(argc, argv, [] { g_host.reset(); });
 }

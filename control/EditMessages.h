@@ -39,6 +39,20 @@ enum : UINT {
   WM_WRILA_SETMARK = 0x0903,
 };
 
+// Scroll-bar request codes of WM_HSCROLL and WM_VSCROLL (low word of wParam). With SB_THUMBTRACK
+// the whole 32-bit tracking position travels in lParam.
+enum : UINT {
+  SB_LINEUP = 0,
+  SB_LINEDOWN = 1,
+  SB_PAGEUP = 2,
+  SB_PAGEDOWN = 3,
+  SB_THUMBPOSITION = 4,
+  SB_THUMBTRACK = 5,
+  SB_TOP = 6,
+  SB_BOTTOM = 7,
+  SB_ENDSCROLL = 8,
+};
+
 // Selectors of the extra-settings message.
 enum : UINT {
   EXTRA_GETHILITECOMMENT = 100,

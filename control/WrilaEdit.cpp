@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "control/CMarkImageList.h"
 #include "control/CTextBuffer.h"
 #include "control/ControlRoutines.h"
 #include "control/EditMessages.h"
@@ -48,7 +49,6 @@ wxWindow* WrilaEdit::GetWindow() const { return m_window; }
 wxSize WrilaEdit::ClientSize() const { return m_window ? m_window->GetClientSize() : wxSize(0, 0); }
 
 void WrilaEdit::ResetViewState() {
-  m_quotePrefixLength = static_cast<int>(strnlen(m_cust.Prefix, sizeof(m_cust.Prefix)));
   m_desiredColumn = -1;
   m_caretView = m_caretLogical = m_selAnchor = POINT{};
   m_selKind = SEL_NONE;
@@ -93,17 +93,23 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       MoveCaret(GetBuffer().ViewToLogical(view.x, view.y, -1));
       return 0;
     }
-    case WM_SIZE: {
-      const int width = static_cast<int>(lParam & 0xFFFF);
-      const int height = static_cast<int>((lParam >> 16) & 0xFFFF);
-      m_windowColumns = std::max(1, width / m_columnWidth - m_leftMargin);
-      m_pageRows = std::max(1, (height - m_rulerHeight) / m_rowHeight);
-      m_visibleColumns = m_windowColumns;
-      if (m_cust.WrapMode == 2 && GetBuffer().RewrapAll()) Relayout(RELAYOUT_REWRAP);
+    case WM_SIZE:
+      RecalcScrollBars(static_cast<int>(lParam & 0xFFFF), static_cast<int>((lParam >> 16) & 0xFFFF));
       return 0;
-    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return OnScrollMessage(message == WM_VSCROLL, static_cast<UINT>(wParam & 0xFFFF), lParam);
     case WM_ERASEBKGND:
       return 1;  // painting covers every pixel, the areas outside the text included
+    case WM_CUT:
+      OnCommand(ID_EDIT_CUT);
+      return 0;
+    case WM_COPY:
+      OnCommand(ID_EDIT_COPY);
+      return 0;
+    case WM_PASTE:
+      OnCommand(ID_EDIT_PASTE);
+      return 0;
     case WM_CLEAR:
       OnCommand(ID_WRILA_DELETE);
       return 0;
@@ -124,7 +130,7 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       GetBuffer().SetLineMark(static_cast<int>(wParam), static_cast<int>(lParam));
       return 0;
     case WM_WRILA_GETMARK:
-      return GetBuffer().GetLineMark(static_cast<int>(wParam)) < 0 ? 0xFF : GetBuffer().GetLineMark(static_cast<int>(wParam));
+      return GetBuffer().GetLineMark(static_cast<int>(wParam));
     case WM_WRILA_EXTRA:
       return OnExtraSettings(static_cast<UINT>(wParam), lParam);
     case WM_COMMAND:
@@ -265,6 +271,7 @@ void WrilaEdit::MoveCaret(POINT logical) {
   m_caretLogical = logical;
   m_caretView = GetBuffer().LogicalToViewClamped(logical.x, logical.y);
   m_desiredColumn = m_caretView.x;
+  EnsureCaretVisible(false);
   if (oldRow != m_caretView.y) InvalidateRows(0, oldRow, -1, oldRow, false);
   InvalidateRows(0, m_caretView.y, -1, m_caretView.y, false);
   if (m_rulerHeight && m_window) m_window->RefreshRect(wxRect(0, 0, ClientSize().x, m_rulerHeight), false);

@@ -17,6 +17,7 @@
 #include "platform/Registry.h"
 
 class wxDC;
+class CMarkImageList;
 class WrilaEditWindow;
 
 // Relayout reasons.
@@ -68,6 +69,15 @@ class WrilaEdit : public CEditCore {
   // ends there, or a space.
   static char RulerLabel(int column);
 
+  // Scrolling: the scroll bars follow the layout; the view's first column and row follow the bars.
+  void RecalcScrollBars(int clientWidth, int clientHeight);
+  void RecalcScrollBars();  // for the window's present client size
+  void ScrollTo(int column, int row);
+  // Scrolls so that the caret's cell is in view; only while focused unless forced.
+  void EnsureCaretVisible(bool force);
+  int MaxFirstColumn() const;
+  int MaxTopRow() const;
+
   // Notifications from the text model.
   void RepaintRows(int code, POINT caretView, int rows) override;
   void Relayout(int reason) override;
@@ -97,6 +107,8 @@ class WrilaEdit : public CEditCore {
   int m_pageRows = 0;
   int m_firstColumn = 0;
   int m_topRow = 0;
+  int m_widestExtent = 0;  // columns the widest row can reach: wrap width + 2
+  int m_lastRow = 0;
   POINT m_caretView{};
   POINT m_caretLogical{};
   int m_desiredColumn = -1;
@@ -104,7 +116,6 @@ class WrilaEdit : public CEditCore {
   int m_selKind = SEL_NONE;
   bool m_focused = false;
   bool m_markColumn = false;
-  int m_quotePrefixLength = 0;  // per control: each host's controls may quote differently
   CRefString m_searchString;
   bool m_searchMatchCase = false;
   bool m_searchHilite = false;
@@ -116,6 +127,8 @@ class WrilaEdit : public CEditCore {
   LRESULT OnExtraSettings(UINT selector, LPARAM value);
   bool OnMotionCommand(UINT id);
   void OnChar(UINT ch);
+  LRESULT OnScrollMessage(bool vertical, UINT code, LPARAM trackPosition);
+  void ApplyScrollBars();
   void MoveCaret(POINT logical);
   void SetWrapMode(int mode);
   void ApplySettings(int oldWrapWidth);
@@ -126,6 +139,7 @@ class WrilaEdit : public CEditCore {
   void DrawRow(wxDC& dc, int fromColumn, int row, int toColumn, bool lineEndMark, bool outside, int role);
   void DrawCells(wxDC& dc, const char* text, int length, int column, int row);
   void DrawLineNumbers(wxDC& dc, int firstRow, int lastRow);
+  void DrawMarks(wxDC& dc, int firstRow, int lastRow);
   void DrawRuler(wxDC& dc, int firstColumn, int lastColumn);
   void DrawSelection(wxDC& dc, int firstRow, int lastRow, int fromColumn, int toColumn);
   void DrawTabMark(wxDC& dc, int x, int y);
@@ -148,4 +162,5 @@ class WrilaEdit : public CEditCore {
   int m_currentRole = -1;
   bool m_lineColorInForce = false;
   CColorRuns m_runs;
+  std::unique_ptr<CMarkImageList> m_markImages;  // made at the first paint that shows marks
 };

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "control/CLine.h"
+#include "control/CMarkImageList.h"
 #include "control/CTextBuffer.h"
 #include "control/ControlRoutines.h"
 #include "control/WrilaEdit.h"
@@ -327,7 +328,7 @@ void WrilaEdit::DrawSelection(wxDC& dc, int firstRow, int lastRow, int fromColum
 void WrilaEdit::DrawLineNumbers(wxDC& dc, int firstRow, int lastRow) {
   SelectRole(dc, ROLE_OUTSIDE, -1);
   CTextBuffer& buffer = GetBuffer();
-  const int width = m_leftMargin - 1 - (m_markColumn ? 1 : 0);
+  const int width = m_leftMargin - 1;
   char format[16];
   std::snprintf(format, sizeof(format), "%%%du ", width);
   char number[32];
@@ -344,11 +345,10 @@ void WrilaEdit::DrawLineNumbers(wxDC& dc, int firstRow, int lastRow) {
       length = width + 1;
       std::memset(number, ' ', static_cast<size_t>(length));
     }
-    const int x = m_markColumn ? m_columnWidth : 0;
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(dc.GetTextBackground()));
-    dc.DrawRectangle(x, RowToY(row), length * m_columnWidth, m_rowHeight);
-    dc.DrawText(wxString(number, static_cast<size_t>(length)), x, RowToY(row));
+    dc.DrawRectangle(0, RowToY(row), length * m_columnWidth, m_rowHeight);
+    dc.DrawText(wxString(number, static_cast<size_t>(length)), 0, RowToY(row));
   }
   const int lineX = m_leftMargin * m_columnWidth - m_columnWidth / 2;
   dc.SetPen(wxPen(ColorRefToWx(m_colors.Text[ROLE_OUTSIDE])));
@@ -357,6 +357,19 @@ void WrilaEdit::DrawLineNumbers(wxDC& dc, int firstRow, int lastRow) {
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(ColorRefToWx(m_colors.Back[ROLE_OUTSIDE])));
     dc.DrawRectangle(0, 0, m_leftMargin * m_columnWidth, m_rulerHeight);
+  }
+}
+
+void WrilaEdit::DrawMarks(wxDC& dc, int firstRow, int lastRow) {
+  if (!m_markImages) m_markImages = std::make_unique<CMarkImageList>();
+  CTextBuffer& buffer = GetBuffer();
+  const int marginWidth = m_leftMargin * m_columnWidth;
+  for (int row = firstRow; row <= lastRow; ++row) {
+    const int mark = buffer.GetLineMark(buffer.RowToLine(row));
+    if (mark < 0) continue;
+    // A row lower than the picture shows its top part only, so neighbours keep their own marks.
+    wxDCClipper clip(dc, wxRect(0, RowToY(row), marginWidth, m_rowHeight));
+    m_markImages->Draw(dc, mark, 0, RowToY(row));
   }
 }
 
@@ -418,7 +431,7 @@ void WrilaEdit::Paint(wxDC& dc, const wxRect& update) {
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(wxBrush(outside));
   if (!m_cust.ShowLineNumber && update.GetLeft() < m_leftMargin * m_columnWidth) {
-    dc.DrawRectangle(0, m_rulerHeight, m_leftMargin * m_columnWidth - (m_firstColumn ? 0 : 0), client.y - m_rulerHeight);
+    dc.DrawRectangle(0, m_rulerHeight, m_leftMargin * m_columnWidth, client.y - m_rulerHeight);
   }
   if (m_cust.WrapMode == 1) {
     const int x = (m_wrapWidth + 2 - m_firstColumn + m_leftMargin) * m_columnWidth;
@@ -432,6 +445,9 @@ void WrilaEdit::Paint(wxDC& dc, const wxRect& update) {
 
   if (m_cust.ShowLineNumber && update.GetLeft() < m_leftMargin * m_columnWidth && lastRow >= firstRow) {
     DrawLineNumbers(dc, firstRow, lastRow);
+  }
+  if (m_markColumn && update.GetLeft() < m_leftMargin * m_columnWidth && lastRow >= firstRow) {
+    DrawMarks(dc, firstRow, lastRow);
   }
   if (m_rulerHeight && update.GetTop() < m_rulerHeight) {
     DrawRuler(dc, fromColumn, std::max(fromColumn, toColumn));
@@ -477,10 +493,17 @@ void WrilaEdit::RepaintRows(int code, POINT caretView, int rows) {
   const int row = caretView.y;
   switch (code) {
     case 0:
+      RecalcScrollBars();
       if (m_window) m_window->Refresh(false);
       break;
     case 1:
       InvalidateRows(0, row, -1, row + rows + 1, false);
+      RecalcScrollBars();
+      break;
+    case 2:
+      // The rows below moved as well.
+      RecalcScrollBars();
+      InvalidateFrom(row);
       break;
     case 4:
     case 5:
@@ -503,13 +526,9 @@ void WrilaEdit::Relayout(int reason) {
   m_rulerHeight = m_cust.ShowRuler ? 12 : 0;
   m_leftMargin = ComputeMargin();
   if (reason == RELAYOUT_REWRAP) m_selKind = SEL_NONE;
-  if (m_window) {
-    const wxSize client = ClientSize();
-    m_windowColumns = std::max(1, client.x / m_columnWidth - m_leftMargin);
-    m_pageRows = std::max(1, (client.y - m_rulerHeight) / m_rowHeight);
-    m_visibleColumns = m_windowColumns;
-  }
   m_caretView = GetBuffer().LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
+  RecalcScrollBars();
   m_desiredColumn = m_caretView.x;
+  EnsureCaretVisible(false);
   if (m_window) m_window->Refresh(false);
 }

@@ -14,6 +14,7 @@ wxBEGIN_EVENT_TABLE(WrilaEditWindow, wxWindow)
   EVT_KILL_FOCUS(WrilaEditWindow::OnFocus)
   EVT_SIZE(WrilaEditWindow::OnSize)
   EVT_MOUSE_EVENTS(WrilaEditWindow::OnMouse)
+  EVT_SCROLLWIN(WrilaEditWindow::OnScroll)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -25,7 +26,7 @@ LPARAM MakePoint(const wxPoint& p) {
 }  // namespace
 
 WrilaEditWindow::WrilaEditWindow(WrilaEdit* owner, wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE), m_owner(owner) {
+    : wxWindow(parent, wxID_ANY, pos, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL), m_owner(owner) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
 }
 
@@ -63,9 +64,25 @@ void WrilaEditWindow::OnFocus(wxFocusEvent& event) {
 }
 
 void WrilaEditWindow::OnSize(wxSizeEvent& event) {
-  const wxSize size = event.GetSize();
-  if (m_owner) m_owner->WindowProc(WM_SIZE, 0, MakePoint(wxPoint(size.x, size.y)));
+  // The control lays out its client area: the scroll bars showing or hiding change it too.
+  const wxSize client = GetClientSize();
+  if (m_owner) m_owner->WindowProc(WM_SIZE, 0, MakePoint(wxPoint(client.x, client.y)));
   event.Skip();
+}
+
+void WrilaEditWindow::OnScroll(wxScrollWinEvent& event) {
+  if (!m_owner) return;
+  const wxEventType type = event.GetEventType();
+  UINT code = SB_ENDSCROLL;
+  if (type == wxEVT_SCROLLWIN_LINEUP) code = SB_LINEUP;
+  else if (type == wxEVT_SCROLLWIN_LINEDOWN) code = SB_LINEDOWN;
+  else if (type == wxEVT_SCROLLWIN_PAGEUP) code = SB_PAGEUP;
+  else if (type == wxEVT_SCROLLWIN_PAGEDOWN) code = SB_PAGEDOWN;
+  else if (type == wxEVT_SCROLLWIN_THUMBTRACK) code = SB_THUMBTRACK;
+  else if (type == wxEVT_SCROLLWIN_THUMBRELEASE) code = SB_THUMBPOSITION;
+  else if (type == wxEVT_SCROLLWIN_TOP) code = SB_TOP;
+  else if (type == wxEVT_SCROLLWIN_BOTTOM) code = SB_BOTTOM;
+  m_owner->WindowProc(event.GetOrientation() == wxVERTICAL ? WM_VSCROLL : WM_HSCROLL, code, event.GetPosition());
 }
 
 void WrilaEditWindow::OnMouse(wxMouseEvent& event) {

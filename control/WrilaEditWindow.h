@@ -19,6 +19,7 @@ class WrilaEditWindow : public wxWindow {
   void OnFocus(wxFocusEvent& event);
   void OnSize(wxSizeEvent& event);
   void OnMouse(wxMouseEvent& event);
+  void OnScroll(wxScrollWinEvent& event);
 
   WrilaEdit* m_owner;
   wxDECLARE_EVENT_TABLE();

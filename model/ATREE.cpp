@@ -66,11 +66,13 @@ void ATREE::DeleteContents() {
   m_items.RemoveAll();
   m_rows.clear();
   m_itemRows.clear();
+  m_itemHandles.clear();
 }
 
 void ATREE::AddDirData(std::unique_ptr<CDirData> item) {
   m_items.Add(std::move(item));
   m_itemRows.resize(static_cast<size_t>(GetDirDataCount()), -1);
+  if (!m_itemHandles.empty()) m_itemHandles.resize(static_cast<size_t>(GetDirDataCount()), nullptr);
 }
 
 CString ATREE::GetCategoryText(int category) const {

@@ -17,9 +17,9 @@
 #include "model/CTreeData.h"
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
+#include "platform/CStringArray.h"
+#include "platform/CTreeCtrl.h"
 #include "treeview/CShoStrArray.h"
-
-class wxTreeCtrl;
 
 // Whether the path's extension equals the given one (".kvn"), letter case ignored.
 bool HasExtension(const char* path, const char* extension);
@@ -95,8 +95,10 @@ class ATREE {
   virtual int GetTitleWidth(int item) const;
 
   BOOL IsReadOnly() const { return m_bReadOnly; }
-  wxTreeCtrl* GetTreeCtrl() const { return m_pTreeCtrl; }
-  void SetTreeCtrl(wxTreeCtrl* tree) { m_pTreeCtrl = tree; }
+  CTreeCtrl* GetTreeCtrl() const { return m_pTreeCtrl; }
+  void SetTreeCtrl(CTreeCtrl* tree) { m_pTreeCtrl = tree; }
+  // Notes collected while the outline is written out as text; a copy starts without them.
+  CStringArray& GetFootnotes() { return m_footnotes; }
   CString GetCategoryText(int category) const;
   CString GetNetPathName() const;
 
@@ -204,7 +206,7 @@ class ATREE {
   int GoForward();
   // Every selection change starts a new forward history.
   void ClearForwardList() { m_forward.clear(); }
-  // The entries are compared, never read: an item edited since may be another object by now.
+  // Entries are item identities: an item edited since is another object by now, the same item.
   int FindInForwardList(const CDirData* item) const;
   void RenumberCategory(int oldPosition, int newPosition);
   void SetSubtreeCategory(int item, int level, int category);
@@ -223,10 +225,24 @@ class ATREE {
   BOOL PruneForPrint(int* current);
   int GetItemImage(int item) const;
 
+  // The attached tree control: one item per tree of the top item's outline, expanded where the
+  // outline shows trees. Each tree keeps the handle of its item until the next fill.
+  virtual void FillTreeCtrl();
+  void FillChildItems(const CString& parentPath, HTREEITEM parent);
+  HTREEITEM InsertTreeItem(int item, HTREEITEM parent, HTREEITEM insertAfter);
+  BOOL ExpandItemParents(HTREEITEM treeItem);
+  void ExpandShownItems(int item);
+  int FindItemHandle(HTREEITEM treeItem) const;
+  HTREEITEM GetItemHandle(int item) const;
+  int GetSelectedIndex() const;
+  void SelectIndex(int item);
+
  protected:
   // Puts the items at index, index + 1, ... in one pass; row indexes stay stale until a rebuild.
   void InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items);
   void RemoveItems(int index, int count);
+  // Rearranges the items from first on as CDirDataArray::Reorder does, with what is kept beside them.
+  void ReorderItems(int first, const std::vector<int>& order);
   // A new item as the insertions build it (fields cleaned, times now, identifier applied).
   std::unique_ptr<CDirData> NewItem(const CString& path, const char* link, const char* text, int status,
                                     int bookmark, int view, const char* idText) const;
@@ -242,7 +258,7 @@ class ATREE {
   IRegExp& GetRegExp();
 
   int m_bNumericTitles = 0;
-  std::vector<const CDirData*> m_forward;  // trees left by a step back, newest last; not owned
+  std::vector<std::uint64_t> m_forward;  // identities of the trees left by a step back, newest last
   IRegExp m_regExp;  // created on first use
 
  public:
@@ -260,6 +276,9 @@ class ATREE {
   std::vector<CTreeData> m_rows;
   CDirDataArray m_items;
   std::vector<int> m_itemRows;  // row of each item (line number while reading)
+  // Tree-control item of each item, kept beside the items because copies share them; empty until
+  // a fill, and not copied.
+  std::vector<HTREEITEM> m_itemHandles;
   int m_nExtraValue = 0;
   int m_bLoaded = 0;
   int m_bWriteAccess = 0;  // write password given since opening
@@ -271,8 +290,10 @@ class ATREE {
   int m_nChainIndex = -1;
   int m_bNumberStruck = 1;  // struck-through items are numbered too
   int m_counters[kLevelCounters] = {};
-  wxTreeCtrl* m_pTreeCtrl = nullptr;
-  int m_nFillValue = 0;
+  CStringArray m_footnotes;
+  CTreeCtrl* m_pTreeCtrl = nullptr;
+  int m_nFillValue = 0;  // 0 while a fill of the tree control runs
+  int m_nFillCursor = 0;  // next item to insert during a fill
 
   // Search state.
   int m_bFoundInText = 0;

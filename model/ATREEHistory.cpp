@@ -116,19 +116,22 @@ int ATREE::FindPrevDisplayed(int item) const {
 int ATREE::GoBack(int current) {
   const int previous = FindPrevDisplayed(current);
   if (previous < 0) return -1;
-  m_forward.push_back(GetDirData(current));
+  m_forward.push_back(GetDirData(current)->GetIdentity());
   return previous;
 }
 
 int ATREE::GoForward() {
   if (m_forward.empty()) return -1;
-  const CDirData* last = m_forward.back();
+  const std::uint64_t last = m_forward.back();
   m_forward.pop_back();
-  return IndexOf(last);
+  for (int i = 0; i < GetDirDataCount(); ++i) {
+    if (GetDirData(i)->GetIdentity() == last) return i;
+  }
+  return -1;
 }
 
 int ATREE::FindInForwardList(const CDirData* item) const {
-  const auto it = std::find(m_forward.begin(), m_forward.end(), item);
+  const auto it = std::find(m_forward.begin(), m_forward.end(), item->GetIdentity());
   return it == m_forward.end() ? -1 : static_cast<int>(it - m_forward.begin());
 }
 

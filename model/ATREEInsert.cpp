@@ -37,6 +37,11 @@ void ATREE::InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items)
   } else {
     m_itemRows.assign(static_cast<size_t>(GetDirDataCount()), -1);
   }
+  if (static_cast<int>(m_itemHandles.size()) == before && index <= before) {
+    m_itemHandles.insert(m_itemHandles.begin() + index, static_cast<size_t>(count), nullptr);
+  } else {
+    m_itemHandles.clear();
+  }
 }
 
 void ATREE::RemoveItems(int index, int count) {
@@ -49,6 +54,20 @@ void ATREE::RemoveItems(int index, int count) {
   } else {
     m_itemRows.assign(static_cast<size_t>(GetDirDataCount()), -1);
   }
+  if (static_cast<int>(m_itemHandles.size()) == before) {
+    m_itemHandles.erase(m_itemHandles.begin() + index, m_itemHandles.begin() + index + count);
+  } else {
+    m_itemHandles.clear();
+  }
+}
+
+void ATREE::ReorderItems(int first, const std::vector<int>& order) {
+  m_items.Reorder(first, order);
+  if (m_itemHandles.size() != static_cast<size_t>(GetDirDataCount())) return;
+  std::vector<HTREEITEM> moved;
+  moved.reserve(order.size());
+  for (const int from : order) moved.push_back(m_itemHandles[static_cast<size_t>(from)]);
+  std::copy(moved.begin(), moved.end(), m_itemHandles.begin() + first);
 }
 
 // With AutoTitle the first line of a new item's text repeats its title.

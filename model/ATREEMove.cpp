@@ -23,6 +23,7 @@ void ATREE::RemoveAll() {
   m_items.RemoveAll();
   m_rows.clear();
   m_itemRows.clear();
+  m_itemHandles.clear();
 }
 
 void ATREE::DeleteTree(int item) {
@@ -99,7 +100,7 @@ int ATREE::MoveTree(int a, int b) {
   order.reserve(static_cast<size_t>(end - lo));
   AppendRange(order, hi, end);
   AppendRange(order, lo, hi);
-  m_items.Reorder(lo, order);
+  ReorderItems(lo, order);
   MakeTreeData();
   return end - hi;
 }
@@ -119,7 +120,7 @@ int ATREE::PromoteTree(int item) {
   order.reserve(static_cast<size_t>(target - item));
   AppendRange(order, end, target);
   AppendRange(order, item, end);
-  m_items.Reorder(item, order);
+  ReorderItems(item, order);
   MakeTreeData();
   return target - (end - item);
 }

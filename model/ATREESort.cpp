@@ -129,7 +129,7 @@ void ATREE::SortChildren(int item, int mode) {
     const auto [from, to] = ranges[d];
     for (int i = from; i < to; ++i) order.push_back(i);
   }
-  m_items.Reorder(item + 1, order);
+  ReorderItems(item + 1, order);
 }
 
 void ATREE::SortTrees(int item, int mode, BOOL directChildrenOnly, BOOL numericTitles) {

@@ -7,6 +7,7 @@
 
 #include "foundation/TextSearch.h"
 #include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 
 void BookmarkFileList::Load() {
@@ -44,6 +45,11 @@ void BookmarkFileList::AppendToMenu(wxMenu* menu) const {
 }
 
 void BookmarkFileList::Swap(int i, int j) { std::swap(m_paths[static_cast<size_t>(i)], m_paths[static_cast<size_t>(j)]); }
+
+void BookmarkFileList::Open(int index) const {
+  if (index < 0 || index >= GetSize()) return;
+  if (CWinApp* app = AfxGetApp()) app->OpenDocumentFile(GetAt(index));
+}
 
 CString BookmarkFileList::GetDisplayName(int i) const {
   const CString& path = GetAt(i);

@@ -20,6 +20,8 @@ class BookmarkFileList {
   // Replaces the bookmark items of the menu by one item per entry, up to the block's end.
   void AppendToMenu(wxMenu* menu) const;
   void Swap(int i, int j);
+  // Opens the entry as the File menu's Open would; an index without an entry does nothing.
+  void Open(int index) const;
 
   int GetSize() const { return static_cast<int>(m_paths.size()); }
   const CString& GetAt(int i) const { return m_paths[static_cast<size_t>(i)]; }

@@ -1,5 +1,6 @@
 #include "model/CDirData.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -74,6 +75,11 @@ CString TimeText(const COleDateTime& time, BOOL digits) {
 }
 
 }  // namespace
+
+std::uint64_t CDirData::NextIdentity() {
+  static std::atomic<std::uint64_t> next{1};
+  return next++;
+}
 
 CDirData::CDirData() {
   m_created.SetStatus(COleDateTime::null);
@@ -167,4 +173,20 @@ CString CDirData::GetDisplayTimeText(BOOL digits) const {
   text.Format("%04d%02d%02d%02d%02d%02d%03d", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
               t.wMilliseconds);
   return text;
+}
+
+void CDirData::Serialize(CArchive& ar, int& row) {
+  constexpr WORD kSchema = 100;
+  if (ar.IsStoring()) {
+    ar << kSchema << m_strPath << m_strText << m_strLink;
+    for (const int value : {m_nStatus, m_nView, row, m_nBookmark}) ar << static_cast<WORD>(value & 0xFFFF);
+    return;
+  }
+  WORD schema = 0;
+  ar >> schema >> m_strPath >> m_strText >> m_strLink;
+  for (int* field : {&m_nStatus, &m_nView, &row, &m_nBookmark}) {
+    WORD word = 0;
+    ar >> word;
+    *field = word;
+  }
 }

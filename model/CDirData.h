@@ -2,6 +2,9 @@
 // One item of an outline ("tree" in the user interface): its path (the titles from the top item
 // down to this one, joined by 0x01), its text body, its link, its attribute bits, its identifier and
 // its times. The hierarchy lives only in the paths and the order of the model's item array.
+#include <cstdint>
+
+#include "platform/CArchive.h"
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
@@ -41,10 +44,19 @@ class CDirData {
   CString GetCreateTimeText(BOOL digits) const;
   CString GetDisplayTimeText(BOOL digits) const;
 
+  // The archive form (schema 100): path, text and link, then status, view, row and bookmark as
+  // 16-bit words, read back zero-extended. The item's row is kept by its model, which passes it.
+  // The native file does not use this form.
+  void Serialize(CArchive& ar, int& row);
+
   // The identifier field and the times field as the native file and the identifier text store
   // them; the caret offset follows the identifier only in the native file.
   void ReadIdField(const char* field, int length, BOOL withCaret);
   void ReadTimesField(const char* field, int length);
+
+  // Which item this is. A copy keeps it: a model's copy-on-write copy of an item stays the same
+  // item for whoever remembers it (the history of displayed trees).
+  std::uint64_t GetIdentity() const { return m_nIdentity; }
 
   CString m_strPath;
   CString m_strText;  // line ends CR LF
@@ -60,4 +72,8 @@ class CDirData {
   COleDateTime m_created;  // null when unknown
   COleDateTime m_updated;  // null when unknown
   SYSTEMTIME m_displayed = {};
+
+ private:
+  static std::uint64_t NextIdentity();
+  std::uint64_t m_nIdentity = NextIdentity();
 };

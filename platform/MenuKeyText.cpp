@@ -19,15 +19,17 @@ struct KeyName {
 };
 
 guint KeyvalOf(std::string_view name) {
+  // The keypad operators are drawn from the plain characters, which GTK shows as they are.
   static const KeyName kNames[] = {
-      {"@", GDK_KEY_at},          {"Insert", GDK_KEY_Insert},  {"Delete", GDK_KEY_Delete},
+      {"@", GDK_KEY_at},         {"Insert", GDK_KEY_Insert},     {"Delete", GDK_KEY_Delete},
       {"BackSpace", GDK_KEY_BackSpace}, {"Enter", GDK_KEY_Return}, {"Space", GDK_KEY_space},
       {"PageUp", GDK_KEY_Page_Up}, {"PageDown", GDK_KEY_Page_Down}, {"End", GDK_KEY_End},
-      {"Home", GDK_KEY_Home},     {"*", GDK_KEY_KP_Multiply},  {"+", GDK_KEY_KP_Add},
-      {"-", GDK_KEY_KP_Subtract}, {"/", GDK_KEY_KP_Divide},    {"Up", GDK_KEY_Up},
-      {"Down", GDK_KEY_Down},     {"Left", GDK_KEY_Left},      {"Right", GDK_KEY_Right},
+      {"Home", GDK_KEY_Home},    {"*", GDK_KEY_asterisk},        {"+", GDK_KEY_plus},
+      {"-", GDK_KEY_minus},      {"/", GDK_KEY_slash},           {"Up", GDK_KEY_Up},
+      {"Down", GDK_KEY_Down},    {"Left", GDK_KEY_Left},         {"Right", GDK_KEY_Right},
       {"Escape", GDK_KEY_Escape}, {"Tab", GDK_KEY_Tab},
   };
+
   for (const KeyName& key : kNames) {
     if (key.name == name) return key.keyval;
   }
@@ -46,8 +48,9 @@ guint KeyvalOf(std::string_view name) {
   return 0;
 }
 
-// "Alt+Shift+Ctrl+F5" as a key and modifiers for the accelerator label; 0 when the key name is
-// not one of the key table's (the label then shows nothing).
+// "Alt+Shift+Ctrl+F5" as a key and modifiers for the accelerator label, which draws them in GTK's
+// own way ("Shift+Ctrl+Alt+F5", "KP 3" for NUM3); 0 when the key name is not one of the key
+// table's (the label then shows nothing). The whole text stays readable through GetMenuItemText.
 guint ParseKeyText(std::string_view text, GdkModifierType& mods) {
   mods = static_cast<GdkModifierType>(0);
   struct Prefix {

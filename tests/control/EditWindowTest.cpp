@@ -105,7 +105,8 @@ TEST_F(EditWindowTest, ExtraSettingsMessage) {
 
   edit->WindowProc(WM_WRILA_SETMARK, 1, 3);
   EXPECT_EQ(edit->WindowProc(WM_WRILA_GETMARK, 1, 0), 3);
-  EXPECT_EQ(edit->WindowProc(WM_WRILA_GETMARK, 0, 0), 0xFF);
+  EXPECT_EQ(edit->WindowProc(WM_WRILA_GETMARK, 0, 0), -1);  // no mark
+  EXPECT_EQ(edit->WindowProc(WM_WRILA_GETMARK, 9, 0), -1);  // past the last line
 }
 
 TEST_F(EditWindowTest, CommandsAndEditingMessages) {
@@ -217,4 +218,155 @@ TEST_F(EditWindowTest, RulerAndOutsideArea) {
   // Right of the wrap boundary the outside colour.
   EXPECT_EQ(CellBack(image, 30, 0), 0xC0C0C0u);
   EXPECT_EQ(CellBack(image, 5, 0), 0xFFFFFFu);
+}
+
+TEST_F(EditWindowTest, MarkImagesInTheMargin) {
+  Create("a\r\nb\r\nc\r\nd");
+  edit->m_colors.Back[ROLE_OUTSIDE] = 0xC0C0C0;
+  const COLORREF circle = RGB(0xE0, 0x20, 0x20);  // the inside of picture 0
+  const auto marginHas = [&](const wxImage& image, int row, COLORREF color) {
+    for (int y = edit->RowToY(row); y < edit->RowToY(row) + edit->m_rowHeight; ++y) {
+      for (int x = 0; x < edit->m_leftMargin * edit->m_columnWidth; ++x) {
+        if (Pixel(image, x, y) == color) return true;
+      }
+    }
+    return false;
+  };
+  edit->WindowProc(WM_WRILA_SETMARK, 1, 0);
+  edit->WindowProc(WM_WRILA_SETMARK, 2, 200);  // no such picture: nothing drawn
+  // Without the mark column the margin shows no marks.
+  EXPECT_FALSE(marginHas(Render(), 1, circle));
+
+  edit->WindowProc(WM_WRILA_EXTRA, EXTRA_SETMARKCOLUMN, 1);
+  EXPECT_EQ(edit->m_leftMargin, 2);
+  wxImage image = Render();
+  EXPECT_TRUE(marginHas(image, 1, circle));
+  EXPECT_FALSE(marginHas(image, 0, circle));
+  EXPECT_FALSE(marginHas(image, 2, circle));
+  // The picture's mask lets the margin show through at its corner.
+  EXPECT_EQ(Pixel(image, 0, edit->RowToY(1)), 0xC0C0C0u);
+  for (int row : {0, 2, 3}) EXPECT_EQ(Pixel(image, 2, edit->RowToY(row) + 2), 0xC0C0C0u) << row;
+
+  // Beside line numbers too; clearing the mark clears the picture.
+  edit->m_cust.ShowLineNumber = 1;
+  edit->Relayout(RELAYOUT_PLAIN);
+  EXPECT_EQ(edit->m_leftMargin, 5);
+  EXPECT_TRUE(marginHas(Render(), 1, circle));
+  edit->WindowProc(WM_WRILA_SETMARK, 1, 0xFF);
+  EXPECT_FALSE(marginHas(Render(), 1, circle));
+}
+
+TEST_F(EditWindowTest, ScrollBarsFollowTheLayout) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "line\r\n";
+  Create(text.c_str());
+  wxWindow* window = edit->GetWindow();
+  const auto pageFor = [&](int height) { return (height - edit->m_rulerHeight) / edit->m_rowHeight; };
+  const int page = pageFor(window->GetClientSize().y);
+  ASSERT_LT(page, 100);
+  EXPECT_EQ(edit->m_pageRows, page);
+  EXPECT_EQ(window->GetScrollRange(wxVERTICAL), 101);  // 101 rows with the empty last one
+  EXPECT_EQ(window->GetScrollThumb(wxVERTICAL), page);
+
+  // Scroll requests, held inside the range.
+  const struct {
+    UINT code;
+    LPARAM track;
+    int top;
+  } requests[] = {{SB_BOTTOM, 0, 101 - page}, {SB_LINEDOWN, 0, 101 - page}, {SB_TOP, 0, 0}, {SB_LINEUP, 0, 0},
+                  {SB_THUMBTRACK, 7, 7},      {SB_PAGEDOWN, 0, 7 + page},  {SB_PAGEUP, 0, 7},
+                  {SB_ENDSCROLL, 0, 7},       {SB_THUMBTRACK, 100000, 101 - page}};
+  for (const auto& request : requests) {
+    edit->WindowProc(WM_VSCROLL, request.code, request.track);
+    EXPECT_EQ(edit->m_topRow, request.top) << request.code;
+    EXPECT_EQ(window->GetScrollPos(wxVERTICAL), request.top) << request.code;
+  }
+
+  // A taller window holds more rows: the top row comes back so that the last page stays full.
+  edit->WindowProc(WM_SIZE, 0, (1000 << 16) | 800);
+  EXPECT_EQ(edit->m_pageRows, pageFor(1000));
+  EXPECT_EQ(edit->m_topRow, std::max(0, 101 - pageFor(1000)));
+  EXPECT_EQ(window->GetScrollThumb(wxVERTICAL), pageFor(1000));
+  edit->WindowProc(WM_SIZE, 0, (400 << 16) | 800);
+
+  // Scrolling one page past the end reaches the last row.
+  edit->m_cust.VScrollPastEnd = 1;
+  edit->Relayout(RELAYOUT_PLAIN);
+  EXPECT_EQ(window->GetScrollRange(wxVERTICAL), page + 100);
+  edit->WindowProc(WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(edit->m_topRow, 100);
+
+  // New text: the range shrinks and the position comes back into it.
+  edit->GetBuffer().SetText("one\r\ntwo");
+  EXPECT_EQ(edit->m_topRow, 1);
+  edit->m_cust.VScrollPastEnd = 0;
+  edit->Relayout(RELAYOUT_PLAIN);
+  EXPECT_EQ(edit->m_topRow, 0);
+  EXPECT_EQ(window->GetScrollRange(wxVERTICAL), 2);
+}
+
+TEST_F(EditWindowTest, ScrollBarsFollowWrappingAndFont) {
+  Create(std::string(300, 'x').c_str());
+  wxWindow* window = edit->GetWindow();
+  // Unwrapped, the bar reaches the widest row and two columns more.
+  EXPECT_EQ(edit->m_widestExtent, 302);
+  EXPECT_EQ(window->GetScrollRange(wxHORIZONTAL), 303);
+  EXPECT_EQ(window->GetScrollThumb(wxHORIZONTAL), edit->m_windowColumns);
+  edit->WindowProc(WM_HSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(edit->m_firstColumn, 303 - edit->m_windowColumns);
+
+  // Wrapping at 80 columns: four rows, nothing left to scroll sideways.
+  edit->WindowProc(WM_COMMAND, ID_WRILA_WRAPCOLUMNS, 0);
+  EXPECT_EQ(edit->m_widestExtent, 82);
+  EXPECT_EQ(edit->m_firstColumn, 0);
+  EXPECT_EQ(window->GetScrollRange(wxVERTICAL), 4);
+
+  // Taller rows leave fewer on a page.
+  const int rowsBefore = edit->m_pageRows;
+  edit->m_cust.LineSpace = 10;
+  edit->WindowProc(WM_COMMAND, ID_WRILA_WRAPNONE, 0);
+  EXPECT_EQ(edit->m_pageRows, window->GetClientSize().y / edit->m_rowHeight);
+  EXPECT_LT(edit->m_pageRows, rowsBefore);
+  EXPECT_EQ(window->GetScrollThumb(wxVERTICAL), edit->m_pageRows);
+
+  // A bar that is not wanted gets no range.
+  edit->m_cust.HScrollBar = 0;
+  edit->Relayout(RELAYOUT_PLAIN);
+  EXPECT_LE(window->GetScrollRange(wxHORIZONTAL), window->GetScrollThumb(wxHORIZONTAL));
+}
+
+TEST_F(EditWindowTest, FocusedCaretStaysInView) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "line\r\n";
+  text += std::string(300, 'x');
+  Create(text.c_str());
+  const auto inView = [&] {
+    const POINT caret = edit->m_caretView;
+    return caret.y >= edit->m_topRow && caret.y < edit->m_topRow + edit->m_pageRows &&
+           caret.x >= edit->m_firstColumn && caret.x < edit->m_firstColumn + edit->m_windowColumns;
+  };
+  // Without the focus the view stays where it is.
+  edit->WindowProc(WM_COMMAND, 0x801F, 0);  // end of the text
+  EXPECT_EQ(edit->m_caretView.y, 100);
+  EXPECT_EQ(edit->m_topRow, 0);
+
+  edit->WindowProc(WM_SETFOCUS, 0, 0);
+  edit->WindowProc(WM_COMMAND, 0x801E, 0);  // start of the text
+  edit->WindowProc(WM_COMMAND, 0x801F, 0);
+  EXPECT_TRUE(inView());
+  EXPECT_EQ(edit->m_topRow, 100 - edit->m_pageRows + 1);  // the caret row comes in at the bottom
+  edit->WindowProc(WM_COMMAND, 0x801D, 0);                // end of the row
+  EXPECT_EQ(edit->m_caretView.x, 300);
+  EXPECT_TRUE(inView());
+  EXPECT_GT(edit->m_firstColumn, 0);
+  edit->WindowProc(WM_COMMAND, 0x801C, 0);  // start of the row: back to the left edge
+  EXPECT_EQ(edit->m_firstColumn, 0);
+  // Right, character by character, past the window's edge: the view moves by eight columns.
+  const int columns = edit->m_windowColumns;
+  for (int i = 0; i < columns + 3; ++i) edit->WindowProc(WM_COMMAND, 0x8018, 0);
+  EXPECT_TRUE(inView());
+  EXPECT_EQ(edit->m_firstColumn, 8);
+  edit->WindowProc(WM_COMMAND, 0x801E, 0);
+  EXPECT_EQ(edit->m_topRow, 0);
+  EXPECT_EQ(edit->m_firstColumn, 0);
 }

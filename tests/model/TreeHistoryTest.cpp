@@ -35,6 +35,18 @@ TEST(TreeHistory, BackAndForward) {
   EXPECT_EQ(m->GoForward(), -1);
 }
 
+TEST(TreeHistory, ATreeEditedWhileAnUndoCopySharesItStaysInTheHistory) {
+  auto m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/b", ""}, {"R/c", ""}});
+  for (int i = 1; i <= 3; ++i) m->EditDirData(i)->SetDisplayTime(At(i));
+  EXPECT_EQ(m->GoBack(3), 2);
+  const ATREE snapshot(*m, ATREE::ItemsOnly());
+  m->EditDirData(3)->m_nStatus = 1;  // c becomes a copy of its own
+  m->EditDirData(2)->SetDisplayTime(At(4));
+  EXPECT_EQ(m->GoBack(2), 1);  // c is still left behind, so back does not return to it
+  EXPECT_EQ(m->GoForward(), 2);
+  EXPECT_EQ(m->GoForward(), 3);
+}
+
 TEST(TreeHistory, RecentListsAndStatus) {
   auto m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/b", ""}, {"R/c", ""}});
   m->EditDirData(1)->SetUpdateTime(COleDateTime(2020, 1, 1, 0, 0, 0));

@@ -93,8 +93,9 @@ TEST_F(MenuKeyTextTest, KeyTextsOfTheKeyTable) {
   const Case cases[] = {
       {"Alt+Shift+Ctrl+F5", GDK_KEY_F5, static_cast<GdkModifierType>(GDK_MOD1_MASK | GDK_SHIFT_MASK | GDK_CONTROL_MASK)},
       {"Shift+PageUp", GDK_KEY_Page_Up, GDK_SHIFT_MASK},
-      {"Ctrl++", GDK_KEY_KP_Add, GDK_CONTROL_MASK},
-      {"+", GDK_KEY_KP_Add, static_cast<GdkModifierType>(0)},
+      {"Ctrl++", GDK_KEY_plus, GDK_CONTROL_MASK},
+      {"+", GDK_KEY_plus, static_cast<GdkModifierType>(0)},
+      {"Shift+*", GDK_KEY_asterisk, GDK_SHIFT_MASK},
       {"NUM3", GDK_KEY_KP_3, static_cast<GdkModifierType>(0)},
       {"Ctrl+@", GDK_KEY_at, GDK_CONTROL_MASK},
       {"F12", GDK_KEY_F12, static_cast<GdkModifierType>(0)},

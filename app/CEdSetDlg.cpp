@@ -1,0 +1,47 @@
+#include "app/CEdSetDlg.h"
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "model/AppProfile.h"
+#include "app/DialogHelp.h"
+#include "platform/CodePage.h"
+#include "platform/DialogButtons.h"
+
+CEdSetDlg::CEdSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("エディタの設定")) {
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("使用するエディタを設定してください")), 0, wxLEFT | wxRIGHT | wxTOP, 10);
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  row->Add(new wxTextCtrl(this, IDC_EDITOR, wxEmptyString, wxDefaultPosition, wxSize(320, -1)), 1,
+           wxALIGN_CENTER_VERTICAL);
+  row->Add(new wxButton(this, IDC_BROWSE, CP932ToWx("参照(&B)...")), 0, wxLEFT, 6);
+  top->Add(row, 0, wxALL | wxEXPAND, 10);
+  top->Add(CreateOkCancelButtons(this), 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
+  SetSizerAndFit(top);
+  Bind(wxEVT_BUTTON, &CEdSetDlg::OnBrowse, this, IDC_BROWSE);
+  BindDialogHelp(this, 91);
+}
+
+bool CEdSetDlg::TransferDataToWindow() {
+  dynamic_cast<wxTextCtrl*>(FindWindow(IDC_EDITOR))->ChangeValue(CP932ToWx(m_strEditor.str()));
+  return true;
+}
+
+bool CEdSetDlg::TransferDataFromWindow() {
+  m_strEditor = WxToCP932(dynamic_cast<wxTextCtrl*>(FindWindow(IDC_EDITOR))->GetValue());
+  return true;
+}
+
+void CEdSetDlg::OnBrowse(wxCommandEvent&) {
+  // Programs here carry no extension: every file is offered.
+  const CString folder = AppGetProfileString("InitDir", "EditorSet", "/usr/bin");
+  wxFileDialog dialog(this, CP932ToWx("エディタの設定"), CP932ToWx(folder.str()), wxEmptyString,
+                      CP932ToWx("全てのﾌｧｲﾙ(*.*)|*"), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  if (dialog.ShowModal() != wxID_OK) return;
+  AppWriteProfileString("InitDir", "EditorSet", WxToCP932(dialog.GetDirectory()));
+  m_strEditor = WxToCP932(dialog.GetPath());
+  TransferDataToWindow();
+}

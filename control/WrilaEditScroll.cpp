@@ -1,0 +1,118 @@
+// The scroll bars of the control: their ranges follow the layout (text, wrapping, font, window
+// size), and their requests move the view's first column and row.
+#include <algorithm>
+
+#include "control/CTextBuffer.h"
+#include "control/EditMessages.h"
+#include "control/WrilaEdit.h"
+#include "control/WrilaEditWindow.h"
+
+int WrilaEdit::MaxFirstColumn() const {
+  return m_cust.HScrollPastEnd ? m_widestExtent : std::max(0, m_widestExtent - m_windowColumns + 1);
+}
+
+int WrilaEdit::MaxTopRow() const {
+  return m_cust.VScrollPastEnd ? m_lastRow : std::max(0, m_lastRow - m_pageRows + 1);
+}
+
+void WrilaEdit::RecalcScrollBars(int clientWidth, int clientHeight) {
+  CTextBuffer& buffer = GetBuffer();
+  m_windowColumns = std::max(1, clientWidth / m_columnWidth - m_leftMargin + 1);
+  m_visibleColumns = m_windowColumns;
+  if (m_cust.WrapMode == 2 && std::max(16, m_windowColumns - 3) != m_wrapWidth && buffer.RewrapAll()) {
+    m_selKind = SEL_NONE;
+    m_caretView = buffer.LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
+    m_runs.Invalidate();
+    if (m_window) m_window->Refresh(false);
+  }
+  m_widestExtent = m_wrapWidth + 2;
+  m_lastRow = std::max(0, buffer.GetTotalRows() - 1);
+  m_pageRows = std::max(1, (clientHeight - m_rulerHeight) / m_rowHeight);
+  m_firstColumn = std::clamp(m_firstColumn, 0, MaxFirstColumn());
+  m_topRow = std::clamp(m_topRow, 0, MaxTopRow());
+  ApplyScrollBars();
+}
+
+void WrilaEdit::RecalcScrollBars() {
+  if (!m_window) return;
+  const wxSize client = ClientSize();
+  RecalcScrollBars(client.x, client.y);
+}
+
+// A bar that scrolls nothing hides itself, unless kept always visible; a bar that is not wanted
+// gets no range at all.
+void WrilaEdit::ApplyScrollBars() {
+  if (!m_window) return;
+  const bool horizontal = m_cust.HScrollBar != 0, vertical = m_cust.VScrollBar != 0;
+  m_window->AlwaysShowScrollbars(horizontal && m_cust.HBarAlways, vertical && m_cust.VBarAlways);
+  if (horizontal) {
+    const int range = m_cust.HScrollPastEnd ? m_windowColumns + m_widestExtent : m_widestExtent + 1;
+    m_window->SetScrollbar(wxHORIZONTAL, m_firstColumn, m_windowColumns, range);
+  } else {
+    m_window->SetScrollbar(wxHORIZONTAL, 0, 0, 0);
+  }
+  if (vertical) {
+    const int range = m_cust.VScrollPastEnd ? m_pageRows + m_lastRow : m_lastRow + 1;
+    m_window->SetScrollbar(wxVERTICAL, m_topRow, m_pageRows, range);
+  } else {
+    m_window->SetScrollbar(wxVERTICAL, 0, 0, 0);
+  }
+}
+
+void WrilaEdit::ScrollTo(int column, int row) {
+  column = std::clamp(column, 0, MaxFirstColumn());
+  row = std::clamp(row, 0, MaxTopRow());
+  if (column == m_firstColumn && row == m_topRow) return;
+  const bool sameColumn = column == m_firstColumn;
+  m_firstColumn = column;
+  m_topRow = row;
+  if (!m_window) return;
+  if (m_cust.HScrollBar) m_window->SetScrollPos(wxHORIZONTAL, m_firstColumn);
+  if (m_cust.VScrollBar) m_window->SetScrollPos(wxVERTICAL, m_topRow);
+  // The ruler only changes when the columns move.
+  if (sameColumn) {
+    InvalidateFrom(m_topRow);
+  } else {
+    m_window->Refresh(false);
+  }
+}
+
+void WrilaEdit::EnsureCaretVisible(bool force) {
+  if (!m_window || (!m_focused && !force)) return;
+  int row = m_topRow;
+  if (m_caretView.y < m_topRow) {
+    row = m_caretView.y;
+  } else if (m_caretView.y >= m_topRow + m_pageRows) {
+    row = m_caretView.y - m_pageRows + 1;
+  }
+  // Sideways the view moves in steps of eight columns, so short moves do not scroll every time.
+  int column = m_firstColumn;
+  if (m_caretView.x < m_firstColumn) {
+    column = m_caretView.x / 8 * 8;
+  } else if (m_caretView.x >= m_firstColumn + m_windowColumns) {
+    column = (m_caretView.x - m_windowColumns + 1 + 7) / 8 * 8;
+  }
+  column = std::min(column, std::max(0, m_widestExtent - m_windowColumns + 1));
+  ScrollTo(column, row);
+}
+
+LRESULT WrilaEdit::OnScrollMessage(bool vertical, UINT code, LPARAM trackPosition) {
+  int position = vertical ? m_topRow : m_firstColumn;
+  const int page = vertical ? m_pageRows : m_windowColumns;
+  switch (code) {
+    case SB_LINEUP: --position; break;
+    case SB_LINEDOWN: ++position; break;
+    case SB_PAGEUP: position -= page; break;
+    case SB_PAGEDOWN: position += page; break;
+    case SB_THUMBTRACK: position = static_cast<int>(trackPosition); break;
+    case SB_TOP: position = 0; break;
+    case SB_BOTTOM: position = vertical ? MaxTopRow() : MaxFirstColumn(); break;
+    default: return 0;
+  }
+  if (vertical) {
+    ScrollTo(m_firstColumn, position);
+  } else {
+    ScrollTo(position, m_topRow);
+  }
+  return 0;
+}
