@@ -14,7 +14,6 @@
 #include "model/CTreeData.h"
 #include "platform/CWinApp.h"
 #include "platform/ColorRef.h"
-#include "platform/CodePage.h"
 #include "platform/VirtualKeys.h"
 #include "treeview/CTrView.h"
 #include "treeview/TreeBitmaps.h"

@@ -30,7 +30,6 @@ class CTrView : public CView {
 
   CKestavonDoc* GetDocument() const;
   COwnerListBox* GetListBox() const { return m_pListBox; }
-  BOOL IsReady() const { return m_bReady; }
 
   // Refills the list from the model's rows and selects the row (the current selection when
   // negative), keeping the top row and the horizontal scroll position.
