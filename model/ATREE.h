@@ -204,6 +204,8 @@ class ATREE {
   int FindPrevDisplayed(int item) const;
   int GoBack(int current);
   int GoForward();
+  // Every selection change starts a new forward history.
+  void ClearForwardList() { m_forward.clear(); }
   // Entries are item identities: an item edited since is another object by now, the same item.
   int FindInForwardList(const CDirData* item) const;
   void RenumberCategory(int oldPosition, int newPosition);

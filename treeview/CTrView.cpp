@@ -1,0 +1,394 @@
+#include "treeview/CTrView.h"
+
+#include <wx/dcclient.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+
+#include <algorithm>
+
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "model/CDirData.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CodePage.h"
+#include "resources/CommandIds.h"
+#include "resources/MenuResource.h"
+#include "treeview/COwnerListBox.h"
+#include "treeview/TreeRowText.h"
+
+namespace {
+
+// The pane's commands whose handlers come with the commands' own work; until then their update
+// handlers disable them. The document-mark entries 0x804F-0x8076 are a range of their own.
+constexpr int kNotBuiltCommands[] = {
+    ID_TREE_ADD_CHILD, ID_TREE_MODIFY, ID_TREE_DELETE, ID_SETTINGS_EDITOR, ID_VIEW_OPEN_LINK, ID_FILE_TEXT_OUTPUT,
+    ID_FILE_TEXT_OUTPUT_FORMAT, ID_TREE_MOVE_UP, ID_TREE_MOVE_DOWN, ID_TREE_LEVEL_UP, ID_TREE_LEVEL_DOWN,
+    ID_SETTINGS_RUN_EDITOR, ID_VIEW_TREE, ID_VIEW_CHAPTER, ID_SETTINGS_FONT, ID_VIEW_CURSOR_TEXT,
+    ID_FILE_PRINT_FORMAT, ID_SETTINGS_HEADING_CHARS, ID_TREE_CHECK, ID_TREE_STRIKE, ID_FILE_TEXT_COPY,
+    ID_SETTINGS_SETTINGS, ID_EDIT_FIND_PREV, ID_TREE_PARENT, ID_VIEW_COUNT_CHARS, ID_TREE_ADD_SIBLING,
+    ID_EDIT_COPY_BELOW, ID_EDIT_GO_FIRST, ID_EDIT_GO_LAST, ID_SETTINGS_MARK_TEXT, ID_FILE_TEXTAREA_INSERT,
+    ID_WORK_REDRAW, ID_FILE_EXPORT_HTML_TREES, ID_VIEW_CURSOR_SWITCH, ID_MARK_TOGGLE, ID_MARK_CLEAR_BELOW,
+    ID_VIEW_CHECKED_ONLY, ID_VIEW_UNCHECKED_ONLY, ID_VIEW_ALL_CHECKS, ID_TREE_SORT, ID_TREE_ADD_URL,
+    ID_FILE_SAVE_SELECTED, ID_VIEW_TREE_TEXT_ONLY, ID_FILE_TEXTAREA_SAVE, ID_VIEW_TREE_TEXT,
+    ID_EDIT_REPLACE_LINK_NAMES, ID_FILE_EXPORT_HTML_FRAME, ID_FILE_INSERT_FILE, ID_TREE_JOIN, ID_EDIT_PASTE_CHILD,
+    ID_EDIT_PASTE_SIBLING, ID_FILE_EXPORT_TEXT_FILES, ID_EDIT_FIND_NEXT, ID_FILE_TEXTAREA_SAVE_TEMPLATE,
+    ID_TREE_LEVEL_DOWN_FOLLOWING, ID_TREE_LEVEL_UP_FOLLOWING, ID_FILE_INSERT_TEXT_FILES, ID_FILE_EXPORT_RTF,
+    ID_MARK_NEXT, ID_MARK_PREV, ID_WORK_TEST, ID_TREE_MOVE, ID_EDIT_SEARCH_LIST, ID_FILE_INSERT_LINK_FILES,
+    ID_FILE_PROPERTIES, ID_SETTINGS_TEXTAREA, ID_TREE_DATE_TREE, ID_FILE_EXPORT_XML, ID_VIEW_HEADING_TOGGLE,
+    ID_VIEW_HEADING_SHOW, ID_VIEW_HEADING_HIDE, ID_FILE_EXPORT_WZ, ID_SETTINGS_TEXTAREA_KEYS, ID_FILE_INSERT_WZ,
+    ID_FILE_EXPORT_TEXT_FOLDER, ID_VIEW_TEXT_WINDOW, ID_FILE_SPLIT_TO_FILE, ID_TREE_COPY_LINK_SAME,
+    ID_TREE_COPY_LINK_OTHER, ID_TREE_ATTRIBUTES, ID_WORK_STATUS_PATH, ID_TREE_DELETE_SEVERAL, ID_VIEW_TIME_UPDATED,
+    ID_VIEW_TIME_NONE, ID_VIEW_TIME_CREATED, ID_EDIT_CHANGE_TIMES, ID_VIEW_RECENT_UPDATED, ID_TREE_COLOR,
+    ID_WORK_CURSOR_JUMP, ID_VIEW_TIME_VIEWED, ID_VIEW_BACK, ID_VIEW_FORWARD, ID_VIEW_RECENT_VIEWED, ID_TREE_INSERT,
+    ID_EDIT_COPY_ALL_TEXT, ID_TREE_COPY_LINK_FOLDER, ID_EDIT_WEB_SEARCH, ID_FILE_HTML_OUTPUT, ID_FILE_EXPORT_MARKDOWN,
+    ID_FILE_PAGE_SETUP, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_FIND, ID_EDIT_PASTE,
+    ID_EDIT_REPLACE, ID_EDIT_UNDO, ID_EDIT_REDO,
+};
+
+CKestavonApp* App() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
+
+int ProfileInt(const char* section, const char* key, int defaultValue) {
+  CWinApp* app = AfxGetApp();
+  return app ? app->GetProfileInt(section, key, defaultValue) : defaultValue;
+}
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CTrView, CView)
+  EVT_SIZE(CTrView::OnSize)
+  EVT_SET_FOCUS(CTrView::OnSetFocus)
+  EVT_LISTBOX(COwnerListBox::kControlId, CTrView::OnSelChange)
+  EVT_LISTBOX_DCLICK(COwnerListBox::kControlId, CTrView::OnDblClk)
+  EVT_CONTEXT_MENU(CTrView::OnContextMenu)
+  EVT_MENU(ID_WORK_STATUS_SHOW, CTrView::OnShowStatusBar)
+  EVT_MENU(ID_WORK_NEXT_TREE, CTrView::OnSelectNext)
+  EVT_MENU(ID_WORK_PREV_TREE, CTrView::OnSelectPrev)
+  EVT_MENU(ID_TREE_SHOW_BELOW, CTrView::OnShowBelow)
+  EVT_UPDATE_UI(ID_TREE_SHOW_BELOW, CTrView::OnUpdateShowBelow)
+  EVT_MENU(ID_TREE_HIDE_BELOW, CTrView::OnHideBelow)
+  EVT_UPDATE_UI(ID_TREE_HIDE_BELOW, CTrView::OnUpdateHideBelow)
+  EVT_MENU(ID_TREE_SHOW_ALL_BELOW, CTrView::OnShowAllBelow)
+  EVT_UPDATE_UI(ID_TREE_SHOW_ALL_BELOW, CTrView::OnUpdateShowAllBelow)
+  EVT_MENU_RANGE(ID_TREE_SHOW_LEVELS2, ID_TREE_SHOW_LEVELS7, CTrView::OnShowLevels)
+  EVT_MENU(ID_WORK_TOGGLE_BELOW, CTrView::OnToggleBelow)
+  EVT_UPDATE_UI(ID_WORK_TOGGLE_BELOW, CTrView::OnUpdateToggleBelow)
+  EVT_MENU(ID_TREE_SHOW_OR_DOWN, CTrView::OnShowOrDown)
+  EVT_MENU(ID_TREE_HIDE_OR_UP, CTrView::OnHideOrUp)
+  EVT_MENU(ID_WORK_SCROLL_UP, CTrView::OnScrollUp)
+  EVT_MENU(ID_WORK_SCROLL_DOWN, CTrView::OnScrollDown)
+wxEND_EVENT_TABLE()
+
+CTrView::CTrView() {
+  m_nDblClk = ProfileInt("System", "DblClk", 0);
+  for (int id : kNotBuiltCommands) Bind(wxEVT_UPDATE_UI, &CTrView::OnUpdateNotBuilt, this, id);
+  Bind(wxEVT_UPDATE_UI, &CTrView::OnUpdateNotBuilt, this, ID_MARK_FIRST, ID_MARK_LAST);
+}
+
+CTrView::~CTrView() = default;
+
+CKestavonDoc* CTrView::GetDocument() const { return dynamic_cast<CKestavonDoc*>(CView::GetDocument()); }
+
+void CTrView::OnInitialUpdate() {
+  CView::OnInitialUpdate();
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  ATREE& tree = doc->GetTree();
+
+  m_pListBox = new COwnerListBox;
+  m_pListBox->Create(this, COwnerListBox::kControlId, wxRect(wxPoint(0, 0), GetClientSize()));
+  m_pListBox->m_nTreeMode = ProfileInt("View", "Tree", 0);
+  m_pListBox->m_bShowSho = tree.GetProperties().m_nTreeView;
+  m_pListBox->m_pTree = &tree;
+  m_pListBox->m_nTimeMode = ProfileInt("View", "Time", 0);
+  if (CKestavonApp* app = App()) m_pListBox->m_pKeyTable = &app->m_keyTable.GetKeyTable();
+
+  LoadProfileFont(m_pListBox->m_fontTree, "Font", "ＭＳ Ｐゴシック", -17, FALSE);
+  DeriveFont(m_pListBox->m_fontTree, m_pListBox->m_fontBold, TRUE, FALSE);
+  DeriveFont(m_pListBox->m_fontTree, m_pListBox->m_fontStrike, FALSE, TRUE);
+
+  const int count = tree.GetDirDataCount();
+  int index = ProfileInt("System", "AutoFirst", 1) ? tree.GetProperties().m_nFirstLine : 0;
+  if (CKestavonApp* app = App()) {
+    if (app->m_nJumpNumber != 0) {
+      if (app->m_nJumpNumber < count) index = app->m_nJumpNumber - 1;
+      app->m_nJumpNumber = 0;
+    } else if (!app->m_strJumpTitle.IsEmpty()) {
+      const int found = tree.FindName(app->m_strJumpTitle);
+      if (found != -1) index = found;
+      app->m_strJumpTitle.Empty();
+    }
+  }
+  if (index >= 0 && index < count) {
+    tree.ShowTree(index);
+  } else {
+    index = 0;
+  }
+  RefillList(tree.GetRowIndex(index));
+
+  if (tree.IsReadOnly()) doc->SetTitle(doc->GetTitle() + "(読込専用)");
+  wxCommandEvent* show = new wxCommandEvent(wxEVT_MENU, ID_WORK_STATUS_SHOW);
+  QueueEvent(show);
+  m_bReady = 1;
+}
+
+void CTrView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
+  if (hint == 1) return;
+  CView::OnUpdate(sender, hint, hintObject);
+  if (m_pListBox) m_pListBox->Refresh(false);
+}
+
+void CTrView::RefillList(int row) {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_pListBox || !doc) return;
+  ATREE& tree = doc->GetTree();
+  COwnerListBox& list = *m_pListBox;
+  if (row < 0) row = list.GetCurSel();
+  const int top = list.GetTopIndex();
+  const int hpos = list.GetHScrollPos();
+  list.SetRedraw(FALSE);
+  list.ResetContent();
+  const int rows = tree.GetTreeDataCount();
+  for (int i = 0; i < rows; ++i) list.AddItemData(tree.GetTreeData(i));
+  const int last = list.GetCount() - 1;
+  list.SetTopIndex(std::min(top, last));
+  list.SetCurSel(std::min(row, last));
+  doc->SetCurrentTree(list.GetCurTree());
+  doc->UpdateAllViews(nullptr, 0);
+  list.SetFocus();
+  MeasureRows();
+  list.SetCurSel(std::min(row, last));
+  list.SetRedraw(TRUE);
+  list.SetHScrollPos(hpos);
+}
+
+void CTrView::MeasureRows() {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_pListBox || !doc) return;
+  ATREE& tree = doc->GetTree();
+  COwnerListBox& list = *m_pListBox;
+  wxClientDC dc(this);
+  dc.SetFont(list.m_fontTree);
+  const int usable = list.GetClientSize().GetWidth() - 2;
+  int maxCharWidth = 0;
+  for (const char* probe : {"W", "M", "@"}) maxCharWidth = std::max(maxCharWidth, dc.GetTextExtent(probe).GetWidth());
+  list.SetHorizontalExtent(list.m_bTurn ? usable : tree.GetMaxRowTextLength() * maxCharWidth);
+
+  const CFont* current = &list.m_fontTree;
+  int fontHeight = dc.GetCharHeight();
+  const int count = list.GetCount();
+  for (int i = 0; i < count; ++i) {
+    const CTreeData* row = list.GetItemDataPtr(i);
+    const CFont* font = &list.m_fontTree;
+    if (row->m_nStatus & 2) {
+      font = &list.m_fontStrike;
+    } else if (list.m_bBold && tree.GetLevel(row->m_nItem) == 1) {
+      font = &list.m_fontBold;
+    }
+    if (font != current) {
+      current = font;
+      dc.SetFont(*font);
+      fontHeight = dc.GetCharHeight();
+    }
+    if (!list.m_bTurn) {
+      list.SetItemHeight(i, fontHeight + list.m_nTreeHeight + 1);
+      continue;
+    }
+    CString text = StripTreeLineArt(row->m_strTitle);
+    if (row->GetCategory() != 0) text = tree.GetRowCategoryText(*row) + text;
+    const int mode = list.m_nTimeMode;
+    if (mode >= 1 && mode <= 3) {
+      const CDirData* item = tree.GetDirData(row->m_nItem);
+      const CString time = mode == 1   ? item->GetUpdateTimeText(FALSE)
+                           : mode == 2 ? item->GetCreateTimeText(FALSE)
+                                       : item->GetDisplayTimeText(FALSE);
+      if (!time.IsEmpty()) text += " (" + time + ")";
+    }
+    int width = usable - tree.GetLevel(row->m_nItem) * 2 * list.m_nLevelWidth;
+    if (list.m_bCheck && (row->m_nStatus & 1)) width -= list.m_sizeCheck.cx + 1;
+    if (list.m_bIcon) width -= list.m_sizeFolder.cx + 1;
+    if (row->m_nFlags & 1) width -= list.m_sizeCheck.cx + 1;
+    if (list.m_nTreeMode == 1 || list.m_bShowSho) width -= RowTextWidth(dc, row->m_strNumber);
+    width = std::max(width, 10);
+    int height = fontHeight;
+    if (maxCharWidth * text.GetLength() >= width) {
+      RECT r;
+      r.right = width;
+      r.bottom = 100;
+      height = DrawRowText(dc, text, r, true, false);
+    }
+    list.SetItemHeight(i, height + list.m_nTreeHeight);
+  }
+}
+
+void CTrView::SetStatusText(const CString& text) {
+  auto* frame = dynamic_cast<wxFrame*>(wxGetTopLevelParent(this));
+  if (frame && frame->GetStatusBar()) frame->GetStatusBar()->SetStatusText(CP932ToWx(text.str()), 0);
+}
+
+void CTrView::UpdateStatusBar() {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  const ATREE& tree = doc->GetTree();
+  const int item = doc->GetCurrentTree();
+  if (item < 0 || item >= tree.GetDirDataCount()) return;
+  const CDirData* data = tree.GetDirData(item);
+  const CString time = data->GetUpdateTimeText(FALSE);
+  CString text;
+  if (data->m_strLink.IsEmpty()) {
+    text = tree.GetName(item);
+    const CKestavonApp* app = App();
+    const int separator = data->m_strPath.Find('\x01');
+    // The top item has no path below its own title; it shows its title.
+    if ((!app || app->m_bStatusBarFull) && separator >= 0) {
+      text = data->m_strPath.Mid(separator + 1);
+      text.Replace("\x01", " > ");
+    }
+  } else {
+    text = tree.GetName(item) + "　ﾘﾝｸﾌｧｲﾙ:" + data->m_strLink;
+  }
+  if (!time.IsEmpty()) text += " (" + time + ")";
+  SetStatusText(text);
+}
+
+void CTrView::SelectNextRow() { StepRow(1); }
+void CTrView::SelectPrevRow() { StepRow(-1); }
+
+void CTrView::StepRow(int step) {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_bReady || !doc) return;
+  doc->CommitTextArea();
+  const int row = m_pListBox->GetCurSel() + step;
+  if (row < 0 || row >= doc->GetTree().GetTreeDataCount()) return;
+  m_pListBox->SetCurSel(row);
+  doc->SetCurrentTree(m_pListBox->GetCurTree());
+  UpdateStatusBar();
+  doc->UpdateAllViews(nullptr, 1);
+}
+
+void CTrView::InvalidateRow(int row) {
+  if (m_pListBox) m_pListBox->InvalidateItem(row);
+}
+
+void CTrView::RunBoundCommand(UINT command) {
+  CWinApp* app = AfxGetApp();
+  CFrameWnd* main = app ? app->m_pMainWnd : nullptr;
+  if (!main) return;
+  wxWindow* window = main->GetFrameWindow();
+  wxUpdateUIEvent state(static_cast<int>(command));
+  state.SetEventObject(window);
+  if (window->GetEventHandler()->ProcessEvent(state) && state.GetSetEnabled() && !state.GetEnabled()) return;
+  main->SendCommand(static_cast<int>(command));
+}
+
+std::unique_ptr<wxMenu> CTrView::MakeContextMenu() const {
+  constexpr int kTreePopup = 1;
+  constexpr size_t kBookmarkSubmenu = 30;
+  std::unique_ptr<wxMenu> menu = LoadPopupMenu(IDR_CONTEXT, kTreePopup);
+  if (!menu) return menu;
+  CKestavonDoc* doc = GetDocument();
+  const int item = m_pListBox ? m_pListBox->GetCurTree() : -1;
+  if (doc && item >= 0 && doc->GetTree().IsExpanded(item)) {
+    size_t position = 0;
+    if (wxMenuItem* showAll = menu->FindChildItem(ID_TREE_SHOW_ALL_BELOW, &position)) {
+      menu->Destroy(showAll);
+      menu->Insert(position, ID_TREE_HIDE_BELOW, CP932ToWx("この下を非表示(&Z)"));
+    }
+  }
+  if (menu->GetMenuItemCount() > kBookmarkSubmenu) {
+    wxMenuItem* bookmarks = menu->FindItemByPosition(kBookmarkSubmenu);
+    CKestavonApp* app = App();
+    if (app && bookmarks->GetSubMenu()) app->m_bookmarkFiles.AppendToMenu(bookmarks->GetSubMenu());
+  }
+  return menu;
+}
+
+void CTrView::ShowContextMenu(int x, int y) {
+  std::unique_ptr<wxMenu> menu = MakeContextMenu();
+  CWinApp* app = AfxGetApp();
+  if (!menu || !app || !app->m_pMainWnd) return;
+  wxWindow* main = app->m_pMainWnd->GetFrameWindow();
+  main->PopupMenu(menu.get(), main->ScreenToClient(wxPoint(x, y)));
+}
+
+void CTrView::OnContextMenu(wxContextMenuEvent&) {
+  RECT r;
+  if (!m_pListBox || !m_pListBox->GetItemRect(m_pListBox->GetCurSel(), &r)) return;
+  const wxPoint corner = m_pListBox->ClientToScreen(wxPoint(r.left, r.bottom));
+  ShowContextMenu(corner.x, corner.y);
+}
+
+void CTrView::LoadProfileFont(CFont& font, const char* section, const char* defaultFace, int defaultSize,
+                              BOOL bold) {
+  CWinApp* app = AfxGetApp();
+  auto readInt = [&](const char* key, int value) { return app ? app->GetProfileInt(section, key, value) : value; };
+  const CString face = app ? app->GetProfileString(section, "FaceName", defaultFace) : CString(defaultFace);
+  font.DeleteObject();
+  font.CreateFont(readInt("Size", defaultSize), 0, 0, 0, readInt("Weight", bold ? FW_BOLD : FW_NORMAL),
+                  static_cast<BYTE>(readInt("Italic", 0)), static_cast<BYTE>(readInt("Underline", 0)), 0,
+                  static_cast<BYTE>(readInt("CharSet", SHIFTJIS_CHARSET)), 0, 0, 0, 0x30, face);
+}
+
+void CTrView::SaveProfileFont(const CFont& font, const char* section) {
+  CWinApp* app = AfxGetApp();
+  LOGFONT lf;
+  if (!app || !font.GetLogFont(&lf)) return;
+  app->WriteProfileString(section, "FaceName", lf.lfFaceName);
+  app->WriteProfileInt(section, "Size", lf.lfHeight);
+  app->WriteProfileInt(section, "Weight", lf.lfWeight);
+  app->WriteProfileInt(section, "Italic", lf.lfItalic);
+  app->WriteProfileInt(section, "Underline", lf.lfUnderline);
+  app->WriteProfileInt(section, "CharSet", lf.lfCharSet);
+}
+
+void CTrView::DeriveFont(const CFont& source, CFont& target, BOOL bold, BOOL strikeOut) {
+  LOGFONT lf;
+  if (!source.GetLogFont(&lf)) return;
+  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  lf.lfStrikeOut = strikeOut ? 1 : 0;
+  target.DeleteObject();
+  target.CreateFontIndirect(&lf);
+}
+
+// ---- Messages ----
+
+void CTrView::OnSize(wxSizeEvent& event) {
+  event.Skip();
+  if (!m_pListBox) return;
+  m_pListBox->SetSize(0, 0, event.GetSize().GetWidth(), event.GetSize().GetHeight());
+  // Heights and extent follow the width only when titles wrap.
+  if (m_pListBox->m_bTurn) MeasureRows();
+}
+
+void CTrView::OnSetFocus(wxFocusEvent& event) {
+  event.Skip();
+  if (m_pListBox) m_pListBox->SetFocus();
+}
+
+void CTrView::OnSelChange(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  if (!m_bReady || !doc) return;
+  doc->CommitTextArea();
+  doc->SetCurrentTree(m_pListBox->GetCurTree());
+  doc->GetTree().ClearForwardList();
+  UpdateStatusBar();
+  doc->UpdateAllViews(nullptr, 1);
+}
+
+void CTrView::OnDblClk(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc || m_nDblClk != 0) return;
+  const int item = m_pListBox->GetCurTree();
+  if (item < 0 || !doc->GetTree().HasChildren(item)) return;
+  if (doc->GetTree().IsExpanded(item)) {
+    HideSubtree();
+  } else {
+    ShowSubtree(1);
+  }
+}
+
+void CTrView::OnShowStatusBar(wxCommandEvent&) { UpdateStatusBar(); }
+void CTrView::OnSelectNext(wxCommandEvent&) { SelectNextRow(); }
+void CTrView::OnSelectPrev(wxCommandEvent&) { SelectPrevRow(); }
+
+void CTrView::OnUpdateNotBuilt(wxUpdateUIEvent& event) { event.Enable(false); }
