@@ -8,13 +8,13 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/CSplitterWndEx.h"
-#include "app/CTitleListView.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CMDIFrameWnd.h"
 #include "platform/CView.h"
 #include "platform/CodePage.h"
 #include "resources/CommandIds.h"
+#include "treeview/CTrView.h"
 #include "views/CBrowserView.h"
 
 wxBEGIN_EVENT_TABLE(CKestaFrame, CMDIChildWnd)
@@ -35,7 +35,7 @@ wxEND_EVENT_TABLE()
 namespace {
 
 // The tree pane's view class; the one place that names it.
-CSplitterWnd::ViewClass TreeViewClass() { return RuntimeClass<CTitleListView>(); }
+CSplitterWnd::ViewClass TreeViewClass() { return RuntimeClass<CTrView>(); }
 
 CWinApp* App() { return AfxGetApp(); }
 

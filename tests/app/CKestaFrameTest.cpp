@@ -8,7 +8,6 @@
 
 #include "app/CKestaFrame.h"
 #include "app/CSplitterWndEx.h"
-#include "app/CTitleListView.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CodePage.h"
 #include "platform/MenuKeyText.h"
@@ -18,6 +17,7 @@
 #include "resources/MenuResource.h"
 #include "tests/app/AppFixture.h"
 #include "textarea/CIEditView.h"
+#include "treeview/CTrView.h"
 #include "views/CBrowserView.h"
 
 namespace app_test {
@@ -75,7 +75,7 @@ TEST_F(CKestaFrameTest, SideBySideLayoutHoldsTreeTextAndAHiddenLinkPane) {
   ASSERT_EQ(main->GetRowCount(), 1);
   ASSERT_EQ(main->GetColumnCount(), 2);
   EXPECT_EQ(main->GetId(), AFX_IDW_PANE_FIRST);
-  auto* tree = dynamic_cast<CTitleListView*>(main->GetPane(0, 0));
+  auto* tree = dynamic_cast<CTrView*>(main->GetPane(0, 0));
   ASSERT_NE(tree, nullptr);
   EXPECT_EQ(tree->GetSize().x, 150);
   EXPECT_EQ(main->GetPane(0, 1), frame->GetLinkSplitter());

@@ -62,7 +62,9 @@ TEST_F(AppTest, PlainStartReopensTheLastFileAndSwitchesGoToTheApplication) {
   ASSERT_TRUE(Start({"-J3", other}));
   ASSERT_EQ(Documents().size(), 1u);
   EXPECT_EQ(std::string(Documents()[0]->GetPathName()), other);
-  EXPECT_EQ(m_app->m_nJumpNumber, 3);
+  // The tree pane takes the jump over: item 2 is selected and the switch is used up.
+  EXPECT_EQ(Documents()[0]->GetCurrentTree(), 2);
+  EXPECT_EQ(m_app->m_nJumpNumber, 0);
 }
 
 TEST_F(AppTest, AllFileInitReopensTheDocumentsOpenAtExitInOrder) {

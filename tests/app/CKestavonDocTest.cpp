@@ -5,7 +5,6 @@
 #include <wx/eventfilter.h>
 #include <wx/textctrl.h>
 
-#include "app/CTitleListView.h"
 #include "model/CDirData.h"
 #include "model/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
@@ -13,6 +12,8 @@
 #include "platform/CMDIChildWnd.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
+#include "treeview/COwnerListBox.h"
+#include "treeview/CTrView.h"
 #include "tests/app/AppFixture.h"
 #include "tests/common/TestSupport.h"
 
@@ -36,10 +37,10 @@ TEST_F(AppTest, OpenChangeCloseYesWritesAndReopensTheSameOutline) {
   CKestavonDoc* doc = Documents()[0];
   EXPECT_EQ(std::string(doc->GetTitle()), "a.kvn");
   EXPECT_FALSE(doc->IsModified());
-  // The window shows the outline's titles.
-  auto* view = static_cast<CTitleListView*>(doc->GetViews().front());
-  ASSERT_EQ(view->GetList()->GetCount(), 9u);
-  EXPECT_TRUE(view->GetList()->GetString(1) == CP932ToWx("    旅行の計画"));
+  // The window shows one row per item.
+  auto* view = dynamic_cast<CTrView*>(doc->GetViews().front());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->GetListBox()->GetCount(), 9);
 
   // Saving an unchanged outline gives the same bytes.
   Frame()->SendCommand(ID_FILE_SAVE);

@@ -3,7 +3,7 @@
 
 #include "app/CKestaFrame.h"
 #include "app/CSplitterWndEx.h"
-#include "app/CTitleListView.h"
+#include "textarea/CIEditView.h"
 #include "platform/CDocTemplate.h"
 #include "tests/app/AppFixture.h"
 
@@ -23,8 +23,8 @@ class CSplitterWndExTest : public AppTest {
     auto made = std::make_unique<CSplitterWndEx>();
     if (!made->CreateStatic(frame, rows, cols, WS_CHILD | WS_VISIBLE, 0x100)) return nullptr;
     CSplitterWndEx* splitter = made.release();  // a window of the frame now
-    splitter->CreateView(0, 0, RuntimeClass<CTitleListView>(), SIZE{100, 100}, &context);
-    splitter->CreateView(rows - 1, cols - 1, RuntimeClass<CTitleListView>(), SIZE{100, 100}, &context);
+    splitter->CreateView(0, 0, RuntimeClass<CIEditView>(), SIZE{100, 100}, &context);
+    splitter->CreateView(rows - 1, cols - 1, RuntimeClass<CIEditView>(), SIZE{100, 100}, &context);
     splitter->SetSize(300, 300);
     return splitter;
   }

@@ -7,10 +7,12 @@
 #include "app/CKestaFrame.h"
 #include "model/CTreeData.h"
 #include "platform/CDocTemplate.h"
+#include "platform/CStatusBar.h"
 #include "platform/CodePage.h"
 #include "platform/PrivateProfile.h"
 #include "platform/VirtualKeys.h"
 #include "tests/common/TestSupport.h"
+#include "textarea/CIEditView.h"
 
 namespace treepane_test {
 
@@ -22,13 +24,16 @@ void TreePaneTest::SetUp() {
   m_app->m_pszProfileName = m_conf.c_str();
   m_frame = new CMDIFrameWnd;  // owned by wx once created
   ASSERT_TRUE(m_frame->LoadFrame(128));
-  m_frame->CreateStatusBar();
+  auto* status = new CStatusBar;  // the frame owns it once made
+  ASSERT_TRUE(status->Create(m_frame));
+  const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR};
+  status->SetIndicators(panes, 2);
   m_app->m_pMainWnd = m_frame;
   m_frame->SetClientSize(640, 480);
   m_frame->Show();
   m_app->AddDocTemplate(std::make_unique<CMultiDocTemplate>(
       129, "\nKestavon\nKestavon\nKestavon files (*.kvn)\n.kvn\nKestavon.Document\nKestavon document",
-      RuntimeClass<CKestavonDoc>(), RuntimeClass<CKestaFrame>(), RuntimeClass<CTrView>()));
+      RuntimeClass<CKestavonDoc>(), RuntimeClass<CKestaFrame>(), RuntimeClass<CIEditView>()));
 }
 
 void TreePaneTest::TearDown() {
