@@ -82,6 +82,7 @@ class CKestavonApp : public CWinApp {
   };
   void OnFileOpen(wxCommandEvent& event);
   void OnFilePrintSetup(wxCommandEvent& event);
+  void OnAppAbout(wxCommandEvent& event);
   void OnOpenRecent(wxCommandEvent& event);
   void OnRecentDelete(wxCommandEvent& event);
   void OnBookmarkFile(wxCommandEvent& event);

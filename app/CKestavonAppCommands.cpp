@@ -3,6 +3,7 @@
 #include <wx/printdlg.h>
 #include <wx/window.h>
 
+#include "app/CAboutDlg.h"
 #include "app/CKestavonApp.h"
 #include "app/CRecentDlg.h"
 #include "model/CBookfileDlg.h"
@@ -39,6 +40,7 @@ wxWindow* MainWindow() {
 
 wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
   EVT_MENU(ID_FILE_OPEN, CKestavonApp::OnFileOpen)
+  EVT_MENU(ID_APP_ABOUT, CKestavonApp::OnAppAbout)
   EVT_MENU(CKestavonApp::ID_PRINT_SETUP, CKestavonApp::OnFilePrintSetup)
   EVT_MENU_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, CKestavonApp::OnOpenRecent)
   EVT_MENU(CKestavonApp::ID_RECENT_DELETE, CKestavonApp::OnRecentDelete)
@@ -73,6 +75,11 @@ void CKestavonApp::OnFilePrintSetup(wxCommandEvent&) {
   data.EnableMargins(false);
   wxPageSetupDialog dialog(MainWindow(), &data);
   if (dialog.ShowModal() == wxID_OK) GetAppPrintData() = dialog.GetPageSetupDialogData().GetPrintData();
+}
+
+void CKestavonApp::OnAppAbout(wxCommandEvent&) {
+  CAboutDlg dialog(MainWindow());
+  dialog.ShowModal();
 }
 
 void CKestavonApp::OnOpenRecent(wxCommandEvent& event) {

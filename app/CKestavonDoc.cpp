@@ -13,6 +13,7 @@
 #include "platform/CodePage.h"
 #include "platform/FrameworkIds.h"
 #include "platform/MessageBox.h"
+#include "treeview/CTrView.h"
 
 wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
   EVT_MENU(ID_FILE_SAVE, CKestavonDoc::OnFileSave)
@@ -75,7 +76,13 @@ void CKestavonDoc::AddTreeFromCommandLine(const char* title, const char* link) {
   m_tree.MakeTreeData();
   m_nCurTree = item;
   SetModifiedFlag(TRUE);
-  UpdateAllViews(nullptr);
+  RefillTreeViews(item);
+}
+
+void CKestavonDoc::RefillTreeViews(int item) {
+  const int row = item < 0 ? -1 : m_tree.GetRowIndex(item);
+  for (CView* view : GetViews())
+    if (auto* tree = dynamic_cast<CTrView*>(view)) tree->RefillList(row);
 }
 
 BOOL CKestavonDoc::OnNewDocument() {

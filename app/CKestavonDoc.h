@@ -40,6 +40,9 @@ class CKestavonDoc : public CDocument {
   BOOL CanUndo() const { return m_undo.CanUndo(); }
   BOOL CanRedo() const { return m_undo.CanRedo(); }
 
+  // Refills the tree panes after the rows changed, selecting the item's row; -1 keeps the selection.
+  void RefillTreeViews(int item);
+
   // A tree for a file handed over by a second start: the last child of the top tree when the top
   // tree is current, else the next sibling behind the current tree's subtree; it becomes current.
   void AddTreeFromCommandLine(const char* title, const char* link);

@@ -96,7 +96,7 @@ void CKestavonDoc::InsertTitleFirstLines() {
   }
   SetModifiedFlag(TRUE);
   m_tree.MakeTreeData();
-  UpdateAllViews(nullptr);
+  RefillTreeViews(-1);
 }
 
 void CKestavonDoc::RemoveTitleFirstLines() {
@@ -113,7 +113,7 @@ void CKestavonDoc::RemoveTitleFirstLines() {
   }
   SetModifiedFlag(TRUE);
   m_tree.MakeTreeData();
-  UpdateAllViews(nullptr);
+  RefillTreeViews(-1);
 }
 
 void CKestavonDoc::OnTemplateAuto(wxCommandEvent&) {
@@ -135,7 +135,7 @@ void CKestavonDoc::OnCategorySettings(wxCommandEvent&) {
   m_undo.Push(std::move(before));
   m_tree.MakeTreeData();
   SetModifiedFlag(TRUE);
-  UpdateAllViews(nullptr);
+  RefillTreeViews(-1);
 }
 
 void CKestavonDoc::OnAddBookmark(wxCommandEvent&) {

@@ -10,6 +10,7 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/CMDITabs.h"
+#include "app/LinkFileName.h"
 #include "platform/CDockState.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
@@ -55,6 +56,9 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_DROP_FILES(CMainFrame::OnDropFiles)
   EVT_MENU(ID_WORK_BOOKMARK_BAR, CMainFrame::OnBookmarkBar)
   EVT_MENU_OPEN(CMainFrame::OnInitMenu)
+  EVT_MENU(ID_SETTINGS_KEYCUST, CMainFrame::OnKeySet)
+  EVT_MENU(ID_VIEW_OUTLINE, CMainFrame::OnViewOutline)
+  EVT_UPDATE_UI(ID_VIEW_OUTLINE, CMainFrame::OnUpdateHasChild)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -480,7 +484,14 @@ void CMainFrame::OnCommandLine(wxCommandEvent&) {
   CKestaCommandLineInfo info;
   info.ParseCommandString(line);
   app->ApplyCommandLine(info);
-  if (info.GetMode() == CKestaCommandLineInfo::ModeAdd) return;  // adding a file as a tree comes with the tree view
+  if (info.GetMode() == CKestaCommandLineInfo::ModeAdd) {
+    CMDIChildWnd* child = MDIGetActive();
+    const CString folder = info.GetFolder();
+    const CString link = folder.IsEmpty() ? info.GetFileName() : JoinPath(folder, info.GetFileName());
+    if (auto* doc = dynamic_cast<CKestavonDoc*>(child ? child->GetActiveDocument() : nullptr))
+      doc->AddTreeFromCommandLine(info.GetFileName(), link);
+    return;
+  }
   if (info.GetFileList().empty()) return;
   CString wanted = info.GetFileList().front();
   if (!wanted.IsEmpty() && wanted[0] == '"') wanted.Trim('"');

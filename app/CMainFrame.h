@@ -111,6 +111,8 @@ class CMainFrame : public CMDIFrameWnd {
   void OnWebPage(wxCommandEvent& event);
   void OnDropFiles(wxDropFilesEvent& event);
   void OnBookmarkBar(wxCommandEvent& event);
+  void OnKeySet(wxCommandEvent& event);
+  void OnViewOutline(wxCommandEvent& event);
   // The File menu's bookmark submenu gets the bookmarked files as it opens.
   void OnInitMenu(wxMenuEvent& event);
 

@@ -7,7 +7,10 @@
 #include "app/CAppKeyTable.h"
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "app/CKeySetDlg.h"
 #include "app/CMainFrame.h"
+#include "app/WebPages.h"
+#include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CToolBar.h"
@@ -16,6 +19,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "textarea/CIEditView.h"
+#include "treeview/CTrView.h"
 #include "views/CBrowserView.h"
 
 namespace {
@@ -37,14 +41,35 @@ struct WebPage {
 };
 
 constexpr WebPage kWebPages[] = {
-    {ID_HELP_PELKO_PAGE, "https://www.pelko.co.jp/"},
-    {ID_HELP_PELKO_SOFT, "https://www.pelko.co.jp/soft/"},
-    {ID_HELP_SUPPORT, "https://www.pelko.co.jp/bbs/"},
-    {ID_HELP_HOMEPAGE, "https://www.pelko.co.jp/kestavon/"},
-    {ID_HELP_WEB, "https://www.pelko.co.jp/kestavon/web/"},
+    {ID_HELP_PELKO_PAGE, kPelkoPageUrl}, {ID_HELP_PELKO_SOFT, kPelkoSoftUrl}, {ID_HELP_SUPPORT, kSupportUrl},
+    {ID_HELP_HOMEPAGE, kHomePageUrl},    {ID_HELP_WEB, kWebServiceUrl},
 };
 
 }  // namespace
+
+void CMainFrame::OnKeySet(wxCommandEvent&) {
+  CKestavonApp* app = App();
+  CAppKeyTable& keys = app->m_keyTable;
+  CKeySetDlg dialog(this, keys.GetKeyTable(), keys.GetCommandNames(), keys.GetCommandIds(), app->m_settings);
+  dialog.m_bControlPrecedence = app->m_bKeycustWrila;
+  dialog.m_pMenu = GetMenuBar();
+  if (dialog.DoModal() == IDOK) app->m_bKeycustWrila = dialog.m_bControlPrecedence;
+  keys.CollectSwitchKeys();
+}
+
+void CMainFrame::OnViewOutline(wxCommandEvent&) {
+  CMDIChildWnd* child = MDIGetActive();
+  CDocument* doc = child ? child->GetActiveDocument() : nullptr;
+  if (!doc) return;
+  for (CView* view : doc->GetViews()) {
+    if (dynamic_cast<CTrView*>(view)) {
+      view->GetParentFrame()->ActivateFrame(-1);
+      return;
+    }
+  }
+  CDocTemplate* outline = App()->m_pKestavonTemplate;
+  if (CFrameWnd* frame = outline ? outline->CreateNewFrame(doc) : nullptr) outline->InitialUpdateFrame(frame, doc);
+}
 
 void CMainFrame::OnSplitDirection(wxCommandEvent& event) {
   App()->WriteProfileInt("View", "SplPos", event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1);

@@ -254,6 +254,17 @@ TEST_F(AppTest, HandedOverFileBecomesANewTreeBehindTheCurrentSubtree) {
   EXPECT_EQ(doc->GetCurrentTree(), behind);
   EXPECT_EQ(tree.GetLevel(behind), tree.GetLevel(1));
   EXPECT_EQ(std::string(tree.GetName(behind)), "y.kvn");
+
+  // The same through a second start's "-U": the running instance reads the stored line.
+  m_app->WriteProfileString("System", "Commandline", "-U/notes/z.kvn");
+  Frame()->SendCommand(ID_COMMANDLINE);
+  const int added = doc->GetCurrentTree();
+  EXPECT_EQ(std::string(tree.GetName(added)), "z.kvn");
+  EXPECT_EQ(std::string(tree.GetLink(added)), "/notes/z.kvn");
+  // The tree pane shows the new tree selected.
+  auto* view = dynamic_cast<CTrView*>(doc->GetViews().front());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->GetListBox()->GetCurTree(), added);
 }
 
 }  // namespace
