@@ -39,10 +39,6 @@ CSplitterWnd::ViewClass TreeViewClass() { return RuntimeClass<CTrView>(); }
 
 CWinApp* App() { return AfxGetApp(); }
 
-int ProfileInt(const char* section, const char* key, int defaultValue) {
-  return App() ? App()->GetProfileInt(section, key, defaultValue) : defaultValue;
-}
-
 void WriteProfileInt(const char* section, const char* key, int value) {
   if (App()) App()->WriteProfileInt(section, key, value);
 }
@@ -63,15 +59,15 @@ CKestaFrame::~CKestaFrame() {
 }
 
 BOOL CKestaFrame::OnCreateClient(CCreateContext* context) {
-  m_nSplPos = ProfileInt("View", "SplPos", 0);
-  m_bLinkFileAuto = ProfileInt("View", "LinkFileAuto", 0) ? TRUE : FALSE;
+  m_nSplPos = AfxGetProfileInt("View", "SplPos", 0);
+  m_bLinkFileAuto = AfxGetProfileInt("View", "LinkFileAuto", 0) ? TRUE : FALSE;
   const bool side = m_nSplPos == 0;
 
   auto splitter = std::make_unique<CSplitterWnd>();
   if (!splitter->CreateStatic(this, side ? 1 : 2, side ? 2 : 1, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
     return FALSE;
   m_pSplitter = splitter.release();  // a window of this frame now
-  const SIZE treeSize = side ? SIZE{ProfileInt("View", "Colum", 260), 60} : SIZE{200, ProfileInt("View", "Row", 260)};
+  const SIZE treeSize = side ? SIZE{AfxGetProfileInt("View", "Colum", 260), 60} : SIZE{200, AfxGetProfileInt("View", "Row", 260)};
   if (!m_pSplitter->CreateView(0, 0, TreeViewClass(), treeSize, context)) return FALSE;
 
   auto link = std::make_unique<CSplitterWndEx>();
@@ -103,8 +99,8 @@ void CKestaFrame::ActivateFrame(int nCmdShow) {
 }
 
 void CKestaFrame::RestoreSize() {
-  int width = ProfileInt("Settings", "ChildFrameWidth", 0);
-  int height = ProfileInt("Settings", "ChildFrameHeight", 0);
+  int width = AfxGetProfileInt("Settings", "ChildFrameWidth", 0);
+  int height = AfxGetProfileInt("Settings", "ChildFrameHeight", 0);
   CMDIClientWnd* client = GetMDIFrame() ? GetMDIFrame()->GetMDIClient() : nullptr;
   if (width == 0 || height == 0 || !client) return;
   const wxSize area = client->GetClientSize();
@@ -263,7 +259,7 @@ void CKestaFrame::OnLinkFileWindow(wxCommandEvent&) {
 void CKestaFrame::OnUpdateLinkFileWindow(wxUpdateUIEvent& event) { event.Check(IsLinkFileShown() != FALSE); }
 
 void CKestaFrame::ShowLinkPane() {
-  int height = ProfileInt("View", "BrowserHeight", -1);
+  int height = AfxGetProfileInt("View", "BrowserHeight", -1);
   if (height == -1) height = (GetClientSize().y - GetCaptionHeight()) / 2;
   m_pLinkSplitter->ShowRow();
   m_pLinkSplitter->SetRowInfo(0, std::max(height, 10), 10);

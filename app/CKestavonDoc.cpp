@@ -32,10 +32,6 @@ namespace {
 
 CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
 
-int ProfileInt(const char* section, const char* key, int defaultValue) {
-  return App() ? App()->GetProfileInt(section, key, defaultValue) : defaultValue;
-}
-
 void WriteProfile(const char* section, const char* key, const char* value) {
   if (App()) App()->WriteProfileString(section, key, value);
 }
@@ -52,7 +48,7 @@ FileStamp CKestavonDoc::StampOf(const char* path) { return FileStampOf(CP932ToUT
 
 void CKestavonDoc::SetTitle(const char* title) {
   const CString given(title ? title : "");
-  if (!ProfileInt("System", "TitleBarFullPath", 0)) {
+  if (!AfxGetProfileInt("System", "TitleBarFullPath", 0)) {
     CDocument::SetTitle(given.Mid(given.ReverseFind('/') + 1));
     return;
   }
@@ -97,7 +93,7 @@ BOOL CKestavonDoc::OnOpenDocument(const char* path) {
   SetModifiedFlag(TRUE);
   DeleteContents();
   const CString file(path);
-  if (ProfileInt("System", "NoToNewFile", 0) && access(CP932ToUTF8(file.str()).c_str(), F_OK) != 0 &&
+  if (AfxGetProfileInt("System", "NoToNewFile", 0) && access(CP932ToUTF8(file.str()).c_str(), F_OK) != 0 &&
       errno == ENOENT) {
     if (AfxMessageBox(file + "がありません。新規に作成しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
       return FALSE;
@@ -150,7 +146,7 @@ BOOL CKestavonDoc::SaveFile(const char* path, BOOL direct) {
   RememberPositions();
   if (!direct) {
     if (file != m_strPathName) m_tree.GetLock().RemoveLockFile();
-    if (ProfileInt("System", "Backup", 0)) CFileBackup().Backup(file);
+    if (AfxGetProfileInt("System", "Backup", 0)) CFileBackup().Backup(file);
   }
   const int written = direct ? m_tree.WriteByExtension(file) : m_tree.SaveFile(file);
   if (!written) {
@@ -254,7 +250,7 @@ BOOL CKestavonDoc::CanCloseFrame(CFrameWnd* frame) {
 
 BOOL CKestavonDoc::SaveModified() {
   if (!IsModified()) return TRUE;
-  if (ProfileInt("System", "NoSaveAlert", 0) && !m_strPathName.IsEmpty()) return DoFileSave();
+  if (AfxGetProfileInt("System", "NoSaveAlert", 0) && !m_strPathName.IsEmpty()) return DoFileSave();
   return CDocument::SaveModified();
 }
 

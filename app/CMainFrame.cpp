@@ -65,11 +65,6 @@ namespace {
 
 CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
 
-int ProfileInt(const char* section, const char* key, int value) {
-  CWinApp* app = AfxGetApp();
-  return app ? app->GetProfileInt(section, key, value) : value;
-}
-
 constexpr UINT S = ID_SEPARATOR;
 
 constexpr UINT kStandardSmall[] = {0xE100, 0xE101, 0xE103, S, 0xE12B, 0xE12C, S, 0xE123, 0xE122, 0xE125, S,
@@ -185,8 +180,8 @@ int CMainFrame::OnCreate() {
     }
   }
 
-  m_nTabStyle = ProfileInt("View", "TabStyle", 2);
-  m_nTabPosition = ProfileInt("View", "TabPosition", 0);
+  m_nTabStyle = AfxGetProfileInt("View", "TabStyle", 2);
+  m_nTabPosition = AfxGetProfileInt("View", "TabPosition", 0);
   m_pTabs = new CMDITabs;
   DWORD flags = CMDITabs::MT_IMAGES | CMDITabs::MT_HIDEWLT2VIEWS;
   if (m_nTabPosition != 0) flags |= CMDITabs::MT_TOP;
@@ -209,7 +204,7 @@ int CMainFrame::OnCreate() {
 
   DragAcceptFiles(true);
   m_timer.Start(10000);
-  m_bTopMost = ProfileInt("View", "TopMost", 0);
+  m_bTopMost = AfxGetProfileInt("View", "TopMost", 0);
   if (m_bTopMost) SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
 
   m_listener = std::make_unique<CInstanceListener>();
@@ -225,7 +220,7 @@ BOOL CMainFrame::CreateStandardBar() {
   }
   bar->SetImageSource(&ToolBarImage);
   BOOL made;
-  if (ProfileInt("View", "BarSize", 1) == 0) {
+  if (AfxGetProfileInt("View", "BarSize", 1) == 0) {
     bar->SetSizes(37, 30);
     made = bar->SetButtons(kStandardLarge, Count(kStandardLarge));
   } else {
@@ -235,7 +230,7 @@ BOOL CMainFrame::CreateStandardBar() {
     bar->Destroy();
     return FALSE;
   }
-  if (ProfileInt("View", "StandardBar", 1) == 0) bar->Hide();
+  if (AfxGetProfileInt("View", "StandardBar", 1) == 0) bar->Hide();
   m_barList[BarStandard] = bar;
   return TRUE;
 }
@@ -251,7 +246,7 @@ int CMainFrame::CreateProfileBar(CToolBar* bar, UINT nID, const UINT* ids, int c
     bar->Destroy();
     return -1;
   }
-  const int shown = ProfileInt("View", key, defaultShown);
+  const int shown = AfxGetProfileInt("View", key, defaultShown);
   if (shown == 0) bar->Hide();
   return shown;
 }

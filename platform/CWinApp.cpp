@@ -30,6 +30,10 @@ CWinApp* AfxGetApp() { return g_app; }
 
 CFrameWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
 
+int AfxGetProfileInt(const char* section, const char* key, int defaultValue) {
+  return g_app ? g_app->GetProfileInt(section, key, defaultValue) : defaultValue;
+}
+
 CWinApp::CWinApp(const char* appName) : m_pszAppName(appName ? appName : ""), m_previousApp(g_app) { g_app = this; }
 
 CWinApp::~CWinApp() {

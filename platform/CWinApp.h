@@ -96,6 +96,8 @@ class CWinApp : public wxEvtHandler {
 
 CWinApp* AfxGetApp();
 CFrameWnd* AfxGetMainWnd();
+// A setting of the running application; the default while there is none (windows built alone).
+int AfxGetProfileInt(const char* section, const char* key, int defaultValue);
 
 // The program's main: runs the wx application around AfxGetApp()'s life cycle; returns the exit
 // code.

@@ -48,11 +48,6 @@ constexpr int kNotBuiltCommands[] = {
 
 CKestavonApp* App() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
 
-int ProfileInt(const char* section, const char* key, int defaultValue) {
-  CWinApp* app = AfxGetApp();
-  return app ? app->GetProfileInt(section, key, defaultValue) : defaultValue;
-}
-
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CTrView, CView)
@@ -80,7 +75,7 @@ wxBEGIN_EVENT_TABLE(CTrView, CView)
 wxEND_EVENT_TABLE()
 
 CTrView::CTrView() {
-  m_nDblClk = ProfileInt("System", "DblClk", 0);
+  m_nDblClk = AfxGetProfileInt("System", "DblClk", 0);
   for (int id : kNotBuiltCommands) Bind(wxEVT_UPDATE_UI, &CTrView::OnUpdateNotBuilt, this, id);
   Bind(wxEVT_UPDATE_UI, &CTrView::OnUpdateNotBuilt, this, ID_MARK_FIRST, ID_MARK_LAST);
 }
@@ -97,10 +92,10 @@ void CTrView::OnInitialUpdate() {
 
   m_pListBox = new COwnerListBox;
   m_pListBox->Create(this, COwnerListBox::kControlId, wxRect(wxPoint(0, 0), GetClientSize()));
-  m_pListBox->m_nTreeMode = ProfileInt("View", "Tree", 0);
+  m_pListBox->m_nTreeMode = AfxGetProfileInt("View", "Tree", 0);
   m_pListBox->m_bShowSho = tree.GetProperties().m_nTreeView;
   m_pListBox->m_pTree = &tree;
-  m_pListBox->m_nTimeMode = ProfileInt("View", "Time", 0);
+  m_pListBox->m_nTimeMode = AfxGetProfileInt("View", "Time", 0);
   if (CKestavonApp* app = App()) m_pListBox->m_pKeyTable = &app->m_keyTable.GetKeyTable();
 
   LoadProfileFont(m_pListBox->m_fontTree, "Font", "ＭＳ Ｐゴシック", -17, FALSE);
@@ -108,7 +103,7 @@ void CTrView::OnInitialUpdate() {
   DeriveFont(m_pListBox->m_fontTree, m_pListBox->m_fontStrike, FALSE, TRUE);
 
   const int count = tree.GetDirDataCount();
-  int index = ProfileInt("System", "AutoFirst", 1) ? tree.GetProperties().m_nFirstLine : 0;
+  int index = AfxGetProfileInt("System", "AutoFirst", 1) ? tree.GetProperties().m_nFirstLine : 0;
   if (CKestavonApp* app = App()) {
     if (app->m_nJumpNumber != 0) {
       if (app->m_nJumpNumber < count) index = app->m_nJumpNumber - 1;

@@ -11,6 +11,12 @@
 
 namespace app_test {
 
+std::string Profile(const std::string& file, const char* section, const char* key) {
+  char buffer[1024];
+  GetPrivateProfileString(section, key, "", buffer, sizeof buffer, file.c_str());
+  return buffer;
+}
+
 void AppTest::SetUp() {
   if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
   m_dir = kesta_test::MakeTempDir("app");

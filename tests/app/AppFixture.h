@@ -13,6 +13,9 @@
 
 namespace app_test {
 
+// A value of a settings file as it stands on disk; "" when absent.
+std::string Profile(const std::string& file, const char* section, const char* key);
+
 class AppTest : public ::testing::Test {
  protected:
   void SetUp() override;

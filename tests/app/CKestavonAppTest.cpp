@@ -26,12 +26,6 @@ namespace {
 using kesta_test::ReadBytes;
 using kesta_test::WriteBytes;
 
-std::string Profile(const std::string& file, const char* section, const char* key) {
-  char buffer[1024];
-  GetPrivateProfileString(section, key, "", buffer, sizeof buffer, file.c_str());
-  return buffer;
-}
-
 TEST_F(AppTest, PlainStartWithoutLastFileMakesOneNewOutline) {
   ASSERT_TRUE(Start());
   ASSERT_EQ(Documents().size(), 1u);

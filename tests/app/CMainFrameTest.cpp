@@ -26,12 +26,6 @@
 namespace app_test {
 namespace {
 
-std::string Profile(const std::string& file, const char* section, const char* key) {
-  char buffer[1024];
-  GetPrivateProfileString(section, key, "", buffer, sizeof buffer, file.c_str());
-  return buffer;
-}
-
 std::vector<UINT> ButtonIds(const CToolBar* bar) {
   std::vector<UINT> ids;
   for (int i = 0; i < bar->GetCount(); ++i) ids.push_back(bar->GetItemID(i));

@@ -13,12 +13,6 @@
 namespace app_test {
 namespace {
 
-std::string Profile(const std::string& file, const char* section, const char* key) {
-  char buffer[1024];
-  GetPrivateProfileString(section, key, "", buffer, sizeof buffer, file.c_str());
-  return buffer;
-}
-
 TEST_F(AppTest, StartUpLoadsKeyTableListsAndLineBreakingSettings) {
   Setting("System", "KeycustWrila", "1");
   Setting("Bookmark", "Count", "1");
