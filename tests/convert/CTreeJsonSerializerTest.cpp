@@ -7,6 +7,7 @@
 
 #include "model/ATREE.h"
 #include "tests/common/TestSupport.h"
+#include "tests/convert/SlashedPath.h"
 
 using kesta_test::MakeTempDir;
 using kesta_test::WriteBytes;
@@ -21,13 +22,7 @@ std::string JsonFile(const std::string& text) {
 
 std::vector<std::string> Paths(const ATREE& model) {
   std::vector<std::string> out;
-  for (int i = 0; i < model.GetDirDataCount(); ++i) {
-    std::string path = model.GetTitle(i).str();
-    for (char& c : path) {
-      if (c == '\x01') c = '/';
-    }
-    out.push_back(path);
-  }
+  for (int i = 0; i < model.GetDirDataCount(); ++i) out.push_back(SlashedPath(model, i));
   return out;
 }
 

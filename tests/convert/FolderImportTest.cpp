@@ -15,6 +15,7 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
+#include "tests/convert/SlashedPath.h"
 
 using kesta_test::MakeTempDir;
 using kesta_test::WriteBytes;
@@ -41,12 +42,9 @@ class FolderImportTest : public ::testing::Test {
 std::vector<std::string> Dump(const ATREE& model) {
   std::vector<std::string> out;
   for (int i = 0; i < model.GetDirDataCount(); ++i) {
-    std::string path = model.GetTitle(i).str();
-    for (char& c : path) {
-      if (c == '\x01') c = '/';
-    }
     const CDirData* item = model.GetDirData(i);
-    out.push_back(path + (item->m_strLink.IsEmpty() ? "=" + item->m_strText.str() : ">" + item->m_strLink.str()));
+    const std::string field = item->m_strLink.IsEmpty() ? "=" + item->m_strText.str() : ">" + item->m_strLink.str();
+    out.push_back(SlashedPath(model, i) + field);
   }
   return out;
 }
