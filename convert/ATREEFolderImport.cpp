@@ -71,19 +71,20 @@ std::vector<CString> ExtensionList(CString text) {
   return list;
 }
 
-// The file's bytes as they are, up to a zero byte, as the program's whole-file reads give them.
-bool ReadWholeFile(const std::string& osPath, CString& text) {
+// The file's bytes as they are, up to a zero byte, as the program's whole-file reads give them;
+// on failure the text file's message for the step that failed, else null.
+const char* ReadWholeFile(const std::string& osPath, CString& text) {
   std::FILE* file = std::fopen(osPath.c_str(), "rb");
-  if (file == nullptr) return false;
+  if (file == nullptr) return "ファイルのオープンに失敗しました";
   std::string bytes;
   char buffer[65536];
   size_t n = 0;
   while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
   const bool ok = std::ferror(file) == 0;
   std::fclose(file);
-  if (!ok) return false;
+  if (!ok) return "ファイルの読込に失敗しました";
   text = CString(bytes.c_str());
-  return true;
+  return nullptr;
 }
 
 struct ImportOptions {
@@ -127,8 +128,8 @@ class FolderWalk {
         TakeOverOutline(prefix + name);
       } else if (target) {
         CString text;
-        if (!ReadWholeFile(osPrefix + entry.name, text)) {
-          AfxMessageBox(CPelkoFileException("ファイルのオープンに失敗しました", prefix + name).GetMessage());
+        if (const char* failure = ReadWholeFile(osPrefix + entry.name, text)) {
+          AfxMessageBox(CPelkoFileException(failure, prefix + name).GetMessage());
           break;  // this folder's walk ends here; the enclosing one goes on
         }
         Append(parentPath, title, text, "");
