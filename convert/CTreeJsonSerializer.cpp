@@ -56,8 +56,9 @@ int CTreeJsonSerializer::ReadFile(const char* path) {
   const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
   Json::Value document;
   std::string errors;
-  if (!reader->parse(bytes.data(), bytes.data() + bytes.size(), &document, &errors)) return 0;
   try {
+    // Nesting deeper than the reader's limit is thrown, not reported.
+    if (!reader->parse(bytes.data(), bytes.data() + bytes.size(), &document, &errors)) return 0;
     const Json::Value& body = Member(document, "body");
     CDirData* root = m_tree.EditDirData(0);
     CString title = Text(body, "title");

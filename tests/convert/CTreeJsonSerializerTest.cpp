@@ -65,7 +65,12 @@ TEST(TreeJson, BadInputLeavesOnlyTheTopItem) {
     std::string text;  // empty: no file at all
     int result;
     int items;
-  } cases[] = {
+  };
+  std::string deep;
+  for (int i = 0; i < 600; ++i) deep += "{\"child\": [";
+  deep += "{}";
+  for (int i = 0; i < 600; ++i) deep += "]}";
+  const std::vector<Case> cases = {
       {"missing file", "", 0, 1},
       {"not json", "{\"body\": {\"title\": ", 0, 1},
       {"body only", R"({"body": {"title": "Only"}})", 1, 1},
@@ -75,6 +80,7 @@ TEST(TreeJson, BadInputLeavesOnlyTheTopItem) {
       {"elements that are not objects", R"({"body": {"child": [1, "two", null]}})", 1, 4},
       {"separator bytes in titles", "{\"body\": {\"title\": \"R\\u0001S\", \"child\": [{\"title\": \"a\\u0001b\\u0003\"}]}}",
        1, 2},
+      {"nesting deeper than the reader takes", "{\"body\": " + deep + "}", 0, 1},
   };
   for (const Case& c : cases) {
     const std::string path = c.text.empty() ? MakeTempDir("json") + "/none.json" : JsonFile(c.text);
