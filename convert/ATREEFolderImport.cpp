@@ -143,8 +143,7 @@ class FolderWalk {
  private:
   // A new item below parentPath, without times; returns its path.
   CString Append(const CString& parentPath, CString title, const char* text, const char* link) {
-    // A title is one level: a separator byte in a file name must not make it a deeper path.
-    title.Remove('\x01');
+    ATREE::StripLevelSeparators(title);
     auto item = std::make_unique<CDirData>(parentPath + '\x01' + title, text, link, 0);
     ATREE::StripRecordBytes(item->m_strPath);
     ATREE::StripRecordBytes(item->m_strText);

@@ -33,7 +33,7 @@ COleDateTime Time(const Json::Value& item, const char* name) {
 // A title names one level: no line break, no level separator, never empty.
 CString CleanTitle(CString title) {
   ATREE::DeleteLineBreaks(title);
-  title.Remove('\x01');
+  ATREE::StripLevelSeparators(title);
   ATREE::StripRecordBytes(title);
   if (title.IsEmpty()) title = "(無題)";
   return title;
@@ -63,7 +63,7 @@ int CTreeJsonSerializer::ReadFile(const char* path) {
     CDirData* root = m_tree.EditDirData(0);
     CString title = Text(body, "title");
     ATREE::DeleteLineBreaks(title);
-    title.Remove('\x01');  // the top item is level 0
+    ATREE::StripLevelSeparators(title);  // the top item is level 0
     root->m_strPath = title;
     root->m_strText = Text(body, "text");
     root->m_strLink = Text(body, "link");

@@ -131,6 +131,9 @@ class ATREE {
   void SetChainIndex(int index) { m_nChainIndex = index; }
   // Bytes 0x02-0x08 separate the fields of tree records: they never enter a title, link or text.
   static void StripRecordBytes(CString& text);
+  // Removes every 0x01 byte (a lead byte before it notwithstanding): an imported title names one
+  // level, never a deeper path.
+  static void StripLevelSeparators(CString& title);
   // Deletes every CR LF, then CR, then LF: titles are single lines.
   static void DeleteLineBreaks(CString& title);
 

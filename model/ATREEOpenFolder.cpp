@@ -1,6 +1,13 @@
 // Documents built from something other than an outline file: a folder tree and a JSON outline.
+#include <algorithm>
+
 #include "convert/CTreeJsonSerializer.h"
 #include "model/ATREE.h"
+
+void ATREE::StripLevelSeparators(CString& title) {
+  std::string& s = title.str();
+  s.erase(std::remove(s.begin(), s.end(), '\x01'), s.end());
+}
 
 BOOL ATREE::OpenFolder(const char* folder) {
   CString path(folder);
@@ -8,7 +15,7 @@ BOOL ATREE::OpenFolder(const char* folder) {
   while (path.GetLength() > 1 && path[path.GetLength() - 1] == '/') path = path.Left(path.GetLength() - 1);
   const int slash = path.ReverseFind('/');
   CString title = slash >= 0 && path.GetLength() > 1 ? path.Mid(slash + 1) : path;
-  title.Remove('\x01');
+  StripLevelSeparators(title);
   auto root = std::make_unique<CDirData>(title);
   StripRecordBytes(root->m_strPath);
   const CString rootPath = root->m_strPath;

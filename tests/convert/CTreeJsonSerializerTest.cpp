@@ -80,6 +80,9 @@ TEST(TreeJson, BadInputLeavesOnlyTheTopItem) {
       {"elements that are not objects", R"({"body": {"child": [1, "two", null]}})", 1, 4},
       {"separator bytes in titles", "{\"body\": {\"title\": \"R\\u0001S\", \"child\": [{\"title\": \"a\\u0001b\\u0003\"}]}}",
        1, 2},
+      // A separator right after a lead byte is still a separator to the model.
+      {"separator after a lead byte", "{\"body\": {\"title\": \"R\xE3\x01S\", \"child\": [{\"title\": \"\x88\x01T\"}]}}",
+       1, 2},
       {"nesting deeper than the reader takes", "{\"body\": " + deep + "}", 0, 1},
   };
   for (const Case& c : cases) {

@@ -1,5 +1,7 @@
 // The JSON outline reader on arbitrary texts. Whatever it reads, the outline must stay well formed:
-// a top item at level 0 and no item more than one level below the one before it.
+// a top item at level 0 and no item more than one level below the one before it. A broken one
+// stops the run with a trap (no sanitizer report); the input is then left in
+// $TMPDIR/jsonfuzz-<pid>.json.
 #include <unistd.h>
 
 #include <cstddef>
