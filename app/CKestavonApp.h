@@ -71,6 +71,9 @@ class CKestavonApp : public CWinApp {
   BookmarkFileList m_bookmarkFiles;
   CShellItemArray m_shellItems;
   CDocTemplate* m_pKestavonTemplate = nullptr;
+  // How the next opened path is read: 0 as a file, 1 as the other editor's outline, 2 as a folder
+  // to import. The document takes it and sets it back to 0 when it opens the path.
+  int m_nImportMode = 0;
 
  protected:
   enum : int {
@@ -79,6 +82,7 @@ class CKestavonApp : public CWinApp {
     // Bookmarked files open from the first bookmark command up to here; the menus show 40 of them.
     ID_BOOKMARK_LAST = 0x81FF,
     ID_BOOKMARK_EDIT = 0x820A,
+    ID_IMPORT_FOLDER = 0x81B8,
   };
   void OnFileOpen(wxCommandEvent& event);
   void OnFilePrintSetup(wxCommandEvent& event);
@@ -87,6 +91,7 @@ class CKestavonApp : public CWinApp {
   void OnRecentDelete(wxCommandEvent& event);
   void OnBookmarkFile(wxCommandEvent& event);
   void OnBookmarkEdit(wxCommandEvent& event);
+  void OnImportFolder(wxCommandEvent& event);
 
  private:
   // Runs the New command, as a plain start without a file does.

@@ -6,6 +6,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CKestavonApp.h"
 #include "app/CRecentDlg.h"
+#include "convert/CFolderImportDlg.h"
 #include "model/CBookfileDlg.h"
 #include "foundation/CFileDialogEx.h"
 #include "platform/CFrameWnd.h"
@@ -46,9 +47,11 @@ wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
   EVT_MENU(CKestavonApp::ID_RECENT_DELETE, CKestavonApp::OnRecentDelete)
   EVT_MENU_RANGE(BookmarkFileList::kFirstCommand, CKestavonApp::ID_BOOKMARK_LAST, CKestavonApp::OnBookmarkFile)
   EVT_MENU(CKestavonApp::ID_BOOKMARK_EDIT, CKestavonApp::OnBookmarkEdit)
+  EVT_MENU(CKestavonApp::ID_IMPORT_FOLDER, CKestavonApp::OnImportFolder)
 wxEND_EVENT_TABLE()
 
 void CKestavonApp::OnFileOpen(wxCommandEvent&) {
+  m_nImportMode = 0;
   int type = GetProfileInt("File", "OpenType", 1);
   if (GetProfileInt("File", "701", 1) != 0) {
     WriteProfileInt("File", "701", 0);
@@ -106,6 +109,14 @@ void CKestavonApp::OnBookmarkEdit(wxCommandEvent&) {
   CBookfileDlg dialog(MainWindow(), &m_bookmarkFiles);
   dialog.DoModal();
   m_bookmarkFiles.Save();
+}
+
+void CKestavonApp::OnImportFolder(wxCommandEvent&) {
+  CFolderImportDlg dialog(MainWindow());
+  if (dialog.DoModal() != IDOK) return;
+  m_nImportMode = 2;
+  OpenDocumentFile(dialog.m_strDir);
+  m_nImportMode = 0;  // an open that stopped before reading must not leave it to the next one
 }
 
 void CKestavonApp::OpenUrl(const char* url) {

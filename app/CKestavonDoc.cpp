@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include <utility>
+
 #include "app/CKestavonApp.h"
 #include "foundation/CFileBackup.h"
 #include "foundation/PathHelpers.h"
@@ -104,9 +106,11 @@ BOOL CKestavonDoc::OnOpenDocument(const char* path) {
     return TRUE;
   }
   int result;
+  auto* app = dynamic_cast<CKestavonApp*>(AfxGetApp());
+  const int mode = app ? std::exchange(app->m_nImportMode, 0) : 0;
   {
     CWaitCursor wait;
-    result = m_tree.OpenFile(file, 0, 1);
+    result = m_tree.OpenFile(file, mode, 1);
   }
   if (result < 0) {
     AfxMessageBox("ファイルを開くことに失敗しました：" + file);
@@ -115,6 +119,7 @@ BOOL CKestavonDoc::OnOpenDocument(const char* path) {
   m_fileTime = StampOf(file);
   m_undo.SetSavePoint();
   SetModifiedFlag(FALSE);
+  if (mode == 2) return TRUE;  // an imported folder stays untitled
   SetPathName(file, TRUE);
   WriteProfile("System", "IniFile", file);
   return TRUE;

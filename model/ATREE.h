@@ -46,6 +46,15 @@ class ATREE {
   virtual void SaveTreesAs(int item, const char* path);
   BOOL CheckWritePassword();
 
+  // Documents built from other sources. OpenFolder appends the top item, named after the folder,
+  // to an empty model and imports the folder below it; ImportFolder adds the items of one folder
+  // below the item whose path is parentPath, by the options of the folder-import settings.
+  virtual BOOL OpenFolder(const char* folder);
+  virtual void ImportFolder(const char* folder, const char* parentPath);
+  // Appends an empty top item to an empty model and fills the outline from a JSON file; 0 when
+  // the file cannot be read as one (the items made so far stay).
+  virtual int ReadJsonFile(const char* path);
+
   // Rows.
   virtual void MakeTreeData();
   virtual CTreeData* GetTreeData(int row) { return &m_rows[static_cast<size_t>(row)]; }
@@ -122,6 +131,9 @@ class ATREE {
   void SetChainIndex(int index) { m_nChainIndex = index; }
   // Bytes 0x02-0x08 separate the fields of tree records: they never enter a title, link or text.
   static void StripRecordBytes(CString& text);
+  // Removes every 0x01 byte (a lead byte before it notwithstanding): an imported title names one
+  // level, never a deeper path.
+  static void StripLevelSeparators(CString& title);
   // Deletes every CR LF, then CR, then LF: titles are single lines.
   static void DeleteLineBreaks(CString& title);
 

@@ -22,6 +22,8 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
   int read = 0;
   if (openMode == 0 && HasExtension(path, ".kvn")) {
     read = ReadKvnFile(path);
+  } else if (openMode == 2) {
+    read = OpenFolder(path);
   } else {
     // The other readers come with the converters; until then such files are refused.
     AfxMessageBox(CString("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);

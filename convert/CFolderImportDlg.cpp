@@ -1,0 +1,95 @@
+#include "convert/CFolderImportDlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "foundation/CFolderDialog.h"
+#include "model/AppProfile.h"
+#include "model/DialogButtons.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+const char kSection[] = "FolderImport";
+
+wxTextCtrl* Edit(wxWindow* dialog, int id) { return static_cast<wxTextCtrl*>(dialog->FindWindow(id)); }
+wxCheckBox* Check(wxWindow* dialog, int id) { return static_cast<wxCheckBox*>(dialog->FindWindow(id)); }
+
+}  // namespace
+
+CFolderImportDlg::CFolderImportDlg(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, CP932ToWx("フォルダをインポート")) {
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("トップフォルダ(&D):")), 0, wxLEFT | wxRIGHT | wxTOP, 8);
+  auto* dirRow = new wxBoxSizer(wxHORIZONTAL);
+  dirRow->Add(new wxTextCtrl(this, IDC_DIR, wxEmptyString, wxDefaultPosition, wxSize(320, -1)), 1,
+              wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+  dirRow->Add(new wxButton(this, IDC_BROWSE, CP932ToWx("参照...")));
+  top->Add(dirRow, 0, wxALL | wxEXPAND, 8);
+  top->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("拡張子(&E):")), 0, wxLEFT | wxRIGHT, 8);
+  top->Add(new wxTextCtrl(this, IDC_EXT, wxEmptyString), 0, wxALL | wxEXPAND, 8);
+  top->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("読み込み対象とするファイルの拡張子を;で区切って複数指定可能")), 0,
+           wxLEFT | wxRIGHT, 8);
+  top->Add(new wxCheckBox(this, IDC_EXT_NAME, CP932ToWx("拡張子もツリー名に入れる(&A)")), 0, wxLEFT | wxRIGHT | wxTOP, 8);
+  top->Add(new wxCheckBox(this, IDC_OTHER_LINK, CP932ToWx("読み込み対象ファイル以外をリンクファイル化(&L)")), 0,
+           wxLEFT | wxRIGHT | wxTOP, 8);
+  top->Add(MakeOkCancelButtons(this), 0, wxALL | wxALIGN_RIGHT, 8);
+  SetSizer(top);
+  SetAffirmativeId(IDOK);
+  SetEscapeId(IDCANCEL);
+  Bind(wxEVT_BUTTON, &CFolderImportDlg::OnOK, this, IDOK);
+  Bind(wxEVT_BUTTON, &CFolderImportDlg::OnBrowse, this, IDC_BROWSE);
+}
+
+int CFolderImportDlg::DoModal() {
+  m_strDir = AppGetProfileString(kSection, "Dir", "");
+  m_strExt = AppGetProfileString(kSection, "Ext", "txt");
+  m_bExtName = AppGetProfileInt(kSection, "ExtName", 0);
+  m_bOtherLink = AppGetProfileInt(kSection, "OtherLink", 0);
+  TransferDataToWindow();
+  GetSizer()->SetSizeHints(this);
+  CentreOnParent();
+  return ShowModal() == IDOK ? IDOK : IDCANCEL;
+}
+
+bool CFolderImportDlg::TransferDataToWindow() {
+  Edit(this, IDC_DIR)->ChangeValue(CP932ToWx(m_strDir.str()));
+  Edit(this, IDC_EXT)->ChangeValue(CP932ToWx(m_strExt.str()));
+  Check(this, IDC_EXT_NAME)->SetValue(m_bExtName != 0);
+  Check(this, IDC_OTHER_LINK)->SetValue(m_bOtherLink != 0);
+  return true;
+}
+
+bool CFolderImportDlg::TransferDataFromWindow() {
+  m_strDir = WxToCP932(Edit(this, IDC_DIR)->GetValue());
+  m_strExt = WxToCP932(Edit(this, IDC_EXT)->GetValue());
+  m_bExtName = Check(this, IDC_EXT_NAME)->GetValue() ? 1 : 0;
+  m_bOtherLink = Check(this, IDC_OTHER_LINK)->GetValue() ? 1 : 0;
+  return true;
+}
+
+BOOL CFolderImportDlg::ChooseFolder(CString& folder) {
+  CFolderDialog dialog;
+  dialog.m_strPath = folder;
+  if (dialog.BrowseForFolder() != IDOK) return FALSE;
+  folder = dialog.GetPathName();
+  return TRUE;
+}
+
+void CFolderImportDlg::OnBrowse(wxCommandEvent&) {
+  TransferDataFromWindow();
+  if (ChooseFolder(m_strDir)) TransferDataToWindow();
+}
+
+void CFolderImportDlg::OnOK(wxCommandEvent&) {
+  TransferDataFromWindow();
+  AppWriteProfileString(kSection, "Dir", m_strDir);
+  AppWriteProfileString(kSection, "Ext", m_strExt);
+  AppWriteProfileInt(kSection, "ExtName", m_bExtName);
+  AppWriteProfileInt(kSection, "OtherLink", m_bOtherLink);
+  EndModal(IDOK);
+}

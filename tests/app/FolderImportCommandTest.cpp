@@ -1,0 +1,88 @@
+// The folder-import command: its dialog, the new untitled outline it opens, and the open mode
+// that applies to that one open only.
+#include <wx/checkbox.h>
+#include <wx/dialog.h>
+#include <wx/eventfilter.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+
+#include "convert/CFolderImportDlg.h"
+#include "model/AppProfile.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+#include "tests/app/AppFixture.h"
+#include "tests/common/TestSupport.h"
+
+namespace app_test {
+namespace {
+
+using kesta_test::WriteBytes;
+
+// Fills the folder-import dialog when it comes up and presses OK.
+class FolderDialogFiller : public wxEventFilter {
+ public:
+  FolderDialogFiller(std::string folder, const char* extensions) : m_folder(std::move(folder)), m_ext(extensions) {
+    wxEvtHandler::AddFilter(this);
+  }
+  ~FolderDialogFiller() override { wxEvtHandler::RemoveFilter(this); }
+  int FilterEvent(wxEvent& event) override {
+    auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), wxDialog) : nullptr;
+    if (dialog && !m_done) {
+      m_done = true;
+      const std::string folder = m_folder, ext = m_ext;
+      dialog->CallAfter([dialog, folder, ext] {
+        auto* dir = static_cast<wxTextCtrl*>(dialog->FindWindow(CFolderImportDlg::IDC_DIR));
+        static_cast<wxTextCtrl*>(dialog->FindWindow(CFolderImportDlg::IDC_EXT))->ChangeValue(ext);
+        static_cast<wxCheckBox*>(dialog->FindWindow(CFolderImportDlg::IDC_EXT_NAME))->SetValue(true);
+        dir->ChangeValue(folder);
+        wxCommandEvent click(wxEVT_BUTTON, IDOK);
+        click.SetEventObject(dialog->FindWindow(IDOK));
+        dialog->FindWindow(IDOK)->GetEventHandler()->ProcessEvent(click);
+      });
+    }
+    return Event_Skip;
+  }
+  bool m_done = false;
+
+ private:
+  std::string m_folder;
+  std::string m_ext;
+};
+
+TEST_F(AppTest, FolderImportOpensAnUntitledOutlineOfTheFolder) {
+  ASSERT_TRUE(Start());
+  const std::string folder = m_dir + "/notes";
+  std::filesystem::create_directories(folder + "/sub");
+  WriteBytes(folder + "/a.md", "A");
+  WriteBytes(folder + "/sub/b.md", "B");
+  const std::string native = SampleCopy("plain.kvn");
+  const size_t before = Documents().size();
+  {
+    FolderDialogFiller filler(folder, "md");
+    Frame()->SendCommand(0x81B8);
+    EXPECT_TRUE(filler.m_done);
+  }
+  ASSERT_EQ(Documents().size(), before + 1);
+  CKestavonDoc* doc = Documents().back();
+  EXPECT_TRUE(doc->GetPathName().IsEmpty());
+  EXPECT_FALSE(doc->IsModified());
+  const ATREE& tree = doc->GetTree();
+  ASSERT_EQ(tree.GetDirDataCount(), 4);
+  EXPECT_EQ(tree.GetTitle(0).str(), "notes");
+  EXPECT_EQ(tree.GetTitle(1).str(), "notes\x01" "a.md");
+  EXPECT_EQ(tree.GetText(3).str(), "B");
+  // The dialog kept its values for the next time.
+  EXPECT_EQ(AppGetProfileString("FolderImport", "Dir", "").str(), folder);
+  EXPECT_EQ(AppGetProfileString("FolderImport", "Ext", "").str(), "md");
+  EXPECT_EQ(AppGetProfileInt("FolderImport", "ExtName", 0), 1);
+  EXPECT_EQ(m_app->m_nImportMode, 0);
+
+  // The next open reads a file as a file again.
+  CDocument* next = m_app->OpenDocumentFile(native.c_str());
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(std::string(next->GetPathName()), native);
+}
+
+}  // namespace
+}  // namespace app_test

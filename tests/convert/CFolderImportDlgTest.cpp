@@ -1,0 +1,105 @@
+// The folder-import dialog: it shows the stored options, the browse button fills the folder, and
+// only OK stores what was changed.
+#include <gtest/gtest.h>
+
+#include <wx/checkbox.h>
+#include <wx/eventfilter.h>
+#include <wx/textctrl.h>
+
+#include <functional>
+#include <string>
+
+#include "convert/CFolderImportDlg.h"
+#include "model/AppProfile.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+// A dialog whose folder chooser answers with a fixed folder.
+class TestDialog : public CFolderImportDlg {
+ public:
+  TestDialog() : CFolderImportDlg(nullptr) {}
+  CString m_startedAt;
+
+ protected:
+  BOOL ChooseFolder(CString& folder) override {
+    m_startedAt = folder;
+    folder = "/chosen/フォルダ";
+    return TRUE;
+  }
+};
+
+// Runs an action inside the dialog's modal loop once it is up.
+class WhenShown : public wxEventFilter {
+ public:
+  explicit WhenShown(std::function<void(CFolderImportDlg*)> action) : m_action(std::move(action)) {
+    wxEvtHandler::AddFilter(this);
+  }
+  ~WhenShown() override { wxEvtHandler::RemoveFilter(this); }
+  int FilterEvent(wxEvent& event) override {
+    auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), CFolderImportDlg)
+                                                             : nullptr;
+    if (dialog && m_action) {
+      auto action = std::move(m_action);
+      m_action = nullptr;
+      dialog->CallAfter([dialog, action] { action(dialog); });
+    }
+    return Event_Skip;
+  }
+
+ private:
+  std::function<void(CFolderImportDlg*)> m_action;
+};
+
+void Click(wxWindow* dialog, int id) {
+  wxCommandEvent click(wxEVT_BUTTON, id);
+  click.SetEventObject(dialog->FindWindow(id));
+  dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(click);
+}
+
+wxString Value(wxWindow* dialog, int id) { return static_cast<wxTextCtrl*>(dialog->FindWindow(id))->GetValue(); }
+
+TEST(CFolderImportDlg, ShowsTheStoredOptionsAndStoresOnlyOnOk) {
+  if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
+  const std::string conf = kesta_test::MakeTempDir("dlg") + "/kesta32.ini";
+  SetAppProfilePath(conf.c_str());
+  AppWriteProfileString("FolderImport", "Dir", "/start");
+  AppWriteProfileInt("FolderImport", "OtherLink", 1);
+
+  wxString shownExt;
+  bool linkChecked = false;
+  {
+    TestDialog dialog;
+    WhenShown run([&](CFolderImportDlg* d) {
+      shownExt = Value(d, CFolderImportDlg::IDC_EXT);
+      linkChecked = static_cast<wxCheckBox*>(d->FindWindow(CFolderImportDlg::IDC_OTHER_LINK))->GetValue();
+      Click(d, CFolderImportDlg::IDC_BROWSE);
+      Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(shownExt, "txt") << "the default extension";
+    EXPECT_TRUE(linkChecked);
+    EXPECT_EQ(dialog.m_startedAt.str(), "/start");
+  }
+  EXPECT_EQ(AppGetProfileString("FolderImport", "Dir", "").str(), "/start") << "cancel stores nothing";
+
+  {
+    TestDialog dialog;
+    wxString shownDir;
+    WhenShown run([&](CFolderImportDlg* d) {
+      Click(d, CFolderImportDlg::IDC_BROWSE);
+      shownDir = Value(d, CFolderImportDlg::IDC_DIR);
+      Click(d, IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(WxToCP932(shownDir).str(), "/chosen/フォルダ");
+    EXPECT_EQ(dialog.m_strDir.str(), "/chosen/フォルダ");
+  }
+  EXPECT_EQ(AppGetProfileString("FolderImport", "Dir", "").str(), "/chosen/フォルダ");
+  EXPECT_EQ(AppGetProfileString("FolderImport", "Ext", "").str(), "txt");
+  SetAppProfilePath("");
+}
+
+}  // namespace
