@@ -1,11 +1,13 @@
 #include "tests/app/AppFixture.h"
 
 #include <wx/app.h>
+#include <wx/dialog.h>
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "platform/CDocTemplate.h"
+#include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "tests/common/TestSupport.h"
 
@@ -15,6 +17,26 @@ std::string Profile(const std::string& file, const char* section, const char* ke
   char buffer[1024];
   GetPrivateProfileString(section, key, "", buffer, sizeof buffer, file.c_str());
   return buffer;
+}
+
+DialogAnswerer::DialogAnswerer(std::function<void(wxDialog&)> fill) : m_fill(std::move(fill)) {
+  wxEvtHandler::AddFilter(this);
+}
+
+DialogAnswerer::~DialogAnswerer() { wxEvtHandler::RemoveFilter(this); }
+
+int DialogAnswerer::FilterEvent(wxEvent& event) {
+  auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), wxDialog) : nullptr;
+  if (dialog && !m_done) {
+    m_done = true;
+    dialog->CallAfter([dialog, fill = m_fill] {
+      fill(*dialog);
+      wxCommandEvent click(wxEVT_BUTTON, IDOK);
+      click.SetEventObject(dialog->FindWindow(IDOK));
+      dialog->FindWindow(IDOK)->GetEventHandler()->ProcessEvent(click);
+    });
+  }
+  return Event_Skip;
 }
 
 void AppTest::SetUp() {

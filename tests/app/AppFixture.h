@@ -2,6 +2,9 @@
 // The whole application started as the program starts, in a private program folder whose
 // settings file the test writes first.
 #include <gtest/gtest.h>
+#include <wx/eventfilter.h>
+
+#include <functional>
 
 #include <memory>
 #include <string>
@@ -11,10 +14,25 @@
 #include "app/CKestavonDoc.h"
 #include "app/CMainFrame.h"
 
+class wxDialog;
+
 namespace app_test {
 
 // A value of a settings file as it stands on disk; "" when absent.
 std::string Profile(const std::string& file, const char* section, const char* key);
+
+// Answers the first dialog that comes up while it lives: fills it once it is shown, then presses
+// its OK button, as a user would.
+class DialogAnswerer : public wxEventFilter {
+ public:
+  explicit DialogAnswerer(std::function<void(wxDialog&)> fill);
+  ~DialogAnswerer() override;
+  int FilterEvent(wxEvent& event) override;
+  bool m_done = false;
+
+ private:
+  std::function<void(wxDialog&)> m_fill;
+};
 
 class AppTest : public ::testing::Test {
  protected:

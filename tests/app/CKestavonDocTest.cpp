@@ -117,30 +117,6 @@ TEST_F(AppTest, FailedOpensGiveTheirMessageAndNoWindow) {
 }
 
 // Types a password into the password dialog when it comes up and presses OK.
-class PasswordTyper : public wxEventFilter {
- public:
-  explicit PasswordTyper(const char* password) : m_password(password) { wxEvtHandler::AddFilter(this); }
-  ~PasswordTyper() override { wxEvtHandler::RemoveFilter(this); }
-  int FilterEvent(wxEvent& event) override {
-    auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), wxDialog) : nullptr;
-    if (dialog && !m_done) {
-      m_done = true;
-      const CString password = m_password;
-      dialog->CallAfter([dialog, password] {
-        static_cast<wxTextCtrl*>(dialog->FindWindow(CPasswordDlg::IDC_PASSWORD))->ChangeValue(CP932ToWx(password.str()));
-        wxCommandEvent click(wxEVT_BUTTON, IDOK);
-        click.SetEventObject(dialog->FindWindow(IDOK));
-        dialog->FindWindow(IDOK)->GetEventHandler()->ProcessEvent(click);
-      });
-    }
-    return Event_Skip;
-  }
-  bool m_done = false;
-
- private:
-  CString m_password;
-};
-
 TEST_F(AppTest, WrongPasswordGivesItsMessageAndNoWindow) {
   ASSERT_TRUE(Start());
   const std::string path = m_dir + "/secret.kvn";
@@ -150,7 +126,9 @@ TEST_F(AppTest, WrongPasswordGivesItsMessageAndNoWindow) {
     ASSERT_EQ(model.WriteKvnFile(path.c_str()), 1);
   }
   ScopedMessageBoxHook hook(IDOK);
-  PasswordTyper typer("himitsu");
+  DialogAnswerer typer([](wxDialog& dialog) {
+    static_cast<wxTextCtrl*>(dialog.FindWindow(CPasswordDlg::IDC_PASSWORD))->ChangeValue("himitsu");
+  });
   EXPECT_EQ(m_app->OpenDocumentFile(path.c_str()), nullptr);
   EXPECT_TRUE(typer.m_done);
   ASSERT_EQ(hook.Calls().size(), 2u);

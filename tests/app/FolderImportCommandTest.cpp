@@ -19,36 +19,14 @@ namespace {
 
 using kesta_test::WriteBytes;
 
-// Fills the folder-import dialog when it comes up and presses OK.
-class FolderDialogFiller : public wxEventFilter {
- public:
-  FolderDialogFiller(std::string folder, const char* extensions) : m_folder(std::move(folder)), m_ext(extensions) {
-    wxEvtHandler::AddFilter(this);
-  }
-  ~FolderDialogFiller() override { wxEvtHandler::RemoveFilter(this); }
-  int FilterEvent(wxEvent& event) override {
-    auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), wxDialog) : nullptr;
-    if (dialog && !m_done) {
-      m_done = true;
-      const std::string folder = m_folder, ext = m_ext;
-      dialog->CallAfter([dialog, folder, ext] {
-        auto* dir = static_cast<wxTextCtrl*>(dialog->FindWindow(CFolderImportDlg::IDC_DIR));
-        static_cast<wxTextCtrl*>(dialog->FindWindow(CFolderImportDlg::IDC_EXT))->ChangeValue(ext);
-        static_cast<wxCheckBox*>(dialog->FindWindow(CFolderImportDlg::IDC_EXT_NAME))->SetValue(true);
-        dir->ChangeValue(folder);
-        wxCommandEvent click(wxEVT_BUTTON, IDOK);
-        click.SetEventObject(dialog->FindWindow(IDOK));
-        dialog->FindWindow(IDOK)->GetEventHandler()->ProcessEvent(click);
-      });
-    }
-    return Event_Skip;
-  }
-  bool m_done = false;
-
- private:
-  std::string m_folder;
-  std::string m_ext;
-};
+// Fills the folder-import dialog: the folder, the extensions, and titles with extensions.
+DialogAnswerer FolderDialogFiller(const std::string& folder, const char* extensions) {
+  return DialogAnswerer([folder, ext = std::string(extensions)](wxDialog& dialog) {
+    static_cast<wxTextCtrl*>(dialog.FindWindow(CFolderImportDlg::IDC_EXT))->ChangeValue(ext);
+    static_cast<wxCheckBox*>(dialog.FindWindow(CFolderImportDlg::IDC_EXT_NAME))->SetValue(true);
+    static_cast<wxTextCtrl*>(dialog.FindWindow(CFolderImportDlg::IDC_DIR))->ChangeValue(folder);
+  });
+}
 
 TEST_F(AppTest, FolderImportOpensAnUntitledOutlineOfTheFolder) {
   ASSERT_TRUE(Start());
@@ -59,7 +37,7 @@ TEST_F(AppTest, FolderImportOpensAnUntitledOutlineOfTheFolder) {
   const std::string native = SampleCopy("plain.kvn");
   const size_t before = Documents().size();
   {
-    FolderDialogFiller filler(folder, "md");
+    DialogAnswerer filler = FolderDialogFiller(folder, "md");
     Frame()->SendCommand(0x81B8);
     EXPECT_TRUE(filler.m_done);
   }
