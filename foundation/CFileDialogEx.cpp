@@ -5,10 +5,10 @@
 
 #include <sys/stat.h>
 
-#include "foundation/FileDialogFilter.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/FileDialogFilter.h"
 #include "platform/MessageBox.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "platform/CView.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/FileDialogFilter.h"
 #include "platform/FullPath.h"
 #include "platform/MessageBox.h"
 
@@ -87,7 +88,7 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, const char* title, BOOL op
     if (!t->GetDocString(ext, CDocTemplate::filterExt) || ext.IsEmpty()) continue;
     filter += text + "|*" + ext + "|";
   }
-  filter += "すべてのファイル (*.*)|*";
+  filter += "すべてのファイル (*.*)|*.*||";
 
   const int slash = fileName.ReverseFind('/');
   const CString folder = slash >= 0 ? fileName.Left(slash + 1) : CString();
@@ -95,7 +96,8 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, const char* title, BOOL op
   CWinApp* app = AfxGetApp();
   wxWindow* parent = app && app->m_pMainWnd ? app->m_pMainWnd->GetFrameWindow() : nullptr;
   const long style = openFileDialog ? wxFD_OPEN | wxFD_FILE_MUST_EXIST : wxFD_SAVE | wxFD_OVERWRITE_PROMPT;
-  wxFileDialog dialog(parent, CP932ToWx(title), CP932ToWx(folder.str()), CP932ToWx(file.str()), CP932ToWx(filter.str()), style);
+  wxFileDialog dialog(parent, CP932ToWx(title), CP932ToWx(folder.str()), CP932ToWx(file.str()),
+                      CP932ToWx(FileFilterToWx(filter).str()), style);
   if (dialog.ShowModal() != wxID_OK) return FALSE;
   fileName = WxToCP932(dialog.GetPath());
   return TRUE;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "foundation/CFileDialogEx.h"
-#include "foundation/FileDialogFilter.h"
 #include "platform/CodePage.h"
+#include "platform/FileDialogFilter.h"
 #include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
 

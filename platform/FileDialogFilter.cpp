@@ -1,4 +1,4 @@
-#include "foundation/FileDialogFilter.h"
+#include "platform/FileDialogFilter.h"
 
 #include <vector>
 
