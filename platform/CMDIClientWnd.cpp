@@ -1,6 +1,5 @@
 #include "platform/CMDIClientWnd.h"
 
-#include <wx/settings.h>
 
 #include <algorithm>
 
@@ -9,7 +8,9 @@
 
 CMDIClientWnd::CMDIClientWnd(CMDIFrameWnd* frame)
     : wxWindow(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxCLIP_CHILDREN), m_frame(frame) {
-  SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_APPWORKSPACE));
+  // GTK themes give the workspace the window colour, so a restored child (white panes, no border)
+  // would not stand out from it; the familiar grey workspace shows where each window ends.
+  SetBackgroundColour(wxColour(171, 171, 171));
   Bind(wxEVT_SIZE, &CMDIClientWnd::OnSize, this);
 }
 
