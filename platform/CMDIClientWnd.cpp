@@ -10,7 +10,7 @@ CMDIClientWnd::CMDIClientWnd(CMDIFrameWnd* frame)
     : wxWindow(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxCLIP_CHILDREN), m_frame(frame) {
   // GTK themes give the workspace the window colour, so a restored child (white panes, no border)
   // would not stand out from it; the familiar grey workspace shows where each window ends.
-  SetBackgroundColour(wxColour(171, 171, 171));
+  SetOwnBackgroundColour(wxColour(171, 171, 171));
   Bind(wxEVT_SIZE, &CMDIClientWnd::OnSize, this);
 }
 
