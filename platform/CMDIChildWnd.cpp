@@ -62,6 +62,8 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, wxWindow* parent, CCreateContext*
     wxTheApp->ScheduleForDestruction(this);
     return FALSE;
   }
+  // Panes that draw no background of their own show the window colour, not the workspace.
+  SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
   m_pClient = m_pMDIFrame->GetMDIClient();
   m_pClient->AddChild(this);
   if (!OnCreateClient(context)) {
