@@ -45,7 +45,7 @@ void WriteProfileInt(const char* section, const char* key, int value) {
 
 // The show command of child windows, remembered for the whole run (Settings/ShowCmd).
 int* RememberedShowCmd() {
-  auto* app = dynamic_cast<CKestavonApp*>(App());
+  CKestavonApp* app = GetKestavonApp();
   return app ? &app->m_nShowCmd : nullptr;
 }
 
@@ -93,7 +93,7 @@ void CKestaFrame::ActivateFrame(int nCmdShow) {
   CMDIChildWnd::ActivateFrame(nCmdShow);
   UpdateMarkMenu();
   m_bActivated = TRUE;
-  auto* app = dynamic_cast<CKestavonApp*>(App());
+  CKestavonApp* app = GetKestavonApp();
   wxMenuBar* bar = GetMDIFrame() ? GetMDIFrame()->GetMenuBar() : nullptr;
   if (app && bar) app->m_keyTable.GetKeyTable().UpdateMenuTexts(bar);
 }

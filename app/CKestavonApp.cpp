@@ -59,6 +59,8 @@ CString HandOverLine(const std::vector<CString>& args) {
 
 }  // namespace
 
+CKestavonApp* GetKestavonApp() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
+
 CKestavonApp::CKestavonApp() : CWinApp("kesta32") {
   GetKinsokuSettings().SetDefaultStrings();
   for (COLORREF& color : m_customColors) color = 0xFFFFFF;

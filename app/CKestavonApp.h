@@ -101,5 +101,8 @@ class CKestavonApp : public CWinApp {
   wxDECLARE_EVENT_TABLE();
 };
 
+// The running application object; null when the running one is not ours (windows built alone).
+CKestavonApp* GetKestavonApp();
+
 // The key with which the web account's password is scrambled in the settings file.
 extern const int kWebPasswordKey[8];

@@ -32,11 +32,6 @@ class RecentEntries : public IRecentFileEntries {
   CRecentFileList& m_list;
 };
 
-wxWindow* MainWindow() {
-  CFrameWnd* frame = AfxGetMainWnd();
-  return frame ? frame->GetFrameWindow() : nullptr;
-}
-
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
@@ -61,7 +56,7 @@ void CKestavonApp::OnFileOpen(wxCommandEvent&) {
   const CString ext = kOpenExtensions[type];
   CFileDialogEx dialog(TRUE, ext, "*." + ext, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT,
                        "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn|Textﾌｧｲﾙ(*.txt) |*.txt|WZ形式(*.mem)|*.mem|全てのﾌｧｲﾙ(*.*) |*.*||",
-                       MainWindow());
+                       AfxGetMainFrameWindow());
   dialog.m_ofn.lpstrTitle = "開く";
   dialog.m_ofn.nFilterIndex = static_cast<DWORD>(type);
   const CString folder = GetProfileString("System", "IniFolder", "");
@@ -76,12 +71,12 @@ void CKestavonApp::OnFilePrintSetup(wxCommandEvent&) {
   // view's own print settings.
   wxPageSetupDialogData data(GetAppPrintData());
   data.EnableMargins(false);
-  wxPageSetupDialog dialog(MainWindow(), &data);
+  wxPageSetupDialog dialog(AfxGetMainFrameWindow(), &data);
   if (dialog.ShowModal() == wxID_OK) GetAppPrintData() = dialog.GetPageSetupDialogData().GetPrintData();
 }
 
 void CKestavonApp::OnAppAbout(wxCommandEvent&) {
-  CAboutDlg dialog(MainWindow());
+  CAboutDlg dialog(AfxGetMainFrameWindow());
   dialog.ShowModal();
 }
 
@@ -97,7 +92,7 @@ void CKestavonApp::OnRecentDelete(wxCommandEvent&) {
     return;
   }
   RecentEntries entries(*m_pRecentFileList);
-  CRecentDlg dialog(MainWindow(), entries);
+  CRecentDlg dialog(AfxGetMainFrameWindow(), entries);
   dialog.DoModal();
 }
 
@@ -106,13 +101,13 @@ void CKestavonApp::OnBookmarkFile(wxCommandEvent& event) {
 }
 
 void CKestavonApp::OnBookmarkEdit(wxCommandEvent&) {
-  CBookfileDlg dialog(MainWindow(), &m_bookmarkFiles);
+  CBookfileDlg dialog(AfxGetMainFrameWindow(), &m_bookmarkFiles);
   dialog.DoModal();
   m_bookmarkFiles.Save();
 }
 
 void CKestavonApp::OnImportFolder(wxCommandEvent&) {
-  CFolderImportDlg dialog(MainWindow());
+  CFolderImportDlg dialog(AfxGetMainFrameWindow());
   if (dialog.DoModal() != IDOK) return;
   m_nImportMode = 2;
   OpenDocumentFile(dialog.m_strDir);
@@ -124,5 +119,5 @@ void CKestavonApp::OpenUrl(const char* url) {
   const CString address(url);
   const bool file = address.Left(7).CompareNoCase("file://") == 0;
   const int mode = GetProfileInt("System", "UrlOpenMode", 1);
-  if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(MainWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+  if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(AfxGetMainFrameWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }

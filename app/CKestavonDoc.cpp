@@ -32,10 +32,8 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
-
 void WriteProfile(const char* section, const char* key, const char* value) {
-  if (App()) App()->WriteProfileString(section, key, value);
+  if (GetKestavonApp()) GetKestavonApp()->WriteProfileString(section, key, value);
 }
 
 bool EndsWithStar(const CString& text) { return !text.IsEmpty() && text[text.GetLength() - 1] == '*'; }
@@ -177,7 +175,7 @@ BOOL CKestavonDoc::IsWritable(const char* path) {
 CString CKestavonDoc::GetSaveFolder() {
   const int slash = m_strPathName.ReverseFind('/');
   if (m_strPathName.IsEmpty() || slash < 0)
-    return App() ? App()->GetProfileString("System", "IniFolder", "") : CString();
+    return GetKestavonApp() ? GetKestavonApp()->GetProfileString("System", "IniFolder", "") : CString();
   return m_strPathName.Left(slash);
 }
 
@@ -194,7 +192,7 @@ CString CKestavonDoc::DoSaveAsDialog() {
     if (dot > name.ReverseFind('/')) name = name.Left(dot);
   }
   name += ".kvn";
-  if (!App() || !App()->DoPromptFileName(name, "名前を付けて保存", FALSE, GetDocTemplate())) return CString();
+  if (!GetKestavonApp() || !GetKestavonApp()->DoPromptFileName(name, "名前を付けて保存", FALSE, GetDocTemplate())) return CString();
   return name;
 }
 
@@ -281,8 +279,7 @@ void CKestavonDoc::OnDocInfo(wxCommandEvent&) {
   // The snapshot is taken before the dialog stores anything, so that undo brings the old author
   // data back; a cancelled dialog leaves no undo step.
   auto before = std::make_unique<CTreeUndo>(m_tree, m_nCurTree);
-  CFrameWnd* main = AfxGetMainWnd();
-  CDocInfoDlg dlg(main ? main->GetFrameWindow() : nullptr, &m_tree);
+  CDocInfoDlg dlg(AfxGetMainFrameWindow(), &m_tree);
   if (dlg.DoModal() != IDOK) return;
   m_undo.Push(std::move(before));
   SetModifiedFlag(TRUE);

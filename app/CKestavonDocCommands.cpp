@@ -23,19 +23,12 @@ bool FileExists(const CString& path) {
   return stat(CP932ToUTF8(path.str()).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-wxWindow* MainWindow() {
-  CFrameWnd* frame = AfxGetMainWnd();
-  return frame ? frame->GetFrameWindow() : nullptr;
-}
-
 bool ReadWholeFile(const CString& path, std::string& bytes) {
   std::ifstream in(CP932ToUTF8(path.str()), std::ios::binary);
   if (!in) return false;
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return !in.bad();
 }
-
-CKestavonApp* App() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
 
 // The item's own title with "(無題)" counting as none.
 CString FirstLineTitle(const ATREE& tree, int item) {
@@ -128,7 +121,7 @@ void CKestavonDoc::OnUpdateTemplateAuto(wxUpdateUIEvent& event) {
 void CKestavonDoc::OnCategorySettings(wxCommandEvent&) {
   // The dialog renumbers the items as it goes, so the state to undo to is taken before it runs.
   auto before = std::make_unique<CTreeUndo>(m_tree, m_nCurTree);
-  CCategoryDlg dialog(MainWindow(), &m_tree.GetProperties().GetCategories(),
+  CCategoryDlg dialog(AfxGetMainFrameWindow(), &m_tree.GetProperties().GetCategories(),
                       [this](int oldIndex, int newIndex) { m_tree.RenumberCategory(oldIndex, newIndex); });
   dialog.ShowModal();
   if (!dialog.m_bModified) return;
@@ -145,14 +138,14 @@ void CKestavonDoc::OnAddBookmark(wxCommandEvent&) {
     return;
   }
   if (AfxMessageBox("ブックマークに追加します", MB_OKCANCEL) != IDOK) return;
-  if (CKestavonApp* app = App()) {
+  if (CKestavonApp* app = GetKestavonApp()) {
     app->m_bookmarkFiles.Add(path);
     app->m_bookmarkFiles.Save();
   }
 }
 
 void CKestavonDoc::OnUpdateAddBookmark(wxUpdateUIEvent& event) {
-  const CKestavonApp* app = App();
+  const CKestavonApp* app = GetKestavonApp();
   event.Enable(!GetPathName().IsEmpty() && app && app->m_bookmarkFiles.Find(GetPathName()) == -1);
 }
 

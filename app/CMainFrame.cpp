@@ -63,8 +63,6 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
-
 constexpr UINT S = ID_SEPARATOR;
 
 constexpr UINT kStandardSmall[] = {0xE100, 0xE101, 0xE103, S, 0xE12B, 0xE12C, S, 0xE123, 0xE122, 0xE125, S,
@@ -115,7 +113,7 @@ int CMainFrame::OnCreate() {
   for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE)}) {
     std::unique_ptr<wxMenuBar> menus = LoadMenuBar(resource);
     if (!menus) continue;
-    if (CKestavonApp* app = App()) app->m_keyTable.GetKeyTable().UpdateMenuTexts(menus.get());
+    if (CKestavonApp* app = GetKestavonApp()) app->m_keyTable.GetKeyTable().UpdateMenuTexts(menus.get());
     SetMenuBarFor(resource, std::move(menus));
   }
   SetSize(FromDIP(wxSize(900, 640)));
@@ -165,7 +163,7 @@ int CMainFrame::OnCreate() {
   state.LoadState("General");
   if (IsDockStateValid(state)) SetDockState(state);
 
-  CKestavonApp* app = App();
+  CKestavonApp* app = GetKestavonApp();
   if (app && app->GetProfileInt("System", "InitBookBar", 1) == 1) {
     app->WriteProfileInt("System", "InitBookBar", 0);
     RecalcLayout();
@@ -473,7 +471,7 @@ void CMainFrame::OnMainClose(wxCloseEvent& event) {
 }
 
 void CMainFrame::OnCommandLine(wxCommandEvent&) {
-  CKestavonApp* app = App();
+  CKestavonApp* app = GetKestavonApp();
   const CString line = app->GetProfileString("System", "Commandline", "");
   if (line.IsEmpty()) return;
   CKestaCommandLineInfo info;

@@ -24,8 +24,6 @@
 
 namespace {
 
-CKestavonApp* App() { return static_cast<CKestavonApp*>(AfxGetApp()); }
-
 // The find and grep fields of the bars: the focus is in one of them.
 bool FocusInBarField() {
   for (wxWindow* w = wxWindow::FindFocus(); w; w = w->GetParent()) {
@@ -48,7 +46,7 @@ constexpr WebPage kWebPages[] = {
 }  // namespace
 
 void CMainFrame::OnKeySet(wxCommandEvent&) {
-  CKestavonApp* app = App();
+  CKestavonApp* app = GetKestavonApp();
   CAppKeyTable& keys = app->m_keyTable;
   CKeySetDlg dialog(this, keys.GetKeyTable(), keys.GetCommandNames(), keys.GetCommandIds(), app->m_settings);
   dialog.m_bControlPrecedence = app->m_bKeycustWrila;
@@ -67,27 +65,27 @@ void CMainFrame::OnViewOutline(wxCommandEvent&) {
       return;
     }
   }
-  CDocTemplate* outline = App()->m_pKestavonTemplate;
+  CDocTemplate* outline = GetKestavonApp()->m_pKestavonTemplate;
   if (CFrameWnd* frame = outline ? outline->CreateNewFrame(doc) : nullptr) outline->InitialUpdateFrame(frame, doc);
 }
 
 void CMainFrame::OnSplitDirection(wxCommandEvent& event) {
-  App()->WriteProfileInt("View", "SplPos", event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1);
+  GetKestavonApp()->WriteProfileInt("View", "SplPos", event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1);
   AfxMessageBox("この設定は次にウィンドウを開いたときから有効です");
 }
 
 void CMainFrame::OnUpdateSplitDirection(wxUpdateUIEvent& event) {
-  const int position = App()->GetProfileInt("View", "SplPos", 0);
+  const int position = GetKestavonApp()->GetProfileInt("View", "SplPos", 0);
   event.Check(position == (event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1));
 }
 
 void CMainFrame::OnBarSize(wxCommandEvent& event) {
-  App()->WriteProfileInt("View", "BarSize", event.GetId() == ID_VIEW_BAR_LARGE ? 0 : 1);
+  GetKestavonApp()->WriteProfileInt("View", "BarSize", event.GetId() == ID_VIEW_BAR_LARGE ? 0 : 1);
   AfxMessageBox("この設定は次回起動時から有効です");
 }
 
 void CMainFrame::OnUpdateBarSize(wxUpdateUIEvent& event) {
-  const int size = App()->GetProfileInt("View", "BarSize", 1);
+  const int size = GetKestavonApp()->GetProfileInt("View", "BarSize", 1);
   event.Check(size == (event.GetId() == ID_VIEW_BAR_LARGE ? 0 : 1));
 }
 
@@ -115,7 +113,7 @@ void CMainFrame::OnTopMost(wxCommandEvent&) {
   const long style = GetWindowStyleFlag();
   SetWindowStyleFlag(m_bTopMost ? style | wxSTAY_ON_TOP : style & ~wxSTAY_ON_TOP);
   Show();
-  App()->WriteProfileInt("View", "TopMost", m_bTopMost ? 1 : 0);
+  GetKestavonApp()->WriteProfileInt("View", "TopMost", m_bTopMost ? 1 : 0);
 }
 
 void CMainFrame::OnUpdateTopMost(wxUpdateUIEvent& event) { event.Check(m_bTopMost != FALSE); }
@@ -123,19 +121,19 @@ void CMainFrame::OnUpdateTopMost(wxUpdateUIEvent& event) { event.Check(m_bTopMos
 void CMainFrame::OnTabPositionToggle(wxCommandEvent&) {
   const int position = m_nTabPosition == 0 ? 1 : 0;
   SetTabPosition(position);
-  App()->WriteProfileInt("View", "TabPosition", position);
+  GetKestavonApp()->WriteProfileInt("View", "TabPosition", position);
 }
 
 void CMainFrame::OnHelpTopic(wxCommandEvent& event) {
   switch (event.GetId()) {
     case ID_HELP_EXAMPLES:
-      App()->ShowHelp(112, 1);
+      GetKestavonApp()->ShowHelp(112, 1);
       break;
     case ID_HELP_QA:
-      App()->ShowHelp(129, 1);
+      GetKestavonApp()->ShowHelp(129, 1);
       break;
     default:
-      App()->ShowHelp(0, 11);
+      GetKestavonApp()->ShowHelp(0, 11);
       break;
   }
 }
@@ -165,7 +163,7 @@ void CMainFrame::OnBookmarkBar(wxCommandEvent&) {
   CToolBar* bar = GetBar(BarBook);
   if (!bar) return;
   wxMenu menu;
-  App()->m_bookmarkFiles.AppendToMenu(&menu);
+  GetKestavonApp()->m_bookmarkFiles.AppendToMenu(&menu);
   RECT button;
   bar->GetItemRect(2, &button);
   bar->PopupMenu(&menu, wxPoint(button.left, button.bottom));
@@ -179,14 +177,14 @@ void CMainFrame::OnInitMenu(wxMenuEvent& event) {
   const size_t position = bar->GetMenuCount() < 4 ? 11 : 25;
   wxMenu* file = bar->GetMenu(0);
   if (position >= file->GetMenuItemCount()) return;
-  if (wxMenu* bookmarks = file->FindItemByPosition(position)->GetSubMenu()) App()->m_bookmarkFiles.AppendToMenu(bookmarks);
+  if (wxMenu* bookmarks = file->FindItemByPosition(position)->GetSubMenu()) GetKestavonApp()->m_bookmarkFiles.AppendToMenu(bookmarks);
 }
 
 void CMainFrame::OnDropFiles(wxDropFilesEvent& event) {
   // The preview takes files dropped on it for itself while the program is in front.
   if (CMDIChildWnd* child = MDIGetActive(); child && dynamic_cast<CBrowserView*>(child->GetActiveView()) && IsActive())
     return;
-  for (int i = 0; i < event.GetNumberOfFiles(); ++i) App()->OpenDocumentFile(WxToCP932(event.GetFiles()[i]));
+  for (int i = 0; i < event.GetNumberOfFiles(); ++i) GetKestavonApp()->OpenDocumentFile(WxToCP932(event.GetFiles()[i]));
 }
 
 BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
@@ -203,7 +201,7 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
     if (dynamic_cast<CBrowserView*>(view)) return TranslateMDISysAccel(msg);
   }
   if (!inText && FocusInBarField()) return TranslateMDISysAccel(msg);
-  CKestavonApp* app = App();
+  CKestavonApp* app = GetKestavonApp();
   if (!app) return TranslateMDISysAccel(msg);
   if (inText && app->m_keyTable.IsSwitchKey(key, alt, shift, ctrl)) inText = false;
 

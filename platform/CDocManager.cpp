@@ -93,8 +93,7 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, const char* title, BOOL op
   const int slash = fileName.ReverseFind('/');
   const CString folder = slash >= 0 ? fileName.Left(slash + 1) : CString();
   const CString file = fileName.Mid(slash + 1);
-  CWinApp* app = AfxGetApp();
-  wxWindow* parent = app && app->m_pMainWnd ? app->m_pMainWnd->GetFrameWindow() : nullptr;
+  wxWindow* parent = AfxGetMainFrameWindow();
   const long style = openFileDialog ? wxFD_OPEN | wxFD_FILE_MUST_EXIST : wxFD_SAVE | wxFD_OVERWRITE_PROMPT;
   wxFileDialog dialog(parent, CP932ToWx(title), CP932ToWx(folder.str()), CP932ToWx(file.str()),
                       CP932ToWx(FileFilterToWx(filter).str()), style);

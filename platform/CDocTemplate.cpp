@@ -66,8 +66,7 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* document) {
   context.m_pCurrentDoc = document;
   context.m_pNewDocTemplate = this;
   context.m_pNewViewClass = m_viewClass;
-  CWinApp* app = AfxGetApp();
-  wxWindow* parent = app && app->m_pMainWnd ? app->m_pMainWnd->GetFrameWindow() : nullptr;
+  wxWindow* parent = AfxGetMainFrameWindow();
   // A frame that fails to load destroys itself; one that loads belongs to its parent window.
   CFrameWnd* frame = m_frameClass();
   return frame && frame->LoadFrame(m_nIDResource, parent, &context) ? frame : nullptr;

@@ -30,6 +30,11 @@ CWinApp* AfxGetApp() { return g_app; }
 
 CFrameWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
 
+wxWindow* AfxGetMainFrameWindow() {
+  CFrameWnd* frame = AfxGetMainWnd();
+  return frame ? frame->GetFrameWindow() : nullptr;
+}
+
 int AfxGetProfileInt(const char* section, const char* key, int defaultValue) {
   return g_app ? g_app->GetProfileInt(section, key, defaultValue) : defaultValue;
 }

@@ -12,6 +12,7 @@
 #include "platform/WinTypes.h"
 
 class CCommandLineInfo;
+class wxWindow;
 class CDocManager;
 class CDocTemplate;
 class CDocument;
@@ -96,6 +97,8 @@ class CWinApp : public wxEvtHandler {
 
 CWinApp* AfxGetApp();
 CFrameWnd* AfxGetMainWnd();
+// The main frame's window, the owner of the program's dialogs; null before it exists.
+wxWindow* AfxGetMainFrameWindow();
 // A setting of the running application; the default while there is none (windows built alone).
 int AfxGetProfileInt(const char* section, const char* key, int defaultValue);
 

@@ -46,8 +46,6 @@ constexpr int kNotBuiltCommands[] = {
     ID_EDIT_REPLACE, ID_EDIT_UNDO, ID_EDIT_REDO,
 };
 
-CKestavonApp* App() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
-
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CTrView, CView)
@@ -96,7 +94,7 @@ void CTrView::OnInitialUpdate() {
   m_pListBox->m_bShowSho = tree.GetProperties().m_nTreeView;
   m_pListBox->m_pTree = &tree;
   m_pListBox->m_nTimeMode = AfxGetProfileInt("View", "Time", 0);
-  if (CKestavonApp* app = App()) m_pListBox->m_pKeyTable = &app->m_keyTable.GetKeyTable();
+  if (CKestavonApp* app = GetKestavonApp()) m_pListBox->m_pKeyTable = &app->m_keyTable.GetKeyTable();
 
   LoadProfileFont(m_pListBox->m_fontTree, "Font", "ＭＳ Ｐゴシック", -17, FALSE);
   DeriveFont(m_pListBox->m_fontTree, m_pListBox->m_fontBold, TRUE, FALSE);
@@ -104,7 +102,7 @@ void CTrView::OnInitialUpdate() {
 
   const int count = tree.GetDirDataCount();
   int index = AfxGetProfileInt("System", "AutoFirst", 1) ? tree.GetProperties().m_nFirstLine : 0;
-  if (CKestavonApp* app = App()) {
+  if (CKestavonApp* app = GetKestavonApp()) {
     if (app->m_nJumpNumber != 0) {
       if (app->m_nJumpNumber < count) index = app->m_nJumpNumber - 1;
       app->m_nJumpNumber = 0;
@@ -232,7 +230,7 @@ void CTrView::UpdateStatusBar() {
   CString text;
   if (data->m_strLink.IsEmpty()) {
     text = tree.GetName(item);
-    const CKestavonApp* app = App();
+    const CKestavonApp* app = GetKestavonApp();
     const int separator = data->m_strPath.Find('\x01');
     // The top item has no path below its own title; it shows its title.
     if ((!app || app->m_bStatusBarFull) && separator >= 0) {
@@ -292,7 +290,7 @@ std::unique_ptr<wxMenu> CTrView::MakeContextMenu() const {
   }
   if (menu->GetMenuItemCount() > kBookmarkSubmenu) {
     wxMenuItem* bookmarks = menu->FindItemByPosition(kBookmarkSubmenu);
-    CKestavonApp* app = App();
+    CKestavonApp* app = GetKestavonApp();
     if (app && bookmarks->GetSubMenu()) app->m_bookmarkFiles.AppendToMenu(bookmarks->GetSubMenu());
   }
   return menu;
