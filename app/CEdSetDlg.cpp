@@ -6,8 +6,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "model/AppProfile.h"
-#include "app/DialogHelp.h"
+#include "platform/CWinApp.h"
+#include "platform/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 
@@ -37,11 +37,11 @@ bool CEdSetDlg::TransferDataFromWindow() {
 
 void CEdSetDlg::OnBrowse(wxCommandEvent&) {
   // Programs here carry no extension: every file is offered.
-  const CString folder = AppGetProfileString("InitDir", "EditorSet", "/usr/bin");
+  const CString folder = AfxGetProfileString("InitDir", "EditorSet", "/usr/bin");
   wxFileDialog dialog(this, CP932ToWx("エディタの設定"), CP932ToWx(folder.str()), wxEmptyString,
                       CP932ToWx("全てのﾌｧｲﾙ(*.*)|*"), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return;
-  AppWriteProfileString("InitDir", "EditorSet", WxToCP932(dialog.GetDirectory()));
+  AfxWriteProfileString("InitDir", "EditorSet", WxToCP932(dialog.GetDirectory()));
   m_strEditor = WxToCP932(dialog.GetPath());
   TransferDataToWindow();
 }

@@ -6,16 +6,15 @@
 #include <unistd.h>
 
 #include "app/CKestaCommandLineInfo.h"
-#include "app/CKestaFrame.h"
 #include "app/CKestavonDoc.h"
 #include "app/CKinsokuSettings.h"
-#include "app/CMainFrame.h"
 #include "app/CRegistryKey.h"
-#include "textarea/CIEditView.h"
 #include "app/InstanceChannel.h"
 #include "app/KeyCommandList.h"
 #include "foundation/PasswordScramble.h"
+#include "model/dialogs/DialogPrompts.h"
 #include "platform/CDocTemplate.h"
+#include "platform/CMDIFrameWnd.h"
 #include "platform/CRecentFileList.h"
 #include "platform/CodePage.h"
 #include "platform/FullPath.h"
@@ -62,6 +61,8 @@ CString HandOverLine(const std::vector<CString>& args) {
 CKestavonApp* GetKestavonApp() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
 
 CKestavonApp::CKestavonApp() : CWinApp("kesta32") {
+  // The model asks for passwords and tells of read-only documents through the program's dialogs.
+  InstallDialogPrompts();
   GetKinsokuSettings().SetDefaultStrings();
   for (COLORREF& color : m_customColors) color = 0xFFFFFF;
 }
@@ -100,10 +101,10 @@ BOOL CKestavonApp::InitInstance() {
   }
 
   CInstanceLink running;
-  const BOOL found = running.Connect(CMainFrame::kWindowClass);
+  const BOOL found = running.Connect(kWindowClass);
   if (m_bSingleInstance == 1 && found) {
     WriteProfileString("System", "Commandline", HandOverLine(m_argv));
-    running.SendCommand(ID_COMMANDLINE);
+    running.SendCommand(ID_WORK_COMMAND_LINE);
     return FALSE;
   }
 
@@ -147,11 +148,10 @@ BOOL CKestavonApp::InitInstance() {
     m_customColors[i] = static_cast<COLORREF>(GetProfileInt("ColorDlg", key, 0xFFFFFF));
   }
 
-  m_pKestavonTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(
-      3, "\nKestav\nKestavon ﾄﾞｷｭﾒﾝﾄ\nKestavon ﾌｧｲﾙ (*.kvn)\n.kvn\nKestavFileType\nKestavon ﾌｧｲﾙ ﾀｲﾌﾟ",
-      RuntimeClass<CKestavonDoc>(), RuntimeClass<CKestaFrame>(), RuntimeClass<CIEditView>()));
-
-  auto* frame = new CMainFrame;  // wx owns it once created
+  std::unique_ptr<CDocTemplate> outline = MakeOutlineTemplate();
+  CMDIFrameWnd* frame = outline ? MakeMainFrame() : nullptr;  // wx owns it once created
+  if (!frame) return FALSE;
+  m_pKestavonTemplate = AddDocTemplate(std::move(outline));
   if (!frame->LoadFrame(2)) return FALSE;
   m_pMainWnd = frame;
 
@@ -192,7 +192,7 @@ void CKestavonApp::NewDocument() {
 BOOL CKestavonApp::OnIdle(LONG count) {
   const BOOL more = CWinApp::OnIdle(count);
   if (IsTabletPC()) return more;
-  if (m_pMainWnd) m_pMainWnd->SendCommand(ID_STATUSBAR_UPDATE);
+  if (m_pMainWnd) m_pMainWnd->SendCommand(ID_WORK_STATUS_UPDATE);
   return more;
 }
 

@@ -2,14 +2,19 @@
 // The application object: start-up (settings file, hand-over to a running instance, registry
 // switches of the embedded browser, recent files, locale and time zone, option flags, templates,
 // main frame, the first documents), idle time and the end of the run.
+#include <memory>
+
 #include "app/CAppKeyTable.h"
+#include "app/CShellItem.h"
 #include "app/CWinAppSettings.h"
 #include "model/BookmarkFileList.h"
 #include "platform/CWinApp.h"
+#include "platform/CDocTemplate.h"
 #include "platform/ColorRef.h"
-#include "views/CShellItem.h"
+#include "resources/CommandIds.h"
 
 class CDocTemplate;
+class CMDIFrameWnd;
 class CKestaCommandLineInfo;
 
 class CKestavonApp : public CWinApp {
@@ -30,7 +35,7 @@ class CKestavonApp : public CWinApp {
   // Help on a topic (command 1) or the help file's contents (command 11). No help viewer exists
   // here: without the help file beside the program the user is told it is missing; with it,
   // nothing opens.
-  void ShowHelp(DWORD context, UINT command);
+  void ShowHelp(DWORD context, UINT command) override;
   // The help file's path: the program's folder + "kesta32.chm".
   CString GetHelpFilePath() const;
 
@@ -71,19 +76,13 @@ class CKestavonApp : public CWinApp {
   BookmarkFileList m_bookmarkFiles;
   CShellItemArray m_shellItems;
   CDocTemplate* m_pKestavonTemplate = nullptr;
-  // How the next opened path is read: 0 as a file, 1 as the other editor's outline, 2 as a folder
-  // to import. The document takes it and sets it back to 0 when it opens the path.
-  int m_nImportMode = 0;
+
+  // The window class under which the main frame is found by a second start.
+  static constexpr const char* kWindowClass = "Kestavon";
 
  protected:
-  enum : int {
-    ID_PRINT_SETUP = 0xE106,
-    ID_RECENT_DELETE = 0x81CB,
-    // Bookmarked files open from the first bookmark command up to here; the menus show 40 of them.
-    ID_BOOKMARK_LAST = 0x81FF,
-    ID_BOOKMARK_EDIT = 0x820A,
-    ID_IMPORT_FOLDER = 0x81B8,
-  };
+  // The application's bookmark commands run one further than the menus' block.
+  static constexpr int ID_BOOKMARK_LAST = ID_FILE_BOOKMARK_LAST + 1;
   void OnFileOpen(wxCommandEvent& event);
   void OnFilePrintSetup(wxCommandEvent& event);
   void OnAppAbout(wxCommandEvent& event);
@@ -91,7 +90,12 @@ class CKestavonApp : public CWinApp {
   void OnRecentDelete(wxCommandEvent& event);
   void OnBookmarkFile(wxCommandEvent& event);
   void OnBookmarkEdit(wxCommandEvent& event);
-  void OnImportFolder(wxCommandEvent& event);
+
+  // The program's windows belong to the layer above the application: the outline document's
+  // template (with its child frame and first view) and the main frame, not yet created. An
+  // application object without them (used alone) ends its start-up there.
+  virtual std::unique_ptr<CDocTemplate> MakeOutlineTemplate() { return nullptr; }
+  virtual CMDIFrameWnd* MakeMainFrame() { return nullptr; }
 
  private:
   // Runs the New command, as a plain start without a file does.

@@ -6,8 +6,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CKestavonApp.h"
 #include "app/CRecentDlg.h"
-#include "convert/CFolderImportDlg.h"
-#include "model/CBookfileDlg.h"
+#include "model/dialogs/CBookfileDlg.h"
 #include "foundation/CFileDialogEx.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CRecentFileList.h"
@@ -37,16 +36,14 @@ class RecentEntries : public IRecentFileEntries {
 wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
   EVT_MENU(ID_FILE_OPEN, CKestavonApp::OnFileOpen)
   EVT_MENU(ID_APP_ABOUT, CKestavonApp::OnAppAbout)
-  EVT_MENU(CKestavonApp::ID_PRINT_SETUP, CKestavonApp::OnFilePrintSetup)
+  EVT_MENU(ID_FILE_PRINT_SETUP, CKestavonApp::OnFilePrintSetup)
   EVT_MENU_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, CKestavonApp::OnOpenRecent)
-  EVT_MENU(CKestavonApp::ID_RECENT_DELETE, CKestavonApp::OnRecentDelete)
+  EVT_MENU(ID_SETTINGS_RECENT_REMOVE, CKestavonApp::OnRecentDelete)
   EVT_MENU_RANGE(BookmarkFileList::kFirstCommand, CKestavonApp::ID_BOOKMARK_LAST, CKestavonApp::OnBookmarkFile)
-  EVT_MENU(CKestavonApp::ID_BOOKMARK_EDIT, CKestavonApp::OnBookmarkEdit)
-  EVT_MENU(CKestavonApp::ID_IMPORT_FOLDER, CKestavonApp::OnImportFolder)
+  EVT_MENU(ID_FILE_BOOKMARK_EDIT, CKestavonApp::OnBookmarkEdit)
 wxEND_EVENT_TABLE()
 
 void CKestavonApp::OnFileOpen(wxCommandEvent&) {
-  m_nImportMode = 0;
   int type = GetProfileInt("File", "OpenType", 1);
   if (GetProfileInt("File", "701", 1) != 0) {
     WriteProfileInt("File", "701", 0);
@@ -104,14 +101,6 @@ void CKestavonApp::OnBookmarkEdit(wxCommandEvent&) {
   CBookfileDlg dialog(AfxGetMainFrameWindow(), &m_bookmarkFiles);
   dialog.DoModal();
   m_bookmarkFiles.Save();
-}
-
-void CKestavonApp::OnImportFolder(wxCommandEvent&) {
-  CFolderImportDlg dialog(AfxGetMainFrameWindow());
-  if (dialog.DoModal() != IDOK) return;
-  m_nImportMode = 2;
-  OpenDocumentFile(dialog.m_strDir);
-  m_nImportMode = 0;  // an open that stopped before reading must not leave it to the next one
 }
 
 void CKestavonApp::OpenUrl(const char* url) {

@@ -6,7 +6,7 @@
 #include "app/CKestavonApp.h"
 #include "app/COsVersion.h"
 #include "foundation/PathHelpers.h"
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/Places.h"
 #include "platform/PrivateProfile.h"
@@ -61,7 +61,6 @@ void CKestavonApp::ChooseSettingsFile() {
   else if (newExists && std::filesystem::file_size(Os(newPath), ec) == 0 && !ec && oldExists)
     CopyOver(oldPath, newPath);
   m_pszProfileName = newPath;
-  SetAppProfilePath(newPath);
 }
 
 BOOL CKestavonApp::MoveSettingsToProfileFolder(BOOL toProfileFolder) {
@@ -72,6 +71,5 @@ BOOL CKestavonApp::MoveSettingsToProfileFolder(BOOL toProfileFolder) {
   const CString to = toProfileFolder ? user : beside;
   CopyOver(from, to);
   m_pszProfileName = to;
-  SetAppProfilePath(to);
   return TRUE;
 }

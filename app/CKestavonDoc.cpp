@@ -8,26 +8,24 @@
 #include "app/CKestavonApp.h"
 #include "foundation/CFileBackup.h"
 #include "foundation/PathHelpers.h"
-#include "model/CDocInfoDlg.h"
+#include "model/dialogs/CDocInfoDlg.h"
 #include "model/CTreeUndo.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWaitCursor.h"
 #include "platform/CodePage.h"
 #include "platform/FrameworkIds.h"
 #include "platform/MessageBox.h"
-#include "treeview/CTrView.h"
 
 wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
   EVT_MENU(ID_FILE_SAVE, CKestavonDoc::OnFileSave)
   EVT_UPDATE_UI(ID_FILE_SAVE, CKestavonDoc::OnUpdateFileSave)
   EVT_MENU(ID_FILE_SAVE_AS, CKestavonDoc::OnFileSaveAs)
-  EVT_MENU(0x810E, CKestavonDoc::OnTemplateAuto)
-  EVT_UPDATE_UI(0x810E, CKestavonDoc::OnUpdateTemplateAuto)
-  EVT_MENU(0x81BB, CKestavonDoc::OnCategorySettings)
-  EVT_MENU(0x8209, CKestavonDoc::OnAddBookmark)
-  EVT_UPDATE_UI(0x8209, CKestavonDoc::OnUpdateAddBookmark)
-  EVT_MENU(0x8225, CKestavonDoc::OnOpenFileFolder)
-  EVT_MENU(CKestavonDoc::ID_DOC_INFO, CKestavonDoc::OnDocInfo)
+  EVT_MENU(ID_SETTINGS_TEMPLATE_AUTO, CKestavonDoc::OnTemplateAuto)
+  EVT_UPDATE_UI(ID_SETTINGS_TEMPLATE_AUTO, CKestavonDoc::OnUpdateTemplateAuto)
+  EVT_MENU(ID_FILE_BOOKMARK_ADD, CKestavonDoc::OnAddBookmark)
+  EVT_UPDATE_UI(ID_FILE_BOOKMARK_ADD, CKestavonDoc::OnUpdateAddBookmark)
+  EVT_MENU(ID_FILE_OPEN_FOLDER, CKestavonDoc::OnOpenFileFolder)
+  EVT_MENU(ID_HELP_DOC_INFO, CKestavonDoc::OnDocInfo)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -77,8 +75,8 @@ void CKestavonDoc::AddTreeFromCommandLine(const char* title, const char* link) {
 
 void CKestavonDoc::RefillTreeViews(int item) {
   const int row = item < 0 ? -1 : m_tree.GetRowIndex(item);
-  for (CView* view : GetViews())
-    if (auto* tree = dynamic_cast<CTrView*>(view)) tree->RefillList(row);
+  CRowsHint hint(row);
+  UpdateAllViews(nullptr, kHintRowsRebuilt, &hint);
 }
 
 BOOL CKestavonDoc::OnNewDocument() {
@@ -88,7 +86,9 @@ BOOL CKestavonDoc::OnNewDocument() {
   return TRUE;
 }
 
-BOOL CKestavonDoc::OnOpenDocument(const char* path) {
+BOOL CKestavonDoc::OnOpenDocument(const char* path) { return OpenDocument(path, 0); }
+
+BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
   // The document counts as changed while it loads: a half-read outline is never "saved".
   SetModifiedFlag(TRUE);
   DeleteContents();
@@ -104,8 +104,6 @@ BOOL CKestavonDoc::OnOpenDocument(const char* path) {
     return TRUE;
   }
   int result;
-  auto* app = dynamic_cast<CKestavonApp*>(AfxGetApp());
-  const int mode = app ? std::exchange(app->m_nImportMode, 0) : 0;
   {
     CWaitCursor wait;
     result = m_tree.OpenFile(file, mode, 1);
@@ -166,11 +164,7 @@ BOOL CKestavonDoc::SaveFile(const char* path, BOOL direct) {
   return TRUE;
 }
 
-BOOL CKestavonDoc::IsWritable(const char* path) {
-  const std::string os = CP932ToUTF8(path);
-  if (access(os.c_str(), F_OK) == 0 && access(os.c_str(), W_OK) != 0) return FALSE;
-  return m_tree.GetLock().CanWrite(path) ? TRUE : FALSE;
-}
+BOOL CKestavonDoc::IsWritable(const char* path) { return m_tree.IsWritable(path); }
 
 CString CKestavonDoc::GetSaveFolder() {
   const int slash = m_strPathName.ReverseFind('/');

@@ -2,6 +2,8 @@
 // The outline document: one open ".kvn" file. The model reads and writes the file; the document
 // adds the current tree, the undo history, the open, save and close sequence with its questions,
 // the changed-on-disk check, backups, the lock file and the title with its modified mark.
+#include <functional>
+
 #include "foundation/CUndoStack.h"
 #include "model/ATREE.h"
 #include "platform/CDocument.h"
@@ -10,7 +12,6 @@
 
 class CKestavonDoc : public CDocument {
  public:
-  enum { ID_DOC_INFO = 0x8197 };
 
   CKestavonDoc();
   ~CKestavonDoc() override;
@@ -18,6 +19,9 @@ class CKestavonDoc : public CDocument {
   void SetTitle(const char* title) override;
   BOOL OnNewDocument() override;
   BOOL OnOpenDocument(const char* path) override;
+  // Reads the document from path in the model's open mode: 0 a file by its extension, 2 a folder
+  // to import (the document then stays untitled).
+  BOOL OpenDocument(const char* path, int openMode);
   BOOL OnSaveDocument(const char* path) override;
   void OnCloseDocument() override;
   BOOL CanCloseFrame(CFrameWnd* frame) override;
@@ -40,6 +44,19 @@ class CKestavonDoc : public CDocument {
   BOOL CanUndo() const { return m_undo.CanUndo(); }
   BOOL CanRedo() const { return m_undo.CanRedo(); }
 
+  // Category settings: edit (the category dialog, run by the tree pane's frame) changes the list
+  // and renumbers the items in place and tells whether it changed anything; a change is one undo
+  // step, with the rows rebuilt and the document modified.
+  void EditCategories(const std::function<BOOL()>& edit);
+
+  // Update hints of the document's views: 1 the current item changed but the outline did not;
+  // kHintRowsRebuilt the display rows were rebuilt, with a CRowsHint naming the row to select.
+  static constexpr LPARAM kHintCurrentItem = 1;
+  static constexpr LPARAM kHintRowsRebuilt = 2;
+  struct CRowsHint : CObject {
+    explicit CRowsHint(int r) : row(r) {}
+    int row;  // the row to select; -1 keeps the selection
+  };
   // Refills the tree panes after the rows changed, selecting the item's row; -1 keeps the selection.
   void RefillTreeViews(int item);
 
@@ -74,7 +91,6 @@ class CKestavonDoc : public CDocument {
   void OnFileSaveAs(wxCommandEvent& event);
   void OnTemplateAuto(wxCommandEvent& event);
   void OnUpdateTemplateAuto(wxUpdateUIEvent& event);
-  void OnCategorySettings(wxCommandEvent& event);
   void OnAddBookmark(wxCommandEvent& event);
   void OnUpdateAddBookmark(wxUpdateUIEvent& event);
   void OnOpenFileFolder(wxCommandEvent& event);

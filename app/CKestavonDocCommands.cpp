@@ -14,7 +14,6 @@
 #include "platform/CodePage.h"
 #include "platform/FileManager.h"
 #include "platform/MessageBox.h"
-#include "treeview/CCategoryDlg.h"
 
 namespace {
 
@@ -118,13 +117,10 @@ void CKestavonDoc::OnUpdateTemplateAuto(wxUpdateUIEvent& event) {
   event.Check(m_tree.GetProperties().m_bTemplateAuto != 0);
 }
 
-void CKestavonDoc::OnCategorySettings(wxCommandEvent&) {
+void CKestavonDoc::EditCategories(const std::function<BOOL()>& edit) {
   // The dialog renumbers the items as it goes, so the state to undo to is taken before it runs.
   auto before = std::make_unique<CTreeUndo>(m_tree, m_nCurTree);
-  CCategoryDlg dialog(AfxGetMainFrameWindow(), &m_tree.GetProperties().GetCategories(),
-                      [this](int oldIndex, int newIndex) { m_tree.RenumberCategory(oldIndex, newIndex); });
-  dialog.ShowModal();
-  if (!dialog.m_bModified) return;
+  if (!edit()) return;
   m_undo.Push(std::move(before));
   m_tree.MakeTreeData();
   SetModifiedFlag(TRUE);

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "app/DialogHelp.h"
+#include "platform/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/MessageBox.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/DialogHelp.h"
+#include "platform/DialogHelp.h"
 #include "platform/CPropertySheet.h"
 
 namespace {

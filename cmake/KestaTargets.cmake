@@ -9,6 +9,51 @@ function(kesta_folder_sources out folder)
   set(${out} ${srcs} PARENT_SCOPE)
 endfunction()
 
+# The include directory of one folder's library: the folder's own headers (not those of its
+# subfolders), linked under the folder's path, so "model/ATREE.h" is found by whoever links the
+# model and by no one else. A header of a higher layer is then simply not there.
+function(kesta_folder_includes out name folder)
+  set(root ${CMAKE_BINARY_DIR}/include/${name})
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.h)
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root}/${folder})
+  foreach(header IN LISTS headers)
+    get_filename_component(file ${header} NAME)
+    file(CREATE_LINK ${header} ${root}/${folder}/${file} SYMBOLIC)
+  endforeach()
+  set(${out} ${root} PARENT_SCOPE)
+endfunction()
+
+# One layer: a static library of the folder's sources that links only the libraries given
+# (those below it) and publishes only its own headers.
+#   kesta_layer(<target> <folder> [SKIP file...] [DEPS target...])
+function(kesta_layer name folder)
+  cmake_parse_arguments(L "" "" "SKIP;DEPS" ${ARGN})
+  kesta_folder_sources(srcs ${folder} ${L_SKIP})
+  kesta_folder_includes(inc ${name} ${folder})
+  if(srcs)
+    add_library(${name} STATIC ${srcs})
+    kesta_compile_options(${name})
+    target_include_directories(${name} PUBLIC ${inc})
+    target_link_libraries(${name} PUBLIC ${L_DEPS})
+    target_precompile_headers(${name} REUSE_FROM kesta_pch)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${inc})
+    target_link_libraries(${name} INTERFACE ${L_DEPS})
+  endif()
+endfunction()
+
+# Tests and benchmarks include their own helpers by path from the source root ("tests/...",
+# "bench/..."), without putting the source root itself on the include path.
+set(KESTA_HARNESS_INCLUDE ${CMAKE_BINARY_DIR}/include/kesta_harness)
+file(MAKE_DIRECTORY ${KESTA_HARNESS_INCLUDE})
+foreach(dir tests bench)
+  if(NOT EXISTS ${KESTA_HARNESS_INCLUDE}/${dir})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${dir} ${KESTA_HARNESS_INCLUDE}/${dir} SYMBOLIC)
+  endif()
+endforeach()
+
 # A GoogleTest program of tests/<folder>, registered with CTest.
 function(kesta_test_program folder)
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
@@ -19,6 +64,7 @@ function(kesta_test_program folder)
   set(target test_${folder})
   add_executable(${target} ${srcs})
   kesta_compile_options(${target})
+  target_include_directories(${target} PRIVATE ${KESTA_HARNESS_INCLUDE})
   target_link_libraries(${target} PRIVATE kesta_test_main)
   target_link_libraries(${target} PRIVATE ${T_LIBS})
   # One CTest entry per program: every GUI test process opens its own display connection and GTK

@@ -1,20 +1,18 @@
-# The program: subsystems 1-4 and 6-9 build into one static library that kesta32 and the tests link.
-set(KESTA_PROGRAM_FOLDERS foundation model app treeview textarea convert views online resources)
-set(KESTA_PROGRAM_SOURCES)
-foreach(folder IN LISTS KESTA_PROGRAM_FOLDERS)
-  kesta_folder_sources(srcs ${folder} Main.cpp)
-  list(APPEND KESTA_PROGRAM_SOURCES ${srcs})
-endforeach()
+# The program's layers, each a static library that links only the layers below it:
+#   platform <- resources, foundation <- model <- model dialogs <- application services
+#   <- panes and converters <- frames <- kesta32
+kesta_layer(kesta_resources resources DEPS kplatform)
+kesta_layer(kesta_foundation foundation DEPS kplatform)
+kesta_layer(kesta_model model DEPS kesta_foundation)
+kesta_layer(kesta_model_dialogs model/dialogs DEPS kesta_model)
+kesta_layer(kesta_app app DEPS kesta_model_dialogs kesta_resources)
+kesta_layer(kesta_treeview treeview DEPS kesta_app)
+kesta_layer(kesta_textarea textarea DEPS kesta_app)
+kesta_layer(kesta_convert convert DEPS kesta_app PkgConfig::JSONCPP)
+kesta_layer(kesta_views views DEPS kesta_app)
+kesta_layer(kesta_frames app/frames SKIP Main.cpp
+            DEPS kesta_treeview kesta_textarea kesta_convert kesta_views)
 
-if(KESTA_PROGRAM_SOURCES)
-  add_library(kestacore STATIC ${KESTA_PROGRAM_SOURCES})
-  kesta_compile_options(kestacore)
-  target_link_libraries(kestacore PUBLIC kplatform kesta_wx PkgConfig::JSONCPP CURL::libcurl)
-  target_precompile_headers(kestacore PRIVATE <wx/wx.h>)
-endif()
-
-if(EXISTS ${CMAKE_SOURCE_DIR}/app/Main.cpp)
-  add_executable(kesta32 ${CMAKE_SOURCE_DIR}/app/Main.cpp)
-  kesta_compile_options(kesta32)
-  target_link_libraries(kesta32 PRIVATE kestacore)
-endif()
+add_executable(kesta32 ${CMAKE_SOURCE_DIR}/app/frames/Main.cpp)
+kesta_compile_options(kesta32)
+target_link_libraries(kesta32 PRIVATE kesta_frames)

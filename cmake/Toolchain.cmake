@@ -26,5 +26,11 @@ function(kesta_compile_options target)
   # GCC 12 reports maybe-uninitialized inside libstdc++'s inlined std::string code at -O2 and above
   # (false positives on plain string assignments); the Debug test build keeps the warning.
   target_compile_options(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Wno-maybe-uninitialized>)
-  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
 endfunction()
+
+# One precompiled wx header that every library of ours reuses; it needs the same flags as they have.
+file(WRITE ${CMAKE_BINARY_DIR}/pch/kesta_pch.cpp "// The precompiled header's own translation unit.\n")
+add_library(kesta_pch STATIC ${CMAKE_BINARY_DIR}/pch/kesta_pch.cpp)
+kesta_compile_options(kesta_pch)
+target_link_libraries(kesta_pch PUBLIC kesta_wx)
+target_precompile_headers(kesta_pch PRIVATE <wx/wx.h>)

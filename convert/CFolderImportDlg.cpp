@@ -7,8 +7,8 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CFolderDialog.h"
-#include "model/AppProfile.h"
-#include "model/DialogButtons.h"
+#include "platform/CWinApp.h"
+#include "platform/DialogButtons.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 
@@ -37,7 +37,7 @@ CFolderImportDlg::CFolderImportDlg(wxWindow* parent)
   top->Add(new wxCheckBox(this, IDC_EXT_NAME, CP932ToWx("拡張子もツリー名に入れる(&A)")), 0, wxLEFT | wxRIGHT | wxTOP, 8);
   top->Add(new wxCheckBox(this, IDC_OTHER_LINK, CP932ToWx("読み込み対象ファイル以外をリンクファイル化(&L)")), 0,
            wxLEFT | wxRIGHT | wxTOP, 8);
-  top->Add(MakeOkCancelButtons(this), 0, wxALL | wxALIGN_RIGHT, 8);
+  top->Add(CreateOkCancelButtons(this, IDOK, IDCANCEL), 0, wxALL | wxEXPAND, 8);
   SetSizer(top);
   SetAffirmativeId(IDOK);
   SetEscapeId(IDCANCEL);
@@ -46,10 +46,10 @@ CFolderImportDlg::CFolderImportDlg(wxWindow* parent)
 }
 
 int CFolderImportDlg::DoModal() {
-  m_strDir = AppGetProfileString(kSection, "Dir", "");
-  m_strExt = AppGetProfileString(kSection, "Ext", "txt");
-  m_bExtName = AppGetProfileInt(kSection, "ExtName", 0);
-  m_bOtherLink = AppGetProfileInt(kSection, "OtherLink", 0);
+  m_strDir = AfxGetProfileString(kSection, "Dir", "");
+  m_strExt = AfxGetProfileString(kSection, "Ext", "txt");
+  m_bExtName = AfxGetProfileInt(kSection, "ExtName", 0);
+  m_bOtherLink = AfxGetProfileInt(kSection, "OtherLink", 0);
   TransferDataToWindow();
   GetSizer()->SetSizeHints(this);
   CentreOnParent();
@@ -87,9 +87,9 @@ void CFolderImportDlg::OnBrowse(wxCommandEvent&) {
 
 void CFolderImportDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
-  AppWriteProfileString(kSection, "Dir", m_strDir);
-  AppWriteProfileString(kSection, "Ext", m_strExt);
-  AppWriteProfileInt(kSection, "ExtName", m_bExtName);
-  AppWriteProfileInt(kSection, "OtherLink", m_bOtherLink);
+  AfxWriteProfileString(kSection, "Dir", m_strDir);
+  AfxWriteProfileString(kSection, "Ext", m_strExt);
+  AfxWriteProfileInt(kSection, "ExtName", m_bExtName);
+  AfxWriteProfileInt(kSection, "OtherLink", m_bOtherLink);
   EndModal(IDOK);
 }

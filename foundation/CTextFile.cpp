@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/AtomicFile.h"
+#include "platform/FileAccess.h"
 #include "platform/CodePage.h"
 #include "platform/TextModeFile.h"
 
@@ -57,7 +58,7 @@ bool CTextFile::Open(const char* fileName, const char* mode) {
     // A read-only file is never replaced: refuse at once, as opening it for writing would.
     struct stat st {};
     const std::string osName = CP932ToUTF8(fileName);
-    if (stat(osName.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || access(osName.c_str(), W_OK) != 0)) {
+    if (stat(osName.c_str(), &st) == 0 && IsReadOnlyForUser(st)) {
       throw CPelkoFileException(kOpenFailed, fileName);
     }
     tempName = CreateTempFileBeside(fileName);

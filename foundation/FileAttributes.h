@@ -2,6 +2,7 @@
 // The Windows file attributes of a file on this system.
 #include <sys/stat.h>
 
+#include "platform/FileAccess.h"
 #include "platform/WinTypes.h"
 
 #define FILE_ATTRIBUTE_READONLY 0x01
@@ -9,8 +10,5 @@
 #define FILE_ATTRIBUTE_DIRECTORY 0x10
 #define FILE_ATTRIBUTE_ARCHIVE 0x20
 
-// The read-only attribute: the write permission bit that applies to this user is off. Not
-// access(), which lets root write everything.
-bool IsReadOnlyForUser(const struct stat& st);
 // Read-only, hidden (a name beginning with "."), directory, or archive for any other file.
 DWORD FileAttributesOf(const struct stat& st, const char* name);

@@ -1,22 +1,22 @@
 #include "model/ATREE.h"
 
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 
 int ATREE::s_bSharedFile = 0;
 
 ATREE::ATREE() {
   m_rangeFrom.SetStatus(COleDateTime::null);
   m_rangeTo.SetStatus(COleDateTime::null);
-  m_bNumberStruck = AppGetProfileInt("System", "DellineSho", 1);
+  m_bNumberStruck = AfxGetProfileInt("System", "DellineSho", 1);
   m_shoStr.Load();
-  s_bSharedFile = AppGetProfileInt("System", "SharedFile", 0);
-  m_bCase = AppGetProfileInt("System", "ISearch", 0);
-  m_bWidth = AppGetProfileInt("System", "ZSearch", 0);
-  m_nWordMode = AppGetProfileInt("System", "MSearch", 1);
-  const int titleOnly = AppGetProfileInt("System", "Title", 0);
-  m_bSearchTitles = AppGetProfileInt("System", "TitleSearch", titleOnly ^ 1);
-  m_bSearchTexts = AppGetProfileInt("System", "TextAreaSearch", 1);
-  m_bSearchLinks = AppGetProfileInt("System", "LinkNameSearch", 0);
+  s_bSharedFile = AfxGetProfileInt("System", "SharedFile", 0);
+  m_bCase = AfxGetProfileInt("System", "ISearch", 0);
+  m_bWidth = AfxGetProfileInt("System", "ZSearch", 0);
+  m_nWordMode = AfxGetProfileInt("System", "MSearch", 1);
+  const int titleOnly = AfxGetProfileInt("System", "Title", 0);
+  m_bSearchTitles = AfxGetProfileInt("System", "TitleSearch", titleOnly ^ 1);
+  m_bSearchTexts = AfxGetProfileInt("System", "TextAreaSearch", 1);
+  m_bSearchLinks = AfxGetProfileInt("System", "LinkNameSearch", 0);
 }
 
 ATREE::ATREE(const ATREE& other) { CopyFrom(other); }

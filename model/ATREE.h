@@ -10,19 +10,21 @@
 #include <vector>
 
 #include "foundation/CFileLock.h"
-#include "convert/IRegExp.h"
+#include "foundation/IRegExp.h"
 #include "model/CDirDataArray.h"
 #include "model/CLinkPath.h"
+#include "model/CShoStrArray.h"
 #include "model/CDocProperties.h"
 #include "model/CTreeData.h"
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
-#include "platform/CTreeCtrl.h"
-#include "treeview/CShoStrArray.h"
+#include "platform/TreeItemHandle.h"
 
 // Whether the path's extension equals the given one (".kvn"), letter case ignored.
 bool HasExtension(const char* path, const char* extension);
+
+class CTreeCtrl;
 
 class ATREE {
  public:
@@ -45,15 +47,8 @@ class ATREE {
   virtual int WriteKvnFile(const char* path);
   virtual void SaveTreesAs(int item, const char* path);
   BOOL CheckWritePassword();
-
-  // Documents built from other sources. OpenFolder appends the top item, named after the folder,
-  // to an empty model and imports the folder below it; ImportFolder adds the items of one folder
-  // below the item whose path is parentPath, by the options of the folder-import settings.
-  virtual BOOL OpenFolder(const char* folder);
-  virtual void ImportFolder(const char* folder, const char* parentPath);
-  // Appends an empty top item to an empty model and fills the outline from a JSON file; 0 when
-  // the file cannot be read as one (the items made so far stay).
-  virtual int ReadJsonFile(const char* path);
+  // The file at path may be written: it is not read-only and no other writer holds its lock.
+  BOOL IsWritable(const char* path);
 
   // Rows.
   virtual void MakeTreeData();

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "model/ATREE.h"
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ int ATREE::GetHeadNumberLength(const char* line, int* kind) const {
   };
   *kind = 0;
   if (len >= 2) {
-    const CString setting = AppGetProfileString("Text", "ShowStr", "-");
+    const CString setting = AfxGetProfileString("Text", "ShowStr", "-");
     const char chapter = setting.IsEmpty() ? '\0' : setting[0];
     int level = 1;
     bool seen = false;

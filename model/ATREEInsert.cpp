@@ -15,6 +15,11 @@ void ATREE::StripRecordBytes(CString& text) {
   s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c >= '\x02' && c <= '\x08'; }), s.end());
 }
 
+void ATREE::StripLevelSeparators(CString& title) {
+  std::string& s = title.str();
+  s.erase(std::remove(s.begin(), s.end(), '\x01'), s.end());
+}
+
 std::unique_ptr<CDirData> ATREE::NewItem(const CString& path, const char* link, const char* text, int status,
                                           int bookmark, int view, const char* idText) const {
   auto item = std::make_unique<CDirData>(path, text, link, status);

@@ -2,11 +2,12 @@
 // the read-only notice, then the rows.
 #include <strings.h>
 
-#include "app/CReadOnlyDlg.h"
 #include "model/ATREE.h"
-#include "model/AppProfile.h"
-#include "model/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
+#include "model/ModelPrompts.h"
+#include "model/OutlineReaders.h"
+#include "platform/CWinApp.h"
+#include "platform/FileAccess.h"
 #include "platform/MessageBox.h"
 
 bool HasExtension(const char* path, const char* extension) {
@@ -22,10 +23,10 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
   int read = 0;
   if (openMode == 0 && HasExtension(path, ".kvn")) {
     read = ReadKvnFile(path);
-  } else if (openMode == 2) {
-    read = OpenFolder(path);
+  } else if (OutlineReader reader = openMode == 2 ? GetOutlineReader(OutlineSource::Folder) : nullptr) {
+    read = reader(*this, path);
   } else {
-    // The other readers come with the converters; until then such files are refused.
+    // A source that no installed converter reads.
     AfxMessageBox(CString("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);
   }
   if (!read) return -1;
@@ -52,14 +53,13 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
 }
 
 void ATREE::ShowReadOnlyNotice(int reason, const char* path) {
-  CReadOnlyDlg dlg(nullptr);
-  dlg.m_nReason = reason;
-  dlg.m_strPath = path;
-  dlg.DoModal();
+  if (IModelPrompts* prompts = GetModelPrompts()) prompts->ShowReadOnlyNotice(reason, path);
 }
 
+BOOL ATREE::IsWritable(const char* path) { return !IsReadOnlyFile(path) && m_lock.CanWrite(path); }
+
 int ATREE::SaveFile(const char* path) {
-  if (!m_lock.CanWrite(path)) {
+  if (!IsWritable(path)) {
     AfxMessageBox("このファイルは使用中です。書き込みできません。");
     m_bReadOnly = 1;
     return 0;
@@ -68,7 +68,7 @@ int ATREE::SaveFile(const char* path) {
   const int result = WriteByExtension(path);
   if (result) {
     m_lock.SetPath(path);
-    if (AppGetProfileInt("System", "SharedFile", 0)) m_lock.CreateLockFile();
+    if (AfxGetProfileInt("System", "SharedFile", 0)) m_lock.CreateLockFile();
     m_bReadOnly = 0;
   }
   return result;
@@ -76,7 +76,7 @@ int ATREE::SaveFile(const char* path) {
 
 int ATREE::WriteByExtension(const char* path) {
   if (HasExtension(path, ".kvn") || HasExtension(path, ".bak")) return WriteKvnFile(path);
-  // The other writers come with the converters; until then nothing is written.
+  // No writer of this model knows the extension.
   AfxMessageBox("保存先ファイルが開けません");
   return 0;
 }
@@ -84,10 +84,12 @@ int ATREE::WriteByExtension(const char* path) {
 BOOL ATREE::CheckWritePassword() {
   const CString& hash = m_properties.m_strWritePassword;
   if (hash.IsEmpty() || m_bWriteAccess) return TRUE;
-  CPasswordDlg dlg(nullptr);
-  dlg.m_strPrompt = "書き込みパスワードが設定されています。書き込みパスワードを入力してください";
-  if (dlg.DoModal() != IDOK) return FALSE;
-  if (PasswordHash(dlg.m_strPassword) != hash) {
+  IModelPrompts* prompts = GetModelPrompts();
+  CString password;
+  if (!prompts ||
+      !prompts->AskPassword("", "書き込みパスワードが設定されています。書き込みパスワードを入力してください", password))
+    return FALSE;
+  if (PasswordHash(password) != hash) {
     AfxMessageBox("書込パスワードが違います。大文字小文字半角全角に注意して入力してください。");
     return FALSE;
   }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/ATREE.h"
+#include "platform/CTreeCtrl.h"
 
 void ATREE::FillTreeCtrl() {
   if (GetDirDataCount() == 0 || m_pTreeCtrl == nullptr) return;

@@ -6,26 +6,26 @@
 #include <wx/menu.h>
 
 #include "foundation/TextSearch.h"
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 
 void BookmarkFileList::Load() {
   m_paths.clear();
-  const int count = AppGetProfileInt("Bookmark", "Count", 0);
+  const int count = AfxGetProfileInt("Bookmark", "Count", 0);
   for (int i = 0; i < count; ++i) {
     CString key;
     key.Format("name%d", i);
-    m_paths.push_back(AppGetProfileString("Bookmark", key, ""));
+    m_paths.push_back(AfxGetProfileString("Bookmark", key, ""));
   }
 }
 
 void BookmarkFileList::Save() const {
-  AppWriteProfileInt("Bookmark", "Count", GetSize());
+  AfxWriteProfileInt("Bookmark", "Count", GetSize());
   for (int i = 0; i < GetSize(); ++i) {
     CString key;
     key.Format("name%d", i);
-    AppWriteProfileString("Bookmark", key, GetAt(i));
+    AfxWriteProfileString("Bookmark", key, GetAt(i));
   }
 }
 

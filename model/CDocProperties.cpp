@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "foundation/CTextFile.h"
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 
 namespace {
 
@@ -32,30 +32,30 @@ void IntLine(CString& out, const char* key, int value) {
 }  // namespace
 
 CDocProperties::CDocProperties()
-    : m_strHtmlIndexFile(AppGetProfileString("Html", "IndexFile", "body.html")),
-      m_nHtmlSelectTree(AppGetProfileInt("Html", "SelectTree", 1)),
-      m_strHtmlTreeFile(AppGetProfileString("Html", "TreeFile", "menu.html")),
-      m_strHtmlFrameFile(AppGetProfileString("Html", "FrameFile", "frame.html")),
-      m_strHtmlWidth(AppGetProfileString("Html", "FramWidth", "30%")),
-      m_nHtmlXMargin(AppGetProfileInt("Html", "XMargin", 10)),
-      m_bFullPath(AppGetProfileInt("Html", "FullPath", 1)),
-      m_bNextLink(AppGetProfileInt("Html", "Next", 1)),
-      m_bNextBottom(AppGetProfileInt("Html", "NextBottom", 1)),
-      m_strBeforeImage(AppGetProfileString("Html", "BeforeImage", "")),
-      m_strNextImage(AppGetProfileString("Html", "NextImage", "")),
+    : m_strHtmlIndexFile(AfxGetProfileString("Html", "IndexFile", "body.html")),
+      m_nHtmlSelectTree(AfxGetProfileInt("Html", "SelectTree", 1)),
+      m_strHtmlTreeFile(AfxGetProfileString("Html", "TreeFile", "menu.html")),
+      m_strHtmlFrameFile(AfxGetProfileString("Html", "FrameFile", "frame.html")),
+      m_strHtmlWidth(AfxGetProfileString("Html", "FramWidth", "30%")),
+      m_nHtmlXMargin(AfxGetProfileInt("Html", "XMargin", 10)),
+      m_bFullPath(AfxGetProfileInt("Html", "FullPath", 1)),
+      m_bNextLink(AfxGetProfileInt("Html", "Next", 1)),
+      m_bNextBottom(AfxGetProfileInt("Html", "NextBottom", 1)),
+      m_strBeforeImage(AfxGetProfileString("Html", "BeforeImage", "")),
+      m_strNextImage(AfxGetProfileString("Html", "NextImage", "")),
       m_strHomeStr("ホーム"),
       m_strReturnStr(" に戻る"),
-      m_bCenter(AppGetProfileInt("Html", "Center", 0)),
-      m_bMargin(AppGetProfileInt("Html", "Margin", 1)),
-      m_bNoBR(AppGetProfileInt("Html", "NoBR", 0)),
-      m_bLinkFile(AppGetProfileInt("Html", "LinkFile", 0)),
-      m_bLinkImage(AppGetProfileInt("Html", "LinkImage", 0)),
-      m_bAutoLink(AppGetProfileInt("Html", "HtmlAutoLink", 1)),
-      m_bImages(AppGetProfileInt("Html", "HtmlImg", 1)),
-      m_bWiki(AppGetProfileInt("Html", "HtmlWiki", 0)),
-      m_nCssSet(AppGetProfileInt("Html", "CssSet", 1)),
-      m_strCssColor(AppGetProfileString("Html", "CssColor", "#669933")),
-      m_nTreeView(AppGetProfileInt("View", "Tree", 0)) {}
+      m_bCenter(AfxGetProfileInt("Html", "Center", 0)),
+      m_bMargin(AfxGetProfileInt("Html", "Margin", 1)),
+      m_bNoBR(AfxGetProfileInt("Html", "NoBR", 0)),
+      m_bLinkFile(AfxGetProfileInt("Html", "LinkFile", 0)),
+      m_bLinkImage(AfxGetProfileInt("Html", "LinkImage", 0)),
+      m_bAutoLink(AfxGetProfileInt("Html", "HtmlAutoLink", 1)),
+      m_bImages(AfxGetProfileInt("Html", "HtmlImg", 1)),
+      m_bWiki(AfxGetProfileInt("Html", "HtmlWiki", 0)),
+      m_nCssSet(AfxGetProfileInt("Html", "CssSet", 1)),
+      m_strCssColor(AfxGetProfileString("Html", "CssColor", "#669933")),
+      m_nTreeView(AfxGetProfileInt("View", "Tree", 0)) {}
 
 void CDocProperties::ReadKey(const char* key, const char* value) {
   if (StartsWith(key, "Category")) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/CString.h"
-#include "treeview/CCategoryArray.h"
+#include "model/CCategoryArray.h"
 
 class CTextFile;
 

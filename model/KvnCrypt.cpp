@@ -6,7 +6,7 @@
 #include <ctime>
 #include <memory>
 
-#include "model/CPasswordDlg.h"
+#include "model/ModelPrompts.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
@@ -182,10 +182,10 @@ bool KvnCrypt::Open(const char* path) {
       stored += HexDigitChar(byte & 0x0F);
     }
     m_strHash = stored;
-    CPasswordDlg dlg(nullptr);
-    dlg.m_strFileName = FileNameOf(path);
-    if (dlg.DoModal() != IDOK) return false;
-    if (PasswordHash(dlg.m_strPassword) != stored) {
+    IModelPrompts* prompts = GetModelPrompts();
+    CString password;
+    if (!prompts || !prompts->AskPassword(FileNameOf(path), "", password)) return false;
+    if (PasswordHash(password) != stored) {
       AfxMessageBox("パスワードが違います。大文字小文字半角全角に注意して入力してください。");
       return false;
     }

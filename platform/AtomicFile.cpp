@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/CodePage.h"
+#include "platform/FileAccess.h"
 
 namespace {
 
@@ -67,9 +68,8 @@ bool CommitTemp(const std::string& temp, const std::string& targetPath, bool dur
   const std::string target = ResolvedTarget(targetPath);
   struct stat st;
   const bool replacing = stat(target.c_str(), &st) == 0;
-  // A rename would replace a file that was made read-only (no write bit, as the read-only
-  // attribute of Windows, which binds administrators too); writing it in place would fail.
-  if (replacing && ((st.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
+  // A rename would replace a file that was made read-only; writing it in place would fail.
+  if (replacing && IsReadOnlyForUser(st)) {
     unlink(temp.c_str());
     return false;
   }

@@ -102,6 +102,10 @@ std::unique_ptr<CDocument> CDocTemplate::RemoveDocument(CDocument* document) {
 }
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(const char* path, BOOL makeVisible) {
+  return OpenDocumentWith(path, nullptr, makeVisible);
+}
+
+CDocument* CMultiDocTemplate::OpenDocumentWith(const char* path, const Opener& open, BOOL makeVisible) {
   CDocument* doc = CreateNewDocument();
   if (!doc) return nullptr;
   // Until the frame stands, its views coming and going must not close the document.
@@ -120,7 +124,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const char* path, BOOL makeVisibl
       return nullptr;
     }
     ++m_nUntitledCount;
-  } else if (!doc->OnOpenDocument(path)) {
+  } else if (!(open ? open(*doc, path) : doc->OnOpenDocument(path))) {
     DiscardFrame(frame, doc);
     return nullptr;
   }

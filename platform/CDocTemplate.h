@@ -63,6 +63,10 @@ class CDocTemplate {
   // A new untitled document (path null) or the document of the file, in a new frame; null on
   // failure, after the document reported why.
   virtual CDocument* OpenDocumentFile(const char* path, BOOL makeVisible = TRUE) = 0;
+  // As OpenDocumentFile for a path, with open reading the new document in place of its
+  // OnOpenDocument: for a source that the document reads in a way of its own (an import).
+  using Opener = std::function<BOOL(CDocument& document, const char* path)>;
+  virtual CDocument* OpenDocumentWith(const char* path, const Opener& open, BOOL makeVisible = TRUE) = 0;
   virtual void SetDefaultTitle(CDocument* document) = 0;
   // Asks every document to close (saving as it asks the user); FALSE when one refused.
   BOOL SaveAllModified();
@@ -87,6 +91,7 @@ class CMultiDocTemplate : public CDocTemplate {
  public:
   using CDocTemplate::CDocTemplate;
   CDocument* OpenDocumentFile(const char* path, BOOL makeVisible = TRUE) override;
+  CDocument* OpenDocumentWith(const char* path, const Opener& open, BOOL makeVisible = TRUE) override;
   void SetDefaultTitle(CDocument* document) override;
 
  private:

@@ -10,6 +10,7 @@
 #include "platform/CView.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/FileAccess.h"
 #include "platform/FrameworkIds.h"
 #include "platform/FullPath.h"
 #include "platform/MessageBox.h"
@@ -166,8 +167,7 @@ BOOL CDocument::SaveModified() {
 
 BOOL CDocument::DoFileSave() {
   // A file that exists but may not be written goes to Save As, as a path-less document does.
-  const std::string os = CP932ToUTF8(m_strPathName.str());
-  const bool readOnly = m_strPathName.IsEmpty() || (access(os.c_str(), F_OK) == 0 && access(os.c_str(), W_OK) != 0);
+  const bool readOnly = m_strPathName.IsEmpty() || IsReadOnlyFile(m_strPathName);
   return DoSave(readOnly ? nullptr : m_strPathName.GetString());
 }
 

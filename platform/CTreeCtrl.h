@@ -8,15 +8,9 @@
 #include <wx/treectrl.h>
 
 #include "platform/CString.h"
+#include "platform/TreeItemHandle.h"
 #include "platform/WinTypes.h"
 
-struct TreeItemHandle;
-using HTREEITEM = TreeItemHandle*;
-
-// Insert positions and the top level, as special handle values.
-inline HTREEITEM const TVI_ROOT = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x10000));
-inline HTREEITEM const TVI_FIRST = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x0FFFF));
-inline HTREEITEM const TVI_LAST = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x0FFFE));
 
 // What an insertion sets.
 constexpr UINT TVIF_TEXT = 0x0001;

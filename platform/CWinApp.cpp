@@ -39,6 +39,18 @@ int AfxGetProfileInt(const char* section, const char* key, int defaultValue) {
   return g_app ? g_app->GetProfileInt(section, key, defaultValue) : defaultValue;
 }
 
+CString AfxGetProfileString(const char* section, const char* key, const char* defaultValue) {
+  return g_app ? g_app->GetProfileString(section, key, defaultValue) : CString(defaultValue);
+}
+
+BOOL AfxWriteProfileInt(const char* section, const char* key, int value) {
+  return g_app ? g_app->WriteProfileInt(section, key, value) : FALSE;
+}
+
+BOOL AfxWriteProfileString(const char* section, const char* key, const char* value) {
+  return g_app ? g_app->WriteProfileString(section, key, value) : FALSE;
+}
+
 CWinApp::CWinApp(const char* appName) : m_pszAppName(appName ? appName : ""), m_previousApp(g_app) { g_app = this; }
 
 CWinApp::~CWinApp() {

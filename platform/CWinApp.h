@@ -50,6 +50,9 @@ class CWinApp : public wxEvtHandler {
   BOOL WriteProfileInt(const char* section, const char* key, int value);
   BOOL WriteProfileString(const char* section, const char* key, const char* value);
 
+  // Help: shows the topic of the program's help; the platform has no help of its own.
+  virtual void ShowHelp(DWORD /*topic*/, UINT /*command*/) {}
+
   // Feeds the program's arguments to info; on Linux only "-" starts a flag, since "/" starts
   // every absolute path.
   void ParseCommandLine(CCommandLineInfo& info);
@@ -99,8 +102,13 @@ CWinApp* AfxGetApp();
 CFrameWnd* AfxGetMainWnd();
 // The main frame's window, the owner of the program's dialogs; null before it exists.
 wxWindow* AfxGetMainFrameWindow();
-// A setting of the running application; the default while there is none (windows built alone).
+// The settings of the running application, the one way every layer reads and writes them: the
+// default while there is no application or it names no settings file (windows and models used
+// alone); writes then fail.
 int AfxGetProfileInt(const char* section, const char* key, int defaultValue);
+CString AfxGetProfileString(const char* section, const char* key, const char* defaultValue);
+BOOL AfxWriteProfileInt(const char* section, const char* key, int value);
+BOOL AfxWriteProfileString(const char* section, const char* key, const char* value);
 
 // The program's main: runs the wx application around AfxGetApp()'s life cycle; returns the exit
 // code.

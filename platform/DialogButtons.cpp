@@ -5,10 +5,12 @@
 
 #include "platform/CodePage.h"
 
-wxSizer* CreateOkCancelButtons(wxWindow* dialog) {
-  auto* buttons = new wxStdDialogButtonSizer();
-  buttons->AddButton(new wxButton(dialog, wxID_OK, "OK"));
-  buttons->AddButton(new wxButton(dialog, wxID_CANCEL, CP932ToWx("キャンセル")));
-  buttons->Realize();
-  return buttons;
+wxSizer* CreateOkCancelButtons(wxWindow* dialog, int okId, int cancelId) {
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  auto* ok = new wxButton(dialog, okId, "OK");
+  ok->SetDefault();
+  row->AddStretchSpacer();
+  row->Add(ok, 0, wxRIGHT, 8);
+  row->Add(new wxButton(dialog, cancelId, CP932ToWx("ｷｬﾝｾﾙ")));
+  return row;
 }

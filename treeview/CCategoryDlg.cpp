@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "treeview/CCategoryEditDlg.h"
@@ -175,13 +175,13 @@ BOOL CCategoryDlg::ExportTo(const char* path) {
 
 void CCategoryDlg::OnImport(wxCommandEvent&) {
   // The folder is remembered under this key (spelt so in every settings file).
-  const CString folder = AppGetProfileString("InitDir", "CatgeoryImport", "");
+  const CString folder = AfxGetProfileString("InitDir", "CatgeoryImport", "");
   wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｲﾝﾎﾟｰﾄ"), CP932ToWx(folder.str()), wxEmptyString,
                       CP932ToWx("ｶﾃｺﾞﾘﾌｧｲﾙ(*.kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|"
                                 "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*"),
                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return;
-  AppWriteProfileString("InitDir", "CatgeoryImport", WxToCP932(dialog.GetDirectory()));
+  AfxWriteProfileString("InitDir", "CatgeoryImport", WxToCP932(dialog.GetDirectory()));
   ImportFrom(WxToCP932(dialog.GetPath()));
 }
 

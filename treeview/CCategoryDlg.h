@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "treeview/CCategoryArray.h"
+#include "model/CCategoryArray.h"
 
 class wxListBox;
 class wxTextCtrl;

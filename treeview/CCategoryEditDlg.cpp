@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "platform/CodePage.h"
+#include "platform/DialogButtons.h"
 #include "platform/WinTypes.h"
 
 CCategoryEditDlg::CCategoryEditDlg(wxWindow* parent)
@@ -24,11 +25,7 @@ CCategoryEditDlg::CCategoryEditDlg(wxWindow* parent)
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(grid, 0, wxEXPAND | wxALL, 8);
   top->Add(new wxButton(this, IDC_COLOR, CP932ToWx("色(&C)...")), 0, wxLEFT | wxRIGHT, 8);
-  auto* buttons = new wxStdDialogButtonSizer;
-  buttons->AddButton(new wxButton(this, wxID_OK, "OK"));
-  buttons->AddButton(new wxButton(this, wxID_CANCEL, CP932ToWx("ｷｬﾝｾﾙ")));
-  buttons->Realize();
-  top->Add(buttons, 0, wxEXPAND | wxALL, 8);
+  top->Add(CreateOkCancelButtons(this), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
   CentreOnParent();
   Bind(wxEVT_BUTTON, &CCategoryEditDlg::OnColor, this, IDC_COLOR);

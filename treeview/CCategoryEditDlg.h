@@ -2,7 +2,7 @@
 // Edits one category: name, description and colour.
 #include <wx/dialog.h>
 
-#include "treeview/CCategoryArray.h"
+#include "model/CCategoryArray.h"
 
 class wxTextCtrl;
 

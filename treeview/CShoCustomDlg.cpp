@@ -6,7 +6,8 @@
 #include <wx/textctrl.h>
 
 #include "platform/CodePage.h"
-#include "treeview/CShoStrArray.h"
+#include "platform/DialogButtons.h"
+#include "model/CShoStrArray.h"
 
 CShoCustomDlg::CShoCustomDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("章番号の編集"), wxDefaultPosition, wxDefaultSize,
@@ -17,11 +18,7 @@ CShoCustomDlg::CShoCustomDlg(wxWindow* parent)
   m_edit = new wxTextCtrl(this, IDC_CUSTOM_EDIT, wxEmptyString, wxDefaultPosition, wxSize(320, 200),
                           wxTE_MULTILINE | wxHSCROLL);
   top->Add(m_edit, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
-  auto* buttons = new wxStdDialogButtonSizer;
-  buttons->AddButton(new wxButton(this, wxID_OK, "OK"));
-  buttons->AddButton(new wxButton(this, wxID_CANCEL, CP932ToWx("ｷｬﾝｾﾙ")));
-  buttons->Realize();
-  top->Add(buttons, 0, wxEXPAND | wxALL, 8);
+  top->Add(CreateOkCancelButtons(this), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
   CentreOnParent();
 }

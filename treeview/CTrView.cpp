@@ -126,7 +126,11 @@ void CTrView::OnInitialUpdate() {
 }
 
 void CTrView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
-  if (hint == 1) return;
+  if (hint == CKestavonDoc::kHintCurrentItem) return;
+  if (hint == CKestavonDoc::kHintRowsRebuilt) {
+    RefillList(static_cast<CKestavonDoc::CRowsHint*>(hintObject)->row);
+    return;
+  }
   CView::OnUpdate(sender, hint, hintObject);
   if (m_pListBox) m_pListBox->Refresh(false);
 }

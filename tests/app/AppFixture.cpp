@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/frames/CKestavonProgram.h"
 #include "platform/CDocTemplate.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
@@ -57,7 +58,7 @@ void AppTest::Setting(const char* section, const char* key, const char* value) {
 }
 
 bool AppTest::Start(const std::vector<std::string>& args) {
-  m_app = std::make_unique<CKestavonApp>();
+  m_app = std::make_unique<CKestavonProgram>();
   std::vector<CString> list(args.begin(), args.end());
   return m_app->Startup(list);
 }

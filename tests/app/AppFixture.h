@@ -12,7 +12,7 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
-#include "app/CMainFrame.h"
+#include "app/frames/CMainFrame.h"
 
 class wxDialog;
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/CKestaFrame.h"
-#include "app/CSplitterWndEx.h"
+#include "app/frames/CKestaFrame.h"
+#include "app/frames/CSplitterWndEx.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CodePage.h"
 #include "platform/MenuKeyText.h"

@@ -134,7 +134,7 @@ TEST_F(AppTest, HandedOverFileThatIsOpenIsActivated) {
   ASSERT_TRUE(Start({a}));
   ASSERT_TRUE(m_app->OpenDocumentFile(b.c_str()));
   m_app->WriteProfileString("System", "Commandline", ("-N読書メモ " + a).c_str());
-  Frame()->SendCommand(ID_COMMANDLINE);
+  Frame()->SendCommand(ID_WORK_COMMAND_LINE);
   ASSERT_EQ(Documents().size(), 2u);
   EXPECT_EQ(std::string(Frame()->GetActiveDocument()->GetPathName()), a);
   EXPECT_EQ(std::string(m_app->m_strJumpTitle), "読書メモ");

@@ -6,7 +6,7 @@
 #include <wx/textctrl.h>
 
 #include "model/CDirData.h"
-#include "model/CPasswordDlg.h"
+#include "model/dialogs/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIChildWnd.h"
@@ -235,7 +235,7 @@ TEST_F(AppTest, HandedOverFileBecomesANewTreeBehindTheCurrentSubtree) {
 
   // The same through a second start's "-U": the running instance reads the stored line.
   m_app->WriteProfileString("System", "Commandline", "-U/notes/z.kvn");
-  Frame()->SendCommand(ID_COMMANDLINE);
+  Frame()->SendCommand(ID_WORK_COMMAND_LINE);
   const int added = doc->GetCurrentTree();
   EXPECT_EQ(std::string(tree.GetName(added)), "z.kvn");
   EXPECT_EQ(std::string(tree.GetLink(added)), "/notes/z.kvn");

@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "app/CAppKeyTable.h"
-#include "app/CFindToolBar.h"
-#include "app/CMDITabs.h"
+#include "app/frames/CFindToolBar.h"
+#include "app/frames/CMDITabs.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CDockState.h"
 #include "platform/CMDIChildWnd.h"
@@ -400,7 +400,7 @@ TEST_F(MainFrameTest, HandedOverFileInAnotherLetterCaseActivatesItsWindow) {
   std::string upper = a;
   upper.replace(upper.size() - 5, 5, "A.KVN");
   m_app->WriteProfileString("System", "Commandline", ("\"" + upper + "\"").c_str());
-  Frame()->SendCommand(ID_COMMANDLINE);
+  Frame()->SendCommand(ID_WORK_COMMAND_LINE);
   ASSERT_EQ(Documents().size(), 2u);
   EXPECT_EQ(std::string(Frame()->GetActiveDocument()->GetPathName()), a);
 }

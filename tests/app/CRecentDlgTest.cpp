@@ -3,7 +3,7 @@
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 
-#include "app/CReadOnlyDlg.h"
+#include "model/dialogs/CReadOnlyDlg.h"
 #include "app/CRecentDlg.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"

@@ -1,8 +1,8 @@
 // Hiding and showing a row or column of a static splitter, the hidden pane kept alive.
 #include <memory>
 
-#include "app/CKestaFrame.h"
-#include "app/CSplitterWndEx.h"
+#include "app/frames/CKestaFrame.h"
+#include "app/frames/CSplitterWndEx.h"
 #include "textarea/CIEditView.h"
 #include "platform/CDocTemplate.h"
 #include "tests/app/AppFixture.h"

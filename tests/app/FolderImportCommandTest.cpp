@@ -8,7 +8,8 @@
 #include <filesystem>
 
 #include "convert/CFolderImportDlg.h"
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
+#include "resources/CommandIds.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "tests/app/AppFixture.h"
@@ -38,7 +39,7 @@ TEST_F(AppTest, FolderImportOpensAnUntitledOutlineOfTheFolder) {
   const size_t before = Documents().size();
   {
     DialogAnswerer filler = FolderDialogFiller(folder, "md");
-    Frame()->SendCommand(0x81B8);
+    Frame()->SendCommand(ID_FILE_IMPORT_FOLDER);
     EXPECT_TRUE(filler.m_done);
   }
   ASSERT_EQ(Documents().size(), before + 1);
@@ -51,10 +52,9 @@ TEST_F(AppTest, FolderImportOpensAnUntitledOutlineOfTheFolder) {
   EXPECT_EQ(tree.GetTitle(1).str(), "notes\x01" "a.md");
   EXPECT_EQ(tree.GetText(3).str(), "B");
   // The dialog kept its values for the next time.
-  EXPECT_EQ(AppGetProfileString("FolderImport", "Dir", "").str(), folder);
-  EXPECT_EQ(AppGetProfileString("FolderImport", "Ext", "").str(), "md");
-  EXPECT_EQ(AppGetProfileInt("FolderImport", "ExtName", 0), 1);
-  EXPECT_EQ(m_app->m_nImportMode, 0);
+  EXPECT_EQ(AfxGetProfileString("FolderImport", "Dir", "").str(), folder);
+  EXPECT_EQ(AfxGetProfileString("FolderImport", "Ext", "").str(), "md");
+  EXPECT_EQ(AfxGetProfileInt("FolderImport", "ExtName", 0), 1);
 
   // The next open reads a file as a file again.
   CDocument* next = m_app->OpenDocumentFile(native.c_str());

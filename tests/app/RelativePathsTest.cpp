@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/CMainFrame.h"
+#include "app/frames/CMainFrame.h"
 #include "platform/MessageBox.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "tests/common/TestSupport.h"
 
+#include "platform/CWinApp.h"
+
 #include <wx/app.h>
 
 #include <cstdlib>
@@ -9,6 +11,14 @@
 #include <stdexcept>
 
 namespace kesta_test {
+
+struct ScopedSettingsFile::App : CWinApp {};
+
+ScopedSettingsFile::ScopedSettingsFile(const std::string& path) : m_app(new App) {
+  m_app->m_pszProfileName = path.c_str();
+}
+
+ScopedSettingsFile::~ScopedSettingsFile() { delete m_app; }
 
 std::string FixturePath(const std::string& name) {
   const char* dir = std::getenv("KESTA_FIXTURES");

@@ -14,6 +14,20 @@ std::string MakeTempDir(const std::string& hint);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
+// Names a settings file as the running application's while it lives, for code that reads its
+// settings through the application (a stand-in application object, pushed and popped).
+class ScopedSettingsFile {
+ public:
+  explicit ScopedSettingsFile(const std::string& path);
+  ~ScopedSettingsFile();
+  ScopedSettingsFile(const ScopedSettingsFile&) = delete;
+  ScopedSettingsFile& operator=(const ScopedSettingsFile&) = delete;
+
+ private:
+  struct App;
+  App* m_app;
+};
+
 // True when a wx GUI application runs (a display was available at start).
 bool HasGui();
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "convert/CFolderImportDlg.h"
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
@@ -64,9 +64,9 @@ wxString Value(wxWindow* dialog, int id) { return static_cast<wxTextCtrl*>(dialo
 TEST(CFolderImportDlg, ShowsTheStoredOptionsAndStoresOnlyOnOk) {
   if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
   const std::string conf = kesta_test::MakeTempDir("dlg") + "/kesta32.ini";
-  SetAppProfilePath(conf.c_str());
-  AppWriteProfileString("FolderImport", "Dir", "/start");
-  AppWriteProfileInt("FolderImport", "OtherLink", 1);
+  const kesta_test::ScopedSettingsFile settings(conf);
+  AfxWriteProfileString("FolderImport", "Dir", "/start");
+  AfxWriteProfileInt("FolderImport", "OtherLink", 1);
 
   wxString shownExt;
   bool linkChecked = false;
@@ -83,7 +83,7 @@ TEST(CFolderImportDlg, ShowsTheStoredOptionsAndStoresOnlyOnOk) {
     EXPECT_TRUE(linkChecked);
     EXPECT_EQ(dialog.m_startedAt.str(), "/start");
   }
-  EXPECT_EQ(AppGetProfileString("FolderImport", "Dir", "").str(), "/start") << "cancel stores nothing";
+  EXPECT_EQ(AfxGetProfileString("FolderImport", "Dir", "").str(), "/start") << "cancel stores nothing";
 
   {
     TestDialog dialog;
@@ -97,9 +97,8 @@ TEST(CFolderImportDlg, ShowsTheStoredOptionsAndStoresOnlyOnOk) {
     EXPECT_EQ(WxToCP932(shownDir).str(), "/chosen/フォルダ");
     EXPECT_EQ(dialog.m_strDir.str(), "/chosen/フォルダ");
   }
-  EXPECT_EQ(AppGetProfileString("FolderImport", "Dir", "").str(), "/chosen/フォルダ");
-  EXPECT_EQ(AppGetProfileString("FolderImport", "Ext", "").str(), "txt");
-  SetAppProfilePath("");
+  EXPECT_EQ(AfxGetProfileString("FolderImport", "Dir", "").str(), "/chosen/フォルダ");
+  EXPECT_EQ(AfxGetProfileString("FolderImport", "Ext", "").str(), "txt");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/ATREEJsonRead.h"
 #include "model/ATREE.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/SlashedPath.h"
@@ -40,7 +41,7 @@ TEST(TreeJson, BuildsTheTreeInArrayOrderAtEveryLevel) {
         {"title": "", "mdate": "not a date"}
       ]}})");
   ATREE model;
-  ASSERT_EQ(model.ReadJsonFile(path.c_str()), 1);
+  ASSERT_EQ(ReadJsonFile(model, path.c_str()), 1);
   EXPECT_EQ(Paths(model), (std::vector<std::string>{"Root", "Root/A", "Root/A/A1", "Root/A/A2", "Root/A/A2/A2x",
                                                      "Root/B", "Root/Twolines", "Root/(無題)"}));
   const CDirData* root = model.GetDirData(0);
@@ -88,7 +89,7 @@ TEST(TreeJson, BadInputLeavesOnlyTheTopItem) {
   for (const Case& c : cases) {
     const std::string path = c.text.empty() ? MakeTempDir("json") + "/none.json" : JsonFile(c.text);
     ATREE model;
-    EXPECT_EQ(model.ReadJsonFile(path.c_str()), c.result) << c.name;
+    EXPECT_EQ(ReadJsonFile(model, path.c_str()), c.result) << c.name;
     EXPECT_EQ(model.GetDirDataCount(), c.items) << c.name;
     for (int i = 0; i < model.GetDirDataCount(); ++i) EXPECT_EQ(model.GetLevel(i), i == 0 ? 0 : 1) << c.name;
   }

@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "convert/ConverterReaders.h"
 #include "model/ATREE.h"
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
@@ -27,15 +29,17 @@ class FolderImportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     m_conf = MakeTempDir("conf") + "/kesta32.ini";
-    SetAppProfilePath(m_conf.c_str());
+    m_settings = std::make_unique<kesta_test::ScopedSettingsFile>(m_conf);
+    InstallConverterReaders();
   }
-  void TearDown() override { SetAppProfilePath(""); }
+  void TearDown() override { m_settings.reset(); }
   void Options(const char* ext, int extName, int otherLink) {
-    AppWriteProfileString("FolderImport", "Ext", ext);
-    AppWriteProfileInt("FolderImport", "ExtName", extName);
-    AppWriteProfileInt("FolderImport", "OtherLink", otherLink);
+    AfxWriteProfileString("FolderImport", "Ext", ext);
+    AfxWriteProfileInt("FolderImport", "ExtName", extName);
+    AfxWriteProfileInt("FolderImport", "OtherLink", otherLink);
   }
   std::string m_conf;
+  std::unique_ptr<kesta_test::ScopedSettingsFile> m_settings;
 };
 
 // Each item as "path=text" or "path>link", '/' standing for the level separator.
@@ -146,7 +150,7 @@ TEST_F(FolderImportTest, AnUnreadableFileEndsOnlyItsOwnFolder) {
 
 TEST_F(FolderImportTest, FolderModeNamesTheTopAfterTheFolderAndNeverLocks) {
   Options("txt", 0, 0);
-  AppWriteProfileInt("System", "SharedFile", 1);
+  AfxWriteProfileInt("System", "SharedFile", 1);
   const std::string base = MakeTempDir("import");
   const std::string top = base + "/トップ";
   std::filesystem::create_directories(CP932ToUTF8(top) + "/loop");

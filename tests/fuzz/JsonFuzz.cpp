@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "convert/ATREEJsonRead.h"
 #include "model/ATREE.h"
 #include "platform/MessageBox.h"
 
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fclose(f);
   }
   ATREE model;
-  model.ReadJsonFile(path.c_str());
+  ReadJsonFile(model, path.c_str());
   if (model.GetDirDataCount() < 1 || model.GetLevel(0) != 0) __builtin_trap();
   for (int i = 1; i < model.GetDirDataCount(); ++i) {
     if (model.GetLevel(i) < 1 || model.GetLevel(i) > model.GetLevel(i - 1) + 1) __builtin_trap();

@@ -2,7 +2,7 @@
 
 #include <wx/menu.h>
 
-#include "model/AppProfile.h"
+#include "platform/CWinApp.h"
 #include "model/BookmarkFileList.h"
 #include "tests/common/TestSupport.h"
 
@@ -10,7 +10,7 @@ TEST(BookmarkFileList, LoadSaveFindAndMenu) {
   const std::string dir = kesta_test::MakeTempDir("bookmarks");
   const std::string conf = dir + "/kesta32.conf";
   kesta_test::WriteBytes(conf, "[Bookmark]\r\nCount=3\r\nname0=D:\\docs\\a.kvn\r\nname1=/home/u/b.kvn\r\n");
-  SetAppProfilePath(conf.c_str());
+  const kesta_test::ScopedSettingsFile settings(conf);
   BookmarkFileList list;
   list.Load();
   ASSERT_EQ(list.GetSize(), 3);
@@ -39,5 +39,4 @@ TEST(BookmarkFileList, LoadSaveFindAndMenu) {
   EXPECT_EQ(menu.FindItem(0x81FF)->GetItemLabelText(), "next block");
   EXPECT_EQ(menu.FindItem(0x81D7)->GetItemLabelText(), "f0.kvn");
   wxSetAssertHandler(previous);
-  SetAppProfilePath("");
 }

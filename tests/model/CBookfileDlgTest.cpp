@@ -6,7 +6,7 @@
 #include <wx/listbox.h>
 
 #include "model/BookmarkFileList.h"
-#include "model/CBookfileDlg.h"
+#include "model/dialogs/CBookfileDlg.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "tests/common/TestSupport.h"

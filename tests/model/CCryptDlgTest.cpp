@@ -2,8 +2,8 @@
 
 #include <wx/textctrl.h>
 
-#include "model/CCryptDlg.h"
-#include "model/CPasswordDlg.h"
+#include "model/dialogs/CCryptDlg.h"
+#include "model/dialogs/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"

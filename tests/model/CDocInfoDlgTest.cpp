@@ -1,5 +1,4 @@
-// The document information dialog over a model's properties record, and the document command
-// that runs it with its undo step.
+// The document information dialog over a model's properties record.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,9 +6,8 @@
 
 #include <wx/textctrl.h>
 
-#include "app/CKestavonApp.h"
-#include "app/CKestavonDoc.h"
-#include "model/CDocInfoDlg.h"
+#include "platform/CWinApp.h"
+#include "model/dialogs/CDocInfoDlg.h"
 #include "platform/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
@@ -18,6 +16,8 @@ using kesta_test::HasGui;
 using model_test::DialogDriver;
 using model_test::MessageRecorder;
 using model_test::PressButton;
+using model_test::Steps;
+using model_test::Type;
 
 namespace {
 
@@ -30,20 +30,6 @@ class RecordingDocInfoDlg : public CDocInfoDlg {
  protected:
   void OpenWithShell(const char* target) override { opened.emplace_back(target); }
 };
-
-DialogDriver::Action Type(int id, const char* text) {
-  const CString value(text);
-  return [id, value](wxDialog* dialog) {
-    static_cast<wxTextCtrl*>(dialog->FindWindow(id))->ChangeValue(CP932ToWx(value.str()));
-  };
-}
-
-// Runs the actions one after another inside the one modal loop of the dialog.
-DialogDriver::Action Steps(std::vector<DialogDriver::Action> steps) {
-  return [steps](wxDialog* dialog) {
-    for (const auto& step : steps) step(dialog);
-  };
-}
 
 std::string ValueOf(wxDialog* dialog, int id) {
   return WxToCP932(static_cast<wxTextCtrl*>(dialog->FindWindow(id))->GetValue()).str();
@@ -119,11 +105,11 @@ TEST(CDocInfoDlg, OpenAndSendUseWhatIsTypedNow) {
 
 TEST(CDocInfoDlg, F1ShowsTheHelpTopic) {
   if (!HasGui()) GTEST_SKIP() << "needs a display";
-  const std::string dir = kesta_test::MakeTempDir("docinfohelp");
-  setenv("KESTA_PROGRAM_DIR", dir.c_str(), 1);
-  CKestavonApp app;
+  struct HelpRecorder : CWinApp {
+    void ShowHelp(DWORD topic, UINT) override { topics.push_back(topic); }
+    std::vector<DWORD> topics;
+  } app;
   auto tree = model_test::MakeModel({{"top", ""}});
-  MessageRecorder messages;
   CDocInfoDlg dlg(nullptr, tree.get());
   DialogDriver driver({[](wxDialog* d) {
     wxKeyEvent key(wxEVT_CHAR_HOOK);
@@ -133,32 +119,5 @@ TEST(CDocInfoDlg, F1ShowsTheHelpTopic) {
     PressButton(IDCANCEL)(d);
   }});
   dlg.DoModal();
-  unsetenv("KESTA_PROGRAM_DIR");
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"ヘルプファイルがありません：" + dir + "/kesta32.chm"});
-}
-
-TEST(CKestavonDocInfo, UndoBringsTheOldAuthorBackAndCancelChangesNothing) {
-  if (!HasGui()) GTEST_SKIP() << "needs a display";
-  CKestavonDoc doc;
-  ASSERT_TRUE(doc.OnNewDocument());
-  doc.GetTree().GetProperties().m_strAuthor = "前の作成者";
-  auto run = [&doc](std::vector<DialogDriver::Action> actions) {
-    DialogDriver driver(std::move(actions));
-    wxCommandEvent command(wxEVT_MENU, CKestavonDoc::ID_DOC_INFO);
-    doc.ProcessEvent(command);
-  };
-
-  run({Steps({Type(CDocInfoDlg::IDC_AUTHOR, "誰か"), PressButton(IDCANCEL)})});
-  EXPECT_FALSE(doc.IsModified());
-  EXPECT_FALSE(doc.CanUndo());
-
-  run({Steps({Type(CDocInfoDlg::IDC_AUTHOR, "新しい作成者"), PressButton(IDOK)})});
-  EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(std::string(doc.GetTree().GetProperties().m_strAuthor), "新しい作成者");
-  ASSERT_TRUE(doc.CanUndo());
-  doc.Undo();
-  EXPECT_EQ(std::string(doc.GetTree().GetProperties().m_strAuthor), "前の作成者");
-  EXPECT_FALSE(doc.IsModified());
-  doc.Redo();
-  EXPECT_EQ(std::string(doc.GetTree().GetProperties().m_strAuthor), "新しい作成者");
+  EXPECT_EQ(app.topics, std::vector<DWORD>{CDocInfoDlg::kHelpTopic});
 }

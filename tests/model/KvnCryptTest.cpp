@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "model/ATREE.h"
-#include "model/CPasswordDlg.h"
+#include "model/dialogs/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"

@@ -4,7 +4,7 @@
 #include <sys/resource.h>
 
 #include "model/ATREE.h"
-#include "model/CPasswordDlg.h"
+#include "model/dialogs/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
 #include "platform/CodePage.h"
 #include "tests/common/TestSupport.h"

@@ -1,3 +1,4 @@
+#include "model/dialogs/DialogPrompts.h"
 #include "tests/model/ModelTestSupport.h"
 
 #include <wx/app.h>
@@ -6,6 +7,12 @@
 #include "platform/CodePage.h"
 
 namespace model_test {
+
+namespace {
+// The model asks its questions through the program's dialogs here, which the tests answer.
+const bool kDialogPromptsInstalled = (InstallDialogPrompts(), true);
+}  // namespace
+
 
 MessageRecorder::MessageRecorder(int answer)
     : m_hook([this, answer](const MessageBoxCall& call) {
@@ -52,6 +59,19 @@ DialogDriver::Action PressButton(int id) {
     wxCommandEvent click(wxEVT_BUTTON, id);
     click.SetEventObject(dialog->FindWindow(id));
     dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(click);
+  };
+}
+
+DialogDriver::Action Type(int id, const char* text) {
+  const CString value(text);
+  return [id, value](wxDialog* dialog) {
+    static_cast<wxTextCtrl*>(dialog->FindWindow(id))->ChangeValue(CP932ToWx(value.str()));
+  };
+}
+
+DialogDriver::Action Steps(std::vector<DialogDriver::Action> steps) {
+  return [steps](wxDialog* dialog) {
+    for (const auto& step : steps) step(dialog);
   };
 }
 

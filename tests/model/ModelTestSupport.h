@@ -43,6 +43,10 @@ class DialogDriver : public wxEventFilter {
 // An action that types the text into the dialog's control `id` and presses OK (id 1).
 DialogDriver::Action TypeAndOk(int id, const char* text);
 DialogDriver::Action PressButton(int id);
+// An action that puts the text into the dialog's text control `id`.
+DialogDriver::Action Type(int id, const char* text);
+// Runs the actions one after another inside the one modal loop of the dialog.
+DialogDriver::Action Steps(std::vector<DialogDriver::Action> steps);
 
 // A model with the items given as (path with '/' for 0x01, text) pairs; rows built.
 std::unique_ptr<ATREE> MakeModel(const std::vector<std::pair<std::string, std::string>>& items);

@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <wx/stattext.h>
 
-#include "app/CReadOnlyDlg.h"
+#include "model/dialogs/CReadOnlyDlg.h"
 #include "model/ATREE.h"
 #include "platform/CodePage.h"
 #include "tests/common/TestSupport.h"

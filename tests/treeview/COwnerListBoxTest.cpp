@@ -10,7 +10,7 @@
 #include "resources/CommandIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/treeview/TreePaneFixture.h"
-#include "treeview/CCategoryArray.h"
+#include "model/CCategoryArray.h"
 #include "treeview/TreeBitmaps.h"
 
 namespace treepane_test {

@@ -6,7 +6,7 @@
 #include <wx/app.h>
 #include <wx/menu.h>
 
-#include "app/CReadOnlyDlg.h"
+#include "model/dialogs/CReadOnlyDlg.h"
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
 #include "platform/CodePage.h"

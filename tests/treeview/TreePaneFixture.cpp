@@ -4,7 +4,7 @@
 #include <wx/dcmemory.h>
 #include <wx/statusbr.h>
 
-#include "app/CKestaFrame.h"
+#include "app/frames/CKestaFrame.h"
 #include "model/CTreeData.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CStatusBar.h"

@@ -1,0 +1,22 @@
+#pragma once
+// The application object of the program itself: the application with the windows that the layers
+// above it make, the outline window (child frame, tree, text and preview panes) and the main
+// frame, and the commands that open a converter's dialog.
+#include "app/CKestavonApp.h"
+
+class CKestavonProgram : public CKestavonApp {
+ public:
+  // Installs the converters' readers.
+  CKestavonProgram();
+
+ protected:
+  std::unique_ptr<CDocTemplate> MakeOutlineTemplate() override;
+  CMDIFrameWnd* MakeMainFrame() override;
+
+  // File > Import > Folder: the folder chosen in the folder-import dialog opens as a new,
+  // untitled outline.
+  void OnImportFolder(wxCommandEvent& event);
+
+ private:
+  wxDECLARE_EVENT_TABLE();
+};

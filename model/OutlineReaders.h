@@ -1,0 +1,15 @@
+#pragma once
+// The readers of outline sources other than the native file belong to the converters, a layer
+// above the model. They install themselves here once at start-up, and the model's open chooses
+// among them by open mode and extension; a source whose reader is not installed cannot be opened.
+#include "platform/WinTypes.h"
+
+class ATREE;
+
+enum class OutlineSource { Folder };
+
+// Fills an empty model from the source at path; 0 when it cannot be read.
+using OutlineReader = int (*)(ATREE& tree, const char* path);
+
+void InstallOutlineReader(OutlineSource source, OutlineReader reader);
+OutlineReader GetOutlineReader(OutlineSource source);

@@ -1,0 +1,13 @@
+#pragma once
+// The model's questions answered by the program's dialogs: the password entry and the read-only
+// notice, owned by the main frame's window.
+#include "model/ModelPrompts.h"
+
+class CDialogPrompts : public IModelPrompts {
+ public:
+  bool AskPassword(const char* fileName, const char* prompt, CString& password) override;
+  void ShowReadOnlyNotice(int reason, const char* path) override;
+};
+
+// Installs one CDialogPrompts as the model's prompts.
+void InstallDialogPrompts();
