@@ -6,6 +6,7 @@
 //
 // Copies share the items that neither side changes (see CDirDataArray): read items through
 // GetDirData and change them only through EditDirData.
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +46,8 @@ class ATREE {
   virtual int SaveFile(const char* path);
   virtual int WriteByExtension(const char* path);
   virtual int WriteKvnFile(const char* path);
+  // The native file's text (LF line ends, as in memory), handed to sink in blocks of about 1 MB.
+  void FormatKvnFile(const std::function<void(const CString&)>& sink);
   virtual void SaveTreesAs(int item, const char* path);
   BOOL CheckWritePassword();
   // The file at path may be written: it is not read-only and no other writer holds its lock.

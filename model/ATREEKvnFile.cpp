@@ -4,12 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
-#include "platform/AtomicFile.h"
+#include "platform/TextModeFile.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 
@@ -75,7 +76,6 @@ void AppendClean(CString& out, const CString& text) {
   }
 }
 
-void RemoveFileQuietly(const char* path) { std::remove(CP932ToUTF8(path).c_str()); }
 
 }  // namespace
 
@@ -205,75 +205,64 @@ void ATREE::AppendItemRecord(int index, CString& out) const {
   out += '\n';
 }
 
+void ATREE::FormatKvnFile(const std::function<void(const CString&)>& sink) {
+  CString block;
+  block.str().reserve(1 << 21);
+  block += kHeaderMark;
+  block += '\n';
+  block += m_properties.GetLinesText();
+  block += m_shoStr.GetLinesText();
+  block += kHeaderMark;
+  block += '\n';
+  const int count = GetDirDataCount();
+  for (int i = 0; i < count; ++i) {
+    AppendItemRecord(i, block);
+    const CString& text = GetDirData(i)->m_strText;
+    if (!text.IsEmpty()) {
+      // The marks must not start a text line: the reader would take them for block marks.
+      if (text.str().find_first_of("\x04\x08") != std::string::npos) {
+        std::string& bytes = EditDirData(i)->m_strText.str();
+        std::erase_if(bytes, [](char c) { return c == kTextMark || c == kHeaderMark; });
+      }
+      const CString& clean = GetDirData(i)->m_strText;
+      block += "\x04\n";
+      block += clean;
+      const int length = clean.GetLength();
+      // The line end is written as LF, which text mode puts on disk as CR LF.
+      if (length < 2 || clean[length - 2] != '\r' || clean[length - 1] != '\n') block += '\n';
+      block += "\x04\n";
+    }
+    if (block.GetLength() >= (1 << 20)) {
+      sink(block);
+      block.Empty();
+    }
+  }
+  sink(block);
+}
+
 int ATREE::WriteKvnFile(const char* path) {
   const bool encrypt = !m_properties.m_strReadPassword.IsEmpty() || !m_properties.m_strWritePassword.IsEmpty();
-  // An enciphered document is written plain to a file of its own beside the target and enciphered
-  // there, so that its plain text never stands at the target.
-  CString target(path);
   if (encrypt) {
-    target = CreateTempFileBeside(path);
-    if (target.IsEmpty()) {
-      AfxMessageBox(kCannotWrite);
-      return 0;
-    }
+    // An enciphered document is formed and enciphered in memory, so its plain text never reaches
+    // the disk; the enciphered bytes replace the target in one step.
+    std::string disk;
+    FormatKvnFile([&disk](const CString& block) { TextModeFile::AppendDiskText(disk, block.str()); });
+    return KvnCrypt::WriteEncrypted(path, m_properties.m_strReadPassword, disk) ? 1 : 0;
   }
   std::unique_ptr<CTextFile> file;
   try {
-    file = std::make_unique<CTextFile>(target, "wt");
+    file = std::make_unique<CTextFile>(path, "wt");
   } catch (const CPelkoFileException&) {
     AfxMessageBox(kCannotWrite);
-    if (encrypt) RemoveFileQuietly(target);
     return 0;
   }
   try {
-    CString block;
-    block.str().reserve(1 << 21);
-    block += kHeaderMark;
-    block += '\n';
-    block += m_properties.GetLinesText();
-    block += m_shoStr.GetLinesText();
-    block += kHeaderMark;
-    block += '\n';
-    const int count = GetDirDataCount();
-    for (int i = 0; i < count; ++i) {
-      AppendItemRecord(i, block);
-      const CString& text = GetDirData(i)->m_strText;
-      if (!text.IsEmpty()) {
-        // The marks must not start a text line: the reader would take them for block marks.
-        if (text.str().find_first_of("\x04\x08") != std::string::npos) {
-          std::string& bytes = EditDirData(i)->m_strText.str();
-          std::erase_if(bytes, [](char c) { return c == kTextMark || c == kHeaderMark; });
-        }
-        const CString& clean = GetDirData(i)->m_strText;
-        block += "\x04\n";
-        block += clean;
-        const int length = clean.GetLength();
-        // The line end is written as LF, which text mode puts on disk as CR LF.
-        if (length < 2 || clean[length - 2] != '\r' || clean[length - 1] != '\n') block += '\n';
-        block += "\x04\n";
-      }
-      if (block.GetLength() >= (1 << 20)) {
-        file->WriteString(block);
-        block.Empty();
-      }
-    }
-    file->WriteString(block);
+    FormatKvnFile([&file](const CString& block) { file->WriteString(block); });
     file->Close();
   } catch (const CPelkoFileException& error) {
     file.reset();
     AfxMessageBox(error.GetMessage());
-    if (encrypt) RemoveFileQuietly(target);
     return 0;
-  }
-  if (encrypt) {
-    if (!KvnCrypt::WriteEncrypted(target, m_properties.m_strReadPassword)) {
-      RemoveFileQuietly(target);
-      return 0;
-    }
-    if (!CommitTempFile(target, path)) {
-      AfxMessageBox(kCannotWrite);
-      return 0;
-    }
   }
   return 1;
 }

@@ -214,7 +214,7 @@ void KvnCrypt::Close() {
   m_bDeciphered = false;
 }
 
-bool KvnCrypt::WriteEncrypted(const char* path, const char* keyText) {
+bool KvnCrypt::WriteEncrypted(const char* path, const char* keyText, std::string_view plain) {
   const CString given = keyText ? keyText : "";
   unsigned char header[kHeaderSize];
   std::memcpy(header, kMagic, 5);
@@ -227,11 +227,6 @@ bool KvnCrypt::WriteEncrypted(const char* path, const char* keyText) {
   header[10] = static_cast<unsigned char>(n & 0xFF);
   header[11] = static_cast<unsigned char>((n >> 8) & 0xFF);
 
-  std::string plain;
-  if (!ReadWholeFile(path, plain)) {
-    AfxMessageBox("暗号化前ファイルを開くのに失敗しました");
-    return false;
-  }
   std::string out(reinterpret_cast<const char*>(header), kHeaderSize);
   for (size_t i = 0; i < n; ++i) {
     out += static_cast<char>(HexDigitValue(given[static_cast<int>(2 * i)]) * 16 +

@@ -28,9 +28,10 @@ class KvnCrypt {
   // The stored hash text of the file last opened with a password; empty otherwise.
   CString GetPassword() const { return m_strHash; }
 
-  // Replaces the plain native file at path by its enciphered form keyed by keyText (empty: the
-  // no-password key). The plain file stays as it was unless the whole enciphered file was written.
-  static bool WriteEncrypted(const char* path, const char* keyText);
+  // Writes the plain native file's bytes (as on disk) enciphered with keyText (empty: the
+  // no-password key) to path, through one temporary file beside it: the old file stays as it was
+  // unless the whole enciphered file was written. False after a message.
+  static bool WriteEncrypted(const char* path, const char* keyText, std::string_view plain);
 
   static void EncipherBlock(unsigned char* data, const char* keyText, int n);
   static void DecipherBlock(unsigned char* data, const char* keyText, int n);

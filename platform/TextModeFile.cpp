@@ -101,6 +101,17 @@ size_t TextModeFile::Write(const void* data, size_t count) {
   return done;
 }
 
+void TextModeFile::AppendDiskText(std::string& out, std::string_view text) {
+  size_t done = 0;
+  while (done < text.size()) {
+    const size_t lf = text.find('\n', done);
+    out.append(text, done, (lf == std::string_view::npos ? text.size() : lf) - done);
+    if (lf == std::string_view::npos) break;
+    out += "\r\n";
+    done = lf + 1;
+  }
+}
+
 int TextModeFile::Seek(long long offset, int origin) {
   return m_stream ? fseeko(m_stream, static_cast<off_t>(offset), origin) : -1;
 }

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <string_view>
 
 class TextModeFile {
  public:
@@ -26,6 +28,8 @@ class TextModeFile {
   // fread / fwrite of bytes: the number of memory bytes read or written.
   size_t Read(void* buffer, size_t count);
   size_t Write(const void* data, size_t count);
+  // What a text-mode write puts on disk for the bytes: each LF as CR LF, appended to out.
+  static void AppendDiskText(std::string& out, std::string_view text);
   // fseek (origin SEEK_SET, SEEK_CUR or SEEK_END): 0 on success.
   int Seek(long long offset, int origin);
   // ftell: the position on disk, -1 on an error.
