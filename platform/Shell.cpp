@@ -66,8 +66,19 @@ ShellLaunch Fail(INT_PTR error) {
   return launch;
 }
 
+ScopedShellOpener*& CurrentOpener() {
+  static ScopedShellOpener* opener = nullptr;
+  return opener;
+}
+
+std::string OpenerPath() {
+  const ScopedShellOpener* scope = CurrentOpener();
+  if (scope && scope->Path()) return CP932ToUTF8(scope->Path()->str());
+  return FindInPath("xdg-open");
+}
+
 ShellLaunch Opener(const CString& target, const CString& directory) {
-  const std::string opener = FindInPath("xdg-open");
+  const std::string opener = OpenerPath();
   if (opener.empty()) return Fail(SE_ERR_NOASSOC);
   ShellLaunch launch;
   launch.argv = {UTF8ToCP932(opener), target};
@@ -173,6 +184,13 @@ ShellLaunch PlanShellExecute(const char* verb, const char* file, const char* par
   }
   return Opener(UTF8ToCP932(path), folder);
 }
+
+ScopedShellOpener::ScopedShellOpener(const char* path) : m_previous(CurrentOpener()) {
+  if (path) m_path = CString(path);
+  CurrentOpener() = this;
+}
+
+ScopedShellOpener::~ScopedShellOpener() { CurrentOpener() = m_previous; }
 
 pid_t StartProgram(const std::vector<CString>& argv, const char* directory) {
   if (argv.empty()) {

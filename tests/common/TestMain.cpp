@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/CommandIdRange.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -30,6 +31,16 @@ std::filesystem::path MakePrivateRoot() {
   setenv("TMPDIR", (root / "tmp").c_str(), 1);
   setenv("KESTA_TEST_ROOT", (root / "tmp").c_str(), 1);
   return root;
+}
+
+// What the desktop brings must not change what a test sees. The session bus is the private
+// runtime's, where nothing listens: no test reaches the desktop's file manager or other services, and
+// none starts a bus of its own (as GLib does through dbus-launch where that is installed). Pictures
+// are compared pixel for pixel, so the display is not scaled up as a high-resolution desktop asks.
+void IgnoreTheDesktop(const std::filesystem::path& root) {
+  setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + (root / "runtime" / "bus").string()).c_str(), 1);
+  setenv("GDK_SCALE", "1", 1);
+  unsetenv("GDK_DPI_SCALE");
 }
 
 // A box that no test hook answers would wait for a click under the virtual display: the outermost
@@ -57,6 +68,7 @@ class TestApp : public wxApp {
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   const std::filesystem::path root = MakePrivateRoot();
+  IgnoreTheDesktop(root);
 
   // A display means GUI tests can run: start a real wx application on it. Without one, only wx's
   // base services are initialised and the headless tests still run.
@@ -71,6 +83,9 @@ int main(int argc, char** argv) {
   int result = 0;
   {
     ScopedMessageBoxHook unexpected(&UnexpectedMessageBox);
+    // No test starts the desktop's opener, and every test sees the machine without one unless it
+    // puts a stand-in of its own in scope.
+    ScopedShellOpener noOpener("");
     result = RUN_ALL_TESTS();
   }
 

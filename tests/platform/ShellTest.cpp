@@ -18,23 +18,24 @@ std::vector<std::string> Strings(const std::vector<CString>& list) {
   return out;
 }
 
-// A folder on PATH holding a stand-in xdg-open, for the scope of a test.
-class FakeOpener {
- public:
-  explicit FakeOpener(bool present) : m_oldPath(std::getenv("PATH")) {
-    m_dir = kesta_test::MakeTempDir("bin");
-    if (present) {
-      kesta_test::WriteBytes(m_dir + "/xdg-open", "#!/bin/sh\nexit 0\n");
-      chmod((m_dir + "/xdg-open").c_str(), 0755);
-    }
-    setenv("PATH", (m_dir + ":/usr/bin:/bin").c_str(), 1);
+// A folder of its own holding a stand-in xdg-open, or nothing.
+std::string OpenerFolder(bool withOpener) {
+  const std::string dir = kesta_test::MakeTempDir("bin");
+  if (withOpener) {
+    kesta_test::WriteBytes(dir + "/xdg-open", "#!/bin/sh\nexit 0\n");
+    chmod((dir + "/xdg-open").c_str(), 0755);
   }
-  ~FakeOpener() { setenv("PATH", m_oldPath.c_str(), 1); }
-  std::string Path() const { return m_dir + "/xdg-open"; }
+  return dir;
+}
+
+// PATH for the scope of a test.
+class ScopedPath {
+ public:
+  explicit ScopedPath(const std::string& path) : m_old(std::getenv("PATH")) { setenv("PATH", path.c_str(), 1); }
+  ~ScopedPath() { setenv("PATH", m_old.c_str(), 1); }
 
  private:
-  std::string m_oldPath;
-  std::string m_dir;
+  std::string m_old;
 };
 
 }  // namespace
@@ -59,7 +60,8 @@ TEST(Shell, SplitsParametersAsAWindowsCommandLine) {
 }
 
 TEST(Shell, PlansDocumentsUrlsAndPrograms) {
-  FakeOpener opener(true);
+  const std::string opener = OpenerFolder(true) + "/xdg-open";
+  ScopedShellOpener scope(opener.c_str());
   const std::string dir = kesta_test::MakeTempDir("shell");
   kesta_test::WriteBytes(dir + "/doc.txt", "text");
   chmod((dir + "/doc.txt").c_str(), 0755);  // execute bits alone do not make a program
@@ -68,13 +70,13 @@ TEST(Shell, PlansDocumentsUrlsAndPrograms) {
 
   ShellLaunch launch = PlanShellExecute(nullptr, "https://example.com/a?b=c&d", nullptr, nullptr);
   EXPECT_EQ(launch.error, 0);
-  EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{opener.Path(), "https://example.com/a?b=c&d"}));
+  EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{opener, "https://example.com/a?b=c&d"}));
   launch = PlanShellExecute("open", (dir + "/doc.txt").c_str(), "ignored", nullptr);
-  EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{opener.Path(), dir + "/doc.txt"}));
+  EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{opener, dir + "/doc.txt"}));
   launch = PlanShellExecute("", "doc.txt", nullptr, dir.c_str());
-  EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{opener.Path(), dir + "/doc.txt"}));
+  EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{opener, dir + "/doc.txt"}));
   launch = PlanShellExecute("explore", dir.c_str(), nullptr, nullptr);
-  EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{opener.Path(), dir}));
+  EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{opener, dir}));
   launch = PlanShellExecute(nullptr, (dir + "/tool").c_str(), "\"a b\" $(rm -rf x) ;c", dir.c_str());
   EXPECT_EQ(Strings(launch.argv), (std::vector<std::string>{dir + "/tool", "a b", "$(rm", "-rf", "x)", ";c"}));
   EXPECT_EQ(std::string(launch.directory), dir);
@@ -104,11 +106,31 @@ TEST(Shell, PlansDocumentsUrlsAndPrograms) {
 }
 
 TEST(Shell, WithoutAnOpenerDocumentsHaveNoAssociation) {
-  FakeOpener none(false);
+  ScopedShellOpener none("");
   const std::string dir = kesta_test::MakeTempDir("noassoc");
   kesta_test::WriteBytes(dir + "/doc.txt", "text");
   EXPECT_EQ(ShellExecute(nullptr, nullptr, (dir + "/doc.txt").c_str(), nullptr, nullptr, SW_SHOW), SE_ERR_NOASSOC);
   EXPECT_EQ(ShellExecute(nullptr, nullptr, "http://example.com", nullptr, nullptr, SW_SHOW), SE_ERR_NOASSOC);
+}
+
+TEST(Shell, TheOpenerIsTheOneInScopeElseXdgOpenInPath) {
+  const std::string folder = OpenerFolder(true);
+  const std::vector<std::string> opened = {folder + "/xdg-open", "http://example.com"};
+  const auto plan = [] { return PlanShellExecute(nullptr, "http://example.com", nullptr, nullptr); };
+  ScopedPath path(folder);
+  ScopedShellOpener fromPath(nullptr);
+  EXPECT_EQ(Strings(plan().argv), opened);
+  {
+    ScopedShellOpener none("");
+    EXPECT_EQ(plan().error, SE_ERR_NOASSOC);
+    {
+      ScopedShellOpener again(nullptr);  // the newest scope counts
+      EXPECT_EQ(Strings(plan().argv), opened);
+    }
+    EXPECT_EQ(plan().error, SE_ERR_NOASSOC);  // and gives the older one back when it ends
+  }
+  ScopedPath bare(OpenerFolder(false));
+  EXPECT_EQ(plan().error, SE_ERR_NOASSOC);
 }
 
 TEST(Shell, StartsProgramsWithTheirArgumentsIntact) {
