@@ -10,6 +10,7 @@
 #include "platform/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
+#include "platform/FileDialog.h"
 
 CEdSetDlg::CEdSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("エディタの設定")) {
   auto* top = new wxBoxSizer(wxVERTICAL);
@@ -38,10 +39,10 @@ bool CEdSetDlg::TransferDataFromWindow() {
 void CEdSetDlg::OnBrowse(wxCommandEvent&) {
   // Programs here carry no extension: every file is offered.
   const CString folder = AfxGetProfileString("InitDir", "EditorSet", "/usr/bin");
-  wxFileDialog dialog(this, CP932ToWx("エディタの設定"), CP932ToWx(folder.str()), wxEmptyString,
-                      CP932ToWx("全てのﾌｧｲﾙ(*.*)|*"), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-  if (dialog.ShowModal() != wxID_OK) return;
-  AfxWriteProfileString("InitDir", "EditorSet", WxToCP932(dialog.GetDirectory()));
-  m_strEditor = WxToCP932(dialog.GetPath());
+  FileChoice choice;
+  if (!ChooseFile(this, "エディタの設定", folder, "", "全てのﾌｧｲﾙ(*.*)|*", wxFD_OPEN | wxFD_FILE_MUST_EXIST, choice))
+    return;
+  AfxWriteProfileString("InitDir", "EditorSet", choice.folder);
+  m_strEditor = choice.path;
   TransferDataToWindow();
 }

@@ -35,8 +35,8 @@ class CKestavonDoc : public CDocument {
   // Stores the text and caret of the text area into the current tree; a changed text is undoable
   // and marks the document modified.
   void SetCurrentText(const char* text, int caret);
-  // Stores what the text area holds; the text area comes with its own view, so there is nothing to
-  // store while the document has none.
+  // Stores what the text pane holds into the current item, before a save or a tree command; the
+  // text pane holds no text of its own, so there is nothing to store.
   void CommitTextArea();
   void SaveUndo();
   void Undo();

@@ -15,6 +15,7 @@
 #include "app/CKeycustDlg.h"
 #include "foundation/CPelkoInifile.h"
 #include "platform/CodePage.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -196,20 +197,17 @@ void CKeySetDlg::OnDelete(wxCommandEvent&) {
 }
 
 void CKeySetDlg::OnLoad(wxCommandEvent&) {
-  wxFileDialog dialog(this, CP932ToWx(kKeyFileTitle), wxEmptyString, "*.KEY", CP932ToWx(kKeyFileFilter),
-                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-  if (dialog.ShowModal() != wxID_OK) return;
-  LoadFrom(WxToCP932(dialog.GetPath()));
+  FileChoice choice;
+  if (!ChooseFile(this, kKeyFileTitle, "", "*.KEY", kKeyFileFilter, wxFD_OPEN | wxFD_FILE_MUST_EXIST, choice)) return;
+  LoadFrom(choice.path);
 }
 
 void CKeySetDlg::OnSaveAs(wxCommandEvent&) {
-  wxFileDialog dialog(this, CP932ToWx(kKeyFileTitle), wxEmptyString, "Kestavon.key", CP932ToWx(kKeyFileFilter),
-                      wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-  if (dialog.ShowModal() != wxID_OK) return;
-  CString path = WxToCP932(dialog.GetPath());
-  // A name typed without an extension gets the default one.
-  if (path.Find('.', path.ReverseFind('/') + 1) < 0) path += ".KEY";
-  SaveTo(path);
+  FileChoice choice;
+  if (!ChooseFile(this, kKeyFileTitle, "", "Kestavon.key", kKeyFileFilter, wxFD_SAVE | wxFD_OVERWRITE_PROMPT, choice,
+                  "KEY"))
+    return;
+  SaveTo(choice.path);
 }
 
 void CKeySetDlg::OnSaveClose(wxCommandEvent&) {

@@ -8,6 +8,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/FileDialog.h"
 #include "platform/FileDialogFilter.h"
 #include "platform/MessageBox.h"
 
@@ -53,12 +54,12 @@ INT_PTR CFileDialogEx::DoModal() {
     folder = name.Left(slash + 1);
     name = name.Mid(slash + 1);
   }
-  const wxString wildcard = CP932ToWx(FileFilterToWx(m_ofn.lpstrFilter).GetString());
-  const DWORD filterCount = static_cast<DWORD>(wxSplit(wildcard, '|').size() / 2);
+  const DWORD filterCount = static_cast<DWORD>(wxSplit(CP932ToWx(FileFilterToWx(m_ofn.lpstrFilter).str()), '|').size() / 2);
   INT_PTR result = IDCANCEL;
   for (;;) {
-    wxFileDialog dialog(owner, CP932ToWx(m_ofn.lpstrTitle.GetString()), CP932ToWx(folder.GetString()),
-                        CP932ToWx(name.GetString()), wildcard, WxStyle());
+    const std::unique_ptr<wxFileDialog> chooser =
+        MakeFileDialog(owner, m_ofn.lpstrTitle, folder, name, m_ofn.lpstrFilter, WxStyle());
+    wxFileDialog& dialog = *chooser;
     // An index beyond the filters shows the first one, as on Windows.
     if (m_ofn.nFilterIndex > 0 && m_ofn.nFilterIndex <= filterCount)
       dialog.SetFilterIndex(static_cast<int>(m_ofn.nFilterIndex) - 1);

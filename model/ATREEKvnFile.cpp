@@ -269,7 +269,7 @@ int ATREE::WriteKvnFile(const char* path) {
 
 void ATREE::SaveTreesAs(int index, const char* path) {
   if (!HasExtension(path, ".kvn")) {
-    // The text form comes with the converters; until then nothing is written.
+    // Only the native form is written here; any other extension is refused.
     AfxMessageBox(kCannotWrite);
     return;
   }

@@ -8,6 +8,7 @@
 #include "platform/CView.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/FileDialog.h"
 #include "platform/FileDialogFilter.h"
 #include "platform/FullPath.h"
 #include "platform/MessageBox.h"
@@ -95,10 +96,9 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, const char* title, BOOL op
   const CString file = fileName.Mid(slash + 1);
   wxWindow* parent = AfxGetMainFrameWindow();
   const long style = openFileDialog ? wxFD_OPEN | wxFD_FILE_MUST_EXIST : wxFD_SAVE | wxFD_OVERWRITE_PROMPT;
-  wxFileDialog dialog(parent, CP932ToWx(title), CP932ToWx(folder.str()), CP932ToWx(file.str()),
-                      CP932ToWx(FileFilterToWx(filter).str()), style);
-  if (dialog.ShowModal() != wxID_OK) return FALSE;
-  fileName = WxToCP932(dialog.GetPath());
+  FileChoice choice;
+  if (!ChooseFile(parent, title, folder, file, filter, style, choice)) return FALSE;
+  fileName = choice.path;
   return TRUE;
 }
 

@@ -13,6 +13,7 @@
 
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "treeview/CCategoryEditDlg.h"
 
@@ -176,24 +177,21 @@ BOOL CCategoryDlg::ExportTo(const char* path) {
 void CCategoryDlg::OnImport(wxCommandEvent&) {
   // The folder is remembered under this key (spelt so in every settings file).
   const CString folder = AfxGetProfileString("InitDir", "CatgeoryImport", "");
-  wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｲﾝﾎﾟｰﾄ"), CP932ToWx(folder.str()), wxEmptyString,
-                      CP932ToWx("ｶﾃｺﾞﾘﾌｧｲﾙ(*.kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|"
-                                "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*"),
-                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-  if (dialog.ShowModal() != wxID_OK) return;
-  AfxWriteProfileString("InitDir", "CatgeoryImport", WxToCP932(dialog.GetDirectory()));
-  ImportFrom(WxToCP932(dialog.GetPath()));
+  FileChoice choice;
+  if (!ChooseFile(this, "ｶﾃｺﾞﾘのｲﾝﾎﾟｰﾄ", folder, "",
+                  "ｶﾃｺﾞﾘﾌｧｲﾙ(*.kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*",
+                  wxFD_OPEN | wxFD_FILE_MUST_EXIST, choice))
+    return;
+  AfxWriteProfileString("InitDir", "CatgeoryImport", choice.folder);
+  ImportFrom(choice.path);
 }
 
 void CCategoryDlg::OnExport(wxCommandEvent&) {
-  wxFileDialog dialog(this, CP932ToWx("ｶﾃｺﾞﾘのｴｸｽﾎﾟｰﾄ"), wxEmptyString, "KvnCategory.dat",
-                      CP932ToWx("ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|全てのファイル(*.*)|*"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-  if (dialog.ShowModal() != wxID_OK) return;
-  CString path = WxToCP932(dialog.GetPath());
-  // A name typed without an extension gets the default one.
-  const int slash = path.ReverseFind('/');
-  if (path.Find('.', slash + 1) < 0) path += ".dat";
-  ExportTo(path);
+  FileChoice choice;
+  if (!ChooseFile(this, "ｶﾃｺﾞﾘのｴｸｽﾎﾟｰﾄ", "", "KvnCategory.dat", "ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|全てのファイル(*.*)|*",
+                  wxFD_SAVE | wxFD_OVERWRITE_PROMPT, choice, "dat"))
+    return;
+  ExportTo(choice.path);
 }
 
 void CCategoryDlg::OnClose(wxCommandEvent&) {

@@ -13,6 +13,7 @@
 #include "platform/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
 CShoListDlg::CShoListDlg(wxWindow* parent)
@@ -156,25 +157,23 @@ void CShoListDlg::OnDelete(wxCommandEvent&) {
 
 void CShoListDlg::OnImport(wxCommandEvent&) {
   const CString folder = AfxGetProfileString("InitDir", "ShoImport", "");
-  wxFileDialog dialog(this, CP932ToWx("章立てのｲﾝﾎﾟｰﾄ"), CP932ToWx(folder.str()), wxEmptyString,
-                      CP932ToWx("章立てﾌｧｲﾙ(*kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|"
-                                "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*"),
-                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-  if (dialog.ShowModal() != wxID_OK) return;
-  AfxWriteProfileString("InitDir", "ShoImport", WxToCP932(dialog.GetDirectory()));
-  ImportFrom(WxToCP932(dialog.GetPath()));
+  FileChoice choice;
+  if (!ChooseFile(this, "章立てのｲﾝﾎﾟｰﾄ", folder, "",
+                  "章立てﾌｧｲﾙ(*kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*",
+                  wxFD_OPEN | wxFD_FILE_MUST_EXIST, choice))
+    return;
+  AfxWriteProfileString("InitDir", "ShoImport", choice.folder);
+  ImportFrom(choice.path);
 }
 
 void CShoListDlg::OnExport(wxCommandEvent&) {
   const CString folder = AfxGetProfileString("InitDir", "ShoExport", "");
-  wxFileDialog dialog(this, CP932ToWx("章立て設定のエクスポート"), CP932ToWx(folder.str()), "KvnSho.dat",
-                      CP932ToWx("ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|全てのファイル(*.*)|*"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-  if (dialog.ShowModal() != wxID_OK) return;
-  AfxWriteProfileString("InitDir", "ShoExport", WxToCP932(dialog.GetDirectory()));
-  CString path = WxToCP932(dialog.GetPath());
-  // A name typed without an extension gets the default one.
-  if (path.Find('.', path.ReverseFind('/') + 1) < 0) path += ".dat";
-  ExportTo(path);
+  FileChoice choice;
+  if (!ChooseFile(this, "章立て設定のエクスポート", folder, "KvnSho.dat", "ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|全てのファイル(*.*)|*",
+                  wxFD_SAVE | wxFD_OVERWRITE_PROMPT, choice, "dat"))
+    return;
+  AfxWriteProfileString("InitDir", "ShoExport", choice.folder);
+  ExportTo(choice.path);
 }
 
 void CShoListDlg::OnOK(wxCommandEvent&) {

@@ -19,8 +19,7 @@
 
 namespace {
 
-// The pane's commands whose handlers come with the commands' own work; until then their update
-// handlers disable them. The document-mark entries 0x804F-0x8076 are a range of their own.
+// The pane's commands that have no handler: their update handlers disable them. The document-mark entries 0x804F-0x8076 are a range of their own.
 constexpr int kNotBuiltCommands[] = {
     ID_TREE_ADD_CHILD, ID_TREE_MODIFY, ID_TREE_DELETE, ID_SETTINGS_EDITOR, ID_VIEW_OPEN_LINK, ID_FILE_TEXT_OUTPUT,
     ID_FILE_TEXT_OUTPUT_FORMAT, ID_TREE_MOVE_UP, ID_TREE_MOVE_DOWN, ID_TREE_LEVEL_UP, ID_TREE_LEVEL_DOWN,
