@@ -29,7 +29,9 @@ function(kesta_compile_options target)
 endfunction()
 
 # One precompiled wx header that every library of ours reuses; it needs the same flags as they have.
-file(WRITE ${CMAKE_BINARY_DIR}/pch/kesta_pch.cpp "// The precompiled header's own translation unit.\n")
+if(NOT EXISTS ${CMAKE_BINARY_DIR}/pch/kesta_pch.cpp)
+  file(WRITE ${CMAKE_BINARY_DIR}/pch/kesta_pch.cpp "// The precompiled header's own translation unit.\n")
+endif()
 add_library(kesta_pch STATIC ${CMAKE_BINARY_DIR}/pch/kesta_pch.cpp)
 kesta_compile_options(kesta_pch)
 target_link_libraries(kesta_pch PUBLIC kesta_wx)
