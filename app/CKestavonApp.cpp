@@ -41,9 +41,12 @@ void ApplyLocale(const CString& name) {
   std::setlocale(LC_ALL, name);
 }
 
-// The command-line tail as the running instance is to read it back: files made absolute (the
-// receiver's folder is not this one), blanks quoted, every double quote doubled.
-CString HandOverLine(const std::vector<CString>& args) {
+}  // namespace
+
+CKestavonApp* GetKestavonApp() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
+
+// Files are made absolute (the receiver's folder is not this one) and quoted when they hold blanks.
+CString CKestavonApp::MakeHandOverLine(const std::vector<CString>& args) {
   CString line;
   for (const CString& arg : args) {
     const bool flag = !arg.IsEmpty() && arg[0] == '-';
@@ -56,9 +59,13 @@ CString HandOverLine(const std::vector<CString>& args) {
   return line;
 }
 
-}  // namespace
-
-CKestavonApp* GetKestavonApp() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
+// The settings reader has taken one pair of enclosing quotes off; the doubling is undone here, so
+// that a file name holding a double quote (allowed on Linux) arrives as it was sent.
+CString CKestavonApp::ReadHandOverLine(const CString& record) {
+  CString line = record;
+  line.Replace("\"\"", "\"");
+  return line;
+}
 
 CKestavonApp::CKestavonApp() : CWinApp("kesta32") {
   // The model asks for passwords and tells of read-only documents through the program's dialogs.
@@ -103,7 +110,7 @@ BOOL CKestavonApp::InitInstance() {
   CInstanceLink running;
   const BOOL found = running.Connect(kWindowClass);
   if (m_bSingleInstance == 1 && found) {
-    WriteProfileString("System", "Commandline", HandOverLine(m_argv));
+    WriteProfileString("System", "Commandline", MakeHandOverLine(m_argv));
     running.SendCommand(ID_WORK_COMMAND_LINE);
     return FALSE;
   }

@@ -79,6 +79,10 @@ class CKestavonApp : public CWinApp {
 
   // The window class under which the main frame is found by a second start.
   static constexpr const char* kWindowClass = "Kestavon";
+  // The hand-over record (System/Commandline) of a second start's arguments, every double quote
+  // doubled, and the command line the running instance reads back from it.
+  static CString MakeHandOverLine(const std::vector<CString>& args);
+  static CString ReadHandOverLine(const CString& record);
 
  protected:
   // The application's bookmark commands run one further than the menus' block.

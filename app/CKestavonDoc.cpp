@@ -104,18 +104,24 @@ BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
     return TRUE;
   }
   int result;
+  const unsigned boxesBefore = GetMessageBoxCount();
   {
     CWaitCursor wait;
     result = m_tree.OpenFile(file, mode, 1);
   }
   if (result < 0) {
-    AfxMessageBox("ファイルを開くことに失敗しました：" + file);
+    // A reader that failed has mostly said why, with the path; a further box would only repeat it.
+    if (GetMessageBoxCount() == boxesBefore) AfxMessageBox("ファイルを開くことに失敗しました：" + file);
     return FALSE;
   }
   m_fileTime = StampOf(file);
+  if (mode == 2) {
+    // An imported folder stays untitled, and its outline is in no file yet: closing must ask.
+    m_undo.ForgetSavePoint();
+    return TRUE;
+  }
   m_undo.SetSavePoint();
   SetModifiedFlag(FALSE);
-  if (mode == 2) return TRUE;  // an imported folder stays untitled
   SetPathName(file, TRUE);
   WriteProfile("System", "IniFile", file);
   return TRUE;

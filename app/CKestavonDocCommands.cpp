@@ -147,5 +147,7 @@ void CKestavonDoc::OnUpdateAddBookmark(wxUpdateUIEvent& event) {
 
 void CKestavonDoc::OnOpenFileFolder(wxCommandEvent&) {
   const CString path = GetPathName();
-  if (FileExists(path)) ShowInFileManager(path);
+  if (!FileExists(path) || ShowInFileManager(path)) return;
+  const int slash = path.ReverseFind('/');
+  AfxMessageBox("フォルダを開くことができません：" + (slash > 0 ? path.Left(slash) : path), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -35,6 +35,8 @@ class CUndoStack {
   // back to it; it stays false once the saved state has been dropped from the stack.
   void SetSavePoint() { m_nSavePoint = m_nCurrent; }
   BOOL IsAtSavePoint() const { return m_nSavePoint == m_nCurrent; }
+  // No state is the saved one, as for content that was never written to a file.
+  void ForgetSavePoint() { m_nSavePoint = -1; }
 
  private:
   int Count() const { return static_cast<int>(m_units.size()); }

@@ -77,6 +77,20 @@ void AppendClean(CString& out, const CString& text) {
 }
 
 
+// A line quoted in a message: its field marks and other control bytes would show as empty boxes,
+// so each is written as its code ("<05>"). Shift JIS trail bytes are never below 0x40.
+CString VisibleText(std::string_view text) {
+  CString shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F)
+      shown.AppendFormat("<%02X>", byte);
+    else
+      shown += c;
+  }
+  return shown;
+}
+
 }  // namespace
 
 int ATREE::ReadKvnFile(const char* path) {
@@ -136,7 +150,7 @@ int ATREE::ReadKvnFile(const char* path) {
     bool stop = false;
     for (int m = 1; m < 6 && !stop; ++m) {
       if (fields.present[m] && fields.fields[m].empty()) {
-        AfxMessageBox(CString(errors[m - 1]) + CString(whole));
+        AfxMessageBox(CString(errors[m - 1]) + VisibleText(whole));
         stop = true;
       }
     }
@@ -150,7 +164,7 @@ int ATREE::ReadKvnFile(const char* path) {
       CString message;
       message.Format("エラー %d行", lineNumber);
       AfxMessageBox(message);
-      AfxMessageBox(last->m_strPath);
+      AfxMessageBox(VisibleText(last->m_strPath.str()));
       break;
     }
     valid = true;

@@ -191,7 +191,9 @@ CShoStrArray& CShoStrArray::operator=(const CShoStrArray& other) {
 }
 
 CString CShoStrArray::FormatNumber(int level, const int* counters) const {
-  if (counters == nullptr || level < 0 || level >= m_nCount) return CString();
+  // A level past the styles in use still has its kept entry (loaded with the table, or left by a
+  // shorter table read later): only a level beyond the table itself has no number.
+  if (counters == nullptr || !IsIndex(level)) return CString();
   const CShoStr& style = m_styles[level];
   const int n = counters[level];
   CString number;

@@ -53,7 +53,8 @@ class CShoStrArray {
   void WriteLines(CTextFile& file) const;
 
   // The heading number of an item at `level`; counters[0..level] are the ordinal numbers of the
-  // item and its ancestors. Empty for a level outside the styles in use.
+  // item and its ancestors. A level at or past the count uses its kept entry; empty for a level
+  // outside the table.
   CString FormatNumber(int level, const int* counters) const;
   // Label of style i's kind for lists.
   CString GetKindName(int i) const;

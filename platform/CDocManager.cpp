@@ -34,9 +34,12 @@ int CDocManager::GetOpenDocumentCount() const {
 
 CDocument* CDocManager::OpenDocumentFile(const char* path) {
   CString name(path ? path : "");
-  if (!name.IsEmpty() && name[0] == '"') name = name.Mid(1);
-  const int quote = name.ReverseFind('"');
-  if (quote >= 0) name = name.Left(quote);
+  // A name in quotes loses them; a quote inside a name is part of it (Linux names may hold one).
+  if (!name.IsEmpty() && name[0] == '"') {
+    name = name.Mid(1);
+    const int quote = name.ReverseFind('"');
+    if (quote >= 0) name = name.Left(quote);
+  }
   name = AfxFullPath(name);
 
   CDocTemplate* best = nullptr;

@@ -109,7 +109,9 @@ int CMDIChildWnd::GetCaptionHeight() const { return m_pClient && !m_pClient->IsM
 
 void CMDIChildWnd::SetNormalSize(const wxSize& size) {
   m_rectNormal.SetSize(size);
-  if (m_pClient && !m_pClient->IsMaximized() && m_bShown) SetSize(m_rectNormal);
+  if (m_pClient && !m_pClient->IsMaximized() && m_bShown) {
+    m_pClient->LayoutChildren();
+  }
 }
 
 void CMDIChildWnd::OnMDIActivate(BOOL activate) {
@@ -150,8 +152,10 @@ bool CMDIChildWnd::TryBefore(wxEvent& event) {
 void CMDIChildWnd::LayoutContent() {
   const wxSize size = GetClientSize();
   const int caption = GetCaptionHeight();
+  // A restored window keeps a one-pixel frame line around its pane.
+  const int frame = caption > 0 ? 1 : 0;
   if (wxWindow* pane = FindWindow(AFX_IDW_PANE_FIRST); pane && pane->GetParent() == this)
-    pane->SetSize(0, caption, size.x, std::max(0, size.y - caption));
+    pane->SetSize(frame, caption, std::max(0, size.x - 2 * frame), std::max(0, size.y - caption - frame));
 }
 
 void CMDIChildWnd::OnSize(wxSizeEvent& event) {
@@ -161,17 +165,30 @@ void CMDIChildWnd::OnSize(wxSizeEvent& event) {
 
 void CMDIChildWnd::OnPaint(wxPaintEvent&) {
   wxPaintDC dc(this);
-  const int caption = GetCaptionHeight();
-  if (caption == 0) return;
-  const bool active = m_pClient && m_pClient->GetActive() == this;
-  const wxSize size = GetClientSize();
+  if (GetCaptionHeight() == 0) return;
+  DrawFrame(dc, wxPoint(0, 0), m_pClient && m_pClient->GetActive() == this);
+}
+
+void CMDIChildWnd::DrawFrame(wxDC& dc, const wxPoint& origin, bool active) const {
+  const int caption = m_pClient ? m_pClient->GetCaptionHeight() : 0;
+  const wxSize size = m_pClient && m_pClient->IsMaximized() ? GetClientSize() : m_rectNormal.GetSize();
+  const int x = origin.x, y = origin.y;
   dc.SetPen(*wxTRANSPARENT_PEN);
-  dc.SetBrush(wxBrush(wxSystemSettings::GetColour(active ? wxSYS_COLOUR_ACTIVECAPTION : wxSYS_COLOUR_INACTIVECAPTION)));
-  dc.DrawRectangle(0, 0, size.x, caption);
-  dc.SetTextForeground(
-      wxSystemSettings::GetColour(active ? wxSYS_COLOUR_CAPTIONTEXT : wxSYS_COLOUR_INACTIVECAPTIONTEXT));
+  // GTK themes give active and inactive captions nearly the same colour; the selection colours
+  // tell the active window apart at a glance.
+  dc.SetBrush(wxBrush(wxSystemSettings::GetColour(active ? wxSYS_COLOUR_HIGHLIGHT : wxSYS_COLOUR_3DFACE)));
+  dc.DrawRectangle(x, y, size.x, caption);
+  // A frame line around the whole window sets it apart from the ones it overlaps.
+  dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_3DDKSHADOW)));
+  dc.DrawRectangle(x, y, size.x, 1);
+  dc.DrawRectangle(x, y + size.y - 1, size.x, 1);
+  dc.DrawRectangle(x, y, 1, size.y);
+  dc.DrawRectangle(x + size.x - 1, y, 1, size.y);
+  dc.SetTextForeground(wxSystemSettings::GetColour(active ? wxSYS_COLOUR_HIGHLIGHTTEXT : wxSYS_COLOUR_BTNTEXT));
   dc.SetFont(GetFont());
-  dc.DrawText(GetLabel(), 4, (caption - dc.GetCharHeight()) / 2);
+  dc.SetClippingRegion(x, y, size.x, caption);
+  dc.DrawText(GetLabel(), x + 4, y + (caption - dc.GetCharHeight()) / 2);
+  dc.DestroyClippingRegion();
 }
 
 void CMDIChildWnd::OnChildFocus(wxChildFocusEvent& event) {
@@ -204,6 +221,7 @@ void CMDIChildWnd::OnCaptionDrag(wxMouseEvent& event) {
   const wxPoint to = GetPosition() + event.GetPosition() - m_dragOffset;
   m_rectNormal.SetPosition(to);
   Move(to);
+  m_pClient->LayoutChildren();
 }
 
 void CMDIChildWnd::OnCaptionUp(wxMouseEvent& event) {

@@ -7,6 +7,7 @@
 #include "platform/CFrameWnd.h"
 
 class CMDIClientWnd;
+class wxDC;
 class CMDIFrameWnd;
 
 class CMDIChildWnd : public wxPanel, public CFrameWnd {
@@ -32,8 +33,15 @@ class CMDIChildWnd : public wxPanel, public CFrameWnd {
   void MDIMaximize();
   void MDIRestore();
   BOOL IsZoomed() const;
+  // Activated at least once and not hidden since: a window the user has seen in the client area.
+  bool IsShownInClient() const { return m_bShown; }
   // Height of the caption strip above the views; 0 while maximised.
   int GetCaptionHeight() const;
+  // Whether the frame stands on screen as a window of its own; a restored frame that one above it
+  // overlaps is drawn by the client area instead.
+  bool IsCoveredInClient() const { return m_bCovered; }
+  // The caption strip with the title and the frame line around the frame's place at origin.
+  void DrawFrame(wxDC& dc, const wxPoint& origin, bool active) const;
   // The frame's place in the client area while the children are not maximised.
   wxRect GetNormalRect() const { return m_rectNormal; }
   // A new size for that place, keeping its top-left corner.
@@ -64,6 +72,7 @@ class CMDIChildWnd : public wxPanel, public CFrameWnd {
   CMDIFrameWnd* m_pMDIFrame = nullptr;
   CMDIClientWnd* m_pClient = nullptr;
   wxRect m_rectNormal;  // place while the children are not maximised
+  bool m_bCovered = false;  // restored and overlapped by a child above: drawn by the client area
   bool m_bShown = false;  // activated at least once and not hidden since
   bool m_destroying = false;
   bool m_destroyScheduled = false;

@@ -1,5 +1,7 @@
 #include "platform/CMDIClientWnd.h"
 
+#include <wx/dcclient.h>
+#include <wx/settings.h>
 
 #include <algorithm>
 
@@ -12,6 +14,8 @@ CMDIClientWnd::CMDIClientWnd(CMDIFrameWnd* frame)
   // would not stand out from it; the familiar grey workspace shows where each window ends.
   SetOwnBackgroundColour(wxColour(171, 171, 171));
   Bind(wxEVT_SIZE, &CMDIClientWnd::OnSize, this);
+  Bind(wxEVT_PAINT, &CMDIClientWnd::OnPaint, this);
+  Bind(wxEVT_LEFT_DOWN, &CMDIClientWnd::OnLeftDown, this);
 }
 
 CMDIClientWnd::~CMDIClientWnd() {
@@ -33,11 +37,13 @@ std::vector<CMDIChildWnd*> CMDIClientWnd::ShownChildren() const {
 }
 
 void CMDIClientWnd::AddChild(CMDIChildWnd* child) {
-  // A restored child starts cascaded from the others, three quarters of the area in size.
+  // A restored child starts cascaded from the others and covers most of the area: all of it but
+  // the room of a few cascade steps, in which the next ones start.
   const wxSize area = GetClientSize();
   const int step = GetCaptionHeight();
-  const int offset = static_cast<int>(m_children.size() % 8) * step;
-  child->m_rectNormal = wxRect(offset, offset, std::max(area.x * 3 / 4, 100), std::max(area.y * 3 / 4, 60));
+  const int offset = static_cast<int>(m_children.size() % (kNewChildSteps + 1)) * step;
+  child->m_rectNormal = wxRect(offset, offset, std::max(area.x - kNewChildSteps * step, 100),
+                               std::max(area.y - kNewChildSteps * step, 60));
   m_children.push_back(child);
   child->Hide();
 }
@@ -135,19 +141,60 @@ void CMDIClientWnd::Tile(bool stacked) {
 void CMDIClientWnd::LayoutChildren() {
   const wxSize area = GetClientSize();
   CMDIChildWnd* active = GetActive();
-  // From the bottom up, so that raising leaves the Z order of the list.
+  // GTK draws sibling windows in the order they were made, whatever their stacking, and lets a
+  // lower one paint through an upper one. So no two child windows on screen ever overlap: a
+  // restored child that a child above it overlaps is drawn here, in the area, as a framed window
+  // with its caption, until it comes up again (OnPaint); a click on it activates it.
+  std::vector<wxRect> above;
+  for (CMDIChildWnd* child : m_children) {
+    child->m_bCovered = false;
+    if (!child->m_bShown || (m_maximized && child != active)) continue;
+    const wxRect rect = m_maximized ? wxRect(wxPoint(0, 0), area) : child->m_rectNormal;
+    child->m_bCovered = std::any_of(above.begin(), above.end(), [&](const wxRect& r) { return r.Intersects(rect); });
+    above.push_back(rect);
+  }
   for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
     CMDIChildWnd* child = *it;
-    const bool visible = child->m_bShown && (!m_maximized || child == active);
+    const bool visible = child->m_bShown && (!m_maximized || child == active) && !child->m_bCovered;
     if (visible) {
       child->SetSize(m_maximized ? wxRect(wxPoint(0, 0), area) : child->m_rectNormal);
       child->Show();
-      child->Raise();
+      child->Refresh();
     } else {
       child->Hide();
     }
     child->LayoutContent();
   }
+  Refresh();
+}
+
+CMDIChildWnd* CMDIClientWnd::ChildAt(const wxPoint& point) const {
+  if (m_maximized) return nullptr;
+  for (CMDIChildWnd* child : m_children)
+    if (child->m_bShown && child->m_rectNormal.Contains(point)) return child;
+  return nullptr;
+}
+
+void CMDIClientWnd::OnPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  if (m_maximized) return;
+  // The covered children from the bottom up, so that each lies over the ones below it.
+  for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+    CMDIChildWnd* child = *it;
+    if (!child->m_bShown || !child->m_bCovered) continue;
+    const wxRect& rect = child->m_rectNormal;
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)));
+    dc.DrawRectangle(rect);
+    child->DrawFrame(dc, rect.GetPosition(), false);
+  }
+}
+
+void CMDIClientWnd::OnLeftDown(wxMouseEvent& event) {
+  if (CMDIChildWnd* child = ChildAt(event.GetPosition()); child && child->m_bCovered)
+    child->MDIActivate();
+  else
+    event.Skip();
 }
 
 void CMDIClientWnd::OnSize(wxSizeEvent& event) {

@@ -33,10 +33,16 @@ class CMDIClientWnd : public wxWindow {
   // Stacked: every child as wide as the area, one above the other; else side by side.
   void Tile(bool stacked);
   void LayoutChildren();
+  // The shown child at a point of the area, the top one where they overlap; null while maximised.
+  CMDIChildWnd* ChildAt(const wxPoint& point) const;
 
  private:
+  // A new restored child leaves room for this many cascade steps.
+  static constexpr int kNewChildSteps = 4;
   std::vector<CMDIChildWnd*> ShownChildren() const;
   void OnSize(wxSizeEvent& event);
+  void OnPaint(wxPaintEvent& event);
+  void OnLeftDown(wxMouseEvent& event);
 
   CMDIFrameWnd* m_frame;
   std::vector<CMDIChildWnd*> m_children;

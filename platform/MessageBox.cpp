@@ -98,7 +98,16 @@ int MessageBoxResultFromWx(int wxResult, UINT flags) {
   }
 }
 
+namespace {
+
+unsigned g_messageBoxCount = 0;
+
+}  // namespace
+
+unsigned GetMessageBoxCount() { return g_messageBoxCount; }
+
 int MessageBox(wxWindow* parent, const char* text, const char* caption, UINT flags) {
+  ++g_messageBoxCount;
   MessageBoxCall call{CString(text), CString(caption ? caption : "エラー"), flags, parent};
   if (ScopedMessageBoxHook* hook = CurrentHook()) return hook->Answer(call);
   if (GuiApp() == nullptr) {

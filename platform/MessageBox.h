@@ -54,6 +54,10 @@ int MessageBox(wxWindow* parent, const char* text, const char* caption, UINT fla
 // A box owned by the application's main window, with the application's name as caption.
 int AfxMessageBox(const char* text, UINT flags = MB_OK, UINT helpId = 0);
 
+// How many boxes have been asked for since the program started, shown or answered by a hook: a
+// caller can tell whether the work it called has already told the user of a failure.
+unsigned GetMessageBoxCount();
+
 // The result of pressing the default button (MB_DEFBUTTONn) of a box of these flags.
 int DefaultMessageBoxResult(UINT flags);
 // The wx dialog style for the flags, and the result for what the wx dialog returned.

@@ -57,8 +57,11 @@ void CMDITabs::Update() {
   if (!m_pFrame) return;
   wxWindowUpdateLocker noRedraw(this);
   CMDIChildWnd* active = m_pFrame->MDIGetActive();
-  std::vector<CMDIChildWnd*> children = m_pFrame->GetMDIChildren();
-  // Windows shown at least once; a new frame waits hidden until it is activated.
+  // Windows shown at least once: a new frame waits hidden until it is activated, and one whose
+  // document fails to open is never shown.
+  std::vector<CMDIChildWnd*> children;
+  for (CMDIChildWnd* child : m_pFrame->GetMDIChildren())
+    if (child->IsShownInClient()) children.push_back(child);
   const bool hadRoom = WantsRoom();
   for (int i = GetItemCount() - 1; i >= 0; --i) {
     CMDIChildWnd* child = ChildOf(GetItemData(i));

@@ -472,7 +472,7 @@ void CMainFrame::OnMainClose(wxCloseEvent& event) {
 
 void CMainFrame::OnCommandLine(wxCommandEvent&) {
   CKestavonApp* app = GetKestavonApp();
-  const CString line = app->GetProfileString("System", "Commandline", "");
+  const CString line = CKestavonApp::ReadHandOverLine(app->GetProfileString("System", "Commandline", ""));
   if (line.IsEmpty()) return;
   CKestaCommandLineInfo info;
   info.ParseCommandString(line);

@@ -8,6 +8,7 @@
 #include "model/CDirData.h"
 #include "model/dialogs/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
+#include "app/frames/CMDITabs.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CodePage.h"
@@ -96,12 +97,14 @@ TEST_F(AppTest, CloseAnsweredNoOrCancelKeepsTheFile) {
 }
 
 TEST_F(AppTest, FailedOpensGiveTheirMessageAndNoWindow) {
+  // A reader that says why the file did not open is not followed by a box that repeats it.
   struct Case {
     const char* name;
     const char* bytes;  // null: no file
+    const char* last;   // the last message, followed by the path
   } cases[] = {
-      {"missing.kvn", nullptr},
-      {"damaged.kvn", "\x08\r\nno end of the header"},
+      {"missing.kvn", nullptr, "ファイルを開くことに失敗しました："},
+      {"damaged.kvn", "\x08\r\nno end of the header", "ファイルを開けません（ケスタボンのファイルではない可能性があります）："},
   };
   ASSERT_TRUE(Start({}));  // a plain start makes one new outline
   ASSERT_EQ(Documents().size(), 1u);
@@ -110,10 +113,33 @@ TEST_F(AppTest, FailedOpensGiveTheirMessageAndNoWindow) {
     ScopedMessageBoxHook hook(IDOK);
     EXPECT_EQ(m_app->OpenDocumentFile(path.c_str()), nullptr) << c.name;
     ASSERT_FALSE(hook.Calls().empty()) << c.name;
-    EXPECT_EQ(Texts(hook).back(), std::string("ファイルを開くことに失敗しました：") + path);
+    EXPECT_EQ(Texts(hook).back(), std::string(c.last) + path);
     EXPECT_EQ(Documents().size(), 1u) << c.name;
     EXPECT_EQ(Frame()->GetMDIChildren().size(), 1u) << c.name;
   }
+}
+
+TEST_F(AppTest, DamagedFileGivesTheReadersTwoMessagesAndNoWindowWhileTheyAreUp) {
+  const std::string a = SampleCopy("a.kvn");
+  ASSERT_TRUE(Start({a}));
+  const std::string path = MakeFile("damaged.kvn", "A\x05\r\n");
+  // What a user sees behind each box: the tabs and the windows on screen.
+  std::vector<int> tabs;
+  std::vector<size_t> shown;
+  ScopedMessageBoxHook hook([&](const MessageBoxCall&) {
+    tabs.push_back(Frame()->GetTabs()->GetItemCount());
+    size_t count = 0;
+    for (CMDIChildWnd* child : Frame()->GetMDIChildren()) count += child->IsShown() ? 1 : 0;
+    shown.push_back(count);
+    return IDOK;
+  });
+  EXPECT_EQ(m_app->OpenDocumentFile(path.c_str()), nullptr);
+  ASSERT_EQ(Texts(hook).size(), 2u);
+  EXPECT_EQ(Texts(hook)[0], "Error:statusA<05>");
+  EXPECT_EQ(Texts(hook)[1], std::string("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);
+  EXPECT_EQ(tabs, std::vector<int>(2, 1));
+  EXPECT_EQ(shown, std::vector<size_t>(2, 1u));
+  EXPECT_EQ(Documents().size(), 1u);
 }
 
 // Types a password into the password dialog when it comes up and presses OK.
@@ -131,9 +157,9 @@ TEST_F(AppTest, WrongPasswordGivesItsMessageAndNoWindow) {
   });
   EXPECT_EQ(m_app->OpenDocumentFile(path.c_str()), nullptr);
   EXPECT_TRUE(typer.m_done);
-  ASSERT_EQ(hook.Calls().size(), 2u);
+  // The password message says why; no second box repeats that the file did not open.
+  ASSERT_EQ(hook.Calls().size(), 1u);
   EXPECT_EQ(Texts(hook)[0], std::string("パスワードが違います。大文字小文字半角全角に注意して入力してください。"));
-  EXPECT_EQ(Texts(hook)[1], std::string("ファイルを開くことに失敗しました：") + path);
   EXPECT_EQ(Documents().size(), 1u);
   EXPECT_EQ(Frame()->GetMDIChildren().size(), 1u);
 }

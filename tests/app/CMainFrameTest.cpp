@@ -303,6 +303,67 @@ TEST_F(MainFrameTest, TabStripHiddenWithOneWindowShowsFileNamesWithTwoAndActivat
   EXPECT_FALSE(frame->GetDockManager().GetPane(tabs).IsShown());
 }
 
+TEST_F(MainFrameTest, ActivatedDocumentIsTheOneOnScreenAndTheTargetOfCommands) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  ASSERT_TRUE(Start({a}));
+  ASSERT_TRUE(m_app->OpenDocumentFile(b.c_str()));
+  CMainFrame* frame = Frame();
+  frame->MDICascade();
+  CMDIChildWnd* childB = frame->MDIGetActive();
+  CMDIChildWnd* childA = frame->GetMDIChildren().back();
+  ASSERT_NE(childA, childB);
+  const wxRect overlap = childA->GetNormalRect().Intersect(childB->GetNormalRect());
+  ASSERT_FALSE(overlap.IsEmpty());
+  // Where two windows overlap only the active one is on screen; the other is drawn by the area.
+  auto onTop = [&](CMDIChildWnd* top, CMDIChildWnd* below) {
+    EXPECT_EQ(frame->MDIGetActive(), top);
+    EXPECT_TRUE(top->IsShown() && !top->IsCoveredInClient());
+    EXPECT_TRUE(!below->IsShown() && below->IsCoveredInClient());
+    EXPECT_EQ(frame->GetMDIClient()->ChildAt(overlap.GetPosition()), top);
+  };
+  onTop(childB, childA);
+
+  CMDITabs* tabs = frame->GetTabs();
+  RECT rect;
+  ASSERT_TRUE(tabs->GetItemRect(0, &rect));
+  wxMouseEvent click(wxEVT_LEFT_DOWN);
+  click.SetPosition(wxPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+  click.SetEventObject(tabs);
+  tabs->GetEventHandler()->ProcessEvent(click);
+  onTop(childA, childB);
+  // Saving saves the document on screen.
+  for (CKestavonDoc* doc : Documents()) doc->SetModifiedFlag(TRUE);
+  frame->SendCommand(ID_FILE_SAVE);
+  EXPECT_FALSE(childA->GetActiveDocument()->IsModified());
+  EXPECT_TRUE(childB->GetActiveDocument()->IsModified());
+
+  // The window menu's next window, and a click on the covered window, bring the other up.
+  frame->SendCommand(ID_WINDOW_NEXT);
+  onTop(childB, childA);
+  wxMouseEvent press(wxEVT_LEFT_DOWN);
+  press.SetPosition(childA->GetNormalRect().GetPosition() + wxPoint(2, 2));
+  press.SetEventObject(frame->GetMDIClient());
+  frame->GetMDIClient()->GetEventHandler()->ProcessEvent(press);
+  onTop(childA, childB);
+
+  // Tiled, neither covers the other: both are on screen.
+  frame->MDITile(MDITILE_VERTICAL);
+  EXPECT_TRUE(childA->IsShown() && childB->IsShown());
+  EXPECT_FALSE(childA->IsCoveredInClient() || childB->IsCoveredInClient());
+}
+
+TEST_F(MainFrameTest, ANewRestoredDocumentCoversMostOfTheArea) {
+  const std::string a = SampleCopy("a.kvn");
+  Setting("Settings", "ShowCmd", "1");
+  ASSERT_TRUE(Start({a}));
+  CMDIChildWnd* child = Frame()->MDIGetActive();
+  ASSERT_NE(child, nullptr);
+  if (child->IsZoomed()) GTEST_SKIP() << "opened maximised";
+  const wxSize area = Frame()->GetMDIClient()->GetClientSize();
+  EXPECT_GE(child->GetNormalRect().width * 5, area.x * 4);
+  EXPECT_GE(child->GetNormalRect().height * 5, area.y * 3);
+}
+
 TEST_F(MainFrameTest, TabStyleAndPosition) {
   const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
   Setting("View", "TabStyle", "0");
@@ -403,6 +464,19 @@ TEST_F(MainFrameTest, HandedOverFileInAnotherLetterCaseActivatesItsWindow) {
   Frame()->SendCommand(ID_WORK_COMMAND_LINE);
   ASSERT_EQ(Documents().size(), 2u);
   EXPECT_EQ(std::string(Frame()->GetActiveDocument()->GetPathName()), a);
+}
+
+TEST_F(MainFrameTest, HandedOverNamesWithQuotesAndBlanksOpenTheirFiles) {
+  ASSERT_TRUE(Start());
+  for (const char* name : {"a\"b.kvn", "x y\"z.kvn", "two words.kvn"}) {
+    const std::string path = SampleCopy(name);
+    m_app->WriteProfileString("System", "Commandline", CKestavonApp::MakeHandOverLine({CString(path)}));
+    ScopedMessageBoxHook hook(IDOK);
+    Frame()->SendCommand(ID_WORK_COMMAND_LINE);
+    EXPECT_TRUE(hook.Calls().empty()) << name << ": " << (hook.Calls().empty() ? "" : CP932ToUTF8(hook.Calls()[0].text.str()));
+    ASSERT_NE(Frame()->GetActiveDocument(), nullptr) << name;
+    EXPECT_EQ(std::string(Frame()->GetActiveDocument()->GetPathName()), path);
+  }
 }
 
 TEST_F(MainFrameTest, DroppedFilesOpen) {

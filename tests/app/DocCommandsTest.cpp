@@ -5,6 +5,7 @@
 #include "app/CKestavonApp.h"
 #include "model/CDirData.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
 #include "tests/app/AppFixture.h"
 
 namespace app_test {
@@ -14,6 +15,16 @@ bool Enabled(CKestavonDoc& doc, int id) {
   wxUpdateUIEvent event(id);
   doc.ProcessEventLocally(event);
   return event.GetEnabled();
+}
+
+TEST_F(AppTest, ThisFilesFolderSaysSoWhenNothingOpensIt) {
+  const std::string a = SampleCopy("a.kvn");
+  ASSERT_TRUE(Start({a}));
+  ScopedShellOpener none("");  // no desktop handler; the test run's bus has no file manager
+  ScopedMessageBoxHook hook(IDOK);
+  Frame()->SendCommand(ID_FILE_OPEN_FOLDER);
+  ASSERT_EQ(hook.Calls().size(), 1u);
+  EXPECT_EQ(std::string(hook.Calls()[0].text), "フォルダを開くことができません：" + m_dir);
 }
 
 TEST_F(AppTest, MarksAreFoundForwardAndBackwardButNeverAtTheTopTree) {

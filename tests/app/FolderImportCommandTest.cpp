@@ -45,7 +45,15 @@ TEST_F(AppTest, FolderImportOpensAnUntitledOutlineOfTheFolder) {
   ASSERT_EQ(Documents().size(), before + 1);
   CKestavonDoc* doc = Documents().back();
   EXPECT_TRUE(doc->GetPathName().IsEmpty());
-  EXPECT_FALSE(doc->IsModified());
+  // The outline is in no file yet: quitting asks to save it, and a cancel keeps it.
+  EXPECT_TRUE(doc->IsModified());
+  {
+    ScopedMessageBoxHook hook(IDCANCEL);
+    Frame()->Close();
+    ASSERT_EQ(hook.Calls().size(), 1u);
+    EXPECT_EQ(hook.Calls()[0].flags & MB_TYPEMASK, MB_YESNOCANCEL);
+  }
+  ASSERT_EQ(Documents().size(), before + 1);
   const ATREE& tree = doc->GetTree();
   ASSERT_EQ(tree.GetDirDataCount(), 4);
   EXPECT_EQ(tree.GetTitle(0).str(), "notes");

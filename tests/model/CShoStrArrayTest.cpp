@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/TestSupport.h"
+
 namespace {
 
 // Feeds header lines ("key=value\n" each) to ParseLine as the document reader does.
@@ -90,9 +92,9 @@ TEST(CShoStrArray, CustomStringsKeepTheLastForLargerNumbers) {
   EXPECT_EQ(Format(OneStyle(12, "<", ">", ""), 0, {1}), "<>");
 }
 
-TEST(CShoStrArray, LevelsOutsideTheStylesInUseHaveNoNumber) {
+TEST(CShoStrArray, LevelsPastTheCountUseTheirKeptEntryAndLevelsOutsideTheTableHaveNone) {
   CShoStrArray table;
-  EXPECT_EQ(Format(table, 0, {1}), "");  // a fresh table has no styles in use
+  EXPECT_EQ(Format(table, 0, {1}), "");  // a fresh table's entries have no number kind
   for (int i = 0; i < CShoStrArray::MaxStyles; ++i) table.Add("", 0, ".", "");
   std::vector<int> counters(CShoStrArray::MaxStyles + 10, 3);
   EXPECT_EQ(table.FormatNumber(CShoStrArray::MaxStyles - 1, counters.data()), "3.");
@@ -103,8 +105,21 @@ TEST(CShoStrArray, LevelsOutsideTheStylesInUseHaveNoNumber) {
 
   table.Add("", 0, "", "");  // full: ignored
   EXPECT_EQ(table.GetCount(), CShoStrArray::MaxStyles);
+  // Removing shortens the count; the last entry keeps its style.
   table.RemoveAt(5);
-  EXPECT_EQ(Format(table, CShoStrArray::MaxStyles - 1, {}), "");
+  EXPECT_EQ(table.GetCount(), CShoStrArray::MaxStyles - 1);
+  EXPECT_EQ(Format(table, CShoStrArray::MaxStyles - 1, std::vector<int>(CShoStrArray::MaxStyles, 4)), "4.");
+}
+
+TEST(CShoStrArray, DocumentWithFewerStylesThanLevelsNumbersTheDeeperLevelsWithTheLoadedOnes) {
+  kesta_test::ScopedSettingsFile app(kesta_test::MakeTempDir("sho") + "/kesta32.conf");
+  CShoStrArray table;
+  ASSERT_EQ(table.Load(), 10);
+  ParseHeader(table, "ShoStrCount=1\nShoStrMae0=\nShoStrAto0=:\nShoStrNo0=0\n");
+  ASSERT_EQ(table.GetCount(), 1);
+  EXPECT_EQ(Format(table, 0, {2}), "2:");
+  EXPECT_EQ(Format(table, 1, {2, 1}), "1.");
+  EXPECT_EQ(Format(table, 2, {2, 1, 2}), "B.");
 }
 
 TEST(CShoStrArray, CustomTextSplitsAtSeparator) {

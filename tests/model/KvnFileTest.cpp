@@ -103,11 +103,13 @@ TEST(KvnFile, AnEmptyFieldStopsReadingWithItsMessage) {
     const char* line;
     const char* message;
   } cases[] = {
-      {"A\x05", "Error:statusA\x05"},
-      {"A\x05" "0\x06", "Error:viewA\x05" "0\x06"},
-      {"A\x07", "Error:bookmarkA\x07"},
-      {"A\x08", "Error:generalA\x08"},
-      {"A\x04", "Error:timeA\x04"},
+      // The quoted line shows its control bytes by their codes.
+      {"A\x05", "Error:statusA<05>"},
+      {"A\x05" "0\x06", "Error:viewA<05>0<06>"},
+      {"A\x07", "Error:bookmarkA<07>"},
+      {"A\x08", "Error:generalA<08>"},
+      {"A\x04", "Error:timeA<04>"},
+      {"見出し\x05", "Error:status見出し<05>"},
   };
   for (const Case& c : cases) {
     MessageRecorder messages;

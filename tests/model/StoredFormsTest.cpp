@@ -121,7 +121,7 @@ TEST(ShoStyleFile, ImportsTheStylesOfAnOutlineDocument) {
   ASSERT_EQ(table.Load(path.c_str()), 2);
   EXPECT_EQ(Format(table, 0, {3}), "<三>");
   EXPECT_EQ(Format(table, 1, {1, 1}), "x");
-  EXPECT_EQ(Format(table, 2, {1, 1, 1}), "");
+  EXPECT_EQ(Format(table, 2, {1, 1, 1}), "c1");  // past the count: the entry kept from before
 }
 
 TEST(ShoStyleFile, OutlineDocumentThatCannotBeReadLeavesTheTable) {

@@ -43,22 +43,31 @@ TEST_F(FrameworkMDITest, CascadeOverlapsWithCaptionsAndKeepsTheActiveOnTop) {
   // The bottom window at the corner, each later one a caption lower and further right.
   const std::vector<CMDIChildWnd*> z = m_frame->GetMDIChildren();
   const wxSize size(m_area.x - 2 * step, m_area.y - 2 * step);
-  EXPECT_EQ(z[2]->GetRect(), wxRect(wxPoint(0, 0), size));
-  EXPECT_EQ(z[1]->GetRect(), wxRect(wxPoint(step, step), size));
-  EXPECT_EQ(z[0]->GetRect(), wxRect(wxPoint(2 * step, 2 * step), size));
+  EXPECT_EQ(z[2]->GetNormalRect(), wxRect(wxPoint(0, 0), size));
+  EXPECT_EQ(z[1]->GetNormalRect(), wxRect(wxPoint(step, step), size));
+  EXPECT_EQ(z[0]->GetNormalRect(), wxRect(wxPoint(2 * step, 2 * step), size));
+  EXPECT_EQ(z[0]->GetRect(), z[0]->GetNormalRect());
   EXPECT_EQ(z[0], FrameOf(m_docs[2]));
   for (CMDIChildWnd* child : z) {
-    EXPECT_TRUE(child->IsShown());
     EXPECT_FALSE(child->IsZoomed());
     EXPECT_EQ(child->GetCaptionHeight(), step);
   }
-  // The view sits below the caption strip.
-  EXPECT_EQ(ViewOf(m_docs[2])->GetRect(), wxRect(0, step, size.x, size.y - step));
+  // Only the top window stands on screen; the ones it overlaps are drawn by the client area, and
+  // a point where they overlap belongs to the top one.
+  EXPECT_TRUE(z[0]->IsShown() && !z[0]->IsCoveredInClient());
+  EXPECT_TRUE(!z[1]->IsShown() && z[1]->IsCoveredInClient());
+  EXPECT_TRUE(!z[2]->IsShown() && z[2]->IsCoveredInClient());
+  EXPECT_EQ(m_frame->GetMDIClient()->ChildAt(wxPoint(2 * step + 1, 2 * step + 1)), z[0]);
+  EXPECT_EQ(m_frame->GetMDIClient()->ChildAt(wxPoint(1, 1)), z[2]);
+  // The view sits below the caption strip, inside the frame line.
+  EXPECT_EQ(ViewOf(m_docs[2])->GetRect(), wxRect(1, step, size.x - 2, size.y - step - 1));
 
-  // Activating a covered window raises it and leaves the places as they are.
+  // Activating a covered window brings it up and leaves the places as they are.
   m_frame->MDIActivate(z[2]);
   EXPECT_EQ(m_frame->GetMDIChildren().front(), z[2]);
   EXPECT_EQ(z[2]->GetRect(), wxRect(wxPoint(0, 0), size));
+  EXPECT_TRUE(z[2]->IsShown() && !z[2]->IsCoveredInClient());
+  EXPECT_TRUE(!z[0]->IsShown() && z[0]->IsCoveredInClient());
   EXPECT_EQ(m_frame->GetActiveDocument(), m_docs[0]);
 }
 
