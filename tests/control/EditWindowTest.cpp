@@ -13,7 +13,7 @@
 
 #include "control/CTextBuffer.h"
 #include "control/EditMessages.h"
-#include "control/WrilaEdit.h"
+#include "control/window/WrilaEdit.h"
 #include "platform/ColorRef.h"
 #include "tests/common/TestSupport.h"
 

@@ -2,6 +2,8 @@
 // The editing control: its settings and colour table, its view state, the window it lives in and
 // the dispatcher that routes every message and command to its handler. The automation object
 // wraps one of these; tests drive it directly.
+#include "control/window/WindowLayer.h"
+
 #include <wx/font.h>
 #include <wx/window.h>
 

@@ -1,4 +1,4 @@
-#include "control/WrilaEdit.h"
+#include "control/window/WrilaEdit.h"
 
 #include <wx/app.h>
 #include <wx/utils.h>
@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "control/CMarkImageList.h"
+#include "control/window/CMarkImageList.h"
 #include "control/CTextBuffer.h"
 #include "control/ControlRoutines.h"
 #include "control/EditMessages.h"
 #include "control/EditSettings.h"
-#include "control/WrilaEditWindow.h"
+#include "control/window/WrilaEditWindow.h"
 #include "platform/CodePage.h"
 
 WrilaEdit::WrilaEdit() {

@@ -11,11 +11,11 @@
 #include <string>
 
 #include "control/CLine.h"
-#include "control/CMarkImageList.h"
+#include "control/window/CMarkImageList.h"
 #include "control/CTextBuffer.h"
 #include "control/ControlRoutines.h"
-#include "control/WrilaEdit.h"
-#include "control/WrilaEditWindow.h"
+#include "control/window/WrilaEdit.h"
+#include "control/window/WrilaEditWindow.h"
 #include "platform/CodePage.h"
 #include "platform/ColorRef.h"
 

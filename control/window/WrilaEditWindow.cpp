@@ -1,9 +1,9 @@
-#include "control/WrilaEditWindow.h"
+#include "control/window/WrilaEditWindow.h"
 
 #include <wx/dcbuffer.h>
 
 #include "control/EditMessages.h"
-#include "control/WrilaEdit.h"
+#include "control/window/WrilaEdit.h"
 #include "platform/CodePage.h"
 
 wxBEGIN_EVENT_TABLE(WrilaEditWindow, wxWindow)

@@ -4,8 +4,8 @@
 
 #include "control/CTextBuffer.h"
 #include "control/EditMessages.h"
-#include "control/WrilaEdit.h"
-#include "control/WrilaEditWindow.h"
+#include "control/window/WrilaEdit.h"
+#include "control/window/WrilaEditWindow.h"
 
 int WrilaEdit::MaxFirstColumn() const {
   return m_cust.HScrollPastEnd ? m_widestExtent : std::max(0, m_widestExtent - m_windowColumns + 1);

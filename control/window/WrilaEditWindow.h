@@ -1,5 +1,7 @@
 #pragma once
 // The control's window: turns wx events into the control's numeric messages.
+#include "control/window/WindowLayer.h"
+
 #include <wx/window.h>
 
 class WrilaEdit;
