@@ -20,7 +20,7 @@ void WrilaEdit::RecalcScrollBars(int clientWidth, int clientHeight) {
   m_windowColumns = std::max(1, clientWidth / m_columnWidth - m_leftMargin + 1);
   m_visibleColumns = m_windowColumns;
   if (m_cust.WrapMode == 2 && std::max(16, m_windowColumns - 3) != m_wrapWidth && buffer.RewrapAll()) {
-    m_selKind = SEL_NONE;
+    CancelSelection(true);
     m_caretView = buffer.LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
     m_runs.Invalidate();
     if (m_window) m_window->Refresh(false);
@@ -69,6 +69,7 @@ void WrilaEdit::ScrollTo(int column, int row) {
   if (!m_window) return;
   if (m_cust.HScrollBar) m_window->SetScrollPos(wxHORIZONTAL, m_firstColumn);
   if (m_cust.VScrollBar) m_window->SetScrollPos(wxVERTICAL, m_topRow);
+  PlaceCaret();
   // The ruler only changes when the columns move.
   if (sameColumn) {
     InvalidateFrom(m_topRow);

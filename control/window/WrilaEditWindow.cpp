@@ -1,40 +1,98 @@
 #include "control/window/WrilaEditWindow.h"
 
+#include <wx/caret.h>
+#include <wx/dataobj.h>
 #include <wx/dcbuffer.h>
+#include <wx/dnd.h>
+#include <wx/utils.h>
 
 #include "control/EditMessages.h"
+#include "control/KeyTable.h"
 #include "control/window/WrilaEdit.h"
 #include "platform/CodePage.h"
+#include "platform/VirtualKeys.h"
 
 wxBEGIN_EVENT_TABLE(WrilaEditWindow, wxWindow)
   EVT_PAINT(WrilaEditWindow::OnPaint)
   EVT_ERASE_BACKGROUND(WrilaEditWindow::OnEraseBackground)
+  EVT_KEY_DOWN(WrilaEditWindow::OnKeyDown)
   EVT_CHAR(WrilaEditWindow::OnChar)
   EVT_SET_FOCUS(WrilaEditWindow::OnFocus)
   EVT_KILL_FOCUS(WrilaEditWindow::OnFocus)
   EVT_SIZE(WrilaEditWindow::OnSize)
   EVT_MOUSE_EVENTS(WrilaEditWindow::OnMouse)
+  EVT_MOUSE_CAPTURE_LOST(WrilaEditWindow::OnCaptureLost)
   EVT_SCROLLWIN(WrilaEditWindow::OnScroll)
+  EVT_TIMER(wxID_ANY, WrilaEditWindow::OnTimer)
 wxEND_EVENT_TABLE()
 
 namespace {
+
+constexpr int kTimerInterval = 20;
 
 LPARAM MakePoint(const wxPoint& p) {
   return static_cast<LPARAM>((static_cast<DWORD>(p.y & 0xFFFF) << 16) | static_cast<DWORD>(p.x & 0xFFFF));
 }
 
+// Text dropped on the control, as Shift JIS; the effect follows the control's rules, not wx's.
+class WrilaDropTarget : public wxDropTarget {
+ public:
+  explicit WrilaDropTarget(WrilaEdit* owner) : wxDropTarget(new wxTextDataObject), m_owner(owner) {}
+
+  wxDragResult OnEnter(wxCoord x, wxCoord y, wxDragResult def) override { return OnDragOver(x, y, def); }
+  wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult) override {
+    const int effect = m_owner->DragHover(wxGetKeyState(WXK_SHIFT), wxGetKeyState(WXK_CONTROL), x, y);
+    return effect == 2 ? wxDragMove : effect == 1 ? wxDragCopy : wxDragNone;
+  }
+  void OnLeave() override { m_owner->DragLeave(); }
+  wxDragResult OnData(wxCoord x, wxCoord y, wxDragResult def) override {
+    if (def == wxDragNone || !GetData()) {
+      m_owner->DragLeave();
+      return wxDragNone;
+    }
+    const wxString text = static_cast<wxTextDataObject*>(GetDataObject())->GetText();
+    const CString bytes = WxToCP932(text);
+    return m_owner->DropText(CRefString(bytes.GetString(), bytes.GetLength()), def == wxDragMove, x, y) ? def : wxDragNone;
+  }
+
+ private:
+  WrilaEdit* m_owner;
+};
+
 }  // namespace
 
 WrilaEditWindow::WrilaEditWindow(WrilaEdit* owner, wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL), m_owner(owner) {
+    : wxWindow(parent, wxID_ANY, pos, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL),
+      m_owner(owner),
+      m_dropTimer(this, TIMER_DROPSCROLL),
+      m_selectTimer(this, TIMER_SELECTSCROLL) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
+  SetCaret(new wxCaret(this, 2, 16));
+  SetDropTarget(new WrilaDropTarget(owner));
 }
 
 WrilaEditWindow::~WrilaEditWindow() {
+  m_dropTimer.Stop();
+  m_selectTimer.Stop();
   if (m_owner) {
     m_owner->WindowProc(WM_DESTROY, 0, 0);
     m_owner->m_window = nullptr;
   }
+}
+
+void WrilaEditWindow::StartTimer(unsigned id) {
+  wxTimer& timer = id == TIMER_DROPSCROLL ? m_dropTimer : m_selectTimer;
+  if (!timer.IsRunning()) timer.Start(kTimerInterval);
+}
+
+void WrilaEditWindow::StopTimer(unsigned id) { (id == TIMER_DROPSCROLL ? m_dropTimer : m_selectTimer).Stop(); }
+
+bool WrilaEditWindow::IsTimerRunning(unsigned id) const {
+  return (id == TIMER_DROPSCROLL ? m_dropTimer : m_selectTimer).IsRunning();
+}
+
+void WrilaEditWindow::OnTimer(wxTimerEvent& event) {
+  if (m_owner) m_owner->WindowProc(WM_TIMER, static_cast<WPARAM>(event.GetId()), 0);
 }
 
 void WrilaEditWindow::OnPaint(wxPaintEvent&) {
@@ -44,6 +102,22 @@ void WrilaEditWindow::OnPaint(wxPaintEvent&) {
 
 void WrilaEditWindow::OnEraseBackground(wxEraseEvent&) {}
 
+// Keys go through the control's key table first; a key it does not bind arrives as a character.
+void WrilaEditWindow::OnKeyDown(wxKeyEvent& event) {
+  if (!m_owner) return;
+  const UINT key = VirtualKeyOf(event);
+  BYTE flags = 0;
+  if (event.ShiftDown()) flags |= ACCELF_SHIFT;
+  if (event.ControlDown()) flags |= ACCELF_CONTROL;
+  if (event.AltDown()) flags |= ACCELF_ALT;
+  const UINT command = key ? m_owner->TranslateKey(flags, static_cast<WORD>(key)) : 0;
+  if (command) {
+    m_owner->WindowProc(WM_COMMAND, command, 0);
+    return;
+  }
+  event.Skip();
+}
+
 void WrilaEditWindow::OnChar(wxKeyEvent& event) {
   if (!m_owner) return;
   const wxChar ch = event.GetUnicodeKey();
@@ -51,8 +125,14 @@ void WrilaEditWindow::OnChar(wxKeyEvent& event) {
     event.Skip();
     return;
   }
-  // Typed characters arrive as code page 932 bytes, a double-byte character as its two bytes.
-  const CString bytes = WxToCP932(wxString(ch));
+  // Typed characters arrive as code page 932 bytes, a double-byte character as its two bytes. A
+  // character that code page 932 cannot hold is refused.
+  const wxString typed(ch);
+  const CString bytes = WxToCP932(typed);
+  if (bytes.IsEmpty() || CP932ToWx(std::string_view(bytes.GetString(), static_cast<size_t>(bytes.GetLength()))) != typed) {
+    m_owner->Beep();
+    return;
+  }
   for (int i = 0; i < bytes.GetLength(); ++i) {
     m_owner->WindowProc(WM_CHAR, static_cast<unsigned char>(bytes[i]), 0);
   }
@@ -98,6 +178,36 @@ void WrilaEditWindow::OnMouse(wxMouseEvent& event) {
   } else if (event.Moving() || event.Dragging()) {
     message = WM_MOUSEMOVE;
   }
-  if (message) m_owner->WindowProc(message, 0, MakePoint(event.GetPosition()));
+  WPARAM flags = 0;
+  if (event.ShiftDown()) flags |= MK_SHIFT;
+  if (event.ControlDown()) flags |= MK_CONTROL;
+  if (event.AltDown()) flags |= MK_ALT_HELD;
+  if (message == WM_LBUTTONDOWN && !HasCapture()) CaptureMouse();
+  if (message) m_owner->WindowProc(message, flags, MakePoint(event.GetPosition()));
+  if (message == WM_LBUTTONUP && HasCapture()) ReleaseMouse();
   event.Skip();
+}
+
+void WrilaEditWindow::OnCaptureLost(wxMouseCaptureLostEvent&) {
+  if (m_owner) m_owner->WindowProc(WM_LBUTTONUP, 0, MakePoint(ScreenToClient(wxGetMousePosition())));
+}
+
+void WrilaEditWindow::DragSelection() {
+  if (!m_owner) return;
+  if (HasCapture()) ReleaseMouse();
+  WrilaEdit* owner = m_owner;
+  const CRefString text = owner->SelectedText(false);
+  wxTextDataObject data(CP932ToWx(std::string_view(text.GetString(), static_cast<size_t>(text.GetLength()))));
+  wxDropSource source(data, this);
+  owner->m_dragSource = true;
+  const wxDragResult result = source.DoDragDrop(owner->m_readOnly ? wxDrag_CopyOnly : wxDrag_AllowMove);
+  if (!m_owner) return;
+  // A move onto this control already moved the text and cleared the source flag.
+  if (result == wxDragMove && owner->m_dragSource && owner->HasSelection()) {
+    owner->WindowProc(WM_COMMAND, ID_WRILA_DELETE, 0);
+  } else if (result == wxDragNone || result == wxDragCancel || result == wxDragError) {
+    owner->CancelSelection(true);
+  }
+  owner->m_dragSource = false;
+  owner->PlaceCaret();
 }

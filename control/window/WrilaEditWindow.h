@@ -1,7 +1,9 @@
 #pragma once
-// The control's window: turns wx events into the control's numeric messages.
+// The control's window: turns wx events into the control's numeric messages, runs its two timers,
+// carries its caret, and is the source and target of drag and drop.
 #include "control/window/WindowLayer.h"
 
+#include <wx/timer.h>
 #include <wx/window.h>
 
 class WrilaEdit;
@@ -14,15 +16,26 @@ class WrilaEditWindow : public wxWindow {
   // The control is being deleted before its window: no more messages reach it.
   void Detach() { m_owner = nullptr; }
 
+  void StartTimer(unsigned id);
+  void StopTimer(unsigned id);
+  bool IsTimerRunning(unsigned id) const;
+  // Runs the drag loop over the control's selection.
+  void DragSelection();
+
  private:
   void OnPaint(wxPaintEvent& event);
   void OnEraseBackground(wxEraseEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
   void OnChar(wxKeyEvent& event);
   void OnFocus(wxFocusEvent& event);
   void OnSize(wxSizeEvent& event);
   void OnMouse(wxMouseEvent& event);
+  void OnCaptureLost(wxMouseCaptureLostEvent& event);
   void OnScroll(wxScrollWinEvent& event);
+  void OnTimer(wxTimerEvent& event);
 
   WrilaEdit* m_owner;
+  wxTimer m_dropTimer;
+  wxTimer m_selectTimer;
   wxDECLARE_EVENT_TABLE();
 };

@@ -193,7 +193,7 @@ TEST_F(EditWindowTest, CaretRowControlCharactersAndRuns) {
   // Without the focus the caret row is normal; a selection is drawn in role 1.
   edit->WindowProc(WM_KILLFOCUS, 0, 0);
   edit->m_selAnchor = POINT{0, 0};
-  edit->m_caretView = POINT{2, 0};
+  edit->m_selEnd = POINT{2, 0};
   edit->m_selKind = SEL_STREAM;
   image = Render();
   EXPECT_EQ(CellBack(image, 12, 1), 0xFFFFFFu);
