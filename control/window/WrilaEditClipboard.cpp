@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "control/CTextBuffer.h"
+#include "control/window/ShiftJisTextData.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
 #include "platform/CodePage.h"
@@ -24,7 +25,7 @@ void WrilaEdit::CopySelection(bool quote) {
   wxClipboardLocker lock;
   if (!lock) return;
   auto* data = new wxDataObjectComposite;
-  data->Add(new wxTextDataObject(CP932ToWx(std::string_view(text.GetString(), static_cast<size_t>(text.GetLength())))), true);
+  data->Add(new ShiftJisTextData(text), true);
   if (m_selKind == SEL_BOX) {
     auto* box = new wxCustomDataObject(BoxClipboardFormat());
     box->SetData(static_cast<size_t>(text.GetLength()), text.GetString());

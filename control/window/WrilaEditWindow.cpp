@@ -8,6 +8,7 @@
 
 #include "control/EditMessages.h"
 #include "control/KeyTable.h"
+#include "control/window/ShiftJisTextData.h"
 #include "control/window/WrilaEdit.h"
 #include "platform/CodePage.h"
 #include "platform/VirtualKeys.h"
@@ -197,7 +198,7 @@ void WrilaEditWindow::DragSelection() {
   if (HasCapture()) ReleaseMouse();
   WrilaEdit* owner = m_owner;
   const CRefString text = owner->SelectedText(false);
-  wxTextDataObject data(CP932ToWx(std::string_view(text.GetString(), static_cast<size_t>(text.GetLength()))));
+  ShiftJisTextData data(text);
   wxDropSource source(data, this);
   owner->m_dragSource = true;
   const wxDragResult result = source.DoDragDrop(owner->m_readOnly ? wxDrag_CopyOnly : wxDrag_AllowMove);
