@@ -1,6 +1,7 @@
 #include "control/window/WrilaEdit.h"
 
 #include <wx/app.h>
+#include <wx/caret.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -46,7 +47,7 @@ void WrilaEdit::DestroyControl() {
 
 wxWindow* WrilaEdit::GetWindow() const { return m_window; }
 
-wxSize WrilaEdit::ClientSize() const { return m_window ? m_window->GetClientSize() : wxSize(0, 0); }
+wxSize WrilaEdit::ClientSize() const { return m_window ? m_window->TextAreaSize() : wxSize(0, 0); }
 
 void WrilaEdit::ResetViewState() {
   m_desiredColumn = -1;
@@ -87,6 +88,9 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (m_focused) {
         m_caretView = GetBuffer().LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
         PlaceCaret();
+      }
+      if (m_window && m_window->GetCaret() && m_window->GetCaret()->IsVisible() != m_focused) {
+        m_window->GetCaret()->Show(m_focused);
       }
       InvalidateRows(0, m_caretView.y, -1, m_caretView.y, false);
       if (HasSelection()) InvalidateFrom(m_topRow);

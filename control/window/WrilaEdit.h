@@ -86,6 +86,10 @@ class WrilaEdit : public CEditCore {
   void EnsureCaretVisible(bool force);
   int MaxFirstColumn() const;
   int MaxTopRow() const;
+  bool CanScrollRows() const;
+  bool CanScrollColumns() const;
+  bool m_vBarShown = false;
+  bool m_hBarShown = false;
 
   // Caret and selection. The selection runs from its anchor to its end (view positions); for a
   // stream or box selection the end is the caret.
@@ -231,7 +235,7 @@ class WrilaEdit : public CEditCore {
   void DrawTabMark(wxDC& dc, int x, int y);
   void DrawDbSpaceMark(wxDC& dc, int x, int y);
   void DrawLineEndMark(wxDC& dc, int x, int y, int kind, bool eof, bool selected);
-  wxSize ClientSize() const;
+  wxSize ClientSize() const;  // the text area: the client area less the scroll bars shown
 
   WrilaEditWindow* m_window = nullptr;  // owned by the host window
   short m_appearance = 1;

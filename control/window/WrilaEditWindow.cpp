@@ -4,7 +4,10 @@
 #include <wx/dataobj.h>
 #include <wx/dcbuffer.h>
 #include <wx/dnd.h>
+#include <wx/settings.h>
 #include <wx/utils.h>
+
+#include <algorithm>
 
 #include "control/EditMessages.h"
 #include "control/KeyTable.h"
@@ -23,7 +26,7 @@ wxBEGIN_EVENT_TABLE(WrilaEditWindow, wxWindow)
   EVT_SIZE(WrilaEditWindow::OnSize)
   EVT_MOUSE_EVENTS(WrilaEditWindow::OnMouse)
   EVT_MOUSE_CAPTURE_LOST(WrilaEditWindow::OnCaptureLost)
-  EVT_SCROLLWIN(WrilaEditWindow::OnScroll)
+  EVT_SCROLL(WrilaEditWindow::OnScroll)
   EVT_TIMER(wxID_ANY, WrilaEditWindow::OnTimer)
 wxEND_EVENT_TABLE()
 
@@ -63,11 +66,15 @@ class WrilaDropTarget : public wxDropTarget {
 }  // namespace
 
 WrilaEditWindow::WrilaEditWindow(WrilaEdit* owner, wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL),
+    : wxWindow(parent, wxID_ANY, pos, size, wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE),
       m_owner(owner),
+      m_vBar(new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL)),
+      m_hBar(new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_HORIZONTAL)),
       m_dropTimer(this, TIMER_DROPSCROLL),
       m_selectTimer(this, TIMER_SELECTSCROLL) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
+  m_vBar->Hide();
+  m_hBar->Hide();
   SetCaret(new wxCaret(this, 2, 16));
   SetDropTarget(new WrilaDropTarget(owner));
 }
@@ -99,6 +106,13 @@ void WrilaEditWindow::OnTimer(wxTimerEvent& event) {
 void WrilaEditWindow::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   if (m_owner) m_owner->Paint(dc, GetUpdateRegion().GetBox());
+  // The corner between two shown bars.
+  if (m_vBar->IsShown() && m_hBar->IsShown()) {
+    const wxSize client = GetClientSize(), area = TextAreaSize();
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+    dc.DrawRectangle(area.x, area.y, client.x - area.x, client.y - area.y);
+  }
 }
 
 void WrilaEditWindow::OnEraseBackground(wxEraseEvent&) {}
@@ -151,19 +165,56 @@ void WrilaEditWindow::OnSize(wxSizeEvent& event) {
   event.Skip();
 }
 
-void WrilaEditWindow::OnScroll(wxScrollWinEvent& event) {
+void WrilaEditWindow::OnScroll(wxScrollEvent& event) {
   if (!m_owner) return;
   const wxEventType type = event.GetEventType();
   UINT code = SB_ENDSCROLL;
-  if (type == wxEVT_SCROLLWIN_LINEUP) code = SB_LINEUP;
-  else if (type == wxEVT_SCROLLWIN_LINEDOWN) code = SB_LINEDOWN;
-  else if (type == wxEVT_SCROLLWIN_PAGEUP) code = SB_PAGEUP;
-  else if (type == wxEVT_SCROLLWIN_PAGEDOWN) code = SB_PAGEDOWN;
-  else if (type == wxEVT_SCROLLWIN_THUMBTRACK) code = SB_THUMBTRACK;
-  else if (type == wxEVT_SCROLLWIN_THUMBRELEASE) code = SB_THUMBPOSITION;
-  else if (type == wxEVT_SCROLLWIN_TOP) code = SB_TOP;
-  else if (type == wxEVT_SCROLLWIN_BOTTOM) code = SB_BOTTOM;
+  if (type == wxEVT_SCROLL_LINEUP) code = SB_LINEUP;
+  else if (type == wxEVT_SCROLL_LINEDOWN) code = SB_LINEDOWN;
+  else if (type == wxEVT_SCROLL_PAGEUP) code = SB_PAGEUP;
+  else if (type == wxEVT_SCROLL_PAGEDOWN) code = SB_PAGEDOWN;
+  else if (type == wxEVT_SCROLL_THUMBTRACK || type == wxEVT_SCROLL_CHANGED) code = SB_THUMBTRACK;
+  else if (type == wxEVT_SCROLL_THUMBRELEASE) code = SB_THUMBPOSITION;
+  else if (type == wxEVT_SCROLL_TOP) code = SB_TOP;
+  else if (type == wxEVT_SCROLL_BOTTOM) code = SB_BOTTOM;
+  // The bar's position is a full int: rows past 65,535 arrive exactly.
   m_owner->WindowProc(event.GetOrientation() == wxVERTICAL ? WM_VSCROLL : WM_HSCROLL, code, event.GetPosition());
+}
+
+int WrilaEditWindow::BarBreadth(int orientation) const {
+  const wxSize best = GetBar(orientation)->GetBestSize();
+  return orientation == wxVERTICAL ? best.x : best.y;
+}
+
+wxSize WrilaEditWindow::TextAreaSize() const {
+  wxSize size = GetClientSize();
+  if (m_vBar->IsShown()) size.x -= BarBreadth(wxVERTICAL);
+  if (m_hBar->IsShown()) size.y -= BarBreadth(wxHORIZONTAL);
+  return wxSize(std::max(0, size.x), std::max(0, size.y));
+}
+
+void WrilaEditWindow::SetBar(int orientation, bool shown, bool enabled, int position, int thumb, int range) {
+  wxScrollBar* bar = GetBar(orientation);
+  bar->SetScrollbar(position, thumb, std::max(range, 1), thumb);
+  bar->Enable(enabled);
+  if (bar->IsShown() != shown) {
+    bar->Show(shown);
+    Refresh(false);
+  }
+  LayoutBars();
+}
+
+void WrilaEditWindow::SetBarPosition(int orientation, int position) {
+  wxScrollBar* bar = GetBar(orientation);
+  if (bar->GetThumbPosition() != position) bar->SetThumbPosition(position);
+}
+
+void WrilaEditWindow::LayoutBars() {
+  const wxSize client = GetClientSize();
+  const int width = BarBreadth(wxVERTICAL), height = BarBreadth(wxHORIZONTAL);
+  const int bottom = m_hBar->IsShown() ? height : 0, right = m_vBar->IsShown() ? width : 0;
+  if (m_vBar->IsShown()) m_vBar->SetSize(client.x - width, 0, width, std::max(0, client.y - bottom));
+  if (m_hBar->IsShown()) m_hBar->SetSize(0, client.y - height, std::max(0, client.x - right), height);
 }
 
 void WrilaEditWindow::OnMouse(wxMouseEvent& event) {

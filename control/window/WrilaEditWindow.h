@@ -3,6 +3,7 @@
 // carries its caret, and is the source and target of drag and drop.
 #include "control/window/WindowLayer.h"
 
+#include <wx/scrolbar.h>
 #include <wx/timer.h>
 #include <wx/window.h>
 
@@ -22,6 +23,14 @@ class WrilaEditWindow : public wxWindow {
   // Runs the drag loop over the control's selection.
   void DragSelection();
 
+  // The scroll bars are children of their own, at the right and bottom edges, so that the text
+  // area's size and a shown but disabled bar hold whatever the theme does with scroll bars.
+  wxScrollBar* GetBar(int orientation) const { return orientation == wxVERTICAL ? m_vBar : m_hBar; }
+  int BarBreadth(int orientation) const;
+  void SetBar(int orientation, bool shown, bool enabled, int position, int thumb, int range);
+  void SetBarPosition(int orientation, int position);
+  wxSize TextAreaSize() const;
+
  private:
   void OnPaint(wxPaintEvent& event);
   void OnEraseBackground(wxEraseEvent& event);
@@ -31,10 +40,13 @@ class WrilaEditWindow : public wxWindow {
   void OnSize(wxSizeEvent& event);
   void OnMouse(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
-  void OnScroll(wxScrollWinEvent& event);
+  void OnScroll(wxScrollEvent& event);
+  void LayoutBars();
   void OnTimer(wxTimerEvent& event);
 
   WrilaEdit* m_owner;
+  wxScrollBar* m_vBar;
+  wxScrollBar* m_hBar;
   wxTimer m_dropTimer;
   wxTimer m_selectTimer;
   wxDECLARE_EVENT_TABLE();
