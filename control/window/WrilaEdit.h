@@ -177,7 +177,8 @@ class WrilaEdit : public CEditCore {
   bool m_mouseSelecting = false;
   bool m_dragSource = false;  // the current drag started from this control's own selection
   bool m_dragHovering = false;
-  unsigned m_pendingLead = 0;  // the lead byte of a double-byte character typed as two codes
+  unsigned m_pendingLead = 0;
+  bool m_joinTyping = false;  // the character being typed joins the undo step of the one before  // the lead byte of a double-byte character typed as two codes
   bool m_focused = false;
   bool m_markColumn = false;
   CRefString m_searchString;

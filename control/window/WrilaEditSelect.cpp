@@ -338,5 +338,6 @@ void WrilaEdit::PlaceCaret() {
     caret->Move(-2 * m_columnWidth, 0);
   } else {
     caret->Move(ColumnToX(m_caretView.x), y + m_rowHeight - m_charHeight);
+    m_window->SetInputCursor(wxRect(ColumnToX(m_caretView.x), y, m_columnWidth, m_rowHeight));
   }
 }

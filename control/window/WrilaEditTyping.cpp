@@ -61,31 +61,30 @@ void WrilaEdit::TypeChar(UINT ch, int lineEnd) {
     return;
   }
   const bool overwrite = m_cust.Overwrite != 0;
-  bool grouped = false;
+  const bool hadSelection = HasSelection();
+  const bool group = buffer.IsGrouping();
+  if (m_joinTyping) buffer.SetGrouping(true);
   POINT caret = m_caretLogical;
-  if (HasSelection()) {
+  if (hadSelection) {
     if (overwrite && ch == '\n') {
       CancelSelection(true);
     } else {
       caret = DeleteSelectionText();
-      grouped = true;
+      buffer.SetGrouping(true);
     }
-  }
-  const bool group = buffer.IsGrouping();
-  if (overwrite && !grouped) {
-    if (ch == '\n') {
-      const POINT view = buffer.LogicalToView(caret.x, caret.y);
-      if (view.y < m_lastRow) {
-        AfterEdit(buffer.ViewToLogical(0, view.y + 1, -1));
-        return;
-      }
-    } else if (caret.x < buffer.GetLineLength(caret.y)) {
-      bool keepLineEnd = true;
-      caret = buffer.DeleteChar(caret, &keepLineEnd);
-      grouped = true;
+  } else if (overwrite && ch == '\n') {
+    // Overwriting, a line end moves to the next row; only on the last row does it add one.
+    const POINT view = buffer.LogicalToView(caret.x, caret.y);
+    if (view.y < m_lastRow) {
+      buffer.SetGrouping(group);
+      AfterEdit(buffer.ViewToLogical(0, view.y + 1, -1));
+      return;
     }
+  } else if (overwrite && caret.x < buffer.GetLineLength(caret.y)) {
+    bool keepLineEnd = true;
+    caret = buffer.DeleteChar(caret, &keepLineEnd);
+    buffer.SetGrouping(true);
   }
-  if (grouped) buffer.SetGrouping(true);
   caret = buffer.InsertChar(caret, ch, lineEnd);
   buffer.SetGrouping(group);
   AfterEdit(caret);

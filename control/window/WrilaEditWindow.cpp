@@ -7,6 +7,8 @@
 #include <wx/settings.h>
 #include <wx/utils.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 
 #include "control/EditMessages.h"
@@ -148,9 +150,16 @@ void WrilaEditWindow::OnChar(wxKeyEvent& event) {
     m_owner->Beep();
     return;
   }
+  // Text committed by the input method arrives as one character event each, all from the same key
+  // event; it goes in as one edit.
+  const long time = static_cast<long>(event.GetTimestamp());
+  m_owner->m_joinTyping = time == m_lastCharTime && event.GetRawKeyCode() == m_lastCharKey;
+  m_lastCharTime = time;
+  m_lastCharKey = event.GetRawKeyCode();
   for (int i = 0; i < bytes.GetLength(); ++i) {
     m_owner->WindowProc(WM_CHAR, static_cast<unsigned char>(bytes[i]), 0);
   }
+  m_owner->m_joinTyping = false;
 }
 
 void WrilaEditWindow::OnFocus(wxFocusEvent& event) {
@@ -242,6 +251,12 @@ void WrilaEditWindow::OnMouse(wxMouseEvent& event) {
 
 void WrilaEditWindow::OnCaptureLost(wxMouseCaptureLostEvent&) {
   if (m_owner) m_owner->WindowProc(WM_LBUTTONUP, 0, MakePoint(ScreenToClient(wxGetMousePosition())));
+}
+
+void WrilaEditWindow::SetInputCursor(const wxRect& cell) {
+  if (!m_imContext) return;
+  GdkRectangle area{cell.x, cell.y, cell.width, cell.height};
+  gtk_im_context_set_cursor_location(m_imContext, &area);
 }
 
 void WrilaEditWindow::DragSelection() {

@@ -31,6 +31,9 @@ class WrilaEditWindow : public wxWindow {
   void SetBarPosition(int orientation, int position);
   wxSize TextAreaSize() const;
 
+  // Where the desktop input method opens its candidate window: beside the caret's cell.
+  void SetInputCursor(const wxRect& cell);
+
  private:
   void OnPaint(wxPaintEvent& event);
   void OnEraseBackground(wxEraseEvent& event);
@@ -45,6 +48,10 @@ class WrilaEditWindow : public wxWindow {
   void OnTimer(wxTimerEvent& event);
 
   WrilaEdit* m_owner;
+  // The key event behind the last typed character: the characters of one input-method commit all
+  // come from the same one.
+  long m_lastCharTime = -1;
+  unsigned m_lastCharKey = 0;
   wxScrollBar* m_vBar;
   wxScrollBar* m_hBar;
   wxTimer m_dropTimer;

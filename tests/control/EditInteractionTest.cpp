@@ -402,3 +402,41 @@ TEST_F(EditInteractionTest, FindDialogSearchesAndStoresItsHistory) {
   EXPECT_EQ(edit->m_caretView.x, 0);
   EXPECT_EQ(Selected(), "one");
 }
+
+TEST_F(EditInteractionTest, OverwriteAndInputMethodCommits) {
+  Load("abc\r\nde");
+  edit->OnCommand(ID_WRILA_OVERWRITE);
+  edit->WindowProc(WM_CHAR, 'X', 0);
+  EXPECT_EQ(Text(), "Xbc\r\nde");
+  edit->WindowProc(WM_CHAR, 13, 0);  // to the next row, nothing added
+  EXPECT_EQ(Text(), "Xbc\r\nde");
+  EXPECT_EQ(edit->m_caretView.y, 1);
+  edit->OnCommand(0x805C);
+  edit->WindowProc(WM_CHAR, 'f', 0);  // at a line's end it appends
+  edit->WindowProc(WM_CHAR, 13, 0);   // on the last row a line end is added
+  EXPECT_EQ(Text(), "Xbc\r\ndef\r\n");
+  edit->OnCommand(ID_WRILA_OVERWRITE);
+  edit->OnCommand(ID_EDIT_UNDO);
+  edit->OnCommand(ID_EDIT_UNDO);
+  edit->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(Text(), "abc\r\nde");
+
+  // The characters of one commit share their key event: one undo step for all of them.
+  Load("");
+  const auto commit = [this](wxChar ch, long time) {
+    wxKeyEvent event(wxEVT_CHAR);
+    event.m_keyCode = ch;
+    event.m_uniChar = ch;
+    event.SetTimestamp(time);
+    edit->GetWindow()->GetEventHandler()->ProcessEvent(event);
+  };
+  commit(L'日', 100);
+  commit(L'本', 100);
+  commit(L'語', 100);
+  commit(L'x', 200);
+  EXPECT_EQ(Text(), "日本語x");
+  edit->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(Text(), "日本語");
+  edit->OnCommand(ID_EDIT_UNDO);
+  EXPECT_EQ(Text(), "");
+}
