@@ -15,6 +15,7 @@
 #include "control/ColorRuns.h"
 #include "control/ColorTable.h"
 #include "control/LogFont.h"
+#include "control/window/EditDialogs.h"
 #include "platform/ComTypes.h"
 #include "platform/Registry.h"
 
@@ -184,6 +185,7 @@ class WrilaEdit : public CEditCore {
   CRefString m_searchString;
   bool m_searchMatchCase = false;
   bool m_searchHilite = false;
+  CConvertChoice m_convertChoice;  // the conversion dialog's choices, for the next time
 
  private:
   friend class WrilaEditWindow;
@@ -213,6 +215,8 @@ class WrilaEdit : public CEditCore {
   void ConvertCaseOfSelection(bool upper);
   void InsertDateTime(bool timeFirst);
   void ShowCharCode();
+  void ShowJumpDialog();
+  void ShowConvertDialog();
   bool FindAndSelect(const char* text, bool down, bool matchCase);
   bool SetSearchString(const char* text, bool matchCase);
   void FindNextCommand(bool down);

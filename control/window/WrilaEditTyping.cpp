@@ -229,6 +229,34 @@ void WrilaEdit::ShowCharCode() {
   MessageBox(m_window, CharCodeText(static_cast<unsigned>(code)), caption.get(), MB_OK | MB_ICONINFORMATION);
 }
 
+void WrilaEdit::ShowJumpDialog() {
+  if (!m_window) return;
+  CJumpDialog dialog(m_window, m_caretLogical.y + 1, true);
+  if (dialog.ShowModal() != wxID_OK) return;
+  CTextBuffer& buffer = GetBuffer();
+  const long index = dialog.GetLine() - 1;
+  const bool logical = dialog.IsLogical();
+  if (index < 0 || index >= (logical ? buffer.GetLineCount() : buffer.GetTotalRows())) {
+    Beep();
+    return;
+  }
+  JumpTo(0, logical ? buffer.GetFirstRow(static_cast<int>(index)) : static_cast<int>(index));
+}
+
+void WrilaEdit::ShowConvertDialog() {
+  if (!m_window || m_selKind == SEL_BOX || RefuseReadOnly()) return;
+  CConvertDialog dialog(m_window, m_convertChoice, HasSelection());
+  if (dialog.ShowModal() != wxID_OK) return;
+  m_convertChoice = dialog.GetChoice();
+  if (m_convertChoice.selectionOnly) {
+    ConvertSelection(m_convertChoice.toFull, m_convertChoice.categories);
+    return;
+  }
+  SelectAll();
+  ConvertSelection(m_convertChoice.toFull, m_convertChoice.categories);
+  CancelSelection(true);
+}
+
 bool WrilaEdit::OnEditCommand(UINT id) {
   CTextBuffer& buffer = GetBuffer();
   switch (id) {
@@ -317,6 +345,12 @@ bool WrilaEdit::OnEditCommand(UINT id) {
       return true;
     case 0x8044:
       ShowCharCode();
+      return true;
+    case 0x8045:
+      ShowJumpDialog();
+      return true;
+    case 0x804A:
+      ShowConvertDialog();
       return true;
     default:
       return false;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/clipbrd.h>
+#include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/radiobut.h>
 #include <wx/dataobj.h>
 #include <wx/frame.h>
 #include <wx/textctrl.h>
@@ -14,6 +16,7 @@
 #include "control/CTextBuffer.h"
 #include "control/EditMessages.h"
 #include "control/KeyTable.h"
+#include "control/window/EditDialogs.h"
 #include "control/window/FindDialogs.h"
 #include "control/window/WrilaEdit.h"
 #include "platform/CodePage.h"
@@ -35,6 +38,7 @@ class EditInteractionTest : public ::testing::Test {
     edit.reset();
     if (frame) frame->Destroy();
   }
+  void Load(const std::string& text) { Load(text.c_str()); }
   void Load(const char* text) {
     edit->GetBuffer().SetText(text);
     edit->WindowProc(WM_SETFOCUS, 0, 0);
@@ -439,4 +443,64 @@ TEST_F(EditInteractionTest, OverwriteAndInputMethodCommits) {
   EXPECT_EQ(Text(), "日本語");
   edit->OnCommand(ID_EDIT_UNDO);
   EXPECT_EQ(Text(), "");
+}
+
+namespace {
+
+// Runs `answer` on the dialog of type T once it is showing modally, then ends it with `result`.
+template <typename T, typename F>
+void AnswerDialog(F answer, int result) {
+  wxTheApp->CallAfter([answer, result] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      if (auto* dialog = dynamic_cast<T*>(window)) {
+        answer(*dialog);
+        dialog->EndModal(result);
+        return;
+      }
+    }
+    ADD_FAILURE() << "no dialog";
+  });
+}
+
+}  // namespace
+
+TEST_F(EditInteractionTest, JumpAndConversionDialogs) {
+  Load("abc\r\n" + std::string(200, 'x') + "\r\nlast");
+  edit->OnCommand(ID_WRILA_WRAPCOLUMNS);
+  ASSERT_GT(edit->GetBuffer().GetTotalRows(), 3);
+  // Logical line 3 is the text's third line, below the wrapped second one.
+  AnswerDialog<CJumpDialog>([](CJumpDialog& d) { static_cast<wxTextCtrl*>(d.FindWindow(IDC_JUMP_LINE))->SetValue("3"); },
+                            wxID_OK);
+  edit->OnCommand(0x8045);
+  EXPECT_EQ(edit->m_caretLogical.y, 2);
+  // A view row, unchecked; a number past the end only beeps.
+  AnswerDialog<CJumpDialog>([](CJumpDialog& d) {
+    static_cast<wxTextCtrl*>(d.FindWindow(IDC_JUMP_LINE))->SetValue("3");
+    static_cast<wxCheckBox*>(d.FindWindow(IDC_JUMP_LOGICAL))->SetValue(false);
+  }, wxID_OK);
+  edit->OnCommand(0x8045);
+  EXPECT_EQ(edit->m_caretView.y, 2);
+  EXPECT_EQ(edit->m_caretLogical.y, 1);
+  AnswerDialog<CJumpDialog>([](CJumpDialog& d) { static_cast<wxTextCtrl*>(d.FindWindow(IDC_JUMP_LINE))->SetValue("99"); },
+                            wxID_OK);
+  edit->OnCommand(0x8045);
+  EXPECT_EQ(edit->m_caretView.y, 2);
+
+  // The whole text to half width, katakana only; the choice is kept for the next time.
+  edit->OnCommand(ID_WRILA_WRAPNONE);
+  Load("アイ１Ａ　");
+  AnswerDialog<CConvertDialog>([](CConvertDialog& d) {
+    static_cast<wxCheckBox*>(d.FindWindow(IDC_CONVERT_KATAKANA))->SetValue(true);
+    static_cast<wxRadioButton*>(d.FindWindow(IDC_CONVERT_TOHALF))->SetValue(true);
+    EXPECT_FALSE(d.FindWindow(IDC_CONVERT_SELECTION)->IsEnabled());
+  }, wxID_OK);
+  edit->OnCommand(0x804A);
+  EXPECT_EQ(Text(), "ｱｲ１Ａ　");
+  EXPECT_FALSE(edit->HasSelection());
+  AnswerDialog<CConvertDialog>([](CConvertDialog& d) {
+    EXPECT_TRUE(static_cast<wxCheckBox*>(d.FindWindow(IDC_CONVERT_KATAKANA))->GetValue());
+    EXPECT_FALSE(static_cast<wxRadioButton*>(d.FindWindow(IDC_CONVERT_TOFULL))->GetValue());
+  }, wxID_CANCEL);
+  edit->OnCommand(0x804A);
+  EXPECT_EQ(Text(), "ｱｲ１Ａ　");
 }
