@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "control/CTextBuffer.h"
 #include "control/ControlRoutines.h"

@@ -18,6 +18,7 @@
 #include "control/KeyTable.h"
 #include "control/window/EditDialogs.h"
 #include "control/window/FindDialogs.h"
+#include "control/window/ShiftJisTextData.h"
 #include "control/window/WrilaEdit.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
@@ -503,4 +504,16 @@ TEST_F(EditInteractionTest, JumpAndConversionDialogs) {
   }, wxID_CANCEL);
   edit->OnCommand(0x804A);
   EXPECT_EQ(Text(), "ｱｲ１Ａ　");
+}
+
+TEST(ShiftJisTextData, HandsOutACopyEachTimeItIsAsked) {
+  ShiftJisTextData data(CRefString("日本\r\nabc"));
+  const std::u8string expected = u8"日本\r\nabc";
+  const std::string utf8(expected.begin(), expected.end());
+  ASSERT_EQ(data.GetDataSize(), utf8.size());
+  for (int i = 0; i < 2; ++i) {
+    std::string out(data.GetDataSize(), '\0');
+    ASSERT_TRUE(data.GetDataHere(out.data()));
+    EXPECT_EQ(out, utf8);
+  }
 }
