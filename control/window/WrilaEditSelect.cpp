@@ -332,12 +332,14 @@ void WrilaEdit::PlaceCaret() {
   wxCaret* caret = m_window->GetCaret();
   if (!caret) return;
   const bool overwrite = m_cust.Overwrite != 0 && !m_dragHovering;
-  caret->SetSize(overwrite ? m_columnWidth : 2, m_charHeight);
+  const wxSize size(overwrite ? m_columnWidth : 2, m_charHeight);
+  if (caret->GetSize() != size) caret->SetSize(size);
   const int y = RowToY(m_caretView.y);
-  if (m_caretView.y < m_topRow || y == INT_MIN || y < m_rulerHeight) {
-    caret->Move(-2 * m_columnWidth, 0);
-  } else {
-    caret->Move(ColumnToX(m_caretView.x), y + m_rowHeight - m_charHeight);
-    m_window->SetInputCursor(wxRect(ColumnToX(m_caretView.x), y, m_columnWidth, m_rowHeight));
+  wxPoint at(-2 * m_columnWidth, 0);
+  if (m_caretView.y >= m_topRow && y != INT_MIN && y >= m_rulerHeight) {
+    at = wxPoint(ColumnToX(m_caretView.x), y + m_rowHeight - m_charHeight);
   }
+  if (caret->GetPosition() == at) return;
+  caret->Move(at);
+  if (at.x >= 0) m_window->SetInputCursor(wxRect(at.x, y, m_columnWidth, m_rowHeight));
 }

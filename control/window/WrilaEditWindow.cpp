@@ -75,6 +75,8 @@ WrilaEditWindow::WrilaEditWindow(WrilaEdit* owner, wxWindow* parent, const wxPoi
       m_dropTimer(this, TIMER_DROPSCROLL),
       m_selectTimer(this, TIMER_SELECTSCROLL) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
+  m_vBarWidth = m_vBar->GetBestSize().x;
+  m_hBarHeight = m_hBar->GetBestSize().y;
   m_vBar->Hide();
   m_hBar->Hide();
   SetCaret(new wxCaret(this, 2, 16));
@@ -171,6 +173,7 @@ void WrilaEditWindow::OnSize(wxSizeEvent& event) {
   // The control lays out its client area: the scroll bars showing or hiding change it too.
   const wxSize client = GetClientSize();
   if (m_owner) m_owner->WindowProc(WM_SIZE, 0, MakePoint(wxPoint(client.x, client.y)));
+  LayoutBars();
   event.Skip();
 }
 
@@ -190,10 +193,7 @@ void WrilaEditWindow::OnScroll(wxScrollEvent& event) {
   m_owner->WindowProc(event.GetOrientation() == wxVERTICAL ? WM_VSCROLL : WM_HSCROLL, code, event.GetPosition());
 }
 
-int WrilaEditWindow::BarBreadth(int orientation) const {
-  const wxSize best = GetBar(orientation)->GetBestSize();
-  return orientation == wxVERTICAL ? best.x : best.y;
-}
+int WrilaEditWindow::BarBreadth(int orientation) const { return orientation == wxVERTICAL ? m_vBarWidth : m_hBarHeight; }
 
 wxSize WrilaEditWindow::TextAreaSize() const {
   wxSize size = GetClientSize();
@@ -202,15 +202,21 @@ wxSize WrilaEditWindow::TextAreaSize() const {
   return wxSize(std::max(0, size.x), std::max(0, size.y));
 }
 
+// Bars are set after every edit: only what changed goes to the toolkit, which lays out on each call.
 void WrilaEditWindow::SetBar(int orientation, bool shown, bool enabled, int position, int thumb, int range) {
   wxScrollBar* bar = GetBar(orientation);
-  bar->SetScrollbar(position, thumb, std::max(range, 1), thumb);
-  bar->Enable(enabled);
+  range = std::max(range, 1);
+  if (bar->GetRange() != range || bar->GetThumbSize() != thumb || bar->GetPageSize() != thumb) {
+    bar->SetScrollbar(position, thumb, range, thumb);
+  } else if (bar->GetThumbPosition() != position) {
+    bar->SetThumbPosition(position);
+  }
+  if (bar->IsEnabled() != enabled) bar->Enable(enabled);
   if (bar->IsShown() != shown) {
     bar->Show(shown);
+    LayoutBars();
     Refresh(false);
   }
-  LayoutBars();
 }
 
 void WrilaEditWindow::SetBarPosition(int orientation, int position) {

@@ -54,6 +54,8 @@ class WrilaEditWindow : public wxWindow {
   unsigned m_lastCharKey = 0;
   wxScrollBar* m_vBar;
   wxScrollBar* m_hBar;
+  int m_vBarWidth = 0;
+  int m_hBarHeight = 0;
   wxTimer m_dropTimer;
   wxTimer m_selectTimer;
   wxDECLARE_EVENT_TABLE();
