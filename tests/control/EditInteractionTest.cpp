@@ -11,6 +11,7 @@
 #include <wx/textctrl.h>
 
 #include <memory>
+#include <regex>
 #include <string>
 
 #include "control/CTextBuffer.h"
@@ -516,4 +517,19 @@ TEST(ShiftJisTextData, HandsOutACopyEachTimeItIsAsked) {
     ASSERT_TRUE(data.GetDataHere(out.data()));
     EXPECT_EQ(out, utf8);
   }
+}
+
+TEST_F(EditInteractionTest, DateAndTimeInTheProgramsOwnFormat) {
+  Load("");
+  edit->OnCommand(0x804C);
+  const std::regex dateTime("\\d{4}/\\d{2}/\\d{2} \\d{1,2}:\\d{2}");
+  EXPECT_TRUE(std::regex_match(Text(), dateTime)) << Text();
+  Load("");
+  edit->OnCommand(0x800B);
+  EXPECT_TRUE(std::regex_match(Text(), std::regex("\\d{1,2}:\\d{2} \\d{4}/\\d{2}/\\d{2}"))) << Text();
+  // Read-only: nothing, and no beep either.
+  Load("");
+  edit->m_readOnly = true;
+  edit->OnCommand(0x804C);
+  EXPECT_EQ(Text(), "");
 }
