@@ -261,6 +261,7 @@ void WrilaEdit::MoveCaret(POINT logical) {
   if (oldRow != m_caretView.y) InvalidateRows(0, oldRow, -1, oldRow, false);
   InvalidateRows(0, m_caretView.y, -1, m_caretView.y, false);
   if (m_rulerHeight && m_window) m_window->RefreshRect(wxRect(0, 0, ClientSize().x, m_rulerHeight), false);
+  PlaceCaret();
 }
 
 void WrilaEdit::SetWrapMode(int mode) {

@@ -208,7 +208,6 @@ class WrilaEdit : public CEditCore {
   void RepaintRowSpan(int row1, int row2);
   bool RefuseReadOnly();
   POINT DeleteSelectionText();
-  void AfterEdit(POINT logical);
   void DeleteCommand(UINT id);
   void IndentCommand(bool unindent);
   void ConvertSelection(bool toFull, unsigned categories);

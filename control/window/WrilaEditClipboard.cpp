@@ -61,7 +61,7 @@ void WrilaEdit::PasteClipboard() {
   const POINT caret = buffer.InsertGlobal(m_caretView, text, text.GetLength(), column);
   buffer.SetGrouping(group);
   CancelSelection(true);
-  AfterEdit(caret);
+  MoveCaret(caret);
   if (m_window) m_window->Refresh(false);
 }
 
@@ -115,7 +115,7 @@ bool WrilaEdit::DropText(const CRefString& text, bool move, int x, int y) {
   }
   CancelSelection(true);
   StartSelection(buffer.LogicalToView(from.x, from.y), SEL_STREAM);
-  AfterEdit(to);
+  MoveCaret(to);
   m_selEnd = m_caretView;
   RecalcScrollBars();
   if (m_window) m_window->Refresh(false);

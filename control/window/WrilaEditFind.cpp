@@ -91,7 +91,7 @@ bool WrilaEdit::ReplaceNext(const char* find, const char* replace, bool matchCas
     const POINT caret = DeleteSelectionText();
     const bool group = buffer.IsGrouping();
     buffer.SetGrouping(true);
-    AfterEdit(replace && *replace ? buffer.InsertText(caret, replace) : caret);
+    MoveCaret(replace && *replace ? buffer.InsertText(caret, replace) : caret);
     buffer.SetGrouping(group);
     replaced = true;
     if (!FindAndSelect(find, true, matchCase) && !quiet) ShowNotFound(1088, find);
@@ -111,7 +111,7 @@ bool WrilaEdit::ReplaceAll(const char* find, const char* replace, bool matchCase
   CancelSelection(true);
   const int count = GetBuffer().ReplaceAllLines(find, replace ? replace : "", matchCase);
   if (count == 0 && !quiet) ShowNotFound(1089, find);
-  AfterEdit(m_caretLogical);
+  MoveCaret(m_caretLogical);
   if (m_window) m_window->Refresh(false);
   return count > 0;
 }

@@ -20,11 +20,6 @@ bool WrilaEdit::RefuseReadOnly() {
   return true;
 }
 
-void WrilaEdit::AfterEdit(POINT logical) {
-  MoveCaret(logical);
-  PlaceCaret();
-}
-
 // Deletes the selected text and cancels the selection; returns where the caret goes. The caller
 // groups what it inserts next with this deletion.
 POINT WrilaEdit::DeleteSelectionText() {
@@ -53,7 +48,7 @@ void WrilaEdit::TypeChar(UINT ch, int lineEnd) {
   }
   if (RefuseReadOnly()) return;
   if (ch == '\b') {
-    AfterEdit(buffer.DeleteCharBefore(m_caretLogical));
+    MoveCaret(buffer.DeleteCharBefore(m_caretLogical));
     return;
   }
   if ((ch < 0x20 || ch == 0x7F) && ch != '\n' && ch != '\t' && !m_allowCtrlChars) {
@@ -77,7 +72,7 @@ void WrilaEdit::TypeChar(UINT ch, int lineEnd) {
     const POINT view = buffer.LogicalToView(caret.x, caret.y);
     if (view.y < m_lastRow) {
       buffer.SetGrouping(group);
-      AfterEdit(buffer.ViewToLogical(0, view.y + 1, -1));
+      MoveCaret(buffer.ViewToLogical(0, view.y + 1, -1));
       return;
     }
   } else if (overwrite && caret.x < buffer.GetLineLength(caret.y)) {
@@ -87,7 +82,7 @@ void WrilaEdit::TypeChar(UINT ch, int lineEnd) {
   }
   caret = buffer.InsertChar(caret, ch, lineEnd);
   buffer.SetGrouping(group);
-  AfterEdit(caret);
+  MoveCaret(caret);
 }
 
 void WrilaEdit::InsertString(const char* text) {
@@ -99,21 +94,21 @@ void WrilaEdit::InsertString(const char* text) {
   if (grouped) buffer.SetGrouping(true);
   caret = buffer.InsertText(caret, text);
   buffer.SetGrouping(group);
-  AfterEdit(caret);
+  MoveCaret(caret);
 }
 
 void WrilaEdit::DeleteCommand(UINT id) {
   CTextBuffer& buffer = GetBuffer();
   if (RefuseReadOnly()) return;
   if (HasSelection() && (id == ID_WRILA_DELETE || id == 0x802C || id == 0x8054)) {
-    AfterEdit(DeleteSelectionText());
+    MoveCaret(DeleteSelectionText());
     return;
   }
   POINT start = m_caretLogical, end = m_caretLogical;
   switch (id) {
     case ID_WRILA_DELETE: {
       bool keepLineEnd = false;
-      AfterEdit(buffer.DeleteChar(m_caretLogical, &keepLineEnd));
+      MoveCaret(buffer.DeleteChar(m_caretLogical, &keepLineEnd));
       return;
     }
     case 0x802C:
@@ -150,7 +145,7 @@ void WrilaEdit::DeleteCommand(UINT id) {
       return;
   }
   if (start.x == end.x && start.y == end.y) return;
-  AfterEdit(buffer.DeleteRange(start, end));
+  MoveCaret(buffer.DeleteRange(start, end));
 }
 
 void WrilaEdit::IndentCommand(bool unindent) {
@@ -165,7 +160,6 @@ void WrilaEdit::IndentCommand(bool unindent) {
     const int tab = std::max(1, static_cast<int>(m_cust.TabSpace));
     const int column = std::max(0, (m_caretView.x - 1) / tab * tab);
     MoveCaret(buffer.ViewToLogical(column, m_caretView.y, -1));
-    PlaceCaret();
     return;
   }
   if (RefuseReadOnly()) return;
@@ -264,7 +258,7 @@ bool WrilaEdit::OnEditCommand(UINT id) {
     case ID_EDIT_REDO:
       if (m_readOnly || (id == ID_EDIT_UNDO ? buffer.GetUndoCount() : buffer.GetRedoCount()) == 0) return true;
       CancelSelection(true);
-      AfterEdit(buffer.UndoRedo(id == ID_EDIT_REDO, m_caretLogical));
+      MoveCaret(buffer.UndoRedo(id == ID_EDIT_REDO, m_caretLogical));
       if (m_window) m_window->Refresh(false);
       return true;
     case ID_WRILA_NEWLINE:
@@ -299,7 +293,7 @@ bool WrilaEdit::OnEditCommand(UINT id) {
       if (!HasSelection() || RefuseReadOnly()) return true;
       if (m_selKind == SEL_BOX && m_selAnchor.x == m_selEnd.x) return true;
       CopySelection(false);
-      AfterEdit(DeleteSelectionText());
+      MoveCaret(DeleteSelectionText());
       return true;
     case ID_EDIT_PASTE:
       PasteClipboard();
@@ -309,7 +303,7 @@ bool WrilaEdit::OnEditCommand(UINT id) {
       {
         const int first = SelectionStart().y, last = SelectionEnd().y;
         CancelSelection(true);
-        AfterEdit(buffer.InsertNewlinesAtWraps(m_caretLogical, first, last));
+        MoveCaret(buffer.InsertNewlinesAtWraps(m_caretLogical, first, last));
       }
       return true;
     case 0x800D:
@@ -317,7 +311,7 @@ bool WrilaEdit::OnEditCommand(UINT id) {
       {
         const POINT start = SelectionStart(), end = SelectionEnd();
         CancelSelection(true);
-        AfterEdit(buffer.DeleteNewlines(buffer.ViewToLogical(start.x, start.y, -1), buffer.ViewToLogical(end.x, end.y, -1)));
+        MoveCaret(buffer.DeleteNewlines(buffer.ViewToLogical(start.x, start.y, -1), buffer.ViewToLogical(end.x, end.y, -1)));
       }
       return true;
     case 0x8055:
@@ -328,7 +322,7 @@ bool WrilaEdit::OnEditCommand(UINT id) {
       const bool below = id == 0x8056;
       const POINT at{below ? buffer.GetLineLength(line) : 0, line};
       const POINT caret = buffer.InsertChar(at, '\n', buffer.GetLine(line)->GetKind());
-      AfterEdit(below ? caret : at);
+      MoveCaret(below ? caret : at);
       return true;
     }
     case 0x800B:

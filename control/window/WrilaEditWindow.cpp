@@ -40,29 +40,35 @@ LPARAM MakePoint(const wxPoint& p) {
   return static_cast<LPARAM>((static_cast<DWORD>(p.y & 0xFFFF) << 16) | static_cast<DWORD>(p.x & 0xFFFF));
 }
 
-// Text dropped on the control, as Shift JIS; the effect follows the control's rules, not wx's.
+// Text dropped on the control, as Shift JIS; the effect follows the control's rules, not wx's. It
+// reaches the control through its window, which forgets the control when the control goes first.
 class WrilaDropTarget : public wxDropTarget {
  public:
-  explicit WrilaDropTarget(WrilaEdit* owner) : wxDropTarget(new wxTextDataObject), m_owner(owner) {}
+  explicit WrilaDropTarget(WrilaEditWindow* window) : wxDropTarget(new wxTextDataObject), m_window(window) {}
 
   wxDragResult OnEnter(wxCoord x, wxCoord y, wxDragResult def) override { return OnDragOver(x, y, def); }
   wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult) override {
-    const int effect = m_owner->DragHover(wxGetKeyState(WXK_SHIFT), wxGetKeyState(WXK_CONTROL), x, y);
+    WrilaEdit* owner = m_window->Owner();
+    const int effect = owner ? owner->DragHover(wxGetKeyState(WXK_SHIFT), wxGetKeyState(WXK_CONTROL), x, y) : 0;
     return effect == 2 ? wxDragMove : effect == 1 ? wxDragCopy : wxDragNone;
   }
-  void OnLeave() override { m_owner->DragLeave(); }
+  void OnLeave() override {
+    if (WrilaEdit* owner = m_window->Owner()) owner->DragLeave();
+  }
   wxDragResult OnData(wxCoord x, wxCoord y, wxDragResult def) override {
+    WrilaEdit* owner = m_window->Owner();
+    if (!owner) return wxDragNone;
     if (def == wxDragNone || !GetData()) {
-      m_owner->DragLeave();
+      owner->DragLeave();
       return wxDragNone;
     }
     const wxString text = static_cast<wxTextDataObject*>(GetDataObject())->GetText();
     const CString bytes = WxToCP932(text);
-    return m_owner->DropText(CRefString(bytes.GetString(), bytes.GetLength()), def == wxDragMove, x, y) ? def : wxDragNone;
+    return owner->DropText(CRefString(bytes.GetString(), bytes.GetLength()), def == wxDragMove, x, y) ? def : wxDragNone;
   }
 
  private:
-  WrilaEdit* m_owner;
+  WrilaEditWindow* m_window;
 };
 
 }  // namespace
@@ -80,7 +86,7 @@ WrilaEditWindow::WrilaEditWindow(WrilaEdit* owner, wxWindow* parent, const wxPoi
   m_vBar->Hide();
   m_hBar->Hide();
   SetCaret(new wxCaret(this, 2, 16));
-  SetDropTarget(new WrilaDropTarget(owner));
+  SetDropTarget(new WrilaDropTarget(this));
 }
 
 WrilaEditWindow::~WrilaEditWindow() {

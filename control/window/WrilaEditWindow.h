@@ -16,6 +16,7 @@ class WrilaEditWindow : public wxWindow {
 
   // The control is being deleted before its window: no more messages reach it.
   void Detach() { m_owner = nullptr; }
+  WrilaEdit* Owner() const { return m_owner; }
 
   void StartTimer(unsigned id);
   void StopTimer(unsigned id);
