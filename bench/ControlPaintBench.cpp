@@ -14,7 +14,7 @@
 
 #include "bench/ScintillaPeer.h"
 #include "control/CTextBuffer.h"
-#include "control/WrilaEdit.h"
+#include "control/window/WrilaEdit.h"
 #include "platform/CodePage.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-const char* const kDefaultKinsokuBegin = "、。，．・：；！？」』）｝〕］】!?%)],.:;､｡";
+const char* const kDefaultKinsokuBegin = "、。，．・：；！？」』）｝〕］】!?%)],.:;、。";
 const char* const kDefaultKinsokuEnd = "「『（｛〔［【([";
 
 namespace {

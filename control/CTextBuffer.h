@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "control/CLine.h"
@@ -106,6 +107,13 @@ class CTextBuffer {
   POINT Unindent(POINT start, POINT end);
   POINT InsertNewlinesAtWraps(POINT caret, int firstRow, int lastRow);
   POINT DeleteNewlines(POINT start, POINT end);
+  // Box selections between two view corners: the text, each row followed by CR LF; the deletion
+  // (one undo group) returning the logical position of the box's top-left.
+  CRefString GetBoxText(POINT corner1, POINT corner2, bool quote);
+  POINT DeleteBox(POINT corner1, POINT corner2);
+  // Moves a range (logical positions) to a drop point outside it as one undo step; returns the
+  // moved text's new start and end.
+  std::pair<POINT, POINT> MoveText(POINT drop, POINT start, POINT end);
   int ReplaceAllLines(const char* find, const char* replace, bool matchCase);
   BOOL SetText(const char* text);
   BOOL SetText(const char* text, int length);
@@ -118,6 +126,10 @@ class CTextBuffer {
 
   // A lower row limit than the built-in one (lets a host or a test reach the limit cheaply).
   void SetRowLimit(int rows) { m_rowLimit = std::min(rows, kMaxViewRows); }
+
+  // While set, the next records join the undo step of the records before them.
+  bool IsGrouping() const { return m_group; }
+  void SetGrouping(bool group) { m_group = group; }
 
   // Modified flag
   bool IsModified() const { return m_modified; }
@@ -174,6 +186,9 @@ class CTextBuffer {
   POINT JoinWithNext(int line);
   POINT ReplayRecord(const CUndoRecord& record);
   bool IsAtRowLimit() const { return m_totalRows >= m_rowLimit; }
+  std::pair<POINT, POINT> BoxRowRange(int row, int left, int right);
+  int ReplaceAllSplitting(const char* find, int findLength, const char* replace, int replaceLength, bool matchCase);
+  BOOL LoadText(const char* text, int length);
   bool MatchAt(const char* text, int length, int offset, const char* find, int findLength, bool matchCase) const;
 
   CEditCore* m_owner;

@@ -1,14 +1,11 @@
 #include "control/EditHistory.h"
 
-#include <wx/combobox.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 #include "control/ByteOrder.h"
 #include "platform/CRegKey.h"
-#include "platform/CodePage.h"
 
 namespace {
 
@@ -63,23 +60,9 @@ std::vector<CRefString> MergeHistory(const CRefString& newText, const std::vecto
   return list;
 }
 
-void PushComboHistory(HKEY root, const char* keyName, const char* valueName, wxComboBox* combo) {
-  std::vector<CRefString> old;
-  for (unsigned i = 0; i < combo->GetCount(); ++i) old.emplace_back(WxToCP932(combo->GetString(i)).GetString());
-  WriteHistory(root, keyName, valueName, MergeHistory(WxToCP932(combo->GetValue()).GetString(), old));
-}
-
 void PushFindHistory(HKEY root, const char* keyName, const CRefString& text) {
   WriteHistory(root, keyName, "Find", MergeHistory(text, ReadHistory(root, keyName, "Find")));
   WriteFindFlag(root, keyName, false);
-}
-
-CRefString FillComboHistory(HKEY root, const char* keyName, const char* valueName, wxComboBox* combo,
-                            const CRefString& current) {
-  combo->Clear();
-  const std::vector<CRefString> list = MergeHistory(current, ReadHistory(root, keyName, valueName));
-  for (const CRefString& entry : list) combo->Append(CP932ToWx(entry.GetString()));
-  return list.empty() ? CRefString() : list.front();
 }
 
 bool ReadFindFlag(HKEY root, const char* keyName) {

@@ -6,8 +6,6 @@
 #include "control/CRefString.h"
 #include "platform/Registry.h"
 
-class wxComboBox;
-
 constexpr int kMaxHistory = 32;
 
 std::vector<CRefString> ReadHistory(HKEY root, const char* keyName, const char* valueName);
@@ -16,13 +14,8 @@ void WriteHistory(HKEY root, const char* keyName, const char* valueName, const s
 // The list a search button stores: the new string first (when not empty), then the older entries
 // without the one equal to it, at most kMaxHistory in all.
 std::vector<CRefString> MergeHistory(const CRefString& newText, const std::vector<CRefString>& old);
-// Pushes the combo box's text and entries as the history.
-void PushComboHistory(HKEY root, const char* keyName, const char* valueName, wxComboBox* combo);
 // The word search's push, without a dialog: onto "Find", and match case is turned off.
 void PushFindHistory(HKEY root, const char* keyName, const CRefString& text);
-// Fills the combo box from the history with `current` first; returns the string to show.
-CRefString FillComboHistory(HKEY root, const char* keyName, const char* valueName, wxComboBox* combo,
-                            const CRefString& current);
 
 // Byte 0 of the find options: match case. A missing or malformed value reads as 0.
 bool ReadFindFlag(HKEY root, const char* keyName);

@@ -208,6 +208,15 @@ POINT CTextBuffer::InsertText(POINT pos, const char* text, int length) {
 POINT CTextBuffer::InsertGlobal(POINT view, const char* text, int length, bool columnBlock) {
   if (GetLineCount() == 0 && !InsertEmptyLine(0, LINEEND_CRLF)) return POINT{};
   if (!text || length <= 0) return ViewToLogical(view.x, view.y, -1);
+  // Text from outside may carry NUL bytes; they become spaces, as they do on load.
+  CRefString clean;
+  if (std::memchr(text, '\0', static_cast<size_t>(length))) {
+    clean = CRefString(text, length);
+    char* bytes = clean.GetBuffer(length);
+    std::replace(bytes, bytes + length, '\0', ' ');
+    clean.ReleaseBuffer(length);
+    text = clean.GetString();
+  }
   if (!columnBlock) {
     const POINT pos = ViewToLogical(view.x, view.y, 0);
     return InsertText(pos, text, length);
@@ -498,9 +507,7 @@ int CTextBuffer::ReplaceAllLines(const char* find, const char* replace, bool mat
   if (findLength == 0) return 0;
   if (!replace) replace = "";
   const int replaceLength = static_cast<int>(std::strlen(replace));
-  // A replacement with line ends would put them inside a line; such a replace goes through the
-  // selection commands instead.
-  if (std::strpbrk(replace, "\r\n")) return 0;
+  if (std::strpbrk(replace, "\r\n")) return ReplaceAllSplitting(find, findLength, replace, replaceLength, matchCase);
   const bool group = m_group;
   const CRefString findText(find);
   int count = 0;
@@ -548,9 +555,52 @@ int CTextBuffer::ReplaceAllLines(const char* find, const char* replace, bool mat
   return count;
 }
 
+// A replacement with line ends splits lines, so it goes through the ordinary range edits, from the
+// last hit to the first so that the positions of the hits before stay valid.
+int CTextBuffer::ReplaceAllSplitting(const char* find, int findLength, const char* replace, int replaceLength,
+                                     bool matchCase) {
+  std::vector<POINT> hits;
+  for (int y = 0; y < GetLineCount(); ++y) {
+    const CLine* line = GetLine(y);
+    const char* text = line->GetText();
+    const int length = line->GetLength();
+    for (int x = 0; x + findLength <= length;) {
+      if (MatchAt(text, length, x, find, findLength, matchCase)) {
+        hits.push_back(POINT{x, y});
+        x += findLength;
+      } else {
+        x += CharLengthAt(text, x, length);
+      }
+    }
+  }
+  if (hits.empty()) return 0;
+  const bool group = m_group;
+  const bool repaint = m_repaint;
+  m_repaint = false;
+  for (auto it = hits.rbegin(); it != hits.rend(); ++it) {
+    DeleteRange(*it, POINT{it->x + findLength, it->y});
+    m_group = true;
+    InsertText(*it, replace, replaceLength);
+  }
+  m_group = group;
+  m_repaint = repaint;
+  m_owner->Relayout(0);
+  RepaintFrom(POINT{}, 2);
+  return static_cast<int>(hits.size());
+}
+
 BOOL CTextBuffer::SetText(const char* text) { return SetText(text, text ? static_cast<int>(std::strlen(text)) : 0); }
 
 BOOL CTextBuffer::SetText(const char* text, int length) {
+  // Loading a text is no change to it: no event fires and the modified flag stays clear.
+  const DWORD events = m_owner->m_needEvents;
+  m_owner->m_needEvents = 0;
+  const BOOL done = LoadText(text, length);
+  m_owner->m_needEvents = events;
+  return done;
+}
+
+BOOL CTextBuffer::LoadText(const char* text, int length) {
   Clear();
   if (!InsertEmptyLine(0, LINEEND_CRLF)) return FALSE;
   if (m_owner->m_cust.WrapMode == 0) m_owner->m_wrapWidth = 16;

@@ -8,7 +8,7 @@
 #include "control/CEditCore.h"
 #include "control/ColorRuns.h"
 #include "control/ColorTable.h"
-#include "control/WrilaEdit.h"
+#include "control/window/WrilaEdit.h"
 
 namespace {
 

@@ -13,7 +13,8 @@
 
 #include "control/CTextBuffer.h"
 #include "control/EditMessages.h"
-#include "control/WrilaEdit.h"
+#include "control/window/WrilaEdit.h"
+#include "control/window/WrilaEditWindow.h"
 #include "platform/ColorRef.h"
 #include "tests/common/TestSupport.h"
 
@@ -59,6 +60,10 @@ class EditWindowTest : public ::testing::Test {
   // Background of a cell: its top-left pixel, above every glyph.
   COLORREF CellBack(const wxImage& image, int column, int row) {
     return Pixel(image, (edit->m_leftMargin - edit->m_firstColumn + column) * edit->m_columnWidth + 1, edit->RowToY(row));
+  }
+
+  wxScrollBar* Bar(int orientation) {
+    return static_cast<WrilaEditWindow*>(edit->GetWindow())->GetBar(orientation);
   }
 
   wxFrame* frame = nullptr;
@@ -193,7 +198,7 @@ TEST_F(EditWindowTest, CaretRowControlCharactersAndRuns) {
   // Without the focus the caret row is normal; a selection is drawn in role 1.
   edit->WindowProc(WM_KILLFOCUS, 0, 0);
   edit->m_selAnchor = POINT{0, 0};
-  edit->m_caretView = POINT{2, 0};
+  edit->m_selEnd = POINT{2, 0};
   edit->m_selKind = SEL_STREAM;
   image = Render();
   EXPECT_EQ(CellBack(image, 12, 1), 0xFFFFFFu);
@@ -265,8 +270,8 @@ TEST_F(EditWindowTest, ScrollBarsFollowTheLayout) {
   const int page = pageFor(window->GetClientSize().y);
   ASSERT_LT(page, 100);
   EXPECT_EQ(edit->m_pageRows, page);
-  EXPECT_EQ(window->GetScrollRange(wxVERTICAL), 101);  // 101 rows with the empty last one
-  EXPECT_EQ(window->GetScrollThumb(wxVERTICAL), page);
+  EXPECT_EQ(Bar(wxVERTICAL)->GetRange(), 101);  // 101 rows with the empty last one
+  EXPECT_EQ(Bar(wxVERTICAL)->GetThumbSize(), page);
 
   // Scroll requests, held inside the range.
   const struct {
@@ -279,20 +284,20 @@ TEST_F(EditWindowTest, ScrollBarsFollowTheLayout) {
   for (const auto& request : requests) {
     edit->WindowProc(WM_VSCROLL, request.code, request.track);
     EXPECT_EQ(edit->m_topRow, request.top) << request.code;
-    EXPECT_EQ(window->GetScrollPos(wxVERTICAL), request.top) << request.code;
+    EXPECT_EQ(Bar(wxVERTICAL)->GetThumbPosition(), request.top) << request.code;
   }
 
   // A taller window holds more rows: the top row comes back so that the last page stays full.
   edit->WindowProc(WM_SIZE, 0, (1000 << 16) | 800);
   EXPECT_EQ(edit->m_pageRows, pageFor(1000));
   EXPECT_EQ(edit->m_topRow, std::max(0, 101 - pageFor(1000)));
-  EXPECT_EQ(window->GetScrollThumb(wxVERTICAL), pageFor(1000));
+  EXPECT_EQ(Bar(wxVERTICAL)->GetThumbSize(), pageFor(1000));
   edit->WindowProc(WM_SIZE, 0, (400 << 16) | 800);
 
   // Scrolling one page past the end reaches the last row.
   edit->m_cust.VScrollPastEnd = 1;
   edit->Relayout(RELAYOUT_PLAIN);
-  EXPECT_EQ(window->GetScrollRange(wxVERTICAL), page + 100);
+  EXPECT_EQ(Bar(wxVERTICAL)->GetRange(), page + 100);
   edit->WindowProc(WM_VSCROLL, SB_BOTTOM, 0);
   EXPECT_EQ(edit->m_topRow, 100);
 
@@ -302,7 +307,7 @@ TEST_F(EditWindowTest, ScrollBarsFollowTheLayout) {
   edit->m_cust.VScrollPastEnd = 0;
   edit->Relayout(RELAYOUT_PLAIN);
   EXPECT_EQ(edit->m_topRow, 0);
-  EXPECT_EQ(window->GetScrollRange(wxVERTICAL), 2);
+  EXPECT_EQ(Bar(wxVERTICAL)->GetRange(), 2);
 }
 
 TEST_F(EditWindowTest, ScrollBarsFollowWrappingAndFont) {
@@ -310,8 +315,8 @@ TEST_F(EditWindowTest, ScrollBarsFollowWrappingAndFont) {
   wxWindow* window = edit->GetWindow();
   // Unwrapped, the bar reaches the widest row and two columns more.
   EXPECT_EQ(edit->m_widestExtent, 302);
-  EXPECT_EQ(window->GetScrollRange(wxHORIZONTAL), 303);
-  EXPECT_EQ(window->GetScrollThumb(wxHORIZONTAL), edit->m_windowColumns);
+  EXPECT_EQ(Bar(wxHORIZONTAL)->GetRange(), 303);
+  EXPECT_EQ(Bar(wxHORIZONTAL)->GetThumbSize(), edit->m_windowColumns);
   edit->WindowProc(WM_HSCROLL, SB_BOTTOM, 0);
   EXPECT_EQ(edit->m_firstColumn, 303 - edit->m_windowColumns);
 
@@ -319,20 +324,28 @@ TEST_F(EditWindowTest, ScrollBarsFollowWrappingAndFont) {
   edit->WindowProc(WM_COMMAND, ID_WRILA_WRAPCOLUMNS, 0);
   EXPECT_EQ(edit->m_widestExtent, 82);
   EXPECT_EQ(edit->m_firstColumn, 0);
-  EXPECT_EQ(window->GetScrollRange(wxVERTICAL), 4);
+  EXPECT_EQ(Bar(wxVERTICAL)->GetRange(), 4);
 
   // Taller rows leave fewer on a page.
   const int rowsBefore = edit->m_pageRows;
   edit->m_cust.LineSpace = 10;
   edit->WindowProc(WM_COMMAND, ID_WRILA_WRAPNONE, 0);
-  EXPECT_EQ(edit->m_pageRows, window->GetClientSize().y / edit->m_rowHeight);
+  EXPECT_EQ(edit->m_pageRows, (window->GetClientSize().y - Bar(wxHORIZONTAL)->GetSize().y) / edit->m_rowHeight);
   EXPECT_LT(edit->m_pageRows, rowsBefore);
-  EXPECT_EQ(window->GetScrollThumb(wxVERTICAL), edit->m_pageRows);
+  EXPECT_EQ(Bar(wxVERTICAL)->GetThumbSize(), edit->m_pageRows);
 
-  // A bar that is not wanted gets no range.
+  // A bar that is not wanted is hidden; one kept always visible stays, disabled, with nothing to scroll.
   edit->m_cust.HScrollBar = 0;
   edit->Relayout(RELAYOUT_PLAIN);
-  EXPECT_LE(window->GetScrollRange(wxHORIZONTAL), window->GetScrollThumb(wxHORIZONTAL));
+  EXPECT_FALSE(Bar(wxHORIZONTAL)->IsShown());
+  edit->GetBuffer().SetText("short");
+  edit->m_cust.VBarAlways = 1;
+  edit->Relayout(RELAYOUT_PLAIN);
+  EXPECT_TRUE(Bar(wxVERTICAL)->IsShown());
+  EXPECT_FALSE(Bar(wxVERTICAL)->IsEnabled());
+  // The text area is the client area less the bar.
+  EXPECT_EQ(edit->m_windowColumns,
+            (window->GetClientSize().x - Bar(wxVERTICAL)->GetSize().x) / edit->m_columnWidth - edit->m_leftMargin + 1);
 }
 
 TEST_F(EditWindowTest, FocusedCaretStaysInView) {
@@ -369,4 +382,19 @@ TEST_F(EditWindowTest, FocusedCaretStaysInView) {
   edit->WindowProc(WM_COMMAND, 0x801E, 0);
   EXPECT_EQ(edit->m_topRow, 0);
   EXPECT_EQ(edit->m_firstColumn, 0);
+}
+
+TEST_F(EditWindowTest, ThumbPastSixteenBitsReachesTheExactRow) {
+  std::string text;
+  text.reserve(70000 * 3);
+  for (int i = 0; i < 70000; ++i) text += "x\r\n";
+  Create(text.c_str());
+  wxScrollBar* bar = Bar(wxVERTICAL);
+  ASSERT_TRUE(bar->IsShown());
+  EXPECT_EQ(bar->GetRange(), 70001);
+  wxScrollEvent track(wxEVT_SCROLL_THUMBTRACK, bar->GetId(), 66000, wxVERTICAL);
+  track.SetEventObject(bar);
+  bar->GetEventHandler()->ProcessEvent(track);
+  EXPECT_EQ(edit->m_topRow, 66000);
+  EXPECT_EQ(bar->GetThumbPosition(), 66000);
 }

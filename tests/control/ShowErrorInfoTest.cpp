@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "control/ShowErrorInfo.h"
+#include "control/window/ShowErrorInfo.h"
 #include "platform/ErrorInfo.h"
 #include "platform/Guid.h"
 #include "platform/MessageBox.h"

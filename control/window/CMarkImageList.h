@@ -1,6 +1,7 @@
 #pragma once
 // The pictures drawn in the margin beside lines that carry a mark: a line's mark byte picks one.
 // Each picture is 16 x 16 pixels with a mask, so the margin shows through around it.
+
 #include <wx/bitmap.h>
 
 #include <vector>

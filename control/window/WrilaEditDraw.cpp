@@ -11,11 +11,11 @@
 #include <string>
 
 #include "control/CLine.h"
-#include "control/CMarkImageList.h"
+#include "control/window/CMarkImageList.h"
 #include "control/CTextBuffer.h"
 #include "control/ControlRoutines.h"
-#include "control/WrilaEdit.h"
-#include "control/WrilaEditWindow.h"
+#include "control/window/WrilaEdit.h"
+#include "control/window/WrilaEditWindow.h"
 #include "platform/CodePage.h"
 #include "platform/ColorRef.h"
 
@@ -305,14 +305,14 @@ void WrilaEdit::DrawRow(wxDC& dc, int fromColumn, int row, int toColumn, bool li
 }
 
 void WrilaEdit::DrawSelection(wxDC& dc, int firstRow, int lastRow, int fromColumn, int toColumn) {
-  POINT start = m_selAnchor, end = m_caretView;
-  if (end.y < start.y || (end.y == start.y && end.x < start.x)) std::swap(start, end);
+  const POINT start = SelectionStart(), end = SelectionEnd();
   SelectRole(dc, ROLE_SELECTION, -1);
   const int lo = std::max<int>(firstRow, start.y), hi = std::min<int>(lastRow, end.y);
   for (int row = lo; row <= hi; ++row) {
     if (m_selKind == SEL_BOX) {
-      const int left = std::min(m_selAnchor.x, m_caretView.x), right = std::max(m_selAnchor.x, m_caretView.x);
-      DrawRow(dc, std::max(left, fromColumn), row, std::min(right, toColumn), false, false, ROLE_SELECTION);
+      // The box's right edge is exclusive, as the stream's end column is.
+      const int left = std::min(m_selAnchor.x, m_selEnd.x), right = std::max(m_selAnchor.x, m_selEnd.x);
+      if (right > left) DrawRow(dc, std::max(left, fromColumn), row, std::min(right, toColumn), false, false, ROLE_SELECTION);
     } else if (start.y == end.y) {
       DrawRow(dc, std::max<int>(start.x, fromColumn), row, std::min<int>(end.x, toColumn), false, false, ROLE_SELECTION);
     } else if (row == start.y) {
@@ -525,7 +525,7 @@ void WrilaEdit::Relayout(int reason) {
   if (reason == RELAYOUT_READONLY) return;
   m_rulerHeight = m_cust.ShowRuler ? 12 : 0;
   m_leftMargin = ComputeMargin();
-  if (reason == RELAYOUT_REWRAP) m_selKind = SEL_NONE;
+  if (reason == RELAYOUT_REWRAP) CancelSelection(true);
   m_caretView = GetBuffer().LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
   RecalcScrollBars();
   m_desiredColumn = m_caretView.x;

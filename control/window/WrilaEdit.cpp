@@ -1,17 +1,18 @@
-#include "control/WrilaEdit.h"
+#include "control/window/WrilaEdit.h"
 
 #include <wx/app.h>
+#include <wx/caret.h>
 #include <wx/utils.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "control/CMarkImageList.h"
+#include "control/window/CMarkImageList.h"
 #include "control/CTextBuffer.h"
 #include "control/ControlRoutines.h"
 #include "control/EditMessages.h"
 #include "control/EditSettings.h"
-#include "control/WrilaEditWindow.h"
+#include "control/window/WrilaEditWindow.h"
 #include "platform/CodePage.h"
 
 WrilaEdit::WrilaEdit() {
@@ -46,7 +47,7 @@ void WrilaEdit::DestroyControl() {
 
 wxWindow* WrilaEdit::GetWindow() const { return m_window; }
 
-wxSize WrilaEdit::ClientSize() const { return m_window ? m_window->GetClientSize() : wxSize(0, 0); }
+wxSize WrilaEdit::ClientSize() const { return m_window ? m_window->TextAreaSize() : wxSize(0, 0); }
 
 void WrilaEdit::ResetViewState() {
   m_desiredColumn = -1;
@@ -78,21 +79,37 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       m_created = false;
       return 0;
     case WM_CHAR:
-      OnChar(static_cast<UINT>(wParam));
+      TypeChar(static_cast<UINT>(wParam & 0xFF), LINEEND_CRLF);
       return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       m_focused = message == WM_SETFOCUS;
+      if (!m_focused) m_pendingLead = 0;  // half a character is not typed
+      if (m_focused) {
+        m_caretView = GetBuffer().LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
+        PlaceCaret();
+      }
+      if (m_window && m_window->GetCaret() && m_window->GetCaret()->IsVisible() != m_focused) {
+        m_window->GetCaret()->Show(m_focused);
+      }
       InvalidateRows(0, m_caretView.y, -1, m_caretView.y, false);
       if (HasSelection()) InvalidateFrom(m_topRow);
       return 0;
-    case WM_LBUTTONDOWN: {
-      const POINT cell = PointToCell(static_cast<short>(lParam & 0xFFFF), static_cast<short>((lParam >> 16) & 0xFFFF));
-      const POINT view = GetBuffer().NormalizePos(POINT{std::max<LONG>(cell.x, 0), std::max<LONG>(cell.y, 0)});
-      m_selKind = SEL_NONE;
-      MoveCaret(GetBuffer().ViewToLogical(view.x, view.y, -1));
+    case WM_LBUTTONDOWN:
+      OnLButtonDown(wParam, static_cast<short>(lParam & 0xFFFF), static_cast<short>((lParam >> 16) & 0xFFFF));
       return 0;
-    }
+    case WM_MOUSEMOVE:
+      OnMouseMove(static_cast<short>(lParam & 0xFFFF), static_cast<short>((lParam >> 16) & 0xFFFF));
+      return 0;
+    case WM_LBUTTONUP:
+      OnLButtonUp(static_cast<short>(lParam & 0xFFFF), static_cast<short>((lParam >> 16) & 0xFFFF));
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      OnLButtonDblClk(static_cast<short>(lParam & 0xFFFF), static_cast<short>((lParam >> 16) & 0xFFFF));
+      return 0;
+    case WM_TIMER:
+      OnTimer(static_cast<UINT>(wParam));
+      return 0;
     case WM_SIZE:
       RecalcScrollBars(static_cast<int>(lParam & 0xFFFF), static_cast<int>((lParam >> 16) & 0xFFFF));
       return 0;
@@ -116,15 +133,23 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_UNDO:
       OnCommand(ID_EDIT_UNDO);
       return 0;
-    case WM_WRILA_TYPETEXT: {
-      const char* text = reinterpret_cast<const char*>(lParam);
-      if (!text) return 0;
+    case WM_WRILA_TYPETEXT:
+      if (!lParam) return 0;
       if (m_readOnly) {
         Beep();
         return 0;
       }
-      MoveCaret(GetBuffer().InsertText(m_caretLogical, text));
+      InsertString(reinterpret_cast<const char*>(lParam));
       return 0;
+    case WM_WRILA_FIND:
+      return FindText(reinterpret_cast<const char*>(lParam), (wParam & 0x1) != 0, (wParam & 0x2) != 0, (wParam & 0x20) != 0);
+    case WM_WRILA_REPLACE: {
+      // The find string, its terminating NUL, then the replacement.
+      const char* find = reinterpret_cast<const char*>(lParam);
+      if (!find) return 0;
+      const char* replace = find + std::strlen(find) + 1;
+      const bool matchCase = (wParam & 0x2) != 0, quiet = (wParam & 0x20) != 0;
+      return (wParam & 0x10) ? ReplaceAll(find, replace, matchCase, quiet) : ReplaceNext(find, replace, matchCase, quiet);
     }
     case WM_WRILA_SETMARK:
       GetBuffer().SetLineMark(static_cast<int>(wParam), static_cast<int>(lParam));
@@ -199,20 +224,7 @@ LRESULT WrilaEdit::OnExtraSettings(UINT selector, LPARAM value) {
 }
 
 bool WrilaEdit::OnCommand(UINT id) {
-  CTextBuffer& buffer = GetBuffer();
   switch (id) {
-    case ID_EDIT_UNDO:
-    case ID_EDIT_REDO:
-      if (m_readOnly || (id == ID_EDIT_UNDO ? buffer.GetUndoCount() : buffer.GetRedoCount()) == 0) {
-        Beep();
-        return true;
-      }
-      m_selKind = SEL_NONE;
-      MoveCaret(buffer.UndoRedo(id == ID_EDIT_REDO, m_caretLogical));
-      return true;
-    case ID_WRILA_NEWLINE:
-      OnChar('\r');
-      return true;
     case ID_WRILA_OVERWRITE:
       m_cust.Overwrite = !m_cust.Overwrite;
       if (m_focused) InvalidateRows(m_caretView.x, m_caretView.y, m_caretView.x + 2, m_caretView.y, false);
@@ -229,41 +241,15 @@ bool WrilaEdit::OnCommand(UINT id) {
     default:
       break;
   }
-  if ((id >= 0x8015 && id <= 0x802C && id != 0x802A && id != 0x802B) || (id >= 0x8031 && id <= 0x8036) ||
-      (id >= 0x805B && id <= 0x805E)) {
+  if ((id >= 0x8016 && id <= 0x8029) || (id >= 0x8031 && id <= 0x8036) || (id >= 0x805B && id <= 0x805E)) {
     return OnMotionCommand(id);
   }
-  return false;
+  return OnEditCommand(id) || OnSelectionCommand(id) || OnSearchCommand(id);
 }
 
-bool WrilaEdit::OnMotionCommand(UINT id) {
-  CTextBuffer& buffer = GetBuffer();
-  if (id == ID_WRILA_DELETE) {
-    if (m_readOnly) {
-      Beep();
-      return true;
-    }
-    bool keepLineEnd = false;
-    MoveCaret(buffer.DeleteChar(m_caretLogical, &keepLineEnd));
-    return true;
-  }
-  POINT logical = m_caretLogical;
-  const POINT before = logical;
-  POINT view = buffer.MoveVertical(id, m_caretView, logical, m_pageRows);
-  if (logical.x == before.x && logical.y == before.y) view = buffer.MoveByCommand(id, logical);
-  (void)view;
-  m_selKind = SEL_NONE;
-  MoveCaret(logical);
-  return true;
-}
-
-void WrilaEdit::OnChar(UINT ch) {
-  if (m_readOnly) {
-    Beep();
-    return;
-  }
-  if (ch < 0x20 && ch != '\t' && ch != '\r' && !m_allowCtrlChars) return;
-  MoveCaret(GetBuffer().InsertChar(m_caretLogical, ch, LINEEND_CRLF));
+UINT WrilaEdit::TranslateKey(BYTE flags, WORD virtualKey) {
+  const CAccelTable* table = GetBuffer().GetAccelTable();
+  return table ? table->Translate(static_cast<BYTE>(flags | ACCELF_VIRTKEY), virtualKey) : 0;
 }
 
 void WrilaEdit::MoveCaret(POINT logical) {
@@ -275,6 +261,7 @@ void WrilaEdit::MoveCaret(POINT logical) {
   if (oldRow != m_caretView.y) InvalidateRows(0, oldRow, -1, oldRow, false);
   InvalidateRows(0, m_caretView.y, -1, m_caretView.y, false);
   if (m_rulerHeight && m_window) m_window->RefreshRect(wxRect(0, 0, ClientSize().x, m_rulerHeight), false);
+  PlaceCaret();
 }
 
 void WrilaEdit::SetWrapMode(int mode) {
@@ -324,7 +311,7 @@ HRESULT WrilaEdit::PutText(const char16_t* text) {
   m_hasPendingText = false;
   if (m_window) {
     GetBuffer().SetText(narrow.get());
-    m_selKind = SEL_NONE;
+    CancelSelection(true);
     MoveCaret(POINT{});
     InvalidateFrom(0);
   } else {

@@ -2,6 +2,7 @@
 // The editing control: its settings and colour table, its view state, the window it lives in and
 // the dispatcher that routes every message and command to its handler. The automation object
 // wraps one of these; tests drive it directly.
+
 #include <wx/font.h>
 #include <wx/window.h>
 
@@ -13,6 +14,7 @@
 #include "control/ColorRuns.h"
 #include "control/ColorTable.h"
 #include "control/LogFont.h"
+#include "control/window/EditDialogs.h"
 #include "platform/ComTypes.h"
 #include "platform/Registry.h"
 
@@ -25,6 +27,12 @@ enum : int { RELAYOUT_PLAIN = 0, RELAYOUT_REWRAP = 2, RELAYOUT_CARET = 4, RELAYO
 
 // Selection kinds.
 enum : int { SEL_NONE = 0, SEL_STREAM = 1, SEL_BOX = 2, SEL_LINE = 3 };
+
+// Mouse message flags (wParam of the button messages); Alt travels as its own bit.
+enum : WPARAM { MK_SHIFT = 0x0004, MK_CONTROL = 0x0008, MK_ALT_HELD = 0x2000 };
+
+// Timers of the control: automatic scrolling while a drop hovers, and while selecting with the mouse.
+enum : UINT { TIMER_DROPSCROLL = 1, TIMER_SELECTSCROLL = 2 };
 
 class WrilaEdit : public CEditCore {
  public:
@@ -59,6 +67,7 @@ class WrilaEdit : public CEditCore {
   // Drawing.
   void Paint(wxDC& dc, const wxRect& update);
   void CreateFonts();
+  const wxFont& DisplayFont() const { return m_font; }
   void InvalidateRows(int fromColumn, int fromRow, int toColumn, int toRow, bool now);
   void InvalidateFrom(int row);
   int ColumnToX(int column) const;
@@ -77,6 +86,49 @@ class WrilaEdit : public CEditCore {
   void EnsureCaretVisible(bool force);
   int MaxFirstColumn() const;
   int MaxTopRow() const;
+  bool CanScrollRows() const;
+  bool CanScrollColumns() const;
+  bool m_vBarShown = false;
+  bool m_hBarShown = false;
+
+  // Caret and selection. The selection runs from its anchor to its end (view positions); for a
+  // stream or box selection the end is the caret.
+  bool HasSelection() const { return m_selKind != SEL_NONE; }
+  POINT SelectionStart() const;  // the earlier of anchor and end
+  POINT SelectionEnd() const;
+  void CancelSelection(bool clearModes);
+  void SelectAll();
+  CRefString SelectedText(bool quote);
+  void JumpTo(int column, int row);
+  void PlaceCaret();
+
+  // Typing and editing.
+  void TypeChar(UINT ch, int lineEnd);
+  void InsertString(const char* text);
+  // The key table's command for a key (virtual key and ACCELF_ modifier flags); 0 when unbound.
+  UINT TranslateKey(BYTE flags, WORD virtualKey);
+
+  // Clipboard and drag and drop.
+  void CopySelection(bool quote);
+  void PasteClipboard();
+  // A drop's text (Shift JIS bytes) at a client point; false when nothing was inserted.
+  bool DropText(const CRefString& text, bool move, int x, int y);
+  // The effect of a drag hovering at a client point: 0 none, 1 copy, 2 move.
+  int DragHover(bool shift, bool control, int x, int y);
+  void DragLeave();
+
+  // Search.
+  bool FindText(const char* text, bool down, bool matchCase, bool quiet);
+  bool ReplaceNext(const char* find, const char* replace, bool matchCase, bool quiet);
+  bool ReplaceAll(const char* find, const char* replace, bool matchCase, bool quiet);
+  // The box that a not-found search shows: 1070 up, 1088 down, 1089 replace all.
+  void ShowNotFound(UINT stringId, const char* text);
+  wxWindow* m_findDialog = nullptr;     // the open find or replace dialog, if any
+  bool m_findDialogIsReplace = false;
+
+  // Automatic scrolling by a pointer at a client point: the rows or columns one tick moves.
+  void AutoScroll(int x, int y);
+  void OnTimer(UINT id);
 
   // Notifications from the text model.
   void RepaintRows(int code, POINT caretView, int rows) override;
@@ -113,12 +165,26 @@ class WrilaEdit : public CEditCore {
   POINT m_caretLogical{};
   int m_desiredColumn = -1;
   POINT m_selAnchor{};
+  POINT m_selEnd{};
   int m_selKind = SEL_NONE;
+  bool m_sticky = false;  // motions extend the selection instead of cancelling it
+  bool m_modeLine = false;
+  bool m_modeBox = false;
+  bool m_modeWord = false;
+  int m_lineAnchorRow = 0;
+  POINT m_wordStart{};  // the word first clicked in word mode
+  POINT m_wordEnd{};
+  bool m_mouseSelecting = false;
+  bool m_dragSource = false;  // the current drag started from this control's own selection
+  bool m_dragHovering = false;
+  unsigned m_pendingLead = 0;
+  bool m_joinTyping = false;  // the character being typed joins the undo step of the one before  // the lead byte of a double-byte character typed as two codes
   bool m_focused = false;
   bool m_markColumn = false;
   CRefString m_searchString;
   bool m_searchMatchCase = false;
   bool m_searchHilite = false;
+  CConvertChoice m_convertChoice;  // the conversion dialog's choices, for the next time
 
  private:
   friend class WrilaEditWindow;
@@ -126,7 +192,34 @@ class WrilaEdit : public CEditCore {
   void ApplyBorder();
   LRESULT OnExtraSettings(UINT selector, LPARAM value);
   bool OnMotionCommand(UINT id);
+  void RunMotion(UINT id);
+  bool OnEditCommand(UINT id);
+  bool OnSearchCommand(UINT id);
+  bool OnSelectionCommand(UINT id);
   void OnChar(UINT ch);
+  void OnLButtonDown(WPARAM flags, int x, int y);
+  void OnMouseMove(int x, int y);
+  void OnLButtonUp(int x, int y);
+  void OnLButtonDblClk(int x, int y);
+  POINT CellAt(int x, int y);
+  void StartSelection(POINT view, int kind);
+  void ExtendSelection(POINT caretView);
+  void RepaintRowSpan(int row1, int row2);
+  bool RefuseReadOnly();
+  POINT DeleteSelectionText();
+  void DeleteCommand(UINT id);
+  void IndentCommand(bool unindent);
+  void ConvertSelection(bool toFull, unsigned categories);
+  void ConvertCaseOfSelection(bool upper);
+  void InsertDateTime(bool timeFirst);
+  void ShowCharCode();
+  void ShowJumpDialog();
+  void ShowConvertDialog();
+  bool FindAndSelect(const char* text, bool down, bool matchCase);
+  bool SetSearchString(const char* text, bool matchCase);
+  void FindNextCommand(bool down);
+  void FindWordAtCaret(bool down);
+  void ShowFindDialog(bool replace);
   LRESULT OnScrollMessage(bool vertical, UINT code, LPARAM trackPosition);
   void ApplyScrollBars();
   void MoveCaret(POINT logical);
@@ -145,8 +238,7 @@ class WrilaEdit : public CEditCore {
   void DrawTabMark(wxDC& dc, int x, int y);
   void DrawDbSpaceMark(wxDC& dc, int x, int y);
   void DrawLineEndMark(wxDC& dc, int x, int y, int kind, bool eof, bool selected);
-  bool HasSelection() const { return m_selKind != SEL_NONE; }
-  wxSize ClientSize() const;
+  wxSize ClientSize() const;  // the text area: the client area less the scroll bars shown
 
   WrilaEditWindow* m_window = nullptr;  // owned by the host window
   short m_appearance = 1;

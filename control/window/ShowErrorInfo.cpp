@@ -1,4 +1,4 @@
-#include "control/ShowErrorInfo.h"
+#include "control/window/ShowErrorInfo.h"
 
 #include "control/ControlRoutines.h"
 #include "platform/Bstr.h"

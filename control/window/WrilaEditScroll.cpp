@@ -4,8 +4,8 @@
 
 #include "control/CTextBuffer.h"
 #include "control/EditMessages.h"
-#include "control/WrilaEdit.h"
-#include "control/WrilaEditWindow.h"
+#include "control/window/WrilaEdit.h"
+#include "control/window/WrilaEditWindow.h"
 
 int WrilaEdit::MaxFirstColumn() const {
   return m_cust.HScrollPastEnd ? m_widestExtent : std::max(0, m_widestExtent - m_windowColumns + 1);
@@ -15,48 +15,57 @@ int WrilaEdit::MaxTopRow() const {
   return m_cust.VScrollPastEnd ? m_lastRow : std::max(0, m_lastRow - m_pageRows + 1);
 }
 
+// The bars are the window's own children, so the text area is the client area less the bars that
+// show. Whether a bar shows depends on the layout, and the layout on the area the bars leave: two
+// rounds settle it.
 void WrilaEdit::RecalcScrollBars(int clientWidth, int clientHeight) {
   CTextBuffer& buffer = GetBuffer();
-  m_windowColumns = std::max(1, clientWidth / m_columnWidth - m_leftMargin + 1);
-  m_visibleColumns = m_windowColumns;
-  if (m_cust.WrapMode == 2 && std::max(16, m_windowColumns - 3) != m_wrapWidth && buffer.RewrapAll()) {
-    m_selKind = SEL_NONE;
-    m_caretView = buffer.LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
-    m_runs.Invalidate();
-    if (m_window) m_window->Refresh(false);
+  const int barWidth = m_window ? m_window->BarBreadth(wxVERTICAL) : 0;
+  const int barHeight = m_window ? m_window->BarBreadth(wxHORIZONTAL) : 0;
+  for (int round = 0; round < 3; ++round) {
+    const int width = clientWidth - (m_vBarShown ? barWidth : 0);
+    const int height = clientHeight - (m_hBarShown ? barHeight : 0);
+    m_windowColumns = std::max(1, width / m_columnWidth - m_leftMargin + 1);
+    m_visibleColumns = m_windowColumns;
+    if (m_cust.WrapMode == 2 && std::max(16, m_windowColumns - 3) != m_wrapWidth && buffer.RewrapAll()) {
+      CancelSelection(true);
+      m_caretView = buffer.LogicalToViewClamped(m_caretLogical.x, m_caretLogical.y);
+      m_runs.Invalidate();
+      if (m_window) m_window->Refresh(false);
+    }
+    m_widestExtent = m_wrapWidth + 2;
+    m_lastRow = std::max(0, buffer.GetTotalRows() - 1);
+    m_pageRows = std::max(1, (height - m_rulerHeight) / m_rowHeight);
+    const bool vertical = m_cust.VScrollBar != 0 && (m_cust.VBarAlways || CanScrollRows());
+    const bool horizontal = m_cust.HScrollBar != 0 && (m_cust.HBarAlways || CanScrollColumns());
+    if (vertical == m_vBarShown && horizontal == m_hBarShown) break;
+    m_vBarShown = vertical;
+    m_hBarShown = horizontal;
   }
-  m_widestExtent = m_wrapWidth + 2;
-  m_lastRow = std::max(0, buffer.GetTotalRows() - 1);
-  m_pageRows = std::max(1, (clientHeight - m_rulerHeight) / m_rowHeight);
   m_firstColumn = std::clamp(m_firstColumn, 0, MaxFirstColumn());
   m_topRow = std::clamp(m_topRow, 0, MaxTopRow());
   ApplyScrollBars();
 }
 
+bool WrilaEdit::CanScrollRows() const { return m_cust.VScrollPastEnd ? m_lastRow >= 1 : m_pageRows <= m_lastRow; }
+
+bool WrilaEdit::CanScrollColumns() const {
+  return m_cust.HScrollPastEnd ? m_widestExtent >= 1 : m_windowColumns <= m_widestExtent;
+}
+
 void WrilaEdit::RecalcScrollBars() {
   if (!m_window) return;
-  const wxSize client = ClientSize();
+  const wxSize client = m_window->GetClientSize();
   RecalcScrollBars(client.x, client.y);
 }
 
-// A bar that scrolls nothing hides itself, unless kept always visible; a bar that is not wanted
-// gets no range at all.
+// A bar kept always visible is disabled while there is nothing to scroll.
 void WrilaEdit::ApplyScrollBars() {
   if (!m_window) return;
-  const bool horizontal = m_cust.HScrollBar != 0, vertical = m_cust.VScrollBar != 0;
-  m_window->AlwaysShowScrollbars(horizontal && m_cust.HBarAlways, vertical && m_cust.VBarAlways);
-  if (horizontal) {
-    const int range = m_cust.HScrollPastEnd ? m_windowColumns + m_widestExtent : m_widestExtent + 1;
-    m_window->SetScrollbar(wxHORIZONTAL, m_firstColumn, m_windowColumns, range);
-  } else {
-    m_window->SetScrollbar(wxHORIZONTAL, 0, 0, 0);
-  }
-  if (vertical) {
-    const int range = m_cust.VScrollPastEnd ? m_pageRows + m_lastRow : m_lastRow + 1;
-    m_window->SetScrollbar(wxVERTICAL, m_topRow, m_pageRows, range);
-  } else {
-    m_window->SetScrollbar(wxVERTICAL, 0, 0, 0);
-  }
+  const int columns = m_cust.HScrollPastEnd ? m_windowColumns + m_widestExtent : m_widestExtent + 1;
+  const int rows = m_cust.VScrollPastEnd ? m_pageRows + m_lastRow : m_lastRow + 1;
+  m_window->SetBar(wxHORIZONTAL, m_hBarShown, CanScrollColumns(), m_firstColumn, m_windowColumns, columns);
+  m_window->SetBar(wxVERTICAL, m_vBarShown, CanScrollRows(), m_topRow, m_pageRows, rows);
 }
 
 void WrilaEdit::ScrollTo(int column, int row) {
@@ -67,8 +76,9 @@ void WrilaEdit::ScrollTo(int column, int row) {
   m_firstColumn = column;
   m_topRow = row;
   if (!m_window) return;
-  if (m_cust.HScrollBar) m_window->SetScrollPos(wxHORIZONTAL, m_firstColumn);
-  if (m_cust.VScrollBar) m_window->SetScrollPos(wxVERTICAL, m_topRow);
+  m_window->SetBarPosition(wxHORIZONTAL, m_firstColumn);
+  m_window->SetBarPosition(wxVERTICAL, m_topRow);
+  PlaceCaret();
   // The ruler only changes when the columns move.
   if (sameColumn) {
     InvalidateFrom(m_topRow);

@@ -1,4 +1,4 @@
-#include "control/CMarkImageList.h"
+#include "control/window/CMarkImageList.h"
 
 #include <wx/dc.h>
 

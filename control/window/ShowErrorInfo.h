@@ -1,5 +1,6 @@
 #pragma once
 // The error box of the control's pages: what a failed automation call left for this thread.
+
 class wxWindow;
 
 // Shows the thread's current error description (if any) in an "Error" box owned by owner, with the
