@@ -37,8 +37,10 @@ CDocument* CDocManager::OpenDocumentFile(const char* path) {
   if (!name.IsEmpty() && name[0] == '"') name = name.Mid(1);
   const int quote = name.ReverseFind('"');
   if (quote >= 0) name = name.Left(quote);
-  name = AfxFullPath(name);
+  return OpenWithBestTemplate(AfxFullPath(name));
+}
 
+CDocument* CDocManager::OpenWithBestTemplate(const CString& name) {
   CDocTemplate* best = nullptr;
   CDocTemplate::Confidence bestMatch = CDocTemplate::noAttempt;
   CDocument* openDoc = nullptr;
