@@ -118,7 +118,12 @@ BOOL CKestavonDoc::OnOpenDocument(const char* path) {
     return TRUE;
   }
   if (!OpenDocument(path, 0)) return FALSE;
-  if (net) net->CheckNetFileUpdate(*this, path);
+  // A file replaced by the newer copy is the one this document now knows.
+  if (net && net->CheckNetFileUpdate(*this, path)) {
+    m_fileTime = StampOf(path);
+    m_undo.SetSavePoint();
+    SetModifiedFlag(FALSE);
+  }
   return TRUE;
 }
 
