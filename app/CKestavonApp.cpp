@@ -13,6 +13,7 @@
 #include "app/KeyCommandList.h"
 #include "foundation/PasswordScramble.h"
 #include "model/dialogs/DialogPrompts.h"
+#include "platform/CDocManager.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIFrameWnd.h"
 #include "platform/CRecentFileList.h"
@@ -118,7 +119,7 @@ BOOL CKestavonApp::InitInstance() {
   m_nShowCmd = m_nShowCmdRead = GetProfileInt("Settings", "ShowCmd", 1);
   const int mru = GetProfileInt("System", "MRU", 5);
   if (mru != 0) {
-    m_pRecentFileList = std::make_unique<CRecentFileList>(0, "Recent File List", "File%d", mru, 30);
+    m_pRecentFileList = MakeRecentFileList("Recent File List", "File%d", mru, 30);
     m_pRecentFileList->ReadList();
   }
   m_nNumPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
@@ -158,6 +159,7 @@ BOOL CKestavonApp::InitInstance() {
   std::unique_ptr<CDocTemplate> outline = MakeOutlineTemplate();
   CMDIFrameWnd* frame = outline ? MakeMainFrame() : nullptr;  // wx owns it once created
   if (!frame) return FALSE;
+  m_pDocManager = MakeDocManager();
   m_pKestavonTemplate = AddDocTemplate(std::move(outline));
   if (!frame->LoadFrame(2)) return FALSE;
   m_pMainWnd = frame;
@@ -189,6 +191,13 @@ BOOL CKestavonApp::InitInstance() {
   m_nCmdShow = showCmd;
   frame->Update();
   return TRUE;
+}
+
+std::unique_ptr<CDocManager> CKestavonApp::MakeDocManager() { return std::make_unique<CDocManager>(); }
+
+std::unique_ptr<CRecentFileList> CKestavonApp::MakeRecentFileList(const char* section, const char* entryFormat,
+                                                                   int size, int maxDisplayLength) {
+  return std::make_unique<CRecentFileList>(0, section, entryFormat, size, maxDisplayLength);
 }
 
 void CKestavonApp::NewDocument() {

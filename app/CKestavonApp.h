@@ -13,8 +13,10 @@
 #include "platform/ColorRef.h"
 #include "resources/CommandIds.h"
 
+class CDocManager;
 class CDocTemplate;
 class CMDIFrameWnd;
+class CRecentFileList;
 class CKestaCommandLineInfo;
 
 class CKestavonApp : public CWinApp {
@@ -100,6 +102,10 @@ class CKestavonApp : public CWinApp {
   // application object without them (used alone) ends its start-up there.
   virtual std::unique_ptr<CDocTemplate> MakeOutlineTemplate() { return nullptr; }
   virtual CMDIFrameWnd* MakeMainFrame() { return nullptr; }
+  // The document manager and the recent-file list; the program's own understand net paths.
+  virtual std::unique_ptr<CDocManager> MakeDocManager();
+  virtual std::unique_ptr<CRecentFileList> MakeRecentFileList(const char* section, const char* entryFormat, int size,
+                                                              int maxDisplayLength);
 
  private:
   // Runs the New command, as a plain start without a file does.

@@ -1,15 +1,18 @@
 #include "app/CKestavonDoc.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <utility>
 
 #include "app/CKestavonApp.h"
+#include "app/NetDocumentService.h"
 #include "foundation/CFileBackup.h"
 #include "foundation/PathHelpers.h"
 #include "model/dialogs/CDocInfoDlg.h"
 #include "model/CTreeUndo.h"
+#include "model/NetPath.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWaitCursor.h"
 #include "platform/CodePage.h"
@@ -26,6 +29,10 @@ wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
   EVT_UPDATE_UI(ID_FILE_BOOKMARK_ADD, CKestavonDoc::OnUpdateAddBookmark)
   EVT_MENU(ID_FILE_OPEN_FOLDER, CKestavonDoc::OnOpenFileFolder)
   EVT_MENU(ID_HELP_DOC_INFO, CKestavonDoc::OnDocInfo)
+  EVT_MENU(ID_FILE_NET_UPLOAD, CKestavonDoc::OnNetUpload)
+  EVT_UPDATE_UI(ID_FILE_NET_UPLOAD, CKestavonDoc::OnUpdateNetCommand)
+  EVT_MENU(ID_FILE_SAVE_AS_NET, CKestavonDoc::OnFileSaveAsNet)
+  EVT_UPDATE_UI(ID_FILE_SAVE_AS_NET, CKestavonDoc::OnUpdateNetCommand)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -46,6 +53,10 @@ FileStamp CKestavonDoc::StampOf(const char* path) { return FileStampOf(CP932ToUT
 
 void CKestavonDoc::SetTitle(const char* title) {
   const CString given(title ? title : "");
+  if (IsNetFilePath(m_strPathName)) {
+    CDocument::SetTitle(given);
+    return;
+  }
   if (!AfxGetProfileInt("System", "TitleBarFullPath", 0)) {
     CDocument::SetTitle(given.Mid(given.ReverseFind('/') + 1));
     return;
@@ -86,7 +97,35 @@ BOOL CKestavonDoc::OnNewDocument() {
   return TRUE;
 }
 
-BOOL CKestavonDoc::OnOpenDocument(const char* path) { return OpenDocument(path, 0); }
+void CKestavonDoc::SetPathName(const char* path, BOOL addToMRU) {
+  if (!IsNetFilePath(path)) {
+    CDocument::SetPathName(path, addToMRU);
+    return;
+  }
+  m_strPathName = CString(path).Left(kMaxNetPath);
+  const CString title = GetNetFileTitle(m_strPathName);
+  CDocument::SetTitle(IsModified() ? title + '*' : title);
+  if (addToMRU)
+    if (CWinApp* app = AfxGetApp()) app->AddToRecentFileList(m_strPathName);
+}
+
+BOOL CKestavonDoc::OnOpenDocument(const char* path) {
+  INetDocumentService* net = GetNetDocumentService();
+  if (IsNetFilePath(path)) {
+    if (!net || !net->OpenNetFile(*this, path)) return FALSE;
+    m_undo.SetSavePoint();
+    WriteProfile("System", "IniFile", path);
+    return TRUE;
+  }
+  if (!OpenDocument(path, 0)) return FALSE;
+  // A file replaced by the newer copy is the one this document now knows.
+  if (net && net->CheckNetFileUpdate(*this, path)) {
+    m_fileTime = StampOf(path);
+    m_undo.SetSavePoint();
+    SetModifiedFlag(FALSE);
+  }
+  return TRUE;
+}
 
 BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
   // The document counts as changed while it loads: a half-read outline is never "saved".
@@ -129,15 +168,38 @@ BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
 
 BOOL CKestavonDoc::OnSaveDocument(const char* path) {
   const CString file(path);
+  if (IsNetFilePath(file)) {
+    INetDocumentService* net = GetNetDocumentService();
+    if (!net || AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES) return FALSE;
+    return net->UploadNetFile(*this, file, FALSE);
+  }
   const FileStamp onDisk = StampOf(file);
   if (onDisk.exists && !(onDisk == m_fileTime)) {
     if (AfxMessageBox("ファイルが更新されている可能性があります。上書き保存しますか？", MB_YESNO) != IDYES)
       return FALSE;
   }
   m_timeSave = COleDateTime::GetCurrentTime();
+  m_timeWebUpdate = m_timeSave;
   if (!SaveFile(file, FALSE)) return FALSE;
+  AutoUpload(m_strPathName);
   m_fileTime = StampOf(m_strPathName);
   return TRUE;
+}
+
+void CKestavonDoc::AutoUpload(const char* path) {
+  INetDocumentService* net = GetNetDocumentService();
+  const int option = m_tree.GetProperties().m_nUploadOption;
+  if (!net || (option != 1 && option != 2)) return;
+  if (option == 1 && AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES) return;
+  net->UploadNetFile(*this, m_tree.GetNetPathName(), TRUE);
+  // The file is no older than its copy on the service, so a later compare does not offer it back.
+  const std::string file = CP932ToUTF8(path);
+  struct stat info {};
+  const std::time_t webTime = m_timeWebUpdate.GetAsTimeT();
+  if (webTime > 0 && stat(file.c_str(), &info) == 0 && info.st_mtime < webTime) {
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {webTime, 0}};
+    utimensat(AT_FDCWD, file.c_str(), times, 0);
+  }
 }
 
 BOOL CKestavonDoc::SaveFile(const char* path, BOOL direct) {
@@ -274,6 +336,16 @@ void CKestavonDoc::OnFileSaveAs(wxCommandEvent&) {
   if (!path.IsEmpty()) OnSaveDocument(path);
   m_bSaveAs = 0;
 }
+
+void CKestavonDoc::OnNetUpload(wxCommandEvent&) {
+  if (INetDocumentService* net = GetNetDocumentService()) net->OnNetUpload(*this);
+}
+
+void CKestavonDoc::OnFileSaveAsNet(wxCommandEvent&) {
+  if (INetDocumentService* net = GetNetDocumentService()) net->OnFileSaveAsNet(*this);
+}
+
+void CKestavonDoc::OnUpdateNetCommand(wxUpdateUIEvent& event) { event.Enable(GetNetDocumentService() != nullptr); }
 
 void CKestavonDoc::OnDocInfo(wxCommandEvent&) {
   // The snapshot is taken before the dialog stores anything, so that undo brings the old author

@@ -17,6 +17,8 @@ class CKestavonDoc : public CDocument {
   ~CKestavonDoc() override;
 
   void SetTitle(const char* title) override;
+  // A net path is kept as it stands and titles the document by its title.
+  void SetPathName(const char* path, BOOL addToMRU = TRUE) override;
   BOOL OnNewDocument() override;
   BOOL OnOpenDocument(const char* path) override;
   // Reads the document from path in the model's open mode: 0 a file by its extension, 2 a folder
@@ -80,6 +82,8 @@ class CKestavonDoc : public CDocument {
   void RemoveTitleFirstLines();
 
   BOOL SaveFile(const char* path, BOOL direct);
+  // The service's update time of the last upload (every local save sets it to now).
+  COleDateTime m_timeWebUpdate;
   BOOL IsWritable(const char* path);
   CString DoSaveAsDialog();
   CString GetSaveFolder();
@@ -95,12 +99,17 @@ class CKestavonDoc : public CDocument {
   void OnUpdateAddBookmark(wxUpdateUIEvent& event);
   void OnOpenFileFolder(wxCommandEvent& event);
   void OnDocInfo(wxCommandEvent& event);
+  void OnNetUpload(wxCommandEvent& event);
+  void OnFileSaveAsNet(wxCommandEvent& event);
+  void OnUpdateNetCommand(wxUpdateUIEvent& event);
 
  private:
   // The model, emptied to one top tree "（無題）", as a new document starts.
   void MakeEmptyOutline();
   // The file's stamp on disk now; exists false when there is none.
   static FileStamp StampOf(const char* path);
+  // After a local save: uploads the copy as the document's upload option says.
+  void AutoUpload(const char* path);
 
   CUndoStack m_undo;
   int m_nCurTree = 0;

@@ -40,8 +40,10 @@ CDocument* CDocManager::OpenDocumentFile(const char* path) {
     const int quote = name.ReverseFind('"');
     if (quote >= 0) name = name.Left(quote);
   }
-  name = AfxFullPath(name);
+  return OpenWithBestTemplate(AfxFullPath(name));
+}
 
+CDocument* CDocManager::OpenWithBestTemplate(const CString& name) {
   CDocTemplate* best = nullptr;
   CDocTemplate::Confidence bestMatch = CDocTemplate::noAttempt;
   CDocument* openDoc = nullptr;

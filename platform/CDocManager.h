@@ -33,5 +33,9 @@ class CDocManager {
   void CloseAllDocuments();
 
  protected:
+  // Opens the name as it stands with the template that matches it best, or activates the
+  // document that already has it. Null on failure.
+  CDocument* OpenWithBestTemplate(const CString& name);
+
   std::vector<std::unique_ptr<CDocTemplate>> m_templateList;
 };

@@ -5,6 +5,11 @@
 #include "app/frames/CMainFrame.h"
 #include "convert/CFolderImportDlg.h"
 #include "convert/ConverterReaders.h"
+#include "online/CDocNetManager.h"
+#include "online/CNetDocumentOps.h"
+#include "online/CRecentNetFileList.h"
+#include "online/CVersionInfo.h"
+#include "online/CWebAcountDlg.h"
 #include "platform/CDocTemplate.h"
 #include "platform/FullPath.h"
 #include "platform/MessageBox.h"
@@ -13,9 +18,16 @@
 
 wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_FILE_IMPORT_FOLDER, CKestavonProgram::OnImportFolder)
+  EVT_MENU(ID_FILE_NET_OPEN, CKestavonProgram::OnNetCommand)
+  EVT_MENU(ID_FILE_NET_DELETE, CKestavonProgram::OnNetCommand)
+  EVT_MENU(ID_FILE_NET_ACCOUNT, CKestavonProgram::OnNetCommand)
+  EVT_MENU(ID_HELP_VERSION_CHECK, CKestavonProgram::OnNetCommand)
 wxEND_EVENT_TABLE()
 
-CKestavonProgram::CKestavonProgram() { InstallConverterReaders(); }
+CKestavonProgram::CKestavonProgram() {
+  InstallConverterReaders();
+  InstallOnlineService();
+}
 
 std::unique_ptr<CDocTemplate> CKestavonProgram::MakeOutlineTemplate() {
   return std::make_unique<CMultiDocTemplate>(
@@ -25,10 +37,27 @@ std::unique_ptr<CDocTemplate> CKestavonProgram::MakeOutlineTemplate() {
 
 CMDIFrameWnd* CKestavonProgram::MakeMainFrame() { return new CMainFrame; }
 
+std::unique_ptr<CDocManager> CKestavonProgram::MakeDocManager() { return std::make_unique<CDocNetManager>(); }
+
+std::unique_ptr<CRecentFileList> CKestavonProgram::MakeRecentFileList(const char* section, const char* entryFormat,
+                                                                       int size, int maxDisplayLength) {
+  return std::make_unique<CRecentNetFileList>(0, section, entryFormat, size, maxDisplayLength);
+}
+
 void CKestavonProgram::OnImportFolder(wxCommandEvent&) {
   CFolderImportDlg dialog(AfxGetMainFrameWindow());
   if (dialog.DoModal() != IDOK || !m_pKestavonTemplate) return;
   m_pKestavonTemplate->OpenDocumentWith(AfxFullPath(dialog.m_strDir), [](CDocument& doc, const char* path) {
     return static_cast<CKestavonDoc&>(doc).OpenDocument(path, 2);
   });
+}
+
+void CKestavonProgram::OnNetCommand(wxCommandEvent& event) {
+  switch (event.GetId()) {
+    case ID_FILE_NET_OPEN: OnNetOpen(); break;
+    case ID_FILE_NET_DELETE: OnNetDelete(); break;
+    case ID_FILE_NET_ACCOUNT: EditWebAccount(); break;
+    case ID_HELP_VERSION_CHECK: RunVersionCheck(); break;
+    default: event.Skip(); break;
+  }
 }

@@ -6,16 +6,21 @@
 
 class CKestavonProgram : public CKestavonApp {
  public:
-  // Installs the converters' readers.
+  // Installs the converters' readers and the online file service.
   CKestavonProgram();
 
  protected:
   std::unique_ptr<CDocTemplate> MakeOutlineTemplate() override;
   CMDIFrameWnd* MakeMainFrame() override;
+  std::unique_ptr<CDocManager> MakeDocManager() override;
+  std::unique_ptr<CRecentFileList> MakeRecentFileList(const char* section, const char* entryFormat, int size,
+                                                      int maxDisplayLength) override;
 
   // File > Import > Folder: the folder chosen in the folder-import dialog opens as a new,
   // untitled outline.
   void OnImportFolder(wxCommandEvent& event);
+  // The online service's commands: open and delete on the service, the account, the version check.
+  void OnNetCommand(wxCommandEvent& event);
 
  private:
   wxDECLARE_EVENT_TABLE();

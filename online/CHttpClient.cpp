@@ -1,0 +1,331 @@
+#include "online/CHttpClient.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <wx/frame.h>
+#include <wx/statusbr.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "foundation/PathHelpers.h"
+#include "online/CHttpDownloadDlg.h"
+#include "platform/CWinApp.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+#include "platform/WinInet.h"
+
+namespace {
+
+// The agent string, sent as the one User-Agent header of every request.
+constexpr char kAgent[] = "Mozilla/4.0*";
+constexpr char kFormHeaders[] = "Accept: text/*\r\nUser-Agent: Mozilla/4.0*\r\n";
+constexpr char kFormContentType[] = "Content-type: application/x-www-form-urlencoded";
+constexpr char kFixedBoundary[] = "-7da1091f160a20";
+constexpr size_t kUploadBlock = 2048;
+constexpr size_t kDownloadBlock = 1023;
+
+// Whether the text occurs in the file, read block by block with an overlap.
+bool FileContains(const char* path, const CString& text) {
+  std::ifstream in(CP932ToUTF8(path), std::ios::binary);
+  const std::string needle(text.GetString());
+  std::string window;
+  char block[8192];
+  while (in) {
+    in.read(block, sizeof block);
+    window.append(block, static_cast<size_t>(in.gcount()));
+    if (window.find(needle) != std::string::npos) return true;
+    if (window.size() > needle.size()) window.erase(0, window.size() - needle.size());
+  }
+  return false;
+}
+
+}  // namespace
+
+void SetTransferStatus(const char* text) {
+  auto* frame = dynamic_cast<wxFrame*>(AfxGetMainFrameWindow());
+  if (frame && frame->GetStatusBar()) frame->GetStatusBar()->SetStatusText(CP932ToWx(text), 0);
+}
+
+CHttpClient::CHttpClient(const char* url) : m_strURL(url ? url : ""), m_strBoundary(kFixedBoundary) {}
+
+CHttpClient::~CHttpClient() = default;
+
+void CHttpClient::AddParam(const char* name, const char* value) {
+  auto param = std::make_unique<CPelkoHttpParam>();
+  param->name = name ? name : "";
+  param->value = value ? value : "";
+  m_params.push_back(std::move(param));
+}
+
+CString CHttpClient::EncodeFormValue(const char* value) {
+  CString out;
+  for (const char* p = value ? value : ""; *p; ++p) {
+    const auto byte = static_cast<unsigned char>(*p);
+    if (std::isalnum(byte) || byte == '_' || byte == '.' || byte == '-') {
+      out += static_cast<char>(byte);
+    } else if (byte == ' ') {
+      out += '+';
+    } else {
+      CString hex;
+      hex.Format("%%%02X", static_cast<unsigned>(byte));
+      out += hex;
+    }
+  }
+  return out;
+}
+
+CString CHttpClient::BuildFormBody() const {
+  CString body;
+  for (const auto& param : m_params) {
+    if (!body.IsEmpty()) body += '&';
+    body += param->name + "=" + EncodeFormValue(param->value);
+  }
+  return body;
+}
+
+CString CHttpClient::BuildParamParts() const {
+  CString parts;
+  for (const auto& param : m_params)
+    parts += "--" + m_strBoundary + "\r\nContent-Disposition: form-data; name=\"" + param->name + "\"\r\n\r\n" +
+             param->value + "\r\n";
+  return parts;
+}
+
+CString CHttpClient::BuildFilePartHeader() const {
+  return "--" + m_strBoundary + "\r\n" + "Content-Disposition: form-data; name=\"file\"; filename=\"kvn.txt\"\r\n" +
+         "Content-Type: application/octet-stream\r\n\r\n";
+}
+
+CString CHttpClient::BuildTrailer() const { return "\r\n--" + m_strBoundary + "--\r\n\r\n"; }
+
+void CHttpClient::ChooseBoundary(const char* localPath) {
+  auto occurs = [&] {
+    for (const auto& param : m_params)
+      if (param->name.Find(m_strBoundary) >= 0 || param->value.Find(m_strBoundary) >= 0) return true;
+    return FileContains(localPath, m_strBoundary);
+  };
+  for (int n = 1; occurs(); ++n) m_strBoundary.Format("%s%d", kFixedBoundary, n);
+}
+
+std::unique_ptr<CHttpFile> CHttpClient::OpenRequest() {
+  m_strResponse.Empty();
+  DWORD service = 0;
+  CString server, object;
+  INTERNET_PORT port = 0;
+  if (!AfxParseURL(m_strURL, service, server, object, port)) {
+    AfxMessageBox(m_strURL + "の解析に失敗しました");
+    return nullptr;
+  }
+  CInternetSession session(kAgent);
+  std::unique_ptr<CHttpConnection> connection = session.GetHttpConnection(server, port);
+  DWORD flags = INTERNET_FLAG_RELOAD;
+  if (service == AFX_INET_SERVICE_HTTPS) flags |= INTERNET_FLAG_SECURE;
+  return connection->OpenRequest("POST", object, flags);
+}
+
+void CHttpClient::ShowHttpError(const CHttpFile& file) const {
+  CString text;
+  text.Format("httpエラー。\r\n%u\r\n%s", static_cast<unsigned>(file.GetError()),
+              file.GetErrorMessage().Left(512).GetString());
+  AfxMessageBox(text);
+}
+
+BOOL CHttpClient::ReadResponseText(CHttpFile& file) {
+  char block[1024];
+  for (;;) {
+    const size_t n = file.Read(block, sizeof block - 1);
+    if (n == 0) break;
+    for (size_t i = 0; i < n; ++i)
+      if (block[i] != '\r') m_strResponse += block[i];
+  }
+  return !file.Failed();
+}
+
+BOOL CHttpClient::PostForm() {
+  std::unique_ptr<CHttpFile> file = OpenRequest();
+  if (!file) return FALSE;
+  file->SetMaxBodySize(kMaxTextReply);
+  file->AddRequestHeaders(kFormHeaders, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+  const CString body = BuildFormBody();
+  if (!file->SendRequest(kFormContentType, body.GetString(), static_cast<size_t>(body.GetLength()))) {
+    ShowHttpError(*file);
+    return FALSE;
+  }
+  if (file->QueryStatusCode() > 299) return FALSE;
+  if (!ReadResponseText(*file)) {
+    ShowHttpError(*file);
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CHttpClient::UploadFile(const char* localPath) {
+  std::ifstream in(CP932ToUTF8(localPath), std::ios::binary);
+  if (!in) return FALSE;
+  in.seekg(0, std::ios::end);
+  const auto fileLength = static_cast<size_t>(in.tellg());
+  in.seekg(0);
+  ChooseBoundary(localPath);
+  std::unique_ptr<CHttpFile> file = OpenRequest();
+  if (!file) return FALSE;
+  file->SetMaxBodySize(kMaxTextReply);
+  file->AddRequestHeaders(CString(kFormHeaders) + "Content-Type: multipart/form-data; boundary=" + m_strBoundary + "\r\n",
+                          HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+  const std::string head = std::string(BuildParamParts().GetString()) + BuildFilePartHeader().GetString();
+  const std::string trailer = BuildTrailer().GetString();
+  const size_t total = head.size() + fileLength + trailer.size();
+
+  // The body is pulled in order: the parts, the file in blocks, the trailer.
+  size_t headSent = 0, fileSent = 0, trailerSent = 0;
+  auto source = [&](char* buffer, size_t size) -> size_t {
+    if (headSent < head.size()) {
+      const size_t n = std::min(size, head.size() - headSent);
+      head.copy(buffer, n, headSent);
+      headSent += n;
+      return n;
+    }
+    if (fileSent < fileLength) {
+      in.read(buffer, static_cast<std::streamsize>(std::min({size, kUploadBlock, fileLength - fileSent})));
+      const auto n = static_cast<size_t>(in.gcount());
+      fileSent += n;
+      CString status;
+      status.Format("アップロード：%d バイト", static_cast<int>(fileSent));
+      SetTransferStatus(status);
+      return n;
+    }
+    const size_t n = std::min(size, trailer.size() - trailerSent);
+    trailer.copy(buffer, n, trailerSent);
+    trailerSent += n;
+    return n;
+  };
+  const BOOL sent = file->SendRequestEx(total, source);
+  in.close();
+  SetTransferStatus("アップロード終了");
+  if (!sent) {
+    ShowHttpError(*file);
+    return FALSE;
+  }
+  if (file->QueryStatusCode() > 299) return FALSE;
+  if (!ReadResponseText(*file)) {
+    ShowHttpError(*file);
+    return FALSE;
+  }
+  return TRUE;
+}
+
+CString CHttpClient::GetFileNameFromHeaders(const char* rawHeaders) {
+  CString text(rawHeaders ? rawHeaders : "");
+  const int at = text.Find("filename=");
+  if (at < 0) return CString();
+  text = text.Mid(at + 9);
+  const int end = text.Find("\r\n");
+  if (end >= 0) text = text.Left(end);
+  int quote = text.Find('"');
+  if (quote >= 0) text = text.Mid(quote + 1);
+  quote = text.Find('"');
+  if (quote >= 0) text = text.Left(quote);
+  return text;
+}
+
+CString CHttpClient::SafeFileName(const char* name) {
+  CString text(name ? name : "");
+  // Both separators count: a name from the reply may come from either system.
+  const int cut = std::max(text.ReverseFind('/'), text.ReverseFind('\\'));
+  text = text.Mid(cut + 1);
+  if (text.IsEmpty() || text == "." || text == "..") return CString();
+  for (int i = 0; i < text.GetLength(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) return CString();
+  }
+  return text;
+}
+
+CString CHttpClient::DownloadFile(const char* folder, BOOL showProgress) {
+  const int slash = m_strURL.ReverseFind('/');
+  if (slash < 0) return CString();
+  CString name = m_strURL.Mid(slash + 1);
+  CString dir(folder ? folder : "");
+  if (dir.IsEmpty() || dir[dir.GetLength() - 1] != '/') dir += '/';
+
+  std::unique_ptr<CHttpFile> file = OpenRequest();
+  if (!file) return CString();
+  file->SetMaxBodySize(kMaxDownload);
+  file->AddRequestHeaders(kFormHeaders, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+  std::unique_ptr<CHttpDownloadDlg> progress;
+  if (showProgress) progress = CHttpDownloadDlg::CreateModeless("ダウンロード中です", name);
+  const CString body = BuildFormBody();
+  if (!file->SendRequest(kFormContentType, body.GetString(), static_cast<size_t>(body.GetLength()))) {
+    progress.reset();
+    AfxMessageBox(file->GetErrorMessage().Left(2048));
+    return CString();
+  }
+  if (file->QueryStatusCode() > 299) {
+    m_strResponse = "ダウンロードサイトが開けませんでした";
+    return CString();
+  }
+  PumpWaitingMessages();
+  // Only this exact value (as the service sends it) marks a text reply.
+  if (file->QueryHeader("Content-Type") == "text/palin") {
+    if (!ReadResponseText(*file)) {
+      progress.reset();
+      AfxMessageBox(file->GetErrorMessage().Left(2048));
+    }
+    return CString();
+  }
+  const CString given = SafeFileName(GetFileNameFromHeaders(file->QueryRawHeaders()));
+  if (!given.IsEmpty()) name = given;
+  name = SafeFileName(name);
+  if (name.IsEmpty()) {
+    m_strResponse = "ダウンロードしたファイルの名前が正しくありません";
+    return CString();
+  }
+  const CString target = dir + name;
+  const std::string path = CP932ToUTF8(target.str());
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    m_strResponse = "ファイルの作成に失敗しました：" + target;
+    return CString();
+  }
+  m_dwTotalSize = static_cast<DWORD>(std::strtoul(file->QueryHeader("Content-Length"), nullptr, 10));
+  m_dwReceivedSize = 0;
+  if (progress) progress->SetRange(m_dwTotalSize);
+  bool cancelled = false;
+  bool written = true;
+  char block[kDownloadBlock];
+  for (;;) {
+    const size_t n = file->Read(block, sizeof block);
+    if (n == 0) break;
+    m_dwReceivedSize += static_cast<DWORD>(n);
+    if (progress) progress->SetPos(m_dwReceivedSize);
+    CString status;
+    status.Format("ダウンロード：%d", static_cast<int>(m_dwReceivedSize));
+    SetTransferStatus(status);
+    PumpWaitingMessages();
+    if (progress && progress->IsCancelled()) {
+      cancelled = true;
+      break;
+    }
+    if (write(fd, block, n) != static_cast<ssize_t>(n)) {
+      written = false;
+      break;
+    }
+  }
+  SetTransferStatus("ダウンロード終了");
+  const bool failed = file->Failed();
+  file->Close();
+  if (close(fd) != 0) written = false;
+  progress.reset();
+  if (cancelled || failed || !written) {
+    unlink(path.c_str());
+    if (failed) AfxMessageBox(file->GetErrorMessage().Left(2048));
+    if (!written) m_strResponse = "ファイルの書込に失敗しました：" + target;
+    return CString();
+  }
+  return target;
+}

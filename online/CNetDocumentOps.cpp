@@ -1,0 +1,226 @@
+#include "online/CNetDocumentOps.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "foundation/CFileBackup.h"
+#include "model/NetPath.h"
+#include "online/CNetBackupDlg.h"
+#include "online/CNetFileService.h"
+#include "online/CNetListDlg.h"
+#include "online/CWebAcountDlg.h"
+#include "platform/CWaitCursor.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+constexpr char kNoAccount[] = "アカウントの設定がされていません";
+
+void SetAccount(CNetFileService& service) {
+  if (CKestavonApp* app = GetKestavonApp()) service.SetAccount(app->m_strWebID, app->m_strWebPassword);
+}
+
+std::filesystem::path OsPath(const char* path) { return CP932ToUTF8(path); }
+
+// Moves a file, copying when the two places are on different file systems.
+bool MoveFile(const char* from, const char* to) {
+  std::error_code ec;
+  std::filesystem::rename(OsPath(from), OsPath(to), ec);
+  if (!ec) return true;
+  if (ec != std::errc::cross_device_link) return false;
+  if (!std::filesystem::copy_file(OsPath(from), OsPath(to), std::filesystem::copy_options::overwrite_existing, ec))
+    return false;
+  std::filesystem::remove(OsPath(from), ec);
+  return true;
+}
+
+// The temporary copy goes when the operation ends, however it ends.
+struct TempFile {
+  CString path;
+  ~TempFile() {
+    if (!path.IsEmpty()) std::filesystem::remove(OsPath(path));
+  }
+};
+
+struct Download {
+  CString path;
+  ~Download() {
+    if (!path.IsEmpty()) CNetFileService::DeleteDownload(path);
+  }
+};
+
+}  // namespace
+
+BOOL CNetDocumentOps::OpenNetFile(CKestavonDoc& doc, const char* netPath) {
+  if (!CheckWebAccount(kNoAccount)) return FALSE;
+  CWaitCursor wait;
+  CNetFileService service;
+  SetAccount(service);
+  service.SetNetPath(netPath);
+  Download file{service.Download()};
+  if (file.path.IsEmpty()) {
+    AfxMessageBox(service.GetMessage());
+    return FALSE;
+  }
+  // A downloaded copy is this document's alone: no lock file beside it.
+  if (doc.GetTree().OpenFile(file.path, 0, 0) < 0) {
+    AfxMessageBox("ネットからファイルを開くことに失敗しました");
+    return FALSE;
+  }
+  doc.SetModifiedFlag(FALSE);
+  doc.SetPathName(service.GetNetPath(), TRUE);
+  return TRUE;
+}
+
+BOOL CNetDocumentOps::UploadNetFile(CKestavonDoc& doc, const char* netPath, BOOL keepLocal) {
+  if (!CheckWebAccount(kNoAccount)) return FALSE;
+  TempFile copy{CNetFileService::GetTempFilePath(".kvn")};
+  if (copy.path.IsEmpty() || !doc.SaveFile(copy.path, TRUE)) return FALSE;
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(OsPath(copy.path), ec);
+  if (ec || static_cast<long long>(size) >= kMaxUpload) {
+    AfxMessageBox("サイズ制限：1MB以上のファイルはアップロードできません");
+    return FALSE;
+  }
+  CNetFileService service;
+  SetAccount(service);
+  service.SetNetPath(netPath);
+  BOOL done;
+  if (IsUnstoredNetPath(netPath)) {
+    done = service.Upload(copy.path);
+    if (done && keepLocal) {
+      doc.GetTree().GetProperties().m_strNetFileID = service.GetFileId();
+      doc.SetModifiedFlag(TRUE);
+    }
+  } else {
+    done = service.Save(copy.path);
+  }
+  if (!done) {
+    AfxMessageBox(service.GetMessage());
+    return FALSE;
+  }
+  if (!keepLocal) {
+    doc.SetModifiedFlag(FALSE);
+    doc.SetPathName(service.GetNetPath(), TRUE);
+  }
+  if (service.LastReplyListedFiles()) {
+    COleDateTime update;
+    if (update.ParseDateTime(service.GetFile(0)->GetUpdateTime())) doc.m_timeWebUpdate = update;
+  }
+  return TRUE;
+}
+
+BOOL CNetDocumentOps::CheckNetFileUpdate(CKestavonDoc& doc, const char* localPath) {
+  ATREE& tree = doc.GetTree();
+  const CDocProperties& properties = tree.GetProperties();
+  if (properties.m_strNetFileID.IsEmpty() || !properties.m_nNetOption2) return FALSE;
+  if (!CheckWebAccount("ネットとの比較中：アカウントの設定がされていません")) return FALSE;
+  COleDateTime remote;
+  {
+    CNetFileService service;
+    SetAccount(service);
+    service.GetUpdateTime(properties.m_strNetFileID, remote);
+  }
+  struct stat info {};
+  if (stat(CP932ToUTF8(localPath).c_str(), &info) != 0) return FALSE;
+  const COleDateTime local(info.st_mtime);
+  if (remote.GetStatus() != COleDateTime::valid || remote <= local) return FALSE;
+  if (AfxMessageBox("ネット上に新しいファイルがあります。ネット上のものに更新しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    return FALSE;
+
+  CWaitCursor wait;
+  CNetFileService service;
+  SetAccount(service);
+  service.SetNetPath(tree.GetNetPathName());
+  Download file{service.Download()};
+  if (file.path.IsEmpty()) {
+    AfxMessageBox(service.GetMessage());
+    return FALSE;
+  }
+  // The local file moves to its newest backup; should anything below fail, it comes back.
+  CFileBackup backup;
+  const CString saved = backup.GetBackupFileName(localPath);
+  backup.Backup(localPath);
+  auto restore = [&] {
+    std::error_code ec;
+    std::filesystem::remove(OsPath(localPath), ec);
+    MoveFile(saved, localPath);
+  };
+  if (!MoveFile(file.path, localPath)) {
+    restore();
+    AfxMessageBox("ネット上のファイルに更新できませんでした。");
+    return FALSE;
+  }
+  tree.GetLock().RemoveLockFile();
+  if (tree.OpenFile(localPath, 0, 1) < 0) {
+    restore();
+    AfxMessageBox("ネット上のファイルを読めませんでした。元のファイルに戻します。");
+    tree.OpenFile(localPath, 0, 1);
+    return FALSE;
+  }
+  doc.SetCurrentTree(0);
+  return TRUE;
+}
+
+void CNetDocumentOps::OnNetUpload(CKestavonDoc& doc) {
+  if (doc.GetPathName().IsEmpty()) {
+    AfxMessageBox("一度ディスクへの保存を行ってください。この機能はローカルファイルのバックアップをネットに取るものです。");
+    return;
+  }
+  ATREE& tree = doc.GetTree();
+  CDocProperties& properties = tree.GetProperties();
+  CNetBackupDlg dialog(AfxGetMainFrameWindow());
+  dialog.m_strTitle = tree.GetDirDataCount() > 0 ? tree.GetName(0) : CString();
+  dialog.m_strFileId = properties.m_strNetFileID;
+  dialog.m_nAutoUpload = properties.m_nUploadOption;
+  dialog.m_bCheckNewer = properties.m_nNetOption2;
+  const int result = dialog.DoModal();
+  properties.m_strNetFileID = dialog.m_strFileId;
+  properties.m_nUploadOption = dialog.m_nAutoUpload < 0 ? 0 : dialog.m_nAutoUpload;
+  properties.m_nNetOption2 = dialog.m_bCheckNewer;
+  if (result != IDOK) return;
+  if (doc.IsModified() && !doc.OnSaveDocument(doc.GetPathName())) return;
+  UploadNetFile(doc, tree.GetNetPathName(), TRUE);
+  // A new copy gave the document its file ID: the local file keeps it.
+  if (doc.IsModified()) doc.OnSaveDocument(doc.GetPathName());
+}
+
+void CNetDocumentOps::OnFileSaveAsNet(CKestavonDoc& doc) {
+  CNetSaveAsDlg dialog(AfxGetMainFrameWindow());
+  const ATREE& tree = doc.GetTree();
+  dialog.m_strTitle = tree.GetDirDataCount() > 0 ? tree.GetName(0) : CString();
+  if (dialog.DoModal() != IDOK) return;
+  doc.OnSaveDocument(MakeNetPath("", dialog.m_strTitle));
+}
+
+void InstallOnlineService() {
+  static CNetDocumentOps ops;
+  InstallNetDocumentService(&ops);
+}
+
+namespace {
+
+void ListCommand(BOOL deleteMode) {
+  if (!CheckWebAccount(kNoAccount)) return;
+  CNetFileService service;
+  SetAccount(service);
+  if (!service.List()) {
+    AfxMessageBox(service.GetMessage());
+    return;
+  }
+  CNetListDlg dialog(AfxGetMainFrameWindow(), &service, deleteMode);
+  if (dialog.DoModal() != IDOK || deleteMode) return;
+  if (CNetFileItem* item = service.GetFile(dialog.m_nSelect))
+    if (CWinApp* app = AfxGetApp()) app->OpenDocumentFile(item->GetNetPath());
+}
+
+}  // namespace
+
+void OnNetOpen() { ListCommand(FALSE); }
+
+void OnNetDelete() { ListCommand(TRUE); }
