@@ -40,7 +40,7 @@ int ExportMarkdown(ATREE& tree, const char* path) {
       }
       if (!text.empty()) {
         if (hashChange) {
-          if (text[0] == '#') text.insert(0, " ");
+          if (text[0] == '#') text = " " + text;
           ReplaceAllText(text, "\n#", "\n #");
         }
         ReplaceAllText(text, "\r\n", "  \r\n");

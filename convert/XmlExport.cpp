@@ -74,7 +74,8 @@ int WriteXmlTree(ATREE& tree, const CTextOutputOptions& options, int item, XmlSi
   const int level = tree.GetLevel(item);
   const int count = tree.GetDirDataCount();
   int next = item + 1;
-  while (next < count && tree.GetLevel(next) == level + 1) next = WriteXmlTree(tree, options, next, sink);
+  // Every deeper item that follows belongs to this element, also one that skips a level.
+  while (next < count && tree.GetLevel(next) > level) next = WriteXmlTree(tree, options, next, sink);
   out += "</" + tag + ">\r\n";
   return next;
 }

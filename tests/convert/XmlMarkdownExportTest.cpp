@@ -109,6 +109,15 @@ TEST_F(XmlMarkdownExportTest, ASubtreeIsWrittenWithItsChildrenOnly) {
             "</tree>\r\n</tree>\r\n");
 }
 
+TEST_F(XmlMarkdownExportTest, AnItemThatSkipsALevelIsWrittenInsideItsTree) {
+  auto tree = MakeOutline({{"t", ""}, {"t/a", ""}, {"t/a/b/c", ""}, {"t/d", ""}});
+  const std::string bytes = Xml(*tree);
+  EXPECT_EQ(ParseXml(bytes).error, "");
+  EXPECT_NE(bytes.find("<tree title=\"a\" id=\"1\">\r\n<tree title=\"c\" id=\"2\">\r\n</tree>\r\n</tree>\r\n"
+                       "<tree title=\"d\" id=\"3\">"),
+            std::string::npos);
+}
+
 TEST_F(XmlMarkdownExportTest, MarkdownOfTheSampleEqualsItsGoldenFile) {
   auto tree = MakeSampleOutline();
   EXPECT_EQ(Markdown(*tree), Golden("outline.md"));
