@@ -17,3 +17,8 @@ kesta_layer(kesta_frames app/frames SKIP Main.cpp
 add_executable(kesta32 ${CMAKE_SOURCE_DIR}/app/frames/Main.cpp)
 kesta_compile_options(kesta32)
 target_link_libraries(kesta32 PRIVATE kesta_frames)
+
+# The style sheets that exported pages take in stand beside the program, where it looks for them.
+foreach(sheet kesta.css kestahtml.css)
+  configure_file(${CMAKE_SOURCE_DIR}/resources/${sheet} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${sheet} COPYONLY)
+endforeach()

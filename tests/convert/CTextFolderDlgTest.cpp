@@ -1,0 +1,102 @@
+// The text-folder dialog: it shows the stored options, the browse button fills the folder, OK
+// writes its seven keys and nothing else, Cancel writes nothing.
+#include <gtest/gtest.h>
+
+#include <wx/checkbox.h>
+#include <wx/eventfilter.h>
+#include <wx/textctrl.h>
+
+#include <functional>
+#include <string>
+
+#include "convert/CTextFolderDlg.h"
+#include "platform/CWinApp.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+class TestDialog : public CTextFolderDlg {
+ public:
+  TestDialog() : CTextFolderDlg(nullptr) {}
+
+ protected:
+  BOOL ChooseFolder(CString& folder) override {
+    folder = "/chosen/出力";
+    return TRUE;
+  }
+};
+
+// Runs an action inside the dialog's modal loop once it is up.
+class WhenShown : public wxEventFilter {
+ public:
+  explicit WhenShown(std::function<void(wxDialog*)> action) : m_action(std::move(action)) { wxEvtHandler::AddFilter(this); }
+  ~WhenShown() override { wxEvtHandler::RemoveFilter(this); }
+  int FilterEvent(wxEvent& event) override {
+    auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), wxDialog) : nullptr;
+    if (dialog && m_action) {
+      auto action = std::move(m_action);
+      m_action = nullptr;
+      dialog->CallAfter([dialog, action] { action(dialog); });
+    }
+    return Event_Skip;
+  }
+
+ private:
+  std::function<void(wxDialog*)> m_action;
+};
+
+void Click(wxWindow* dialog, int id) {
+  wxCommandEvent click(wxEVT_BUTTON, id);
+  click.SetEventObject(dialog->FindWindow(id));
+  dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(click);
+}
+
+wxCheckBox* Check(wxWindow* dialog, int id) { return static_cast<wxCheckBox*>(dialog->FindWindow(id)); }
+
+TEST(CTextFolderDlg, OkWritesItsSevenKeysAndCancelNothing) {
+  if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
+  const std::string conf = kesta_test::MakeTempDir("dlg") + "/kesta32.ini";
+  const kesta_test::ScopedSettingsFile settings(conf);
+  AfxWriteProfileInt("TextPage", "Overwrite", 0);
+  const std::string before = kesta_test::ReadBytes(conf);
+
+  bool overwriteShown = true;
+  wxString extShown;
+  {
+    TestDialog dialog;
+    WhenShown run([&](wxDialog* d) {
+      overwriteShown = Check(d, CTextFolderDlg::IDC_OVERWRITE)->GetValue();
+      extShown = static_cast<wxTextCtrl*>(d->FindWindow(CTextFolderDlg::IDC_EXT))->GetValue();
+      Check(d, CTextFolderDlg::IDC_TOP_OUT)->SetValue(false);
+      Click(d, CTextFolderDlg::IDC_BROWSE);
+      Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  }
+  EXPECT_FALSE(overwriteShown);
+  EXPECT_EQ(extShown, "txt");
+  EXPECT_EQ(kesta_test::ReadBytes(conf), before);
+
+  {
+    TestDialog dialog;
+    WhenShown run([&](wxDialog* d) {
+      Check(d, CTextFolderDlg::IDC_TOP_OUT)->SetValue(false);
+      Click(d, CTextFolderDlg::IDC_BROWSE);
+      Click(d, IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+  }
+  EXPECT_EQ(AfxGetProfileString("TextPage", "Dir", ""), "/chosen/出力");
+  EXPECT_EQ(AfxGetProfileInt("TextPage", "TopOut", 1), 0);
+  EXPECT_EQ(AfxGetProfileInt("TextPage", "Overwrite", 1), 0);
+  EXPECT_EQ(AfxGetProfileString("TextPage", "Ext", ""), "txt");
+  const std::string after = kesta_test::ReadBytes(conf);
+  for (const char* key : {"Dir=", "Ext=", "Title=", "TopOut=", "SelectTree=", "ParentText=", "Overwrite="}) {
+    EXPECT_NE(after.find(key), std::string::npos) << key;
+  }
+  EXPECT_EQ(after.find("["), after.rfind("["));  // one section only
+}
+
+}  // namespace
