@@ -27,9 +27,17 @@ struct CHiliteRule {
   bool matchCase = false;
 };
 
-// Event mask bits that the text model fires on.
+// Event mask bits: each lets one event reach the host; the first four replace a built-in action.
 enum : DWORD {
+  EVENT_ONCONTEXTMENU = 0x1,
+  EVENT_ONPROPERTIES = 0x2,
+  EVENT_ONLINKURL = 0x4,
+  EVENT_ONLINKMAILTO = 0x8,
+  EVENT_ONSELCHANGED = 0x10,
+  EVENT_ONCARETMOVED = 0x20,
   EVENT_ONMODIFIED = 0x40,
+  EVENT_ONSCROLL = 0x80,
+  EVENT_ONPROPCHANGED = 0x100,
   EVENT_CHANGE = 0x200,
 };
 

@@ -14,6 +14,7 @@
 #include "control/EditSettings.h"
 #include "control/window/WrilaEditWindow.h"
 #include "platform/CodePage.h"
+#include "platform/InputMethod.h"
 
 WrilaEdit::WrilaEdit() {
   ResetEditSettings(m_cust, m_colors);
@@ -68,6 +69,7 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       ResetViewState();
+      m_firedCaret = m_caretView;
       if (m_hasPendingText) {
         GetBuffer().SetText(m_pendingText.c_str(), static_cast<int>(m_pendingText.size()));
         m_pendingText.clear();
@@ -159,7 +161,13 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WRILA_EXTRA:
       return OnExtraSettings(static_cast<UINT>(wParam), lParam);
     case WM_COMMAND:
+      // Notification code 0 is a menu's; keys and automation calls give 1.
+      m_commandFromMenu = (wParam >> 16) == 0;
       OnCommand(static_cast<UINT>(wParam & 0xFFFF));
+      m_commandFromMenu = false;
+      return 0;
+    case WM_CONTEXTMENU:
+      OnContextMenu(static_cast<short>(lParam & 0xFFFF), static_cast<short>((lParam >> 16) & 0xFFFF));
       return 0;
     default:
       return 0;
@@ -228,6 +236,7 @@ bool WrilaEdit::OnCommand(UINT id) {
     case ID_WRILA_OVERWRITE:
       m_cust.Overwrite = !m_cust.Overwrite;
       if (m_focused) InvalidateRows(m_caretView.x, m_caretView.y, m_caretView.x + 2, m_caretView.y, false);
+      if (m_needEvents & EVENT_ONPROPCHANGED) FirePropChanged();
       return true;
     case ID_WRILA_READONLY:
       m_readOnly = !m_readOnly;
@@ -236,7 +245,31 @@ bool WrilaEdit::OnCommand(UINT id) {
     case ID_WRILA_WRAPNONE:
     case ID_WRILA_WRAPCOLUMNS:
     case ID_WRILA_WRAPWINDOW:
-      SetWrapMode(static_cast<int>(id - ID_WRILA_WRAPNONE));
+      if (m_cust.WrapMode != static_cast<int>(id - ID_WRILA_WRAPNONE)) {
+        SetWrapMode(static_cast<int>(id - ID_WRILA_WRAPNONE));
+        if (m_needEvents & EVENT_ONPROPCHANGED) FirePropChanged();
+      }
+      return true;
+    case ID_WRILA_PROPERTIES:
+      if (m_needEvents & EVENT_ONPROPERTIES) {
+        FireProperties();
+      } else if (ShowPropertyFrame() && (m_needEvents & EVENT_ONPROPCHANGED)) {
+        FirePropChanged();
+      }
+      return true;
+    case ID_WRILA_IMETOGGLE:
+      // GTK keeps the switch itself; the state asked for is kept for the control's own queries.
+      if (m_window && !m_readOnly) {
+        if (HIMC context = ImmGetContext(GetWindow())) {
+          ImmSetOpenStatus(context, !ImmGetOpenStatus(context));
+          ImmReleaseContext(GetWindow(), context);
+        }
+      }
+      return true;
+    case ID_WRILA_COPYLINK:
+    case ID_WRILA_OPENLINK:
+    case ID_WRILA_HOMEPAGE:
+      LinkCommand(id, m_commandFromMenu);
       return true;
     default:
       break;

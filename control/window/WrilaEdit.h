@@ -4,6 +4,7 @@
 // wraps one of these; tests drive it directly.
 
 #include <wx/font.h>
+#include <wx/gdicmn.h>
 #include <wx/window.h>
 
 #include <memory>
@@ -96,10 +97,15 @@ class WrilaEdit : public CEditCore {
   bool HasSelection() const { return m_selKind != SEL_NONE; }
   POINT SelectionStart() const;  // the earlier of anchor and end
   POINT SelectionEnd() const;
+  bool IsInSelection(POINT cell) const;
   void CancelSelection(bool clearModes);
   void SelectAll();
   CRefString SelectedText(bool quote);
   void JumpTo(int column, int row);
+  void MoveCaret(POINT logical);
+  void SetWrapMode(int mode);
+  // Rebuilds what depends on the settings: fonts, highlight index, key table, wrapping, comments.
+  void ApplySettings(int oldWrapWidth);
   void PlaceCaret();
 
   // Typing and editing.
@@ -110,6 +116,7 @@ class WrilaEdit : public CEditCore {
 
   // Clipboard and drag and drop.
   void CopySelection(bool quote);
+  void CopyTextToClipboard(const CRefString& text);
   void PasteClipboard();
   // A drop's text (Shift JIS bytes) at a client point; false when nothing was inserted.
   bool DropText(const CRefString& text, bool move, int x, int y);
@@ -134,6 +141,37 @@ class WrilaEdit : public CEditCore {
   void RepaintRows(int code, POINT caretView, int rows) override;
   void Relayout(int reason) override;
   void Beep() override;
+
+  // Events to the host; the window layer calls them only when the event mask asks for them, and
+  // the automation object sends them on. Without a host they do nothing.
+  virtual void FireLinkURL(const CRefString& /*url*/) {}
+  virtual void FireLinkMailTo(const CRefString& /*address*/) {}
+  virtual void FireContextMenu(int /*x*/, int /*y*/, const CRefString* /*link*/) {}
+  virtual void FireProperties() {}
+  virtual void FireSelChanged() {}
+  virtual void FireCaretMoved() {}
+  virtual void FireScroll() {}
+  virtual void FirePropChanged() {}
+  // The host shows the property frame (the properties command without the event bit); false when
+  // there is none to show.
+  virtual bool ShowPropertyFrame() { return false; }
+
+  // Links: the link text at a view cell and its kind (ROLE_URL, ROLE_MAIL, ROLE_TAG), 0 when none;
+  // with select, the link becomes the selection unless the cell lies inside the selection.
+  int LinkAt(POINT cell, bool select, CRefString* text);
+  void OpenLink(const CRefString& text, int kind);
+  // Opens a target with the desktop's handler; a failure shows the control's message.
+  void ShellOpen(const char* target);
+  // The context menu at screen coordinates, (-1, -1) for the menu key.
+  void OnContextMenu(int screenX, int screenY);
+  // The texts of the two link items for the remembered menu point; false when there is no link.
+  bool LinkCommandText(UINT id, CRefString* text);
+  // The pointer shape for a client point.
+  wxStockCursor CursorAt(int x, int y);
+  void LinkCommand(UINT id, bool fromMenu);
+  void FireSelChangedIfAsked();
+  // A command's state: 0 unknown, 1 known but disabled, 3 enabled; bits 0x7 all set when checked.
+  WORD QueryCommandStatus(UINT id);
 
   // Identity and host settings.
   std::u16string m_appName = u"Wrila";
@@ -185,6 +223,11 @@ class WrilaEdit : public CEditCore {
   bool m_searchMatchCase = false;
   bool m_searchHilite = false;
   CConvertChoice m_convertChoice;  // the conversion dialog's choices, for the next time
+  POINT m_menuPoint{};       // where the context menu was asked for, client pixels
+  CRefString m_menuLink;     // the link found for a link command
+  int m_menuLinkKind = 0;
+  POINT m_firedCaret{-1, -1};  // the caret position the last caret event told
+  bool m_commandFromMenu = false;
 
  private:
   friend class WrilaEditWindow;
@@ -222,9 +265,6 @@ class WrilaEdit : public CEditCore {
   void ShowFindDialog(bool replace);
   LRESULT OnScrollMessage(bool vertical, UINT code, LPARAM trackPosition);
   void ApplyScrollBars();
-  void MoveCaret(POINT logical);
-  void SetWrapMode(int mode);
-  void ApplySettings(int oldWrapWidth);
   int WrapWidthFor() const;
 
   // Drawing helpers.

@@ -34,6 +34,12 @@ void WrilaEdit::CopySelection(bool quote) {
   wxTheClipboard->SetData(data);
 }
 
+void WrilaEdit::CopyTextToClipboard(const CRefString& text) {
+  wxClipboardLocker lock;
+  if (!lock) return;
+  wxTheClipboard->SetData(new ShiftJisTextData(text));
+}
+
 void WrilaEdit::PasteClipboard() {
   if (m_readOnly) return;
   CRefString text;

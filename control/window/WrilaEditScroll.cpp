@@ -75,6 +75,7 @@ void WrilaEdit::ScrollTo(int column, int row) {
   const bool sameColumn = column == m_firstColumn;
   m_firstColumn = column;
   m_topRow = row;
+  if (m_needEvents & EVENT_ONSCROLL) FireScroll();
   if (!m_window) return;
   m_window->SetBarPosition(wxHORIZONTAL, m_firstColumn);
   m_window->SetBarPosition(wxVERTICAL, m_topRow);

@@ -41,6 +41,10 @@ int AutoScrollStep(int outside) { return outside <= 0 ? 1 : outside <= 10 ? 2 : 
 
 POINT WrilaEdit::SelectionStart() const { return Before(m_selEnd, m_selAnchor) ? m_selEnd : m_selAnchor; }
 
+bool WrilaEdit::IsInSelection(POINT cell) const {
+  return HasSelection() && !Before(cell, SelectionStart()) && Before(cell, SelectionEnd());
+}
+
 POINT WrilaEdit::SelectionEnd() const { return Before(m_selEnd, m_selAnchor) ? m_selAnchor : m_selEnd; }
 
 void WrilaEdit::RepaintRowSpan(int row1, int row2) {
@@ -48,8 +52,10 @@ void WrilaEdit::RepaintRowSpan(int row1, int row2) {
 }
 
 void WrilaEdit::CancelSelection(bool clearModes) {
-  if (HasSelection()) RepaintRowSpan(m_selAnchor.y, m_selEnd.y);
+  const bool had = HasSelection();
+  if (had) RepaintRowSpan(m_selAnchor.y, m_selEnd.y);
   m_selKind = SEL_NONE;
+  if (had) FireSelChangedIfAsked();
   if (clearModes) m_modeLine = m_modeBox = m_modeWord = false;
   m_sticky = false;
 }
@@ -83,6 +89,7 @@ void WrilaEdit::ExtendSelection(POINT caretView) {
   RepaintRowSpan(std::min<int>(oldLow, std::min(m_selAnchor.y, m_selEnd.y)),
                  std::max<int>(oldHigh, std::max(m_selAnchor.y, m_selEnd.y)));
   if (m_selKind != SEL_LINE && m_selAnchor.x == m_selEnd.x && m_selAnchor.y == m_selEnd.y) m_selKind = SEL_NONE;
+  FireSelChangedIfAsked();
 }
 
 void WrilaEdit::SelectAll() {
@@ -93,6 +100,7 @@ void WrilaEdit::SelectAll() {
   StartSelection(POINT{}, SEL_STREAM);
   m_selEnd = buffer.LogicalToView(buffer.GetLineLength(last), last);
   if (m_selEnd.x == 0 && m_selEnd.y == 0) m_selKind = SEL_NONE;
+  FireSelChangedIfAsked();
   if (m_window) m_window->Refresh(false);
 }
 
@@ -217,6 +225,15 @@ void WrilaEdit::OnLButtonDown(WPARAM flags, int x, int y) {
   }
   const POINT oldCaret = m_caretView;
   MoveCaret(buffer.ViewToLogical(cell.x, cell.y, -1));
+  // A press on a link opens it and ends the click, when the caret landed on the pressed row.
+  if (!extend && !m_cust.LinkDoubleClick && m_caretView.y == cell.y) {
+    CRefString link;
+    if (const int kind = LinkAt(cell, false, &link)) {
+      CancelSelection(true);
+      OpenLink(link, kind);
+      return;
+    }
+  }
   m_mouseSelecting = true;
   if (extend) {
     if (!HasSelection()) {
@@ -282,6 +299,13 @@ void WrilaEdit::OnLButtonUp(int x, int y) {
 
 void WrilaEdit::OnLButtonDblClk(int x, int y) {
   const POINT cell = CellAt(x, y);
+  if (m_cust.LinkDoubleClick && cell.y == m_caretView.y) {
+    CRefString link;
+    if (const int kind = LinkAt(cell, false, &link)) {
+      OpenLink(link, kind);
+      return;
+    }
+  }
   POINT start, end;
   GetBuffer().GetWordAt(cell, &start, &end);
   CancelSelection(true);
@@ -328,6 +352,10 @@ void WrilaEdit::JumpTo(int column, int row) {
 
 // The caret sits at its cell; one whose row is out of view is parked left of the window.
 void WrilaEdit::PlaceCaret() {
+  if (m_firedCaret.x != m_caretView.x || m_firedCaret.y != m_caretView.y) {
+    m_firedCaret = m_caretView;
+    if (m_needEvents & EVENT_ONCARETMOVED) FireCaretMoved();
+  }
   if (!m_window) return;
   wxCaret* caret = m_window->GetCaret();
   if (!caret) return;

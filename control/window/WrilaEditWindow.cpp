@@ -28,6 +28,7 @@ wxBEGIN_EVENT_TABLE(WrilaEditWindow, wxWindow)
   EVT_SIZE(WrilaEditWindow::OnSize)
   EVT_MOUSE_EVENTS(WrilaEditWindow::OnMouse)
   EVT_MOUSE_CAPTURE_LOST(WrilaEditWindow::OnCaptureLost)
+  EVT_CONTEXT_MENU(WrilaEditWindow::OnContextMenu)
   EVT_SCROLL(WrilaEditWindow::OnScroll)
   EVT_TIMER(wxID_ANY, WrilaEditWindow::OnTimer)
 wxEND_EVENT_TABLE()
@@ -137,7 +138,7 @@ void WrilaEditWindow::OnKeyDown(wxKeyEvent& event) {
   if (event.AltDown()) flags |= ACCELF_ALT;
   const UINT command = key ? m_owner->TranslateKey(flags, static_cast<WORD>(key)) : 0;
   if (command) {
-    m_owner->WindowProc(WM_COMMAND, command, 0);
+    m_owner->WindowProc(WM_COMMAND, command | 0x10000, 0);  // as from an accelerator
     return;
   }
   event.Skip();
@@ -257,8 +258,19 @@ void WrilaEditWindow::OnMouse(wxMouseEvent& event) {
   if (event.AltDown()) flags |= MK_ALT_HELD;
   if (message == WM_LBUTTONDOWN && !HasCapture()) CaptureMouse();
   if (message) m_owner->WindowProc(message, flags, MakePoint(event.GetPosition()));
+  if (message == WM_MOUSEMOVE && m_owner && !event.Dragging()) {
+    SetCursor(wxCursor(m_owner->CursorAt(event.GetPosition().x, event.GetPosition().y)));
+  }
   if (message == WM_LBUTTONUP && HasCapture()) ReleaseMouse();
   event.Skip();
+}
+
+// The menu key gives no position: (-1, -1), as Windows reports it.
+void WrilaEditWindow::OnContextMenu(wxContextMenuEvent& event) {
+  if (!m_owner) return;
+  const wxPoint at = event.GetPosition();
+  const LPARAM point = at == wxDefaultPosition ? static_cast<LPARAM>(0xFFFFFFFF) : MakePoint(at);
+  m_owner->WindowProc(WM_CONTEXTMENU, 0, point);
 }
 
 void WrilaEditWindow::OnCaptureLost(wxMouseCaptureLostEvent&) {

@@ -43,6 +43,7 @@ class WrilaEditWindow : public wxWindow {
   void OnSize(wxSizeEvent& event);
   void OnMouse(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
+  void OnContextMenu(wxContextMenuEvent& event);
   void OnScroll(wxScrollEvent& event);
   void LayoutBars();
   void OnTimer(wxTimerEvent& event);

@@ -1,0 +1,91 @@
+#pragma once
+// The automation object of coclass Edit: IEdit by dispatch id, the _IEditEvents connection point,
+// persistence of its property map into a stream, and in-place activation in a host window. It
+// owns the control (the window layer's WrilaEdit) and sends the control's events to the sinks.
+#include <span>
+
+#include "control/component/WrilaInterfaces.h"
+#include "control/window/WrilaEdit.h"
+#include "platform/ComModule.h"
+#include "platform/ComObject.h"
+#include "platform/ComStream.h"
+#include "platform/ConnectionPoint.h"
+#include "platform/ControlSite.h"
+#include "platform/Variant.h"
+
+class CEditObject;
+
+// The control with its events going to the automation object's sinks.
+class CEditControl : public WrilaEdit {
+ public:
+  explicit CEditControl(CEditObject* object) : m_object(object) {}
+  void FireOnModified(bool modified) override;
+  void FireChange() override;
+  void FireLinkURL(const CRefString& url) override;
+  void FireLinkMailTo(const CRefString& address) override;
+  void FireContextMenu(int x, int y, const CRefString* link) override;
+  void FireProperties() override;
+  void FireSelChanged() override;
+  void FireCaretMoved() override;
+  void FireScroll() override;
+  void FirePropChanged() override;
+
+ private:
+  CEditObject* m_object;
+};
+
+class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, IPersistStreamInit, IInPlaceControl> {
+ public:
+  CEditObject();
+  ~CEditObject() override;
+
+  HRESULT QueryInterface(REFIID iid, void** object) override;
+  HRESULT FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+
+  HRESULT GetClassID(CLSID* clsid) override;
+  HRESULT IsDirty() override { return m_dirty ? S_OK : S_FALSE; }
+  HRESULT Load(IStream* stream) override;
+  HRESULT Save(IStream* stream, BOOL clearDirty) override;
+  HRESULT GetSizeMax(std::uint64_t* size) override;
+  HRESULT InitNew() override { return S_OK; }
+
+  HRESULT SetControlSite(IControlSite* site) override;
+  HRESULT InPlaceActivate(wxWindow* parent, const RECT& position) override;
+  HRESULT InPlaceDeactivate() override;
+  HRESULT GetControlWindow(wxWindow** window) override;
+
+  // Sends an event to every sink; the arguments in declared order.
+  void Fire(DISPID id, const VARIANT* args = nullptr, UINT count = 0) { m_events.Fire(id, args, count); }
+
+  // Members of IEdit by dispatch id, for the dispatch and the persistence alike.
+  HRESULT GetProperty(DISPID id, VARIANT* result);
+  HRESULT PutProperty(DISPID id, DISPPARAMS* params, UINT* argErr);
+
+ protected:
+  std::span<const DispatchName> Names() const override;
+  HRESULT InvokeMember(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excepInfo,
+                       UINT* argErr) override;
+
+ private:
+  HRESULT PutValue(DISPID id, const VARIANT& value);
+  HRESULT GetOperationalProperty(DISPID id, VARIANT* result);
+  HRESULT PutOperationalProperty(DISPID id, const VARIANT& value);
+  HRESULT CallMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* argErr);
+  HRESULT PutColors(DISPID id, const VARIANT& value);
+  HRESULT GetList(DISPID id, VARIANT* result);
+  HRESULT PutList(DISPID id, IUnknown* list);
+  void Refresh(bool rewrap);
+  bool IsActive() const { return m_control.HasWindow(); }
+  bool InUserMode() const;
+  HRESULT SetSelLength(long length);
+
+  ComModuleObject m_live;
+  ConnectionPoint m_events;
+  CEditControl m_control;
+  IControlSite* m_site = nullptr;
+  bool m_dirty = false;
+  std::uint32_t m_extentX = 2540 * 4;  // HIMETRIC, a few inches until a host sizes the control
+  std::uint32_t m_extentY = 2540 * 2;
+};
+
+HRESULT CreateEditObject(REFIID iid, void** object);

@@ -1,0 +1,26 @@
+#include "control/component/WrilaInterfaces.h"
+
+namespace {
+// Every id of the library shares its last eight bytes.
+constexpr GUID Wrila(std::uint32_t first) {
+  return GUID{first, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0, 0x4F, 0xB6, 0x2B, 0x1B}};
+}
+}  // namespace
+
+const GUID LIBID_WRILALib = Wrila(0xE7EC5704);
+const IID IID_IEdit = Wrila(0xE7EC5703);
+const IID DIID__IEditEvents = Wrila(0xE7EC5705);
+const IID IID_IFaceItem = Wrila(0xE7EC5706);
+const IID IID_IFaceList = Wrila(0xE7EC5707);
+const IID IID_IHiliteItem = Wrila(0xE7EC5708);
+const IID IID_IHiliteList = Wrila(0xE7EC5709);
+const IID IID_IAccelItem = Wrila(0xE7EC570A);
+const IID IID_IAccelList = Wrila(0xE7EC570B);
+
+const CLSID CLSID_Edit = Wrila(0xE7EC570C);
+const CLSID CLSID_FaceItem = Wrila(0xE7EC570F);
+const CLSID CLSID_FaceList = Wrila(0xE7EC5710);
+const CLSID CLSID_HiliteItem = Wrila(0xE7EC5714);
+const CLSID CLSID_HiliteList = Wrila(0xE7EC5715);
+const CLSID CLSID_AccelItem = Wrila(0xE7EC5719);
+const CLSID CLSID_AccelList = Wrila(0xE7EC571A);

@@ -1,0 +1,199 @@
+#pragma once
+// The automation surface of the editing control: class and interface ids, the dispatch ids of
+// IEdit and of its events, and the dual interfaces of the collections. One header serves the
+// control and its hosts; it needs nothing but the platform's COM types.
+#include "platform/ComTypes.h"
+#include "platform/Dispatch.h"
+#include "platform/Variant.h"
+
+extern const GUID LIBID_WRILALib;
+extern const IID IID_IEdit;
+extern const IID DIID__IEditEvents;
+extern const IID IID_IFaceItem;
+extern const IID IID_IFaceList;
+extern const IID IID_IHiliteItem;
+extern const IID IID_IHiliteList;
+extern const IID IID_IAccelItem;
+extern const IID IID_IAccelList;
+
+extern const CLSID CLSID_Edit;
+extern const CLSID CLSID_FaceItem;
+extern const CLSID CLSID_FaceList;
+extern const CLSID CLSID_HiliteItem;
+extern const CLSID CLSID_HiliteList;
+extern const CLSID CLSID_AccelItem;
+extern const CLSID CLSID_AccelList;
+
+// Dispatch ids of IEdit.
+enum : DISPID {
+  DISPID_BORDERSTYLE = -0x1F8,
+  DISPID_TEXT = -0x205,
+  DISPID_APPEARANCE = -0x208,
+  DISPID_EDIT_READONLY = 0x01,
+  DISPID_EDIT_SHOWEOF = 0x02,
+  DISPID_EDIT_SHOWDBSPACE = 0x13,
+  DISPID_EDIT_WRAPMODE = 0x16,
+  DISPID_EDIT_MARGINNORMAL = 0x17,
+  DISPID_EDIT_MARGINQUOTE = 0x18,
+  DISPID_EDIT_TABSPACE = 0x19,
+  DISPID_EDIT_LINESPACE = 0x1A,
+  DISPID_EDIT_HILITETAG = 0x1B,
+  DISPID_EDIT_TAGLEFT = 0x1C,
+  DISPID_EDIT_TAGRIGHT = 0x1D,
+  DISPID_EDIT_PREFIX = 0x1E,
+  DISPID_EDIT_KINSOKUBEGIN = 0x1F,
+  DISPID_EDIT_KINSOKUEND = 0x20,
+  DISPID_EDIT_PREFIXLIST = 0x21,
+  DISPID_EDIT_TEXTCOLORS = 0x51,
+  DISPID_EDIT_BACKCOLORS = 0x52,
+  DISPID_EDIT_UNDERLINES = 0x53,
+  DISPID_EDIT_FACELIST = 0x54,
+  DISPID_EDIT_HILITELIST = 0x55,
+  DISPID_EDIT_ACCELLIST = 0x56,
+  DISPID_EDIT_MODIFIED = 0x57,
+  DISPID_EDIT_NEEDEVENTS = 0x5A,
+  DISPID_EDIT_LOADPROPERTIES = 0x5B,
+  DISPID_EDIT_SAVEPROPERTIES = 0x5C,
+  DISPID_EDIT_LOADFILE = 0x5D,
+  DISPID_EDIT_SAVEFILE = 0x5E,
+  DISPID_EDIT_KANJIREAD = 0x60,
+  DISPID_EDIT_KANJIWRITE = 0x61,
+  DISPID_EDIT_SAVECRLF = 0x62,
+  DISPID_EDIT_SAVETABTOSPACE = 0x63,
+  DISPID_EDIT_SAVEINSERTCR = 0x64,
+  DISPID_EDIT_SEVENBITKANJI = 0x65,
+  DISPID_EDIT_KANJIINCHAR = 0x66,
+  DISPID_EDIT_KANJIOUTCHAR = 0x67,
+  DISPID_EDIT_DELETEEMPTY = 0x68,
+  DISPID_EDIT_EXECCOMMAND = 0x69,
+  DISPID_EDIT_APPNAME = 0x6A,
+  DISPID_EDIT_PROPTITLE = 0x6B,
+  DISPID_EDIT_PROPPAGES = 0x6C,
+  DISPID_EDIT_REGKEY = 0x6D,
+  DISPID_EDIT_QUERYSTATUS = 0x6E,
+  DISPID_EDIT_GETCARETPOS = 0x6F,
+  DISPID_EDIT_SETCARETPOS = 0x70,
+  DISPID_EDIT_GETSCROLLPOS = 0x71,
+  DISPID_EDIT_SETSCROLLPOS = 0x72,
+  DISPID_EDIT_SELTEXT = 0x73,
+  DISPID_EDIT_SELSTART = 0x74,
+  DISPID_EDIT_SELLENGTH = 0x75,
+  DISPID_EDIT_SCROLLBARS = 0x76,
+  DISPID_EDIT_SETLINECOLOR = 0x77,
+  DISPID_EDIT_GETLINETEXT = 0x78,
+  DISPID_EDIT_ERASELINECOLOR = 0x79,
+  DISPID_EDIT_GETLINES = 0x7A,
+  DISPID_EDIT_MARGIN = 0x7B,
+  DISPID_EDIT_ALLOWCTRLCHARS = 0x7C,
+  DISPID_EDIT_GETPAGESIZE = 0x7D,
+  DISPID_EDIT_LINEFROMCHAR = 0x7E,
+  DISPID_EDIT_LINEINDEX = 0x7F,
+  DISPID_EDIT_LOGICALTOVIEW = 0x80,
+  DISPID_EDIT_VIEWTOLOGICAL = 0x81,
+  DISPID_EDIT_LOGICALTOSERIAL = 0x82,
+  DISPID_EDIT_SERIALTOLOGICAL = 0x83,
+  DISPID_EDIT_FONTSIZE = 0x84,
+  DISPID_EDIT_FONTCHARSET = 0x85,
+  DISPID_EDIT_FONTNAME = 0x86,
+  DISPID_EDIT_SELLINKCONTEXTMENU = 0x87,
+  DISPID_EDIT_DEVTOVIEW = 0x88,
+  DISPID_EDIT_VIEWTODEV = 0x89,
+  DISPID_EDIT_SCREENTOP = 0x8A,
+  DISPID_EDIT_SCREENLEFT = 0x8B,
+  DISPID_EDIT_HWND = 0x8C,
+  DISPID_EDIT_FIND = 0x8D,
+  DISPID_EDIT_REPLACE = 0x8E,
+  DISPID_EDIT_HILITECOMMENT = 0x8F,
+  DISPID_EDIT_COMMENTBEGIN = 0x90,
+  DISPID_EDIT_COMMENTEND = 0x91,
+  DISPID_EDIT_DBCHARURL = 0x92,
+  DISPID_EDIT_KANAURL = 0x93,
+};
+
+// Dispatch ids of _IEditEvents.
+enum : DISPID {
+  DISPID_EVENT_ONLINKURL = 1,
+  DISPID_EVENT_ONLINKMAILTO = 2,
+  DISPID_EVENT_ONCONTEXTMENU = 3,
+  DISPID_EVENT_ONPROPERTIES = 4,
+  DISPID_EVENT_ONSELCHANGED = 5,
+  DISPID_EVENT_ONCARETMOVED = 6,
+  DISPID_EVENT_ONMODIFIED = 7,
+  DISPID_EVENT_ONSCROLL = 8,
+  DISPID_EVENT_ONPROPCHANGED = 9,
+  DISPID_EVENT_CHANGE = 10,
+};
+
+// Dispatch ids of the collections and their items.
+enum : DISPID {
+  DISPID_LIST_ITEM = 0,
+  DISPID_LIST_ADD = 1,
+  DISPID_LIST_COUNT = 2,
+  DISPID_ITEM_STRING = 1,
+  DISPID_FACEITEM_ENABLE = 2,
+  DISPID_HILITEITEM_CASE = 2,
+  DISPID_HILITEITEM_INSIDETAG = 3,
+  DISPID_HILITEITEM_RIGHTALL = 4,
+  DISPID_HILITEITEM_WORD = 5,
+  DISPID_HILITEITEM_COLOR = 6,
+  DISPID_ACCELITEM_FLAGS = 1,
+  DISPID_ACCELITEM_KEY = 2,
+  DISPID_ACCELITEM_COMMAND = 3,
+};
+
+// The dual interfaces: after IDispatch's seven, the members in dispatch-id order, a property's get
+// before its put. Hosts may call either way.
+struct IFaceItem : IDispatch {
+  virtual HRESULT get_String(BSTR* value) = 0;
+  virtual HRESULT put_String(BSTR value) = 0;
+  virtual HRESULT get_Enable(VARIANT_BOOL* value) = 0;
+  virtual HRESULT put_Enable(VARIANT_BOOL value) = 0;
+
+ protected:
+  ~IFaceItem() = default;
+};
+
+struct IHiliteItem : IDispatch {
+  virtual HRESULT get_String(BSTR* value) = 0;
+  virtual HRESULT put_String(BSTR value) = 0;
+  virtual HRESULT get_Case(VARIANT_BOOL* value) = 0;
+  virtual HRESULT put_Case(VARIANT_BOOL value) = 0;
+  virtual HRESULT get_InsideTag(VARIANT_BOOL* value) = 0;
+  virtual HRESULT put_InsideTag(VARIANT_BOOL value) = 0;
+  virtual HRESULT get_RightAll(VARIANT_BOOL* value) = 0;
+  virtual HRESULT put_RightAll(VARIANT_BOOL value) = 0;
+  virtual HRESULT get_Word(VARIANT_BOOL* value) = 0;
+  virtual HRESULT put_Word(VARIANT_BOOL value) = 0;
+  virtual HRESULT get_Color(short* value) = 0;
+  virtual HRESULT put_Color(short value) = 0;
+
+ protected:
+  ~IHiliteItem() = default;
+};
+
+struct IAccelItem : IDispatch {
+  virtual HRESULT get_Flags(short* value) = 0;
+  virtual HRESULT put_Flags(short value) = 0;
+  virtual HRESULT get_Key(short* value) = 0;
+  virtual HRESULT put_Key(short value) = 0;
+  virtual HRESULT get_Command(short* value) = 0;
+  virtual HRESULT put_Command(short value) = 0;
+
+ protected:
+  ~IAccelItem() = default;
+};
+
+// The three lists share their members; the item interface differs.
+template <class ItemInterface>
+struct IWrilaList : IDispatch {
+  virtual HRESULT Item(VARIANT index, VARIANT* item) = 0;
+  virtual HRESULT Add(ItemInterface* item) = 0;
+  virtual HRESULT get_Count(LONG* count) = 0;
+  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
+
+ protected:
+  ~IWrilaList() = default;
+};
+struct IFaceList : IWrilaList<IFaceItem> {};
+struct IHiliteList : IWrilaList<IHiliteItem> {};
+struct IAccelList : IWrilaList<IAccelItem> {};

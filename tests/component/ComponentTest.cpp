@@ -1,0 +1,373 @@
+#include <gtest/gtest.h>
+#include <wx/dcscreen.h>
+#include <wx/frame.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/Bstr.h"
+#include "platform/CRegKey.h"
+#include "platform/ComActivation.h"
+#include "platform/ComStream.h"
+#include "platform/ControlSite.h"
+#include "platform/Dispatch.h"
+#include "platform/EventSink.h"
+#include "platform/SafeArray.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+// The ids a host knows of the control; the test keeps its own copies, as a host would.
+GUID WrilaId(std::uint32_t first) { return GUID{first, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0, 0x4F, 0xB6, 0x2B, 0x1B}}; }
+const CLSID kEdit = WrilaId(0xE7EC570C);
+const IID kEvents = WrilaId(0xE7EC5705);
+
+class ComponentTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_savedConfig = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    setenv("XDG_CONFIG_HOME", kesta_test::MakeTempDir("registry").c_str(), 1);
+    RegistryDiscardCache();
+    ASSERT_EQ(RegisterServerLibrary(KESTA_WRILA12), S_OK);
+  }
+  void TearDown() override {
+    setenv("XDG_CONFIG_HOME", m_savedConfig.c_str(), 1);
+    RegistryDiscardCache();
+  }
+
+  static IDispatch* CreateEdit() {
+    IDispatch* edit = nullptr;
+    EXPECT_EQ(CoCreateInstance(kEdit, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&edit)),
+              S_OK);
+    return edit;
+  }
+  static CString ClassesValue(const char* subKey, const char* name = nullptr) {
+    CRegKey key;
+    if (key.Open(HKEY_CLASSES_ROOT, subKey, KEY_READ) != ERROR_SUCCESS) return "(missing)";
+    char value[512];
+    ULONG chars = sizeof value;
+    if (key.QueryStringValue(name, value, &chars) != ERROR_SUCCESS) return "(no value)";
+    return value;
+  }
+
+  std::string m_savedConfig;
+};
+
+HRESULT Put(IDispatch* object, DISPID id, const VARIANT& value) {
+  VARIANT arg = value;
+  DISPID named = DISPID_PROPERTYPUT;
+  DISPPARAMS params = {&arg, &named, 1, 1};
+  return object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
+}
+CComVariant Get(IDispatch* object, DISPID id, HRESULT* hr = nullptr) {
+  CComVariant result;
+  DISPPARAMS none = {nullptr, nullptr, 0, 0};
+  const HRESULT status = object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr);
+  if (hr) *hr = status;
+  return result;
+}
+// Arguments in declared order.
+HRESULT Call(IDispatch* object, DISPID id, std::vector<CComVariant> args, CComVariant* result = nullptr) {
+  std::vector<VARIANT> reversed(args.rbegin(), args.rend());
+  DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+  return object->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, result, nullptr, nullptr);
+}
+CComVariant Short(short v) {
+  CComVariant x;
+  x.vt = VT_I2;
+  x.iVal = v;
+  return x;
+}
+CComVariant Long(LONG v) {
+  CComVariant x;
+  x.vt = VT_I4;
+  x.lVal = v;
+  return x;
+}
+CComVariant Bool(bool v) {
+  CComVariant x;
+  x.vt = VT_BOOL;
+  x.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE;
+  return x;
+}
+CComVariant Text(const char16_t* text) {
+  CComVariant x;
+  x.vt = VT_BSTR;
+  x.bstrVal = SysAllocString(text);
+  return x;
+}
+
+}  // namespace
+
+TEST_F(ComponentTest, RegistersItsClassesAndIsCreatedByClassIdAndProgramId) {
+  EXPECT_EQ(ClassesValue("Wrila.Edit\\CurVer"), "Wrila.Edit.1.2");
+  EXPECT_EQ(ClassesValue("Wrila.Edit"), "Edit Class");
+  const std::string clsid = GuidToString(kEdit);
+  EXPECT_EQ(ClassesValue(("CLSID\\" + clsid + "\\MiscStatus\\1").c_str()), "131473");
+  EXPECT_EQ(ClassesValue(("CLSID\\" + clsid + "\\Version").c_str()), "1.1");
+  EXPECT_EQ(ClassesValue(("CLSID\\" + clsid + "\\InprocServer32").c_str(), "ThreadingModel"), "Apartment");
+  EXPECT_EQ(ClassesValue(("CLSID\\" + clsid + "\\VersionIndependentProgID").c_str()), "Wrila.Edit");
+
+  CLSID byName;
+  ASSERT_EQ(CLSIDFromProgID(u"Wrila.Edit", &byName), S_OK);
+  EXPECT_EQ(byName, kEdit);
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  edit->Release();
+
+  ASSERT_EQ(UnregisterServerLibrary(KESTA_WRILA12), S_OK);
+  EXPECT_EQ(ClassesValue("Wrila.Edit"), "(missing)");
+  EXPECT_EQ(ClassesValue(("CLSID\\" + clsid).c_str()), "(missing)");
+  EXPECT_EQ(CLSIDFromProgID(u"Wrila.Edit", &byName), CO_E_CLASSSTRING);
+}
+
+TEST_F(ComponentTest, EveryMemberNameAnswersAndPropertiesComeWithTheirTypes) {
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  struct Case {
+    const char16_t* name;
+    DISPID id;
+    VARTYPE vt;
+  };
+  const Case cases[] = {{u"ReadOnly", 0x01, VT_BOOL},   {u"WrapMode", 0x16, VT_I2},     {u"MarginNormal", 0x17, VT_I4},
+                        {u"Prefix", 0x1E, VT_BSTR},     {u"TextColors", 0x51, VT_ARRAY | VT_I4},
+                        {u"Underlines", 0x53, VT_ARRAY | VT_BOOL},                      {u"AccelList", 0x56, VT_UNKNOWN},
+                        {u"FontSize", 0x84, VT_CY},     {u"Text", -0x205, VT_BSTR},     {u"Appearance", -0x208, VT_I2},
+                        {u"ScrollBars", 0x76, VT_I2},   {u"PropPages", 0x6C, VT_I4},    {u"kanaurl", 0x93, VT_BOOL}};
+  for (const Case& c : cases) {
+    LPOLESTR name = const_cast<LPOLESTR>(c.name);
+    DISPID id = 0;
+    ASSERT_EQ(edit->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), S_OK);
+    EXPECT_EQ(id, c.id);
+    HRESULT hr = E_FAIL;
+    EXPECT_EQ(Get(edit, id, &hr).vt, c.vt);
+    EXPECT_EQ(hr, S_OK);
+  }
+  EXPECT_EQ(Get(edit, 0x76).iVal, 3);
+  edit->Release();
+}
+
+TEST_F(ComponentTest, PutsClampAsTheControlAllows) {
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  ASSERT_EQ(Put(edit, 0x19, Short(20)), S_OK);
+  EXPECT_EQ(Get(edit, 0x19).iVal, 16);
+  ASSERT_EQ(Put(edit, 0x16, Short(7)), S_OK);
+  EXPECT_EQ(Get(edit, 0x16).iVal, 2);
+  ASSERT_EQ(Put(edit, 0x1A, Short(99)), S_OK);
+  EXPECT_EQ(Get(edit, 0x1A).iVal, 30);
+  ASSERT_EQ(Put(edit, 0x17, Long(3)), S_OK);  // the margin stops at 8 and pulls the TAB width down
+  EXPECT_EQ(Get(edit, 0x17).lVal, 8);
+  EXPECT_EQ(Get(edit, 0x19).iVal, 8);
+  ASSERT_EQ(Put(edit, 0x1C, Text(u"<>")), S_OK);
+  EXPECT_EQ(std::u16string(BstrView(Get(edit, 0x1C).bstrVal)), u"<");
+
+  // 10.5 points: the negated pixel height at the screen's resolution.
+  CComVariant size;
+  size.vt = VT_CY;
+  size.cyVal.int64 = 105000;
+  ASSERT_EQ(Put(edit, 0x84, size), S_OK);
+  const int ppi = wxScreenDC().GetPPI().y;
+  // Height -(10.5 * ppi / 72) rounded, which reads back as the points it stands for.
+  const std::int64_t height = -((static_cast<std::int64_t>(105000) * ppi / 72000 + 5) / 10);
+  EXPECT_EQ(Get(edit, 0x84).cyVal.int64, -height * 720000 / ppi);
+
+  // An array with bounds 5..6 changes roles 5 and 6 only; a plain number is refused.
+  const CComVariant before = Get(edit, 0x51);
+  SAFEARRAYBOUND bound = {2, 5};
+  CComVariant colours;
+  colours.vt = VT_ARRAY | VT_I4;
+  colours.parray = SafeArrayCreate(VT_I4, 1, &bound);
+  for (LONG i = 5; i <= 6; ++i) {
+    const LONG value = 0x123456 + i;
+    SafeArrayPutElement(colours.parray, &i, &value);
+  }
+  ASSERT_EQ(Put(edit, 0x51, colours), S_OK);
+  const CComVariant after = Get(edit, 0x51);
+  for (LONG i = 0; i < 15; ++i) {
+    LONG was = 0, now = 0;
+    SafeArrayGetElement(before.parray, &i, &was);
+    SafeArrayGetElement(after.parray, &i, &now);
+    EXPECT_EQ(now, (i == 5 || i == 6) ? 0x123456 + i : was) << i;
+  }
+  EXPECT_EQ(Put(edit, 0x51, Long(1)), E_INVALIDARG);
+  edit->Release();
+}
+
+TEST_F(ComponentTest, KeyBindingsComeSortedWithoutDuplicatesAndGoBack) {
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  const CComVariant list = Get(edit, 0x56);
+  ASSERT_EQ(list.vt, VT_UNKNOWN);
+  IDispatch* keys = nullptr;
+  ASSERT_EQ(list.punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&keys)), S_OK);
+  const LONG count = Get(keys, 2).lVal;
+  ASSERT_GT(count, 10);
+  std::int64_t previous = -1;
+  for (LONG i = 1; i <= count; ++i) {
+    CComVariant item;
+    ASSERT_EQ(Call(keys, 0, {Long(i)}, &item), S_OK);
+    const auto flags = static_cast<std::uint16_t>(Get(item.pdispVal, 1).iVal);
+    const auto key = static_cast<std::uint16_t>(Get(item.pdispVal, 2).iVal);
+    const std::int64_t sortKey = (std::int64_t{key} << 16) | flags;
+    EXPECT_GT(sortKey, previous);
+    previous = sortKey;
+  }
+  CComVariant none;
+  EXPECT_EQ(Call(keys, 0, {Long(0)}, &none), E_INVALIDARG);
+  // Put back and read again: the same list.
+  ASSERT_EQ(Put(edit, 0x56, list), S_OK);
+  const CComVariant again = Get(edit, 0x56);
+  IDispatch* keys2 = nullptr;
+  ASSERT_EQ(again.punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&keys2)), S_OK);
+  EXPECT_EQ(Get(keys2, 2).lVal, count);
+  keys2->Release();
+  keys->Release();
+  edit->Release();
+}
+
+// A host window with a site in user mode, as the program will give the control.
+class TestSite : public ComObject<IControlSite> {
+ public:
+  HRESULT QueryInterface(REFIID iid, void** object) override {
+    if (IsEqualIID(iid, IID_IUnknown)) return Answer(iid, iid, this, object);
+    return Answer(iid, IID_IControlSite, this, object);
+  }
+  HRESULT GetAmbientProperty(DISPID id, VARIANT* value) override {
+    if (id != DISPID_AMBIENT_USERMODE) return DISP_E_MEMBERNOTFOUND;
+    value->vt = VT_BOOL;
+    value->boolVal = VARIANT_TRUE;
+    return S_OK;
+  }
+};
+
+TEST_F(ComponentTest, ActiveControlAnswersCommandsAndSendsEventsInOrder) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  IInPlaceControl* inPlace = nullptr;
+  ASSERT_EQ(edit->QueryInterface(IID_IInPlaceControl, reinterpret_cast<void**>(&inPlace)), S_OK);
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "host", wxDefaultPosition, wxSize(400, 300));
+  auto* site = new TestSite;
+  inPlace->SetControlSite(site);
+  ASSERT_EQ(inPlace->InPlaceActivate(frame, RECT{0, 0, 400, 300}), S_OK);
+
+  std::vector<std::pair<DISPID, LONG>> events;
+  auto* sink = new EventSink(kEvents, [&](DISPID id, std::span<const VARIANT> args) {
+    events.emplace_back(id, args.empty() || args[0].vt != VT_I4 ? 0 : args[0].lVal);
+  });
+  ASSERT_EQ(sink->Connect(edit), S_OK);
+  ASSERT_EQ(Call(edit, 0x5A, {Long(0x225)}), S_OK);
+  ASSERT_EQ(Put(edit, 0x73, Text(u"ab")), S_OK);  // SelText: the first edit
+  ASSERT_FALSE(events.empty());
+  for (const auto& event : events) EXPECT_NE(event.first, 7);  // no OnModified without its bit
+  EXPECT_NE(std::find(events.begin(), events.end(), std::make_pair(DISPID{10}, LONG{0})), events.end());
+
+  // Every event the mask asks for, in order, with its argument.
+  events.clear();
+  ASSERT_EQ(Call(edit, 0x5A, {Long(0x3FF)}), S_OK);
+  ASSERT_EQ(Put(edit, 0x57, Bool(false)), S_OK);
+  events.clear();
+  ASSERT_EQ(Put(edit, 0x73, Text(u"c")), S_OK);
+  std::vector<DISPID> modifiedAndChange;
+  for (const auto& event : events)
+    if (event.first == 7 || event.first == 10) modifiedAndChange.push_back(event.first);
+  ASSERT_GE(modifiedAndChange.size(), 2u);
+  EXPECT_EQ(modifiedAndChange[0], 7);
+  EXPECT_EQ(modifiedAndChange[1], 10);
+  EXPECT_EQ(events.front().second, 1);  // OnModified(1)
+
+  CComVariant status;
+  EXPECT_EQ(Call(edit, 0x6E, {Long(0x800E)}, &status), S_OK);
+  EXPECT_EQ(status.iVal, 3);
+  ASSERT_EQ(Call(edit, 0x69, {Long(0x800E)}), S_OK);
+  EXPECT_EQ(Call(edit, 0x6E, {Long(0x800E)}, &status), S_OK);
+  EXPECT_EQ(status.iVal, 7);
+  EXPECT_EQ(Call(edit, 0x6E, {Long(0x1234)}, &status), S_FALSE);
+  EXPECT_EQ(status.iVal, 0);
+
+  // The menu key with the caret on a mail address.
+  ASSERT_EQ(Put(edit, -0x205, Text(u"mail me: someone@example.com")), S_OK);
+  ASSERT_EQ(Call(edit, 0x5A, {Long(0x1)}), S_OK);
+  ASSERT_EQ(Call(edit, 0x70, {Bool(true), Long(0), Long(12)}), S_OK);
+  std::vector<std::u16string> links;
+  std::vector<std::pair<LONG, LONG>> points;
+  sink->Disconnect();
+  sink->Release();
+  auto* menuSink = new EventSink(kEvents, [&](DISPID id, std::span<const VARIANT> args) {
+    if (id != 3 || args.size() != 3) return;
+    points.emplace_back(args[0].lVal, args[1].lVal);
+    links.emplace_back(args[2].bstrVal ? std::u16string(BstrView(args[2].bstrVal)) : u"(none)");
+  });
+  ASSERT_EQ(menuSink->Connect(edit), S_OK);
+  wxWindow* window = nullptr;
+  ASSERT_EQ(inPlace->GetControlWindow(&window), S_OK);
+  wxContextMenuEvent menuKey(wxEVT_CONTEXT_MENU, window->GetId(), wxDefaultPosition);
+  menuKey.SetEventObject(window);
+  window->GetEventHandler()->ProcessEvent(menuKey);
+  ASSERT_EQ(points.size(), 1u);
+  EXPECT_EQ(points[0], std::make_pair(LONG{-1}, LONG{-1}));
+  EXPECT_EQ(links[0], u"someone@example.com");
+  menuSink->Disconnect();
+  menuSink->Release();
+
+  inPlace->InPlaceDeactivate();
+  inPlace->SetControlSite(nullptr);
+  inPlace->Release();
+  site->Release();
+  edit->Release();
+  frame->Destroy();
+}
+
+TEST_F(ComponentTest, StreamStartsWithVersionAndExtentAndRestoresEveryProperty) {
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  IPersistStreamInit* persist = nullptr;
+  ASSERT_EQ(edit->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)), S_OK);
+  IStream* fresh = nullptr;
+  ASSERT_EQ(CreateMemoryStream({}, &fresh), S_OK);
+  ASSERT_EQ(persist->Save(fresh, TRUE), S_OK);
+  std::vector<BYTE> bytes;
+  ASSERT_EQ(ReadWholeStream(fresh, &bytes), S_OK);
+  ASSERT_GT(bytes.size(), 20u);
+  EXPECT_EQ(bytes[0], 0x00);
+  EXPECT_EQ(bytes[1], 0x03);
+  // After the version and the two extents: Appearance as VT_I2 1, BorderStyle as VT_I4 0.
+  EXPECT_EQ(bytes[12], VT_I2);
+  EXPECT_EQ(bytes[14], 1);
+  EXPECT_EQ(bytes[16], VT_I4);
+  fresh->Release();
+
+  // Change a property of each kind, save, load into a fresh control: the same stream again.
+  ASSERT_EQ(Put(edit, 0x02, Bool(false)), S_OK);
+  ASSERT_EQ(Put(edit, 0x17, Long(60)), S_OK);
+  ASSERT_EQ(Put(edit, 0x1E, Text(u"| ")), S_OK);
+  ASSERT_EQ(Put(edit, 0x6A, Text(u"Host")), S_OK);
+  ASSERT_EQ(Put(edit, -0x205, Text(u"text in the stream")), S_OK);
+  IStream* saved = nullptr;
+  ASSERT_EQ(CreateMemoryStream({}, &saved), S_OK);
+  ASSERT_EQ(persist->Save(saved, TRUE), S_OK);
+  std::vector<BYTE> first;
+  ASSERT_EQ(ReadWholeStream(saved, &first), S_OK);
+  saved->Seek(0, STREAM_SEEK_SET, nullptr);
+
+  IDispatch* other = CreateEdit();
+  IPersistStreamInit* otherPersist = nullptr;
+  ASSERT_EQ(other->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&otherPersist)), S_OK);
+  ASSERT_EQ(otherPersist->Load(saved), S_OK);
+  IStream* again = nullptr;
+  ASSERT_EQ(CreateMemoryStream({}, &again), S_OK);
+  ASSERT_EQ(otherPersist->Save(again, TRUE), S_OK);
+  std::vector<BYTE> second;
+  ASSERT_EQ(ReadWholeStream(again, &second), S_OK);
+  EXPECT_EQ(first, second);
+  EXPECT_EQ(Get(other, 0x17).lVal, 60);
+  EXPECT_EQ(std::u16string(BstrView(Get(other, 0x6A).bstrVal)), u"Host");
+  again->Release();
+  saved->Release();
+  otherPersist->Release();
+  other->Release();
+  persist->Release();
+  edit->Release();
+}
