@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include <wx/stattext.h>
 
 #include "model/dialogs/CReadOnlyDlg.h"
 #include "model/ATREE.h"
+#include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
@@ -49,6 +55,25 @@ TEST(OpenFile, AReaderFailureKeepsWhatWasRead) {
   EXPECT_EQ(model.IsLoaded(), 0);
   EXPECT_EQ(model.GetDirDataCount(), 3);
   EXPECT_EQ(messages.texts.size(), 2u);
+}
+
+TEST(OpenFile, TemporaryFilesOfAKilledSaveAreRemovedAndNothingElse) {
+  const std::string dir = MakeTempDir("open");
+  const std::string path = dir + "/doc.kvn";
+  WriteBytes(path, kTwoItems);
+  // What a save killed before its rename leaves behind.
+  const std::string stale = CP932ToUTF8(CreateTempFileBeside(CString(path)).str());
+  ASSERT_FALSE(stale.empty());
+  WriteBytes(stale, "readable text");
+  const std::vector<std::string> others = {".doc.kvn.abc", ".doc.kvn.abcdefg", ".doc.kvn.ab-def", ".other.kvn.abcdef",
+                                           "doc.kvn.abcdef"};
+  for (const std::string& name : others) WriteBytes(dir + "/" + name, "x");
+  std::filesystem::create_symlink(path, dir + "/.doc.kvn.Zz9Zz9");
+  ATREE model;
+  EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), 2);
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  for (const std::string& name : others) EXPECT_TRUE(std::filesystem::exists(dir + "/" + name)) << name;
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "/.doc.kvn.Zz9Zz9"));
 }
 
 TEST(OpenFile, OtherTypesAreRefusedForNow) {
