@@ -8,6 +8,9 @@
 
 #include <atomic>
 #include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
 #include <thread>
 
 #include "app/CKestaCommandLineInfo.h"
@@ -59,6 +62,34 @@ TEST_F(AppTest, PlainStartReopensTheLastFileAndSwitchesGoToTheApplication) {
   // The tree pane takes the jump over: item 2 is selected and the switch is used up.
   EXPECT_EQ(Documents()[0]->GetCurrentTree(), 2);
   EXPECT_EQ(m_app->m_nJumpNumber, 0);
+}
+
+TEST_F(AppTest, ADocumentNameWithLineBreaksAddsNoSettings) {
+  Setting("System", "AllFileInit", "1");
+  // Every section and key of the settings file after a run with the document open.
+  auto runWith = [this](const std::string& path) {
+    EXPECT_TRUE(Start({path}));
+    EXPECT_EQ(Documents().size(), 1u);
+    m_app->m_pMainWnd->GetFrameWindow()->Close();
+    wxTheApp->ProcessIdle();
+    m_app->m_pMainWnd = nullptr;
+    Stop();
+    std::set<std::string> names;
+    std::istringstream lines(ReadBytes(m_conf));
+    std::string section, line;
+    while (std::getline(lines, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty() && line[0] == '[') section = line;
+      // The recent-file list grows by one entry per document: not what is compared.
+      else if (line.find('=') != std::string::npos && section != "[Recent File List]")
+        names.insert(section + line.substr(0, line.find('=')));
+    }
+    return names;
+  };
+  const std::set<std::string> plain = runWith(SampleCopy("plain.kvn"));
+  const std::string crafted = MakeFile("a\nSingleInstance=0\n[x].kvn", ReadBytes(SampleCopy("plain.kvn")));
+  EXPECT_EQ(runWith(crafted), plain);
+  EXPECT_EQ(Profile(m_conf, "System", "SingleInstance"), "");
 }
 
 TEST_F(AppTest, AllFileInitReopensTheDocumentsOpenAtExitInOrder) {
