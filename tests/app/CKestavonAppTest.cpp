@@ -1,5 +1,6 @@
 // Start-up and the end of the run: settings file, first documents, registry switches, the
 // hand-over to a running instance, and dispatch errors during a command.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -7,6 +8,7 @@
 #include <wx/evtloop.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -130,6 +132,31 @@ TEST_F(AppTest, DispatchErrorDuringACommandIsShownAndTheProgramGoesOn) {
   Frame()->SendCommand(id);
   ASSERT_EQ(hook.Calls().size(), 1u);
   EXPECT_EQ(std::string(hook.Calls()[0].text), "構文エラーです");
+}
+
+TEST(InstanceChannel, WithoutARuntimeFolderOnlyAFolderClosedToOthersIsUsed) {
+  const std::string savedRuntime = std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "";
+  const char* savedTmp = std::getenv("TMPDIR");
+  const std::string tmp = kesta_test::MakeTempDir("sharedtmp");
+  unsetenv("XDG_RUNTIME_DIR");
+  setenv("TMPDIR", tmp.c_str(), 1);
+  const std::string first = tmp + "/kesta32-" + std::to_string(getuid());
+  // Made first by someone else, open to all; then a link to a private folder.
+  std::filesystem::create_directory(first);
+  chmod(first.c_str(), 0777);
+  std::filesystem::create_directory(tmp + "/elsewhere");
+  chmod((tmp + "/elsewhere").c_str(), 0700);
+  std::filesystem::create_directory_symlink(tmp + "/elsewhere", first + "-1");
+  const std::string path(GetInstanceSocketPath("Kestavon").GetString());
+  EXPECT_EQ(path, first + "-2/Kestavon");
+  struct stat st {};
+  ASSERT_EQ(lstat((first + "-2").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon").GetString()), path);  // every start finds it
+  chmod(first.c_str(), 0700);
+  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon").GetString()), first + "/Kestavon");
+  setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+  if (savedTmp) setenv("TMPDIR", savedTmp, 1); else unsetenv("TMPDIR");
 }
 
 TEST_F(AppTest, SecondStartHandsItsFileToTheRunningInstance) {
