@@ -411,8 +411,9 @@ class Store {
       }
       const Key& sub = *level.next->second;
       ++level.next;
-      path.resize(level.pathLength);
-      path += "\\" + Escape(sub.name);
+      path.erase(level.pathLength);
+      path += '\\';
+      path += Escape(sub.name);
       enter(sub);
     }
   }
