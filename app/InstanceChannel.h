@@ -11,7 +11,8 @@
 class wxSocketServer;
 class CFrameWnd;
 
-// $XDG_RUNTIME_DIR/<windowClass>, or a private folder below the temporary folder without one.
+// $XDG_RUNTIME_DIR/<windowClass>, or without it a folder below the temporary folder that is this
+// user's and closed to others; "" when no such folder can be had.
 CString GetInstanceSocketPath(const char* windowClass);
 
 // The sender's end of one conversation.

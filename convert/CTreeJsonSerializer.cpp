@@ -83,8 +83,8 @@ void CTreeJsonSerializer::ReadNodes(int parentIndex, const Json::Value& array) {
   for (const Json::Value& element : array) {
     CString title = CleanTitle(Text(element, "title"));
     CString text = Text(element, "text");
-    const int index =
-        m_tree.InsertTree(parentIndex, title, Text(element, "link"), text, 0, 0, 1, nullptr, TRUE);
+    // Items come in document order, so each one ends the model.
+    const int index = m_tree.AppendLastChild(parentIndex, title, Text(element, "link"), text, 1);
     CDirData* item = m_tree.EditDirData(index);
     item->SetUpdateTime(Time(element, "mdate"));
     item->SetCreateTime(Time(element, "cdate"));

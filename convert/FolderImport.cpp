@@ -161,7 +161,8 @@ class FolderWalk {
     CString records;
     {
       ATREE other;
-      if (other.OpenFile(path, 0, 1) < 0 || other.GetDirDataCount() == 0) return;
+      // Only read: a lock taken here would never be given back.
+      if (other.OpenFile(path, 0, 0) < 0 || other.GetDirDataCount() == 0) return;
       records = other.GetSubtreeRecords(0, TRUE);
     }
     m_tree.InsertTreeRecords(m_tree.GetDirDataCount() - 1, records, TRUE);

@@ -1,8 +1,12 @@
 #include "foundation/CDXMLDocument.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/CodePage.h"
 
@@ -172,32 +176,128 @@ void ReadAttributes(string_view text, CDXMLElement& element) {
   }
 }
 
-// Position of the end tag that closes the current element (same name, nesting counted), or npos.
-size_t FindMatchingEndTag(string_view text, string_view name) {
-  if (name.empty()) return string_view::npos;
-  const size_t n = text.size();
-  const size_t len = name.size();
-  size_t nextGt = 0;  // cached position of the next '>' so that long runs of open tags stay linear
-  int level = 0;
-  for (size_t i = 0; i + 1 < n; ++i) {
-    if (text[i] != '<') continue;
-    if (text[i + 1] == '/') {
-      if (i + 2 + len < n && text[i + 2 + len] == '>' && EqualNoCase(text.substr(i + 2, len), name)) {
-        if (level == 0) return i;
-        --level;
+bool IsNameStop(char ch) { return ch == ' ' || ch == '\t' || ch == '>'; }
+
+char FoldCase(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
+
+// Where the end tag closing each element lies, for the whole text at once. An element's end tag is
+// the first "</name>" (name compared without regard to ASCII case) at which the count of start
+// tags "<name" (followed by a blank, TAB or ">", not ending in "/>") and end tags of that name,
+// counted from just after its own start tag, comes back to zero; it must lie inside the content
+// of the element's parent. Searching that afresh for every element costs the length of the
+// element each time, which grows with the square of the nesting; here one pass numbers the names
+// and records, per name and per nesting level, where the end tags stand.
+class EndTagIndex {
+ public:
+  explicit EndTagIndex(string_view text) : m_text(text) {
+    // Every "<" and the name after it (up to a blank, TAB or ">"); after "</" also the name of an
+    // end tag. Both cursors only move forward.
+    size_t stop = 0, gt = 0;
+    for (size_t i = text.find('<'); i != string_view::npos; i = text.find('<', i + 1)) {
+      Tag tag;
+      tag.lt = i;
+      if (stop < i + 1) stop = i + 1;
+      while (stop < text.size() && !IsNameStop(text[stop])) ++stop;
+      tag.stop = stop;
+      tag.closing = i + 1 < text.size() && text[i + 1] == '/';
+      if (!tag.closing && stop < text.size()) {
+        if (gt < stop) gt = text.find('>', stop);
+        tag.opens = gt == string_view::npos || text[gt - 1] != '/';
       }
-      continue;
+      m_tags.push_back(tag);
     }
-    if (i + 1 + len < n && EqualNoCase(text.substr(i + 1, len), name)) {
-      const char after = text[i + 1 + len];
-      if (after != ' ' && after != '\t' && after != '>') continue;
-      if (nextGt != string_view::npos && nextGt < i + 1 + len) nextGt = text.find('>', i + 1 + len);
-      const bool selfClosing = nextGt != string_view::npos && text[nextGt - 1] == '/';
-      if (!selfClosing) ++level;
+    NumberNames();
+    RecordEvents();
+  }
+
+  // The "<" of the end tag closing the element whose start tag's "<" is at lt, when that end tag
+  // lies wholly before regionEnd (the end of the parent's content); npos otherwise.
+  size_t Find(size_t lt, size_t regionEnd) const {
+    const auto tag = std::lower_bound(m_tags.begin(), m_tags.end(), lt, [](const Tag& t, size_t at) { return t.lt < at; });
+    if (tag == m_tags.end() || tag->lt != lt || tag->stop >= regionEnd || tag->stop == lt + 1) return string_view::npos;
+    const size_t length = tag->stop - lt - 1;
+    auto events = m_events.find(tag->name);
+    if (events == m_events.end()) return string_view::npos;
+    const std::vector<size_t>& at = events->second.positions;
+    const size_t before = static_cast<size_t>(std::upper_bound(at.begin(), at.end(), lt) - at.begin());
+    const long level = before == 0 ? 0 : events->second.levelAfter[before - 1];
+    auto closes = m_closes.find({tag->name, level});
+    if (closes == m_closes.end()) return string_view::npos;
+    const auto q = std::upper_bound(closes->second.begin(), closes->second.end(), lt);
+    if (q == closes->second.end() || *q + length + 3 > regionEnd) return string_view::npos;
+    return *q;
+  }
+
+ private:
+  struct Tag {
+    size_t lt = 0;
+    size_t stop = 0;         // end of the name after "<" (the text's end when nothing stops it)
+    bool closing = false;    // "</": the name after the slash is an end tag's
+    bool opens = false;      // a start tag that is not an empty-element tag
+    uint32_t name = 0;       // number of the name after "<"
+    uint32_t endName = 0;    // number of the name after "</"
+  };
+  struct Events {
+    std::vector<size_t> positions;  // of this name's start and end tags, in text order
+    std::vector<long> levelAfter;   // start tags minus end tags up to and including each
+  };
+
+  // Equal names get equal numbers: names ending at the same stop are suffixes of one run of text,
+  // so each run is read once, backwards, along a trie of folded bytes.
+  void NumberNames() {
+    std::unordered_map<uint64_t, uint32_t> children;
+    uint32_t nodes = 1;  // 0 is the empty name
+    size_t k = 0;
+    while (k < m_tags.size()) {
+      const size_t stop = m_tags[k].stop;
+      size_t last = k;
+      while (last < m_tags.size() && m_tags[last].stop == stop) ++last;
+      // Tags k..last-1 share the stop; their names start at lt + 1 (and lt + 2 after "</").
+      std::vector<std::pair<size_t, uint32_t*>> starts;
+      for (size_t t = last; t-- > k;) {
+        if (m_tags[t].closing) starts.push_back({m_tags[t].lt + 2, &m_tags[t].endName});
+        starts.push_back({m_tags[t].lt + 1, &m_tags[t].name});
+      }
+      uint32_t node = 0;
+      size_t pos = stop;
+      for (const auto& [start, number] : starts) {  // from the nearest start to the farthest
+        while (pos > start) {
+          --pos;
+          const uint64_t key = (static_cast<uint64_t>(node) << 8) | static_cast<unsigned char>(FoldCase(m_text[pos]));
+          auto [it, added] = children.try_emplace(key, nodes);
+          if (added) ++nodes;
+          node = it->second;
+        }
+        *number = start > stop ? 0 : node;
+      }
+      k = last;
     }
   }
-  return string_view::npos;
-}
+
+  void RecordEvents() {
+    for (const Tag& tag : m_tags) {
+      const bool closes = tag.closing && tag.stop < m_text.size() && m_text[tag.stop] == '>';
+      if (!tag.opens && !closes) continue;
+      const uint32_t name = tag.opens ? tag.name : tag.endName;
+      Events& events = m_events[name];
+      const long before = events.levelAfter.empty() ? 0 : events.levelAfter.back();
+      if (closes) m_closes[{name, before}].push_back(tag.lt);
+      events.positions.push_back(tag.lt);
+      events.levelAfter.push_back(before + (tag.opens ? 1 : -1));
+    }
+  }
+
+  struct NameLevelHash {
+    size_t operator()(const std::pair<uint32_t, long>& key) const {
+      return std::hash<uint64_t>()((static_cast<uint64_t>(key.first) << 32) ^ static_cast<uint64_t>(key.second));
+    }
+  };
+
+  string_view m_text;
+  std::vector<Tag> m_tags;
+  std::unordered_map<uint32_t, Events> m_events;
+  std::unordered_map<std::pair<uint32_t, long>, std::vector<size_t>, NameLevelHash> m_closes;
+};
 
 // Content of an element whose children are still to be read.
 struct PendingContent {
@@ -205,9 +305,17 @@ struct PendingContent {
   CDXMLElement* element;
 };
 
+// What the reading of one document shares: its whole text, the end tags found in it, and the
+// contents still to be read.
+struct ReadState {
+  string_view source;
+  const EndTagIndex& endTags;
+  std::vector<PendingContent> pending;
+};
+
 // Reads one element from its "<" to the end of its end tag (or of its start tag); its content is
 // queued rather than read here, so deep nesting does not deepen the call stack.
-void ReadElement(string_view text, CDXMLElement& element, std::vector<PendingContent>& pending) {
+void ReadElement(string_view text, CDXMLElement& element, ReadState& state) {
   const size_t lt = text.find('<');
   if (lt == string_view::npos) {
     element.AppendChild(MakeText(text));
@@ -234,12 +342,15 @@ void ReadElement(string_view text, CDXMLElement& element, std::vector<PendingCon
   }
   const size_t contentStart = gt + 1;
   const size_t contentEnd = text.size() - endTag.size();
-  if (contentEnd > contentStart) pending.push_back({text.substr(contentStart, contentEnd - contentStart), &element});
+  if (contentEnd > contentStart) {
+    state.pending.push_back({text.substr(contentStart, contentEnd - contentStart), &element});
+  }
 }
 
 // Splits the content of one element into text, comment, CDATA and element children. An
 // unterminated comment or CDATA section ends this list; what was read before it stays.
-void ReadChildren(string_view text, CDXMLElement& parent, std::vector<PendingContent>& pending) {
+void ReadChildren(string_view text, CDXMLElement& parent, ReadState& state) {
+  const size_t base = static_cast<size_t>(text.data() - state.source.data());
   size_t pos = 0;
   while (pos < text.size()) {
     const size_t lt = text.find('<', pos);
@@ -265,17 +376,16 @@ void ReadChildren(string_view text, CDXMLElement& parent, std::vector<PendingCon
     }
     size_t nameEnd = rest.find_first_of("> \t", 1);
     if (nameEnd == string_view::npos) nameEnd = rest.size();
-    const string_view name = rest.substr(1, nameEnd - 1);
-    const size_t match = FindMatchingEndTag(rest.substr(nameEnd), name);
+    const size_t match = state.endTags.Find(base + lt, base + text.size());
     size_t length;
     if (match != string_view::npos) {
-      length = nameEnd + match + name.size() + 3;
+      length = match - (base + lt) + (nameEnd - 1) + 3;
     } else {
       const size_t gt = rest.find('>');
       length = gt == string_view::npos ? rest.size() : gt + 1;
     }
     auto element = std::make_unique<CDXMLElement>();
-    ReadElement(rest.substr(0, length), *element, pending);
+    ReadElement(rest.substr(0, length), *element, state);
     parent.AppendChild(std::move(element));
     pos = lt + length;
   }
@@ -378,12 +488,13 @@ int CDXMLDocument::LoadXmlText(const CString& text, int /*prologFlag*/) {
   const std::string source = IsUtf8Text(trimmed) ? Utf8ToAnsi(trimmed).str() : std::string(trimmed);
 
   auto root = std::make_unique<CDXMLElement>();
-  std::vector<PendingContent> pending;
-  ReadElement(source, *root, pending);
-  while (!pending.empty()) {
-    const PendingContent next = pending.back();
-    pending.pop_back();
-    ReadChildren(next.text, *next.element, pending);
+  const EndTagIndex endTags(source);
+  ReadState state{source, endTags, {}};
+  ReadElement(source, *root, state);
+  while (!state.pending.empty()) {
+    const PendingContent next = state.pending.back();
+    state.pending.pop_back();
+    ReadChildren(next.text, *next.element, state);
   }
   AppendChild(std::move(root));
   return 1;

@@ -33,6 +33,46 @@ void MoveFileNoReplace(const std::string& from, const std::string& to) {
   rename(from.c_str(), to.c_str());  // file systems without the no-replace flag
 }
 
+bool WriteAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    const ssize_t n = write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Copies the file to a new file of that name with the same permissions, through a temporary file
+// beside it, so that no half copy ever carries the backup's name. An existing target is kept.
+void CopyFileNoReplace(const std::string& from, const std::string& to) {
+  const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return;
+  struct stat st {};
+  std::string temp = to + ".XXXXXX";
+  const int out = fstat(in, &st) == 0 ? mkostemp(temp.data(), O_CLOEXEC) : -1;
+  if (out < 0) {
+    close(in);
+    return;
+  }
+  bool ok = true;
+  char buffer[1 << 16];
+  for (ssize_t n; ok && (n = read(in, buffer, sizeof buffer)) != 0;) {
+    if (n < 0) {
+      ok = errno == EINTR;
+      continue;
+    }
+    ok = WriteAll(out, buffer, static_cast<size_t>(n));
+  }
+  close(in);
+  ok = fchmod(out, st.st_mode & 07777) == 0 && fsync(out) == 0 && ok;
+  ok = close(out) == 0 && ok;
+  ok = ok && renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+  if (!ok && errno == EINVAL && !Exists(to)) ok = rename(temp.c_str(), to.c_str()) == 0;
+  if (!ok) unlink(temp.c_str());
+}
+
 // Offset just past the last "/" or "\", 0 when there is none.
 int NameStart(const CString& path) {
   const int slash = path.ReverseFind('/');
@@ -78,7 +118,7 @@ void CFileBackup::Backup(const char* path) {
 }
 
 void CFileBackup::RotateBackupFiles(const char* path) {
-  ++m_nDepth;
+  const bool document = ++m_nDepth == 1;
   const std::string source = OsPath(path);
   if (!Exists(source)) return;
   const CString next = GetBackupFileName(path);
@@ -93,5 +133,11 @@ void CFileBackup::RotateBackupFiles(const char* path) {
       RotateBackupFiles(next);
     }
   }
-  MoveFileNoReplace(source, target);
+  // The document itself is copied, not moved: until the new file is committed over it, its path
+  // must hold a whole document, whatever stops the save that follows.
+  if (document) {
+    CopyFileNoReplace(source, target);
+  } else {
+    MoveFileNoReplace(source, target);
+  }
 }

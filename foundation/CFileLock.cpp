@@ -4,7 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+#include <csignal>
+#include <cerrno>
+#include <cstdio>
 #include <ctime>
+#include <fstream>
 #include <string>
 
 #include "foundation/FileAttributes.h"
@@ -18,13 +23,48 @@ bool Exists(const CString& path) {
   return stat(CP932ToUTF8(path.GetString()).c_str(), &st) == 0;
 }
 
+// The second line names the computer and, after a blank, the process holding the lock, so that a
+// later start on the same computer can tell a lock left by a program that was killed.
+CString OwnerLine() {
+  CString line;
+  line.Format("%s %ld", GetComputerNameText().GetString(), static_cast<long>(getpid()));
+  return line;
+}
+
 CString LockContent(const CString& note) {
   const std::time_t now = std::time(nullptr);
   std::tm local {};
   localtime_r(&now, &local);
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y/%m/%d %H:%M", &local);
-  return CString(stamp) + "\r\n" + GetComputerNameText() + "\r\n" + note + "\r\n";
+  return CString(stamp) + "\r\n" + OwnerLine() + "\r\n" + note + "\r\n";
+}
+
+std::string ExecutableOf(pid_t pid) {
+  char link[64];
+  std::snprintf(link, sizeof link, "/proc/%ld/exe", static_cast<long>(pid));
+  char target[PATH_MAX];
+  const ssize_t n = readlink(link, target, sizeof target);
+  return n > 0 ? std::string(target, static_cast<size_t>(n)) : std::string();
+}
+
+// A lock file written on this computer by a process that is gone, or whose number now belongs to
+// another program. A lock of another computer, of another user's running program or in a form
+// without a process id is never taken for stale.
+bool IsStaleLockFile(const CString& lockName) {
+  std::ifstream in(CP932ToUTF8(lockName.GetString()), std::ios::binary);
+  std::string stamp, owner;
+  if (!std::getline(in, stamp) || !std::getline(in, owner)) return false;
+  if (!owner.empty() && owner.back() == '\r') owner.pop_back();
+  const size_t blank = owner.rfind(' ');
+  if (blank == std::string::npos || owner.substr(0, blank) != GetComputerNameText().str()) return false;
+  const std::string digits = owner.substr(blank + 1);
+  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
+  const auto pid = static_cast<pid_t>(std::stol(digits));
+  if (pid <= 0) return false;
+  if (kill(pid, 0) != 0) return errno == ESRCH;
+  const std::string executable = ExecutableOf(pid);
+  return !executable.empty() && executable != ExecutableOf(getpid());
 }
 
 bool WriteAll(int fd, const CString& content) {
@@ -56,13 +96,15 @@ bool CFileLock::IsReadOnlyFile() const {
 }
 
 bool CFileLock::IsLockedByOther() const {
-  if (m_strPath.IsEmpty()) return false;
-  return Exists(GetLockFileName(m_strPath)) && m_nOwned == 0;
+  if (m_strPath.IsEmpty() || m_nOwned) return false;
+  const CString lockName = GetLockFileName(m_strPath);
+  return Exists(lockName) && !IsStaleLockFile(lockName);
 }
 
 bool CFileLock::CanWrite(const char* path) const {
   if (m_strPath == path && m_nOwned) return true;
-  return !Exists(GetLockFileName(path));
+  const CString lockName = GetLockFileName(path);
+  return !Exists(lockName) || IsStaleLockFile(lockName);
 }
 
 bool CFileLock::CreateLockFile() {
@@ -72,6 +114,7 @@ bool CFileLock::CreateLockFile() {
   // so that of two users opening the file at once only one gets it.
   const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (m_nOwned ? O_TRUNC : O_EXCL);
   const std::string lockPath = CP932ToUTF8(GetLockFileName(m_strPath).GetString());
+  if (!m_nOwned && IsStaleLockFile(GetLockFileName(m_strPath))) unlink(lockPath.c_str());
   const int fd = open(lockPath.c_str(), flags, 0644);
   if (fd < 0) return false;
   const bool written = WriteAll(fd, LockContent(m_strNote));

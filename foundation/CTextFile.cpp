@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <new>
 #include <string>
@@ -108,6 +109,12 @@ bool CTextFile::WriteString(const char* text) {
   return true;
 }
 
+bool CTextFile::WriteString(const CString& text) {
+  const std::string& bytes = text.str();
+  if (!m_pFile || m_pFile->Write(bytes.data(), bytes.size()) != bytes.size()) Throw(kWriteFailed);
+  return true;
+}
+
 long long CTextFile::GetLength() {
   const long long position = GetPosition();
   Seek(0, SEEK_END);
@@ -131,6 +138,8 @@ int CTextFile::Read(void* buffer, int count) {
 
 CString CTextFile::ReadAll() {
   const long long length = GetLength();
+  // Read counts and text lengths are int-sized: a larger file cannot be held whole.
+  if (length > INT_MAX) Throw(kNoBuffer);
   std::vector<char> buffer;
   try {
     buffer.resize(static_cast<size_t>(length) + 1);

@@ -38,6 +38,8 @@ class CTextFile {
   bool ReadLineBuf(char* buffer, int size);
   bool ReadLine(CString& line);
   bool WriteString(const char* text);
+  // The whole text, a zero byte included: a text is never cut short on its way to the disk.
+  bool WriteString(const CString& text);
 
   long long GetLength();
   void Seek(long long offset, int origin);  // origin 0 start, 1 current, 2 end

@@ -120,6 +120,9 @@ class ATREE {
   // ---- Tree operations: insertion, records, deleting and moving, folding and marks ----
   virtual int InsertTree(int parent, CString& title, const char* link, CString& text, int status, int bookmark,
                          int view, const char* idText, BOOL lastChild);
+  // InsertTree as the last child, for readers that build an outline in document order: the
+  // parent's subtree must end the model, so the place is known without walking the subtree.
+  int AppendLastChild(int parent, CString& title, const char* link, CString& text, int view);
   virtual int InsertSibling(int reference, CString& title, const char* link, CString& text, int status,
                             int bookmark, const char* idText, BOOL before);
   virtual int AddTree(int parent, const char* title, const char* link, const char* text, int status, int bookmark,
@@ -257,6 +260,8 @@ class ATREE {
   std::unique_ptr<CDirData> NewItem(const CString& path, const char* link, const char* text, int status,
                                     int bookmark, int view, const char* idText) const;
   void ApplyAutoTitle(const CString& title, CString& text) const;
+  int InsertTreeAt(int index, int parent, CString& title, const char* link, CString& text, int status, int bookmark,
+                   int view, const char* idText);
   CString RecordsOf(int first, int end, int cut, BOOL withTimes) const;
   // Gives the items first to end - 1 the view flag.
   void SetViewRange(int first, int end, int view);

@@ -89,11 +89,20 @@ void ATREE::ApplyAutoTitle(const CString& title, CString& text) const {
 
 int ATREE::InsertTree(int parent, CString& title, const char* link, CString& text, int status, int bookmark,
                       int view, const char* idText, BOOL lastChild) {
+  const int index = lastChild ? GetNextSibling(parent, TRUE) : parent + 1;
+  return InsertTreeAt(index, parent, title, link, text, status, bookmark, view, idText);
+}
+
+int ATREE::AppendLastChild(int parent, CString& title, const char* link, CString& text, int view) {
+  return InsertTreeAt(GetDirDataCount(), parent, title, link, text, 0, 0, view, nullptr);
+}
+
+int ATREE::InsertTreeAt(int index, int parent, CString& title, const char* link, CString& text, int status,
+                        int bookmark, int view, const char* idText) {
   DeleteLineBreaks(title);
   StripRecordBytes(title);
   StripRecordBytes(text);
   const CString path = GetDirData(parent)->m_strPath + '\x01' + title;
-  const int index = lastChild ? GetNextSibling(parent, TRUE) : parent + 1;
   ApplyAutoTitle(title, text);
   std::vector<std::unique_ptr<CDirData>> items;
   items.push_back(NewItem(path, link, text, status, bookmark, view, idText));

@@ -1,6 +1,7 @@
 // The native outline file: a header block between two 0x08 lines, then one item line per item
 // (fields marked by the bytes 0x02 and 0x05-0x08, 0x04 for the times) and each text between two
 // 0x04 lines. Written in text mode, so every LF is CR LF on disk.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,15 +38,14 @@ struct ItemLine {
       ends[m] = at;
       if (present[m] && at < first) first = at;
     }
-    path = line.substr(0, std::min(first, line.find('\0')));
+    path = line.substr(0, first);
     for (int m = 0; m < 6; ++m) {
       if (!present[m]) continue;
       size_t stop = line.size();
       for (int o = 0; o < 6; ++o) {
         if (present[o] && ends[o] > ends[m] && ends[o] < stop) stop = ends[o];
       }
-      const std::string_view field = line.substr(ends[m] + 1, stop - ends[m] - 1);
-      fields[m] = field.substr(0, field.find('\0'));
+      fields[m] = line.substr(ends[m] + 1, stop - ends[m] - 1);
     }
   }
 };
@@ -107,6 +107,9 @@ int ATREE::ReadKvnFile(const char* path) {
   for (; crypt.ReadLine(raw); ++lineNumber) {
     ++linesRead;
     line.assign(raw);
+    // A zero byte (from a file made elsewhere) would cut a title or value short wherever the text
+    // later passes as a C string; it reads as a space, as the editing control shows it.
+    std::replace(line.begin(), line.end(), '\0', ' ');
     if (!inText) {
       if (line.size() >= 2 && line.compare(line.size() - 2, 2, "\r\n") == 0) line.erase(line.size() - 2, 1);
     } else {

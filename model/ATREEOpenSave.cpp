@@ -6,6 +6,7 @@
 #include "model/KvnCrypt.h"
 #include "model/ModelPrompts.h"
 #include "model/OutlineReaders.h"
+#include "platform/AtomicFile.h"
 #include "platform/CWinApp.h"
 #include "platform/FileAccess.h"
 #include "platform/MessageBox.h"
@@ -20,6 +21,9 @@ bool HasExtension(const char* path, const char* extension) {
 
 int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
   DeleteContents();
+  // A save killed half-way left its temporary file (perhaps the readable text of an enciphered
+  // document) beside the file.
+  if (openMode != 2) RemoveStaleTempFiles(path);
   int read = 0;
   if (openMode == 0 && HasExtension(path, ".kvn")) {
     read = ReadKvnFile(path);

@@ -1,5 +1,8 @@
 #include "model/KvnCrypt.h"
 
+#include <sys/stat.h>
+
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -161,6 +164,12 @@ bool KvnCrypt::IsEncryptedFile(const char* path) {
 
 bool KvnCrypt::Open(const char* path) {
   Close();
+  // Texts and their lengths are int-sized throughout the model: a larger file cannot be held.
+  struct stat st {};
+  if (stat(CP932ToUTF8(path ? path : "").c_str(), &st) == 0 && st.st_size > INT_MAX) {
+    AfxMessageBox(CString("ファイルが大きすぎるため開けません：") + path);
+    return false;
+  }
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) return false;
   if (!LooksEncrypted(bytes)) {

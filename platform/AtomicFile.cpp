@@ -1,9 +1,12 @@
 #include "platform/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -49,13 +52,23 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-int MakeTempBeside(const std::string& target, std::string& tempPath) {
+constexpr char kTempSuffix[] = "XXXXXX";
+constexpr size_t kTempSuffixLength = sizeof kTempSuffix - 1;
+
+// The folder (with its final "/", "" for the current one) and the temporary-name prefix of the
+// files written for a target.
+void TempPlaceOf(const std::string& target, std::string& folder, std::string& prefix) {
   const std::string real = ResolvedTarget(target);
   const size_t slash = real.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string() : real.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? real : real.substr(slash + 1);
+  folder = slash == std::string::npos ? std::string() : real.substr(0, slash + 1);
+  prefix = "." + (slash == std::string::npos ? real : real.substr(slash + 1)) + ".";
+}
+
+int MakeTempBeside(const std::string& target, std::string& tempPath) {
+  std::string folder, prefix;
+  TempPlaceOf(target, folder, prefix);
   std::vector<char> tmpl(folder.begin(), folder.end());
-  const std::string tail = "." + name + ".XXXXXX";
+  const std::string tail = prefix + kTempSuffix;
   tmpl.insert(tmpl.end(), tail.begin(), tail.end());
   tmpl.push_back('\0');
   const int fd = mkostemp(tmpl.data(), O_CLOEXEC);
@@ -86,6 +99,25 @@ bool CommitTemp(const std::string& temp, const std::string& targetPath, bool dur
 }
 
 }  // namespace
+
+void RemoveStaleTempFiles(const char* targetPath) {
+  std::string folder, prefix;
+  TempPlaceOf(CP932ToUTF8(targetPath ? targetPath : ""), folder, prefix);
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name(entry->d_name);
+    if (name.size() != prefix.size() + kTempSuffixLength || !name.starts_with(prefix)) continue;
+    const std::string_view suffix = name.substr(prefix.size());
+    if (!std::all_of(suffix.begin(), suffix.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); })) {
+      continue;
+    }
+    const std::string path = folder + std::string(name);
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == getuid()) unlink(path.c_str());
+  }
+  closedir(dir);
+}
 
 CString CreateTempFileBeside(const char* targetPath) {
   std::string temp;

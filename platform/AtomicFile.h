@@ -11,6 +11,11 @@
 // "" when it cannot be created.
 CString CreateTempFileBeside(const char* targetPath);
 
+// Removes the temporary files that a write to targetPath left behind when the program was killed
+// in the middle: this user's regular files named as CreateTempFileBeside names them. They may
+// hold a document's text, so they must not outlive the save that made them.
+void RemoveStaleTempFiles(const char* targetPath);
+
 // Moves a finished temporary file over the target: the data is synced, the target's permission
 // bits are kept (a new target gets the usual permissions of a new file), a symbolic link at the
 // target is followed. On failure the temporary file is removed and the target stays as it was.

@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr LONG kMaxFontHeight = 16384;
+
 constexpr const char* kSans = "Noto Sans CJK JP";
 constexpr const char* kSerif = "Noto Serif CJK JP";
 constexpr const char* kMono = "Noto Sans Mono CJK JP";
@@ -73,6 +75,9 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lf) {
   if (!lf) return FALSE;
   LOGFONT logFont = *lf;
   logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
+  // Heights come from settings files too: one far out of range would overflow below or be refused
+  // by the toolkit in an assertion. Kept with its sign, so the size stays a character or cell size.
+  logFont.lfHeight = std::clamp<LONG>(logFont.lfHeight, -kMaxFontHeight, kMaxFontHeight);
   // A height of 0 asks for the default size; a positive height (cell height) is taken as the
   // character size, near enough for the faces the program uses.
   const int pixels = logFont.lfHeight == 0 ? 12 : std::abs(logFont.lfHeight);

@@ -236,6 +236,11 @@ int GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
 
 BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName) {
   if (section == nullptr || fileName == nullptr) return FALSE;
+  // A line break would start new lines of the file: a value taken from a file name could then
+  // add keys and sections of its own.
+  for (const char* text : {section, key, value}) {
+    if (text != nullptr && std::strpbrk(text, "\r\n") != nullptr) return FALSE;
+  }
   const CString path = ProfilePath(fileName);
   std::lock_guard<std::mutex> lock(Cache().Mutex());
   Profile profile = Cache().Get(path);  // changed on a copy: the cache keeps the file's state on failure

@@ -1,6 +1,7 @@
 #include "platform/Registry.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -39,6 +40,25 @@ struct Key {
   std::string name;
   std::map<std::string, std::unique_ptr<Key>> subkeys;  // by folded name: the enumeration order
   std::vector<Value> values;                            // in the order first set
+
+  Key() = default;
+  Key(const Key&) = delete;
+  Key& operator=(const Key&) = delete;
+  // Frees the subtree without recursion: a file may nest keys deeper than the stack reaches.
+  ~Key() {
+    std::vector<std::unique_ptr<Key>> doomed;
+    auto take = [&doomed](Key& key) {
+      for (auto& [folded, sub] : key.subkeys) {
+        if (sub) doomed.push_back(std::move(sub));
+      }
+    };
+    take(*this);
+    while (!doomed.empty()) {
+      std::unique_ptr<Key> key = std::move(doomed.back());
+      doomed.pop_back();
+      take(*key);  // emptied, so its own destructor has nothing left to free
+    }
+  }
 
   Key* Sub(std::string_view subName) const {
     auto it = subkeys.find(Folded(subName));
@@ -207,19 +227,28 @@ class Store {
     const FileStamp now = FileStampOf(m_filePath);
     if (m_loaded && now == m_stamp) return;
     m_roots.clear();
+    m_damaged = false;
     if (now.exists) {
       std::ifstream in(m_filePath, std::ios::binary);
       std::string line;
       Key* current = nullptr;
+      bool first = true;
       while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
+        const bool header = first && line == kFileHeader;
+        first = false;
+        if (line.empty() || header) continue;
+        bool read = false;
         if (line[0] == '[' && line.back() == ']') {
           current = KeyLine(line.substr(1, line.size() - 2));
+          read = current != nullptr;
         } else if ((line[0] == '"' || line[0] == '@') && current != nullptr) {
           Value v;
-          if (ParseValueLine(line, v)) SetValue(*current, std::move(v));
+          read = ParseValueLine(line, v);
+          if (read) SetValue(*current, std::move(v));
         }
+        // What cannot be read would be lost by the next write: the file is kept aside first.
+        if (!read) m_damaged = true;
       }
     }
     m_stamp = now;
@@ -236,6 +265,13 @@ class Store {
     const std::string folder = m_filePath.substr(0, m_filePath.rfind('/'));
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
+    if (m_damaged) {
+      if (rename(m_filePath.c_str(), (m_filePath + ".damaged").c_str()) != 0 && errno != ENOENT) {
+        m_loaded = false;
+        return false;
+      }
+      m_damaged = false;
+    }
     if (!WriteFileAtomically(UTF8ToCP932(m_filePath), out, false)) {
       m_loaded = false;  // read the file again: memory must not claim what the disk does not hold
       return false;
@@ -247,6 +283,7 @@ class Store {
   void Discard() {
     m_roots.clear();
     m_loaded = false;
+    m_damaged = false;
     m_filePath.clear();
     m_handles.clear();
   }
@@ -348,15 +385,43 @@ class Store {
     return Resolve(where, true);
   }
 
-  static void Write(const Key& key, const std::string& path, std::string& out) {
-    out += "\n[" + path + "]\n";
-    for (const Value& v : key.values) out += ValueLine(v) + "\n";
-    for (const auto& [folded, sub] : key.subkeys) Write(*sub, path + "\\" + Escape(sub->name), out);
+  // Depth first without recursion, in one path buffer. A key that holds no value but has subkeys
+  // needs no line of its own: reading its subkeys' lines makes it again.
+  static void Write(const Key& root, const std::string& rootName, std::string& out) {
+    struct Level {
+      const Key* key;
+      std::map<std::string, std::unique_ptr<Key>>::const_iterator next;
+      size_t pathLength;
+    };
+    std::string path = rootName;
+    std::vector<Level> stack;
+    auto enter = [&](const Key& key) {
+      if (!key.values.empty() || key.subkeys.empty()) {
+        out += "\n[" + path + "]\n";
+        for (const Value& v : key.values) out += ValueLine(v) + "\n";
+      }
+      stack.push_back({&key, key.subkeys.begin(), path.size()});
+    };
+    enter(root);
+    while (!stack.empty()) {
+      Level& level = stack.back();
+      if (level.next == level.key->subkeys.end()) {
+        stack.pop_back();
+        continue;
+      }
+      const Key& sub = *level.next->second;
+      ++level.next;
+      path.erase(level.pathLength);
+      path += '\\';
+      path += Escape(sub.name);
+      enter(sub);
+    }
   }
 
   std::string m_filePath;
   FileStamp m_stamp;
   bool m_loaded = false;
+  bool m_damaged = false;  // the file holds lines that were not understood
   std::map<std::uintptr_t, std::unique_ptr<Key>> m_roots;
   std::map<std::uintptr_t, OpenKey> m_handles;
   std::uintptr_t m_nextHandle = 0x1000;

@@ -1,5 +1,6 @@
 // Start-up and the end of the run: settings file, first documents, registry switches, the
 // hand-over to a running instance, and dispatch errors during a command.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -7,7 +8,11 @@
 #include <wx/evtloop.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
 #include <thread>
 
 #include "app/CKestaCommandLineInfo.h"
@@ -61,6 +66,34 @@ TEST_F(AppTest, PlainStartReopensTheLastFileAndSwitchesGoToTheApplication) {
   EXPECT_EQ(m_app->m_nJumpNumber, 0);
 }
 
+TEST_F(AppTest, ADocumentNameWithLineBreaksAddsNoSettings) {
+  Setting("System", "AllFileInit", "1");
+  // Every section and key of the settings file after a run with the document open.
+  auto runWith = [this](const std::string& path) {
+    EXPECT_TRUE(Start({path}));
+    EXPECT_EQ(Documents().size(), 1u);
+    m_app->m_pMainWnd->GetFrameWindow()->Close();
+    wxTheApp->ProcessIdle();
+    m_app->m_pMainWnd = nullptr;
+    Stop();
+    std::set<std::string> names;
+    std::istringstream lines(ReadBytes(m_conf));
+    std::string section, line;
+    while (std::getline(lines, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty() && line[0] == '[') section = line;
+      // The recent-file list grows by one entry per document: not what is compared.
+      else if (line.find('=') != std::string::npos && section != "[Recent File List]")
+        names.insert(section + line.substr(0, line.find('=')));
+    }
+    return names;
+  };
+  const std::set<std::string> plain = runWith(SampleCopy("plain.kvn"));
+  const std::string crafted = MakeFile("a\nSingleInstance=0\n[x].kvn", ReadBytes(SampleCopy("plain.kvn")));
+  EXPECT_EQ(runWith(crafted), plain);
+  EXPECT_EQ(Profile(m_conf, "System", "SingleInstance"), "");
+}
+
 TEST_F(AppTest, AllFileInitReopensTheDocumentsOpenAtExitInOrder) {
   Setting("System", "AllFileInit", "1");
   const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn"), c = SampleCopy("c.kvn");
@@ -99,6 +132,31 @@ TEST_F(AppTest, DispatchErrorDuringACommandIsShownAndTheProgramGoesOn) {
   Frame()->SendCommand(id);
   ASSERT_EQ(hook.Calls().size(), 1u);
   EXPECT_EQ(std::string(hook.Calls()[0].text), "構文エラーです");
+}
+
+TEST(InstanceChannel, WithoutARuntimeFolderOnlyAFolderClosedToOthersIsUsed) {
+  const std::string savedRuntime = std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "";
+  const char* savedTmp = std::getenv("TMPDIR");
+  const std::string tmp = kesta_test::MakeTempDir("sharedtmp");
+  unsetenv("XDG_RUNTIME_DIR");
+  setenv("TMPDIR", tmp.c_str(), 1);
+  const std::string first = tmp + "/kesta32-" + std::to_string(getuid());
+  // Made first by someone else, open to all; then a link to a private folder.
+  std::filesystem::create_directory(first);
+  chmod(first.c_str(), 0777);
+  std::filesystem::create_directory(tmp + "/elsewhere");
+  chmod((tmp + "/elsewhere").c_str(), 0700);
+  std::filesystem::create_directory_symlink(tmp + "/elsewhere", first + "-1");
+  const std::string path(GetInstanceSocketPath("Kestavon").GetString());
+  EXPECT_EQ(path, first + "-2/Kestavon");
+  struct stat st {};
+  ASSERT_EQ(lstat((first + "-2").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon").GetString()), path);  // every start finds it
+  chmod(first.c_str(), 0700);
+  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon").GetString()), first + "/Kestavon");
+  setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+  if (savedTmp) setenv("TMPDIR", savedTmp, 1); else unsetenv("TMPDIR");
 }
 
 TEST_F(AppTest, SecondStartHandsItsFileToTheRunningInstance) {

@@ -1,5 +1,9 @@
 // The outline document driven as a user would: open, change, close with the save prompt, the
 // failures of opening, the changed-on-disk question, undo back to the saved state.
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/eventfilter.h>
@@ -201,6 +205,48 @@ TEST_F(AppTest, FileChangedOnDiskAsksBeforeItIsOverwritten) {
   doc->SetCurrentText("mine again", 0);
   Frame()->SendCommand(ID_FILE_SAVE);
   EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(AppTest, WithBackupsASaveThatStopsLeavesTheOldDocumentAtItsPath) {
+  Setting("System", "Backup", "1");
+  const std::string path = SampleCopy("a.kvn");
+  const std::string original = ReadBytes(path);
+  ASSERT_TRUE(Start({path}));
+  CKestavonDoc* doc = Documents()[0];
+  doc->SetCurrentText("changed", 0);
+  {
+    // A refused write password.
+    doc->GetTree().GetProperties().m_strWritePassword = PasswordHash("w");
+    ScopedMessageBoxHook hook(IDOK);
+    DialogAnswerer typer([](wxDialog& dialog) {
+      static_cast<wxTextCtrl*>(dialog.FindWindow(CPasswordDlg::IDC_PASSWORD))->ChangeValue("x");
+    });
+    Frame()->SendCommand(ID_FILE_SAVE);
+    EXPECT_TRUE(typer.m_done);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(ReadBytes(path), original);
+  }
+  {
+    // The disk fills up during the write.
+    doc->GetTree().GetProperties().m_strWritePassword.Empty();
+    doc->SetCurrentText(std::string(200000, 'z').c_str(), 0);
+    ScopedMessageBoxHook hook(IDOK);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 50000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    Frame()->SendCommand(ID_FILE_SAVE);
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(ReadBytes(path), original);
+  }
+  EXPECT_EQ(ReadBytes(m_dir + "/a.bak"), original);
+  Frame()->SendCommand(ID_FILE_SAVE);
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_NE(ReadBytes(path).find(std::string(200000, 'z')), std::string::npos);
+  EXPECT_EQ(ReadBytes(m_dir + "/a.bak"), original);
 }
 
 TEST_F(AppTest, UndoClearsTheModifiedMarkOnlyAtTheSavedState) {

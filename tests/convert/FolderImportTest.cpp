@@ -116,10 +116,17 @@ TEST_F(FolderImportTest, OutlineDocumentsAreTakenOverAsSiblingsOfTheLastItemMade
   // Sorted after a.txt: the outline's items follow item a on its level.
   WriteBytes(top + "/b.kvn", "\x08\r\n\x08\r\nDoc\x05" "0\x06" "1\x07" "0\r\nDoc\x01" "Child\x05" "0\r\n");
   WriteBytes(top + "/sub/c.txt", "c");
+  // Shared files: an imported outline is only read, so it is neither locked nor refused.
+  AfxWriteProfileInt("System", "SharedFile", 1);
+  WriteBytes(top + "/sub/d.kvn", "\x08\r\n\x08\r\nLocked\x05" "0\r\n");
+  WriteBytes(top + "/sub/d.kvn.lock", "2024/01/01 00:00\r\nother\r\n\r\n");
   ATREE model;
+  ScopedMessageBoxHook messages(IDOK);
   ASSERT_GT(model.OpenFile(top.c_str(), 2, 1), 0);
   EXPECT_EQ(Dump(model), (std::vector<std::string>{"docs=", "docs/a=a", "docs/Doc=", "docs/Doc/Child=",
-                                                    "docs/sub=", "docs/sub/c=c"}));
+                                                    "docs/sub=", "docs/sub/c=c", "docs/sub/Locked="}));
+  EXPECT_FALSE(std::filesystem::exists(top + "/b.kvn.lock"));
+  EXPECT_TRUE(messages.Calls().empty());
 }
 
 TEST_F(FolderImportTest, AnUnreadableFileEndsOnlyItsOwnFolder) {

@@ -45,9 +45,21 @@ TEST_F(FileBackupTest, DefaultKeepsOneGeneration) {
   WriteBytes(P("doc.bak"), "v1");
   CFileBackup backup;
   backup.Backup(P("doc.kvn").c_str());
-  EXPECT_EQ(Files(), (std::set<std::string>{"doc.bak=v2"}));
+  EXPECT_EQ(Files(), (std::set<std::string>{"doc.kvn=v2", "doc.bak=v2"}));
+  std::filesystem::remove(P("doc.kvn"));
   backup.Backup(P("doc.kvn").c_str());  // gone now: nothing changes
   EXPECT_EQ(Files(), (std::set<std::string>{"doc.bak=v2"}));
+}
+
+TEST_F(FileBackupTest, TheFileStaysWholeAndItsBackupKeepsItsPermissions) {
+  WriteBytes(P("doc.kvn"), std::string(300000, 's'));
+  std::filesystem::permissions(P("doc.kvn"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  CFileBackup().Backup(P("doc.kvn").c_str());
+  EXPECT_EQ(ReadBytes(P("doc.kvn")), std::string(300000, 's'));
+  EXPECT_EQ(ReadBytes(P("doc.bak")), std::string(300000, 's'));
+  EXPECT_EQ(std::filesystem::status(P("doc.bak")).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 2);
 }
 
 TEST_F(FileBackupTest, ThreeGenerationsRotateAndDropTheOldest) {
@@ -58,7 +70,7 @@ TEST_F(FileBackupTest, ThreeGenerationsRotateAndDropTheOldest) {
   CFileBackup backup;
   backup.m_nGenerations = 3;
   backup.Backup(P("doc.kvn").c_str());
-  EXPECT_EQ(Files(), (std::set<std::string>{"doc.bak=v4", "doc.2.bak=v3", "doc.3.bak=v2"}));
+  EXPECT_EQ(Files(), (std::set<std::string>{"doc.kvn=v4", "doc.bak=v4", "doc.2.bak=v3", "doc.3.bak=v2"}));
 }
 
 TEST_F(FileBackupTest, AGapEndsTheChain) {
@@ -68,7 +80,7 @@ TEST_F(FileBackupTest, AGapEndsTheChain) {
   CFileBackup backup;
   backup.m_nGenerations = 3;
   backup.Backup(P("doc.kvn").c_str());
-  EXPECT_EQ(Files(), (std::set<std::string>{"doc.bak=v4", "doc.2.bak=v3", "doc.3.bak=v1"}));
+  EXPECT_EQ(Files(), (std::set<std::string>{"doc.kvn=v4", "doc.bak=v4", "doc.2.bak=v3", "doc.3.bak=v1"}));
 }
 
 TEST_F(FileBackupTest, ABackupNamedLikeItsOwnBackupIsLeftAlone) {

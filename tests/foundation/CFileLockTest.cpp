@@ -3,7 +3,12 @@
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include "foundation/CFileLock.h"
 #include "platform/Places.h"
@@ -39,7 +44,7 @@ TEST_F(FileLockTest, LockFileHoldsTimeComputerAndNoteLines) {
   const std::string content = ReadBytes(lockFile);
   const std::string host(GetComputerNameText().GetString());
   EXPECT_LE(host.size(), 15u);
-  EXPECT_TRUE(std::regex_match(content, std::regex(R"(\d{4}/\d\d/\d\d \d\d:\d\d\r\n)" + host + "\r\n\r\n")))
+  EXPECT_TRUE(std::regex_match(content, std::regex(R"(\d{4}/\d\d/\d\d \d\d:\d\d\r\n)" + host + " " + std::to_string(getpid()) + "\r\n\r\n")))
       << content;
   EXPECT_FALSE(lock.IsLockedByOther());
   EXPECT_TRUE(lock.CanWrite(doc.c_str()));
@@ -80,6 +85,58 @@ TEST_F(FileLockTest, OwnLockIsWrittenAnewAndRemovedOnce) {
   EXPECT_FALSE(lock.RemoveLockFile());  // already gone; still owned
   EXPECT_TRUE(lock.CreateLockFile());
   EXPECT_TRUE(std::filesystem::exists(lockFile));
+}
+
+// The id of a process that has ended.
+pid_t GonePid() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST_F(FileLockTest, ALockLeftOnThisComputerByAProcessThatIsGoneIsTakenOver) {
+  const std::string host(GetComputerNameText().GetString());
+  // The pipe closes when the child has become the other program.
+  int execed[2];
+  ASSERT_EQ(pipe2(execed, O_CLOEXEC), 0);
+  const pid_t sleeper = fork();
+  if (sleeper == 0) {
+    execlp("sleep", "sleep", "30", static_cast<char*>(nullptr));
+    _exit(1);
+  }
+  close(execed[1]);
+  char byte;
+  ASSERT_EQ(read(execed[0], &byte, 1), 0);
+  close(execed[0]);
+  struct Case {
+    std::string owner;
+    bool stale;
+  } cases[] = {
+      {host + " " + std::to_string(GonePid()), true},
+      {host + " " + std::to_string(sleeper), true},  // the number now names another program
+      {host + " " + std::to_string(getpid()), false},
+      {"elsewhere " + std::to_string(GonePid()), false},
+      {host, false},  // written without a process id
+      {host + " x1", false},
+  };
+  for (const Case& c : cases) {
+    const std::string content = "2024/01/01 00:00\r\n" + c.owner + "\r\n\r\n";
+    WriteBytes(lockFile, content);
+    CFileLock lock;
+    lock.SetPath(doc.c_str());
+    EXPECT_EQ(lock.IsLockedByOther(), !c.stale) << c.owner;
+    EXPECT_EQ(lock.CanWrite(doc.c_str()), c.stale) << c.owner;
+    EXPECT_EQ(lock.CreateLockFile(), c.stale) << c.owner;
+    if (c.stale) {
+      EXPECT_NE(ReadBytes(lockFile).find(host + " " + std::to_string(getpid()) + "\r\n"), std::string::npos);
+      EXPECT_TRUE(lock.RemoveLockFile());
+    } else {
+      EXPECT_EQ(ReadBytes(lockFile), content);
+    }
+  }
+  kill(sleeper, SIGKILL);
+  waitpid(sleeper, nullptr, 0);
 }
 
 TEST_F(FileLockTest, AnotherPathClearsOwnership) {

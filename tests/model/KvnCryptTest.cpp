@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "model/ATREE.h"
 #include "model/dialogs/CPasswordDlg.h"
@@ -88,6 +94,35 @@ TEST(KvnCrypt, WritePasswordOnlyFileIsEncipheredAndOpensWithoutPrompt) {
   ExpectSameItems(*model, back);
   EXPECT_TRUE(back.GetProperties().m_strReadPassword.IsEmpty());
   EXPECT_EQ(back.GetProperties().m_strWritePassword, model->GetProperties().m_strWritePassword);
+}
+
+TEST(KvnCrypt, AnEncipheredSaveThatFailsLeavesNoFileBehind) {
+  auto model = SampleModel();
+  model->EditDirData(0)->m_strText = CString(std::string(200000, 'p'));
+  model->GetProperties().m_strReadPassword = PasswordHash("r");
+  const std::string dir = MakeTempDir("crypt");
+  const std::string path = dir + "/e.kvn";
+  WriteBytes(path, "old");
+  auto folder = [&dir] {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) names.push_back(entry.path().filename());
+    return names;
+  };
+  MessageRecorder messages;
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 50000;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const int result = model->WriteKvnFile(path.c_str());
+  setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_EQ(folder(), std::vector<std::string>{"e.kvn"});
+  ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+  EXPECT_EQ(folder(), std::vector<std::string>{"e.kvn"});
+  EXPECT_EQ(ReadBytes(path).find("ppppp"), std::string::npos);
 }
 
 TEST(KvnCrypt, RecognisesALowerCaseLetterAndABodyOfWholeBlocks) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "model/ATREE.h"
 #include "model/dialogs/CPasswordDlg.h"
@@ -171,6 +173,52 @@ TEST(KvnFile, MarkBytesInTextsAndTitlesNeverCorruptTheFile) {
   EXPECT_EQ(back->GetTitle(1), P("R/Title"));
   EXPECT_EQ(back->GetLink(1), "link");
   EXPECT_EQ(back->GetText(1), "x\r\n");
+}
+
+TEST(KvnFile, AZeroByteReadsAsASpaceAndNothingAfterItIsLost) {
+  using namespace std::string_literals;
+  const std::string file = "\x08\r\nAuthor=M\0e\r\n\x08\r\n"
+                           "R\0oot\x05" "0\x06" "1\x07" "0\x08" "00000000000000@\r\n\x04\r\na\0b\r\r\n\x04\r\n"
+                           "R\0oot\x01" "B\x02li\0nk\x05" "0\x06" "1\x07" "0\x08" "00000000000000@\r\n"s;
+  const std::string path = WriteAndRead(file);
+  auto model = ReadFile(path);
+  ASSERT_EQ(model->GetDirDataCount(), 2);
+  EXPECT_EQ(model->GetTitle(0), "R oot");
+  EXPECT_EQ(model->GetText(0), "a b\r\n");
+  EXPECT_EQ(model->GetLink(1), "li nk");
+  EXPECT_EQ(model->GetProperties().m_strAuthor, "M e");
+  const std::string again = MakeTempDir("kvn") + "/a.kvn";
+  ASSERT_EQ(model->WriteKvnFile(again.c_str()), 1);
+  std::string expected = file;
+  std::replace(expected.begin(), expected.end(), '\0', ' ');
+  EXPECT_EQ(Records(ReadBytes(again)), Records(expected));
+  EXPECT_NE(ReadBytes(again).find("Author=M e\r\n"), std::string::npos);
+}
+
+TEST(KvnFile, AZeroByteInAModelTextDoesNotCutTheFile) {
+  using namespace std::string_literals;
+  auto model = MakeModel({{"R", ""}, {"R/A", ""}, {"R/B", "b"}, {"R/C", ""}, {"R/D", ""}});
+  model->EditDirData(0)->m_strText = CString("x\0y"s);  // pasted
+  for (const char* name : {"/plain.kvn", "/sub.kvn"}) {
+    const std::string path = MakeTempDir("kvn") + name;
+    if (std::string(name) == "/plain.kvn") {
+      ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+    } else {
+      model->SaveTreesAs(0, path.c_str());
+    }
+    EXPECT_NE(ReadBytes(path).find("x\0y\r\n"s), std::string::npos) << name;
+    EXPECT_EQ(ReadFile(path)->GetDirDataCount(), 5) << name;
+  }
+}
+
+TEST(KvnFile, AFileTooLargeForTheModelIsRefusedWithAMessage) {
+  const std::string path = MakeTempDir("kvn") + "/huge.kvn";
+  WriteBytes(path, "");
+  ASSERT_EQ(truncate(path.c_str(), 2147483648LL), 0);  // sparse: no disk space is used
+  MessageRecorder messages;
+  ReadFile(path, 0);
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_EQ(messages.texts[0].find(CString("ファイルが大きすぎるため開けません").str()), 0u);
 }
 
 TEST(KvnFile, LinesOfAnyLengthAreReadWhole) {

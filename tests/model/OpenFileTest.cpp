@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include <wx/stattext.h>
 
 #include "model/dialogs/CReadOnlyDlg.h"
 #include "model/ATREE.h"
+#include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
+#include "platform/Places.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 
@@ -51,6 +60,25 @@ TEST(OpenFile, AReaderFailureKeepsWhatWasRead) {
   EXPECT_EQ(messages.texts.size(), 2u);
 }
 
+TEST(OpenFile, TemporaryFilesOfAKilledSaveAreRemovedAndNothingElse) {
+  const std::string dir = MakeTempDir("open");
+  const std::string path = dir + "/doc.kvn";
+  WriteBytes(path, kTwoItems);
+  // What a save killed before its rename leaves behind.
+  const std::string stale = CP932ToUTF8(CreateTempFileBeside(CString(path)).str());
+  ASSERT_FALSE(stale.empty());
+  WriteBytes(stale, "readable text");
+  const std::vector<std::string> others = {".doc.kvn.abc", ".doc.kvn.abcdefg", ".doc.kvn.ab-def", ".other.kvn.abcdef",
+                                           "doc.kvn.abcdef"};
+  for (const std::string& name : others) WriteBytes(dir + "/" + name, "x");
+  std::filesystem::create_symlink(path, dir + "/.doc.kvn.Zz9Zz9");
+  ATREE model;
+  EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), 2);
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  for (const std::string& name : others) EXPECT_TRUE(std::filesystem::exists(dir + "/" + name)) << name;
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "/.doc.kvn.Zz9Zz9"));
+}
+
 TEST(OpenFile, OtherTypesAreRefusedForNow) {
   MessageRecorder messages;
   const std::string path = MakeTempDir("open") + "/page.html";
@@ -75,6 +103,25 @@ TEST(OpenFile, ReadOnlyFileShowsTheNoticeAndTakesNoLock) {
   EXPECT_EQ(shown, "このファイルは読み取り専用属性です。読み取り専用モードで開きます。");
   struct stat st;
   EXPECT_NE(stat((path + ".lock").c_str(), &st), 0);
+}
+
+TEST(OpenFile, ALockLeftByAKilledRunOnThisComputerIsTakenOver) {
+  const std::string path = MakeTempDir("open") + "/mine.kvn";
+  WriteBytes(path, kTwoItems);
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  waitpid(gone, nullptr, 0);
+  WriteBytes(path + ".lock", "2024/01/01 00:00\r\n" + GetComputerNameText().str() + " " + std::to_string(gone) +
+                                 "\r\n\r\n");
+  ATREE model;
+  ATREE::s_bSharedFile = 1;
+  const int read = model.OpenFile(path.c_str(), 0, 1);
+  ATREE::s_bSharedFile = 0;
+  EXPECT_EQ(read, 2);  // no read-only notice comes up: none is answered
+  EXPECT_FALSE(model.IsReadOnly());
+  EXPECT_NE(kesta_test::ReadBytes(path + ".lock").find(" " + std::to_string(getpid()) + "\r\n"), std::string::npos);
+  EXPECT_EQ(model.SaveFile(path.c_str()), 1);
+  EXPECT_TRUE(model.GetLock().RemoveLockFile());
 }
 
 TEST(OpenFile, AnotherUsersLockMakesTheDocumentReadOnlyAndRefusesSaving) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "platform/CFont.h"
@@ -43,6 +44,21 @@ TEST(CFont, GivesBackTheLogFontItWasMadeFrom) {
   EXPECT_FALSE(font.HasFont());
   EXPECT_FALSE(font.DeleteObject());
   EXPECT_FALSE(font.CreateFontIndirect(nullptr));
+}
+
+TEST(CFont, HeightsFarOutOfRangeAreClamped) {
+  const struct {
+    int height;
+    int kept;
+  } cases[] = {{INT_MIN, -16384}, {INT_MAX, 16384}, {-16385, -16384}, {16384, 16384}, {-12, -12}};
+  for (const auto& c : cases) {
+    CFont font;
+    ASSERT_TRUE(font.CreateFont(c.height, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "MS Gothic"))
+        << c.height;
+    LOGFONT back{};
+    ASSERT_TRUE(font.GetLogFont(&back));
+    EXPECT_EQ(back.lfHeight, c.kept) << c.height;
+  }
 }
 
 TEST(CFont, MapsJapaneseWindowsFacesToNotoCjk) {

@@ -106,6 +106,25 @@ TEST(PrivateProfile, WritesKeepTheFileAndItsLayout) {
   EXPECT_FALSE(WritePrivateProfileString(nullptr, "k", "v", file.c_str()));
 }
 
+TEST(PrivateProfile, ALineBreakInANameOrValueIsRefusedAndWritesNothing) {
+  const std::string file = kesta_test::MakeTempDir("inject") + "/i.ini";
+  kesta_test::WriteBytes(file, "[System]\r\nIniFile=old\r\n");
+  const struct {
+    const char* section;
+    const char* key;
+    const char* value;
+  } cases[] = {
+      {"System", "IniFile", "a\nSingleInstance=0\n[x].kvn"},
+      {"System", "IniFile", "a\rBackup=1"},
+      {"System", "Ini\nBackup", "1"},
+      {"Sys\r\n[Other]", "k", "v"},
+      {"System", "a\nb", nullptr},
+      {"Sys\ntem", nullptr, nullptr},
+  };
+  for (const auto& c : cases) EXPECT_FALSE(WritePrivateProfileString(c.section, c.key, c.value, file.c_str()));
+  EXPECT_EQ(kesta_test::ReadBytes(file), "[System]\r\nIniFile=old\r\n");
+}
+
 TEST(PrivateProfile, CacheFollowsTheFileOnDiskAndFailuresChangeNothing) {
   const std::string dir = kesta_test::MakeTempDir("cache");
   const std::string file = dir + "/c.ini";

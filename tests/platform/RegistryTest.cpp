@@ -224,6 +224,43 @@ TEST(Registry, FileChangedByAnotherProcessIsReadAgain) {
   EXPECT_EQ(flag[0], 1);
 }
 
+TEST(Registry, KeysNestedDeeperThanTheStackAreReadWrittenAndFreed) {
+  std::string deep = "Software";
+  for (int i = 0; i < 200000; ++i) deep += "\\k";
+  kesta_test::WriteBytes(RegistryFile(), "KESTA32 REGISTRY 1\n[HKEY_CURRENT_USER\\" + deep + "]\n\"v\"=\"bottom\"\n");
+  RegistryDiscardCache();
+  EXPECT_EQ(QueryString(HKEY_CURRENT_USER, deep.c_str(), "v"), "bottom");
+  CRegKey key;
+  ASSERT_EQ(key.Create(HKEY_CURRENT_USER, "Software\\Other"), ERROR_SUCCESS);  // writes the whole tree
+  key.Close();
+  EXPECT_LT(kesta_test::ReadBytes(RegistryFile()).size(), deep.size() * 2);
+  RegistryDiscardCache();
+  EXPECT_EQ(QueryString(HKEY_CURRENT_USER, deep.c_str(), "v"), "bottom");
+  EXPECT_EQ(RegDeleteTree(HKEY_CURRENT_USER, "Software"), ERROR_SUCCESS);
+}
+
+TEST(Registry, ADamagedFileIsKeptAsideBeforeTheNextWrite) {
+  const std::string damaged = "KESTA32 REGISTRY 1\n[HKEY_CURRENT_USER\\Software\\Kept]\n\"a\"=\"1\"\n"
+                              "\"b\"=what is this\n[HKEY_NOWHERE\\x]\n\"c\"=\"2\"\n";
+  kesta_test::WriteBytes(RegistryFile(), damaged);
+  std::filesystem::remove(RegistryFile() + ".damaged");
+  RegistryDiscardCache();
+  EXPECT_EQ(QueryString(HKEY_CURRENT_USER, "Software\\Kept", "a"), "1");
+  CRegKey key;
+  ASSERT_EQ(key.Create(HKEY_CURRENT_USER, "Software\\Kept"), ERROR_SUCCESS);
+  ASSERT_EQ(key.SetStringValue("new", "3"), ERROR_SUCCESS);
+  EXPECT_EQ(kesta_test::ReadBytes(RegistryFile() + ".damaged"), damaged);
+  RegistryDiscardCache();
+  EXPECT_EQ(QueryString(HKEY_CURRENT_USER, "Software\\Kept", "a"), "1");
+  EXPECT_EQ(QueryString(HKEY_CURRENT_USER, "Software\\Kept", "new"), "3");
+  // A sound file is written over as before.
+  key.Close();
+  ASSERT_EQ(key.Open(HKEY_CURRENT_USER, "Software\\Kept"), ERROR_SUCCESS);
+  ASSERT_EQ(key.SetStringValue("new", "4"), ERROR_SUCCESS);
+  EXPECT_EQ(kesta_test::ReadBytes(RegistryFile() + ".damaged"), damaged);
+  EXPECT_EQ(RegDeleteTree(HKEY_CURRENT_USER, "Software\\Kept"), ERROR_SUCCESS);
+}
+
 TEST(Registry, AStoreThatCannotBeWrittenReportsIt) {
   const std::string blocked = kesta_test::MakeTempDir("blocked");
   kesta_test::WriteBytes(blocked + "/kesta32", "a file where the folder should be");
