@@ -11,10 +11,15 @@
 #include "online/CVersionInfo.h"
 #include "online/CWebAcountDlg.h"
 #include "platform/CDocTemplate.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
 #include "platform/FullPath.h"
 #include "platform/MessageBox.h"
 #include "resources/CommandIds.h"
+#include "resources/MenuResource.h"
 #include "textarea/CIEditView.h"
+#include "views/CChartFrame.h"
+#include "views/CChartView.h"
 
 wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_FILE_IMPORT_FOLDER, CKestavonProgram::OnImportFolder)
@@ -22,6 +27,8 @@ wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_FILE_NET_DELETE, CKestavonProgram::OnNetCommand)
   EVT_MENU(ID_FILE_NET_ACCOUNT, CKestavonProgram::OnNetCommand)
   EVT_MENU(ID_HELP_VERSION_CHECK, CKestavonProgram::OnNetCommand)
+  EVT_MENU(ID_VIEW_CHART, CKestavonProgram::OnViewChart)
+  EVT_UPDATE_UI(ID_VIEW_CHART, CKestavonProgram::OnUpdateViewChart)
 wxEND_EVENT_TABLE()
 
 CKestavonProgram::CKestavonProgram() {
@@ -33,6 +40,15 @@ std::unique_ptr<CDocTemplate> CKestavonProgram::MakeOutlineTemplate() {
   return std::make_unique<CMultiDocTemplate>(
       3, "\nKestav\nKestavon ﾄﾞｷｭﾒﾝﾄ\nKestavon ﾌｧｲﾙ (*.kvn)\n.kvn\nKestavFileType\nKestavon ﾌｧｲﾙ ﾀｲﾌﾟ",
       RuntimeClass<CKestavonDoc>(), RuntimeClass<CKestaFrame>(), RuntimeClass<CIEditView>());
+}
+
+BOOL CKestavonProgram::InitInstance() {
+  if (!CKestavonApp::InitInstance()) return FALSE;
+  // No file extension: files always open in the outline window.
+  m_pChartTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(
+      IDR_CHARTTYPE, "\nKestav\n\n\n\n\n", RuntimeClass<CKestavonDoc>(), RuntimeClass<CChartFrame>(),
+      RuntimeClass<CChartView>()));
+  return TRUE;
 }
 
 CMDIFrameWnd* CKestavonProgram::MakeMainFrame() { return new CMainFrame; }
@@ -60,4 +76,24 @@ void CKestavonProgram::OnNetCommand(wxCommandEvent& event) {
     case ID_HELP_VERSION_CHECK: RunVersionCheck(); break;
     default: event.Skip(); break;
   }
+}
+
+namespace {
+
+CDocument* ActiveOutline() {
+  auto* main = dynamic_cast<CMDIFrameWnd*>(AfxGetMainFrameWindow());
+  CMDIChildWnd* child = main ? main->MDIGetActive() : nullptr;
+  return child ? dynamic_cast<CKestavonDoc*>(child->GetActiveDocument()) : nullptr;
+}
+
+}  // namespace
+
+void CKestavonProgram::OnViewChart(wxCommandEvent&) {
+  CDocument* doc = ActiveOutline();
+  if (!doc || !m_pChartTemplate) return;
+  if (CFrameWnd* frame = m_pChartTemplate->CreateNewFrame(doc)) m_pChartTemplate->InitialUpdateFrame(frame, doc);
+}
+
+void CKestavonProgram::OnUpdateViewChart(wxUpdateUIEvent& event) {
+  event.Enable(m_pChartTemplate && ActiveOutline());
 }

@@ -1,13 +1,18 @@
 #pragma once
 // The application object of the program itself: the application with the windows that the layers
 // above it make, the outline window (child frame, tree, text and preview panes) and the main
-// frame, and the commands that open a converter's dialog.
+// frame, the chart window, and the commands that open a converter's dialog.
 #include "app/CKestavonApp.h"
 
 class CKestavonProgram : public CKestavonApp {
  public:
   // Installs the converters' readers and the online file service.
   CKestavonProgram();
+
+  // Registers the chart window's template (the outline document in a chart frame) after the
+  // application's own start-up.
+  BOOL InitInstance() override;
+  CDocTemplate* m_pChartTemplate = nullptr;
 
  protected:
   std::unique_ptr<CDocTemplate> MakeOutlineTemplate() override;
@@ -21,6 +26,9 @@ class CKestavonProgram : public CKestavonApp {
   void OnImportFolder(wxCommandEvent& event);
   // The online service's commands: open and delete on the service, the account, the version check.
   void OnNetCommand(wxCommandEvent& event);
+  // View > Chart: a chart window on the active outline document.
+  void OnViewChart(wxCommandEvent& event);
+  void OnUpdateViewChart(wxUpdateUIEvent& event);
 
  private:
   wxDECLARE_EVENT_TABLE();

@@ -110,7 +110,8 @@ CMainFrame::CMainFrame() : m_timer(this, IDT_MAIN_TIMER) { Bind(wxEVT_CLOSE_WIND
 CMainFrame::~CMainFrame() { m_timer.Stop(); }
 
 int CMainFrame::OnCreate() {
-  for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE)}) {
+  for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE),
+                        static_cast<UINT>(IDR_CHARTTYPE)}) {
     std::unique_ptr<wxMenuBar> menus = LoadMenuBar(resource);
     if (!menus) continue;
     if (CKestavonApp* app = GetKestavonApp()) app->m_keyTable.GetKeyTable().UpdateMenuTexts(menus.get());

@@ -1,0 +1,36 @@
+#pragma once
+// Conversations with another program by service and topic, standing in for DDE client
+// conversations: the server listens on a Unix-domain socket named "dde-<service>" in the user's
+// runtime folder. Each message is a 4-byte length (host order) and its bytes. The client sends the
+// topic and gets one byte back (1: accepted); then each request is an item, answered by one byte
+// (1: data follows, 0: none) and, with 1, the data as a message. Where no server listens (no
+// program on Linux speaks DDE), a connect fails at once and the caller's own fallback runs.
+#include <string>
+
+#include "platform/CString.h"
+#include "platform/WinTypes.h"
+
+// $XDG_RUNTIME_DIR/dde-<service>, or a private folder below the temporary folder without one.
+CString GetDdeSocketPath(const char* service);
+
+// The framing both ends use: FALSE when the peer went away or the time ran out.
+BOOL WriteDdeMessage(int fd, const std::string& bytes);
+BOOL ReadDdeMessage(int fd, std::string& bytes, int timeoutMs);
+
+class CDdeConversation {
+ public:
+  CDdeConversation() = default;
+  ~CDdeConversation();
+  CDdeConversation(const CDdeConversation&) = delete;
+  CDdeConversation& operator=(const CDdeConversation&) = delete;
+
+  // TRUE when a server of the service runs and accepts the topic.
+  BOOL Connect(const char* service, const char* topic, int timeoutMs = 10000);
+  BOOL IsConnected() const { return m_fd >= 0; }
+  // The server's data for the item; FALSE when it gave none within the time.
+  BOOL Request(const char* item, std::string& reply, int timeoutMs = 10000);
+  void Disconnect();
+
+ private:
+  int m_fd = -1;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The chart on a wx device context: the context's text metrics as the layout's measurer, and the
+// painting of a laid-out chart (frames, wrapped titles, connectors) in the chart's colours.
+#include <vector>
+
+#include <wx/string.h>
+
+#include "platform/ColorRef.h"
+#include "views/ChartLayout.h"
+
+class ATREE;
+class wxDC;
+
+// Splits the text into the lines that fit width: at blanks and between double-byte characters,
+// and inside a word that is wider than a line by itself.
+std::vector<wxString> WrapChartText(const wxString& text, int width, wxDC& dc);
+
+class CDCChartMeasurer : public IChartTextMeasurer {
+ public:
+  explicit CDCChartMeasurer(wxDC& dc) : m_dc(dc) {}
+  int GetLineHeight() override;
+  int GetAverageCharWidth() override;
+  int MeasureWrappedText(const CString& text, int width) override;
+
+ private:
+  wxDC& m_dc;
+};
+
+struct ChartColors {
+  int roundBoxes = 0;     // rounded corners instead of square boxes
+  int useTreeText = 1;    // an item's own colour for its text
+  int useTreeBox = 1;     // an item's own colour for its frame
+  COLORREF text = 0;
+  COLORREF line = 0;
+  COLORREF box = 0;
+};
+
+// Draws the chart with the font already selected into the context.
+void PaintChart(wxDC& dc, const ChartLayout& layout, const ATREE& tree, const ChartColors& colors);
