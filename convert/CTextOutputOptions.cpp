@@ -61,27 +61,29 @@ void CTextOutputOptions::LoadText(const char* iniPath) {
   m_nHtmlEscape = ini.GetProfileInt(kText, "HtmlEscape", 1);
 }
 
-void CTextOutputOptions::SaveText(const char* iniPath) const {
+BOOL CTextOutputOptions::SaveText(const char* iniPath) const {
   CPelkoInifile ini(iniPath);
-  ini.WriteProfileInt(kText, "Form", m_nForm);
-  ini.WriteProfileInt(kText, "Indent", m_nIndent);
-  ini.WriteProfileInt(kText, "IndentPos", m_nIndentPos);
-  ini.WriteProfileInt(kText, "FileOut", m_nFileOut);
-  ini.WriteProfileInt(kText, "EditOut", m_nEditOut);
-  ini.WriteProfileInt(kText, "DellineOut", m_nDellineOut);
-  ini.WriteProfileInt(kText, "Width", m_nWidth);
-  ini.WriteProfileInt(kText, "Space", m_nSpace);
-  ini.WriteProfileInt(kText, "TSpace", m_nTSpace);
-  ini.WriteProfileInt(kText, "SpaceNo", m_nSpaceNo);
-  ini.WriteProfileInt(kText, "TabNo", m_nTabNo);
-  ini.WriteProfileString(kText, "ShowStr", m_strShowStr);
-  ini.WriteProfileInt(kText, "SelectOnly", m_nSelectOnly);
-  ini.WriteProfileInt(kText, "Html", m_nHtml);
-  ini.WriteProfileInt(kText, "Level", m_nLevel);
-  ini.WriteProfileInt(kText, "JQuery", m_nJQuery);
-  ini.WriteProfileInt(kText, "CssSet", m_nCssSet);
-  ini.WriteProfileString(kText, "CssColor", m_strCssColor);
-  ini.WriteProfileInt(kText, "HtmlEscape", m_nHtmlEscape);
+  BOOL written = TRUE;
+  written = ini.WriteProfileInt(kText, "Form", m_nForm) && written;
+  written = ini.WriteProfileInt(kText, "Indent", m_nIndent) && written;
+  written = ini.WriteProfileInt(kText, "IndentPos", m_nIndentPos) && written;
+  written = ini.WriteProfileInt(kText, "FileOut", m_nFileOut) && written;
+  written = ini.WriteProfileInt(kText, "EditOut", m_nEditOut) && written;
+  written = ini.WriteProfileInt(kText, "DellineOut", m_nDellineOut) && written;
+  written = ini.WriteProfileInt(kText, "Width", m_nWidth) && written;
+  written = ini.WriteProfileInt(kText, "Space", m_nSpace) && written;
+  written = ini.WriteProfileInt(kText, "TSpace", m_nTSpace) && written;
+  written = ini.WriteProfileInt(kText, "SpaceNo", m_nSpaceNo) && written;
+  written = ini.WriteProfileInt(kText, "TabNo", m_nTabNo) && written;
+  written = ini.WriteProfileString(kText, "ShowStr", m_strShowStr) && written;
+  written = ini.WriteProfileInt(kText, "SelectOnly", m_nSelectOnly) && written;
+  written = ini.WriteProfileInt(kText, "Html", m_nHtml) && written;
+  written = ini.WriteProfileInt(kText, "Level", m_nLevel) && written;
+  written = ini.WriteProfileInt(kText, "JQuery", m_nJQuery) && written;
+  written = ini.WriteProfileInt(kText, "CssSet", m_nCssSet) && written;
+  written = ini.WriteProfileString(kText, "CssColor", m_strCssColor) && written;
+  written = ini.WriteProfileInt(kText, "HtmlEscape", m_nHtmlEscape) && written;
+  return written;
 }
 
 void CTextOutputOptions::CopyLayoutFrom(const CTextOutputOptions& other) {

@@ -4,6 +4,7 @@
 // switches. Reloaded from the settings before each export, so what the option dialogs store is what
 // the next export uses. The text-layout part can also be kept in option-set files of the user's.
 #include "platform/CString.h"
+#include "platform/WinTypes.h"
 
 class CTextOutputOptions {
  public:
@@ -11,7 +12,8 @@ class CTextOutputOptions {
   void Load();
   // The nineteen "Text" members from section "Text" of an ini file; a missing key gives its default.
   void LoadText(const char* iniPath);
-  void SaveText(const char* iniPath) const;
+  // FALSE when a key could not be written.
+  BOOL SaveText(const char* iniPath) const;
   // The fifteen text-layout values an option-set file carries (the HTML switches are not taken).
   void CopyLayoutFrom(const CTextOutputOptions& other);
 

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <wx/checkbox.h>
-#include <wx/eventfilter.h>
 #include <wx/textctrl.h>
 
-#include <functional>
 #include <string>
 
 #include "convert/CTextFolderDlg.h"
@@ -14,6 +12,7 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
+#include "tests/convert/DialogDriving.h"
 
 namespace {
 
@@ -27,31 +26,6 @@ class TestDialog : public CTextFolderDlg {
     return TRUE;
   }
 };
-
-// Runs an action inside the dialog's modal loop once it is up.
-class WhenShown : public wxEventFilter {
- public:
-  explicit WhenShown(std::function<void(wxDialog*)> action) : m_action(std::move(action)) { wxEvtHandler::AddFilter(this); }
-  ~WhenShown() override { wxEvtHandler::RemoveFilter(this); }
-  int FilterEvent(wxEvent& event) override {
-    auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), wxDialog) : nullptr;
-    if (dialog && m_action) {
-      auto action = std::move(m_action);
-      m_action = nullptr;
-      dialog->CallAfter([dialog, action] { action(dialog); });
-    }
-    return Event_Skip;
-  }
-
- private:
-  std::function<void(wxDialog*)> m_action;
-};
-
-void Click(wxWindow* dialog, int id) {
-  wxCommandEvent click(wxEVT_BUTTON, id);
-  click.SetEventObject(dialog->FindWindow(id));
-  dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(click);
-}
 
 wxCheckBox* Check(wxWindow* dialog, int id) { return static_cast<wxCheckBox*>(dialog->FindWindow(id)); }
 
