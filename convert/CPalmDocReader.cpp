@@ -155,8 +155,9 @@ bool CPalmDocReader::ReadMedocIndex() {
   while (at < m_text.size() && m_text[at] >= '0' && m_text[at] <= '9') {
     n = n * 10 + static_cast<size_t>(m_text[at++] - '0');
     // The index needs a line of its own per entry: more than the text's lines cannot be.
-    if (n >= lineEnds.size()) return Fail("しおりの索引の行数が正しくありません");
+    if (n >= lineEnds.size()) break;
   }
+  if (n >= lineEnds.size()) return Fail("しおりの索引の行数が正しくありません");
   const size_t bodyLf = lineEnds[n];  // the (n + 1)-th LF ends the index
   for (size_t i = 0; i < n; ++i) {
     const size_t begin = lineEnds[i] + 1;

@@ -23,7 +23,10 @@ void AppendItem(ATREE& tree, const std::string& path) {
 }  // namespace
 
 int ImportWzFile(ATREE& tree, const char* path) {
-  const bool topTree = AfxGetProfileInt("System", "WzImportTopTree", 1) != 0;
+  return ReadWzFile(tree, path, AfxGetProfileInt("System", "WzImportTopTree", 1) != 0);
+}
+
+int ReadWzFile(ATREE& tree, const char* path, bool topTree) {
   CString rootTitle = topTree ? FileTitleOf(path) : CString();
   CleanImportedTitle(rootTitle);
   AppendItem(tree, rootTitle.str());

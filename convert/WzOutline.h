@@ -7,6 +7,8 @@ class ATREE;
 // System/WzImportTopTree the top item is named after the file and single-period headings are its
 // children; without it the first single-period heading names the top item.
 int ImportWzFile(ATREE& tree, const char* path);
+// The same with the top-item form given: topTree names the top item after the file.
+int ReadWzFile(ATREE& tree, const char* path, bool topTree);
 // Writes every item to path, the top item left out when noTop is set; 1, or 0 after a file error
 // (its message shown). Setting System/WzExportPeriodChange puts a space before a text line that
 // would begin with a period.

@@ -79,6 +79,7 @@ TEST_F(ImportTest, DamagedPdbFilesAreRefused) {
       {"medoc line number inside the index", Encode("#!Medoc index 2\n2:Intro\n9:Body\nl4\nl5\nl6\nl7\nl8\nl9\n", false)},
       {"medoc line without colon", Encode("#!Medoc index 1\n3 Intro\nl3\nl4\n", false)},
       {"medoc line beyond the text", Encode(medoc, false)},
+      {"medoc text without a line end", Encode("#!Medoc index without lines", true)},
   };
   for (const Case& c : cases) {
     const size_t boxes = m_boxes.Calls().size();
