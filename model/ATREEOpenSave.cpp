@@ -45,11 +45,7 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
     // A source that no installed converter reads.
     AfxMessageBox(CString("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);
   }
-  if (!read) {
-    // A reader that gave up half-way leaves nothing behind.
-    DeleteContents();
-    return -1;
-  }
+  if (!read) return -1;
 
   // A reader that made the document read-only (an e-book) needs no lock and no notice.
   if (openMode != 2 && lockFlag && !m_bReadOnly) {
