@@ -102,6 +102,8 @@ class ATREE {
   virtual int GetTitleWidth(int item) const;
 
   BOOL IsReadOnly() const { return m_bReadOnly; }
+  // A reader marks what it read as never to be written back (a converted e-book).
+  void SetReadOnly() { m_bReadOnly = 1; }
   CTreeCtrl* GetTreeCtrl() const { return m_pTreeCtrl; }
   void SetTreeCtrl(CTreeCtrl* tree) { m_pTreeCtrl = tree; }
   // Notes collected while the outline is written out as text; a copy starts without them.

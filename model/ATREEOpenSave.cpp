@@ -19,15 +19,31 @@ bool HasExtension(const char* path, const char* extension) {
          strcasecmp(p.c_str() + dot, extension) == 0;
 }
 
+namespace {
+
+// Mode 1 reads the other editor's outline whatever the name; mode 2 a folder; mode 0 goes by the
+// extension, and a file that no reader claims is plain text.
+OutlineSource SourceOf(const char* path, int openMode) {
+  if (openMode == 1) return OutlineSource::WzOutline;
+  if (openMode == 2) return OutlineSource::Folder;
+  if (HasExtension(path, ".htm")) return OutlineSource::HtmlBookmarks;
+  if (HasExtension(path, ".mem")) return OutlineSource::WzOutline;
+  if (HasExtension(path, ".pdb")) return OutlineSource::PalmDoc;
+  return OutlineSource::PlainText;
+}
+
+}  // namespace
+
 int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
   DeleteContents();
+  m_bReadOnly = 0;
   // A save killed half-way left its temporary file (perhaps the readable text of an enciphered
   // document) beside the file.
   if (openMode != 2) RemoveStaleTempFiles(path);
   int read = 0;
   if (openMode == 0 && HasExtension(path, ".kvn")) {
     read = ReadKvnFile(path);
-  } else if (OutlineReader reader = openMode == 2 ? GetOutlineReader(OutlineSource::Folder) : nullptr) {
+  } else if (OutlineReader reader = GetOutlineReader(SourceOf(path, openMode))) {
     read = reader(*this, path);
   } else {
     // A source that no installed converter reads.
@@ -35,7 +51,8 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
   }
   if (!read) return -1;
 
-  if (openMode != 2 && lockFlag) {
+  // A reader that made the document read-only (an e-book) needs no lock and no notice.
+  if (openMode != 2 && lockFlag && !m_bReadOnly) {
     m_lock.SetPath(path);
     int reason = 0;
     if (m_lock.IsReadOnlyFile()) {

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr size_t kSources = static_cast<size_t>(OutlineSource::Folder) + 1;
+constexpr size_t kSources = static_cast<size_t>(OutlineSource::PlainText) + 1;
 
 std::array<OutlineReader, kSources>& Readers() {
   static std::array<OutlineReader, kSources> readers{};

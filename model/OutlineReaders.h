@@ -6,7 +6,8 @@
 
 class ATREE;
 
-enum class OutlineSource { Folder };
+// WzOutline: the other editor's outline text; PlainText: any file no other reader claims.
+enum class OutlineSource { Folder, WzOutline, HtmlBookmarks, PalmDoc, PlainText };
 
 // Fills an empty model from the source at path; 0 when it cannot be read.
 using OutlineReader = int (*)(ATREE& tree, const char* path);

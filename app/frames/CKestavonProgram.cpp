@@ -3,6 +3,7 @@
 #include "app/CKestavonDoc.h"
 #include "app/frames/CKestaFrame.h"
 #include "app/frames/CMainFrame.h"
+#include "convert/CFileWzImportDlg.h"
 #include "convert/CFolderImportDlg.h"
 #include "convert/ConverterReaders.h"
 #include "online/CDocNetManager.h"
@@ -23,6 +24,7 @@
 
 wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_FILE_IMPORT_FOLDER, CKestavonProgram::OnImportFolder)
+  EVT_MENU(ID_FILE_IMPORT_WZ, CKestavonProgram::OnImportWz)
   EVT_MENU(ID_FILE_NET_OPEN, CKestavonProgram::OnNetCommand)
   EVT_MENU(ID_FILE_NET_DELETE, CKestavonProgram::OnNetCommand)
   EVT_MENU(ID_FILE_NET_ACCOUNT, CKestavonProgram::OnNetCommand)
@@ -65,6 +67,18 @@ void CKestavonProgram::OnImportFolder(wxCommandEvent&) {
   if (dialog.DoModal() != IDOK || !m_pKestavonTemplate) return;
   m_pKestavonTemplate->OpenDocumentWith(AfxFullPath(dialog.m_strDir), [](CDocument& doc, const char* path) {
     return static_cast<CKestavonDoc&>(doc).OpenDocument(path, 2);
+  });
+}
+
+void CKestavonProgram::OnImportWz(wxCommandEvent&) {
+  CFileWzImportDlg dialog(TRUE, "txt", "*.txt;*.mem", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                          "WZﾌｧｲﾙ |*.txt;*.mem|全てのﾌｧｲﾙ(*.*) |*.*||", AfxGetMainFrameWindow());
+  dialog.m_ofn.lpstrTitle = "開く";
+  dialog.m_ofn.lpstrInitialDir = AfxGetProfileString("InitDir", "WzImport", "");
+  if (dialog.DoModal() != IDOK || !m_pKestavonTemplate) return;
+  AfxWriteProfileString("InitDir", "WzImport", dialog.GetFolderPath());
+  m_pKestavonTemplate->OpenDocumentWith(dialog.GetPathName(), [](CDocument& doc, const char* path) {
+    return static_cast<CKestavonDoc&>(doc).OpenDocument(path, 1);
   });
 }
 

@@ -24,6 +24,7 @@ class CKestavonProgram : public CKestavonApp {
   // File > Import > Folder: the folder chosen in the folder-import dialog opens as a new,
   // untitled outline.
   void OnImportFolder(wxCommandEvent& event);
+  void OnImportWz(wxCommandEvent& event);
   // The online service's commands: open and delete on the service, the account, the version check.
   void OnNetCommand(wxCommandEvent& event);
   // View > Chart: a chart window on the active outline document.
