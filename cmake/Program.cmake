@@ -16,3 +16,6 @@ kesta_layer(kesta_frames app/frames SKIP Main.cpp
 add_executable(kesta32 ${CMAKE_SOURCE_DIR}/app/frames/Main.cpp)
 kesta_compile_options(kesta32)
 target_link_libraries(kesta32 PRIVATE kesta_frames)
+
+# The default key file is shipped beside the program, where start-up looks for it.
+configure_file(${CMAKE_SOURCE_DIR}/resources/kestavon.key ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/kestavon.key COPYONLY)
