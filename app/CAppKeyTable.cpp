@@ -1,10 +1,10 @@
 #include "app/CAppKeyTable.h"
+#include "app/UserFiles.h"
 
 #include <algorithm>
 
 #include "foundation/CPelkoInifile.h"
 #include "platform/FrameworkIds.h"
-#include "platform/Places.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
@@ -22,10 +22,15 @@ CAppKeyTable::~CAppKeyTable() {
 
 void CAppKeyTable::InitKeyCommands(CPelkoSettings& settings, const std::vector<KeyCommand>& commands) {
   m_pSettings = &settings;
-  const CString defaultPath = GetProgramFolder() + "/kestavon.key";
-  CString path = settings.GetProfileString("System", "Keycust", defaultPath);
-  if (path.IsEmpty()) path = defaultPath;
-  m_keyTable.Load(path, settings);
+  const CString userPath = GetUserFilePath("kestavon.key");
+  const CString shippedPath = GetShippedFilePath("kestavon.key");
+  CString path = settings.GetProfileString("System", "Keycust", userPath);
+  // The shipped file is a default only: the user's changes go to the user's own copy.
+  if (path.IsEmpty() || path == shippedPath) path = userPath;
+  if (!m_keyTable.Load(path, settings) && path == userPath) {
+    if (m_keyTable.Load(shippedPath, settings)) settings.WriteProfileString("System", "Keycust", userPath);
+    m_keyTable.SetKeyFilePath(userPath);
+  }
   AddDefaultKeys();
   for (const KeyCommand& command : commands) AddKeyCommand(command.name, command.id);
   CollectSwitchKeys();

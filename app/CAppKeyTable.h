@@ -24,8 +24,8 @@ class CAppKeyTable {
   // Keeps the key file path in System/Keycust for the next start.
   ~CAppKeyTable();
 
-  // Reads the key file named by System/Keycust ("kestavon.key" in the program's folder when
-  // unset), adds the built-in bindings, registers the commands in their order and collects the
+  // Reads the key file named by System/Keycust (the user's "kestavon.key" when unset; while the
+  // user has none, the one shipped beside the program, saved as the user's), adds the built-in bindings, registers the commands in their order and collects the
   // switch keys. A missing or damaged key file leaves the built-in bindings only.
   void InitKeyCommands(CPelkoSettings& settings, const std::vector<KeyCommand>& commands);
   void AddKeyCommand(const char* name, UINT command);

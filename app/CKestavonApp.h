@@ -28,12 +28,9 @@ class CKestavonApp : public CWinApp {
   BOOL OnIdle(LONG count) override;
   int ExitInstance() override;
 
-  // Picks the settings file (beside the program, or the per-user folder) and fills a new one from
-  // the older file; it becomes the profile name.
+  // The user's settings file in the per-user folder becomes the profile name; a missing or empty
+  // one is first filled from older settings or from the defaults shipped beside the program.
   void ChooseSettingsFile();
-  // Copies the settings file to the per-user folder (TRUE) or back beside the program, and uses
-  // the copy from then on.
-  BOOL MoveSettingsToProfileFolder(BOOL toProfileFolder);
   // Help on a topic (command 1) or the help file's contents (command 11). No help viewer exists
   // here: without the help file beside the program the user is told it is missing; with it,
   // nothing opens.
@@ -62,7 +59,6 @@ class CKestavonApp : public CWinApp {
 
   int m_bSingleInstance = 0;
   int m_bOpenFromRecent = 0;
-  int m_bIniWritable = 0;
   CString m_strWebID;
   CString m_strWebPassword;
   int m_nJumpNumber = 0;

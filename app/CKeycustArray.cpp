@@ -1,4 +1,5 @@
 #include "app/CKeycustArray.h"
+#include "app/UserFiles.h"
 
 #include <wx/menu.h>
 
@@ -6,7 +7,6 @@
 #include <iterator>
 
 #include "foundation/CPelkoInifile.h"
-#include "foundation/PathHelpers.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
 #include "platform/MenuKeyText.h"
@@ -268,8 +268,10 @@ BOOL CKeycustArray::Load(const char* path, CPelkoSettings& settings) {
 BOOL CKeycustArray::Save(const char* path, CPelkoSettings& settings) {
   if (path != nullptr) m_strKeyFilePath = path;
   const std::string bytes = Serialize();
-  if (m_strKeyFilePath.IsEmpty() || !WriteFileAtomically(m_strKeyFilePath, bytes)) {
-    const CString userPath = GetAppDataPath("Pelko", "Kestavon", "kestavon.key");
+  // The program's folder holds only the shipped key file and is never written.
+  if (m_strKeyFilePath.IsEmpty() || IsInProgramFolder(m_strKeyFilePath) ||
+      !WriteFileAtomically(m_strKeyFilePath, bytes)) {
+    const CString userPath = GetUserFilePath("kestavon.key");
     m_strKeyFilePath = userPath;
     if (!WriteFileAtomically(userPath, bytes)) return FALSE;
     settings.WriteProfileString("System", "Keycust", userPath);

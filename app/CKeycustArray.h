@@ -87,10 +87,13 @@ class CKeycustArray {
   // cannot be opened or is not a key file gives FALSE and leaves the table as it was; on success
   // the path is written to System/Keycust.
   BOOL Load(const char* path, CPelkoSettings& settings);
-  // The path becomes the key file path when given. When it cannot be written, the per-user
-  // "kestavon.key" is tried and, written there, becomes the key file path and System/Keycust.
+  // The path becomes the key file path when given. When it cannot be written or lies in the
+  // program's folder, the per-user "kestavon.key" is written instead and becomes the key file path
+  // and System/Keycust.
   BOOL Save(const char* path, CPelkoSettings& settings);
   const CString& GetKeyFilePath() const { return m_strKeyFilePath; }
+  // Where the next Save without a path writes.
+  void SetKeyFilePath(const CString& path) { m_strKeyFilePath = path; }
 
   // The archive bytes of the table, and the table read back from them (false, nothing changed,
   // when the bytes are not a key file).

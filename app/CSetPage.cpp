@@ -30,4 +30,6 @@ CSetPage::CSetPage() : CSettingsPage("動作") {
 void CSetPage::UpdateEnabling() {
   Enable(IDC_FIRSTCURSOR, IsChecked(IDC_AUTOFIRST));
   Enable(IDC_MOUSEWHEEL, IsChecked(IDC_BMOUSEWHEEL));
+  // The installed program's folder is shared and read-only: the settings always stay the user's.
+  Enable(IDC_PROFILEFOLDER, false);
 }

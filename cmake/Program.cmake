@@ -18,7 +18,8 @@ add_executable(kesta32 ${CMAKE_SOURCE_DIR}/app/frames/Main.cpp)
 kesta_compile_options(kesta32)
 target_link_libraries(kesta32 PRIVATE kesta_frames)
 
-# The style sheets that exported pages take in stand beside the program, where it looks for them.
-foreach(sheet kesta.css kestahtml.css)
-  configure_file(${CMAKE_SOURCE_DIR}/resources/${sheet} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${sheet} COPYONLY)
+# Files the program reads beside itself as shipped: the style sheets that exported pages take in
+# and the default key file.
+foreach(file kesta.css kestahtml.css kestavon.key)
+  configure_file(${CMAKE_SOURCE_DIR}/resources/${file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${file} COPYONLY)
 endforeach()

@@ -11,6 +11,7 @@
 #include "platform/CMDIChildWnd.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CRecentFileList.h"
+#include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
 #include "platform/CView.h"
 #include "platform/CommandHandlers.h"
@@ -165,6 +166,12 @@ void CMDIFrameWnd::OnUpdateFrameMenu() {
 void CMDIFrameWnd::OnActiveChildChanged() {
   OnUpdateFrameTitle(TRUE);
   OnUpdateFrameMenu();
+  if (MDIGetActive()) return;
+  // The texts the windows put in the status bar went with the last of them.
+  if (CStatusBar* status = GetStatusBar()) status->ClearTexts();
+  // The focus went with the last window too: the client area takes it, so that the frame's keys
+  // (a new document, opening one) still arrive.
+  if (m_pClient && !IsBeingDeleted()) m_pClient->SetFocus();
 }
 
 void CMDIFrameWnd::OnSizeOrMove(wxEvent& event) {

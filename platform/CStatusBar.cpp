@@ -97,6 +97,11 @@ void CStatusBar::ApplyWidths() {
   SetStatusStyles(static_cast<int>(styles.size()), styles.data());
 }
 
+void CStatusBar::ClearTexts() {
+  for (int i = 0; i < GetCount(); ++i)
+    if (!IndicatorText(m_panes[static_cast<size_t>(i)].id)) SetPaneText(i, "");
+}
+
 void CStatusBar::UpdateIndicators() {
   for (int i = 0; i < GetCount(); ++i) {
     const UINT id = m_panes[static_cast<size_t>(i)].id;

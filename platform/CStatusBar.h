@@ -37,6 +37,8 @@ class CStatusBar : public wxStatusBar {
   CString GetPaneText(int index) const;
   // The pixel width of a text in the bar's own font.
   int GetTextExtent(const char* text) const;
+  // Blanks every pane but the key indicators.
+  void ClearTexts();
   // Shows or blanks the indicators after the locks' state.
   void UpdateIndicators();
 

@@ -11,6 +11,7 @@
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CStatusBar.h"
 #include "platform/CodePage.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResource.h"
@@ -219,7 +220,8 @@ void CTrView::MeasureRows() {
 
 void CTrView::SetStatusText(const CString& text) {
   auto* frame = dynamic_cast<wxFrame*>(wxGetTopLevelParent(this));
-  if (frame && frame->GetStatusBar()) frame->GetStatusBar()->SetStatusText(CP932ToWx(text.str()), 0);
+  // Through the bar's own panes, so that what the bar keeps of its texts stays true.
+  if (auto* status = frame ? dynamic_cast<CStatusBar*>(frame->GetStatusBar()) : nullptr) status->SetPaneText(0, text);
 }
 
 void CTrView::UpdateStatusBar() {

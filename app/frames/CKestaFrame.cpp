@@ -155,6 +155,10 @@ BOOL CKestaFrame::IsLinkFileShown() const {
 
 void CKestaFrame::OnMDIActivate(BOOL activate) {
   CMDIChildWnd::OnMDIActivate(activate);
+  // The status bar describes the window in front.
+  if (activate && m_pSplitter) {
+    if (auto* tree = dynamic_cast<CTrView*>(m_pSplitter->GetPane(0, 0))) tree->UpdateStatusBar();
+  }
   // The main frame puts this window's menu bar in place once the activation is done.
   if (activate && m_bActivated) CallAfter([this] { UpdateMarkMenu(); });
 }

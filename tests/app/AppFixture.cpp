@@ -9,6 +9,7 @@
 #include "app/frames/CKestavonProgram.h"
 #include "platform/CDocTemplate.h"
 #include "platform/MessageBox.h"
+#include "platform/Places.h"
 #include "platform/PrivateProfile.h"
 #include "tests/common/TestSupport.h"
 
@@ -45,12 +46,23 @@ void AppTest::SetUp() {
   m_dir = kesta_test::MakeTempDir("app");
   std::filesystem::create_directories(m_dir + "/bin");
   setenv("KESTA_PROGRAM_DIR", (m_dir + "/bin").c_str(), 1);
-  m_conf = m_dir + "/bin/kesta32.conf";
+  // Every test starts as a user's first run: no settings or key file of the user's own yet.
+  const std::string userFolder = std::string(GetProgramDataFolder());
+  std::filesystem::create_directories(userFolder);
+  m_conf = userFolder + "/kesta32.conf";
+  m_keyFile = userFolder + "/kestavon.key";
+  RemoveUserFiles();
 }
 
 void AppTest::TearDown() {
   Stop();
   unsetenv("KESTA_PROGRAM_DIR");
+  RemoveUserFiles();
+}
+
+void AppTest::RemoveUserFiles() {
+  std::filesystem::remove(m_conf);
+  std::filesystem::remove(m_keyFile);
 }
 
 void AppTest::Setting(const char* section, const char* key, const char* value) {

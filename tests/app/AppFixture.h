@@ -1,6 +1,6 @@
 #pragma once
-// The whole application started as the program starts, in a private program folder whose
-// settings file the test writes first.
+// The whole application started as the program starts, from a private program folder, with the
+// user's settings file (which the test may write first) in the per-user folder.
 #include <gtest/gtest.h>
 #include <wx/eventfilter.h>
 
@@ -38,7 +38,7 @@ class AppTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  // A setting of the settings file beside the program, before the start.
+  // A setting of the user's settings file, before the start.
   void Setting(const char* section, const char* key, const char* value);
   // Starts the application with the arguments; false when start-up ended the program.
   bool Start(const std::vector<std::string>& args = {});
@@ -52,7 +52,11 @@ class AppTest : public ::testing::Test {
 
   std::unique_ptr<CKestavonApp> m_app;
   std::string m_dir;
-  std::string m_conf;
+  std::string m_conf;     // the user's settings file
+  std::string m_keyFile;  // the user's key file
+
+ private:
+  void RemoveUserFiles();
 };
 
 }  // namespace app_test

@@ -212,64 +212,74 @@ class SettingsFileTest : public ::testing::Test {
     m_dir = kesta_test::MakeTempDir("settings");
     std::filesystem::create_directories(m_dir + "/bin");
     setenv("KESTA_PROGRAM_DIR", (m_dir + "/bin").c_str(), 1);
+    m_beside = m_dir + "/bin/kesta32.conf";
     m_old = std::string(GetWindowsFolder()) + "/KESTA32.INI";
-    m_user = std::string(GetUserDataFolder()) + "/Pelko/Kestavon/kesta32.conf";
-    std::filesystem::create_directories(std::filesystem::path(m_old).parent_path());
+    m_earlier = std::string(GetUserDataFolder()) + "/Pelko/Kestavon/kesta32.conf";
+    m_user = std::string(GetUserDataFolder()) + "/kesta32/kesta32.conf";
+    for (const std::string& path : {m_old, m_earlier, m_user})
+      std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    TearDown();
+    setenv("KESTA_PROGRAM_DIR", (m_dir + "/bin").c_str(), 1);
   }
   void TearDown() override {
-    std::filesystem::remove(m_old);
-    std::filesystem::remove(m_user);
+    for (const std::string& path : {m_old, m_earlier, m_user}) std::filesystem::remove(path);
     std::filesystem::permissions(m_dir + "/bin", std::filesystem::perms::owner_all);
     unsetenv("KESTA_PROGRAM_DIR");
   }
   std::string Choose() {
     CKestavonApp app;
     app.ChooseSettingsFile();
-    m_writable = app.m_bIniWritable;
     return std::string(app.m_pszProfileName);
   }
-  std::string m_dir, m_old, m_user;
-  int m_writable = -1;
+  static std::string Bytes(const std::string& path) {
+    return std::filesystem::exists(path) ? ReadBytes(path) : std::string("(none)");
+  }
+  std::string m_dir, m_beside, m_old, m_earlier, m_user;
 };
 
-TEST_F(SettingsFileTest, WritableProgramFolderKeepsTheFileBesideTheProgram) {
-  const std::string beside = m_dir + "/bin/kesta32.conf";
-  EXPECT_EQ(Choose(), beside);
-  EXPECT_EQ(m_writable, 1);
-  EXPECT_EQ(ReadBytes(beside), "");  // made by the append test, left empty
-
-  WriteBytes(m_old, "[System]\r\nMRU=3\r\n");
-  EXPECT_EQ(Choose(), beside);  // an empty file is filled from the old one
-  EXPECT_EQ(ReadBytes(beside), ReadBytes(m_old));
+TEST_F(SettingsFileTest, UserCopyStartsFromOlderSettingsElseTheShippedDefaults) {
+  struct Case {
+    const char* name;
+    const char* earlier;
+    const char* old;
+    const char* shipped;
+    const char* user;  // before the start
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"nothing anywhere", nullptr, nullptr, nullptr, nullptr, "(none)"},
+      {"shipped defaults only", nullptr, nullptr, "[A]\r\nx=1\r\n", nullptr, "[A]\r\nx=1\r\n"},
+      {"older ini before defaults", nullptr, "[A]\r\nx=2\r\n", "[A]\r\nx=1\r\n", nullptr, "[A]\r\nx=2\r\n"},
+      {"earlier per-user file first", "[A]\r\nx=3\r\n", "[A]\r\nx=2\r\n", "[A]\r\nx=1\r\n", nullptr,
+       "[A]\r\nx=3\r\n"},
+      {"an empty user file is refilled", nullptr, "", "[A]\r\nx=1\r\n", "", "[A]\r\nx=1\r\n"},
+      {"the user's own settings stay", nullptr, nullptr, "[A]\r\nx=1\r\n", "[A]\r\nx=9\r\n", "[A]\r\nx=9\r\n"},
+  };
+  for (const Case& c : cases) {
+    TearDown();
+    setenv("KESTA_PROGRAM_DIR", (m_dir + "/bin").c_str(), 1);
+    std::filesystem::remove(m_beside);
+    if (c.earlier) WriteBytes(m_earlier, c.earlier);
+    if (c.old) WriteBytes(m_old, c.old);
+    if (c.shipped) WriteBytes(m_beside, c.shipped);
+    if (c.user) WriteBytes(m_user, c.user);
+    EXPECT_EQ(Choose(), m_user) << c.name;
+    EXPECT_EQ(Bytes(m_user), c.expected) << c.name;
+    EXPECT_EQ(Bytes(m_beside), c.shipped ? c.shipped : "(none)") << c.name;
+  }
 }
 
-TEST_F(SettingsFileTest, ProfileFolderZeroMovesTheFileToTheUserFolder) {
-  const std::string beside = m_dir + "/bin/kesta32.conf";
-  WriteBytes(beside, "[System]\r\nMRU=7\r\n");
-  WriteBytes(m_old, "[System]\r\nProfileFolder=0\r\n");
-  EXPECT_EQ(Choose(), m_user);
-  EXPECT_EQ(ReadBytes(m_user), ReadBytes(beside));
-}
-
-TEST_F(SettingsFileTest, ReadOnlyProgramFolderUsesTheUserFolder) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
+TEST_F(SettingsFileTest, ReadOnlyProgramFolderIsOnlyRead) {
+  // Root may write there all the same; the program must not.
+  WriteBytes(m_beside, "[A]\r\nx=1\r\n");
   std::filesystem::permissions(m_dir + "/bin", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  EXPECT_EQ(Choose(), m_user);
-  EXPECT_EQ(m_writable, 0);
-}
-
-TEST_F(SettingsFileTest, MoveSwitchesBetweenTheTwoFiles) {
-  const std::string beside = m_dir + "/bin/kesta32.conf";
-  WriteBytes(beside, "[A]\r\nx=1\r\n");
   CKestavonApp app;
   app.ChooseSettingsFile();
-  ASSERT_TRUE(app.MoveSettingsToProfileFolder(TRUE));
   EXPECT_EQ(std::string(app.m_pszProfileName), m_user);
   EXPECT_EQ(app.GetProfileInt("A", "x", 0), 1);
   app.WriteProfileInt("A", "x", 2);
-  ASSERT_TRUE(app.MoveSettingsToProfileFolder(FALSE));
-  EXPECT_EQ(std::string(app.m_pszProfileName), beside);
-  EXPECT_EQ(app.GetProfileInt("A", "x", 0), 2);
+  EXPECT_EQ(ReadBytes(m_beside), "[A]\r\nx=1\r\n");
+  EXPECT_EQ(Profile(m_user, "A", "x"), "2");
 }
 
 }  // namespace

@@ -125,11 +125,22 @@ TEST_F(KeyFileTest, DamagedFilesLeaveTheTableAsItWas) {
 TEST_F(KeyFileTest, UnwritablePlaceFallsBackToTheUserFolder) {
   CKeycustArray table;
   AddThree(table);
-  ASSERT_TRUE(table.Save((dir + "/no such folder/kestavon.key").c_str(), settings));
-  const std::string userPath = std::string(std::getenv("XDG_CONFIG_HOME")) + "/Pelko/Kestavon/kestavon.key";
-  EXPECT_EQ(ReadBytes(userPath), ThreeBindingFile());
-  EXPECT_EQ(table.GetKeyFilePath(), CString(userPath.c_str()));
-  EXPECT_EQ(settings.GetProfileString("System", "Keycust", ""), CString(userPath.c_str()));
+  const std::string userPath = std::string(std::getenv("XDG_CONFIG_HOME")) + "/kesta32/kestavon.key";
+  // A folder that cannot be written, and the program's folder, which may be writable but is never
+  // written: both leave the bindings in the user's key file.
+  const std::string programDir = MakeTempDir("program");
+  setenv("KESTA_PROGRAM_DIR", programDir.c_str(), 1);
+  for (const std::string& target : {dir + "/no such folder/kestavon.key", programDir + "/kestavon.key"}) {
+    std::filesystem::remove(userPath);
+    settings.WriteProfileString("System", "Keycust", "");
+    ASSERT_TRUE(table.Save(target.c_str(), settings)) << target;
+    EXPECT_EQ(ReadBytes(userPath), ThreeBindingFile()) << target;
+    EXPECT_EQ(table.GetKeyFilePath(), CString(userPath.c_str()));
+    EXPECT_EQ(settings.GetProfileString("System", "Keycust", ""), CString(userPath.c_str()));
+  }
+  unsetenv("KESTA_PROGRAM_DIR");
+  EXPECT_TRUE(std::filesystem::is_empty(programDir));
+  std::filesystem::remove(userPath);
 }
 
 TEST_F(KeyFileTest, SaveWithoutAPathWritesTheFileLoaded) {
@@ -232,21 +243,49 @@ class AppKeyTableTest : public KeyFileTest {
  protected:
   void SetUp() override {
     setenv("KESTA_PROGRAM_DIR", programDir.c_str(), 1);
+    std::filesystem::remove(userPath);
   }
-  void TearDown() override { unsetenv("KESTA_PROGRAM_DIR"); }
+  void TearDown() override {
+    unsetenv("KESTA_PROGRAM_DIR");
+    std::filesystem::remove(userPath);
+  }
   std::string programDir = MakeTempDir("program");
+  std::string shippedPath = programDir + "/kestavon.key";
+  std::string userPath = std::string(std::getenv("XDG_CONFIG_HOME")) + "/kesta32/kestavon.key";
 };
 
 TEST_F(AppKeyTableTest, NoOrDamagedKeyFileGivesTheBuiltInBindingsOnly) {
   for (const char* bytes : {static_cast<const char*>(nullptr), "\x03\x00garbage"}) {
-    const std::string path = programDir + "/kestavon.key";
-    std::filesystem::remove(path);
-    if (bytes != nullptr) WriteBytes(path, std::string(bytes, 9));
+    std::filesystem::remove(shippedPath);
+    if (bytes != nullptr) WriteBytes(shippedPath, std::string(bytes, 9));
     CAppKeyTable keys;
     keys.InitKeyCommands(settings, kCommands);
     EXPECT_EQ(Bindings(keys.GetKeyTable()), kBuiltIn);
-    EXPECT_EQ(keys.GetKeyTable().GetKeyFilePath(), CString(path.c_str()));
+    EXPECT_EQ(keys.GetKeyTable().GetKeyFilePath(), CString(userPath.c_str()));
   }
+}
+
+TEST_F(AppKeyTableTest, ShippedKeyFileServesUntilTheUserSavesOwnBindings) {
+  WriteBytes(shippedPath, ThreeBindingFile());
+  // Older settings may name the shipped file itself; it is still only the default.
+  for (const char* keycust : {"", shippedPath.c_str()}) {
+    settings.WriteProfileString("System", "Keycust", keycust);
+    CAppKeyTable keys;
+    keys.InitKeyCommands(settings, kCommands);
+    EXPECT_EQ(Bindings(keys.GetKeyTable()).front(), (Binding{'S', 0, 0, 1, 0xE103})) << keycust;
+    EXPECT_EQ(keys.GetKeyTable().GetKeyFilePath(), CString(userPath.c_str()));
+  }
+  {
+    CAppKeyTable keys;
+    keys.InitKeyCommands(settings, kCommands);
+    keys.GetKeyTable().RemoveAt(0);
+    ASSERT_TRUE(keys.GetKeyTable().Save(nullptr, settings));
+  }
+  EXPECT_EQ(ReadBytes(shippedPath), ThreeBindingFile());
+  EXPECT_EQ(settings.GetProfileString("System", "Keycust", ""), CString(userPath.c_str()));
+  CAppKeyTable keys;
+  keys.InitKeyCommands(settings, kCommands);
+  EXPECT_EQ(keys.GetKeyTable().Find('S', 0, 0, 1, 0), -1);
 }
 
 TEST_F(AppKeyTableTest, KeyFileBindingsComeFirstAndBuiltInsFillTheGaps) {

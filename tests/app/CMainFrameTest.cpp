@@ -20,6 +20,7 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
+#include "resources/CommandIds.h"
 #include "tests/app/AppFixture.h"
 #include "textarea/CIEditView.h"
 
@@ -85,6 +86,30 @@ TEST_F(MainFrameTest, BarsStatusPanesAndTheirDefaults) {
   // The position pane is what the tree pane writes through GetStatusBar.
   status->SetPaneText(1, "3/12");
   EXPECT_EQ(std::string(frame->GetStatusBar()->GetPaneText(1)), "3/12");
+}
+
+TEST_F(MainFrameTest, StatusBarDescribesTheWindowInFrontAndNothingOnceAllAreClosed) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  ASSERT_TRUE(Start({a}));
+  ASSERT_TRUE(m_app->OpenDocumentFile(b.c_str()));
+  CMainFrame* frame = Frame();
+  CStatusBar* status = frame->GetStatusBar();
+  auto shown = [&] { return WxToCP932(status->GetStatusText(0)).str(); };
+  auto childOf = [](CKestavonDoc* doc) { return static_cast<CMDIChildWnd*>(doc->GetViews().front()->GetParentFrame()); };
+  frame->SendCommand(ID_WORK_NEXT_TREE);  // the second document's second item
+  EXPECT_EQ(shown(), "旅行の計画");
+  childOf(Documents()[0])->MDIActivate();
+  EXPECT_EQ(shown(), "サンプル");
+  childOf(Documents()[1])->MDIActivate();
+  EXPECT_EQ(shown(), "旅行の計画");
+
+  status->SetPaneText(1, "3/12");
+  m_app->CloseAllDocuments();
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(shown(), "");
+  EXPECT_EQ(std::string(status->GetPaneText(1)), "");
+  // With no window left the keys still reach the frame.
+  EXPECT_EQ(wxWindow::FindFocus(), frame->GetMDIClient());
 }
 
 TEST_F(MainFrameTest, LargeButtonsLeaveOutRedoFootnoteAndWholeTextCopy) {

@@ -162,6 +162,7 @@ TEST_F(SettingsSheetTest, ChecksEnableTheirDependentControls) {
   Click(behaviour, CSetPage::IDC_BMOUSEWHEEL);
   EXPECT_FALSE(behaviour.GetDlgItem(CSetPage::IDC_FIRSTCURSOR)->IsEnabled());
   EXPECT_FALSE(behaviour.GetDlgItem(CSetPage::IDC_MOUSEWHEEL)->IsEnabled());
+  EXPECT_FALSE(behaviour.GetDlgItem(CSetPage::IDC_PROFILEFOLDER)->IsEnabled());  // never beside the program
 
   // A disabled box keeps its value and is written back all the same.
   ASSERT_TRUE(sheet->TakePages());
