@@ -477,10 +477,16 @@ BOOL CTextBuffer::SetLineColor(int first, int last, COLORREF text, COLORREF back
   return TRUE;
 }
 
-void CTextBuffer::EraseLineColor(int first, int last) {
+BOOL CTextBuffer::EraseLineColor(int first, int last) {
   first = std::max(first, 0);
   last = std::min(last, GetLineCount() - 1);
-  for (int i = first; i <= last; ++i) GetLine(i)->m_hasLineColor = 0;
+  BOOL erased = FALSE;
+  for (int i = first; i <= last; ++i) {
+    CLine* l = GetLine(i);
+    if (l->m_hasLineColor) erased = TRUE;
+    l->m_hasLineColor = 0;
+  }
+  return erased;
 }
 
 int CTextBuffer::GetLineMark(int line) const {

@@ -88,7 +88,8 @@ class CTextBuffer {
   static int CharClass(const char* text, int offset, int length);
   BOOL GetLineColor(int row, COLORREF* text, COLORREF* back, BOOL* underline);
   BOOL SetLineColor(int first, int last, COLORREF text, COLORREF back, BOOL underline);
-  void EraseLineColor(int first, int last);
+  // TRUE when any of the lines had a colour of its own.
+  BOOL EraseLineColor(int first, int last);
   int GetLineMark(int line) const;
   BOOL SetLineMark(int line, int mark);
 

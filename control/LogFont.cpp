@@ -1,6 +1,7 @@
 #include "control/LogFont.h"
 
 #include "control/ByteOrder.h"
+#include "platform/MulDiv.h"
 
 #include <algorithm>
 #include <cstring>
@@ -58,4 +59,13 @@ CLogFont CLogFont::SystemFixed() {
   font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
   font.lfFaceName = "Noto Sans Mono CJK JP";
   return font;
+}
+
+std::int32_t FontHeightFromSize(std::int64_t size, int ppi) {
+  if (size <= 0) return static_cast<std::int32_t>(size / 10000);
+  return (MulDiv(static_cast<int>(static_cast<std::uint32_t>(size)), ppi, 72000) + 5) / -10;
+}
+
+std::int64_t FontSizeFromHeight(std::int32_t height, int ppi) {
+  return height < 0 ? -static_cast<std::int64_t>(MulDiv(height, 720000, ppi)) : static_cast<std::int64_t>(height) * 10000;
 }

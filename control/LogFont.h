@@ -28,4 +28,10 @@ struct CLogFont {
   static CLogFont SystemFixed();
 };
 
+// The font size a host reads and writes (points times 10,000) and the height the record keeps, at a
+// screen resolution of ppi pixels per inch. A positive size becomes the negated pixel height
+// rounded to the nearest pixel; zero or less is kept as a raw height.
+std::int32_t FontHeightFromSize(std::int64_t size, int ppi);
+std::int64_t FontSizeFromHeight(std::int32_t height, int ppi);
+
 enum : std::uint8_t { SHIFTJIS_CHARSET = 128, FIXED_PITCH = 1, FF_MODERN = 0x30 };

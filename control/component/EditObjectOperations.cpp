@@ -127,7 +127,12 @@ HRESULT CEditObject::PutOperationalProperty(DISPID id, const VARIANT& value) {
       if (!InUserMode()) return CTL_E_SETNOTSUPPORTEDATRUNTIME;
       if (!IsActive()) return S_OK;
       const std::unique_ptr<char[]> text = BSTRToAnsi(value.bstrVal ? value.bstrVal : u"");
-      if (text) m_control.WindowProc(WM_WRILA_TYPETEXT, 0, reinterpret_cast<LPARAM>(text.get()));
+      if (!text) return S_OK;
+      if (m_control.m_readOnly) {
+        m_control.Beep();
+      } else {
+        m_control.InsertString(text.get());
+      }
       return S_OK;
     }
     case DISPID_EDIT_SELSTART: {
@@ -213,11 +218,14 @@ HRESULT CEditObject::CallMethod(DISPID id, DISPPARAMS* params, VARIANT* result, 
       RETURN_IF_FAILED(args.Bool(0, &logical));
       RETURN_IF_FAILED(args.Long(1, &v));
       RETURN_IF_FAILED(args.Long(2, &h));
-      if (v < 0 || h < 0) return static_cast<HRESULT>(0x800A017C);
+      if (v < 0 || h < 0) return CTL_E_INVALIDPROPERTYVALUE;
       m_control.CancelSelection(true);
-      const POINT target = logical ? POINT{static_cast<LONG>(h), static_cast<LONG>(v)}
-                                   : buffer.ViewToLogical(static_cast<int>(h), static_cast<int>(v), -1);
-      m_control.MoveCaret(target);
+      // Either way the caret lands on a valid cell: inside the text, never inside a double-byte
+      // character, and its logical copy follows from that cell.
+      const POINT view = logical ? buffer.LogicalToViewClamped(static_cast<int>(h), static_cast<int>(v))
+                                 : POINT{static_cast<LONG>(h), static_cast<LONG>(v)};
+      const POINT snapped = buffer.NormalizePos(view);
+      m_control.MoveCaret(buffer.ViewToLogical(snapped.x, snapped.y, -1));
       m_control.EnsureCaretVisible(true);
       return S_OK;
     }
@@ -228,8 +236,10 @@ HRESULT CEditObject::CallMethod(DISPID id, DISPPARAMS* params, VARIANT* result, 
       long v = 0, h = 0;
       RETURN_IF_FAILED(args.Long(0, &v));
       RETURN_IF_FAILED(args.Long(1, &h));
-      if (v < 0 || h < 0) return static_cast<HRESULT>(0x800A017C);
-      m_control.ScrollTo(static_cast<int>(h), static_cast<int>(v));
+      if (v < 0 || h < 0) return CTL_E_INVALIDPROPERTYVALUE;
+      // The rows may go as far as the scroll bar's range: the last row can stand at the top.
+      m_control.ScrollWithin(static_cast<int>(h), static_cast<int>(v), m_control.MaxFirstColumn(),
+                             m_control.VerticalRangeMax());
       return S_OK;
     }
     case DISPID_EDIT_GETLINETEXT: {
@@ -310,8 +320,61 @@ HRESULT CEditObject::CallMethod(DISPID id, DISPPARAMS* params, VARIANT* result, 
                                                                     reinterpret_cast<LPARAM>(both.c_str())))),
              S_OK;
     }
+    case DISPID_EDIT_SETLINECOLOR:
+    case DISPID_EDIT_ERASELINECOLOR: {
+      long top = 0, bottom = 0, text = 0, back = 0;
+      bool underline = false;
+      RETURN_IF_FAILED(args.Long(0, &top));
+      RETURN_IF_FAILED(args.Long(1, &bottom));
+      if (id == DISPID_EDIT_SETLINECOLOR) {
+        RETURN_IF_FAILED(args.Long(2, &text));
+        RETURN_IF_FAILED(args.Long(3, &back));
+        RETURN_IF_FAILED(args.Bool(4, &underline));
+      }
+      if (!IsActive()) return S_OK;
+      const BOOL changed =
+          id == DISPID_EDIT_SETLINECOLOR
+              ? buffer.SetLineColor(static_cast<int>(top), static_cast<int>(bottom), static_cast<COLORREF>(text),
+                                    static_cast<COLORREF>(back), underline)
+              : buffer.EraseLineColor(static_cast<int>(top), static_cast<int>(bottom));
+      if (changed) m_control.InvalidateFrom(m_control.m_topRow);
+      return S_OK;
+    }
+    case DISPID_EDIT_LINEFROMCHAR: {
+      bool logical = false;
+      long index = 0;
+      RETURN_IF_FAILED(args.Bool(0, &logical));
+      RETURN_IF_FAILED(args.Long(1, &index));
+      if (index == -1) return SetLong(result, logical ? m_control.m_caretLogical.y : m_control.m_caretView.y), S_OK;
+      const POINT at = buffer.SerialToLogical(static_cast<int>(index));
+      return SetLong(result, logical ? at.y : buffer.LogicalToViewClamped(at.x, at.y).y), S_OK;
+    }
+    case DISPID_EDIT_LINEINDEX: {
+      bool logical = false;
+      long line = 0;
+      RETURN_IF_FAILED(args.Bool(0, &logical));
+      RETURN_IF_FAILED(args.Long(1, &line));
+      // The start of the caret's logical line in both modes.
+      if (line == -1) return SetLong(result, buffer.LogicalToSerial(0, m_control.m_caretLogical.y)), S_OK;
+      if (logical) return SetLong(result, buffer.LogicalToSerial(0, static_cast<int>(line))), S_OK;
+      const POINT start = buffer.ViewToLogical(0, static_cast<int>(line), -1);
+      return SetLong(result, buffer.LogicalToSerial(start.x, start.y)), S_OK;
+    }
+    case DISPID_EDIT_DEVTOVIEW:
+    case DISPID_EDIT_VIEWTODEV: {
+      long v = 0, h = 0;
+      RETURN_IF_FAILED(args.Long(0, &v));
+      RETURN_IF_FAILED(args.Long(1, &h));
+      POINT out{};
+      if (IsActive() && id == DISPID_EDIT_DEVTOVIEW) {
+        out = m_control.CellAt(static_cast<int>(h), static_cast<int>(v));
+      } else if (IsActive()) {
+        out = POINT{m_control.ColumnToX(static_cast<int>(h)), m_control.RowToY(static_cast<int>(v))};
+      }
+      RETURN_IF_FAILED(args.Out(2, out.y));
+      return args.Out(3, out.x);
+    }
     default:
-      // SetLineColor, EraseLineColor, LineFromChar, LineIndex, DevToView, ViewToDev.
-      return E_NOTIMPL;
+      return DISP_E_MEMBERNOTFOUND;
   }
 }

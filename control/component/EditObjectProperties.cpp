@@ -1,6 +1,7 @@
 // IEdit's setting properties: the switches and numbers of the settings record, the colour arrays,
 // the three lists and the host-given names.
 #include <wx/dcscreen.h>
+#include <wx/dialog.h>
 
 #include <algorithm>
 #include <cstring>
@@ -14,7 +15,6 @@
 #include "control/component/WrilaCollections.h"
 #include "platform/Bstr.h"
 #include "platform/EnumVariant.h"
-#include "platform/MulDiv.h"
 #include "platform/SafeArray.h"
 
 namespace {
@@ -172,8 +172,7 @@ HRESULT CEditObject::GetProperty(DISPID id, VARIANT* result) {
     case 0x7C: return SetBool(result, m_control.m_allowCtrlChars), S_OK;
     case 0x84: {
       result->vt = VT_CY;
-      result->cyVal.int64 = font.lfHeight < 0 ? -static_cast<std::int64_t>(MulDiv(font.lfHeight, 720000, ScreenPixelsPerInch()))
-                                              : static_cast<std::int64_t>(font.lfHeight) * 10000;
+      result->cyVal.int64 = FontSizeFromHeight(font.lfHeight, ScreenPixelsPerInch());
       return S_OK;
     }
     case 0x85: return SetShort(result, font.lfCharSet), S_OK;
@@ -220,6 +219,9 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
     case DISPID_APPEARANCE: m_control.PutAppearance(value.iVal); return S_OK;
     case DISPID_TEXT: return m_control.PutText(value.bstrVal);
     case 0x01:
+      // A replace dialog left open would go on changing a read-only text.
+      if (m_control.m_findDialog && m_control.m_findDialogIsReplace)
+        static_cast<wxDialog*>(m_control.m_findDialog)->EndModal(wxID_CANCEL);
       m_control.m_readOnly = value.boolVal != 0;
       m_control.Relayout(RELAYOUT_READONLY);
       return S_OK;
@@ -285,9 +287,7 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
     }
     case 0x7C: m_control.m_allowCtrlChars = value.boolVal != 0; return S_OK;
     case 0x84: {
-      const std::int64_t size = value.cyVal.int64;
-      font.lfHeight = size > 0 ? (MulDiv(static_cast<int>(static_cast<std::uint32_t>(size)), ScreenPixelsPerInch(), 72000) + 5) / -10
-                               : static_cast<std::int32_t>(size / 10000);
+      font.lfHeight = FontHeightFromSize(value.cyVal.int64, ScreenPixelsPerInch());
       font.ToBytes(c.DisplayFont);
       Refresh(false);
       return S_OK;

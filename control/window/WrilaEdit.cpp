@@ -32,6 +32,7 @@ bool WrilaEdit::CreateControl(wxWindow* parent, const wxPoint& pos, const wxSize
   if (m_window) return true;
   m_window = new WrilaEditWindow(this, parent, pos, size);  // owned by the parent from here on
   WindowProc(WM_CREATE, 0, 0);
+  m_window->AttachInputMethod(!m_readOnly);
   const wxSize client = m_window->GetClientSize();
   WindowProc(WM_SIZE, 0, static_cast<LPARAM>((client.y & 0xFFFF) << 16 | (client.x & 0xFFFF)));
   return true;
@@ -62,6 +63,13 @@ void WrilaEdit::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!m_window) return;
   m_window->CallAfter([this, window = m_window, message, wParam, lParam] {
     if (m_window == window) WindowProc(message, wParam, lParam);
+  });
+}
+
+void WrilaEdit::PostTypedText(std::string text) {
+  if (!m_window) return;
+  m_window->CallAfter([this, window = m_window, text = std::move(text)] {
+    if (m_window == window) WindowProc(WM_WRILA_TYPETEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   });
 }
 
@@ -136,12 +144,7 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(ID_EDIT_UNDO);
       return 0;
     case WM_WRILA_TYPETEXT:
-      if (!lParam) return 0;
-      if (m_readOnly) {
-        Beep();
-        return 0;
-      }
-      InsertString(reinterpret_cast<const char*>(lParam));
+      TypeText(reinterpret_cast<const char*>(lParam));
       return 0;
     case WM_WRILA_FIND:
       return FindText(reinterpret_cast<const char*>(lParam), (wParam & 0x1) != 0, (wParam & 0x2) != 0, (wParam & 0x20) != 0);

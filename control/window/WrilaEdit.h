@@ -50,6 +50,9 @@ class WrilaEdit : public CEditCore {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // A message handled later on the window's thread, as a posted message is.
   void PostMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Posts text to type (message 0x820); the posted copy is released once the message is handled,
+  // or dropped with the window.
+  void PostTypedText(std::string text);
   // Runs a command; false when the identifier is not one of the control's.
   bool OnCommand(UINT id);
 
@@ -74,6 +77,8 @@ class WrilaEdit : public CEditCore {
   int ColumnToX(int column) const;
   int RowToY(int row) const;
   POINT PointToCell(int x, int y) const;
+  // The valid cell nearest a client point.
+  POINT CellAt(int x, int y);
   int ComputeMargin() const;
   // The ruler's character above column c (counted from 0): a digit of the multiple of ten that
   // ends there, or a space.
@@ -83,6 +88,11 @@ class WrilaEdit : public CEditCore {
   void RecalcScrollBars(int clientWidth, int clientHeight);
   void RecalcScrollBars();  // for the window's present client size
   void ScrollTo(int column, int row);
+  // The same with the limits given: a host may scroll as far as the scroll bars' ranges reach.
+  void ScrollWithin(int column, int row, int maxColumn, int maxRow);
+  // The vertical scroll bar's range ends here: the last row, or a page further when scrolling past
+  // the end is allowed.
+  int VerticalRangeMax() const;
   // Scrolls so that the caret's cell is in view; only while focused unless forced.
   void EnsureCaretVisible(bool force);
   int MaxFirstColumn() const;
@@ -111,6 +121,9 @@ class WrilaEdit : public CEditCore {
   // Typing and editing.
   void TypeChar(UINT ch, int lineEnd);
   void InsertString(const char* text);
+  // Text typed as one edit (message 0x820): in overwrite mode it replaces as many characters of
+  // the line as it holds.
+  void TypeText(const char* text);
   // The key table's command for a key (virtual key and ACCELF_ modifier flags); 0 when unbound.
   UINT TranslateKey(BYTE flags, WORD virtualKey);
 
@@ -216,7 +229,6 @@ class WrilaEdit : public CEditCore {
   bool m_dragSource = false;  // the current drag started from this control's own selection
   bool m_dragHovering = false;
   unsigned m_pendingLead = 0;
-  bool m_joinTyping = false;  // the character being typed joins the undo step of the one before  // the lead byte of a double-byte character typed as two codes
   bool m_focused = false;
   bool m_markColumn = false;
   CRefString m_searchString;
@@ -244,7 +256,6 @@ class WrilaEdit : public CEditCore {
   void OnMouseMove(int x, int y);
   void OnLButtonUp(int x, int y);
   void OnLButtonDblClk(int x, int y);
-  POINT CellAt(int x, int y);
   void StartSelection(POINT view, int kind);
   void ExtendSelection(POINT caretView);
   void RepaintRowSpan(int row1, int row2);

@@ -522,6 +522,7 @@ void WrilaEdit::Relayout(int reason) {
     MoveCaret(GetBuffer().ViewToLogical(view.x, view.y, -1));
     return;
   }
+  if (m_window) m_window->AttachInputMethod(!m_readOnly);
   if (reason == RELAYOUT_READONLY) return;
   m_rulerHeight = m_cust.ShowRuler ? 12 : 0;
   m_leftMargin = ComputeMargin();

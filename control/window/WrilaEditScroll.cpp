@@ -68,9 +68,13 @@ void WrilaEdit::ApplyScrollBars() {
   m_window->SetBar(wxVERTICAL, m_vBarShown, CanScrollRows(), m_topRow, m_pageRows, rows);
 }
 
-void WrilaEdit::ScrollTo(int column, int row) {
-  column = std::clamp(column, 0, MaxFirstColumn());
-  row = std::clamp(row, 0, MaxTopRow());
+int WrilaEdit::VerticalRangeMax() const { return m_cust.VScrollPastEnd ? m_pageRows + m_lastRow - 1 : m_lastRow; }
+
+void WrilaEdit::ScrollTo(int column, int row) { ScrollWithin(column, row, MaxFirstColumn(), MaxTopRow()); }
+
+void WrilaEdit::ScrollWithin(int column, int row, int maxColumn, int maxRow) {
+  column = std::max(0, std::min(column, maxColumn));
+  row = std::max(0, std::min(row, maxRow));
   if (column == m_firstColumn && row == m_topRow) return;
   const bool sameColumn = column == m_firstColumn;
   m_firstColumn = column;

@@ -2,6 +2,7 @@
 // line operations, date and time, case and width conversion, and the character-code box.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -58,7 +59,6 @@ void WrilaEdit::TypeChar(UINT ch, int lineEnd) {
   const bool overwrite = m_cust.Overwrite != 0;
   const bool hadSelection = HasSelection();
   const bool group = buffer.IsGrouping();
-  if (m_joinTyping) buffer.SetGrouping(true);
   POINT caret = m_caretLogical;
   if (hadSelection) {
     if (overwrite && ch == '\n') {
@@ -92,6 +92,40 @@ void WrilaEdit::InsertString(const char* text) {
   POINT caret = grouped ? DeleteSelectionText() : m_caretLogical;
   const bool group = buffer.IsGrouping();
   if (grouped) buffer.SetGrouping(true);
+  caret = buffer.InsertText(caret, text);
+  buffer.SetGrouping(group);
+  MoveCaret(caret);
+}
+
+void WrilaEdit::TypeText(const char* text) {
+  if (!text) return;
+  if (m_readOnly) {
+    Beep();
+    return;
+  }
+  if (!*text) return;
+  CTextBuffer& buffer = GetBuffer();
+  const bool group = buffer.IsGrouping();
+  bool joined = false;
+  POINT caret = m_caretLogical;
+  if (HasSelection()) {
+    caret = DeleteSelectionText();
+    joined = true;
+  }
+  if (m_cust.Overwrite) {
+    const CLine* line = buffer.GetLine(caret.y);
+    const int length = line->GetLength();
+    const int textLength = static_cast<int>(std::strlen(text));
+    int end = caret.x;
+    for (int i = 0; i < textLength && end < length; i += CharLengthAt(text, i, textLength))
+      end += CharLengthAt(line->GetText().GetString(), end, length);
+    if (end > caret.x) {
+      buffer.SetGrouping(joined || group);
+      caret = buffer.DeleteRange(caret, POINT{end, caret.y});
+      joined = true;
+    }
+  }
+  buffer.SetGrouping(joined || group);
   caret = buffer.InsertText(caret, text);
   buffer.SetGrouping(group);
   MoveCaret(caret);

@@ -31,6 +31,7 @@ wxBEGIN_EVENT_TABLE(WrilaEditWindow, wxWindow)
   EVT_CONTEXT_MENU(WrilaEditWindow::OnContextMenu)
   EVT_SCROLL(WrilaEditWindow::OnScroll)
   EVT_TIMER(wxID_ANY, WrilaEditWindow::OnTimer)
+  EVT_WINDOW_CREATE(WrilaEditWindow::OnRealized)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -72,6 +73,10 @@ class WrilaDropTarget : public wxDropTarget {
   WrilaEditWindow* m_window;
 };
 
+void OnInputCommit(GtkIMContext*, const gchar* text, gpointer window) {
+  static_cast<WrilaEditWindow*>(static_cast<wxWindow*>(window))->CommitInput(text);
+}
+
 }  // namespace
 
 WrilaEditWindow::WrilaEditWindow(WrilaEdit* owner, wxWindow* parent, const wxPoint& pos, const wxSize& size)
@@ -90,7 +95,21 @@ WrilaEditWindow::WrilaEditWindow(WrilaEdit* owner, wxWindow* parent, const wxPoi
   SetDropTarget(new WrilaDropTarget(this));
 }
 
+// The toolkit makes the input-method context when the window is realized. A commit becomes one
+// edit of the control instead of a character event per character; a read-only control puts the
+// context aside at once.
+void WrilaEditWindow::OnRealized(wxWindowCreateEvent& event) {
+  event.Skip();
+  if (event.GetWindow() != this || !m_imContext) return;
+  const guint commit = g_signal_lookup("commit", G_TYPE_FROM_INSTANCE(m_imContext));
+  g_signal_handlers_disconnect_matched(m_imContext, static_cast<GSignalMatchType>(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_DATA),
+                                       commit, 0, nullptr, nullptr, static_cast<wxWindow*>(this));
+  g_signal_connect(m_imContext, "commit", G_CALLBACK(OnInputCommit), static_cast<wxWindow*>(this));
+  if (m_owner) AttachInputMethod(!m_owner->m_readOnly);
+}
+
 WrilaEditWindow::~WrilaEditWindow() {
+  AttachInputMethod(true);  // the toolkit releases the context it made
   m_dropTimer.Stop();
   m_selectTimer.Stop();
   if (m_owner) {
@@ -159,16 +178,9 @@ void WrilaEditWindow::OnChar(wxKeyEvent& event) {
     m_owner->Beep();
     return;
   }
-  // Text committed by the input method arrives as one character event each, all from the same key
-  // event; it goes in as one edit.
-  const long time = static_cast<long>(event.GetTimestamp());
-  m_owner->m_joinTyping = time == m_lastCharTime && event.GetRawKeyCode() == m_lastCharKey;
-  m_lastCharTime = time;
-  m_lastCharKey = event.GetRawKeyCode();
   for (int i = 0; i < bytes.GetLength(); ++i) {
     m_owner->WindowProc(WM_CHAR, static_cast<unsigned char>(bytes[i]), 0);
   }
-  m_owner->m_joinTyping = false;
 }
 
 void WrilaEditWindow::OnFocus(wxFocusEvent& event) {
@@ -281,6 +293,42 @@ void WrilaEditWindow::SetInputCursor(const wxRect& cell) {
   if (!m_imContext) return;
   GdkRectangle area{cell.x, cell.y, cell.width, cell.height};
   gtk_im_context_set_cursor_location(m_imContext, &area);
+}
+
+// With the context put aside the toolkit hands keys to no input method: they arrive as plain
+// characters, which a read-only control refuses.
+void WrilaEditWindow::AttachInputMethod(bool attach) {
+  if (!attach && m_imContext) {
+    gtk_im_context_focus_out(m_imContext);
+    gtk_im_context_reset(m_imContext);
+    m_keptInputContext = m_imContext;
+    m_imContext = nullptr;
+  } else if (attach && m_keptInputContext) {
+    m_imContext = m_keptInputContext;
+    m_keptInputContext = nullptr;
+    if (HasFocus()) gtk_im_context_focus_in(m_imContext);
+  }
+}
+
+// One character goes in as typed; a longer commit goes in as one edit, later on the window's
+// thread, as the composed text of the input method does.
+void WrilaEditWindow::CommitInput(const char* text) {
+  if (!m_owner || !text || !*text) return;
+  const wxString committed = wxString::FromUTF8(text);
+  if (committed.length() == 1) {
+    wxKeyEvent event(wxEVT_CHAR);
+    event.SetEventObject(this);
+    event.m_uniChar = committed[0];
+    event.m_keyCode = committed[0] < 256 ? static_cast<int>(committed[0]) : WXK_NONE;
+    HandleWindowEvent(event);
+    return;
+  }
+  const CString bytes = WxToCP932(committed);
+  if (bytes.IsEmpty() || CP932ToWx(std::string_view(bytes.GetString(), static_cast<size_t>(bytes.GetLength()))) != committed) {
+    m_owner->Beep();
+    return;
+  }
+  m_owner->PostTypedText(std::string(bytes.GetString(), static_cast<size_t>(bytes.GetLength())));
 }
 
 void WrilaEditWindow::DragSelection() {

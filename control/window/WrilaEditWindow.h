@@ -7,6 +7,7 @@
 #include <wx/window.h>
 
 class WrilaEdit;
+typedef struct _GtkIMContext GtkIMContext;
 
 class WrilaEditWindow : public wxWindow {
  public:
@@ -33,6 +34,11 @@ class WrilaEditWindow : public wxWindow {
 
   // Where the desktop input method opens its candidate window: beside the caret's cell.
   void SetInputCursor(const wxRect& cell);
+  // A read-only control takes no input-method input: its context is put aside and given back
+  // when the control may be written again.
+  void AttachInputMethod(bool attach);
+  // Text the input method committed (UTF-8).
+  void CommitInput(const char* text);
 
  private:
   void OnPaint(wxPaintEvent& event);
@@ -47,12 +53,11 @@ class WrilaEditWindow : public wxWindow {
   void OnScroll(wxScrollEvent& event);
   void LayoutBars();
   void OnTimer(wxTimerEvent& event);
+  void OnRealized(wxWindowCreateEvent& event);
 
   WrilaEdit* m_owner;
-  // The key event behind the last typed character: the characters of one input-method commit all
-  // come from the same one.
-  long m_lastCharTime = -1;
-  unsigned m_lastCharKey = 0;
+  // The input method's context while it is put aside for a read-only control.
+  GtkIMContext* m_keptInputContext = nullptr;
   wxScrollBar* m_vBar;
   wxScrollBar* m_hBar;
   int m_vBarWidth = 0;

@@ -2,7 +2,16 @@
 #include <wx/dcscreen.h>
 #include <wx/frame.h>
 
+#include <fcntl.h>
+#include <gtk/gtk.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <wx/app.h>
+
 #include <cstdlib>
+#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +23,7 @@
 #include "platform/Dispatch.h"
 #include "platform/EventSink.h"
 #include "platform/SafeArray.h"
+#include "platform/Shell.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -369,5 +379,260 @@ TEST_F(ComponentTest, StreamStartsWithVersionAndExtentAndRestoresEveryProperty) 
   otherPersist->Release();
   other->Release();
   persist->Release();
+  edit->Release();
+}
+
+namespace {
+
+// The control in place in a host frame whose site is in user mode.
+class ActiveEdit {
+ public:
+  explicit ActiveEdit(IDispatch* edit) : m_edit(edit) {
+    m_frame = new wxFrame(nullptr, wxID_ANY, "host", wxDefaultPosition, wxSize(400, 300));
+    m_site = new TestSite;
+    EXPECT_EQ(edit->QueryInterface(IID_IInPlaceControl, reinterpret_cast<void**>(&m_inPlace)), S_OK);
+    m_inPlace->SetControlSite(m_site);
+    EXPECT_EQ(m_inPlace->InPlaceActivate(m_frame, RECT{0, 0, 400, 300}), S_OK);
+    m_inPlace->GetControlWindow(&m_window);
+    m_frame->Show();
+  }
+  ~ActiveEdit() {
+    m_inPlace->InPlaceDeactivate();
+    m_inPlace->SetControlSite(nullptr);
+    m_inPlace->Release();
+    m_site->Release();
+    m_frame->Destroy();
+  }
+  ActiveEdit(const ActiveEdit&) = delete;
+  ActiveEdit& operator=(const ActiveEdit&) = delete;
+  wxWindow* Window() const { return m_window; }
+
+ private:
+  IDispatch* m_edit;
+  IInPlaceControl* m_inPlace = nullptr;
+  wxFrame* m_frame = nullptr;
+  TestSite* m_site = nullptr;
+  wxWindow* m_window = nullptr;
+};
+
+// A method whose last two arguments are numbers it gives back, as the position members are.
+std::pair<LONG, LONG> TwoOut(IDispatch* edit, DISPID id, std::vector<CComVariant> in, HRESULT* hr = nullptr) {
+  LONG outFirst = -99, outSecond = -99;
+  CComVariant a, b;
+  a.vt = b.vt = VT_BYREF | VT_I4;
+  a.plVal = &outFirst;
+  b.plVal = &outSecond;
+  in.push_back(a);
+  in.push_back(b);
+  const HRESULT status = Call(edit, id, in);
+  if (hr) *hr = status;
+  a.vt = b.vt = VT_EMPTY;  // the references are the test's own
+  for (CComVariant& arg : in)
+    if (arg.vt & VT_BYREF) arg.vt = VT_EMPTY;
+  return {outFirst, outSecond};
+}
+std::pair<LONG, LONG> TwoOut(IDispatch* edit, DISPID id, LONG first, LONG second) {
+  return TwoOut(edit, id, {Long(first), Long(second)});
+}
+std::pair<LONG, LONG> CaretPos(IDispatch* edit, bool logical) { return TwoOut(edit, 0x6F, {Bool(logical)}); }
+LONG LongResult(IDispatch* edit, DISPID id, std::vector<CComVariant> args) {
+  CComVariant result;
+  EXPECT_EQ(Call(edit, id, std::move(args), &result), S_OK);
+  return result.vt == VT_I4 ? result.lVal : -99;
+}
+
+}  // namespace
+
+TEST_F(ComponentTest, PositionMembersConvertBetweenSerialLinesRowsAndPixels) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    // Without a window there are no pixels to give.
+    EXPECT_EQ(TwoOut(edit, 0x89, 1, 2), std::make_pair(LONG{0}, LONG{0}));
+    ActiveEdit active(edit);
+    // Lines start at serial 0, 5 and 13: each CR LF counts 2, each double-byte character 2.
+    ASSERT_EQ(Put(edit, -0x205, Text(u"abc\r\n\u3042\u3044\u3046\r\nxyz")), S_OK);
+    EXPECT_EQ(LongResult(edit, 0x7E, {Bool(true), Long(7)}), 1);
+    EXPECT_EQ(LongResult(edit, 0x7E, {Bool(false), Long(13)}), 2);
+    EXPECT_EQ(LongResult(edit, 0x7E, {Bool(true), Long(999)}), 2);
+    EXPECT_EQ(LongResult(edit, 0x7F, {Bool(true), Long(2)}), 13);
+    EXPECT_EQ(LongResult(edit, 0x7F, {Bool(false), Long(1)}), 5);
+
+    // The caret snaps to a whole character and stays inside the text.
+    struct Snap {
+      bool logical;
+      LONG v, h;
+      std::pair<LONG, LONG> logicalAt;
+    };
+    const Snap snaps[] = {{true, 1, 3, {1, 2}},    // inside the second of three double-byte characters
+                          {false, 1, 5, {1, 4}},   // view column on the trail byte of the third
+                          {true, 9, 99, {2, 3}},   // past the last line and its end
+                          {false, 0, 50, {0, 3}}};
+    for (const Snap& s : snaps) {
+      ASSERT_EQ(Call(edit, 0x70, {Bool(s.logical), Long(s.v), Long(s.h)}), S_OK);
+      EXPECT_EQ(CaretPos(edit, true), s.logicalAt) << s.v << "," << s.h;
+    }
+    EXPECT_EQ(Call(edit, 0x70, {Bool(true), Long(-1), Long(0)}), static_cast<HRESULT>(0x800A017C));
+
+    // -1: the caret's line; LineIndex gives the start of its logical line either way.
+    ASSERT_EQ(Call(edit, 0x70, {Bool(true), Long(2), Long(1)}), S_OK);
+    EXPECT_EQ(LongResult(edit, 0x7E, {Bool(true), Long(-1)}), 2);
+    EXPECT_EQ(LongResult(edit, 0x7F, {Bool(true), Long(-1)}), 13);
+    EXPECT_EQ(LongResult(edit, 0x7F, {Bool(false), Long(-1)}), 13);
+
+    // Pixels and back; a point on a trail byte hits the character's first column.
+    const auto [y, x] = TwoOut(edit, 0x89, 1, 2);
+    EXPECT_EQ(TwoOut(edit, 0x88, y + 1, x + 1), std::make_pair(LONG{1}, LONG{2}));
+    const auto [y3, x3] = TwoOut(edit, 0x89, 1, 3);
+    EXPECT_GT(x3, x);
+    EXPECT_EQ(TwoOut(edit, 0x88, y3 + 1, x3 + 1), std::make_pair(LONG{1}, LONG{2}));
+
+    // Line colours: both members answer, in range or not.
+    EXPECT_EQ(Call(edit, 0x77, {Long(0), Long(1), Long(0xFF), Long(0xFF00), Bool(true)}), S_OK);
+    EXPECT_EQ(Call(edit, 0x79, {Long(0), Long(99)}), S_OK);
+    EXPECT_EQ(Call(edit, 0x79, {Long(5), Long(2)}), S_OK);
+  }
+  edit->Release();
+}
+
+TEST_F(ComponentTest, SetScrollPosGoesAsFarAsTheScrollRange) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    std::u16string text;
+    for (int i = 0; i < 100; ++i) text += u"line\r\n";
+    ASSERT_EQ(Put(edit, -0x205, Text(text.c_str())), S_OK);  // 101 rows, the last one empty
+    struct Case {
+      LONG v, h;
+      std::pair<LONG, LONG> shown;
+    };
+    // The last row may stand at the top; no column is wider than a window.
+    const Case cases[] = {{100, 0, {100, 0}}, {500, 0, {100, 0}}, {3, 40, {3, 0}}};
+    for (const Case& c : cases) {
+      ASSERT_EQ(Call(edit, 0x72, {Long(c.v), Long(c.h)}), S_OK);
+      EXPECT_EQ(TwoOut(edit, 0x71, {}), c.shown) << c.v;
+    }
+    EXPECT_EQ(Call(edit, 0x72, {Long(-1), Long(0)}), static_cast<HRESULT>(0x800A017C));
+  }
+  edit->Release();
+}
+
+TEST_F(ComponentTest, InputMethodCommitIsOneEditAndReadOnlyDetachesIt) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    wxWindow* window = active.Window();
+    ASSERT_TRUE(window->m_imContext);
+    const auto commit = [&](const char8_t* text) {
+      g_signal_emit_by_name(window->m_imContext, "commit", reinterpret_cast<const char*>(text));
+      wxTheApp->ProcessPendingEvents();  // the commit is posted to the control
+    };
+    const auto text = [&] { return std::u16string(BstrView(Get(edit, -0x205).bstrVal)); };
+    ASSERT_EQ(Put(edit, -0x205, Text(u"abcdef")), S_OK);
+    ASSERT_EQ(Put(edit, 0x0B, Bool(true)), S_OK);  // overwrite
+    ASSERT_EQ(Call(edit, 0x70, {Bool(true), Long(0), Long(1)}), S_OK);
+    commit(u8"\u65e5\u672c\u8a9e");  // three characters replace the next three
+    EXPECT_EQ(text(), u"a\u65e5\u672c\u8a9eef");
+    ASSERT_EQ(Call(edit, 0x69, {Long(0xE12B)}), S_OK);  // one undo takes it all back
+    EXPECT_EQ(text(), u"abcdef");
+    ASSERT_EQ(Call(edit, 0x70, {Bool(true), Long(0), Long(5)}), S_OK);
+    commit(u8"xyz");  // at the line's end only what is there is replaced
+    EXPECT_EQ(text(), u"abcdexyz");
+
+    // Read-only: the toolkit hands keys to no input method until writing is allowed again.
+    GtkIMContext* context = window->m_imContext;
+    ASSERT_EQ(Put(edit, 0x01, Bool(true)), S_OK);
+    EXPECT_EQ(window->m_imContext, nullptr);
+    ASSERT_EQ(Put(edit, 0x01, Bool(false)), S_OK);
+    EXPECT_EQ(window->m_imContext, context);
+  }
+  edit->Release();
+}
+
+namespace {
+
+// A stand-in for the desktop's opener: it writes its arguments, their count first, into a pipe the
+// test reads.
+class StandInOpener {
+ public:
+  StandInOpener() : m_dir(kesta_test::MakeTempDir("opener")), m_pipe(m_dir + "/args") {
+    EXPECT_EQ(mkfifo(m_pipe.c_str(), 0600), 0);
+    const std::string script = m_dir + "/xdg-open";
+    std::ofstream(script) << "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; } > '" << m_pipe
+                          << "'\n";
+    chmod(script.c_str(), 0700);
+    m_scope = std::make_unique<ScopedShellOpener>(script.c_str());
+  }
+  StandInOpener(const StandInOpener&) = delete;
+  StandInOpener& operator=(const StandInOpener&) = delete;
+
+  // What the opener was given, one line each; waits for it to write (a launch that never comes
+  // gives up after a generous while).
+  std::vector<std::string> Arguments() const {
+    const int fd = open(m_pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    std::string data;
+    pollfd waitFor{fd, POLLIN, 0};
+    while (poll(&waitFor, 1, 30000) > 0) {
+      char chunk[256];
+      const ssize_t n = read(fd, chunk, sizeof chunk);
+      if (n <= 0) break;
+      data.append(chunk, static_cast<size_t>(n));
+    }
+    close(fd);
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = data.find('\n', start)) != std::string::npos; start = end + 1)
+      lines.push_back(data.substr(start, end - start));
+    return lines;
+  }
+
+ private:
+  std::string m_dir;
+  std::string m_pipe;
+  std::unique_ptr<ScopedShellOpener> m_scope;
+};
+
+void Click(wxWindow* window, wxEventType type, LONG x, LONG y) {
+  wxMouseEvent event(type);
+  event.SetPosition(wxPoint(x, y));
+  event.SetEventObject(window);
+  window->GetEventHandler()->ProcessEvent(event);
+}
+
+}  // namespace
+
+TEST_F(ComponentTest, ClickOnMailAddressOpensItOrTellsTheHost) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    ASSERT_EQ(Put(edit, -0x205, Text(u"write to someone@example.com; it's fine")), S_OK);
+    const auto [y, x] = TwoOut(edit, 0x89, 0, 14);  // inside the address
+
+    // Without bit 0x8 the launcher gets "mailto:" and the address as one argument.
+    const StandInOpener opener;
+    ASSERT_EQ(Call(edit, 0x5A, {Long(0)}), S_OK);
+    Click(active.Window(), wxEVT_LEFT_DOWN, x + 1, y + 1);
+    Click(active.Window(), wxEVT_LEFT_UP, x + 1, y + 1);
+    EXPECT_EQ(opener.Arguments(), (std::vector<std::string>{"1", "mailto:someone@example.com"}));
+
+    // With it the host is told the bare address.
+    std::vector<std::u16string> told;
+    auto* sink = new EventSink(kEvents, [&](DISPID id, std::span<const VARIANT> args) {
+      if (id == 2 && args.size() == 1 && args[0].vt == VT_BSTR) told.emplace_back(BstrView(args[0].bstrVal));
+    });
+    ASSERT_EQ(sink->Connect(edit), S_OK);
+    ASSERT_EQ(Call(edit, 0x5A, {Long(0x8)}), S_OK);
+    Click(active.Window(), wxEVT_LEFT_DOWN, x + 1, y + 1);
+    Click(active.Window(), wxEVT_LEFT_UP, x + 1, y + 1);
+    EXPECT_EQ(told, std::vector<std::u16string>{u"someone@example.com"});
+    sink->Disconnect();
+    sink->Release();
+  }
   edit->Release();
 }

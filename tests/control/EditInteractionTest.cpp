@@ -427,19 +427,10 @@ TEST_F(EditInteractionTest, OverwriteAndInputMethodCommits) {
   edit->OnCommand(ID_EDIT_UNDO);
   EXPECT_EQ(Text(), "abc\r\nde");
 
-  // The characters of one commit share their key event: one undo step for all of them.
+  // A committed string is one edit, typed after it or not: one undo step takes it back.
   Load("");
-  const auto commit = [this](wxChar ch, long time) {
-    wxKeyEvent event(wxEVT_CHAR);
-    event.m_keyCode = ch;
-    event.m_uniChar = ch;
-    event.SetTimestamp(time);
-    edit->GetWindow()->GetEventHandler()->ProcessEvent(event);
-  };
-  commit(L'日', 100);
-  commit(L'本', 100);
-  commit(L'語', 100);
-  commit(L'x', 200);
+  edit->WindowProc(WM_WRILA_TYPETEXT, 0, reinterpret_cast<LPARAM>("日本語"));
+  Type(L"x");
   EXPECT_EQ(Text(), "日本語x");
   edit->OnCommand(ID_EDIT_UNDO);
   EXPECT_EQ(Text(), "日本語");

@@ -190,3 +190,18 @@ TEST_F(EditSettingsTest, HistoriesKeepThirtyTwoMostRecentFirst) {
   Set("FindFlag", {1, 0, 0});
   EXPECT_FALSE(ReadFindFlag(HKEY_CURRENT_USER, key.c_str()));
 }
+
+// The font size a host gives and the height the record keeps, at a chosen resolution.
+TEST(FontSizeTest, PointsBecomeTheNegatedPixelHeightAtTheResolution) {
+  struct Case {
+    std::int64_t size;  // points times 10,000
+    int ppi;
+    std::int32_t height;
+  };
+  const Case cases[] = {{105000, 96, -14}, {90000, 96, -12}, {100000, 96, -13}, {105000, 120, -18},
+                        {0, 96, 0},        {-130000, 96, -13}};
+  for (const Case& c : cases) EXPECT_EQ(FontHeightFromSize(c.size, c.ppi), c.height) << c.size << " at " << c.ppi;
+  // A pixel height reads back as the points it stands for; a cell height as itself.
+  EXPECT_EQ(FontSizeFromHeight(-14, 96), 105000);
+  EXPECT_EQ(FontSizeFromHeight(20, 96), 200000);
+}

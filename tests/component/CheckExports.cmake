@@ -1,0 +1,17 @@
+# The library shows hosts its four entry points and nothing else: every symbol that `nm -D`
+# lists as defined, apart from the version script's own node, must be one of them.
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm -D failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[0-9a-fA-F]+ [^A ] [^\n]+" symbols "${listing}")
+set(names "")
+foreach(line IN LISTS symbols)
+  string(REGEX REPLACE "^[0-9a-fA-F]+ . " "" name "${line}")
+  list(APPEND names ${name})
+endforeach()
+list(SORT names)
+set(expected DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer)
+if(NOT names STREQUAL expected)
+  message(FATAL_ERROR "exports of ${LIBRARY}: ${names}; expected only ${expected}")
+endif()
