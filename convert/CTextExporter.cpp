@@ -78,7 +78,9 @@ CString CTextExporter::MakeHtmlHead(int first) {
   const CString outside = AfxGetProfileString("Text", "Css", "");
   if (!outside.IsEmpty()) head += "<link rel=\"stylesheet\" type=\"text/css\" href=\"" + outside.str() + "\">\n";
   if (m_options.m_nJQuery == 1) {
-    head += std::string("<script type=\"text/javascript\" src=\"") + kJQueryAddress + "\"></script>\n";
+    head += "<script type=\"text/javascript\" src=\"";
+    head += kJQueryAddress;
+    head += "\"></script>\n";
     head += "<script type=\"text/javascript\">\n$(function(){\n\t$('.tree:not(.nochild)').css('cursor','pointer');\n";
     head += "\t$('.tree:not(.nochild)').click( function(){\n\t\t$(this).next().slideToggle(100);\n\t});\n});\n";
     head += "</script>\n";
