@@ -18,8 +18,9 @@ add_executable(kesta32 ${CMAKE_SOURCE_DIR}/app/frames/Main.cpp)
 kesta_compile_options(kesta32)
 target_link_libraries(kesta32 PRIVATE kesta_frames)
 
-# Files the program reads beside itself as shipped: the style sheets that exported pages take in
-# and the default key file.
-foreach(file kesta.css kestahtml.css kestavon.key)
+# Files the program reads as shipped, beside itself in the build tree: the style sheets that exported pages take in
+# and the default key file. Installed, they go to share/kesta32 (cmake/Install.cmake).
+set(KESTA_SHIPPED_FILES kesta.css kestahtml.css kestavon.key)
+foreach(file ${KESTA_SHIPPED_FILES})
   configure_file(${CMAKE_SOURCE_DIR}/resources/${file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${file} COPYONLY)
 endforeach()

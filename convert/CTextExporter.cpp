@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/UserFiles.h"
 #include "convert/CTextOutputOptions.h"
 #include "convert/ExportWriter.h"
 #include "convert/Footnotes.h"
@@ -66,7 +67,7 @@ CString CTextExporter::MakeHtmlHead(int first) {
   if (m_options.m_nCssSet == 1) {
     head += "<style>\n";
     try {
-      CTextFile css(GetModuleDirFile("kesta.css"), "rb");
+      CTextFile css(GetShippedFilePath("kesta.css"), "rb");
       CString sheet = css.ReadAll();
       sheet.Replace("$color1", m_options.m_strCssColor);
       head += sheet.str();

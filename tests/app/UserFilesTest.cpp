@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/CAppKeyTable.h"
+#include "app/UserFiles.h"
 #include "app/frames/CMDITabs.h"
 #include "platform/FrameworkIds.h"
 #include "platform/VirtualKeys.h"
@@ -91,6 +92,26 @@ TEST_F(UserFilesTest, ChangesOfAReadOnlyInstallationSurviveARestart) {
   Stop();
   std::filesystem::permissions(bin, std::filesystem::perms::owner_all);
   EXPECT_EQ(FolderContents(bin), shipped);
+}
+
+TEST_F(UserFilesTest, AnInstalledPrefixKeepsItsShippedFilesUnderShare) {
+  // <prefix>/bin/kesta32 with <prefix>/share/kesta32: the files come from share, wherever the prefix is.
+  const std::string shared = m_dir + "/share/kesta32";
+  std::filesystem::create_directories(shared);
+  EXPECT_EQ(std::string(GetShippedFilePath("kesta.css")), shared + "/kesta.css");
+  std::filesystem::copy_file(ShippedKeyFile(), shared + "/kestavon.key");
+  kesta_test::WriteBytes(shared + "/kesta32.conf", "[View]\r\nTabPosition=0\r\n");
+  const auto shipped = FolderContents(shared);
+
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(Frame()->GetTabs()->IsTop());
+  CKeycustArray& keys = m_app->m_keyTable.GetKeyTable();
+  EXPECT_EQ(keys.LookupCommand('S', 0, 0, 1), static_cast<UINT>(ID_FILE_SAVE));
+  keys.Add('K', 0, 0, 1, ID_FILE_CLOSE);
+  ASSERT_TRUE(keys.Save((shared + "/kestavon.key").c_str(), m_app->m_settings));
+  EXPECT_EQ(std::string(keys.GetKeyFilePath()), std::string(GetUserFilePath("kestavon.key")));
+  Stop();
+  EXPECT_EQ(FolderContents(shared), shipped);
 }
 
 }  // namespace

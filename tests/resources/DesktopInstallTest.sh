@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and asks the desktop's own tools what they make of it:
+# the desktop entry validates, the MIME database built there gives both forms of a ".kvn" file the
+# outline type, also by their first bytes alone, and kesta32 is the type's default application.
+set -euo pipefail
+build=$1
+source=$2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for file in bin/kesta32 lib/libkplatform.so lib/libWrila12.so share/kesta32/kestavon.key share/kesta32/kesta.css \
+            share/kesta32/kestahtml.css share/applications/kesta32.desktop share/mime/packages/kesta32.xml \
+            share/icons/hicolor/scalable/apps/kesta32.svg share/icons/hicolor/48x48/apps/kesta32.png; do
+  [ -f "$prefix/$file" ] || fail "not installed: $file"
+done
+readelf -d "$prefix/bin/kesta32" | grep -q 'R.*PATH.*\$ORIGIN/\.\./lib' || fail "bin/kesta32 does not look in ../lib"
+# The program finds its libraries in the prefix, not in the build tree.
+ldd "$prefix/bin/kesta32" | grep -q "libkplatform.so => $prefix/bin/../lib/libkplatform.so" ||
+  fail "libkplatform.so not found in the prefix"
+
+desktop-file-validate "$prefix/share/applications/kesta32.desktop"
+export XDG_DATA_HOME=$prefix/share XDG_DATA_DIRS=$prefix/share XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/config
+update-mime-database "$prefix/share/mime"
+mkdir -p "$XDG_CONFIG_HOME"
+type=application/x-kesta32-outline
+cp "$source/samples/sample.kvn" "$work/plain.kvn"
+cp "$source/samples/sample.kvn" "$work/plain-named-otherwise"
+# The enciphered header: "PELKO", two digits, a letter, the format bytes and the password length.
+printf 'PELKO07Q\001\001\000\000enciphered body' >"$work/enciphered.kvn"
+cp "$work/enciphered.kvn" "$work/enciphered-named-otherwise"
+for file in plain.kvn enciphered.kvn plain-named-otherwise enciphered-named-otherwise; do
+  got=$(xdg-mime query filetype "$work/$file")
+  [ "$got" = "$type" ] || fail "$file is '$got', not $type"
+done
+got=$(xdg-mime query filetype "$source/README.md")
+[ "$got" != "$type" ] || fail "README.md taken for an outline"
+got=$(xdg-mime query default "$type")
+[ "$got" = kesta32.desktop ] || fail "default application is '$got', not kesta32.desktop"
+
+# The installed program starts from the prefix on an outline: its main window appears. It keeps its
+# settings and its single-instance socket in the test's own folders.
+if [ -n "${DISPLAY:-}" ]; then
+  mkdir -m 700 "$work/runtime"
+  HOME=$work XDG_RUNTIME_DIR=$work/runtime "$prefix/bin/kesta32" "$work/plain.kvn" >"$work/kesta32.log" 2>&1 &
+  pid=$!
+  timeout 120 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null || { cat "$work/kesta32.log" >&2; fail "no window from the installed program"; }
+  kill "$pid"
+  wait "$pid" || true
+fi
+echo "installed layout, desktop entry and file type: ok"
