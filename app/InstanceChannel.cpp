@@ -35,31 +35,10 @@ int ConnectTo(const CString& path) {
   return fd;
 }
 
-// A folder only this user can enter, below the shared temporary folder. Anyone may have made a
-// folder of the expected name first, so one is used only when it is this user's own directory
-// with no access for others; otherwise the next name of the same series is tried, which every
-// start of this user walks alike. "" when none can be had.
-CString PrivateTempFolder() {
-  constexpr int kTries = 100;
-  for (int i = 0; i < kTries; ++i) {
-    CString folder;
-    folder.Format("%skesta32-%u", GetTempFolder().GetString(), static_cast<unsigned>(getuid()));
-    if (i > 0) folder.AppendFormat("-%d", i);
-    const std::string os = CP932ToUTF8(folder.str());
-    mkdir(os.c_str(), 0700);
-    struct stat st {};
-    if (lstat(os.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & 0777) == 0700) {
-      return folder;
-    }
-  }
-  return CString();
-}
-
 }  // namespace
 
 CString GetInstanceSocketPath(const char* windowClass) {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  const CString folder = runtime && *runtime ? UTF8ToCP932(runtime) : PrivateTempFolder();
+  const CString folder = GetRuntimeFolder();
   if (folder.IsEmpty()) return CString();
   return folder + "/" + windowClass;
 }

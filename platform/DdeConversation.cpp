@@ -37,14 +37,8 @@ bool ReadExactly(int fd, char* buffer, size_t size, int timeoutMs) {
 }  // namespace
 
 CString GetDdeSocketPath(const char* service) {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  CString folder;
-  if (runtime && *runtime) {
-    folder = UTF8ToCP932(runtime);
-  } else {
-    folder.Format("%skesta32-%u", GetTempFolder().GetString(), static_cast<unsigned>(getuid()));
-    mkdir(CP932ToUTF8(folder.str()).c_str(), 0700);
-  }
+  const CString folder = GetRuntimeFolder();
+  if (folder.IsEmpty()) return CString();
   return folder + "/dde-" + service;
 }
 

@@ -10,7 +10,7 @@
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
-// $XDG_RUNTIME_DIR/dde-<service>, or a private folder below the temporary folder without one.
+// GetRuntimeFolder() + "/dde-<service>"; "" when there is no runtime folder.
 CString GetDdeSocketPath(const char* service);
 
 // The framing both ends use: FALSE when the peer went away or the time ran out.

@@ -75,6 +75,24 @@ CString GetTempFolder() {
   return UTF8ToCP932(folder == "/" ? folder : folder + "/");
 }
 
+CString GetRuntimeFolder() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime && *runtime) return UTF8ToCP932(runtime);
+  constexpr int kTries = 100;
+  for (int i = 0; i < kTries; ++i) {
+    CString folder;
+    folder.Format("%skesta32-%u", GetTempFolder().GetString(), static_cast<unsigned>(getuid()));
+    if (i > 0) folder.AppendFormat("-%d", i);
+    const std::string os = CP932ToUTF8(folder.str());
+    mkdir(os.c_str(), 0700);
+    struct stat st {};
+    if (lstat(os.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & 0777) == 0700) {
+      return folder;
+    }
+  }
+  return CString();
+}
+
 CString GetComputerNameText() {
   char name[256] = {};
   if (gethostname(name, sizeof(name) - 1) != 0) return CString();

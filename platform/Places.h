@@ -21,6 +21,12 @@ CString GetProgramDataFolder();
 CString GetWindowsFolder();
 // The temporary folder: $TMPDIR when it names a folder, else /tmp; with the final "/".
 CString GetTempFolder();
+// The folder of the program's local sockets (the running instance, conversations): $XDG_RUNTIME_DIR,
+// else a folder only this user can enter below the temporary folder. Anyone may have made a folder
+// of the expected name first, so one is used only when it is this user's own directory with no
+// access for others; otherwise the next name of the same series is tried, which every start of
+// this user walks alike. No final "/"; "" when none can be had.
+CString GetRuntimeFolder();
 // The computer's name (gethostname), at most MAX_COMPUTERNAME_LENGTH characters as a network
 // name is; "" when the system gives none.
 CString GetComputerNameText();

@@ -17,9 +17,13 @@ for file in bin/kesta32 lib/libkplatform.so lib/libWrila12.so share/kesta32/kest
             share/icons/hicolor/scalable/apps/kesta32.svg share/icons/hicolor/48x48/apps/kesta32.png; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
-readelf -d "$prefix/bin/kesta32" | grep -q 'R.*PATH.*\$ORIGIN/\.\./lib' || fail "bin/kesta32 does not look in ../lib"
+# The outputs are read whole before they are searched: "grep -q" would stop reading early, and with
+# pipefail the writer's broken pipe would fail the test at random.
+dynamic=$(readelf -d "$prefix/bin/kesta32")
+grep -q 'R.*PATH.*\$ORIGIN/\.\./lib' <<<"$dynamic" || fail "bin/kesta32 does not look in ../lib"
 # The program finds its libraries in the prefix, not in the build tree.
-ldd "$prefix/bin/kesta32" | grep -q "libkplatform.so => $prefix/bin/../lib/libkplatform.so" ||
+libraries=$(ldd "$prefix/bin/kesta32")
+grep -q "libkplatform.so => $prefix/bin/../lib/libkplatform.so" <<<"$libraries" ||
   fail "libkplatform.so not found in the prefix"
 
 desktop-file-validate "$prefix/share/applications/kesta32.desktop"
