@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CFolderDialog.h"
+#include "platform/DlgItem.h"
 #include "platform/CWinApp.h"
 #include "platform/DialogButtons.h"
 #include "platform/CodePage.h"
@@ -16,8 +17,6 @@ namespace {
 
 const char kSection[] = "FolderImport";
 
-wxTextCtrl* Edit(wxWindow* dialog, int id) { return static_cast<wxTextCtrl*>(dialog->FindWindow(id)); }
-wxCheckBox* Check(wxWindow* dialog, int id) { return static_cast<wxCheckBox*>(dialog->FindWindow(id)); }
 
 }  // namespace
 
@@ -57,27 +56,23 @@ int CFolderImportDlg::DoModal() {
 }
 
 bool CFolderImportDlg::TransferDataToWindow() {
-  Edit(this, IDC_DIR)->ChangeValue(CP932ToWx(m_strDir.str()));
-  Edit(this, IDC_EXT)->ChangeValue(CP932ToWx(m_strExt.str()));
-  Check(this, IDC_EXT_NAME)->SetValue(m_bExtName != 0);
-  Check(this, IDC_OTHER_LINK)->SetValue(m_bOtherLink != 0);
+  DlgEdit(this, IDC_DIR)->ChangeValue(CP932ToWx(m_strDir.str()));
+  DlgEdit(this, IDC_EXT)->ChangeValue(CP932ToWx(m_strExt.str()));
+  DlgCheck(this, IDC_EXT_NAME)->SetValue(m_bExtName != 0);
+  DlgCheck(this, IDC_OTHER_LINK)->SetValue(m_bOtherLink != 0);
   return true;
 }
 
 bool CFolderImportDlg::TransferDataFromWindow() {
-  m_strDir = WxToCP932(Edit(this, IDC_DIR)->GetValue());
-  m_strExt = WxToCP932(Edit(this, IDC_EXT)->GetValue());
-  m_bExtName = Check(this, IDC_EXT_NAME)->GetValue() ? 1 : 0;
-  m_bOtherLink = Check(this, IDC_OTHER_LINK)->GetValue() ? 1 : 0;
+  m_strDir = WxToCP932(DlgEdit(this, IDC_DIR)->GetValue());
+  m_strExt = WxToCP932(DlgEdit(this, IDC_EXT)->GetValue());
+  m_bExtName = DlgCheck(this, IDC_EXT_NAME)->GetValue() ? 1 : 0;
+  m_bOtherLink = DlgCheck(this, IDC_OTHER_LINK)->GetValue() ? 1 : 0;
   return true;
 }
 
 BOOL CFolderImportDlg::ChooseFolder(CString& folder) {
-  CFolderDialog dialog;
-  dialog.m_strPath = folder;
-  if (dialog.BrowseForFolder() != IDOK) return FALSE;
-  folder = dialog.GetPathName();
-  return TRUE;
+  return CFolderDialog::Choose(folder);
 }
 
 void CFolderImportDlg::OnBrowse(wxCommandEvent&) {

@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CFolderDialog.h"
+#include "platform/DlgItem.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
@@ -16,8 +17,6 @@ namespace {
 
 const char kSection[] = "TextPage";
 
-wxTextCtrl* Edit(wxWindow* dialog, int id) { return static_cast<wxTextCtrl*>(dialog->FindWindow(id)); }
-wxCheckBox* Check(wxWindow* dialog, int id) { return static_cast<wxCheckBox*>(dialog->FindWindow(id)); }
 
 }  // namespace
 
@@ -64,33 +63,29 @@ int CTextFolderDlg::DoModal() {
 }
 
 bool CTextFolderDlg::TransferDataToWindow() {
-  Edit(this, IDC_DIR)->ChangeValue(CP932ToWx(m_strDir.str()));
-  Edit(this, IDC_EXT)->ChangeValue(CP932ToWx(m_strExt.str()));
-  Check(this, IDC_TITLE)->SetValue(m_bTitle != 0);
-  Check(this, IDC_TOP_OUT)->SetValue(m_bTopOut != 0);
-  Check(this, IDC_SELECT_TREE)->SetValue(m_bSelectTree != 0);
-  Check(this, IDC_PARENT_TEXT)->SetValue(m_bParentText != 0);
-  Check(this, IDC_OVERWRITE)->SetValue(m_bOverwrite != 0);
+  DlgEdit(this, IDC_DIR)->ChangeValue(CP932ToWx(m_strDir.str()));
+  DlgEdit(this, IDC_EXT)->ChangeValue(CP932ToWx(m_strExt.str()));
+  DlgCheck(this, IDC_TITLE)->SetValue(m_bTitle != 0);
+  DlgCheck(this, IDC_TOP_OUT)->SetValue(m_bTopOut != 0);
+  DlgCheck(this, IDC_SELECT_TREE)->SetValue(m_bSelectTree != 0);
+  DlgCheck(this, IDC_PARENT_TEXT)->SetValue(m_bParentText != 0);
+  DlgCheck(this, IDC_OVERWRITE)->SetValue(m_bOverwrite != 0);
   return true;
 }
 
 bool CTextFolderDlg::TransferDataFromWindow() {
-  m_strDir = WxToCP932(Edit(this, IDC_DIR)->GetValue());
-  m_strExt = WxToCP932(Edit(this, IDC_EXT)->GetValue());
-  m_bTitle = Check(this, IDC_TITLE)->GetValue() ? 1 : 0;
-  m_bTopOut = Check(this, IDC_TOP_OUT)->GetValue() ? 1 : 0;
-  m_bSelectTree = Check(this, IDC_SELECT_TREE)->GetValue() ? 1 : 0;
-  m_bParentText = Check(this, IDC_PARENT_TEXT)->GetValue() ? 1 : 0;
-  m_bOverwrite = Check(this, IDC_OVERWRITE)->GetValue() ? 1 : 0;
+  m_strDir = WxToCP932(DlgEdit(this, IDC_DIR)->GetValue());
+  m_strExt = WxToCP932(DlgEdit(this, IDC_EXT)->GetValue());
+  m_bTitle = DlgCheck(this, IDC_TITLE)->GetValue() ? 1 : 0;
+  m_bTopOut = DlgCheck(this, IDC_TOP_OUT)->GetValue() ? 1 : 0;
+  m_bSelectTree = DlgCheck(this, IDC_SELECT_TREE)->GetValue() ? 1 : 0;
+  m_bParentText = DlgCheck(this, IDC_PARENT_TEXT)->GetValue() ? 1 : 0;
+  m_bOverwrite = DlgCheck(this, IDC_OVERWRITE)->GetValue() ? 1 : 0;
   return true;
 }
 
 BOOL CTextFolderDlg::ChooseFolder(CString& folder) {
-  CFolderDialog dialog;
-  dialog.m_strPath = folder;
-  if (dialog.BrowseForFolder() != IDOK) return FALSE;
-  folder = dialog.GetPathName();
-  return TRUE;
+  return CFolderDialog::Choose(folder);
 }
 
 void CTextFolderDlg::OnBrowse(wxCommandEvent&) {

@@ -14,9 +14,6 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 
-wxTextCtrl* DlgEdit(wxWindow* dialog, int id) { return static_cast<wxTextCtrl*>(dialog->FindWindow(id)); }
-wxCheckBox* DlgCheck(wxWindow* dialog, int id) { return static_cast<wxCheckBox*>(dialog->FindWindow(id)); }
-wxChoice* DlgChoice(wxWindow* dialog, int id) { return static_cast<wxChoice*>(dialog->FindWindow(id)); }
 
 wxChoice* NewDropList(wxWindow* dialog, int id, std::initializer_list<const char*> entries) {
   auto* choice = new wxChoice(dialog, id);
@@ -61,12 +58,7 @@ CString FolderToStartIn(const CString& remembered) {
 }
 
 BOOL ChooseOutputFolder(CString& folder) {
-  CFolderDialog dialog;
-  dialog.m_strTitle = "出力先ディレクトリを指定してください";
-  dialog.m_strPath = folder;
-  if (dialog.BrowseForFolder() != IDOK) return FALSE;
-  folder = dialog.GetPathName();
-  return TRUE;
+  return CFolderDialog::Choose(folder, "出力先ディレクトリを指定してください");
 }
 
 BOOL ChooseIndexFile(wxWindow* owner, const char* folder, const char* name, CString& path) {

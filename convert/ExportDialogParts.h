@@ -1,10 +1,11 @@
 #pragma once
-// Pieces the export option dialogs share: finding their controls by id, drop lists and labelled
+// Pieces the export option dialogs share: drop lists and labelled
 // rows made from code-page-932 texts, the heading-number forms, and the question for the outside
 // style sheet that the text and HTML dialogs both ask.
 #include <initializer_list>
 
 #include "platform/CString.h"
+#include "platform/DlgItem.h"
 #include "platform/WinTypes.h"
 
 class wxCheckBox;
@@ -13,9 +14,6 @@ class wxSizer;
 class wxTextCtrl;
 class wxWindow;
 
-wxTextCtrl* DlgEdit(wxWindow* dialog, int id);
-wxCheckBox* DlgCheck(wxWindow* dialog, int id);
-wxChoice* DlgChoice(wxWindow* dialog, int id);
 
 wxChoice* NewDropList(wxWindow* dialog, int id, std::initializer_list<const char*> entries);
 // The entries of the heading-number form, by their number.

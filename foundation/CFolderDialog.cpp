@@ -25,3 +25,12 @@ int CFolderDialog::BrowseForFolder() {
   m_strPath = WxToCP932(chosen);
   return IDOK;
 }
+
+BOOL CFolderDialog::Choose(CString& folder, const char* title) {
+  CFolderDialog dialog;
+  dialog.m_strTitle = title;
+  dialog.m_strPath = folder;
+  if (dialog.BrowseForFolder() != IDOK) return FALSE;
+  folder = dialog.GetPathName();
+  return TRUE;
+}

@@ -153,16 +153,7 @@ BOOL CHttpClient::PostForm() {
   file->SetMaxBodySize(kMaxTextReply);
   file->AddRequestHeaders(kFormHeaders, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
   const CString body = BuildFormBody();
-  if (!file->SendRequest(kFormContentType, body.GetString(), static_cast<size_t>(body.GetLength()))) {
-    ShowHttpError(*file);
-    return FALSE;
-  }
-  if (file->QueryStatusCode() > 299) return FALSE;
-  if (!ReadResponseText(*file)) {
-    ShowHttpError(*file);
-    return FALSE;
-  }
-  return TRUE;
+  return FinishRequest(*file, file->SendRequest(kFormContentType, body.GetString(), static_cast<size_t>(body.GetLength())));
 }
 
 BOOL CHttpClient::UploadFile(const char* localPath) {
@@ -207,13 +198,17 @@ BOOL CHttpClient::UploadFile(const char* localPath) {
   const BOOL sent = file->SendRequestEx(total, source);
   in.close();
   SetTransferStatus("アップロード終了");
+  return FinishRequest(*file, sent);
+}
+
+BOOL CHttpClient::FinishRequest(CHttpFile& file, BOOL sent) {
   if (!sent) {
-    ShowHttpError(*file);
+    ShowHttpError(file);
     return FALSE;
   }
-  if (file->QueryStatusCode() > 299) return FALSE;
-  if (!ReadResponseText(*file)) {
-    ShowHttpError(*file);
+  if (file.QueryStatusCode() > 299) return FALSE;
+  if (!ReadResponseText(file)) {
+    ShowHttpError(file);
     return FALSE;
   }
   return TRUE;

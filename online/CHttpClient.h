@@ -56,6 +56,9 @@ class CHttpClient {
   std::unique_ptr<CHttpFile> OpenRequest();
   // Reads the rest of a text reply into the reply text, carriage returns dropped.
   BOOL ReadResponseText(CHttpFile& file);
+  // After a request was sent (or failed to be): the error shown on a failure, FALSE on an error
+  // status, else the reply text read.
+  BOOL FinishRequest(CHttpFile& file, BOOL sent);
   // A boundary that occurs neither in the parts nor in the file.
   void ChooseBoundary(const char* localPath);
   void ShowHttpError(const CHttpFile& file) const;

@@ -6,6 +6,7 @@
 #include <wx/textctrl.h>
 
 #include "model/ATREE.h"
+#include "platform/DlgItem.h"
 #include "platform/DialogHelp.h"
 #include "platform/DialogButtons.h"
 #include "platform/CodePage.h"
@@ -14,16 +15,15 @@
 
 namespace {
 
-wxTextCtrl* Edit(wxWindow* dialog, int id) { return static_cast<wxTextCtrl*>(dialog->FindWindow(id)); }
 
 void Put(wxWindow* dialog, int id, CString text) {
   // The text control breaks lines at LF alone.
   text.Replace("\r\n", "\n");
-  Edit(dialog, id)->ChangeValue(CP932ToWx(text.str()));
+  DlgEdit(dialog, id)->ChangeValue(CP932ToWx(text.str()));
 }
 
 CString Get(wxWindow* dialog, int id) {
-  CString text = WxToCP932(Edit(dialog, id)->GetValue());
+  CString text = WxToCP932(DlgEdit(dialog, id)->GetValue());
   text.Replace("\r\n", "\n");
   text.Replace("\n", "\r\n");
   return text;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <wx/checkbox.h>
-#include <wx/eventfilter.h>
 #include <wx/textctrl.h>
 
 #include <functional>
@@ -14,6 +13,7 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
+#include "tests/convert/DialogDriving.h"
 
 namespace {
 
@@ -31,34 +31,6 @@ class TestDialog : public CFolderImportDlg {
   }
 };
 
-// Runs an action inside the dialog's modal loop once it is up.
-class WhenShown : public wxEventFilter {
- public:
-  explicit WhenShown(std::function<void(CFolderImportDlg*)> action) : m_action(std::move(action)) {
-    wxEvtHandler::AddFilter(this);
-  }
-  ~WhenShown() override { wxEvtHandler::RemoveFilter(this); }
-  int FilterEvent(wxEvent& event) override {
-    auto* dialog = event.GetEventType() == wxEVT_INIT_DIALOG ? wxDynamicCast(event.GetEventObject(), CFolderImportDlg)
-                                                             : nullptr;
-    if (dialog && m_action) {
-      auto action = std::move(m_action);
-      m_action = nullptr;
-      dialog->CallAfter([dialog, action] { action(dialog); });
-    }
-    return Event_Skip;
-  }
-
- private:
-  std::function<void(CFolderImportDlg*)> m_action;
-};
-
-void Click(wxWindow* dialog, int id) {
-  wxCommandEvent click(wxEVT_BUTTON, id);
-  click.SetEventObject(dialog->FindWindow(id));
-  dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(click);
-}
-
 wxString Value(wxWindow* dialog, int id) { return static_cast<wxTextCtrl*>(dialog->FindWindow(id))->GetValue(); }
 
 TEST(CFolderImportDlg, ShowsTheStoredOptionsAndStoresOnlyOnOk) {
@@ -72,7 +44,7 @@ TEST(CFolderImportDlg, ShowsTheStoredOptionsAndStoresOnlyOnOk) {
   bool linkChecked = false;
   {
     TestDialog dialog;
-    WhenShown run([&](CFolderImportDlg* d) {
+    WhenShown run([&](wxDialog* d) {
       shownExt = Value(d, CFolderImportDlg::IDC_EXT);
       linkChecked = static_cast<wxCheckBox*>(d->FindWindow(CFolderImportDlg::IDC_OTHER_LINK))->GetValue();
       Click(d, CFolderImportDlg::IDC_BROWSE);
@@ -88,7 +60,7 @@ TEST(CFolderImportDlg, ShowsTheStoredOptionsAndStoresOnlyOnOk) {
   {
     TestDialog dialog;
     wxString shownDir;
-    WhenShown run([&](CFolderImportDlg* d) {
+    WhenShown run([&](wxDialog* d) {
       Click(d, CFolderImportDlg::IDC_BROWSE);
       shownDir = Value(d, CFolderImportDlg::IDC_DIR);
       Click(d, IDOK);

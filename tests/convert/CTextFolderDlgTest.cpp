@@ -11,6 +11,7 @@
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
+#include "platform/DlgItem.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 
@@ -27,7 +28,6 @@ class TestDialog : public CTextFolderDlg {
   }
 };
 
-wxCheckBox* Check(wxWindow* dialog, int id) { return static_cast<wxCheckBox*>(dialog->FindWindow(id)); }
 
 TEST(CTextFolderDlg, OkWritesItsSevenKeysAndCancelNothing) {
   if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
@@ -41,9 +41,9 @@ TEST(CTextFolderDlg, OkWritesItsSevenKeysAndCancelNothing) {
   {
     TestDialog dialog;
     WhenShown run([&](wxDialog* d) {
-      overwriteShown = Check(d, CTextFolderDlg::IDC_OVERWRITE)->GetValue();
+      overwriteShown = DlgCheck(d, CTextFolderDlg::IDC_OVERWRITE)->GetValue();
       extShown = static_cast<wxTextCtrl*>(d->FindWindow(CTextFolderDlg::IDC_EXT))->GetValue();
-      Check(d, CTextFolderDlg::IDC_TOP_OUT)->SetValue(false);
+      DlgCheck(d, CTextFolderDlg::IDC_TOP_OUT)->SetValue(false);
       Click(d, CTextFolderDlg::IDC_BROWSE);
       Click(d, IDCANCEL);
     });
@@ -56,7 +56,7 @@ TEST(CTextFolderDlg, OkWritesItsSevenKeysAndCancelNothing) {
   {
     TestDialog dialog;
     WhenShown run([&](wxDialog* d) {
-      Check(d, CTextFolderDlg::IDC_TOP_OUT)->SetValue(false);
+      DlgCheck(d, CTextFolderDlg::IDC_TOP_OUT)->SetValue(false);
       Click(d, CTextFolderDlg::IDC_BROWSE);
       Click(d, IDOK);
     });
