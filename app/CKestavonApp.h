@@ -53,6 +53,9 @@ class CKestavonApp : public CWinApp {
   int m_bRecentNoInit = 0;
   int m_bStatusBarFull = 1;
   int m_nTextCurInit = 0;
+  // The caret position the text pane last showed in the status bar (logical line, byte column).
+  long m_nStatusCaretLine = 0;
+  long m_nStatusCaretColumn = 0;
   int m_bPasteOpen = 1;
   int m_bPasteMove = 0;
   int m_bLevelDownOpen = 1;

@@ -14,6 +14,7 @@
 #include "model/CTreeUndo.h"
 #include "model/NetPath.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CView.h"
 #include "platform/CWaitCursor.h"
 #include "platform/CodePage.h"
 #include "platform/FrameworkIds.h"
@@ -263,7 +264,28 @@ void CKestavonDoc::RememberPositions() {
   properties.m_nFirstLine = m_nCurTree >= 0 && m_nCurTree < m_tree.GetDirDataCount() ? m_nCurTree : 0;
 }
 
-void CKestavonDoc::CommitTextArea() {}
+void CKestavonDoc::CommitTextArea() {
+  if (CTextPane* text = GetTextView()) text->SaveText();
+}
+
+CTextPane* CKestavonDoc::GetTextView() const {
+  // The pane the user works in first: with a split text area it holds the latest text.
+  for (CView* view : GetViews()) {
+    CFrameWnd* frame = view->GetParentFrame();
+    if (auto* pane = frame ? dynamic_cast<CTextPane*>(frame->GetActiveView()) : nullptr) return pane;
+  }
+  for (CView* view : GetViews()) {
+    if (auto* pane = dynamic_cast<CTextPane*>(view)) return pane;
+  }
+  return nullptr;
+}
+
+CTreePane* CKestavonDoc::GetTreePane() const {
+  for (CView* view : GetViews()) {
+    if (auto* pane = dynamic_cast<CTreePane*>(view)) return pane;
+  }
+  return nullptr;
+}
 
 CString CKestavonDoc::GetCurrentText() const {
   if (m_nCurTree < 0 || m_nCurTree >= m_tree.GetDirDataCount()) return CString();
@@ -274,13 +296,29 @@ void CKestavonDoc::SetCurrentText(const char* text, int caret) {
   if (m_nCurTree < 0 || m_nCurTree >= m_tree.GetDirDataCount() || !m_tree.IsLoaded()) return;
   if (m_tree.GetText(m_nCurTree) != text) {
     SaveUndo();
+    const bool wasEmpty = m_tree.GetText(m_nCurTree).IsEmpty();
     m_tree.SetText(m_nCurTree, text);
     SetModifiedFlag(TRUE);
     m_tree.EditDirData(m_nCurTree)->m_updated = COleDateTime::GetCurrentTime();
-    m_tree.MakeTreeData();
-    UpdateAllViews(nullptr);
+    const bool isEmpty = *text == '\0';
+    const int row = m_tree.GetRowIndex(m_nCurTree);
+    if (wasEmpty != isEmpty && row >= 0 && row < m_tree.GetTreeDataCount()) {
+      m_tree.GetTreeData(row)->SetFlag2(!isEmpty);
+      if (CTreePane* tree = GetTreePane()) tree->RedrawItemRow(row);
+    }
   }
   m_tree.EditDirData(m_nCurTree)->m_nCaret = caret;
+}
+
+void CKestavonDoc::SetCurrentTitle(const char* title) {
+  CTreePane* tree = GetTreePane();
+  if (!tree) return;
+  tree->RenameCurrentTree(title);
+  CFrameWnd* frame = nullptr;
+  for (CView* view : GetViews()) {
+    if ((frame = view->GetParentFrame()) != nullptr) break;
+  }
+  if (CView* active = frame ? frame->GetActiveView() : nullptr) active->SetFocus();
 }
 
 void CKestavonDoc::SaveUndo() { m_undo.Push(std::make_unique<CTreeUndo>(m_tree, m_nCurTree)); }

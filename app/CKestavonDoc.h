@@ -4,6 +4,7 @@
 // the changed-on-disk check, backups, the lock file and the title with its modified mark.
 #include <functional>
 
+#include "app/CPaneLinks.h"
 #include "foundation/CUndoStack.h"
 #include "model/ATREE.h"
 #include "platform/CDocument.h"
@@ -35,11 +36,17 @@ class CKestavonDoc : public CDocument {
 
   CString GetCurrentText() const;
   // Stores the text and caret of the text area into the current tree; a changed text is undoable
-  // and marks the document modified.
+  // and marks the document modified. Only the item's row is redrawn, and only when the text turned
+  // empty or non-empty: the text pane that calls this keeps its text and caret.
   void SetCurrentText(const char* text, int caret);
-  // Stores what the text pane holds into the current item, before a save or a tree command; the
-  // text pane holds no text of its own, so there is nothing to store.
+  // Renames the current tree through the tree pane, then gives the focus back to the active view.
+  void SetCurrentTitle(const char* title);
+  // Stores what the text pane holds into the current item, before a save, an export or a tree
+  // command, so that whatever reads the outline next reads the latest text.
   void CommitTextArea();
+  // The document's first text pane and first tree pane; null when it has none.
+  CTextPane* GetTextView() const;
+  CTreePane* GetTreePane() const;
   void SaveUndo();
   void Undo();
   void Redo();

@@ -1,6 +1,63 @@
 #pragma once
-// The text pane's view: it holds the text pane's place in the child frame and shows nothing; the
-// item's text is not shown or edited in it.
-#include "platform/CView.h"
+// The text pane of an outline window: the body text of the document's current item, shown and
+// edited in the hosted control. The text is loaded whenever the document's views are updated and
+// written back into the item (with the caret) whenever something is about to read the outline;
+// in between, the control alone holds the user's latest text.
+#include "app/CPaneLinks.h"
+#include "platform/ColorRef.h"
+#include "textarea/CWrilaView.h"
 
-class CIEditView : public CView {};
+class CKestavonDoc;
+
+class CIEditView : public CWrilaView, public CTextPane {
+ public:
+  CIEditView();
+  ~CIEditView() override;
+
+  void OnInitialUpdate() override;
+  void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
+  CKestavonDoc* GetDocument() const;
+
+  // Writes the control's text and its selection end into the current item.
+  void SaveText() override;
+  // The current item's title becomes the first text line ("(無題)" when it is empty) while the
+  // document's auto-title is on; TRUE when the title changed.
+  BOOL UpdateTitleFromText();
+  void SaveSel();
+  void RestoreSel();
+  // The title follows the text while the selection and the top line stay where they were.
+  void SyncTitleKeepView();
+
+  void OnCaretMoved() override;
+
+  // Copies the source pane's text into the target when they differ, keeping the target's top line
+  // and selection.
+  static void SyncTextPanes(CIEditView* source, CIEditView* target);
+
+  COLORREF m_clrBack = 0xFFFFFF;
+
+ private:
+  // The current item's text into the control, the caret placed by the caret mode (on the first
+  // load, mode 0 takes the document's remembered caret).
+  void LoadText(bool firstLoad);
+  void ApplyFirstStartFont();
+  void MarkControlKeys();
+  void TakeBackgroundColor();
+
+  void OnSetFocusToControl(wxFocusEvent& event);
+  void OnCursorTree(wxCommandEvent& event);
+  void OnTreeOnly(wxCommandEvent& event);
+  void OnStatusUpdate(wxCommandEvent& event);
+  void OnFocusLost(wxCommandEvent& event);
+  void OnControlSettings(wxCommandEvent& event);
+  void OnUpdateControlSettings(wxUpdateUIEvent& event);
+
+  long m_nSelStart = 0;
+  long m_nSelEnd = 0;
+  BOOL m_bCaretOnFirstLine = FALSE;
+  BOOL m_bInitialized = FALSE;
+  BOOL m_bTitleUpdate = FALSE;
+  int m_nTreeUpMode = 1;
+  // The item whose text the control holds; -1 before the first load.
+  int m_nLoadedItem = -1;
+};

@@ -264,6 +264,21 @@ void CTrView::StepRow(int step) {
   doc->UpdateAllViews(nullptr, 1);
 }
 
+wxWindow* CTrView::GetOutlineList() const { return m_pListBox; }
+
+void CTrView::RenameCurrentTree(const char* title) {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc || !m_pListBox) return;
+  const int item = doc->GetCurrentTree();
+  ATREE& tree = doc->GetTree();
+  if (item < 0 || item >= tree.GetDirDataCount()) return;
+  doc->SaveUndo();
+  tree.RenameTree(item, title, tree.GetDirData(item)->m_strLink);
+  doc->SetModifiedFlag(TRUE);
+  UpdateStatusBar();
+  doc->UpdateAllViews(nullptr);
+}
+
 void CTrView::InvalidateRow(int row) {
   if (m_pListBox) m_pListBox->InvalidateItem(row);
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/CPaneLinks.h"
 #include "platform/CFont.h"
 #include "platform/CString.h"
 #include "platform/CView.h"
@@ -19,10 +20,15 @@ class wxContextMenuEvent;
 class wxMenu;
 class wxUpdateUIEvent;
 
-class CTrView : public CView {
+class CTrView : public CView, public CTreePane {
  public:
   CTrView();
   ~CTrView() override;
+
+  wxWindow* GetOutlineList() const override;
+  // Renaming from the text pane's first line: one undo step, the link kept, the row redrawn.
+  void RenameCurrentTree(const char* title) override;
+  void RedrawItemRow(int row) override { InvalidateRow(row); }
 
   void OnInitialUpdate() override;
   // Hint 1 (the current item changed, the outline did not) leaves the pane as it is.

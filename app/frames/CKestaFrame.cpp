@@ -14,6 +14,7 @@
 #include "platform/CView.h"
 #include "platform/CodePage.h"
 #include "resources/CommandIds.h"
+#include "textarea/CIEditView.h"
 #include "treeview/CCategoryDlg.h"
 #include "treeview/CTrView.h"
 #include "views/CBrowserView.h"
@@ -26,6 +27,7 @@ wxBEGIN_EVENT_TABLE(CKestaFrame, CMDIChildWnd)
   EVT_MENU(ID_WINDOW_UNSPLIT, CKestaFrame::OnUnsplit)
   EVT_UPDATE_UI(ID_WINDOW_UNSPLIT, CKestaFrame::OnUpdateUnsplit)
   EVT_MENU(ID_WINDOW_OTHER_PANE, CKestaFrame::OnOtherPane)
+  EVT_MENU(ID_WORK_SYNC_PANES, CKestaFrame::OnSyncPanes)
   EVT_MENU(ID_WINDOW_SPLIT, CKestaFrame::OnWindowSplit)
   EVT_UPDATE_UI(ID_WINDOW_SPLIT, CKestaFrame::OnUpdateWindowSplit)
   EVT_MENU(ID_WINDOW_LINK_PANE, CKestaFrame::OnLinkFileWindow)
@@ -252,6 +254,17 @@ void CKestaFrame::OnOtherPane(wxCommandEvent&) {
   int col = 0;
   const bool firstActive = m_pTextSplitter->GetActivePane(&row, &col) && row == 0;
   m_pTextSplitter->SetActivePane(firstActive ? 1 : 0, 0);
+}
+
+void CKestaFrame::OnSyncPanes(wxCommandEvent&) {
+  if (!m_pTextSplitter || m_pTextSplitter->GetRowCount() != 2) return;
+  auto* first = dynamic_cast<CIEditView*>(m_pTextSplitter->GetPane(0, 0));
+  auto* second = dynamic_cast<CIEditView*>(m_pTextSplitter->GetPane(1, 0));
+  if (!first || !second) return;
+  if (GetActiveView() == second)
+    CIEditView::SyncTextPanes(second, first);
+  else
+    CIEditView::SyncTextPanes(first, second);
 }
 
 void CKestaFrame::OnWindowSplit(wxCommandEvent&) {

@@ -53,6 +53,9 @@ class CKestaFrame : public CMDIChildWnd {
   void OnUnsplit(wxCommandEvent& event);
   void OnUpdateUnsplit(wxUpdateUIEvent& event);
   void OnOtherPane(wxCommandEvent& event);
+  // Brings the other text pane of a split text area into step with the active one (the first
+  // when neither is active), so the pane the user typed in is never overwritten.
+  void OnSyncPanes(wxCommandEvent& event);
   void OnWindowSplit(wxCommandEvent& event);
   void OnUpdateWindowSplit(wxUpdateUIEvent& event);
   void OnLinkFileWindow(wxCommandEvent& event);

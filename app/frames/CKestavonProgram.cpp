@@ -19,6 +19,7 @@
 #include "resources/CommandIds.h"
 #include "resources/MenuResource.h"
 #include "textarea/CIEditView.h"
+#include "textarea/CWrila.h"
 #include "views/CChartFrame.h"
 #include "views/CChartView.h"
 
@@ -45,6 +46,8 @@ std::unique_ptr<CDocTemplate> CKestavonProgram::MakeOutlineTemplate() {
 }
 
 BOOL CKestavonProgram::InitInstance() {
+  // Before the first window: every text pane creates the editing control by its class id.
+  CWrila::RegisterControlLibrary();
   if (!CKestavonApp::InitInstance()) return FALSE;
   // No file extension: files always open in the outline window.
   m_pChartTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(

@@ -86,7 +86,8 @@ void WrilaEdit::TypeChar(UINT ch, int lineEnd) {
 }
 
 void WrilaEdit::InsertString(const char* text) {
-  if (!text || !*text) return;
+  // An empty text still replaces the selection: that is how a host deletes it.
+  if (!text || (!*text && !HasSelection())) return;
   CTextBuffer& buffer = GetBuffer();
   const bool grouped = HasSelection();
   POINT caret = grouped ? DeleteSelectionText() : m_caretLogical;

@@ -12,6 +12,7 @@
 #include "platform/Places.h"
 #include "platform/PrivateProfile.h"
 #include "tests/common/TestSupport.h"
+#include "textarea/CIEditView.h"
 
 namespace app_test {
 
@@ -96,6 +97,18 @@ std::string AppTest::MakeFile(const std::string& name, const std::string& bytes)
 
 std::string AppTest::SampleCopy(const std::string& name) {
   return MakeFile(name, kesta_test::ReadBytes(kesta_test::FixturePath("../../samples/sample.kvn")));
+}
+
+void AppTest::TypeOver(CKestavonDoc* doc, const char* text) {
+  for (CView* view : doc->GetViews()) {
+    if (auto* pane = dynamic_cast<CIEditView*>(view)) {
+      ASSERT_TRUE(pane->GetEditCtrl().HasControl());
+      pane->GetEditCtrl().SetSel(0, -1);
+      pane->GetEditCtrl().ReplaceSel(text);
+      return;
+    }
+  }
+  FAIL() << "no text pane";
 }
 
 std::vector<CKestavonDoc*> AppTest::Documents() const {

@@ -48,6 +48,8 @@ class AppTest : public ::testing::Test {
   std::string MakeFile(const std::string& name, const std::string& bytes);
   std::string SampleCopy(const std::string& name);
   std::vector<CKestavonDoc*> Documents() const;
+  // Replaces the text of the document's text pane, as a user typing over it would.
+  static void TypeOver(CKestavonDoc* doc, const char* text);
   CMainFrame* Frame() const { return static_cast<CMainFrame*>(m_app->m_pMainWnd); }
 
   std::unique_ptr<CKestavonApp> m_app;

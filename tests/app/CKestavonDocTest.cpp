@@ -185,7 +185,7 @@ TEST_F(AppTest, FileChangedOnDiskAsksBeforeItIsOverwritten) {
   const std::string path = SampleCopy("a.kvn");
   ASSERT_TRUE(Start({path}));
   CKestavonDoc* doc = Documents()[0];
-  doc->SetCurrentText("mine", 0);
+  TypeOver(doc, "mine");
   WriteBytes(path, "written by another program");
   {
     ScopedMessageBoxHook hook(IDNO);
@@ -202,7 +202,7 @@ TEST_F(AppTest, FileChangedOnDiskAsksBeforeItIsOverwritten) {
   EXPECT_FALSE(doc->IsModified());
   EXPECT_NE(ReadBytes(path).find("mine"), std::string::npos);
   // Once saved, the file is this document's own again: no question.
-  doc->SetCurrentText("mine again", 0);
+  TypeOver(doc, "mine again");
   Frame()->SendCommand(ID_FILE_SAVE);
   EXPECT_FALSE(doc->IsModified());
 }
@@ -213,7 +213,7 @@ TEST_F(AppTest, WithBackupsASaveThatStopsLeavesTheOldDocumentAtItsPath) {
   const std::string original = ReadBytes(path);
   ASSERT_TRUE(Start({path}));
   CKestavonDoc* doc = Documents()[0];
-  doc->SetCurrentText("changed", 0);
+  TypeOver(doc, "changed");
   {
     // A refused write password.
     doc->GetTree().GetProperties().m_strWritePassword = PasswordHash("w");
@@ -229,7 +229,7 @@ TEST_F(AppTest, WithBackupsASaveThatStopsLeavesTheOldDocumentAtItsPath) {
   {
     // The disk fills up during the write.
     doc->GetTree().GetProperties().m_strWritePassword.Empty();
-    doc->SetCurrentText(std::string(200000, 'z').c_str(), 0);
+    TypeOver(doc, std::string(200000, 'z').c_str());
     ScopedMessageBoxHook hook(IDOK);
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};

@@ -1,0 +1,31 @@
+#pragma once
+// What the outline document asks of its panes. The panes live in layers above the document, so it
+// knows them only through these interfaces, which the panes implement.
+#include "platform/CString.h"
+#include "platform/WinTypes.h"
+
+class wxWindow;
+
+// The text pane: the body text of the current item is edited there and written back on demand.
+class CTextPane {
+ public:
+  // Writes the pane's text and caret into the current item.
+  virtual void SaveText() = 0;
+
+ protected:
+  ~CTextPane() = default;
+};
+
+// The tree pane: the outline list.
+class CTreePane {
+ public:
+  // The window of the outline list; null before the pane is set up.
+  virtual wxWindow* GetOutlineList() const = 0;
+  // Renames the current item, as the user would through the tree pane.
+  virtual void RenameCurrentTree(const char* title) = 0;
+  // Redraws one display row.
+  virtual void RedrawItemRow(int row) = 0;
+
+ protected:
+  ~CTreePane() = default;
+};

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/statusbr.h>
+
+#include <string>
+
+#include "app/CKinsokuSettings.h"
+#include "platform/CodePage.h"
+#include "platform/ComActivation.h"
+#include "platform/FrameworkIds.h"
+#include "platform/VirtualKeys.h"
+#include "resources/CommandIds.h"
+#include "tests/treeview/TreePaneFixture.h"
+#include "textarea/CIEditView.h"
+
+namespace {
+
+using treepane_test::TreePaneTest;
+
+class TextPaneTest : public TreePaneTest {
+ protected:
+  void SetUp() override {
+    TreePaneTest::SetUp();
+    if (IsSkipped()) return;
+    ASSERT_TRUE(CWrila::RegisterControlLibrary());
+  }
+
+  // An outline of a top item and three items with texts; the top item is current.
+  CKestavonDoc* OpenTexts(const std::function<void(ATREE&)>& more = nullptr) {
+    return OpenOutline({"top", "top/one", "top/two", "top/three"}, [&](ATREE& tree) {
+      tree.SetText(1, "一つ目の本文");
+      tree.SetText(2, "二つ目\r\n二行目");
+      tree.SetText(3, "三つ目");
+      if (more) more(tree);
+    });
+  }
+  static CIEditView* TextOf(CKestavonDoc* doc) {
+    for (CView* view : doc->GetViews())
+      if (auto* text = dynamic_cast<CIEditView*>(view)) return text;
+    return nullptr;
+  }
+  static CWrilaCtrl& EditOf(CKestavonDoc* doc) { return TextOf(doc)->GetEditCtrl(); }
+  // Moves the tree pane's selection down, as the Down key in the list does.
+  static void Down(CKestavonDoc* doc, int times = 1) {
+    for (int i = 0; i < times; ++i) Press(ListOf(doc), WXK_DOWN);
+  }
+  static void KeyToControl(CKestavonDoc* doc, int wxKey, bool ctrl = false) {
+    wxWindow* control = EditOf(doc).GetControlWindow();
+    wxKeyEvent event(wxEVT_KEY_DOWN);
+    event.m_keyCode = wxKey;
+    event.m_controlDown = ctrl;
+    event.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(event);
+  }
+  static std::string Text(CKestavonDoc* doc) { return EditOf(doc).GetText().str(); }
+  static std::string Stored(CKestavonDoc* doc, int item) { return doc->GetTree().GetText(item).str(); }
+  // Whether the text pane itself enables the command.
+  static bool TextEnabled(CKestavonDoc* doc, int command) {
+    wxUpdateUIEvent event(command);
+    TextOf(doc)->ProcessWindowEvent(event);
+    return !event.GetSetEnabled() || event.GetEnabled();
+  }
+};
+
+// Item texts come back from the file with a line end after their last line.
+
+TEST_F(TextPaneTest, SelectingAnItemShowsItsTextWithoutModifyingTheDocument) {
+  CKestavonDoc* doc = OpenTexts();
+  ASSERT_TRUE(doc);
+  ASSERT_TRUE(EditOf(doc).HasControl());
+  EXPECT_EQ(Text(doc), "");
+  Down(doc, 2);
+  EXPECT_EQ(doc->GetCurrentTree(), 2);
+  EXPECT_EQ(Text(doc), "二つ目\r\n二行目\r\n");
+  EXPECT_EQ(EditOf(doc).GetSelStart(), 0);
+  EXPECT_FALSE(EditOf(doc).GetModified());
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_FALSE(TextEnabled(doc, ID_EDIT_UNDO)) << "a load is nothing the user can undo";
+}
+
+TEST_F(TextPaneTest, TypingMarksTheDocumentAndATreeCommandStoresTextAndCaret) {
+  CKestavonDoc* doc = OpenTexts();
+  Down(doc);
+  CWrilaCtrl& edit = EditOf(doc);
+  edit.SetSel(6, 6);  // after "一つ目"
+  edit.ReplaceSel("と追記");
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(Stored(doc, 1), "一つ目の本文\r\n") << "the model holds the text only after a commit";
+  Down(doc);  // a tree command: the text goes back into the item first
+  EXPECT_EQ(Stored(doc, 1), "一つ目と追記の本文\r\n");
+  EXPECT_EQ(doc->GetTree().GetDirData(1)->m_nCaret, 12);
+  EXPECT_EQ(Text(doc), "二つ目\r\n二行目\r\n");
+  EXPECT_FALSE(edit.GetModified());
+}
+
+TEST_F(TextPaneTest, UndoBackToTheLoadedTextLeavesTheDocumentModified) {
+  CKestavonDoc* doc = OpenTexts();
+  Down(doc);
+  CWrilaCtrl& edit = EditOf(doc);
+  edit.ReplaceSel("a");
+  edit.ReplaceSel("b");
+  ASSERT_TRUE(TextEnabled(doc, ID_EDIT_UNDO));
+  while (TextEnabled(doc, ID_EDIT_UNDO)) {
+    wxCommandEvent undo(wxEVT_MENU, ID_EDIT_UNDO);
+    TextOf(doc)->ProcessWindowEvent(undo);
+  }
+  EXPECT_EQ(Text(doc), "一つ目の本文\r\n");
+  EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(TextPaneTest, CaretModeTwoBringsTheCaretBackAfterSaveAndReopen) {
+  m_app->m_nTextCurInit = 2;
+  CKestavonDoc* doc = OpenTexts();
+  Down(doc, 2);
+  EditOf(doc).SetSel(8, 8);  // the start of the second line
+  const std::string path = m_dir + "/saved.kvn";
+  ASSERT_TRUE(doc->OnSaveDocument(path.c_str()));
+  m_app->CloseAllDocuments();
+  wxTheApp->ProcessIdle();
+
+  doc = Open(path);
+  ASSERT_TRUE(doc);
+  ASSERT_EQ(doc->GetCurrentTree(), 2) << "the document reopens at the item it was saved at";
+  EXPECT_EQ(EditOf(doc).GetSelStart(), 8);
+  Press(ListOf(doc), WXK_UP);
+  Down(doc);
+  EXPECT_EQ(EditOf(doc).GetSelStart(), 8);
+  Down(doc);
+  EXPECT_EQ(EditOf(doc).GetSelStart(), 0) << "an item never shown keeps its caret at the top";
+}
+
+TEST_F(TextPaneTest, AutoTitleFollowsTheFirstLineOnceTheCaretLeavesIt) {
+  CKestavonDoc* doc = OpenTexts([](ATREE& tree) { tree.GetProperties().m_bAutoTitle = 1; });
+  Down(doc, 3);
+  CWrilaCtrl& edit = EditOf(doc);
+  edit.SetSel(0, 0);
+  edit.ReplaceSel("新しい");
+  EXPECT_EQ(doc->GetTree().GetName(3).str(), "three") << "typing on the first line renames nothing";
+  edit.SetSel(14, 14);  // the second line
+  EXPECT_EQ(doc->GetTree().GetName(3).str(), "新しい三つ目");
+  EXPECT_EQ(Text(doc), "新しい三つ目\r\n") << "the rename's document update does not reload the text";
+  EXPECT_EQ(edit.GetSelStart(), 14);
+
+  edit.SetSel(0, 0);
+  edit.SetSel(0, 12);
+  edit.ReplaceSel("");
+  edit.SetSel(2, 2);
+  EXPECT_EQ(doc->GetTree().GetName(3).str(), "(無題)");
+}
+
+TEST_F(TextPaneTest, StatusBarShowsColumnThenLineCountedFromOne) {
+  CKestavonDoc* doc = OpenTexts([](ATREE& tree) { tree.SetText(1, "a\r\nb\r\ncc"); });
+  Down(doc);
+  CWrilaCtrl& edit = EditOf(doc);
+  edit.SetSel(6, 6);
+  wxCommandEvent update(wxEVT_MENU, ID_WORK_STATUS_UPDATE);
+  TextOf(doc)->ProcessWindowEvent(update);
+  EXPECT_EQ(WxToCP932(m_frame->GetStatusBar()->GetStatusText(1)).str(), "01:03");
+  edit.SetSel(7, 7);
+  TextOf(doc)->ProcessWindowEvent(update);
+  EXPECT_EQ(WxToCP932(m_frame->GetStatusBar()->GetStatusText(1)).str(), "02:03");
+}
+
+TEST_F(TextPaneTest, LongTextsGoInWholeAndUnmodified) {
+  std::string big;
+  for (int i = 0; i < 9000; ++i) big += (i % 50 == 49) ? "\r\n" : "漢";
+  CKestavonDoc* doc = OpenTexts([&](ATREE& tree) { tree.SetText(2, big.c_str()); });
+  Down(doc, 2);
+  EXPECT_EQ(Text(doc), big);
+  EXPECT_EQ(EditOf(doc).GetSelStart(), 0);
+  EXPECT_FALSE(EditOf(doc).GetModified());
+  EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(TextPaneTest, EnterContinuesAListWhenListsAreOn) {
+  CKinsokuSettings& settings = GetKinsokuSettings();
+  const int saved = settings.m_nKajogaki;
+  settings.m_nKajogaki = 1;
+  CKestavonDoc* doc = OpenTexts([](ATREE& tree) { tree.SetText(1, "  9. nine"); });
+  Down(doc);
+  CWrilaCtrl& edit = EditOf(doc);
+  edit.SetSel(9, 9);
+  KeyToControl(doc, WXK_RETURN);
+  EXPECT_EQ(Text(doc), "  9. nine\r\n  10.\r\n");
+  settings.m_nKajogaki = 0;
+  KeyToControl(doc, WXK_RETURN);
+  EXPECT_EQ(Text(doc), "  9. nine\r\n  10.\r\n\r\n") << "without the option the control breaks the line itself";
+  settings.m_nKajogaki = saved;
+}
+
+TEST_F(TextPaneTest, KeysBoundInTheKeyTableGoToTheProgramBeforeTheControl) {
+  CKestavonDoc* doc = OpenTexts();
+  Down(doc);
+  CKeycustArray& table = m_app->m_keyTable.GetKeyTable();
+  constexpr int kCommand = 0x7F00;  // handled by nothing but this test
+  table.Add('B', 0, 0, 1, kCommand);
+  int treeOnly = 0;
+  m_frame->Bind(wxEVT_MENU, [&](wxCommandEvent&) { ++treeOnly; }, kCommand);
+  KeyToControl(doc, 'B', true);
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(treeOnly, 1);
+  KeyToControl(doc, 'B');  // a plain letter is never looked up
+  wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(treeOnly, 1);
+}
+
+TEST_F(TextPaneTest, WithoutTheControlThePaneNeverTouchesTheItemsText) {
+  ASSERT_EQ(UnregisterServerLibrary(KESTA_WRILA12_PATH), S_OK);
+  CKestavonDoc* doc = OpenTexts();
+  ASSERT_TRUE(doc);
+  CWrilaCtrl& edit = EditOf(doc);
+  EXPECT_FALSE(edit.HasControl());
+  EXPECT_EQ(edit.GetText(), "");
+  EXPECT_EQ(edit.GetSelStart(), 0);
+  Down(doc, 2);
+  doc->CommitTextArea();
+  EXPECT_EQ(Stored(doc, 1), "一つ目の本文\r\n");
+  EXPECT_FALSE(doc->IsModified());
+  ASSERT_TRUE(CWrila::RegisterControlLibrary());
+}
+
+}  // namespace

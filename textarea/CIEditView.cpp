@@ -1,0 +1,307 @@
+#include "textarea/CIEditView.h"
+
+#include <wx/event.h>
+#include <wx/frame.h>
+
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "platform/CFont.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CStatusBar.h"
+#include "platform/SafeArray.h"
+#include "platform/SystemTime.h"
+#include "resources/CommandIds.h"
+
+namespace {
+
+// The control's Properties command, which opens its property frame with the pages of PropPages.
+constexpr long kControlProperties = 0x803F;
+// Every page but the one of bit 1; the font page alone.
+constexpr long kTextAreaPages = 0x3FD;
+constexpr long kFontPage = 0x20;
+// Element of the control's BackColors that is the text area's background.
+constexpr LONG kTextBackground = 14;
+
+constexpr char kUntitled[] = "(無題)";
+
+}  // namespace
+
+CIEditView::CIEditView() {
+  // Until the first load is done, the control's events of setting it up mark nothing modified.
+  m_bReportModified = FALSE;
+  m_nTreeUpMode = AfxGetProfileInt("System", "TreeUpMode", 1);
+  Bind(wxEVT_SET_FOCUS, &CIEditView::OnSetFocusToControl, this);
+  Bind(wxEVT_MENU, &CIEditView::OnCursorTree, this, ID_VIEW_CURSOR_TREE);
+  Bind(wxEVT_MENU, &CIEditView::OnCursorTree, this, ID_VIEW_CURSOR_SWITCH);
+  Bind(wxEVT_MENU, &CIEditView::OnTreeOnly, this, ID_VIEW_TREE_ONLY_FROM_TEXT);
+  Bind(wxEVT_MENU, &CIEditView::OnTreeOnly, this, ID_VIEW_TREE_TEXT);
+  Bind(wxEVT_MENU, &CIEditView::OnStatusUpdate, this, ID_WORK_STATUS_UPDATE);
+  Bind(wxEVT_MENU, &CIEditView::OnFocusLost, this, ID_WORK_TEXT_FOCUS_LOST);
+  Bind(wxEVT_MENU, &CIEditView::OnControlSettings, this, ID_SETTINGS_TEXTAREA);
+  Bind(wxEVT_MENU, &CIEditView::OnControlSettings, this, ID_SETTINGS_FONT);
+  Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_TEXTAREA);
+  Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_FONT);
+}
+
+CIEditView::~CIEditView() {
+  // A view that goes while its document stays (one of two windows closed) hands its text over.
+  SaveText();
+  SaveControlProperties();
+}
+
+CKestavonDoc* CIEditView::GetDocument() const { return dynamic_cast<CKestavonDoc*>(CView::GetDocument()); }
+
+void CIEditView::OnInitialUpdate() {
+  CWrilaView::OnInitialUpdate();
+  CWrilaCtrl& edit = GetEditCtrl();
+  if (edit.GetOverwrite()) edit.SetOverwrite(FALSE);
+  edit.m_nWheelLines = AfxGetProfileInt("View", "MouseWheel", 3);
+  if (AfxGetProfileInt("System", "WrilaInitial", 1)) {
+    AfxWriteProfileInt("System", "WrilaInitial", 0);
+    ApplyFirstStartFont();
+  }
+  MarkControlKeys();
+  TakeBackgroundColor();
+  m_bInitialized = TRUE;
+  LoadText(true);
+  m_bReportModified = TRUE;
+}
+
+void CIEditView::ApplyFirstStartFont() {
+  CFont font;
+  font.CreateFont(AfxGetProfileInt("EFont", "Size", -17), 0, 0, 0, AfxGetProfileInt("EFont", "Weight", 400),
+                  static_cast<BYTE>(AfxGetProfileInt("EFont", "Italic", 0)),
+                  static_cast<BYTE>(AfxGetProfileInt("EFont", "Underline", 0)), 0,
+                  static_cast<BYTE>(AfxGetProfileInt("EFont", "CharSet", 128)), 0, 0, 0, 0x30,
+                  AfxGetProfileString("EFont", "FaceName", "ＭＳ ゴシック"));
+  CWrilaCtrl& edit = GetEditCtrl();
+  edit.SetFont(font);
+  edit.SetWrapMode(2);
+  edit.SetTabStops(AfxGetProfileInt("View", "TabNo", 8));
+}
+
+void CIEditView::MarkControlKeys() {
+  CKestavonApp* app = GetKestavonApp();
+  if (!app) return;
+  CKeycustArray& table = app->m_keyTable.GetKeyTable();
+  table.ClearControlMarks();
+  IDispatch* list = GetEditCtrl().GetAccelList();
+  if (!list) return;
+  // The collection is late-bound like the control: its members by name.
+  COleDispatchDriver accelerators(list);
+  auto idOf = [](IDispatch* object, const char16_t* name) {
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    object->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
+    return id;
+  };
+  const DISPID countId = idOf(list, u"Count");
+  const DISPID itemId = idOf(list, u"Item");
+  LONG count = 0;
+  accelerators.GetProperty(countId, VT_I4, &count);
+  std::vector<KeyAccel> keys;
+  for (LONG i = 1; i <= count; ++i) {  // the collection counts from 1
+    CComVariant index;
+    index.vt = VT_I4;
+    index.lVal = i;
+    IDispatch* item = nullptr;
+    accelerators.InvokeHelper(itemId, DISPATCH_METHOD | DISPATCH_PROPERTYGET, VT_DISPATCH, &item,
+                              reinterpret_cast<const BYTE*>(VTS_VARIANT), &index);
+    if (!item) continue;
+    COleDispatchDriver accel(item);
+    short key = 0;
+    short flags = 0;
+    accel.GetProperty(idOf(item, u"Key"), VT_I2, &key);
+    accel.GetProperty(idOf(item, u"Flags"), VT_I2, &flags);
+    keys.push_back(KeyAccel{static_cast<WORD>(key), static_cast<WORD>(flags)});
+  }
+  table.MarkControlKeys(keys);
+}
+
+void CIEditView::TakeBackgroundColor() {
+  CComVariant colors = GetEditCtrl().GetBackColors();
+  if (!(colors.vt & VT_ARRAY) || !colors.parray) return;
+  CComVariant element;
+  LONG index = kTextBackground;
+  if (FAILED(SafeArrayGetElement(colors.parray, &index, &element))) return;
+  CComVariant value;
+  if (FAILED(VariantChangeType(&value, &element, 0, VT_I4))) return;
+  m_clrBack = static_cast<COLORREF>(value.lVal);
+  SetBackgroundColour(ColorRefToWx(m_clrBack));
+}
+
+void CIEditView::LoadText(bool firstLoad) {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  CWrilaCtrl& edit = GetEditCtrl();
+  const CString text = doc->GetCurrentText();
+  m_bReportModified = FALSE;
+  edit.SetLongText(text);
+  m_nLoadedItem = doc->GetCurrentTree();
+  CKestavonApp* app = GetKestavonApp();
+  const int mode = app ? app->m_nTextCurInit : 0;
+  const ATREE& tree = doc->GetTree();
+  const int item = doc->GetCurrentTree();
+  const int stored = item >= 0 && item < tree.GetDirDataCount() ? tree.GetDirData(item)->m_nCaret : 0;
+  long caret = 0;
+  if (mode == 1)
+    caret = text.GetLength();
+  else if (mode == 2)
+    caret = stored;
+  else if (firstLoad)
+    caret = tree.GetProperties().m_nFirstCursor;
+  const bool placeCaret =
+      !firstLoad || (AfxGetProfileInt("System", "AutoFirst", 1) && AfxGetProfileInt("System", "FirstCursor", 1));
+  if (placeCaret) edit.SetSel(caret, caret);
+  if (!firstLoad && item >= 0 && item < tree.GetDirDataCount()) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    doc->GetTree().EditDirData(item)->SetDisplayTime(now);
+  }
+  m_bReportModified = TRUE;
+}
+
+void CIEditView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
+  if (m_bInitialized && !m_bTitleUpdate) LoadText(false);
+  CWrilaView::OnUpdate(sender, hint, hintObject);
+}
+
+void CIEditView::SaveText() {
+  CKestavonDoc* doc = GetDocument();
+  // Without the control the pane never showed the item's text: an empty answer is no edit. A
+  // current item that changed without the views being told is not the item the control shows:
+  // its text must not land there.
+  if (!doc || !m_bInitialized || !GetEditCtrl().HasControl() || doc->GetCurrentTree() != m_nLoadedItem) return;
+  if (CFrameWnd* frame = GetParentFrame()) frame->SendCommand(ID_WORK_SYNC_PANES);
+  CWrilaCtrl& edit = GetEditCtrl();
+  const CString text = edit.GetText();
+  long start = 0;
+  long end = 0;
+  edit.GetSel(start, end);
+  doc->SetCurrentText(text, static_cast<int>(end));
+}
+
+BOOL CIEditView::UpdateTitleFromText() {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc || !doc->GetTree().GetProperties().m_bAutoTitle) return FALSE;
+  CString line = GetEditCtrl().GetLineText(TRUE, 0, FALSE);
+  if (line.IsEmpty()) line = kUntitled;
+  const int item = doc->GetCurrentTree();
+  if (item < 0 || item >= doc->GetTree().GetDirDataCount() || line == doc->GetTree().GetName(item)) return FALSE;
+  m_bTitleUpdate = TRUE;
+  doc->SetCurrentTitle(line);
+  m_bTitleUpdate = FALSE;
+  return TRUE;
+}
+
+void CIEditView::OnCaretMoved() {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc || !doc->GetTree().GetProperties().m_bAutoTitle) return;
+  long line = 0;
+  long column = 0;
+  GetEditCtrl().GetCaretPos(TRUE, &line, &column);
+  if (line == 0) {
+    m_bCaretOnFirstLine = TRUE;
+    return;
+  }
+  if (m_bCaretOnFirstLine && UpdateTitleFromText()) {
+    m_bCaretOnFirstLine = FALSE;
+    SetFocus();
+  }
+}
+
+void CIEditView::SaveSel() { GetEditCtrl().GetSel(m_nSelStart, m_nSelEnd); }
+
+void CIEditView::RestoreSel() { GetEditCtrl().SetSel(m_nSelStart, m_nSelEnd); }
+
+void CIEditView::SyncTitleKeepView() {
+  CWrilaCtrl& edit = GetEditCtrl();
+  SaveSel();
+  const long top = edit.GetFirstVisibleLine();
+  UpdateTitleFromText();
+  SetFocus();
+  edit.LineScroll(top - edit.GetFirstVisibleLine(), 0);
+  RestoreSel();
+}
+
+void CIEditView::OnSetFocusToControl(wxFocusEvent& event) {
+  event.Skip();
+  if (wxWindow* control = GetEditCtrl().GetControlWindow()) control->SetFocus();
+}
+
+void CIEditView::OnCursorTree(wxCommandEvent&) {
+  SaveText();
+  CFrameWnd* frame = GetParentFrame();
+  CKestavonDoc* doc = GetDocument();
+  if (!frame || !doc) return;
+  for (CView* view : doc->GetViews()) {
+    if (view->GetParentFrame() == frame && dynamic_cast<CTreePane*>(view)) {
+      frame->SetActiveView(view);
+      return;
+    }
+  }
+}
+
+void CIEditView::OnTreeOnly(wxCommandEvent&) {
+  if (CFrameWnd* frame = GetParentFrame()) frame->SendCommand(ID_VIEW_TREE_ONLY);
+}
+
+void CIEditView::OnStatusUpdate(wxCommandEvent&) {
+  CKestavonApp* app = GetKestavonApp();
+  if (!app) return;
+  long line = 0;
+  long column = 0;
+  GetEditCtrl().GetCaretPos(TRUE, &line, &column);
+  if (line == app->m_nStatusCaretLine && column == app->m_nStatusCaretColumn) return;
+  app->m_nStatusCaretLine = line;
+  app->m_nStatusCaretColumn = column;
+  CString text;
+  text.Format("%02ld:%02ld", column + 1, line + 1);
+  auto* frame = dynamic_cast<wxFrame*>(wxGetTopLevelParent(this));
+  if (auto* status = frame ? dynamic_cast<CStatusBar*>(frame->GetStatusBar()) : nullptr) status->SetPaneText(1, text);
+}
+
+void CIEditView::OnFocusLost(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  CFrameWnd* frame = GetParentFrame();
+  if (doc && frame) {
+    for (CView* view : doc->GetViews()) {
+      auto* other = dynamic_cast<CIEditView*>(view);
+      if (other && other != this && other->GetParentFrame() == frame) SyncTextPanes(this, other);
+    }
+  }
+  if (doc && doc->GetTree().GetProperties().m_bAutoTitle) UpdateTitleFromText();
+}
+
+void CIEditView::SyncTextPanes(CIEditView* source, CIEditView* target) {
+  CWrilaCtrl& from = source->GetEditCtrl();
+  CWrilaCtrl& to = target->GetEditCtrl();
+  const CString text = from.GetText();
+  if (text == to.GetText()) return;
+  long start = 0;
+  long end = 0;
+  to.GetSel(start, end);
+  const long top = to.GetFirstVisibleLine();
+  const BOOL report = target->m_bReportModified;
+  target->m_bReportModified = FALSE;
+  to.SetLongText(text);
+  to.SetModified(from.GetModified());
+  to.SetSel(start, end);
+  to.LineScroll(top - to.GetFirstVisibleLine(), 0);
+  target->m_bReportModified = report;
+}
+
+void CIEditView::OnControlSettings(wxCommandEvent& event) {
+  CWrilaCtrl& edit = GetEditCtrl();
+  edit.SetPropPages(event.GetId() == ID_SETTINGS_FONT ? kFontPage : kTextAreaPages);
+  edit.ExecCommand(kControlProperties);
+  edit.SaveProperties();
+  if (event.GetId() == ID_SETTINGS_TEXTAREA) {
+    MarkControlKeys();
+    TakeBackgroundColor();
+  }
+}
+
+void CIEditView::OnUpdateControlSettings(wxUpdateUIEvent& event) {
+  event.Enable((GetEditCtrl().QueryStatus(kControlProperties) & 3) == 3);
+}

@@ -1,0 +1,373 @@
+#include "textarea/CWrila.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/COleDispatchException.h"
+#include "platform/ComActivation.h"
+#include "platform/ComObject.h"
+#include "platform/ControlSite.h"
+#include "platform/EventSink.h"
+#include "platform/Guid.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+// The control's coclass Edit and its event interface: the same ids as in the control's registration.
+constexpr CLSID kEditClass = {0xE7EC570C, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0, 0x4F, 0xB6, 0x2B, 0x1B}};
+constexpr IID kEditEvents = {0xE7EC5705, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0, 0x4F, 0xB6, 0x2B, 0x1B}};
+
+enum : DISPID {
+  kText = -517,
+  kAppearance = -520,
+  kReadOnly = 1,
+  kOverwrite = 11,
+  kWrapMode = 22,
+  kTabSpace = 25,
+  kBackColors = 82,
+  kAccelList = 86,
+  kModified = 87,
+  kNeedEvents = 90,
+  kLoadProperties = 91,
+  kSaveProperties = 92,
+  kExecCommand = 105,
+  kAppName = 106,
+  kPropTitle = 107,
+  kPropPages = 108,
+  kRegKey = 109,
+  kQueryStatus = 110,
+  kGetCaretPos = 111,
+  kGetScrollPos = 113,
+  kSetScrollPos = 114,
+  kSelText = 115,
+  kSelStart = 116,
+  kSelLength = 117,
+  kGetLineText = 120,
+  kGetLines = 122,
+  kLineFromChar = 126,
+  kLineIndex = 127,
+  kLogicalToView = 128,
+  kSerialToLogical = 131,
+  kFontSize = 132,
+  kFontCharset = 133,
+  kFontName = 134,
+  kDevToView = 136,
+  kViewToDev = 137,
+};
+
+const BYTE* Params(const char* types) { return reinterpret_cast<const BYTE*>(types); }
+
+// The host as the control sees it: always in user mode, so the control edits instead of showing
+// itself for design.
+class WrilaSite : public ComObject<IControlSite> {
+ public:
+  HRESULT QueryInterface(REFIID iid, void** object) override {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IControlSite)) return E_NOINTERFACE;
+    *object = static_cast<IControlSite*>(this);
+    AddRef();
+    return S_OK;
+  }
+  HRESULT GetAmbientProperty(DISPID id, VARIANT* value) override {
+    if (!value) return E_POINTER;
+    if (id != DISPID_AMBIENT_USERMODE) return DISP_E_MEMBERNOTFOUND;
+    value->vt = VT_BOOL;
+    value->boolVal = VARIANT_TRUE;
+    return S_OK;
+  }
+};
+
+// lib/libWrila12.so beside the bin/ folder of the running program (not of a redirected program folder:
+// the library goes with the binary).
+std::filesystem::path ControlLibraryPath() {
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return exe.parent_path().parent_path() / "lib" / "libWrila12.so";
+}
+
+}  // namespace
+
+CWrila::CWrila() { Bind(wxEVT_SIZE, &CWrila::OnSizeChanged, this); }
+
+CWrila::~CWrila() { Destroyed(); }
+
+const CLSID& CWrila::GetClsid() { return kEditClass; }
+
+BOOL CWrila::RegisterControlLibrary() {
+  IUnknown* factory = nullptr;
+  if (SUCCEEDED(CoGetClassObject(kEditClass, CLSCTX_INPROC_SERVER, nullptr, IID_IUnknown,
+                                 reinterpret_cast<void**>(&factory)))) {
+    factory->Release();
+    return TRUE;
+  }
+  return SUCCEEDED(RegisterServerLibrary(ControlLibraryPath().string().c_str()));
+}
+
+BOOL CWrila::Create(wxWindow* parent, wxWindowID id, const wxRect& rect) {
+  if (!wxPanel::Create(parent, id, rect.GetPosition(), rect.GetSize(), wxBORDER_NONE | wxWANTS_CHARS)) return FALSE;
+  if (!m_driver.CreateDispatch(kEditClass)) return FALSE;
+  if (FAILED(m_driver.m_lpDispatch->QueryInterface(IID_IInPlaceControl, reinterpret_cast<void**>(&m_pInPlace)))) {
+    m_driver.ReleaseDispatch();
+    return FALSE;
+  }
+  WrilaSite* site = new WrilaSite;
+  m_pInPlace->SetControlSite(site);
+  site->Release();  // the control holds it now
+  m_pSink = new EventSink(kEditEvents, [this](DISPID event, std::span<const VARIANT> args) {
+    if (!m_handler) return;
+    // A failed call inside a host's event handler ends that handler, never the program.
+    try {
+      m_handler(event, args);
+    } catch (const COleDispatchException& error) {
+      AfxMessageBox(error.m_strDescription.IsEmpty() ? CString(error.what()) : error.m_strDescription, MB_ICONSTOP);
+    }
+  });
+  m_pSink->Connect(m_driver.m_lpDispatch);
+  const wxSize size = GetClientSize();
+  const RECT position = {0, 0, size.x, size.y};
+  if (FAILED(m_pInPlace->InPlaceActivate(this, position)) || FAILED(m_pInPlace->GetControlWindow(&m_pControlWindow))) {
+    Destroyed();
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CWrila::Destroyed() {
+  if (m_pSink) {
+    m_pSink->Disconnect();
+    m_pSink->Release();
+    m_pSink = nullptr;
+  }
+  if (m_pInPlace) {
+    m_pInPlace->InPlaceDeactivate();
+    m_pInPlace->SetControlSite(nullptr);
+    m_pInPlace->Release();
+    m_pInPlace = nullptr;
+  }
+  m_pControlWindow = nullptr;
+  m_driver.ReleaseDispatch();
+}
+
+void CWrila::SetEventHandler(EventHandler handler) { m_handler = std::move(handler); }
+
+void CWrila::OnSizeChanged(wxSizeEvent& event) {
+  if (m_pControlWindow) m_pControlWindow->SetSize(GetClientSize());
+  event.Skip();
+}
+
+CString CWrila::GetText() {
+  CString text;
+  m_driver.GetProperty(kText, VT_BSTR, &text);
+  return text;
+}
+void CWrila::SetText(const char* text) { m_driver.SetProperty(kText, VT_BSTR, text); }
+
+short CWrila::GetAppearance() {
+  short value = 0;
+  m_driver.GetProperty(kAppearance, VT_I2, &value);
+  return value;
+}
+void CWrila::SetAppearance(short value) { m_driver.SetProperty(kAppearance, VT_I2, value); }
+
+BOOL CWrila::GetReadOnly() {
+  BOOL value = FALSE;
+  m_driver.GetProperty(kReadOnly, VT_BOOL, &value);
+  return value;
+}
+void CWrila::SetReadOnly(BOOL value) { m_driver.SetProperty(kReadOnly, VT_BOOL, value); }
+
+BOOL CWrila::GetOverwrite() {
+  BOOL value = FALSE;
+  m_driver.GetProperty(kOverwrite, VT_BOOL, &value);
+  return value;
+}
+void CWrila::SetOverwrite(BOOL value) { m_driver.SetProperty(kOverwrite, VT_BOOL, value); }
+
+short CWrila::GetWrapMode() {
+  short value = 0;
+  m_driver.GetProperty(kWrapMode, VT_I2, &value);
+  return value;
+}
+void CWrila::SetWrapMode(short value) { m_driver.SetProperty(kWrapMode, VT_I2, value); }
+
+short CWrila::GetTabSpace() {
+  short value = 0;
+  m_driver.GetProperty(kTabSpace, VT_I2, &value);
+  return value;
+}
+void CWrila::SetTabSpace(short value) { m_driver.SetProperty(kTabSpace, VT_I2, value); }
+
+CComVariant CWrila::GetBackColors() {
+  CComVariant value;
+  m_driver.GetProperty(kBackColors, VT_VARIANT, &value);
+  return value;
+}
+
+IDispatch* CWrila::GetAccelList() {
+  IUnknown* list = nullptr;
+  m_driver.GetProperty(kAccelList, VT_UNKNOWN, &list);
+  if (!list) return nullptr;
+  IDispatch* dispatch = nullptr;
+  list->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+  list->Release();
+  return dispatch;
+}
+
+BOOL CWrila::GetModified() {
+  BOOL value = FALSE;
+  m_driver.GetProperty(kModified, VT_BOOL, &value);
+  return value;
+}
+void CWrila::SetModified(BOOL value) { m_driver.SetProperty(kModified, VT_BOOL, value); }
+
+void CWrila::NeedEvents(long flags) {
+  m_driver.InvokeHelper(kNeedEvents, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4), static_cast<LONG>(flags));
+}
+void CWrila::LoadProperties() { m_driver.InvokeHelper(kLoadProperties, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr); }
+void CWrila::SaveProperties() { m_driver.InvokeHelper(kSaveProperties, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr); }
+void CWrila::ExecCommand(long command) {
+  m_driver.InvokeHelper(kExecCommand, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4), static_cast<LONG>(command));
+}
+
+void CWrila::SetAppName(const char* name) { m_driver.SetProperty(kAppName, VT_BSTR, name); }
+void CWrila::SetPropTitle(const char* title) { m_driver.SetProperty(kPropTitle, VT_BSTR, title); }
+long CWrila::GetPropPages() {
+  LONG value = 0;
+  m_driver.GetProperty(kPropPages, VT_I4, &value);
+  return value;
+}
+void CWrila::SetPropPages(long pages) { m_driver.SetProperty(kPropPages, VT_I4, static_cast<LONG>(pages)); }
+void CWrila::SetRegKey(const char* key) { m_driver.SetProperty(kRegKey, VT_BSTR, key); }
+
+short CWrila::QueryStatus(long command) {
+  short status = 0;
+  m_driver.InvokeHelper(kQueryStatus, DISPATCH_METHOD, VT_I2, &status, Params(VTS_I4), static_cast<LONG>(command));
+  return status;
+}
+
+void CWrila::GetCaretPos(BOOL logical, long* v, long* h) {
+  LONG row = 0;
+  LONG column = 0;
+  m_driver.InvokeHelper(kGetCaretPos, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_BOOL VTS_PI4 VTS_PI4), logical,
+                        &row, &column);
+  *v = row;
+  *h = column;
+}
+
+void CWrila::GetScrollPos(long* v, long* h) {
+  LONG row = 0;
+  LONG column = 0;
+  m_driver.InvokeHelper(kGetScrollPos, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_PI4 VTS_PI4), &row, &column);
+  *v = row;
+  *h = column;
+}
+void CWrila::SetScrollPos(long v, long h) {
+  m_driver.InvokeHelper(kSetScrollPos, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_I4), static_cast<LONG>(v),
+                        static_cast<LONG>(h));
+}
+
+CString CWrila::GetSelText() {
+  CString text;
+  m_driver.GetProperty(kSelText, VT_BSTR, &text);
+  return text;
+}
+void CWrila::SetSelText(const char* text) { m_driver.SetProperty(kSelText, VT_BSTR, text); }
+
+long CWrila::GetSelStart() {
+  LONG value = 0;
+  m_driver.GetProperty(kSelStart, VT_I4, &value);
+  return value;
+}
+void CWrila::SetSelStart(long offset) { m_driver.SetProperty(kSelStart, VT_I4, static_cast<LONG>(offset)); }
+
+long CWrila::GetSelLength() {
+  LONG value = 0;
+  m_driver.GetProperty(kSelLength, VT_I4, &value);
+  return value;
+}
+void CWrila::SetSelLength(long length) { m_driver.SetProperty(kSelLength, VT_I4, static_cast<LONG>(length)); }
+
+CString CWrila::GetLineText(BOOL logical, long y, BOOL withLineEnd) {
+  CString text;
+  m_driver.InvokeHelper(kGetLineText, DISPATCH_METHOD, VT_BSTR, &text, Params(VTS_BOOL VTS_I4 VTS_BOOL), logical,
+                        static_cast<LONG>(y), withLineEnd);
+  return text;
+}
+
+long CWrila::GetLines(BOOL logical) {
+  LONG count = 0;
+  m_driver.InvokeHelper(kGetLines, DISPATCH_METHOD, VT_I4, &count, Params(VTS_BOOL), logical);
+  return count;
+}
+
+long CWrila::LineFromChar(BOOL logical, long index) {
+  LONG line = 0;
+  m_driver.InvokeHelper(kLineFromChar, DISPATCH_METHOD, VT_I4, &line, Params(VTS_BOOL VTS_I4), logical,
+                        static_cast<LONG>(index));
+  return line;
+}
+
+long CWrila::LineIndex(BOOL logical, long line) {
+  LONG index = 0;
+  m_driver.InvokeHelper(kLineIndex, DISPATCH_METHOD, VT_I4, &index, Params(VTS_BOOL VTS_I4), logical,
+                        static_cast<LONG>(line));
+  return index;
+}
+
+void CWrila::LogicalToView(long logicalV, long logicalH, long* viewV, long* viewH) {
+  LONG v = 0;
+  LONG h = 0;
+  m_driver.InvokeHelper(kLogicalToView, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_I4 VTS_PI4 VTS_PI4),
+                        static_cast<LONG>(logicalV), static_cast<LONG>(logicalH), &v, &h);
+  *viewV = v;
+  *viewH = h;
+}
+
+void CWrila::SerialToLogical(long serial, long* logicalV, long* logicalH) {
+  LONG v = 0;
+  LONG h = 0;
+  m_driver.InvokeHelper(kSerialToLogical, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_PI4 VTS_PI4),
+                        static_cast<LONG>(serial), &v, &h);
+  *logicalV = v;
+  *logicalH = h;
+}
+
+CY CWrila::GetFontSize() {
+  CY size{};
+  m_driver.GetProperty(kFontSize, VT_CY, &size);
+  return size;
+}
+void CWrila::SetFontSize(CY size) { m_driver.SetProperty(kFontSize, VT_CY, size); }
+
+short CWrila::GetFontCharset() {
+  short value = 0;
+  m_driver.GetProperty(kFontCharset, VT_I2, &value);
+  return value;
+}
+void CWrila::SetFontCharset(short charset) { m_driver.SetProperty(kFontCharset, VT_I2, charset); }
+
+CString CWrila::GetFontName() {
+  CString name;
+  m_driver.GetProperty(kFontName, VT_BSTR, &name);
+  return name;
+}
+void CWrila::SetFontName(const char* name) { m_driver.SetProperty(kFontName, VT_BSTR, name); }
+
+void CWrila::DevToView(long devV, long devH, long* viewV, long* viewH) {
+  LONG v = 0;
+  LONG h = 0;
+  m_driver.InvokeHelper(kDevToView, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_I4 VTS_PI4 VTS_PI4),
+                        static_cast<LONG>(devV), static_cast<LONG>(devH), &v, &h);
+  *viewV = v;
+  *viewH = h;
+}
+
+void CWrila::ViewToDev(long viewV, long viewH, long* devV, long* devH) {
+  LONG v = 0;
+  LONG h = 0;
+  m_driver.InvokeHelper(kViewToDev, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_I4 VTS_PI4 VTS_PI4),
+                        static_cast<LONG>(viewV), static_cast<LONG>(viewH), &v, &h);
+  *devV = v;
+  *devH = h;
+}

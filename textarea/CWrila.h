@@ -1,0 +1,110 @@
+#pragma once
+// The program's window around the editing control. The control lives in its own library, which the
+// program never links: it is created at run time by its class id and driven only through its
+// dispatch interface, by dispatch id. Every member the program uses has one function here that
+// makes exactly one dispatch call. A window whose control could not be created still exists; its
+// calls then do nothing and getters answer zero, FALSE or an empty string.
+#include <wx/panel.h>
+
+#include <functional>
+#include <memory>
+#include <span>
+
+#include "platform/COleDispatchDriver.h"
+#include "platform/CString.h"
+#include "platform/ComTypes.h"
+#include "platform/Variant.h"
+
+struct IInPlaceControl;
+class EventSink;
+
+class CWrila : public wxPanel {
+ public:
+  // Dispatch ids of the control's event interface that hosts ask for.
+  enum Event : DISPID {
+    kEventLinkURL = 1,
+    kEventContextMenu = 3,
+    kEventCaretMoved = 6,
+    kEventChange = 10,
+  };
+  using EventHandler = std::function<void(DISPID id, std::span<const VARIANT> args)>;
+
+  CWrila();
+  ~CWrila() override;
+
+  static const CLSID& GetClsid();
+  // Creates the window and, inside it, the control by class id; the window is made even when the
+  // control cannot be (FALSE then), so its host keeps working without text.
+  BOOL Create(wxWindow* parent, wxWindowID id, const wxRect& rect);
+  // The control's library is registered when its class is unknown or no longer loads, as an
+  // installer would: from lib/ beside the program's bin/ folder.
+  static BOOL RegisterControlLibrary();
+
+  bool HasControl() const { return m_driver.m_lpDispatch != nullptr; }
+  // The control's own window (child of this one); null without a control.
+  wxWindow* GetControlWindow() const { return m_pControlWindow; }
+  // Events arrive at the handler by dispatch id, arguments in declared order.
+  void SetEventHandler(EventHandler handler);
+
+  CString GetText();
+  void SetText(const char* text);
+  short GetAppearance();
+  void SetAppearance(short value);
+  BOOL GetReadOnly();
+  void SetReadOnly(BOOL value);
+  BOOL GetOverwrite();
+  void SetOverwrite(BOOL value);
+  short GetWrapMode();
+  void SetWrapMode(short value);
+  short GetTabSpace();
+  void SetTabSpace(short value);
+  // The control's background colours; element 14 is the text area's.
+  CComVariant GetBackColors();
+  // The control's accelerator collection (an IDispatch with Count, Item and, per item, Key, Flags).
+  IDispatch* GetAccelList();
+  BOOL GetModified();
+  void SetModified(BOOL value);
+  void NeedEvents(long flags);
+  void LoadProperties();
+  void SaveProperties();
+  void ExecCommand(long command);
+  void SetAppName(const char* name);
+  void SetPropTitle(const char* title);
+  long GetPropPages();
+  void SetPropPages(long pages);
+  void SetRegKey(const char* key);
+  short QueryStatus(long command);
+  void GetCaretPos(BOOL logical, long* v, long* h);
+  void GetScrollPos(long* v, long* h);
+  void SetScrollPos(long v, long h);
+  CString GetSelText();
+  void SetSelText(const char* text);
+  long GetSelStart();
+  void SetSelStart(long offset);
+  long GetSelLength();
+  void SetSelLength(long length);
+  CString GetLineText(BOOL logical, long y, BOOL withLineEnd);
+  long GetLines(BOOL logical);
+  long LineFromChar(BOOL logical, long index);
+  long LineIndex(BOOL logical, long line);
+  void LogicalToView(long logicalV, long logicalH, long* viewV, long* viewH);
+  void SerialToLogical(long serial, long* logicalV, long* logicalH);
+  CY GetFontSize();
+  void SetFontSize(CY size);
+  short GetFontCharset();
+  void SetFontCharset(short charset);
+  CString GetFontName();
+  void SetFontName(const char* name);
+  void DevToView(long devV, long devH, long* viewV, long* viewH);
+  void ViewToDev(long viewV, long viewH, long* devV, long* devH);
+
+ private:
+  void OnSizeChanged(wxSizeEvent& event);
+  void Destroyed();
+
+  COleDispatchDriver m_driver;
+  IInPlaceControl* m_pInPlace = nullptr;
+  EventSink* m_pSink = nullptr;
+  wxWindow* m_pControlWindow = nullptr;
+  EventHandler m_handler;
+};
