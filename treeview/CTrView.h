@@ -85,6 +85,8 @@ class CTrView : public CView, public CTreePane {
   void OnUpdateShowAllBelow(wxUpdateUIEvent& event);
   void OnShowLevels(wxCommandEvent& event);
   void OnToggleBelow(wxCommandEvent& event);
+  // The caret goes into the text pane: the text pane becomes the frame's active view.
+  void OnCursorToText(wxCommandEvent& event);
   void OnUpdateToggleBelow(wxUpdateUIEvent& event);
   void OnShowOrDown(wxCommandEvent& event);
   void OnHideOrUp(wxCommandEvent& event);
