@@ -77,8 +77,10 @@ void ReadColors(CColorTable& colors, const std::vector<std::uint8_t>& bytes) {
 
 std::vector<std::uint8_t> ColorsToBytes(const CColorTable& colors) {
   std::vector<std::uint8_t> bytes;
-  for (std::uint32_t text : colors.Text) AppendLE32(bytes, text);
-  for (std::uint32_t back : colors.Back) AppendLE32(bytes, back);
+  // The table is packed and may sit at any address: its members are read one by one, never
+  // through a pointer to their element type.
+  for (int i = 0; i < ROLE_COUNT; ++i) AppendLE32(bytes, colors.Text[i]);
+  for (int i = 0; i < ROLE_COUNT; ++i) AppendLE32(bytes, colors.Back[i]);
   bytes.insert(bytes.end(), colors.Underline, colors.Underline + ROLE_COUNT);
   bytes.push_back(0);
   return bytes;

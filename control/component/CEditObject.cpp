@@ -1,11 +1,14 @@
 #include "control/component/CEditObject.h"
 
 #include <cstring>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "control/component/EditMembers.h"
 #include "control/component/WrilaModule.h"
 #include "platform/Bstr.h"
+#include "platform/TaskMemory.h"
 
 // Events: narrow texts become COM strings just before the call.
 namespace {
@@ -46,6 +49,7 @@ void CEditControl::FireSelChanged() { m_object->Fire(DISPID_EVENT_ONSELCHANGED);
 void CEditControl::FireCaretMoved() { m_object->Fire(DISPID_EVENT_ONCARETMOVED); }
 void CEditControl::FireScroll() { m_object->Fire(DISPID_EVENT_ONSCROLL); }
 void CEditControl::FirePropChanged() { m_object->Fire(DISPID_EVENT_ONPROPCHANGED); }
+bool CEditControl::ShowPropertyFrame() { return m_object->ShowPropertyFrame() == S_OK; }
 
 CEditObject::CEditObject()
     : m_live(WrilaModule()), m_events(this, DIID__IEditEvents), m_control(this) {}
@@ -64,6 +68,8 @@ HRESULT CEditObject::QueryInterface(REFIID iid, void** object) {
     return Answer(iid, iid, static_cast<IConnectionPointContainer*>(this), object);
   if (IsEqualIID(iid, IID_IPersistStreamInit)) return Answer(iid, iid, static_cast<IPersistStreamInit*>(this), object);
   if (IsEqualIID(iid, IID_IInPlaceControl)) return Answer(iid, iid, static_cast<IInPlaceControl*>(this), object);
+  if (IsEqualIID(iid, IID_ISpecifyPropertyPages))
+    return Answer(iid, iid, static_cast<ISpecifyPropertyPages*>(this), object);
   return E_NOINTERFACE;
 }
 
@@ -99,6 +105,45 @@ HRESULT CEditObject::GetControlWindow(wxWindow** window) {
   if (!window) return E_POINTER;
   *window = m_control.GetWindow();
   return *window ? S_OK : E_FAIL;
+}
+
+HRESULT CEditObject::GetPages(CAUUID* pages) {
+  if (!pages) return E_POINTER;
+  static const CLSID* const kMapPages[] = {&CLSID_TextPage,     &CLSID_DesignPage,   &CLSID_MarginPage,
+                                           &CLSID_FilePage,     &CLSID_KinsokuPage,  &CLSID_FaceWrapPage,
+                                           &CLSID_HilitePage,   &CLSID_CommentPage,  &CLSID_ShowMarkPage,
+                                           &CLSID_LinkPage,     &CLSID_ShowPage,     &CLSID_KeyboardPage};
+  pages->cElems = 0;
+  pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID) * std::size(kMapPages)));
+  if (!pages->pElems) return E_OUTOFMEMORY;
+  for (const CLSID* page : kMapPages) pages->pElems[pages->cElems++] = *page;
+  return S_OK;
+}
+
+HRESULT CEditObject::ShowPropertyFrame() {
+  // The frame's pages in the order the property bits give them.
+  static constexpr struct {
+    long bit;
+    const CLSID* page;
+  } kFramePages[] = {{0x1, &CLSID_MarginPage},    {0x2, &CLSID_FilePage},  {0x4, &CLSID_KinsokuPage},
+                     {0x8, &CLSID_FaceWrapPage},  {0x10, &CLSID_HilitePage}, {0x200, &CLSID_CommentPage},
+                     {0x20, &CLSID_ShowPage},     {0x40, &CLSID_ShowMarkPage}, {0x80, &CLSID_LinkPage},
+                     {0x100, &CLSID_KeyboardPage}};
+  std::vector<CLSID> pages;
+  for (const auto& entry : kFramePages)
+    if (m_control.m_propPages & entry.bit) pages.push_back(*entry.page);
+  if (pages.empty()) return S_FALSE;
+  LCID locale = LOCALE_USER_DEFAULT;
+  CComVariant ambient;
+  if (m_site && SUCCEEDED(m_site->GetAmbientProperty(DISPID_AMBIENT_LOCALEID, &ambient))) {
+    CComVariant number;
+    if (SUCCEEDED(VariantChangeType(&number, &ambient, 0, VT_I4))) locale = static_cast<LCID>(number.lVal);
+  }
+  const std::u16string caption = m_control.m_propTitle;
+  IUnknown* self = static_cast<IDispatch*>(this);
+  // The control's own client origin is the top left of its position in the container.
+  return OleCreatePropertyFrame(m_control.GetWindow(), 0, 0, caption.c_str(), 1, &self,
+                                static_cast<ULONG>(pages.size()), pages.data(), locale);
 }
 
 // A host that does not answer the ambient user mode is taken to be in design mode.

@@ -4,6 +4,7 @@
 
 #include "control/component/CEditObject.h"
 #include "control/component/WrilaCollections.h"
+#include "control/pages/WrilaPages.h"
 #include "platform/CRegKey.h"
 #include "platform/ComRegistration.h"
 
@@ -19,9 +20,16 @@ struct WrilaClass {
   ComCreateFunc create;
 };
 
-// In the order of registration. The property pages join when they are built.
+// Registration of a page class: no type library, and descriptions like the other classes'.
+#define WRILA_PAGE(name) \
+  {CLSID_##name, "Wrila." #name ".1.2", "Wrila." #name, #name " 1.2 Class", #name " Class", nullptr}
+
+// In the order of registration. The pages that are not built yet are not registered, so a property
+// frame leaves them out.
 const WrilaClass kClasses[] = {
     {{CLSID_Edit, "Wrila.Edit.1.2", "Wrila.Edit", "Edit 1.2 Class", "Edit Class", &LIBID_WRILALib}, &CreateEditObject},
+    {WRILA_PAGE(TextPage), &CreateTextPage},
+    {WRILA_PAGE(MarginPage), &CreateMarginPage},
     {{CLSID_FaceItem, "Wrila.FaceItem.1.2", "Wrila.FaceItem", "FaceItem 1.2 Class", "FaceItem Class", &LIBID_WRILALib},
      &CreateFaceItem},
     {{CLSID_FaceList, "Wrila.FaceList.1.2", "Wrila.FaceList", "FaceList 1.2 Class", "FaceList Class", &LIBID_WRILALib},
@@ -38,6 +46,11 @@ const WrilaClass kClasses[] = {
     {{CLSID_AccelList, "Wrila.AccelList.1.2", "Wrila.AccelList", "AccelList 1.2 Class", "AccelList Class",
       &LIBID_WRILALib},
      &CreateAccelList},
+    {WRILA_PAGE(FilePage), &CreateFilePage},
+    {WRILA_PAGE(DesignPage), &CreateDesignPage},
+    // The comment page came later, with a version of its own.
+    {{CLSID_CommentPage, "Wrila.CommentPage.1", "Wrila.CommentPage", "CommentPage Class", "CommentPage Class", nullptr},
+     &CreateCommentPage},
 };
 
 // What a container needs to know of the control beyond a plain class.
@@ -78,7 +91,9 @@ KESTA_COM_EXPORT HRESULT DllRegisterServer() {
     const HRESULT hr = RegisterComClass(entry.registration, path);
     if (FAILED(hr)) return hr;
   }
-  return RegisterControlKeys(path);
+  const HRESULT hr = RegisterControlKeys(path);
+  if (FAILED(hr)) return hr;
+  return RegisterTypeLibKey(LIBID_WRILALib, "1.2", "Wrila 1.2 ﾀｲﾌﾟ ﾗｲﾌﾞﾗﾘ", path);
 }
 
 KESTA_COM_EXPORT HRESULT DllUnregisterServer() {
@@ -87,5 +102,6 @@ KESTA_COM_EXPORT HRESULT DllUnregisterServer() {
     const HRESULT hr = UnregisterComClass(entry.registration);
     if (FAILED(hr)) result = hr;
   }
-  return result;
+  const HRESULT hr = UnregisterTypeLibKey(LIBID_WRILALib);
+  return FAILED(hr) ? hr : result;
 }

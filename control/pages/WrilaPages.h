@@ -1,0 +1,9 @@
+#pragma once
+// The control's property pages, created by the library's class factories.
+#include "platform/ComTypes.h"
+
+HRESULT CreateTextPage(REFIID iid, void** object);
+HRESULT CreateMarginPage(REFIID iid, void** object);
+HRESULT CreateFilePage(REFIID iid, void** object);
+HRESULT CreateDesignPage(REFIID iid, void** object);
+HRESULT CreateCommentPage(REFIID iid, void** object);
