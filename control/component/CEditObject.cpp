@@ -9,6 +9,7 @@
 #include "control/component/WrilaModule.h"
 #include "platform/Bstr.h"
 #include "platform/TaskMemory.h"
+#include "platform/VirtualKeys.h"
 
 // Events: narrow texts become COM strings just before the call.
 namespace {
@@ -68,6 +69,7 @@ HRESULT CEditObject::QueryInterface(REFIID iid, void** object) {
     return Answer(iid, iid, static_cast<IConnectionPointContainer*>(this), object);
   if (IsEqualIID(iid, IID_IPersistStreamInit)) return Answer(iid, iid, static_cast<IPersistStreamInit*>(this), object);
   if (IsEqualIID(iid, IID_IInPlaceControl)) return Answer(iid, iid, static_cast<IInPlaceControl*>(this), object);
+  if (IsEqualIID(iid, IID_IControlKeyboard)) return Answer(iid, iid, static_cast<IControlKeyboard*>(this), object);
   if (IsEqualIID(iid, IID_ISpecifyPropertyPages))
     return Answer(iid, iid, static_cast<ISpecifyPropertyPages*>(this), object);
   return E_NOINTERFACE;
@@ -105,6 +107,11 @@ HRESULT CEditObject::GetControlWindow(wxWindow** window) {
   if (!window) return E_POINTER;
   *window = m_control.GetWindow();
   return *window ? S_OK : E_FAIL;
+}
+
+HRESULT CEditObject::TranslateAccelerator(const MSG* msg, wxWindow* target) {
+  if (!msg) return E_POINTER;
+  return m_control.PreTranslateKey(msg->message, msg->wParam, target) ? S_OK : S_FALSE;
 }
 
 HRESULT CEditObject::GetPages(CAUUID* pages) {

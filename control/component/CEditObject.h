@@ -37,7 +37,7 @@ class CEditControl : public WrilaEdit {
 };
 
 class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, IPersistStreamInit, IInPlaceControl,
-                                          ISpecifyPropertyPages> {
+                                          ISpecifyPropertyPages, IControlKeyboard> {
  public:
   CEditObject();
   ~CEditObject() override;
@@ -56,6 +56,8 @@ class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, 
   HRESULT InPlaceActivate(wxWindow* parent, const RECT& position) override;
   HRESULT InPlaceDeactivate() override;
   HRESULT GetControlWindow(wxWindow** window) override;
+
+  HRESULT TranslateAccelerator(const MSG* msg, wxWindow* target) override;
 
   // Every page class of the property map, in map order, for a container's own frame.
   HRESULT GetPages(CAUUID* pages) override;
