@@ -69,6 +69,8 @@ HRESULT CEditObject::QueryInterface(REFIID iid, void** object) {
     return Answer(iid, iid, static_cast<IConnectionPointContainer*>(this), object);
   if (IsEqualIID(iid, IID_IPersistStreamInit)) return Answer(iid, iid, static_cast<IPersistStreamInit*>(this), object);
   if (IsEqualIID(iid, IID_IInPlaceControl)) return Answer(iid, iid, static_cast<IInPlaceControl*>(this), object);
+  if (IsEqualIID(iid, IID_IPersistPropertyBag))
+    return Answer(iid, iid, static_cast<IPersistPropertyBag*>(this), object);
   if (IsEqualIID(iid, IID_IControlKeyboard)) return Answer(iid, iid, static_cast<IControlKeyboard*>(this), object);
   if (IsEqualIID(iid, IID_ISpecifyPropertyPages))
     return Answer(iid, iid, static_cast<ISpecifyPropertyPages*>(this), object);
@@ -322,6 +324,54 @@ HRESULT CEditObject::Load(IStream* stream) {
     hr = ReadValue(stream, &value);
     if (FAILED(hr)) return hr;
     const EditMember* member = FindEditMember(id);
+    CComVariant typed;
+    if (FAILED(VariantChangeType(&typed, &value, 0, member->vt))) return DISP_E_TYPEMISMATCH;
+    hr = PutValue(id, typed);
+    if (FAILED(hr)) return hr;
+  }
+  m_dirty = false;
+  return S_OK;
+}
+
+namespace {
+std::u16string BagName(const char* name) { return std::u16string(name, name + std::strlen(name)); }
+}  // namespace
+
+HRESULT CEditObject::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) {
+  if (!bag) return E_POINTER;
+  CComVariant extent;
+  extent.vt = VT_I4;
+  extent.lVal = static_cast<LONG>(m_extentX);
+  HRESULT hr = bag->Write(u"_cx", &extent);
+  extent.lVal = static_cast<LONG>(m_extentY);
+  if (SUCCEEDED(hr)) hr = bag->Write(u"_cy", &extent);
+  for (DISPID id : PersistedProperties()) {
+    if (FAILED(hr)) return hr;
+    CComVariant value;
+    hr = GetProperty(id, &value);
+    if (SUCCEEDED(hr)) hr = bag->Write(BagName(FindEditMember(id)->name).c_str(), &value);
+  }
+  if (SUCCEEDED(hr) && clearDirty) m_dirty = false;
+  return hr;
+}
+
+HRESULT CEditObject::Load(IPropertyBag* bag) {
+  if (!bag) return E_POINTER;
+  for (std::uint32_t* extent : {&m_extentX, &m_extentY}) {
+    CComVariant value;
+    value.vt = VT_I4;
+    const HRESULT hr = bag->Read(extent == &m_extentX ? u"_cx" : u"_cy", &value);
+    if (hr == E_INVALIDARG) continue;
+    if (FAILED(hr)) return hr;
+    *extent = static_cast<std::uint32_t>(value.lVal);
+  }
+  for (DISPID id : PersistedProperties()) {
+    const EditMember* member = FindEditMember(id);
+    CComVariant value;
+    value.vt = member->vt;
+    HRESULT hr = bag->Read(BagName(member->name).c_str(), &value);
+    if (hr == E_INVALIDARG) continue;  // a bag of an older host leaves the rest as it is
+    if (FAILED(hr)) return hr;
     CComVariant typed;
     if (FAILED(VariantChangeType(&typed, &value, 0, member->vt))) return DISP_E_TYPEMISMATCH;
     hr = PutValue(id, typed);

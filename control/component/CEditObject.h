@@ -11,6 +11,7 @@
 #include "platform/ComStream.h"
 #include "platform/ConnectionPoint.h"
 #include "platform/ControlSite.h"
+#include "platform/PropertyBag.h"
 #include "platform/PropertyPage.h"
 #include "platform/Variant.h"
 
@@ -37,7 +38,7 @@ class CEditControl : public WrilaEdit {
 };
 
 class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, IPersistStreamInit, IInPlaceControl,
-                                          ISpecifyPropertyPages, IControlKeyboard> {
+                                          ISpecifyPropertyPages, IControlKeyboard, IPersistPropertyBag> {
  public:
   CEditObject();
   ~CEditObject() override;
@@ -51,6 +52,9 @@ class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, 
   HRESULT Save(IStream* stream, BOOL clearDirty) override;
   HRESULT GetSizeMax(std::uint64_t* size) override;
   HRESULT InitNew() override { return S_OK; }
+  // The same properties by name: the extent as "_cx" and "_cy", then each property of the map.
+  HRESULT Load(IPropertyBag* bag) override;
+  HRESULT Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
 
   HRESULT SetControlSite(IControlSite* site) override;
   HRESULT InPlaceActivate(wxWindow* parent, const RECT& position) override;
