@@ -287,7 +287,9 @@ bool WrilaEdit::OnCommand(UINT id) {
     default:
       break;
   }
-  if ((id >= 0x8016 && id <= 0x8029) || (id >= 0x8031 && id <= 0x8036) || (id >= 0x805B && id <= 0x805E)) {
+  if ((id >= ID_WRILA_ROWDOWN && id <= ID_WRILA_SELTEXTEND) ||
+      (id >= ID_WRILA_WORDRIGHT && id <= ID_WRILA_SCROLLDOWN) ||
+      (id >= ID_WRILA_LOGICALSTART && id <= ID_WRILA_SELLOGICALEND)) {
     return OnMotionCommand(id);
   }
   return OnEditCommand(id) || OnSelectionCommand(id) || OnSearchCommand(id);
