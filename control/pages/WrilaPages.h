@@ -7,3 +7,8 @@ HRESULT CreateMarginPage(REFIID iid, void** object);
 HRESULT CreateFilePage(REFIID iid, void** object);
 HRESULT CreateDesignPage(REFIID iid, void** object);
 HRESULT CreateCommentPage(REFIID iid, void** object);
+HRESULT CreateKinsokuPage(REFIID iid, void** object);
+HRESULT CreateShowMarkPage(REFIID iid, void** object);
+HRESULT CreateLinkPage(REFIID iid, void** object);
+HRESULT CreateFaceWrapPage(REFIID iid, void** object);
+HRESULT CreateHilitePage(REFIID iid, void** object);

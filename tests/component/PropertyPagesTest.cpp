@@ -17,7 +17,7 @@
 #include "platform/PropertyPage.h"
 #include "platform/Registry.h"
 #include "platform/TaskMemory.h"
-#include "tests/component/ComponentSupport.h"
+#include "tests/component/PageDriving.h"
 
 using namespace component_test;
 
@@ -31,61 +31,6 @@ const CLSID kCommentPage = GUID{0x2C09AA8B, 0xC3D6, 0x11D3, {0x8C, 0x8F, 0x00, 0
 constexpr DISPID kExecCommand = 0x69;
 constexpr DISPID kPropPages = 0x6C;
 constexpr LONG kPropertiesCommand = 0x803F;
-
-// What a user does to a page's controls: each raises the event a click or typing raises.
-void Click(wxWindow* page, int id) {
-  wxWindow* item = page->FindWindow(id);
-  ASSERT_TRUE(item) << id;
-  wxEventType type = wxEVT_BUTTON;
-  if (auto* check = dynamic_cast<wxCheckBox*>(item)) {
-    check->SetValue(!check->GetValue());
-    type = wxEVT_CHECKBOX;
-  } else if (auto* radio = dynamic_cast<wxRadioButton*>(item)) {
-    radio->SetValue(true);
-    type = wxEVT_RADIOBUTTON;
-  }
-  wxCommandEvent event(type, id);
-  event.SetEventObject(item);
-  item->GetEventHandler()->ProcessEvent(event);
-}
-void Type(wxWindow* page, int id, const char* text) {
-  auto* edit = dynamic_cast<wxTextCtrl*>(page->FindWindow(id));
-  ASSERT_TRUE(edit) << id;
-  edit->SetValue(CP932ToWx(text));  // raises the text event
-}
-void Choose(wxWindow* page, int id, int index) {
-  auto* choice = dynamic_cast<wxChoice*>(page->FindWindow(id));
-  ASSERT_TRUE(choice) << id;
-  choice->SetSelection(index);
-  wxCommandEvent event(wxEVT_CHOICE, id);
-  event.SetEventObject(choice);
-  event.SetInt(index);
-  choice->GetEventHandler()->ProcessEvent(event);
-}
-void PressButton(wxDialog& frame, int id) {
-  wxCommandEvent event(wxEVT_BUTTON, id);
-  event.SetEventObject(frame.FindWindow(id));
-  frame.GetEventHandler()->ProcessEvent(event);
-}
-
-LONG LongOf(IDispatch* edit, DISPID id) {
-  CComVariant value = Get(edit, id);
-  CComVariant number;
-  EXPECT_EQ(VariantChangeType(&number, &value, 0, VT_I4), S_OK);
-  return number.lVal;
-}
-std::string TextOf(IDispatch* edit, DISPID id) {
-  return CP932FromBstr(Get(edit, id).bstrVal).GetString();
-}
-
-// Opens the frame over the edits with the given pages; the driver acts on it in place of a user.
-HRESULT RunFrame(std::vector<IDispatch*> edits, std::vector<CLSID> pages,
-                 const std::function<void(wxDialog&, wxNotebook&)>& driver) {
-  ScopedPropertyFrameHook hook(driver);
-  std::vector<IUnknown*> objects(edits.begin(), edits.end());
-  return OleCreatePropertyFrame(nullptr, 0, 0, u"test", static_cast<ULONG>(objects.size()), objects.data(),
-                                static_cast<ULONG>(pages.size()), pages.data(), LOCALE_USER_DEFAULT);
-}
 
 // Raw bytes of a value the control saved under its registry key.
 std::vector<BYTE> SavedValue(IDispatch* edit, const char* name) {
