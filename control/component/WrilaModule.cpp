@@ -51,6 +51,7 @@ const WrilaClass kClasses[] = {
     {{CLSID_AccelList, "Wrila.AccelList.1.2", "Wrila.AccelList", "AccelList 1.2 Class", "AccelList Class",
       &LIBID_WRILALib},
      &CreateAccelList},
+    {WRILA_PAGE(KeyboardPage), &CreateKeyboardPage},
     {WRILA_PAGE(FilePage), &CreateFilePage},
     {WRILA_PAGE(DesignPage), &CreateDesignPage},
     // The comment page came later, with a version of its own.

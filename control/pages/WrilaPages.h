@@ -12,3 +12,4 @@ HRESULT CreateShowMarkPage(REFIID iid, void** object);
 HRESULT CreateLinkPage(REFIID iid, void** object);
 HRESULT CreateFaceWrapPage(REFIID iid, void** object);
 HRESULT CreateHilitePage(REFIID iid, void** object);
+HRESULT CreateKeyboardPage(REFIID iid, void** object);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <wx/listbox.h>
 #include <wx/listctrl.h>
 
 #include <string>
@@ -187,5 +188,79 @@ TEST_F(ComponentTest, HilitePageKeepsItsTagRowAndAddsRulesWithTheBoxesShown) {
   EXPECT_FALSE(Get(rule.pdispVal, 5).boolVal);  // Word
   EXPECT_EQ(Get(rule.pdispVal, 6).iVal, 0);     // the tag row had no colour: 0
   rules->Release();
+  edit->Release();
+}
+
+namespace {
+
+const CLSID kKeyboardPage = WrilaId(0xE7EC571B);
+
+void PressInField(wxWindow* page, int keyCode, bool shift, bool control, bool alt) {
+  wxKeyEvent key(wxEVT_KEY_DOWN);
+  key.m_keyCode = keyCode;
+  key.m_shiftDown = shift;
+  key.m_controlDown = control;
+  key.m_altDown = alt;
+  wxWindow* field = page->FindWindow(376);
+  key.SetEventObject(field);
+  field->GetEventHandler()->ProcessEvent(key);
+}
+
+// Whether the control's key table binds flags and key to the command.
+bool Bound(IDispatch* edit, short flags, short key, WORD command) {
+  CComVariant list = Get(edit, 0x56);
+  IDispatch* keys = nullptr;
+  EXPECT_EQ(list.punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&keys)), S_OK);
+  bool found = false;
+  const LONG count = Get(keys, 2).lVal;
+  for (LONG i = 1; i <= count && !found; ++i) {
+    CComVariant item;
+    EXPECT_EQ(Call(keys, 0, {Long(i)}, &item), S_OK);
+    found = Get(item.pdispVal, 1).iVal == flags && Get(item.pdispVal, 2).iVal == key &&
+            static_cast<WORD>(Get(item.pdispVal, 3).iVal) == command;
+  }
+  keys->Release();
+  return found;
+}
+
+}  // namespace
+
+TEST_F(ComponentTest, KeyPageCapturesAssignsAndDeletesKeys) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  constexpr WORD kUndo = 0xE12B;  // the first command of the first category
+  RunFrame({edit}, {kKeyboardPage}, [](wxDialog& frame, wxNotebook& pages) {
+    wxWindow* page = pages.GetPage(0);
+    // Keys that stay the dialog's: Alt+F4 and F10 capture nothing.
+    PressInField(page, WXK_F4, false, false, true);
+    EXPECT_EQ(GetEditTextOf(page, 376), "");
+    PressInField(page, WXK_F10, false, false, false);
+    EXPECT_EQ(GetEditTextOf(page, 376), "");
+    PressInField(page, WXK_F4, true, false, false);
+    EXPECT_EQ(GetEditTextOf(page, 376), "Shift+F4");
+    PressInField(page, 'A', true, true, false);
+    EXPECT_EQ(GetEditTextOf(page, 376), "Ctrl+Shift+A");
+    EXPECT_TRUE(page->FindWindow(378)->IsEnabled());
+    Click(page, 378);
+    EXPECT_EQ(GetEditTextOf(page, 376), "");
+    PressButton(frame, wxID_OK);
+  });
+  EXPECT_TRUE(Bound(edit, 0x0F, 0x41, kUndo));
+
+  RunFrame({edit}, {kKeyboardPage}, [](wxDialog& frame, wxNotebook& pages) {
+    wxWindow* page = pages.GetPage(0);
+    auto* keys = dynamic_cast<wxListBox*>(page->FindWindow(377));
+    const int line = keys->FindString("Ctrl+Shift+A");
+    ASSERT_GE(line, 0);
+    keys->SetSelection(line);
+    wxCommandEvent selected(wxEVT_LISTBOX, 377);
+    selected.SetEventObject(keys);
+    keys->GetEventHandler()->ProcessEvent(selected);
+    Click(page, 379);
+    EXPECT_EQ(keys->FindString("Ctrl+Shift+A"), wxNOT_FOUND);
+    PressButton(frame, wxID_OK);
+  });
+  EXPECT_FALSE(Bound(edit, 0x0F, 0x41, kUndo));
   edit->Release();
 }
