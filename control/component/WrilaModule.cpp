@@ -24,8 +24,7 @@ struct WrilaClass {
 #define WRILA_PAGE(name) \
   {CLSID_##name, "Wrila." #name ".1.2", "Wrila." #name, #name " 1.2 Class", #name " Class", nullptr}
 
-// In the order of registration. The pages that are not built yet are not registered, so a property
-// frame leaves them out.
+// In the order of registration.
 const WrilaClass kClasses[] = {
     {{CLSID_Edit, "Wrila.Edit.1.2", "Wrila.Edit", "Edit 1.2 Class", "Edit Class", &LIBID_WRILALib}, &CreateEditObject},
     {WRILA_PAGE(TextPage), &CreateTextPage},
@@ -43,6 +42,7 @@ const WrilaClass kClasses[] = {
     {{CLSID_HiliteList, "Wrila.HiliteList.1.2", "Wrila.HiliteList", "HiliteList 1.2 Class", "HiliteList Class",
       &LIBID_WRILALib},
      &CreateHiliteList},
+    {WRILA_PAGE(ShowPage), &CreateShowPage},
     {WRILA_PAGE(ShowMarkPage), &CreateShowMarkPage},
     {WRILA_PAGE(LinkPage), &CreateLinkPage},
     {{CLSID_AccelItem, "Wrila.AccelItem.1.2", "Wrila.AccelItem", "AccelItem 1.2 Class", "AccelItem Class",

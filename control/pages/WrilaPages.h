@@ -13,3 +13,4 @@ HRESULT CreateLinkPage(REFIID iid, void** object);
 HRESULT CreateFaceWrapPage(REFIID iid, void** object);
 HRESULT CreateHilitePage(REFIID iid, void** object);
 HRESULT CreateKeyboardPage(REFIID iid, void** object);
+HRESULT CreateShowPage(REFIID iid, void** object);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Bstr.h"
+#include "platform/SafeArray.h"
 #include "tests/component/PageDriving.h"
 
 using namespace component_test;
@@ -263,4 +264,42 @@ TEST_F(ComponentTest, KeyPageCapturesAssignsAndDeletesKeys) {
   });
   EXPECT_FALSE(Bound(edit, 0x0F, 0x41, kUndo));
   edit->Release();
+}
+
+TEST_F(ComponentTest, DisplayPageAppliesColoursSpacingAndFontToEveryControl) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  const CLSID kShowPage = WrilaId(0xE7EC5716);
+  IDispatch* first = CreateEdit();
+  IDispatch* second = CreateEdit();
+  ASSERT_TRUE(first && second);
+  const LONG defaultColour = [&] {
+    CComVariant colours = Get(first, 0x51);
+    LONG index = 5, colour = 0;
+    SafeArrayGetElement(colours.parray, &index, &colour);
+    return colour;
+  }();
+  // The first control's colours and font are what the page shows and writes to both.
+  ASSERT_EQ(Put(first, 0x86, Text(u"Noto Sans Mono CJK JP")), S_OK);
+  ASSERT_EQ(Put(second, 0x86, Text(u"DejaVu Sans Mono")), S_OK);
+  CComVariant changed;
+  changed.vt = VT_ARRAY | VT_I4;
+  changed.parray = SafeArrayCreateVector(VT_I4, 5, 1);
+  LONG index = 5, red = 0x0000FF;
+  SafeArrayPutElement(changed.parray, &index, &red);
+  ASSERT_EQ(Put(second, 0x51, changed), S_OK);
+  RunFrame({first, second}, {kShowPage}, [](wxDialog& frame, wxNotebook& pages) {
+    wxWindow* page = pages.GetPage(0);
+    Type(page, 533, "3");
+    PressButton(frame, wxID_OK);
+  });
+  for (IDispatch* edit : {first, second}) {
+    EXPECT_EQ(Get(edit, 0x1A).iVal, 3);  // LineSpace
+    EXPECT_EQ(TextOf(edit, 0x86), "Noto Sans Mono CJK JP");
+    CComVariant colours = Get(edit, 0x51);
+    LONG colour = 0;
+    SafeArrayGetElement(colours.parray, &index, &colour);
+    EXPECT_EQ(colour, defaultColour);
+  }
+  first->Release();
+  second->Release();
 }
