@@ -124,11 +124,11 @@ class ShowPage : public CWrilaPage {
       m_underline[Role()] = event.IsChecked();
       m_sample->Refresh();
     });
-    m_sample = new wxPanel(page, IDC_SAMPLE, wxDefaultPosition, wxSize(180, 48), wxBORDER_SUNKEN);
-    m_sample->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { PaintSample(); });
-    right->Add(m_sample, 0, wxEXPAND | wxALL, 3);
-    top->Add(right, 1, wxEXPAND);
+    top->Add(right, 0, wxEXPAND);
     column->Add(top, 1, wxEXPAND);
+    m_sample = new wxPanel(page, IDC_SAMPLE, wxDefaultPosition, wxSize(300, 48), wxBORDER_SUNKEN);
+    m_sample->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { PaintSample(); });
+    column->Add(m_sample, 0, wxEXPAND | wxALL, 3);
     AddEdit(page, column, IDC_PREFIXLIST, "引用マーク(&M):");
     AddSpinEdit(page, column, IDC_LINESPACE, "行間隔(&L):", IDC_SPIN_LINESPACE, 0, 30);
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
@@ -219,8 +219,8 @@ class ShowPage : public CWrilaPage {
     const int role = Role();
     dc.SetBackground(wxBrush(ColorRefToWx(m_back[role])));
     dc.Clear();
-    wxFont font(wxFontInfo().FaceName(CP932ToWx(m_face.GetString())).Underlined(m_underline[role]));
-    font.SetPixelSize(wxSize(0, std::abs(m_height)));
+    const double points = std::abs(m_height) * 72.0 / ScreenPpi();
+    wxFont font(wxFontInfo(points).FaceName(CP932ToWx(m_face.GetString())).Underlined(m_underline[role]));
     dc.SetFont(font);
     dc.SetTextForeground(ColorRefToWx(m_text[role]));
     dc.DrawText(CP932ToWx(m_charset == kShiftJisCharset ? "Aaあぁアァ亜宇" : "AaBbYyZz"), 4, 4);
