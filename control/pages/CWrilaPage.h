@@ -48,6 +48,32 @@ class CWrilaPage : public ComObject<IPropertyPage> {
   static bool GetBool(IDispatch* edit, DISPID id, bool* value);
   static bool GetText(IDispatch* edit, DISPID id, CString* value);
 
+  // Calls each(item) for every item of a collection property of the first object, in list order.
+  template <class List, class Item, class F>
+  static void ForEachItem(IDispatch* edit, DISPID id, REFIID listIid, REFIID itemIid, F each) {
+    CComVariant value;
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    List* list = nullptr;
+    if (FAILED(edit->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr)) ||
+        (value.vt != VT_UNKNOWN && value.vt != VT_DISPATCH) || !value.punkVal ||
+        FAILED(value.punkVal->QueryInterface(listIid, reinterpret_cast<void**>(&list))))
+      return;
+    LONG count = 0;
+    list->get_Count(&count);
+    for (LONG i = 1; i <= count; ++i) {
+      CComVariant index, element;
+      index.vt = VT_I4;
+      index.lVal = i;
+      Item* item = nullptr;
+      if (FAILED(list->Item(index, &element)) || element.vt != VT_DISPATCH ||
+          FAILED(element.pdispVal->QueryInterface(itemIid, reinterpret_cast<void**>(&item))))
+        continue;
+      each(item);
+      item->Release();
+    }
+    list->Release();
+  }
+
   // Puts that run in order until one fails; each answers the first failure.
   class Puts {
    public:

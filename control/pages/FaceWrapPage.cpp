@@ -33,33 +33,14 @@ class FaceWrapPage : public CListPage {
     bool flag = false;
     if (GetBool(edit, DISPID_EDIT_FACEWRAP, &flag)) SetCheck(Page(), IDC_FACEWRAP, flag);
     m_words.clear();
-    CComVariant value;
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    IFaceList* list = nullptr;
-    if (SUCCEEDED(edit->Invoke(DISPID_EDIT_FACELIST, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr,
-                               nullptr)) &&
-        (value.vt == VT_UNKNOWN || value.vt == VT_DISPATCH) && value.punkVal &&
-        SUCCEEDED(value.punkVal->QueryInterface(IID_IFaceList, reinterpret_cast<void**>(&list)))) {
-      LONG count = 0;
-      list->get_Count(&count);
-      for (LONG i = 1; i <= count; ++i) {
-        CComVariant index, item;
-        index.vt = VT_I4;
-        index.lVal = i;
-        IFaceItem* word = nullptr;
-        if (FAILED(list->Item(index, &item)) || item.vt != VT_DISPATCH ||
-            FAILED(item.pdispVal->QueryInterface(IID_IFaceItem, reinterpret_cast<void**>(&word))))
-          continue;
-        BSTR text = nullptr;
-        VARIANT_BOOL enable = VARIANT_FALSE;
-        word->get_String(&text);
-        word->get_Enable(&enable);
-        m_words.push_back({CP932FromBstr(text), enable != VARIANT_FALSE});
-        SysFreeString(text);
-        word->Release();
-      }
-      list->Release();
-    }
+    ForEachItem<IFaceList, IFaceItem>(edit, DISPID_EDIT_FACELIST, IID_IFaceList, IID_IFaceItem, [this](IFaceItem* word) {
+      BSTR text = nullptr;
+      VARIANT_BOOL enable = VARIANT_FALSE;
+      word->get_String(&text);
+      word->get_Enable(&enable);
+      m_words.push_back({CP932FromBstr(text), enable != VARIANT_FALSE});
+      SysFreeString(text);
+    });
     RefillList(0);
   }
 

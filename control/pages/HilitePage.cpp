@@ -140,45 +140,27 @@ class HilitePage : public CListPage {
 
   void ReadRules(IDispatch* edit) {
     m_rules.clear();
-    CComVariant value;
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    IHiliteList* list = nullptr;
-    if (FAILED(edit->Invoke(DISPID_EDIT_HILITELIST, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr,
-                            nullptr)) ||
-        (value.vt != VT_UNKNOWN && value.vt != VT_DISPATCH) || !value.punkVal ||
-        FAILED(value.punkVal->QueryInterface(IID_IHiliteList, reinterpret_cast<void**>(&list))))
-      return;
-    LONG count = 0;
-    list->get_Count(&count);
-    for (LONG i = 1; i <= count; ++i) {
-      CComVariant index, item;
-      index.vt = VT_I4;
-      index.lVal = i;
-      IHiliteItem* hilite = nullptr;
-      if (FAILED(list->Item(index, &item)) || item.vt != VT_DISPATCH ||
-          FAILED(item.pdispVal->QueryInterface(IID_IHiliteItem, reinterpret_cast<void**>(&hilite))))
-        continue;
-      BSTR text = nullptr;
-      VARIANT_BOOL matchCase = 0, insideTag = 0, rightAll = 0, word = 0;
-      short color = 0;
-      hilite->get_String(&text);
-      hilite->get_Case(&matchCase);
-      hilite->get_InsideTag(&insideTag);
-      hilite->get_RightAll(&rightAll);
-      hilite->get_Word(&word);
-      hilite->get_Color(&color);
-      Rule rule;
-      rule.text = CP932FromBstr(text);
-      rule.color = color;
-      rule.matchCase = matchCase != 0;
-      rule.insideTag = insideTag != 0;
-      rule.rightAll = rightAll != 0;
-      rule.word = word != 0;
-      m_rules.push_back(rule);
-      SysFreeString(text);
-      hilite->Release();
-    }
-    list->Release();
+    ForEachItem<IHiliteList, IHiliteItem>(edit, DISPID_EDIT_HILITELIST, IID_IHiliteList, IID_IHiliteItem,
+                                          [this](IHiliteItem* hilite) {
+                                            BSTR text = nullptr;
+                                            VARIANT_BOOL matchCase = 0, insideTag = 0, rightAll = 0, word = 0;
+                                            short color = 0;
+                                            hilite->get_String(&text);
+                                            hilite->get_Case(&matchCase);
+                                            hilite->get_InsideTag(&insideTag);
+                                            hilite->get_RightAll(&rightAll);
+                                            hilite->get_Word(&word);
+                                            hilite->get_Color(&color);
+                                            Rule rule;
+                                            rule.text = CP932FromBstr(text);
+                                            rule.color = color;
+                                            rule.matchCase = matchCase != 0;
+                                            rule.insideTag = insideTag != 0;
+                                            rule.rightAll = rightAll != 0;
+                                            rule.word = word != 0;
+                                            m_rules.push_back(rule);
+                                            SysFreeString(text);
+                                          });
   }
 
   std::vector<Rule> m_rules;

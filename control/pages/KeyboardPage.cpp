@@ -159,32 +159,15 @@ class KeyboardPage : public CWrilaPage {
 
   void Fill(IDispatch* edit) override {
     m_table.clear();
-    CComVariant value;
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    IAccelList* list = nullptr;
-    if (SUCCEEDED(edit->Invoke(DISPID_EDIT_ACCELLIST, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr,
-                               nullptr)) &&
-        (value.vt == VT_UNKNOWN || value.vt == VT_DISPATCH) && value.punkVal &&
-        SUCCEEDED(value.punkVal->QueryInterface(IID_IAccelList, reinterpret_cast<void**>(&list)))) {
-      LONG count = 0;
-      list->get_Count(&count);
-      for (LONG i = 1; i <= count; ++i) {
-        CComVariant index, item;
-        index.vt = VT_I4;
-        index.lVal = i;
-        IAccelItem* accel = nullptr;
-        if (FAILED(list->Item(index, &item)) || item.vt != VT_DISPATCH ||
-            FAILED(item.pdispVal->QueryInterface(IID_IAccelItem, reinterpret_cast<void**>(&accel))))
-          continue;
-        short flags = 0, key = 0, command = 0;
-        accel->get_Flags(&flags);
-        accel->get_Key(&key);
-        accel->get_Command(&command);
-        m_table.push_back({static_cast<BYTE>(flags), static_cast<WORD>(key), static_cast<WORD>(command)});
-        accel->Release();
-      }
-      list->Release();
-    }
+    ForEachItem<IAccelList, IAccelItem>(edit, DISPID_EDIT_ACCELLIST, IID_IAccelList, IID_IAccelItem,
+                                        [this](IAccelItem* accel) {
+                                          short flags = 0, key = 0, command = 0;
+                                          accel->get_Flags(&flags);
+                                          accel->get_Key(&key);
+                                          accel->get_Command(&command);
+                                          m_table.push_back({static_cast<BYTE>(flags), static_cast<WORD>(key),
+                                                             static_cast<WORD>(command)});
+                                        });
   }
 
   // Lists are filled after the objects' values, whatever the page was given.
