@@ -13,6 +13,8 @@
 
 #include "platform/CodePage.h"
 #include "platform/ComActivation.h"
+#include "platform/ComObject.h"
+#include "platform/ErrorInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/PropertyPage.h"
 #include "platform/Registry.h"
@@ -220,4 +222,57 @@ TEST_F(ComponentTest, PageOkSavesWhatTheSamePutSaves) {
   EXPECT_EQ(SavedValue(byPut, "XCust"), saved);
   byPage->Release();
   byPut->Release();
+}
+
+namespace {
+
+// An object that answers as IEdit but refuses every put, leaving a description as a control would.
+class RefusingEdit : public DispatchObject<IDispatch> {
+ public:
+  HRESULT QueryInterface(REFIID iid, void** object) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, WrilaId(0xE7EC5703)))
+      return Answer(iid, iid, static_cast<IDispatch*>(this), object);
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+
+ protected:
+  std::span<const DispatchName> Names() const override { return {}; }
+  HRESULT InvokeMember(DISPID, WORD flags, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    if (!(flags & DISPATCH_PROPERTYPUT)) return DISP_E_MEMBERNOTFOUND;
+    ICreateErrorInfo* info = nullptr;
+    CreateErrorInfo(&info);
+    info->SetDescription(const_cast<LPOLESTR>(u"Invalid property value"));
+    IErrorInfo* error = nullptr;
+    info->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&error));
+    SetErrorInfo(0, error);
+    error->Release();
+    info->Release();
+    return static_cast<HRESULT>(0x800A017C);
+  }
+};
+
+}  // namespace
+
+TEST_F(ComponentTest, ApplyStopsAtTheFirstControlThatRefusesAndSaysWhy) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* first = CreateEdit();
+  IDispatch* last = CreateEdit();
+  ASSERT_TRUE(first && last);
+  auto* refusing = new RefusingEdit;
+  ScopedMessageBoxHook boxes(IDOK);
+  RunFrame({first, refusing, last}, {kCommentPage}, [](wxDialog& frame, wxNotebook& pages) {
+    Type(pages.GetPage(0), 666, "/*");
+    PressButton(frame, wxID_OK);
+    // The frame stays open with Apply still offered.
+    EXPECT_TRUE(frame.FindWindow(ID_PROPERTYFRAME_APPLY)->IsEnabled());
+  });
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].caption, "Error");
+  EXPECT_EQ(boxes.Calls()[0].text, "Invalid property value");
+  EXPECT_EQ(TextOf(first, 0x90), "/*");
+  EXPECT_EQ(TextOf(last, 0x90), "");
+  refusing->Release();
+  first->Release();
+  last->Release();
 }
