@@ -7,6 +7,7 @@
 
 #include "control/CEditCore.h"
 #include "control/ControlRoutines.h"
+#include "control/EditMessages.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -222,21 +223,21 @@ POINT CTextBuffer::MoveByCommand(UINT command, POINT& logical) {
   if (ByteKindAt(logical.x, text) == 2) --logical.x;
   const bool lastLine = logical.y == GetLineCount() - 1;
   switch (command) {
-    case 32792: case 32800:  // character right
+    case ID_WRILA_CHARRIGHT: case ID_WRILA_SELCHARRIGHT:
       if (logical.x < length) {
         logical.x += CharLengthAt(text, logical.x, length);
       } else if (!lastLine) {
         logical = POINT{0, logical.y + 1};
       }
       break;
-    case 32793: case 32801:  // character left
+    case ID_WRILA_CHARLEFT: case ID_WRILA_SELCHARLEFT:
       if (logical.x > 0) {
         logical.x = static_cast<LONG>(PrevChar(text, text + logical.x) - text);
       } else if (logical.y > 0) {
         logical = POINT{GetLineLength(logical.y - 1), logical.y - 1};
       }
       break;
-    case 32817: case 32819: {  // word right
+    case ID_WRILA_WORDRIGHT: case ID_WRILA_SELWORDRIGHT: {
       if (logical.x >= length) {
         if (!lastLine) logical = POINT{0, logical.y + 1};
         break;
@@ -248,7 +249,7 @@ POINT CTextBuffer::MoveByCommand(UINT command, POINT& logical) {
       logical.x = i;
       break;
     }
-    case 32818: case 32820: {  // word left
+    case ID_WRILA_WORDLEFT: case ID_WRILA_SELWORDLEFT: {
       if (logical.x == 0) {
         if (logical.y > 0) logical = POINT{GetLineLength(logical.y - 1), logical.y - 1};
         break;
@@ -263,19 +264,19 @@ POINT CTextBuffer::MoveByCommand(UINT command, POINT& logical) {
       logical.x = i;
       break;
     }
-    case 32796: case 32806: {  // row start
+    case ID_WRILA_ROWSTART: case ID_WRILA_SELROWSTART: {
       const POINT rc = line->OffsetToRowCol(logical.x);
       logical.x = line->GetRowStart(rc.y);
       break;
     }
-    case 32797: case 32807: {  // row end
+    case ID_WRILA_ROWEND: case ID_WRILA_SELROWEND: {
       const POINT rc = line->OffsetToRowCol(logical.x);
       logical.x = line->GetRowEnd(rc.y);
       break;
     }
-    case 32859: case 32861: logical.x = 0; break;
-    case 32860: case 32862: logical.x = length; break;
-    case 32798: case 32808: logical = POINT{}; break;
+    case ID_WRILA_LOGICALSTART: case ID_WRILA_SELLOGICALSTART: logical.x = 0; break;
+    case ID_WRILA_LOGICALEND: case ID_WRILA_SELLOGICALEND: logical.x = length; break;
+    case ID_WRILA_TEXTSTART: case ID_WRILA_SELTEXTSTART: logical = POINT{}; break;
     default: break;
   }
   return LogicalToView(logical.x, logical.y);
@@ -285,12 +286,12 @@ POINT CTextBuffer::MoveVertical(UINT command, POINT view, POINT& logical, int ro
   int row = view.y;
   int mode = -1;
   switch (command) {
-    case 32790: case 32803: ++row; break;
-    case 32791: case 32802: --row; break;
-    case 32794: case 32805: row += rowsPerPage; break;
-    case 32795: case 32804: row -= rowsPerPage; break;
-    case 32799: case 32809: row = m_totalRows - 1; break;
-    case 32798: case 32808: logical = POINT{}; return LogicalToView(0, 0);
+    case ID_WRILA_ROWDOWN: case ID_WRILA_SELROWDOWN: ++row; break;
+    case ID_WRILA_ROWUP: case ID_WRILA_SELROWUP: --row; break;
+    case ID_WRILA_PAGEDOWN: case ID_WRILA_SELPAGEDOWN: row += rowsPerPage; break;
+    case ID_WRILA_PAGEUP: case ID_WRILA_SELPAGEUP: row -= rowsPerPage; break;
+    case ID_WRILA_TEXTEND: case ID_WRILA_SELTEXTEND: row = m_totalRows - 1; break;
+    case ID_WRILA_TEXTSTART: case ID_WRILA_SELTEXTSTART: logical = POINT{}; return LogicalToView(0, 0);
     default: break;
   }
   logical = ViewToLogical(view.x, row, mode, logical.y);

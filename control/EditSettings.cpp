@@ -77,7 +77,8 @@ void ReadColors(CColorTable& colors, const std::vector<std::uint8_t>& bytes) {
 
 std::vector<std::uint8_t> ColorsToBytes(const CColorTable& colors) {
   std::vector<std::uint8_t> bytes;
-  // By index: the table is packed and may lie at any address, so no reference may bind to an element.
+  // The table is packed and may sit at any address: its members are read one by one, never
+  // through a pointer to their element type.
   for (int i = 0; i < ROLE_COUNT; ++i) AppendLE32(bytes, colors.Text[i]);
   for (int i = 0; i < ROLE_COUNT; ++i) AppendLE32(bytes, colors.Back[i]);
   bytes.insert(bytes.end(), colors.Underline, colors.Underline + ROLE_COUNT);

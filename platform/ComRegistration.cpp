@@ -68,3 +68,20 @@ CString GetModulePath(const void* addressInModule) {
   const char* path = realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
   return UTF8ToCP932(path);
 }
+
+HRESULT RegisterTypeLibKey(REFGUID libId, const char* version, const char* helpString, const char* modulePath) {
+  if (!version || !*version || !modulePath || !*modulePath) return E_INVALIDARG;
+  const CString versionKey = CString("TypeLib\\") + GuidToString(libId).c_str() + "\\" + version;
+  CString folder = modulePath;
+  const int slash = folder.ReverseFind('/');
+  if (slash >= 0) folder = folder.Left(slash);
+  const bool ok = SetKeyString(HKEY_CLASSES_ROOT, versionKey, helpString ? helpString : "") &&
+                  SetKeyString(HKEY_CLASSES_ROOT, versionKey + "\\0\\linux", modulePath) &&
+                  SetKeyString(HKEY_CLASSES_ROOT, versionKey + "\\FLAGS", "0") &&
+                  SetKeyString(HKEY_CLASSES_ROOT, versionKey + "\\HELPDIR", folder);
+  return ok ? S_OK : SELFREG_E_CLASS;
+}
+
+HRESULT UnregisterTypeLibKey(REFGUID libId) {
+  return DeleteTreeIfPresent(CString("TypeLib\\") + GuidToString(libId).c_str()) ? S_OK : SELFREG_E_CLASS;
+}

@@ -21,6 +21,13 @@ HRESULT RegisterComClass(const ComClassRegistration& entry, const char* modulePa
 // Removes both program-id keys and the class key; keys that are not there are no error.
 HRESULT UnregisterComClass(const ComClassRegistration& entry);
 
+// The type library's key, as registering a type library writes it: TypeLib\{libid}\<version> with
+// the help string, the library that holds it (under "0\linux"), FLAGS "0" and HELPDIR, its folder.
+// This layer keeps no binary type library: the key tells hosts which library serves the ids.
+HRESULT RegisterTypeLibKey(REFGUID libId, const char* version, const char* helpString, const char* modulePath);
+// Removes TypeLib\{libid} with every version under it; a key that is not there is no error.
+HRESULT UnregisterTypeLibKey(REFGUID libId);
+
 // The full path of the shared library (or program) that holds the given address, as registrations
 // name it; empty when it cannot be found.
 CString GetModulePath(const void* addressInModule);

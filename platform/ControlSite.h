@@ -31,5 +31,19 @@ struct IInPlaceControl : IUnknown {
   ~IInPlaceControl() = default;
 };
 
+struct MSG;
+
+// The control's side of the keyboard while it is in place: a container that looks at key messages
+// before they reach their window (for its own accelerators) asks the control first. target is the
+// window that has the keyboard focus. S_OK when the control took the message, S_FALSE when the
+// container goes on with it.
+struct IControlKeyboard : IUnknown {
+  virtual HRESULT TranslateAccelerator(const MSG* msg, wxWindow* target) = 0;
+
+ protected:
+  ~IControlKeyboard() = default;
+};
+
 extern const IID IID_IControlSite;
+extern const IID IID_IControlKeyboard;
 extern const IID IID_IInPlaceControl;

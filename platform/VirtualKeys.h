@@ -51,6 +51,7 @@ enum : UINT {
   VK_F1 = 0x70,
   VK_F4 = 0x73,
   VK_F6 = 0x75,
+  VK_F10 = 0x79,
   VK_F24 = 0x87,
   VK_NUMLOCK = 0x90,
   VK_SCROLL = 0x91,

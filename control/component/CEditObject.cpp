@@ -1,11 +1,15 @@
 #include "control/component/CEditObject.h"
 
 #include <cstring>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "control/component/EditMembers.h"
 #include "control/component/WrilaModule.h"
 #include "platform/Bstr.h"
+#include "platform/TaskMemory.h"
+#include "platform/VirtualKeys.h"
 
 // Events: narrow texts become COM strings just before the call.
 namespace {
@@ -46,6 +50,7 @@ void CEditControl::FireSelChanged() { m_object->Fire(DISPID_EVENT_ONSELCHANGED);
 void CEditControl::FireCaretMoved() { m_object->Fire(DISPID_EVENT_ONCARETMOVED); }
 void CEditControl::FireScroll() { m_object->Fire(DISPID_EVENT_ONSCROLL); }
 void CEditControl::FirePropChanged() { m_object->Fire(DISPID_EVENT_ONPROPCHANGED); }
+bool CEditControl::ShowPropertyFrame() { return m_object->ShowPropertyFrame() == S_OK; }
 
 CEditObject::CEditObject()
     : m_live(WrilaModule()), m_events(this, DIID__IEditEvents), m_control(this) {}
@@ -64,6 +69,11 @@ HRESULT CEditObject::QueryInterface(REFIID iid, void** object) {
     return Answer(iid, iid, static_cast<IConnectionPointContainer*>(this), object);
   if (IsEqualIID(iid, IID_IPersistStreamInit)) return Answer(iid, iid, static_cast<IPersistStreamInit*>(this), object);
   if (IsEqualIID(iid, IID_IInPlaceControl)) return Answer(iid, iid, static_cast<IInPlaceControl*>(this), object);
+  if (IsEqualIID(iid, IID_IPersistPropertyBag))
+    return Answer(iid, iid, static_cast<IPersistPropertyBag*>(this), object);
+  if (IsEqualIID(iid, IID_IControlKeyboard)) return Answer(iid, iid, static_cast<IControlKeyboard*>(this), object);
+  if (IsEqualIID(iid, IID_ISpecifyPropertyPages))
+    return Answer(iid, iid, static_cast<ISpecifyPropertyPages*>(this), object);
   return E_NOINTERFACE;
 }
 
@@ -99,6 +109,50 @@ HRESULT CEditObject::GetControlWindow(wxWindow** window) {
   if (!window) return E_POINTER;
   *window = m_control.GetWindow();
   return *window ? S_OK : E_FAIL;
+}
+
+HRESULT CEditObject::TranslateAccelerator(const MSG* msg, wxWindow* target) {
+  if (!msg) return E_POINTER;
+  return m_control.PreTranslateKey(msg->message, msg->wParam, target) ? S_OK : S_FALSE;
+}
+
+HRESULT CEditObject::GetPages(CAUUID* pages) {
+  if (!pages) return E_POINTER;
+  static const CLSID* const kMapPages[] = {&CLSID_TextPage,     &CLSID_DesignPage,   &CLSID_MarginPage,
+                                           &CLSID_FilePage,     &CLSID_KinsokuPage,  &CLSID_FaceWrapPage,
+                                           &CLSID_HilitePage,   &CLSID_CommentPage,  &CLSID_ShowMarkPage,
+                                           &CLSID_LinkPage,     &CLSID_ShowPage,     &CLSID_KeyboardPage};
+  pages->cElems = 0;
+  pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID) * std::size(kMapPages)));
+  if (!pages->pElems) return E_OUTOFMEMORY;
+  for (const CLSID* page : kMapPages) pages->pElems[pages->cElems++] = *page;
+  return S_OK;
+}
+
+HRESULT CEditObject::ShowPropertyFrame() {
+  // The frame's pages in the order the property bits give them.
+  static constexpr struct {
+    long bit;
+    const CLSID* page;
+  } kFramePages[] = {{0x1, &CLSID_MarginPage},    {0x2, &CLSID_FilePage},  {0x4, &CLSID_KinsokuPage},
+                     {0x8, &CLSID_FaceWrapPage},  {0x10, &CLSID_HilitePage}, {0x200, &CLSID_CommentPage},
+                     {0x20, &CLSID_ShowPage},     {0x40, &CLSID_ShowMarkPage}, {0x80, &CLSID_LinkPage},
+                     {0x100, &CLSID_KeyboardPage}};
+  std::vector<CLSID> pages;
+  for (const auto& entry : kFramePages)
+    if (m_control.m_propPages & entry.bit) pages.push_back(*entry.page);
+  if (pages.empty()) return S_FALSE;
+  LCID locale = LOCALE_USER_DEFAULT;
+  CComVariant ambient;
+  if (m_site && SUCCEEDED(m_site->GetAmbientProperty(DISPID_AMBIENT_LOCALEID, &ambient))) {
+    CComVariant number;
+    if (SUCCEEDED(VariantChangeType(&number, &ambient, 0, VT_I4))) locale = static_cast<LCID>(number.lVal);
+  }
+  const std::u16string caption = m_control.m_propTitle;
+  IUnknown* self = static_cast<IDispatch*>(this);
+  // The control's own client origin is the top left of its position in the container.
+  return OleCreatePropertyFrame(m_control.GetWindow(), 0, 0, caption.c_str(), 1, &self,
+                                static_cast<ULONG>(pages.size()), pages.data(), locale);
 }
 
 // A host that does not answer the ambient user mode is taken to be in design mode.
@@ -270,6 +324,54 @@ HRESULT CEditObject::Load(IStream* stream) {
     hr = ReadValue(stream, &value);
     if (FAILED(hr)) return hr;
     const EditMember* member = FindEditMember(id);
+    CComVariant typed;
+    if (FAILED(VariantChangeType(&typed, &value, 0, member->vt))) return DISP_E_TYPEMISMATCH;
+    hr = PutValue(id, typed);
+    if (FAILED(hr)) return hr;
+  }
+  m_dirty = false;
+  return S_OK;
+}
+
+namespace {
+std::u16string BagName(const char* name) { return std::u16string(name, name + std::strlen(name)); }
+}  // namespace
+
+HRESULT CEditObject::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) {
+  if (!bag) return E_POINTER;
+  CComVariant extent;
+  extent.vt = VT_I4;
+  extent.lVal = static_cast<LONG>(m_extentX);
+  HRESULT hr = bag->Write(u"_cx", &extent);
+  extent.lVal = static_cast<LONG>(m_extentY);
+  if (SUCCEEDED(hr)) hr = bag->Write(u"_cy", &extent);
+  for (DISPID id : PersistedProperties()) {
+    if (FAILED(hr)) return hr;
+    CComVariant value;
+    hr = GetProperty(id, &value);
+    if (SUCCEEDED(hr)) hr = bag->Write(BagName(FindEditMember(id)->name).c_str(), &value);
+  }
+  if (SUCCEEDED(hr) && clearDirty) m_dirty = false;
+  return hr;
+}
+
+HRESULT CEditObject::Load(IPropertyBag* bag) {
+  if (!bag) return E_POINTER;
+  for (std::uint32_t* extent : {&m_extentX, &m_extentY}) {
+    CComVariant value;
+    value.vt = VT_I4;
+    const HRESULT hr = bag->Read(extent == &m_extentX ? u"_cx" : u"_cy", &value);
+    if (hr == E_INVALIDARG) continue;
+    if (FAILED(hr)) return hr;
+    *extent = static_cast<std::uint32_t>(value.lVal);
+  }
+  for (DISPID id : PersistedProperties()) {
+    const EditMember* member = FindEditMember(id);
+    CComVariant value;
+    value.vt = member->vt;
+    HRESULT hr = bag->Read(BagName(member->name).c_str(), &value);
+    if (hr == E_INVALIDARG) continue;  // a bag of an older host leaves the rest as it is
+    if (FAILED(hr)) return hr;
     CComVariant typed;
     if (FAILED(VariantChangeType(&typed, &value, 0, member->vt))) return DISP_E_TYPEMISMATCH;
     hr = PutValue(id, typed);

@@ -11,6 +11,8 @@
 #include "platform/ComStream.h"
 #include "platform/ConnectionPoint.h"
 #include "platform/ControlSite.h"
+#include "platform/PropertyBag.h"
+#include "platform/PropertyPage.h"
 #include "platform/Variant.h"
 
 class CEditObject;
@@ -29,12 +31,14 @@ class CEditControl : public WrilaEdit {
   void FireCaretMoved() override;
   void FireScroll() override;
   void FirePropChanged() override;
+  bool ShowPropertyFrame() override;
 
  private:
   CEditObject* m_object;
 };
 
-class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, IPersistStreamInit, IInPlaceControl> {
+class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, IPersistStreamInit, IInPlaceControl,
+                                          ISpecifyPropertyPages, IControlKeyboard, IPersistPropertyBag> {
  public:
   CEditObject();
   ~CEditObject() override;
@@ -48,11 +52,21 @@ class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, 
   HRESULT Save(IStream* stream, BOOL clearDirty) override;
   HRESULT GetSizeMax(std::uint64_t* size) override;
   HRESULT InitNew() override { return S_OK; }
+  // The same properties by name: the extent as "_cx" and "_cy", then each property of the map.
+  HRESULT Load(IPropertyBag* bag) override;
+  HRESULT Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
 
   HRESULT SetControlSite(IControlSite* site) override;
   HRESULT InPlaceActivate(wxWindow* parent, const RECT& position) override;
   HRESULT InPlaceDeactivate() override;
   HRESULT GetControlWindow(wxWindow** window) override;
+
+  HRESULT TranslateAccelerator(const MSG* msg, wxWindow* target) override;
+
+  // Every page class of the property map, in map order, for a container's own frame.
+  HRESULT GetPages(CAUUID* pages) override;
+  // The control's own frame with the pages PropPages chooses; S_FALSE when it chooses none.
+  HRESULT ShowPropertyFrame();
 
   // Sends an event to every sink; the arguments in declared order.
   void Fire(DISPID id, const VARIANT* args = nullptr, UINT count = 0) { m_events.Fire(id, args, count); }

@@ -23,6 +23,19 @@ extern const CLSID CLSID_HiliteItem;
 extern const CLSID CLSID_HiliteList;
 extern const CLSID CLSID_AccelItem;
 extern const CLSID CLSID_AccelList;
+// The property pages.
+extern const CLSID CLSID_TextPage;
+extern const CLSID CLSID_MarginPage;
+extern const CLSID CLSID_KinsokuPage;
+extern const CLSID CLSID_FaceWrapPage;
+extern const CLSID CLSID_HilitePage;
+extern const CLSID CLSID_ShowPage;
+extern const CLSID CLSID_ShowMarkPage;
+extern const CLSID CLSID_LinkPage;
+extern const CLSID CLSID_KeyboardPage;
+extern const CLSID CLSID_FilePage;
+extern const CLSID CLSID_DesignPage;
+extern const CLSID CLSID_CommentPage;
 
 // Dispatch ids of IEdit.
 enum : DISPID {
@@ -31,6 +44,22 @@ enum : DISPID {
   DISPID_APPEARANCE = -0x208,
   DISPID_EDIT_READONLY = 0x01,
   DISPID_EDIT_SHOWEOF = 0x02,
+  DISPID_EDIT_SHOWCR = 0x03,
+  DISPID_EDIT_SHOWTAB = 0x04,
+  DISPID_EDIT_SHOWLINENUMBER = 0x05,
+  DISPID_EDIT_SHOWLOGICALLINE = 0x06,
+  DISPID_EDIT_WORDWRAP = 0x07,
+  DISPID_EDIT_FACEWRAP = 0x08,
+  DISPID_EDIT_KINSOKUWRAP = 0x09,
+  DISPID_EDIT_AUTOINDENT = 0x0A,
+  DISPID_EDIT_OVERWRITE = 0x0B,
+  DISPID_EDIT_HILITE = 0x0C,
+  DISPID_EDIT_LINKURL = 0x0D,
+  DISPID_EDIT_LINKMAILTO = 0x0E,
+  DISPID_EDIT_LINKDOUBLECLICK = 0x0F,
+  DISPID_EDIT_CRLFSEPARATEMARK = 0x10,
+  DISPID_EDIT_SHOWRULER = 0x11,
+  DISPID_EDIT_CONTROLIME = 0x12,
   DISPID_EDIT_SHOWDBSPACE = 0x13,
   DISPID_EDIT_WRAPMODE = 0x16,
   DISPID_EDIT_MARGINNORMAL = 0x17,

@@ -4,6 +4,7 @@
 
 #include "control/component/CEditObject.h"
 #include "control/component/WrilaCollections.h"
+#include "control/pages/WrilaPages.h"
 #include "platform/CRegKey.h"
 #include "platform/ComRegistration.h"
 
@@ -19,25 +20,43 @@ struct WrilaClass {
   ComCreateFunc create;
 };
 
-// In the order of registration. The property pages join when they are built.
+// Registration of a page class: no type library, and descriptions like the other classes'.
+#define WRILA_PAGE(name) \
+  {CLSID_##name, "Wrila." #name ".1.2", "Wrila." #name, #name " 1.2 Class", #name " Class", nullptr}
+
+// In the order of registration.
 const WrilaClass kClasses[] = {
     {{CLSID_Edit, "Wrila.Edit.1.2", "Wrila.Edit", "Edit 1.2 Class", "Edit Class", &LIBID_WRILALib}, &CreateEditObject},
+    {WRILA_PAGE(TextPage), &CreateTextPage},
+    {WRILA_PAGE(MarginPage), &CreateMarginPage},
     {{CLSID_FaceItem, "Wrila.FaceItem.1.2", "Wrila.FaceItem", "FaceItem 1.2 Class", "FaceItem Class", &LIBID_WRILALib},
      &CreateFaceItem},
     {{CLSID_FaceList, "Wrila.FaceList.1.2", "Wrila.FaceList", "FaceList 1.2 Class", "FaceList Class", &LIBID_WRILALib},
      &CreateFaceList},
+    {WRILA_PAGE(KinsokuPage), &CreateKinsokuPage},
+    {WRILA_PAGE(FaceWrapPage), &CreateFaceWrapPage},
+    {WRILA_PAGE(HilitePage), &CreateHilitePage},
     {{CLSID_HiliteItem, "Wrila.HiliteItem.1.2", "Wrila.HiliteItem", "HiliteItem 1.2 Class", "HiliteItem Class",
       &LIBID_WRILALib},
      &CreateHiliteItem},
     {{CLSID_HiliteList, "Wrila.HiliteList.1.2", "Wrila.HiliteList", "HiliteList 1.2 Class", "HiliteList Class",
       &LIBID_WRILALib},
      &CreateHiliteList},
+    {WRILA_PAGE(ShowPage), &CreateShowPage},
+    {WRILA_PAGE(ShowMarkPage), &CreateShowMarkPage},
+    {WRILA_PAGE(LinkPage), &CreateLinkPage},
     {{CLSID_AccelItem, "Wrila.AccelItem.1.2", "Wrila.AccelItem", "AccelItem 1.2 Class", "AccelItem Class",
       &LIBID_WRILALib},
      &CreateAccelItem},
     {{CLSID_AccelList, "Wrila.AccelList.1.2", "Wrila.AccelList", "AccelList 1.2 Class", "AccelList Class",
       &LIBID_WRILALib},
      &CreateAccelList},
+    {WRILA_PAGE(KeyboardPage), &CreateKeyboardPage},
+    {WRILA_PAGE(FilePage), &CreateFilePage},
+    {WRILA_PAGE(DesignPage), &CreateDesignPage},
+    // The comment page came later, with a version of its own.
+    {{CLSID_CommentPage, "Wrila.CommentPage.1", "Wrila.CommentPage", "CommentPage Class", "CommentPage Class", nullptr},
+     &CreateCommentPage},
 };
 
 // What a container needs to know of the control beyond a plain class.
@@ -78,7 +97,9 @@ KESTA_COM_EXPORT HRESULT DllRegisterServer() {
     const HRESULT hr = RegisterComClass(entry.registration, path);
     if (FAILED(hr)) return hr;
   }
-  return RegisterControlKeys(path);
+  const HRESULT hr = RegisterControlKeys(path);
+  if (FAILED(hr)) return hr;
+  return RegisterTypeLibKey(LIBID_WRILALib, "1.2", "Wrila 1.2 ﾀｲﾌﾟ ﾗｲﾌﾞﾗﾘ", path);
 }
 
 KESTA_COM_EXPORT HRESULT DllUnregisterServer() {
@@ -87,5 +108,6 @@ KESTA_COM_EXPORT HRESULT DllUnregisterServer() {
     const HRESULT hr = UnregisterComClass(entry.registration);
     if (FAILED(hr)) result = hr;
   }
-  return result;
+  const HRESULT hr = UnregisterTypeLibKey(LIBID_WRILALib);
+  return FAILED(hr) ? hr : result;
 }

@@ -12,9 +12,12 @@
 #include "control/ControlRoutines.h"
 #include "control/EditMessages.h"
 #include "control/EditSettings.h"
+#include "control/KeyTable.h"
 #include "control/window/WrilaEditWindow.h"
 #include "platform/CodePage.h"
 #include "platform/InputMethod.h"
+#include "platform/TaskMemory.h"
+#include "platform/VirtualKeys.h"
 
 WrilaEdit::WrilaEdit() {
   ResetEditSettings(m_cust, m_colors);
@@ -145,6 +148,13 @@ LRESULT WrilaEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_WRILA_TYPETEXT:
       TypeText(reinterpret_cast<const char*>(lParam));
+      return 0;
+    case WM_WRILA_INSERTGLOBAL:
+      // A block of the task allocator, which the control owns from here on.
+      if (lParam) {
+        TypeText(reinterpret_cast<const char*>(lParam));
+        CoTaskMemFree(reinterpret_cast<void*>(lParam));
+      }
       return 0;
     case WM_WRILA_FIND:
       return FindText(reinterpret_cast<const char*>(lParam), (wParam & 0x1) != 0, (wParam & 0x2) != 0, (wParam & 0x20) != 0);
@@ -277,7 +287,9 @@ bool WrilaEdit::OnCommand(UINT id) {
     default:
       break;
   }
-  if ((id >= 0x8016 && id <= 0x8029) || (id >= 0x8031 && id <= 0x8036) || (id >= 0x805B && id <= 0x805E)) {
+  if ((id >= ID_WRILA_ROWDOWN && id <= ID_WRILA_SELTEXTEND) ||
+      (id >= ID_WRILA_WORDRIGHT && id <= ID_WRILA_SCROLLDOWN) ||
+      (id >= ID_WRILA_LOGICALSTART && id <= ID_WRILA_SELLOGICALEND)) {
     return OnMotionCommand(id);
   }
   return OnEditCommand(id) || OnSelectionCommand(id) || OnSearchCommand(id);
@@ -286,6 +298,30 @@ bool WrilaEdit::OnCommand(UINT id) {
 UINT WrilaEdit::TranslateKey(BYTE flags, WORD virtualKey) {
   const CAccelTable* table = GetBuffer().GetAccelTable();
   return table ? table->Translate(static_cast<BYTE>(flags | ACCELF_VIRTKEY), virtualKey) : 0;
+}
+
+bool WrilaEdit::PreTranslateKey(UINT message, WPARAM wParam, wxWindow* target) {
+  if (!m_window) return false;
+  // The open find or replace dialog handles its own keys.
+  for (wxWindow* at = target; at && m_findDialog; at = at->GetParent())
+    if (at == m_findDialog) return true;
+  if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && target == GetWindow()) {
+    BYTE flags = 0;
+    if (GetKeyState(VK_SHIFT) < 0) flags |= ACCELF_SHIFT;
+    if (GetKeyState(VK_CONTROL) < 0) flags |= ACCELF_CONTROL;
+    if (GetKeyState(VK_MENU) < 0) flags |= ACCELF_ALT;
+    if (const UINT command = TranslateKey(flags, static_cast<WORD>(wParam))) {
+      WindowProc(WM_COMMAND, command | 0x10000, 0);  // as from an accelerator
+      return true;
+    }
+    return false;
+  }
+  // Typed characters never become the container's accelerators.
+  if (message == WM_CHAR) {
+    WindowProc(WM_CHAR, wParam, 0);
+    return true;
+  }
+  return false;
 }
 
 void WrilaEdit::MoveCaret(POINT logical) {

@@ -126,6 +126,9 @@ class WrilaEdit : public CEditCore {
   void TypeText(const char* text);
   // The key table's command for a key (virtual key and ACCELF_ modifier flags); 0 when unbound.
   UINT TranslateKey(BYTE flags, WORD virtualKey);
+  // A key message a container sees before its window does (target: the focused window): true when
+  // the control takes it, running the key's command or typing the character.
+  bool PreTranslateKey(UINT message, WPARAM wParam, wxWindow* target);
 
   // Clipboard and drag and drop.
   void CopySelection(bool quote);

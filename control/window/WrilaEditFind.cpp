@@ -155,14 +155,14 @@ bool WrilaEdit::OnSearchCommand(UINT id) {
       if (!m_readOnly) ShowFindDialog(true);
       return true;
     case ID_EDIT_REPEAT:
-    case 0x8037:
+    case ID_WRILA_FINDPREVIOUS:
       FindNextCommand(id == ID_EDIT_REPEAT);
       return true;
-    case 0x8052:
-    case 0x8053:
-      FindWordAtCaret(id == 0x8052);
+    case ID_WRILA_FINDWORDNEXT:
+    case ID_WRILA_FINDWORDPREVIOUS:
+      FindWordAtCaret(id == ID_WRILA_FINDWORDNEXT);
       return true;
-    case 0x8038:
+    case ID_WRILA_CLEARHILITE:
       m_searchHilite = false;
       m_runs.Invalidate();
       if (m_window) m_window->Refresh(false);

@@ -15,13 +15,27 @@ namespace {
 
 bool Before(POINT a, POINT b) { return a.y < b.y || (a.y == b.y && a.x < b.x); }
 
-bool IsExtending(UINT id) { return (id >= 0x8020 && id <= 0x8029) || id == 0x8033 || id == 0x8034 || id == 0x805D || id == 0x805E; }
+bool IsExtending(UINT id) {
+  return (id >= ID_WRILA_SELCHARRIGHT && id <= ID_WRILA_SELTEXTEND) || id == ID_WRILA_SELWORDRIGHT ||
+         id == ID_WRILA_SELWORDLEFT || id == ID_WRILA_SELLOGICALSTART || id == ID_WRILA_SELLOGICALEND;
+}
 
 bool IsVertical(UINT id) {
   switch (id) {
-    case 0x8016: case 0x8017: case 0x801A: case 0x801B: case 0x801E: case 0x801F:
-    case 0x8022: case 0x8023: case 0x8024: case 0x8025: case 0x8028: case 0x8029:
-    case 0x8035: case 0x8036:
+    case ID_WRILA_ROWDOWN:
+    case ID_WRILA_ROWUP:
+    case ID_WRILA_PAGEDOWN:
+    case ID_WRILA_PAGEUP:
+    case ID_WRILA_TEXTSTART:
+    case ID_WRILA_TEXTEND:
+    case ID_WRILA_SELROWUP:
+    case ID_WRILA_SELROWDOWN:
+    case ID_WRILA_SELPAGEUP:
+    case ID_WRILA_SELPAGEDOWN:
+    case ID_WRILA_SELTEXTSTART:
+    case ID_WRILA_SELTEXTEND:
+    case ID_WRILA_SCROLLUP:
+    case ID_WRILA_SCROLLDOWN:
       return true;
     default:
       return false;
@@ -30,7 +44,8 @@ bool IsVertical(UINT id) {
 
 // Motions that collapse a selection onto its start rather than its end.
 bool CollapsesToStart(UINT id) {
-  return id == 0x8017 || id == 0x8019 || id == 0x801B || id == 0x801C || id == 0x801E || id == 0x8032 || id == 0x8035;
+  return id == ID_WRILA_ROWUP || id == ID_WRILA_CHARLEFT || id == ID_WRILA_PAGEUP || id == ID_WRILA_ROWSTART ||
+         id == ID_WRILA_TEXTSTART || id == ID_WRILA_WORDLEFT || id == ID_WRILA_SCROLLUP;
 }
 
 // Rows or columns one tick of automatic scrolling moves, by how far the pointer is outside the
@@ -116,23 +131,23 @@ void WrilaEdit::RunMotion(UINT id) {
   POINT logical = m_caretLogical;
   const int oldRow = m_caretView.y;
   const int desired = m_desiredColumn >= 0 ? m_desiredColumn : m_caretView.x;
-  if (id == 0x8035 || id == 0x8036) {
+  if (id == ID_WRILA_SCROLLUP || id == ID_WRILA_SCROLLDOWN) {
     // The view moves one row; the caret moves only when it would leave the view.
-    ScrollTo(m_firstColumn, m_topRow + (id == 0x8035 ? -1 : 1));
+    ScrollTo(m_firstColumn, m_topRow + (id == ID_WRILA_SCROLLUP ? -1 : 1));
     const int row = std::clamp<int>(m_caretView.y, m_topRow, std::max(m_topRow, m_topRow + m_pageRows - 1));
     if (row != m_caretView.y) buffer.MoveVertical(0, POINT{desired, row}, logical, m_pageRows);
   } else if (IsVertical(id)) {
     buffer.MoveVertical(id, POINT{desired, m_caretView.y}, logical, m_pageRows);
-    if (id == 0x801F || id == 0x8029) buffer.MoveByCommand(0x801D, logical);
+    if (id == ID_WRILA_TEXTEND || id == ID_WRILA_SELTEXTEND) buffer.MoveByCommand(ID_WRILA_ROWEND, logical);
   } else {
     buffer.MoveByCommand(id, logical);
   }
   m_caretLogical = logical;
   m_caretView = buffer.LogicalToViewClamped(logical.x, logical.y);
-  m_desiredColumn = IsVertical(id) && id != 0x801E && id != 0x8028 ? desired : m_caretView.x;
-  if (id == 0x801A || id == 0x8025) ScrollTo(m_firstColumn, m_topRow + m_pageRows);
-  if (id == 0x801B || id == 0x8024) ScrollTo(m_firstColumn, m_topRow - m_pageRows);
-  if (id == 0x801F || id == 0x8029) m_desiredColumn = m_caretView.x;
+  m_desiredColumn = IsVertical(id) && id != ID_WRILA_TEXTSTART && id != ID_WRILA_SELTEXTSTART ? desired : m_caretView.x;
+  if (id == ID_WRILA_PAGEDOWN || id == ID_WRILA_SELPAGEDOWN) ScrollTo(m_firstColumn, m_topRow + m_pageRows);
+  if (id == ID_WRILA_PAGEUP || id == ID_WRILA_SELPAGEUP) ScrollTo(m_firstColumn, m_topRow - m_pageRows);
+  if (id == ID_WRILA_TEXTEND || id == ID_WRILA_SELTEXTEND) m_desiredColumn = m_caretView.x;
   EnsureCaretVisible(false);
   if (oldRow != m_caretView.y) RepaintRowSpan(oldRow, oldRow);
   RepaintRowSpan(m_caretView.y, m_caretView.y);
@@ -145,7 +160,7 @@ bool WrilaEdit::OnMotionCommand(UINT id) {
     const POINT to = CollapsesToStart(id) ? SelectionStart() : SelectionEnd();
     CancelSelection(true);
     MoveCaret(GetBuffer().ViewToLogical(to.x, to.y, -1));
-    if (id != 0x8018 && id != 0x8019) RunMotion(id);
+    if (id != ID_WRILA_CHARRIGHT && id != ID_WRILA_CHARLEFT) RunMotion(id);
     return true;
   }
   if (!HasSelection() && extend) {
@@ -163,22 +178,22 @@ bool WrilaEdit::OnMotionCommand(UINT id) {
 
 bool WrilaEdit::OnSelectionCommand(UINT id) {
   switch (id) {
-    case 0x802D:
+    case ID_WRILA_CANCELSELECTION:
       CancelSelection(true);
       return true;
     case ID_EDIT_SELECT_ALL:
       SelectAll();
       return true;
-    case 0x804F:
+    case ID_WRILA_SELECTMODE:
       if (m_sticky) {
         CancelSelection(true);
       } else {
         m_sticky = true;
       }
       return true;
-    case 0x8050:
-    case 0x8051: {
-      const bool line = id == 0x8051;
+    case ID_WRILA_BOXSELECT:
+    case ID_WRILA_LINESELECT: {
+      const bool line = id == ID_WRILA_LINESELECT;
       if (m_sticky) {
         CancelSelection(true);
         return true;

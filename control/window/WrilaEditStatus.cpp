@@ -19,9 +19,12 @@ bool ClipboardHasText() {
 }
 
 bool IsAlwaysEnabled(UINT id) {
-  return (id >= 0x8016 && id <= 0x802B) || (id >= 0x8031 && id <= 0x8038) || id == ID_WRILA_PROPERTIES ||
-         id == 0x8044 || id == 0x8045 || (id >= 0x804F && id <= 0x8053) || id == ID_WRILA_HOMEPAGE ||
-         (id >= 0x805B && id <= 0x805E) || id == ID_EDIT_FIND || id == ID_EDIT_REPEAT || id == ID_EDIT_SELECT_ALL;
+  return (id >= ID_WRILA_ROWDOWN && id <= ID_WRILA_UNINDENT) ||
+         (id >= ID_WRILA_WORDRIGHT && id <= ID_WRILA_CLEARHILITE) || id == ID_WRILA_PROPERTIES ||
+         id == ID_WRILA_CHARCODE || id == ID_WRILA_JUMP ||
+         (id >= ID_WRILA_SELECTMODE && id <= ID_WRILA_FINDWORDPREVIOUS) || id == ID_WRILA_HOMEPAGE ||
+         (id >= ID_WRILA_LOGICALSTART && id <= ID_WRILA_SELLOGICALEND) || id == ID_EDIT_FIND || id == ID_EDIT_REPEAT ||
+         id == ID_EDIT_SELECT_ALL;
 }
 
 }  // namespace
@@ -34,39 +37,39 @@ WORD WrilaEdit::QueryCommandStatus(UINT id) {
   const bool inputMethod = m_window && ImmGetContext(GetWindow()) != nullptr;
   const auto enabled = [](bool on) { return on ? kEnabled : kDisabled; };
   switch (id) {
-    case 0x8008:
-    case 0x802D:
-    case 0x8059:
-    case 0x805A:
+    case ID_WRILA_QUOTECOPY:
+    case ID_WRILA_CANCELSELECTION:
+    case ID_WRILA_COPYDESELECT:
+    case ID_WRILA_QUOTECOPYDESELECT:
     case ID_EDIT_COPY:
       return enabled(selection);
     case ID_WRILA_COPYLINK:
     case ID_WRILA_OPENLINK:
       return enabled(LinkAt(m_caretView, false, nullptr) != 0);
-    case 0x800B:
-    case 0x804C:
-    case 0x8013:
-    case 0x8014:
+    case ID_WRILA_TIMEDATE:
+    case ID_WRILA_DATETIME:
+    case ID_WRILA_INSERTCR:
+    case ID_WRILA_INSERTLF:
     case ID_WRILA_DELETE:
-    case 0x802C:
-    case 0x802E:
-    case 0x802F:
-    case 0x8030:
-    case 0x8054:
-    case 0x8055:
-    case 0x8056:
+    case ID_WRILA_DELETELEFT:
+    case ID_WRILA_DELETETOEND:
+    case ID_WRILA_DELETELINE:
+    case ID_WRILA_CUTLINE:
+    case ID_WRILA_DELETEWORD:
+    case ID_WRILA_INSERTLINEABOVE:
+    case ID_WRILA_INSERTLINEBELOW:
     case ID_WRILA_NEWLINE:
     case ID_EDIT_REPLACE:
       return enabled(writable);
-    case 0x800C:
+    case ID_WRILA_INSERTWRAPBREAKS:
       return enabled(writable && selection && !box && m_cust.WrapMode != 0);
-    case 0x800D:
-    case 0x8011:
-    case 0x8012:
-    case 0x8042:  // code page 932 is the control's own
-    case 0x8043:
+    case ID_WRILA_REMOVEWRAPBREAKS:
+    case ID_WRILA_UPPERCASE:
+    case ID_WRILA_LOWERCASE:
+    case ID_WRILA_TOHALFWIDTH:  // code page 932 is the control's own
+    case ID_WRILA_TOFULLWIDTH:
       return enabled(writable && selection && !box);
-    case 0x804A:
+    case ID_WRILA_CONVERT:
       return enabled(writable && !box);
     case ID_WRILA_OVERWRITE:
       return m_cust.Overwrite ? kChecked : kEnabled;

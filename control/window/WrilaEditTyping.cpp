@@ -135,7 +135,7 @@ void WrilaEdit::TypeText(const char* text) {
 void WrilaEdit::DeleteCommand(UINT id) {
   CTextBuffer& buffer = GetBuffer();
   if (RefuseReadOnly()) return;
-  if (HasSelection() && (id == ID_WRILA_DELETE || id == 0x802C || id == 0x8054)) {
+  if (HasSelection() && (id == ID_WRILA_DELETE || id == ID_WRILA_DELETELEFT || id == ID_WRILA_DELETEWORD)) {
     MoveCaret(DeleteSelectionText());
     return;
   }
@@ -146,21 +146,21 @@ void WrilaEdit::DeleteCommand(UINT id) {
       MoveCaret(buffer.DeleteChar(m_caretLogical, &keepLineEnd));
       return;
     }
-    case 0x802C:
+    case ID_WRILA_DELETELEFT:
       TypeChar('\b', LINEEND_CRLF);
       return;
-    case 0x802E:
-      buffer.MoveByCommand(0x801D, end);
+    case ID_WRILA_DELETETOEND:
+      buffer.MoveByCommand(ID_WRILA_ROWEND, end);
       break;
-    case 0x8054: {
+    case ID_WRILA_DELETEWORD: {
       POINT from, to;
       buffer.GetWordAt(m_caretView, &from, &to);
       start = buffer.ViewToLogical(from.x, from.y, -1);
       end = buffer.ViewToLogical(to.x, to.y, -1);
       break;
     }
-    case 0x802F:
-    case 0x8030: {
+    case ID_WRILA_DELETELINE:
+    case ID_WRILA_CUTLINE: {
       CancelSelection(true);
       start = buffer.ViewToLogical(0, m_caretView.y, -1);
       if (m_caretView.y < m_lastRow) {
@@ -168,7 +168,7 @@ void WrilaEdit::DeleteCommand(UINT id) {
       } else {
         end = POINT{buffer.GetLineLength(buffer.GetLineCount() - 1), buffer.GetLineCount() - 1};
       }
-      if (id == 0x8030) {
+      if (id == ID_WRILA_CUTLINE) {
         StartSelection(buffer.LogicalToView(start.x, start.y), SEL_STREAM);
         m_selEnd = buffer.LogicalToView(end.x, end.y);
         CopySelection(false);
@@ -299,30 +299,30 @@ bool WrilaEdit::OnEditCommand(UINT id) {
     case ID_WRILA_NEWLINE:
       TypeChar('\n', LINEEND_CRLF);
       return true;
-    case 0x8013:
+    case ID_WRILA_INSERTCR:
       TypeChar('\n', LINEEND_CR);
       return true;
-    case 0x8014:
+    case ID_WRILA_INSERTLF:
       TypeChar('\n', LINEEND_LF);
       return true;
     case ID_WRILA_DELETE:
-    case 0x802C:
-    case 0x802E:
-    case 0x802F:
-    case 0x8030:
-    case 0x8054:
+    case ID_WRILA_DELETELEFT:
+    case ID_WRILA_DELETETOEND:
+    case ID_WRILA_DELETELINE:
+    case ID_WRILA_CUTLINE:
+    case ID_WRILA_DELETEWORD:
       DeleteCommand(id);
       return true;
-    case 0x802A:
-    case 0x802B:
-      IndentCommand(id == 0x802B);
+    case ID_WRILA_TAB:
+    case ID_WRILA_UNINDENT:
+      IndentCommand(id == ID_WRILA_UNINDENT);
       return true;
     case ID_EDIT_COPY:
-    case 0x8008:
-    case 0x8059:
-    case 0x805A:
-      CopySelection(id == 0x8008 || id == 0x805A);
-      if (id == 0x8059 || id == 0x805A) CancelSelection(true);
+    case ID_WRILA_QUOTECOPY:
+    case ID_WRILA_COPYDESELECT:
+    case ID_WRILA_QUOTECOPYDESELECT:
+      CopySelection(id == ID_WRILA_QUOTECOPY || id == ID_WRILA_QUOTECOPYDESELECT);
+      if (id == ID_WRILA_COPYDESELECT || id == ID_WRILA_QUOTECOPYDESELECT) CancelSelection(true);
       return true;
     case ID_EDIT_CUT:
       if (!HasSelection() || RefuseReadOnly()) return true;
@@ -333,7 +333,7 @@ bool WrilaEdit::OnEditCommand(UINT id) {
     case ID_EDIT_PASTE:
       PasteClipboard();
       return true;
-    case 0x800C:
+    case ID_WRILA_INSERTWRAPBREAKS:
       if (!HasSelection() || m_cust.WrapMode == 0 || RefuseReadOnly()) return true;
       {
         const int first = SelectionStart().y, last = SelectionEnd().y;
@@ -341,7 +341,7 @@ bool WrilaEdit::OnEditCommand(UINT id) {
         MoveCaret(buffer.InsertNewlinesAtWraps(m_caretLogical, first, last));
       }
       return true;
-    case 0x800D:
+    case ID_WRILA_REMOVEWRAPBREAKS:
       if (!HasSelection() || RefuseReadOnly()) return true;
       {
         const POINT start = SelectionStart(), end = SelectionEnd();
@@ -349,36 +349,36 @@ bool WrilaEdit::OnEditCommand(UINT id) {
         MoveCaret(buffer.DeleteNewlines(buffer.ViewToLogical(start.x, start.y, -1), buffer.ViewToLogical(end.x, end.y, -1)));
       }
       return true;
-    case 0x8055:
-    case 0x8056: {
+    case ID_WRILA_INSERTLINEABOVE:
+    case ID_WRILA_INSERTLINEBELOW: {
       if (RefuseReadOnly()) return true;
       CancelSelection(true);
       const int line = m_caretLogical.y;
-      const bool below = id == 0x8056;
+      const bool below = id == ID_WRILA_INSERTLINEBELOW;
       const POINT at{below ? buffer.GetLineLength(line) : 0, line};
       const POINT caret = buffer.InsertChar(at, '\n', buffer.GetLine(line)->GetKind());
       MoveCaret(below ? caret : at);
       return true;
     }
-    case 0x800B:
-    case 0x804C:
-      InsertDateTime(id == 0x800B);
+    case ID_WRILA_TIMEDATE:
+    case ID_WRILA_DATETIME:
+      InsertDateTime(id == ID_WRILA_TIMEDATE);
       return true;
-    case 0x8011:
-    case 0x8012:
-      ConvertCaseOfSelection(id == 0x8011);
+    case ID_WRILA_UPPERCASE:
+    case ID_WRILA_LOWERCASE:
+      ConvertCaseOfSelection(id == ID_WRILA_UPPERCASE);
       return true;
-    case 0x8042:
-    case 0x8043:
-      ConvertSelection(id == 0x8043, WIDTH_ALL);
+    case ID_WRILA_TOHALFWIDTH:
+    case ID_WRILA_TOFULLWIDTH:
+      ConvertSelection(id == ID_WRILA_TOFULLWIDTH, WIDTH_ALL);
       return true;
-    case 0x8044:
+    case ID_WRILA_CHARCODE:
       ShowCharCode();
       return true;
-    case 0x8045:
+    case ID_WRILA_JUMP:
       ShowJumpDialog();
       return true;
-    case 0x804A:
+    case ID_WRILA_CONVERT:
       ShowConvertDialog();
       return true;
     default:

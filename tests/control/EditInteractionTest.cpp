@@ -10,6 +10,7 @@
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
+#include <cstring>
 #include <memory>
 #include <regex>
 #include <string>
@@ -23,6 +24,8 @@
 #include "control/window/WrilaEdit.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
+#include "platform/TaskMemory.h"
+#include "platform/VirtualKeys.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -436,6 +439,14 @@ TEST_F(EditInteractionTest, OverwriteAndInputMethodCommits) {
   EXPECT_EQ(Text(), "日本語");
   edit->OnCommand(ID_EDIT_UNDO);
   EXPECT_EQ(Text(), "");
+
+  // Text handed over in a task-allocator block goes in the same way; the control frees the block.
+  char* block = static_cast<char*>(CoTaskMemAlloc(7));
+  std::strcpy(block, "日本");
+  edit->WindowProc(WM_WRILA_INSERTGLOBAL, 0, reinterpret_cast<LPARAM>(block));
+  EXPECT_EQ(Text(), "日本");
+  edit->WindowProc(WM_WRILA_INSERTGLOBAL, 0, 0);
+  EXPECT_EQ(Text(), "日本");
 }
 
 namespace {
@@ -523,4 +534,28 @@ TEST_F(EditInteractionTest, DateAndTimeInTheProgramsOwnFormat) {
   edit->m_readOnly = true;
   edit->OnCommand(0x804C);
   EXPECT_EQ(Text(), "");
+}
+
+TEST_F(EditInteractionTest, ContainerAsksTheControlFirstForKeys) {
+  Load("abc");
+  // A bound key for the control's window runs its command; the same key elsewhere is the container's.
+  EXPECT_TRUE(edit->PreTranslateKey(WM_KEYDOWN, VK_DELETE, edit->GetWindow()));
+  EXPECT_EQ(Text(), "bc");
+  EXPECT_FALSE(edit->PreTranslateKey(WM_KEYDOWN, VK_DELETE, frame));
+  EXPECT_FALSE(edit->PreTranslateKey(WM_KEYDOWN, 'Q', edit->GetWindow()));
+  EXPECT_EQ(Text(), "bc");
+  // A typed character goes in at once, wherever the focus is.
+  EXPECT_TRUE(edit->PreTranslateKey(WM_CHAR, 'x', frame));
+  EXPECT_EQ(Text(), "xbc");
+  // The open find dialog keeps its keys.
+  AnswerDialog<CFindReplaceDialog>(
+      [this](CFindReplaceDialog& dialog) {
+        EXPECT_TRUE(edit->PreTranslateKey(WM_KEYDOWN, VK_DELETE, dialog.GetChildren().front()));
+      },
+      wxID_CANCEL);
+  edit->OnCommand(ID_EDIT_FIND);
+  EXPECT_EQ(Text(), "xbc");
+  // Without a window the control takes nothing.
+  edit->DestroyControl();
+  EXPECT_FALSE(edit->PreTranslateKey(WM_CHAR, 'x', frame));
 }
