@@ -3,6 +3,7 @@
 #include "app/CKestavonDoc.h"
 #include "app/frames/CKestaFrame.h"
 #include "app/frames/CMainFrame.h"
+#include "app/frames/PreviewArticleBuilder.h"
 #include "convert/CFileWzImportDlg.h"
 #include "convert/CFolderImportDlg.h"
 #include "convert/ConverterReaders.h"
@@ -36,6 +37,8 @@ wxEND_EVENT_TABLE()
 CKestavonProgram::CKestavonProgram() {
   InstallConverterReaders();
   InstallOnlineService();
+  static PreviewArticleBuilder previewArticles;
+  InstallPreviewArticles(&previewArticles);
 }
 
 std::unique_ptr<CDocTemplate> CKestavonProgram::MakeOutlineTemplate() {
