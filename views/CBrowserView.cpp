@@ -114,6 +114,8 @@ CString NormalizeLink(CString link) {
 
 }  // namespace
 
+wxDEFINE_EVENT(EVT_PREVIEW_TREE_CHANGED, wxCommandEvent);
+
 CBrowserView::CBrowserView() : m_strTempName("PelkoPreview.html") {
   Bind(wxEVT_MENU, &CBrowserView::OnPostOpen, this, ID_WORK_POST_OPEN);
 }
@@ -129,6 +131,13 @@ BOOL CBrowserView::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, c
   if (!CView::Create(parent, id, pos, size)) return FALSE;
   SetSizer(new wxBoxSizer(wxVERTICAL));
   return TRUE;
+}
+
+void CBrowserView::OnUpdate(CView*, LPARAM hint, CObject*) {
+  if (hint != 1) return;
+  wxCommandEvent event(EVT_PREVIEW_TREE_CHANGED, GetId());
+  event.SetEventObject(this);
+  ProcessWindowEvent(event);
 }
 
 void CBrowserView::CreateBrowser() {

@@ -8,6 +8,8 @@
 // engine.
 #include <string>
 
+#include <wx/event.h>
+
 #include "platform/CString.h"
 #include "platform/CView.h"
 
@@ -18,6 +20,10 @@ class wxHtmlWindow;
 class wxWebView;
 class wxWebViewEvent;
 
+// Sent up to the preview's frame when the document's current tree changed, so that the frame shows
+// (or hides) the new tree's link in its preview pane.
+wxDECLARE_EVENT(EVT_PREVIEW_TREE_CHANGED, wxCommandEvent);
+
 class CBrowserView : public CView {
  public:
   CBrowserView();
@@ -26,6 +32,8 @@ class CBrowserView : public CView {
 
   BOOL Create(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
               const wxSize& size = wxDefaultSize) override;
+  // Hint 1 (another tree was selected) goes to the frame as EVT_PREVIEW_TREE_CHANGED.
+  void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
 
   // Shows a file path, a "file:///" link, a link to a tree or any address. 1 when the browser
   // went to the link itself (or the same spreadsheet is shown already), 0 when the preview wrote a

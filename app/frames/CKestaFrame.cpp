@@ -53,7 +53,10 @@ int* RememberedShowCmd() {
 
 }  // namespace
 
-CKestaFrame::CKestaFrame() { Bind(wxEVT_SIZE, &CKestaFrame::OnSizeChanged, this); }
+CKestaFrame::CKestaFrame() {
+  Bind(wxEVT_SIZE, &CKestaFrame::OnSizeChanged, this);
+  Bind(EVT_PREVIEW_TREE_CHANGED, [this](wxCommandEvent&) { ShowLinkFile(); });
+}
 
 CKestaFrame::~CKestaFrame() {
   // A frame that goes with the main window never passed through Destroy.

@@ -224,6 +224,15 @@ TEST_F(BrowserViewTest, TheProgramsOwnLinksOpenTheOutlineInsteadOfNavigating) {
   EXPECT_EQ(m_app.opened[0], "/d/a.kvn");
 }
 
+TEST_F(BrowserViewTest, AnotherSelectedTreeIsToldToTheFrame) {
+  int told = 0;
+  m_frame->Bind(EVT_PREVIEW_TREE_CHANGED, [&told](wxCommandEvent&) { ++told; });
+  m_doc.UpdateAllViews(nullptr, 1);
+  EXPECT_EQ(told, 1);
+  m_doc.UpdateAllViews(nullptr, 0);
+  EXPECT_EQ(told, 1);
+}
+
 TEST_F(BrowserViewTest, TheRealWebViewShowsAJapaneseTreeAndKeepsItsPageOnAProgramLink) {
   if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) GTEST_SKIP() << "no web view here";
   m_frame->Show();
