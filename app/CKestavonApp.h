@@ -2,6 +2,7 @@
 // The application object: start-up (settings file, hand-over to a running instance, registry
 // switches of the embedded browser, recent files, locale and time zone, option flags, templates,
 // main frame, the first documents), idle time and the end of the run.
+#include <functional>
 #include <memory>
 
 #include "app/CAppKeyTable.h"
@@ -38,8 +39,12 @@ class CKestavonApp : public CWinApp {
   // The help file's path: the program's folder + "kesta32.chm".
   CString GetHelpFilePath() const;
 
-  // Opens a URL in the desktop's browser; System/UrlOpenMode of another value opens nothing.
+  // Opens a URL as System/UrlOpenMode says: 0 in a browser that is running (the hook below), else
+  // as 1 does; 1 and 2 in the desktop's browser; another value opens nothing.
   void OpenUrl(const char* url);
+  // Opens the URL in a running browser and brings that to the front; FALSE when no browser took
+  // it. The main frame fills it in with its browser link; unset, mode 0 opens as mode 1.
+  std::function<BOOL(const char* url)> m_openInRunningBrowser;
 
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);

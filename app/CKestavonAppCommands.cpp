@@ -104,9 +104,10 @@ void CKestavonApp::OnBookmarkEdit(wxCommandEvent&) {
 }
 
 void CKestavonApp::OpenUrl(const char* url) {
-  // No browser here answers the DDE or registry routes; those modes open as the standard one does.
+  // No registry names the browser's command here: mode 2 opens as the standard one does.
   const CString address(url);
   const bool file = address.Left(7).CompareNoCase("file://") == 0;
   const int mode = GetProfileInt("System", "UrlOpenMode", 1);
+  if (!file && mode == 0 && m_openInRunningBrowser && m_openInRunningBrowser(address)) return;
   if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(AfxGetMainFrameWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }

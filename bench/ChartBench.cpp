@@ -57,7 +57,7 @@ void BM_ChartLayoutAndPaint(benchmark::State& state) {
   for (auto _ : state) {
     CDCChartMeasurer measurer(dc);
     const ChartLayout layout = LayoutChart(tree, options, measurer);
-    PaintChart(dc, layout, tree, ChartColors{});
+    PaintChart(dc, layout, tree, ChartColors{}, measurer);
     benchmark::DoNotOptimize(layout.width);
   }
   state.counters["items"] = tree.GetDirDataCount();

@@ -9,14 +9,13 @@
 
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
+#include "platform/DlgItem.h"
 #include "platform/MessageBox.h"
 
 namespace {
 
 constexpr char kBetaNotice[] =
     "※本機能はベータ機能であり、サービスの中断・中止やファイルの損失に対する保証等はいたしませんのでご注意下さい。";
-
-wxTextCtrl* Edit(wxWindow* dlg, int id) { return static_cast<wxTextCtrl*>(dlg->FindWindow(id)); }
 
 wxStaticText* Note(wxWindow* parent, const char* text) {
   auto* note = new wxStaticText(parent, wxID_ANY, CP932ToWx(text));
@@ -78,18 +77,18 @@ int CNetBackupDlg::DoModal() {
 }
 
 bool CNetBackupDlg::TransferDataToWindow() {
-  Edit(this, IDC_TITLE)->ChangeValue(CP932ToWx(m_strTitle.str()));
-  Edit(this, IDC_FILEID)->ChangeValue(CP932ToWx(m_strFileId.str()));
-  static_cast<wxChoice*>(FindWindow(IDC_AUTO))->SetSelection(m_nAutoUpload);
-  static_cast<wxCheckBox*>(FindWindow(IDC_CHECK_NEWER))->SetValue(m_bCheckNewer != 0);
+  DlgEdit(this, IDC_TITLE)->ChangeValue(CP932ToWx(m_strTitle.str()));
+  DlgEdit(this, IDC_FILEID)->ChangeValue(CP932ToWx(m_strFileId.str()));
+  DlgChoice(this, IDC_AUTO)->SetSelection(m_nAutoUpload);
+  DlgCheck(this, IDC_CHECK_NEWER)->SetValue(m_bCheckNewer != 0);
   return true;
 }
 
 bool CNetBackupDlg::TransferDataFromWindow() {
-  m_strTitle = WxToCP932(Edit(this, IDC_TITLE)->GetValue());
-  m_strFileId = WxToCP932(Edit(this, IDC_FILEID)->GetValue());
-  m_nAutoUpload = static_cast<wxChoice*>(FindWindow(IDC_AUTO))->GetSelection();
-  m_bCheckNewer = static_cast<wxCheckBox*>(FindWindow(IDC_CHECK_NEWER))->GetValue() ? 1 : 0;
+  m_strTitle = WxToCP932(DlgEdit(this, IDC_TITLE)->GetValue());
+  m_strFileId = WxToCP932(DlgEdit(this, IDC_FILEID)->GetValue());
+  m_nAutoUpload = DlgChoice(this, IDC_AUTO)->GetSelection();
+  m_bCheckNewer = DlgCheck(this, IDC_CHECK_NEWER)->GetValue() ? 1 : 0;
   return true;
 }
 
@@ -125,11 +124,11 @@ int CNetSaveAsDlg::DoModal() {
 }
 
 bool CNetSaveAsDlg::TransferDataToWindow() {
-  Edit(this, IDC_TITLE)->ChangeValue(CP932ToWx(m_strTitle.str()));
+  DlgEdit(this, IDC_TITLE)->ChangeValue(CP932ToWx(m_strTitle.str()));
   return true;
 }
 
 bool CNetSaveAsDlg::TransferDataFromWindow() {
-  m_strTitle = WxToCP932(Edit(this, IDC_TITLE)->GetValue());
+  m_strTitle = WxToCP932(DlgEdit(this, IDC_TITLE)->GetValue());
   return true;
 }

@@ -12,11 +12,10 @@
 #include "foundation/PasswordScramble.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
+#include "platform/DlgItem.h"
 #include "platform/MessageBox.h"
 
 namespace {
-
-wxTextCtrl* Edit(wxWindow* dlg, int id) { return static_cast<wxTextCtrl*>(dlg->FindWindow(id)); }
 
 // The settings file holds the scrambled password: only its owner may read it.
 void KeepSettingsPrivate() {
@@ -56,14 +55,14 @@ int CWebAcountDlg::DoModal() {
 }
 
 bool CWebAcountDlg::TransferDataToWindow() {
-  Edit(this, IDC_MAIL)->ChangeValue(CP932ToWx(m_strMail.str()));
-  Edit(this, IDC_PASSWORD)->ChangeValue(CP932ToWx(m_strPassword.str()));
+  DlgEdit(this, IDC_MAIL)->ChangeValue(CP932ToWx(m_strMail.str()));
+  DlgEdit(this, IDC_PASSWORD)->ChangeValue(CP932ToWx(m_strPassword.str()));
   return true;
 }
 
 bool CWebAcountDlg::TransferDataFromWindow() {
-  m_strMail = WxToCP932(Edit(this, IDC_MAIL)->GetValue());
-  m_strPassword = WxToCP932(Edit(this, IDC_PASSWORD)->GetValue());
+  m_strMail = WxToCP932(DlgEdit(this, IDC_MAIL)->GetValue());
+  m_strPassword = WxToCP932(DlgEdit(this, IDC_PASSWORD)->GetValue());
   return true;
 }
 

@@ -214,3 +214,9 @@ int CBrowserDde::Activate() {
   Disconnect();
   return result;
 }
+
+BOOL CBrowserDde::OpenURLInFront(const char* url) {
+  if (!OpenURL(url)) return FALSE;
+  Activate();
+  return TRUE;
+}

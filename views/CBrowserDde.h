@@ -37,6 +37,9 @@ class CBrowserDde {
   // Title and address of the browser's active page; both stay as they were without an answer.
   int GetWindowInfo(CString& title, CString& url);
   int Activate();
+  // The application's URL opening in a running browser: opens the address there and brings the
+  // browser to the front; FALSE when no browser took the address.
+  BOOL OpenURLInFront(const char* url);
 
   // The title completed from window captions for the service (its first four bytes when no
   // caption fits).

@@ -158,7 +158,7 @@ void CChartView::OnDraw(wxDC& dc) {
   dc.SetFont(m_font.GetWxFont());
   CDCChartMeasurer measurer(dc);
   m_layout = LayoutChart(*tree, ChartOptions{m_nChart, m_nLineStyle, m_nBoxWidth}, measurer);
-  PaintChart(dc, m_layout, *tree, Colors());
+  PaintChart(dc, m_layout, *tree, Colors(), measurer);
   dc.SetFont(old);
   const wxSize size(m_layout.width, m_layout.height);
   if (size != m_sizeTotal) {

@@ -15,15 +15,19 @@ class wxDC;
 // and inside a word that is wider than a line by itself.
 std::vector<wxString> WrapChartText(const wxString& text, int width, wxDC& dc);
 
+// Keeps the lines of every text it wrapped, in the order asked, so that painting the chart it laid
+// out measures no title again.
 class CDCChartMeasurer : public IChartTextMeasurer {
  public:
   explicit CDCChartMeasurer(wxDC& dc) : m_dc(dc) {}
   int GetLineHeight() override;
   int GetAverageCharWidth() override;
   int MeasureWrappedText(const CString& text, int width) override;
+  const std::vector<std::vector<wxString>>& GetWrappedLines() const { return m_lines; }
 
  private:
   wxDC& m_dc;
+  std::vector<std::vector<wxString>> m_lines;
 };
 
 struct ChartColors {
@@ -35,5 +39,7 @@ struct ChartColors {
   COLORREF box = 0;
 };
 
-// Draws the chart with the font already selected into the context.
-void PaintChart(wxDC& dc, const ChartLayout& layout, const ATREE& tree, const ChartColors& colors);
+// Draws the chart with the font already selected into the context; measured is the measurer that
+// laid the chart out, on this context.
+void PaintChart(wxDC& dc, const ChartLayout& layout, const ATREE& tree, const ChartColors& colors,
+                const CDCChartMeasurer& measured);

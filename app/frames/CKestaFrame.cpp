@@ -55,7 +55,10 @@ int* RememberedShowCmd() {
 
 }  // namespace
 
-CKestaFrame::CKestaFrame() { Bind(wxEVT_SIZE, &CKestaFrame::OnSizeChanged, this); }
+CKestaFrame::CKestaFrame() {
+  Bind(wxEVT_SIZE, &CKestaFrame::OnSizeChanged, this);
+  Bind(EVT_PREVIEW_TREE_CHANGED, [this](wxCommandEvent&) { ShowLinkFile(); });
+}
 
 CKestaFrame::~CKestaFrame() {
   // A frame that goes with the main window never passed through Destroy.
@@ -147,8 +150,14 @@ void CKestaFrame::ShowLinkFile() {
     if (!target.IsEmpty() && m_bLinkFileAuto) PostCommand(ID_WINDOW_LINK_PANE);
     return;
   }
-  if (target.IsEmpty() && m_bLinkFileAuto) HideLinkPane();
-  // Showing the target (or a blank page) is the preview's part.
+  if (target.IsEmpty() && m_bLinkFileAuto) {
+    HideLinkPane();
+    return;
+  }
+  auto* preview = dynamic_cast<CBrowserView*>(m_pLinkSplitter->GetPane(1, 0));
+  if (!preview) return;
+  if (target.IsEmpty()) preview->Navigate("about:blank");
+  else preview->ShowLink(target);
 }
 
 BOOL CKestaFrame::IsLinkFileShown() const {

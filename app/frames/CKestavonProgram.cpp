@@ -3,11 +3,13 @@
 #include "app/CKestavonDoc.h"
 #include "app/frames/CKestaFrame.h"
 #include "app/frames/CMainFrame.h"
+#include "app/frames/PreviewArticleBuilder.h"
 #include "convert/CFileWzImportDlg.h"
 #include "convert/CFolderImportDlg.h"
 #include "convert/ConverterReaders.h"
 #include "online/CDocNetManager.h"
 #include "online/CNetDocumentOps.h"
+#include "online/CNetSearchDlg.h"
 #include "online/CRecentNetFileList.h"
 #include "online/CVersionInfo.h"
 #include "online/CWebAcountDlg.h"
@@ -30,6 +32,7 @@ wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_FILE_NET_DELETE, CKestavonProgram::OnNetCommand)
   EVT_MENU(ID_FILE_NET_ACCOUNT, CKestavonProgram::OnNetCommand)
   EVT_MENU(ID_HELP_VERSION_CHECK, CKestavonProgram::OnNetCommand)
+  EVT_MENU(ID_SETTINGS_WEB_SEARCH, CKestavonProgram::OnNetCommand)
   EVT_MENU(ID_VIEW_CHART, CKestavonProgram::OnViewChart)
   EVT_UPDATE_UI(ID_VIEW_CHART, CKestavonProgram::OnUpdateViewChart)
 wxEND_EVENT_TABLE()
@@ -37,6 +40,8 @@ wxEND_EVENT_TABLE()
 CKestavonProgram::CKestavonProgram() {
   InstallConverterReaders();
   InstallOnlineService();
+  static PreviewArticleBuilder previewArticles;
+  InstallPreviewArticles(&previewArticles);
 }
 
 std::unique_ptr<CDocTemplate> CKestavonProgram::MakeOutlineTemplate() {
@@ -91,6 +96,7 @@ void CKestavonProgram::OnNetCommand(wxCommandEvent& event) {
     case ID_FILE_NET_DELETE: OnNetDelete(); break;
     case ID_FILE_NET_ACCOUNT: EditWebAccount(); break;
     case ID_HELP_VERSION_CHECK: RunVersionCheck(); break;
+    case ID_SETTINGS_WEB_SEARCH: EditNetSearchSettings(); break;
     default: event.Skip(); break;
   }
 }

@@ -25,7 +25,8 @@ class CKestavonProgram : public CKestavonApp {
   // untitled outline.
   void OnImportFolder(wxCommandEvent& event);
   void OnImportWz(wxCommandEvent& event);
-  // The online service's commands: open and delete on the service, the account, the version check.
+  // The online service's commands: open and delete on the service, the account, the version check,
+  // the web search setting.
   void OnNetCommand(wxCommandEvent& event);
   // View > Chart: a chart window on the active outline document.
   void OnViewChart(wxCommandEvent& event);

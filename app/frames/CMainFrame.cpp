@@ -22,6 +22,7 @@
 #include "platform/MessageBox.h"
 #include "resources/MenuResource.h"
 #include "resources/ToolBarImages.h"
+#include "views/CBrowserDde.h"
 
 wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_MENU(ID_WORK_COMMAND_LINE, CMainFrame::OnCommandLine)
@@ -105,9 +106,16 @@ constexpr int Count(const UINT (&)[N]) {
 
 }  // namespace
 
-CMainFrame::CMainFrame() : m_timer(this, IDT_MAIN_TIMER) { Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnMainClose, this); }
+CMainFrame::CMainFrame() : m_pBrowserDde(std::make_unique<CBrowserDde>()), m_timer(this, IDT_MAIN_TIMER) {
+  Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnMainClose, this);
+  if (CKestavonApp* app = GetKestavonApp())
+    app->m_openInRunningBrowser = [this](const char* url) { return m_pBrowserDde->OpenURLInFront(url); };
+}
 
-CMainFrame::~CMainFrame() { m_timer.Stop(); }
+CMainFrame::~CMainFrame() {
+  m_timer.Stop();
+  if (CKestavonApp* app = GetKestavonApp()) app->m_openInRunningBrowser = nullptr;
+}
 
 int CMainFrame::OnCreate() {
   for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE),

@@ -14,6 +14,7 @@
 #include "platform/CMDIFrameWnd.h"
 #include "resources/CommandIds.h"
 
+class CBrowserDde;
 class CDockState;
 class CFindToolBar;
 class CMDITabs;
@@ -77,6 +78,8 @@ class CMainFrame : public CMDIFrameWnd {
   void RefreshDocumentTitles();
   // TRUE when some window shows an outline document.
   BOOL HasOutlineWindow() const;
+  // The link to a running web browser, for the program's whole run.
+  CBrowserDde& GetBrowserDde() const { return *m_pBrowserDde; }
 
   // The target relative to the base file's folder; unchanged when the two differ from the first
   // character. Folder names compare without regard to case.
@@ -125,6 +128,7 @@ class CMainFrame : public CMDIFrameWnd {
   void UpdateTabPane();
 
   std::unique_ptr<CInstanceListener> m_listener;
+  std::unique_ptr<CBrowserDde> m_pBrowserDde;
   BOOL m_bTopMost = FALSE;
   std::vector<CToolBar*> m_barList = std::vector<CToolBar*>(kBarCount, nullptr);  // wx owns the bars
   CFindToolBar* m_pGrepBar = nullptr;

@@ -14,8 +14,10 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "tests/common/TestSupport.h"
+#include "tests/model/ModelTestSupport.h"
 #include "tests/online/FakeService.h"
 
+using model_test::MessageRecorder;
 using online_test::FakeService;
 
 namespace {
@@ -130,6 +132,22 @@ TEST_F(NetDocumentTest, ANewerCopyIsOfferedAndAnOlderOneIsNot) {
   ASSERT_TRUE(m_ops.CheckNetFileUpdate(m_doc, local.c_str()));
   EXPECT_EQ(m_doc.GetTree().GetName(0), "Newer");
   EXPECT_TRUE(std::filesystem::exists(m_dir + "/local.bak"));
+}
+
+TEST_F(NetDocumentTest, AnUnreadableNewerCopyGivesTheLocalFileBack) {
+  const std::string local = m_dir + "/kept.kvn";
+  m_doc.GetTree().GetProperties().m_strNetFileID = "42";
+  m_doc.GetTree().GetProperties().m_nNetOption2 = 1;
+  ASSERT_TRUE(m_doc.SaveFile(local.c_str(), TRUE));
+  const std::string before = kesta_test::ReadBytes(local);
+  fake.SetScenario("read-new");
+  fake.SetDownloadBody("\x05 not an outline \x06");
+  MessageRecorder messages(IDOK);
+  EXPECT_FALSE(m_ops.CheckNetFileUpdate(m_doc, local.c_str()));
+  ASSERT_FALSE(messages.texts.empty());
+  EXPECT_EQ(messages.texts.back(), "ネット上のファイルを読めませんでした。元のファイルに戻します。");
+  EXPECT_EQ(kesta_test::ReadBytes(local), before);
+  EXPECT_EQ(m_doc.GetTree().GetName(0), "Memo");
 }
 
 TEST_F(NetDocumentTest, VersionFileLines) {

@@ -6,9 +6,13 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
+#include "app/CKestavonApp.h"
 #include "platform/CodePage.h"
+#include "platform/Shell.h"
+#include "tests/common/TestSupport.h"
 #include "platform/DdeConversation.h"
 #include "views/CBrowserDde.h"
 
@@ -160,4 +164,30 @@ TEST(CBrowserDde, GetWindowInfoAsksTheVersionThenTheActiveWindow) {
   EXPECT_EQ(explorer.topics, (std::vector<std::string>{"WWW_Version", "WWW_GetWindowInfo"}));
   EXPECT_EQ(std::string(url), "http://x/");
   EXPECT_EQ(std::string(title), "X");
+}
+
+TEST(CBrowserDde, UrlOpeningInModeZeroUsesTheRunningBrowserElseTheDesktopsOne) {
+  const std::string dir = kesta_test::MakeTempDir("urlopen");
+  CKestavonApp app;
+  app.m_pszProfileName = (dir + "/kesta32.conf").c_str();
+  AfxWriteProfileInt("System", "UrlOpenMode", 0);
+  CBrowserDde dde;
+  app.m_openInRunningBrowser = [&dde](const char* url) { return dde.OpenURLInFront(url); };
+  {
+    // Opening, then the version (no Opera), then the activation of the window that opened it.
+    FakeBrowser firefox("Firefox", Number(5), 3);
+    app.OpenUrl("http://example.com/");
+    EXPECT_EQ(firefox.topics, (std::vector<std::string>{"WWW_OpenURL", "WWW_Version", "WWW_Activate"}));
+    ASSERT_EQ(firefox.items.size(), 3u);
+    EXPECT_EQ(firefox.items[2], "0x5,0x0");
+  }
+  // No browser answers: the desktop's opener gets the address.
+  const std::string opener = dir + "/opener.sh";
+  kesta_test::WriteBytes(opener, "#!/bin/sh\necho \"$1\" > \"$0.out.tmp\" && mv \"$0.out.tmp\" \"$0.out\"\n");
+  std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+  ScopedShellOpener scope(opener.c_str());
+  app.OpenUrl("http://example.org/");
+  // The opener runs as a process of its own; it is given half a minute at most.
+  for (int wait = 0; wait < 1500 && !std::filesystem::exists(opener + ".out"); ++wait) usleep(20000);
+  EXPECT_EQ(kesta_test::ReadBytes(opener + ".out"), "http://example.org/\n");
 }

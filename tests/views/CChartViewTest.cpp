@@ -126,3 +126,30 @@ TEST_F(ChartViewTest, PrintingDrawsAtTheTopLeftOfThePrintableArea) {
   EXPECT_GT(m_view->GetLastLayout().boxes.size(), 0u);
   EXPECT_EQ(m_view->GetLastLayout().boxes[0].rect.left, 5);
 }
+
+TEST(WrapChartText, BreaksAtBlanksBetweenDoubleByteCharactersAndInsideTooLongWords) {
+  if (!HasGui()) GTEST_SKIP() << "needs a display";
+  wxBitmap bitmap(10, 10);
+  wxMemoryDC dc(bitmap);
+  const int three = dc.GetTextExtent("aaa").x;
+  struct Case {
+    const char* text;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"aaa aaa", {"aaa", "aaa"}},
+      {"  aaa", {"aaa"}},
+      {"aaaaaaa", {"aaa", "aaa", "a"}},
+      {"", {""}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> got;
+    for (const wxString& line : WrapChartText(c.text, three, dc)) got.push_back(line.utf8_string());
+    EXPECT_EQ(got, c.lines) << c.text;
+  }
+  const wxString kana = wxString::FromUTF8("\xe3\x81\x82\xe3\x81\x84\xe3\x81\x86\xe3\x81\x88");  // four kana
+  const int two = dc.GetTextExtent(kana.Left(2)).x;
+  const std::vector<wxString> lines = WrapChartText(kana, two, dc);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], kana.Left(2));
+  EXPECT_EQ(lines[1], kana.Mid(2));
+}
