@@ -222,4 +222,26 @@ TEST_F(FormDlgTest, OutputButtonsCloseWithTheirModeAndOnlyForTheTextOutputComman
   EXPECT_FALSE(enabled);
 }
 
+TEST_F(FormDlgTest, TheHelpButtonAndF1ShowItsTopicAndLeaveItOpen) {
+  struct HelpRecorder : CWinApp {
+    void ShowHelp(DWORD topic, UINT) override { topics.push_back(topic); }
+    std::vector<DWORD> topics;
+  } app;
+  TestDialog dialog;
+  bool stillShown = false;
+  WhenShown run([&](wxDialog* d) {
+    Click(d, CFormDlg::IDC_HELP_BUTTON);
+    wxKeyEvent key(wxEVT_CHAR_HOOK);
+    key.m_keyCode = WXK_F1;
+    key.SetEventObject(d);
+    d->GetEventHandler()->ProcessEvent(key);
+    stillShown = d->IsModal();
+    Click(d, IDCANCEL);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_TRUE(stillShown);
+  EXPECT_EQ(app.topics, (std::vector<DWORD>{CFormDlg::kHelpTopic, CFormDlg::kHelpTopic}));
+  EXPECT_EQ(CFormDlg::kHelpTopic, 20u);
+}
+
 }  // namespace

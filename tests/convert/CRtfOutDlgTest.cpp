@@ -8,6 +8,7 @@
 #include <wx/textctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "convert/CRtfOutDlg.h"
 #include "platform/CWinApp.h"
@@ -105,6 +106,23 @@ TEST_F(CRtfOutDlgTest, TheFileNameFollowsTheDocumentOnceItWasSaved) {
       EXPECT_EQ(messages.texts[0], "この機能は一度ファイルを保存することで有効になります");
     }
   }
+}
+
+TEST_F(CRtfOutDlgTest, F1ShowsItsHelpTopic) {
+  struct HelpRecorder : CWinApp {
+    void ShowHelp(DWORD topic, UINT) override { topics.push_back(topic); }
+    std::vector<DWORD> topics;
+  } app;
+  TestDialog dialog;
+  WhenShown run([&](wxDialog* d) {
+    wxKeyEvent key(wxEVT_CHAR_HOOK);
+    key.m_keyCode = WXK_F1;
+    key.SetEventObject(d);
+    d->GetEventHandler()->ProcessEvent(key);
+    Click(d, IDCANCEL);
+  });
+  dialog.DoModal();
+  EXPECT_EQ(app.topics, std::vector<DWORD>{174});
 }
 
 }  // namespace
