@@ -5,7 +5,7 @@
 #include "platform/MessageBox.h"
 
 namespace {
-constexpr size_t kBlock = 1 << 20;
+constexpr size_t kBlock = 1 << 16;  // small enough for the allocator to reuse its memory for every block
 }  // namespace
 
 CExportWriter::CExportWriter() = default;
@@ -34,14 +34,14 @@ bool CExportWriter::Write(std::string_view text) {
   // No trail byte of Shift JIS is CR or LF, so line ends are mended before the conversion and the
   // bytes between them are copied whole.
   for (size_t pos = 0; pos < text.size();) {
-    const size_t lineEnd = text.find_first_of("\r\n", pos);
-    const size_t end = lineEnd == std::string_view::npos ? text.size() : lineEnd;
-    if (end > pos) {
+    size_t lineEnd = pos;
+    while (lineEnd < text.size() && text[lineEnd] != '\r' && text[lineEnd] != '\n') ++lineEnd;
+    if (lineEnd > pos) {
       m_buffer.append(static_cast<size_t>(m_nPendingCr), '\r');
       m_nPendingCr = 0;
-      m_buffer.append(text.data() + pos, end - pos);
+      m_buffer.append(text.data() + pos, lineEnd - pos);
     }
-    if (lineEnd == std::string_view::npos) break;
+    if (lineEnd == text.size()) break;
     if (text[lineEnd] == '\r') {
       ++m_nPendingCr;
     } else {
