@@ -223,18 +223,12 @@ TEST_F(FormDlgTest, OutputButtonsCloseWithTheirModeAndOnlyForTheTextOutputComman
 }
 
 TEST_F(FormDlgTest, TheHelpButtonAndF1ShowItsTopicAndLeaveItOpen) {
-  struct HelpRecorder : CWinApp {
-    void ShowHelp(DWORD topic, UINT) override { topics.push_back(topic); }
-    std::vector<DWORD> topics;
-  } app;
+  HelpRecorder app;
   TestDialog dialog;
   bool stillShown = false;
   WhenShown run([&](wxDialog* d) {
     Click(d, CFormDlg::IDC_HELP_BUTTON);
-    wxKeyEvent key(wxEVT_CHAR_HOOK);
-    key.m_keyCode = WXK_F1;
-    key.SetEventObject(d);
-    d->GetEventHandler()->ProcessEvent(key);
+    PressF1(d);
     stillShown = d->IsModal();
     Click(d, IDCANCEL);
   });

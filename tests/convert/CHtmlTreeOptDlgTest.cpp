@@ -93,16 +93,10 @@ TEST_F(CHtmlTreeOptDlgTest, OkStoresTheFieldsAndCancelNothing) {
 }
 
 TEST_F(CHtmlTreeOptDlgTest, F1ShowsItsHelpTopic) {
-  struct HelpRecorder : CWinApp {
-    void ShowHelp(DWORD topic, UINT) override { topics.push_back(topic); }
-    std::vector<DWORD> topics;
-  } app;
+  HelpRecorder app;
   TestDialog dialog(m_properties);
   WhenShown run([&](wxDialog* d) {
-    wxKeyEvent key(wxEVT_CHAR_HOOK);
-    key.m_keyCode = WXK_F1;
-    key.SetEventObject(d);
-    d->GetEventHandler()->ProcessEvent(key);
+    PressF1(d);
     Click(d, IDCANCEL);
   });
   dialog.DoModal();

@@ -11,19 +11,6 @@
 
 namespace {
 
-void BuildSample(ATREE& model) {
-  auto add = [&](const char* path, const char* text) {
-    auto item = std::make_unique<CDirData>(path);
-    item->m_strText = text;
-    model.AddDirData(std::move(item));
-  };
-  add("Plan", "intro\r\n");
-  add("Plan\x01One", "");
-  add("Plan\x01One\x01" "Deep", "a\r\nb\r\n");
-  add("Plan\x01Two", "two\r\n");
-  model.MakeTreeData();
-}
-
 class OutlineSavesTest : public ImportTest {
  protected:
   void SetUp() override {

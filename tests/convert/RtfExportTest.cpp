@@ -18,18 +18,13 @@
 #include "tests/convert/ExportFixture.h"
 #include "tests/model/ModelTestSupport.h"
 
+using export_test::Count;
 using export_test::ExportTest;
 using export_test::MakeOutline;
 using export_test::MakeSampleOutline;
 using kesta_test::ReadBytes;
 
 namespace {
-
-int Count(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 
 // The level fonts differ in size, so a run's height tells which of them it has.
 class RtfExportTest : public ExportTest {
