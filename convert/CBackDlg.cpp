@@ -165,14 +165,7 @@ void CBackDlg::UpdatePreviewColors() {
   }
 }
 
-BOOL CBackDlg::ChooseColor(COLORREF& color) {
-  wxColourData data;
-  data.SetColour(ColorRefToWx(color));
-  wxColourDialog dialog(this, &data);
-  if (dialog.ShowModal() != wxID_OK) return FALSE;
-  color = WxToColorRef(dialog.GetColourData().GetColour());
-  return TRUE;
-}
+BOOL CBackDlg::ChooseColor(COLORREF& color) { return ChooseColorRef(this, color); }
 
 BOOL CBackDlg::ChooseImage(CString& path) {
   CFileDialogEx dialog(TRUE, "GIF", "*.GIF", OFN_HIDEREADONLY, "GIFﾌｧｲﾙ(*.GIF) |*.GIF|全てのﾌｧｲﾙ(*.*) |*.*||", this);
@@ -207,4 +200,21 @@ void CBackDlg::OnOK(wxCommandEvent&) {
   for (int i = 0; i < 5; ++i) *StyleColor(m_style, i) = m_strColors[i];
   m_style.m_bFixed = m_bFixed;
   EndModal(IDOK);
+}
+
+BOOL EditBodyTag(wxWindow* parent, CString& bodyTag) {
+  CBackDlg dialog(parent);
+  dialog.m_style.ParseBodyTag(bodyTag);
+  if (dialog.DoModal() != IDOK) return FALSE;
+  bodyTag = dialog.m_style.MakeBodyTag(0);
+  return TRUE;
+}
+
+BOOL ChooseColorRef(wxWindow* parent, COLORREF& color) {
+  wxColourData data;
+  data.SetColour(ColorRefToWx(color));
+  wxColourDialog dialog(parent, &data);
+  if (dialog.ShowModal() != wxID_OK) return FALSE;
+  color = WxToColorRef(dialog.GetColourData().GetColour());
+  return TRUE;
 }

@@ -75,3 +75,8 @@ class CBackDlg : public wxDialog {
   CString m_strImage;
   int m_bFixed = 0;
 };
+
+// The dialog on a body style kept as its BODY tag; the tag changes only on OK (TRUE).
+BOOL EditBodyTag(wxWindow* parent, CString& bodyTag);
+// The standard colour dialog starting at color; FALSE when cancelled.
+BOOL ChooseColorRef(wxWindow* parent, COLORREF& color);

@@ -7,7 +7,6 @@
 #include <wx/textctrl.h>
 
 #include "convert/CBackDlg.h"
-#include "convert/CBodyStyle.h"
 #include "foundation/CFileDialogEx.h"
 #include "model/CDocProperties.h"
 #include "platform/CWinApp.h"
@@ -117,13 +116,7 @@ BOOL CHtmlTreeOptDlg::ChooseFile(const char* defExt, const char* fileName, const
   return TRUE;
 }
 
-BOOL CHtmlTreeOptDlg::EditBackground(CString& bodyTag) {
-  CBackDlg dialog(this);
-  dialog.m_style.ParseBodyTag(bodyTag);
-  if (dialog.DoModal() != IDOK) return FALSE;
-  bodyTag = dialog.m_style.MakeBodyTag(0);
-  return TRUE;
-}
+BOOL CHtmlTreeOptDlg::EditBackground(CString& bodyTag) { return EditBodyTag(this, bodyTag); }
 
 void CHtmlTreeOptDlg::OnBrowse(int field) {
   TransferDataFromWindow();
