@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "convert/CFormDlg.h"
+#include "convert/ExportDialogParts.h"
 #include "foundation/CFileDialogEx.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
@@ -103,9 +104,7 @@ BOOL CRtfOutDlg::ChooseFile(CString& path) {
                        "RTFﾌｧｲﾙ(*.rtf) |*.rtf||", this);
   dialog.m_ofn.lpstrTitle = "RTFファイルの出力";
   // The setting keeps the last file; the chooser starts in its folder.
-  const CString last = AfxGetProfileString(kSection, "InitDir", "");
-  const int slash = last.ReverseFind('/');
-  dialog.m_ofn.lpstrInitialDir = slash >= 0 ? last.Left(slash) : last;
+  dialog.m_ofn.lpstrInitialDir = FolderToStartIn(AfxGetProfileString(kSection, "InitDir", ""));
   if (dialog.DoModal() != IDOK) return FALSE;
   path = dialog.GetPathName();
   AfxWriteProfileString(kSection, "InitDir", path);
