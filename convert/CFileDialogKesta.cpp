@@ -1,9 +1,6 @@
 #include "convert/CFileDialogKesta.h"
 
-#include <wx/filectrl.h>
-#include <wx/filedlg.h>
-
-#include "platform/CodePage.h"
+#include "platform/FileDialog.h"
 
 CString CFileDialogKesta::ChangeTypeExtension(const CString& name, int typeIndex) {
   static const char* const kExtensions[] = {".kvn", ".txt", ".mem"};
@@ -16,10 +13,6 @@ CString CFileDialogKesta::ChangeTypeExtension(const CString& name, int typeIndex
 }
 
 int CFileDialogKesta::ShowChooser(wxFileDialog& dialog, std::vector<CString>& paths, int& filterIndex) {
-  dialog.Bind(wxEVT_FILECTRL_FILTERCHANGED, [&dialog](wxFileCtrlEvent& event) {
-    const CString name = WxToCP932(dialog.GetFilename());
-    dialog.SetFilename(CP932ToWx(ChangeTypeExtension(name, event.GetFilterIndex() + 1).str()));
-    event.Skip();
-  });
+  FollowFileType(dialog, ChangeTypeExtension);
   return CFileDialogEx::ShowChooser(dialog, paths, filterIndex);
 }

@@ -5,6 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
+#include "convert/CHtmlOptSheet.h"
 #include "convert/ExportDialogParts.h"
 #include "model/CDocProperties.h"
 #include "platform/CodePage.h"
@@ -43,8 +44,7 @@ CHtmlDlg::CHtmlDlg(wxWindow* parent, CDocProperties& properties)
   }, IDC_OUTPUT_PREVIEW);
   Bind(wxEVT_BUTTON, &CHtmlDlg::OnBrowseDir, this, IDC_BROWSE_DIR);
   Bind(wxEVT_BUTTON, &CHtmlDlg::OnBrowseIndex, this, IDC_BROWSE_INDEX);
-  // The HTML option sheet comes with the multi-page HTML export.
-  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, IDC_OPTIONS);
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CHtmlOptSheet(this, m_properties).DoModal(); }, IDC_OPTIONS);
   BindDialogHelp(this, kHelpTopic);
 }
 

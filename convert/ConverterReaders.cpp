@@ -2,6 +2,7 @@
 
 #include "convert/FolderImport.h"
 #include "convert/HtmlBookmarks.h"
+#include "convert/OutlineSaves.h"
 #include "convert/PdbImport.h"
 #include "convert/TextImport.h"
 #include "convert/WzOutline.h"
@@ -13,4 +14,6 @@ void InstallConverterReaders() {
   InstallOutlineReader(OutlineSource::HtmlBookmarks, ImportHtmlBookmarks);
   InstallOutlineReader(OutlineSource::PalmDoc, ImportPdbFile);
   InstallOutlineReader(OutlineSource::PlainText, ImportTextFile);
+  InstallOutlineWriter(OutlineSource::WzOutline, SaveWzFile);
+  InstallOutlineWriter(OutlineSource::PlainText, SaveAsTextFile);
 }

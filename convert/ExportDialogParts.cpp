@@ -61,10 +61,10 @@ BOOL ChooseOutputFolder(CString& folder) {
   return CFolderDialog::Choose(folder, "出力先ディレクトリを指定してください");
 }
 
-BOOL ChooseIndexFile(wxWindow* owner, const char* folder, const char* name, CString& path) {
+BOOL ChooseIndexFile(wxWindow* owner, const char* folder, const char* name, CString& path, const char* title) {
   CFileDialogEx dialog(FALSE, "html", name, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR,
                        "HTMLﾌｧｲﾙ(*.htm*) |*.htm*|全てのファイル(*.*) |*.*||", owner);
-  dialog.m_ofn.lpstrTitle = "Indexファイル名の入力";
+  dialog.m_ofn.lpstrTitle = title;
   dialog.m_ofn.lpstrInitialDir = FolderToStartIn(folder);
   if (dialog.DoModal() != IDOK) return FALSE;
   path = dialog.GetPathName();

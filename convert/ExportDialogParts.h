@@ -30,9 +30,10 @@ void SetDropList(wxWindow* dialog, int id, int value);
 CString FolderToStartIn(const CString& remembered);
 // The output-folder chooser of the per-tree exports, starting at folder; FALSE when cancelled.
 BOOL ChooseOutputFolder(CString& folder);
-// The index-file chooser of the per-tree exports (a save dialog), starting in folder with the name
+// The page-file chooser of the per-tree exports (a save dialog), starting in folder with the name
 // given; the chosen full path on OK.
-BOOL ChooseIndexFile(wxWindow* owner, const char* folder, const char* name, CString& path);
+BOOL ChooseIndexFile(wxWindow* owner, const char* folder, const char* name, CString& path,
+                     const char* title = "Indexファイル名の入力");
 
 // Asks for the address of an outside style sheet, prefilled with Text/"Css", and stores the answer
 // at once: the dialog that asked may still be cancelled.

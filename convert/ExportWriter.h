@@ -20,7 +20,7 @@ class CExportWriter {
   // False, with the message shown, when the file cannot be created.
   bool Open(const char* path);
   // From now on each text is converted from Shift JIS to UTF-8 before it is written.
-  void SetUtf8(bool utf8) { m_bUtf8 = utf8; }
+  void SetUtf8(bool utf8);
   // False once a write has failed (its message shown); later writes do nothing.
   bool Write(std::string_view text);
   // False, with the message shown, when the rest could not be written or the file not closed;

@@ -97,7 +97,9 @@ int ATREE::SaveFile(const char* path) {
 
 int ATREE::WriteByExtension(const char* path) {
   if (HasExtension(path, ".kvn") || HasExtension(path, ".bak")) return WriteKvnFile(path);
-  // No writer of this model knows the extension.
+  const OutlineSource target = HasExtension(path, ".mem") ? OutlineSource::WzOutline : OutlineSource::PlainText;
+  if (OutlineWriter writer = GetOutlineWriter(target)) return writer(*this, path);
+  // The converters that write this form are not installed.
   AfxMessageBox("保存先ファイルが開けません");
   return 0;
 }

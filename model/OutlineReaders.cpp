@@ -11,6 +11,11 @@ std::array<OutlineReader, kSources>& Readers() {
   return readers;
 }
 
+std::array<OutlineWriter, kSources>& Writers() {
+  static std::array<OutlineWriter, kSources> writers{};
+  return writers;
+}
+
 }  // namespace
 
 void InstallOutlineReader(OutlineSource source, OutlineReader reader) {
@@ -18,3 +23,9 @@ void InstallOutlineReader(OutlineSource source, OutlineReader reader) {
 }
 
 OutlineReader GetOutlineReader(OutlineSource source) { return Readers()[static_cast<size_t>(source)]; }
+
+void InstallOutlineWriter(OutlineSource target, OutlineWriter writer) {
+  Writers()[static_cast<size_t>(target)] = writer;
+}
+
+OutlineWriter GetOutlineWriter(OutlineSource target) { return Writers()[static_cast<size_t>(target)]; }

@@ -14,3 +14,10 @@ using OutlineReader = int (*)(ATREE& tree, const char* path);
 
 void InstallOutlineReader(OutlineSource source, OutlineReader reader);
 OutlineReader GetOutlineReader(OutlineSource source);
+
+// Saving in the other editor's outline text or as plain text is the converters' too. Writes the
+// model to path; 0, with the message shown, when it was not written.
+using OutlineWriter = int (*)(ATREE& tree, const char* path);
+
+void InstallOutlineWriter(OutlineSource target, OutlineWriter writer);
+OutlineWriter GetOutlineWriter(OutlineSource target);

@@ -165,21 +165,27 @@ int CString::Replace(const char* oldText, const char* newText) {
   if (!oldText || !*oldText) return 0;
   const size_t n = std::strlen(oldText);
   const char* repl = newText ? newText : "";
+  size_t found = m_str.find(oldText, 0, n);
+  if (found == std::string::npos) return 0;
+  // Byte matches are found by the library's search; one that starts on a trail byte is no match.
   std::string out;
+  size_t copied = 0;    // the text before this has gone to out
+  size_t boundary = 0;  // a character start at or before found
   int count = 0;
-  size_t i = 0;
-  while (i < m_str.size()) {
-    if (i + n <= m_str.size() && m_str.compare(i, n, oldText, n) == 0) {
+  while (found != std::string::npos) {
+    while (boundary < found) boundary += CharLen(m_str, boundary);
+    if (boundary == found) {
+      out.append(m_str, copied, found - copied);
       out += repl;
-      i += n;
+      copied = boundary = found + n;
       ++count;
-    } else {
-      const size_t len = CharLen(m_str, i);
-      out.append(m_str, i, len);
-      i += len;
     }
+    found = m_str.find(oldText, boundary, n);
   }
-  if (count) m_str.swap(out);
+  if (count) {
+    out.append(m_str, copied, std::string::npos);
+    m_str.swap(out);
+  }
   return count;
 }
 

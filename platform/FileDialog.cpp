@@ -1,5 +1,6 @@
 #include "platform/FileDialog.h"
 
+#include <gtk/gtk.h>
 #include <wx/filedlg.h>
 
 #include "platform/CodePage.h"
@@ -20,4 +21,31 @@ bool ChooseFile(wxWindow* owner, const char* title, const char* folder, const ch
   if (defaultExtension && choice.path.Find('.', choice.path.ReverseFind('/') + 1) < 0)
     choice.path += CString(".") + defaultExtension;
   return true;
+}
+
+namespace {
+
+using TypeRename = std::function<CString(const CString&, int)>;
+
+void OnFilterChanged(GObject* object, GParamSpec*, gpointer data) {
+  GtkFileChooser* chooser = GTK_FILE_CHOOSER(object);
+  if (gtk_file_chooser_get_action(chooser) != GTK_FILE_CHOOSER_ACTION_SAVE) return;
+  GSList* filters = gtk_file_chooser_list_filters(chooser);
+  const int index = g_slist_index(filters, gtk_file_chooser_get_filter(chooser));
+  g_slist_free(filters);
+  if (index < 0) return;
+  gchar* current = gtk_file_chooser_get_current_name(chooser);
+  const CString name = UTF8ToCP932(current ? current : "");
+  g_free(current);
+  const CString renamed = (*static_cast<TypeRename*>(data))(name, index + 1);
+  if (renamed != name) gtk_file_chooser_set_current_name(chooser, CP932ToUTF8(renamed.str()).c_str());
+}
+
+}  // namespace
+
+void FollowFileType(wxFileDialog& dialog, std::function<CString(const CString& name, int typeIndex)> rename) {
+  GtkWidget* widget = dialog.GetHandle();
+  if (!widget || !GTK_IS_FILE_CHOOSER(widget)) return;
+  g_signal_connect_data(widget, "notify::filter", G_CALLBACK(OnFilterChanged), new TypeRename(std::move(rename)),
+                        [](gpointer data, GClosure*) { delete static_cast<TypeRename*>(data); }, GConnectFlags(0));
 }

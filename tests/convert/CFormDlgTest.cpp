@@ -222,4 +222,20 @@ TEST_F(FormDlgTest, OutputButtonsCloseWithTheirModeAndOnlyForTheTextOutputComman
   EXPECT_FALSE(enabled);
 }
 
+TEST_F(FormDlgTest, TheHelpButtonAndF1ShowItsTopicAndLeaveItOpen) {
+  HelpRecorder app;
+  TestDialog dialog;
+  bool stillShown = false;
+  WhenShown run([&](wxDialog* d) {
+    Click(d, CFormDlg::IDC_HELP_BUTTON);
+    PressF1(d);
+    stillShown = d->IsModal();
+    Click(d, IDCANCEL);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_TRUE(stillShown);
+  EXPECT_EQ(app.topics, (std::vector<DWORD>{CFormDlg::kHelpTopic, CFormDlg::kHelpTopic}));
+  EXPECT_EQ(CFormDlg::kHelpTopic, 20u);
+}
+
 }  // namespace

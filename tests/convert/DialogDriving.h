@@ -1,11 +1,14 @@
 #pragma once
 // Driving the export dialogs from a test: an action that runs inside a dialog's modal loop once it
-// is up, and button clicks sent as the button would send them.
+// is up, button clicks and F1 sent as the window would send them, and the help topics asked for.
 #include <wx/dialog.h>
 #include <wx/eventfilter.h>
 
 #include <functional>
 #include <utility>
+#include <vector>
+
+#include "platform/CWinApp.h"
 
 // Runs an action inside the next dialog's modal loop once it is up.
 class WhenShown : public wxEventFilter {
@@ -31,3 +34,16 @@ inline void Click(wxWindow* dialog, int id) {
   click.SetEventObject(dialog->FindWindow(id));
   dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(click);
 }
+
+inline void PressF1(wxDialog* dialog) {
+  wxKeyEvent key(wxEVT_CHAR_HOOK);
+  key.m_keyCode = WXK_F1;
+  key.SetEventObject(dialog);
+  dialog->GetEventHandler()->ProcessEvent(key);
+}
+
+// While it lives, the application whose help the dialogs ask: it records the topics.
+struct HelpRecorder : CWinApp {
+  void ShowHelp(DWORD topic, UINT) override { topics.push_back(topic); }
+  std::vector<DWORD> topics;
+};

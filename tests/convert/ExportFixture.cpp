@@ -37,6 +37,12 @@ std::unique_ptr<ATREE> MakeSampleOutline() {
   return tree;
 }
 
+int Count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
 std::string Golden(const std::string& name) { return kesta_test::ReadBytes(kesta_test::FixturePath("convert/" + name)); }
 
 void ExportTest::SetUp() {

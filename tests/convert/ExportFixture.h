@@ -22,6 +22,8 @@ std::unique_ptr<ATREE> MakeSampleOutline();
 std::unique_ptr<ATREE> MakeOutline(const std::vector<std::pair<std::string, std::string>>& items);
 
 std::string Golden(const std::string& name);
+// How often part stands in text (overlapping occurrences count).
+int Count(const std::string& text, const std::string& part);
 
 // A fresh settings file and line-breaking rules with only the line-start rule on ("。、").
 class ExportTest : public ::testing::Test {

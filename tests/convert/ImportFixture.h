@@ -43,6 +43,20 @@ class ImportTest : public ::testing::Test {
     return out;
   }
 
+  // A small outline with texts that end in CR LF and hold no line that begins with '.'.
+  static void BuildSample(ATREE& model) {
+    auto add = [&](const char* path, const char* text) {
+      auto item = std::make_unique<CDirData>(path);
+      item->m_strText = text;
+      model.AddDirData(std::move(item));
+    };
+    add("Plan", "intro\r\n");
+    add("Plan\x01One", "");
+    add("Plan\x01One\x01" "Deep", "a\r\nb\r\n");
+    add("Plan\x01Two", "two\r\n");
+    model.MakeTreeData();
+  }
+
   std::string m_dir;
   std::unique_ptr<kesta_test::ScopedSettingsFile> m_settings;
   ScopedMessageBoxHook m_boxes{IDOK};

@@ -19,6 +19,7 @@
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 #include "tests/convert/ExportDialogTestSupport.h"
+#include "tests/model/ModelTestSupport.h"
 
 namespace {
 
@@ -54,7 +55,6 @@ TEST(CHtmlDlg, ANewDocumentStartsEmptyAndOkSetsTheFourProperties) {
     WhenShown run([&](wxDialog* d) {
       dirShown = Edit(d, CHtmlDlg::IDC_DIR)->GetValue();
       indexShown = Edit(d, CHtmlDlg::IDC_INDEX_FILE)->GetValue();
-      EXPECT_FALSE(d->FindWindow(CHtmlDlg::IDC_OPTIONS)->IsEnabled());
       Click(d, CHtmlDlg::IDC_BROWSE_DIR);
       Click(d, IDCANCEL);
     });
@@ -96,6 +96,24 @@ TEST(CHtmlDlg, ANewDocumentStartsEmptyAndOkSetsTheFourProperties) {
   EXPECT_EQ(again.DoModal(), IDOK);
   EXPECT_FALSE(again.m_bPreview);
   EXPECT_EQ(WxToCP932(dirAgain), "/out/ページ");
+}
+
+TEST(CHtmlDlg, OptionsOpensTheHtmlOptionSheetOnTheDocument) {
+  if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
+  const kesta_test::ScopedSettingsFile settings(kesta_test::MakeTempDir("htmldlg") + "/kesta32.ini");
+  CDocProperties properties;
+  CHtmlDlg dialog(nullptr, properties);
+  std::string caption;
+  model_test::DialogDriver driver({[](wxDialog* d) { Click(d, CHtmlDlg::IDC_OPTIONS); },
+                                   [&](wxDialog* sheet) {
+                                     caption = WxToCP932(sheet->GetTitle()).str();
+                                     Click(sheet, wxID_OK);
+                                   },
+                                   [](wxDialog* d) { Click(d, IDCANCEL); }});
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(caption, "HTML出力のオプション");
+  EXPECT_EQ(properties.m_bHtmlOptionsSet, 1);
+  EXPECT_EQ(properties.m_bHtmlDirSet, 0);
 }
 
 TEST(CTextPageDlg, OkWritesItsFiveKeysAndCancelNothing) {

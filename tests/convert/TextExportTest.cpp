@@ -13,6 +13,7 @@
 #include "tests/convert/ExportFixture.h"
 #include "tests/model/ModelTestSupport.h"
 
+using export_test::Count;
 using export_test::ExportTest;
 using export_test::Golden;
 using export_test::MakeOutline;
@@ -20,12 +21,6 @@ using export_test::MakeSampleOutline;
 using kesta_test::ReadBytes;
 
 namespace {
-
-int Count(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 
 // Every LF comes after exactly one CR, and no CR stands alone.
 bool EveryLineEndsInOneCrLf(const std::string& bytes) {

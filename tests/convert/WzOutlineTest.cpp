@@ -7,23 +7,6 @@
 
 using Items = std::vector<std::string>;
 
-namespace {
-
-// A small outline with texts that end in CR LF and hold no line that begins with '.'.
-void BuildSample(ATREE& model) {
-  auto add = [&](const char* path, const char* text) {
-    auto item = std::make_unique<CDirData>(path);
-    item->m_strText = text;
-    model.AddDirData(std::move(item));
-  };
-  add("Plan", "intro\r\n");
-  add("Plan\x01One", "");
-  add("Plan\x01One\x01" "Deep", "a\r\nb\r\n");
-  add("Plan\x01Two", "two\r\n");
-  model.MakeTreeData();
-}
-
-}  // namespace
 
 TEST_F(ImportTest, GoldenMemReadsExactly) {
   AfxWriteProfileInt("System", "WzImportTopTree", 0);

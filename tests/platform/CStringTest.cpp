@@ -18,6 +18,13 @@ TEST(CString, TrailByte5CNeverMatchesASingleByteSearch) {
   EXPECT_EQ(replaced, text);
   EXPECT_EQ(replaced.Remove('\\'), 0);
   EXPECT_EQ(replaced.Replace("\\", "/"), 0);
+  // A trail byte is passed over while the backslashes around it are replaced.
+  CString mixed("\\表\\ソ\\\\");
+  EXPECT_EQ(mixed.Replace("\\", "/"), 4);
+  EXPECT_EQ(mixed, CString("/表/ソ//"));
+  CString overlapping("aaa");
+  EXPECT_EQ(overlapping.Replace("aa", "b"), 1);
+  EXPECT_EQ(overlapping, CString("ba"));
   EXPECT_EQ(CString("表\\").TrimRight('\\'), CString("表"));
 }
 
