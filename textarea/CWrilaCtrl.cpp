@@ -129,13 +129,19 @@ void CWrilaCtrl::SetLongText(const char* text) {
   } else {
     std::string piece;
     long offset = 0;
-    for (const std::size_t length : LongTextPieces(whole)) {
+    const std::vector<std::size_t> pieces = LongTextPieces(whole);
+    for (const std::size_t length : pieces) {
       piece.assign(whole.substr(static_cast<size_t>(offset), length));
       if (offset == 0) {
         SetText(piece.c_str());
       } else {
-        SetSelStart(offset);
-        SetSelLength(0);
+        // Putting the text leaves the caret at the top: the second piece goes to the end of the
+        // first. Every later piece follows the caret, which an insertion leaves after itself; placing
+        // it by offset again would make the control count its way through all lines each time.
+        if (offset == static_cast<long>(pieces.front())) {
+          SetSelStart(offset);
+          SetSelLength(0);
+        }
         SetSelText(piece.c_str());
       }
       offset += static_cast<long>(length);

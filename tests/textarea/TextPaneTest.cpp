@@ -163,7 +163,7 @@ TEST_F(TextPaneTest, StatusBarShowsColumnThenLineCountedFromOne) {
 
 TEST_F(TextPaneTest, LongTextsGoInWholeAndUnmodified) {
   std::string big;
-  for (int i = 0; i < 9000; ++i) big += (i % 50 == 49) ? "\r\n" : "漢";
+  for (int i = 0; i < 30000; ++i) big += (i % 50 == 49) ? "\r\n" : "漢";  // four pieces
   CKestavonDoc* doc = OpenTexts([&](ATREE& tree) { tree.SetText(2, big.c_str()); });
   Down(doc, 2);
   EXPECT_EQ(Text(doc), big);
