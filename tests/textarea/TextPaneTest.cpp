@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/CKinsokuSettings.h"
+#include "platform/CFrameWnd.h"
 #include "platform/CodePage.h"
 #include "platform/ComActivation.h"
 #include "platform/FrameworkIds.h"
@@ -217,6 +218,30 @@ TEST_F(TextPaneTest, WithoutTheControlThePaneNeverTouchesTheItemsText) {
   EXPECT_EQ(Stored(doc, 1), "一つ目の本文\r\n");
   EXPECT_FALSE(doc->IsModified());
   ASSERT_TRUE(CWrila::RegisterControlLibrary());
+}
+
+}  // namespace
+
+namespace {
+
+// A split text area: the pane the user typed in is the one whose text reaches the item, and the
+// other pane follows it, never the other way round.
+TEST_F(TextPaneTest, SplitTextAreaKeepsTheTextOfThePaneTypedIn) {
+  CKestavonDoc* doc = OpenTexts();
+  Down(doc);
+  CFrameWnd* frame = TextOf(doc)->GetParentFrame();
+  frame->SendCommand(ID_WINDOW_SPLIT);
+  std::vector<CIEditView*> panes;
+  for (CView* view : doc->GetViews())
+    if (auto* pane = dynamic_cast<CIEditView*>(view)) panes.push_back(pane);
+  ASSERT_EQ(panes.size(), 2u);
+  CIEditView* second = panes[1];
+  frame->SetActiveView(second);
+  second->GetEditCtrl().SetSel(0, 0);
+  second->GetEditCtrl().ReplaceSel("下で");
+  doc->CommitTextArea();
+  EXPECT_EQ(Stored(doc, 1), "下で一つ目の本文\r\n");
+  EXPECT_EQ(panes[0]->GetEditCtrl().GetText().str(), "下で一つ目の本文\r\n");
 }
 
 }  // namespace
