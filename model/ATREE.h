@@ -273,6 +273,9 @@ class ATREE {
   // Brings the rows up to date after the change, rebuilding only what it can reach, or all rows
   // where they were stale before it.
   void UpdateRows(const RowChange& change, bool rowsWereCurrent);
+  // The item whose subtree holds every change made to the item's subtree and place: its parent,
+  // or for the first level the top item, whose search would walk all that comes before.
+  int RowsParentOf(int item) const;
   void FillRow(CTreeData& row, int i, int level, int fold, int* counters) const;
   void NumberRow(CTreeData& row, int level, int* counters) const;
   int FoldOf(int item, int level) const;

@@ -88,7 +88,7 @@ void ATREE::ToggleStrike(int item) {
       if ((GetDirData(j)->m_nStatus & 2) != on) EditDirData(j)->m_nStatus ^= 2;
     }
   }
-  UpdateRows({GetParent(item), item, GetNextSibling(item, TRUE), 0}, current && item > 0);
+  UpdateRows({RowsParentOf(item), item, GetNextSibling(item, TRUE), 0}, current && item > 0);
 }
 
 int ATREE::IsInCheckedTree(int item) const {

@@ -29,7 +29,7 @@ void ATREE::RemoveAll() {
 
 void ATREE::DeleteTree(int item) {
   const bool current = m_bRowsCurrent;
-  const int parent = GetParent(item);
+  const int parent = RowsParentOf(item);
   const CString prefix = GetDirData(item)->m_strPath;
   int end = item + 1;
   while (end < GetDirDataCount() && StartsBelow(GetDirData(end)->m_strPath, prefix)) ++end;
@@ -41,7 +41,7 @@ void ATREE::DeleteTreeByPath(const char* path) {
   const int item = FindPath(path);
   if (item < 0) return;
   const bool current = m_bRowsCurrent;
-  const int parent = GetParent(item);
+  const int parent = RowsParentOf(item);
   const CString prefix(path);
   int end = item + 1;
   while (end < GetDirDataCount() && StartsBelow(GetDirData(end)->m_strPath, prefix)) ++end;
@@ -83,7 +83,7 @@ void ATREE::RenameTree(int item, const char* title, const char* link) {
   d->m_strPath = prefix + newTitle;
   d->m_strLink = newLink;
   const int end = GetNextSibling(item, TRUE);
-  UpdateRows({GetParent(item), item, end, 0}, current && item > 0 && edited <= end);
+  UpdateRows({RowsParentOf(item), item, end, 0}, current && item > 0 && edited <= end);
 }
 
 int ATREE::MoveTree(int a, int b) {
@@ -97,7 +97,7 @@ int ATREE::MoveTree(int a, int b) {
   const size_t loCut = loPath.rfind('\x01');
   const bool siblings = lo > 0 && loCut != std::string::npos && loCut == hiPath.rfind('\x01') &&
                         loPath.compare(0, loCut, hiPath, 0, loCut) == 0;
-  const int parent = siblings ? GetParent(lo) : 0;
+  const int parent = siblings ? RowsParentOf(lo) : 0;
   std::vector<int> order;
   order.reserve(static_cast<size_t>(end - lo));
   AppendRange(order, hi, end);
@@ -112,7 +112,7 @@ int ATREE::PromoteTree(int item) {
   if (level < 2) return item;
   const bool current = m_bRowsCurrent;
   const int parent = GetParent(item);
-  const int grandparent = GetParent(parent);
+  const int grandparent = RowsParentOf(parent);
   const int target = GetNextSibling(parent, TRUE);
   const int end = GetNextSibling(item, TRUE);
   for (int j = item; j < end; ++j) {
@@ -135,7 +135,7 @@ int ATREE::DemoteTree(int item, BOOL open) {
   const int prev = item == 0 ? -1 : GetPrevSibling(item);
   if (prev < 0) return -1;
   const bool current = m_bRowsCurrent;
-  const int parent = GetParent(item);
+  const int parent = RowsParentOf(item);
   const BOOL expanded = IsExpanded(prev);
   // Revealing under a hidden predecessor shows all of the parent's children.
   const bool revealsAll = (open || expanded) && GetDirData(prev)->m_nView == 0;

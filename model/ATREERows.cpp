@@ -367,15 +367,23 @@ void ATREE::UpdateRows(const RowChange& change, bool rowsWereCurrent) {
   m_rows[static_cast<size_t>(rowP)].m_nFold = FoldOf(parent, level);
 
   // Numbers after the window follow from the counters until a row at the children's level or
-  // above leaves them as they were.
+  // above leaves them as they were. Counters below the children's level restart at every child
+  // and so come out as before: their numbers change only in the style that shows every level.
+  bool showsEveryLevel = false;
+  for (int c = level + 1; c < CShoStrArray::MaxStyles; ++c) showsEveryLevel = showsEveryLevel || m_shoStr.GetNo(c) == 11;
   for (int r = rowEndNew; r < last; ++r) {
     CTreeData& row = m_rows[static_cast<size_t>(r)];
-    if (row.m_nLevel <= level) break;
+    if (row.m_nLevel >= 1 && row.m_nLevel <= level) break;
+    if (row.m_nLevel > level + 1 && !showsEveryLevel) continue;
     const int old = row.m_nCounter;
     NumberRow(row, row.m_nLevel, counters);
     if (row.m_nLevel == level + 1 && row.m_nCounter == old) break;
   }
   m_bRowsCurrent = true;
+}
+
+int ATREE::RowsParentOf(int item) const {
+  return LevelOf(GetDirData(item)->m_strPath) <= 1 ? 0 : GetParent(item);
 }
 
 int ATREE::GetRowIndex(int item) const {
