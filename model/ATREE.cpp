@@ -39,6 +39,7 @@ void ATREE::CopyFrom(const ATREE& other, bool withRows) {
     m_rows = other.m_rows;
     m_itemRows = other.m_itemRows;
   }
+  m_bRowsCurrent = withRows && other.m_bRowsCurrent;
   m_shoStr = other.m_shoStr;
   m_shoStr.SetSaveInDocument(other.m_shoStr.GetSaveInDocument());
   m_nCheckFilter = other.m_nCheckFilter;
@@ -67,10 +68,12 @@ void ATREE::DeleteContents() {
   m_rows.clear();
   m_itemRows.clear();
   m_itemHandles.clear();
+  m_bRowsCurrent = false;
 }
 
 void ATREE::AddDirData(std::unique_ptr<CDirData> item) {
   m_items.Add(std::move(item));
+  m_bRowsCurrent = false;
   m_itemRows.resize(static_cast<size_t>(GetDirDataCount()), -1);
   if (!m_itemHandles.empty()) m_itemHandles.resize(static_cast<size_t>(GetDirDataCount()), nullptr);
 }

@@ -66,7 +66,10 @@ class ATREE {
 
   // Items.
   const CDirData* GetDirData(int item) const { return m_items.GetAt(item); }
-  CDirData* EditDirData(int item) { return m_items.GetMutable(item); }
+  CDirData* EditDirData(int item) {
+    m_bRowsCurrent = false;
+    return m_items.GetMutable(item);
+  }
   virtual int GetDirDataCount() const { return m_items.GetSize(); }
   virtual const CString& GetTitle(int item) const { return GetDirData(item)->m_strPath; }
   virtual const CString& GetText(int item) const { return GetDirData(item)->m_strText; }
@@ -113,11 +116,17 @@ class ATREE {
 
   CDocProperties& GetProperties() { return m_properties; }
   const CDocProperties& GetProperties() const { return m_properties; }
-  CShoStrArray& GetShoStr() { return m_shoStr; }
+  CShoStrArray& GetShoStr() {
+    m_bRowsCurrent = false;  // the numbers may change
+    return m_shoStr;
+  }
   const CShoStrArray& GetShoStr() const { return m_shoStr; }
   CFileLock& GetLock() { return m_lock; }
   int GetCheckFilter() const { return m_nCheckFilter; }
-  void SetCheckFilter(int filter) { m_nCheckFilter = filter; }
+  void SetCheckFilter(int filter) {
+    m_nCheckFilter = filter;
+    m_bRowsCurrent = false;
+  }
 
   // ---- Tree operations: insertion, records, deleting and moving, folding and marks ----
   virtual int InsertTree(int parent, CString& title, const char* link, CString& text, int status, int bookmark,
@@ -253,6 +262,23 @@ class ATREE {
   void SelectIndex(int item);
 
  protected:
+  // A change among the descendants of parent: the items [first, end) are new or changed, those
+  // before first are as they were and those from end on are the old ones from end - delta on.
+  struct RowChange {
+    int parent;
+    int first;
+    int end;
+    int delta;
+  };
+  // Brings the rows up to date after the change, rebuilding only what it can reach, or all rows
+  // where they were stale before it.
+  void UpdateRows(const RowChange& change, bool rowsWereCurrent);
+  // The item whose subtree holds every change made to the item's subtree and place: its parent,
+  // or for the first level the top item, whose search would walk all that comes before.
+  int RowsParentOf(int item) const;
+  void FillRow(CTreeData& row, int i, int level, int fold, int* counters) const;
+  void NumberRow(CTreeData& row, int level, int* counters) const;
+  int FoldOf(int item, int level) const;
   // Puts the items at index, index + 1, ... in one pass; row indexes stay stale until a rebuild.
   void InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items);
   void RemoveItems(int index, int count);
@@ -293,6 +319,8 @@ class ATREE {
   std::vector<CTreeData> m_rows;
   CDirDataArray m_items;
   std::vector<int> m_itemRows;  // row of each item (line number while reading)
+  // The rows are what a rebuild gives: no item, filter or numbering style changed since the last.
+  bool m_bRowsCurrent = false;
   // Tree-control item of each item, kept beside the items because copies share them; empty until
   // a fill, and not copied.
   std::vector<HTREEITEM> m_itemHandles;

@@ -16,22 +16,25 @@ void ATREE::SetViewRange(int first, int end, int view) {
 }
 
 void ATREE::ExpandAll(int item) {
+  const bool current = m_bRowsCurrent;
   SetViewRange(item + 1, GetNextSibling(item, TRUE), 1);
-  MakeTreeData();
+  UpdateRows({item, item + 1, GetNextSibling(item, TRUE), 0}, current);
 }
 
 void ATREE::CollapseAll(int item) {
+  const bool current = m_bRowsCurrent;
   SetViewRange(item + 1, GetNextSibling(item, TRUE), 0);
-  MakeTreeData();
+  UpdateRows({item, item + 1, GetNextSibling(item, TRUE), 0}, current);
 }
 
 void ATREE::ExpandLevels(int item, int depth) {
+  const bool current = m_bRowsCurrent;
   const int deepest = GetLevel(item) + depth;
   const int end = GetNextSibling(item, TRUE);
   for (int j = item + 1; j < end; ++j) {
     if (GetLevel(j) <= deepest && GetDirData(j)->m_nView != 1) EditDirData(j)->m_nView = 1;
   }
-  MakeTreeData();
+  UpdateRows({item, item + 1, GetNextSibling(item, TRUE), 0}, current);
 }
 
 void ATREE::RevealItem(int item) {
@@ -64,15 +67,19 @@ void ATREE::ToggleCheck(int item) {
       row.m_nStatus = (row.m_nStatus & ~1) | on;
     }
   };
+  // Unfiltered, the check shows in the row's status alone, which follows here.
+  const bool current = m_bRowsCurrent && m_nCheckFilter == 0;
   const int on = (GetDirData(item)->m_nStatus & 1) ^ 1;
   setBit(item, on);
-  if (!HasChildren(item)) return;
-  if (AfxMessageBox(kSameStateQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-  const int end = GetNextSibling(item, TRUE);
-  for (int j = item + 1; j < end; ++j) setBit(j, on);
+  if (HasChildren(item) && AfxMessageBox(kSameStateQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    const int end = GetNextSibling(item, TRUE);
+    for (int j = item + 1; j < end; ++j) setBit(j, on);
+  }
+  m_bRowsCurrent = current;
 }
 
 void ATREE::ToggleStrike(int item) {
+  const bool current = m_bRowsCurrent;
   EditDirData(item)->m_nStatus ^= 2;
   const int on = GetDirData(item)->m_nStatus & 2;
   if (HasChildren(item) && AfxMessageBox(kSameStateQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
@@ -81,7 +88,7 @@ void ATREE::ToggleStrike(int item) {
       if ((GetDirData(j)->m_nStatus & 2) != on) EditDirData(j)->m_nStatus ^= 2;
     }
   }
-  MakeTreeData();
+  UpdateRows({RowsParentOf(item), item, GetNextSibling(item, TRUE), 0}, current && item > 0);
 }
 
 int ATREE::IsInCheckedTree(int item) const {

@@ -36,6 +36,7 @@ std::unique_ptr<CDirData> ATREE::NewItem(const CString& path, const char* link, 
 void ATREE::InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items) {
   const int before = GetDirDataCount();
   const int count = static_cast<int>(items.size());
+  m_bRowsCurrent = false;
   for (int k = 0; k < count; ++k) m_items.InsertAt(index + k, std::move(items[static_cast<size_t>(k)]));
   if (static_cast<int>(m_itemRows.size()) == before && index <= before) {
     m_itemRows.insert(m_itemRows.begin() + index, static_cast<size_t>(count), -1);
@@ -53,6 +54,7 @@ void ATREE::RemoveItems(int index, int count) {
   const int before = GetDirDataCount();
   if (count <= 0 || index < 0 || index >= before) return;
   count = std::min(count, before - index);
+  m_bRowsCurrent = false;
   m_items.RemoveAt(index, count);
   if (static_cast<int>(m_itemRows.size()) == before) {
     m_itemRows.erase(m_itemRows.begin() + index, m_itemRows.begin() + index + count);
@@ -68,6 +70,7 @@ void ATREE::RemoveItems(int index, int count) {
 
 void ATREE::ReorderItems(int first, const std::vector<int>& order) {
   m_items.Reorder(first, order);
+  m_bRowsCurrent = false;
   if (m_itemHandles.size() != static_cast<size_t>(GetDirDataCount())) return;
   std::vector<HTREEITEM> moved;
   moved.reserve(order.size());

@@ -24,33 +24,40 @@ void ATREE::RemoveAll() {
   m_rows.clear();
   m_itemRows.clear();
   m_itemHandles.clear();
+  m_bRowsCurrent = false;
 }
 
 void ATREE::DeleteTree(int item) {
+  const bool current = m_bRowsCurrent;
+  const int parent = RowsParentOf(item);
   const CString prefix = GetDirData(item)->m_strPath;
   int end = item + 1;
   while (end < GetDirDataCount() && StartsBelow(GetDirData(end)->m_strPath, prefix)) ++end;
   RemoveItems(item, end - item);
-  MakeTreeData();
+  UpdateRows({parent, item, item, item - end}, current && item > 0);
 }
 
 void ATREE::DeleteTreeByPath(const char* path) {
   const int item = FindPath(path);
   if (item < 0) return;
+  const bool current = m_bRowsCurrent;
+  const int parent = RowsParentOf(item);
   const CString prefix(path);
   int end = item + 1;
   while (end < GetDirDataCount() && StartsBelow(GetDirData(end)->m_strPath, prefix)) ++end;
   RemoveItems(item, end - item);
-  MakeTreeData();
+  UpdateRows({parent, item, item, item - end}, current && item > 0);
 }
 
 void ATREE::DeleteChildren(int item) {
+  const bool current = m_bRowsCurrent;
   const int end = GetNextSibling(item, TRUE);
   RemoveItems(item + 1, end - item - 1);
-  MakeTreeData();
+  UpdateRows({item, item + 1, item + 1, item + 1 - end}, current);
 }
 
 void ATREE::RenameTree(int item, const char* title, const char* link) {
+  const bool current = m_bRowsCurrent;
   const CString path = GetDirData(item)->m_strPath;
   const int slash = path.ReverseFind('\x01');
   const CString prefix = path.Left(slash + 1);
@@ -63,52 +70,50 @@ void ATREE::RenameTree(int item, const char* title, const char* link) {
 
   const size_t at = static_cast<size_t>(prefix.GetLength());
   const size_t length = at + static_cast<size_t>(old.GetLength());
-  bool changed = false;
+  int edited = item + 1;  // the end of the items whose paths change
   for (int j = item + 1; j < GetDirDataCount(); ++j) {
     const std::string& p = GetDirData(j)->m_strPath.str();
     if (p.size() <= length || p.compare(at, old.str().size(), old.str()) != 0) break;
     if (p[length] != '\x01') continue;  // a later sibling whose title merely begins with the old one
     std::string& edit = EditDirData(j)->m_strPath.str();
     edit.replace(at, old.str().size(), newTitle.str());
-    changed = true;
+    edited = j + 1;
   }
   CDirData* d = EditDirData(item);
   d->m_strPath = prefix + newTitle;
   d->m_strLink = newLink;
-
-  if (changed) {
-    MakeTreeData();
-    return;
-  }
-  const int r = GetRowIndex(item);
-  if (r < 0 || r >= static_cast<int>(m_rows.size())) return;
-  CTreeData& row = m_rows[static_cast<size_t>(r)];
-  const int found = old.IsEmpty() ? -1 : row.m_strTitle.Find(old);
-  if (found >= 0) {
-    row.m_strTitle.str().replace(static_cast<size_t>(found), old.str().size(), newTitle.str());
-  } else if (old.IsEmpty()) {
-    row.m_strTitle += newTitle;
-  }
-  row.m_strLink = newLink;
+  const int end = GetNextSibling(item, TRUE);
+  UpdateRows({RowsParentOf(item), item, end, 0}, current && item > 0 && edited <= end);
 }
 
 int ATREE::MoveTree(int a, int b) {
+  const bool current = m_bRowsCurrent;
   const int lo = std::min(a, b);
   const int hi = std::max(a, b);
   const int end = GetNextSibling(hi, TRUE);
+  // Only a move among siblings stays inside their parent's subtree.
+  const std::string& loPath = GetDirData(lo)->m_strPath.str();
+  const std::string& hiPath = GetDirData(hi)->m_strPath.str();
+  const size_t loCut = loPath.rfind('\x01');
+  const bool siblings = lo > 0 && loCut != std::string::npos && loCut == hiPath.rfind('\x01') &&
+                        loPath.compare(0, loCut, hiPath, 0, loCut) == 0;
+  const int parent = siblings ? RowsParentOf(lo) : 0;
   std::vector<int> order;
   order.reserve(static_cast<size_t>(end - lo));
   AppendRange(order, hi, end);
   AppendRange(order, lo, hi);
   ReorderItems(lo, order);
-  MakeTreeData();
+  UpdateRows({parent, lo, end, 0}, current && siblings);
   return end - hi;
 }
 
 int ATREE::PromoteTree(int item) {
   const int level = GetLevel(item);
   if (level < 2) return item;
-  const int target = GetNextSibling(GetParent(item), TRUE);
+  const bool current = m_bRowsCurrent;
+  const int parent = GetParent(item);
+  const int grandparent = RowsParentOf(parent);
+  const int target = GetNextSibling(parent, TRUE);
   const int end = GetNextSibling(item, TRUE);
   for (int j = item; j < end; ++j) {
     const int keep = GetPathPos(j, level - 1);
@@ -121,7 +126,7 @@ int ATREE::PromoteTree(int item) {
   AppendRange(order, end, target);
   AppendRange(order, item, end);
   ReorderItems(item, order);
-  MakeTreeData();
+  UpdateRows({grandparent, parent, target, 0}, current);
   return target - (end - item);
 }
 
@@ -129,7 +134,11 @@ int ATREE::DemoteTree(int item, BOOL open) {
   // The top item has no sibling to go under.
   const int prev = item == 0 ? -1 : GetPrevSibling(item);
   if (prev < 0) return -1;
+  const bool current = m_bRowsCurrent;
+  const int parent = RowsParentOf(item);
   const BOOL expanded = IsExpanded(prev);
+  // Revealing under a hidden predecessor shows all of the parent's children.
+  const bool revealsAll = (open || expanded) && GetDirData(prev)->m_nView == 0;
   const CString& prevPath = GetDirData(prev)->m_strPath;
   const CString insert = prevPath.Mid(prevPath.ReverseFind('\x01') + 1) + '\x01';
   const int level = GetLevel(item);
@@ -144,6 +153,10 @@ int ATREE::DemoteTree(int item, BOOL open) {
     if (GetDirData(item)->m_nView != 0) EditDirData(item)->m_nView = 0;
     SetViewRange(item + 1, end, 0);
   }
-  MakeTreeData();
+  if (revealsAll) {
+    UpdateRows({parent, parent + 1, GetNextSibling(parent, TRUE), 0}, current);
+  } else {
+    UpdateRows({parent, prev, end, 0}, current);
+  }
   return item;
 }

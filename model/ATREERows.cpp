@@ -145,6 +145,27 @@ std::vector<char> ATREE::ComputeShown(const std::vector<int>& levels) const {
   return shown;
 }
 
+// The fields of row that come from item i alone, and its heading number from the counters.
+void ATREE::FillRow(CTreeData& row, int i, int level, int fold, int* counters) const {
+  const CDirData* item = GetDirData(i);
+  row.m_nItem = i;
+  row.m_nLevel = level;
+  row.m_nFold = fold;
+  row.m_strLink = item->m_strLink;
+  row.m_nStatus = item->m_nStatus;
+  row.SetFlag1(item->m_nBookmark);
+  row.SetFlag2(!item->m_strText.IsEmpty());
+  row.m_nIdDigit = item->m_nIdDigit;
+  row.m_nIdHigh = item->m_nIdHigh;
+  row.m_nIdLow = item->m_nIdLow;
+  NumberRow(row, level, counters);
+}
+
+int ATREE::FoldOf(int item, int level) const {
+  if (item + 1 >= GetDirDataCount() || LevelOf(GetDirData(item + 1)->m_strPath) != level + 1) return 0;
+  return GetDirData(item + 1)->m_nView == 0 ? 1 : 2;
+}
+
 void ATREE::MakeTreeData() {
   m_rows.clear();
   const int n = GetDirDataCount();
@@ -163,6 +184,7 @@ void ATREE::MakeTreeData() {
   const CDirData* root = GetDirData(0);
   CTreeData& top = m_rows.emplace_back(root->m_strPath, root->m_strLink, "");
   top.m_nItem = 0;
+  top.m_nLevel = levels[0];
   top.m_nStatus = root->m_nStatus;
   top.SetFlag1(root->m_nBookmark);
   top.m_nFold = fold(0);
@@ -178,34 +200,190 @@ void ATREE::MakeTreeData() {
   const LastAtLevel last(parts);
 
   std::fill(std::begin(m_counters), std::end(m_counters), 0);
-  for (int i = 1; i <= n; ++i) {
-    if (i < n && !shown[static_cast<size_t>(i)]) continue;
+  for (int i = 1; i < n; ++i) {
+    if (!shown[static_cast<size_t>(i)]) continue;
     const int r = static_cast<int>(m_rows.size());
     CTreeData& row = m_rows.emplace_back();
-    row.m_nItem = i;
-    if (i == n) break;  // the sentinel row
     m_itemRows[static_cast<size_t>(i)] = r;
     for (int k = 0; k < parts.Count(r); ++k) AppendRowPart(row.m_strTitle, parts, last, r, k);
-
-    const CDirData* item = GetDirData(i);
-    row.m_nFold = fold(i);
-    row.m_strLink = item->m_strLink;
-    row.m_nStatus = item->m_nStatus;
-    row.SetFlag1(item->m_nBookmark);
-    row.SetFlag2(!item->m_strText.IsEmpty());
-    row.m_nIdDigit = item->m_nIdDigit;
-    row.m_nIdHigh = item->m_nIdHigh;
-    row.m_nIdLow = item->m_nIdLow;
-
-    // Levels beyond the counters get no number and leave the counters alone.
-    const int c = levels[static_cast<size_t>(i)] - 1;
-    if (c < 0 || c >= kLevelCounters) continue;
-    std::fill(m_counters + c + 1, m_counters + kLevelCounters, 0);
-    const int status = item->m_nStatus;
-    if ((status & (4 | 8)) != 0 || (!m_bNumberStruck && (status & 2) != 0)) continue;
-    ++m_counters[c];
-    row.m_strNumber = m_shoStr.FormatNumber(c, m_counters);
+    FillRow(row, i, levels[static_cast<size_t>(i)], fold(i), m_counters);
   }
+  m_rows.emplace_back().m_nItem = n;  // the sentinel row
+  m_bRowsCurrent = true;
+}
+
+namespace {
+
+bool IsPathBelowOrAt(std::string_view path, std::string_view top) {
+  return path.size() >= top.size() && path.compare(0, top.size(), top) == 0 &&
+         (path.size() == top.size() || path[top.size()] == '\x01');
+}
+
+// Whether every title of the path is non-empty, so that its parts are its levels.
+bool HasNoEmptyTitle(std::string_view path) {
+  return !path.empty() && path.front() != '\x01' && path.back() != '\x01' && path.find("\x01\x01") == std::string_view::npos;
+}
+
+}  // namespace
+
+// The heading number of a row at the level, advancing the counters; a level beyond the counters
+// gets no number and leaves them alone.
+void ATREE::NumberRow(CTreeData& row, int level, int* counters) const {
+  const int c = level - 1;
+  if (c < 0 || c >= kLevelCounters) return;
+  std::fill(counters + c + 1, counters + kLevelCounters, 0);
+  const int status = GetDirData(row.m_nItem)->m_nStatus;
+  row.m_strNumber.Empty();
+  if ((status & (4 | 8)) == 0 && (m_bNumberStruck || (status & 2) == 0)) {
+    ++counters[c];
+    row.m_strNumber = m_shoStr.FormatNumber(c, counters);
+  }
+  row.m_nCounter = counters[c];
+}
+
+// A change among the parent's descendants is rebuilt from the parent's child before it on: a row
+// before that child looks at the change only through rows that stay, the line art left of the
+// children's column is the parent's own, and the rows after the change keep their line art while
+// their numbers are redone until the counters meet the old ones again. Filters, rows gone stale
+// before the change, empty titles and inconsistent folds take the full rebuild.
+void ATREE::UpdateRows(const RowChange& change, bool rowsWereCurrent) {
+  const int n = GetDirDataCount();
+  const int parent = change.parent;
+  const int rowP = GetRowIndex(parent);
+  bool local = rowsWereCurrent && static_cast<int>(m_itemRows.size()) == n && m_nCheckFilter == 0 && parent >= 0 &&
+               parent < change.first && change.first <= change.end && change.end <= n && rowP >= 0 &&
+               rowP < static_cast<int>(m_rows.size()) && m_rows[static_cast<size_t>(rowP)].m_nItem == parent &&
+               (parent == 0 || GetDirData(parent)->m_nView != 0);
+  const std::string& path = local ? GetDirData(parent)->m_strPath.str() : std::string();
+  const int level = local ? LevelOf(GetDirData(parent)->m_strPath) : 0;
+  local = local && level < kLevelCounters - 1 && HasNoEmptyTitle(path);
+  std::string prefix;  // the line art of the parent's column and those left of it
+  if (local && level > 0) {
+    const CTreeData& rowOfParent = m_rows[static_cast<size_t>(rowP)];
+    const std::string& title = rowOfParent.m_strTitle.str();
+    const std::string_view piece = title.size() >= static_cast<size_t>(4 * level)
+                                       ? std::string_view(title).substr(static_cast<size_t>(4 * (level - 1)), 4)
+                                       : std::string_view();
+    const std::string& before = GetDirData(m_rows[static_cast<size_t>(rowP) - 1].m_nItem)->m_strPath.str();
+    local = (piece == kBranch || piece == kBranchLast) && IsPathBelowOrAt(before, std::string_view(path).substr(0, path.rfind('\x01')));
+    if (local) prefix = title.substr(0, static_cast<size_t>(4 * (level - 1))) + (piece == kBranch ? kColumnPass : kColumnEmpty);
+  }
+  if (!local) {
+    MakeTreeData();
+    return;
+  }
+
+  // The window starts at the parent's child before the change when that child has a row.
+  int first = change.first;
+  int rowStart = rowP + 1;
+  if (first > parent + 1) {
+    int sibling = first - 1;
+    while (sibling > parent && LevelOf(GetDirData(sibling)->m_strPath) != level + 1) --sibling;
+    const int r = GetRowIndex(sibling);
+    if (sibling > parent && r > rowP && m_rows[static_cast<size_t>(r)].m_nItem == sibling) {
+      first = sibling;
+      rowStart = r;
+    } else {
+      first = parent + 1;
+    }
+  }
+  const int end = change.end;
+  const int delta = change.delta;
+  int rowEndOld = rowStart;
+  while (m_rows[static_cast<size_t>(rowEndOld)].m_nItem < end - delta) ++rowEndOld;  // the sentinel stops it
+
+  // The counters as the row pass leaves them before the window.
+  int counters[kLevelCounters] = {};
+  int bound = level + 1;
+  for (int r = rowStart - 1; r >= 1 && bound > 0; --r) {
+    const CTreeData& row = m_rows[static_cast<size_t>(r)];
+    if (row.m_nLevel < 1 || row.m_nLevel > bound) continue;
+    counters[row.m_nLevel - 1] = row.m_nCounter;
+    bound = row.m_nLevel - 1;
+  }
+
+  std::vector<CTreeData> fresh;
+  for (int i = first; i < end; ++i) {
+    if (GetDirData(i)->m_nView != 0) fresh.emplace_back().m_nItem = i;
+  }
+  const int rowDelta = static_cast<int>(fresh.size()) - (rowEndOld - rowStart);
+  const int rowEndNew = rowEndOld + rowDelta;
+
+  // The rows after the window move with their items.
+  if (rowDelta > 0) {
+    m_rows.insert(m_rows.begin() + rowEndOld, static_cast<size_t>(rowDelta), CTreeData());
+  } else if (rowDelta < 0) {
+    m_rows.erase(m_rows.begin() + rowEndNew, m_rows.begin() + rowEndOld);
+  }
+  if (delta != 0) {
+    for (size_t r = static_cast<size_t>(rowEndNew); r < m_rows.size(); ++r) m_rows[r].m_nItem += delta;
+  }
+  for (int i = first; i < end; ++i) m_itemRows[static_cast<size_t>(i)] = -1;
+  if (rowDelta != 0) {
+    for (size_t i = static_cast<size_t>(end); i < m_itemRows.size(); ++i) {
+      if (m_itemRows[i] >= 0) m_itemRows[i] += rowDelta;
+    }
+  }
+
+  // Parts of the row before the window, the window's rows, and the rows after it up to the first
+  // at the children's level or above, where every line-art question of the window ends.
+  TitleParts parts;
+  const int last = static_cast<int>(m_rows.size()) - 1;  // the sentinel
+  // Without empty titles a row's parts are its levels.
+  auto addRow = [&](int item) {
+    const std::string& p = GetDirData(item)->m_strPath.str();
+    parts.AddRow(p);
+    return HasNoEmptyTitle(p);
+  };
+  bool plain = addRow(m_rows[static_cast<size_t>(rowStart) - 1].m_nItem);
+  std::vector<int> levels;
+  levels.reserve(fresh.size());
+  for (const CTreeData& row : fresh) {
+    levels.push_back(LevelOf(GetDirData(row.m_nItem)->m_strPath));
+    plain = addRow(row.m_nItem) && plain;
+  }
+  if (rowEndNew < last && m_rows[static_cast<size_t>(rowEndNew)].m_nLevel > level + 1) plain = false;
+  for (int r = rowEndNew; r < last; ++r) {
+    plain = addRow(m_rows[static_cast<size_t>(r)].m_nItem) && plain;
+    if (m_rows[static_cast<size_t>(r)].m_nLevel <= level + 1) break;
+  }
+  if (!plain) {
+    MakeTreeData();
+    return;
+  }
+  parts.Finish();
+  const LastAtLevel lastAtLevel(parts);
+
+  for (size_t f = 0; f < fresh.size(); ++f) {
+    CTreeData& row = fresh[f];
+    const int i = row.m_nItem;
+    const int r = static_cast<int>(f) + 1;
+    row.m_strTitle = prefix.c_str();
+    for (int k = level; k < parts.Count(r); ++k) AppendRowPart(row.m_strTitle, parts, lastAtLevel, r, k);
+    FillRow(row, i, levels[f], FoldOf(i, levels[f]), counters);
+    m_itemRows[static_cast<size_t>(i)] = rowStart + r - 1;
+  }
+  std::move(fresh.begin(), fresh.end(), m_rows.begin() + rowStart);
+  m_rows[static_cast<size_t>(rowP)].m_nFold = FoldOf(parent, level);
+
+  // Numbers after the window follow from the counters until a row at the children's level or
+  // above leaves them as they were. Counters below the children's level restart at every child
+  // and so come out as before: their numbers change only in the style that shows every level.
+  bool showsEveryLevel = false;
+  for (int c = level + 1; c < CShoStrArray::MaxStyles; ++c) showsEveryLevel = showsEveryLevel || m_shoStr.GetNo(c) == 11;
+  for (int r = rowEndNew; r < last; ++r) {
+    CTreeData& row = m_rows[static_cast<size_t>(r)];
+    if (row.m_nLevel >= 1 && row.m_nLevel <= level) break;
+    if (row.m_nLevel > level + 1 && !showsEveryLevel) continue;
+    const int old = row.m_nCounter;
+    NumberRow(row, row.m_nLevel, counters);
+    if (row.m_nLevel == level + 1 && row.m_nCounter == old) break;
+  }
+  m_bRowsCurrent = true;
+}
+
+int ATREE::RowsParentOf(int item) const {
+  return LevelOf(GetDirData(item)->m_strPath) <= 1 ? 0 : GetParent(item);
 }
 
 int ATREE::GetRowIndex(int item) const {

@@ -18,6 +18,8 @@ class CTreeData {
   CString m_strNumber;  // heading number, empty unless numbering is on
   int m_nStatus = 0;
   int m_nItem = 0;
+  int m_nLevel = 0;
+  int m_nCounter = 0;  // its level's heading counter after this row, numbered or not
   int m_nFold = 0;  // 0 no children, 1 children hidden, 2 children shown
   int m_nIdDigit = 0;
   int m_nIdHigh = 0;
