@@ -95,13 +95,19 @@ CWrila::~CWrila() { Destroyed(); }
 const CLSID& CWrila::GetClsid() { return kEditClass; }
 
 BOOL CWrila::RegisterControlLibrary() {
-  IUnknown* factory = nullptr;
-  if (SUCCEEDED(CoGetClassObject(kEditClass, CLSCTX_INPROC_SERVER, nullptr, IID_IUnknown,
-                                 reinterpret_cast<void**>(&factory)))) {
-    factory->Release();
+  // Registered at every start, as an installer registers at every install: a control that came with
+  // an update may bring classes (its property pages) that an earlier registration did not know.
+  const std::filesystem::path library = ControlLibraryPath();
+  std::error_code error;
+  if (std::filesystem::exists(library, error) && SUCCEEDED(RegisterServerLibrary(library.string().c_str())))
     return TRUE;
-  }
-  return SUCCEEDED(RegisterServerLibrary(ControlLibraryPath().string().c_str()));
+  // Without the library beside the program, a registration made elsewhere may still serve.
+  IUnknown* factory = nullptr;
+  if (FAILED(CoGetClassObject(kEditClass, CLSCTX_INPROC_SERVER, nullptr, IID_IUnknown,
+                              reinterpret_cast<void**>(&factory))))
+    return FALSE;
+  factory->Release();
+  return TRUE;
 }
 
 BOOL CWrila::Create(wxWindow* parent, wxWindowID id, const wxRect& rect) {

@@ -36,8 +36,8 @@ class CWrila : public wxPanel {
   // Creates the window and, inside it, the control by class id; the window is made even when the
   // control cannot be (FALSE then), so its host keeps working without text.
   BOOL Create(wxWindow* parent, wxWindowID id, const wxRect& rect);
-  // The control's library is registered when its class is unknown or no longer loads, as an
-  // installer would: from lib/ beside the program's bin/ folder.
+  // Registers the control's library from lib/ beside the program's bin/ folder, as an installer
+  // would; FALSE when neither that nor an earlier registration provides the control.
   static BOOL RegisterControlLibrary();
 
   bool HasControl() const { return m_driver.m_lpDispatch != nullptr; }
