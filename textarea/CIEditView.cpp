@@ -41,6 +41,7 @@ CIEditView::CIEditView() {
   Bind(wxEVT_MENU, &CIEditView::OnControlSettings, this, ID_SETTINGS_FONT);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_TEXTAREA);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_FONT);
+  BindTreeCommands();
 }
 
 CIEditView::~CIEditView() {

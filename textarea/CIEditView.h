@@ -8,6 +8,7 @@
 #include "textarea/CWrilaView.h"
 
 class CKestavonDoc;
+class wxEvtHandler;
 
 class CIEditView : public CWrilaView, public CTextPane {
  public:
@@ -51,6 +52,19 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnFocusLost(wxCommandEvent& event);
   void OnControlSettings(wxCommandEvent& event);
   void OnUpdateControlSettings(wxUpdateUIEvent& event);
+
+  // The tree pane's commands while the text pane has the focus: handed to the tree pane, the
+  // pane's selection, title or text taken care of around the call as each command needs.
+  void BindTreeCommands();
+  wxEvtHandler* TreePaneHandler() const;
+  // Whether the tree pane took the command.
+  bool ForwardToTree(int id);
+  void OnTreeCommand(wxCommandEvent& event);
+  // Move up and down: with the tree-up mode they step to the previous or next tree instead.
+  void OnTreeMove(wxCommandEvent& event);
+  void OnUpdateTreeMove(wxUpdateUIEvent& event);
+  // Menu states as the tree pane gives them.
+  void OnUpdateTreeCommand(wxUpdateUIEvent& event);
 
   long m_nSelStart = 0;
   long m_nSelEnd = 0;

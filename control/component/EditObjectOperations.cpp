@@ -99,8 +99,13 @@ HRESULT CEditObject::GetOperationalProperty(DISPID id, VARIANT* result) {
       if (!InUserMode()) return CTL_E_GETNOTSUPPORTEDATRUNTIME;
       if (!IsActive() || !m_control.HasSelection()) return SetLong(result, 0), S_OK;
       if (m_control.m_selKind == SEL_BOX) return SetLong(result, -1), S_OK;
-      // As copied: every line end counts as CR LF.
-      return SetLong(result, buffer.GetRangeSize(m_control.SelectionStart(), m_control.SelectionEnd(), false)), S_OK;
+      // Serial bytes, each line end its own length, as SelStart counts them (the copy size would
+      // add the terminating zero and count every line end as CR LF).
+      const POINT start = m_control.SelectionStart();
+      const POINT end = m_control.SelectionEnd();
+      const POINT s = buffer.ViewToLogical(start.x, start.y, -1);
+      const POINT e = buffer.ViewToLogical(end.x, end.y, 1);
+      return SetLong(result, buffer.LogicalToSerial(e.x, e.y) - buffer.LogicalToSerial(s.x, s.y)), S_OK;
     }
     case DISPID_EDIT_MARGIN:
       return SetLong(result, IsActive() ? m_control.m_wrapWidth : 0), S_OK;

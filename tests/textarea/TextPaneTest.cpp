@@ -245,3 +245,34 @@ TEST_F(TextPaneTest, SplitTextAreaKeepsTheTextOfThePaneTypedIn) {
 }
 
 }  // namespace
+
+namespace {
+
+// While the text pane has the focus, the tree pane's commands still reach the tree pane, and the
+// text pane keeps its selection around them.
+TEST_F(TextPaneTest, TreeCommandsFromTheTextPaneReachTheTreePane) {
+  CKestavonDoc* doc = OpenOutline({"top", "top/a", "top/a/child", "top/b"}, [](ATREE& tree) { tree.SetText(1, "本文"); });
+  Down(doc);
+  CIEditView* text = TextOf(doc);
+  CFrameWnd* frame = text->GetParentFrame();
+  frame->SetActiveView(text);
+  text->GetEditCtrl().SetSel(2, 4);
+  ASSERT_TRUE(IsEnabled(ID_TREE_HIDE_BELOW));
+  m_frame->SendCommand(ID_TREE_HIDE_BELOW);
+  EXPECT_EQ(ListOf(doc)->GetCount(), 3) << "the child row is hidden";
+  long start = 0;
+  long end = 0;
+  text->GetEditCtrl().GetSel(start, end);
+  EXPECT_EQ(start, 2);
+  EXPECT_EQ(end, 4);
+  EXPECT_FALSE(IsEnabled(ID_TREE_DELETE)) << "a command the tree pane disables stays disabled here";
+
+  // With the tree-up mode, Move up selects the previous tree and leaves the outline as it was.
+  text->GetEditCtrl().ReplaceSel("X");
+  m_frame->SendCommand(ID_TREE_MOVE_UP);
+  EXPECT_EQ(doc->GetCurrentTree(), 0);
+  EXPECT_EQ(Stored(doc, 1), "本X\r\n");
+  EXPECT_EQ(doc->GetTree().GetName(1).str(), "a");
+}
+
+}  // namespace
