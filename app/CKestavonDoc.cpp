@@ -73,6 +73,7 @@ void CKestavonDoc::MakeEmptyOutline() {
 }
 
 void CKestavonDoc::AddTreeFromCommandLine(const char* title, const char* link) {
+  CommitTextArea();
   CString name(title);
   CString text = m_tree.GetProperties().m_bAutoTitle ? name : CString();
   const int item = m_nCurTree == 0 ? m_tree.InsertTree(0, name, link, text, 0, 0, 1, nullptr, TRUE)

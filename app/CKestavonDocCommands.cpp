@@ -78,6 +78,7 @@ CString CKestavonDoc::GetLinkTarget(int item) {
 }
 
 void CKestavonDoc::InsertTitleFirstLines() {
+  CommitTextArea();
   SaveUndo();
   for (int i = 0; i < m_tree.GetDirDataCount(); ++i) {
     const CString title = FirstLineTitle(m_tree, i);
@@ -92,6 +93,7 @@ void CKestavonDoc::InsertTitleFirstLines() {
 }
 
 void CKestavonDoc::RemoveTitleFirstLines() {
+  CommitTextArea();
   SaveUndo();
   for (int i = 0; i < m_tree.GetDirDataCount(); ++i) {
     const CString title = FirstLineTitle(m_tree, i);
@@ -118,6 +120,7 @@ void CKestavonDoc::OnUpdateTemplateAuto(wxUpdateUIEvent& event) {
 }
 
 void CKestavonDoc::EditCategories(const std::function<BOOL()>& edit) {
+  CommitTextArea();
   // The dialog renumbers the items as it goes, so the state to undo to is taken before it runs.
   auto before = std::make_unique<CTreeUndo>(m_tree, m_nCurTree);
   if (!edit()) return;

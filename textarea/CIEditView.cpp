@@ -47,7 +47,6 @@ CIEditView::CIEditView() {
 CIEditView::~CIEditView() {
   // A view that goes while its document stays (one of two windows closed) hands its text over.
   SaveText();
-  SaveControlProperties();
 }
 
 CKestavonDoc* CIEditView::GetDocument() const { return dynamic_cast<CKestavonDoc*>(CView::GetDocument()); }
@@ -139,6 +138,7 @@ void CIEditView::LoadText(bool firstLoad) {
   m_bReportModified = FALSE;
   edit.SetLongText(text);
   m_nLoadedItem = doc->GetCurrentTree();
+  m_bUnsaved = false;
   CKestavonApp* app = GetKestavonApp();
   const int mode = app ? app->m_nTextCurInit : 0;
   const ATREE& tree = doc->GetTree();
@@ -163,7 +163,12 @@ void CIEditView::LoadText(bool firstLoad) {
 }
 
 void CIEditView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
-  if (m_bInitialized && !m_bTitleUpdate) LoadText(false);
+  if (m_bInitialized && !m_bTitleUpdate) {
+    // An update that no commit came before would drop what the user typed: it goes back first
+    // (into the item the control shows, and only while that is still the current one).
+    if (m_bUnsaved) SaveText();
+    LoadText(false);
+  }
   CWrilaView::OnUpdate(sender, hint, hintObject);
 }
 
@@ -180,6 +185,12 @@ void CIEditView::SaveText() {
   long end = 0;
   edit.GetSel(start, end);
   doc->SetCurrentText(text, static_cast<int>(end));
+  m_bUnsaved = false;
+}
+
+void CIEditView::OnTextEdited() {
+  m_bUnsaved = true;
+  CWrilaView::OnTextEdited();
 }
 
 BOOL CIEditView::UpdateTitleFromText() {

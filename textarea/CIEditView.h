@@ -30,6 +30,7 @@ class CIEditView : public CWrilaView, public CTextPane {
   void SyncTitleKeepView();
 
   void OnCaretMoved() override;
+  void OnTextEdited() override;
 
   // Copies the source pane's text into the target when they differ, keeping the target's top line
   // and selection.
@@ -74,4 +75,6 @@ class CIEditView : public CWrilaView, public CTextPane {
   int m_nTreeUpMode = 1;
   // The item whose text the control holds; -1 before the first load.
   int m_nLoadedItem = -1;
+  // The user edited the text since it was loaded or last written back.
+  bool m_bUnsaved = false;
 };

@@ -66,6 +66,10 @@ void CWrilaView::GetSelText(CString& text) { text = m_pEdit->GetSelText(); }
 
 int CWrilaView::GetTextLength() { return m_pEdit->GetText().GetLength(); }
 
+void CWrilaView::OnTextEdited() {
+  if (CDocument* doc = GetDocument()) doc->SetModifiedFlag(TRUE);
+}
+
 void CWrilaView::OpenLink(const char* url) { ShellExecute(this, "open", url, "", "", 1); }
 
 void CWrilaView::OnControlEvent(DISPID id, std::span<const VARIANT> args) {
@@ -81,8 +85,7 @@ void CWrilaView::OnControlEvent(DISPID id, std::span<const VARIANT> args) {
       break;
     case CWrila::kEventChange:
       // Read back now: a put of Modified FALSE fires Change as well.
-      if (m_bReportModified && m_pEdit->GetModified())
-        if (CDocument* doc = GetDocument()) doc->SetModifiedFlag(TRUE);
+      if (m_bReportModified && m_pEdit->GetModified()) OnTextEdited();
       break;
     default:
       break;

@@ -31,6 +31,8 @@ class CWrilaView : public CView {
   int GetTextLength();
 
   virtual void OnCaretMoved() {}
+  // The user edited the text (a change the view reports): the document becomes modified.
+  virtual void OnTextEdited();
   // A link the user opened in the control: handed to the desktop.
   virtual void OpenLink(const char* url);
 

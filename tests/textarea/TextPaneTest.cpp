@@ -276,3 +276,26 @@ TEST_F(TextPaneTest, TreeCommandsFromTheTextPaneReachTheTreePane) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the user typed is never dropped by an update that no commit came before (another window of
+// the document redrawing, a file handed over by a second start).
+TEST_F(TextPaneTest, AnUpdateWithoutACommitKeepsWhatWasTyped) {
+  CKestavonDoc* doc = OpenTexts();
+  Down(doc);
+  CWrilaCtrl& edit = EditOf(doc);
+  edit.SetSel(0, 0);
+  edit.ReplaceSel("先に");
+  doc->UpdateAllViews(nullptr);
+  EXPECT_EQ(Stored(doc, 1), "先に一つ目の本文\r\n");
+  EXPECT_EQ(Text(doc), "先に一つ目の本文\r\n");
+
+  edit.SetSel(0, 0);
+  edit.ReplaceSel("また");
+  doc->AddTreeFromCommandLine("new", "/tmp/new.txt");
+  EXPECT_NE(doc->GetCurrentTree(), 1);
+  EXPECT_EQ(Stored(doc, 1), "また先に一つ目の本文\r\n");
+}
+
+}  // namespace
