@@ -157,58 +157,39 @@ void CWrila::Destroyed() {
 
 void CWrila::SetEventHandler(EventHandler handler) { m_handler = std::move(handler); }
 
+void CWrila::Convert(DISPID id, long inV, long inH, long* outV, long* outH) {
+  LONG v = 0;
+  LONG h = 0;
+  m_driver.InvokeHelper(id, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_I4 VTS_PI4 VTS_PI4),
+                        static_cast<LONG>(inV), static_cast<LONG>(inH), &v, &h);
+  *outV = v;
+  *outH = h;
+}
+
 void CWrila::OnSizeChanged(wxSizeEvent& event) {
   if (m_pControlWindow) m_pControlWindow->SetSize(GetClientSize());
   event.Skip();
 }
 
-CString CWrila::GetText() {
-  CString text;
-  m_driver.GetProperty(kText, VT_BSTR, &text);
-  return text;
-}
+CString CWrila::GetText() { return Get<CString>(kText, VT_BSTR); }
 void CWrila::SetText(const char* text) { m_driver.SetProperty(kText, VT_BSTR, text); }
 
-short CWrila::GetAppearance() {
-  short value = 0;
-  m_driver.GetProperty(kAppearance, VT_I2, &value);
-  return value;
-}
+short CWrila::GetAppearance() { return Get<short>(kAppearance, VT_I2); }
 void CWrila::SetAppearance(short value) { m_driver.SetProperty(kAppearance, VT_I2, value); }
 
-BOOL CWrila::GetReadOnly() {
-  BOOL value = FALSE;
-  m_driver.GetProperty(kReadOnly, VT_BOOL, &value);
-  return value;
-}
+BOOL CWrila::GetReadOnly() { return Get<BOOL>(kReadOnly, VT_BOOL); }
 void CWrila::SetReadOnly(BOOL value) { m_driver.SetProperty(kReadOnly, VT_BOOL, value); }
 
-BOOL CWrila::GetOverwrite() {
-  BOOL value = FALSE;
-  m_driver.GetProperty(kOverwrite, VT_BOOL, &value);
-  return value;
-}
+BOOL CWrila::GetOverwrite() { return Get<BOOL>(kOverwrite, VT_BOOL); }
 void CWrila::SetOverwrite(BOOL value) { m_driver.SetProperty(kOverwrite, VT_BOOL, value); }
 
-short CWrila::GetWrapMode() {
-  short value = 0;
-  m_driver.GetProperty(kWrapMode, VT_I2, &value);
-  return value;
-}
+short CWrila::GetWrapMode() { return Get<short>(kWrapMode, VT_I2); }
 void CWrila::SetWrapMode(short value) { m_driver.SetProperty(kWrapMode, VT_I2, value); }
 
-short CWrila::GetTabSpace() {
-  short value = 0;
-  m_driver.GetProperty(kTabSpace, VT_I2, &value);
-  return value;
-}
+short CWrila::GetTabSpace() { return Get<short>(kTabSpace, VT_I2); }
 void CWrila::SetTabSpace(short value) { m_driver.SetProperty(kTabSpace, VT_I2, value); }
 
-CComVariant CWrila::GetBackColors() {
-  CComVariant value;
-  m_driver.GetProperty(kBackColors, VT_VARIANT, &value);
-  return value;
-}
+CComVariant CWrila::GetBackColors() { return Get<CComVariant>(kBackColors, VT_VARIANT); }
 
 IDispatch* CWrila::GetAccelList() {
   IUnknown* list = nullptr;
@@ -220,11 +201,7 @@ IDispatch* CWrila::GetAccelList() {
   return dispatch;
 }
 
-BOOL CWrila::GetModified() {
-  BOOL value = FALSE;
-  m_driver.GetProperty(kModified, VT_BOOL, &value);
-  return value;
-}
+BOOL CWrila::GetModified() { return Get<BOOL>(kModified, VT_BOOL); }
 void CWrila::SetModified(BOOL value) { m_driver.SetProperty(kModified, VT_BOOL, value); }
 
 void CWrila::NeedEvents(long flags) {
@@ -238,11 +215,7 @@ void CWrila::ExecCommand(long command) {
 
 void CWrila::SetAppName(const char* name) { m_driver.SetProperty(kAppName, VT_BSTR, name); }
 void CWrila::SetPropTitle(const char* title) { m_driver.SetProperty(kPropTitle, VT_BSTR, title); }
-long CWrila::GetPropPages() {
-  LONG value = 0;
-  m_driver.GetProperty(kPropPages, VT_I4, &value);
-  return value;
-}
+long CWrila::GetPropPages() { return Get<LONG>(kPropPages, VT_I4); }
 void CWrila::SetPropPages(long pages) { m_driver.SetProperty(kPropPages, VT_I4, static_cast<LONG>(pages)); }
 void CWrila::SetRegKey(const char* key) { m_driver.SetProperty(kRegKey, VT_BSTR, key); }
 
@@ -273,25 +246,13 @@ void CWrila::SetScrollPos(long v, long h) {
                         static_cast<LONG>(h));
 }
 
-CString CWrila::GetSelText() {
-  CString text;
-  m_driver.GetProperty(kSelText, VT_BSTR, &text);
-  return text;
-}
+CString CWrila::GetSelText() { return Get<CString>(kSelText, VT_BSTR); }
 void CWrila::SetSelText(const char* text) { m_driver.SetProperty(kSelText, VT_BSTR, text); }
 
-long CWrila::GetSelStart() {
-  LONG value = 0;
-  m_driver.GetProperty(kSelStart, VT_I4, &value);
-  return value;
-}
+long CWrila::GetSelStart() { return Get<LONG>(kSelStart, VT_I4); }
 void CWrila::SetSelStart(long offset) { m_driver.SetProperty(kSelStart, VT_I4, static_cast<LONG>(offset)); }
 
-long CWrila::GetSelLength() {
-  LONG value = 0;
-  m_driver.GetProperty(kSelLength, VT_I4, &value);
-  return value;
-}
+long CWrila::GetSelLength() { return Get<LONG>(kSelLength, VT_I4); }
 void CWrila::SetSelLength(long length) { m_driver.SetProperty(kSelLength, VT_I4, static_cast<LONG>(length)); }
 
 CString CWrila::GetLineText(BOOL logical, long y, BOOL withLineEnd) {
@@ -322,12 +283,7 @@ long CWrila::LineIndex(BOOL logical, long line) {
 }
 
 void CWrila::LogicalToView(long logicalV, long logicalH, long* viewV, long* viewH) {
-  LONG v = 0;
-  LONG h = 0;
-  m_driver.InvokeHelper(kLogicalToView, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_I4 VTS_PI4 VTS_PI4),
-                        static_cast<LONG>(logicalV), static_cast<LONG>(logicalH), &v, &h);
-  *viewV = v;
-  *viewH = h;
+  Convert(kLogicalToView, logicalV, logicalH, viewV, viewH);
 }
 
 void CWrila::SerialToLogical(long serial, long* logicalV, long* logicalH) {
@@ -339,41 +295,19 @@ void CWrila::SerialToLogical(long serial, long* logicalV, long* logicalH) {
   *logicalH = h;
 }
 
-CY CWrila::GetFontSize() {
-  CY size{};
-  m_driver.GetProperty(kFontSize, VT_CY, &size);
-  return size;
-}
+CY CWrila::GetFontSize() { return Get<CY>(kFontSize, VT_CY); }
 void CWrila::SetFontSize(CY size) { m_driver.SetProperty(kFontSize, VT_CY, size); }
 
-short CWrila::GetFontCharset() {
-  short value = 0;
-  m_driver.GetProperty(kFontCharset, VT_I2, &value);
-  return value;
-}
+short CWrila::GetFontCharset() { return Get<short>(kFontCharset, VT_I2); }
 void CWrila::SetFontCharset(short charset) { m_driver.SetProperty(kFontCharset, VT_I2, charset); }
 
-CString CWrila::GetFontName() {
-  CString name;
-  m_driver.GetProperty(kFontName, VT_BSTR, &name);
-  return name;
-}
+CString CWrila::GetFontName() { return Get<CString>(kFontName, VT_BSTR); }
 void CWrila::SetFontName(const char* name) { m_driver.SetProperty(kFontName, VT_BSTR, name); }
 
 void CWrila::DevToView(long devV, long devH, long* viewV, long* viewH) {
-  LONG v = 0;
-  LONG h = 0;
-  m_driver.InvokeHelper(kDevToView, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_I4 VTS_PI4 VTS_PI4),
-                        static_cast<LONG>(devV), static_cast<LONG>(devH), &v, &h);
-  *viewV = v;
-  *viewH = h;
+  Convert(kDevToView, devV, devH, viewV, viewH);
 }
 
 void CWrila::ViewToDev(long viewV, long viewH, long* devV, long* devH) {
-  LONG v = 0;
-  LONG h = 0;
-  m_driver.InvokeHelper(kViewToDev, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_I4 VTS_PI4 VTS_PI4),
-                        static_cast<LONG>(viewV), static_cast<LONG>(viewH), &v, &h);
-  *devV = v;
-  *devH = h;
+  Convert(kViewToDev, viewV, viewH, devV, devH);
 }

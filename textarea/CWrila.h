@@ -101,6 +101,15 @@ class CWrila : public wxPanel {
  private:
   void OnSizeChanged(wxSizeEvent& event);
   void Destroyed();
+  // A property's value; zero or empty when there is no control.
+  template <typename T>
+  T Get(DISPID id, VARTYPE type) {
+    T value{};
+    m_driver.GetProperty(id, type, &value);
+    return value;
+  }
+  // A method taking two positions and giving back two.
+  void Convert(DISPID id, long inV, long inH, long* outV, long* outH);
 
   COleDispatchDriver m_driver;
   IInPlaceControl* m_pInPlace = nullptr;
