@@ -301,12 +301,10 @@ void CKestavonDoc::SetCurrentText(const char* text, int caret) {
     m_tree.SetText(m_nCurTree, text);
     SetModifiedFlag(TRUE);
     m_tree.EditDirData(m_nCurTree)->m_updated = COleDateTime::GetCurrentTime();
-    const bool isEmpty = *text == '\0';
+    // The row's mark of a non-empty text changed with it.
     const int row = m_tree.GetRowIndex(m_nCurTree);
-    if (wasEmpty != isEmpty && row >= 0 && row < m_tree.GetTreeDataCount()) {
-      m_tree.GetTreeData(row)->SetFlag2(!isEmpty);
+    if (wasEmpty != (*text == '\0') && row >= 0 && row < m_tree.GetTreeDataCount())
       if (CTreePane* tree = GetTreePane()) tree->RedrawItemRow(row);
-    }
   }
   m_tree.EditDirData(m_nCurTree)->m_nCaret = caret;
 }

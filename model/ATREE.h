@@ -73,7 +73,8 @@ class ATREE {
   virtual int GetDirDataCount() const { return m_items.GetSize(); }
   virtual const CString& GetTitle(int item) const { return GetDirData(item)->m_strPath; }
   virtual const CString& GetText(int item) const { return GetDirData(item)->m_strText; }
-  virtual void SetText(int item, const char* text) { EditDirData(item)->m_strText = text; }
+  // A text shows in its row only as the mark of a non-empty text: the rows stay current.
+  virtual void SetText(int item, const char* text);
   virtual const CString& GetLink(int item) const { return GetDirData(item)->m_strLink; }
   virtual void SetLink(int item, const char* link) { EditDirData(item)->m_strLink = link; }
   virtual int IsFlag4(int item) const { return GetDirData(item)->IsFlag4() ? 1 : 0; }

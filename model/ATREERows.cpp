@@ -386,6 +386,15 @@ int ATREE::RowsParentOf(int item) const {
   return LevelOf(GetDirData(item)->m_strPath) <= 1 ? 0 : GetParent(item);
 }
 
+void ATREE::SetText(int item, const char* text) {
+  const bool current = m_bRowsCurrent;
+  EditDirData(item)->m_strText = text;
+  if (!current) return;
+  const int row = GetRowIndex(item);
+  if (row >= 0 && row < GetTreeDataCount()) m_rows[static_cast<size_t>(row)].SetFlag2(*text != '\0');
+  m_bRowsCurrent = true;
+}
+
 int ATREE::GetRowIndex(int item) const {
   return item >= 0 && item < static_cast<int>(m_itemRows.size()) ? m_itemRows[static_cast<size_t>(item)] : -1;
 }
