@@ -20,7 +20,6 @@ constexpr IID kEditEvents = {0xE7EC5705, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0
 enum : DISPID {
   kText = -517,
   kAppearance = -520,
-  kReadOnly = 1,
   kOverwrite = 11,
   kWrapMode = 22,
   kTabSpace = 25,
@@ -43,11 +42,6 @@ enum : DISPID {
   kSelStart = 116,
   kSelLength = 117,
   kGetLineText = 120,
-  kGetLines = 122,
-  kLineFromChar = 126,
-  kLineIndex = 127,
-  kLogicalToView = 128,
-  kSerialToLogical = 131,
   kFontSize = 132,
   kFontCharset = 133,
   kFontName = 134,
@@ -174,19 +168,14 @@ void CWrila::OnSizeChanged(wxSizeEvent& event) {
 CString CWrila::GetText() { return Get<CString>(kText, VT_BSTR); }
 void CWrila::SetText(const char* text) { m_driver.SetProperty(kText, VT_BSTR, text); }
 
-short CWrila::GetAppearance() { return Get<short>(kAppearance, VT_I2); }
 void CWrila::SetAppearance(short value) { m_driver.SetProperty(kAppearance, VT_I2, value); }
 
-BOOL CWrila::GetReadOnly() { return Get<BOOL>(kReadOnly, VT_BOOL); }
-void CWrila::SetReadOnly(BOOL value) { m_driver.SetProperty(kReadOnly, VT_BOOL, value); }
 
 BOOL CWrila::GetOverwrite() { return Get<BOOL>(kOverwrite, VT_BOOL); }
 void CWrila::SetOverwrite(BOOL value) { m_driver.SetProperty(kOverwrite, VT_BOOL, value); }
 
-short CWrila::GetWrapMode() { return Get<short>(kWrapMode, VT_I2); }
 void CWrila::SetWrapMode(short value) { m_driver.SetProperty(kWrapMode, VT_I2, value); }
 
-short CWrila::GetTabSpace() { return Get<short>(kTabSpace, VT_I2); }
 void CWrila::SetTabSpace(short value) { m_driver.SetProperty(kTabSpace, VT_I2, value); }
 
 CComVariant CWrila::GetBackColors() { return Get<CComVariant>(kBackColors, VT_VARIANT); }
@@ -215,7 +204,6 @@ void CWrila::ExecCommand(long command) {
 
 void CWrila::SetAppName(const char* name) { m_driver.SetProperty(kAppName, VT_BSTR, name); }
 void CWrila::SetPropTitle(const char* title) { m_driver.SetProperty(kPropTitle, VT_BSTR, title); }
-long CWrila::GetPropPages() { return Get<LONG>(kPropPages, VT_I4); }
 void CWrila::SetPropPages(long pages) { m_driver.SetProperty(kPropPages, VT_I4, static_cast<LONG>(pages)); }
 void CWrila::SetRegKey(const char* key) { m_driver.SetProperty(kRegKey, VT_BSTR, key); }
 
@@ -262,46 +250,15 @@ CString CWrila::GetLineText(BOOL logical, long y, BOOL withLineEnd) {
   return text;
 }
 
-long CWrila::GetLines(BOOL logical) {
-  LONG count = 0;
-  m_driver.InvokeHelper(kGetLines, DISPATCH_METHOD, VT_I4, &count, Params(VTS_BOOL), logical);
-  return count;
-}
 
-long CWrila::LineFromChar(BOOL logical, long index) {
-  LONG line = 0;
-  m_driver.InvokeHelper(kLineFromChar, DISPATCH_METHOD, VT_I4, &line, Params(VTS_BOOL VTS_I4), logical,
-                        static_cast<LONG>(index));
-  return line;
-}
 
-long CWrila::LineIndex(BOOL logical, long line) {
-  LONG index = 0;
-  m_driver.InvokeHelper(kLineIndex, DISPATCH_METHOD, VT_I4, &index, Params(VTS_BOOL VTS_I4), logical,
-                        static_cast<LONG>(line));
-  return index;
-}
 
-void CWrila::LogicalToView(long logicalV, long logicalH, long* viewV, long* viewH) {
-  Convert(kLogicalToView, logicalV, logicalH, viewV, viewH);
-}
 
-void CWrila::SerialToLogical(long serial, long* logicalV, long* logicalH) {
-  LONG v = 0;
-  LONG h = 0;
-  m_driver.InvokeHelper(kSerialToLogical, DISPATCH_METHOD, VT_EMPTY, nullptr, Params(VTS_I4 VTS_PI4 VTS_PI4),
-                        static_cast<LONG>(serial), &v, &h);
-  *logicalV = v;
-  *logicalH = h;
-}
 
-CY CWrila::GetFontSize() { return Get<CY>(kFontSize, VT_CY); }
 void CWrila::SetFontSize(CY size) { m_driver.SetProperty(kFontSize, VT_CY, size); }
 
-short CWrila::GetFontCharset() { return Get<short>(kFontCharset, VT_I2); }
 void CWrila::SetFontCharset(short charset) { m_driver.SetProperty(kFontCharset, VT_I2, charset); }
 
-CString CWrila::GetFontName() { return Get<CString>(kFontName, VT_BSTR); }
 void CWrila::SetFontName(const char* name) { m_driver.SetProperty(kFontName, VT_BSTR, name); }
 
 void CWrila::DevToView(long devV, long devH, long* viewV, long* viewH) {

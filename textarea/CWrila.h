@@ -1,7 +1,7 @@
 #pragma once
 // The program's window around the editing control. The control lives in its own library, which the
 // program never links: it is created at run time by its class id and driven only through its
-// dispatch interface, by dispatch id. Every member the program uses has one function here that
+// dispatch interface, by dispatch id. Each member the program calls has one function here that
 // makes exactly one dispatch call. A window whose control could not be created still exists; its
 // calls then do nothing and getters answer zero, FALSE or an empty string.
 #include <wx/panel.h>
@@ -48,15 +48,10 @@ class CWrila : public wxPanel {
 
   CString GetText();
   void SetText(const char* text);
-  short GetAppearance();
   void SetAppearance(short value);
-  BOOL GetReadOnly();
-  void SetReadOnly(BOOL value);
   BOOL GetOverwrite();
   void SetOverwrite(BOOL value);
-  short GetWrapMode();
   void SetWrapMode(short value);
-  short GetTabSpace();
   void SetTabSpace(short value);
   // The control's background colours; element 14 is the text area's.
   CComVariant GetBackColors();
@@ -70,7 +65,6 @@ class CWrila : public wxPanel {
   void ExecCommand(long command);
   void SetAppName(const char* name);
   void SetPropTitle(const char* title);
-  long GetPropPages();
   void SetPropPages(long pages);
   void SetRegKey(const char* key);
   short QueryStatus(long command);
@@ -84,16 +78,8 @@ class CWrila : public wxPanel {
   long GetSelLength();
   void SetSelLength(long length);
   CString GetLineText(BOOL logical, long y, BOOL withLineEnd);
-  long GetLines(BOOL logical);
-  long LineFromChar(BOOL logical, long index);
-  long LineIndex(BOOL logical, long line);
-  void LogicalToView(long logicalV, long logicalH, long* viewV, long* viewH);
-  void SerialToLogical(long serial, long* logicalV, long* logicalH);
-  CY GetFontSize();
   void SetFontSize(CY size);
-  short GetFontCharset();
   void SetFontCharset(short charset);
-  CString GetFontName();
   void SetFontName(const char* name);
   void DevToView(long devV, long devH, long* viewV, long* viewH);
   void ViewToDev(long viewV, long viewH, long* devV, long* devH);

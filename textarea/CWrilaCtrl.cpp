@@ -4,7 +4,6 @@
 #include <wx/window.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -53,30 +52,6 @@ void CWrilaCtrl::GetSel(long& start, long& end) {
   end = start + GetSelLength();
 }
 
-int CWrilaCtrl::GetLine(int row, char* buffer, int maximum) {
-  const CString text = GetLineText(FALSE, row, FALSE);
-  const int length = std::min(text.GetLength(), std::max(maximum, 0));
-  std::memcpy(buffer, text.GetString(), static_cast<size_t>(length));
-  return length;
-}
-
-int CWrilaCtrl::LineLength(long offset) {
-  const CString text = GetLineText(FALSE, LineFromChar(offset), TRUE);
-  std::string_view line(text.GetString(), static_cast<size_t>(text.GetLength()));
-  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
-  return static_cast<int>(line.size());
-}
-
-long CWrilaCtrl::LineFromChar(long offset) {
-  if (offset == -1) offset = GetSelStart();
-  return CWrila::LineFromChar(FALSE, offset);
-}
-
-long CWrilaCtrl::LineIndex(long row) {
-  if (row == -1) row = LineFromChar(-1);
-  return CWrila::LineIndex(FALSE, row);
-}
-
 long CWrilaCtrl::GetFirstVisibleLine() {
   long row = 0;
   long column = 0;
@@ -93,19 +68,6 @@ void CWrilaCtrl::LineScroll(long rows, long columns) {
 
 void CWrilaCtrl::SetTabStops(int columns) { SetTabSpace(static_cast<short>(columns)); }
 
-wxPoint CWrilaCtrl::PosFromChar(long offset) {
-  long line = 0;
-  long column = 0;
-  SerialToLogical(offset, &line, &column);
-  long row = 0;
-  long viewColumn = 0;
-  LogicalToView(line, column, &row, &viewColumn);
-  long y = 0;
-  long x = 0;
-  ViewToDev(row, viewColumn, &y, &x);
-  return wxPoint(static_cast<int>(x), static_cast<int>(y));
-}
-
 void CWrilaCtrl::SetFont(const CFont& font) {
   LOGFONT lf{};
   if (!font.GetLogFont(&lf)) return;
@@ -117,8 +79,6 @@ void CWrilaCtrl::SetFont(const CFont& font) {
 }
 
 void CWrilaCtrl::ReplaceSel(const char* text, BOOL) { SetSelText(text); }
-
-void CWrilaCtrl::SetModify(BOOL modified) { SetModified(modified); }
 
 void CWrilaCtrl::SetLongText(const char* text) {
   wxWindow* control = GetControlWindow();

@@ -21,19 +21,11 @@ class CWrilaCtrl : public CWrila {
 
   void SetSel(long start, long end);
   void GetSel(long& start, long& end);
-  // The text of a view row without its line end, at most maximum bytes copied; its length.
-  int GetLine(int row, char* buffer, int maximum);
-  // The length of the view row holding the offset (-1: the caret's), line end excluded.
-  int LineLength(long offset = -1);
-  long LineFromChar(long offset = -1);
-  long LineIndex(long row = -1);
   long GetFirstVisibleLine();
   void LineScroll(long rows, long columns = 0);
   void SetTabStops(int columns);
-  wxPoint PosFromChar(long offset);
   void SetFont(const CFont& font);
   void ReplaceSel(const char* text, BOOL canUndo = FALSE);
-  void SetModify(BOOL modified = TRUE);
   // Replaces the whole text, fed in pieces; afterwards the caret is at the top, nothing is
   // selected and the control is not modified.
   void SetLongText(const char* text);
