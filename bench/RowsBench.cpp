@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "bench/RunOnCopies.h"
 #include "model/ATREE.h"
 
 namespace {
@@ -36,20 +37,6 @@ const ATREE& Outline(int items) {
   return *model;
 }
 
-template <typename Command>
-void RunOnCopies(benchmark::State& state, Command command) {
-  const ATREE& outline = Outline(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto copy = std::make_unique<ATREE>(outline);
-    state.ResumeTiming();
-    command(*copy);
-    state.PauseTiming();
-    copy.reset();
-    state.ResumeTiming();
-  }
-}
-
 // The items a scattered delete takes, from the back so that earlier indexes stay valid.
 std::vector<int> ScatteredItems(int items, int count) {
   std::mt19937 random(5);
@@ -59,29 +46,32 @@ std::vector<int> ScatteredItems(int items, int count) {
   return picked;
 }
 
+// The outline of the benchmark's size.
+const ATREE& OutlineOf(const benchmark::State& state) { return Outline(static_cast<int>(state.range(0))); }
+
 void BM_FullRebuild(benchmark::State& state) {
-  ATREE model(Outline(static_cast<int>(state.range(0))));
+  ATREE model(OutlineOf(state));
   for (auto _ : state) model.MakeTreeData();
 }
 
 void BM_DeleteOneItem(benchmark::State& state) {
   const int middle = static_cast<int>(state.range(0)) / 2 + 2;  // a level-2 item with a grandchild
-  RunOnCopies(state, [middle](ATREE& m) { m.DeleteTree(middle); });
+  RunOnCopies(state, OutlineOf(state), [middle](ATREE& m) { m.DeleteTree(middle); });
 }
 
 void BM_DeleteOneTopTree(benchmark::State& state) {
   const int top = static_cast<int>(state.range(0)) / 2 + 1;
-  RunOnCopies(state, [top](ATREE& m) { m.DeleteTree(top); });
+  RunOnCopies(state, OutlineOf(state), [top](ATREE& m) { m.DeleteTree(top); });
 }
 
 void BM_MoveSiblings(benchmark::State& state) {
   const int top = static_cast<int>(state.range(0)) / 2 + 1;
-  RunOnCopies(state, [top](ATREE& m) { benchmark::DoNotOptimize(m.MoveTree(top, top + 10)); });
+  RunOnCopies(state, OutlineOf(state), [top](ATREE& m) { benchmark::DoNotOptimize(m.MoveTree(top, top + 10)); });
 }
 
 void BM_CollapseAndExpandTopTree(benchmark::State& state) {
   const int top = static_cast<int>(state.range(0)) / 2 + 1;
-  RunOnCopies(state, [top](ATREE& m) {
+  RunOnCopies(state, OutlineOf(state), [top](ATREE& m) {
     m.CollapseAll(top);
     m.ExpandAll(top);
   });
@@ -89,7 +79,7 @@ void BM_CollapseAndExpandTopTree(benchmark::State& state) {
 
 void BM_DeleteHundredScattered(benchmark::State& state) {
   const std::vector<int> picked = ScatteredItems(static_cast<int>(state.range(0)), 100);
-  RunOnCopies(state, [&picked](ATREE& m) {
+  RunOnCopies(state, OutlineOf(state), [&picked](ATREE& m) {
     for (const int item : picked) {
       if (item < m.GetDirDataCount()) m.DeleteTree(item);
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/RunOnCopies.h"
 #include "model/ATREE.h"
 
 namespace {
@@ -45,32 +46,17 @@ const ATREE& Outline() {
 
 int TopIndex(int t) { return 1 + t * (kChildren + 1); }
 
-// Runs the command on a fresh copy per iteration; copying and freeing are not timed.
-template <typename Command>
-void RunOnCopies(benchmark::State& state, Command command) {
-  const ATREE& outline = Outline();
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto copy = std::make_unique<ATREE>(outline);
-    state.ResumeTiming();
-    command(*copy);
-    state.PauseTiming();
-    copy.reset();
-    state.ResumeTiming();
-  }
-}
-
 void BM_DeleteSubtree(benchmark::State& state) {
-  RunOnCopies(state, [](ATREE& m) { m.DeleteTree(TopIndex(3)); });
+  RunOnCopies(state, Outline(), [](ATREE& m) { m.DeleteTree(TopIndex(3)); });
 }
 
 void BM_MoveSubtree(benchmark::State& state) {
-  RunOnCopies(state, [](ATREE& m) { benchmark::DoNotOptimize(m.MoveTree(TopIndex(3), TopIndex(4))); });
+  RunOnCopies(state, Outline(), [](ATREE& m) { benchmark::DoNotOptimize(m.MoveTree(TopIndex(3), TopIndex(4))); });
 }
 
 void BM_PromoteSubtree(benchmark::State& state) {
   // Demote a top tree under its predecessor, then promote it back: 10,000 paths rewritten twice.
-  RunOnCopies(state, [](ATREE& m) {
+  RunOnCopies(state, Outline(), [](ATREE& m) {
     m.DemoteTree(TopIndex(4), TRUE);
     benchmark::DoNotOptimize(m.PromoteTree(TopIndex(4)));
   });
@@ -78,7 +64,7 @@ void BM_PromoteSubtree(benchmark::State& state) {
 
 void BM_PasteSubtree(benchmark::State& state) {
   const CString records = Outline().GetSubtreeRecords(TopIndex(3), TRUE);
-  RunOnCopies(state, [&](ATREE& m) {
+  RunOnCopies(state, Outline(), [&](ATREE& m) {
     CString text = records;
     benchmark::DoNotOptimize(m.InsertTreeRecords(TopIndex(5), text, TRUE));
     m.MakeTreeData();
@@ -86,7 +72,7 @@ void BM_PasteSubtree(benchmark::State& state) {
 }
 
 void BM_SortChildren(benchmark::State& state) {
-  RunOnCopies(state, [&state](ATREE& m) {
+  RunOnCopies(state, Outline(), [&state](ATREE& m) {
     m.SortTrees(TopIndex(2), static_cast<int>(state.range(0)), TRUE, FALSE);
     m.MakeTreeData();
   });
@@ -101,7 +87,7 @@ void BM_FindNext(benchmark::State& state) {
 }
 
 void BM_ReplaceAll(benchmark::State& state) {
-  RunOnCopies(state, [](ATREE& m) { benchmark::DoNotOptimize(m.ReplaceInTrees(0, "abc", "abcd", TRUE, FALSE)); });
+  RunOnCopies(state, Outline(), [](ATREE& m) { benchmark::DoNotOptimize(m.ReplaceInTrees(0, "abc", "abcd", TRUE, FALSE)); });
 }
 
 }  // namespace
