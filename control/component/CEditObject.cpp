@@ -323,14 +323,17 @@ HRESULT CEditObject::Load(IStream* stream) {
     CComVariant value;
     hr = ReadValue(stream, &value);
     if (FAILED(hr)) return hr;
-    const EditMember* member = FindEditMember(id);
-    CComVariant typed;
-    if (FAILED(VariantChangeType(&typed, &value, 0, member->vt))) return DISP_E_TYPEMISMATCH;
-    hr = PutValue(id, typed);
+    hr = PutPersisted(id, value);
     if (FAILED(hr)) return hr;
   }
   m_dirty = false;
   return S_OK;
+}
+
+HRESULT CEditObject::PutPersisted(DISPID id, const VARIANT& value) {
+  CComVariant typed;
+  if (FAILED(VariantChangeType(&typed, &value, 0, FindEditMember(id)->vt))) return DISP_E_TYPEMISMATCH;
+  return PutValue(id, typed);
 }
 
 namespace {
@@ -372,9 +375,7 @@ HRESULT CEditObject::Load(IPropertyBag* bag) {
     HRESULT hr = bag->Read(BagName(member->name).c_str(), &value);
     if (hr == E_INVALIDARG) continue;  // a bag of an older host leaves the rest as it is
     if (FAILED(hr)) return hr;
-    CComVariant typed;
-    if (FAILED(VariantChangeType(&typed, &value, 0, member->vt))) return DISP_E_TYPEMISMATCH;
-    hr = PutValue(id, typed);
+    hr = PutPersisted(id, value);
     if (FAILED(hr)) return hr;
   }
   m_dirty = false;

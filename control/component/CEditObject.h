@@ -82,6 +82,8 @@ class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, 
 
  private:
   HRESULT PutValue(DISPID id, const VARIANT& value);
+  // A persisted value, turned into the member's own type first.
+  HRESULT PutPersisted(DISPID id, const VARIANT& value);
   HRESULT GetOperationalProperty(DISPID id, VARIANT* result);
   HRESULT PutOperationalProperty(DISPID id, const VARIANT& value);
   HRESULT CallMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* argErr);
