@@ -1,6 +1,8 @@
 #include "tests/common/TestSupport.h"
 
+#include "platform/CRegKey.h"
 #include "platform/CWinApp.h"
+#include "platform/Registry.h"
 
 #include <wx/app.h>
 
@@ -51,6 +53,27 @@ bool HasGui() {
   // Through the console base: without a display the instance is wx's console stand-in, not a wxApp.
   const wxAppConsole* app = wxAppConsole::GetInstance();
   return app != nullptr && app->IsGUI();
+}
+
+ScopedPrivateRegistry::ScopedPrivateRegistry() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  m_savedConfig = config ? config : "";
+  setenv("XDG_CONFIG_HOME", MakeTempDir("registry").c_str(), 1);
+  RegistryDiscardCache();
+}
+
+ScopedPrivateRegistry::~ScopedPrivateRegistry() {
+  setenv("XDG_CONFIG_HOME", m_savedConfig.c_str(), 1);
+  RegistryDiscardCache();
+}
+
+CString ClassesValue(const char* subKey, const char* name) {
+  CRegKey key;
+  if (key.Open(HKEY_CLASSES_ROOT, subKey, KEY_READ) != ERROR_SUCCESS) return "(missing)";
+  char value[512];
+  ULONG chars = sizeof value;
+  if (key.QueryStringValue(name, value, &chars) != ERROR_SUCCESS) return "(no value)";
+  return value;
 }
 
 }  // namespace kesta_test

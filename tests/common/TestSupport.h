@@ -2,6 +2,8 @@
 // Helpers shared by the test programs.
 #include <string>
 
+#include "platform/CString.h"
+
 namespace kesta_test {
 
 // Folder of the small sample files under tests/fixtures.
@@ -30,5 +32,21 @@ class ScopedSettingsFile {
 
 // True when a wx GUI application runs (a display was available at start).
 bool HasGui();
+
+// While it lives, the registry is one of its own, in a fresh settings folder; the previous one
+// comes back after.
+class ScopedPrivateRegistry {
+ public:
+  ScopedPrivateRegistry();
+  ~ScopedPrivateRegistry();
+  ScopedPrivateRegistry(const ScopedPrivateRegistry&) = delete;
+  ScopedPrivateRegistry& operator=(const ScopedPrivateRegistry&) = delete;
+
+ private:
+  std::string m_savedConfig;
+};
+
+// A string value under the class keys: "(missing)" without the key, "(no value)" without the value.
+CString ClassesValue(const char* subKey, const char* name = nullptr);
 
 }  // namespace kesta_test

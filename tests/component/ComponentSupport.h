@@ -21,21 +21,14 @@ namespace component_test {
 
 // The ids a host knows of the control; the test keeps its own copies, as a host would.
 inline GUID WrilaId(std::uint32_t first) { return GUID{first, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0, 0x4F, 0xB6, 0x2B, 0x1B}}; }
+using kesta_test::ClassesValue;
+
 inline const CLSID kEdit = WrilaId(0xE7EC570C);
 inline const IID kEvents = WrilaId(0xE7EC5705);
 
 class ComponentTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_savedConfig = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    setenv("XDG_CONFIG_HOME", kesta_test::MakeTempDir("registry").c_str(), 1);
-    RegistryDiscardCache();
-    ASSERT_EQ(RegisterServerLibrary(KESTA_WRILA12), S_OK);
-  }
-  void TearDown() override {
-    setenv("XDG_CONFIG_HOME", m_savedConfig.c_str(), 1);
-    RegistryDiscardCache();
-  }
+  void SetUp() override { ASSERT_EQ(RegisterServerLibrary(KESTA_WRILA12), S_OK); }
 
   static IDispatch* CreateEdit() {
     IDispatch* edit = nullptr;
@@ -43,16 +36,7 @@ class ComponentTest : public ::testing::Test {
               S_OK);
     return edit;
   }
-  static CString ClassesValue(const char* subKey, const char* name = nullptr) {
-    CRegKey key;
-    if (key.Open(HKEY_CLASSES_ROOT, subKey, KEY_READ) != ERROR_SUCCESS) return "(missing)";
-    char value[512];
-    ULONG chars = sizeof value;
-    if (key.QueryStringValue(name, value, &chars) != ERROR_SUCCESS) return "(no value)";
-    return value;
-  }
-
-  std::string m_savedConfig;
+  kesta_test::ScopedPrivateRegistry m_registry;
 };
 
 inline HRESULT Put(IDispatch* object, DISPID id, const VARIANT& value) {

@@ -16,26 +16,7 @@ namespace {
 // Each test registers into a registry of its own, in a fresh settings folder.
 class ComActivationTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_savedConfig = std::getenv("XDG_CONFIG_HOME");
-    setenv("XDG_CONFIG_HOME", kesta_test::MakeTempDir("registry").c_str(), 1);
-    RegistryDiscardCache();
-  }
-  void TearDown() override {
-    setenv("XDG_CONFIG_HOME", m_savedConfig.c_str(), 1);
-    RegistryDiscardCache();
-  }
-
-  static CString ClassesValue(const char* subKey, const char* name = nullptr) {
-    CRegKey key;
-    if (key.Open(HKEY_CLASSES_ROOT, subKey, KEY_READ) != ERROR_SUCCESS) return "(missing)";
-    char value[512];
-    ULONG chars = sizeof value;
-    if (key.QueryStringValue(name, value, &chars) != ERROR_SUCCESS) return "(no value)";
-    return value;
-  }
-
-  std::string m_savedConfig;
+  kesta_test::ScopedPrivateRegistry m_registry;
 };
 
 }  // namespace
@@ -86,18 +67,18 @@ TEST_F(ComActivationTest, RegisteredLibraryIsCreatedByClassIdAndProgramId) {
 TEST_F(ComActivationTest, RegistrationWritesTheClassKeysAndUnregistrationRemovesThem) {
   ASSERT_EQ(RegisterServerLibrary(KESTA_COMTESTLIB), S_OK);
   const std::string classKey = "CLSID\\" + GuidToString(comtest::kClsid);
-  EXPECT_EQ(ClassesValue("KestaTest.Object\\CurVer"), "KestaTest.Object.1");
-  EXPECT_EQ(ClassesValue("KestaTest.Object"), "KestaTest Object Class");
-  EXPECT_EQ(ClassesValue("KestaTest.Object.1\\CLSID"), GuidToString(comtest::kClsid).c_str());
-  EXPECT_EQ(ClassesValue((classKey + "\\InprocServer32").c_str(), "ThreadingModel"), "Apartment");
-  EXPECT_NE(ClassesValue((classKey + "\\InprocServer32").c_str()).Find("comtestlib"), -1);
+  EXPECT_EQ(kesta_test::ClassesValue("KestaTest.Object\\CurVer"), "KestaTest.Object.1");
+  EXPECT_EQ(kesta_test::ClassesValue("KestaTest.Object"), "KestaTest Object Class");
+  EXPECT_EQ(kesta_test::ClassesValue("KestaTest.Object.1\\CLSID"), GuidToString(comtest::kClsid).c_str());
+  EXPECT_EQ(kesta_test::ClassesValue((classKey + "\\InprocServer32").c_str(), "ThreadingModel"), "Apartment");
+  EXPECT_NE(kesta_test::ClassesValue((classKey + "\\InprocServer32").c_str()).Find("comtestlib"), -1);
   // The class keys are the user's: HKEY_CURRENT_USER\Software\Classes.
   CRegKey user;
   EXPECT_EQ(user.Open(HKEY_CURRENT_USER, "Software\\Classes\\KestaTest.Object", KEY_READ), ERROR_SUCCESS);
 
   ASSERT_EQ(UnregisterServerLibrary(KESTA_COMTESTLIB), S_OK);
-  EXPECT_EQ(ClassesValue("KestaTest.Object"), "(missing)");
-  EXPECT_EQ(ClassesValue(classKey.c_str()), "(missing)");
+  EXPECT_EQ(kesta_test::ClassesValue("KestaTest.Object"), "(missing)");
+  EXPECT_EQ(kesta_test::ClassesValue(classKey.c_str()), "(missing)");
   CLSID clsid;
   EXPECT_EQ(CLSIDFromProgID(comtest::kVersionIndependentProgId, &clsid), CO_E_CLASSSTRING);
   IUnknown* object = nullptr;
