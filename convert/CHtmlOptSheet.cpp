@@ -8,7 +8,6 @@
 #include <wx/textctrl.h>
 
 #include "convert/CBackDlg.h"
-#include "foundation/CFileDialogEx.h"
 #include "foundation/WebText.h"
 #include "platform/CPropertySheet.h"
 #include "platform/CWinApp.h"
@@ -22,9 +21,6 @@ const char kGifFilter[] = "GIFﾌｧｲﾙ(*.GIF) |*.GIF|全てのﾌｧｲﾙ(*
 const char kImageFilter[] =
     "画像ﾌｧｲﾙ(*.gif;*.jpg;*.jpeg;*.png) |*.gif;*.jpg;*.jpeg;*.png|GIFﾌｧｲﾙ(*.gif) |*.gif|JPEGﾌｧｲﾙ(*.jpg;*.jpeg) "
     "|*.jpg;*.jpeg|PNGﾌｧｲﾙ(*.png) |*.png|全てのﾌｧｲﾙ(*.*) |*.*||";
-const char kCssFilter[] = "cssﾌｧｲﾙ(*.css) |*.css|全てのﾌｧｲﾙ(*.*) |*.*||";
-const char kHeadFilter[] = "cssﾌｧｲﾙ(*.css) |*.css|HTMLﾌｧｲﾙ(*.htm*) |*.htm*|全てのﾌｧｲﾙ(*.*) |*.*||";
-const char kInsertFilter[] = "HTMLﾌｧｲﾙ(*.htm*) |*.htm*|txtﾌｧｲﾙ(*.txt) |*.txt|全てのﾌｧｲﾙ(*.*) |*.*||";
 
 using D = CHtmlOptDesignPage;
 using H = CHtmlOptHtmlPage;
@@ -33,11 +29,11 @@ const CHtmlFilePicker kBeforeImage{D::IDC_BEFORE_BROWSE, D::IDC_BEFORE, "GIF", "
                                    "ｲﾒｰｼﾞﾌｧｲﾙ名の入力", true};
 const CHtmlFilePicker kHeadImage{D::IDC_HEAD_IMAGE_BROWSE, D::IDC_HEAD_IMAGE, "gif", "*.gif;*.jpg;*.png", kImageFilter,
                                  "ﾄｯﾌﾟｲﾒｰｼﾞﾌｧｲﾙ", true};
-const CHtmlFilePicker kCss{D::IDC_CSS_BROWSE, D::IDC_CSS, "css", "*.css", kCssFilter, "CSSﾌｧｲﾙ名", true};
-const CHtmlFilePicker kHeadFile{H::IDC_HEAD_BROWSE, H::IDC_HEAD_FILE, "css", "*.css", kHeadFilter,
+const CHtmlFilePicker kCss{D::IDC_CSS_BROWSE, D::IDC_CSS, "css", "*.css", kHtmlCssFilter, "CSSﾌｧｲﾙ名", true};
+const CHtmlFilePicker kHeadFile{H::IDC_HEAD_BROWSE, H::IDC_HEAD_FILE, "css", "*.css", kHtmlHeadFilter,
                                 "ﾍｯﾀﾞに挿入するﾌｧｲﾙ名", false};
-const CHtmlFilePicker kInsUp{H::IDC_UP_BROWSE, H::IDC_INS_UP, "*", "*.*", kInsertFilter, "上部に挿入するﾌｧｲﾙ名", false};
-const CHtmlFilePicker kInsBottom{H::IDC_BOTTOM_BROWSE, H::IDC_INS_BOTTOM, "*", "*.*", kInsertFilter,
+const CHtmlFilePicker kInsUp{H::IDC_UP_BROWSE, H::IDC_INS_UP, "*", "*.*", kHtmlInsertFilter, "上部に挿入するﾌｧｲﾙ名", false};
+const CHtmlFilePicker kInsBottom{H::IDC_BOTTOM_BROWSE, H::IDC_INS_BOTTOM, "*", "*.*", kHtmlInsertFilter,
                                  "下部に挿入するﾌｧｲﾙ名", false};
 
 }  // namespace
@@ -221,11 +217,7 @@ int CHtmlOptSheet::DoModal() {
 }
 
 BOOL CHtmlOptSheet::ChooseFile(const CHtmlFilePicker& picker, CString& path) {
-  CFileDialogEx dialog(TRUE, picker.defExt, picker.fileName, OFN_HIDEREADONLY, picker.filter, m_pWindow);
-  dialog.m_ofn.lpstrTitle = picker.title;
-  if (dialog.DoModal() != IDOK) return FALSE;
-  path = dialog.GetPathName();
-  return TRUE;
+  return ChooseHtmlFile(m_pWindow, picker, path);
 }
 
 BOOL CHtmlOptSheet::ChooseColor(COLORREF& color) { return ChooseColorRef(m_pWindow, color); }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "convert/CHtmlFilePicker.h"
 #include "model/CDocProperties.h"
 #include "platform/CPropertyPage.h"
 #include "platform/CString.h"
@@ -14,17 +15,6 @@
 
 class CHtmlOptSheet;
 class wxWindow;
-
-// An open dialog for one field: what it shows, and whether the field takes the file's name alone.
-struct CHtmlFilePicker {
-  int button;
-  int field;
-  const char* defExt;
-  const char* fileName;
-  const char* filter;
-  const char* title;
-  bool nameOnly;
-};
 
 // A page whose controls are listed in order, each bound to a member of the sheet's record copy.
 class CHtmlOptPage : public CPropertyPage {

@@ -7,7 +7,6 @@
 #include <wx/textctrl.h>
 
 #include "convert/CBackDlg.h"
-#include "foundation/CFileDialogEx.h"
 #include "model/CDocProperties.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
@@ -18,27 +17,13 @@
 
 namespace {
 
-const char kCssFilter[] = "cssﾌｧｲﾙ(*.css) |*.css|全てのﾌｧｲﾙ(*.*) |*.*||";
-const char kHeadFilter[] = "cssﾌｧｲﾙ(*.css) |*.css|HTMLﾌｧｲﾙ(*.htm*) |*.htm*|全てのﾌｧｲﾙ(*.*) |*.*||";
-const char kInsertFilter[] = "HTMLﾌｧｲﾙ(*.htm*) |*.htm*|txtﾌｧｲﾙ(*.txt) |*.txt|全てのﾌｧｲﾙ(*.*) |*.*||";
-
-struct Picker {
-  int button;
-  int field;
-  const char* defExt;
-  const char* fileName;
-  const char* filter;
-  const char* title;
-  bool nameOnly;  // the style sheet is named beside the pages; the inserted files by full path
-};
-
-const Picker kPickers[] = {
-    {CHtmlTreeOptDlg::IDC_CSS_BROWSE, CHtmlTreeOptDlg::IDC_CSS, "css", "*.css", kCssFilter, "CSSﾌｧｲﾙ名", true},
-    {CHtmlTreeOptDlg::IDC_HEAD_BROWSE, CHtmlTreeOptDlg::IDC_HEAD_FILE, "css", "*.css", kHeadFilter,
+const CHtmlFilePicker kPickers[] = {
+    {CHtmlTreeOptDlg::IDC_CSS_BROWSE, CHtmlTreeOptDlg::IDC_CSS, "css", "*.css", kHtmlCssFilter, "CSSﾌｧｲﾙ名", true},
+    {CHtmlTreeOptDlg::IDC_HEAD_BROWSE, CHtmlTreeOptDlg::IDC_HEAD_FILE, "css", "*.css", kHtmlHeadFilter,
      "ﾍｯﾀﾞに挿入するﾌｧｲﾙ名", false},
-    {CHtmlTreeOptDlg::IDC_UP_BROWSE, CHtmlTreeOptDlg::IDC_INS_UP, "*", "*.*", kInsertFilter, "上部に挿入するﾌｧｲﾙ名",
+    {CHtmlTreeOptDlg::IDC_UP_BROWSE, CHtmlTreeOptDlg::IDC_INS_UP, "*", "*.*", kHtmlInsertFilter, "上部に挿入するﾌｧｲﾙ名",
      false},
-    {CHtmlTreeOptDlg::IDC_BOTTOM_BROWSE, CHtmlTreeOptDlg::IDC_INS_BOTTOM, "*", "*.*", kInsertFilter,
+    {CHtmlTreeOptDlg::IDC_BOTTOM_BROWSE, CHtmlTreeOptDlg::IDC_INS_BOTTOM, "*", "*.*", kHtmlInsertFilter,
      "下部に挿入するﾌｧｲﾙ名", false},
 };
 
@@ -56,7 +41,7 @@ CHtmlTreeOptDlg::CHtmlTreeOptDlg(wxWindow* parent, CDocProperties& properties)
   for (const auto& [id, label] : fields) {
     grid->Add(new wxStaticText(this, wxID_ANY, CP932ToWx(label)), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(new wxTextCtrl(this, id, wxEmptyString, wxDefaultPosition, wxSize(260, -1)), 1, wxEXPAND);
-    for (const Picker& picker : kPickers) {
+    for (const CHtmlFilePicker& picker : kPickers) {
       if (picker.field != id) continue;
       auto* browse = new wxButton(this, picker.button, CP932ToWx("参照..."));
       browse->Bind(wxEVT_BUTTON, [this, id = picker.field](wxCommandEvent&) { OnBrowse(id); });
@@ -107,23 +92,18 @@ bool CHtmlTreeOptDlg::TransferDataFromWindow() {
   return true;
 }
 
-BOOL CHtmlTreeOptDlg::ChooseFile(const char* defExt, const char* fileName, const char* filter, const char* title,
-                                 CString& path) {
-  CFileDialogEx dialog(TRUE, defExt, fileName, OFN_HIDEREADONLY, filter, this);
-  dialog.m_ofn.lpstrTitle = title;
-  if (dialog.DoModal() != IDOK) return FALSE;
-  path = dialog.GetPathName();
-  return TRUE;
+BOOL CHtmlTreeOptDlg::ChooseFile(const CHtmlFilePicker& picker, CString& path) {
+  return ChooseHtmlFile(this, picker, path);
 }
 
 BOOL CHtmlTreeOptDlg::EditBackground(CString& bodyTag) { return EditBodyTag(this, bodyTag); }
 
 void CHtmlTreeOptDlg::OnBrowse(int field) {
   TransferDataFromWindow();
-  for (const Picker& picker : kPickers) {
+  for (const CHtmlFilePicker& picker : kPickers) {
     if (picker.field != field) continue;
     CString path;
-    if (!ChooseFile(picker.defExt, picker.fileName, picker.filter, picker.title, path)) return;
+    if (!ChooseFile(picker, path)) return;
     CString& member = field == IDC_CSS         ? m_strCss
                       : field == IDC_HEAD_FILE ? m_strHeadFile
                       : field == IDC_INS_UP    ? m_strInsFileUp

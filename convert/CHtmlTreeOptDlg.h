@@ -5,6 +5,7 @@
 // them); whether the tree starts closed is an application setting.
 #include <wx/dialog.h>
 
+#include "convert/CHtmlFilePicker.h"
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
@@ -43,8 +44,7 @@ class CHtmlTreeOptDlg : public wxDialog {
 
  protected:
   // An open dialog of the given set-up; FALSE when cancelled.
-  virtual BOOL ChooseFile(const char* defExt, const char* fileName, const char* filter, const char* title,
-                          CString& path);
+  virtual BOOL ChooseFile(const CHtmlFilePicker& picker, CString& path);
   // The background dialog on the body tag; FALSE when cancelled.
   virtual BOOL EditBackground(CString& bodyTag);
 

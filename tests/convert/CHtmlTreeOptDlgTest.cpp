@@ -27,8 +27,8 @@ class TestDialog : public CHtmlTreeOptDlg {
   std::vector<std::string> m_titles;
 
  protected:
-  BOOL ChooseFile(const char*, const char*, const char*, const char* title, CString& path) override {
-    m_titles.push_back(title);
+  BOOL ChooseFile(const CHtmlFilePicker& picker, CString& path) override {
+    m_titles.push_back(picker.title);
     path = "/home/u/サイト/parts.html";
     return TRUE;
   }
