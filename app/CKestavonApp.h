@@ -19,6 +19,8 @@ class CDocTemplate;
 class CMDIFrameWnd;
 class CRecentFileList;
 class CKestaCommandLineInfo;
+class CTime;
+class wxWindow;
 
 class CKestavonApp : public CWinApp {
  public:
@@ -45,6 +47,9 @@ class CKestavonApp : public CWinApp {
   // Opens the URL in a running browser and brings that to the front; FALSE when no browser took
   // it. The main frame fills it in with its browser link; unset, mode 0 opens as mode 1.
   std::function<BOOL(const char* url)> m_openInRunningBrowser;
+  // Lets the user pick a date in a calendar that starts at date; FALSE when cancelled. The program
+  // fills it in with its calendar dialog; unset, no date can be picked.
+  std::function<BOOL(wxWindow* parent, CTime& date)> m_pickDate;
 
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);

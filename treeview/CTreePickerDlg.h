@@ -11,7 +11,6 @@
 
 class ATREE;
 class CTreeCtrl;
-class wxImageList;
 class wxSizer;
 class wxTreeCtrl;
 
@@ -31,12 +30,11 @@ class CTreePickerDlg : public wxDialog {
   // The tree control and the OK/Cancel row, with extra (may be null) between them.
   void LayOut(wxSizer* extra);
   // Fills the tree with the model's items and selects the start item.
-  void OnInitDialog(wxInitDialogEvent& event);
+  virtual void OnInitDialog(wxInitDialogEvent& event);
   // Takes the chosen item out of the tree; ends the dialog with wxID_OK.
   virtual void OnOK(wxCommandEvent& event);
 
   std::unique_ptr<CTreeCtrl> m_tree;
-  std::unique_ptr<wxImageList> m_images;
 };
 
 // Picks the tree that a link points to.
@@ -72,5 +70,6 @@ class CTreeMultiDlg : public CTreePickerDlg {
   BOOL GetCheck(int item) const;
 
  protected:
+  void OnInitDialog(wxInitDialogEvent& event) override;
   void OnOK(wxCommandEvent& event) override;
 };

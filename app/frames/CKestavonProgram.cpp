@@ -22,6 +22,8 @@
 #include "resources/MenuResource.h"
 #include "textarea/CIEditView.h"
 #include "textarea/CWrila.h"
+#include "platform/CTime.h"
+#include "views/CCalenderDlg.h"
 #include "views/CChartFrame.h"
 #include "views/CChartView.h"
 
@@ -42,6 +44,15 @@ CKestavonProgram::CKestavonProgram() {
   InstallOnlineService();
   static PreviewArticleBuilder previewArticles;
   InstallPreviewArticles(&previewArticles);
+  m_pickDate = [](wxWindow* parent, CTime& date) {
+    CCalenderDlg calendar(parent);
+    calendar.m_nStartYear = date.GetYear();
+    calendar.m_nStartMonth = date.GetMonth();
+    calendar.m_nStartDay = date.GetDay();
+    if (calendar.DoModal() != IDOK) return FALSE;
+    date = CTime(calendar.m_nYear, calendar.m_nMonth, calendar.m_nDay, 0, 0, 0);
+    return TRUE;
+  };
 }
 
 std::unique_ptr<CDocTemplate> CKestavonProgram::MakeOutlineTemplate() {
