@@ -1,5 +1,7 @@
 #include "app/CKestavonApp.h"
 
+#include <wx/clipbrd.h>
+
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
@@ -221,6 +223,11 @@ int CKestavonApp::ExitInstance() {
       key.Format("Custom%d", i);
       WriteProfileInt("ColorDlg", key, static_cast<int>(m_customColors[i]));
     }
+  }
+  // What the program put on the clipboard (copied trees, text) stays pasteable after it ends.
+  if (wxTheClipboard->Open()) {
+    wxTheClipboard->Flush();
+    wxTheClipboard->Close();
   }
   return CWinApp::ExitInstance();
 }

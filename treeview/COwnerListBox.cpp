@@ -61,6 +61,8 @@ wxBEGIN_EVENT_TABLE(COwnerListBox, wxWindow)
   EVT_SCROLLWIN(COwnerListBox::OnScrollWin)
   EVT_LEFT_DOWN(COwnerListBox::OnLButtonDown)
   EVT_LEFT_UP(COwnerListBox::OnLButtonUp)
+  EVT_MOTION(COwnerListBox::OnMouseMove)
+  EVT_MOUSE_CAPTURE_LOST(COwnerListBox::OnCaptureLost)
   EVT_LEFT_DCLICK(COwnerListBox::OnLButtonDblClk)
   EVT_RIGHT_DOWN(COwnerListBox::OnRButtonDown)
   EVT_MOUSEWHEEL(COwnerListBox::OnMouseWheel)
@@ -678,13 +680,38 @@ void COwnerListBox::OnLButtonDown(wxMouseEvent& event) {
     } else {
       view->ShowSubtree(1);
     }
+    return;
   }
+  // Only a press outside the fold zones can start a drag; the selection follows the held button.
+  if (!HasCapture()) CaptureMouse();
+  view->OnListLButtonDown();
+}
+
+void COwnerListBox::OnMouseMove(wxMouseEvent& event) {
+  if (!HasCapture() || !event.LeftIsDown()) return;
+  const int count = GetCount();
+  int row = ItemFromPoint(event.GetX(), event.GetY());
+  // Above or below the rows, the selection steps on and the list scrolls with it.
+  if (row < 0 && count > 0) {
+    row = event.GetY() < 0 ? std::max(0, m_nCurSel - 1)
+          : event.GetY() >= GetClientSize().GetHeight() ? std::min(count - 1, m_nCurSel + 1)
+                                                         : m_nCurSel;
+  }
+  if (row >= 0 && row != m_nCurSel) SelectByUser(row);
+  if (CTrView* view = GetTreeView()) view->OnListMouseMove();
 }
 
 void COwnerListBox::OnLButtonUp(wxMouseEvent&) {
+  if (HasCapture()) ReleaseMouse();
   CTrView* view = GetTreeView();
   if (view && m_bFoldOnRelease) view->HideSubtree();
   m_bFoldOnRelease = 0;
+  if (view) view->OnListLButtonUp();
+}
+
+void COwnerListBox::OnCaptureLost(wxMouseCaptureLostEvent&) {
+  // The drop is the release's: a drag whose capture went elsewhere ends without one.
+  if (CTrView* view = GetTreeView()) view->CancelDrag();
 }
 
 void COwnerListBox::OnLButtonDblClk(wxMouseEvent& event) {

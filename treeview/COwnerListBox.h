@@ -151,6 +151,8 @@ class COwnerListBox : public wxWindow {
   void OnScrollWin(wxScrollWinEvent& event);
   void OnLButtonDown(wxMouseEvent& event);
   void OnLButtonUp(wxMouseEvent& event);
+  void OnMouseMove(wxMouseEvent& event);
+  void OnCaptureLost(wxMouseCaptureLostEvent& event);
   void OnLButtonDblClk(wxMouseEvent& event);
   void OnRButtonDown(wxMouseEvent& event);
   void OnMouseWheel(wxMouseEvent& event);

@@ -67,6 +67,41 @@ class CTrView : public CView, public CTreePane {
   // The target becomes the source's font, weight 700 or 400, strike-out as given.
   static void DeriveFont(const CFont& source, CFont& target, BOOL bold, BOOL strikeOut);
 
+  // ---- Editing the outline. Every change first takes the text pane's pending text into the
+  // model, then leaves one undo step, then changes the model and refills the list. ----
+  // The initial title of a new item by System/bAddIni; with force never empty.
+  CString GetNewTitle(BOOL force) const;
+  // Adds an item without the item dialog: the last child of the selected item, or at its level
+  // after its subtree; the list selects the new row when move is set. The new item's index.
+  int AddTreeQuick(const char* title, BOOL move, BOOL undo, BOOL sameLevel, const char* text);
+  // The selected item's subtree to the clipboard: with cut, the records carry their times. FALSE
+  // when the write password was refused or the clipboard could not be opened.
+  BOOL CopyTree(BOOL cut);
+  // Pastes the clipboard at the target item: below it or at its level after its subtree. Returns
+  // the item to select, or -1.
+  int PasteTree(int target, BOOL sameLevel);
+  int PasteRecords(int target, CString& records, BOOL sameLevel);
+  // One item per non-empty line, a line's leading tabs making it as many levels deeper; with a
+  // delimiter the part of a line after it is the item's text.
+  int PasteTextLines(int target, const CString& text, BOOL sameLevel, const char* delimiter);
+  // One item whose title is the text's first line and whose text is the rest (restOnly) or all.
+  int PasteTextItem(int target, const CString& text, BOOL sameLevel, BOOL restOnly);
+  // Moves the source's subtree onto the target at a drop position: 0 as a child, 1 at the
+  // target's place, 2 below it; the moved tree's row is selected. FALSE when the move is not
+  // possible (the top tree, or a target inside the moved tree).
+  BOOL DropTree(int source, int target, int position);
+
+  // Mouse messages handed on by the list box: a press outside the fold zones arms a drag, moving
+  // onto another item starts it, the release drops.
+  void OnListLButtonDown();
+  void OnListMouseMove();
+  void OnListLButtonUp();
+  void CancelDrag();
+  // The path (or, without the full status bar, the title) of the item on the row under a point of
+  // the list, or of the current item where no row is, in the status bar.
+  void ShowStatusPath(int x, int y);
+  BOOL IsDragging() const { return m_bDragStarted; }
+
  protected:
   void OnSize(wxSizeEvent& event);
   void OnSetFocus(wxFocusEvent& event);
@@ -95,6 +130,40 @@ class CTrView : public CView, public CTreePane {
   // The commands of the pane whose own handlers are not here yet stay disabled.
   void OnUpdateNotBuilt(wxUpdateUIEvent& event);
 
+  void OnAddChild(wxCommandEvent& event);
+  void OnAddSibling(wxCommandEvent& event);
+  void OnModify(wxCommandEvent& event);
+  void OnDelete(wxCommandEvent& event);
+  void OnInsert(wxCommandEvent& event);
+  // Enabled unless the selected item is the top item.
+  void OnUpdateNotTop(wxUpdateUIEvent& event);
+  void OnEditCopy(wxCommandEvent& event);
+  void OnEditCut(wxCommandEvent& event);
+  void OnCopyBelow(wxCommandEvent& event);
+  void OnUpdateCopyBelow(wxUpdateUIEvent& event);
+  void OnEditPaste(wxCommandEvent& event);
+  void OnPasteChild(wxCommandEvent& event);
+  void OnPasteSibling(wxCommandEvent& event);
+  void OnMoveUp(wxCommandEvent& event);
+  void OnUpdateMoveUp(wxUpdateUIEvent& event);
+  void OnMoveDown(wxCommandEvent& event);
+  void OnUpdateMoveDown(wxUpdateUIEvent& event);
+  void OnLevelUp(wxCommandEvent& event);
+  void OnUpdateLevelUp(wxUpdateUIEvent& event);
+  void OnLevelDown(wxCommandEvent& event);
+  void OnLevelDownFollowing(wxCommandEvent& event);
+  void OnUpdateLevelDownFollowing(wxUpdateUIEvent& event);
+  void OnLevelUpFollowing(wxCommandEvent& event);
+  void OnUpdateLevelUpFollowing(wxUpdateUIEvent& event);
+  void OnJoin(wxCommandEvent& event);
+  void OnTreeMove(wxCommandEvent& event);
+  void OnDeleteSeveral(wxCommandEvent& event);
+  void OnStatusPath(wxCommandEvent& event);
+  void OnEditUndo(wxCommandEvent& event);
+  void OnUpdateEditUndo(wxUpdateUIEvent& event);
+  void OnEditRedo(wxCommandEvent& event);
+  void OnUpdateEditRedo(wxUpdateUIEvent& event);
+
  private:
   // The fold state of the selected row; -1 when nothing is selected.
   int SelectedFoldState() const;
@@ -105,10 +174,42 @@ class CTrView : public CView, public CTreePane {
   // Makes the row the selection as the user's choice would.
   void SelectRowAndNotify(int row);
   void SetStatusText(const CString& text);
+  // The selected item's index, or -1; and the same after committing the pending text.
+  int SelectedItem() const;
+  // The document and the selected item, the text pane's pending text already in the model; null
+  // when there is no document or no selection.
+  CKestavonDoc* BeginEdit(int& item);
+  // After a change: the document modified, the list refilled at the item's row, the status bar.
+  void EndEdit(int item);
+  // The add, modify and insert commands through the item dialog.
+  void AddWithDialog(BOOL sameLevel);
+  void InsertWithDialog();
+  // The text pane becomes the frame's active view, the pending text committed.
+  void ActivateTextPane();
+  // Deletes the item with its subtree after a cut or delete was confirmed.
+  void DeleteConfirmed(int item);
+  // Asks "<title> - このツリーを<verb>しますか？" when System/DelCheck is on.
+  BOOL ConfirmDelete(int item, const char* verb) const;
+  // Shows the target's descendants one level down after a paste below it, or hides the pasted
+  // items under a folded target: returns first, or -1 when the selection stays on the target.
+  int RevealPasted(int target, int first, BOOL targetWasOpen);
+  // The text an item added here starts with: the title when titles are first lines, then the
+  // template.
+  CString NewItemText(const CString& title);
+  // Undo or redo of the outline, the list refilled at the restored current item.
+  void StepUndo(BOOL redo);
+  // Sends a command to the pane itself, as a menu would.
+  void Resend(int command);
 
   COwnerListBox* m_pListBox = nullptr;  // a child window: wx deletes it
   int m_bReady = 0;
   int m_nDblClk = 0;  // System/DblClk: 0 automatic, 1 always modify, 2 always open the link
+  int m_bAddNoTitle = 0;  // System/bAddNoTitle: add without the item dialog
+  // Drag state: armed from a press to the release, started once the selection left the source.
+  int m_bDragArmed = 0;
+  int m_bDragStarted = 0;
+  int m_nDragSource = -1;
+  int m_nDragSourceRow = -1;
 
   wxDECLARE_EVENT_TABLE();
 };
