@@ -221,8 +221,8 @@ void CTreeEditDlg::OnInitDialog(wxInitDialogEvent&) {
     FindWindow(IDC_ADDPOS_LABEL)->Hide();
     FindWindow(IDC_ADDPOS)->Hide();
   }
-  // The information text and the font change the size the controls need.
-  GetSizer()->Fit(this);
+  // The information text, the font and the hidden row change the size the controls need.
+  GetSizer()->SetSizeHints(this);
   PlaceDialog(GetSize().GetHeight());
   UpdateLinkButtons();
 }
