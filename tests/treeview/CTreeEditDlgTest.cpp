@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "app/DateTimeText.h"
+#include "platform/CTime.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
@@ -310,6 +312,45 @@ TEST_F(TreeEditDlgTest, BesideTheRowNearTheScreensFootItOpensAboveTheRow) {
   dialog.InitDialog();
   EXPECT_EQ(dialog.GetPosition().y, rowTop.y - dialog.GetSize().GetHeight());
   EXPECT_EQ(dialog.GetPosition().x, list->ClientToScreen(wxPoint(row.right, 0)).x);
+}
+
+TEST_F(TreeEditDlgTest, DatePutsThePickedDateIntoTheTitleAtTheCaret) {
+  const CTime picked(2024, 7, 5, 0, 0, 0);
+  m_app->m_pickDate = [&](wxWindow*, CTime& date) {
+    date = picked;
+    return TRUE;
+  };
+  CTreeEditDlg& dialog = Dialog();
+  dialog.m_strTitle = "会議";
+  dialog.InitDialog();
+  EXPECT_TRUE(dialog.FindWindow(CTreeEditDlg::IDC_DATE)->IsEnabled());
+  Edit(CTreeEditDlg::IDC_TITLE)->SetSelection(0, 0);
+  ::Click(&dialog, CTreeEditDlg::IDC_DATE);
+  EXPECT_EQ(WxToCP932(Edit(CTreeEditDlg::IDC_TITLE)->GetValue()), FormatDate(m_app->m_settings, picked) + "会議");
+  m_app->m_pickDate = nullptr;
+  EXPECT_FALSE(Dialog().FindWindow(CTreeEditDlg::IDC_DATE)->IsEnabled());
+}
+
+TEST_F(TreeEditDlgTest, NewLinkFileDialogKeepsItsTwoChoices) {
+  Setting("NewLinkFile", "Title", "0");
+  Setting("NewLinkFile", "Body", "1");
+  CNewLinkFileDlg ask(m_frame);
+  ask.m_strFileName = "a.txt";
+  bool title = true, body = false;
+  WhenShown act([&](wxDialog* shown) {
+    title = dynamic_cast<wxCheckBox*>(shown->FindWindow(CNewLinkFileDlg::IDC_TITLE))->GetValue();
+    body = dynamic_cast<wxCheckBox*>(shown->FindWindow(CNewLinkFileDlg::IDC_BODY))->GetValue();
+    dynamic_cast<wxCheckBox*>(shown->FindWindow(CNewLinkFileDlg::IDC_TITLE))->SetValue(true);
+    dynamic_cast<wxTextCtrl*>(shown->FindWindow(CNewLinkFileDlg::IDC_FILENAME))->ChangeValue("b.txt");
+    ::Click(shown, wxID_OK);
+  });
+  ASSERT_EQ(ask.ShowModal(), wxID_OK);
+  EXPECT_FALSE(title);
+  EXPECT_TRUE(body);
+  EXPECT_EQ(ask.m_strFileName, "b.txt");
+  EXPECT_TRUE(ask.m_bTitle);
+  EXPECT_EQ(AfxGetProfileInt("NewLinkFile", "Title", -1), 1);
+  EXPECT_EQ(AfxGetProfileInt("NewLinkFile", "Body", -1), 1);
 }
 
 }  // namespace
