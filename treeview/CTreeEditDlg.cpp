@@ -221,8 +221,8 @@ void CTreeEditDlg::OnInitDialog(wxInitDialogEvent&) {
     FindWindow(IDC_ADDPOS_LABEL)->Hide();
     FindWindow(IDC_ADDPOS)->Hide();
   }
-  // The information text and the font change the size the controls need.
-  GetSizer()->Fit(this);
+  // The information text, the font and the hidden row change the size the controls need.
+  GetSizer()->SetSizeHints(this);
   PlaceDialog(GetSize().GetHeight());
   UpdateLinkButtons();
 }
@@ -326,7 +326,8 @@ void CTreeEditDlg::OnBrowse(wxCommandEvent&) {
     folder = docFolder.Left(std::max(0, docFolder.GetLength() - 1));
   }
   FileChoice choice;
-  if (!ChooseFile(this, "ﾌｧｲﾙ名の入力", folder, pattern, filter, wxFD_OPEN, choice)) return;
+  // The pattern stays out of the name box: GTK's chooser would take it for a file's name.
+  if (!ChooseFile(this, "ﾌｧｲﾙ名の入力", folder, "", filter, wxFD_OPEN, choice)) return;
   m_strLink = choice.path;
   if (AfxGetProfileInt("System", "AbsolutePath", 0) == 0 && !m_strDocPath.IsEmpty() &&
       (m_strLink[0] & 0x1F) == (m_strDocPath[0] & 0x1F))
@@ -373,7 +374,7 @@ void CTreeEditDlg::OnOpen(wxCommandEvent&) {
   }
   const CString path = GetLinkFullPath();
   if (HasExtension(path, ".kvn")) {
-    // The tree pane opens the outline once this dialog has given its answer.
+    // An outline opens as a document of the program, so the dialog gives its answer first.
     wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
     OnOK(ok);
   }

@@ -84,7 +84,7 @@ bool CTreeMoveDlg::TransferDataFromWindow() {
 
 CTreeMultiDlg::CTreeMultiDlg(wxWindow* parent) : CTreePickerDlg(parent, "複数ツリーの選択", kPickerStyle) {
   wxTreeCtrl* tree = GetTreeWindow();
-  tree->AssignStateImageList(MakeTickImages(tree).release());
+  tree->AssignStateImageList(MakeTickImages().release());
   const auto toggle = [this, tree](const wxTreeItemId& id) {
     if (!id.IsOk()) return;
     tree->SetItemState(id, tree->GetItemState(id) == kTicked ? kUnticked : kTicked);

@@ -4,7 +4,7 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/imaglist.h>
-#include <wx/renderer.h>
+#include <wx/pen.h>
 
 #include "treeview/TreeBitmaps.h"
 
@@ -53,15 +53,23 @@ std::unique_ptr<wxImageList> MakeTreePickerImages() {
   return images;
 }
 
-std::unique_ptr<wxImageList> MakeTickImages(wxWindow* window) {
+std::unique_ptr<wxImageList> MakeTickImages() {
+  // Drawn here rather than by the desktop's theme, which may lack the tick's icon.
   auto images = std::make_unique<wxImageList>(kSize, kSize, false, 2);
-  for (const int flags : {0, static_cast<int>(wxCONTROL_CHECKED)}) {
+  for (const bool ticked : {false, true}) {
     wxBitmap box(kSize, kSize);
     {
       wxMemoryDC dc(box);
       dc.SetBackground(*wxWHITE_BRUSH);
       dc.Clear();
-      wxRendererNative::Get().DrawCheckBox(window, dc, wxRect(0, 0, kSize, kSize), flags);
+      dc.SetPen(wxPen(wxColour(0x60, 0x60, 0x60)));
+      dc.SetBrush(*wxWHITE_BRUSH);
+      dc.DrawRectangle(2, 2, 12, 12);
+      if (ticked) {
+        dc.SetPen(wxPen(*wxBLACK, 2));
+        const wxPoint tick[] = {{4, 8}, {7, 11}, {12, 4}};
+        dc.DrawLines(3, tick);
+      }
     }
     images->Add(box);
   }

@@ -5,8 +5,7 @@
 #include <memory>
 
 class wxImageList;
-class wxWindow;
 
 std::unique_ptr<wxImageList> MakeTreePickerImages();
-// Picture 0 an empty box, 1 a ticked one, drawn as the desktop draws check boxes.
-std::unique_ptr<wxImageList> MakeTickImages(wxWindow* window);
+// Picture 0 an empty box, 1 a ticked one.
+std::unique_ptr<wxImageList> MakeTickImages();
