@@ -42,6 +42,9 @@ CIEditView::CIEditView() {
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_TEXTAREA);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_FONT);
   BindTreeCommands();
+  // Bound after the tree commands, so that it comes first and hands the outline's print on.
+  Bind(wxEVT_MENU, &CIEditView::OnFilePrint, this, ID_FILE_PRINT);
+  Bind(wxEVT_MENU, &CIEditView::OnPrintTextOnly, this, ID_FILE_PRINT_TEXT_ONLY);
 }
 
 CIEditView::~CIEditView() {

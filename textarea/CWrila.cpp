@@ -176,6 +176,7 @@ void CWrila::SetOverwrite(BOOL value) { m_driver.SetProperty(kOverwrite, VT_BOOL
 
 void CWrila::SetWrapMode(short value) { m_driver.SetProperty(kWrapMode, VT_I2, value); }
 
+short CWrila::GetTabSpace() { return Get<short>(kTabSpace, VT_I2); }
 void CWrila::SetTabSpace(short value) { m_driver.SetProperty(kTabSpace, VT_I2, value); }
 
 CComVariant CWrila::GetBackColors() { return Get<CComVariant>(kBackColors, VT_VARIANT); }

@@ -52,6 +52,7 @@ class CWrila : public wxPanel {
   BOOL GetOverwrite();
   void SetOverwrite(BOOL value);
   void SetWrapMode(short value);
+  short GetTabSpace();
   void SetTabSpace(short value);
   // The control's background colours; element 14 is the text area's.
   CComVariant GetBackColors();
