@@ -45,6 +45,7 @@ CIEditView::CIEditView() {
   // Bound after the tree commands, so that it comes first and hands the outline's print on.
   Bind(wxEVT_MENU, &CIEditView::OnFilePrint, this, ID_FILE_PRINT);
   Bind(wxEVT_MENU, &CIEditView::OnPrintTextOnly, this, ID_FILE_PRINT_TEXT_ONLY);
+  Bind(wxEVT_MENU, &CIEditView::OnTextWindow, this, ID_VIEW_TEXT_WINDOW);
 }
 
 CIEditView::~CIEditView() {

@@ -49,6 +49,8 @@ class CWrila : public wxPanel {
   CString GetText();
   void SetText(const char* text);
   void SetAppearance(short value);
+  BOOL GetReadOnly();
+  void SetReadOnly(BOOL value);
   BOOL GetOverwrite();
   void SetOverwrite(BOOL value);
   void SetWrapMode(short value);
