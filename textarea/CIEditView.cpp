@@ -46,6 +46,7 @@ CIEditView::CIEditView() {
   Bind(wxEVT_MENU, &CIEditView::OnFilePrint, this, ID_FILE_PRINT);
   Bind(wxEVT_MENU, &CIEditView::OnPrintTextOnly, this, ID_FILE_PRINT_TEXT_ONLY);
   Bind(wxEVT_MENU, &CIEditView::OnTextWindow, this, ID_VIEW_TEXT_WINDOW);
+  Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateSpellCheck, this, ID_EDIT_SPELL_CHECK);
 }
 
 CIEditView::~CIEditView() {

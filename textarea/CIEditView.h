@@ -73,6 +73,8 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnFilePrint(wxCommandEvent& event);
   // The text in a window of its own, read-only, titled with the current item's title.
   void OnTextWindow(wxCommandEvent& event);
+  // Spell check is offered only where the dictionary program is registered.
+  void OnUpdateSpellCheck(wxUpdateUIEvent& event);
 
   // The tree pane's commands while the text pane has the focus: handed to the tree pane, the
   // pane's selection, title or text taken care of around the call as each command needs.

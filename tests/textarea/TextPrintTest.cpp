@@ -6,37 +6,24 @@
 #include "platform/CWinApp.h"
 #include "platform/FrameworkIds.h"
 #include "resources/CommandIds.h"
-#include "tests/treeview/TreePaneFixture.h"
-#include "textarea/CIEditView.h"
+#include "tests/textarea/TextAreaFixture.h"
 #include "textarea/CTextPrintout.h"
 
 namespace {
 
-using treepane_test::TreePaneTest;
-
-class TextPrintTest : public TreePaneTest {
+class TextPrintTest : public textarea_test::TextAreaTest {
  protected:
-  void SetUp() override {
-    TreePaneTest::SetUp();
-    if (IsSkipped()) return;
-    ASSERT_TRUE(CWrila::RegisterControlLibrary());
-  }
   void TearDown() override {
     for (wxWindow* window : wxTopLevelWindows)
       if (auto* preview = dynamic_cast<wxPreviewFrame*>(window)) preview->Destroy();
-    TreePaneTest::TearDown();
+    TextAreaTest::TearDown();
   }
-  // An outline whose top item holds the text, shown in the text pane.
+  // The text pane of an item holding the text, in a document with a header and a footer.
   CIEditView* OpenText(const std::string& text) {
-    CKestavonDoc* doc = OpenOutline({"top"}, [&](ATREE& tree) {
-      tree.SetText(0, text.c_str());
+    return OpenPane(text, "top", [](ATREE& tree) {
       tree.GetProperties().m_strHeader = "見出し";
       tree.GetProperties().m_strFooter = "足";
     });
-    if (!doc) return nullptr;
-    for (CView* view : doc->GetViews())
-      if (auto* pane = dynamic_cast<CIEditView*>(view)) return pane;
-    return nullptr;
   }
   static wxPreviewFrame* OpenPreview() {
     for (wxWindow* window : wxTopLevelWindows)
@@ -59,8 +46,7 @@ TEST_F(TextPrintTest, TheTextOnlyCommandPreviewsTheTextPageByPage) {
   Setting("Print", "Page", "2");
   CIEditView* pane = OpenText(Lines(130));
   ASSERT_TRUE(pane);
-  wxCommandEvent command(wxEVT_MENU, ID_FILE_PRINT_TEXT_ONLY);
-  pane->ProcessWindowEvent(command);
+  SendTo(pane, ID_FILE_PRINT_TEXT_ONLY);
   wxPreviewFrame* frame = OpenPreview();
   ASSERT_TRUE(frame);
   EXPECT_TRUE(pane->m_bTextPrint);

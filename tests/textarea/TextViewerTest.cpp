@@ -7,22 +7,14 @@
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "resources/CommandIds.h"
-#include "tests/treeview/TreePaneFixture.h"
-#include "textarea/CIEditView.h"
+#include "tests/textarea/TextAreaFixture.h"
 #include "textarea/CTextViewDlg.h"
 #include "textarea/CWrilaCtrl.h"
 
 namespace {
 
-using treepane_test::TreePaneTest;
-
-class TextViewerTest : public TreePaneTest {
+class TextViewerTest : public textarea_test::TextAreaTest {
  protected:
-  void SetUp() override {
-    TreePaneTest::SetUp();
-    if (IsSkipped()) return;
-    ASSERT_TRUE(CWrila::RegisterControlLibrary());
-  }
   static std::vector<CTextViewDlg*> Viewers() {
     std::vector<CTextViewDlg*> viewers;
     for (wxWindow* window : wxTopLevelWindows)
@@ -42,14 +34,9 @@ class LinkRecordingView : public CWrilaView {
 TEST_F(TextViewerTest, ShowsALongTextWholeAndReadOnlyUnderTheItemsTitle) {
   std::string text;
   while (text.size() < 40 * 1024) text += "四十キロバイトの本文 line " + std::to_string(text.size()) + "\r\n";
-  CKestavonDoc* doc = OpenOutline({"長い本文"}, [&](ATREE& tree) { tree.SetText(0, text.c_str()); });
-  ASSERT_TRUE(doc);
-  CIEditView* pane = nullptr;
-  for (CView* view : doc->GetViews())
-    if (auto* text = dynamic_cast<CIEditView*>(view)) pane = text;
+  CIEditView* pane = OpenPane(text, "長い本文");
   ASSERT_TRUE(pane);
-  wxCommandEvent command(wxEVT_MENU, ID_VIEW_TEXT_WINDOW);
-  pane->ProcessWindowEvent(command);
+  SendTo(pane, ID_VIEW_TEXT_WINDOW);
 
   const std::vector<CTextViewDlg*> viewers = Viewers();
   ASSERT_EQ(viewers.size(), 1u);
