@@ -2,6 +2,7 @@
 #include <wx/print.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/CWinApp.h"
 #include "platform/FrameworkIds.h"
@@ -87,6 +88,26 @@ TEST_F(TextPrintTest, BandsComeFromTheDocumentAndTheSettings) {
   EXPECT_EQ(bands.footer.str(), "足");
   EXPECT_EQ(bands.pageStyle, 1);
   EXPECT_TRUE(bands.headerLine);
+}
+
+TEST_F(TextPrintTest, PrintGoesToTheOutlineUnlessTheTextWasAskedFor) {
+  CIEditView* pane = OpenText("x");
+  ASSERT_TRUE(pane);
+  auto* tree = dynamic_cast<wxWindow*>(pane->GetDocument()->GetTreePane());
+  ASSERT_TRUE(tree);
+  // Stands in front of the tree pane and records the commands that reach it.
+  struct Recorder : wxEvtHandler {
+    std::vector<int> ids;
+    bool TryBefore(wxEvent& event) override {
+      if (event.GetEventType() == wxEVT_MENU) ids.push_back(event.GetId());
+      return true;
+    }
+  } recorder;
+  tree->PushEventHandler(&recorder);
+  EXPECT_FALSE(pane->m_bTextPrint);
+  SendTo(pane, ID_FILE_PRINT);
+  tree->PopEventHandler();
+  EXPECT_EQ(recorder.ids, std::vector<int>{ID_FILE_PRINT});
 }
 
 }  // namespace
