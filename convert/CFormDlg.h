@@ -5,7 +5,7 @@
 // command to write a file or copy the text afterwards.
 #include <wx/dialog.h>
 
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 

@@ -5,7 +5,7 @@
 // and out by the caller.
 #include <wx/dialog.h>
 
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 
 class CFormHtmlDlg : public wxDialog {
  public:

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/UserFiles.h"
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "convert/ExportWriter.h"
-#include "convert/Footnotes.h"
+#include "model/Footnotes.h"
 #include "convert/LinkBlocks.h"
 #include "convert/TextWrap.h"
 #include "foundation/CHtmlElement.h"

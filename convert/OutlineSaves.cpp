@@ -1,7 +1,7 @@
 #include "convert/OutlineSaves.h"
 
 #include "convert/CTextExporter.h"
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "convert/WzOutline.h"
 #include "model/ATREE.h"
 #include "platform/CWinApp.h"

@@ -4,7 +4,7 @@
 
 #include "convert/CREditCtrl.h"
 #include "convert/CTextExporter.h"
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "model/ATREE.h"
 #include "platform/CWinApp.h"
 

@@ -3,7 +3,7 @@
 #include "app/CKestavonDoc.h"
 #include "convert/CREditCtrl.h"
 #include "convert/CRtfOutDlg.h"
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "convert/RtfExport.h"
 #include "model/ATREE.h"
 #include "platform/MessageBox.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "convert/Footnotes.h"
+#include "model/Footnotes.h"
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
 #include "platform/CodePage.h"

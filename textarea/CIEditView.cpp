@@ -42,6 +42,11 @@ CIEditView::CIEditView() {
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_TEXTAREA);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_FONT);
   BindTreeCommands();
+  // Bound after the tree commands, so that it comes first and hands the outline's print on.
+  Bind(wxEVT_MENU, &CIEditView::OnFilePrint, this, ID_FILE_PRINT);
+  Bind(wxEVT_MENU, &CIEditView::OnPrintTextOnly, this, ID_FILE_PRINT_TEXT_ONLY);
+  Bind(wxEVT_MENU, &CIEditView::OnTextWindow, this, ID_VIEW_TEXT_WINDOW);
+  Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateSpellCheck, this, ID_EDIT_SPELL_CHECK);
 }
 
 CIEditView::~CIEditView() {

@@ -6,6 +6,7 @@
 #include "app/CPaneLinks.h"
 #include "platform/ColorRef.h"
 #include "textarea/CWrilaView.h"
+#include "textarea/TextPrintPage.h"
 
 class CKestavonDoc;
 class wxEvtHandler;
@@ -38,6 +39,21 @@ class CIEditView : public CWrilaView, public CTextPane {
 
   COLORREF m_clrBack = 0xFFFFFF;
 
+  // Printing of the text. The document's header and footer and the page-number style, taken for
+  // each print job.
+  void OnPreparePrinting();
+  TextPrintBands GetPrintBands() const;
+  // The text as printed: its footnotes numbered in place and gathered after it.
+  CString GetPrintText();
+  // The print preview of the text; Print in it prints the text.
+  void PreviewText();
+
+  CString m_strPrintHeader;
+  CString m_strPrintFooter;
+  int m_nPrintPageStyle = 0;
+  // Set while the text, not the outline, is what Print prints.
+  BOOL m_bTextPrint = FALSE;
+
  private:
   // The current item's text into the control, the caret placed by the caret mode (on the first
   // load, mode 0 takes the document's remembered caret).
@@ -53,6 +69,12 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnFocusLost(wxCommandEvent& event);
   void OnControlSettings(wxCommandEvent& event);
   void OnUpdateControlSettings(wxUpdateUIEvent& event);
+  void OnPrintTextOnly(wxCommandEvent& event);
+  void OnFilePrint(wxCommandEvent& event);
+  // The text in a window of its own, read-only, titled with the current item's title.
+  void OnTextWindow(wxCommandEvent& event);
+  // Spell check is offered only where the dictionary program is registered.
+  void OnUpdateSpellCheck(wxUpdateUIEvent& event);
 
   // The tree pane's commands while the text pane has the focus: handed to the tree pane, the
   // pane's selection, title or text taken care of around the call as each command needs.

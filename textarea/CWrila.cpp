@@ -20,6 +20,7 @@ constexpr IID kEditEvents = {0xE7EC5705, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0
 enum : DISPID {
   kText = -517,
   kAppearance = -520,
+  kReadOnly = 1,
   kOverwrite = 11,
   kWrapMode = 22,
   kTabSpace = 25,
@@ -170,12 +171,16 @@ void CWrila::SetText(const char* text) { m_driver.SetProperty(kText, VT_BSTR, te
 
 void CWrila::SetAppearance(short value) { m_driver.SetProperty(kAppearance, VT_I2, value); }
 
+BOOL CWrila::GetReadOnly() { return Get<BOOL>(kReadOnly, VT_BOOL); }
+void CWrila::SetReadOnly(BOOL value) { m_driver.SetProperty(kReadOnly, VT_BOOL, value); }
+
 
 BOOL CWrila::GetOverwrite() { return Get<BOOL>(kOverwrite, VT_BOOL); }
 void CWrila::SetOverwrite(BOOL value) { m_driver.SetProperty(kOverwrite, VT_BOOL, value); }
 
 void CWrila::SetWrapMode(short value) { m_driver.SetProperty(kWrapMode, VT_I2, value); }
 
+short CWrila::GetTabSpace() { return Get<short>(kTabSpace, VT_I2); }
 void CWrila::SetTabSpace(short value) { m_driver.SetProperty(kTabSpace, VT_I2, value); }
 
 CComVariant CWrila::GetBackColors() { return Get<CComVariant>(kBackColors, VT_VARIANT); }

@@ -49,9 +49,12 @@ class CWrila : public wxPanel {
   CString GetText();
   void SetText(const char* text);
   void SetAppearance(short value);
+  BOOL GetReadOnly();
+  void SetReadOnly(BOOL value);
   BOOL GetOverwrite();
   void SetOverwrite(BOOL value);
   void SetWrapMode(short value);
+  short GetTabSpace();
   void SetTabSpace(short value);
   // The control's background colours; element 14 is the text area's.
   CComVariant GetBackColors();

@@ -1,7 +1,7 @@
 #include "app/frames/PreviewArticleBuilder.h"
 
 #include "convert/CTextExporter.h"
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "model/ATREE.h"
 
 CString PreviewArticleBuilder::MakeArticle(ATREE& tree, int item) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/CKinsokuSettings.h"
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "model/ATREE.h"
 #include "tests/common/TestSupport.h"
 

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "convert/CTextExporter.h"
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "platform/CWinApp.h"
 
 namespace {

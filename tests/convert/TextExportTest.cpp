@@ -6,8 +6,8 @@
 #include <string>
 
 #include "convert/CTextExporter.h"
-#include "convert/CTextOutputOptions.h"
-#include "convert/Footnotes.h"
+#include "model/CTextOutputOptions.h"
+#include "model/Footnotes.h"
 #include "convert/LinkBlocks.h"
 #include "platform/CWinApp.h"
 #include "tests/convert/ExportFixture.h"

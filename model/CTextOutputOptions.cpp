@@ -1,4 +1,4 @@
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 
 #include "foundation/CPelkoInifile.h"
 #include "platform/CWinApp.h"

@@ -1,9 +1,9 @@
-#include "convert/Footnotes.h"
+#include "model/Footnotes.h"
 
 #include <functional>
 #include <string>
 
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "foundation/CHtmlElement.h"
 #include "foundation/WebText.h"
 #include "model/ATREE.h"
