@@ -67,6 +67,26 @@ class CIEditView : public CWrilaView, public CTextPane {
   // Menu states as the tree pane gives them.
   void OnUpdateTreeCommand(wxUpdateUIEvent& event);
 
+  // Editing commands: cut and paste with the title following, caret jumps, insertions, the title
+  // from the text, line sorting, whole-text copy and two commands of the control itself.
+  void BindEditCommands();
+  void OnCutOrPaste(wxCommandEvent& event);
+  void OnGoFirst(wxCommandEvent& event);
+  void OnGoLast(wxCommandEvent& event);
+  void OnInsertNow(wxCommandEvent& event);
+  void OnInsertTime(wxCommandEvent& event);
+  void OnFootnote(wxCommandEvent& event);
+  void OnEscapeTags(wxCommandEvent& event);
+  void OnEncloseBlock(wxCommandEvent& event);
+  // The selected text, or the display row of the caret when nothing is selected.
+  CString SelectionOrCaretLine();
+  void OnSetTreeTitle(wxCommandEvent& event);
+  void OnUpdateSetTreeTitle(wxUpdateUIEvent& event);
+  void OnSortLines(wxCommandEvent& event);
+  void OnCopyAllText(wxCommandEvent& event);
+  void OnControlCommand(wxCommandEvent& event);
+  void OnUpdateControlCommand(wxUpdateUIEvent& event);
+
   long m_nSelStart = 0;
   long m_nSelEnd = 0;
   BOOL m_bCaretOnFirstLine = FALSE;

@@ -20,6 +20,7 @@ constexpr IID kEditEvents = {0xE7EC5705, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0
 enum : DISPID {
   kText = -517,
   kAppearance = -520,
+  kReadOnly = 1,
   kOverwrite = 11,
   kWrapMode = 22,
   kTabSpace = 25,
@@ -42,6 +43,9 @@ enum : DISPID {
   kSelStart = 116,
   kSelLength = 117,
   kGetLineText = 120,
+  kGetLines = 122,
+  kLineFromChar = 126,
+  kLineIndex = 127,
   kFontSize = 132,
   kFontCharset = 133,
   kFontName = 134,
@@ -170,6 +174,7 @@ void CWrila::SetText(const char* text) { m_driver.SetProperty(kText, VT_BSTR, te
 
 void CWrila::SetAppearance(short value) { m_driver.SetProperty(kAppearance, VT_I2, value); }
 
+void CWrila::SetReadOnly(BOOL value) { m_driver.SetProperty(kReadOnly, VT_BOOL, value); }
 
 BOOL CWrila::GetOverwrite() { return Get<BOOL>(kOverwrite, VT_BOOL); }
 void CWrila::SetOverwrite(BOOL value) { m_driver.SetProperty(kOverwrite, VT_BOOL, value); }
@@ -250,10 +255,25 @@ CString CWrila::GetLineText(BOOL logical, long y, BOOL withLineEnd) {
   return text;
 }
 
+long CWrila::GetLines(BOOL logical) {
+  LONG count = 0;
+  m_driver.InvokeHelper(kGetLines, DISPATCH_METHOD, VT_I4, &count, Params(VTS_BOOL), logical);
+  return count;
+}
 
+long CWrila::LineFromChar(BOOL logical, long index) {
+  LONG line = 0;
+  m_driver.InvokeHelper(kLineFromChar, DISPATCH_METHOD, VT_I4, &line, Params(VTS_BOOL VTS_I4), logical,
+                        static_cast<LONG>(index));
+  return line;
+}
 
-
-
+long CWrila::LineIndex(BOOL logical, long line) {
+  LONG index = 0;
+  m_driver.InvokeHelper(kLineIndex, DISPATCH_METHOD, VT_I4, &index, Params(VTS_BOOL VTS_I4), logical,
+                        static_cast<LONG>(line));
+  return index;
+}
 
 void CWrila::SetFontSize(CY size) { m_driver.SetProperty(kFontSize, VT_CY, size); }
 
