@@ -43,6 +43,7 @@ CIEditView::CIEditView() {
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_FONT);
   BindTreeCommands();
   BindEditCommands();
+  BindTextFileCommands();
 }
 
 CIEditView::~CIEditView() {

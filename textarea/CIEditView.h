@@ -3,6 +3,10 @@
 // edited in the hosted control. The text is loaded whenever the document's views are updated and
 // written back into the item (with the caret) whenever something is about to read the outline;
 // in between, the control alone holds the user's latest text.
+#include <sys/types.h>
+
+#include <functional>
+
 #include "app/CPaneLinks.h"
 #include "platform/ColorRef.h"
 #include "textarea/CWrilaView.h"
@@ -16,6 +20,18 @@ class CIEditView : public CWrilaView, public CTextPane {
   ~CIEditView() override;
 
   void OnInitialUpdate() override;
+
+  // The text file's lines at the selection, each ended by CR LF; FALSE (the user told) when the
+  // file cannot be read.
+  BOOL InsertTextFile(const char* path);
+  // The control's whole text, bytes unchanged, into the file; FALSE (the user told) on failure.
+  BOOL WriteTextFile(const char* path);
+  // WriteTextFile, then the file becomes a template of the document under the current title.
+  BOOL SaveTextAsTemplate(const char* path);
+  // The text goes to a temporary file that the outside editor ("System"/"Editor") is started on,
+  // with the control read-only until waitForUser (given the editor's process) returns; then the
+  // file's text comes back into the control. FALSE (the user told) when it could not.
+  BOOL RunOutsideEditor(const std::function<void(pid_t)>& waitForUser);
   void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
   CKestavonDoc* GetDocument() const;
 
@@ -86,6 +102,15 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnCopyAllText(wxCommandEvent& event);
   void OnControlCommand(wxCommandEvent& event);
   void OnUpdateControlCommand(wxUpdateUIEvent& event);
+
+  // Text files, templates, the outside editor and the web search.
+  void BindTextFileCommands();
+  void OnReadTextFile(wxCommandEvent& event);
+  void OnWriteTextFile(wxCommandEvent& event);
+  void OnOutsideEditor(wxCommandEvent& event);
+  BOOL EditInOutsideEditor(const std::function<void(pid_t)>& waitForUser);
+  void OnWebSearch(wxCommandEvent& event);
+  CString CurrentTitle() const;
 
   long m_nSelStart = 0;
   long m_nSelEnd = 0;
