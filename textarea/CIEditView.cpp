@@ -44,6 +44,7 @@ CIEditView::CIEditView() {
   BindTreeCommands();
   BindEditCommands();
   BindTextFileCommands();
+  BindSplitJoinCommands();
 }
 
 CIEditView::~CIEditView() {

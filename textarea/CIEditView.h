@@ -12,6 +12,7 @@
 #include "textarea/CWrilaView.h"
 
 class CKestavonDoc;
+class CSplitDlg;
 class wxEvtHandler;
 
 class CIEditView : public CWrilaView, public CTextPane {
@@ -32,6 +33,9 @@ class CIEditView : public CWrilaView, public CTextPane {
   // with the control read-only until waitForUser (given the editor's process) returns; then the
   // file's text comes back into the control. FALSE (the user told) when it could not.
   BOOL RunOutsideEditor(const std::function<void(pid_t)>& waitForUser);
+  // The selected text becomes a new tree, as the split dialog says when "System"/"SplitDlg" asks
+  // for it (ask shows it; false cancels); one undo step. FALSE when nothing was split.
+  BOOL SplitSelection(const std::function<bool(CSplitDlg&)>& ask);
   void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
   CKestavonDoc* GetDocument() const;
 
@@ -111,6 +115,18 @@ class CIEditView : public CWrilaView, public CTextPane {
   BOOL EditInOutsideEditor(const std::function<void(pid_t)>& waitForUser);
   void OnWebSearch(wxCommandEvent& event);
   CString CurrentTitle() const;
+
+  // Split, join and the character count.
+  void BindSplitJoinCommands();
+  void OnSplit(wxCommandEvent& event);
+  void OnUpdateSplit(wxUpdateUIEvent& event);
+  // The control's text into the item, as part of a change that saved its own undo step.
+  void StoreTextInStep(int item);
+  // Not the top tree, a next tree exists and it is not shallower.
+  bool CanJoin() const;
+  void OnJoin(wxCommandEvent& event);
+  void OnUpdateJoin(wxUpdateUIEvent& event);
+  void OnCountChars(wxCommandEvent& event);
 
   long m_nSelStart = 0;
   long m_nSelEnd = 0;
