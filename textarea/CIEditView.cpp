@@ -45,6 +45,7 @@ CIEditView::CIEditView() {
   BindEditCommands();
   BindTextFileCommands();
   BindSplitJoinCommands();
+  BindLinkCommands();
 }
 
 CIEditView::~CIEditView() {

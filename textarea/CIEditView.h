@@ -49,6 +49,9 @@ class CIEditView : public CWrilaView, public CTextPane {
   // The title follows the text while the selection and the top line stay where they were.
   void SyncTitleKeepView();
 
+  // A tree link opens its tree, here or in the outline file it names; other links open outside.
+  void OpenLink(const char* url) override;
+
   void OnCaretMoved() override;
   void OnTextEdited() override;
 
@@ -127,6 +130,10 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnJoin(wxCommandEvent& event);
   void OnUpdateJoin(wxUpdateUIEvent& event);
   void OnCountChars(wxCommandEvent& event);
+
+  // Links.
+  void BindLinkCommands();
+  void OnInsertFileLink(wxCommandEvent& event);
 
   long m_nSelStart = 0;
   long m_nSelEnd = 0;

@@ -87,4 +87,16 @@ CString FillWebSearchAddress(const char* pattern, const char* selection, BOOL ut
   return CString(address);
 }
 
+CString MakeFileLinkText(const char* path, const char* documentPath, BOOL relative, BOOL addressForm) {
+  CString target(path);
+  if (relative && *documentPath) target = "./" + MakeRelativePath(documentPath, path);
+  if (addressForm) {
+    target.Replace(" ", "%20");
+    target.Replace('\\', '/');
+    return "file:///" + target;
+  }
+  target = "file:///" + target;
+  return target.Find(' ') >= 0 ? "\"" + target + "\"" : target;
+}
+
 int CountCharacters(const char* text) { return CharIndexMap(text).CharCount(); }

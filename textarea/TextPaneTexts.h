@@ -27,5 +27,10 @@ CString TextFileNameForTitle(const char* title);
 CString FillWebSearchAddress(const char* pattern, const char* selection, BOOL utf8, const char* title,
                              const char* link, const char* documentPath);
 
+// The text of a link to the file: relative to the document ("./" first) when relative is set,
+// "file:///" before it, and either every blank as "%20" and every "\\" as "/" (the address form) or
+// the whole link in double quotes when it holds a blank.
+CString MakeFileLinkText(const char* path, const char* documentPath, BOOL relative, BOOL addressForm);
+
 // Characters of a text, a double-byte character counting one.
 int CountCharacters(const char* text);

@@ -143,4 +143,11 @@ TEST(TextPaneTexts, FileNamesAndCounts) {
   EXPECT_EQ(CountCharacters(""), 0);
 }
 
+TEST(TextPaneTexts, FileLinksAreQuotedOrEncoded) {
+  EXPECT_EQ(MakeFileLinkText("/d/a b.txt", "/d/x.kvn", FALSE, FALSE), CString("\"file:////d/a b.txt\""));
+  EXPECT_EQ(MakeFileLinkText("/d/a b.txt", "/d/x.kvn", FALSE, TRUE), CString("file:////d/a%20b.txt"));
+  EXPECT_EQ(MakeFileLinkText("/d/name.txt", "/d/x.kvn", TRUE, FALSE), CString("file:///./name.txt"));
+  EXPECT_EQ(MakeFileLinkText("/d/sub/n m.txt", "/d/x.kvn", TRUE, TRUE), CString("file:///./sub/n%20m.txt"));
+}
+
 }  // namespace
