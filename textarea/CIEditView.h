@@ -6,12 +6,14 @@
 #include <sys/types.h>
 
 #include <functional>
+#include <vector>
 
 #include "app/CPaneLinks.h"
 #include "platform/ColorRef.h"
 #include "textarea/CWrilaView.h"
 
 class CKestavonDoc;
+class CKeycustArray;
 class CSplitDlg;
 class wxEvtHandler;
 
@@ -36,6 +38,8 @@ class CIEditView : public CWrilaView, public CTextPane {
   // The selected text becomes a new tree, as the split dialog says when "System"/"SplitDlg" asks
   // for it (ask shows it; false cancels); one undo step. FALSE when nothing was split.
   BOOL SplitSelection(const std::function<bool(CSplitDlg&)>& ask);
+  // The control's key bindings, and the names and ids of the control's commands they run.
+  void FillControlKeys(CKeycustArray& table, std::vector<CString>& names, std::vector<UINT>& ids);
   void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
   CKestavonDoc* GetDocument() const;
 
@@ -134,6 +138,9 @@ class CIEditView : public CWrilaView, public CTextPane {
   // Links.
   void BindLinkCommands();
   void OnInsertFileLink(wxCommandEvent& event);
+
+  void BindKeyListCommand();
+  void OnKeyList(wxCommandEvent& event);
 
   long m_nSelStart = 0;
   long m_nSelEnd = 0;

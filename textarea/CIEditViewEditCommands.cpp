@@ -49,9 +49,11 @@ void CIEditView::BindEditCommands() {
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlCommand, this, ID_EDIT_CLEAR_HIGHLIGHT);
   Bind(wxEVT_MENU, &CIEditView::OnControlCommand, this, ID_SETTINGS_IME_RECONVERT);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlCommand, this, ID_SETTINGS_IME_RECONVERT);
-  // The calendar and the calculator are dialogs of the secondary views, which this pane cannot
-  // reach yet: their commands stay off until it can.
-  for (int id : {ID_EDIT_INSERT_DATE, ID_EDIT_CALCULATE})
+  // Commands whose dialogs or outside program the pane cannot reach yet stay off until it can: the
+  // calendar and the calculator (dialogs of the secondary views), the template list, the pick of
+  // a tree to link to, and the dictionary program of the spell check (none answers here).
+  for (int id : {ID_EDIT_INSERT_DATE, ID_EDIT_CALCULATE, ID_EDIT_INSERT_TEMPLATE, ID_EDIT_INSERT_TREE_LINK,
+                 ID_EDIT_SPELL_CHECK})
     Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, id);
 }
 

@@ -31,8 +31,6 @@ void JumpToTree(CKestavonDoc& doc, const CLinkPath& link) {
 
 void CIEditView::BindLinkCommands() {
   Bind(wxEVT_MENU, &CIEditView::OnInsertFileLink, this, ID_EDIT_INSERT_FILE_LINK);
-  // Picking a tree needs the tree-reference dialog, which the program does not have yet.
-  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, ID_EDIT_INSERT_TREE_LINK);
 }
 
 void CIEditView::OpenLink(const char* url) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
+
+#include "app/CKeycustArray.h"
 
 #include "platform/MessageBox.h"
 #include "resources/CommandIds.h"
@@ -121,10 +125,28 @@ TEST_F(EditCommandsTest, CaretJumpsAndCutWithTheTitleFollowing) {
   EXPECT_EQ(Caret(doc), 0);
 }
 
-TEST_F(EditCommandsTest, CalendarAndCalculatorStayOff) {
+TEST_F(EditCommandsTest, TheKeyListNamesTheControlsOwnBindings) {
   CKestavonDoc* doc = OpenTexts();
-  EXPECT_FALSE(TextEnabled(doc, ID_EDIT_INSERT_DATE));
-  EXPECT_FALSE(TextEnabled(doc, ID_EDIT_CALCULATE));
+  CKeycustArray table;
+  std::vector<CString> names;
+  std::vector<UINT> ids;
+  TextOf(doc)->FillControlKeys(table, names, ids);
+  ASSERT_EQ(names.size(), 85u);
+  ASSERT_EQ(ids.size(), 85u);
+  EXPECT_EQ(names[0], CString("カーソルの左を1文字削除 "));
+  ASSERT_GT(table.GetSize(), 0);
+  // Ctrl+Z undoes in the control.
+  EXPECT_EQ(table.LookupCommand('Z', 0, 0, 1), 0xE12Bu);
+  for (int i = 0; i < table.GetSize(); ++i)
+    EXPECT_NE(std::find(ids.begin(), ids.end(), table.GetAt(i)->m_nCommand), ids.end())
+        << "a bound command without a name: " << std::hex << table.GetAt(i)->m_nCommand;
+}
+
+TEST_F(EditCommandsTest, CommandsWithoutTheirDialogsStayOff) {
+  CKestavonDoc* doc = OpenTexts();
+  for (int id : {ID_EDIT_INSERT_DATE, ID_EDIT_CALCULATE, ID_EDIT_INSERT_TEMPLATE, ID_EDIT_INSERT_TREE_LINK,
+                 ID_EDIT_SPELL_CHECK})
+    EXPECT_FALSE(TextEnabled(doc, id)) << std::hex << id;
 }
 
 TEST(TextPaneTexts, SearchAddressesFillEachPlaceholderOnce) {
