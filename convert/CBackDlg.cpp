@@ -2,7 +2,6 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/colordlg.h>
 #include <wx/dcclient.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -11,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/ColorChoice.h"
 #include "foundation/CFileDialogEx.h"
 #include "platform/CFont.h"
 #include "platform/CWinApp.h"
@@ -207,14 +207,5 @@ BOOL EditBodyTag(wxWindow* parent, CString& bodyTag) {
   dialog.m_style.ParseBodyTag(bodyTag);
   if (dialog.DoModal() != IDOK) return FALSE;
   bodyTag = dialog.m_style.MakeBodyTag(0);
-  return TRUE;
-}
-
-BOOL ChooseColorRef(wxWindow* parent, COLORREF& color) {
-  wxColourData data;
-  data.SetColour(ColorRefToWx(color));
-  wxColourDialog dialog(parent, &data);
-  if (dialog.ShowModal() != wxID_OK) return FALSE;
-  color = WxToColorRef(dialog.GetColourData().GetColour());
   return TRUE;
 }

@@ -78,5 +78,4 @@ class CBackDlg : public wxDialog {
 
 // The dialog on a body style kept as its BODY tag; the tag changes only on OK (TRUE).
 BOOL EditBodyTag(wxWindow* parent, CString& bodyTag);
-// The standard colour dialog starting at color; FALSE when cancelled.
-BOOL ChooseColorRef(wxWindow* parent, COLORREF& color);
+

@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "app/ColorChoice.h"
 #include "convert/CBackDlg.h"
 #include "foundation/WebText.h"
 #include "platform/CPropertySheet.h"

@@ -11,6 +11,7 @@
 #include "platform/SafeArray.h"
 #include "platform/SystemTime.h"
 #include "resources/CommandIds.h"
+#include "textarea/ControlAccelerators.h"
 
 namespace {
 
@@ -42,11 +43,15 @@ CIEditView::CIEditView() {
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_TEXTAREA);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_FONT);
   BindTreeCommands();
+  BindEditCommands();
+  BindTextFileCommands();
+  BindSplitJoinCommands();
+  BindLinkCommands();
+  BindKeyListCommand();
   // Bound after the tree commands, so that it comes first and hands the outline's print on.
   Bind(wxEVT_MENU, &CIEditView::OnFilePrint, this, ID_FILE_PRINT);
   Bind(wxEVT_MENU, &CIEditView::OnPrintTextOnly, this, ID_FILE_PRINT_TEXT_ONLY);
   Bind(wxEVT_MENU, &CIEditView::OnTextWindow, this, ID_VIEW_TEXT_WINDOW);
-  Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateSpellCheck, this, ID_EDIT_SPELL_CHECK);
 }
 
 CIEditView::~CIEditView() {
@@ -90,36 +95,9 @@ void CIEditView::MarkControlKeys() {
   if (!app) return;
   CKeycustArray& table = app->m_keyTable.GetKeyTable();
   table.ClearControlMarks();
-  IDispatch* list = GetEditCtrl().GetAccelList();
-  if (!list) return;
-  // The collection is late-bound like the control: its members by name.
-  COleDispatchDriver accelerators(list);
-  auto idOf = [](IDispatch* object, const char16_t* name) {
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    object->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
-    return id;
-  };
-  const DISPID countId = idOf(list, u"Count");
-  const DISPID itemId = idOf(list, u"Item");
-  LONG count = 0;
-  accelerators.GetProperty(countId, VT_I4, &count);
   std::vector<KeyAccel> keys;
-  for (LONG i = 1; i <= count; ++i) {  // the collection counts from 1
-    CComVariant index;
-    index.vt = VT_I4;
-    index.lVal = i;
-    IDispatch* item = nullptr;
-    accelerators.InvokeHelper(itemId, DISPATCH_METHOD | DISPATCH_PROPERTYGET, VT_DISPATCH, &item,
-                              reinterpret_cast<const BYTE*>(VTS_VARIANT), &index);
-    if (!item) continue;
-    COleDispatchDriver accel(item);
-    short key = 0;
-    short flags = 0;
-    accel.GetProperty(idOf(item, u"Key"), VT_I2, &key);
-    accel.GetProperty(idOf(item, u"Flags"), VT_I2, &flags);
-    keys.push_back(KeyAccel{static_cast<WORD>(key), static_cast<WORD>(flags)});
-  }
+  for (const ControlAccelerator& accel : ReadControlAccelerators(GetEditCtrl().GetAccelList()))
+    keys.push_back(KeyAccel{accel.key, accel.flags});
   table.MarkControlKeys(keys);
 }
 

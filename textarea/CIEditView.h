@@ -3,12 +3,19 @@
 // edited in the hosted control. The text is loaded whenever the document's views are updated and
 // written back into the item (with the caret) whenever something is about to read the outline;
 // in between, the control alone holds the user's latest text.
+#include <sys/types.h>
+
+#include <functional>
+#include <vector>
+
 #include "app/CPaneLinks.h"
 #include "platform/ColorRef.h"
 #include "textarea/CWrilaView.h"
 #include "textarea/TextPrintPage.h"
 
 class CKestavonDoc;
+class CKeycustArray;
+class CSplitDlg;
 class wxEvtHandler;
 
 class CIEditView : public CWrilaView, public CTextPane {
@@ -17,6 +24,23 @@ class CIEditView : public CWrilaView, public CTextPane {
   ~CIEditView() override;
 
   void OnInitialUpdate() override;
+
+  // The text file's lines at the selection, each ended by CR LF; FALSE (the user told) when the
+  // file cannot be read.
+  BOOL InsertTextFile(const char* path);
+  // The control's whole text, bytes unchanged, into the file; FALSE (the user told) on failure.
+  BOOL WriteTextFile(const char* path);
+  // WriteTextFile, then the file becomes a template of the document under the current title.
+  BOOL SaveTextAsTemplate(const char* path);
+  // The text goes to a temporary file that the outside editor ("System"/"Editor") is started on,
+  // with the control read-only until waitForUser (given the editor's process) returns; then the
+  // file's text comes back into the control. FALSE (the user told) when it could not.
+  BOOL RunOutsideEditor(const std::function<void(pid_t)>& waitForUser);
+  // The selected text becomes a new tree, as the split dialog says when "System"/"SplitDlg" asks
+  // for it (ask shows it; false cancels); one undo step. FALSE when nothing was split.
+  BOOL SplitSelection(const std::function<bool(CSplitDlg&)>& ask);
+  // The control's key bindings, and the names and ids of the control's commands they run.
+  void FillControlKeys(CKeycustArray& table, std::vector<CString>& names, std::vector<UINT>& ids);
   void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
   CKestavonDoc* GetDocument() const;
 
@@ -29,6 +53,9 @@ class CIEditView : public CWrilaView, public CTextPane {
   void RestoreSel();
   // The title follows the text while the selection and the top line stay where they were.
   void SyncTitleKeepView();
+
+  // A tree link opens its tree, here or in the outline file it names; other links open outside.
+  void OpenLink(const char* url) override;
 
   void OnCaretMoved() override;
   void OnTextEdited() override;
@@ -73,8 +100,6 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnFilePrint(wxCommandEvent& event);
   // The text in a window of its own, read-only, titled with the current item's title.
   void OnTextWindow(wxCommandEvent& event);
-  // Spell check is offered only where the dictionary program is registered.
-  void OnUpdateSpellCheck(wxUpdateUIEvent& event);
 
   // The tree pane's commands while the text pane has the focus: handed to the tree pane, the
   // pane's selection, title or text taken care of around the call as each command needs.
@@ -88,6 +113,54 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnUpdateTreeMove(wxUpdateUIEvent& event);
   // Menu states as the tree pane gives them.
   void OnUpdateTreeCommand(wxUpdateUIEvent& event);
+
+  // Editing commands: cut and paste with the title following, caret jumps, insertions, the title
+  // from the text, line sorting, whole-text copy and two commands of the control itself.
+  void BindEditCommands();
+  void OnCutOrPaste(wxCommandEvent& event);
+  void OnGoFirst(wxCommandEvent& event);
+  void OnGoLast(wxCommandEvent& event);
+  void OnInsertNow(wxCommandEvent& event);
+  void OnInsertTime(wxCommandEvent& event);
+  void OnFootnote(wxCommandEvent& event);
+  void OnEscapeTags(wxCommandEvent& event);
+  void OnEncloseBlock(wxCommandEvent& event);
+  // The selected text, or the display row of the caret when nothing is selected.
+  CString SelectionOrCaretLine();
+  void OnSetTreeTitle(wxCommandEvent& event);
+  void OnUpdateSetTreeTitle(wxUpdateUIEvent& event);
+  void OnSortLines(wxCommandEvent& event);
+  void OnCopyAllText(wxCommandEvent& event);
+  void OnControlCommand(wxCommandEvent& event);
+  void OnUpdateControlCommand(wxUpdateUIEvent& event);
+
+  // Text files, templates, the outside editor and the web search.
+  void BindTextFileCommands();
+  void OnReadTextFile(wxCommandEvent& event);
+  void OnWriteTextFile(wxCommandEvent& event);
+  void OnOutsideEditor(wxCommandEvent& event);
+  BOOL EditInOutsideEditor(const std::function<void(pid_t)>& waitForUser);
+  void OnWebSearch(wxCommandEvent& event);
+  CString CurrentTitle() const;
+
+  // Split, join and the character count.
+  void BindSplitJoinCommands();
+  void OnSplit(wxCommandEvent& event);
+  void OnUpdateSplit(wxUpdateUIEvent& event);
+  // The control's text into the item, as part of a change that saved its own undo step.
+  void StoreTextInStep(int item);
+  // Not the top tree, a next tree exists and it is not shallower.
+  bool CanJoin() const;
+  void OnJoin(wxCommandEvent& event);
+  void OnUpdateJoin(wxUpdateUIEvent& event);
+  void OnCountChars(wxCommandEvent& event);
+
+  // Links.
+  void BindLinkCommands();
+  void OnInsertFileLink(wxCommandEvent& event);
+
+  void BindKeyListCommand();
+  void OnKeyList(wxCommandEvent& event);
 
   long m_nSelStart = 0;
   long m_nSelEnd = 0;

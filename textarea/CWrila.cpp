@@ -43,6 +43,9 @@ enum : DISPID {
   kSelStart = 116,
   kSelLength = 117,
   kGetLineText = 120,
+  kGetLines = 122,
+  kLineFromChar = 126,
+  kLineIndex = 127,
   kFontSize = 132,
   kFontCharset = 133,
   kFontName = 134,
@@ -255,10 +258,25 @@ CString CWrila::GetLineText(BOOL logical, long y, BOOL withLineEnd) {
   return text;
 }
 
+long CWrila::GetLines(BOOL logical) {
+  LONG count = 0;
+  m_driver.InvokeHelper(kGetLines, DISPATCH_METHOD, VT_I4, &count, Params(VTS_BOOL), logical);
+  return count;
+}
 
+long CWrila::LineFromChar(BOOL logical, long index) {
+  LONG line = 0;
+  m_driver.InvokeHelper(kLineFromChar, DISPATCH_METHOD, VT_I4, &line, Params(VTS_BOOL VTS_I4), logical,
+                        static_cast<LONG>(index));
+  return line;
+}
 
-
-
+long CWrila::LineIndex(BOOL logical, long line) {
+  LONG index = 0;
+  m_driver.InvokeHelper(kLineIndex, DISPATCH_METHOD, VT_I4, &index, Params(VTS_BOOL VTS_I4), logical,
+                        static_cast<LONG>(line));
+  return index;
+}
 
 void CWrila::SetFontSize(CY size) { m_driver.SetProperty(kFontSize, VT_CY, size); }
 

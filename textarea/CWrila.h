@@ -81,6 +81,11 @@ class CWrila : public wxPanel {
   long GetSelLength();
   void SetSelLength(long length);
   CString GetLineText(BOOL logical, long y, BOOL withLineEnd);
+  // Lines of the text: logical lines (ended by line ends) or display rows.
+  long GetLines(BOOL logical);
+  // The line holding a serial offset, and the serial offset of a line's start.
+  long LineFromChar(BOOL logical, long index);
+  long LineIndex(BOOL logical, long line);
   void SetFontSize(CY size);
   void SetFontCharset(short charset);
   void SetFontName(const char* name);

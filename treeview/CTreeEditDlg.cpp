@@ -30,7 +30,7 @@
 #include "treeview/CNewLinkFileDlg.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTreePickerDlg.h"
-#include "treeview/ColorChoice.h"
+#include "app/ColorChoice.h"
 #include "treeview/TrashFile.h"
 
 namespace {

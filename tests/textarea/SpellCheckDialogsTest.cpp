@@ -2,7 +2,6 @@
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 
-#include "platform/CRegKey.h"
 #include "platform/CString.h"
 #include "resources/CommandIds.h"
 #include "platform/CodePage.h"
@@ -110,27 +109,6 @@ TEST(SpellCheckListBoxTest, ArrowKeysWrapAroundTheEnds) {
   key.m_keyCode = WXK_DOWN;
   list->GetEventHandler()->ProcessEvent(key);
   EXPECT_EQ(list->GetSelection(), 0);
-}
-
-class SpellCheckCommandTest : public textarea_test::TextAreaTest {};
-
-TEST_F(SpellCheckCommandTest, IsEnabledOnlyWhileTheDictionaryProgramIsRegistered) {
-  kesta_test::ScopedPrivateRegistry registry;
-  CIEditView* pane = OpenPane("text");
-  ASSERT_TRUE(pane);
-  auto enabled = [pane] {
-    wxUpdateUIEvent event(ID_EDIT_SPELL_CHECK);
-    pane->ProcessWindowEvent(event);
-    return event.GetSetEnabled() && event.GetEnabled();
-  };
-  EXPECT_FALSE(enabled());
-  CRegKey key;
-  ASSERT_EQ(key.Create(HKEY_LOCAL_MACHINE, "SOFTWARE\\ReliefOffice\\CurrentVersion\\App Paths\\PDICW32.EXE"),
-            ERROR_SUCCESS);
-  key.SetStringValue(nullptr, "");
-  EXPECT_FALSE(enabled()) << "an empty path names no program";
-  key.SetStringValue(nullptr, "/opt/pdic/PDICW32.EXE");
-  EXPECT_TRUE(enabled());
 }
 
 }  // namespace

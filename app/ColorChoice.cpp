@@ -1,4 +1,4 @@
-#include "treeview/ColorChoice.h"
+#include "app/ColorChoice.h"
 
 #include <wx/colordlg.h>
 

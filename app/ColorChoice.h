@@ -1,5 +1,5 @@
 #pragma once
-// The colour chooser of the tree dialogs, starting at the given colour and keeping the user's
+// The colour chooser of the program's dialogs, starting at the given colour and keeping the user's
 // custom colours with the application.
 #include "platform/WinTypes.h"
 

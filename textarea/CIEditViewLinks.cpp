@@ -1,0 +1,67 @@
+// Links in the text: a tree link opens its tree (in this outline or in another outline file), any
+// other link goes to the application's opener; and a link to a file can be written into the text.
+#include <wx/event.h>
+
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "foundation/CFileDialogEx.h"
+#include "foundation/PathHelpers.h"
+#include "model/ATREE.h"
+#include "model/CLinkPath.h"
+#include "platform/MessageBox.h"
+#include "platform/CWinApp.h"
+#include "resources/CommandIds.h"
+#include "textarea/CIEditView.h"
+#include "textarea/TextPaneTexts.h"
+
+namespace {
+
+// Shows the tree that the link names, its folded ancestors opened; nothing when the outline holds
+// no such tree.
+void JumpToTree(CKestavonDoc& doc, const CLinkPath& link) {
+  ATREE& tree = doc.GetTree();
+  const int item = tree.FindTreeByLink(link);
+  if (item < 0) return;
+  tree.ShowTree(item);
+  tree.MakeTreeData();
+  doc.RefillTreeViews(item);
+}
+
+}  // namespace
+
+void CIEditView::BindLinkCommands() {
+  Bind(wxEVT_MENU, &CIEditView::OnInsertFileLink, this, ID_EDIT_INSERT_FILE_LINK);
+}
+
+void CIEditView::OpenLink(const char* url) {
+  SaveText();
+  CKestavonDoc* doc = GetDocument();
+  CKestavonApp* app = GetKestavonApp();
+  if (!doc) return;
+  const CString documentPath = doc->GetPathName();
+  if (CLinkPath::IsTreeLink(url)) {
+    const CLinkPath link(url);
+    if (link.IsSameFile(documentPath)) {
+      JumpToTree(*doc, link);
+      return;
+    }
+    CString file = link.GetPath();
+    if (file.Find('.') == 0) file = ResolveRelativePath(documentPath, file);
+    // Opening a document that is open already brings it forward.
+    auto* other = app ? dynamic_cast<CKestavonDoc*>(app->OpenDocumentFile(file)) : nullptr;
+    if (other) JumpToTree(*other, link);
+    return;
+  }
+  if (app) app->OpenUrl(CLinkPath::MakeAbsolute(url, documentPath));
+}
+
+void CIEditView::OnInsertFileLink(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  CFileDialogEx dialog(TRUE, "*", "*.*", OFN_HIDEREADONLY, "全てのﾌｧｲﾙ(*.*) |*.*||", this);
+  dialog.m_ofn.lpstrTitle = "ファイルリンクの挿入";
+  if (dialog.DoModal() != IDOK) return;
+  GetEditCtrl().ReplaceSel(MakeFileLinkText(dialog.GetPathName(), doc->GetPathName(),
+                                            AfxGetProfileInt("System", "FileLinkRelPath", 0),
+                                            AfxGetProfileInt("System", "FileLink", 0)));
+}
