@@ -11,7 +11,9 @@
 CDragDropDlg::CDragDropDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("マウスでの移動")) {
   wxArrayString positions;
   for (const char* text : {"子ツリーとして挿入", "この位置に挿入", "この下に挿入"}) positions.Add(CP932ToWx(text));
-  m_list = new wxListBox(this, IDC_POSITION, wxDefaultPosition, wxSize(260, -1), positions, wxLB_SINGLE);
+  m_list = new wxListBox(this, IDC_POSITION, wxDefaultPosition, wxDefaultSize, positions, wxLB_SINGLE);
+  // All three places in view without scrolling.
+  m_list->SetMinSize(wxSize(260, m_list->GetCharHeight() * 6));
   wxArrayString modes;
   for (const char* text : {"Drag&Drop自体をしないようにする", "この画面をDrag&Dropの時に常に出す",
                            "この画面を出さない（設定は今回の設定）", "Ver5.70以前と同じ設定"})
