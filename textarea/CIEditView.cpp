@@ -42,6 +42,7 @@ CIEditView::CIEditView() {
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_TEXTAREA);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlSettings, this, ID_SETTINGS_FONT);
   BindTreeCommands();
+  BindFindCommands();
 }
 
 CIEditView::~CIEditView() {
