@@ -132,6 +132,9 @@ class CTrView : public CView, public CTreePane {
   // it, the pane made active.
   void HandHitToText(bool fromEnd, int command);
   void ShowFoundTree(int found);
+  // The current item, its pending text committed, for a command that changes its marks; -1 when
+  // there is none.
+  int CommitForMarkEdit();
   // The search word and options of the find dialog into the model and the find box.
   void TakeSearchOptions(const class CSearchDlg& dialog);
 

@@ -43,13 +43,20 @@ void CTrView::RebuildMarkList() {
   if (owner && m_bReady) owner->UpdateMarkMenu();
 }
 
-void CTrView::OnMarkToggle(wxCommandEvent&) {
+int CTrView::CommitForMarkEdit() {
   CKestavonDoc* doc = GetDocument();
-  if (!doc) return;
-  ATREE& tree = doc->GetTree();
+  if (!doc) return -1;
   const int item = doc->GetCurrentTree();
-  if (item < 0 || item >= tree.GetDirDataCount()) return;
+  if (item < 0 || item >= doc->GetTree().GetDirDataCount()) return -1;
   doc->CommitTextArea();
+  return item;
+}
+
+void CTrView::OnMarkToggle(wxCommandEvent&) {
+  const int item = CommitForMarkEdit();
+  if (item < 0) return;
+  CKestavonDoc* doc = GetDocument();
+  ATREE& tree = doc->GetTree();
   doc->SaveUndo();
   const int mark = tree.GetBookmark(item);
   if (mark == 0 || mark == 1) tree.SetBookmark(item, 1 - mark);
@@ -60,12 +67,10 @@ void CTrView::OnMarkToggle(wxCommandEvent&) {
 }
 
 void CTrView::OnMarkClearBelow(wxCommandEvent&) {
+  const int item = CommitForMarkEdit();
+  if (item < 0) return;
   CKestavonDoc* doc = GetDocument();
-  if (!doc) return;
   ATREE& tree = doc->GetTree();
-  const int item = doc->GetCurrentTree();
-  if (item < 0 || item >= tree.GetDirDataCount()) return;
-  doc->CommitTextArea();
   if (AfxMessageBox("配下のﾏｰｸを全て削除しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
   doc->SaveUndo();
   tree.ClearMarks(item);

@@ -9,7 +9,6 @@
 #include "app/CRepDlg.h"
 #include "app/CSearchDlg.h"
 #include "platform/CodePage.h"
-#include "platform/ComActivation.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "resources/CommandIds.h"
@@ -35,36 +34,21 @@ class TextFindTest : public TreePaneTest {
       tree.SetText(3, "last abc");
     });
   }
-  static CIEditView* TextOf(CKestavonDoc* doc) {
-    for (CView* view : doc->GetViews())
-      if (auto* text = dynamic_cast<CIEditView*>(view)) return text;
-    return nullptr;
-  }
-  static std::pair<long, long> SelectionOf(CKestavonDoc* doc) {
-    long start = 0;
-    long end = 0;
-    TextOf(doc)->GetEditCtrl().GetSel(start, end);
-    return {start, end};
-  }
   // A command given in the text pane.
   static void InText(CKestavonDoc* doc, int command) {
     wxCommandEvent event(wxEVT_MENU, command);
-    TextOf(doc)->GetEventHandler()->ProcessEvent(event);
+    TextPaneOf(doc)->GetEventHandler()->ProcessEvent(event);
   }
   // Shows item's text in the pane with the selection as given.
   void ShowItem(CKestavonDoc* doc, int item, long start, long end) {
     ViewOf(doc)->JumpToTree(item);
-    TextOf(doc)->GetEditCtrl().SetSel(start, end);
+    TextPaneOf(doc)->GetEditCtrl().SetSel(start, end);
   }
   static void Search(CKestavonDoc* doc, const char* word, int regExp = 0, int mode = 0) {
     ATREE& tree = doc->GetTree();
     tree.SetSearchText(word);
     tree.SetRegExpSearch(regExp);
     tree.SetSearchOptions(0, 0, mode);
-  }
-  static bool HasRegExp() {
-    CLSID clsid;
-    return SUCCEEDED(CLSIDFromProgID("VBScript.RegExp", &clsid));
   }
 };
 
@@ -74,11 +58,11 @@ TEST_F(TextFindTest, FindNextWalksTheTextThenTheFollowingTrees) {
   Search(doc, "abc");
   ShowItem(doc, 1, 5, 5);
   InText(doc, ID_EDIT_FIND_NEXT);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(8L, 11L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 11L));
   // No more in this text: the next tree with a hit in its text, the hit selected there.
   InText(doc, ID_EDIT_FIND_NEXT);
   EXPECT_EQ(doc->GetCurrentTree(), 3);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(5L, 8L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(5L, 8L));
   InText(doc, ID_EDIT_FIND_NEXT);
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text.str(), "見つかりません");
@@ -86,7 +70,7 @@ TEST_F(TextFindTest, FindNextWalksTheTextThenTheFollowingTrees) {
   // Backward from the caret: the occurrence before it.
   ShowItem(doc, 1, 6, 6);
   InText(doc, ID_EDIT_FIND_PREV);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(0L, 3L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(0L, 3L));
   // None before: the tree pane goes on backward over the trees before, where there is none.
   InText(doc, ID_EDIT_FIND_PREV);
   EXPECT_EQ(doc->GetCurrentTree(), 1);
@@ -96,32 +80,32 @@ TEST_F(TextFindTest, FindNextWalksTheTextThenTheFollowingTrees) {
   ShowItem(doc, 3, 0, 0);
   InText(doc, ID_EDIT_FIND_PREV);
   EXPECT_EQ(doc->GetCurrentTree(), 1);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(8L, 11L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 11L));
 }
 
 TEST_F(TextFindTest, AllWordsModeLooksForAnyWordGoingForward) {
   CKestavonDoc* doc = OpenTexts();
   Search(doc, "xyz zzz", 0, 2);
   ShowItem(doc, 1, 0, 0);
-  EXPECT_TRUE(TextOf(doc)->FindNextInText());
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(4L, 7L));
+  EXPECT_TRUE(TextPaneOf(doc)->FindNextInText());
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(4L, 7L));
   EXPECT_EQ(doc->GetTree().GetWordMode(), 2) << "the mode is put back";
 }
 
 TEST_F(TextFindTest, RegularExpressionsSkipTheCurrentSelectionAndStepBack) {
-  if (!HasRegExp()) GTEST_SKIP() << "no regular expressions";
+  if (!CSearchDlg::RegExpAvailable()) GTEST_SKIP() << "no regular expressions";
   CKestavonDoc* doc = OpenTexts();
   Search(doc, "a.c", 1);
   ShowItem(doc, 1, 0, 3);  // the selection is the first hit itself
-  EXPECT_TRUE(TextOf(doc)->FindNextInText());
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(8L, 11L));
+  EXPECT_TRUE(TextPaneOf(doc)->FindNextInText());
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 11L));
   InText(doc, ID_EDIT_FIND_PREV);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(0L, 3L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(0L, 3L));
 
   // A pattern that matches nothing but a place never hangs, and a bad one is reported.
   Search(doc, "x*", 1);
   ShowItem(doc, 1, 0, 0);
-  EXPECT_TRUE(TextOf(doc)->FindNextInText());
+  EXPECT_TRUE(TextPaneOf(doc)->FindNextInText());
   ScopedMessageBoxHook boxes(IDOK);
   Search(doc, "(abc", 1);
   InText(doc, ID_EDIT_FIND_NEXT);
@@ -144,7 +128,7 @@ TEST_F(TextFindTest, FindDialogOfTheTextPaneTakesTheSelectionAndSearches) {
   InText(doc, ID_EDIT_FIND);
   EXPECT_EQ(initial, "xyz");
   EXPECT_EQ(doc->GetTree().GetSearchText().str(), "abc");
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(8L, 11L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 11L));
 }
 
 TEST_F(TextFindTest, SearchDialogModesAndSettings) {

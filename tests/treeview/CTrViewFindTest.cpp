@@ -11,7 +11,6 @@
 #include "app/CSearchDlg.h"
 #include "app/frames/CKestaFrame.h"
 #include "model/CDirData.h"
-#include "platform/ComActivation.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateProfile.h"
 #include "resources/CommandIds.h"
@@ -40,17 +39,6 @@ class TreeFindTest : public TreePaneTest {
       tree.SetText(4, "りんご");
       if (more) more(tree);
     });
-  }
-  static CIEditView* TextOf(CKestavonDoc* doc) {
-    for (CView* view : doc->GetViews())
-      if (auto* text = dynamic_cast<CIEditView*>(view)) return text;
-    return nullptr;
-  }
-  static std::pair<long, long> SelectionOf(CKestavonDoc* doc) {
-    long start = 0;
-    long end = 0;
-    TextOf(doc)->GetEditCtrl().GetSel(start, end);
-    return {start, end};
   }
   // Runs the command with the find dialog answered OK after set filled it.
   void FindWith(int command, const std::function<void(CSearchDlg&)>& set,
@@ -84,14 +72,14 @@ TEST_F(TreeFindTest, FindSelectsTheItemAndTheHitInItsText) {
   FindWord("本文");
   EXPECT_EQ(doc->GetCurrentTree(), 1);
   // "りんごの" is eight bytes.
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(8L, 12L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 12L));
   EXPECT_EQ(doc->GetTree().GetFoundInText(), 0);
   EXPECT_TRUE(boxes.Calls().empty());
 
   // A title hit selects the item and leaves its text alone.
   FindWord("deep");
   EXPECT_EQ(doc->GetCurrentTree(), 3);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(0L, 0L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(0L, 0L));
 
   FindWord("ありえない");
   EXPECT_EQ(Shown(boxes), "見つかりません");
@@ -130,7 +118,7 @@ TEST_F(TreeFindTest, FindNextGoesOnThroughTheItemsAndPreviousComesBack) {
   // The text pane takes the next hits: none more in item 1, so item 2's text, then item 4.
   Command(ID_EDIT_FIND_NEXT);
   EXPECT_EQ(doc->GetCurrentTree(), 2);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(8L, 14L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 14L));
   Command(ID_EDIT_FIND_NEXT);
   EXPECT_EQ(doc->GetCurrentTree(), 4);
   Command(ID_EDIT_FIND_NEXT);
@@ -141,7 +129,7 @@ TEST_F(TreeFindTest, FindNextGoesOnThroughTheItemsAndPreviousComesBack) {
   ViewOf(doc)->JumpToTree(4);
   ViewOf(doc)->GetEventHandler()->ProcessEvent(*std::make_unique<wxCommandEvent>(wxEVT_MENU, ID_EDIT_FIND_PREV));
   EXPECT_EQ(doc->GetCurrentTree(), 2);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(8L, 14L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 14L));
 
   // On the top item the search looks at the top item itself.
   ViewOf(doc)->JumpToTree(0);
@@ -151,8 +139,7 @@ TEST_F(TreeFindTest, FindNextGoesOnThroughTheItemsAndPreviousComesBack) {
 }
 
 TEST_F(TreeFindTest, ABadPatternIsReportedAndFindsNothing) {
-  CLSID clsid;
-  if (FAILED(CLSIDFromProgID("VBScript.RegExp", &clsid))) GTEST_SKIP() << "no regular expressions";
+  if (!CSearchDlg::RegExpAvailable()) GTEST_SKIP() << "no regular expressions";
   CKestavonDoc* doc = OpenFive();
   ScopedMessageBoxHook boxes(IDOK);
   FindWith(ID_EDIT_FIND, [](CSearchDlg& d) {
@@ -169,18 +156,18 @@ TEST_F(TreeFindTest, ABadPatternIsReportedAndFindsNothing) {
     d.m_bRegExp = TRUE;
   });
   EXPECT_EQ(doc->GetCurrentTree(), 2);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(8L, 16L));
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 16L));
 }
 
 TEST_F(TreeFindTest, ReplaceInTreesIsOneUndoAndKeepsWhatWasTyped) {
   CKestavonDoc* doc = OpenFive();
   ViewOf(doc)->JumpToTree(2);
-  CWrilaCtrl& edit = TextOf(doc)->GetEditCtrl();
+  CWrilaCtrl& edit = TextPaneOf(doc)->GetEditCtrl();
   // Typing into the pane, not yet written back into the item.
   edit.SetSel(0, 0);
-  TextOf(doc)->SetFocus();
+  TextPaneOf(doc)->SetFocus();
   edit.SetSelText("りんご追加");
-  TextOf(doc)->OnTextEdited();
+  TextPaneOf(doc)->OnTextEdited();
   ScopedMessageBoxHook boxes(IDOK);
   ModalAnswers answers([](wxDialog* dialog) -> int {
     auto* replace = dynamic_cast<CRepDlg*>(dialog);
@@ -204,8 +191,7 @@ TEST_F(TreeFindTest, ReplaceInTreesIsOneUndoAndKeepsWhatWasTyped) {
 }
 
 TEST_F(TreeFindTest, RegularExpressionReplaceReportsWithoutACount) {
-  CLSID clsid;
-  if (FAILED(CLSIDFromProgID("VBScript.RegExp", &clsid))) GTEST_SKIP() << "no regular expressions";
+  if (!CSearchDlg::RegExpAvailable()) GTEST_SKIP() << "no regular expressions";
   CKestavonDoc* doc = OpenFive();
   ScopedMessageBoxHook boxes(IDOK);
   ModalAnswers answers([](wxDialog* dialog) -> int {
@@ -249,7 +235,7 @@ TEST_F(TreeFindTest, SearchListMarksEveryHitAndJumpsToTheChosenItem) {
         return wxID_OK;
       });
   EXPECT_EQ(doc->GetCurrentTree(), 4);
-  EXPECT_EQ(SelectionOf(doc), std::make_pair(0L, 6L)) << "the hit in the text goes to the text pane";
+  EXPECT_EQ(TextSelectionOf(doc), std::make_pair(0L, 6L)) << "the hit in the text goes to the text pane";
   EXPECT_EQ(titles, (std::vector<std::string>{"one", "two", "deep"}));
 
   // Under the selected tree only: item 2 and its child, of which only item 2 holds the word.
