@@ -176,9 +176,7 @@ void CIEditView::ActivateTreePane(int command) {
   auto* tree = doc ? dynamic_cast<CView*>(doc->GetTreePane()) : nullptr;
   if (!tree || !frame) return;
   frame->SetActiveView(tree);
-  if (command == 0) return;
-  wxCommandEvent event(wxEVT_MENU, command);
-  tree->GetEventHandler()->ProcessEvent(event);
+  if (command != 0) ForwardToTree(command);
 }
 
 void CIEditView::OnFindNext(wxCommandEvent&) {
@@ -198,6 +196,7 @@ void CIEditView::OnFindNext(wxCommandEvent&) {
   doc->SetCurrentTree(item);
   tree.ShowTree(item);
   doc->RefillTreeViews(item);
+  ForwardToTree(ID_WORK_STATUS_SHOW);
   if (!tree.GetFoundInText()) {
     ActivateTreePane(0);
     return;

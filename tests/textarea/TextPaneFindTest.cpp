@@ -63,6 +63,7 @@ TEST_F(TextFindTest, FindNextWalksTheTextThenTheFollowingTrees) {
   InText(doc, ID_EDIT_FIND_NEXT);
   EXPECT_EQ(doc->GetCurrentTree(), 3);
   EXPECT_EQ(TextSelectionOf(doc), std::make_pair(5L, 8L));
+  EXPECT_EQ(StatusText(), "three");
   InText(doc, ID_EDIT_FIND_NEXT);
   ASSERT_EQ(boxes.Calls().size(), 1u);
   EXPECT_EQ(boxes.Calls()[0].text.str(), "見つかりません");
