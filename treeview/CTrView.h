@@ -15,6 +15,7 @@
 
 class ATREE;
 class CKestavonDoc;
+class CSearchDlg;
 class COwnerListBox;
 class wxCommandEvent;
 class wxContextMenuEvent;
@@ -136,7 +137,7 @@ class CTrView : public CView, public CTreePane {
   // there is none.
   int CommitForMarkEdit();
   // The search word and options of the find dialog into the model and the find box.
-  void TakeSearchOptions(const class CSearchDlg& dialog);
+  void TakeSearchOptions(const CSearchDlg& dialog);
 
   COwnerListBox* m_pListBox = nullptr;  // a child window: wx deletes it
   int m_bReady = 0;
