@@ -2,6 +2,7 @@
 // What the outline document asks of its panes. The panes live in layers above the document, so it
 // knows them only through these interfaces, which the panes implement.
 #include "platform/CString.h"
+#include "platform/CStringArray.h"
 #include "platform/WinTypes.h"
 
 class wxWindow;
@@ -11,9 +12,25 @@ class CTextPane {
  public:
   // Writes the pane's text and caret into the current item.
   virtual void SaveText() = 0;
+  // The selection of the text (byte offsets), the text's length and its selected text, for the
+  // tree pane's find commands that hand a hit over to the text pane.
+  virtual void SetTextSelection(long start, long end) = 0;
+  virtual long GetPaneTextLength() = 0;
+  virtual CString GetPaneSelText() = 0;
 
  protected:
   ~CTextPane() = default;
+};
+
+// The frame's mark menu: one entry per marked item, named by the tree pane.
+class CMarkMenuOwner {
+ public:
+  virtual CStringArray& GetMarkNames() = 0;
+  // Rebuilds the mark menu from the names.
+  virtual void UpdateMarkMenu() = 0;
+
+ protected:
+  ~CMarkMenuOwner() = default;
 };
 
 // The tree pane: the outline list.

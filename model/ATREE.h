@@ -215,6 +215,18 @@ class ATREE {
     m_rangeTo = to;
   }
   int GetFoundInText() const { return m_bFoundInText; }
+  // The tree pane clears the flag once it has handed the hit to the text pane.
+  void ClearFoundInText() { m_bFoundInText = 0; }
+  int GetRegExpSearch() const { return m_bRegExp; }
+  int GetMatchCase() const { return m_bCase; }
+  int GetMatchWidth() const { return m_bWidth; }
+  int GetWordMode() const { return m_nWordMode; }
+  int GetCategoryFilter() const { return m_nCategoryFilter; }
+  // Whether a find next has anything to look for: a word, a category or a date limit.
+  bool HasSearchCondition() const {
+    return !m_strSearch.IsEmpty() || m_nCategoryFilter != -1 || m_rangeFrom.GetStatus() != COleDateTime::null ||
+           m_rangeTo.GetStatus() != COleDateTime::null;
+  }
 
   // Item accessors, recent trees and the back and forward history of displayed trees.
   virtual int* SetFlag4(int item, BOOL on);

@@ -52,6 +52,7 @@ CIEditView::CIEditView() {
   Bind(wxEVT_MENU, &CIEditView::OnFilePrint, this, ID_FILE_PRINT);
   Bind(wxEVT_MENU, &CIEditView::OnPrintTextOnly, this, ID_FILE_PRINT_TEXT_ONLY);
   Bind(wxEVT_MENU, &CIEditView::OnTextWindow, this, ID_VIEW_TEXT_WINDOW);
+  BindFindCommands();
 }
 
 CIEditView::~CIEditView() {

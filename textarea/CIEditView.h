@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/CPaneLinks.h"
+#include "foundation/IRegExp.h"
 #include "platform/ColorRef.h"
 #include "textarea/CWrilaView.h"
 #include "textarea/TextPrintPage.h"
@@ -46,6 +47,12 @@ class CIEditView : public CWrilaView, public CTextPane {
 
   // Writes the control's text and its selection end into the current item.
   void SaveText() override;
+  void SetTextSelection(long start, long end) override;
+  long GetPaneTextLength() override;
+  CString GetPaneSelText() override;
+  // Selects the next hit of the document's search word after the selection; FALSE when the text
+  // holds none.
+  BOOL FindNextInText();
   // The current item's title becomes the first text line ("(無題)" when it is empty) while the
   // document's auto-title is on; TRUE when the title changed.
   BOOL UpdateTitleFromText();
@@ -161,6 +168,22 @@ class CIEditView : public CWrilaView, public CTextPane {
 
   void BindKeyListCommand();
   void OnKeyList(wxCommandEvent& event);
+
+  // Find and replace in the text, going on over the trees where the text holds no further hit.
+  void BindFindCommands();
+  void OnEditFind(wxCommandEvent& event);
+  void OnFindNext(wxCommandEvent& event);
+  void OnFindPrev(wxCommandEvent& event);
+  void OnUpdateFindNext(wxUpdateUIEvent& event);
+  void OnEditReplace(wxCommandEvent& event);
+  void OnFindSelect(wxCommandEvent& event);
+  // The hit of the search pattern after (forward) or before the selection, selected; FALSE when
+  // there is none.
+  BOOL FindRegExpInText(bool forward);
+  BOOL FindPrevInText();
+  // The tree pane becomes the frame's active view, and gets the command when it is not 0.
+  void ActivateTreePane(int command);
+  IRegExp m_regExp;  // created on first use
 
   long m_nSelStart = 0;
   long m_nSelEnd = 0;

@@ -10,10 +10,12 @@
 #include "app/CPaneLinks.h"
 #include "platform/CFont.h"
 #include "platform/CString.h"
+#include "platform/CStringArray.h"
 #include "platform/CView.h"
 
 class ATREE;
 class CKestavonDoc;
+class CSearchDlg;
 class COwnerListBox;
 class wxCommandEvent;
 class wxContextMenuEvent;
@@ -51,6 +53,13 @@ class CTrView : public CView, public CTreePane {
   void ShowSubtree(int levels);
   void HideSubtree();
   void InvalidateRow(int row);
+  // Makes the item current and shows it: its hidden ancestors unfolded, its row selected.
+  void JumpToTree(int item);
+  // The names and paths of the marked items, in document order; the frame's mark menu follows.
+  void RebuildMarkList();
+  const CStringArray& GetMarkPaths() const { return m_aMarkPaths; }
+  // The mark texts from the settings.
+  void LoadMarkTexts();
   // The "ツリー" context menu for the current item, and showing it at a screen point, owned by the
   // main window so that its commands take the menu route.
   std::unique_ptr<wxMenu> MakeContextMenu() const;
@@ -127,6 +136,21 @@ class CTrView : public CView, public CTreePane {
   void OnHideOrUp(wxCommandEvent& event);
   void OnScrollUp(wxCommandEvent& event);
   void OnScrollDown(wxCommandEvent& event);
+  void OnEditFind(wxCommandEvent& event);
+  void OnFindNext(wxCommandEvent& event);
+  void OnFindPrev(wxCommandEvent& event);
+  void OnUpdateFindNext(wxUpdateUIEvent& event);
+  void OnSearchList(wxCommandEvent& event);
+  void OnEditReplace(wxCommandEvent& event);
+  void OnUpdateEditReplace(wxUpdateUIEvent& event);
+  void OnMarkToggle(wxCommandEvent& event);
+  void OnMarkClearBelow(wxCommandEvent& event);
+  void OnMarkNext(wxCommandEvent& event);
+  void OnMarkPrev(wxCommandEvent& event);
+  void OnMarkJump(wxCommandEvent& event);
+  void OnCheckFilter(wxCommandEvent& event);
+  void OnUpdateCheckFilter(wxUpdateUIEvent& event);
+  void OnMarkText(wxCommandEvent& event);
   // The commands of the pane whose own handlers are not here yet stay disabled.
   void OnUpdateNotBuilt(wxUpdateUIEvent& event);
 
@@ -200,6 +224,15 @@ class CTrView : public CView, public CTreePane {
   void StepUndo(BOOL redo);
   // Sends a command to the pane itself, as a menu would.
   void Resend(int command);
+  // A find's hit in the item's text goes to the text pane: its selection set, command sent to
+  // it, the pane made active.
+  void HandHitToText(bool fromEnd, int command);
+  void ShowFoundTree(int found);
+  // The current item, its pending text committed, for a command that changes its marks; -1 when
+  // there is none.
+  int CommitForMarkEdit();
+  // The search word and options of the find dialog into the model and the find box.
+  void TakeSearchOptions(const CSearchDlg& dialog);
 
   COwnerListBox* m_pListBox = nullptr;  // a child window: wx deletes it
   int m_bReady = 0;
@@ -210,6 +243,12 @@ class CTrView : public CView, public CTreePane {
   int m_bDragStarted = 0;
   int m_nDragSource = -1;
   int m_nDragSourceRow = -1;
+  CStringArray m_aMarkPaths;  // the marked items' paths, in document order
+  // Texts for check and strike marks when the outline is written as text (section "Mark").
+  CString m_strMarkCheck;
+  CString m_strMarkDel;
+  CString m_strMarkDelCheck;
+  CString m_strMarkNormal;
 
   wxDECLARE_EVENT_TABLE();
 };

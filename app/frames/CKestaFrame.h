@@ -5,13 +5,14 @@
 // the user into two rows of the same text at most. The frame switches between tree only, text
 // only and both, remembers the pane sizes and the show state of child windows, and fills the mark
 // menu with its document's marks.
+#include "app/CPaneLinks.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CStringArray.h"
 
 class CSplitterWnd;
 class CSplitterWndEx;
 
-class CKestaFrame : public CMDIChildWnd {
+class CKestaFrame : public CMDIChildWnd, public CMarkMenuOwner {
  public:
   // At most this many marks show in the mark menu, from ID_MARK_FIRST on.
   static constexpr int kMaxMarks = 40;
@@ -27,7 +28,8 @@ class CKestaFrame : public CMDIChildWnd {
   // Gives a new window the size stored at the last close, cut to the client area.
   void RestoreSize();
   // Replaces the mark menu's entries with the mark names.
-  void UpdateMarkMenu();
+  void UpdateMarkMenu() override;
+  CStringArray& GetMarkNames() override { return m_aMarkNames; }
   // Follows the current tree's link in the link-file pane: with the automatic flag the pane shows
   // for a tree with a link and goes for one without.
   void ShowLinkFile();

@@ -154,8 +154,8 @@ TEST_F(TreePaneTest, CommandsOfThePaneAreEnabledOnlyWhereTheyCanAct) {
   CKestavonDoc* doc = OpenOutline({"Top", "Top/A", "Top/A/A1", "Top/A/A1/x", "Top/B"},
                                   [](ATREE& tree) { tree.EditDirData(3)->m_nView = 0; });
   COwnerListBox* list = ListOf(doc);
-  // Commands whose work is not in the pane yet are disabled, mark entries included.
-  for (int id : std::initializer_list<int>{ID_TREE_SORT, ID_FILE_PRINT, ID_MARK_FIRST, ID_MARK_LAST}) {
+  // Commands whose work is not in the pane yet are disabled.
+  for (int id : std::initializer_list<int>{ID_TREE_SORT, ID_FILE_PRINT}) {
     EXPECT_FALSE(IsEnabled(id)) << std::hex << id;
   }
 

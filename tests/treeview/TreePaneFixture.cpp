@@ -75,6 +75,19 @@ CKestavonDoc* TreePaneTest::Open(const std::string& path) {
   return doc;
 }
 
+CIEditView* TreePaneTest::TextPaneOf(CKestavonDoc* doc) {
+  for (CView* view : doc->GetViews())
+    if (auto* text = dynamic_cast<CIEditView*>(view)) return text;
+  return nullptr;
+}
+
+std::pair<long, long> TreePaneTest::TextSelectionOf(CKestavonDoc* doc) {
+  long start = 0;
+  long end = 0;
+  TextPaneOf(doc)->GetEditCtrl().GetSel(start, end);
+  return {start, end};
+}
+
 std::string TreePaneTest::StatusText() const {
   return WxToCP932(m_frame->GetStatusBar()->GetStatusText(0)).str();
 }

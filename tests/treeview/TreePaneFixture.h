@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/CKestavonApp.h"
@@ -15,6 +16,8 @@
 #include "platform/CMDIFrameWnd.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
+
+class CIEditView;
 
 namespace treepane_test {
 
@@ -35,6 +38,9 @@ class TreePaneTest : public ::testing::Test {
 
   static CTrView* ViewOf(CKestavonDoc* doc) { return static_cast<CTrView*>(doc->GetViews().front()); }
   static COwnerListBox* ListOf(CKestavonDoc* doc) { return ViewOf(doc)->GetListBox(); }
+  // The document's text pane, and the selection of its text (byte offsets).
+  static CIEditView* TextPaneOf(CKestavonDoc* doc);
+  static std::pair<long, long> TextSelectionOf(CKestavonDoc* doc);
   std::string StatusText() const;
   // Whether the command is enabled on the main window's route (the active view first).
   bool IsEnabled(int command) const;
