@@ -164,6 +164,7 @@ int CTrView::PasteTree(int target, BOOL sameLevel) {
   const CKestavonApp* app = GetKestavonApp();
   const int select = result < 0 || !(app && app->m_bPasteMove) ? target : result;
   doc->SetModifiedFlag(TRUE);
+  RebuildMarkList();
   RefillList(tree.GetRowIndex(select));
   UpdateStatusBar();
   return result;

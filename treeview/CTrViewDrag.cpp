@@ -114,6 +114,7 @@ BOOL CTrView::DropTree(int source, int target, int position) {
   doc->SetModifiedFlag(TRUE);
   const int targetNow = sourceAfter ? target : target - size;
   const int select = first >= 0 && tree.GetRowIndex(first) >= 0 ? first : targetNow;
+  RebuildMarkList();
   RefillList(tree.GetRowIndex(select));
   UpdateStatusBar();
   return TRUE;

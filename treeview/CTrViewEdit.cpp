@@ -56,6 +56,8 @@ void CTrView::EndEdit(int item) {
   ATREE& tree = doc->GetTree();
   doc->SetModifiedFlag(TRUE);
   item = std::clamp(item, 0, tree.GetDirDataCount() - 1);
+  // Marked items may have moved, gone or been renamed.
+  RebuildMarkList();
   RefillList(tree.GetRowIndex(item));
   UpdateStatusBar();
 }
@@ -296,6 +298,7 @@ void CTrView::StepUndo(BOOL redo) {
     doc->Undo();
   }
   doc->GetTree().MakeTreeData();
+  RebuildMarkList();
   RefillList(doc->GetTree().GetRowIndex(doc->GetCurrentTree()));
   UpdateStatusBar();
 }
