@@ -104,6 +104,23 @@ TEST_F(TreeHtmlTest, AutoTitleDropsTheFirstLineOnlyWhenThereIsASecond) {
   EXPECT_NE(second.find("<div class=\"text\">\r\nbody\r\n</div>"), std::string::npos);
 }
 
+TEST_F(TreeHtmlTest, TheTextIsEscapedAsTheOptionSaysAndTitlesMayCarryTheirNumbers) {
+  auto tree = MakeOutline({{"r", "a<b> & c"}, {"r/s", ""}});
+  tree->GetProperties().m_nHtmlShoStr = 1;
+  auto escaped = Exporter(*tree);
+  ASSERT_TRUE(escaped->ExportPages(Out("e.html").c_str()));
+  EXPECT_NE(Read("e.html").find("a&lt;b&gt; &amp; c"), std::string::npos);
+  const std::string number = ATREE(*tree).GetNumberText(1).str();
+  ASSERT_FALSE(number.empty());
+  EXPECT_NE(Read("e1.html").find(CP932ToUTF8("<h1>" + number + "s</h1>")), std::string::npos);
+
+  CTextOutputOptions plain = FreshOptions();
+  plain.m_nHtmlEscape = 0;
+  CTreeHtmlExporter raw(*tree, 0, "", plain);
+  ASSERT_TRUE(raw.ExportPages(Out("r.html").c_str()));
+  EXPECT_NE(Read("r.html").find("a<b> & c"), std::string::npos);
+}
+
 TEST_F(TreeHtmlTest, TheTextIsConvertedByTheLineModeWikiURLsAndImages) {
   const struct {
     int mode;
