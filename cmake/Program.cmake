@@ -2,6 +2,7 @@
 #   platform <- resources, foundation <- model <- model dialogs <- application services
 #   <- panes and converters <- frames <- kesta32
 kesta_layer(kesta_resources resources DEPS kplatform)
+include(cmake/EmbedTreePage.cmake)
 kesta_layer(kesta_foundation foundation DEPS kplatform)
 kesta_layer(kesta_model model DEPS kesta_foundation)
 kesta_layer(kesta_model_dialogs model/dialogs DEPS kesta_model)

@@ -12,12 +12,12 @@ CExportWriter::CExportWriter() = default;
 
 CExportWriter::~CExportWriter() = default;
 
-bool CExportWriter::Open(const char* path) {
+bool CExportWriter::Open(const char* path, const char* failureMessage) {
   try {
     m_pFile = std::make_unique<CTextFile>(path, "wb");
   } catch (const CPelkoFileException&) {
     m_pFile.reset();
-    AfxMessageBox("出力ファイルが作れません");
+    AfxMessageBox(failureMessage);
     return false;
   }
   m_buffer.reserve(kBlock + 4096);

@@ -17,8 +17,9 @@ class CExportWriter {
   CExportWriter(const CExportWriter&) = delete;
   CExportWriter& operator=(const CExportWriter&) = delete;
 
-  // False, with the message shown, when the file cannot be created.
-  bool Open(const char* path);
+  // False, with the message shown, when the file cannot be created; a writer of many files names
+  // the one that failed in its own message.
+  bool Open(const char* path, const char* failureMessage = "出力ファイルが作れません");
   // From now on each text is converted from Shift JIS to UTF-8 before it is written.
   void SetUtf8(bool utf8);
   // False once a write has failed (its message shown); later writes do nothing.

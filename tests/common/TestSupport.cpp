@@ -5,6 +5,8 @@
 #include "platform/Registry.h"
 
 #include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/timer.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -74,6 +76,20 @@ CString ClassesValue(const char* subKey, const char* name) {
   ULONG chars = sizeof value;
   if (key.QueryStringValue(name, value, &chars) != ERROR_SUCCESS) return "(no value)";
   return value;
+}
+
+bool RunUntil(const std::function<bool()>& done) {
+  wxGUIEventLoop loop;
+  wxTimer check;
+  check.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+    if (done()) loop.Exit();
+  });
+  check.Start(20);
+  wxTimer guard;
+  guard.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { loop.Exit(); });
+  guard.StartOnce(60000);
+  loop.Run();
+  return done();
 }
 
 }  // namespace kesta_test

@@ -1,5 +1,6 @@
 #pragma once
 // Helpers shared by the test programs.
+#include <functional>
 #include <string>
 
 #include "platform/CString.h"
@@ -32,6 +33,10 @@ class ScopedSettingsFile {
 
 // True when a wx GUI application runs (a display was available at start).
 bool HasGui();
+
+// Runs the event loop until done says so (for what another process or a web engine does in its
+// own time); what never happens fails the caller's test after a minute instead of hanging it.
+bool RunUntil(const std::function<bool()>& done);
 
 // While it lives, the registry is one of its own, in a fresh settings folder; the previous one
 // comes back after.

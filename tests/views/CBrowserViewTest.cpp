@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <wx/app.h>
-#include <wx/evtloop.h>
 #include <wx/frame.h>
-#include <wx/timer.h>
 #include <wx/webview.h>
 
 #include <filesystem>
@@ -27,6 +25,7 @@
 using kesta_test::HasGui;
 using kesta_test::MakeTempDir;
 using kesta_test::ReadBytes;
+using kesta_test::RunUntil;
 using model_test::P;
 
 TEST(PreviewPages, OutlineFilePagesLinkBackIntoTheProgramWithEscapedPaths) {
@@ -131,22 +130,6 @@ class BrowserViewTest : public ::testing::Test {
   CBrowserView* m_view = nullptr;
   std::vector<CBrowserView*> m_views;
 };
-
-// Runs the event loop until done says so; what never happens fails the test after a minute
-// instead of hanging it.
-bool RunUntil(const std::function<bool()>& done) {
-  wxGUIEventLoop loop;
-  wxTimer check;
-  check.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-    if (done()) loop.Exit();
-  });
-  check.Start(20);
-  wxTimer guard;
-  guard.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { loop.Exit(); });
-  guard.StartOnce(60000);
-  loop.Run();
-  return done();
-}
 
 // Waits until the web view has loaded the preview's own page (not the blank page it starts with).
 bool WaitForLoad(wxWebView* web) {

@@ -1,0 +1,35 @@
+#include "tests/convert/TreeHtmlFixture.h"
+
+#include <filesystem>
+#include <utility>
+#include <vector>
+
+#include "platform/CodePage.h"
+
+namespace tree_html_test {
+
+std::unique_ptr<ATREE> MakeFlatOutline(int count) {
+  std::vector<std::pair<std::string, std::string>> items{{"t0", "top"}};
+  for (int i = 1; i < count; ++i) items.emplace_back("t0/t" + std::to_string(i), "text " + std::to_string(i));
+  return export_test::MakeOutline(items);
+}
+
+void TreeHtmlTest::SetUp() {
+  ExportTest::SetUp();
+  m_site = m_dir + "/site";
+  std::filesystem::create_directories(m_site);
+}
+
+std::unique_ptr<CTreeHtmlExporter> TreeHtmlTest::Exporter(const ATREE& tree, int current) {
+  return std::make_unique<CTreeHtmlExporter>(tree, current, CString((m_dir + "/doc.kvn").c_str()), FreshOptions());
+}
+
+std::string TreeHtmlTest::Read(const std::string& name) const {
+  return kesta_test::ReadBytes(CP932ToUTF8(Out(name)));
+}
+
+bool TreeHtmlTest::Exists(const std::string& name) const {
+  return std::filesystem::exists(CP932ToUTF8(Out(name)));
+}
+
+}  // namespace tree_html_test
