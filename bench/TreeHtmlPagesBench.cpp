@@ -12,7 +12,7 @@
 
 #include <unistd.h>
 
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "convert/CTreeHtmlExporter.h"
 #include "model/ATREE.h"
 #include "platform/MessageBox.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "convert/CTextOutputOptions.h"
+#include "model/CTextOutputOptions.h"
 #include "foundation/IRegExp.h"
 #include "model/ATREE.h"
 #include "platform/CString.h"

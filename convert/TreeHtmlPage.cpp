@@ -6,7 +6,7 @@
 #include "convert/CTreeHtmlExporter.h"
 #include "convert/CWikiHtmlConverter.h"
 #include "convert/ExportWriter.h"
-#include "convert/Footnotes.h"
+#include "model/Footnotes.h"
 #include "foundation/ImageSize.h"
 #include "foundation/WebText.h"
 #include "model/CLinkPath.h"
