@@ -14,6 +14,7 @@
 #include "platform/ColorRef.h"
 #include "resources/CommandIds.h"
 
+class ATREE;
 class CDocManager;
 class CDocTemplate;
 class CMDIFrameWnd;
@@ -50,6 +51,12 @@ class CKestavonApp : public CWinApp {
   // Lets the user pick a date in a calendar that starts at date; FALSE when cancelled. The program
   // fills it in with its calendar dialog; unset, no date can be picked.
   std::function<BOOL(wxWindow* parent, CTime& date)> m_pickDate;
+  // The calculator over an expression: FALSE when closed without a result, else the result and how
+  // it goes into the text (0 in place of the expression, 1 after it). Filled in by the program.
+  std::function<BOOL(wxWindow* parent, const CString& expression, CString& result, int& mode)> m_calculate;
+  // Lets the user pick a tree of an outline, starting at item; FALSE when cancelled. Filled in by
+  // the program with its tree picker.
+  std::function<BOOL(wxWindow* parent, ATREE& tree, int& item)> m_pickTree;
 
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);

@@ -129,6 +129,9 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnGoLast(wxCommandEvent& event);
   void OnInsertNow(wxCommandEvent& event);
   void OnInsertTime(wxCommandEvent& event);
+  // A date picked in the calendar, and the calculator's result over the selection.
+  void OnInsertPickedDate(wxCommandEvent& event);
+  void OnCalculate(wxCommandEvent& event);
   void OnFootnote(wxCommandEvent& event);
   void OnEscapeTags(wxCommandEvent& event);
   void OnEncloseBlock(wxCommandEvent& event);
@@ -165,6 +168,8 @@ class CIEditView : public CWrilaView, public CTextPane {
   // Links.
   void BindLinkCommands();
   void OnInsertFileLink(wxCommandEvent& event);
+  // A link to a tree of this outline, picked in the outline.
+  void OnInsertTreeLink(wxCommandEvent& event);
 
   void BindKeyListCommand();
   void OnKeyList(wxCommandEvent& event);

@@ -49,11 +49,20 @@ void CIEditView::BindEditCommands() {
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlCommand, this, ID_EDIT_CLEAR_HIGHLIGHT);
   Bind(wxEVT_MENU, &CIEditView::OnControlCommand, this, ID_SETTINGS_IME_RECONVERT);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlCommand, this, ID_SETTINGS_IME_RECONVERT);
+  // The calendar and the calculator are the program's: there while it has filled them in.
+  Bind(wxEVT_MENU, &CIEditView::OnInsertPickedDate, this, ID_EDIT_INSERT_DATE);
+  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
+    const CKestavonApp* app = GetKestavonApp();
+    event.Enable(app && app->m_pickDate);
+  }, ID_EDIT_INSERT_DATE);
+  Bind(wxEVT_MENU, &CIEditView::OnCalculate, this, ID_EDIT_CALCULATE);
+  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
+    const CKestavonApp* app = GetKestavonApp();
+    event.Enable(app && app->m_calculate);
+  }, ID_EDIT_CALCULATE);
   // Commands whose dialogs or outside program the pane cannot reach yet stay off until it can: the
-  // calendar and the calculator (dialogs of the secondary views), the template list, the pick of
-  // a tree to link to, and the dictionary program of the spell check (none answers here).
-  for (int id : {ID_EDIT_INSERT_DATE, ID_EDIT_CALCULATE, ID_EDIT_INSERT_TEMPLATE, ID_EDIT_INSERT_TREE_LINK,
-                 ID_EDIT_SPELL_CHECK})
+  // template list and the dictionary program of the spell check (none answers here).
+  for (int id : {ID_EDIT_INSERT_TEMPLATE, ID_EDIT_SPELL_CHECK})
     Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, id);
 }
 
@@ -78,6 +87,34 @@ void CIEditView::OnInsertNow(wxCommandEvent&) {
   CString text = FormatDate(app->m_settings, now);
   if (AfxGetProfileInt("DateOpt", "Time", 0)) text += " " + FormatTime(app->m_settings, now);
   GetEditCtrl().ReplaceSel(text);
+}
+
+void CIEditView::OnInsertPickedDate(wxCommandEvent&) {
+  CKestavonApp* app = GetKestavonApp();
+  CTime date = CTime::GetCurrentTime();
+  if (!app || !app->m_pickDate || !app->m_pickDate(this, date)) return;
+  GetEditCtrl().ReplaceSel(FormatDate(app->m_settings, date));
+}
+
+void CIEditView::OnCalculate(wxCommandEvent&) {
+  CKestavonApp* app = GetKestavonApp();
+  if (!app || !app->m_calculate) return;
+  CWrilaCtrl& edit = GetEditCtrl();
+  const CString expression = edit.GetSelText();
+  CString result;
+  int mode = -1;
+  if (!app->m_calculate(this, expression, result, mode)) return;
+  if (mode == 0) {
+    edit.ReplaceSel(result);
+  } else if (mode == 1) {
+    long start = 0;
+    long end = 0;
+    edit.GetSel(start, end);
+    edit.SetSel(end, end);
+    // A result after a number would run into it.
+    const char last = expression.IsEmpty() ? '\0' : expression[expression.GetLength() - 1];
+    edit.ReplaceSel(last >= '0' && last <= '9' ? " " + result : result);
+  }
 }
 
 void CIEditView::OnInsertTime(wxCommandEvent&) {

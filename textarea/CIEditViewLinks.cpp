@@ -31,6 +31,25 @@ void JumpToTree(CKestavonDoc& doc, const CLinkPath& link) {
 
 void CIEditView::BindLinkCommands() {
   Bind(wxEVT_MENU, &CIEditView::OnInsertFileLink, this, ID_EDIT_INSERT_FILE_LINK);
+  Bind(wxEVT_MENU, &CIEditView::OnInsertTreeLink, this, ID_EDIT_INSERT_TREE_LINK);
+  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
+    const CKestavonApp* app = GetKestavonApp();
+    event.Enable(app && app->m_pickTree);
+  }, ID_EDIT_INSERT_TREE_LINK);
+}
+
+void CIEditView::OnInsertTreeLink(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  CKestavonApp* app = GetKestavonApp();
+  if (!doc || !app || !app->m_pickTree) return;
+  ATREE& tree = doc->GetTree();
+  int item = doc->GetCurrentTree();
+  if (!app->m_pickTree(this, tree, item) || item < 0 || item >= tree.GetDirDataCount()) return;
+  CLinkPath link;
+  tree.GetTreeLinkText(item, link);
+  // A link into this outline names it by ".", so that it survives the file being moved.
+  link.SetPath(".");
+  GetEditCtrl().ReplaceSel(link.MakeTreeLink(TRUE));
 }
 
 void CIEditView::OpenLink(const char* url) {

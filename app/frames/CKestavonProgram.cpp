@@ -21,8 +21,10 @@
 #include "resources/CommandIds.h"
 #include "resources/MenuResource.h"
 #include "textarea/CIEditView.h"
+#include "treeview/CTreePickerDlg.h"
 #include "textarea/CWrila.h"
 #include "platform/CTime.h"
+#include "views/CCalcDlg.h"
 #include "views/CCalenderDlg.h"
 #include "views/CChartFrame.h"
 #include "views/CChartView.h"
@@ -51,6 +53,22 @@ CKestavonProgram::CKestavonProgram() {
     calendar.m_nStartDay = date.GetDay();
     if (calendar.DoModal() != IDOK) return FALSE;
     date = CTime(calendar.m_nYear, calendar.m_nMonth, calendar.m_nDay, 0, 0, 0);
+    return TRUE;
+  };
+  m_calculate = [](wxWindow* parent, const CString& expression, CString& result, int& mode) {
+    CCalcDlg calculator(parent);
+    calculator.m_strExpression = expression;
+    if (calculator.DoModal() != IDOK) return FALSE;
+    result = calculator.m_strResult;
+    mode = calculator.m_nCloseMode;
+    return TRUE;
+  };
+  m_pickTree = [](wxWindow* parent, ATREE& tree, int& item) {
+    CTreeRefDlg picker(parent);
+    picker.m_pTree = &tree;
+    picker.m_nIndex = item;
+    if (picker.ShowModal() != wxID_OK) return FALSE;
+    item = picker.m_nIndex;
     return TRUE;
   };
 }

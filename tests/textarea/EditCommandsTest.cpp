@@ -6,6 +6,7 @@
 
 #include "app/CKeycustArray.h"
 
+#include "platform/CTime.h"
 #include "platform/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "tests/textarea/TextPaneFixture.h"
@@ -142,11 +143,42 @@ TEST_F(EditCommandsTest, TheKeyListNamesTheControlsOwnBindings) {
         << "a bound command without a name: " << std::hex << table.GetAt(i)->m_nCommand;
 }
 
-TEST_F(EditCommandsTest, CommandsWithoutTheirDialogsStayOff) {
-  CKestavonDoc* doc = OpenTexts();
+TEST_F(EditCommandsTest, TheProgramsPickersAndCalculatorFillTheTextAndTheRestStayOff) {
+  CKestavonDoc* doc = WithText("1+2");
   for (int id : {ID_EDIT_INSERT_DATE, ID_EDIT_CALCULATE, ID_EDIT_INSERT_TEMPLATE, ID_EDIT_INSERT_TREE_LINK,
                  ID_EDIT_SPELL_CHECK})
-    EXPECT_FALSE(TextEnabled(doc, id)) << std::hex << id;
+    EXPECT_FALSE(TextEnabled(doc, id)) << "until the program fills them in: " << std::hex << id;
+
+  int mode = 1;
+  m_app->m_calculate = [&mode](wxWindow*, const CString& expression, CString& result, int& how) {
+    EXPECT_EQ(expression.str(), "1+2");
+    result = "3";
+    how = mode;
+    return TRUE;
+  };
+  m_app->m_pickDate = [](wxWindow*, CTime& date) {
+    date = CTime(2026, 3, 4, 0, 0, 0);
+    return TRUE;
+  };
+  m_app->m_pickTree = [](wxWindow*, ATREE&, int& item) {
+    item = 2;
+    return TRUE;
+  };
+  EditOf(doc).SetSel(0, 3);
+  ASSERT_TRUE(Command(doc, ID_EDIT_CALCULATE));
+  EXPECT_EQ(Text(doc), "1+2 3") << "after a digit, a blank keeps the result apart";
+  EditOf(doc).SetSel(0, 3);
+  mode = 0;
+  Command(doc, ID_EDIT_CALCULATE);
+  EXPECT_EQ(Text(doc), "3 3");
+
+  EditOf(doc).SetLongText("");
+  Command(doc, ID_EDIT_INSERT_TREE_LINK);
+  EXPECT_EQ(Text(doc), "file:///.//two") << "this outline, then the titles below its top tree";
+  EditOf(doc).SetLongText("");
+  Command(doc, ID_EDIT_INSERT_DATE);
+  EXPECT_NE(Text(doc).find("03"), std::string::npos) << Text(doc);
+  for (int id : {ID_EDIT_INSERT_TEMPLATE, ID_EDIT_SPELL_CHECK}) EXPECT_FALSE(TextEnabled(doc, id)) << std::hex << id;
 }
 
 TEST(TextPaneTexts, SearchAddressesFillEachPlaceholderOnce) {
