@@ -4,7 +4,6 @@
 #include <wx/event.h>
 #include "platform/CWaitCursor.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "app/CKestavonApp.h"
@@ -172,10 +171,8 @@ void CTrView::OnDeleteSeveral(wxCommandEvent&) {
   }
   if (items.empty()) return;
   doc->SaveUndo();
-  // From the last: the indexes before each deleted tree stay valid; a ticked child of a ticked
-  // parent goes first, and its parent after it.
-  std::sort(items.begin(), items.end());
-  for (auto it = items.rbegin(); it != items.rend(); ++it) tree.DeleteTree(*it);
+  // One pass over the outline, a ticked child of a ticked parent going with its parent.
+  tree.DeleteTrees(items);
   const int count = tree.GetDirDataCount();
   EndEdit(selected >= count - 1 ? count - 1 : selected);
 }
