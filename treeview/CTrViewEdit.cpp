@@ -276,7 +276,9 @@ void CTrView::InsertWithDialog() {
                      ColourId(own ? dialog.m_crTree : 0, dialog.m_crMark, own), TRUE);
   tree.MakeTreeData();
   doc->SetModifiedFlag(TRUE);
-  RefillList(-1);
+  // The selection stays on its item, now behind the new one, so that continuous input adds the
+  // next item after this one.
+  RefillList(tree.GetRowIndex(selected + 1));
   UpdateStatusBar();
   const CKestavonApp* app = GetKestavonApp();
   if (dialog.m_bRenzoku) {

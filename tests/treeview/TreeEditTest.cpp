@@ -1,6 +1,7 @@
 // Changing the outline's shape from the tree pane: adding, modifying, deleting and inserting items
 // through the item dialog, the tree clipboard, moves and levels, picked moves and deletes, drops,
 // and undo and redo.
+#include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 
@@ -192,6 +193,39 @@ TEST_F(TreePaneTest, CopyPutsRecordsAndTheTitleAndPasteBelowOrBesideRebuildsTheT
   EXPECT_EQ(Paths(doc).size(), 11u);
 }
 
+TEST_F(TreePaneTest, ContinuousInputOpensTheDialogAgainUntilACancel) {
+  CKestavonDoc* doc = OpenOutline(kOutline);
+  ListOf(doc)->SetCurSel(5);  // B
+  int asked = 0;
+  ModalAnswers answer([&asked](wxDialog* dialog) {
+    auto* edit = dynamic_cast<CTreeEditDlg*>(dialog);
+    if (++asked == 3) return static_cast<int>(wxID_CANCEL);
+    edit->m_strTitle = asked == 1 ? "first" : "second";
+    edit->m_bRenzoku = TRUE;
+    return static_cast<int>(wxID_OK);
+  });
+  Command(ID_TREE_INSERT);
+  for (int i = 0; i < 5; ++i) wxTheApp->ProcessPendingEvents();
+  EXPECT_EQ(asked, 3);
+  EXPECT_EQ(Paths(doc)[5], "Top/first");
+  EXPECT_EQ(Paths(doc)[6], "Top/second");
+  EXPECT_EQ(Paths(doc)[7], "Top/B");
+}
+
+TEST_F(TreePaneTest, ACutWhoseCopyWasRefusedDeletesNothing) {
+  CKestavonDoc* doc = OpenOutline(kOutline);
+  doc->GetTree().GetProperties().m_strWritePassword = "not the hash of anything typed";
+  PutText("before");
+  ListOf(doc)->SetCurSel(1);
+  ScopedMessageBoxHook ok(IDOK);
+  ModalAnswers refuse([](wxDialog*) { return static_cast<int>(wxID_CANCEL); });
+  Command(ID_EDIT_CUT);
+  EXPECT_EQ(Paths(doc), kOutline);
+  CString data;
+  EXPECT_EQ(tree_clipboard::Take(data), tree_clipboard::Content::kText);
+  EXPECT_EQ(data.str(), "before");
+}
+
 TEST_F(TreePaneTest, PlainTextBecomesItemsInTheChosenMode) {
   Setting("System", "PasteTextDlg", "0");
   struct Case {
@@ -202,6 +236,7 @@ TEST_F(TreePaneTest, PlainTextBecomesItemsInTheChosenMode) {
   };
   const Case cases[] = {
       {"0", "a\n\tb\n\t\tc\n\n", {"Top/C/a", "Top/C/a/b", "Top/C/a/b/c"}, {"", "", ""}},
+      {"0", "x\x01y\x05z", {"Top/C/xyz"}, {""}},
       {"1", "\r\nT\r\nline1\r\nline2", {"Top/C/T"}, {"line1\r\nline2"}},
       {"2", "T\nline1", {"Top/C/T"}, {"T\r\nline1"}},
       {"3", "x\ny\n", {"Top/C/xy"}, {""}},
