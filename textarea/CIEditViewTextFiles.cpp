@@ -23,7 +23,7 @@
 #include "platform/Shell.h"
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
-#include "textarea/COtherEditDlg.h"
+#include "app/COtherEditDlg.h"
 #include "textarea/TextPaneTexts.h"
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/DialogHelp.h"
 #include "platform/DialogButtons.h"
 
 CPasteChoiceDlg::CPasteChoiceDlg(wxWindow* parent, const char* caption, const char* prompt, const char* group,
@@ -62,4 +63,6 @@ CTextPasteDlg::CTextPasteDlg(wxWindow* parent)
                       {"一行一ツリーとする(&T)", "先頭行をツリータイトルとし、残りはテキストとする(&E)",
                        "先頭行をツリータイトルとし、全行をテキストとする(&F)", "全行を１ツリーにする(&A)",
                        "一行一ツリーで区切り文字以下はテキストとする(&S)"},
-                      "設定を保存し、この画面を出さない(&O)", "TextPasteMode", "PasteTextDlg") {}
+                      "設定を保存し、この画面を出さない(&O)", "TextPasteMode", "PasteTextDlg") {
+  BindDialogHelp(this, 34);
+}

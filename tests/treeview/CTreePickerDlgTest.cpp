@@ -15,7 +15,7 @@
 #include "tests/convert/DialogDriving.h"
 #include "treeview/CInputDlg.h"
 #include "treeview/CNewLinkFileDlg.h"
-#include "treeview/COtherEditDlg.h"
+#include "app/COtherEditDlg.h"
 #include "treeview/CTreeEditDlg.h"
 
 namespace {

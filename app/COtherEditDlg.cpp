@@ -1,4 +1,4 @@
-#include "treeview/COtherEditDlg.h"
+#include "app/COtherEditDlg.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>
