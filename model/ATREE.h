@@ -156,6 +156,8 @@ class ATREE {
   virtual int PasteTreeRecords(int parent, CString& records, BOOL fold);
 
   virtual void DeleteTree(int item);
+  // Deletes the subtree of each item (overlapping subtrees allowed) with one rows update.
+  virtual void DeleteTrees(const std::vector<int>& items);
   virtual void DeleteTreeByPath(const char* path);
   virtual void DeleteChildren(int item);
   virtual void RenameTree(int item, const char* title, const char* link);
@@ -274,6 +276,14 @@ class ATREE {
   // Brings the rows up to date after the change, rebuilding only what it can reach, or all rows
   // where they were stale before it.
   void UpdateRows(const RowChange& change, bool rowsWereCurrent);
+  // The same for several changes in ascending order, each starting at or after the end of the one
+  // before; the rows move once for all of them.
+  void UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurrent);
+  // The first item whose row a change rebuilds: the parent's child before the change when it has a
+  // row, else the parent's first child.
+  int RowWindowFirst(const RowChange& change) const;
+  // The deepest item whose subtree holds both items.
+  int CommonAncestor(int a, int b) const;
   // The item whose subtree holds every change made to the item's subtree and place: its parent,
   // or for the first level the top item, whose search would walk all that comes before.
   int RowsParentOf(int item) const;
@@ -283,6 +293,10 @@ class ATREE {
   // Puts the items at index, index + 1, ... in one pass; row indexes stay stale until a rebuild.
   void InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items);
   void RemoveItems(int index, int count);
+  // The end of the run of items from item on whose paths lie below path.
+  int SubtreeEnd(int item, const CString& path) const;
+  // Removes the runs [first, end) of items, given in ascending order without overlaps, in one pass.
+  void RemoveItemRanges(const std::vector<std::pair<int, int>>& ranges);
   // Rearranges the items from first on as CDirDataArray::Reorder does, with what is kept beside them.
   void ReorderItems(int first, const std::vector<int>& order);
   // A new item as the insertions build it (fields cleaned, times now, identifier applied).

@@ -53,16 +53,33 @@ void ATREE::InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items)
 void ATREE::RemoveItems(int index, int count) {
   const int before = GetDirDataCount();
   if (count <= 0 || index < 0 || index >= before) return;
-  count = std::min(count, before - index);
+  RemoveItemRanges({{index, index + std::min(count, before - index)}});
+}
+
+void ATREE::RemoveItemRanges(const std::vector<std::pair<int, int>>& ranges) {
+  if (ranges.empty()) return;
+  const int before = GetDirDataCount();
   m_bRowsCurrent = false;
-  m_items.RemoveAt(index, count);
+  for (auto it = ranges.rbegin(); it != ranges.rend(); ++it) m_items.RemoveAt(it->first, it->second - it->first);
+  // What is kept beside the items closes up in one pass over the runs.
+  auto compact = [&ranges](auto& kept) {
+    size_t write = static_cast<size_t>(ranges.front().first);
+    for (size_t k = 0; k < ranges.size(); ++k) {
+      const size_t from = static_cast<size_t>(ranges[k].second);
+      const size_t to = k + 1 < ranges.size() ? static_cast<size_t>(ranges[k + 1].first) : kept.size();
+      std::move(kept.begin() + static_cast<std::ptrdiff_t>(from), kept.begin() + static_cast<std::ptrdiff_t>(to),
+                kept.begin() + static_cast<std::ptrdiff_t>(write));
+      write += to - from;
+    }
+    kept.resize(write);
+  };
   if (static_cast<int>(m_itemRows.size()) == before) {
-    m_itemRows.erase(m_itemRows.begin() + index, m_itemRows.begin() + index + count);
+    compact(m_itemRows);
   } else {
     m_itemRows.assign(static_cast<size_t>(GetDirDataCount()), -1);
   }
   if (static_cast<int>(m_itemHandles.size()) == before) {
-    m_itemHandles.erase(m_itemHandles.begin() + index, m_itemHandles.begin() + index + count);
+    compact(m_itemHandles);
   } else {
     m_itemHandles.clear();
   }

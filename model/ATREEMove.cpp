@@ -27,14 +27,50 @@ void ATREE::RemoveAll() {
   m_bRowsCurrent = false;
 }
 
+int ATREE::SubtreeEnd(int item, const CString& path) const {
+  int end = item + 1;
+  while (end < GetDirDataCount() && StartsBelow(GetDirData(end)->m_strPath, path)) ++end;
+  return end;
+}
+
 void ATREE::DeleteTree(int item) {
   const bool current = m_bRowsCurrent;
   const int parent = RowsParentOf(item);
-  const CString prefix = GetDirData(item)->m_strPath;
-  int end = item + 1;
-  while (end < GetDirDataCount() && StartsBelow(GetDirData(end)->m_strPath, prefix)) ++end;
+  const int end = SubtreeEnd(item, GetDirData(item)->m_strPath);
   RemoveItems(item, end - item);
   UpdateRows({parent, item, item, item - end}, current && item > 0);
+}
+
+void ATREE::DeleteTrees(const std::vector<int>& items) {
+  std::vector<int> tops;
+  for (const int item : items) {
+    if (item >= 0 && item < GetDirDataCount()) tops.push_back(item);
+  }
+  std::sort(tops.begin(), tops.end());
+  if (tops.empty()) return;
+  if (tops.front() == 0) {
+    DeleteTree(0);
+    return;
+  }
+  const bool current = m_bRowsCurrent;
+  std::vector<std::pair<int, int>> ranges;
+  std::vector<RowChange> changes;
+  std::vector<int> removedBefore;  // items taken by the runs before each run
+  int removed = 0;
+  for (const int top : tops) {
+    if (!ranges.empty() && top < ranges.back().second) continue;  // inside a subtree already taken
+    const int end = SubtreeEnd(top, GetDirData(top)->m_strPath);
+    // The parent comes before the top and outside every run taken: it moves up by the runs before it.
+    const int parent = RowsParentOf(top);
+    const auto after = std::partition_point(ranges.begin(), ranges.end(), [parent](const auto& r) { return r.first < parent; });
+    const int before = after == ranges.end() ? removed : removedBefore[static_cast<size_t>(after - ranges.begin())];
+    changes.push_back({parent - before, top - removed, top - removed, top - end});
+    ranges.emplace_back(top, end);
+    removedBefore.push_back(removed);
+    removed += end - top;
+  }
+  RemoveItemRanges(ranges);
+  UpdateRows(changes, current);
 }
 
 void ATREE::DeleteTreeByPath(const char* path) {
@@ -42,9 +78,7 @@ void ATREE::DeleteTreeByPath(const char* path) {
   if (item < 0) return;
   const bool current = m_bRowsCurrent;
   const int parent = RowsParentOf(item);
-  const CString prefix(path);
-  int end = item + 1;
-  while (end < GetDirDataCount() && StartsBelow(GetDirData(end)->m_strPath, prefix)) ++end;
+  const int end = SubtreeEnd(item, CString(path));
   RemoveItems(item, end - item);
   UpdateRows({parent, item, item, item - end}, current && item > 0);
 }

@@ -1,5 +1,6 @@
 // The display rows: one row per shown item, titled with line-art pieces that draw the tree, with
 // fold state and heading number, and a sentinel row at the end.
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -241,143 +242,224 @@ void ATREE::NumberRow(CTreeData& row, int level, int* counters) const {
   row.m_nCounter = counters[c];
 }
 
+int ATREE::RowWindowFirst(const RowChange& change) const {
+  if (change.first <= change.parent + 1) return change.parent + 1;
+  const int level = LevelOf(GetDirData(change.parent)->m_strPath);
+  int sibling = change.first - 1;
+  while (sibling > change.parent && LevelOf(GetDirData(sibling)->m_strPath) != level + 1) --sibling;
+  // Without a filter an item has a row exactly when it is shown.
+  return sibling > change.parent && GetDirData(sibling)->m_nView != 0 ? sibling : change.parent + 1;
+}
+
+int ATREE::CommonAncestor(int a, int b) const {
+  if (a > b) std::swap(a, b);
+  // The first ancestor of the later item at or before the earlier one holds both: subtrees are runs.
+  while (b > a) b = LevelOf(GetDirData(b)->m_strPath) <= 1 ? 0 : GetParent(b);
+  return b;
+}
+
+void ATREE::UpdateRows(const RowChange& change, bool rowsWereCurrent) {
+  UpdateRows(std::vector<RowChange>{change}, rowsWereCurrent);
+}
+
 // A change among the parent's descendants is rebuilt from the parent's child before it on: a row
 // before that child looks at the change only through rows that stay, the line art left of the
 // children's column is the parent's own, and the rows after the change keep their line art while
-// their numbers are redone until the counters meet the old ones again. Filters, rows gone stale
-// before the change, empty titles and inconsistent folds take the full rebuild.
-void ATREE::UpdateRows(const RowChange& change, bool rowsWereCurrent) {
+// their numbers are redone until the counters meet the old ones again. Changes whose windows meet
+// are taken as one change under their common ancestor. Filters, rows gone stale before the change,
+// empty titles and inconsistent folds take the full rebuild.
+void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurrent) {
   const int n = GetDirDataCount();
-  const int parent = change.parent;
-  const int rowP = GetRowIndex(parent);
-  bool local = rowsWereCurrent && static_cast<int>(m_itemRows.size()) == n && m_nCheckFilter == 0 && parent >= 0 &&
-               parent < change.first && change.first <= change.end && change.end <= n && rowP >= 0 &&
-               rowP < static_cast<int>(m_rows.size()) && m_rows[static_cast<size_t>(rowP)].m_nItem == parent &&
-               (parent == 0 || GetDirData(parent)->m_nView != 0);
-  const std::string& path = local ? GetDirData(parent)->m_strPath.str() : std::string();
-  const int level = local ? LevelOf(GetDirData(parent)->m_strPath) : 0;
-  local = local && level < kLevelCounters - 1 && HasNoEmptyTitle(path);
-  std::string prefix;  // the line art of the parent's column and those left of it
-  if (local && level > 0) {
-    const CTreeData& rowOfParent = m_rows[static_cast<size_t>(rowP)];
-    const std::string& title = rowOfParent.m_strTitle.str();
-    const std::string_view piece = title.size() >= static_cast<size_t>(4 * level)
-                                       ? std::string_view(title).substr(static_cast<size_t>(4 * (level - 1)), 4)
-                                       : std::string_view();
-    const std::string& before = GetDirData(m_rows[static_cast<size_t>(rowP) - 1].m_nItem)->m_strPath.str();
-    local = (piece == kBranch || piece == kBranchLast) && IsPathBelowOrAt(before, std::string_view(path).substr(0, path.rfind('\x01')));
-    if (local) prefix = title.substr(0, static_cast<size_t>(4 * (level - 1))) + (piece == kBranch ? kColumnPass : kColumnEmpty);
+  bool local = rowsWereCurrent && !changes.empty() && static_cast<int>(m_itemRows.size()) == n && m_nCheckFilter == 0;
+  for (size_t k = 0; local && k < changes.size(); ++k) {
+    const RowChange& c = changes[k];
+    local = c.parent >= 0 && c.parent < c.first && c.first <= c.end && c.end <= n &&
+            (k == 0 || changes[k - 1].end <= c.first);
   }
   if (!local) {
     MakeTreeData();
     return;
   }
 
-  // The window starts at the parent's child before the change when that child has a row.
-  int first = change.first;
-  int rowStart = rowP + 1;
-  if (first > parent + 1) {
-    int sibling = first - 1;
-    while (sibling > parent && LevelOf(GetDirData(sibling)->m_strPath) != level + 1) --sibling;
-    const int r = GetRowIndex(sibling);
-    if (sibling > parent && r > rowP && m_rows[static_cast<size_t>(r)].m_nItem == sibling) {
-      first = sibling;
-      rowStart = r;
-    } else {
-      first = parent + 1;
-    }
-  }
-  const int end = change.end;
-  const int delta = change.delta;
-  int rowEndOld = rowStart;
-  while (m_rows[static_cast<size_t>(rowEndOld)].m_nItem < end - delta) ++rowEndOld;  // the sentinel stops it
-
-  // The counters as the row pass leaves them before the window.
-  int counters[kLevelCounters] = {};
-  int bound = level + 1;
-  for (int r = rowStart - 1; r >= 1 && bound > 0; --r) {
-    const CTreeData& row = m_rows[static_cast<size_t>(r)];
-    if (row.m_nLevel < 1 || row.m_nLevel > bound) continue;
-    counters[row.m_nLevel - 1] = row.m_nCounter;
-    bound = row.m_nLevel - 1;
-  }
-
-  std::vector<CTreeData> fresh;
-  for (int i = first; i < end; ++i) {
-    if (GetDirData(i)->m_nView != 0) fresh.emplace_back().m_nItem = i;
-  }
-  const int rowDelta = static_cast<int>(fresh.size()) - (rowEndOld - rowStart);
-  const int rowEndNew = rowEndOld + rowDelta;
-
-  // The rows after the window move with their items.
-  if (rowDelta > 0) {
-    m_rows.insert(m_rows.begin() + rowEndOld, static_cast<size_t>(rowDelta), CTreeData());
-  } else if (rowDelta < 0) {
-    m_rows.erase(m_rows.begin() + rowEndNew, m_rows.begin() + rowEndOld);
-  }
-  if (delta != 0) {
-    for (size_t r = static_cast<size_t>(rowEndNew); r < m_rows.size(); ++r) m_rows[r].m_nItem += delta;
-  }
-  for (int i = first; i < end; ++i) m_itemRows[static_cast<size_t>(i)] = -1;
-  if (rowDelta != 0) {
-    for (size_t i = static_cast<size_t>(end); i < m_itemRows.size(); ++i) {
-      if (m_itemRows[i] >= 0) m_itemRows[i] += rowDelta;
-    }
-  }
-
-  // Parts of the row before the window, the window's rows, and the rows after it up to the first
-  // at the children's level or above, where every line-art question of the window ends.
-  TitleParts parts;
-  const int last = static_cast<int>(m_rows.size()) - 1;  // the sentinel
-  // Without empty titles a row's parts are its levels.
-  auto addRow = [&](int item) {
-    const std::string& p = GetDirData(item)->m_strPath.str();
-    parts.AddRow(p);
-    return HasNoEmptyTitle(p);
+  struct Window {
+    RowChange change;
+    int first;  // the first item rebuilt
+    int rowStart;  // its old row, then its new one
+    int rowEnd;  // the end of its old rows, then of its new ones
+    std::vector<CTreeData> fresh;
   };
-  bool plain = addRow(m_rows[static_cast<size_t>(rowStart) - 1].m_nItem);
-  std::vector<int> levels;
-  levels.reserve(fresh.size());
-  for (const CTreeData& row : fresh) {
-    levels.push_back(LevelOf(GetDirData(row.m_nItem)->m_strPath));
-    plain = addRow(row.m_nItem) && plain;
+  std::vector<Window> windows;
+  for (const RowChange& change : changes) {
+    RowChange c = change;
+    int first = RowWindowFirst(c);
+    while (!windows.empty()) {
+      const Window& before = windows.back();
+      if (first > before.change.end && !(c.parent >= before.first && c.parent < before.change.end)) break;
+      c = {CommonAncestor(before.change.parent, c.parent), before.change.first, c.end, before.change.delta + c.delta};
+      windows.pop_back();
+      first = RowWindowFirst(c);
+    }
+    windows.push_back({c, first, 0, 0, {}});
   }
-  if (rowEndNew < last && m_rows[static_cast<size_t>(rowEndNew)].m_nLevel > level + 1) plain = false;
-  for (int r = rowEndNew; r < last; ++r) {
-    plain = addRow(m_rows[static_cast<size_t>(r)].m_nItem) && plain;
-    if (m_rows[static_cast<size_t>(r)].m_nLevel <= level + 1) break;
-  }
-  if (!plain) {
-    MakeTreeData();
-    return;
-  }
-  parts.Finish();
-  const LastAtLevel lastAtLevel(parts);
 
-  for (size_t f = 0; f < fresh.size(); ++f) {
-    CTreeData& row = fresh[f];
-    const int i = row.m_nItem;
-    const int r = static_cast<int>(f) + 1;
-    row.m_strTitle = prefix.c_str();
-    for (int k = level; k < parts.Count(r); ++k) AppendRowPart(row.m_strTitle, parts, lastAtLevel, r, k);
-    FillRow(row, i, levels[f], FoldOf(i, levels[f]), counters);
-    m_itemRows[static_cast<size_t>(i)] = rowStart + r - 1;
+  // The old rows of each window; the rows are in item order and end with the sentinel.
+  auto rowOf = [this](int oldItem) {
+    return static_cast<int>(std::lower_bound(m_rows.begin(), m_rows.end(), oldItem,
+                                             [](const CTreeData& row, int item) { return row.m_nItem < item; }) -
+                            m_rows.begin());
+  };
+  int delta = 0;  // of the changes before the window
+  int rowDelta = 0;
+  for (Window& w : windows) {
+    w.rowStart = rowOf(w.first - delta);
+    delta += w.change.delta;
+    w.rowEnd = rowOf(w.change.end - delta);
+    for (int i = w.first; i < w.change.end; ++i) {
+      if (GetDirData(i)->m_nView == 0) continue;
+      CTreeData& row = w.fresh.emplace_back();
+      row.m_nItem = i;
+      row.m_nLevel = LevelOf(GetDirData(i)->m_strPath);
+    }
+    rowDelta += static_cast<int>(w.fresh.size()) - (w.rowEnd - w.rowStart);
+    if (rowDelta > 0 && windows.size() > 1) {
+      MakeTreeData();  // only a lone change grows the rows
+      return;
+    }
   }
-  std::move(fresh.begin(), fresh.end(), m_rows.begin() + rowStart);
-  m_rows[static_cast<size_t>(rowP)].m_nFold = FoldOf(parent, level);
+  if (rowDelta > 0) {
+    Window& w = windows.front();
+    m_rows.insert(m_rows.begin() + w.rowEnd, static_cast<size_t>(rowDelta), CTreeData());
+    w.rowEnd += rowDelta;
+  }
 
-  // Numbers after the window follow from the counters until a row at the children's level or
-  // above leaves them as they were. Counters below the children's level restart at every child
-  // and so come out as before: their numbers change only in the style that shows every level.
-  bool showsEveryLevel = false;
-  for (int c = level + 1; c < CShoStrArray::MaxStyles; ++c) showsEveryLevel = showsEveryLevel || m_shoStr.GetNo(c) == 11;
-  for (int r = rowEndNew; r < last; ++r) {
-    CTreeData& row = m_rows[static_cast<size_t>(r)];
-    if (row.m_nLevel >= 1 && row.m_nLevel <= level) break;
-    if (row.m_nLevel > level + 1 && !showsEveryLevel) continue;
-    const int old = row.m_nCounter;
-    NumberRow(row, row.m_nLevel, counters);
-    if (row.m_nLevel == level + 1 && row.m_nCounter == old) break;
+  // The rows between the windows close up and follow their items, once for all windows.
+  int shift = 0;
+  delta = 0;
+  const bool grown = rowDelta > 0;  // the rows after the window moved already
+  auto moveRows = [&](int from, int to) {
+    if (shift == 0 && delta == 0 && !grown) return;
+    for (int r = from; r < to; ++r) {
+      CTreeData& row = m_rows[static_cast<size_t>(r + shift)];
+      if (shift != 0) row = std::move(m_rows[static_cast<size_t>(r)]);
+      row.m_nItem += delta;
+      if (row.m_nItem < n) m_itemRows[static_cast<size_t>(row.m_nItem)] = r + shift;
+    }
+  };
+  for (size_t k = 0; k < windows.size(); ++k) {
+    Window& w = windows[k];
+    if (k > 0) moveRows(windows[k - 1].rowEnd, w.rowStart);
+    const int oldStart = w.rowStart;
+    w.rowStart += shift;
+    shift += static_cast<int>(w.fresh.size()) - (w.rowEnd - oldStart);
+    delta += w.change.delta;
+  }
+  moveRows(windows.back().rowEnd, static_cast<int>(m_rows.size()));
+  if (shift < 0) m_rows.erase(m_rows.end() + shift, m_rows.end());
+  for (Window& w : windows) {
+    for (int i = w.first; i < w.change.end; ++i) m_itemRows[static_cast<size_t>(i)] = -1;
+    for (size_t f = 0; f < w.fresh.size(); ++f) {
+      m_itemRows[static_cast<size_t>(w.fresh[f].m_nItem)] = w.rowStart + static_cast<int>(f);
+    }
+    w.rowEnd = w.rowStart + static_cast<int>(w.fresh.size());
+    std::move(w.fresh.begin(), w.fresh.end(), m_rows.begin() + w.rowStart);
+  }
+
+  // Each window in turn: its line art from the paths, its numbers from the rows before it, then
+  // the numbers after it, which may run on into the next window.
+  const int last = static_cast<int>(m_rows.size()) - 1;  // the sentinel
+  std::vector<int> pending;  // levels of parents whose children's numbers may still be off
+  for (size_t k = 0; k < windows.size(); ++k) {
+    Window& w = windows[k];
+    const int parent = w.change.parent;
+    const int rowP = GetRowIndex(parent);
+    bool fits = rowP >= 0 && rowP < w.rowStart && m_rows[static_cast<size_t>(rowP)].m_nItem == parent &&
+                (parent == 0 || GetDirData(parent)->m_nView != 0);
+    const std::string& path = fits ? GetDirData(parent)->m_strPath.str() : std::string();
+    const int level = fits ? LevelOf(GetDirData(parent)->m_strPath) : 0;
+    fits = fits && level < kLevelCounters - 1 && HasNoEmptyTitle(path);
+    std::string prefix;  // the line art of the parent's column and those left of it
+    if (fits && level > 0) {
+      const CTreeData& rowOfParent = m_rows[static_cast<size_t>(rowP)];
+      const std::string& title = rowOfParent.m_strTitle.str();
+      const std::string_view piece = title.size() >= static_cast<size_t>(4 * level)
+                                         ? std::string_view(title).substr(static_cast<size_t>(4 * (level - 1)), 4)
+                                         : std::string_view();
+      const std::string& before = GetDirData(m_rows[static_cast<size_t>(rowP) - 1].m_nItem)->m_strPath.str();
+      fits = (piece == kBranch || piece == kBranchLast) &&
+             IsPathBelowOrAt(before, std::string_view(path).substr(0, path.rfind('\x01')));
+      if (fits) prefix = title.substr(0, static_cast<size_t>(4 * (level - 1))) + (piece == kBranch ? kColumnPass : kColumnEmpty);
+    }
+    if (!fits) {
+      MakeTreeData();
+      return;
+    }
+
+    // The counters as the row pass leaves them before the window.
+    int counters[kLevelCounters] = {};
+    int bound = level + 1;
+    for (int r = w.rowStart - 1; r >= 1 && bound > 0; --r) {
+      const CTreeData& row = m_rows[static_cast<size_t>(r)];
+      if (row.m_nLevel < 1 || row.m_nLevel > bound) continue;
+      counters[row.m_nLevel - 1] = row.m_nCounter;
+      bound = row.m_nLevel - 1;
+    }
+
+    // Parts of the row before the window, the window's rows, and the rows after it up to the first
+    // at the children's level or above, where every line-art question of the window ends.
+    const int rowEnd = w.rowEnd;
+    TitleParts parts;
+    // Without empty titles a row's parts are its levels.
+    auto addRow = [&](int item) {
+      const std::string& p = GetDirData(item)->m_strPath.str();
+      parts.AddRow(p);
+      return HasNoEmptyTitle(p);
+    };
+    bool plain = addRow(m_rows[static_cast<size_t>(w.rowStart) - 1].m_nItem);
+    for (int r = w.rowStart; r < rowEnd; ++r) plain = addRow(m_rows[static_cast<size_t>(r)].m_nItem) && plain;
+    if (rowEnd < last && m_rows[static_cast<size_t>(rowEnd)].m_nLevel > level + 1) plain = false;
+    for (int r = rowEnd; r < last; ++r) {
+      plain = addRow(m_rows[static_cast<size_t>(r)].m_nItem) && plain;
+      if (m_rows[static_cast<size_t>(r)].m_nLevel <= level + 1) break;
+    }
+    if (!plain) {
+      MakeTreeData();
+      return;
+    }
+    parts.Finish();
+    const LastAtLevel lastAtLevel(parts);
+
+    for (int r = w.rowStart; r < rowEnd; ++r) {
+      CTreeData& row = m_rows[static_cast<size_t>(r)];
+      const int i = row.m_nItem;
+      const int part = r - w.rowStart + 1;
+      row.m_strTitle = prefix.c_str();
+      for (int p = level; p < parts.Count(part); ++p) AppendRowPart(row.m_strTitle, parts, lastAtLevel, part, p);
+      FillRow(row, i, row.m_nLevel, FoldOf(i, row.m_nLevel), counters);
+      // A row at a pending parent's level or above ends what that parent's change could reach.
+      std::erase_if(pending, [&row](int l) { return row.m_nLevel >= 1 && l >= row.m_nLevel; });
+    }
+    m_rows[static_cast<size_t>(rowP)].m_nFold = FoldOf(parent, level);
+
+    // Numbers after the window follow from the counters until a row at a pending parent's level
+    // or above, or a row at its children's level whose counter comes out as before. Counters below
+    // the children's level restart at every child and so come out as before: their numbers change
+    // only in the style that shows every level.
+    pending.push_back(level);
+    const int shallowest = *std::min_element(pending.begin(), pending.end());
+    const int deepest = *std::max_element(pending.begin(), pending.end());
+    bool showsEveryLevel = false;
+    for (int c = shallowest + 1; c < CShoStrArray::MaxStyles; ++c) showsEveryLevel = showsEveryLevel || m_shoStr.GetNo(c) == 11;
+    const int stop = k + 1 < windows.size() ? windows[k + 1].rowStart : last;
+    for (int r = rowEnd; r < stop && !pending.empty(); ++r) {
+      CTreeData& row = m_rows[static_cast<size_t>(r)];
+      if (row.m_nLevel >= 1) std::erase_if(pending, [&row](int l) { return l >= row.m_nLevel; });
+      if (pending.empty()) break;
+      if (row.m_nLevel > deepest + 1 && !showsEveryLevel) continue;
+      const int old = row.m_nCounter;
+      NumberRow(row, row.m_nLevel, counters);
+      if (row.m_nCounter == old) std::erase_if(pending, [&row](int l) { return l + 1 == row.m_nLevel; });
+    }
+    if (stop == last) pending.clear();
   }
   m_bRowsCurrent = true;
 }

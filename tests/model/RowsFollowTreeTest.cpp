@@ -79,7 +79,7 @@ TEST(RowsFollowTree, EveryOperationLeavesTheRowsOfAFullRebuild) {
         continue;
       }
       const int item = 1 + static_cast<int>(random() % static_cast<unsigned>(n - 1));
-      const int op = static_cast<int>(random() % 12);
+      const int op = static_cast<int>(random() % 13);
       switch (op) {
         case 0: model->DeleteTree(item); break;
         case 1: model->DeleteChildren(item); break;
@@ -96,6 +96,17 @@ TEST(RowsFollowTree, EveryOperationLeavesTheRowsOfAFullRebuild) {
         case 8: model->ToggleStrike(item); break;
         case 9: model->RenameTree(item, random() % 2 ? "b" : "new", "link"); break;
         case 10: model->SetText(item, model->GetText(item).IsEmpty() ? "text" : ""); break;
+        case 11: {
+          // Scattered, repeated, neighbouring and nested tops in any order.
+          std::vector<int> tops = {item};
+          for (int k = static_cast<int>(random() % 5); k > 0; --k) {
+            const int other = 1 + static_cast<int>(random() % static_cast<unsigned>(n - 1));
+            tops.push_back(other);
+            if (random() % 3 == 0 && other + 1 < n) tops.push_back(other + 1);
+          }
+          model->DeleteTrees(tops);
+          break;
+        }
         default: model->ToggleCheck(item); break;
       }
       ExpectRowsAsRebuilt(*model, "seed " + std::to_string(seed) + " step " + std::to_string(step) + " op " +
