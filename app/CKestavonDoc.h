@@ -7,6 +7,7 @@
 #include "app/CPaneLinks.h"
 #include "foundation/CUndoStack.h"
 #include "model/ATREE.h"
+#include "model/CLinkPath.h"
 #include "platform/CDocument.h"
 #include "platform/COleDateTime.h"
 #include "platform/FileStamp.h"
@@ -83,6 +84,9 @@ class CKestavonDoc : public CDocument {
   // paths unchanged, a relative path resolved against the document's folder; empty when there is
   // none or the document has no folder yet (the user is told).
   CString GetLinkTarget(int item);
+  // Shows the tree that a tree link names, its folded ancestors opened; nothing when the outline
+  // holds no such tree.
+  void JumpToLink(const CLinkPath& link);
   // The auto-title option's first text lines: put each item's title in front of its text unless it
   // is there, or take it away again.
   void InsertTitleFirstLines();

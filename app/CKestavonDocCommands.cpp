@@ -77,6 +77,14 @@ CString CKestavonDoc::GetLinkTarget(int item) {
   return ResolveRelativePath(path, link);
 }
 
+void CKestavonDoc::JumpToLink(const CLinkPath& link) {
+  const int item = m_tree.FindTreeByLink(link);
+  if (item < 0) return;
+  m_tree.ShowTree(item);
+  m_tree.MakeTreeData();
+  RefillTreeViews(item);
+}
+
 void CKestavonDoc::InsertTitleFirstLines() {
   CommitTextArea();
   SaveUndo();

@@ -181,10 +181,9 @@ class ATREE {
   virtual int GetHeadNumberLength(const char* line, int* kind) const;
   virtual int GetNumberSeparatorLength(const char* text, int pos, BOOL strict) const;
 
-  // Sorting children (modes 0-11).
+  // Sorting children (modes 0-11); children whose keys compare equal keep their order.
   virtual void SortTrees(int item, int mode, BOOL directChildrenOnly, BOOL numericTitles);
   void SortChildren(int item, int mode);
-  void HeapSortNodes(std::vector<const CDirData*>& nodes, int mode) const;
   int CompareNodes(const CDirData* a, const CDirData* b, int mode) const;
   int CompareTitles(const char* a, const char* b) const;
   virtual CString GetParentPath(const char* path) const;
@@ -245,10 +244,14 @@ class ATREE {
   int GoForward();
   // Every selection change starts a new forward history.
   void ClearForwardList() { m_forward.clear(); }
+  BOOL HasForward() const { return !m_forward.empty(); }
   // Entries are item identities: an item edited since is another object by now, the same item.
   int FindInForwardList(const CDirData* item) const;
   void RenumberCategory(int oldPosition, int newPosition);
   void SetSubtreeCategory(int item, int level, int category);
+  // Every item below the item (not the item) gets the title-output setting (0-3) and the
+  // category; -1 leaves either as it is.
+  void SetBelowAttributes(int item, int output, int category);
   CString GetCategoryName(int item) const;
   CString GetRowCategoryText(const CTreeData& row) const;
   CString GetRowTitle(const CTreeData& row, BOOL withCategory) const;

@@ -1,5 +1,6 @@
 // Sorting the children of a tree; each child moves with its whole subtree, and nothing but the
 // order changes.
+#include <algorithm>
 #include <unordered_map>
 
 #include "foundation/NumberText.h"
@@ -87,28 +88,6 @@ int ATREE::CompareNodes(const CDirData* a, const CDirData* b, int mode) const {
   return CompareTitles(pb.c_str(), pa.c_str());
 }
 
-void ATREE::HeapSortNodes(std::vector<const CDirData*>& nodes, int mode) const {
-  const int n = static_cast<int>(nodes.size());
-  auto at = [&](int k) -> const CDirData*& { return nodes[static_cast<size_t>(k - 1)]; };
-  auto siftDown = [&](const CDirData* v, int k, int m) {
-    while (2 * k <= m) {
-      int j = 2 * k;
-      if (j < m && CompareNodes(at(j), at(j + 1), mode) < 0) ++j;
-      if (CompareNodes(v, at(j), mode) >= 0) break;
-      at(k) = at(j);
-      k = j;
-    }
-    at(k) = v;
-  };
-  for (int k = n / 2; k >= 1; --k) siftDown(at(k), k, n);
-  for (int m = n; m >= 2;) {
-    const CDirData* v = at(m);
-    at(m) = at(1);
-    --m;
-    siftDown(v, 1, m);
-  }
-}
-
 void ATREE::SortChildren(int item, int mode) {
   if (!HasChildren(item)) return;
   const int end = GetNextSibling(item, TRUE);
@@ -122,7 +101,9 @@ void ATREE::SortChildren(int item, int mode) {
     c = next;
   }
   if (children.size() < 2) return;
-  HeapSortNodes(children, mode);
+  // Stable: a user sorts by one key after another and expects the earlier order among equals.
+  std::stable_sort(children.begin(), children.end(),
+                   [&](const CDirData* a, const CDirData* b) { return CompareNodes(a, b, mode) < 0; });
   std::vector<int> order;
   order.reserve(static_cast<size_t>(end - item - 1));
   for (const CDirData* d : children) {

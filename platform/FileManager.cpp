@@ -8,7 +8,7 @@
 
 namespace {
 
-bool CallShowItems(const std::string& utf8Path) {
+bool CallFileManager(const char* method, const std::string& utf8Path) {
   GError* error = nullptr;
   GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &error);
   if (!bus) {
@@ -23,7 +23,7 @@ bool CallShowItems(const std::string& utf8Path) {
     // hangs must not freeze the program.
     GVariant* reply = g_dbus_connection_call_sync(
         bus, "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1",
-        "ShowItems", g_variant_new("(^ass)", uris, ""), nullptr, G_DBUS_CALL_FLAGS_NONE, 3000, nullptr, &error);
+        method, g_variant_new("(^ass)", uris, ""), nullptr, G_DBUS_CALL_FLAGS_NONE, 3000, nullptr, &error);
     shown = reply != nullptr;
     if (reply) g_variant_unref(reply);
     g_clear_error(&error);
@@ -37,8 +37,12 @@ bool CallShowItems(const std::string& utf8Path) {
 
 BOOL ShowInFileManager(const char* path) {
   const CString file(path);
-  if (CallShowItems(CP932ToUTF8(file.str()))) return TRUE;
+  if (CallFileManager("ShowItems", CP932ToUTF8(file.str()))) return TRUE;
   const int slash = file.ReverseFind('/');
   const CString folder = slash > 0 ? file.Left(slash) : CString("/");
   return ShellExecute(nullptr, "explore", folder, nullptr, nullptr, SW_SHOWNORMAL) > 32;
+}
+
+BOOL ShowPropertiesInFileManager(const char* path) {
+  return CallFileManager("ShowItemProperties", CP932ToUTF8(CString(path).str())) ? TRUE : FALSE;
 }

@@ -14,21 +14,6 @@
 #include "textarea/CIEditView.h"
 #include "textarea/TextPaneTexts.h"
 
-namespace {
-
-// Shows the tree that the link names, its folded ancestors opened; nothing when the outline holds
-// no such tree.
-void JumpToTree(CKestavonDoc& doc, const CLinkPath& link) {
-  ATREE& tree = doc.GetTree();
-  const int item = tree.FindTreeByLink(link);
-  if (item < 0) return;
-  tree.ShowTree(item);
-  tree.MakeTreeData();
-  doc.RefillTreeViews(item);
-}
-
-}  // namespace
-
 void CIEditView::BindLinkCommands() {
   Bind(wxEVT_MENU, &CIEditView::OnInsertFileLink, this, ID_EDIT_INSERT_FILE_LINK);
   Bind(wxEVT_MENU, &CIEditView::OnInsertTreeLink, this, ID_EDIT_INSERT_TREE_LINK);
@@ -61,14 +46,14 @@ void CIEditView::OpenLink(const char* url) {
   if (CLinkPath::IsTreeLink(url)) {
     const CLinkPath link(url);
     if (link.IsSameFile(documentPath)) {
-      JumpToTree(*doc, link);
+      doc->JumpToLink(link);
       return;
     }
     CString file = link.GetPath();
     if (file.Find('.') == 0) file = ResolveRelativePath(documentPath, file);
     // Opening a document that is open already brings it forward.
     auto* other = app ? dynamic_cast<CKestavonDoc*>(app->OpenDocumentFile(file)) : nullptr;
-    if (other) JumpToTree(*other, link);
+    if (other) other->JumpToLink(link);
     return;
   }
   if (app) app->OpenUrl(CLinkPath::MakeAbsolute(url, documentPath));

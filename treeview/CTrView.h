@@ -9,6 +9,7 @@
 
 #include "app/CPaneLinks.h"
 #include "platform/CFont.h"
+#include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 #include "platform/CView.h"
@@ -21,6 +22,8 @@ class wxCommandEvent;
 class wxContextMenuEvent;
 class wxMenu;
 class wxUpdateUIEvent;
+class wxTimer;
+class wxTimerEvent;
 
 class CTrView : public CView, public CTreePane {
  public:
@@ -111,6 +114,31 @@ class CTrView : public CView, public CTreePane {
   void ShowStatusPath(int x, int y);
   BOOL IsDragging() const { return m_bDragStarted; }
 
+  // ---- Display, marks, sorting, keys, history, time stamps, links and attributes ----
+  // The current tree's own title, and renaming it (from the text pane) keeping its link.
+  CString GetCurTreeTitle() const;
+  void SetCurTreeTitle(const char* title);
+  // Selects the item's row as the user would; an item outside the outline or without a row
+  // (hidden) changes nothing but the committed text.
+  void SelectTree(int item);
+  // Unfolds down to the item, selects its row and shows it in the text pane, keeping the forward
+  // history that a user's own selection empties.
+  void GoToTree(int item);
+  // One step of the auto-save at the time now: writes the document (or its next backup name, by
+  // System/AutoSaveMode) when it is modified and the interval has passed since the last step.
+  void AutoSave(const COleDateTime& now);
+  // Starts a program or opens a file with its handler: 0 started, 1 not started and nothing said
+  // (a program named without '.' that was not found, or no handler), 3 not started, told.
+  int ShellOpen(const char* program, const char* parameters);
+  // A program text made of a quoted path and its own options: the program is the path, and the
+  // options come before the caller's parameters, which are kept (quoted when they hold blanks).
+  static void SplitProgramText(const char* text, const char* parameters, CString& program, CString& arguments);
+  // The address that an internet shortcut (".url", a settings file with "URL=") holds; the path
+  // itself when none can be read.
+  static CString ResolveShortcut(const char* path);
+  // The link to the item: "file:///" + file part + "/" + the titles from the top down.
+  CString MakeTreeLinkText(int item, const char* filePart) const;
+
  protected:
   void OnSize(wxSizeEvent& event);
   void OnSetFocus(wxFocusEvent& event);
@@ -187,6 +215,57 @@ class CTrView : public CView, public CTreePane {
   void OnUpdateEditUndo(wxUpdateUIEvent& event);
   void OnEditRedo(wxCommandEvent& event);
   void OnUpdateEditRedo(wxUpdateUIEvent& event);
+
+  // ---- Display, marks, sorting, keys, history, time stamps, links and attributes ----
+  void OnViewTree(wxCommandEvent& event);
+  void OnUpdateViewTree(wxUpdateUIEvent& event);
+  void OnViewChapter(wxCommandEvent& event);
+  void OnUpdateViewChapter(wxUpdateUIEvent& event);
+  void OnTreeFont(wxCommandEvent& event);
+  void OnToggleCheck(wxCommandEvent& event);
+  void OnToggleStrike(wxCommandEvent& event);
+  void OnSort(wxCommandEvent& event);
+  // Enabled when the selected item has children.
+  void OnUpdateHasChildren(wxUpdateUIEvent& event);
+  void OnGoFirst(wxCommandEvent& event);
+  void OnGoLast(wxCommandEvent& event);
+  void OnGoParent(wxCommandEvent& event);
+  void OnUpdateGoParent(wxUpdateUIEvent& event);
+  void OnRedraw(wxCommandEvent& event);
+  // Both tree/text display commands ask the child frame for its text-only switch.
+  void OnTreeTextOnly(wxCommandEvent& event);
+  void OnAutoSaveTimer(wxTimerEvent& event);
+  void OnTimeMode(wxCommandEvent& event);
+  void OnUpdateTimeMode(wxUpdateUIEvent& event);
+  void OnChangeTimes(wxCommandEvent& event);
+  void OnBack(wxCommandEvent& event);
+  void OnForward(wxCommandEvent& event);
+  void OnUpdateForward(wxUpdateUIEvent& event);
+  void OnRecentUpdated(wxCommandEvent& event);
+  void OnRecentViewed(wxCommandEvent& event);
+  void OnCursorJump(wxCommandEvent& event);
+  void OnOpenLink(wxCommandEvent& event);
+  void OnSetEditor(wxCommandEvent& event);
+  void OnRunEditor(wxCommandEvent& event);
+  void OnCopyLink(wxCommandEvent& event);
+  void OnTreeAttributes(wxCommandEvent& event);
+  void OnTreeColor(wxCommandEvent& event);
+  void OnProperties(wxCommandEvent& event);
+  void OnUpdateProperties(wxUpdateUIEvent& event);
+  // Commands of the text pane that reach the tree pane go on to the text pane unchanged.
+  void OnPassToText(wxCommandEvent& event);
+
+  // The recent list (updated or displayed times) in the list dialog; the chosen item is shown.
+  void ShowRecentList(BOOL updated);
+  // The link of an empty-linked item: a name asked for, stored, the file created when missing.
+  void CreateLinkFile(int item);
+  // Reads the auto-save and editor settings and starts the pane's timer.
+  void StartAutoSave();
+  int m_bAutoSave = 0;       // System/AutoSave
+  int m_nSaveTime = 5;       // System/SaveTime, minutes
+  COleDateTime m_timeAutoSave;  // the last auto-save step that saved
+  CString m_strEditor;       // System/Editor
+  std::unique_ptr<wxTimer> m_pAutoSaveTimer;
 
  private:
   // The fold state of the selected row; -1 when nothing is selected.

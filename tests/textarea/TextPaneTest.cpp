@@ -220,7 +220,7 @@ TEST_F(TextPaneTest, TreeCommandsFromTheTextPaneReachTheTreePane) {
   text->GetEditCtrl().GetSel(start, end);
   EXPECT_EQ(start, 2);
   EXPECT_EQ(end, 4);
-  EXPECT_FALSE(IsEnabled(ID_TREE_SORT)) << "a command the tree pane disables stays disabled here";
+  EXPECT_FALSE(IsEnabled(ID_FILE_TEXT_COPY)) << "a command the tree pane disables stays disabled here";
 
   // With the tree-up mode, Move up selects the previous tree and leaves the outline as it was.
   text->GetEditCtrl().ReplaceSel("X");

@@ -254,7 +254,7 @@ TEST_F(TreePaneTest, KeysMoveTheSelectionOrRunTheirBoundCommandWhenEnabled) {
   COwnerListBox* list = ListOf(doc);
   CKeycustArray& keys = m_app->m_keyTable.GetKeyTable();
   keys.Add(VK_RIGHT, 0, 0, 0, ID_TREE_SHOW_OR_DOWN);
-  keys.Add(VK_INSERT, 0, 0, 0, ID_TREE_SORT);  // not available in the pane yet
+  keys.Add(VK_INSERT, 0, 0, 0, ID_TREE_SORT);  // disabled on a leaf
   list->SetCurSel(0);
 
   Press(list, WXK_DOWN);

@@ -1,0 +1,225 @@
+// Links of the tree pane: opening the selected item's link (creating a link file first when it has
+// none), copying a link to the item, the external editor, and the program start they share.
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+
+#include "app/CEdSetDlg.h"
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "app/LinkFileName.h"
+#include "model/CLinkPath.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CWinApp.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBox.h"
+#include "platform/PrivateProfile.h"
+#include "platform/Shell.h"
+#include "resources/CommandIds.h"
+#include "treeview/CLinkFileDlg.h"
+#include "treeview/CNewLinkFileDlg.h"
+#include "treeview/CTrView.h"
+#include "treeview/CTreeEditDlg.h"
+
+namespace {
+
+constexpr const char* kRelativeUnsaved = "リンクが相対パスです。ファイルを保存してください";
+
+// The texts of the start failures, by result.
+constexpr const char* kStartErrors[] = {
+    "システム メモリが足りない、実行可能ファイルが壊れていた、または再配置が無効です",
+    "MS-DOSのInt 21ファンクション コール 4B00hが無効でした",
+    "ファイルが見つかりませんでした",
+    "パスが見つかりませんでした",
+    "オープンしたファイルが多すぎました",
+    "タスクへのダイナミック リンクを実行しようとしました。または、共有違反やネットワーク保護エラーが発生しました",
+    "各タスクに対してライブラリが別々のデータ セグメントを要求しました",
+    "MS-DOSのメモリ ブロックに問題がありました(Windows実行時にはこのエラーは起こりません)",
+    "メモリ不足のためアプリケーションを起動できませんでした",
+    "MS-DOSのメモリ ブロックに問題がありました(Windows実行時にはこのエラーは起こりません)",
+    "Windowsのバージョンが正しくありません",
+    "実行可能ファイルが無効でした。Windowsのアプリケーションでないか、.EXEイメージにエラーがあったかのいずれかです",
+    "このアプリケーションは、異なるオペレーティング システム用に設計されています",
+    "MS-DOS 4.0用に設計されているアプリケーションです。PC-9800シリーズではこの値は返しません。",
+    "実行可能ファイルのタイプが不明です",
+    "リアル モードのアプリケーション (以前のバージョンのWindows用に開発されたもの) をロードしようとしました",
+    "このアプリケーションは複数インスタンスの実行が出来ません",
+    "共有できないDDLにリンクするアプリケーションの2番目のインスタンスをロード使用としましたが、DLLはすでに使用中です",
+    "プロテクト モード専用としてマークされているアプリケーションをリアル モードでロードしようとしました",
+    "圧縮された実行可能ファイルをロードしようとしました。ロードする前にファイルを展開しなければなりません",
+    "ダイナミックリンク ライブラリ (DLL) ファイルが無効です。このアプリケーションを実行するために必要なDLLの1つが壊れています",
+    "このアプリケーションには、32ビット版のMicrosoftWindowsが必要です",
+    "原因不明のエラーです",
+};
+constexpr int kStartErrorCount = static_cast<int>(sizeof(kStartErrors) / sizeof(kStartErrors[0]));
+
+BOOL PutClipboardText(const CString& text) {
+  wxClipboardLocker lock;
+  if (!lock) return FALSE;
+  wxTheClipboard->Clear();
+  return wxTheClipboard->SetData(new wxTextDataObject(CP932ToWx(text.str())));
+}
+
+BOOL CanRead(const CString& path) {
+  std::FILE* file = std::fopen(CP932ToUTF8(path.str()).c_str(), "rb");
+  if (!file) return FALSE;
+  std::fclose(file);
+  return TRUE;
+}
+
+}  // namespace
+
+void CTrView::SplitProgramText(const char* text, const char* parameters, CString& program, CString& arguments) {
+  program = text;
+  arguments = parameters ? parameters : "";
+  const int split = program.Find("\" ");
+  if (program.Find('"') != 0 || split < 0) return;
+  CString own = program.Mid(split + 2);
+  own.TrimLeft(' ');
+  program = program.Left(split + 1);
+  program.Remove('"');
+  // The caller's parameter is one argument (a file to edit), whatever blanks it holds.
+  if (arguments.IsEmpty()) {
+    arguments = own;
+  } else {
+    const CString quoted = arguments.Find(' ') >= 0 && arguments.Find('"') < 0 ? "\"" + arguments + "\"" : arguments;
+    arguments = own.IsEmpty() ? quoted : own + " " + quoted;
+  }
+}
+
+int CTrView::ShellOpen(const char* program, const char* parameters) {
+  CString file, arguments;
+  SplitProgramText(program, parameters, file, arguments);
+  const INT_PTR result = ShellExecute(this, nullptr, file, arguments.IsEmpty() ? nullptr : static_cast<const char*>(arguments), "",
+                                      SW_SHOWNORMAL);
+  if (result >= 32) return 0;
+  if (result < kStartErrorCount) {
+    if (CString(program).Find('.') < 0 && result == SE_ERR_FNF) return 1;
+    AfxMessageBox(kStartErrors[result]);
+    return 3;
+  }
+  return 1;
+}
+
+CString CTrView::ResolveShortcut(const char* path) {
+  char address[2048] = {};
+  GetPrivateProfileString("InternetShortcut", "URL", "", address, sizeof(address), path);
+  return address[0] != '\0' ? CString(address) : CString(path);
+}
+
+CString CTrView::MakeTreeLinkText(int item, const char* filePart) const {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc || item < 0 || item >= doc->GetTree().GetDirDataCount()) return CString();
+  CLinkPath link;
+  doc->GetTree().GetTreeLinkText(item, link);
+  link.SetPath(filePart);
+  return link.MakeTreeLink(TRUE);
+}
+
+void CTrView::OnCopyLink(wxCommandEvent& event) {
+  int item = -1;
+  CKestavonDoc* doc = BeginEdit(item);
+  if (!doc) return;
+  const CString path = doc->GetPathName();
+  CString filePart = ".";
+  if (event.GetId() == ID_TREE_COPY_LINK_OTHER) filePart = path;
+  if (event.GetId() == ID_TREE_COPY_LINK_FOLDER) filePart = path.Mid(path.ReverseFind('/') + 1);
+  PutClipboardText(MakeTreeLinkText(item, filePart));
+}
+
+void CTrView::OnOpenLink(wxCommandEvent&) {
+  if (AfxGetProfileInt("System", "LinkCheck", 0) &&
+      AfxMessageBox("リンクファイルを起動しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
+    return;
+  }
+  int item = -1;
+  CKestavonDoc* doc = BeginEdit(item);
+  if (!doc) return;
+  const CString text = doc->GetTree().GetLink(item);
+  if (text.IsEmpty()) {
+    CreateLinkFile(item);
+    return;
+  }
+  if (CLinkPath::IsTreeLink(text)) {
+    const CLinkPath link(text);
+    if (link.IsSameFile(doc->GetPathName())) {
+      doc->JumpToLink(link);
+      return;
+    }
+    const CString file = ATREE::MakeFullPath(doc->GetPathName(), link.GetPath());
+    if (file.IsEmpty()) {
+      AfxMessageBox(kRelativeUnsaved);
+      return;
+    }
+    // Another outline opens in this program, as a window of its own, and shows the tree.
+    CKestavonApp* app = GetKestavonApp();
+    auto* other = app ? dynamic_cast<CKestavonDoc*>(app->OpenDocumentFile(file)) : nullptr;
+    if (other) other->JumpToLink(link);
+    return;
+  }
+  const CString target = doc->GetLinkTarget(item);
+  if (target.IsEmpty()) return;
+  if (target.Find("://") >= 0) {
+    if (CKestavonApp* app = GetKestavonApp()) app->OpenUrl(target);
+    return;
+  }
+  if (ShellOpen(target, nullptr) == 1) ShellOpen(m_strEditor, target);
+}
+
+void CTrView::CreateLinkFile(int item) {
+  CKestavonDoc* doc = GetDocument();
+  CKestavonApp* app = GetKestavonApp();
+  if (!doc || !app) return;
+  ATREE& tree = doc->GetTree();
+  const CString docPath = doc->GetPathName();
+  CLinkFileDlg dialog(this);
+  dialog.m_strFileName = MakeLinkFileName(app->m_settings, tree.GetName(item), docPath, "");
+  if (dialog.ShowModal() != wxID_OK) return;
+  auto setLink = [&](const CString& name) {
+    tree.RenameTree(item, tree.GetName(item), name);
+    doc->SetModifiedFlag(TRUE);
+    UpdateStatusBar();
+    RefillList(-1);
+    const CString full = ATREE::MakeFullPath(docPath, name);
+    return full.IsEmpty() ? name : full;
+  };
+  doc->SaveUndo();
+  CString path = setLink(dialog.m_strFileName);
+  if (!CanRead(path)) {
+    CNewLinkFileDlg create(this);
+    create.m_strFileName = dialog.m_strFileName;
+    if (create.ShowModal() != wxID_OK) return;
+    path = setLink(create.m_strFileName);
+    CTreeEditDlg writer(this);
+    writer.m_strTitle = tree.GetName(item);
+    writer.m_strText = tree.GetText(item);
+    if (!writer.WriteNewLinkFile(path, create.m_bTitle, create.m_bBody)) return;
+  }
+  ShellOpen(path, nullptr);
+}
+
+void CTrView::OnSetEditor(wxCommandEvent&) {
+  CEdSetDlg dialog(this);
+  dialog.m_strEditor = m_strEditor;
+  if (dialog.ShowModal() != wxID_OK) return;
+  m_strEditor = dialog.m_strEditor;
+  AfxWriteProfileString("System", "Editor", m_strEditor);
+}
+
+void CTrView::OnRunEditor(wxCommandEvent& event) {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  doc->CommitTextArea();
+  const CString path = doc->GetPathName();
+  // A document that is not an outline file is edited as the file it is.
+  if (!path.IsEmpty() && !HasExtension(path, ".kvn")) {
+    ShellOpen(m_strEditor, path);
+    return;
+  }
+  if (m_strEditor.IsEmpty()) {
+    if (AfxMessageBox("エディタが設定されていません。設定しますか？", MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
+      Resend(ID_SETTINGS_EDITOR);
+    }
+    return;
+  }
+  OnPassToText(event);
+}
