@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/GuiBenchMain.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
 #include "platform/CFont.h"
@@ -18,12 +19,7 @@
 
 namespace {
 
-bool g_gui = false;
 
-class BenchApp : public wxApp {
- public:
-  bool OnInit() override { return true; }
-};
 
 void Fill(ATREE& tree, int items) {
   tree.AddDirData(std::make_unique<CDirData>("アウトライン"));
@@ -42,10 +38,7 @@ void Fill(ATREE& tree, int items) {
 }
 
 void BM_ChartLayoutAndPaint(benchmark::State& state) {
-  if (!g_gui) {
-    state.SkipWithError("needs a display");
-    return;
-  }
+  if (!gui_bench::HasDisplay(state)) return;
   ATREE tree;
   Fill(tree, static_cast<int>(state.range(0)));
   CFont font;
@@ -69,17 +62,4 @@ BENCHMARK(BM_ChartLayoutAndPaint)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (std::getenv("DISPLAY")) {
-    wxApp::SetInstance(new BenchApp);
-    g_gui = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  if (g_gui) {
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-  }
-  return 0;
-}
+int main(int argc, char** argv) { return gui_bench::RunBenchmarks(argc, argv); }

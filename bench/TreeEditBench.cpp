@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/GuiBenchMain.h"
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
@@ -29,7 +30,6 @@ namespace {
 
 constexpr int kChange = 10000;
 constexpr int kChapter = 100;
-bool g_gui = false;
 
 // Answers every modal dialog at once through the given function.
 class Answers : public wxModalDialogHook {
@@ -103,10 +103,7 @@ Host& HostOf(int items) {
   return *host;
 }
 
-bool NoDisplay(benchmark::State& state) {
-  if (!g_gui) state.SkipWithError("needs a display");
-  return !g_gui;
-}
+bool NoDisplay(benchmark::State& state) { return !gui_bench::HasDisplay(state); }
 
 void BM_Paste10000Items(benchmark::State& state) {
   if (NoDisplay(state)) return;
@@ -161,27 +158,12 @@ void BM_Move10000ItemSubtree(benchmark::State& state) {
 }
 BENCHMARK(BM_Move10000ItemSubtree)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-class BenchApp : public wxApp {
- public:
-  bool OnInit() override { return true; }
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (std::getenv("DISPLAY")) {
-    wxApp::SetInstance(new BenchApp);
-    g_gui = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  g_hosts.clear();
-  g_app.reset();
-  if (g_gui) {
-    wxTheApp->ProcessIdle();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-  }
-  return 0;
+  return gui_bench::RunBenchmarks(argc, argv, [] {
+    g_hosts.clear();
+    g_app.reset();
+  });
 }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/GuiBenchMain.h"
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-bool g_gui = false;
 
 struct Host {
   explicit Host(int items) {
@@ -75,10 +75,7 @@ Host& HostOf(int items) {
   return *host;
 }
 
-bool NoDisplay(benchmark::State& state) {
-  if (!g_gui) state.SkipWithError("needs a display");
-  return !g_gui;
-}
+bool NoDisplay(benchmark::State& state) { return !gui_bench::HasDisplay(state); }
 
 void BM_RefillList(benchmark::State& state) {
   if (NoDisplay(state)) return;
@@ -137,27 +134,12 @@ void BM_FoldUnfoldChapter(benchmark::State& state) {
 }
 BENCHMARK(BM_FoldUnfoldChapter)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-class BenchApp : public wxApp {
- public:
-  bool OnInit() override { return true; }
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (std::getenv("DISPLAY")) {
-    wxApp::SetInstance(new BenchApp);
-    g_gui = wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  g_hosts.clear();
-  g_app.reset();
-  if (g_gui) {
-    wxTheApp->ProcessIdle();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-  }
-  return 0;
+  return gui_bench::RunBenchmarks(argc, argv, [] {
+    g_hosts.clear();
+    g_app.reset();
+  });
 }

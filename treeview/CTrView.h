@@ -15,6 +15,7 @@
 #include "platform/CView.h"
 
 class ATREE;
+class CTreeEditDlg;
 class CKestavonDoc;
 class CSearchDlg;
 class COwnerListBox;
@@ -284,6 +285,11 @@ class CTrView : public CView, public CTreePane {
   CKestavonDoc* BeginEdit(int& item);
   // After a change: the document modified, the list refilled at the item's row, the status bar.
   void EndEdit(int item);
+  // Fills the item dialog for a new item and asks the user; without the dialog the title is the
+  // forced new title. FALSE when nothing is to be added.
+  BOOL AskNewItem(CTreeEditDlg& dialog, const char* caption, BOOL withoutDialog);
+  // The status word (with the colour mark) and the colour field the dialog gives a new item.
+  void NewItemLook(const CTreeEditDlg& dialog, int& status, CString& id) const;
   // The add, modify and insert commands through the item dialog.
   void AddWithDialog(BOOL sameLevel);
   void InsertWithDialog();

@@ -107,6 +107,26 @@ int CTrView::AddTreeQuick(const char* title, BOOL move, BOOL undo, BOOL sameLeve
   return item;
 }
 
+BOOL CTrView::AskNewItem(CTreeEditDlg& dialog, const char* caption, BOOL withoutDialog) {
+  CKestavonDoc* doc = GetDocument();
+  dialog.m_pDoc = doc;
+  dialog.m_pListBox = m_pListBox;
+  dialog.m_strTitle = GetNewTitle(withoutDialog);
+  dialog.m_strDocPath = doc->GetPathName();
+  dialog.m_strCaption = caption;
+  dialog.m_crTree = m_pListBox->m_crText;
+  if (withoutDialog || (dialog.ShowModal() == wxID_OK && !dialog.m_strTitle.IsEmpty())) return TRUE;
+  m_pListBox->SetFocus();
+  return FALSE;
+}
+
+void CTrView::NewItemLook(const CTreeEditDlg& dialog, int& status, CString& id) const {
+  // The list's own text colour is no colour of the item's: a later change of it recolours the row.
+  const BOOL own = dialog.m_crTree != m_pListBox->m_crText;
+  status = static_cast<int>(dialog.m_nStatus) | ((dialog.m_nColorMark << kColorMarkShift) & kColorMarkBits);
+  id = ColourId(own ? dialog.m_crTree : 0, dialog.m_crMark, own);
+}
+
 void CTrView::AddWithDialog(BOOL sameLevel) {
   CKestavonDoc* doc = GetDocument();
   const int selected = SelectedItem();
@@ -120,24 +140,15 @@ void CTrView::AddWithDialog(BOOL sameLevel) {
     return;
   }
   CTreeEditDlg dialog(this);
-  dialog.m_pDoc = doc;
-  dialog.m_pListBox = m_pListBox;
-  dialog.m_strTitle = GetNewTitle(FALSE);
-  dialog.m_strDocPath = doc->GetPathName();
-  dialog.m_strCaption = sameLevel ? "ツリーの追加 - 同じ階層" : CTreeEditDlg::kChildCaption;
-  dialog.m_crTree = m_pListBox->m_crText;
-  if (dialog.ShowModal() != wxID_OK || dialog.m_strTitle.IsEmpty()) {
-    m_pListBox->SetFocus();
-    return;
-  }
+  if (!AskNewItem(dialog, sameLevel ? "ツリーの追加 - 同じ階層" : CTreeEditDlg::kChildCaption, FALSE)) return;
   doc->CommitTextArea();
   ATREE& tree = doc->GetTree();
   CString title = dialog.m_strTitle;
   CString text = NewItemText(title);
   doc->SaveUndo();
-  const BOOL own = dialog.m_crTree != m_pListBox->m_crText;
-  const int status = static_cast<int>(dialog.m_nStatus) | ((dialog.m_nColorMark << kColorMarkShift) & kColorMarkBits);
-  const CString id = ColourId(own ? dialog.m_crTree : 0, dialog.m_crMark, own);
+  int status = 0;
+  CString id;
+  NewItemLook(dialog, status, id);
   const int item = sameLevel ? tree.InsertSibling(selected, title, dialog.m_strLink, text, status, 0, id, FALSE)
                              : tree.InsertTree(selected, title, dialog.m_strLink, text, status, 0, 0, id,
                                                dialog.m_nAddPos == 1);
@@ -253,27 +264,16 @@ void CTrView::InsertWithDialog() {
   const int selected = SelectedItem();
   if (!doc || selected <= 0) return;
   CTreeEditDlg dialog(this);
-  dialog.m_pDoc = doc;
-  dialog.m_pListBox = m_pListBox;
-  dialog.m_strTitle = GetNewTitle(FALSE);
-  dialog.m_strDocPath = doc->GetPathName();
-  dialog.m_strCaption = "ツリーの挿入";
-  dialog.m_crTree = m_pListBox->m_crText;
-  if (m_bAddNoTitle) {
-    dialog.m_strTitle = GetNewTitle(TRUE);
-  } else if (dialog.ShowModal() != wxID_OK || dialog.m_strTitle.IsEmpty()) {
-    m_pListBox->SetFocus();
-    return;
-  }
+  if (!AskNewItem(dialog, "ツリーの挿入", m_bAddNoTitle)) return;
   doc->CommitTextArea();
   ATREE& tree = doc->GetTree();
   CString title = dialog.m_strTitle;
   CString text = NewItemText(title);
   doc->SaveUndo();
-  const BOOL own = dialog.m_crTree != m_pListBox->m_crText;
-  const int status = static_cast<int>(dialog.m_nStatus) | ((dialog.m_nColorMark << kColorMarkShift) & kColorMarkBits);
-  tree.InsertSibling(selected, title, dialog.m_strLink, text, status, 0,
-                     ColourId(own ? dialog.m_crTree : 0, dialog.m_crMark, own), TRUE);
+  int status = 0;
+  CString id;
+  NewItemLook(dialog, status, id);
+  tree.InsertSibling(selected, title, dialog.m_strLink, text, status, 0, id, TRUE);
   tree.MakeTreeData();
   doc->SetModifiedFlag(TRUE);
   // The selection stays on its item, now behind the new one, so that continuous input adds the
