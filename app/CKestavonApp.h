@@ -4,6 +4,7 @@
 // main frame, the first documents), idle time and the end of the run.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/CAppKeyTable.h"
 #include "app/CShellItem.h"
@@ -57,6 +58,9 @@ class CKestavonApp : public CWinApp {
   // Lets the user pick a tree of an outline, starting at item; FALSE when cancelled. Filled in by
   // the program with its tree picker.
   std::function<BOOL(wxWindow* parent, ATREE& tree, int& item)> m_pickTree;
+  // The items of an outline as the text output writes them (plain, or HTML), with the block of
+  // the footnotes they hold. Filled in by the program with its text output.
+  std::function<CString(ATREE& tree, const std::vector<int>& items, BOOL html)> m_outlineText;
 
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);

@@ -212,6 +212,9 @@ class CTrView : public CView, public CTreePane {
   void OnTreeMove(wxCommandEvent& event);
   void OnDeleteSeveral(wxCommandEvent& event);
   void OnStatusPath(wxCommandEvent& event);
+  // The outline or the selected subtree as text on the clipboard, through the program's text output.
+  void OnTextCopy(wxCommandEvent& event);
+  void OnUpdateTextCopy(wxUpdateUIEvent& event);
   void OnEditUndo(wxCommandEvent& event);
   void OnUpdateEditUndo(wxUpdateUIEvent& event);
   void OnEditRedo(wxCommandEvent& event);

@@ -5,8 +5,10 @@
 #include "app/frames/CMainFrame.h"
 #include "app/frames/PreviewArticleBuilder.h"
 #include "convert/CFileWzImportDlg.h"
+#include "convert/CTextExporter.h"
 #include "convert/CFolderImportDlg.h"
 #include "convert/ConverterReaders.h"
+#include "model/CTextOutputOptions.h"
 #include "online/CDocNetManager.h"
 #include "online/CNetDocumentOps.h"
 #include "online/CNetSearchDlg.h"
@@ -62,6 +64,15 @@ CKestavonProgram::CKestavonProgram() {
     result = calculator.m_strResult;
     mode = calculator.m_nCloseMode;
     return TRUE;
+  };
+  m_outlineText = [](ATREE& tree, const std::vector<int>& items, BOOL html) {
+    CTextOutputOptions options;
+    options.Load();
+    CTextExporter exporter(tree, options);
+    if (!items.empty()) exporter.ResetLevelCounters(items.front());
+    CString text;
+    for (int item : items) text += exporter.MakeHtmlArticle(item, 1, 0, html, nullptr);
+    return text + exporter.GetFootnoteText();
   };
   m_pickTree = [](wxWindow* parent, ATREE& tree, int& item) {
     CTreeRefDlg picker(parent);

@@ -409,5 +409,39 @@ TEST_F(TreePaneTest, SubtreeAttributesChangeOnlyWhatIsSetBelowTheItemAndCanBeUnd
   EXPECT_FALSE(doc->IsModified());
 }
 
+TEST_F(TreePaneTest, TextCopyTakesFoldedItemsLeavesTheFoldingAndHonoursTheLevelAndOutputFilters) {
+  CKestavonDoc* doc = OpenOutline({"Top", "Top/A", "Top/A/a", "Top/A/a/deep", "Top/A/quiet", "Top/B"}, [](ATREE& tree) {
+    tree.EditDirData(2)->m_nView = 0;  // A folded
+    tree.EditDirData(3)->m_nView = 0;
+    tree.EditDirData(4)->m_nView = 0;
+    tree.EditDirData(4)->m_nStatus = 28;  // no output
+  });
+  COwnerListBox* list = ListOf(doc);
+  EXPECT_FALSE(IsEnabled(ID_FILE_TEXT_COPY)) << "until the program gives its text output";
+  std::vector<int> seen;
+  m_app->m_outlineText = [&seen](ATREE& tree, const std::vector<int>& items, BOOL html) {
+    seen = items;
+    CString text(html ? "<html>" : "");
+    for (int item : items) text += tree.GetName(item) + "\n";
+    return text;
+  };
+  const std::vector<std::string> rows = RowTitles(list);
+  list->SetCurSel(1);  // A
+  Command(ID_FILE_TEXT_COPY);
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(RowTitles(list), rows) << "the folding is as it was";
+  {
+    wxClipboardLocker lock;
+    wxTextDataObject text;
+    ASSERT_TRUE(wxTheClipboard->GetData(text));
+    EXPECT_EQ(WxToCP932(text.GetText()).str(), "A\na\ndeep\n");
+  }
+  Setting("Text", "Level", "2");
+  Setting("Text", "Html", "1");
+  list->SetCurSel(0);  // the top row: the whole outline
+  Command(ID_FILE_TEXT_COPY);
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 5})) << "depth 3 and the no-output item are left out";
+}
+
 }  // namespace
 }  // namespace treepane_test

@@ -1,0 +1,55 @@
+// The outline, or the selected tree with its subtree, copied to the clipboard as the text output
+// writes it. Folded items are copied too; the folding is left as it was.
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+
+#include <vector>
+
+#include "app/CKestavonApp.h"
+#include "app/CKestavonDoc.h"
+#include "model/CDirData.h"
+#include "platform/CWaitCursor.h"
+#include "platform/CodePage.h"
+#include "treeview/COwnerListBox.h"
+#include "treeview/CTrView.h"
+
+namespace {
+
+constexpr int kNoOutputBit = 16;  // the item's title output is "none"
+
+}  // namespace
+
+void CTrView::OnTextCopy(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  CKestavonApp* app = GetKestavonApp();
+  if (!doc || !app || !app->m_outlineText || !m_pListBox) return;
+  doc->CommitTextArea();
+  CWaitCursor wait;
+  ATREE& tree = doc->GetTree();
+  const ATREE folded(tree);
+  const int start = AfxGetProfileInt("Text", "SelectOnly", 1) ? m_pListBox->GetCurTree() : 0;
+  const int html = AfxGetProfileInt("Text", "Html", 0);
+  const int level = AfxGetProfileInt("Text", "Level", 0);
+  tree.ExpandAll(0);
+  const int first = start < 0 ? 0 : start;
+  const int end = start < 0 ? tree.GetDirDataCount() : tree.GetNextSibling(first, TRUE);
+  std::vector<int> items;
+  for (int i = first; i < end; ++i) {
+    if (level > 0 && tree.GetLevel(i) > level) continue;
+    if (tree.GetDirData(i)->m_nStatus & kNoOutputBit) continue;
+    items.push_back(i);
+  }
+  const CString text = app->m_outlineText(tree, items, html);
+  {
+    wxClipboardLocker lock;
+    if (!!lock) wxTheClipboard->SetData(new wxTextDataObject(CP932ToWx(text.str())));
+  }
+  tree = folded;
+  tree.MakeTreeData();
+  RefillList(-1);
+}
+
+void CTrView::OnUpdateTextCopy(wxUpdateUIEvent& event) {
+  const CKestavonApp* app = GetKestavonApp();
+  event.Enable(app && app->m_outlineText);
+}
