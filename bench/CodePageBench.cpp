@@ -1,6 +1,8 @@
 // Conversions at the edges run on whole documents (exports, automation text transfer).
 #include <benchmark/benchmark.h>
 
+#include <iconv.h>
+
 #include <string>
 
 #include "platform/CString.h"
@@ -22,6 +24,23 @@ void BM_CP932ToUTF16(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_CP932ToUTF16)->Arg(1 << 20)->Arg(10 << 20);
+
+// iconv alone into one output block large enough for all of it: the floor for the conversion.
+void BM_IconvAlone(benchmark::State& state) {
+  std::string text = MakeText(static_cast<size_t>(state.range(0)));
+  std::string out(text.size() * 2, '\0');
+  iconv_t cd = iconv_open("UTF-16LE", "CP932");
+  for (auto _ : state) {
+    char* in = text.data();
+    size_t inLeft = text.size();
+    char* dst = out.data();
+    size_t dstLeft = out.size();
+    benchmark::DoNotOptimize(iconv(cd, &in, &inLeft, &dst, &dstLeft));
+  }
+  iconv_close(cd);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_IconvAlone)->Arg(1 << 20)->Arg(10 << 20);
 
 void BM_FindInLongText(benchmark::State& state) {
   CString text(MakeText(static_cast<size_t>(state.range(0))));

@@ -1,5 +1,6 @@
 #include "foundation/TextSearch.h"
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -77,18 +78,103 @@ int MatchAt(Span text, const std::vector<SjisChar>& pattern, int pos, int option
   return t - pos;
 }
 
+// A byte outside the lead range always ends a character, so the lead-range bytes between the
+// known character start from and pos pair up: pos starts a character when their number is even.
+bool StartsChar(const char* data, int from, int pos) {
+  int run = 0;
+  for (int i = pos; i > from && IsDBCSLeadByte(static_cast<unsigned char>(data[i - 1])); --i) ++run;
+  return run % 2 == 0;
+}
+
+// What a search keeps between calls: find over an outline asks for the same pattern once per item.
+struct PreparedPattern {
+  std::string text;
+  int options = -1;
+  std::vector<SjisChar> folded;
+  // Every byte that can begin a character reading as the pattern's first one; with width folding
+  // any kana may take a sound mark, so every kana byte counts.
+  std::array<bool, 256> firstByte{};
+  // The pattern's bytes are all its characters (no lone lead byte at its end).
+  bool whole = false;
+};
+
+bool CanStart(SjisChar ch, SjisChar want, int options) {
+  if (Fold(ch, options) == want) return true;
+  if (!(options & FIND_IGNORE_WIDTH)) return false;
+  return IsHalfWidthKana(ch) || IsFullKatakana(ch) || ((options & FIND_IGNORE_KANA) && IsHiragana(ch));
+}
+
+const PreparedPattern& Prepare(Span pattern, int options) {
+  // A few patterns, as the words of a word search take turns.
+  thread_local std::array<PreparedPattern, 8> cache;
+  thread_local size_t next = 0;
+  const std::string_view text(pattern.data, static_cast<size_t>(pattern.length));
+  for (const PreparedPattern& known : cache) {
+    if (known.options == options && known.text == text) return known;
+  }
+  PreparedPattern& prepared = cache[next];
+  next = (next + 1) % cache.size();
+  prepared.text.assign(text);
+  prepared.options = options;
+  prepared.folded = FoldPattern(pattern, options);
+  const SjisChar want = prepared.folded.front();
+  for (int b = 0; b < 256; ++b) {
+    // A lead byte at the end of a text reads as a character of its own.
+    bool can = CanStart(static_cast<SjisChar>(b), want, options);
+    for (int trail = 0; !can && IsDBCSLeadByte(static_cast<unsigned char>(b)) && trail < 256; ++trail) {
+      can = CanStart(static_cast<SjisChar>((b << 8) | trail), want, options);
+    }
+    prepared.firstByte[static_cast<size_t>(b)] = can;
+  }
+  prepared.whole = true;
+  for (int p = 0; p < pattern.length;) {
+    int length = 0;
+    const SjisChar ch = CharAt(pattern, p, &length);
+    prepared.whole = length == 2 || !IsDBCSLeadByte(static_cast<unsigned char>(ch));
+    p += length;
+  }
+  return prepared;
+}
+
+// Without options a match is the pattern's bytes at a character start.
+int FindExact(Span text, Span pattern, int start, int* matchLength) {
+  int from = start;
+  for (int pos = start; pos + pattern.length <= text.length;) {
+    const void* hit = memmem(text.data + pos, static_cast<size_t>(text.length - pos), pattern.data,
+                             static_cast<size_t>(pattern.length));
+    if (hit == nullptr) return -1;
+    const int at = static_cast<int>(static_cast<const char*>(hit) - text.data);
+    if (StartsChar(text.data, from, at)) {
+      if (matchLength) *matchLength = pattern.length;
+      return at;
+    }
+    // at is a trail byte, so the next byte starts a character.
+    from = pos = at + 1;
+  }
+  return -1;
+}
+
 int Find(Span text, Span patternText, int start, int options, int* matchLength) {
   if (start < 0 || start >= text.length || patternText.length == 0) return -1;
-  const std::vector<SjisChar> pattern = FoldPattern(patternText, options);
+  const PreparedPattern& prepared = Prepare(patternText, options);
+  if (options == 0 && prepared.whole) return FindExact(text, patternText, start, matchLength);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data);
+  int from = start;
   for (int pos = start; pos < text.length;) {
-    const int matched = MatchAt(text, pattern, pos, options);
+    while (pos < text.length && !prepared.firstByte[bytes[pos]]) ++pos;
+    if (pos >= text.length) return -1;
+    if (!StartsChar(text.data, from, pos)) {
+      from = pos = pos + 1;
+      continue;
+    }
+    const int matched = MatchAt(text, prepared.folded, pos, options);
     if (matched >= 0) {
       if (matchLength) *matchLength = matched;
       return pos;
     }
     int len = 0;
     CharAt(text, pos, &len);
-    pos += len;
+    from = pos = pos + len;
   }
   return -1;
 }

@@ -327,7 +327,7 @@ class ATREE {
   void RevealItem(int item);
   // The node test of the forward find: head runs the category, range, title and link steps.
   bool MatchesNode(int item, bool head);
-  bool MatchesSearch(const CString& text);
+  bool MatchesSearch(std::string_view text);
   IRegExp& GetRegExp();
 
   int m_bNumericTitles = 0;

@@ -3,6 +3,8 @@
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
@@ -32,6 +34,13 @@ size_t FindFrom(const std::string& t, const std::string& f, size_t pos) {
   return std::string::npos;
 }
 
+// The item's own title: the path after its last separator, read in place.
+std::string_view TitleOf(const CString& path) {
+  const std::string_view whole = path.str();
+  const size_t separator = whole.rfind('\x01');
+  return separator == std::string_view::npos ? whole : whole.substr(separator + 1);
+}
+
 }  // namespace
 
 IRegExp& ATREE::GetRegExp() {
@@ -50,9 +59,11 @@ int ATREE::MatchTextDefault(const char* text, const char* pattern) const {
   return MatchText(text, pattern, &length, 0);
 }
 
-bool ATREE::MatchesSearch(const CString& text) {
-  if (m_bRegExp) return GetRegExp().TestLines(text) != FALSE;
-  return MatchTextDefault(text, m_strSearch) != -1;
+bool ATREE::MatchesSearch(std::string_view text) {
+  if (m_bRegExp) return GetRegExp().TestLines(CString(text)) != FALSE;
+  if (m_nWordMode != 0) return MatchTextDefault(std::string(text).c_str(), m_strSearch) != -1;
+  const int options = (m_bWidth == 0 ? FIND_IGNORE_WIDTH : 0) | (m_bCase == 0 ? FIND_IGNORE_CASE : 0);
+  return FindTextOptStr(text, m_strSearch.str(), 0, options, nullptr) != -1;
 }
 
 bool ATREE::MatchesNode(int item, bool head) {
@@ -67,10 +78,10 @@ bool ATREE::MatchesNode(int item, bool head) {
     if (m_rangeFrom.GetStatus() != COleDateTime::null && (!valid || updated < m_rangeFrom)) return false;
     if (m_rangeTo.GetStatus() != COleDateTime::null && (!valid || updated > m_rangeTo)) return false;
     if (m_strSearch.IsEmpty()) return true;
-    if (m_bSearchTitles && MatchesSearch(GetLastPart(d->m_strPath))) return true;
-    if (m_bSearchLinks && MatchesSearch(d->m_strLink)) return true;
+    if (m_bSearchTitles && MatchesSearch(TitleOf(d->m_strPath))) return true;
+    if (m_bSearchLinks && MatchesSearch(d->m_strLink.str())) return true;
   }
-  if (m_bSearchTexts && !m_strSearch.IsEmpty() && MatchesSearch(d->m_strText)) {
+  if (m_bSearchTexts && !m_strSearch.IsEmpty() && MatchesSearch(d->m_strText.str())) {
     m_bFoundInText = 1;
     return true;
   }
@@ -105,12 +116,12 @@ int ATREE::FindTextBackward(int start) {
     const bool valid = updated.GetStatus() == COleDateTime::valid;
     if (m_rangeFrom.GetStatus() != COleDateTime::null && (!valid || updated < m_rangeFrom)) continue;
     if (m_rangeTo.GetStatus() != COleDateTime::null && (!valid || updated > m_rangeTo)) continue;
-    if (m_bSearchTexts && MatchesSearch(d->m_strText)) {
+    if (m_bSearchTexts && MatchesSearch(d->m_strText.str())) {
       m_bFoundInText = 1;
       return i;
     }
-    if (m_bSearchTitles && MatchesSearch(GetLastPart(d->m_strPath))) return i;
-    if (m_bSearchLinks && MatchesSearch(d->m_strLink)) return i;
+    if (m_bSearchTitles && MatchesSearch(TitleOf(d->m_strPath))) return i;
+    if (m_bSearchLinks && MatchesSearch(d->m_strLink.str())) return i;
   }
   return -1;
 }

@@ -4,6 +4,7 @@
 #include <wx/string.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <map>
@@ -91,48 +92,51 @@ size_t SourceCharLength(Enc from, const char* p, size_t left) {
   return 1;
 }
 
-// Appends the conversion of [in, in+inLeft) to out; a null input flushes the shift state.
-void Pump(iconv_t cd, char* in, size_t inLeft, std::string& out) {
-  char buffer[4096];
-  for (;;) {
-    char* dst = buffer;
-    size_t dstLeft = sizeof buffer;
-    const size_t rc = iconv(cd, in ? &in : nullptr, in ? &inLeft : nullptr, &dst, &dstLeft);
-    out.append(buffer, static_cast<size_t>(dst - buffer));
-    if (rc != static_cast<size_t>(-1) || errno != E2BIG) return;
-  }
-}
-
-std::string Convert(std::string_view text, Enc from, Enc to) {
-  if (from == to || text.empty()) return std::string(text);
+// Converts straight into the result's own storage, grown in large blocks, so each character is
+// written once and the input is never copied.
+template <class Out>
+Out ConvertInto(std::string_view text, Enc from, Enc to) {
+  using Unit = typename Out::value_type;
+  Out out;
   iconv_t cd = Converter(from, to);
-  if (cd == ConverterCache::kFailed) return std::string();
-
-  std::string out;
-  out.reserve(text.size() * 2);
+  if (cd == ConverterCache::kFailed) return out;
+  out.resize((text.size() * 2 + 16) / sizeof(Unit));
+  size_t used = 0;  // bytes written
+  // One iconv call, growing the output for as long as it asks for room.
+  auto step = [&](char** in, size_t* inLeft) {
+    for (;;) {
+      char* const base = reinterpret_cast<char*>(out.data());
+      char* dst = base + used;
+      size_t dstLeft = out.size() * sizeof(Unit) - used;
+      const size_t rc = iconv(cd, in, inLeft, &dst, &dstLeft);
+      used = static_cast<size_t>(dst - base);
+      if (rc != static_cast<size_t>(-1) || errno != E2BIG) return rc;
+      out.resize(out.size() * 2);
+    }
+  };
   // What the target gets for a character it cannot hold: '?' written in the source encoding,
   // converted by the same converter so stateful targets stay consistent.
-  std::string question = from == Enc::UTF16 ? std::string("?\0", 2) : std::string("?");
-
-  std::string src(text);
-  char* in = src.data();
-  size_t inLeft = src.size();
-  char buffer[4096];
+  const std::string question = from == Enc::UTF16 ? std::string("?\0", 2) : std::string("?");
+  char* in = const_cast<char*>(text.data());  // iconv only reads its input
+  size_t inLeft = text.size();
   while (inLeft > 0) {
-    char* dst = buffer;
-    size_t dstLeft = sizeof buffer;
-    const size_t rc = iconv(cd, &in, &inLeft, &dst, &dstLeft);
-    out.append(buffer, static_cast<size_t>(dst - buffer));
-    if (rc != static_cast<size_t>(-1)) break;
-    if (errno == E2BIG) continue;
+    if (step(&in, &inLeft) != static_cast<size_t>(-1)) break;
     // EILSEQ or EINVAL: replace one source character and go on.
     const size_t skip = std::min(SourceCharLength(from, in, inLeft), inLeft);
     in += skip;
     inLeft -= skip;
-    Pump(cd, question.data(), question.size(), out);
+    char* q = const_cast<char*>(question.data());
+    size_t qLeft = question.size();
+    step(&q, &qLeft);
   }
-  Pump(cd, nullptr, 0, out);  // flush a shift sequence back to the initial state
+  step(nullptr, nullptr);  // flush a shift sequence back to the initial state
+  out.resize(used / sizeof(Unit));
   return out;
+}
+
+std::string Convert(std::string_view text, Enc from, Enc to) {
+  if (from == to || text.empty()) return std::string(text);
+  return ConvertInto<std::string>(text, from, to);
 }
 
 std::u16string BytesToU16(const std::string& bytes) {
@@ -155,7 +159,12 @@ std::string U16ToBytes(std::u16string_view text) {
 
 }  // namespace
 
-std::u16string CP932ToUTF16(std::string_view text) { return BytesToU16(Convert(text, Enc::SJIS, Enc::UTF16)); }
+std::u16string CP932ToUTF16(std::string_view text) {
+  // UTF-16LE written straight into the units needs a little-endian host.
+  static_assert(std::endian::native == std::endian::little);
+  if (text.empty()) return std::u16string();
+  return ConvertInto<std::u16string>(text, Enc::SJIS, Enc::UTF16);
+}
 CString UTF16ToCP932(std::u16string_view text) { return CString(Convert(U16ToBytes(text), Enc::UTF16, Enc::SJIS)); }
 std::string CP932ToUTF8(std::string_view text) { return Convert(text, Enc::SJIS, Enc::UTF8); }
 CString UTF8ToCP932(std::string_view text) { return CString(Convert(text, Enc::UTF8, Enc::SJIS)); }

@@ -2,6 +2,13 @@
 
 #include "foundation/TextSearch.h"
 
+#include <random>
+#include <string>
+#include <vector>
+
+#include "foundation/CharFolding.h"
+#include "platform/CodePage.h"
+
 namespace {
 
 struct FindCase {
@@ -43,6 +50,98 @@ TEST(TextSearch, OptionSearchTable) {
     EXPECT_EQ(FindTextOptPtr(c.text, c.pattern, 0, c.options, &length), c.offset) << c.text << " / " << c.pattern;
     if (c.offset >= 0) {
       EXPECT_EQ(length, c.length) << c.text << " / " << c.pattern;
+    }
+  }
+}
+
+// The plain search: the pattern tried at every character start, each character read and folded
+// there, as the option flags describe it.
+SjisChar ReferenceRead(const std::string& s, size_t pos, int options, size_t* consumed) {
+  auto at = [&](size_t p, size_t* len) -> SjisChar {
+    const auto b = static_cast<unsigned char>(s[p]);
+    if (IsDBCSLeadByte(b) && p + 1 < s.size()) {
+      *len = 2;
+      return static_cast<SjisChar>((b << 8) | static_cast<unsigned char>(s[p + 1]));
+    }
+    *len = 1;
+    return b;
+  };
+  size_t len = 0;
+  SjisChar ch = at(pos, &len);
+  *consumed = len;
+  const bool kana = (len == 1 && IsHalfWidthKana(ch)) || (len == 2 && IsFullKatakana(ch)) ||
+                    (len == 2 && (options & FIND_IGNORE_KANA) && IsHiragana(ch));
+  if ((options & FIND_IGNORE_WIDTH) && kana && pos + len < s.size()) {
+    size_t markLen = 0;
+    const SjisChar mark = at(pos + len, &markLen);
+    const SjisChar voiced = markLen == len ? CombineVoiced(ch, mark) : 0;
+    if (voiced) {
+      *consumed = len + markLen;
+      ch = voiced;
+    }
+  }
+  if ((options & FIND_IGNORE_WIDTH) && ch < 0x100) ch = FullWidthOf(ch);
+  if (options & FIND_IGNORE_CASE) ch = UpperOf(ch);
+  if (options & FIND_IGNORE_KANA) ch = KatakanaOf(ch);
+  if (options & FIND_LOOSE) ch = LooseOf(ch);
+  return ch;
+}
+
+int ReferenceFind(const std::string& text, const std::string& pattern, int start, int options, int* matchLength) {
+  if (pattern.empty()) return -1;
+  std::vector<SjisChar> want;
+  for (size_t p = 0, len = 0; p < pattern.size(); p += len) want.push_back(ReferenceRead(pattern, p, options, &len));
+  size_t step = 0;
+  for (size_t pos = 0; pos < text.size(); pos += step) {
+    step = IsDBCSLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+    if (pos < static_cast<size_t>(start)) continue;
+    size_t t = pos;
+    bool matched = true;
+    for (const SjisChar ch : want) {
+      size_t len = 0;
+      if (t >= text.size() || ReferenceRead(text, t, options, &len) != ch) {
+        matched = false;
+        break;
+      }
+      t += len;
+    }
+    if (matched) {
+      *matchLength = static_cast<int>(t - pos);
+      return static_cast<int>(pos);
+    }
+  }
+  return -1;
+}
+
+// Random texts built from pieces that trip a byte scan: trail bytes equal to ASCII letters and to
+// lead bytes, runs of lead-range bytes, half-width kana with sound marks, full-width letters.
+TEST(TextSearch, SameHitsAsThePlainSearch) {
+  const char* const pieces[] = {"a", "A", "b", "\\", "表", "ソ", "能", "\x88\x9f", "\x9f\x9f", "ａ", "Ａ", "ｶ", "ﾞ",
+                                "ガ", "カ", "゛", "か", "が", "ー", "-", " ", "\x81", "\xe0\x40", "\x82\x60"};
+  const char* const patterns[] = {"a", "ab", "A\\", "表", "\\", "ａb", "ガ", "ｶﾞ", "か", "カ゛", "ー", "-",
+                                  "\x9f", "\x9f\x9f", "\x81", "能a", "\x60", "@", "Ａａ"};
+  std::mt19937 random(35);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    const int count = static_cast<int>(random() % 12);
+    for (int i = 0; i < count; ++i) text += pieces[random() % std::size(pieces)];
+    const std::string pattern = patterns[random() % std::size(patterns)];
+    const int options = static_cast<int>(random() % 16);
+    // Callers start at a character start.
+    std::vector<int> starts{0};
+    for (size_t p = 0; p < text.size();) {
+      p += IsDBCSLeadByte(static_cast<unsigned char>(text[p])) && p + 1 < text.size() ? 2 : 1;
+      starts.push_back(static_cast<int>(p));
+    }
+    const int start = starts[random() % starts.size()];
+    int wantLength = 0;
+    int gotLength = 0;
+    const int want = ReferenceFind(text, pattern, start, options, &wantLength);
+    const int got = FindTextOptStr(text, pattern, start, options, &gotLength);
+    ASSERT_EQ(got, want) << "text " << testing::PrintToString(text) << " pattern "
+                         << testing::PrintToString(pattern) << " options " << options << " start " << start;
+    if (want >= 0) {
+      ASSERT_EQ(gotLength, wantLength) << testing::PrintToString(text);
     }
   }
 }
