@@ -11,8 +11,11 @@
 #include "platform/CFont.h"
 #include "platform/CString.h"
 #include "platform/CView.h"
+#include "platform/CWinApp.h"
+#include "treeview/TreePrintPage.h"
 
 class ATREE;
+class CTreePrintout;
 class CKestavonDoc;
 class COwnerListBox;
 class wxCommandEvent;
@@ -102,6 +105,24 @@ class CTrView : public CView, public CTreePane {
   void ShowStatusPath(int x, int y);
   BOOL IsDragging() const { return m_bDragStarted; }
 
+  // ---- Printing the outline ----
+  // The ten print fonts and colours of section "Print"; with a printer's resolution the fonts are
+  // scaled from the screen's to it (ppi 0: as stored). And back into the settings.
+  static void LoadPrintFonts(CFont* fonts, COLORREF* colours, int ppiX, int ppiY);
+  static void SavePrintFonts(const CFont* fonts, const COLORREF* colours);
+  // The print job of the outline: the text pane's text taken in, a copy of the outline pruned and
+  // its footnotes numbered, the range and the options; null (after saying so) when nothing is left.
+  std::unique_ptr<CTreePrintout> MakePrintout();
+  // The options of section "Print" and the document that a print job takes.
+  TreePrintSettings GetPrintSettings() const;
+  // The print-format options the pane keeps between jobs (the header and footer texts and their
+  // rules are the document's).
+  int m_bPrintSelected = AfxGetProfileInt("Print", "Selected", 0);  // only the selected subtree
+  int m_nPrintColumns = AfxGetProfileInt("Print", "Dangumi", 1);
+  int m_bPrintIndent = AfxGetProfileInt("Print", "Indent", 0);
+  int m_bPrintIndentSho = AfxGetProfileInt("Print", "IndentSho", 0);
+  int m_bPrintTreeColor = AfxGetProfileInt("Print", "TreeColor", 0);
+
  protected:
   void OnSize(wxSizeEvent& event);
   void OnSetFocus(wxFocusEvent& event);
@@ -163,6 +184,10 @@ class CTrView : public CView, public CTreePane {
   void OnUpdateEditUndo(wxUpdateUIEvent& event);
   void OnEditRedo(wxCommandEvent& event);
   void OnUpdateEditRedo(wxUpdateUIEvent& event);
+
+  void OnFilePrint(wxCommandEvent& event);
+  void OnFilePrintPreview(wxCommandEvent& event);
+  void OnFilePageSetup(wxCommandEvent& event);
 
  private:
   // The fold state of the selected row; -1 when nothing is selected.
