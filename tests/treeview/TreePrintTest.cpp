@@ -72,8 +72,12 @@ TEST_F(TreePrintTest, ThePreviewLaysOutOnlyThePagesUpToTheOneShown) {
     frame->SetSize(wxSize(900, 1000));
     preview->SetZoom(50);
     preview->SetCurrentPage(5);
-    frame->Update();
-    wxYield();
+    frame->Raise();
+    for (int i = 0; i < 50; ++i) {
+      frame->Refresh();
+      frame->Update();
+      wxYield();
+    }
     std::system((std::string("import -window root ") + shot).c_str());
   }
 
