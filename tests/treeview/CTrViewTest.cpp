@@ -155,7 +155,7 @@ TEST_F(TreePaneTest, CommandsOfThePaneAreEnabledOnlyWhereTheyCanAct) {
                                   [](ATREE& tree) { tree.EditDirData(3)->m_nView = 0; });
   COwnerListBox* list = ListOf(doc);
   // Commands whose work is not in the pane yet are disabled, mark entries included.
-  for (int id : std::initializer_list<int>{ID_TREE_SORT, ID_FILE_PRINT, ID_MARK_FIRST, ID_MARK_LAST}) {
+  for (int id : std::initializer_list<int>{ID_TREE_SORT, ID_FILE_EXPORT_XML, ID_MARK_FIRST, ID_MARK_LAST}) {
     EXPECT_FALSE(IsEnabled(id)) << std::hex << id;
   }
 
