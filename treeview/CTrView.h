@@ -188,6 +188,15 @@ class CTrView : public CView, public CTreePane {
   void OnFilePrint(wxCommandEvent& event);
   void OnFilePrintPreview(wxCommandEvent& event);
   void OnFilePageSetup(wxCommandEvent& event);
+  void OnHeadingChars(wxCommandEvent& event);
+  void OnToggleHeadingChars(wxCommandEvent& event);
+  void OnUpdateToggleHeadingChars(wxUpdateUIEvent& event);
+  void OnShowHeadingChars(wxCommandEvent& event);
+  void OnUpdateShowHeadingChars(wxUpdateUIEvent& event);
+  void OnHideHeadingChars(wxCommandEvent& event);
+  void OnUpdateHideHeadingChars(wxUpdateUIEvent& event);
+  // The rows' heading characters on or off: the list, the document and View/ViewShoStr.
+  void SetHeadingCharsShown(int shown);
 
  private:
   // The fold state of the selected row; -1 when nothing is selected.
