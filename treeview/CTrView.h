@@ -188,6 +188,7 @@ class CTrView : public CView, public CTreePane {
   void OnFilePrint(wxCommandEvent& event);
   void OnFilePrintPreview(wxCommandEvent& event);
   void OnFilePageSetup(wxCommandEvent& event);
+  void OnPrintFormat(wxCommandEvent& event);
   void OnHeadingChars(wxCommandEvent& event);
   void OnToggleHeadingChars(wxCommandEvent& event);
   void OnUpdateToggleHeadingChars(wxUpdateUIEvent& event);

@@ -13,6 +13,7 @@
 #include "platform/MulDiv.h"
 #include "platform/PrinterSettings.h"
 #include "treeview/COwnerListBox.h"
+#include "treeview/CPrnFormDlg.h"
 #include "treeview/CTrView.h"
 #include "treeview/CTreePrintout.h"
 
@@ -152,4 +153,37 @@ void CTrView::OnFilePageSetup(wxCommandEvent&) {
   CPrintMargins margins;
   margins.Load("Print");
   margins.PageSetup(this);
+}
+
+void CTrView::OnPrintFormat(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  doc->CommitTextArea();
+  CFont fonts[kPrintFontCount];
+  COLORREF colours[kPrintFontCount];
+  LoadPrintFonts(fonts, colours, 0, 0);
+  const CString settingsPath = CTextOutputOptions::GetSettingsPath();
+  CDocProperties& properties = doc->GetTree().GetProperties();
+  CPrnFormDlg dialog(this);
+  dialog.LoadSettings(settingsPath);
+  dialog.m_bHLine = properties.m_bHeaderLine;
+  dialog.m_bFLine = properties.m_bFooterLine;
+  dialog.m_bCheckFilter = doc->GetTree().GetCheckFilter() != 0 ? 1 : 0;
+  dialog.m_bSelected = dialog.m_bCheckFilter ? 0 : m_bPrintSelected;
+  dialog.m_strHeader = properties.m_strHeader;
+  dialog.m_strFooter = properties.m_strFooter;
+  dialog.TransferDataToWindow();
+  if (dialog.ShowModal() != IDOK) return;
+  if (!dialog.SaveSettings(settingsPath)) AfxMessageBox("印刷設定を保存できませんでした", MB_ICONEXCLAMATION);
+  SavePrintFonts(fonts, colours);
+  properties.m_bHeaderLine = dialog.m_bHLine;
+  properties.m_bFooterLine = dialog.m_bFLine;
+  m_bPrintSelected = dialog.m_bSelected;
+  m_nPrintColumns = dialog.m_nDangumi;
+  m_bPrintIndent = dialog.m_bIndent;
+  m_bPrintIndentSho = dialog.m_bIndentSho;
+  m_bPrintTreeColor = dialog.m_bTreeColor;
+  properties.m_strHeader = dialog.m_strHeader;
+  properties.m_strFooter = dialog.m_strFooter;
+  doc->SetModifiedFlag();
 }
