@@ -123,6 +123,10 @@ class ATREE {
   }
   const CShoStrArray& GetShoStr() const { return m_shoStr; }
   CFileLock& GetLock() { return m_lock; }
+  void SetNumberStruck(int on) {
+    m_bNumberStruck = on;
+    m_bRowsCurrent = false;
+  }
   int GetCheckFilter() const { return m_nCheckFilter; }
   void SetCheckFilter(int filter) {
     m_nCheckFilter = filter;

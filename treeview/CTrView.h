@@ -13,9 +13,12 @@
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 #include "platform/CView.h"
+#include "platform/CWinApp.h"
+#include "treeview/TreePrintPage.h"
 
 class ATREE;
 class CTreeEditDlg;
+class CTreePrintout;
 class CKestavonDoc;
 class CSearchDlg;
 class COwnerListBox;
@@ -139,6 +142,23 @@ class CTrView : public CView, public CTreePane {
   static CString ResolveShortcut(const char* path);
   // The link to the item: "file:///" + file part + "/" + the titles from the top down.
   CString MakeTreeLinkText(int item, const char* filePart) const;
+  // ---- Printing the outline ----
+  // The ten print fonts and colours of section "Print"; with a printer's resolution the fonts are
+  // scaled from the screen's to it (ppi 0: as stored). And back into the settings.
+  static void LoadPrintFonts(CFont* fonts, COLORREF* colours, int ppiX, int ppiY);
+  static void SavePrintFonts(const CFont* fonts, const COLORREF* colours);
+  // The print job of the outline: the text pane's text taken in, a copy of the outline pruned and
+  // its footnotes numbered, the range and the options; null (after saying so) when nothing is left.
+  std::unique_ptr<CTreePrintout> MakePrintout();
+  // The options of section "Print" and the document that a print job takes.
+  TreePrintSettings GetPrintSettings() const;
+  // The print-format options the pane keeps between jobs (the header and footer texts and their
+  // rules are the document's).
+  int m_bPrintSelected = AfxGetProfileInt("Print", "Selected", 0);  // only the selected subtree
+  int m_nPrintColumns = AfxGetProfileInt("Print", "Dangumi", 1);
+  int m_bPrintIndent = AfxGetProfileInt("Print", "Indent", 0);
+  int m_bPrintIndentSho = AfxGetProfileInt("Print", "IndentSho", 0);
+  int m_bPrintTreeColor = AfxGetProfileInt("Print", "TreeColor", 0);
 
  protected:
   void OnSize(wxSizeEvent& event);
@@ -270,6 +290,19 @@ class CTrView : public CView, public CTreePane {
   COleDateTime m_timeAutoSave;  // the last auto-save step that saved
   CString m_strEditor;       // System/Editor
   std::unique_ptr<wxTimer> m_pAutoSaveTimer;
+  void OnFilePrint(wxCommandEvent& event);
+  void OnFilePrintPreview(wxCommandEvent& event);
+  void OnFilePageSetup(wxCommandEvent& event);
+  void OnPrintFormat(wxCommandEvent& event);
+  void OnHeadingChars(wxCommandEvent& event);
+  void OnToggleHeadingChars(wxCommandEvent& event);
+  void OnUpdateToggleHeadingChars(wxUpdateUIEvent& event);
+  void OnShowHeadingChars(wxCommandEvent& event);
+  void OnUpdateShowHeadingChars(wxUpdateUIEvent& event);
+  void OnHideHeadingChars(wxCommandEvent& event);
+  void OnUpdateHideHeadingChars(wxUpdateUIEvent& event);
+  // The rows' heading characters on or off: the list, the document and View/ViewShoStr.
+  void SetHeadingCharsShown(int shown);
 
  private:
   // The fold state of the selected row; -1 when nothing is selected.

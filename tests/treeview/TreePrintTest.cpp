@@ -1,0 +1,112 @@
+// Printing the outline from the tree pane: what is printed, and the preview.
+#include <wx/dcmemory.h>
+#include <wx/print.h>
+
+#include <cstdlib>
+
+#include "platform/FrameworkIds.h"
+#include "platform/MessageBox.h"
+#include "tests/treeview/TreePaneFixture.h"
+#include "treeview/CTreePrintout.h"
+
+namespace treepane_test {
+namespace {
+
+class TreePrintTest : public TreePaneTest {
+ protected:
+  void TearDown() override {
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* preview = dynamic_cast<wxPreviewFrame*>(window)) preview->Destroy();
+    TreePaneTest::TearDown();
+  }
+  static wxPreviewFrame* OpenPreview() {
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* preview = dynamic_cast<wxPreviewFrame*>(window)) return preview;
+    return nullptr;
+  }
+  static wxPrintPreviewBase* PreviewOf(wxPreviewFrame* frame) {
+    for (wxWindow* child : frame->GetChildren())
+      if (auto* bar = dynamic_cast<wxPreviewControlBar*>(child)) return bar->GetPrintPreview();
+    return nullptr;
+  }
+  CKestavonDoc* OpenLong(int count) {
+    return OpenOutline(Paths(count), [](ATREE& tree) {
+      for (int i = 1; i < tree.GetDirDataCount(); ++i) tree.SetText(i, "本文の一行目\r\n二行目 of the text\r\n");
+      tree.GetProperties().m_strHeader = "見出し &p";
+    });
+  }
+  static std::vector<std::string> Paths(int count) {
+    std::vector<std::string> paths = {"Top"};
+    for (int i = 1; i < count; ++i) paths.push_back("Top/item" + std::to_string(i));
+    return paths;
+  }
+};
+
+TEST_F(TreePrintTest, AnOutlineThatTheFilterEmptiesIsNotPrinted) {
+  CKestavonDoc* doc = OpenOutline({"Top", "Top/A", "Top/B"});
+  ASSERT_TRUE(doc);
+  doc->GetTree().SetCheckFilter(1);  // only checked trees, and none is checked
+  ScopedMessageBoxHook hook(IDOK);
+  Command(ID_FILE_PRINT_PREVIEW);
+  ASSERT_EQ(hook.Calls().size(), 1u);
+  EXPECT_EQ(hook.Calls()[0].text.str(), std::string("印刷対象ツリーがありません"));
+  EXPECT_FALSE(OpenPreview());
+}
+
+TEST_F(TreePrintTest, ThePreviewLaysOutOnlyThePagesUpToTheOneShown) {
+  Setting("Print", "PageMode", "0");
+  Setting("Print", "Page", "2");
+  CKestavonDoc* doc = OpenLong(30);
+  ASSERT_TRUE(doc);
+  Command(ID_FILE_PRINT_PREVIEW);
+  wxPreviewFrame* frame = OpenPreview();
+  ASSERT_TRUE(frame);
+  wxPrintPreviewBase* preview = PreviewOf(frame);
+  ASSERT_TRUE(preview);
+  auto* shown = dynamic_cast<CTreePrintout*>(preview->GetPrintout());
+  ASSERT_TRUE(shown);
+  ASSERT_TRUE(preview->RenderPage(5));
+  EXPECT_EQ(shown->GetJob().GetLaidOutPages(), 5);
+  EXPECT_EQ(shown->GetJob().GetPageStarts()[4].item, 4);
+  if (const char* shot = std::getenv("KESTA_TREE_PREVIEW_SHOT")) {
+    frame->SetSize(wxSize(900, 1000));
+    preview->SetZoom(50);
+    preview->SetCurrentPage(5);
+    frame->Raise();
+    for (int i = 0; i < 50; ++i) {
+      frame->Refresh();
+      frame->Update();
+      wxYield();
+    }
+    std::system((std::string("import -window root ") + shot).c_str());
+  }
+
+  // The page itself, drawn on a bitmap at the screen's resolution: something in the header band
+  // and something in the body.
+  std::unique_ptr<CTreePrintout> printout = ViewOf(doc)->MakePrintout();
+  ASSERT_TRUE(printout);
+  wxBitmap bitmap(600, 850);
+  wxMemoryDC dc(bitmap);
+  dc.SetBackground(*wxWHITE_BRUSH);
+  dc.Clear();
+  printout->SetDC(&dc);
+  printout->SetPageSizePixels(600, 850);
+  printout->SetPPIPrinter(96, 96);
+  printout->SetPPIScreen(96, 96);
+  printout->SetPaperRectPixels(wxRect(0, 0, 600, 850));
+  ASSERT_TRUE(printout->OnPrintPage(5));
+  dc.SelectObject(wxNullBitmap);
+  if (const char* shot = std::getenv("KESTA_TREE_PRINT_SHOT")) bitmap.SaveFile(shot, wxBITMAP_TYPE_PNG);
+  const wxImage image = bitmap.ConvertToImage();
+  auto inked = [&](int top, int bottom) {
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < image.GetWidth(); ++x)
+        if (image.GetRed(x, y) < 128) return true;
+    return false;
+  };
+  EXPECT_TRUE(inked(0, 120));
+  EXPECT_TRUE(inked(120, 700));
+}
+
+}  // namespace
+}  // namespace treepane_test
