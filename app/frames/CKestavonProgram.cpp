@@ -28,6 +28,9 @@
 #include "views/CCalenderDlg.h"
 #include "views/CChartFrame.h"
 #include "views/CChartView.h"
+#include "views/CGrepDoc.h"
+#include "views/CGrepFrame.h"
+#include "views/CGrepView.h"
 
 wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_FILE_IMPORT_FOLDER, CKestavonProgram::OnImportFolder)
@@ -87,6 +90,9 @@ BOOL CKestavonProgram::InitInstance() {
   m_pChartTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(
       IDR_CHARTTYPE, "\nKestav\n\n\n\n\n", RuntimeClass<CKestavonDoc>(), RuntimeClass<CChartFrame>(),
       RuntimeClass<CChartView>()));
+  m_pGrepTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(
+      IDR_GREPTYPE, "\nGrep\n\n\n\n\n", RuntimeClass<CGrepDoc>(), RuntimeClass<CGrepFrame>(),
+      RuntimeClass<CGrepView>()));
   return TRUE;
 }
 

@@ -13,6 +13,7 @@ class CKestavonProgram : public CKestavonApp {
   // application's own start-up.
   BOOL InitInstance() override;
   CDocTemplate* m_pChartTemplate = nullptr;
+  CDocTemplate* m_pGrepTemplate = nullptr;
 
  protected:
   std::unique_ptr<CDocTemplate> MakeOutlineTemplate() override;
