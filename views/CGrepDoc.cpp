@@ -56,14 +56,7 @@ wxBEGIN_EVENT_TABLE(CGrepDoc, CDocument)
 wxEND_EVENT_TABLE()
 
 CGrepDoc::CGrepDoc() {
-  m_options.m_bCase = AfxGetProfileInt("System", "ISearch", 0);
-  m_options.m_bWidth = AfxGetProfileInt("System", "ZSearch", 0);
-  m_options.m_bTitle = AfxGetProfileInt("System", "TitleSearch", AfxGetProfileInt("System", "Title", 0) == 0 ? 1 : 0);
-  m_options.m_bText = AfxGetProfileInt("System", "TextAreaSearch", 1);
-  m_options.m_bLink = AfxGetProfileInt("System", "LinkNameSearch", 0);
-  m_options.m_bSubFolder = AfxGetProfileInt("Grep", "SubFolder", 1);
-  m_options.m_nFileType = AfxGetProfileInt("Grep", "FileType", 0);
-  m_options.m_bRegExp = AfxGetProfileInt("Grep", "RegExp", 0);
+  m_options.LoadSettings();
   m_options.m_nWordMode = 0;
   CHistoryList folders;
   folders.SetSection("FolderHistory");

@@ -15,6 +15,7 @@
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
+#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 
 const char* const kGrepTextFileTree = "(テキストファイル)";
@@ -25,6 +26,17 @@ CString CGrepData::GetTreeTitle() const {
   const int mark = title.ReverseFind('\x02');
   if (mark >= 0) title = title.Left(mark);
   return title;
+}
+
+void CGrepOptions::LoadSettings() {
+  m_bCase = AfxGetProfileInt("System", "ISearch", 0);
+  m_bWidth = AfxGetProfileInt("System", "ZSearch", 0);
+  m_bTitle = AfxGetProfileInt("System", "TitleSearch", AfxGetProfileInt("System", "Title", 0) == 0 ? 1 : 0);
+  m_bText = AfxGetProfileInt("System", "TextAreaSearch", 1);
+  m_bLink = AfxGetProfileInt("System", "LinkNameSearch", 0);
+  m_bSubFolder = AfxGetProfileInt("Grep", "SubFolder", 1);
+  m_nFileType = AfxGetProfileInt("Grep", "FileType", 0);
+  m_bRegExp = AfxGetProfileInt("Grep", "RegExp", 0);
 }
 
 BOOL CGrepData::IsTextFileHit() const { return m_strTreePath == kGrepTextFileTree; }

@@ -43,6 +43,9 @@ struct CGrepOptions {
   BOOL m_bTitle = TRUE;
   BOOL m_bText = TRUE;
   BOOL m_bLink = FALSE;
+
+  // The stored case, width, target, sub-folder, file type and regular-expression options.
+  void LoadSettings();
 };
 
 // Told of each step; answers whether the user asked to stop.
