@@ -22,7 +22,9 @@ BOOL CGrepFrame::OnCreateClient(CCreateContext* context) {
   auto splitter = std::make_unique<CSplitterWnd>();
   if (!splitter->CreateStatic(this, rows ? 2 : 1, rows ? 1 : 2)) return FALSE;
   m_pSplitter = splitter.release();  // a window of this frame now
-  const wxSize client = GetClientSize();
+  // The frame is not laid out yet: the client area it will fill stands for its own.
+  wxSize client = GetClientSize();
+  if ((client.x < 100 || client.y < 100) && GetParent()) client = GetParent()->GetClientSize();
   const SIZE listSize = rows ? SIZE{200, AfxGetProfileInt("Grep", "Row", client.y / 2)}
                              : SIZE{AfxGetProfileInt("Grep", "Colum", client.x / 2), 60};
   if (!m_pSplitter->CreateView(0, 0, context->m_pNewViewClass, listSize, context)) return FALSE;
