@@ -32,6 +32,7 @@ class CKestavonProgram : public CKestavonApp {
   // View > Chart: a chart window on the active outline document.
   void OnViewChart(wxCommandEvent& event);
   void OnUpdateViewChart(wxUpdateUIEvent& event);
+  void OnSettingsTools(wxCommandEvent& event);
 
  private:
   wxDECLARE_EVENT_TABLE();
