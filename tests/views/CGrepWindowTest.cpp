@@ -168,3 +168,30 @@ TEST(CGrepView, RelativeLinksTakeTheHitsFolderAndLargeTextFilesAreAskedAbout) {
   EXPECT_NE(std::string(CGrepView::LargeTextQuestion((root + "/big.txt").c_str())).find("(585KB)"), std::string::npos);
   EXPECT_TRUE(CGrepView::LargeTextQuestion((root + "/small.txt").c_str()).IsEmpty());
 }
+
+TEST(CGrepDoc, StartingAtOnceSearchesTheStartWordAndReportsNoHits) {
+  if (!HasGui()) GTEST_SKIP() << "needs a display";
+  ScopedSettingsFile settings(MakeTempDir("grepdoc") + "/kesta32.conf");
+  const std::string root = MakeTempDir("grepdoc-files");
+  ASSERT_EQ(MakeModel({{"根", "text"}})->SaveFile((root + "/n.kvn").c_str()), 1);
+  AfxWriteProfileString("FolderHistory", "str00", root.c_str());
+  CGrepDoc::s_nStartMode = CGrepDoc::StartAtOnce;
+  MessageRecorder messages;
+  struct Case {
+    const char* word;
+    BOOL result;
+    const char* message;
+  } cases[] = {{"absent", FALSE, "見つかりません"}, {"", FALSE, "検索語がありません"}, {"TEXT", TRUE, nullptr}};
+  for (const Case& c : cases) {
+    messages.texts.clear();
+    CGrepDoc doc;
+    CGrepDoc::s_strStartWord = c.word;
+    EXPECT_EQ(doc.OnNewDocument(), c.result) << c.word;
+    EXPECT_EQ(messages.texts, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}) << c.word;
+    if (c.result) {
+      EXPECT_EQ(std::string(doc.GetTitle()), "ファイル検索 - \"TEXT\"");
+    }
+  }
+  CGrepDoc::s_nStartMode = CGrepDoc::StartAsk;
+  CGrepDoc::s_strStartWord = "";
+}
