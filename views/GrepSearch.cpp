@@ -9,6 +9,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "foundation/IRegExp.h"
@@ -99,6 +100,8 @@ std::string ReadFile(const std::string& osPath, bool& ok) {
   std::FILE* file = std::fopen(osPath.c_str(), "rb");
   ok = file != nullptr;
   if (!ok) return bytes;
+  struct stat st {};
+  if (fstat(fileno(file), &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
   char buffer[65536];
   for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
   std::fclose(file);
@@ -117,6 +120,23 @@ size_t PieceStart(const std::string& bytes, size_t pos) {
   size_t lineStart = pos;
   while (lineStart > 0 && bytes[lineStart - 1] != '\n') --lineStart;
   return lineStart + (pos - lineStart) / kPieceBytes * kPieceBytes;
+}
+
+// The first match at or after `from` of the word byte for byte, starting on a character: the
+// plain byte search runs at memory speed, and a hit on a trail byte is stepped over.
+int FindExact(const std::string& bytes, const std::string& word, size_t from, int& length) {
+  length = static_cast<int>(word.size());
+  if (word.empty()) return -1;
+  for (size_t at = from;;) {
+    const size_t hit = std::string_view(bytes).find(word, at);
+    if (hit == std::string::npos) return -1;
+    // A line starts on a character; walk from there.
+    const void* lf = hit > 0 ? memrchr(bytes.data(), '\n', hit) : nullptr;
+    size_t boundary = lf ? static_cast<const char*>(lf) - bytes.data() + 1 : 0;
+    while (boundary < hit) boundary += IsDBCSLeadByte(static_cast<unsigned char>(bytes[boundary])) ? 2 : 1;
+    if (boundary == hit) return static_cast<int>(hit);
+    at = hit + 1;
+  }
 }
 
 }  // namespace
@@ -255,7 +275,7 @@ int CGrepSearch::SearchTextFile(const char* path, std::vector<std::unique_ptr<CG
     // piece is all the line reader would have tested at once.
     for (size_t from = 0; from < bytes.size();) {
       int length = 0;
-      const int pos = FindTextOptStr(bytes, word, static_cast<int>(from), flags, &length);
+      const int pos = flags == 0 ? FindExact(bytes, word, from, length) : FindTextOptStr(bytes, word, static_cast<int>(from), flags, &length);
       if (pos < 0) break;
       const size_t start = std::max(from, PieceStart(bytes, pos));
       const size_t end = PieceEnd(bytes, start);

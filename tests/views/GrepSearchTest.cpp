@@ -195,3 +195,17 @@ TEST(CGrepData, TreeTitleIsTheLastPartBeforeItsMark) {
   EXPECT_EQ(std::string(CGrepData("f", "a\x01" "b\x02" "x", "", "").GetTreeTitle()), "b");
   EXPECT_EQ(std::string(CGrepData("f", "solo", "", "").GetTreeTitle()), "solo");
 }
+
+TEST(GrepSearch, AWordOnATrailByteIsNoMatchWhenCaseAndWidthCount) {
+  const std::string root = MakeTempDir("grep-trail");
+  // "ア" is 0x83 0x41: its trail byte is "A".
+  WriteBytes(root + "/t.txt", "ア\r\nxA\r\n");
+  CGrepOptions options = Options(root, "A");
+  options.m_nFileType = 1;
+  options.m_bCase = TRUE;
+  options.m_bWidth = TRUE;
+  Hits hits;
+  CGrepSearch(options, nullptr).Run(hits);
+  ASSERT_EQ(hits.size(), 1u);
+  EXPECT_EQ(std::string(hits[0]->m_strText), "xA\r\n");
+}
