@@ -42,6 +42,8 @@ class CTreePane {
   virtual void RenameCurrentTree(const char* title) = 0;
   // Redraws one display row.
   virtual void RedrawItemRow(int row) = 0;
+  // Selects a tree that a search found (a message for -1); a hit in its text goes on to the text pane.
+  virtual void ShowFoundTree(int found) = 0;
 
  protected:
   ~CTreePane() = default;

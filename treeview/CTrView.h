@@ -37,6 +37,7 @@ class CTrView : public CView, public CTreePane {
   wxWindow* GetOutlineList() const override;
   // Renaming from the text pane's first line: one undo step, the link kept, the row redrawn.
   void RenameCurrentTree(const char* title) override;
+  void ShowFoundTree(int found) override;
   void RedrawItemRow(int row) override { InvalidateRow(row); }
 
   void OnInitialUpdate() override;
@@ -348,7 +349,6 @@ class CTrView : public CView, public CTreePane {
   // A find's hit in the item's text goes to the text pane: its selection set, command sent to
   // it, the pane made active.
   void HandHitToText(bool fromEnd, int command);
-  void ShowFoundTree(int found);
   // The current item, its pending text committed, for a command that changes its marks; -1 when
   // there is none.
   int CommitForMarkEdit();

@@ -30,6 +30,12 @@
 #include "views/CCalenderDlg.h"
 #include "views/CChartFrame.h"
 #include "views/CChartView.h"
+#include "views/CGrepDoc.h"
+#include "views/CGrepFrame.h"
+#include "views/CGrepView.h"
+#include "views/CShellDlg.h"
+#include "views/ExternalTools.h"
+#include "app/COtherEditDlg.h"
 
 wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_FILE_IMPORT_FOLDER, CKestavonProgram::OnImportFolder)
@@ -41,6 +47,7 @@ wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_SETTINGS_WEB_SEARCH, CKestavonProgram::OnNetCommand)
   EVT_MENU(ID_VIEW_CHART, CKestavonProgram::OnViewChart)
   EVT_UPDATE_UI(ID_VIEW_CHART, CKestavonProgram::OnUpdateViewChart)
+  EVT_MENU(ID_SETTINGS_TOOLS, CKestavonProgram::OnSettingsTools)
 wxEND_EVENT_TABLE()
 
 CKestavonProgram::CKestavonProgram() {
@@ -98,6 +105,9 @@ BOOL CKestavonProgram::InitInstance() {
   m_pChartTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(
       IDR_CHARTTYPE, "\nKestav\n\n\n\n\n", RuntimeClass<CKestavonDoc>(), RuntimeClass<CChartFrame>(),
       RuntimeClass<CChartView>()));
+  m_pGrepTemplate = AddDocTemplate(std::make_unique<CMultiDocTemplate>(
+      IDR_GREPTYPE, "\nGrep\n\n\n\n\n", RuntimeClass<CGrepDoc>(), RuntimeClass<CGrepFrame>(),
+      RuntimeClass<CGrepView>()));
   return TRUE;
 }
 
@@ -159,4 +169,15 @@ void CKestavonProgram::OnViewChart(wxCommandEvent&) {
 
 void CKestavonProgram::OnUpdateViewChart(wxUpdateUIEvent& event) {
   event.Enable(m_pChartTemplate && ActiveOutline());
+}
+
+void CKestavonProgram::OnSettingsTools(wxCommandEvent&) {
+  CShellDlg dialog(AfxGetMainFrameWindow(), m_shellItems);
+  if (dialog.ShowModal() == IDOK && dialog.m_nRun >= 0 && dialog.m_nRun < static_cast<int>(m_shellItems.size())) {
+    ExecuteShellItem(m_shellItems[dialog.m_nRun], dynamic_cast<CKestavonDoc*>(ActiveOutline()), [] {
+      COtherEditDlg wait(AfxGetMainFrameWindow());
+      wait.ShowModal();
+    });
+  }
+  m_shellItems.Save(m_settings);
 }

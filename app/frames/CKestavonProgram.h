@@ -13,6 +13,7 @@ class CKestavonProgram : public CKestavonApp {
   // application's own start-up.
   BOOL InitInstance() override;
   CDocTemplate* m_pChartTemplate = nullptr;
+  CDocTemplate* m_pGrepTemplate = nullptr;
 
  protected:
   std::unique_ptr<CDocTemplate> MakeOutlineTemplate() override;
@@ -31,6 +32,7 @@ class CKestavonProgram : public CKestavonApp {
   // View > Chart: a chart window on the active outline document.
   void OnViewChart(wxCommandEvent& event);
   void OnUpdateViewChart(wxUpdateUIEvent& event);
+  void OnSettingsTools(wxCommandEvent& event);
 
  private:
   wxDECLARE_EVENT_TABLE();

@@ -59,6 +59,8 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_MENU_OPEN(CMainFrame::OnInitMenu)
   EVT_MENU(ID_SETTINGS_KEYCUST, CMainFrame::OnKeySet)
   EVT_MENU(ID_VIEW_OUTLINE, CMainFrame::OnViewOutline)
+  EVT_MENU(ID_EDIT_GREP, CMainFrame::OnGrep)
+  EVT_MENU(ID_WORK_BAR_GREP, CMainFrame::OnGrep)
   EVT_UPDATE_UI(ID_VIEW_OUTLINE, CMainFrame::OnUpdateHasChild)
 wxEND_EVENT_TABLE()
 

@@ -1,0 +1,211 @@
+// The folder search behind the grep window, on small folders built per test.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/common/TestSupport.h"
+#include "tests/model/ModelTestSupport.h"
+#include "views/GrepSearch.h"
+
+using kesta_test::MakeTempDir;
+using kesta_test::WriteBytes;
+using model_test::MakeModel;
+
+namespace {
+
+using Hits = std::vector<std::unique_ptr<CGrepData>>;
+
+void WriteOutline(const std::string& path, const std::vector<std::pair<std::string, std::string>>& items) {
+  ASSERT_EQ(MakeModel(items)->SaveFile(path.c_str()), 1) << path;
+}
+
+// Relative file names of the hits, in order.
+std::vector<std::string> Files(const Hits& hits, const std::string& root) {
+  std::vector<std::string> names;
+  for (const auto& hit : hits) names.push_back(std::string(hit->m_strFile).substr(root.size() + 1));
+  return names;
+}
+
+class Recorder : public CGrepProgress {
+ public:
+  void ShowFolder(const char* folder) override { folders.push_back(folder); }
+  void ShowFile(const char* file) override {
+    files.push_back(file);
+    if (stopAfter > 0 && static_cast<int>(files.size()) >= stopAfter) cancel = TRUE;
+  }
+  void AddHitFile(int hits) override { hitCounts.push_back(hits); }
+  BOOL IsCancelled() override { return cancel; }
+  std::vector<std::string> folders, files;
+  std::vector<int> hitCounts;
+  int stopAfter = 0;
+  BOOL cancel = FALSE;
+};
+
+// {TEST.KVN, a.kvn.txt, .h.kvn, .d/x.kvn, sub/b.txt}, every one holding the word.
+std::string MakeMixedFolder() {
+  const std::string root = MakeTempDir("grep-mixed");
+  WriteOutline(root + "/TEST.KVN", {{"Top", "apple pie"}});
+  WriteBytes(root + "/a.kvn.txt", "an apple\r\nno\r\n");
+  WriteOutline(root + "/.h.kvn", {{"Top", "apple"}});
+  mkdir((root + "/.d").c_str(), 0755);
+  WriteOutline(root + "/.d/x.kvn", {{"Top", "apple"}});
+  mkdir((root + "/sub").c_str(), 0755);
+  WriteBytes(root + "/sub/b.txt", "apple\n");
+  return root;
+}
+
+CGrepOptions Options(const std::string& folder, const char* word) {
+  CGrepOptions options;
+  options.m_strFolder = folder.c_str();
+  options.m_strWord = word;
+  return options;
+}
+
+}  // namespace
+
+TEST(GrepSearch, FileTypeAndSubFoldersChooseTheFilesAndHiddenOnesNeverCount) {
+  const std::string root = MakeMixedFolder();
+  struct Case {
+    int fileType;
+    BOOL subFolder;
+    std::vector<std::string> files;
+  } cases[] = {
+      {0, FALSE, {"TEST.KVN"}},
+      {0, TRUE, {"TEST.KVN"}},
+      {1, FALSE, {"TEST.KVN", "a.kvn.txt"}},
+      {1, TRUE, {"a.kvn.txt", "sub/b.txt", "TEST.KVN"}},
+  };
+  for (const Case& c : cases) {
+    CGrepOptions options = Options(root, "apple");
+    options.m_nFileType = c.fileType;
+    options.m_bSubFolder = c.subFolder;
+    Hits hits;
+    CGrepSearch search(options, nullptr);
+    ASSERT_TRUE(search.Run(hits));
+    EXPECT_EQ(Files(hits, root), c.files) << c.fileType << " " << c.subFolder;
+  }
+}
+
+TEST(GrepSearch, HitsCarryPathTextAndLinkAndTextLinesKeepTheirEnds) {
+  const std::string root = MakeMixedFolder();
+  CGrepOptions options = Options(root, "APPLE");
+  options.m_nFileType = 1;
+  options.m_bSubFolder = FALSE;
+  Hits hits;
+  CGrepSearch(options, nullptr).Run(hits);
+  ASSERT_EQ(hits.size(), 2u);
+  EXPECT_EQ(std::string(hits[0]->m_strTreePath), "Top");
+  EXPECT_EQ(std::string(hits[0]->m_strText), "apple pie\r\n");
+  EXPECT_EQ(std::string(hits[1]->m_strTreePath), "(テキストファイル)");
+  EXPECT_EQ(std::string(hits[1]->GetTreeTitle()), "(テキストファイル)");
+  EXPECT_EQ(std::string(hits[1]->m_strText), "an apple\r\n");
+
+  options.m_bCase = TRUE;  // distinguishing case, nothing matches
+  Hits none;
+  CGrepSearch(options, nullptr).Run(none);
+  EXPECT_TRUE(none.empty());
+}
+
+TEST(GrepSearch, WordModesPerTreeAndPerFile) {
+  const std::string root = MakeTempDir("grep-modes");
+  WriteOutline(root + "/n.kvn", {{"R", "甲 and 乙"}, {"R/c1", "甲 only"}, {"R/c2", "乙 only"}});
+  WriteOutline(root + "/o.kvn", {{"R", "甲 alone"}});
+  struct Case {
+    int mode;
+    const char* word;
+    size_t hits;
+  } cases[] = {
+      {0, "甲", 3},      {1, "甲 乙", 4},       {2, "甲 乙", 1},
+      {3, "甲　乙", 5},  // the tree holding both is a hit of each part
+      {4, "甲　乙", 4},  // o.kvn lacks 乙 and gives nothing
+      {4, "乙", 2},
+  };
+  for (const Case& c : cases) {
+    CGrepOptions options = Options(root, c.word);
+    options.m_nWordMode = c.mode;
+    Hits hits;
+    CGrepSearch(options, nullptr).Run(hits);
+    EXPECT_EQ(hits.size(), c.hits) << c.mode << " " << c.word;
+  }
+}
+
+TEST(GrepSearch, LongLinesAreTestedInPiecesOfAtMost2047Bytes) {
+  const std::string root = MakeTempDir("grep-long");
+  std::string line(5000, 'x');
+  line.replace(100, 4, "word");
+  line.replace(3000, 4, "word");
+  std::string straddling(3000, 'y');
+  straddling.replace(2045, 4, "word");  // crosses the first piece's end
+  WriteBytes(root + "/long.txt", line + "\r\n" + straddling + "\n");
+  CGrepOptions options = Options(root, "word");
+  options.m_nFileType = 1;
+  Hits hits;
+  CGrepSearch(options, nullptr).Run(hits);
+  ASSERT_EQ(hits.size(), 2u);
+  EXPECT_EQ(hits[0]->m_strText.GetLength(), 2047);
+  EXPECT_EQ(hits[1]->m_strText.GetLength(), 2047);
+  EXPECT_EQ(hits[1]->m_strText.Find("word"), 3000 - 2047);
+
+  options.m_bRegExp = TRUE;
+  options.m_strWord = "w.rd";
+  Hits regHits;
+  CGrepSearch(options, nullptr).Run(regHits);
+  EXPECT_EQ(regHits.size(), 2u);
+}
+
+TEST(GrepSearch, RefusesAnEmptyWordOrFolderAndStopsWhenCancelled) {
+  const std::string root = MakeMixedFolder();
+  Hits hits;
+  EXPECT_FALSE(CGrepSearch(Options(root, ""), nullptr).Run(hits));
+  EXPECT_FALSE(CGrepSearch(Options("", "apple"), nullptr).Run(hits));
+  EXPECT_TRUE(hits.empty());
+
+  CGrepOptions options = Options(root, "apple");
+  options.m_nFileType = 1;
+  Recorder recorder;
+  recorder.stopAfter = 2;  // the folder clears the file line first
+  CGrepSearch search(options, &recorder);
+  search.Run(hits);
+  EXPECT_TRUE(search.WasCancelled());
+  EXPECT_EQ(Files(hits, root), std::vector<std::string>{"a.kvn.txt"});
+  EXPECT_EQ(recorder.hitCounts, std::vector<int>{1});
+}
+
+TEST(GrepSearch, LinksBackUpAreNotWalkedAgainAndUnconvertibleNamesAreCounted) {
+  const std::string root = MakeTempDir("grep-links");
+  mkdir((root + "/d").c_str(), 0755);
+  WriteBytes(root + "/d/a.txt", "apple\n");
+  ASSERT_EQ(symlink("..", (root + "/d/up").c_str()), 0);
+  WriteBytes(root + "/\xF0\x9F\x8D\x8E.txt", "apple\n");  // an emoji has no Shift JIS form
+  WriteBytes(root + "/" + reinterpret_cast<const char*>(u8"日本.txt"), "apple\n");
+  CGrepOptions options = Options(root, "apple");
+  options.m_nFileType = 1;
+  Hits hits;
+  CGrepSearch search(options, nullptr);
+  search.Run(hits);
+  EXPECT_EQ(Files(hits, root), (std::vector<std::string>{"d/a.txt", "日本.txt"}));
+  EXPECT_EQ(search.GetSkippedNames(), 1);
+}
+
+TEST(CGrepData, TreeTitleIsTheLastPartBeforeItsMark) {
+  EXPECT_EQ(std::string(CGrepData("f", "a\x01" "b\x02" "x", "", "").GetTreeTitle()), "b");
+  EXPECT_EQ(std::string(CGrepData("f", "solo", "", "").GetTreeTitle()), "solo");
+}
+
+TEST(GrepSearch, AWordOnATrailByteIsNoMatchWhenCaseAndWidthCount) {
+  const std::string root = MakeTempDir("grep-trail");
+  // "ア" is 0x83 0x41: its trail byte is "A".
+  WriteBytes(root + "/t.txt", "ア\r\nxA\r\n");
+  CGrepOptions options = Options(root, "A");
+  options.m_nFileType = 1;
+  options.m_bCase = TRUE;
+  options.m_bWidth = TRUE;
+  Hits hits;
+  CGrepSearch(options, nullptr).Run(hits);
+  ASSERT_EQ(hits.size(), 1u);
+  EXPECT_EQ(std::string(hits[0]->m_strText), "xA\r\n");
+}

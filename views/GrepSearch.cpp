@@ -1,0 +1,288 @@
+#include "views/GrepSearch.h"
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "foundation/IRegExp.h"
+#include "foundation/TextSearch.h"
+#include "model/ATREE.h"
+#include "model/CDirData.h"
+#include "platform/CWinApp.h"
+#include "platform/CodePage.h"
+
+const char* const kGrepTextFileTree = "(テキストファイル)";
+
+CString CGrepData::GetTreeTitle() const {
+  const int slash = m_strTreePath.ReverseFind('\x01');
+  CString title = slash < 0 ? m_strTreePath : m_strTreePath.Mid(slash + 1);
+  const int mark = title.ReverseFind('\x02');
+  if (mark >= 0) title = title.Left(mark);
+  return title;
+}
+
+void CGrepOptions::LoadSettings() {
+  m_bCase = AfxGetProfileInt("System", "ISearch", 0);
+  m_bWidth = AfxGetProfileInt("System", "ZSearch", 0);
+  m_bTitle = AfxGetProfileInt("System", "TitleSearch", AfxGetProfileInt("System", "Title", 0) == 0 ? 1 : 0);
+  m_bText = AfxGetProfileInt("System", "TextAreaSearch", 1);
+  m_bLink = AfxGetProfileInt("System", "LinkNameSearch", 0);
+  m_bSubFolder = AfxGetProfileInt("Grep", "SubFolder", 1);
+  m_nFileType = AfxGetProfileInt("Grep", "FileType", 0);
+  m_bRegExp = AfxGetProfileInt("Grep", "RegExp", 0);
+}
+
+BOOL CGrepData::IsTextFileHit() const { return m_strTreePath == kGrepTextFileTree; }
+
+namespace {
+
+// A text line is read in pieces of at most this many bytes, each tested on its own.
+constexpr size_t kPieceBytes = 2047;
+
+struct Entry {
+  CString name;       // in the program's code page
+  std::string osName;  // as the file system holds it
+  bool folder = false;
+};
+
+// The visible entries of a folder, sorted without regard to letter case (the listing order of the
+// file system is arbitrary). Names that do not survive the trip to Shift JIS and back are counted
+// and left out: they could not be opened again from the program's own string.
+std::vector<Entry> ListFolder(const CString& folder, int& skipped) {
+  std::vector<Entry> entries;
+  const std::string osFolder = CP932ToUTF8(folder.str());
+  DIR* dir = opendir(osFolder.c_str());
+  if (dir == nullptr) return entries;
+  while (const dirent* d = readdir(dir)) {
+    if (d->d_name[0] == '.') continue;  // ".", ".." and hidden entries
+    Entry entry;
+    entry.osName = d->d_name;
+    entry.name = UTF8ToCP932(entry.osName);
+    if (CP932ToUTF8(entry.name.str()) != entry.osName) {
+      ++skipped;
+      continue;
+    }
+    struct stat st {};
+    if (stat((osFolder + '/' + entry.osName).c_str(), &st) != 0) continue;
+    entry.folder = S_ISDIR(st.st_mode);
+    entries.push_back(std::move(entry));
+  }
+  closedir(dir);
+  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    const int c = strcasecmp(a.osName.c_str(), b.osName.c_str());
+    return c != 0 ? c < 0 : a.osName < b.osName;
+  });
+  return entries;
+}
+
+CString Extension(const CString& name) {
+  const int dot = name.ReverseFind('.');
+  CString ext = dot < 0 ? CString() : name.Mid(dot);
+  ext.MakeLower();
+  return ext;
+}
+
+CString JoinPath(const CString& folder, const CString& name) {
+  if (!folder.IsEmpty() && folder[folder.GetLength() - 1] == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+std::string ReadFile(const std::string& osPath, bool& ok) {
+  std::string bytes;
+  std::FILE* file = std::fopen(osPath.c_str(), "rb");
+  ok = file != nullptr;
+  if (!ok) return bytes;
+  struct stat st {};
+  if (fstat(fileno(file), &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+  char buffer[65536];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
+  std::fclose(file);
+  return bytes;
+}
+
+// The end of the piece that starts at `start`: through the line end, at most kPieceBytes bytes.
+size_t PieceEnd(const std::string& bytes, size_t start) {
+  const size_t limit = std::min(bytes.size(), start + kPieceBytes);
+  const void* lf = std::memchr(bytes.data() + start, '\n', limit - start);
+  return lf ? static_cast<const char*>(lf) - bytes.data() + 1 : limit;
+}
+
+// The start of the piece holding `pos`.
+size_t PieceStart(const std::string& bytes, size_t pos) {
+  size_t lineStart = pos;
+  while (lineStart > 0 && bytes[lineStart - 1] != '\n') --lineStart;
+  return lineStart + (pos - lineStart) / kPieceBytes * kPieceBytes;
+}
+
+// The first match at or after `from` of the word byte for byte, starting on a character: the
+// plain byte search runs at memory speed, and a hit on a trail byte is stepped over.
+int FindExact(const std::string& bytes, const std::string& word, size_t from, int& length) {
+  length = static_cast<int>(word.size());
+  if (word.empty()) return -1;
+  for (size_t at = from;;) {
+    const size_t hit = std::string_view(bytes).find(word, at);
+    if (hit == std::string::npos) return -1;
+    // A line starts on a character; walk from there.
+    const void* lf = hit > 0 ? memrchr(bytes.data(), '\n', hit) : nullptr;
+    size_t boundary = lf ? static_cast<const char*>(lf) - bytes.data() + 1 : 0;
+    while (boundary < hit) boundary += IsDBCSLeadByte(static_cast<unsigned char>(bytes[boundary])) ? 2 : 1;
+    if (boundary == hit) return static_cast<int>(hit);
+    at = hit + 1;
+  }
+}
+
+}  // namespace
+
+struct CGrepSearch::Walk {
+  std::set<std::pair<dev_t, ino_t>> folders;  // walked already: a link back up is not walked again
+};
+
+CGrepSearch::CGrepSearch(const CGrepOptions& options, CGrepProgress* progress)
+    : m_options(options), m_pProgress(progress) {}
+
+CGrepSearch::~CGrepSearch() = default;
+
+BOOL CGrepSearch::Cancelled() {
+  if (!m_bCancelled && m_pProgress) m_bCancelled = m_pProgress->IsCancelled();
+  return m_bCancelled;
+}
+
+BOOL CGrepSearch::Run(std::vector<std::unique_ptr<CGrepData>>& hits) {
+  // Without a word every tree would be a hit, and without a folder the walk would start at "/".
+  if (m_options.m_strWord.IsEmpty() || m_options.m_strFolder.IsEmpty()) return FALSE;
+  Walk walk;
+  if (m_options.m_bSubFolder) {
+    SearchFolder(m_options.m_strFolder, hits, walk);
+    return TRUE;
+  }
+  if (m_pProgress) m_pProgress->ShowFolder(m_options.m_strFolder);
+  const std::vector<Entry> entries = ListFolder(m_options.m_strFolder, m_nSkippedNames);
+  // Outline files first, then text files, as the two patterns are listed one after the other.
+  static const char* const patterns[] = {".kvn", ".txt"};
+  for (int i = 0; i <= std::min(m_options.m_nFileType, 1); ++i) {
+    for (const Entry& entry : entries) {
+      if (Cancelled()) return TRUE;
+      if (!entry.folder && Extension(entry.name) == patterns[i]) SearchFile(JoinPath(m_options.m_strFolder, entry.name), hits);
+    }
+  }
+  return TRUE;
+}
+
+void CGrepSearch::SearchFolder(const CString& folder, std::vector<std::unique_ptr<CGrepData>>& hits, Walk& walk) {
+  struct stat st {};
+  if (stat(CP932ToUTF8(folder.str()).c_str(), &st) != 0 || !walk.folders.insert({st.st_dev, st.st_ino}).second) return;
+  if (m_pProgress) {
+    m_pProgress->ShowFolder(folder);
+    m_pProgress->ShowFile("");
+  }
+  for (const Entry& entry : ListFolder(folder, m_nSkippedNames)) {
+    if (Cancelled()) return;
+    const CString path = JoinPath(folder, entry.name);
+    if (entry.folder)
+      SearchFolder(path, hits, walk);
+    else
+      SearchFile(path, hits);
+  }
+}
+
+void CGrepSearch::SearchFile(const CString& path, std::vector<std::unique_ptr<CGrepData>>& hits) {
+  const CString ext = Extension(path.Mid(path.ReverseFind('/') + 1));
+  const bool outline = ext == ".kvn";
+  if (!outline && !(ext == ".txt" && m_options.m_nFileType == 1)) return;
+  if (m_pProgress) m_pProgress->ShowFile(path.Mid(path.ReverseFind('/') + 1));
+  if (outline)
+    SearchOutlineFile(path, hits);
+  else
+    SearchTextFile(path, hits);
+}
+
+int CGrepSearch::SearchOutlineFile(const char* path, std::vector<std::unique_ptr<CGrepData>>& hits) {
+  ATREE tree;
+  if (tree.OpenFile(path, 0, 0) < 0) return 0;
+  tree.SetRegExpSearch(m_options.m_bRegExp);
+  tree.SetSearchTargets(m_options.m_bTitle, m_options.m_bText, m_options.m_bLink);
+  const int mode = m_options.m_nWordMode;
+  tree.SetSearchOptions(m_options.m_bCase, m_options.m_bWidth, mode >= 0 && mode <= 2 ? mode : 0);
+
+  // Every top-level tree, so an outline with several roots is searched whole.
+  auto findAll = [&tree](std::vector<const CDirData*>& found) {
+    int count = 0;
+    for (int start = 0; start < tree.GetDirDataCount(); start = tree.GetNextSibling(start, TRUE))
+      count += tree.FindAllText(start, found);
+    return count;
+  };
+  std::vector<const CDirData*> found;
+  int count = 0;
+  if (mode == 3 || mode == 4) {
+    CString word = m_options.m_strWord;
+    word.Replace("　", " ");
+    CStringArray parts;
+    SplitToStringArray(word, " ", parts);
+    for (int i = 0; i < parts.GetSize(); ++i) {
+      if (parts[i].IsEmpty()) continue;  // a leading blank leaves an empty first part
+      tree.SetSearchText(parts[i]);
+      const int partHits = findAll(found);
+      count += partHits;
+      if (mode == 4 && partHits == 0) {
+        count = 0;
+        break;
+      }
+    }
+  } else {
+    tree.SetSearchText(m_options.m_strWord);
+    count = findAll(found);
+  }
+  if (m_pProgress) m_pProgress->AddHitFile(count);
+  for (int i = 0; i < count; ++i)
+    hits.push_back(std::make_unique<CGrepData>(path, found[i]->m_strPath, found[i]->m_strText, found[i]->m_strLink));
+  return count;
+}
+
+int CGrepSearch::SearchTextFile(const char* path, std::vector<std::unique_ptr<CGrepData>>& hits) {
+  bool ok = false;
+  const std::string bytes = ReadFile(CP932ToUTF8(path), ok);
+  if (!ok) return 0;
+  int count = 0;
+  auto addHit = [&](size_t start, size_t end) {
+    hits.push_back(std::make_unique<CGrepData>(path, kGrepTextFileTree, "", ""));
+    hits.back()->m_strText = CString(bytes.substr(start, end - start));
+    ++count;
+  };
+  if (m_options.m_bRegExp) {
+    IRegExp regExp;
+    if (regExp.CreateDispatch("VBScript.RegExp")) {
+      regExp.SetPattern(m_options.m_strWord);
+      regExp.SetGlobal(TRUE);
+      regExp.SetIgnoreCase(!m_options.m_bCase);
+      for (size_t start = 0; start < bytes.size();) {
+        const size_t end = PieceEnd(bytes, start);
+        if (regExp.TestLines(CString(bytes.substr(start, end - start)))) addHit(start, end);
+        start = end;
+      }
+    }
+  } else {
+    const int flags = (m_options.m_bCase ? 0 : FIND_IGNORE_CASE) | (m_options.m_bWidth ? 0 : FIND_IGNORE_WIDTH);
+    const std::string& word = m_options.m_strWord.str();
+    // One search over the whole text; a match counts only where it lies inside one piece, as a
+    // piece is all the line reader would have tested at once.
+    for (size_t from = 0; from < bytes.size();) {
+      int length = 0;
+      const int pos = flags == 0 ? FindExact(bytes, word, from, length) : FindTextOptStr(bytes, word, static_cast<int>(from), flags, &length);
+      if (pos < 0) break;
+      const size_t start = std::max(from, PieceStart(bytes, pos));
+      const size_t end = PieceEnd(bytes, start);
+      if (static_cast<size_t>(pos) + length <= end) addHit(start, end);
+      from = end;
+    }
+  }
+  if (m_pProgress) m_pProgress->AddHitFile(count);
+  return count;
+}
