@@ -9,6 +9,7 @@
 #include "app/CKestavonDoc.h"
 #include "app/frames/CSplitterWndEx.h"
 #include "app/frames/TreeExportCommands.h"
+#include "app/frames/TreeInsertCommands.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CMDIFrameWnd.h"
@@ -60,6 +61,7 @@ CKestaFrame::CKestaFrame() {
   Bind(wxEVT_SIZE, &CKestaFrame::OnSizeChanged, this);
   Bind(EVT_PREVIEW_TREE_CHANGED, [this](wxCommandEvent&) { ShowLinkFile(); });
   BindTreeExportCommands(*this);
+  BindTreeInsertCommands(*this);
 }
 
 CKestaFrame::~CKestaFrame() {

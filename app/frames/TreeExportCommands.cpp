@@ -2,6 +2,7 @@
 
 #include "app/CKestavonDoc.h"
 #include "app/frames/CKestaFrame.h"
+#include "app/frames/FrameTreePane.h"
 #include "convert/CFileWzExportDlg.h"
 #include "convert/CFormDlg.h"
 #include "convert/CFormHtmlDlg.h"
@@ -20,24 +21,15 @@
 #include "foundation/PathHelpers.h"
 #include "model/ATREE.h"
 #include "model/CTextOutputOptions.h"
-#include "platform/CSplitterWnd.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "platform/CWaitCursor.h"
 #include "resources/CommandIds.h"
-#include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
 #include "treeview/TreePrintPage.h"
 
 namespace {
-
-CTrView* TreePane(CKestaFrame& frame) {
-  return frame.GetSplitter() ? dynamic_cast<CTrView*>(frame.GetSplitter()->GetPane(0, 0)) : nullptr;
-}
-
-// The current tree as the list shows it; -1 when nothing is selected.
-int CurrentTree(CTrView& pane) { return pane.GetListBox() ? pane.GetListBox()->GetCurTree() : -1; }
 
 // The document's path split: its folder (with the final separator) and its name without extension.
 CString FolderOf(const CString& path) { return path.Left(path.ReverseFind('/') + 1); }
@@ -95,7 +87,7 @@ void WriteTextOutput(CTrView& pane, CKestavonDoc& doc, const CTextOutputOptions&
   ATREE& tree = doc.GetTree();
   int first = 0;
   int end = 0;
-  OutputRange(tree, CurrentTree(pane), AfxGetProfileInt("Text", "SelectOnly", 1) != 0, first, end);
+  OutputRange(tree, PaneCurrentTree(pane), AfxGetProfileInt("Text", "SelectOnly", 1) != 0, first, end);
   BOOL written = FALSE;
   WithEverythingUnfolded(pane, tree, [&] {
     CTextExporter exporter(tree, options);
@@ -164,7 +156,7 @@ void HtmlPerTree(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   BOOL written = FALSE;
   {
     CWaitCursor wait;
-    CTreeHtmlExporter exporter(tree, CurrentTree(pane), path, options);
+    CTreeHtmlExporter exporter(tree, PaneCurrentTree(pane), path, options);
     written = exporter.ExportPages(index);
   }
   if (written && dialog.m_bPreview) OpenWritten(pane, index);
@@ -188,7 +180,7 @@ void HtmlFrames(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   BOOL written = FALSE;
   {
     CWaitCursor wait;
-    CTreeHtmlExporter exporter(tree, CurrentTree(pane), path, options);
+    CTreeHtmlExporter exporter(tree, PaneCurrentTree(pane), path, options);
     written = exporter.ExportWithFrames(dialog.m_strDir, dialog.m_strTreeFile, dialog.m_strIndexFile);
   }
   if (written && dialog.m_bPreview) OpenWritten(pane, JoinFolder(dialog.m_strDir, dialog.m_strIndexFile));
@@ -205,7 +197,7 @@ void TextPerTree(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   if (dialog.DoModal() != IDOK) return;
   CWaitCursor wait;
   ATREE& tree = doc.GetTree();
-  ExportTreeTextFiles(tree, CurrentTree(pane), JoinFolder(dialog.m_strDir, dialog.m_strIndexFile));
+  ExportTreeTextFiles(tree, PaneCurrentTree(pane), JoinFolder(dialog.m_strDir, dialog.m_strIndexFile));
   tree.MakeTreeData();
   pane.RefillList(-1);
 }
@@ -215,7 +207,7 @@ void TextFolder(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   CTextFolderDlg dialog(&frame);
   if (dialog.DoModal() != IDOK) return;
   CWaitCursor wait;
-  ExportTextPages(doc.GetTree(), std::max(CurrentTree(pane), 0), dialog.m_strDir, dialog.m_bTopOut);
+  ExportTextPages(doc.GetTree(), std::max(PaneCurrentTree(pane), 0), dialog.m_strDir, dialog.m_bTopOut);
 }
 
 void RtfOutput(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
@@ -304,7 +296,7 @@ int ExportTreeTextFiles(ATREE& tree, int current, const char* basePath) {
 void BindTreeExportCommands(CKestaFrame& frame) {
   auto bind = [&frame](int id, void (*run)(CKestaFrame&, CTrView&, CKestavonDoc&)) {
     frame.Bind(wxEVT_MENU, [&frame, run](wxCommandEvent&) {
-      CTrView* pane = TreePane(frame);
+      CTrView* pane = FrameTreePane(frame);
       CKestavonDoc* doc = pane ? pane->GetDocument() : nullptr;
       if (doc) run(frame, *pane, *doc);
     }, id);
