@@ -113,7 +113,13 @@ void TextOutput(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
 void HtmlOutput(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   doc.CommitTextArea();
   CFormHtmlDlg form(&frame);
+  int& charset = doc.GetTree().GetProperties().m_nOption12;
+  form.m_nCharset = charset == 1 ? 1 : 0;
   if (form.DoModal() != IDOK) return;
+  if (form.m_nCharset != (charset == 1 ? 1 : 0)) {
+    charset = form.m_nCharset;
+    doc.SetModifiedFlag(TRUE);
+  }
   CTextOutputOptions options;
   options.Load();
   CTextOutOpenDlg dialog(FALSE, "html", DefaultOutputName(doc.GetPathName(), ".html"), 0x80E,
