@@ -8,6 +8,8 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/frames/CSplitterWndEx.h"
+#include "app/frames/TreeExportCommands.h"
+#include "app/frames/TreeInsertCommands.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CMDIFrameWnd.h"
@@ -58,6 +60,8 @@ int* RememberedShowCmd() {
 CKestaFrame::CKestaFrame() {
   Bind(wxEVT_SIZE, &CKestaFrame::OnSizeChanged, this);
   Bind(EVT_PREVIEW_TREE_CHANGED, [this](wxCommandEvent&) { ShowLinkFile(); });
+  BindTreeExportCommands(*this);
+  BindTreeInsertCommands(*this);
 }
 
 CKestaFrame::~CKestaFrame() {
