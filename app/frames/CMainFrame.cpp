@@ -59,6 +59,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_MENU_OPEN(CMainFrame::OnInitMenu)
   EVT_MENU(ID_SETTINGS_KEYCUST, CMainFrame::OnKeySet)
   EVT_MENU(ID_VIEW_OUTLINE, CMainFrame::OnViewOutline)
+  EVT_MENU(ID_TREE_DATE_TREE, CMainFrame::OnDateTree)
   EVT_UPDATE_UI(ID_VIEW_OUTLINE, CMainFrame::OnUpdateHasChild)
 wxEND_EVENT_TABLE()
 

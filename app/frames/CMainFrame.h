@@ -112,6 +112,7 @@ class CMainFrame : public CMDIFrameWnd {
   void OnBookmarkBar(wxCommandEvent& event);
   void OnKeySet(wxCommandEvent& event);
   void OnViewOutline(wxCommandEvent& event);
+  void OnDateTree(wxCommandEvent& event);
   // The File menu's bookmark submenu gets the bookmarked files as it opens.
   void OnInitMenu(wxMenuEvent& event);
 
