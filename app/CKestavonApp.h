@@ -116,6 +116,9 @@ class CKestavonApp : public CWinApp {
   void OnRecentDelete(wxCommandEvent& event);
   void OnBookmarkFile(wxCommandEvent& event);
   void OnBookmarkEdit(wxCommandEvent& event);
+  // The date insertion options and the display format of item times.
+  void OnDateFormat(wxCommandEvent& event);
+  void OnTimeStampFormat(wxCommandEvent& event);
 
   // The program's windows belong to the layer above the application: the outline document's
   // template (with its child frame and first view) and the main frame, not yet created. An

@@ -4,8 +4,10 @@
 #include <wx/window.h>
 
 #include "app/CAboutDlg.h"
+#include "app/CDateOptDlg.h"
 #include "app/CKestavonApp.h"
 #include "app/CRecentDlg.h"
+#include "app/CTimeStampOptDlg.h"
 #include "model/dialogs/CBookfileDlg.h"
 #include "foundation/CFileDialogEx.h"
 #include "platform/CFrameWnd.h"
@@ -41,6 +43,8 @@ wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
   EVT_MENU(ID_SETTINGS_RECENT_REMOVE, CKestavonApp::OnRecentDelete)
   EVT_MENU_RANGE(BookmarkFileList::kFirstCommand, CKestavonApp::ID_BOOKMARK_LAST, CKestavonApp::OnBookmarkFile)
   EVT_MENU(ID_FILE_BOOKMARK_EDIT, CKestavonApp::OnBookmarkEdit)
+  EVT_MENU(ID_SETTINGS_DATE_FORMAT, CKestavonApp::OnDateFormat)
+  EVT_MENU(ID_SETTINGS_TIMESTAMP, CKestavonApp::OnTimeStampFormat)
 wxEND_EVENT_TABLE()
 
 void CKestavonApp::OnFileOpen(wxCommandEvent&) {
@@ -110,4 +114,14 @@ void CKestavonApp::OpenUrl(const char* url) {
   const int mode = GetProfileInt("System", "UrlOpenMode", 1);
   if (!file && mode == 0 && m_openInRunningBrowser && m_openInRunningBrowser(address)) return;
   if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(AfxGetMainFrameWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CKestavonApp::OnDateFormat(wxCommandEvent&) {
+  CDateOptDlg dialog(AfxGetMainFrameWindow());
+  dialog.ShowModal();
+}
+
+void CKestavonApp::OnTimeStampFormat(wxCommandEvent&) {
+  CTimeStampOptDlg dialog(AfxGetMainFrameWindow());
+  dialog.ShowModal();
 }

@@ -104,6 +104,7 @@ class CKestavonDoc : public CDocument {
   void OnFileSave(wxCommandEvent& event);
   void OnUpdateFileSave(wxUpdateUIEvent& event);
   void OnFileSaveAs(wxCommandEvent& event);
+  void OnTemplateSettings(wxCommandEvent& event);
   void OnTemplateAuto(wxCommandEvent& event);
   void OnUpdateTemplateAuto(wxUpdateUIEvent& event);
   void OnAddBookmark(wxCommandEvent& event);

@@ -8,6 +8,7 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "app/CTemplateDlg.h"
 #include "foundation/PathHelpers.h"
 #include "model/CTreeUndo.h"
 #include "platform/CFrameWnd.h"
@@ -116,6 +117,13 @@ void CKestavonDoc::RemoveTitleFirstLines() {
   SetModifiedFlag(TRUE);
   m_tree.MakeTreeData();
   RefillTreeViews(-1);
+}
+
+void CKestavonDoc::OnTemplateSettings(wxCommandEvent&) {
+  CTemplateDlg dialog(AfxGetMainFrameWindow(), &m_tree.GetProperties().m_templates);
+  dialog.ShowModal();
+  // The dialog changes the list in place, so whatever the answer the document may differ.
+  SetModifiedFlag(TRUE);
 }
 
 void CKestavonDoc::OnTemplateAuto(wxCommandEvent&) {

@@ -7,4 +7,6 @@
 class wxSizer;
 class wxWindow;
 
-wxSizer* CreateOkCancelButtons(wxWindow* dialog, int okId = wxID_OK, int cancelId = wxID_CANCEL);
+// cancelLabel (code page 932) names the cancel button where it closes rather than cancels.
+wxSizer* CreateOkCancelButtons(wxWindow* dialog, int okId = wxID_OK, int cancelId = wxID_CANCEL,
+                               const char* cancelLabel = nullptr);

@@ -33,6 +33,9 @@ class CIEditView : public CWrilaView, public CTextPane {
   BOOL WriteTextFile(const char* path);
   // WriteTextFile, then the file becomes a template of the document under the current title.
   BOOL SaveTextAsTemplate(const char* path);
+  // Puts the whole file of a template entry in place of the selection; FALSE after the message
+  // when it cannot be read.
+  BOOL InsertTemplateFile(const char* path);
   // The text goes to a temporary file that the outside editor ("System"/"Editor") is started on,
   // with the control read-only until waitForUser (given the editor's process) returns; then the
   // file's text comes back into the control. FALSE (the user told) when it could not.
@@ -151,6 +154,7 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnOutsideEditor(wxCommandEvent& event);
   BOOL EditInOutsideEditor(const std::function<void(pid_t)>& waitForUser);
   void OnWebSearch(wxCommandEvent& event);
+  void OnInsertTemplate(wxCommandEvent& event);
   CString CurrentTitle() const;
 
   // Split, join and the character count.

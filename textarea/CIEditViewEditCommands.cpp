@@ -60,10 +60,8 @@ void CIEditView::BindEditCommands() {
     const CKestavonApp* app = GetKestavonApp();
     event.Enable(app && app->m_calculate);
   }, ID_EDIT_CALCULATE);
-  // Commands whose dialogs or outside program the pane cannot reach yet stay off until it can: the
-  // template list and the dictionary program of the spell check (none answers here).
-  for (int id : {ID_EDIT_INSERT_TEMPLATE, ID_EDIT_SPELL_CHECK})
-    Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, id);
+  // The spell check's dictionary program cannot be reached here (none answers): the command stays off.
+  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, ID_EDIT_SPELL_CHECK);
 }
 
 void CIEditView::OnCutOrPaste(wxCommandEvent& event) {

@@ -24,6 +24,7 @@
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
 #include "app/COtherEditDlg.h"
+#include "app/CTemplateDlg.h"
 #include "textarea/TextPaneTexts.h"
 
 namespace {
@@ -56,6 +57,7 @@ void CIEditView::BindTextFileCommands() {
   Bind(wxEVT_MENU, &CIEditView::OnWriteTextFile, this, ID_FILE_TEXTAREA_SAVE_TEMPLATE);
   Bind(wxEVT_MENU, &CIEditView::OnOutsideEditor, this, ID_SETTINGS_RUN_EDITOR);
   Bind(wxEVT_MENU, &CIEditView::OnWebSearch, this, ID_EDIT_WEB_SEARCH);
+  Bind(wxEVT_MENU, &CIEditView::OnInsertTemplate, this, ID_EDIT_INSERT_TEMPLATE);
 }
 
 void CIEditView::OnReadTextFile(wxCommandEvent& event) {
@@ -120,6 +122,32 @@ BOOL CIEditView::SaveTextAsTemplate(const char* path) {
   entry.m_strText = CurrentTitle();
   entry.m_strPath = path;
   doc->GetTree().GetProperties().m_templates.push_back(entry);
+  return TRUE;
+}
+
+void CIEditView::OnInsertTemplate(wxCommandEvent&) {
+  CKestavonDoc* doc = GetDocument();
+  if (!doc) return;
+  // The dialog edits the document's list in place.
+  doc->SetModifiedFlag(TRUE);
+  CTemplateDlg dialog(this, &doc->GetTree().GetProperties().m_templates);
+  if (dialog.ShowModal() != wxID_OK) return;
+  const auto& templates = doc->GetTree().GetProperties().m_templates;
+  if (dialog.m_nSel >= 0 && dialog.m_nSel < static_cast<int>(templates.size()))
+    InsertTemplateFile(templates[dialog.m_nSel].m_strPath);
+  else
+    GetEditCtrl().ReplaceSel("");
+}
+
+BOOL CIEditView::InsertTemplateFile(const char* path) {
+  CString text;
+  if (!ReadFileBytes(path, text)) {
+    AfxMessageBox("テンプレートファイルが開けません");
+    return FALSE;
+  }
+  // The text ends at its first NUL, as a C string read from the file would.
+  const int end = text.Find('\0');
+  GetEditCtrl().ReplaceSel(end < 0 ? text : text.Left(end));
   return TRUE;
 }
 

@@ -16,6 +16,8 @@
 #include "platform/CWinApp.h"
 #include "treeview/TreePrintPage.h"
 
+class CPelkoSettings;
+class CSettingsSheet;
 class ATREE;
 class CTreeEditDlg;
 class CTreePrintout;
@@ -91,6 +93,16 @@ class CTrView : public CView, public CTreePane {
   // Adds an item without the item dialog: the last child of the selected item, or at its level
   // after its subtree; the list selects the new row when move is set. The new item's index.
   int AddTreeQuick(const char* title, BOOL move, BOOL undo, BOOL sameLevel, const char* text);
+  // One undo step, then one item per day from first to last (both included, year, month, day):
+  // only on the ticked weekdays (Sunday first), and on public and substitute holidays only with
+  // holidays set; title names each day. Children of the selected item, or siblings after it with
+  // sameLevel. The number of items added.
+  // The settings sheet preset from the running panes and application, and after OK those take
+  // the sheet's values and the keys are written in their fixed order.
+  void PresetSettings(CSettingsSheet& sheet) const;
+  void ApplySettings(CSettingsSheet& sheet, CPelkoSettings& settings);
+  int AddDateTrees(const int first[3], const int last[3], const BOOL week[7], BOOL holidays, BOOL sameLevel,
+                   const std::function<CString(int year, int month, int day)>& title);
   // The selected item's subtree to the clipboard: with cut, the records carry their times. FALSE
   // when the write password was refused or the clipboard could not be opened.
   BOOL CopyTree(BOOL cut);
@@ -275,6 +287,7 @@ class CTrView : public CView, public CTreePane {
   void OnCopyLink(wxCommandEvent& event);
   void OnTreeAttributes(wxCommandEvent& event);
   void OnTreeColor(wxCommandEvent& event);
+  void OnSettings(wxCommandEvent& event);
   void OnProperties(wxCommandEvent& event);
   void OnUpdateProperties(wxUpdateUIEvent& event);
   // Commands of the text pane that reach the tree pane go on to the text pane unchanged.

@@ -61,6 +61,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_MENU(ID_VIEW_OUTLINE, CMainFrame::OnViewOutline)
   EVT_MENU(ID_EDIT_GREP, CMainFrame::OnGrep)
   EVT_MENU(ID_WORK_BAR_GREP, CMainFrame::OnGrep)
+  EVT_MENU(ID_TREE_DATE_TREE, CMainFrame::OnDateTree)
   EVT_UPDATE_UI(ID_VIEW_OUTLINE, CMainFrame::OnUpdateHasChild)
 wxEND_EVENT_TABLE()
 

@@ -113,6 +113,7 @@ class CMainFrame : public CMDIFrameWnd {
   void OnKeySet(wxCommandEvent& event);
   void OnViewOutline(wxCommandEvent& event);
   void OnGrep(wxCommandEvent& event);
+  void OnDateTree(wxCommandEvent& event);
   // The File menu's bookmark submenu gets the bookmarked files as it opens.
   void OnInitMenu(wxMenuEvent& event);
 

@@ -244,13 +244,13 @@ TEST_F(MainFrameTest, OpenFileListHoldsEachFileOnceWithTheActiveWindowLast) {
 TEST_F(MainFrameTest, CommandsThatNothingHandlesAreGreyed) {
   ASSERT_TRUE(Start());
   CMainFrame* frame = Frame();
-  EXPECT_FALSE(MenuState(frame, ID_SETTINGS_TEMPLATES).enabled);  // no handler anywhere on the route
+  EXPECT_FALSE(MenuState(frame, ID_TREE_ADD_URL).enabled);  // nothing on the route carries it out
   EXPECT_TRUE(MenuState(frame, ID_FILE_OPEN).enabled);  // the application's
   EXPECT_TRUE(MenuState(frame, ID_FILE_SAVE).enabled);  // the document's
   EXPECT_TRUE(MenuState(frame, 0x8045).enabled);      // the frame's, with a child open
   // A button of a bar is a command; the bar's own update is not.
   CToolBar* bar = frame->GetBar(CMainFrame::BarStandard);
-  wxUpdateUIEvent button(ID_SETTINGS_TEMPLATES);
+  wxUpdateUIEvent button(ID_TREE_ADD_URL);
   button.SetEventObject(bar);
   bar->GetEventHandler()->ProcessEvent(button);
   EXPECT_TRUE(button.GetSetEnabled() && !button.GetEnabled());

@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <string>
 
+#include "app/CTemplateDlg.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "tests/common/TestSupport.h"
 #include "tests/textarea/TextPaneFixture.h"
+#include "tests/treeview/ModalAnswers.h"
 
 namespace {
 
@@ -115,6 +117,43 @@ TEST_F(TextFilesTest, ATemplateIsWrittenAndListedUnderTheTitle) {
   EXPECT_EQ(templates[0].m_strText, CString("one"));
   EXPECT_EQ(templates[0].m_strPath, CString(path));
   EXPECT_EQ(ReadBytes(path), "ひな形");
+}
+
+TEST_F(TextFilesTest, TheChosenTemplatesFileReplacesTheSelection) {
+  CKestavonDoc* doc = Second();
+  auto& templates = doc->GetTree().GetProperties().m_templates;
+  const std::string good = m_dir + "/good.txt";
+  static const char kBytes[] = "ひな\r\n形\0後";
+  WriteBytes(good, std::string(kBytes, sizeof kBytes - 1));
+  templates = {{CString((m_dir + "/none.txt").c_str()), "missing"}, {CString(good.c_str()), "good"}};
+  struct Case {
+    int answer;
+    int selected;
+    const char* text;
+    size_t messages;
+  } cases[] = {
+      {wxID_OK, 1, "[ひな\r\n形]", 0},  // up to the file's first NUL
+      {wxID_CANCEL, 1, "[x]", 0},
+      {wxID_OK, -1, "[]", 0},  // nothing chosen: the selection goes
+      {wxID_OK, 0, "[x]", 1},
+  };
+  for (const Case& c : cases) {
+    EditOf(doc).SetLongText("[x]");
+    EditOf(doc).SetSel(1, 2);
+    doc->SetModifiedFlag(FALSE);
+    ModalAnswers answers([&c](wxDialog* dialog) {
+      dynamic_cast<CTemplateDlg&>(*dialog).m_nSel = c.selected;
+      return c.answer;
+    });
+    ScopedMessageBoxHook boxes(IDOK);
+    EXPECT_TRUE(Command(doc, ID_EDIT_INSERT_TEMPLATE));
+    EXPECT_EQ(Text(doc), c.text) << c.selected;
+    EXPECT_TRUE(doc->IsModified()) << "the dialog may have changed the list";
+    ASSERT_EQ(boxes.Calls().size(), c.messages);
+    if (c.messages) {
+      EXPECT_EQ(boxes.Calls()[0].text, "テンプレートファイルが開けません");
+    }
+  }
 }
 
 TEST_F(TextFilesTest, AnOutsideEditBringsTheEditBackAndLeavesNoTemporaryFile) {

@@ -1,0 +1,121 @@
+#include "app/CDateOptDlg.h"
+
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "platform/CWinApp.h"
+#include "platform/CodePage.h"
+#include "platform/DialogButtons.h"
+
+namespace {
+
+constexpr char kSection[] = "DateOpt";
+
+struct Flag {
+  int id;
+  const char* label;
+  int CDateOptDlg::*member;
+};
+constexpr Flag kFlags[] = {
+    {CDateOptDlg::IDC_NENGO, "年号表記(&N)", &CDateOptDlg::m_bNengo},
+    {CDateOptDlg::IDC_WEEK, "曜日を付加(&W)", &CDateOptDlg::m_bWeek},
+    {CDateOptDlg::IDC_YEAR, "年を付加(&Y)", &CDateOptDlg::m_bYear},
+    {CDateOptDlg::IDC_YEAR4, "&4桁", &CDateOptDlg::m_bYear4},
+    {CDateOptDlg::IDC_NENGAPPI, "X年X月X日の形式で挿入(&K)", &CDateOptDlg::m_bNengappi},
+    {CDateOptDlg::IDC_TIME, "[現在日時挿入]のときに時刻も挿入(&T)", &CDateOptDlg::m_bTime},
+    {CDateOptDlg::IDC_TIME24, "時刻挿入時、24時間表記(&F)", &CDateOptDlg::m_bTime24},
+    {CDateOptDlg::IDC_TIME_KANJI, "時刻挿入時、X時X分の形式で挿入(&J)", &CDateOptDlg::m_bTimeKanji},
+};
+
+}  // namespace
+
+CDateOptDlg::CDateOptDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("日付挿入形式")) {
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  for (const Flag& flag : kFlags)
+    column->Add(new wxCheckBox(this, flag.id, CP932ToWx(flag.label)), 0, wxBOTTOM, 4);
+
+  m_mark = new wxTextCtrl(this, IDC_MARK, wxEmptyString, wxDefaultPosition, wxSize(60, -1));
+  auto* mark = new wxBoxSizer(wxHORIZONTAL);
+  mark->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("年月日区切り記号(&M):")), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+  mark->Add(m_mark);
+  column->Add(mark, 0, wxTOP | wxBOTTOM, 4);
+
+  m_ampm = new wxChoice(this, IDC_AMPM);
+  for (const char* text : {"なし", "AM/PM", "午前/午後"}) m_ampm->Append(CP932ToWx(text));
+  auto* ampm = new wxBoxSizer(wxHORIZONTAL);
+  ampm->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("午前午後の表記(&A)")), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+  ampm->Add(m_ampm);
+  column->Add(ampm, 0, wxTOP, 4);
+
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(column, 0, wxEXPAND | wxALL, 8);
+  top->Add(CreateOkCancelButtons(this), 0, wxEXPAND | wxALL, 8);
+  SetSizerAndFit(top);
+  CentreOnParent();
+
+  Load();
+  Bind(wxEVT_CHECKBOX, &CDateOptDlg::OnNengappi, this, IDC_NENGAPPI);
+  Bind(wxEVT_CHECKBOX, &CDateOptDlg::OnNengo, this, IDC_NENGO);
+  Bind(wxEVT_BUTTON, &CDateOptDlg::OnOK, this, wxID_OK);
+}
+
+wxCheckBox* CDateOptDlg::Check(int id) const { return dynamic_cast<wxCheckBox*>(FindWindow(id)); }
+
+void CDateOptDlg::Load() {
+  m_bNengo = AfxGetProfileInt(kSection, "Nengo", 0);
+  m_bWeek = AfxGetProfileInt(kSection, "Week", 1);
+  m_bYear = AfxGetProfileInt(kSection, "Year", 0);
+  m_strMark = AfxGetProfileString(kSection, "Mark", "/");
+  m_bNengappi = AfxGetProfileInt(kSection, "Nengappi", 0);
+  m_bTime = AfxGetProfileInt(kSection, "Time", 0);
+  m_bYear4 = AfxGetProfileInt(kSection, "Year4", 0);
+  m_bTime24 = AfxGetProfileInt(kSection, "Time24", 1);
+  m_bTimeKanji = AfxGetProfileInt(kSection, "TimeKanji", 0);
+  m_nTimeAMPM = AfxGetProfileInt(kSection, "TimeAMPM", 0);
+}
+
+void CDateOptDlg::Save() const {
+  AfxWriteProfileString(kSection, "Mark", m_strMark);
+  const std::pair<const char*, int> values[] = {
+      {"Year", m_bYear},         {"Year4", m_bYear4}, {"Week", m_bWeek},           {"Nengo", m_bNengo},
+      {"Nengappi", m_bNengappi}, {"Time", m_bTime},   {"TimeKanji", m_bTimeKanji}, {"Time24", m_bTime24},
+      {"TimeAMPM", m_nTimeAMPM},
+  };
+  for (const auto& [key, value] : values) AfxWriteProfileInt(kSection, key, value);
+}
+
+bool CDateOptDlg::TransferDataToWindow() {
+  for (const Flag& flag : kFlags) Check(flag.id)->SetValue(this->*flag.member != 0);
+  m_mark->ChangeValue(CP932ToWx(m_strMark.str()));
+  m_ampm->SetSelection(m_nTimeAMPM >= 0 && m_nTimeAMPM < 3 ? m_nTimeAMPM : 0);
+  m_mark->Enable(!m_bNengappi);
+  return true;
+}
+
+bool CDateOptDlg::TransferDataFromWindow() {
+  for (const Flag& flag : kFlags) this->*flag.member = Check(flag.id)->GetValue() ? 1 : 0;
+  m_strMark = WxToCP932(m_mark->GetValue());
+  m_nTimeAMPM = m_ampm->GetSelection() < 0 ? 0 : m_ampm->GetSelection();
+  return true;
+}
+
+void CDateOptDlg::OnNengappi(wxCommandEvent&) {
+  TransferDataFromWindow();
+  m_mark->Enable(!m_bNengappi);
+}
+
+void CDateOptDlg::OnNengo(wxCommandEvent&) {
+  TransferDataFromWindow();
+  // An era name is always followed by its year.
+  if (m_bNengo) m_bYear = 1;
+  TransferDataToWindow();
+}
+
+void CDateOptDlg::OnOK(wxCommandEvent& event) {
+  if (!TransferDataFromWindow()) return;
+  Save();
+  event.Skip();
+}
