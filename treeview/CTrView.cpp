@@ -23,7 +23,7 @@ namespace {
 
 // The pane's commands that have no handler: their update handlers disable them.
 constexpr int kNotBuiltCommands[] = {
-    ID_VIEW_COUNT_CHARS, ID_FILE_TEXTAREA_INSERT, ID_TREE_ADD_URL, ID_FILE_TEXTAREA_SAVE, ID_EDIT_REPLACE_LINK_NAMES,
+    ID_VIEW_COUNT_CHARS, ID_FILE_TEXTAREA_INSERT, ID_TREE_ADD_URL, ID_FILE_TEXTAREA_SAVE,
     ID_FILE_TEXTAREA_SAVE_TEMPLATE, ID_WORK_TEST,
 };
 

@@ -10,6 +10,7 @@
 #include "app/frames/CSplitterWndEx.h"
 #include "app/frames/TreeExportCommands.h"
 #include "app/frames/TreeInsertCommands.h"
+#include "app/frames/TreeLinkCommands.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CMDIFrameWnd.h"
@@ -62,6 +63,7 @@ CKestaFrame::CKestaFrame() {
   Bind(EVT_PREVIEW_TREE_CHANGED, [this](wxCommandEvent&) { ShowLinkFile(); });
   BindTreeExportCommands(*this);
   BindTreeInsertCommands(*this);
+  BindTreeLinkCommands(*this);
 }
 
 CKestaFrame::~CKestaFrame() {
