@@ -144,12 +144,6 @@ class CTrView : public CView, public CTreePane {
   // One step of the auto-save at the time now: writes the document (or its next backup name, by
   // System/AutoSaveMode) when it is modified and the interval has passed since the last step.
   void AutoSave(const COleDateTime& now);
-  // Starts a program or opens a file with its handler: 0 started, 1 not started and nothing said
-  // (a program named without '.' that was not found, or no handler), 3 not started, told.
-  int ShellOpen(const char* program, const char* parameters);
-  // A program text made of a quoted path and its own options: the program is the path, and the
-  // options come before the caller's parameters, which are kept (quoted when they hold blanks).
-  static void SplitProgramText(const char* text, const char* parameters, CString& program, CString& arguments);
   // The address that an internet shortcut (".url", a settings file with "URL=") holds; the path
   // itself when none can be read.
   static CString ResolveShortcut(const char* path);

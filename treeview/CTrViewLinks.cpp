@@ -7,6 +7,7 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/LinkFileName.h"
+#include "app/StartProgram.h"
 #include "model/CLinkPath.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
@@ -24,33 +25,6 @@ namespace {
 
 constexpr const char* kRelativeUnsaved = "リンクが相対パスです。ファイルを保存してください";
 
-// The texts of the start failures, by result.
-constexpr const char* kStartErrors[] = {
-    "システム メモリが足りない、実行可能ファイルが壊れていた、または再配置が無効です",
-    "MS-DOSのInt 21ファンクション コール 4B00hが無効でした",
-    "ファイルが見つかりませんでした",
-    "パスが見つかりませんでした",
-    "オープンしたファイルが多すぎました",
-    "タスクへのダイナミック リンクを実行しようとしました。または、共有違反やネットワーク保護エラーが発生しました",
-    "各タスクに対してライブラリが別々のデータ セグメントを要求しました",
-    "MS-DOSのメモリ ブロックに問題がありました(Windows実行時にはこのエラーは起こりません)",
-    "メモリ不足のためアプリケーションを起動できませんでした",
-    "MS-DOSのメモリ ブロックに問題がありました(Windows実行時にはこのエラーは起こりません)",
-    "Windowsのバージョンが正しくありません",
-    "実行可能ファイルが無効でした。Windowsのアプリケーションでないか、.EXEイメージにエラーがあったかのいずれかです",
-    "このアプリケーションは、異なるオペレーティング システム用に設計されています",
-    "MS-DOS 4.0用に設計されているアプリケーションです。PC-9800シリーズではこの値は返しません。",
-    "実行可能ファイルのタイプが不明です",
-    "リアル モードのアプリケーション (以前のバージョンのWindows用に開発されたもの) をロードしようとしました",
-    "このアプリケーションは複数インスタンスの実行が出来ません",
-    "共有できないDDLにリンクするアプリケーションの2番目のインスタンスをロード使用としましたが、DLLはすでに使用中です",
-    "プロテクト モード専用としてマークされているアプリケーションをリアル モードでロードしようとしました",
-    "圧縮された実行可能ファイルをロードしようとしました。ロードする前にファイルを展開しなければなりません",
-    "ダイナミックリンク ライブラリ (DLL) ファイルが無効です。このアプリケーションを実行するために必要なDLLの1つが壊れています",
-    "このアプリケーションには、32ビット版のMicrosoftWindowsが必要です",
-    "原因不明のエラーです",
-};
-constexpr int kStartErrorCount = static_cast<int>(sizeof(kStartErrors) / sizeof(kStartErrors[0]));
 
 BOOL PutClipboardText(const CString& text) {
   wxClipboardLocker lock;
@@ -67,38 +41,6 @@ BOOL CanRead(const CString& path) {
 }
 
 }  // namespace
-
-void CTrView::SplitProgramText(const char* text, const char* parameters, CString& program, CString& arguments) {
-  program = text;
-  arguments = parameters ? parameters : "";
-  const int split = program.Find("\" ");
-  if (program.Find('"') != 0 || split < 0) return;
-  CString own = program.Mid(split + 2);
-  own.TrimLeft(' ');
-  program = program.Left(split + 1);
-  program.Remove('"');
-  // The caller's parameter is one argument (a file to edit), whatever blanks it holds.
-  if (arguments.IsEmpty()) {
-    arguments = own;
-  } else {
-    const CString quoted = arguments.Find(' ') >= 0 && arguments.Find('"') < 0 ? "\"" + arguments + "\"" : arguments;
-    arguments = own.IsEmpty() ? quoted : own + " " + quoted;
-  }
-}
-
-int CTrView::ShellOpen(const char* program, const char* parameters) {
-  CString file, arguments;
-  SplitProgramText(program, parameters, file, arguments);
-  const INT_PTR result = ShellExecute(this, nullptr, file, arguments.IsEmpty() ? nullptr : static_cast<const char*>(arguments), "",
-                                      SW_SHOWNORMAL);
-  if (result >= 32) return 0;
-  if (result < kStartErrorCount) {
-    if (CString(program).Find('.') < 0 && result == SE_ERR_FNF) return 1;
-    AfxMessageBox(kStartErrors[result]);
-    return 3;
-  }
-  return 1;
-}
 
 CString CTrView::ResolveShortcut(const char* path) {
   char address[2048] = {};
@@ -162,7 +104,7 @@ void CTrView::OnOpenLink(wxCommandEvent&) {
     if (CKestavonApp* app = GetKestavonApp()) app->OpenUrl(target);
     return;
   }
-  if (ShellOpen(target, nullptr) == 1) ShellOpen(m_strEditor, target);
+  if (StartProgram(this, target, nullptr) == 1) StartProgram(this, m_strEditor, target);
 }
 
 void CTrView::CreateLinkFile(int item) {
@@ -194,7 +136,7 @@ void CTrView::CreateLinkFile(int item) {
     writer.m_strText = tree.GetText(item);
     if (!writer.WriteNewLinkFile(path, create.m_bTitle, create.m_bBody)) return;
   }
-  ShellOpen(path, nullptr);
+  StartProgram(this, path, nullptr);
 }
 
 void CTrView::OnSetEditor(wxCommandEvent&) {
@@ -212,7 +154,7 @@ void CTrView::OnRunEditor(wxCommandEvent& event) {
   const CString path = doc->GetPathName();
   // A document that is not an outline file is edited as the file it is.
   if (!path.IsEmpty() && !HasExtension(path, ".kvn")) {
-    ShellOpen(m_strEditor, path);
+    StartProgram(this, m_strEditor, path);
     return;
   }
   if (m_strEditor.IsEmpty()) {

@@ -8,6 +8,7 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/CPaneLinks.h"
+#include "app/StartProgram.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CMDIFrameWnd.h"
@@ -233,8 +234,8 @@ void CGrepView::OpenLinkFile() {
     CBrowserDde browser;
     if (browser.OpenURLInFront(link)) return;
   }
-  if (ShellOpen(this, link, "") == 1)
-    ShellOpen(this, AfxGetProfileString("System", "Editor", "xdg-open"), link);
+  if (StartProgram(this, link, nullptr) == 1)
+    StartProgram(this, AfxGetProfileString("System", "Editor", "xdg-open"), link);
 }
 
 void CGrepView::OnOpenLink(wxCommandEvent&) { OpenLinkFile(); }

@@ -32,11 +32,6 @@ class CGrepView : public CView {
 
   // A link relative to the hit's file is completed with the file's folder.
   static CString ResolveLink(const char* link, const char* file);
-  // Starts the command (a quoted program may carry arguments behind it) with the parameters: 0
-  // started, 1 when the caller should try the text editor, 3 after an error shown to the user.
-  static int ShellOpen(wxWindow* owner, const char* command, const char* parameters);
-  // The message of a start failure below 23.
-  static void ShowShellError(int code);
   // The question asked before opening a text file of more than 500,000 bytes as an outline;
   // empty for any other file.
   static CString LargeTextQuestion(const char* path);

@@ -1,6 +1,7 @@
 #include "app/frames/TreeExportCommands.h"
 
 #include "app/CKestavonDoc.h"
+#include "app/StartProgram.h"
 #include "app/frames/CKestaFrame.h"
 #include "app/frames/FrameTreePane.h"
 #include "convert/CFileWzExportDlg.h"
@@ -77,7 +78,7 @@ bool EnsureOutputFolder(const CString& folder) {
   return false;
 }
 
-void OpenWritten(CTrView& pane, const CString& path) { pane.ShellOpen(path, nullptr); }
+void OpenWritten(CTrView& pane, const CString& path) { StartProgram(&pane, path, nullptr); }
 
 // The text or one-page HTML output of the range that Text/SelectOnly chooses to the chosen file,
 // which is opened afterwards when the dialog asked for it.

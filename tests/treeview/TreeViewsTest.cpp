@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/StartProgram.h"
 #include "model/CDirData.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
@@ -350,7 +351,7 @@ TEST(ShellOpen, AQuotedProgramKeepsItsOptionsAndTheCallersFile) {
   };
   for (const Case& c : cases) {
     CString file, arguments;
-    CTrView::SplitProgramText(c.text.c_str(), c.parameters, file, arguments);
+    SplitProgramText(c.text.c_str(), c.parameters, file, arguments);
     const ShellLaunch launch = PlanShellExecute(nullptr, file, arguments, "");
     std::vector<std::string> argv;
     for (const CString& a : launch.argv) argv.push_back(a.str());
@@ -361,9 +362,9 @@ TEST(ShellOpen, AQuotedProgramKeepsItsOptionsAndTheCallersFile) {
 TEST_F(TreePaneTest, AMissingProgramWithoutADotReturnsOneSilently) {
   CKestavonDoc* doc = OpenOutline(kOutline);
   ScopedMessageBoxHook box;
-  EXPECT_EQ(ViewOf(doc)->ShellOpen("no-such-program-here", nullptr), 1);
+  EXPECT_EQ(StartProgram(ViewOf(doc), "no-such-program-here", nullptr), 1);
   EXPECT_TRUE(box.Calls().empty());
-  EXPECT_EQ(ViewOf(doc)->ShellOpen("/no/such/folder/prog.sh", nullptr), 3);
+  EXPECT_EQ(StartProgram(ViewOf(doc), "/no/such/folder/prog.sh", nullptr), 3);
   ASSERT_EQ(box.Calls().size(), 1u);
   EXPECT_EQ(box.Calls()[0].text, CString("パスが見つかりませんでした"));
 
