@@ -1,6 +1,6 @@
 #include "textarea/TextPrintPage.h"
 
-#include "platform/CodePage.h"
+#include "foundation/TabbedText.h"
 
 namespace {
 
@@ -8,56 +8,15 @@ bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
 bool IsLineEnd(char ch) { return ch == '\r' || ch == '\n'; }
 
-// Bytes of the character at text[i]: a lead byte takes its trail byte along when there is one.
-int CharBytes(const char* text, int i, int length) {
-  return i + 1 < length && IsDBCSLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
-}
-
-int NextTabStop(int x, int tabWidth) { return tabWidth > 0 ? (x / tabWidth + 1) * tabWidth : x; }
-
-// Bytes of the longest prefix of whole characters that fits width; the character that passes the
-// edge is left out whole, so a double-byte character is never split.
-int FittingPrefix(TextPrintCanvas& canvas, const char* text, int length, int width, int tabWidth) {
-  int x = 0;
-  int i = 0;
-  while (i < length) {
-    const int bytes = CharBytes(text, i, length);
-    const int next = text[i] == '\t' ? NextTabStop(x, tabWidth) : x + canvas.CharWidth(text + i, bytes);
-    if (next > width) break;
-    x = next;
-    i += bytes;
-  }
-  return i;
-}
-
 // Where a line that does not fit is broken: at the last blank inside the fitting prefix (or right
 // after it); at the prefix's end when it holds none; never before the first character, so every
 // line takes at least one character even when that alone is wider than the page.
 int BreakPosition(const char* text, int length, int fit) {
   int lastBlank = 0;
-  for (int i = 0; i <= fit && i < length; i += CharBytes(text, i, length))
+  for (int i = 0; i <= fit && i < length; i += CharBytesAt(text, i, length))
     if (IsBlank(text[i])) lastBlank = i;
   if (lastBlank > 0) return lastBlank;
-  return fit > 0 ? fit : CharBytes(text, 0, length);
-}
-
-void DrawTabbed(TextPrintCanvas& canvas, const char* text, int length, int left, int y, int tabWidth) {
-  int x = 0;
-  int run = 0;
-  int runX = 0;
-  for (int i = 0; i < length;) {
-    if (text[i] == '\t') {
-      if (i > run) canvas.DrawChars(text + run, i - run, left + runX, y);
-      x = NextTabStop(x, tabWidth);
-      run = ++i;
-      runX = x;
-      continue;
-    }
-    const int bytes = CharBytes(text, i, length);
-    x += canvas.CharWidth(text + i, bytes);
-    i += bytes;
-  }
-  if (length > run) canvas.DrawChars(text + run, length - run, left + runX, y);
+  return fit > 0 ? fit : CharBytesAt(text, 0, length);
 }
 
 enum class Align { kLeft, kCenter, kRight };
@@ -73,16 +32,6 @@ void DrawBandText(TextPrintCanvas& canvas, const CString& text, const RECT& band
 }
 
 }  // namespace
-
-int TabbedTextWidth(TextPrintCanvas& canvas, const char* text, int length, int tabWidth) {
-  int x = 0;
-  for (int i = 0; i < length;) {
-    const int bytes = CharBytes(text, i, length);
-    x = text[i] == '\t' ? NextTabStop(x, tabWidth) : x + canvas.CharWidth(text + i, bytes);
-    i += bytes;
-  }
-  return x;
-}
 
 int LayoutTextPage(TextPrintCanvas& canvas, const CString& text, int start, const RECT& rect, int tabWidth,
                    std::vector<TextPrintLine>& lines) {

@@ -6,19 +6,15 @@
 // layout does not depend on a printer.
 #include <vector>
 
+#include "foundation/TabbedText.h"
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
-class TextPrintCanvas {
+class TextPrintCanvas : public TabbedTextCanvas {
  public:
-  virtual ~TextPrintCanvas() = default;
-  // Width of one character of one or two Shift JIS bytes (never a TAB or a line end).
-  virtual int CharWidth(const char* ch, int bytes) = 0;
   // Height of the character cell, and the extra space the font puts between lines.
   virtual int FontHeight() = 0;
   virtual int ExternalLeading() = 0;
-  // Draws characters without TABs with their cell's top left at x, y.
-  virtual void DrawChars(const char* text, int length, int x, int y) = 0;
   virtual void DrawRule(int left, int right, int y) = 0;
 };
 
@@ -35,9 +31,6 @@ struct TextPrintLine {
   int length;  // bytes drawn, trailing blanks of a wrapped piece left out
   int y;       // top of the line
 };
-
-// Width of text (TABs to the next multiple of tabWidth from its start).
-int TabbedTextWidth(TextPrintCanvas& canvas, const char* text, int length, int tabWidth);
 
 // Lays out the lines that fit rect from offset start; returns the offset where the page stopped
 // (the text's length when it all fitted). A page may stop inside a wrapped line: the next page goes

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "app/CKinsokuSettings.h"
+#include "foundation/TabbedText.h"
 #include "model/ATREE.h"
-#include "platform/CodePage.h"
 #include "platform/TimeFormat.h"
 
 namespace {
@@ -17,63 +17,15 @@ bool IsAlnum(char ch) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-int CharBytes(const char* text, int i, int length) {
-  return i + 1 < length && IsDBCSLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
-}
-
-int NextTabStop(int x, int tabWidth) { return tabWidth > 0 ? (x / tabWidth + 1) * tabWidth : x; }
-
 // The start of the character that ends just before offset.
 int PrevCharStart(const char* text, int offset) {
   int i = 0;
   int prev = 0;
   while (i < offset) {
     prev = i;
-    i += CharBytes(text, i, offset);
+    i += CharBytesAt(text, i, offset);
   }
   return prev;
-}
-
-int FittingPrefix(TreePrintCanvas& canvas, const char* text, int length, int width, int tabWidth) {
-  int x = 0;
-  int i = 0;
-  while (i < length) {
-    const int bytes = CharBytes(text, i, length);
-    const int next = text[i] == '\t' ? NextTabStop(x, tabWidth) : x + canvas.CharWidth(text + i, bytes);
-    if (next > width) break;
-    x = next;
-    i += bytes;
-  }
-  return i;
-}
-
-void DrawTabbed(TreePrintCanvas& canvas, const char* text, int length, int left, int y, int tabWidth) {
-  int x = 0;
-  int run = 0;
-  int runX = 0;
-  for (int i = 0; i < length;) {
-    if (text[i] == '\t') {
-      if (i > run) canvas.DrawChars(text + run, i - run, left + runX, y);
-      x = NextTabStop(x, tabWidth);
-      run = ++i;
-      runX = x;
-      continue;
-    }
-    const int bytes = CharBytes(text, i, length);
-    x += canvas.CharWidth(text + i, bytes);
-    i += bytes;
-  }
-  if (length > run) canvas.DrawChars(text + run, length - run, left + runX, y);
-}
-
-int TextWidth(TreePrintCanvas& canvas, const char* text, int length, int tabWidth) {
-  int x = 0;
-  for (int i = 0; i < length;) {
-    const int bytes = CharBytes(text, i, length);
-    x = text[i] == '\t' ? NextTabStop(x, tabWidth) : x + canvas.CharWidth(text + i, bytes);
-    i += bytes;
-  }
-  return x;
 }
 
 // A title wrapped at its last blank before the edge, as a word-breaking text box does; the
@@ -88,10 +40,10 @@ std::vector<std::pair<int, int>> WrapTitle(TreePrintCanvas& canvas, const CStrin
     int piece = FittingPrefix(canvas, s + pos, rest, width, 0);
     if (piece < rest) {
       int lastBlank = 0;
-      for (int i = 0; i < piece; i += CharBytes(s + pos, i, rest))
+      for (int i = 0; i < piece; i += CharBytesAt(s + pos, i, rest))
         if (s[pos + i] == ' ') lastBlank = i;
       if (lastBlank > 0) piece = lastBlank;
-      if (piece == 0) piece = CharBytes(s + pos, 0, rest);
+      if (piece == 0) piece = CharBytesAt(s + pos, 0, rest);
     }
     lines.emplace_back(pos, piece);
     pos += piece;
@@ -115,7 +67,7 @@ CString ExpandHeaderText(const char* text, int page, const std::tm& now) {
 int BreakPrintLine(TreePrintCanvas& canvas, const char* text, int length, int width, int tabWidth) {
   const int fit = FittingPrefix(canvas, text, length, width, tabWidth);
   if (fit >= length) return length;
-  int pos = fit > 0 ? fit : CharBytes(text, 0, length);
+  int pos = fit > 0 ? fit : CharBytesAt(text, 0, length);
   const CKinsokuSettings& kinsoku = GetKinsokuSettings();
   const CString line(text, length);
   if (kinsoku.m_nWordWrap && pos > 0 && IsAlnum(text[pos]) && IsAlnum(text[pos - 1])) {
@@ -124,7 +76,7 @@ int BreakPrintLine(TreePrintCanvas& canvas, const char* text, int length, int wi
     if (run > 0) pos = run;
   }
   if (kinsoku.m_bKinFirst && pos < length && !kinsoku.CanBeginLine(line, pos)) {
-    pos += CharBytes(text, pos, length);  // hangs beyond the edge
+    pos += CharBytesAt(text, pos, length);  // hangs beyond the edge
   } else if (kinsoku.m_bKinLast && pos > 0 && !kinsoku.CanEndLine(line, pos)) {
     const int prev = PrevCharStart(text, pos);
     if (prev > 0) pos = prev;
@@ -179,13 +131,13 @@ void TreePrintJob::PrintHeader(TreePrintCanvas& canvas, RECT& rect, int pageNumb
   if (draw && !m_settings.header.IsEmpty()) {
     const CString text = ExpandHeaderText(m_settings.header, pageNumber, now);
     const int tabWidth = 8 * canvas.CharWidth(" ", 1);
-    const int textWidth = TextWidth(canvas, text, text.GetLength(), tabWidth);
+    const int textWidth = TabbedTextWidth(canvas, text, text.GetLength(), tabWidth);
     DrawTabbed(canvas, text, text.GetLength(), rect.left + (width - textWidth) / 2, rect.top, tabWidth);
   }
   if (draw && m_settings.page == 1) {
     CString number;
     number.Format("Page -%3d", pageNumber);
-    canvas.DrawChars(number, number.GetLength(), rect.right - TextWidth(canvas, number, number.GetLength(), 0),
+    canvas.DrawChars(number, number.GetLength(), rect.right - TabbedTextWidth(canvas, number, number.GetLength(), 0),
                      rect.top);
   }
   rect.top += h + h / 2;
@@ -209,7 +161,7 @@ void TreePrintJob::PrintFooter(TreePrintCanvas& canvas, const RECT& rect, int pa
   if (m_settings.page == 2) {
     CString number;
     number.Format("- %d -", pageNumber);
-    const int width = TextWidth(canvas, number, number.GetLength(), 0);
+    const int width = TabbedTextWidth(canvas, number, number.GetLength(), 0);
     canvas.DrawChars(number, number.GetLength(), rect.left + (rect.right - rect.left - width) / 2, top);
   }
   if (m_settings.footerLine) canvas.DrawLine(rect.left, rect.bottom, rect.right, rect.bottom);
@@ -261,7 +213,7 @@ void TreePrintJob::PrintTitles(TreePrintCanvas& canvas, const RECT& rect, bool d
                                       : rect.left + u / 2 + 2 * u * std::max(level, 0);
     const bool checked = m_settings.checkPrint && (m_model.GetDirData(item)->m_nStatus & 1);
     int checkWidth = 0;
-    if (checked) checkWidth = m_settings.checkBmp ? 16 : TextWidth(canvas, kCheckText, 2, 0);
+    if (checked) checkWidth = m_settings.checkBmp ? 16 : TabbedTextWidth(canvas, kCheckText, 2, 0);
     const auto lines = WrapTitle(canvas, title, std::max(1, static_cast<int>(rect.right - x - checkWidth)));
     const int height = static_cast<int>(lines.size()) * fh + gap;
     // A title taller than the page still goes on a page of its own, cut at its bottom.
@@ -363,7 +315,7 @@ BOOL TreePrintJob::PrintItemWithBody(TreePrintCanvas& canvas, const RECT& column
       const int fh = canvas.FontHeight();
       int tx = x;
       if (m_settings.checkPrint && (m_model.GetDirData(item)->m_nStatus & 1)) {
-        const int width = m_settings.checkBmp ? 16 : TextWidth(canvas, kCheckText, 2, 0);
+        const int width = m_settings.checkBmp ? 16 : TabbedTextWidth(canvas, kCheckText, 2, 0);
         if (draw) {
           if (m_settings.checkBmp)
             canvas.DrawCheckBitmap(tx, y, 16);
@@ -386,7 +338,7 @@ BOOL TreePrintJob::PrintItemWithBody(TreePrintCanvas& canvas, const RECT& column
   }
   if (m_settings.indentSho) {
     canvas.SelectFont(kPrintFontText, m_settings.colours[kPrintFontText]);
-    bodyLeft += ave + TextWidth(canvas, number, number.GetLength(), 0);
+    bodyLeft += ave + TabbedTextWidth(canvas, number, number.GetLength(), 0);
   }
   if (!PrintBodyText(canvas, text, bodyLeft, column.right, y, column.bottom, draw)) return FALSE;
   y += m_settings.titleMargin;

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <vector>
 
+#include "foundation/TabbedText.h"
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
@@ -22,16 +23,13 @@ enum TreePrintFont {
   kPrintFontCount = 10
 };
 
-class TreePrintCanvas {
+class TreePrintCanvas : public TabbedTextCanvas {
  public:
-  virtual ~TreePrintCanvas() = default;
   // Makes one of the ten fonts current, with its colour, or with colour when it is not -1.
   virtual void SelectFont(int font, COLORREF colour) = 0;
-  // Width of one character of one or two Shift JIS bytes in the current font (never a TAB).
-  virtual int CharWidth(const char* ch, int bytes) = 0;
+  // CharWidth measures in the current font.
   virtual int FontHeight() = 0;
   virtual int AveCharWidth() = 0;
-  virtual void DrawChars(const char* text, int length, int x, int y) = 0;
   virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
   // The check bitmap of a checked title, size units square.
   virtual void DrawCheckBitmap(int x, int y, int size) = 0;
