@@ -61,6 +61,10 @@ class CKestavonApp : public CWinApp {
   // The items of an outline as the text output writes them (plain, or HTML), with the block of
   // the footnotes they hold. Filled in by the program with its text output.
   std::function<CString(ATREE& tree, const std::vector<int>& items, BOOL html)> m_outlineText;
+  // The save-as chooser of outline documents, whose name follows the chosen file type: path holds
+  // the proposed name and then the chosen one, type the 1-based file type (native, text, the other
+  // editor's outline) on entry and as chosen. FALSE when cancelled. Filled in by the program.
+  std::function<BOOL(wxWindow* parent, CString& path, int& type, const CString& folder)> m_promptSaveAs;
 
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);

@@ -245,19 +245,38 @@ CString CKestavonDoc::GetSaveFolder() {
 }
 
 CString CKestavonDoc::DoSaveAsDialog() {
-  CString name = m_strPathName;
+  // File types of the chooser, 1-based; 0 offers every file.
+  static const char* const kTypeExtensions[] = {"*", "kvn", "txt", "mem"};
+  constexpr int kWzType = 3;
+  CKestavonApp* app = GetKestavonApp();
+  if (!app || !app->m_promptSaveAs) return CString();
+  int type = app->GetProfileInt("File", "SaveType", 1);
+  if (type < 0 || type > kWzType) type = 1;
+
+  const CString firstTitle = m_tree.GetDirDataCount() > 0 ? m_tree.GetName(0) : CString();
+  CString name = IsNetFilePath(m_strPathName) ? GetNetFileTitle(m_strPathName) : m_strPathName;
+  BOOL firstNamedAfterFile = FALSE;
   if (name.IsEmpty()) {
-    // A new outline proposes its first tree's title as the file name.
-    const int first = m_tree.GetDirDataCount() > 1 ? 1 : 0;
-    name = m_tree.GetDirDataCount() > 0 ? MakeValidFileName(m_tree.GetName(first)) : CString();
-    const CString folder = GetSaveFolder();
-    if (!folder.IsEmpty()) name = folder + "/" + name;
+    name = MakeValidFileName(firstTitle);
   } else {
     const int dot = name.ReverseFind('.');
-    if (dot > name.ReverseFind('/')) name = name.Left(dot);
+    if (dot > name.ReverseFind('/')) {
+      if (name.Mid(dot).CompareNoCase(".mem") == 0) type = kWzType;
+      name = name.Left(dot);
+    }
+    firstNamedAfterFile = firstTitle == name.Mid(name.ReverseFind('/') + 1);
   }
-  name += ".kvn";
-  if (!GetKestavonApp() || !GetKestavonApp()->DoPromptFileName(name, "名前を付けて保存", FALSE, GetDocTemplate())) return CString();
+  name += CString(".") + kTypeExtensions[type];
+
+  wxWindow* parent = AfxGetMainWnd() ? AfxGetMainWnd()->GetFrameWindow() : nullptr;
+  if (!app->m_promptSaveAs(parent, name, type, GetSaveFolder())) return CString();
+  if (type == kWzType && firstNamedAfterFile) {
+    CString base = name.Mid(name.ReverseFind('/') + 1);
+    const int dot = base.ReverseFind('.');
+    if (dot >= 0) base = base.Left(dot);
+    m_tree.RenameTree(0, base, m_tree.GetLink(0));
+    RefillTreeViews(0);
+  }
   return name;
 }
 

@@ -4,6 +4,7 @@
 #include "app/frames/CKestaFrame.h"
 #include "app/frames/CMainFrame.h"
 #include "app/frames/PreviewArticleBuilder.h"
+#include "convert/CFileDialogKesta.h"
 #include "convert/CFileWzImportDlg.h"
 #include "convert/CTextExporter.h"
 #include "convert/CFolderImportDlg.h"
@@ -87,6 +88,19 @@ CKestavonProgram::CKestavonProgram() {
     picker.m_nIndex = item;
     if (picker.ShowModal() != wxID_OK) return FALSE;
     item = picker.m_nIndex;
+    return TRUE;
+  };
+  m_promptSaveAs = [](wxWindow* parent, CString& path, int& type, const CString& folder) {
+    static const char* const kExtensions[] = {"*", "kvn", "txt", "mem"};
+    CFileDialogKesta dialog(FALSE, kExtensions[type], path,
+                            OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                            "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn|Textﾌｧｲﾙ(*.txt) |*.txt|WZﾌｧｲﾙ(*.mem) |*.mem||", parent);
+    dialog.m_ofn.nFilterIndex = static_cast<DWORD>(type);
+    dialog.m_ofn.lpstrTitle = "名前を付けて保存";
+    dialog.m_ofn.lpstrInitialDir = folder;
+    if (dialog.DoModal() != IDOK) return FALSE;
+    path = dialog.GetPathName();
+    type = static_cast<int>(dialog.m_ofn.nFilterIndex);
     return TRUE;
   };
 }

@@ -249,6 +249,60 @@ TEST_F(AppTest, WithBackupsASaveThatStopsLeavesTheOldDocumentAtItsPath) {
   EXPECT_EQ(ReadBytes(m_dir + "/a.bak"), original);
 }
 
+TEST_F(AppTest, SaveAsProposesTheTypeAndNameAndWritesByTheChosenType) {
+  Setting("File", "SaveType", "2");
+  const std::string path = SampleCopy("a.kvn");
+  ASSERT_TRUE(Start({path}));
+  CKestavonDoc* doc = Documents()[0];
+  struct Asked {
+    std::string name;
+    int type;
+  };
+  std::vector<Asked> asked;
+  std::string answer;
+  int answerType = 0;
+  m_app->m_promptSaveAs = [&](wxWindow*, CString& name, int& type, const CString& folder) {
+    EXPECT_EQ(std::string(folder), m_dir);
+    asked.push_back({std::string(name), type});
+    name = answer.c_str();
+    type = answerType;
+    return TRUE;
+  };
+
+  // The stored type gives the proposed extension; the chosen name decides how the file is written.
+  answer = m_dir + "/plain.txt";
+  answerType = 2;
+  Frame()->SendCommand(ID_FILE_SAVE_AS);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].name, m_dir + "/a.txt");
+  EXPECT_EQ(asked[0].type, 2);
+  const std::string text = ReadBytes(answer);
+  ASSERT_FALSE(text.empty());
+  EXPECT_NE(text[0], '\b') << "the native file's first byte";
+
+  // A top tree named after the file follows the file's new name in the other editor's format.
+  const std::string base = "plain";
+  doc->GetTree().RenameTree(0, base.c_str(), "");
+  answer = m_dir + "/memo.mem";
+  answerType = 3;
+  Frame()->SendCommand(ID_FILE_SAVE_AS);
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(std::string(doc->GetTree().GetName(0)), "memo");
+  EXPECT_FALSE(ReadBytes(answer).empty());
+
+  // A .mem document proposes its own type whatever the stored one.
+  answer.clear();
+  m_app->m_promptSaveAs = [&](wxWindow*, CString& name, int& type, const CString&) {
+    asked.push_back({std::string(name), type});
+    return FALSE;
+  };
+  Frame()->SendCommand(ID_FILE_SAVE_AS);
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[2].name, m_dir + "/memo.mem");
+  EXPECT_EQ(asked[2].type, 3);
+  EXPECT_EQ(std::string(doc->GetPathName()), m_dir + "/memo.mem");
+}
+
 TEST_F(AppTest, UndoClearsTheModifiedMarkOnlyAtTheSavedState) {
   const std::string path = SampleCopy("a.kvn");
   ASSERT_TRUE(Start({path}));
