@@ -61,6 +61,10 @@ class CKestavonApp : public CWinApp {
   // The items of an outline as the text output writes them (plain, or HTML), with the block of
   // the footnotes they hold. Filled in by the program with its text output.
   std::function<CString(ATREE& tree, const std::vector<int>& items, BOOL html)> m_outlineText;
+  // The spell check of a text pane through the dictionary program, and whether such a program is
+  // registered. Filled in by the program; unset, there is no spell check.
+  std::function<void(wxWindow* textPane)> m_spellCheck;
+  std::function<BOOL()> m_hasDictionary;
 
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);
