@@ -65,6 +65,10 @@ class CKestavonApp : public CWinApp {
   // the proposed name and then the chosen one, type the 1-based file type (native, text, the other
   // editor's outline) on entry and as chosen. FALSE when cancelled. Filled in by the program.
   std::function<BOOL(wxWindow* parent, CString& path, int& type, const CString& folder)> m_promptSaveAs;
+  // The spell check of a text pane through the dictionary program, and whether such a program is
+  // registered. Filled in by the program; unset, there is no spell check.
+  std::function<void(wxWindow* textPane)> m_spellCheck;
+  std::function<BOOL()> m_hasDictionary;
 
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);

@@ -215,12 +215,15 @@ CharClass ClassOf(SjisChar ch, int len) {
 
 CString GetFirstCharClassRun(const char* text) {
   if (!*text) return CString();
+  // The length is known only once the character has been read: never in the same call's arguments.
   int len = 0;
-  const CharClass first = ClassOf(ReadSjisChar(text, &len), len);
+  const SjisChar head = ReadSjisChar(text, &len);
+  const CharClass first = ClassOf(head, len);
   int end = len;
   while (text[end]) {
     int next = 0;
-    if (ClassOf(ReadSjisChar(text + end, &next), next) != first) break;
+    const SjisChar ch = ReadSjisChar(text + end, &next);
+    if (ClassOf(ch, next) != first) break;
     end += next;
   }
   return CString(text, end);

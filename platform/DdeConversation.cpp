@@ -93,6 +93,15 @@ BOOL CDdeConversation::Request(const char* item, std::string& reply, int timeout
   return ReadDdeMessage(m_fd, reply, timeoutMs);
 }
 
+BOOL CDdeConversation::Poke(const char* item, const std::string& data, int timeoutMs) {
+  std::string message(item);
+  message += '\0';
+  message += data;
+  if (m_fd < 0 || !WriteDdeMessage(m_fd, message)) return FALSE;
+  std::string answer;
+  return ReadDdeMessage(m_fd, answer, timeoutMs) && answer == "\x01";
+}
+
 void CDdeConversation::Disconnect() {
   if (m_fd >= 0) close(m_fd);
   m_fd = -1;

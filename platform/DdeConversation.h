@@ -3,8 +3,10 @@
 // conversations: the server listens on a Unix-domain socket named "dde-<service>" in the user's
 // runtime folder. Each message is a 4-byte length (host order) and its bytes. The client sends the
 // topic and gets one byte back (1: accepted); then each request is an item, answered by one byte
-// (1: data follows, 0: none) and, with 1, the data as a message. Where no server listens (no
-// program on Linux speaks DDE), a connect fails at once and the caller's own fallback runs.
+// (1: data follows, 0: none) and, with 1, the data as a message. A poke is the item, a NUL and
+// the data in one message (an item name never holds a NUL, so a server tells the two apart),
+// answered by one byte (1: accepted). Where no server listens (no program on Linux speaks DDE), a
+// connect fails at once and the caller's own fallback runs.
 #include <string>
 
 #include "platform/CString.h"
@@ -29,6 +31,8 @@ class CDdeConversation {
   BOOL IsConnected() const { return m_fd >= 0; }
   // The server's data for the item; FALSE when it gave none within the time.
   BOOL Request(const char* item, std::string& reply, int timeoutMs = 10000);
+  // Hands the server data for the item; TRUE when it accepted them within the time.
+  BOOL Poke(const char* item, const std::string& data, int timeoutMs = 10000);
   void Disconnect();
 
  private:

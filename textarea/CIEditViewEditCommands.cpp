@@ -60,8 +60,13 @@ void CIEditView::BindEditCommands() {
     const CKestavonApp* app = GetKestavonApp();
     event.Enable(app && app->m_calculate);
   }, ID_EDIT_CALCULATE);
-  // The spell check's dictionary program cannot be reached here (none answers): the command stays off.
-  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, ID_EDIT_SPELL_CHECK);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) {
+    if (CKestavonApp* app = GetKestavonApp(); app && app->m_spellCheck) app->m_spellCheck(this);
+  }, ID_EDIT_SPELL_CHECK);
+  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
+    const CKestavonApp* app = GetKestavonApp();
+    event.Enable(app && app->m_spellCheck && app->m_hasDictionary && app->m_hasDictionary());
+  }, ID_EDIT_SPELL_CHECK);
 }
 
 void CIEditView::OnCutOrPaste(wxCommandEvent& event) {

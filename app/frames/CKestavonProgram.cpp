@@ -5,6 +5,7 @@
 #include "app/frames/CMainFrame.h"
 #include "app/frames/PreviewArticleBuilder.h"
 #include "convert/CFileDialogKesta.h"
+#include "app/frames/TextPaneSpellCheck.h"
 #include "convert/CFileWzImportDlg.h"
 #include "convert/CTextExporter.h"
 #include "convert/CFolderImportDlg.h"
@@ -82,6 +83,7 @@ CKestavonProgram::CKestavonProgram() {
     for (int item : items) text += exporter.MakeHtmlArticle(item, 1, 0, html, nullptr);
     return text + exporter.GetFootnoteText();
   };
+  InstallTextPaneSpellCheck(*this);
   m_pickTree = [](wxWindow* parent, ATREE& tree, int& item) {
     CTreeRefDlg picker(parent);
     picker.m_pTree = &tree;
