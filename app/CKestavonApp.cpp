@@ -157,6 +157,7 @@ BOOL CKestavonApp::InitInstance() {
     key.Format("Custom%d", i);
     m_customColors[i] = static_cast<COLORREF>(GetProfileInt("ColorDlg", key, 0xFFFFFF));
   }
+  m_bRunSettingsRead = TRUE;
 
   std::unique_ptr<CDocTemplate> outline = MakeOutlineTemplate();
   CMDIFrameWnd* frame = outline ? MakeMainFrame() : nullptr;  // wx owns it once created
@@ -216,7 +217,7 @@ BOOL CKestavonApp::OnIdle(LONG count) {
 
 int CKestavonApp::ExitInstance() {
   if (m_nShowCmd != m_nShowCmdRead) WriteProfileInt("Settings", "ShowCmd", m_nShowCmd);
-  if (!m_pszProfileName.IsEmpty()) {
+  if (!m_pszProfileName.IsEmpty() && m_bRunSettingsRead) {
     GetKinsokuSettings().Save(m_settings);
     for (int i = 0; i < 16; ++i) {
       CString key;

@@ -142,6 +142,9 @@ class CKestavonApp : public CWinApp {
   // Runs the New command, as a plain start without a file does.
   void NewDocument();
   int m_nShowCmdRead = 1;
+  // Set once start-up has read what the end of the run writes back; a start that hands its
+  // command line to a running instance never gets there and must not overwrite that instance's.
+  BOOL m_bRunSettingsRead = FALSE;
 
   wxDECLARE_EVENT_TABLE();
 };

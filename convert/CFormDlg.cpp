@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/CKinsokuDlg.h"
+#include "app/CKinsokuSettings.h"
 #include "convert/ExportDialogParts.h"
 #include "foundation/CFileDialogEx.h"
 #include "platform/CWinApp.h"
@@ -117,8 +119,8 @@ CFormDlg::CFormDlg(wxWindow* parent, BOOL fromTextOutput)
   Bind(wxEVT_BUTTON, &CFormDlg::OnSetImport, this, IDC_SET_IMPORT);
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(m_bFromTextOutput != FALSE); }, IDC_WRITE_FILE);
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(m_bFromTextOutput != FALSE); }, IDC_COPY_TEXT);
-  // The line-breaking rules dialog is not built yet.
-  Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, IDC_KINSOKU);
+  // The program's one set of line-breaking rules, changed at once: cancelling this dialog keeps them.
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CKinsokuDlg(this, GetKinsokuSettings()).ShowModal(); }, IDC_KINSOKU);
   BindDialogHelp(this, kHelpTopic);
 }
 

@@ -11,16 +11,21 @@
 
 #include <cstdlib>
 
+#include "app/CKinsokuDlg.h"
+#include "app/CKinsokuSettings.h"
 #include "foundation/CFileDialogEx.h"
 #include "foundation/CPelkoInifile.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/DialogHelp.h"
 #include "platform/DialogButtons.h"
 #include "platform/DlgItem.h"
 #include "platform/MessageBox.h"
+#include "treeview/CPrintFontDlg.h"
 
 namespace {
 
+constexpr DWORD kHelpTopic = 27;
 const char kSection[] = "Print";
 const char kAuto[] = "自動";
 
@@ -91,7 +96,9 @@ CPrnFormDlg::CPrnFormDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToW
   for (const auto& [id, label] : boxes) top->Add(new wxCheckBox(this, id, CP932ToWx(label)), 0, wxLEFT | wxRIGHT | wxTOP, 8);
   auto* files = new wxBoxSizer(wxHORIZONTAL);
   files->Add(new wxButton(this, IDC_SAVE, CP932ToWx("設定保存(&O)...")), 0, wxRIGHT, 6);
-  files->Add(new wxButton(this, IDC_LOAD, CP932ToWx("設定読込(&Y)...")));
+  files->Add(new wxButton(this, IDC_LOAD, CP932ToWx("設定読込(&Y)...")), 0, wxRIGHT, 18);
+  files->Add(new wxButton(this, IDC_FONTS, CP932ToWx("フォント(&F)...")), 0, wxRIGHT, 6);
+  files->Add(new wxButton(this, IDC_KINSOKU, CP932ToWx("禁則処理(&E)...")));
   top->Add(files, 0, wxALL, 8);
   top->Add(CreateOkCancelButtons(this, IDOK, IDCANCEL), 0, wxALL | wxEXPAND, 8);
   SetSizerAndFit(top);
@@ -102,6 +109,11 @@ CPrnFormDlg::CPrnFormDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToW
   Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { UpdateEnabling(); }, IDC_CHECK_PRINT);
   Bind(wxEVT_BUTTON, &CPrnFormDlg::OnSave, this, IDC_SAVE);
   Bind(wxEVT_BUTTON, &CPrnFormDlg::OnLoad, this, IDC_LOAD);
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    if (m_pFonts && m_pColors) CPrintFontDlg(this, m_pFonts, m_pColors).ShowModal();
+  }, IDC_FONTS);
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CKinsokuDlg(this, GetKinsokuSettings()).ShowModal(); }, IDC_KINSOKU);
+  BindDialogHelp(this, kHelpTopic);
   CentreOnParent();
 }
 
@@ -199,6 +211,7 @@ bool CPrnFormDlg::TransferDataFromWindow() {
 }
 
 void CPrnFormDlg::UpdateEnabling() {
+  FindWindow(IDC_FONTS)->Enable(m_pFonts && m_pColors);
   DlgCheck(this, IDC_CHECK_PRINT)->Enable(Radio(this, IDC_TEXT_YES)->GetValue());
   DlgChoice(this, IDC_CHECK_BMP)->Enable(DlgCheck(this, IDC_CHECK_PRINT)->GetValue());
 }

@@ -8,10 +8,13 @@
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
+class CFont;
+
 class CPrnFormDlg : public wxDialog {
  public:
   enum {
     IDD = 115,
+    IDC_FONTS = 3,
     IDC_TEXT_NO = 141,
     IDC_TEXT_YES = 142,
     IDC_FOOTER = 144,
@@ -26,6 +29,7 @@ class CPrnFormDlg : public wxDialog {
     IDC_INDENT_SHO = 165,
     IDC_COLUMNS = 170,
     IDC_CHECK_PRINT = 171,
+    IDC_KINSOKU = 196,
     IDC_HLINE = 184,
     IDC_FLINE = 185,
     IDC_CHECK_BMP = 230,
@@ -66,6 +70,10 @@ class CPrnFormDlg : public wxDialog {
   int m_bTreeColor = 0;
   // Set by the caller while the document shows only checked or only unchecked trees.
   int m_bCheckFilter = 0;
+  // The caller's ten print fonts and colours, which the font button edits in place; without them
+  // the button is disabled.
+  CFont* m_pFonts = nullptr;
+  COLORREF* m_pColors = nullptr;
 
  protected:
   // The file choosers of the save and load buttons; FALSE when cancelled.

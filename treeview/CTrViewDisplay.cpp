@@ -1,12 +1,11 @@
 // How the tree pane shows the outline: tree or chapter display, the tree font, and the check and
 // strike-through marks of the selected item.
-#include <wx/fontdlg.h>
-
 #include "app/CKestavonDoc.h"
 #include "platform/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
+#include "treeview/FontChoice.h"
 
 namespace {
 
@@ -33,14 +32,8 @@ void CTrView::OnTreeFont(wxCommandEvent&) {
   if (!doc || !m_pListBox) return;
   doc->CommitTextArea();
   COwnerListBox& list = *m_pListBox;
-  wxFontData data;
-  data.SetInitialFont(list.m_fontTree.GetWxFont());
-  wxFontDialog dialog(this, data);
-  if (dialog.ShowModal() != wxID_OK) return;
-  CFont chosen;
   LOGFONT lf{};
-  if (!chosen.CreateFromWxFont(dialog.GetFontData().GetChosenFont()) || !chosen.GetLogFont(&lf)) return;
-  lf.lfCharSet = SHIFTJIS_CHARSET;
+  if (!ChooseLogFont(this, list.m_fontTree, lf)) return;
   list.m_fontTree.DeleteObject();
   if (list.m_fontTree.CreateFontIndirect(&lf)) SaveProfileFont(list.m_fontTree, "Font");
   LOGFONT variant = lf;

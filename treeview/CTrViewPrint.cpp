@@ -172,6 +172,8 @@ void CTrView::OnPrintFormat(wxCommandEvent&) {
   dialog.m_bSelected = dialog.m_bCheckFilter ? 0 : m_bPrintSelected;
   dialog.m_strHeader = properties.m_strHeader;
   dialog.m_strFooter = properties.m_strFooter;
+  dialog.m_pFonts = fonts;
+  dialog.m_pColors = colours;
   dialog.TransferDataToWindow();
   if (dialog.ShowModal() != IDOK) return;
   if (!dialog.SaveSettings(settingsPath)) AfxMessageBox("印刷設定を保存できませんでした", MB_ICONEXCLAMATION);

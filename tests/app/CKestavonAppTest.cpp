@@ -161,6 +161,8 @@ TEST(InstanceChannel, WithoutARuntimeFolderOnlyAFolderClosedToOthersIsUsed) {
 
 TEST_F(AppTest, SecondStartHandsItsFileToTheRunningInstance) {
   const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  Setting("Print", "bKinFirst", "1");
+  Setting("ColorDlg", "Custom0", "255");
   ASSERT_TRUE(Start({a}));
   // The second start is the program itself, in another process with the same settings.
   const std::string program = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "kesta32";
@@ -181,6 +183,9 @@ TEST_F(AppTest, SecondStartHandsItsFileToTheRunningInstance) {
   EXPECT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(Profile(m_conf, "System", "Commandline"), b);
+  // The second start read none of the settings the end of a run writes, so it leaves them alone.
+  EXPECT_EQ(Profile(m_conf, "Print", "bKinFirst"), "1");
+  EXPECT_EQ(Profile(m_conf, "ColorDlg", "Custom0"), "255");
   const std::vector<CKestavonDoc*> docs = Documents();
   ASSERT_EQ(docs.size(), 2u);
   EXPECT_EQ(std::string(docs[1]->GetPathName()), b);

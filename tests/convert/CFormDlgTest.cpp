@@ -1,7 +1,8 @@
 // The text output format dialog: it shows the stored options, OK stores its sixteen values in
 // section "Text" and keeps the HTML switches it does not show, Cancel stores nothing, a width
 // outside 1..32767 keeps it open, option sets go to and come from files, the style-sheet address
-// is stored as soon as it is entered, and the output buttons close it with their mode.
+// is stored as soon as it is entered, the line-breaking rules change at once, and the output
+// buttons close it with their mode.
 #include <gtest/gtest.h>
 
 #include <wx/checkbox.h>
@@ -13,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "app/CKinsokuDlg.h"
+#include "app/CKinsokuSettings.h"
 #include "convert/CFormDlg.h"
 #include "foundation/CPelkoInifile.h"
 #include "platform/CWinApp.h"
@@ -201,15 +204,13 @@ TEST_F(FormDlgTest, TheStyleSheetAddressIsStoredEvenWhenTheDialogIsCancelled) {
 TEST_F(FormDlgTest, OutputButtonsCloseWithTheirModeAndOnlyForTheTextOutputCommand) {
   for (const int button : {CFormDlg::IDC_WRITE_FILE, CFormDlg::IDC_COPY_TEXT}) {
     TestDialog dialog(TRUE);
-    bool enabled = false, kinsokuEnabled = true;
+    bool enabled = false;
     WhenShown run([&](wxDialog* d) {
       enabled = d->FindWindow(button)->IsEnabled();
-      kinsokuEnabled = d->FindWindow(CFormDlg::IDC_KINSOKU)->IsEnabled();
       Click(d, button);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(enabled);
-    EXPECT_FALSE(kinsokuEnabled);
     EXPECT_EQ(dialog.m_nCloseMode, button == CFormDlg::IDC_WRITE_FILE ? CFormDlg::CLOSE_WRITE_FILE : CFormDlg::CLOSE_COPY_TEXT);
   }
   TestDialog settingsOnly(FALSE);
@@ -220,6 +221,31 @@ TEST_F(FormDlgTest, OutputButtonsCloseWithTheirModeAndOnlyForTheTextOutputComman
   });
   settingsOnly.DoModal();
   EXPECT_FALSE(enabled);
+}
+
+TEST_F(FormDlgTest, TheLineBreakingButtonChangesTheProgramsRulesWhichCancellingTheDialogKeeps) {
+  CKinsokuSettings& rules = GetKinsokuSettings();
+  const CKinsokuSettings before = rules;
+  rules.m_bKinLast = 1;
+  const std::string textBefore = kesta_test::ReadBytes(m_conf);
+  TestDialog dialog;
+  bool enabled = false;
+  WhenShown run([&](wxDialog* d) {
+    enabled = d->FindWindow(CFormDlg::IDC_KINSOKU)->IsEnabled();
+    WhenShown inner([](wxDialog* kinsoku) {
+      Check(kinsoku, CKinsokuDlg::IDC_KIN_LAST)->SetValue(false);
+      Edit(kinsoku, CKinsokuDlg::IDC_KINSOKU_LAST)->ChangeValue(CP932ToWx("【"));
+      Click(kinsoku, IDOK);
+    });
+    Click(d, CFormDlg::IDC_KINSOKU);
+    Click(d, IDCANCEL);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_TRUE(enabled);
+  EXPECT_EQ(rules.m_bKinLast, 0);
+  EXPECT_EQ(rules.m_strKinsokuLast, CString("【"));
+  EXPECT_EQ(kesta_test::ReadBytes(m_conf), textBefore) << "the export's own options are not stored";
+  rules = before;
 }
 
 TEST_F(FormDlgTest, TheHelpButtonAndF1ShowItsTopicAndLeaveItOpen) {

@@ -1,6 +1,8 @@
-// The print-format dialog: its values in section "Print" of an ini file, its checks, and the
-// tree pane's command that runs it.
+// The print-format dialog: its values in section "Print" of an ini file, its checks, the tree
+// pane's command that runs it, and its buttons to the pane's print fonts and the line-breaking rules.
 #include <wx/checkbox.h>
+#include <wx/colordlg.h>
+#include <wx/fontdlg.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/radiobut.h>
@@ -8,12 +10,16 @@
 
 #include <fstream>
 
+#include "app/CKinsokuDlg.h"
+#include "app/CKinsokuSettings.h"
+#include "platform/CFont.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "tests/treeview/ModalAnswers.h"
 #include "tests/treeview/TreePaneFixture.h"
+#include "treeview/CPrintFontDlg.h"
 #include "treeview/CPrnFormDlg.h"
 
 namespace treepane_test {
@@ -101,6 +107,60 @@ TEST_F(TreePaneTest, ThePrintFormatCommandGivesItsValuesToThePaneAndTheDocument)
   EXPECT_EQ(AfxGetProfileInt("Print", "Dangumi", -1), 2);
   EXPECT_EQ(AfxGetProfileInt("Print", "FontZoom", -1), 2);
   EXPECT_FALSE(AfxGetProfileString("PrintFont0", "FaceName", "").IsEmpty()) << "the fonts are stored";
+}
+
+TEST_F(TreePaneTest, ThePrintFormatsButtonsOpenThePanesFontsAndTheProgramsLineBreakingRules) {
+  Setting("PrintFont0", "FaceName", "IPAGothic");
+  Setting("Print", "PrintFontColor0", "255");
+  CKestavonDoc* doc = OpenOutline({"Top", "Top/A"});
+  ASSERT_TRUE(doc);
+  const CString rulesBefore = GetKinsokuSettings().m_strKinsokuLast;
+  GetKinsokuSettings().m_strKinsokuLast = "《";
+  const wxFont chosen(wxFontInfo(20).FaceName("Noto Serif CJK JP"));
+  wxString kinsokuShown;
+  wxColour offeredColour;
+  ModalAnswers answers([&](wxDialog* dialog) {
+    auto press = [dialog](int id) {
+      wxCommandEvent click(wxEVT_BUTTON, id);
+      click.SetEventObject(dialog->FindWindow(id));
+      dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(click);
+    };
+    if (dynamic_cast<CPrnFormDlg*>(dialog)) {
+      EXPECT_TRUE(dialog->FindWindow(CPrnFormDlg::IDC_FONTS)->IsEnabled());
+      press(CPrnFormDlg::IDC_FONTS);
+      press(CPrnFormDlg::IDC_KINSOKU);
+      return IDOK;
+    }
+    if (dynamic_cast<CPrintFontDlg*>(dialog)) {
+      press(CPrintFontDlg::ChangeId(kPrintFontLevel0));
+      return IDOK;
+    }
+    if (auto* fonts = dynamic_cast<wxFontDialog*>(dialog)) {
+      fonts->GetFontData().SetChosenFont(chosen);
+      return static_cast<int>(wxID_OK);
+    }
+    if (auto* colours = dynamic_cast<wxColourDialog*>(dialog)) {
+      offeredColour = colours->GetColourData().GetColour();
+      return static_cast<int>(wxID_OK);
+    }
+    kinsokuShown = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(CKinsokuDlg::IDC_KINSOKU_LAST))->GetValue();
+    return IDCANCEL;
+  });
+  Command(ID_FILE_PRINT_FORMAT);
+  ASSERT_EQ(answers.titles.size(), 5u);  // print format, fonts, font and colour choosers, rules
+  EXPECT_EQ(WxToCP932(answers.titles[1]), CString("印刷用フォントの設定"));
+  EXPECT_EQ(WxToCP932(answers.titles[4]), CString("禁則処理"));
+  EXPECT_EQ(offeredColour, wxColour(255, 0, 0)) << "the pane's own colour";
+  EXPECT_EQ(WxToCP932(kinsokuShown), CString("《")) << "the program's one set of rules";
+  // The pane's fonts, changed in the font dialog, are kept when the print format is confirmed.
+  EXPECT_EQ(AfxGetProfileString("PrintFont0", "FaceName", ""), CString("Noto Serif CJK JP"));
+  EXPECT_EQ(AfxGetProfileString("PrintFont1", "FaceName", ""), CString("ＭＳ ゴシック"));
+  EXPECT_EQ(AfxGetProfileInt("Print", "PrintFontColor0", 0), 255);
+  GetKinsokuSettings().m_strKinsokuLast = rulesBefore;
+
+  CPrnFormDlg alone(nullptr);
+  alone.TransferDataToWindow();
+  EXPECT_FALSE(alone.FindWindow(CPrnFormDlg::IDC_FONTS)->IsEnabled()) << "no fonts were given";
 }
 
 }  // namespace
