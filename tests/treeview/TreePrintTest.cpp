@@ -1,12 +1,14 @@
 // Printing the outline from the tree pane: what is printed, and the preview.
 #include <wx/dcmemory.h>
 #include <wx/print.h>
+#include <wx/stattext.h>
 
 #include <cstdlib>
 
 #include "platform/FrameworkIds.h"
 #include "platform/MessageBox.h"
 #include "tests/treeview/TreePaneFixture.h"
+#include "treeview/CTreePrintPreview.h"
 #include "treeview/CTreePrintout.h"
 
 namespace treepane_test {
@@ -106,6 +108,41 @@ TEST_F(TreePrintTest, ThePreviewLaysOutOnlyThePagesUpToTheOneShown) {
   };
   EXPECT_TRUE(inked(0, 120));
   EXPECT_TRUE(inked(120, 700));
+}
+
+TEST_F(TreePrintTest, ThePreviewShowsNoPageTotalUntilTheLastPageIsFound) {
+  Setting("Print", "PageMode", "0");
+  CKestavonDoc* doc = OpenLong(12);
+  ASSERT_TRUE(doc);
+  Command(ID_FILE_PRINT_PREVIEW);
+  wxPreviewFrame* frame = OpenPreview();
+  ASSERT_TRUE(frame);
+  auto* preview = dynamic_cast<CTreePrintPreview*>(PreviewOf(frame));
+  ASSERT_TRUE(preview);
+  auto* shown = static_cast<CTreePrintout*>(preview->GetPrintout());
+  wxPreviewControlBar* bar = nullptr;
+  for (wxWindow* child : frame->GetChildren())
+    if (auto* found = dynamic_cast<wxPreviewControlBar*>(child)) bar = found;
+  ASSERT_TRUE(bar);
+  auto total = [&] {
+    for (wxWindow* child : bar->GetChildren())
+      if (auto* text = dynamic_cast<wxStaticText*>(child); text && text->GetLabel().StartsWith("/"))
+        return text->GetLabel().ToStdString();
+    return std::string("(none)");
+  };
+
+  ASSERT_TRUE(preview->RenderPage(3));
+  EXPECT_EQ(total(), "/ ?");
+  EXPECT_GT(preview->GetMaxPage(), 3) << "the next pages can still be asked for";
+
+  // The last-page button asks for the largest page there may be: the pages on the way are laid
+  // out once each and the preview stops at the real last one, whose number becomes the total.
+  preview->SetCurrentPage(preview->GetMaxPage());
+  EXPECT_TRUE(shown->GetJob().IsComplete());
+  EXPECT_EQ(preview->GetCurrentPage(), 12);
+  EXPECT_EQ(preview->GetMaxPage(), 12);
+  EXPECT_EQ(shown->GetJob().GetLaidOutPages(), 12);
+  EXPECT_EQ(total(), "/ 12");
 }
 
 }  // namespace

@@ -1,0 +1,44 @@
+#pragma once
+// The print preview of an outline. Pages are found as they are shown, so the page total is known
+// only once the outline's last page has been laid out: until then the preview offers every
+// further page and shows no total; going past the end (the last-page button, a typed number)
+// lays out the pages on the way and stops at the last one.
+#include <wx/print.h>
+
+class CTreePrintout;
+class wxStaticText;
+
+class CTreePrintPreview : public wxPrintPreview {
+ public:
+  // Takes both printouts, as wxPrintPreview does.
+  CTreePrintPreview(CTreePrintout* preview, CTreePrintout* print, wxPrintDialogData* data);
+
+  bool SetCurrentPage(int page) override;
+  int GetMaxPage() const override;
+  // Whether the outline's last page has been found.
+  bool IsTotalKnown() const;
+
+ private:
+  CTreePrintout* m_pPreview;
+};
+
+class CTreePreviewBar : public wxPreviewControlBar {
+ public:
+  CTreePreviewBar(CTreePrintPreview* preview, long buttons, wxWindow* parent);
+
+  void SetPageInfo(int minPage, int maxPage) override;
+
+ private:
+  // The total beside the page number: "/ n" once known, "/ ?" before.
+  void ShowPageTotal();
+  CTreePrintPreview* m_pPreview;
+  wxStaticText* m_pTotal = nullptr;
+};
+
+class CTreePreviewFrame : public wxPreviewFrame {
+ public:
+  CTreePreviewFrame(CTreePrintPreview* preview, wxWindow* parent, const wxString& title);
+
+ protected:
+  void CreateControlBar() override;
+};
