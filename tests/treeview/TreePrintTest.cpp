@@ -3,16 +3,65 @@
 #include <wx/print.h>
 #include <wx/stattext.h>
 
+#include <gtk/gtk.h>
+#include <wx/gtk/print.h>
+
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/FrameworkIds.h"
 #include "platform/MessageBox.h"
+#include "platform/PrinterSettings.h"
 #include "tests/treeview/TreePaneFixture.h"
 #include "treeview/CTreePrintPreview.h"
 #include "treeview/CTreePrintout.h"
 
 namespace treepane_test {
 namespace {
+
+// Answers GTK's own print dialog as a user would: once it has selected the printer that the
+// settings name, presses Print. Gives up (Cancel) when no printer is selected after a long while.
+struct PrintDialogAnswer {
+  bool answered = false;
+  std::string printer;
+  int polls = 0;
+};
+
+gboolean AnswerPrintDialog(gpointer data) {
+  auto* state = static_cast<PrintDialogAnswer*>(data);
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* window = windows; window && !state->answered; window = window->next) {
+    if (std::strcmp(G_OBJECT_TYPE_NAME(window->data), "GtkPrintUnixDialog") != 0) continue;
+    GObject* printer = nullptr;
+    g_object_get(window->data, "selected-printer", &printer, nullptr);
+    if (printer) {
+      gchar* name = nullptr;
+      g_object_get(printer, "name", &name, nullptr);
+      state->printer = name ? name : "";
+      g_free(name);
+      g_object_unref(printer);
+    }
+    if (printer || ++state->polls > 1200) {
+      state->answered = true;
+      gtk_dialog_response(GTK_DIALOG(window->data), printer ? GTK_RESPONSE_OK : GTK_RESPONSE_CANCEL);
+    }
+  }
+  g_list_free(windows);
+  return state->answered ? G_SOURCE_REMOVE : G_SOURCE_CONTINUE;
+}
+
+// The number of pages of a PDF file as pdfinfo reads it; -1 when it cannot.
+int PdfPageCount(const std::string& path) {
+  FILE* pipe = popen(("pdfinfo '" + path + "' 2>/dev/null").c_str(), "r");
+  if (!pipe) return -1;
+  int pages = -1;
+  char line[512];
+  while (fgets(line, sizeof line, pipe))
+    if (std::strncmp(line, "Pages:", 6) == 0) pages = std::atoi(line + 6);
+  pclose(pipe);
+  return pages;
+}
 
 class TreePrintTest : public TreePaneTest {
  protected:
@@ -143,6 +192,33 @@ TEST_F(TreePrintTest, ThePreviewShowsNoPageTotalUntilTheLastPageIsFound) {
   EXPECT_EQ(preview->GetMaxPage(), 12);
   EXPECT_EQ(shown->GetJob().GetLaidOutPages(), 12);
   EXPECT_EQ(total(), "/ 12");
+}
+
+TEST_F(TreePrintTest, PrintingToAPdfFileThroughThePrintDialogGivesItsPages) {
+  Setting("Print", "PageMode", "0");  // one item a page
+  CKestavonDoc* doc = OpenOutline({"Top", "Top/A", "Top/B", "Top/B/C"});
+  ASSERT_TRUE(doc);
+  const std::string pdf = m_dir + "/outline.pdf";
+  // The dialog starts on the file printer with the file and format chosen, as a user leaves it;
+  // the program's printer settings are a fresh set again after the test.
+  struct FreshPrinter {
+    ~FreshPrinter() { GetAppPrintData() = wxPrintData(); }
+  } fresh;
+  wxPrintData& data = GetAppPrintData();
+  data.SetPrinterName("Print to File");
+  data.ConvertToNative();
+  GtkPrintSettings* settings = static_cast<wxGtkPrintNativeData*>(data.GetNativeData())->GetPrintConfig();
+  gchar* uri = g_filename_to_uri(pdf.c_str(), nullptr, nullptr);
+  gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, uri);
+  g_free(uri);
+  gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
+
+  PrintDialogAnswer answer;
+  g_timeout_add(50, AnswerPrintDialog, &answer);
+  Command(ID_FILE_PRINT);
+  ASSERT_TRUE(answer.answered);
+  ASSERT_FALSE(answer.printer.empty()) << "the dialog selected no printer";
+  EXPECT_EQ(PdfPageCount(pdf), 4);
 }
 
 }  // namespace
