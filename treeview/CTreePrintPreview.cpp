@@ -1,6 +1,7 @@
 #include "treeview/CTreePrintPreview.h"
 
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/weakref.h>
 
 #include <algorithm>
@@ -25,7 +26,9 @@ bool CTreePrintPreview::SetCurrentPage(int page) {
     const int known = job.GetKnownPages();
     if (!RenderPage(known) || job.GetKnownPages() == known) break;
   }
-  return wxPrintPreview::SetCurrentPage(std::clamp(page, 1, job.GetKnownPages()));
+  const bool moved = wxPrintPreview::SetCurrentPage(std::clamp(page, 1, job.GetKnownPages()));
+  if (m_onPageAsked) m_onPageAsked();
+  return moved;
 }
 
 CTreePreviewBar::CTreePreviewBar(CTreePrintPreview* preview, long buttons, wxWindow* parent)
@@ -36,13 +39,17 @@ CTreePreviewBar::CTreePreviewBar(CTreePrintPreview* preview, long buttons, wxWin
   static_cast<CTreePrintout*>(preview->GetPrintout())->SetPageDrawnHandler([self] {
     if (self) self->ShowPageTotal();
   });
+  // The bar writes the page it asked for into the field after the preview moved, and a page
+  // typed past the end stays there: the page actually shown goes there once the bar is done.
+  preview->SetPageAskedHandler([self] {
+    if (self) self->CallAfter(&CTreePreviewBar::ShowCurrentPage);
+  });
 }
 
 void CTreePreviewBar::SetPageInfo(int minPage, int) {
-  // Asked after every page drawn, with the printout's count (0 while unknown): the preview's own
-  // maximum lets the page field take any further page. The field is as wide as its largest
-  // page, so an unknown total takes five digits.
-  wxPreviewControlBar::SetPageInfo(minPage, std::min(m_pPreview->GetMaxPage(), 99999));
+  // Asked after every page drawn, with the printout's count (0 while unknown). The page field
+  // takes any page: one past the end shows the last page (the preview stops there).
+  wxPreviewControlBar::SetPageInfo(minPage, std::numeric_limits<int>::max());
   ShowPageTotal();
 }
 
@@ -60,6 +67,11 @@ void CTreePreviewBar::ShowPageTotal() {
   if (m_pTotal->GetLabel() == label) return;
   m_pTotal->SetLabel(label);
   Layout();
+}
+
+void CTreePreviewBar::ShowCurrentPage() {
+  if (auto* field = dynamic_cast<wxTextCtrl*>(FindWindow(wxID_PREVIEW_GOTO)))
+    field->ChangeValue(wxString::Format("%d", m_pPreview->GetCurrentPage()));
 }
 
 CTreePreviewFrame::CTreePreviewFrame(CTreePrintPreview* preview, wxWindow* parent, const wxString& title)

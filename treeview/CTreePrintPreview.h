@@ -5,6 +5,8 @@
 // lays out the pages on the way and stops at the last one.
 #include <wx/print.h>
 
+#include <functional>
+
 class CTreePrintout;
 class wxStaticText;
 
@@ -17,9 +19,12 @@ class CTreePrintPreview : public wxPrintPreview {
   int GetMaxPage() const override;
   // Whether the outline's last page has been found.
   bool IsTotalKnown() const;
+  // Called whenever a page is asked for: the page shown may not be the one asked for.
+  void SetPageAskedHandler(std::function<void()> handler) { m_onPageAsked = std::move(handler); }
 
  private:
   CTreePrintout* m_pPreview;
+  std::function<void()> m_onPageAsked;
 };
 
 class CTreePreviewBar : public wxPreviewControlBar {
@@ -31,6 +36,8 @@ class CTreePreviewBar : public wxPreviewControlBar {
  private:
   // The total beside the page number: "/ n" once known, "/ ?" before.
   void ShowPageTotal();
+  // The page field shows the page the preview shows.
+  void ShowCurrentPage();
   CTreePrintPreview* m_pPreview;
   wxStaticText* m_pTotal = nullptr;
 };

@@ -1,7 +1,9 @@
 // Printing the outline from the tree pane: what is printed, and the preview.
+#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/print.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include <gtk/gtk.h>
 #include <wx/gtk/print.h>
@@ -186,11 +188,16 @@ TEST_F(TreePrintTest, ThePreviewShowsNoPageTotalUntilTheLastPageIsFound) {
 
   // The last-page button asks for the largest page there may be: the pages on the way are laid
   // out once each and the preview stops at the real last one, whose number becomes the total.
-  preview->SetCurrentPage(preview->GetMaxPage());
+  wxCommandEvent last(wxEVT_BUTTON, wxID_PREVIEW_LAST);
+  bar->ProcessWindowEvent(last);
+  wxTheApp->ProcessPendingEvents();
   EXPECT_TRUE(shown->GetJob().IsComplete());
   EXPECT_EQ(preview->GetCurrentPage(), 12);
   EXPECT_EQ(preview->GetMaxPage(), 12);
   EXPECT_EQ(shown->GetJob().GetLaidOutPages(), 12);
+  auto* field = dynamic_cast<wxTextCtrl*>(bar->FindWindow(wxID_PREVIEW_GOTO));
+  ASSERT_TRUE(field);
+  EXPECT_EQ(field->GetValue(), "12");
   EXPECT_EQ(total(), "/ 12");
 }
 
