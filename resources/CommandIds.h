@@ -246,4 +246,5 @@ enum : int {
   ID_WORK_BOOKMARK_BAR = 0x820B,
   ID_WORK_TAB_POSITION = 0x820E,
   ID_WORK_CURSOR_JUMP = 0x820F,  // the tree view goes to the tree given by -J or -N
+  ID_WORK_SETTINGS_APPLIED = 0x8240,  // the settings command wrote its keys; the windows follow them
 };

@@ -110,8 +110,15 @@ void CIEditView::TakeBackgroundColor() {
   if (FAILED(SafeArrayGetElement(colors.parray, &index, &element))) return;
   CComVariant value;
   if (FAILED(VariantChangeType(&value, &element, 0, VT_I4))) return;
-  m_clrBack = static_cast<COLORREF>(value.lVal);
+  SetPaneColors(m_clrText, static_cast<COLORREF>(value.lVal));
+}
+
+void CIEditView::SetPaneColors(COLORREF text, COLORREF back) {
+  m_clrText = text;
+  m_clrBack = back;
+  SetForegroundColour(ColorRefToWx(m_clrText));
   SetBackgroundColour(ColorRefToWx(m_clrBack));
+  Refresh();
 }
 
 void CIEditView::LoadText(bool firstLoad) {

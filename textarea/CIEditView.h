@@ -74,6 +74,10 @@ class CIEditView : public CWrilaView, public CTextPane {
   // and selection.
   static void SyncTextPanes(CIEditView* source, CIEditView* target);
 
+  // The pane's own colours, behind and around the control: the background starts as the
+  // control's text-area background; the settings command sets both.
+  void SetPaneColors(COLORREF text, COLORREF back);
+  COLORREF m_clrText = 0;
   COLORREF m_clrBack = 0xFFFFFF;
 
   // Printing of the text. The document's header and footer and the page-number style, taken for

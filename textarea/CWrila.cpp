@@ -51,6 +51,8 @@ enum : DISPID {
   kFontName = 134,
   kDevToView = 136,
   kViewToDev = 137,
+  kCommentBegin = 144,
+  kCommentEnd = 145,
 };
 
 const BYTE* Params(const char* types) { return reinterpret_cast<const BYTE*>(types); }
@@ -214,6 +216,8 @@ void CWrila::SetAppName(const char* name) { m_driver.SetProperty(kAppName, VT_BS
 void CWrila::SetPropTitle(const char* title) { m_driver.SetProperty(kPropTitle, VT_BSTR, title); }
 void CWrila::SetPropPages(long pages) { m_driver.SetProperty(kPropPages, VT_I4, static_cast<LONG>(pages)); }
 void CWrila::SetRegKey(const char* key) { m_driver.SetProperty(kRegKey, VT_BSTR, key); }
+void CWrila::SetCommentBegin(const char* mark) { m_driver.SetProperty(kCommentBegin, VT_BSTR, mark); }
+void CWrila::SetCommentEnd(const char* mark) { m_driver.SetProperty(kCommentEnd, VT_BSTR, mark); }
 
 short CWrila::QueryStatus(long command) {
   short status = 0;

@@ -70,6 +70,9 @@ class CWrila : public wxPanel {
   void SetPropTitle(const char* title);
   void SetPropPages(long pages);
   void SetRegKey(const char* key);
+  // The marks between which the control colours a comment (footnotes, to the program).
+  void SetCommentBegin(const char* mark);
+  void SetCommentEnd(const char* mark);
   short QueryStatus(long command);
   void GetCaretPos(BOOL logical, long* v, long* h);
   void GetScrollPos(long* v, long* h);

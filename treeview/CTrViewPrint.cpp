@@ -15,6 +15,7 @@
 #include "treeview/COwnerListBox.h"
 #include "treeview/CPrnFormDlg.h"
 #include "treeview/CTrView.h"
+#include "treeview/CTreePrintPreview.h"
 #include "treeview/CTreePrintout.h"
 
 namespace {
@@ -139,12 +140,12 @@ void CTrView::OnFilePrintPreview(wxCommandEvent&) {
   if (!preview) return;
   std::unique_ptr<CTreePrintout> print = MakePrintout();
   wxPrintDialogData data(GetAppPrintData());
-  auto* printPreview = new wxPrintPreview(preview.release(), print.release(), &data);
+  auto* printPreview = new CTreePrintPreview(preview.release(), print.release(), &data);
   if (!printPreview->IsOk()) {
     delete printPreview;
     return;
   }
-  auto* frame = new wxPreviewFrame(printPreview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
+  auto* frame = new CTreePreviewFrame(printPreview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
   frame->Initialize();
   frame->Show();
 }

@@ -9,8 +9,10 @@
 #include "app/CKinsokuSettings.h"
 #include "app/CSettingsSheet.h"
 #include "platform/CDocTemplate.h"
+#include "platform/CFrameWnd.h"
 #include "platform/ColorRef.h"
 #include "platform/MessageBox.h"
+#include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
 
@@ -228,4 +230,7 @@ void CTrView::ApplySettings(CSettingsSheet& sheet, CPelkoSettings& settings) {
   } else if (doc) {
     doc->UpdateAllViews(nullptr, 0);
   }
+  // The tab strip, the text panes and the window titles belong to the frames, which take the
+  // keys just written.
+  if (CFrameWnd* main = app ? app->m_pMainWnd : nullptr) main->SendCommand(ID_WORK_SETTINGS_APPLIED);
 }

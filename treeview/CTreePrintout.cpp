@@ -3,16 +3,10 @@
 #include <wx/dc.h>
 
 #include <ctime>
+#include <limits>
 
 #include "foundation/CPrintMargins.h"
 #include "treeview/CTrView.h"
-
-namespace {
-
-// A page count the preview can page through while the outline's end is not found yet.
-constexpr int kUnknownLastPage = 9999;
-
-}  // namespace
 
 CTreePrintout::CTreePrintout(std::unique_ptr<ATREE> model, int start, int end, const TreePrintSettings& settings)
     : wxPrintout("Kestavon"), m_pModel(std::move(model)), m_canvas(m_fonts), m_job(*m_pModel, start, end, settings) {}
@@ -22,7 +16,7 @@ void CTreePrintout::OnPreparePrinting() {
   wxDC* dc = GetDC();
   if (IsPreview() || !dc) return;
   const RECT page = PreparePage(*dc);
-  m_job.PaginateTo(m_canvas, page, kUnknownLastPage);
+  m_job.PaginateTo(m_canvas, page, std::numeric_limits<int>::max());
 }
 
 bool CTreePrintout::HasPage(int page) {
@@ -35,7 +29,8 @@ bool CTreePrintout::HasPage(int page) {
 
 void CTreePrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) {
   *minPage = 1;
-  *maxPage = m_job.IsComplete() ? m_job.GetKnownPages() : kUnknownLastPage;
+  // 0 while the preview has not found the last page: a total the preview shows as unknown.
+  *maxPage = m_job.IsComplete() ? m_job.GetKnownPages() : 0;
   *pageFrom = 1;
   *pageTo = *maxPage;
 }
@@ -50,6 +45,7 @@ bool CTreePrintout::OnPrintPage(int page) {
   dc->SetClippingRegion(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   const BOOL printed = m_job.PrintPage(m_canvas, rect, page, local);
   dc->DestroyClippingRegion();
+  if (m_onPageDrawn) m_onPageDrawn();
   return printed != FALSE;
 }
 

@@ -4,6 +4,7 @@
 // the pages found as they are asked for.
 #include <wx/print.h>
 
+#include <functional>
 #include <memory>
 
 #include "model/ATREE.h"
@@ -22,6 +23,8 @@ class CTreePrintout : public wxPrintout {
   bool OnPrintPage(int page) override;
 
   const TreePrintJob& GetJob() const { return m_job; }
+  // Called after each page drawn, when the pages found may have changed.
+  void SetPageDrawnHandler(std::function<void()> handler) { m_onPageDrawn = std::move(handler); }
   const TreePrintDcCanvas& GetCanvas() const { return m_canvas; }
 
  private:
@@ -33,4 +36,5 @@ class CTreePrintout : public wxPrintout {
   bool m_bFontsMade = false;
   TreePrintDcCanvas m_canvas;
   TreePrintJob m_job;
+  std::function<void()> m_onPageDrawn;
 };

@@ -8,6 +8,7 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/frames/CSplitterWndEx.h"
+#include "app/frames/FootnoteCommand.h"
 #include "app/frames/TreeExportCommands.h"
 #include "app/frames/TreeInsertCommands.h"
 #include "app/frames/TreeLinkCommands.h"
@@ -64,6 +65,7 @@ CKestaFrame::CKestaFrame() {
   BindTreeExportCommands(*this);
   BindTreeInsertCommands(*this);
   BindTreeLinkCommands(*this);
+  BindFootnoteCommand(*this);
 }
 
 CKestaFrame::~CKestaFrame() {
