@@ -70,5 +70,6 @@ function(kesta_test_program folder)
   # One CTest entry per program: every GUI test process opens its own display connection and GTK
   # start-up is costly, so tests are not split into a process each.
   add_test(NAME ${folder} COMMAND ${target})
-  set_tests_properties(${folder} PROPERTIES ENVIRONMENT "KESTA_FIXTURES=${CMAKE_SOURCE_DIR}/tests/fixtures")
+  set_tests_properties(${folder} PROPERTIES ENVIRONMENT
+    "KESTA_FIXTURES=${CMAKE_SOURCE_DIR}/tests/fixtures;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=${CMAKE_SOURCE_DIR}/tests/common/ubsan.supp")
 endfunction()
