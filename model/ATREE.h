@@ -148,6 +148,7 @@ class ATREE {
   void SetChainIndex(int index) { m_nChainIndex = index; }
   // Bytes 0x02-0x08 separate the fields of tree records: they never enter a title, link or text.
   static void StripRecordBytes(CString& text);
+  static void StripRecordBytes(CSharedString& text);
   // Removes every 0x01 byte (a lead byte before it notwithstanding): an imported title names one
   // level, never a deeper path.
   static void StripLevelSeparators(CString& title);

@@ -159,7 +159,7 @@ int ATREE::ReplaceAll(CString& text, const char* search, const char* replacement
 int ATREE::ReplaceInTrees(int item, const char* search, const char* replacement, BOOL texts, BOOL regExp) {
   SearchCursor cursor;
   const int end = GetNextSibling(item, TRUE);
-  const CString prefix = item > 0 ? GetDirData(GetParent(item))->m_strPath : CString();
+  const CString prefix = item > 0 ? GetDirData(GetParent(item))->m_strPath.Get() : CString();
   const CString pattern(search);
   bool anchored = false;
   if (regExp) {

@@ -15,6 +15,14 @@ void ATREE::StripRecordBytes(CString& text) {
   s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c >= '\x02' && c <= '\x08'; }), s.end());
 }
 
+void ATREE::StripRecordBytes(CSharedString& text) {
+  const std::string& s = text.str();
+  if (std::none_of(s.begin(), s.end(), [](char c) { return c >= '\x02' && c <= '\x08'; })) return;
+  CString stripped = text;
+  StripRecordBytes(stripped);
+  text = std::move(stripped);
+}
+
 void ATREE::StripLevelSeparators(CString& title) {
   std::string& s = title.str();
   s.erase(std::remove(s.begin(), s.end(), '\x01'), s.end());

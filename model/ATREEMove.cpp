@@ -109,8 +109,9 @@ void ATREE::RenameTree(int item, const char* title, const char* link) {
     const std::string& p = GetDirData(j)->m_strPath.str();
     if (p.size() <= length || p.compare(at, old.str().size(), old.str()) != 0) break;
     if (p[length] != '\x01') continue;  // a later sibling whose title merely begins with the old one
-    std::string& edit = EditDirData(j)->m_strPath.str();
+    std::string edit = p;
     edit.replace(at, old.str().size(), newTitle.str());
+    EditDirData(j)->m_strPath = std::move(edit);
     edited = j + 1;
   }
   CDirData* d = EditDirData(item);
@@ -152,8 +153,9 @@ int ATREE::PromoteTree(int item) {
   for (int j = item; j < end; ++j) {
     const int keep = GetPathPos(j, level - 1);
     const int from = GetPathPos(j, level);
-    std::string& path = EditDirData(j)->m_strPath.str();
+    std::string path = GetDirData(j)->m_strPath.str();
     path.erase(static_cast<size_t>(keep), static_cast<size_t>(from - keep));
+    EditDirData(j)->m_strPath = std::move(path);
   }
   std::vector<int> order;
   order.reserve(static_cast<size_t>(target - item));
@@ -179,7 +181,9 @@ int ATREE::DemoteTree(int item, BOOL open) {
   const int end = GetNextSibling(item, TRUE);
   for (int j = item; j < end; ++j) {
     const int at = GetPathPos(j, level);
-    EditDirData(j)->m_strPath.str().insert(static_cast<size_t>(at), insert.str());
+    std::string path = GetDirData(j)->m_strPath.str();
+    path.insert(static_cast<size_t>(at), insert.str());
+    EditDirData(j)->m_strPath = std::move(path);
   }
   if (open || expanded) {
     RevealItem(item);

@@ -152,7 +152,7 @@ void ATREE::FillRow(CTreeData& row, int i, int level, int fold, int* counters) c
   row.m_nItem = i;
   row.m_nLevel = level;
   row.m_nFold = fold;
-  row.m_strLink = item->m_strLink;
+  row.m_strLink = item->m_strLink.Get();
   row.m_nStatus = item->m_nStatus;
   row.SetFlag1(item->m_nBookmark);
   row.SetFlag2(!item->m_strText.IsEmpty());

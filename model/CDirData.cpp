@@ -178,12 +178,16 @@ CString CDirData::GetDisplayTimeText(BOOL digits) const {
 void CDirData::Serialize(CArchive& ar, int& row) {
   constexpr WORD kSchema = 100;
   if (ar.IsStoring()) {
-    ar << kSchema << m_strPath << m_strText << m_strLink;
+    ar << kSchema << m_strPath.Get() << m_strText << m_strLink.Get();
     for (const int value : {m_nStatus, m_nView, row, m_nBookmark}) ar << static_cast<WORD>(value & 0xFFFF);
     return;
   }
   WORD schema = 0;
-  ar >> schema >> m_strPath >> m_strText >> m_strLink;
+  CString path;
+  CString link;
+  ar >> schema >> path >> m_strText >> link;
+  m_strPath = std::move(path);
+  m_strLink = std::move(link);
   for (int* field : {&m_nStatus, &m_nView, &row, &m_nBookmark}) {
     WORD word = 0;
     ar >> word;

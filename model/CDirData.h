@@ -2,12 +2,14 @@
 // One item of an outline ("tree" in the user interface): its path (the titles from the top item
 // down to this one, joined by 0x01), its text body, its link, its attribute bits, its identifier and
 // its times. The hierarchy lives only in the paths and the order of the model's item array.
+#include <atomic>
 #include <cstdint>
 
 #include "platform/CArchive.h"
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
+#include "model/CSharedString.h"
 
 class CDirData {
  public:
@@ -16,7 +18,6 @@ class CDirData {
   CDirData(const char* path, const char* text, const char* link, int status);
   CDirData(const CDirData&) = default;
   CDirData& operator=(const CDirData&) = default;
-  virtual ~CDirData() = default;
 
   int GetCategory() const { return (m_nStatus >> 16) & 0xFF; }
   void SetCategory(int category) { m_nStatus = (m_nStatus & ~0xFF0000) | ((category & 0xFF) << 16); }
@@ -58,17 +59,31 @@ class CDirData {
   // item for whoever remembers it (the history of displayed trees).
   std::uint64_t GetIdentity() const { return m_nIdentity; }
 
-  CString m_strPath;
+  CSharedString m_strPath;  // copies of the item share it
   CString m_strText;  // line ends CR LF
-  CString m_strLink;
+  CSharedString m_strLink;
   int m_nStatus = 0;  // 1 check, 2 strike, 4 and 8 item flags, 16 level-3 flag, bits 16-23 category
   int m_nView = 1;    // 0 while hidden under a collapsed parent
   int m_nBookmark = 0;
   int m_nIdDigit = 0;  // 1 when the item carries a tree colour
   int m_nCaret = 0;    // caret offset in the text as the text area last left it
-  int m_nReserved = 0;
   int m_nIdHigh = 0;  // the tree colour when the item has one
   int m_nIdLow = 0;
+
+ private:
+  friend class CDirDataArray;
+  // How many arrays hold the item, kept in the item so that the hundred snapshots of a large
+  // outline pay no separate count block per item; placed beside the ints, where it fills what
+  // would be padding. A copy is a new, unheld item.
+  struct ShareCount {
+    ShareCount() = default;
+    ShareCount(const ShareCount&) {}
+    ShareCount& operator=(const ShareCount&) { return *this; }
+    std::atomic<int> value{0};
+  };
+  mutable ShareCount m_shares;
+
+ public:
   COleDateTime m_created;  // null when unknown
   COleDateTime m_updated;  // null when unknown
   SYSTEMTIME m_displayed = {};

@@ -38,7 +38,7 @@ const CDirData* CDirDataArray::GetAt(int index) const {
 CDirData* CDirDataArray::GetMutable(int index) {
   const int b = Locate(index);
   ItemPtr& item = EditBlock(b).items[static_cast<size_t>(index - m_starts[b])];
-  if (item.use_count() > 1) item = std::make_shared<CDirData>(*item);
+  if (item.Shared()) item = ItemPtr(std::make_unique<CDirData>(*item.get()));
   return item.get();
 }
 
@@ -63,7 +63,7 @@ void CDirDataArray::InsertAt(int index, std::unique_ptr<CDirData> item) {
   if (block.items.size() > 2 * kBlockSize) {
     auto tail = std::make_shared<Block>();
     tail->items.assign(block.items.begin() + kBlockSize, block.items.end());
-    block.items.resize(kBlockSize);
+    block.items.erase(block.items.begin() + kBlockSize, block.items.end());
     m_blocks.insert(m_blocks.begin() + b + 1, std::move(tail));
     Restart();
     return;

@@ -4,6 +4,7 @@
 // large outline cost little more than the outline itself. Writing goes through GetMutable, which
 // copies the one block and the one item it touches when another array still shares them.
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "model/CDirData.h"
@@ -27,7 +28,29 @@ class CDirDataArray {
   int IndexOf(const CDirData* item) const;
 
  private:
-  using ItemPtr = std::shared_ptr<CDirData>;
+  // A holder of one item that counts in the item itself; the last holder frees it.
+  class ItemPtr {
+   public:
+    explicit ItemPtr(std::unique_ptr<CDirData> item) : m_item(item.release()) {
+      if (m_item) m_item->m_shares.value.fetch_add(1, std::memory_order_relaxed);
+    }
+    ItemPtr(const ItemPtr& other) : m_item(other.m_item) {
+      if (m_item) m_item->m_shares.value.fetch_add(1, std::memory_order_relaxed);
+    }
+    ItemPtr(ItemPtr&& other) noexcept : m_item(std::exchange(other.m_item, nullptr)) {}
+    ItemPtr& operator=(ItemPtr other) noexcept {
+      std::swap(m_item, other.m_item);
+      return *this;
+    }
+    ~ItemPtr() {
+      if (m_item && m_item->m_shares.value.fetch_sub(1, std::memory_order_acq_rel) == 1) delete m_item;
+    }
+    CDirData* get() const { return m_item; }
+    bool Shared() const { return m_item->m_shares.value.load(std::memory_order_acquire) > 1; }
+
+   private:
+    CDirData* m_item;
+  };
   struct Block {
     std::vector<ItemPtr> items;
   };

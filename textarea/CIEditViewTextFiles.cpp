@@ -219,7 +219,7 @@ void CIEditView::OnWebSearch(wxCommandEvent&) {
   if (!doc) return;
   const int item = doc->GetCurrentTree();
   const ATREE& tree = doc->GetTree();
-  const CString link = item >= 0 && item < tree.GetDirDataCount() ? tree.GetDirData(item)->m_strLink : CString();
+  const CString link = item >= 0 && item < tree.GetDirDataCount() ? tree.GetDirData(item)->m_strLink.Get() : CString();
   const CString address =
       FillWebSearchAddress(AfxGetProfileString("System", "NetSearch", kDefaultSearch), GetEditCtrl().GetSelText(),
                            AfxGetProfileInt("System", "NetSearchUni", 1), CurrentTitle(), link, doc->GetPathName());

@@ -183,7 +183,7 @@ void CTrView::OnModify(wxCommandEvent&) {
   dialog.m_pDoc = doc;
   dialog.m_pListBox = m_pListBox;
   dialog.m_strTitle = tree.GetName(item);
-  dialog.m_strLink = data->m_strLink;
+  dialog.m_strLink = data->m_strLink.Get();
   dialog.m_strDocPath = doc->GetPathName();
   dialog.m_strText = textBefore;
   dialog.SetStatus(static_cast<DWORD>(data->m_nStatus));

@@ -73,7 +73,7 @@ BOOL PrepareShellItem(const CShellItem& item, CKestavonDoc* target, ShellItemLau
   const int current = target->GetCurrentTree();
   const bool valid = current >= 0 && current < tree.GetDirDataCount();
   const CString title = valid ? tree.GetName(current) : CString();
-  const CString link = valid ? tree.GetDirData(current)->m_strLink : CString();
+  const CString link = valid ? tree.GetDirData(current)->m_strLink.Get() : CString();
   if (launch.m_strTextFile.IsEmpty() && item.m_strParam.Find("%e") >= 0) {
     std::string path = CP932ToUTF8(GetTempFolder().GetString()) + "kvnXXXXXX";
     const int fd = mkstemp(path.data());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/ATREE.h"
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
 #include "model/DateText.h"
@@ -58,4 +59,27 @@ TEST(CDirData, FormatDateTextNamesDaysAndMonths) {
   EXPECT_EQ(FormatDateText(wednesday, "%Y %e"), "2024 水");
   EXPECT_EQ(FormatDateText(wednesday, "%E %a %A %b %B"), "水曜日 Wed Wednesday Jan January");
   EXPECT_EQ(FormatDateText(wednesday, GetTimeDisplayFormat()), "2024/01/03 09:05");
+}
+
+// A copy of an item (what a model makes before it changes a shared item) holds the same path and
+// link bytes; a later write to either replaces its own value and leaves the other item's alone.
+TEST(CDirData, CopySharesPathAndLinkUntilOneSideWrites) {
+  CDirData item("R\x01" "A", "text", "/home/a.txt", 0);
+  CDirData copy(item);
+  EXPECT_TRUE(copy.m_strPath.SharesWith(item.m_strPath));
+  EXPECT_TRUE(copy.m_strLink.SharesWith(item.m_strLink));
+  EXPECT_EQ(copy.GetIdentity(), item.GetIdentity());
+
+  copy.m_strPath = copy.m_strPath + "\x01" "B";
+  copy.m_strLink.Empty();
+  CString stripped("R\x01" "A\x03");
+  CSharedString marked(stripped);
+  const CSharedString kept(marked);
+  ATREE::StripRecordBytes(marked);
+  EXPECT_EQ(item.m_strPath, "R\x01" "A");
+  EXPECT_EQ(item.m_strLink, "/home/a.txt");
+  EXPECT_EQ(copy.m_strPath, "R\x01" "A\x01" "B");
+  EXPECT_TRUE(copy.m_strLink.IsEmpty());
+  EXPECT_EQ(marked, "R\x01" "A");
+  EXPECT_EQ(kept, stripped) << "stripping one holder's value keeps the other's";
 }

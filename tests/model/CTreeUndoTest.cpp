@@ -53,3 +53,56 @@ TEST(CTreeUndo, UndoThenRedoReturnsToTheLaterState) {
   EXPECT_EQ(model->GetText(1), "2");
   EXPECT_EQ(current, 0);
 }
+
+namespace {
+
+// Every item's path, text and link, in order.
+std::vector<std::string> Contents(const ATREE& model) {
+  std::vector<std::string> all;
+  for (int i = 0; i < model.GetDirDataCount(); ++i) {
+    const CDirData* d = model.GetDirData(i);
+    all.push_back(d->m_strPath.str() + "|" + d->m_strText.str() + "|" + d->m_strLink.str());
+  }
+  return all;
+}
+
+}  // namespace
+
+// Snapshots share items, paths and links with the model; no edit of the model, before or after an
+// undo, may reach into what a snapshot holds.
+TEST(CTreeUndo, EditsNeverReachASnapshot) {
+  auto model = MakeModel({{"R", "r"}, {"R/A", "a"}, {"R/A/C", "c"}, {"R/B", "b"}});
+  model->SetLink(1, "/home/a.txt");
+  model->SetLink(3, "/home/b.txt");
+  const std::vector<std::string> original = Contents(*model);
+  const ATREE copy(*model);
+  CUndoStack stack;
+  int current = 1;
+  stack.Push(std::make_unique<CTreeUndo>(*model, current));
+
+  model->SetText(1, "a2");
+  model->SetLink(3, "/home/other.txt");
+  model->RenameTree(1, "Z", "/home/z.txt");  // rewrites the paths of Z and its child
+  EXPECT_GT(model->ReplaceInTrees(0, "b", "q", TRUE, FALSE), 0);
+  model->PromoteTree(2);
+  model->DemoteTree(3, TRUE);
+  const std::vector<std::string> edited = Contents(*model);
+  ASSERT_NE(edited, original);
+  EXPECT_EQ(Contents(copy), original);
+
+  current = 2;
+  static_cast<CTreeUndo*>(stack.Undo(std::make_unique<CTreeUndo>(*model, current)))->Restore(*model, current);
+  EXPECT_EQ(Contents(*model), original);
+  EXPECT_EQ(current, 1);
+  // The restored model shares its items with the unit it came from.
+  model->SetText(1, "after undo");
+  model->RenameTree(1, "Y", "");
+  model->DeleteTree(3);
+
+  static_cast<CTreeUndo*>(stack.Redo())->Restore(*model, current);
+  EXPECT_EQ(Contents(*model), edited);
+  model->SetText(0, "after redo");
+  static_cast<CTreeUndo*>(stack.Undo(std::make_unique<CTreeUndo>(*model, current)))->Restore(*model, current);
+  EXPECT_EQ(Contents(*model), original);
+  EXPECT_EQ(Contents(copy), original);
+}
