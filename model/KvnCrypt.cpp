@@ -216,6 +216,12 @@ bool KvnCrypt::ReadLine(std::string_view& line) {
   return true;
 }
 
+std::string KvnCrypt::TakeContent() {
+  std::string content = m_bOpen ? std::move(m_body) : std::string();
+  Close();
+  return content;
+}
+
 void KvnCrypt::Close() {
   std::string().swap(m_body);
   m_nPos = 0;

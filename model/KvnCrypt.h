@@ -22,6 +22,8 @@ class KvnCrypt {
   // The next line with its LF, of any length; the last line is returned even without a LF. False
   // at the end of the data.
   bool ReadLine(std::string_view& line);
+  // All the plain content at once, moved out: the engine is closed after it.
+  std::string TakeContent();
   void Close();
 
   bool IsDeciphered() const { return m_bDeciphered; }
