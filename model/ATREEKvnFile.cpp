@@ -40,10 +40,24 @@ struct ItemLine {
     return c < 9 ? kField[c] : -1;
   }
 
+  // The first byte at or after i in 0x02-0x08, or the line's end. Titles and digits are long runs
+  // without one: sixteen bytes are tested at a time.
+  static size_t NextMarkByte(std::string_view line, size_t i) {
+    const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+    const auto isMark = [](unsigned char c) { return static_cast<unsigned char>(c - 2) <= 6; };
+    for (; i + 16 <= line.size(); i += 16) {
+      bool any = false;
+      for (size_t k = 0; k < 16; ++k) any |= isMark(p[i + k]);
+      if (any) break;
+    }
+    while (i < line.size() && !isMark(p[i])) ++i;
+    return i;
+  }
+
   explicit ItemLine(std::string_view line) {
     size_t at[6];
     int found = 0;
-    for (size_t i = 0; i < line.size() && found < 6; ++i) {
+    for (size_t i = NextMarkByte(line, 0); i < line.size() && found < 6; i = NextMarkByte(line, i + 1)) {
       const int m = FieldOf(static_cast<unsigned char>(line[i]));
       if (m < 0 || present[m]) continue;
       present[m] = true;
@@ -78,20 +92,13 @@ int DecimalOf(std::string_view field) {
 }
 
 // A zero byte (from a file made elsewhere) would cut a title or value short wherever the text
-// later passes as a C string; it reads as a space, as the editing control shows it.
-void SpacesForZeroBytes(std::string& content) {
-  char* p = content.data();
-  char* const end = p + content.size();
-  while ((p = static_cast<char*>(std::memchr(p, '\0', static_cast<size_t>(end - p)))) != nullptr) *p++ = ' ';
-}
-
-// The line that starts at pos, with its LF (the last line perhaps without one); pos moves past it.
-std::string_view TakeLine(std::string_view all, size_t& pos) {
-  const size_t lf = all.find('\n', pos);
-  const size_t stop = lf == std::string_view::npos ? all.size() : lf + 1;
-  const std::string_view line = all.substr(pos, stop - pos);
-  pos = stop;
-  return line;
+// later passes as a C string; it reads as a space, as the editing control shows it. The line is
+// copied only when it has one.
+std::string_view WithSpacesForZeroBytes(std::string_view line, std::string& copy) {
+  if (std::memchr(line.data(), '\0', line.size()) == nullptr) return line;
+  copy.assign(line);
+  std::replace(copy.begin(), copy.end(), '\0', ' ');
+  return copy;
 }
 
 // A line of a text loses all its trailing CR and LF bytes; it gets one CR LF again.
@@ -167,22 +174,33 @@ CString VisibleText(std::string_view text) {
 }  // namespace
 
 int ATREE::ReadKvnFile(const char* path) {
-  std::string content;
-  {
-    KvnCrypt crypt;
-    if (!crypt.Open(path)) return 0;
-    if (crypt.IsDeciphered()) m_properties.m_strReadPassword = crypt.GetPassword();
-    content = crypt.TakeContent();
-  }
-  SpacesForZeroBytes(content);
-  const std::string_view all(content);
+  KvnCrypt crypt;
+  if (!crypt.Open(path)) return 0;
+  if (crypt.IsDeciphered()) m_properties.m_strReadPassword = crypt.GetPassword();
 
   bool inHeader = false, inText = false, valid = false;
   int lineNumber = 0;
+  int linesRead = 0;
   CDirData* last = nullptr;
-  std::vector<std::string_view> textLines;
-  for (size_t pos = 0; pos < all.size(); ++lineNumber) {
-    const std::string_view raw = TakeLine(all, pos);
+  // A run of text lines is gathered here and goes into its item's text in one allocation of the
+  // right size.
+  std::string text;
+  const auto endText = [&] {
+    if (text.empty()) return;
+    if (last) last->m_strText.str() += text;  // a text block ahead of every item line has no item
+    text.clear();
+  };
+  std::string_view raw;
+  std::string copy;
+  for (; crypt.ReadLine(raw); ++lineNumber) {
+    ++linesRead;
+    raw = WithSpacesForZeroBytes(raw, copy);
+    if (inText && !inHeader && raw[0] != kHeaderMark && raw[0] != kTextMark) {
+      text += WithoutLineEnds(raw);
+      text += "\r\n";
+      continue;
+    }
+    endText();
     if (raw[0] == kHeaderMark) {
       inHeader = !inHeader;
       continue;
@@ -202,26 +220,6 @@ int ATREE::ReadKvnFile(const char* path) {
         m_shoStr.ParseLine(key, value);
       } else {
         m_properties.ReadKey(key, value);
-      }
-      continue;
-    }
-    if (inText) {
-      // The whole run of text lines up to the next mark line goes into the text at once.
-      textLines.assign(1, WithoutLineEnds(raw));
-      size_t bytes = textLines.back().size() + 2;
-      while (pos < all.size() && all[pos] != kHeaderMark && all[pos] != kTextMark) {
-        textLines.push_back(WithoutLineEnds(TakeLine(all, pos)));
-        bytes += textLines.back().size() + 2;
-        ++lineNumber;
-      }
-      // A text block ahead of every item line has no item to go to.
-      if (last) {
-        std::string& text = last->m_strText.str();
-        text.reserve(text.size() + bytes);
-        for (const std::string_view line : textLines) {
-          text += line;
-          text += "\r\n";
-        }
       }
       continue;
     }
@@ -267,9 +265,13 @@ int ATREE::ReadKvnFile(const char* path) {
     if (fields.present[5]) last->ReadTimesField(fields.fields[5].data(), static_cast<int>(fields.fields[5].size()));
     m_itemRows[static_cast<size_t>(GetDirDataCount() - 1)] = lineNumber;
   }
+  endText();
+  const bool failed = crypt.HasFailed();
+  crypt.Close();
+  if (failed) return 0;
   m_properties.AfterLoad(path);
 
-  if (GetDirDataCount() == 0 && all.empty()) {
+  if (GetDirDataCount() == 0 && linesRead == 0) {
     auto item = std::make_unique<CDirData>(FileTitleOf(path));
     item->m_nView = 1;
     item->m_nBookmark = 0;

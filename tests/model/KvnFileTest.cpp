@@ -361,14 +361,19 @@ TEST(KvnFile, NumbersAndTimesAtTheirLimitsAreWrittenWholeAndReadBack) {
 }
 
 TEST(KvnFile, AFileOfManyWriteBlocksKeepsEveryTextWhole) {
-  // Texts of 1.5 MB each, multi-byte characters throughout: the file goes out in several blocks.
+  // Texts of 600 KB each, multi-byte characters throughout: the file goes out in several blocks
+  // and comes back in pieces that end inside lines and characters; one title is longer than a
+  // piece.
+  std::string longTitle;
+  for (int i = 0; i < 600000; ++i) longTitle += "題";
   std::string line;
   for (int i = 0; i < 40; ++i) line += "漢字";
   line += "\r\n";
   std::string text;
-  while (text.size() < 1500000) text += line;
+  while (text.size() < 600000) text += line;
   std::vector<std::pair<std::string, std::string>> items = {{"R", text}};
   for (int i = 0; i < 7; ++i) items.push_back({"R/" + std::to_string(i), text + std::to_string(i)});
+  items[4].first = "R/" + longTitle;
   auto model = MakeModel(items);
   const std::string path = MakeTempDir("kvn") + "/big.kvn";
   ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
@@ -376,6 +381,7 @@ TEST(KvnFile, AFileOfManyWriteBlocksKeepsEveryTextWhole) {
   ASSERT_EQ(back->GetDirDataCount(), 8);
   EXPECT_EQ(back->GetText(0), text);
   for (int i = 1; i < 8; ++i) EXPECT_EQ(back->GetText(i), text + std::to_string(i - 1) + "\r\n") << i;
+  EXPECT_EQ(back->GetTitle(4), model->GetTitle(4));
   const std::string again = MakeTempDir("kvn") + "/big.kvn";
   ASSERT_EQ(back->WriteKvnFile(again.c_str()), 1);
   const std::string once = ReadBytes(path), twice = ReadBytes(again);
