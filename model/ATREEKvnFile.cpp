@@ -92,12 +92,16 @@ int DecimalOf(std::string_view field) {
 }
 
 // A zero byte (from a file made elsewhere) would cut a title or value short wherever the text
-// later passes as a C string; it reads as a space, as the editing control shows it. The line is
-// copied only when it has one.
+// later passes as a C string; it reads as a space, as the editing control shows it.
+void SpacesForZeroBytes(char* p, char* end) {
+  while ((p = static_cast<char*>(std::memchr(p, '\0', static_cast<size_t>(end - p)))) != nullptr) *p++ = ' ';
+}
+
+// The line with spaces for its zero bytes; it is copied only when it has one.
 std::string_view WithSpacesForZeroBytes(std::string_view line, std::string& copy) {
   if (std::memchr(line.data(), '\0', line.size()) == nullptr) return line;
   copy.assign(line);
-  std::replace(copy.begin(), copy.end(), '\0', ' ');
+  SpacesForZeroBytes(copy.data(), copy.data() + copy.size());
   return copy;
 }
 
@@ -187,6 +191,7 @@ int ATREE::ReadKvnFile(const char* path) {
   std::string text;
   const auto endText = [&] {
     if (text.empty()) return;
+    SpacesForZeroBytes(text.data(), text.data() + text.size());
     if (last) last->m_strText.str() += text;  // a text block ahead of every item line has no item
     text.clear();
   };
@@ -194,13 +199,13 @@ int ATREE::ReadKvnFile(const char* path) {
   std::string copy;
   for (; crypt.ReadLine(raw); ++lineNumber) {
     ++linesRead;
-    raw = WithSpacesForZeroBytes(raw, copy);
     if (inText && !inHeader && raw[0] != kHeaderMark && raw[0] != kTextMark) {
       text += WithoutLineEnds(raw);
       text += "\r\n";
       continue;
     }
     endText();
+    raw = WithSpacesForZeroBytes(raw, copy);
     if (raw[0] == kHeaderMark) {
       inHeader = !inHeader;
       continue;
