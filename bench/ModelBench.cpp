@@ -1,13 +1,24 @@
-// The outline model on a large document: 100,000 items holding 20 MB of text. Reading and writing
-// the native file are compared with plain stdio moving the same bytes line by line; row building
-// and undo snapshots are measured on the same outline (snapshots report the memory they add).
+// The outline model on a large document: 100,000 items holding 20 MB of text (and a tenth of it).
+// Reading and writing the native file are compared with plain stdio moving the same bytes; opening
+// is also measured as a user meets it, in a fresh process (against cat reading the file); row
+// building and undo snapshots are measured on the same outline (snapshots report the memory they
+// add).
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <algorithm>
+#include <cstring>
+#include <map>
 #include <memory>
 #include <string>
-
-#include <unistd.h>
+#include <vector>
 
 #include "foundation/CUndoStack.h"
 #include "model/ATREE.h"
@@ -23,13 +34,13 @@ std::string TempFile(const char* name) {
   return std::string(dir && *dir ? dir : "/tmp") + "/" + name + "-" + std::to_string(getpid()) + ".kvn";
 }
 
-std::unique_ptr<ATREE> MakeLargeModel() {
+std::unique_ptr<ATREE> MakeLargeModel(int items) {
   auto model = std::make_unique<ATREE>();
   model->AddDirData(std::make_unique<CDirData>("文書"));
   std::string line(kTextBytes / 4 - 2, 'x');
   const std::string text = line + "\r\n" + line + "\r\n" + line + "\r\n" + line + "\r\n";
   std::string paths[4] = {"文書"};
-  for (int i = 1; i < kItems; ++i) {
+  for (int i = 1; i < items; ++i) {
     // Levels 1-3 in a repeating pattern: each top tree holds groups of children with grandchildren.
     const int level = i % 10 == 1 ? 1 : (i % 3 == 0 ? 3 : 2);
     paths[level] = paths[level - 1] + "\x01" + "見出し" + std::to_string(i);
@@ -42,18 +53,29 @@ std::unique_ptr<ATREE> MakeLargeModel() {
   return model;
 }
 
-const ATREE& LargeModel() {
-  static const std::unique_ptr<ATREE> model = MakeLargeModel();
+const ATREE& LargeModel(int items = kItems) {
+  static std::map<int, std::unique_ptr<ATREE>> models;
+  std::unique_ptr<ATREE>& model = models[items];
+  if (!model) model = MakeLargeModel(items);
   return *model;
 }
 
-const std::string& LargeFile() {
-  static const std::string path = [] {
-    const std::string p = TempFile("bench-large");
-    ATREE copy(LargeModel());
-    copy.WriteKvnFile(p.c_str());
-    return p;
-  }();
+// The files are removed when the benchmarks end: each is 29 MB at full size.
+struct TempFiles {
+  std::map<int, std::string> paths;
+  ~TempFiles() {
+    for (const auto& [items, path] : paths) std::remove(path.c_str());
+  }
+};
+
+const std::string& LargeFile(int items = kItems) {
+  static TempFiles files;
+  std::string& path = files.paths[items];
+  if (path.empty()) {
+    path = TempFile(("bench-large-" + std::to_string(items)).c_str());
+    ATREE copy(LargeModel(items));
+    copy.WriteKvnFile(path.c_str());
+  }
   return path;
 }
 
@@ -70,17 +92,17 @@ double PeakResidentMB() {
   return kb / 1024;
 }
 
-const std::string& LargeFileBytes() {
-  static const std::string bytes = [] {
-    std::string all;
-    std::FILE* f = std::fopen(LargeFile().c_str(), "rb");
+const std::string& LargeFileBytes(int items) {
+  static std::map<int, std::string> contents;
+  std::string& all = contents[items];
+  if (all.empty()) {
+    std::FILE* f = std::fopen(LargeFile(items).c_str(), "rb");
     char buffer[1 << 16];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof(buffer), f)) > 0) all.append(buffer, got);
     std::fclose(f);
-    return all;
-  }();
-  return bytes;
+  }
+  return all;
 }
 
 long ResidentBytes() {
@@ -93,16 +115,16 @@ long ResidentBytes() {
 }
 
 void BM_WriteKvnFile(benchmark::State& state) {
-  ATREE model(LargeModel());
+  ATREE model(LargeModel(static_cast<int>(state.range(0))));
   const std::string path = TempFile("bench-write");
   for (auto _ : state) benchmark::DoNotOptimize(model.WriteKvnFile(path.c_str()));
   std::remove(path.c_str());
 }
-BENCHMARK(BM_WriteKvnFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteKvnFile)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems);
 
 void BM_StdioWriteSameBytes(benchmark::State& state) {
   // The same bytes, written line by line.
-  const std::string& bytes = LargeFileBytes();
+  const std::string& bytes = LargeFileBytes(static_cast<int>(state.range(0)));
   const std::string path = TempFile("bench-stdio-write");
   for (auto _ : state) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -117,11 +139,11 @@ void BM_StdioWriteSameBytes(benchmark::State& state) {
   }
   std::remove(path.c_str());
 }
-BENCHMARK(BM_StdioWriteSameBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StdioWriteSameBytes)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems);
 
 // The same, made safe as the document's save is: the data reaches the disk before the file is used.
 void BM_StdioWriteSameBytesSynced(benchmark::State& state) {
-  const std::string& bytes = LargeFileBytes();
+  const std::string& bytes = LargeFileBytes(static_cast<int>(state.range(0)));
   const std::string path = TempFile("bench-stdio-sync");
   for (auto _ : state) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -132,19 +154,19 @@ void BM_StdioWriteSameBytesSynced(benchmark::State& state) {
   }
   std::remove(path.c_str());
 }
-BENCHMARK(BM_StdioWriteSameBytesSynced)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StdioWriteSameBytesSynced)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems);
 
 void BM_ReadKvnFile(benchmark::State& state) {
-  const std::string& path = LargeFile();
+  const std::string& path = LargeFile(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     ATREE model;
     benchmark::DoNotOptimize(model.ReadKvnFile(path.c_str()));
   }
 }
-BENCHMARK(BM_ReadKvnFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadKvnFile)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems);
 
 void BM_StdioReadSameBytes(benchmark::State& state) {
-  const std::string& path = LargeFile();
+  const std::string& path = LargeFile(static_cast<int>(state.range(0)));
   std::string line;
   for (auto _ : state) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -158,14 +180,81 @@ void BM_StdioReadSameBytes(benchmark::State& state) {
     benchmark::DoNotOptimize(total);
   }
 }
-BENCHMARK(BM_StdioReadSameBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StdioReadSameBytes)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems);
+
+// Peak resident memory of this process in kB, as the kernel counts it since the program started
+// (a child's rusage would count the memory of the parent it was forked from).
+long PeakResidentKb() { return static_cast<long>(PeakResidentMB() * 1024); }
+
+// A program started afresh, its standard output read through a pipe: its run time and, when it is
+// this program, the peak resident memory it reports there, as a share of the file it read.
+void RunFreshProcess(benchmark::State& state, const std::vector<std::string>& args, const std::string& file) {
+  std::vector<char*> argv;
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  long peakKb = 0;
+  for (auto _ : state) {
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) {
+      state.SkipWithError("no pipe");
+      break;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    pid_t pid = 0;
+    const int started = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    std::string said;
+    char buffer[1 << 16];
+    ssize_t got;
+    while ((got = read(out[0], buffer, sizeof buffer)) > 0) {
+      if (said.size() < 64) said.append(buffer, static_cast<size_t>(std::min<ssize_t>(got, 64)));
+    }
+    close(out[0]);
+    int status = 0;
+    if (started != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("the program failed");
+      break;
+    }
+    peakKb = std::max(peakKb, std::strtol(said.c_str(), nullptr, 10));
+  }
+  struct stat st {};
+  if (file.empty() || stat(file.c_str(), &st) != 0) return;
+  state.counters["file_MB"] = static_cast<double>(st.st_size) / (1 << 20);
+  if (peakKb == 0) return;
+  state.counters["peak_RSS_MB"] = static_cast<double>(peakKb) / 1024;
+  state.counters["RSS_per_file"] = static_cast<double>(peakKb) * 1024 / static_cast<double>(st.st_size);
+}
+
+// What opening a document costs its window: the file read into the model and the rows built, as
+// the document's open does them (no lock file).
+void BM_OpenKvnFileFreshProcess(benchmark::State& state) {
+  const std::string& path = LargeFile(static_cast<int>(state.range(0)));
+  RunFreshProcess(state, {"/proc/self/exe", "--open-kvn", path}, path);
+}
+BENCHMARK(BM_OpenKvnFileFreshProcess)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems)->UseRealTime();
+
+// The same program reading the file's bytes and nothing more: what opening is measured against.
+void BM_ReadBytesFreshProcess(benchmark::State& state) {
+  const std::string& path = LargeFile(static_cast<int>(state.range(0)));
+  RunFreshProcess(state, {"/proc/self/exe", "--read-bytes", path}, path);
+}
+BENCHMARK(BM_ReadBytesFreshProcess)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems)->UseRealTime();
+
+void BM_CatSameBytes(benchmark::State& state) {
+  const std::string& path = LargeFile(static_cast<int>(state.range(0)));
+  RunFreshProcess(state, {"cat", path}, path);
+}
+BENCHMARK(BM_CatSameBytes)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems)->UseRealTime();
 
 void BM_MakeTreeData(benchmark::State& state) {
-  ATREE model(LargeModel());
+  ATREE model(LargeModel(static_cast<int>(state.range(0))));
   for (auto _ : state) model.MakeTreeData();
   state.counters["rows"] = model.GetTreeDataCount();
 }
-BENCHMARK(BM_MakeTreeData)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeTreeData)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(kItems);
 
 // A hundred commands, each changing one item after pushing its snapshot, as the document does.
 void BM_HundredUndoSnapshots(benchmark::State& state) {
@@ -192,4 +281,31 @@ BENCHMARK(BM_HundredUndoSnapshots)->Unit(benchmark::kMillisecond)->Iterations(3)
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  // The fresh processes of the open benchmarks are this program, started with these arguments;
+  // each reports its peak resident memory on its standard output.
+  if (argc == 3 && std::strcmp(argv[1], "--read-bytes") == 0) {
+    std::FILE* f = std::fopen(argv[2], "rb");
+    if (f == nullptr) return 1;
+    std::string all;
+    char buffer[1 << 16];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof(buffer), f)) > 0) all.append(buffer, got);
+    std::fclose(f);
+    std::printf("%ld\n", PeakResidentKb());
+    return all.empty() ? 1 : 0;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "--open-kvn") == 0) {
+    auto model = std::make_unique<ATREE>();
+    if (model->OpenFile(argv[2], 0, 0) <= 0) return 1;
+    std::printf("%ld\n", PeakResidentKb());
+    // A window keeps its document: freeing it is no part of opening.
+    std::fflush(nullptr);
+    std::_Exit(model->GetTreeDataCount() > 0 ? 0 : 1);
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -46,7 +46,8 @@ class ATREE {
   virtual int SaveFile(const char* path);
   virtual int WriteByExtension(const char* path);
   virtual int WriteKvnFile(const char* path);
-  // The native file's text (LF line ends, as in memory), handed to sink in blocks of about 1 MB.
+  // The native file's bytes as they go to the disk (CR LF line ends), handed to sink in blocks of a
+  // few MB.
   void FormatKvnFile(const std::function<void(const CString&)>& sink);
   virtual void SaveTreesAs(int item, const char* path);
   BOOL CheckWritePassword();
@@ -348,8 +349,8 @@ class ATREE {
  protected:
   static int LevelOf(const CString& path);
   void ShowReadOnlyNotice(int reason, const char* path);
-  // Appends the item line of the native file, with its LF.
-  void AppendItemRecord(int item, CString& out) const;
+  // Appends the item line of the native file as it goes to the disk, with its CR LF.
+  void AppendItemRecord(int item, std::string& out) const;
 
   std::vector<CTreeData> m_rows;
   CDirDataArray m_items;

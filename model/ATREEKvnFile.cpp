@@ -1,18 +1,21 @@
 // The native outline file: a header block between two 0x08 lines, then one item line per item
 // (fields marked by the bytes 0x02 and 0x05-0x08, 0x04 for the times) and each text between two
-// 0x04 lines. Written in text mode, so every LF is CR LF on disk.
+// 0x04 lines. Every line ends in CR LF on disk, as a text-mode write puts LF there; a text's own
+// CR LF therefore stands as CR CR LF.
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
+#include "model/KvnDiskText.h"
 #include "platform/TextModeFile.h"
-#include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -21,37 +24,98 @@ constexpr char kHeaderMark = '\x08';
 constexpr char kTextMark = '\x04';
 constexpr char kCannotOpen[] = "ファイルを開けません（ケスタボンのファイルではない可能性があります）：";
 constexpr char kCannotWrite[] = "保存先ファイルが開けません";
+// A save hands the file on in blocks of this size: few writes, and memory for one block only.
+constexpr size_t kWriteBlock = 4 << 20;
 
 // The item line's marked fields; a field runs from its mark to the next mark (or the line's end).
+// Only the first of a repeated mark counts: a later one stays inside the field before it.
 struct ItemLine {
-  static constexpr char kMarks[] = {'\x02', '\x05', '\x06', '\x07', '\x08', '\x04'};
   std::string_view path;
   std::string_view fields[6];
   bool present[6] = {};
 
+  // The field index of each mark byte (0x02, 0x05, 0x06, 0x07, 0x08, 0x04), -1 for other bytes.
+  static int FieldOf(unsigned char c) {
+    static constexpr signed char kField[9] = {-1, -1, 0, -1, 5, 1, 2, 3, 4};
+    return c < 9 ? kField[c] : -1;
+  }
+
+  // The first byte at or after i in 0x02-0x08, or the line's end. Titles and digits are long runs
+  // without one: sixteen bytes are tested at a time.
+  static size_t NextMarkByte(std::string_view line, size_t i) {
+    const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+    const auto isMark = [](unsigned char c) { return static_cast<unsigned char>(c - 2) <= 6; };
+    for (; i + 16 <= line.size(); i += 16) {
+      bool any = false;
+      for (size_t k = 0; k < 16; ++k) any |= isMark(p[i + k]);
+      if (any) break;
+    }
+    while (i < line.size() && !isMark(p[i])) ++i;
+    return i;
+  }
+
   explicit ItemLine(std::string_view line) {
-    size_t ends[6];
+    size_t at[6];
+    int found = 0;
+    for (size_t i = NextMarkByte(line, 0); i < line.size() && found < 6; i = NextMarkByte(line, i + 1)) {
+      const int m = FieldOf(static_cast<unsigned char>(line[i]));
+      if (m < 0 || present[m]) continue;
+      present[m] = true;
+      at[m] = i;
+      ++found;
+    }
     size_t first = line.size();
     for (int m = 0; m < 6; ++m) {
-      const size_t at = line.find(kMarks[m]);
-      present[m] = at != std::string_view::npos;
-      ends[m] = at;
-      if (present[m] && at < first) first = at;
+      if (present[m]) first = std::min(first, at[m]);
     }
     path = line.substr(0, first);
     for (int m = 0; m < 6; ++m) {
       if (!present[m]) continue;
       size_t stop = line.size();
       for (int o = 0; o < 6; ++o) {
-        if (present[o] && ends[o] > ends[m] && ends[o] < stop) stop = ends[o];
+        if (present[o] && at[o] > at[m]) stop = std::min(stop, at[o]);
       }
-      fields[m] = line.substr(ends[m] + 1, stop - ends[m] - 1);
+      fields[m] = line.substr(at[m] + 1, stop - at[m] - 1);
     }
   }
 };
 
+// strtol's reading of the field, without a string made for it in the common short case.
 int DecimalOf(std::string_view field) {
+  char digits[32];
+  if (field.size() < sizeof digits) {
+    std::memcpy(digits, field.data(), field.size());
+    digits[field.size()] = '\0';
+    return static_cast<int>(std::strtol(digits, nullptr, 10));
+  }
   return static_cast<int>(std::strtol(std::string(field).c_str(), nullptr, 10));
+}
+
+// A zero byte (from a file made elsewhere) would cut a title or value short wherever the text
+// later passes as a C string; it reads as a space, as the editing control shows it.
+void SpacesForZeroBytes(char* p, char* end) {
+  while ((p = static_cast<char*>(std::memchr(p, '\0', static_cast<size_t>(end - p)))) != nullptr) *p++ = ' ';
+}
+
+// The line with spaces for its zero bytes; it is copied only when it has one.
+std::string_view WithSpacesForZeroBytes(std::string_view line, std::string& copy) {
+  if (std::memchr(line.data(), '\0', line.size()) == nullptr) return line;
+  copy.assign(line);
+  SpacesForZeroBytes(copy.data(), copy.data() + copy.size());
+  return copy;
+}
+
+// A line of a text loses all its trailing CR and LF bytes; it gets one CR LF again.
+std::string_view WithoutLineEnds(std::string_view line) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
+  return line;
+}
+
+// A line outside the texts ends in LF alone (its CR LF made LF, as text mode reads it).
+std::string_view WithoutLineEnd(std::string_view line) {
+  if (line.ends_with("\r\n")) return line.substr(0, line.size() - 2);
+  if (line.ends_with('\n')) return line.substr(0, line.size() - 1);
+  return line;
 }
 
 CString FileTitleOf(const char* path) {
@@ -63,19 +127,39 @@ CString FileTitleOf(const char* path) {
   return name;
 }
 
-// Titles and links lose line breaks and the field marks, which would cut the line or its fields.
-void AppendClean(CString& out, const CString& text) {
-  const std::string& s = text.str();
-  if (s.find_first_of("\x02\x03\x04\x05\x06\x07\x08\r\n") == std::string::npos) {
-    out += text;
-    return;
-  }
-  for (const char c : s) {
-    if ((c >= '\x02' && c <= '\x08') || c == '\r' || c == '\n') continue;
-    out += c;
-  }
+// The marks must not start a text line: the reader would take them for block marks.
+bool HasBlockMarks(std::string_view text) {
+  return std::memchr(text.data(), kTextMark, text.size()) != nullptr ||
+         std::memchr(text.data(), kHeaderMark, text.size()) != nullptr;
 }
 
+void EraseBlockMarks(std::string& text) {
+  std::erase_if(text, [](char c) { return c == kTextMark || c == kHeaderMark; });
+}
+
+// A text between its two mark lines, ending with a line end whether or not it had one.
+void AppendTextBlock(std::string& out, std::string_view text) {
+  out += "\x04\r\n";
+  // Each LF goes to the disk as CR LF, so a text's own CR LF gains a CR: the reader drops both.
+  TextModeFile::AppendDiskText(out, text);
+  if (!text.ends_with("\r\n")) out += "\r\n";
+  out += "\x04\r\n";
+}
+
+// The item line up to its marks: path, link, status, view and bookmark.
+void AppendPathAndMarks(std::string& out, std::string_view path, const CDirData& item) {
+  AppendWithoutMarks(out, path);
+  if (!item.m_strLink.IsEmpty()) {
+    out += '\x02';
+    AppendWithoutMarks(out, item.m_strLink.str());
+  }
+  out += '\x05';
+  AppendDecimal(out, item.m_nStatus);
+  out += '\x06';
+  AppendDecimal(out, item.m_nView);
+  out += '\x07';
+  AppendDecimal(out, item.m_nBookmark);
+}
 
 // A line quoted in a message: its field marks and other control bytes would show as empty boxes,
 // so each is written as its code ("<05>"). Shift JIS trail bytes are never below 0x40.
@@ -102,31 +186,38 @@ int ATREE::ReadKvnFile(const char* path) {
   int lineNumber = 0;
   int linesRead = 0;
   CDirData* last = nullptr;
+  // A run of text lines is gathered here and goes into its item's text in one allocation of the
+  // right size.
+  std::string text;
+  const auto endText = [&] {
+    if (text.empty()) return;
+    SpacesForZeroBytes(text.data(), text.data() + text.size());
+    if (last) last->m_strText.str() += text;  // a text block ahead of every item line has no item
+    text.clear();
+  };
   std::string_view raw;
-  std::string line;
+  std::string copy;
   for (; crypt.ReadLine(raw); ++lineNumber) {
     ++linesRead;
-    line.assign(raw);
-    // A zero byte (from a file made elsewhere) would cut a title or value short wherever the text
-    // later passes as a C string; it reads as a space, as the editing control shows it.
-    std::replace(line.begin(), line.end(), '\0', ' ');
-    if (!inText) {
-      if (line.size() >= 2 && line.compare(line.size() - 2, 2, "\r\n") == 0) line.erase(line.size() - 2, 1);
-    } else {
-      while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-      line += "\r\n";
+    if (inText && !inHeader && raw[0] != kHeaderMark && raw[0] != kTextMark) {
+      text += WithoutLineEnds(raw);
+      text += "\r\n";
+      continue;
     }
-    if (!line.empty() && line[0] == kHeaderMark) {
+    endText();
+    raw = WithSpacesForZeroBytes(raw, copy);
+    if (raw[0] == kHeaderMark) {
       inHeader = !inHeader;
       continue;
     }
-    if (!line.empty() && line[0] == kTextMark) {
+    if (raw[0] == kTextMark) {
       inText = !inText;
       valid = true;
       continue;
     }
     if (inHeader) {
-      if (!line.empty() && line.back() == '\n') line.pop_back();
+      std::string line(inText ? WithoutLineEnds(raw) : WithoutLineEnd(raw));
+      if (inText) line += '\r';
       const size_t eq = line.find('=');
       const CString key = eq == std::string::npos ? CString() : CString(line.substr(0, eq));
       const CString value = eq == std::string::npos ? CString(line) : CString(line.substr(eq + 1));
@@ -137,16 +228,11 @@ int ATREE::ReadKvnFile(const char* path) {
       }
       continue;
     }
-    if (inText) {
-      // A text block ahead of every item line has no item to go to.
-      if (last) last->m_strText.Append(line.data(), static_cast<int>(line.size()));
-      continue;
-    }
 
     auto item = std::make_unique<CDirData>();
     last = item.get();
     AddDirData(std::move(item));
-    const std::string_view whole = std::string_view(line).substr(0, line.find('\n'));
+    const std::string_view whole = WithoutLineEnd(raw);
     const ItemLine fields(whole);
     static const char* const errors[] = {"Error:status", "Error:view", "Error:bookmark", "Error:general",
                                          "Error:time"};
@@ -161,7 +247,7 @@ int ATREE::ReadKvnFile(const char* path) {
       valid = false;
       break;
     }
-    last->m_strPath = CString(fields.path);
+    last->m_strPath.str().assign(fields.path);
     if (GetDirDataCount() > 1 && fields.path.find('\x01') == std::string_view::npos) {
       valid = false;
       CString message;
@@ -171,7 +257,7 @@ int ATREE::ReadKvnFile(const char* path) {
       break;
     }
     valid = true;
-    if (fields.present[0]) last->m_strLink = CString(fields.fields[0]);
+    if (fields.present[0]) last->m_strLink.str().assign(fields.fields[0]);
     if (fields.present[1]) last->m_nStatus = DecimalOf(fields.fields[1]);
     last->m_nView = fields.present[2] ? DecimalOf(fields.fields[2]) : 1;
     if (fields.present[3]) {
@@ -184,7 +270,10 @@ int ATREE::ReadKvnFile(const char* path) {
     if (fields.present[5]) last->ReadTimesField(fields.fields[5].data(), static_cast<int>(fields.fields[5].size()));
     m_itemRows[static_cast<size_t>(GetDirDataCount() - 1)] = lineNumber;
   }
+  endText();
+  const bool failed = crypt.HasFailed();
   crypt.Close();
+  if (failed) return 0;
   m_properties.AfterLoad(path);
 
   if (GetDirDataCount() == 0 && linesRead == 0) {
@@ -201,57 +290,44 @@ int ATREE::ReadKvnFile(const char* path) {
   return 1;
 }
 
-void ATREE::AppendItemRecord(int index, CString& out) const {
+void ATREE::AppendItemRecord(int index, std::string& out) const {
   const CDirData* item = GetDirData(index);
-  AppendClean(out, item->m_strPath);
-  if (!item->m_strLink.IsEmpty()) {
-    out += '\x02';
-    AppendClean(out, item->m_strLink);
-  }
-  char fields[96];
-  std::snprintf(fields, sizeof(fields), "\x05%d\x06%d\x07%d\x08%06X%06X%d%d@", item->m_nStatus, item->m_nView,
-                item->m_nBookmark, item->m_nIdHigh & 0xFFFFFF, item->m_nIdLow & 0xFFFFFF, item->m_nIdDigit,
-                item->m_nCaret);
-  out += fields;
+  AppendPathAndMarks(out, item->m_strPath.str(), *item);
+  out += '\x08';
+  AppendHex6(out, item->m_nIdHigh);
+  AppendHex6(out, item->m_nIdLow);
+  AppendDecimal(out, item->m_nIdDigit);
+  AppendDecimal(out, item->m_nCaret);
+  out += '@';
   if (item->m_updated.GetStatus() == COleDateTime::valid || item->IsDisplayTimeSet()) {
     out += '\x04';
-    out += item->GetUpdateTimeText(TRUE);
-    out += item->GetCreateTimeText(TRUE);
-    if (item->IsDisplayTimeSet()) out += item->GetDisplayTimeText(TRUE);
+    AppendTimeDigits(out, item->m_updated);
+    AppendTimeDigits(out, item->m_created);
+    if (item->IsDisplayTimeSet()) AppendSystemTimeDigits(out, item->m_displayed);
   }
-  out += '\n';
+  out += "\r\n";
 }
 
 void ATREE::FormatKvnFile(const std::function<void(const CString&)>& sink) {
   CString block;
-  block.str().reserve(1 << 21);
-  block += kHeaderMark;
-  block += '\n';
-  block += m_properties.GetLinesText();
-  block += m_shoStr.GetLinesText();
-  block += kHeaderMark;
-  block += '\n';
+  std::string& bytes = block.str();
+  bytes.reserve(kWriteBlock + (kWriteBlock >> 2));
+  bytes += "\x08\r\n";
+  TextModeFile::AppendDiskText(bytes, m_properties.GetLinesText().str());
+  TextModeFile::AppendDiskText(bytes, m_shoStr.GetLinesText().str());
+  bytes += "\x08\r\n";
   const int count = GetDirDataCount();
   for (int i = 0; i < count; ++i) {
-    AppendItemRecord(i, block);
-    const CString& text = GetDirData(i)->m_strText;
-    if (!text.IsEmpty()) {
-      // The marks must not start a text line: the reader would take them for block marks.
-      if (text.str().find_first_of("\x04\x08") != std::string::npos) {
-        std::string& bytes = EditDirData(i)->m_strText.str();
-        std::erase_if(bytes, [](char c) { return c == kTextMark || c == kHeaderMark; });
-      }
-      const CString& clean = GetDirData(i)->m_strText;
-      block += "\x04\n";
-      block += clean;
-      const int length = clean.GetLength();
-      // The line end is written as LF, which text mode puts on disk as CR LF.
-      if (length < 2 || clean[length - 2] != '\r' || clean[length - 1] != '\n') block += '\n';
-      block += "\x04\n";
+    AppendItemRecord(i, bytes);
+    const std::string& text = GetDirData(i)->m_strText.str();
+    if (!text.empty()) {
+      // The model loses the marks too, so that what it shows is what the file holds.
+      if (HasBlockMarks(text)) EraseBlockMarks(EditDirData(i)->m_strText.str());
+      AppendTextBlock(bytes, GetDirData(i)->m_strText.str());
     }
-    if (block.GetLength() >= (1 << 20)) {
+    if (bytes.size() >= kWriteBlock) {
       sink(block);
-      block.Empty();
+      bytes.clear();
     }
   }
   sink(block);
@@ -263,12 +339,12 @@ int ATREE::WriteKvnFile(const char* path) {
     // An enciphered document is formed and enciphered in memory, so its plain text never reaches
     // the disk; the enciphered bytes replace the target in one step.
     std::string disk;
-    FormatKvnFile([&disk](const CString& block) { TextModeFile::AppendDiskText(disk, block.str()); });
+    FormatKvnFile([&disk](const CString& block) { disk += block.str(); });
     return KvnCrypt::WriteEncrypted(path, m_properties.m_strReadPassword, disk) ? 1 : 0;
   }
   std::unique_ptr<CTextFile> file;
   try {
-    file = std::make_unique<CTextFile>(path, "wt");
+    file = std::make_unique<CTextFile>(path, "wb");
   } catch (const CPelkoFileException&) {
     AfxMessageBox(kCannotWrite);
     return 0;
@@ -290,27 +366,24 @@ void ATREE::SaveTreesAs(int index, const char* path) {
     AfxMessageBox(kCannotWrite);
     return;
   }
-  const int cut = static_cast<int>(GetDirData(index)->m_strPath.str().rfind('\x01')) + 1;
+  const size_t cut = GetDirData(index)->m_strPath.str().rfind('\x01') + 1;
   const int end = GetNextSibling(index, TRUE);
   try {
-    CTextFile file(path, "wt");
+    CTextFile file(path, "wb");
     CString block;
+    std::string& bytes = block.str();
     for (int i = index; i < end; ++i) {
       const CDirData* item = GetDirData(i);
-      AppendClean(block, item->m_strPath.Mid(cut));
-      if (!item->m_strLink.IsEmpty()) {
-        block += '\x02';
-        AppendClean(block, item->m_strLink);
-      }
-      block.AppendFormat("\x05%d\x06%d\x07%d\n", item->m_nStatus, item->m_nView, item->m_nBookmark);
-      if (!item->m_strText.IsEmpty()) {
-        std::string text = item->m_strText.str();
-        std::erase_if(text, [](char c) { return c == kTextMark || c == kHeaderMark; });
-        const bool ended = text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0;
-        block += "\x04\n";
-        block += CString(std::move(text));
-        if (!ended) block += '\n';
-        block += "\x04\n";
+      AppendPathAndMarks(bytes, std::string_view(item->m_strPath.str()).substr(cut), *item);
+      bytes += "\r\n";
+      const std::string& text = item->m_strText.str();
+      if (text.empty()) continue;
+      if (HasBlockMarks(text)) {
+        std::string clean = text;
+        EraseBlockMarks(clean);
+        AppendTextBlock(bytes, clean);
+      } else {
+        AppendTextBlock(bytes, text);
       }
     }
     file.WriteString(block);

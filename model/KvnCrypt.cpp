@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -69,19 +70,12 @@ bool ReadFileHead(const char* path, size_t count, std::string& bytes) {
   return true;
 }
 
-bool ReadWholeFile(const char* path, std::string& bytes) {
-  FilePtr f = OpenRead(path);
-  if (!f) return false;
-  bytes.clear();
-  if (std::fseek(f.get(), 0, SEEK_END) == 0) {
-    const long size = std::ftell(f.get());
-    if (size > 0) bytes.reserve(static_cast<size_t>(size));
-    std::rewind(f.get());
-  }
+// Appends the rest of the file; false on a read error.
+bool ReadRest(std::FILE* f, std::string& bytes) {
   char buffer[1 << 16];
   size_t got;
-  while ((got = std::fread(buffer, 1, sizeof(buffer), f.get())) > 0) bytes.append(buffer, got);
-  return std::ferror(f.get()) == 0;
+  while ((got = std::fread(buffer, 1, sizeof(buffer), f)) > 0) bytes.append(buffer, got);
+  return std::ferror(f) == 0;
 }
 
 CString FileNameOf(const char* path) {
@@ -170,13 +164,20 @@ bool KvnCrypt::Open(const char* path) {
     AfxMessageBox(CString("ファイルが大きすぎるため開けません：") + path);
     return false;
   }
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return false;
-  if (!LooksEncrypted(bytes)) {
-    m_body = std::move(bytes);
+  FilePtr file = OpenRead(path);
+  if (!file) return false;
+  m_body.resize(kChunk);
+  m_nEnd = std::fread(m_body.data(), 1, m_body.size(), file.get());
+  if (std::ferror(file.get())) return false;
+  if (!LooksEncrypted(m_body.substr(0, std::min<size_t>(m_nEnd, 9)))) {
+    // A plain file is read a piece at a time as its lines are taken.
+    m_file = file.release();
     m_bOpen = true;
     return true;
   }
+  std::string bytes = m_body.substr(0, m_nEnd);
+  if (!ReadRest(file.get(), bytes)) return false;
+  m_nEnd = 0;
   if (bytes.size() < kHeaderSize) return false;
   std::memcpy(m_header, bytes.data(), kHeaderSize);
   const size_t n = m_header[10] | (static_cast<size_t>(m_header[11]) << 8);
@@ -202,25 +203,58 @@ bool KvnCrypt::Open(const char* path) {
   }
   m_body.assign(bytes, kHeaderSize + n, std::string::npos);
   CipherBlocks(reinterpret_cast<unsigned char*>(m_body.data()), m_body.size(), key, false);
+  m_nEnd = m_body.size();
   m_bDeciphered = true;
   m_bOpen = true;
   return true;
 }
 
+bool KvnCrypt::Fill() {
+  if (m_file == nullptr) return false;
+  // The unread rest moves to the front; a line longer than the buffer doubles it.
+  m_body.erase(0, m_nPos);
+  m_nEnd -= m_nPos;
+  m_nPos = 0;
+  if (m_nEnd == m_body.size()) m_body.resize(std::max(kChunk, 2 * m_body.size()));
+  const size_t got = std::fread(m_body.data() + m_nEnd, 1, m_body.size() - m_nEnd, m_file);
+  m_nEnd += got;
+  if (got > 0) return true;
+  m_bFailed = std::ferror(m_file) != 0;
+  std::fclose(m_file);
+  m_file = nullptr;
+  return false;
+}
+
 bool KvnCrypt::ReadLine(std::string_view& line) {
-  if (!m_bOpen || m_nPos >= m_body.size()) return false;
-  const size_t end = m_body.find('\n', m_nPos);
-  const size_t stop = end == std::string::npos ? m_body.size() : end + 1;
-  line = std::string_view(m_body).substr(m_nPos, stop - m_nPos);
-  m_nPos = stop;
+  if (!m_bOpen) return false;
+  size_t scanned = m_nPos;
+  for (;;) {
+    const auto* lf = static_cast<const char*>(std::memchr(m_body.data() + scanned, '\n', m_nEnd - scanned));
+    if (lf != nullptr) {
+      const size_t stop = static_cast<size_t>(lf - m_body.data()) + 1;
+      line = std::string_view(m_body.data() + m_nPos, stop - m_nPos);
+      m_nPos = stop;
+      return true;
+    }
+    const size_t pending = m_nEnd - m_nPos;
+    if (!Fill()) break;
+    scanned = m_nPos + pending;
+  }
+  if (m_nPos >= m_nEnd) return false;
+  line = std::string_view(m_body.data() + m_nPos, m_nEnd - m_nPos);
+  m_nPos = m_nEnd;
   return true;
 }
 
 void KvnCrypt::Close() {
+  if (m_file != nullptr) std::fclose(m_file);
+  m_file = nullptr;
   std::string().swap(m_body);
   m_nPos = 0;
+  m_nEnd = 0;
   m_bOpen = false;
   m_bDeciphered = false;
+  m_bFailed = false;
 }
 
 bool KvnCrypt::WriteEncrypted(const char* path, const char* keyText, std::string_view plain) {

@@ -1,7 +1,9 @@
 #pragma once
 // The enciphered form of a native outline file: a 12-byte header, the packed hash of the read
 // password, then the plain file's bytes enciphered block by block with a key text. The engine
-// deciphers a file into memory and hands out its lines; plain files are read the same way.
+// deciphers a file into memory and hands out its lines; a plain file it reads a piece at a time
+// as its lines are taken, so that a large file is never held whole beside its model.
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -20,8 +22,10 @@ class KvnCrypt {
   // file cannot be read, the password is wrong (after a message) or its entry was cancelled.
   bool Open(const char* path);
   // The next line with its LF, of any length; the last line is returned even without a LF. False
-  // at the end of the data.
+  // at the end of the data. The line stays valid until the next call.
   bool ReadLine(std::string_view& line);
+  // A plain file that could not be read to its end.
+  bool HasFailed() const { return m_bFailed; }
   void Close();
 
   bool IsDeciphered() const { return m_bDeciphered; }
@@ -40,8 +44,15 @@ class KvnCrypt {
   static const char* const NoPasswordKey;
 
  private:
-  std::string m_body;  // whole plain content of the file
-  size_t m_nPos = 0;
+  static constexpr size_t kChunk = 1 << 20;
+  // Reads more of a plain file behind what is unread; false at its end.
+  bool Fill();
+
+  std::string m_body;  // the deciphered content, or the piece of a plain file read so far
+  size_t m_nPos = 0;   // first byte not handed out
+  size_t m_nEnd = 0;   // end of the bytes read
+  std::FILE* m_file = nullptr;  // a plain file still being read
+  bool m_bFailed = false;
   bool m_bOpen = false;
   bool m_bDeciphered = false;
   unsigned char m_header[12] = {};

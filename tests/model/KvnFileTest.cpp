@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -300,4 +301,90 @@ TEST(KvnFile, SubtreeSaveMakesItsRootTheTopItem) {
             "B\x05" "0\x06" "1\x07" "0\r\n"
             "B\x01" "C\x05" "0\x06" "1\x07" "0\r\n\x04\r\nt\r\n\x04\r\n"
             "B\x01" "D\x05" "0\x06" "1\x07" "0\r\n");
+}
+
+TEST(KvnFile, NumbersAndTimesAtTheirLimitsAreWrittenWholeAndReadBack) {
+  COleDateTime unknown;
+  unknown.SetStatus(COleDateTime::null);
+  struct Case {
+    int status, view, bookmark, idHigh, idLow, digit, caret;
+    COleDateTime updated, created;
+    SYSTEMTIME shown;
+    const char* record;
+    bool timesReadBack;  // the reader keeps the dates of years 1583-9998 only
+  } cases[] = {
+      {INT_MIN, INT_MAX, -1, 0x7FFFFFFF, -1, 9, INT_MAX, unknown, unknown, {},
+       "A\x05-2147483648\x06" "2147483647\x07-1\x08" "FFFFFFFFFFFF92147483647@\r\n", true},
+      {0, 1, 0, 0x0A0B0C, 0x000001, 0, 0, COleDateTime(9998, 12, 31, 23, 59, 59),
+       COleDateTime(1583, 1, 1, 0, 0, 0), {9998, 12, 0, 31, 23, 59, 59, 999},
+       "A\x05" "0\x06" "1\x07" "0\x08" "0A0B0C00000100@\x04" "99981231235959" "15830101000000"
+       "99981231235959999\r\n", true},
+      {0, 1, 0, 0, 0, 0, 0, COleDateTime(9999, 1, 2, 3, 4, 5), COleDateTime(100, 1, 1, 0, 0, 0),
+       {100, 2, 0, 3, 4, 5, 6, 7},
+       "A\x05" "0\x06" "1\x07" "0\x08" "00000000000000@\x04" "99990102030405" "01000101000000"
+       "01000203040506007\r\n", false},
+      // A shown time alone still writes the times field, the unknown times as zeros.
+      {0, 1, 0, 0, 0, 0, 0, unknown, unknown, {2024, 2, 0, 29, 0, 0, 0, 7},
+       "A\x05" "0\x06" "1\x07" "0\x08" "00000000000000@\x04" "0000000000000000000000000000"
+       "20240229000000007\r\n", true},
+  };
+  for (const Case& c : cases) {
+    auto model = MakeModel({{"A", ""}});
+    CDirData* item = model->EditDirData(0);
+    item->m_nStatus = c.status;
+    item->m_nView = c.view;
+    item->m_nBookmark = c.bookmark;
+    item->m_nIdHigh = c.idHigh;
+    item->m_nIdLow = c.idLow;
+    item->m_nIdDigit = c.digit;
+    item->m_nCaret = c.caret;
+    item->SetUpdateTime(c.updated);
+    item->SetCreateTime(c.created);
+    item->SetDisplayTime(c.shown);
+    const std::string path = MakeTempDir("kvn") + "/n.kvn";
+    ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+    EXPECT_EQ(Records(ReadBytes(path)), c.record) << c.record;
+    auto back = ReadFile(path);
+    const CDirData* read = back->GetDirData(0);
+    EXPECT_EQ(read->m_nStatus, c.status);
+    EXPECT_EQ(read->m_nView, c.view);
+    EXPECT_EQ(read->m_nCaret, c.caret);
+    EXPECT_EQ(read->m_nIdHigh, c.idHigh & 0xFFFFFF);
+    EXPECT_EQ(read->m_nIdLow, c.idLow & 0xFFFFFF);
+    EXPECT_EQ(read->m_nIdDigit, c.digit);
+    if (c.timesReadBack) {
+      EXPECT_EQ(read->GetUpdateTimeText(TRUE), item->GetUpdateTimeText(TRUE));
+      EXPECT_EQ(read->GetCreateTimeText(TRUE), item->GetCreateTimeText(TRUE));
+      EXPECT_EQ(read->GetDisplayTimeText(TRUE), item->GetDisplayTimeText(TRUE));
+    }
+  }
+}
+
+TEST(KvnFile, AFileOfManyWriteBlocksKeepsEveryTextWhole) {
+  // Texts of 600 KB each, multi-byte characters throughout: the file goes out in several blocks
+  // and comes back in pieces that end inside lines and characters; one title is longer than a
+  // piece.
+  std::string longTitle;
+  for (int i = 0; i < 600000; ++i) longTitle += "題";
+  std::string line;
+  for (int i = 0; i < 40; ++i) line += "漢字";
+  line += "\r\n";
+  std::string text;
+  while (text.size() < 600000) text += line;
+  std::vector<std::pair<std::string, std::string>> items = {{"R", text}};
+  for (int i = 0; i < 7; ++i) items.push_back({"R/" + std::to_string(i), text + std::to_string(i)});
+  items[4].first = "R/" + longTitle;
+  auto model = MakeModel(items);
+  const std::string path = MakeTempDir("kvn") + "/big.kvn";
+  ASSERT_EQ(model->WriteKvnFile(path.c_str()), 1);
+  auto back = ReadFile(path);
+  ASSERT_EQ(back->GetDirDataCount(), 8);
+  EXPECT_EQ(back->GetText(0), text);
+  for (int i = 1; i < 8; ++i) EXPECT_EQ(back->GetText(i), text + std::to_string(i - 1) + "\r\n") << i;
+  EXPECT_EQ(back->GetTitle(4), model->GetTitle(4));
+  const std::string again = MakeTempDir("kvn") + "/big.kvn";
+  ASSERT_EQ(back->WriteKvnFile(again.c_str()), 1);
+  const std::string once = ReadBytes(path), twice = ReadBytes(again);
+  // Each unended text came back ended, and its own CR LF is stored as CR CR LF.
+  EXPECT_EQ(once.size() + 7, twice.size());
 }
