@@ -247,7 +247,7 @@ int ATREE::ReadKvnFile(const char* path) {
       valid = false;
       break;
     }
-    last->m_strPath.str().assign(fields.path);
+    last->m_strPath = std::string(fields.path);
     if (GetDirDataCount() > 1 && fields.path.find('\x01') == std::string_view::npos) {
       valid = false;
       CString message;
@@ -257,7 +257,7 @@ int ATREE::ReadKvnFile(const char* path) {
       break;
     }
     valid = true;
-    if (fields.present[0]) last->m_strLink.str().assign(fields.fields[0]);
+    if (fields.present[0]) last->m_strLink = std::string(fields.fields[0]);
     if (fields.present[1]) last->m_nStatus = DecimalOf(fields.fields[1]);
     last->m_nView = fields.present[2] ? DecimalOf(fields.fields[2]) : 1;
     if (fields.present[3]) {
