@@ -1,7 +1,8 @@
 #pragma once
 // Code page 932 (Shift JIS) knowledge and the conversions at the edges of the program:
 // UTF-8 for the OS and formats that ask for it, UTF-16 for the automation boundary, wxString for
-// windows, EUC-JP and ISO-2022-JP for files. Conversions run on glibc iconv.
+// windows, EUC-JP and ISO-2022-JP for files. Conversions run on glibc iconv; Shift JIS to UTF-16,
+// which searches run over whole outlines, goes through a table filled from iconv once.
 #include <functional>
 #include <optional>
 #include <string>

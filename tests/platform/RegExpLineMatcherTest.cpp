@@ -73,6 +73,7 @@ TEST(RegExpLineMatcher, AnswersAsTheObjectDidLineByLine) {
       {"¬", false, "x\xFA\x54", true},
       {"\\?", false, "x\x80y", true},  // an invalid byte converts to "?"
       {"z", false, "apple", false},
+      {"apple", false, std::string("x\0apple", 7), true},  // a NUL byte does not end the text
   };
   for (const Case& c : cases) {
     RegExpLineMatcher matcher(c.pattern, c.ignoreCase);
