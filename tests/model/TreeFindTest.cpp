@@ -95,7 +95,7 @@ TEST(TreeFind, RegularExpressionSearchesTitlesAndTextsLineByLine) {
     std::vector<const CDirData*> found;
     m->FindAllText(0, found);
     std::vector<int> hits;
-    for (const CDirData* d : found) hits.push_back(m->FindPath(d->m_strPath));
+    for (const CDirData* d : found) hits.push_back(m->FindPath(d->m_strPath.GetString()));
     EXPECT_EQ(hits, c.hits) << c.pattern;
   }
   // Backward, the pattern of the last forward find; a bad pattern raises its error for the caller.
