@@ -7,6 +7,7 @@
 // Copies share the items that neither side changes (see CDirDataArray): read items through
 // GetDirData and change them only through EditDirData.
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
+#include "platform/RegExpLineMatcher.h"
 #include "platform/TreeItemHandle.h"
 
 // Whether the path's extension equals the given one (".kvn"), letter case ignored.
@@ -335,10 +337,15 @@ class ATREE {
   bool MatchesNode(int item, bool head);
   bool MatchesSearch(std::string_view text);
   IRegExp& GetRegExp();
+  // Points the searches' line tests at the pattern, keeping the compiled one while it stays.
+  void UseLineMatcher(const CString& pattern, bool ignoreCase);
+  // Sets up a forward find: the pattern of a regular-expression search.
+  void PrepareFind();
 
   int m_bNumericTitles = 0;
   std::vector<std::uint64_t> m_forward;  // identities of the trees left by a step back, newest last
   IRegExp m_regExp;  // created on first use
+  std::unique_ptr<RegExpLineMatcher> m_lineMatcher;  // what the searches test texts with
 
  public:
   // ---- end of tree operations ----

@@ -59,8 +59,13 @@ int ATREE::MatchTextDefault(const char* text, const char* pattern) const {
   return MatchText(text, pattern, &length, 0);
 }
 
+void ATREE::UseLineMatcher(const CString& pattern, bool ignoreCase) {
+  if (!m_lineMatcher || !m_lineMatcher->IsFor(pattern, ignoreCase))
+    m_lineMatcher = std::make_unique<RegExpLineMatcher>(pattern, ignoreCase);
+}
+
 bool ATREE::MatchesSearch(std::string_view text) {
-  if (m_bRegExp) return GetRegExp().TestLines(CString(text)) != FALSE;
+  if (m_bRegExp) return m_lineMatcher->TestLines(text);
   if (m_nWordMode != 0) return MatchTextDefault(std::string(text).c_str(), m_strSearch) != -1;
   const int options = (m_bWidth == 0 ? FIND_IGNORE_WIDTH : 0) | (m_bCase == 0 ? FIND_IGNORE_CASE : 0);
   return FindTextOptStr(text, m_strSearch.str(), 0, options, nullptr) != -1;
@@ -88,14 +93,20 @@ bool ATREE::MatchesNode(int item, bool head) {
   return false;
 }
 
+void ATREE::PrepareFind() {
+  if (!m_bRegExp) return;
+  // The object keeps the pattern for a later backward find and for replace, as before; the texts
+  // themselves are tested without it.
+  IRegExp& re = GetRegExp();
+  re.SetPattern(m_strSearch);
+  re.SetGlobal(TRUE);
+  re.SetIgnoreCase(m_bCase == 0);
+  UseLineMatcher(m_strSearch, m_bCase == 0);
+}
+
 int ATREE::FindText(int start, BOOL includeStart) {
   SearchCursor cursor;
-  if (m_bRegExp) {
-    IRegExp& re = GetRegExp();
-    re.SetPattern(m_strSearch);
-    re.SetGlobal(TRUE);
-    re.SetIgnoreCase(m_bCase == 0);
-  }
+  PrepareFind();
   m_bFoundInText = 0;
   for (int i = std::max(start, 0); i < GetDirDataCount(); ++i) {
     if (MatchesNode(i, i > start || includeStart)) return i;
@@ -105,6 +116,8 @@ int ATREE::FindText(int start, BOOL includeStart) {
 
 int ATREE::FindTextBackward(int start) {
   SearchCursor cursor;
+  // The pattern last given to the object, by a forward find or a replace.
+  if (m_bRegExp) UseLineMatcher(GetRegExp().GetPattern(), GetRegExp().GetIgnoreCase() != FALSE);
   m_bFoundInText = 0;
   for (int i = std::min(start, GetDirDataCount() - 1); i >= 0; --i) {
     const CDirData* d = GetDirData(i);
@@ -127,10 +140,15 @@ int ATREE::FindTextBackward(int start) {
 }
 
 int ATREE::FindAllText(int start, std::vector<const CDirData*>& found) {
+  // Each item of the subtree once, as finding forward hit by hit would meet them.
   const int end = GetNextSibling(start, TRUE);
+  SearchCursor cursor;
+  PrepareFind();
+  m_bFoundInText = 0;
   int added = 0;
-  for (int hit = FindText(start, TRUE); hit != -1 && hit < end; hit = FindText(hit + 1, TRUE)) {
-    found.push_back(GetDirData(hit));
+  for (int i = std::max(start, 0); i < std::min(end, GetDirDataCount()); ++i) {
+    if (!MatchesNode(i, true)) continue;
+    found.push_back(GetDirData(i));
     ++added;
   }
   return added;

@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <optional>
 #include <utility>
 
 bool IsDBCSLeadByte(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
@@ -159,11 +162,122 @@ std::string U16ToBytes(std::u16string_view text) {
 
 }  // namespace
 
-std::u16string CP932ToUTF16(std::string_view text) {
+namespace {
+
+typedef unsigned char Bytes16 __attribute__((vector_size(16)));
+typedef char16_t Units16 __attribute__((vector_size(32)));
+
+// Loads sixteen bytes; true when none has its high bit set.
+bool AllAscii(const unsigned char* p, Bytes16& bytes) {
+  std::memcpy(&bytes, p, sizeof bytes);
+  std::uint64_t halves[2];
+  std::memcpy(halves, p, sizeof halves);
+  return ((halves[0] | halves[1]) & 0x8080808080808080u) == 0;
+}
+
+// Code page 932 to UTF-16 by table: every character (one byte, or a lead byte and the byte after
+// it) is one UTF-16 unit, and the converter has no state, so a text converts character by
+// character. The tables are filled once from iconv itself, so both ways give the same units.
+class SJISTable {
+ public:
+  SJISTable() : m_pairs(65536, u'\0') {
+    for (int b = 0; b < 256; ++b) m_lead[b] = IsDBCSLeadByte(static_cast<unsigned char>(b));
+    m_ok = true;
+    Walk(*this, [this](std::string_view character, char16_t& unit) {
+      const std::u16string converted =
+          m_ok ? ConvertInto<std::u16string>(character, Enc::SJIS, Enc::UTF16) : std::u16string();
+      m_ok = converted.size() == 1;
+      if (m_ok) unit = converted[0];
+    });
+    m_asciiSame = true;
+    for (int b = 0; b < 0x80; ++b) m_asciiSame = m_asciiSame && m_single[b] == b;
+  }
+  // False when some character did not give exactly one unit: then iconv converts every text.
+  bool Usable() const { return m_ok; }
+  // Every character with its unit.
+  template <class Visit>
+  void ForEach(Visit visit) const {
+    Walk(*this, [&visit](std::string_view character, char16_t unit) { visit(character, unit); });
+  }
+  void Append(std::string_view text, std::u16string& out) const {
+    const size_t first = out.size();
+    out.resize(first + text.size());  // never more units than bytes
+    char16_t* dst = out.data() + first;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* const end = p + text.size();
+    while (p < end) {
+      if (*p < 0x80 && m_asciiSame) {
+        // Runs of ASCII are the bulk of most texts: sixteen bytes at a time while all are ASCII.
+        for (Bytes16 bytes; end - p >= 16 && AllAscii(p, bytes);) {
+          const Units16 units = __builtin_convertvector(bytes, Units16);
+          std::memcpy(dst, &units, sizeof units);
+          dst += 16;
+          p += 16;
+        }
+        for (; p < end && *p < 0x80; ++p) *dst++ = *p;
+      } else if (*p < 0x80) {
+        *dst++ = m_single[*p++];
+      } else if (m_lead[*p] && end - p >= 2) {
+        *dst++ = m_pairs[static_cast<size_t>(p[0] << 8 | p[1])];
+        p += 2;
+      } else {
+        *dst++ = m_single[*p++];
+      }
+    }
+    out.resize(static_cast<size_t>(dst - out.data()));
+  }
+
+ private:
+  char16_t m_single[256] = {};
+  bool m_lead[256] = {};  // the lead bytes, at hand for the conversion loop
+  bool m_asciiSame = false;  // bytes below 0x80 are their own units
+  std::vector<char16_t> m_pairs;  // by lead byte * 256 + next byte
+  bool m_ok = false;
+
+  template <class Self, class Visit>
+  static void Walk(Self& self, Visit visit) {
+    for (int b = 0; b < 256; ++b) {
+      const char single = static_cast<char>(b);
+      visit(std::string_view(&single, 1), self.m_single[b]);
+      if (!self.m_lead[b]) continue;
+      for (int t = 0; t < 256; ++t) {
+        const char pair[2] = {single, static_cast<char>(t)};
+        visit(std::string_view(pair, 2), self.m_pairs[static_cast<size_t>(b << 8 | t)]);
+      }
+    }
+  }
+};
+
+const SJISTable& Table() {
+  static const SJISTable table;
+  return table;
+}
+
+}  // namespace
+
+void AppendCP932ToUTF16(std::string_view text, std::u16string& out) {
   // UTF-16LE written straight into the units needs a little-endian host.
   static_assert(std::endian::native == std::endian::little);
-  if (text.empty()) return std::u16string();
-  return ConvertInto<std::u16string>(text, Enc::SJIS, Enc::UTF16);
+  if (text.empty()) return;
+  if (Table().Usable())
+    Table().Append(text, out);
+  else
+    out += ConvertInto<std::u16string>(text, Enc::SJIS, Enc::UTF16);
+}
+
+std::optional<std::vector<std::string>> CP932FormsWhere(const std::function<bool(char16_t)>& test) {
+  if (!Table().Usable()) return std::nullopt;
+  std::vector<std::string> forms;
+  Table().ForEach([&](std::string_view form, char16_t unit) {
+    if (test(unit)) forms.emplace_back(form);
+  });
+  return forms;
+}
+
+std::u16string CP932ToUTF16(std::string_view text) {
+  std::u16string out;
+  AppendCP932ToUTF16(text, out);
+  return out;
 }
 CString UTF16ToCP932(std::u16string_view text) { return CString(Convert(U16ToBytes(text), Enc::UTF16, Enc::SJIS)); }
 std::string CP932ToUTF8(std::string_view text) { return Convert(text, Enc::SJIS, Enc::UTF8); }

@@ -1,7 +1,10 @@
 #pragma once
 // Code page 932 (Shift JIS) knowledge and the conversions at the edges of the program:
 // UTF-8 for the OS and formats that ask for it, UTF-16 for the automation boundary, wxString for
-// windows, EUC-JP and ISO-2022-JP for files. Conversions run on glibc iconv.
+// windows, EUC-JP and ISO-2022-JP for files. Conversions run on glibc iconv; Shift JIS to UTF-16,
+// which searches run over whole outlines, goes through a table filled from iconv once.
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +31,11 @@ enum : unsigned int {
 // A character that the target cannot hold becomes '?' (as the Windows default character does);
 // an invalid byte sequence in the source becomes U+FFFD in Unicode targets and '?' otherwise.
 std::u16string CP932ToUTF16(std::string_view text);
+// The same units appended to out, for callers that convert many texts into one reused buffer.
+void AppendCP932ToUTF16(std::string_view text, std::u16string& out);
+// Every form that converts to a unit passing the test: a single byte, or a lead byte with the byte
+// after it. Nullopt when the conversion is not known character by character.
+std::optional<std::vector<std::string>> CP932FormsWhere(const std::function<bool(char16_t)>& test);
 CString UTF16ToCP932(std::u16string_view text);
 std::string CP932ToUTF8(std::string_view text);
 CString UTF8ToCP932(std::string_view text);

@@ -10,14 +10,17 @@
 
 class RegExpPattern {
  public:
-  explicit RegExpPattern(pcre2_code* code) : m_code(code) {}
+  RegExpPattern(pcre2_code* code, bool caseless) : m_code(code), m_caseless(caseless) {}
   ~RegExpPattern() { pcre2_code_free(m_code); }
   RegExpPattern(const RegExpPattern&) = delete;
   RegExpPattern& operator=(const RegExpPattern&) = delete;
   const pcre2_code* Code() const { return m_code; }
+  // Whether some part of the pattern may ignore case.
+  bool Caseless() const { return m_caseless; }
 
  private:
   pcre2_code* m_code;
+  bool m_caseless;
 };
 
 namespace {
@@ -50,7 +53,9 @@ std::shared_ptr<const RegExpPattern> Compile(std::u16string_view pattern, bool i
     return nullptr;
   }
   pcre2_jit_compile(compiled, PCRE2_JIT_COMPLETE);  // the interpreter serves where JIT is not available
-  return std::make_shared<const RegExpPattern>(compiled);
+  // An inline option such as "(?i)" may make a part caseless; the engine does not tell which.
+  const bool caseless = ignoreCase || pattern.find(u"(?") != std::u16string_view::npos;
+  return std::make_shared<const RegExpPattern>(compiled, caseless);
 }
 
 // Searches repeat the same few patterns (one per dialog, per converter line, per grep file).
@@ -148,6 +153,45 @@ bool SearchRegExp(const RegExpPattern& pattern, std::u16string_view subject, boo
     start = next;
   }
   return true;
+}
+
+struct RegExpTester::Block {
+  std::unique_ptr<pcre2_match_data, decltype(&pcre2_match_data_free)> data{nullptr, &pcre2_match_data_free};
+};
+
+RegExpTester::RegExpTester(std::shared_ptr<const RegExpPattern> pattern)
+    : m_pattern(std::move(pattern)), m_block(std::make_unique<Block>()) {
+  m_block->data.reset(pcre2_match_data_create_from_pattern(m_pattern->Code(), nullptr));
+}
+
+RegExpTester::~RegExpTester() = default;
+
+int RegExpTester::Test(std::u16string_view subject, std::string* error) {
+  if (!m_block->data) {
+    if (error) *error = "out of memory";
+    return -1;
+  }
+  const int rc = pcre2_match(m_pattern->Code(), Units(subject), subject.size(), 0, PCRE2_NO_UTF_CHECK,
+                             m_block->data.get(), nullptr);
+  if (rc >= 0) return 1;  // 0: a match with more groups than the block holds
+  if (rc == PCRE2_ERROR_NOMATCH) return 0;
+  if (error) *error = ErrorText(rc);
+  return -1;
+}
+
+RegExpRequiredUnits RequiredUnits(const RegExpPattern& pattern) {
+  RegExpRequiredUnits units;
+  units.caseless = pattern.Caseless();
+  uint32_t type = 0;
+  uint32_t unit = 0;
+  // Type 1 is a fixed unit; the others (none, or only a line start) fix nothing.
+  if (pcre2_pattern_info(pattern.Code(), PCRE2_INFO_FIRSTCODETYPE, &type) == 0 && type == 1 &&
+      pcre2_pattern_info(pattern.Code(), PCRE2_INFO_FIRSTCODEUNIT, &unit) == 0)
+    units.first = static_cast<char16_t>(unit);
+  if (pcre2_pattern_info(pattern.Code(), PCRE2_INFO_LASTCODETYPE, &type) == 0 && type == 1 &&
+      pcre2_pattern_info(pattern.Code(), PCRE2_INFO_LASTCODEUNIT, &unit) == 0)
+    units.last = static_cast<char16_t>(unit);
+  return units;
 }
 
 std::u16string ExpandReplacement(std::u16string_view replacement, std::u16string_view subject,

@@ -32,6 +32,33 @@ int RegExpGroupCount(const RegExpPattern& pattern);
 bool SearchRegExp(const RegExpPattern& pattern, std::u16string_view subject, bool global,
                   std::vector<RegExpFound>* found, std::string* error);
 
+// Whether subjects hold a match, for callers that test many subjects with one pattern: the match
+// block is made once and kept. Test answers 1 for a match, 0 for none and -1 when the engine fails
+// (the reason goes to error). Subjects must be valid UTF-16, as text converted from a code page
+// always is (it never holds a lone surrogate): the engine's check of every unit is skipped.
+class RegExpTester {
+ public:
+  explicit RegExpTester(std::shared_ptr<const RegExpPattern> pattern);
+  ~RegExpTester();
+  RegExpTester(const RegExpTester&) = delete;
+  RegExpTester& operator=(const RegExpTester&) = delete;
+  int Test(std::u16string_view subject, std::string* error);
+
+ private:
+  struct Block;
+  std::shared_ptr<const RegExpPattern> m_pattern;
+  std::unique_ptr<Block> m_block;
+};
+
+// Units that every match holds, where the pattern fixes them: the first unit of every match, and
+// a later unit that every match needs. With caseless set, another case of a unit matches too.
+struct RegExpRequiredUnits {
+  std::optional<char16_t> first;
+  std::optional<char16_t> last;
+  bool caseless = false;
+};
+RegExpRequiredUnits RequiredUnits(const RegExpPattern& pattern);
+
 // The replacement text for one match: $1..$99, $&, $`, $' and $$ are expanded; anything else is
 // copied as it stands.
 std::u16string ExpandReplacement(std::u16string_view replacement, std::u16string_view subject,

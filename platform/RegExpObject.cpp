@@ -7,6 +7,7 @@
 #include "platform/CString.h"
 #include "platform/ComObject.h"
 #include "platform/RegExpEngine.h"
+#include "platform/RegExpErrors.h"
 #include "platform/RegExpMatch.h"
 
 namespace VBScript_RegExp_55 {
@@ -28,10 +29,6 @@ constexpr DispatchName kNames[] = {
     {"Test", DISPID_REGEXP_TEST},       {"Replace", DISPID_REGEXP_REPLACE},
 };
 
-constexpr const char kSource[] = "VBScript.RegExp";
-// The status codes of the scripting runtime for these failures.
-constexpr SCODE kSyntaxError = static_cast<SCODE>(0x800A1399);
-constexpr SCODE kMatchError = static_cast<SCODE>(0x800A139A);
 
 class RegExp : public DispatchObject<IDispatch> {
  public:
@@ -108,17 +105,13 @@ class RegExp : public DispatchObject<IDispatch> {
     }
     const std::shared_ptr<const RegExpPattern> pattern = m_compiled;
     if (!pattern) {
-      CString text;
-      text.Format("正規表現の構文エラーです: %s", reason.c_str());
-      return FillExcepInfo(excepInfo, kSource, text, kSyntaxError);
+      return FillExcepInfo(excepInfo, kRegExpSource, RegExpSyntaxErrorText(reason), kRegExpSyntaxError);
     }
     const std::u16string_view text = BstrView(subject.bstrVal);
     std::vector<RegExpFound> found;
     // Test needs the first match only, whatever Global says.
     if (!SearchRegExp(*pattern, text, m_global && id != DISPID_REGEXP_TEST, &found, &reason)) {
-      CString message;
-      message.Format("正規表現の検索に失敗しました: %s", reason.c_str());
-      return FillExcepInfo(excepInfo, kSource, message, kMatchError);
+      return FillExcepInfo(excepInfo, kRegExpSource, RegExpMatchErrorText(reason), kRegExpMatchError);
     }
 
     if (id == DISPID_REGEXP_TEST) {
@@ -152,6 +145,18 @@ class RegExp : public DispatchObject<IDispatch> {
 };
 
 }  // namespace
+
+CString RegExpSyntaxErrorText(const std::string& reason) {
+  CString text;
+  text.Format("正規表現の構文エラーです: %s", reason.c_str());
+  return text;
+}
+
+CString RegExpMatchErrorText(const std::string& reason) {
+  CString text;
+  text.Format("正規表現の検索に失敗しました: %s", reason.c_str());
+  return text;
+}
 
 HRESULT CreateRegExpObject(REFIID iid, void** object) {
   if (!object) return E_POINTER;

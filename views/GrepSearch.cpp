@@ -12,12 +12,12 @@
 #include <string_view>
 #include <utility>
 
-#include "foundation/IRegExp.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
+#include "platform/RegExpLineMatcher.h"
 
 const char* const kGrepTextFileTree = "(テキストファイル)";
 
@@ -257,14 +257,17 @@ int CGrepSearch::SearchTextFile(const char* path, std::vector<std::unique_ptr<CG
     ++count;
   };
   if (m_options.m_bRegExp) {
-    IRegExp regExp;
-    if (regExp.CreateDispatch("VBScript.RegExp")) {
-      regExp.SetPattern(m_options.m_strWord);
-      regExp.SetGlobal(TRUE);
-      regExp.SetIgnoreCase(!m_options.m_bCase);
+    if (!m_pLineMatcher) m_pLineMatcher = std::make_unique<RegExpLineMatcher>(m_options.m_strWord, !m_options.m_bCase);
+    // A file without a unit every match needs is passed over whole; a bad pattern still raises its
+    // error at the first piece.
+    if (m_pLineMatcher->MayMatch(bytes)) {
+      const std::string_view all(bytes);
       for (size_t start = 0; start < bytes.size();) {
         const size_t end = PieceEnd(bytes, start);
-        if (regExp.TestLines(CString(bytes.substr(start, end - start)))) addHit(start, end);
+        // A piece is one line, or a part of one: only its own line end is left out.
+        size_t lineEnd = end;
+        if (bytes[end - 1] == '\n') lineEnd -= end - 1 > start && bytes[end - 2] == '\r' ? 2 : 1;
+        if (m_pLineMatcher->TestLine(all.substr(start, lineEnd - start))) addHit(start, end);
         start = end;
       }
     }

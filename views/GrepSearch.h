@@ -10,6 +10,8 @@
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
+class RegExpLineMatcher;
+
 // One hit.
 class CGrepData : public CObject {
  public:
@@ -83,6 +85,7 @@ class CGrepSearch {
 
   CGrepOptions m_options;
   CGrepProgress* m_pProgress;
+  std::unique_ptr<RegExpLineMatcher> m_pLineMatcher;  // the text files' test, made at the first one
   int m_nSkippedNames = 0;
   BOOL m_bCancelled = FALSE;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ATREE.h"
+#include "platform/COleDispatchException.h"
 #include "tests/model/ModelTestSupport.h"
 
 using model_test::MakeModel;
@@ -72,4 +73,37 @@ TEST(TreeFind, FindForwardBackwardAndAll) {
   m->SetRegExpSearch(1);
   m->SetSearchText("^has");
   EXPECT_EQ(m->FindText(0, TRUE), 2);
+}
+
+TEST(TreeFind, RegularExpressionSearchesTitlesAndTextsLineByLine) {
+  auto m = MakeModel({{"R", ""}, {"R/アpple", "x"}, {"R/b", "an APPLE"}, {"R/c", "\x83\nApple"}, {"R/d", "pie"}});
+  m->SetRegExpSearch(1);
+  m->SetSearchTargets(1, 1, 0);
+  struct Case {
+    const char* pattern;
+    int matchCase;
+    std::vector<int> hits;
+  } cases[] = {
+      {"^Apple$", 1, {3}},  // never in "アpple", whose "A" is a trail byte; a lone lead byte ends its line
+      {"APPLE", 0, {2, 3}},
+      {"pp", 1, {1, 3}},
+      {"[ie]$", 1, {1, 3, 4}},  // nothing required
+  };
+  for (const Case& c : cases) {
+    m->SetSearchText(c.pattern);
+    m->SetSearchOptions(c.matchCase, 1, 0);
+    std::vector<const CDirData*> found;
+    m->FindAllText(0, found);
+    std::vector<int> hits;
+    for (const CDirData* d : found) hits.push_back(m->FindPath(d->m_strPath.GetString()));
+    EXPECT_EQ(hits, c.hits) << c.pattern;
+  }
+  // Backward, the pattern of the last forward find; a bad pattern raises its error for the caller.
+  m->SetSearchText("an");
+  EXPECT_EQ(m->FindText(0, TRUE), 2);
+  EXPECT_EQ(m->FindTextBackward(4), 2);
+  m->SetSearchText("(");
+  EXPECT_THROW(m->FindText(0, TRUE), COleDispatchException);
+  std::vector<const CDirData*> none;
+  EXPECT_THROW(m->FindAllText(0, none), COleDispatchException);
 }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 #include <wx/string.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "platform/CodePage.h"
 
 TEST(CodePage, LeadByteTableOfCodePage932) {
@@ -63,4 +67,41 @@ TEST(CodePage, CharIndexMapSkipsTrailBytes) {
   EXPECT_EQ(map.ByteToChar(3), 2);
   EXPECT_EQ(map.CharToByte(3), 4);
   EXPECT_EQ(map.CharToByte(9), 6);
+}
+
+// The table conversion must give exactly the units iconv gives (the Windows-shaped call still goes
+// through iconv): every character alone, and texts with lead bytes before line ends, at the end,
+// before bytes that are no trail, and invalid single bytes.
+TEST(CodePage, TableConversionAgreesWithIconv) {
+  auto iconvUnits = [](const std::string& text) {
+    std::u16string units(text.size() + 1, u'\0');
+    const int n = MultiByteToWideChar(CP_SJIS, 0, text.data(), static_cast<int>(text.size()), units.data(),
+                                      static_cast<int>(units.size()));
+    units.resize(static_cast<size_t>(n));
+    return units;
+  };
+  for (int b = 0; b < 256; ++b) {
+    std::vector<std::string> texts = {std::string(1, static_cast<char>(b))};
+    if (IsDBCSLeadByte(static_cast<unsigned char>(b)))
+      for (int t = 0; t < 256; ++t) texts.push_back({static_cast<char>(b), static_cast<char>(t)});
+    for (const std::string& text : texts) {
+      const std::u16string units = CP932ToUTF16(text);
+      ASSERT_EQ(units, iconvUnits(text)) << std::hex << b << " " << static_cast<int>(text.back() & 0xFF);
+      ASSERT_EQ(units.size(), 1u);
+      ASSERT_FALSE(units[0] >= 0xD800 && units[0] <= 0xDFFF);  // never a surrogate
+    }
+  }
+  const char* pieces[] = {"a", "ア", "表", "\x83", "\x80", "\xA0", "\xFD", "\r\n", "\n", "\r", "ｱ", "¬", "\xEE\xF9",
+                          "abcdefghijklmnopqrstuvwxyz0123456789"};
+  unsigned seed = 12345;
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (int i = 0; i < 12; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      text += pieces[(seed >> 16) % std::size(pieces)];
+    }
+    std::u16string appended = u"x";
+    AppendCP932ToUTF16(text, appended);
+    ASSERT_EQ(appended, u"x" + iconvUnits(text)) << round;
+  }
 }

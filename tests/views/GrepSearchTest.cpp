@@ -9,6 +9,7 @@
 
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
+#include "platform/COleDispatchException.h"
 #include "views/GrepSearch.h"
 
 using kesta_test::MakeTempDir;
@@ -208,4 +209,48 @@ TEST(GrepSearch, AWordOnATrailByteIsNoMatchWhenCaseAndWidthCount) {
   CGrepSearch(options, nullptr).Run(hits);
   ASSERT_EQ(hits.size(), 1u);
   EXPECT_EQ(std::string(hits[0]->m_strText), "xA\r\n");
+}
+
+TEST(GrepSearch, RegularExpressionHitsInTextFilesPieceByPiece) {
+  // 2,046 bytes and "ア" (83 41): the first piece ends on the lead byte and the next one starts with
+  // "A", which its piece reads as a letter of its own.
+  const std::string split = std::string(2046, 'x') + "アpple\n";
+  struct Case {
+    const char* pattern;
+    BOOL matchCase;
+    std::string bytes;
+    std::vector<std::string> texts;
+  } cases[] = {
+      {"^Apple", TRUE, split, {"Apple\n"}},
+      {"xア", TRUE, split, {}},
+      {"ap+le", TRUE, "apple\r\nx\r\nan apple", {"apple\r\n", "an apple"}},  // at the start and at the end
+      {"ap+le", FALSE, "APPLE\n", {"APPLE\n"}},
+      {"ap+le", TRUE, "APPLE\n", {}},
+      {"[0-9]$", TRUE, "a1\r\nb\n2", {"a1\r\n", "2"}},  // nothing required
+      {"^$", TRUE, "a\n\nb", {"\n"}},
+  };
+  for (const Case& c : cases) {
+    const std::string root = MakeTempDir("grep-regexp");
+    WriteBytes(root + "/t.txt", c.bytes);
+    CGrepOptions options = Options(root, c.pattern);
+    options.m_nFileType = 1;
+    options.m_bRegExp = TRUE;
+    options.m_bCase = c.matchCase;
+    Hits hits;
+    CGrepSearch(options, nullptr).Run(hits);
+    std::vector<std::string> texts;
+    for (const auto& hit : hits) texts.push_back(std::string(hit->m_strText));
+    EXPECT_EQ(texts, c.texts) << c.pattern;
+  }
+}
+
+TEST(GrepSearch, ABadPatternRaisesItsErrorAtTheFirstText) {
+  const std::string root = MakeTempDir("grep-bad");
+  WriteBytes(root + "/t.txt", "apple\n");
+  CGrepOptions options = Options(root, "(");
+  options.m_nFileType = 1;
+  options.m_bRegExp = TRUE;
+  Hits hits;
+  EXPECT_THROW(CGrepSearch(options, nullptr).Run(hits), COleDispatchException);
+  EXPECT_TRUE(hits.empty());
 }
