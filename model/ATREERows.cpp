@@ -147,7 +147,7 @@ std::vector<char> ATREE::ComputeShown(const std::vector<int>& levels) const {
 }
 
 // The fields of row that come from item i alone, and its heading number from the counters.
-void ATREE::FillRow(CTreeData& row, int i, int level, int fold, int* counters) const {
+void ATREE::FillRow(CTreeData& row, int i, int level, int fold, RowCounters& counters) const {
   const CDirData* item = GetDirData(i);
   row.m_nItem = i;
   row.m_nLevel = level;
@@ -201,13 +201,14 @@ void ATREE::MakeTreeData() {
   const LastAtLevel last(parts);
 
   std::fill(std::begin(m_counters), std::end(m_counters), 0);
+  RowCounters counters{m_counters, 0};
   for (int i = 1; i < n; ++i) {
     if (!shown[static_cast<size_t>(i)]) continue;
     const int r = static_cast<int>(m_rows.size());
     CTreeData& row = m_rows.emplace_back();
     m_itemRows[static_cast<size_t>(i)] = r;
     for (int k = 0; k < parts.Count(r); ++k) AppendRowPart(row.m_strTitle, parts, last, r, k);
-    FillRow(row, i, levels[static_cast<size_t>(i)], fold(i), m_counters);
+    FillRow(row, i, levels[static_cast<size_t>(i)], fold(i), counters);
   }
   m_rows.emplace_back().m_nItem = n;  // the sentinel row
   m_bRowsCurrent = true;
@@ -229,17 +230,19 @@ bool HasNoEmptyTitle(std::string_view path) {
 
 // The heading number of a row at the level, advancing the counters; a level beyond the counters
 // gets no number and leaves them alone.
-void ATREE::NumberRow(CTreeData& row, int level, int* counters) const {
+void ATREE::NumberRow(CTreeData& row, int level, RowCounters& counters) const {
   const int c = level - 1;
   if (c < 0 || c >= kLevelCounters) return;
-  std::fill(counters + c + 1, counters + kLevelCounters, 0);
+  int* value = counters.value;
+  if (counters.deepest > c) std::fill(value + c + 1, value + counters.deepest + 1, 0);
+  counters.deepest = c;
   const int status = GetDirData(row.m_nItem)->m_nStatus;
   row.m_strNumber.Empty();
   if ((status & (4 | 8)) == 0 && (m_bNumberStruck || (status & 2) == 0)) {
-    ++counters[c];
-    row.m_strNumber = m_shoStr.FormatNumber(c, counters);
+    ++value[c];
+    row.m_strNumber = m_shoStr.FormatNumber(c, value);
   }
-  row.m_nCounter = counters[c];
+  row.m_nCounter = value[c];
 }
 
 int ATREE::RowWindowFirst(const RowChange& change) const {
@@ -395,12 +398,13 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     }
 
     // The counters as the row pass leaves them before the window.
-    int counters[kLevelCounters] = {};
+    int counterValues[kLevelCounters] = {};
+    RowCounters counters{counterValues, level};  // level < kLevelCounters - 1 here
     int bound = level + 1;
     for (int r = w.rowStart - 1; r >= 1 && bound > 0; --r) {
       const CTreeData& row = m_rows[static_cast<size_t>(r)];
       if (row.m_nLevel < 1 || row.m_nLevel > bound) continue;
-      counters[row.m_nLevel - 1] = row.m_nCounter;
+      counterValues[row.m_nLevel - 1] = row.m_nCounter;
       bound = row.m_nLevel - 1;
     }
 
