@@ -399,5 +399,6 @@ class ATREE {
 
  private:
   void CopyFrom(const ATREE& other, bool withRows = true);
-  std::vector<char> ComputeShown(const std::vector<int>& levels) const;
+  // Narrows shown, which holds whether each item is unfolded, to the items the check filter admits.
+  void FilterShown(const std::vector<int>& levels, std::vector<char>& shown) const;
 };
