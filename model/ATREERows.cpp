@@ -269,7 +269,9 @@ void ATREE::NumberRow(CTreeData& row, int level, RowCounters& counters) const {
   int* value = counters.value;
   if (counters.deepest > c) std::fill(value + c + 1, value + counters.deepest + 1, 0);
   counters.deepest = c;
-  const int status = GetDirData(row.m_nItem)->m_nStatus;
+  // The row's copy of its item's marks: reading the item would reach into memory the row pass
+  // does not otherwise touch.
+  const int status = row.m_nStatus;
   row.m_strNumber.Empty();
   if ((status & (4 | 8)) == 0 && (m_bNumberStruck || (status & 2) == 0)) {
     ++value[c];
