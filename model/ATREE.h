@@ -310,8 +310,14 @@ class ATREE {
   // The item whose subtree holds every change made to the item's subtree and place: its parent,
   // or for the first level the top item, whose search would walk all that comes before.
   int RowsParentOf(int item) const;
-  void FillRow(CTreeData& row, int i, int level, int fold, int* counters) const;
-  void NumberRow(CTreeData& row, int level, int* counters) const;
+  // The heading counters of a row pass. Every counter past deepest is zero, so that a row clears
+  // only the deeper counters a row before it may have used, not all of them.
+  struct RowCounters {
+    int* value;
+    int deepest;
+  };
+  void FillRow(CTreeData& row, int i, int level, int fold, RowCounters& counters) const;
+  void NumberRow(CTreeData& row, int level, RowCounters& counters) const;
   int FoldOf(int item, int level) const;
   // Puts the items at index, index + 1, ... in one pass; row indexes stay stale until a rebuild.
   void InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items);
@@ -331,6 +337,9 @@ class ATREE {
   CString RecordsOf(int first, int end, int cut, BOOL withTimes) const;
   // Gives the items first to end - 1 the view flag.
   void SetViewRange(int first, int end, int view);
+  // Gives the item's descendants down to depth levels below it (-1: all) the view flag in one walk;
+  // returns the end of its subtree.
+  int SetViewBelow(int item, int view, int depth);
   // Shows the item and unfolds its hidden ancestors level by level; no rebuild.
   void RevealItem(int item);
   // The node test of the forward find: head runs the category, range, title and link steps.
@@ -399,5 +408,6 @@ class ATREE {
 
  private:
   void CopyFrom(const ATREE& other, bool withRows = true);
-  std::vector<char> ComputeShown(const std::vector<int>& levels) const;
+  // Narrows shown, which holds whether each item is unfolded, to the items the check filter admits.
+  void FilterShown(const std::vector<int>& levels, std::vector<char>& shown) const;
 };

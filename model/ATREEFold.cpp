@@ -1,5 +1,7 @@
 // Folding (view flags of descendants) and the check and strike-through marks. Only items whose flag
 // really changes are written, so that undo snapshots keep sharing the others.
+#include <climits>
+
 #include "model/ATREE.h"
 #include "platform/MessageBox.h"
 
@@ -15,26 +17,36 @@ void ATREE::SetViewRange(int first, int end, int view) {
   }
 }
 
+int ATREE::SetViewBelow(int item, int view, int depth) {
+  const int level = LevelOf(GetDirData(item)->m_strPath);
+  const int deepest = depth < 0 ? INT_MAX : level + depth;
+  const int n = GetDirDataCount();
+  int j = item + 1;
+  for (; j < n; ++j) {
+    const CDirData* d = GetDirData(j);
+    const int other = LevelOf(d->m_strPath);
+    if (other <= level) break;
+    if (other <= deepest && d->m_nView != view) EditDirData(j)->m_nView = view;
+  }
+  return j;
+}
+
 void ATREE::ExpandAll(int item) {
   const bool current = m_bRowsCurrent;
-  SetViewRange(item + 1, GetNextSibling(item, TRUE), 1);
-  UpdateRows({item, item + 1, GetNextSibling(item, TRUE), 0}, current);
+  const int end = SetViewBelow(item, 1, -1);
+  UpdateRows({item, item + 1, end, 0}, current);
 }
 
 void ATREE::CollapseAll(int item) {
   const bool current = m_bRowsCurrent;
-  SetViewRange(item + 1, GetNextSibling(item, TRUE), 0);
-  UpdateRows({item, item + 1, GetNextSibling(item, TRUE), 0}, current);
+  const int end = SetViewBelow(item, 0, -1);
+  UpdateRows({item, item + 1, end, 0}, current);
 }
 
 void ATREE::ExpandLevels(int item, int depth) {
   const bool current = m_bRowsCurrent;
-  const int deepest = GetLevel(item) + depth;
-  const int end = GetNextSibling(item, TRUE);
-  for (int j = item + 1; j < end; ++j) {
-    if (GetLevel(j) <= deepest && GetDirData(j)->m_nView != 1) EditDirData(j)->m_nView = 1;
-  }
-  UpdateRows({item, item + 1, GetNextSibling(item, TRUE), 0}, current);
+  const int end = SetViewBelow(item, 1, depth);
+  UpdateRows({item, item + 1, end, 0}, current);
 }
 
 void ATREE::RevealItem(int item) {

@@ -80,6 +80,20 @@ class LastAtLevel {
   std::vector<int> m_stop;
 };
 
+// A row as a default one, but with the memory of its strings kept for what is written next.
+void ClearRow(CTreeData& row) {
+  CString title = std::move(row.m_strTitle);
+  CString link = std::move(row.m_strLink);
+  CString number = std::move(row.m_strNumber);
+  row = CTreeData();
+  title.Empty();
+  link.Empty();
+  number.Empty();
+  row.m_strTitle = std::move(title);
+  row.m_strLink = std::move(link);
+  row.m_strNumber = std::move(number);
+}
+
 void AppendRowPart(CString& title, const TitleParts& parts, const LastAtLevel& last, int r, int k) {
   const std::string_view part = parts.Part(r, k);
   const std::string_view next = parts.Part(r, k + 1);
@@ -107,9 +121,9 @@ int ATREE::LevelOf(const CString& path) {
   return level;
 }
 
-std::vector<char> ATREE::ComputeShown(const std::vector<int>& levels) const {
+void ATREE::FilterShown(const std::vector<int>& levels, std::vector<char>& shown) const {
+  if (m_nCheckFilter == 0) return;
   const int n = GetDirDataCount();
-  std::vector<char> shown(static_cast<size_t>(n));
   std::vector<char> admitted(static_cast<size_t>(n), 1);
   auto checked = [this](int i) { return (GetDirData(i)->m_nStatus & 1) != 0; };
   if (m_nCheckFilter == 1) {
@@ -142,12 +156,11 @@ std::vector<char> ATREE::ComputeShown(const std::vector<int>& levels) const {
       lastAtLevel[static_cast<size_t>(level)] = i;
     }
   }
-  for (int i = 0; i < n; ++i) shown[static_cast<size_t>(i)] = admitted[static_cast<size_t>(i)] && GetDirData(i)->m_nView != 0;
-  return shown;
+  for (int i = 0; i < n; ++i) shown[static_cast<size_t>(i)] = shown[static_cast<size_t>(i)] && admitted[static_cast<size_t>(i)];
 }
 
 // The fields of row that come from item i alone, and its heading number from the counters.
-void ATREE::FillRow(CTreeData& row, int i, int level, int fold, int* counters) const {
+void ATREE::FillRow(CTreeData& row, int i, int level, int fold, RowCounters& counters) const {
   const CDirData* item = GetDirData(i);
   row.m_nItem = i;
   row.m_nLevel = level;
@@ -168,22 +181,50 @@ int ATREE::FoldOf(int item, int level) const {
 }
 
 void ATREE::MakeTreeData() {
-  m_rows.clear();
   const int n = GetDirDataCount();
   m_itemRows.assign(static_cast<size_t>(n), -1);
-  m_rows.reserve(static_cast<size_t>(n) + 1);
-  if (n == 0) return;
+  if (n == 0) {
+    m_rows.clear();
+    return;
+  }
 
+  // Row r takes entry r of the parts table; entry 0 is the top item's, which row 0 always shows.
+  // Unfiltered, one walk over the items finds their levels, folds and title parts.
   std::vector<int> levels(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) levels[static_cast<size_t>(i)] = LevelOf(GetDirData(i)->m_strPath);
-  const std::vector<char> shown = ComputeShown(levels);
+  std::vector<char> unfolded(static_cast<size_t>(n));
+  std::vector<char> shown;
+  TitleParts parts;
+  for (int i = 0; i < n; ++i) {
+    const CDirData* d = GetDirData(i);
+    levels[static_cast<size_t>(i)] = LevelOf(d->m_strPath);
+    unfolded[static_cast<size_t>(i)] = d->m_nView != 0;
+    if (m_nCheckFilter == 0 && (i == 0 || d->m_nView != 0)) parts.AddRow(d->m_strPath.str());
+  }
+  shown = unfolded;
+  FilterShown(levels, shown);
+  if (m_nCheckFilter != 0) {
+    for (int i = 0; i < n; ++i) {
+      if (i == 0 || shown[static_cast<size_t>(i)]) parts.AddRow(GetDirData(i)->m_strPath.str());
+    }
+  }
+  parts.Finish();
+  const LastAtLevel last(parts);
   auto fold = [&](int i) {
     if (i + 1 >= n || levels[static_cast<size_t>(i) + 1] != levels[static_cast<size_t>(i)] + 1) return 0;
-    return GetDirData(i + 1)->m_nView == 0 ? 1 : 2;
+    return unfolded[static_cast<size_t>(i) + 1] ? 2 : 1;
   };
 
+  // The old rows are written over rather than freed and made again: their strings keep their
+  // memory for the new ones.
+  const size_t rowCount = 2 + static_cast<size_t>(std::count(shown.begin() + 1, shown.end(), 1));
+  const size_t reused = std::min(rowCount, m_rows.size());
+  for (size_t r = 0; r < reused; ++r) ClearRow(m_rows[r]);
+  m_rows.resize(rowCount);
+
   const CDirData* root = GetDirData(0);
-  CTreeData& top = m_rows.emplace_back(root->m_strPath, root->m_strLink, "");
+  CTreeData& top = m_rows[0];
+  top.m_strTitle = root->m_strPath;
+  top.m_strLink = root->m_strLink;
   top.m_nItem = 0;
   top.m_nLevel = levels[0];
   top.m_nStatus = root->m_nStatus;
@@ -191,25 +232,18 @@ void ATREE::MakeTreeData() {
   top.m_nFold = fold(0);
   m_itemRows[0] = 0;
 
-  // Row r takes entry r of the parts table; entry 0 is the top item's, which row 0 always shows.
-  TitleParts parts;
-  parts.AddRow(root->m_strPath.str());
-  for (int i = 1; i < n; ++i) {
-    if (shown[static_cast<size_t>(i)]) parts.AddRow(GetDirData(i)->m_strPath.str());
-  }
-  parts.Finish();
-  const LastAtLevel last(parts);
-
   std::fill(std::begin(m_counters), std::end(m_counters), 0);
+  RowCounters counters{m_counters, 0};
+  int r = 1;
   for (int i = 1; i < n; ++i) {
     if (!shown[static_cast<size_t>(i)]) continue;
-    const int r = static_cast<int>(m_rows.size());
-    CTreeData& row = m_rows.emplace_back();
+    CTreeData& row = m_rows[static_cast<size_t>(r)];
     m_itemRows[static_cast<size_t>(i)] = r;
     for (int k = 0; k < parts.Count(r); ++k) AppendRowPart(row.m_strTitle, parts, last, r, k);
-    FillRow(row, i, levels[static_cast<size_t>(i)], fold(i), m_counters);
+    FillRow(row, i, levels[static_cast<size_t>(i)], fold(i), counters);
+    ++r;
   }
-  m_rows.emplace_back().m_nItem = n;  // the sentinel row
+  m_rows.back().m_nItem = n;  // the sentinel row
   m_bRowsCurrent = true;
 }
 
@@ -229,17 +263,21 @@ bool HasNoEmptyTitle(std::string_view path) {
 
 // The heading number of a row at the level, advancing the counters; a level beyond the counters
 // gets no number and leaves them alone.
-void ATREE::NumberRow(CTreeData& row, int level, int* counters) const {
+void ATREE::NumberRow(CTreeData& row, int level, RowCounters& counters) const {
   const int c = level - 1;
   if (c < 0 || c >= kLevelCounters) return;
-  std::fill(counters + c + 1, counters + kLevelCounters, 0);
-  const int status = GetDirData(row.m_nItem)->m_nStatus;
+  int* value = counters.value;
+  if (counters.deepest > c) std::fill(value + c + 1, value + counters.deepest + 1, 0);
+  counters.deepest = c;
+  // The row's copy of its item's marks: reading the item would reach into memory the row pass
+  // does not otherwise touch.
+  const int status = row.m_nStatus;
   row.m_strNumber.Empty();
   if ((status & (4 | 8)) == 0 && (m_bNumberStruck || (status & 2) == 0)) {
-    ++counters[c];
-    row.m_strNumber = m_shoStr.FormatNumber(c, counters);
+    ++value[c];
+    row.m_strNumber = m_shoStr.FormatNumber(c, value);
   }
-  row.m_nCounter = counters[c];
+  row.m_nCounter = value[c];
 }
 
 int ATREE::RowWindowFirst(const RowChange& change) const {
@@ -395,12 +433,13 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     }
 
     // The counters as the row pass leaves them before the window.
-    int counters[kLevelCounters] = {};
+    int counterValues[kLevelCounters] = {};
+    RowCounters counters{counterValues, level};  // level < kLevelCounters - 1 here
     int bound = level + 1;
     for (int r = w.rowStart - 1; r >= 1 && bound > 0; --r) {
       const CTreeData& row = m_rows[static_cast<size_t>(r)];
       if (row.m_nLevel < 1 || row.m_nLevel > bound) continue;
-      counters[row.m_nLevel - 1] = row.m_nCounter;
+      counterValues[row.m_nLevel - 1] = row.m_nCounter;
       bound = row.m_nLevel - 1;
     }
 

@@ -1,8 +1,8 @@
 // Sorting the children of a tree; each child moves with its whole subtree, and nothing but the
 // order changes.
 #include <algorithm>
-#include <unordered_map>
 
+#include "foundation/CharFolding.h"
 #include "foundation/NumberText.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
@@ -47,10 +47,11 @@ int ATREE::CompareTitles(const char* a, const char* b) const {
   return CompareTextOpt(a, b, FIND_IGNORE_CASE);
 }
 
-int ATREE::CompareNodes(const CDirData* a, const CDirData* b, int mode) const {
-  if (mode < 0 || mode > 11) return 0;
-  const bool descending = (mode & 1) != 0;
-  int key = 0;  // the ascending difference; descending modes use its negation
+namespace {
+
+// The ascending difference of the mode's own key (none for the title modes).
+int ModeKey(const CDirData* a, const CDirData* b, int mode) {
+  int key = 0;
   switch (mode) {
     case 2:
     case 3:
@@ -77,6 +78,27 @@ int ATREE::CompareNodes(const CDirData* a, const CDirData* b, int mode) const {
     default:
       break;
   }
+  return key;
+}
+
+// What a sort compares of one child, worked out once: its title folded as the case-blind title
+// comparison reads it, and its number for numeric titles. The parent's path, the same for every
+// child and read the same way, is left out.
+struct SortChild {
+  const CDirData* item;
+  int from;  // the child's subtree
+  int to;
+  size_t keyStart;  // its folded title in the sort's key buffer
+  size_t keyEnd;
+  double number;
+};
+
+}  // namespace
+
+int ATREE::CompareNodes(const CDirData* a, const CDirData* b, int mode) const {
+  if (mode < 0 || mode > 11) return 0;
+  const bool descending = (mode & 1) != 0;
+  int key = ModeKey(a, b, mode);  // the ascending difference; descending modes use its negation
   if (!descending) return key != 0 ? key : CompareTitles(a->m_strPath, b->m_strPath);
   // Descending: the shorter path is padded with 0xFF bytes, half the length difference rounded up.
   std::string pa = a->m_strPath.str(), pb = b->m_strPath.str();
@@ -91,24 +113,46 @@ int ATREE::CompareNodes(const CDirData* a, const CDirData* b, int mode) const {
 void ATREE::SortChildren(int item, int mode) {
   if (!HasChildren(item)) return;
   const int end = GetNextSibling(item, TRUE);
-  std::vector<const CDirData*> children;
-  std::unordered_map<const CDirData*, std::pair<int, int>> ranges;  // child -> its subtree
+  std::vector<SortChild> children;
+  std::vector<SjisChar> keys;
   for (int c = item + 1; c != -1;) {
     const int next = GetNextSibling(c, FALSE);
     const CDirData* d = GetDirData(c);
-    children.push_back(d);
-    ranges[d] = {c, next == -1 ? end : next};
+    const std::string& path = d->m_strPath.str();
+    // The parent's path ends in 0x01, which no lead byte takes: the title starts a character.
+    const char* title = path.c_str() + (path.rfind('\x01') + 1);
+    const size_t keyStart = keys.size();
+    for (const char* p = title; *p != '\0';) {
+      int length = 0;
+      keys.push_back(UpperOf(ReadSjisChar(p, &length)));
+      p += length;
+    }
+    children.push_back({d, c, next == -1 ? end : next, keyStart, keys.size(), m_bNumericTitles ? ParseNumber(title) : 0});
     c = next;
   }
   if (children.size() < 2) return;
+  // Ascending, the title comparison is that of the folded titles, or of their numbers first.
+  auto titleLess = [&keys, numeric = m_bNumericTitles != 0](const SortChild& a, const SortChild& b) {
+    if (numeric && a.number != b.number) return a.number < b.number;
+    return std::lexicographical_compare(keys.begin() + static_cast<std::ptrdiff_t>(a.keyStart),
+                                        keys.begin() + static_cast<std::ptrdiff_t>(a.keyEnd),
+                                        keys.begin() + static_cast<std::ptrdiff_t>(b.keyStart),
+                                        keys.begin() + static_cast<std::ptrdiff_t>(b.keyEnd));
+  };
   // Stable: a user sorts by one key after another and expects the earlier order among equals.
-  std::stable_sort(children.begin(), children.end(),
-                   [&](const CDirData* a, const CDirData* b) { return CompareNodes(a, b, mode) < 0; });
+  if (mode >= 0 && mode <= 11 && (mode & 1) == 0) {
+    std::stable_sort(children.begin(), children.end(), [&](const SortChild& a, const SortChild& b) {
+      const int key = ModeKey(a.item, b.item, mode);
+      return key != 0 ? key < 0 : titleLess(a, b);
+    });
+  } else {
+    std::stable_sort(children.begin(), children.end(),
+                     [&](const SortChild& a, const SortChild& b) { return CompareNodes(a.item, b.item, mode) < 0; });
+  }
   std::vector<int> order;
   order.reserve(static_cast<size_t>(end - item - 1));
-  for (const CDirData* d : children) {
-    const auto [from, to] = ranges[d];
-    for (int i = from; i < to; ++i) order.push_back(i);
+  for (const SortChild& child : children) {
+    for (int i = child.from; i < child.to; ++i) order.push_back(i);
   }
   ReorderItems(item + 1, order);
 }

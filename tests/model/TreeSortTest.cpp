@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "model/ATREE.h"
 #include "tests/model/ModelTestSupport.h"
 
@@ -60,4 +66,34 @@ TEST(TreeSort, KeyModesKeepSubtrees) {
   EXPECT_EQ(Titles(*m), "a b y x c d");
   m->SortTrees(0, 12, FALSE, FALSE);  // out of range: every comparison is equal
   EXPECT_EQ(m->GetDirDataCount(), 7);
+}
+
+// The sort works the titles out once per child: its order must be the one the pairwise node
+// comparison gives, for titles with letters in both cases and widths, kanji, numbers and a lone
+// lead byte at the end.
+TEST(TreeSort, OrderIsThatOfTheNodeComparison) {
+  const char* titles[] = {"abc", "ABC", "abd", "Ab", "ｂ", "ａｂ", "Ａｂ", "漢字", "漢", "10", "9", "1.5", "x\x81", "",
+                          "2a", "2", "ｘ", "Ｘ", "z"};
+  std::mt19937 random(3);
+  for (int round = 0; round < 20; ++round) {
+    std::vector<std::pair<std::string, std::string>> items = {{"R", ""}};
+    const int count = 5 + static_cast<int>(random() % 30);
+    for (int k = 0; k < count; ++k) items.push_back({std::string("R/") + titles[random() % std::size(titles)], ""});
+    for (int mode = 0; mode <= 11; ++mode) {
+      for (const BOOL numeric : {FALSE, TRUE}) {
+        auto m = MakeModel(items);
+        for (int i = 1; i < m->GetDirDataCount(); ++i) {
+          m->EditDirData(i)->m_nStatus = static_cast<int>(random() % 4) | static_cast<int>((random() % 3) << 16);
+        }
+        std::vector<const CDirData*> expected;
+        for (int i = 1; i < m->GetDirDataCount(); ++i) expected.push_back(m->GetDirData(i));
+        m->SortTrees(0, mode, TRUE, numeric);
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const CDirData* a, const CDirData* b) { return m->CompareNodes(a, b, mode) < 0; });
+        for (int i = 1; i < m->GetDirDataCount(); ++i) {
+          ASSERT_EQ(m->GetDirData(i), expected[static_cast<size_t>(i - 1)]) << "round " << round << " mode " << mode;
+        }
+      }
+    }
+  }
 }
