@@ -223,8 +223,8 @@ void ATREE::MakeTreeData() {
 
   const CDirData* root = GetDirData(0);
   CTreeData& top = m_rows[0];
-  top.m_strTitle = root->m_strPath;
-  top.m_strLink = root->m_strLink;
+  top.m_strTitle = root->m_strPath.Get();
+  top.m_strLink = root->m_strLink.Get();
   top.m_nItem = 0;
   top.m_nLevel = levels[0];
   top.m_nStatus = root->m_nStatus;
