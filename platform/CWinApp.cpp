@@ -140,9 +140,10 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info) {
       return OpenDocumentFile(info.m_strFileName) != nullptr;
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo:
-      // Printed from the shell: the active view prints the document, then the program ends.
+      // Printed from the shell: the active view prints the document, then the program ends. The
+      // desktop's printing picks no printer without its dialog, so the dialog asks for one.
       m_nCmdShow = SW_HIDE;
-      if (OpenDocumentFile(info.m_strFileName) && m_pMainWnd) m_pMainWnd->SendCommand(ID_FILE_PRINT_DIRECT);
+      if (OpenDocumentFile(info.m_strFileName) && m_pMainWnd) m_pMainWnd->SendCommand(ID_FILE_PRINT);
       return FALSE;
     default:
       return FALSE;
