@@ -3,6 +3,7 @@
 // 0x04 lines. Every line ends in CR LF on disk, as a text-mode write puts LF there; a text's own
 // CR LF therefore stands as CR CR LF.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -45,9 +46,9 @@ struct ItemLine {
     const auto* p = reinterpret_cast<const unsigned char*>(line.data());
     const auto isMark = [](unsigned char c) { return static_cast<unsigned char>(c - 2) <= 6; };
     for (; i + 16 <= line.size(); i += 16) {
-      bool any = false;
-      for (size_t k = 0; k < 16; ++k) any |= isMark(p[i + k]);
-      if (any) break;
+      unsigned marks = 0;
+      for (unsigned k = 0; k < 16; ++k) marks |= static_cast<unsigned>(isMark(p[i + k])) << k;
+      if (marks != 0) return i + static_cast<size_t>(std::countr_zero(marks));
     }
     while (i < line.size() && !isMark(p[i])) ++i;
     return i;
