@@ -3,7 +3,7 @@
 // 0x04 lines. Every line ends in CR LF on disk, as a text-mode write puts LF there; a text's own
 // CR LF therefore stands as CR CR LF.
 #include <algorithm>
-#include <cstdlib>
+#include <bit>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -46,9 +46,9 @@ struct ItemLine {
     const auto* p = reinterpret_cast<const unsigned char*>(line.data());
     const auto isMark = [](unsigned char c) { return static_cast<unsigned char>(c - 2) <= 6; };
     for (; i + 16 <= line.size(); i += 16) {
-      bool any = false;
-      for (size_t k = 0; k < 16; ++k) any |= isMark(p[i + k]);
-      if (any) break;
+      unsigned marks = 0;
+      for (unsigned k = 0; k < 16; ++k) marks |= static_cast<unsigned>(isMark(p[i + k])) << k;
+      if (marks != 0) return i + static_cast<size_t>(std::countr_zero(marks));
     }
     while (i < line.size() && !isMark(p[i])) ++i;
     return i;
@@ -79,17 +79,6 @@ struct ItemLine {
     }
   }
 };
-
-// strtol's reading of the field, without a string made for it in the common short case.
-int DecimalOf(std::string_view field) {
-  char digits[32];
-  if (field.size() < sizeof digits) {
-    std::memcpy(digits, field.data(), field.size());
-    digits[field.size()] = '\0';
-    return static_cast<int>(std::strtol(digits, nullptr, 10));
-  }
-  return static_cast<int>(std::strtol(std::string(field).c_str(), nullptr, 10));
-}
 
 // A zero byte (from a file made elsewhere) would cut a title or value short wherever the text
 // later passes as a C string; it reads as a space, as the editing control shows it.
@@ -258,10 +247,10 @@ int ATREE::ReadKvnFile(const char* path) {
     }
     valid = true;
     if (fields.present[0]) last->m_strLink = std::string(fields.fields[0]);
-    if (fields.present[1]) last->m_nStatus = DecimalOf(fields.fields[1]);
-    last->m_nView = fields.present[2] ? DecimalOf(fields.fields[2]) : 1;
+    if (fields.present[1]) last->m_nStatus = ReadDecimal(fields.fields[1]);
+    last->m_nView = fields.present[2] ? ReadDecimal(fields.fields[2]) : 1;
     if (fields.present[3]) {
-      last->m_nBookmark = DecimalOf(fields.fields[3]);
+      last->m_nBookmark = ReadDecimal(fields.fields[3]);
       if (last->m_nBookmark > 1) last->m_nBookmark = 0;
     }
     if (fields.present[4]) {

@@ -2,10 +2,13 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 #include "foundation/DateHelpers.h"
 #include "model/DateText.h"
+#include "model/KvnDiskText.h"
+#include "platform/CodePage.h"
 
 namespace {
 
@@ -136,16 +139,28 @@ void CDirData::ReadIdField(const char* field, int length, BOOL withCaret) {
   if (length >= 12) m_nIdLow = ReadHex6(field + 6);
   if (length >= 13) m_nIdDigit = ReadNumber(field + 12, 1);
   if (withCaret && length >= 14) {
-    const CString rest(field + 13, length - 13);
-    const int at = rest.Find('@');
-    if (at >= 0) m_nCaret = static_cast<int>(std::strtol(rest.Left(at), nullptr, 10));
+    // The caret offset ends at the first '@' that is a character of its own, not the trail byte of
+    // a Shift JIS pair.
+    const std::string_view rest(field + 13, static_cast<size_t>(length - 13));
+    for (size_t i = 0; i < rest.size(); ++i) {
+      if (rest[i] == '@') {
+        m_nCaret = ReadDecimal(rest.substr(0, i));
+        break;
+      }
+      if (IsDBCSLeadByte(static_cast<unsigned char>(rest[i])) && i + 1 < rest.size()) ++i;
+    }
   }
 }
 
 void CDirData::ReadTimesField(const char* field, int length) {
-  // Fixed positions: a short field is padded so that no digit is read past its end.
-  char digits[46] = {};
-  for (int i = 0; i < length && i < 45; ++i) digits[i] = field[i];
+  // Fixed positions: a field that ends inside the displayed time is padded so that no digit is read
+  // past its end; shorter fields are read only up to the times they hold.
+  char padded[46] = {};
+  const char* digits = field;
+  if (length >= 42 && length < 45) {
+    std::memcpy(padded, field, static_cast<size_t>(length));
+    digits = padded;
+  }
   if (length >= 14) ApplyTime(m_updated, ReadTime(digits, false));
   if (length >= 28) ApplyTime(m_created, ReadTime(digits + 14, false));
   if (length >= 42) {

@@ -1,6 +1,8 @@
 #include "model/KvnDiskText.h"
 
 #include <charconv>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -69,4 +71,21 @@ void AppendWithoutMarks(std::string& out, std::string_view text) {
     run = i + 1;
   }
   out.append(text, run);
+}
+
+int ReadDecimal(std::string_view field) {
+  // Up to eighteen digits cannot overflow a long, so the fast path agrees with strtol's result.
+  if (!field.empty() && field.size() <= 18) {
+    long long value = 0;
+    size_t i = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) value = value * 10 + (field[i] - '0');
+    if (i == field.size()) return static_cast<int>(value);
+  }
+  char digits[32];
+  if (field.size() < sizeof digits) {
+    field.copy(digits, field.size());
+    digits[field.size()] = '\0';
+    return static_cast<int>(std::strtol(digits, nullptr, 10));
+  }
+  return static_cast<int>(std::strtol(std::string(field).c_str(), nullptr, 10));
 }

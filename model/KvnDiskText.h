@@ -19,3 +19,7 @@ void AppendTimeDigits(std::string& out, const COleDateTime& time);
 void AppendSystemTimeDigits(std::string& out, const SYSTEMTIME& time);
 // A title or link without line breaks and field marks, which would cut the line or its fields.
 void AppendWithoutMarks(std::string& out, std::string_view text);
+
+// A number field read back as strtol reads it (blanks, a sign, digits; anything else ends it),
+// made an int; a field of digits alone, as the writer leaves it, is read without a copy.
+int ReadDecimal(std::string_view field);

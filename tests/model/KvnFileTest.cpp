@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -99,6 +100,50 @@ TEST(KvnFile, ReadsItemFieldsInAnyOrderAndDefaults) {
   EXPECT_EQ(c->GetUpdateTimeText(TRUE), "20240102030405");
   EXPECT_EQ(c->GetCreateTimeText(TRUE), "20230102030405");
   EXPECT_FALSE(c->IsDisplayTimeSet());
+}
+
+// Status, view and bookmark read as strtol reads them, whatever a file made elsewhere holds.
+TEST(KvnFile, NumberFieldsReadAsStrtolReadsThem) {
+  const char* const fields[] = {"7",   " 7",   "+7",  "-3",           "12abc",       "abc",
+                                "007", "\t-5", "1 2", "123456789012", "99999999999999999999",
+                                "-99999999999999999999", "123456789012345678901234567890123"};
+  for (const char* field : fields) {
+    const std::string path = WriteAndRead(std::string("\x08\r\n\x08\r\nRoot\x05") + field + "\r\n");
+    auto model = ReadFile(path);
+    EXPECT_EQ(model->GetDirData(0)->m_nStatus, static_cast<int>(std::strtol(field, nullptr, 10))) << field;
+  }
+}
+
+// The caret offset ends at an '@' of its own, never at the second byte of a Shift JIS pair; the
+// times are read for as many as the field holds, a cut-off displayed time padded with zeros.
+TEST(KvnFile, CaretAndTimesAreReadFromFieldsOfEveryLength) {
+  struct Case {
+    const char* field;
+    int caret;
+    const char* updated;
+    const char* created;
+    const char* displayed;
+  } cases[] = {
+      {"0000000000000" "42@", 42, "00000000000000", "00000000000000", ""},
+      {"0000000000000" "7\x81@", 0, "00000000000000", "00000000000000", ""},
+      {"0000000000000" "7\x81@9@", 7, "00000000000000", "00000000000000", ""},
+      {"0000000000000" "@", 0, "00000000000000", "00000000000000", ""},
+      {"00000000000001@\x04" "20240102030405", 1, "20240102030405", "00000000000000", ""},
+      {"00000000000001@\x04" "2024010203040520230102030405", 1, "20240102030405", "20230102030405", ""},
+      {"00000000000001@\x04" "2024010203040520230102030405" "202203040506071", 1, "20240102030405",
+       "20230102030405", "20220304050607001"},
+      {"00000000000001@\x04" "2024010203040520230102030405" "20220304050607089", 1, "20240102030405",
+       "20230102030405", "20220304050607089"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = WriteAndRead(std::string("\x08\r\n\x08\r\nRoot\x08") + c.field + "\r\n");
+    auto model = ReadFile(path);
+    const CDirData* item = model->GetDirData(0);
+    EXPECT_EQ(item->m_nCaret, c.caret) << c.field;
+    EXPECT_EQ(item->GetUpdateTimeText(TRUE), c.updated) << c.field;
+    EXPECT_EQ(item->GetCreateTimeText(TRUE), c.created) << c.field;
+    EXPECT_EQ(item->GetDisplayTimeText(TRUE), c.displayed) << c.field;
+  }
 }
 
 TEST(KvnFile, AnEmptyFieldStopsReadingWithItsMessage) {
