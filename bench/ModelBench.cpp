@@ -22,41 +22,23 @@
 
 #include "foundation/CUndoStack.h"
 #include "model/ATREE.h"
+#include "bench/LargeOutline.h"
 #include "model/CTreeUndo.h"
 
 namespace {
 
 constexpr int kItems = 100000;
-constexpr int kTextBytes = 200;  // 100,000 x 200 = 20 MB
+constexpr int kTextBytes = bench::kLargeTextBytes;  // 100,000 x 200 = 20 MB
 
 std::string TempFile(const char* name) {
   const char* dir = std::getenv("TMPDIR");
   return std::string(dir && *dir ? dir : "/tmp") + "/" + name + "-" + std::to_string(getpid()) + ".kvn";
 }
 
-std::unique_ptr<ATREE> MakeLargeModel(int items) {
-  auto model = std::make_unique<ATREE>();
-  model->AddDirData(std::make_unique<CDirData>("文書"));
-  std::string line(kTextBytes / 4 - 2, 'x');
-  const std::string text = line + "\r\n" + line + "\r\n" + line + "\r\n" + line + "\r\n";
-  std::string paths[4] = {"文書"};
-  for (int i = 1; i < items; ++i) {
-    // Levels 1-3 in a repeating pattern: each top tree holds groups of children with grandchildren.
-    const int level = i % 10 == 1 ? 1 : (i % 3 == 0 ? 3 : 2);
-    paths[level] = paths[level - 1] + "\x01" + "見出し" + std::to_string(i);
-    auto item = std::make_unique<CDirData>(paths[level].c_str());
-    item->m_strText = text.c_str();
-    item->SetCreateTimeNow();
-    model->AddDirData(std::move(item));
-  }
-  model->MakeTreeData();
-  return model;
-}
-
 const ATREE& LargeModel(int items = kItems) {
   static std::map<int, std::unique_ptr<ATREE>> models;
   std::unique_ptr<ATREE>& model = models[items];
-  if (!model) model = MakeLargeModel(items);
+  if (!model) model = bench::MakeLargeOutline(items);
   return *model;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/LargeOutline.h"
 #include "foundation/CUndoStack.h"
 #include "model/ATREE.h"
 #include "model/CTreeUndo.h"
@@ -16,31 +17,11 @@
 namespace {
 
 constexpr int kItems = 100000;
-constexpr int kTextBytes = 200;  // 100,000 x 200 = 20 MB
+constexpr int kTextBytes = bench::kLargeTextBytes;  // 100,000 x 200 = 20 MB
 constexpr int kCommands = 100;
 
-std::unique_ptr<ATREE> MakeLargeModel() {
-  auto model = std::make_unique<ATREE>();
-  model->AddDirData(std::make_unique<CDirData>("文書"));
-  const std::string line(kTextBytes / 4 - 2, 'x');
-  const std::string text = line + "\r\n" + line + "\r\n" + line + "\r\n" + line + "\r\n";
-  std::string paths[4] = {"文書"};
-  for (int i = 1; i < kItems; ++i) {
-    const int level = i % 10 == 1 ? 1 : (i % 3 == 0 ? 3 : 2);
-    paths[level] = paths[level - 1] + "\x01" + "見出し" + std::to_string(i);
-    auto item = std::make_unique<CDirData>(paths[level].c_str());
-    item->m_strText = text.c_str();
-    // Every tenth item carries a link, as outlines that point at files do.
-    if (i % 10 == 0) item->m_strLink = ("/home/user/documents/file" + std::to_string(i) + ".txt").c_str();
-    item->SetCreateTimeNow();
-    model->AddDirData(std::move(item));
-  }
-  model->MakeTreeData();
-  return model;
-}
-
 const ATREE& LargeModel() {
-  static const std::unique_ptr<ATREE> model = MakeLargeModel();
+  static const std::unique_ptr<ATREE> model = bench::MakeLargeOutline(kItems, 10);
   return *model;
 }
 
