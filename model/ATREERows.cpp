@@ -324,7 +324,18 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     int first;  // the first item rebuilt
     int rowStart;  // its old row, then its new one
     int rowEnd;  // the end of its old rows, then of its new ones
-    std::vector<CTreeData> fresh;
+    // Levels and view flags of the items from first to the change's end, read in one walk; the
+    // shown ones get rows, written over the old rows so that their strings keep their memory.
+    std::vector<int> levels;
+    std::vector<char> unfolded;
+    std::vector<int> fresh;  // the items with a row
+    // The fold of item i in the window, from the walk where its next item was read in it.
+    int FoldOf(const ATREE& tree, int i, int level) const {
+      if (i + 1 >= change.end) return tree.FoldOf(i, level);
+      const size_t next = static_cast<size_t>(i + 1 - first);
+      if (levels[next] != level + 1) return 0;
+      return unfolded[next] ? 2 : 1;
+    }
   };
   std::vector<Window> windows;
   for (const RowChange& change : changes) {
@@ -337,7 +348,7 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
       windows.pop_back();
       first = RowWindowFirst(c);
     }
-    windows.push_back({c, first, 0, 0, {}});
+    windows.push_back({c, first, 0, 0, {}, {}, {}});
   }
 
   // The old rows of each window; the rows are in item order and end with the sentinel.
@@ -352,11 +363,15 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     w.rowStart = rowOf(w.first - delta);
     delta += w.change.delta;
     w.rowEnd = rowOf(w.change.end - delta);
+    const size_t items = static_cast<size_t>(w.change.end - w.first);
+    w.levels.resize(items);
+    w.unfolded.resize(items);
     for (int i = w.first; i < w.change.end; ++i) {
-      if (GetDirData(i)->m_nView == 0) continue;
-      CTreeData& row = w.fresh.emplace_back();
-      row.m_nItem = i;
-      row.m_nLevel = LevelOf(GetDirData(i)->m_strPath);
+      const CDirData* d = GetDirData(i);
+      const size_t k = static_cast<size_t>(i - w.first);
+      w.levels[k] = LevelOf(d->m_strPath);
+      w.unfolded[k] = d->m_nView != 0;
+      if (w.unfolded[k]) w.fresh.push_back(i);
     }
     rowDelta += static_cast<int>(w.fresh.size()) - (w.rowEnd - w.rowStart);
     if (rowDelta > 0 && windows.size() > 1) {
@@ -396,10 +411,15 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
   for (Window& w : windows) {
     for (int i = w.first; i < w.change.end; ++i) m_itemRows[static_cast<size_t>(i)] = -1;
     for (size_t f = 0; f < w.fresh.size(); ++f) {
-      m_itemRows[static_cast<size_t>(w.fresh[f].m_nItem)] = w.rowStart + static_cast<int>(f);
+      const int i = w.fresh[f];
+      const int r = w.rowStart + static_cast<int>(f);
+      m_itemRows[static_cast<size_t>(i)] = r;
+      CTreeData& row = m_rows[static_cast<size_t>(r)];
+      ClearRow(row);
+      row.m_nItem = i;
+      row.m_nLevel = w.levels[static_cast<size_t>(i - w.first)];
     }
     w.rowEnd = w.rowStart + static_cast<int>(w.fresh.size());
-    std::move(w.fresh.begin(), w.fresh.end(), m_rows.begin() + w.rowStart);
   }
 
   // Each window in turn: its line art from the paths, its numbers from the rows before it, then
@@ -473,7 +493,7 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
       const int part = r - w.rowStart + 1;
       row.m_strTitle = prefix.c_str();
       for (int p = level; p < parts.Count(part); ++p) AppendRowPart(row.m_strTitle, parts, lastAtLevel, part, p);
-      FillRow(row, i, row.m_nLevel, FoldOf(i, row.m_nLevel), counters);
+      FillRow(row, i, row.m_nLevel, w.FoldOf(*this, i, row.m_nLevel), counters);
       // A row at a pending parent's level or above ends what that parent's change could reach.
       std::erase_if(pending, [&row](int l) { return row.m_nLevel >= 1 && l >= row.m_nLevel; });
     }

@@ -1,5 +1,6 @@
 #include "model/CShoStrArray.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -82,9 +83,6 @@ const char* const kKindNames[] = {
 };
 constexpr int kCustomKind = 12;
 
-// Double-byte tables are stored as runs of two-byte cells.
-CString Cell(const char* table, int index) { return CString(table + 2 * index, 2); }
-
 constexpr const char* kRomanDigits = "ⅠⅡⅢⅣⅤⅥⅦⅧⅨ";
 constexpr const char* kRomanTen = "Ⅹ";
 constexpr const char* kCircled = "①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳";
@@ -92,13 +90,36 @@ constexpr const char* kKanji = "一二三四五六七八九十";
 // The half-width kana 0xB1 (ｱ) .. 0xDD (ﾝ), in syllabary order.
 constexpr int kKanaCount = 45;
 
-CString Decimal(int n) {
-  CString s;
-  s.Format("%d", n);
-  return s;
+// Decimal digits of n, with a leading '-' below zero. Heading numbers are formatted for every row
+// the outline shows, so this stays clear of printf and its locale.
+struct Digits {
+  char text[16];
+  int length;
+};
+
+Digits DecimalDigits(int n) {
+  Digits d{};
+  d.length = static_cast<int>(std::to_chars(d.text, d.text + sizeof d.text, n).ptr - d.text);
+  return d;
 }
 
-CString FullWidth(const CString& text) {
+void AppendDecimal(CString& out, int n) {
+  const Digits d = DecimalDigits(n);
+  out.Append(d.text, d.length);
+}
+
+// The full-width forms of the digits and of the minus sign, as two-byte cells.
+constexpr const char* kFullDigits = "０１２３４５６７８９";
+constexpr const char* kFullMinus = "－";
+
+void AppendFullWidthDecimal(CString& out, int n) {
+  const Digits d = DecimalDigits(n);
+  for (int p = 0; p < d.length; ++p) {
+    out.Append(d.text[p] == '-' ? kFullMinus : kFullDigits + 2 * (d.text[p] - '0'), 2);
+  }
+}
+
+CString FullWidth(const char* text) {
   CString out;
   ToFullWidth(text, out);
   return out;
@@ -110,20 +131,29 @@ CString Hiragana(const CString& text) {
   return out;
 }
 
+// Double-byte tables are stored as runs of two-byte cells.
+void AppendCell(CString& out, const char* table, int index) { out.Append(table + 2 * index, 2); }
+
 // Each non-zero digit gives its glyph (a 1 only in the last place) followed by one "Ⅹ" per
 // digit to its right: 12 is ⅩⅡ, 20 is ⅡⅩ, 100 is ⅩⅩ.
-CString Roman(int n) {
-  if (n < 1) return CString();
-  const CString digits = Decimal(n);
-  const int length = digits.GetLength();
-  CString s;
+void AppendRoman(CString& out, int n) {
+  if (n < 1) return;
+  const Digits digits = DecimalDigits(n);
+  const int length = digits.length;
   for (int p = 0; p < length; ++p) {
-    const int d = digits[p] - '0';
+    const int d = digits.text[p] - '0';
     if (d == 0) continue;
-    if (d != 1 || p == length - 1) s += Cell(kRomanDigits, d - 1);
-    for (int k = 0; k < length - p - 1; ++k) s += kRomanTen;
+    if (d != 1 || p == length - 1) AppendCell(out, kRomanDigits, d - 1);
+    for (int k = 0; k < length - p - 1; ++k) out += kRomanTen;
   }
-  return s;
+}
+
+// n right-aligned in two places, then ". ".
+void AppendPaddedDecimal(CString& out, int n) {
+  const Digits d = DecimalDigits(n);
+  if (d.length < 2) out.AppendChar(' ');
+  out.Append(d.text, d.length);
+  out.Append(". ", 2);
 }
 
 // Position of n in an alphabet of `size` letters, starting over after the last one; -1 below 1.
@@ -196,54 +226,56 @@ CString CShoStrArray::FormatNumber(int level, const int* counters) const {
   if (counters == nullptr || !IsIndex(level)) return CString();
   const CShoStr& style = m_styles[level];
   const int n = counters[level];
-  CString number;
+  CString text(style.Mae);
   switch (style.No) {
     case 0:
-      number = Decimal(n);
+      AppendDecimal(text, n);
       break;
     case 1:
-      number = FullWidth(Decimal(n));
+      AppendFullWidthDecimal(text, n);
       break;
     case 2:
-      number = Roman(n);
+      AppendRoman(text, n);
       break;
     case 3:
     case 4:
-      if (const int k = Cycle(n, 26); k >= 0) number = CString(static_cast<char>((style.No == 3 ? 'A' : 'a') + k));
+      if (const int k = Cycle(n, 26); k >= 0) text.AppendChar(static_cast<char>((style.No == 3 ? 'A' : 'a') + k));
       break;
     case 5:
-      if (const int k = Cycle(n, 20); k >= 0) number = Cell(kCircled, k);
+      if (const int k = Cycle(n, 20); k >= 0) AppendCell(text, kCircled, k);
       break;
     case 6:
-      if (const int k = Cycle(n, 10); k >= 0) number = Cell(kKanji, k);
+      if (const int k = Cycle(n, 10); k >= 0) AppendCell(text, kKanji, k);
       break;
     case 7:
       break;
     case 8:
+      if (const int k = Cycle(n, kKanaCount); k >= 0) text.AppendChar(static_cast<char>(0xB1 + k));
+      break;
     case 9:
     case 10:
       if (const int k = Cycle(n, kKanaCount); k >= 0) {
-        number = CString(static_cast<char>(0xB1 + k));
-        if (style.No >= 9) number = FullWidth(number);
-        if (style.No == 10) number = Hiragana(number);
+        const char half[2] = {static_cast<char>(0xB1 + k), '\0'};
+        text += style.No == 9 ? FullWidth(half) : Hiragana(FullWidth(half));
       }
       break;
     case 11:
       for (int j = 0; j <= level; ++j) {
-        if (j > 0) number += m_strSeparator;
-        number += Decimal(counters[j]);
+        if (j > 0) text += m_strSeparator;
+        AppendDecimal(text, counters[j]);
       }
       break;
     case kCustomKind: {
       const int m = style.GetCustomCount();
-      if (m > 0 && n >= 1) number = style.GetCustom(n - 1 >= m ? m - 1 : n - 1);
+      if (m > 0 && n >= 1) text += style.GetCustom(n - 1 >= m ? m - 1 : n - 1);
       break;
     }
     default:
-      number.Format("%2d. ", n);
+      AppendPaddedDecimal(text, n);
       break;
   }
-  return style.Mae + number + style.Ato;
+  text += style.Ato;
+  return text;
 }
 
 CString CShoStrArray::GetKindName(int i) const {

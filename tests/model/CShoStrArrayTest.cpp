@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,36 @@ TEST(CShoStrArray, AlphabetsStartOverAndNumbersBelowOneHaveNoText) {
   for (const KindCase& c : cases) {
     EXPECT_EQ(Format(OneStyle(c.kind, "", "", "x\x01"), 0, {c.n}), c.expected) << "kind " << c.kind << " n " << c.n;
   }
+}
+
+TEST(CShoStrArray, WidestCountersFormatInFull) {
+  const KindCase cases[] = {
+      {0, INT_MAX, "2147483647"},
+      {0, INT_MIN, "-2147483648"},
+      {1, INT_MAX, "２１４７４８３６４７"},
+      {1, INT_MIN, "－２１４７４８３６４８"},
+      {1, 1090, "１０９０"},
+      {2, INT_MAX, "ⅡⅩⅩⅩⅩⅩⅩⅩⅩⅩⅩⅩⅩⅩⅩⅩⅩⅩⅣⅩⅩⅩⅩⅩⅩⅩⅦⅩⅩⅩⅩⅩⅩⅣⅩⅩⅩⅩⅩⅧⅩⅩⅩⅩⅢⅩⅩⅩⅥⅩⅩⅣⅩⅦ"},
+      {2, INT_MIN, ""},
+      {3, INT_MAX, "W"},
+      {5, INT_MAX, "⑦"},
+      {6, INT_MAX, "七"},
+      {8, INT_MAX, "\xD5"},
+      {9, INT_MAX, "ユ"},
+      {10, INT_MAX, "ゆ"},
+      {13, INT_MAX, "2147483647. "},
+      {13, INT_MIN, "-2147483648. "},
+      {13, -3, "-3. "},
+      {13, 10, "10. "},
+      {13, 0, " 0. "},
+  };
+  for (const KindCase& c : cases) {
+    EXPECT_EQ(Format(OneStyle(c.kind, "<", ">"), 0, {c.n}), std::string("<") + c.expected + ">") << "kind " << c.kind << " n " << c.n;
+  }
+  CShoStrArray table;
+  for (int i = 0; i < 3; ++i) table.Add("", 11, "", "");
+  table.SetSeparator("::");
+  EXPECT_EQ(Format(table, 2, {7, INT_MIN, INT_MAX}), "7::-2147483648::2147483647");
 }
 
 TEST(CShoStrArray, WrapsNumberInBeforeAndAfterTexts) {
