@@ -62,8 +62,9 @@ class CKestavonApp : public CWinApp {
   // the footnotes they hold. Filled in by the program with its text output.
   std::function<CString(ATREE& tree, const std::vector<int>& items, BOOL html)> m_outlineText;
   // The save-as chooser of outline documents, whose name follows the chosen file type: path holds
-  // the proposed name and then the chosen one, type the 1-based file type (native, text, the other
-  // editor's outline) on entry and as chosen. FALSE when cancelled. Filled in by the program.
+  // the proposed name (ending in its type's extension) and then the chosen one, type the 1-based
+  // file type (native, text, the other editor's outline) on entry and as chosen. FALSE when
+  // cancelled. Filled in by the program.
   std::function<BOOL(wxWindow* parent, CString& path, int& type, const CString& folder)> m_promptSaveAs;
   // The spell check of a text pane through the dictionary program, and whether such a program is
   // registered. Filled in by the program; unset, there is no spell check.

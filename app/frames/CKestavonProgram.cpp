@@ -93,8 +93,9 @@ CKestavonProgram::CKestavonProgram() {
     return TRUE;
   };
   m_promptSaveAs = [](wxWindow* parent, CString& path, int& type, const CString& folder) {
-    static const char* const kExtensions[] = {"*", "kvn", "txt", "mem"};
-    CFileDialogKesta dialog(FALSE, kExtensions[type], path,
+    // The document proposes its name with the extension of the type it starts with.
+    const CString defExt = path.Mid(path.ReverseFind('.') + 1);
+    CFileDialogKesta dialog(FALSE, defExt, path,
                             OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                             "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn|Textﾌｧｲﾙ(*.txt) |*.txt|WZﾌｧｲﾙ(*.mem) |*.mem||", parent);
     dialog.m_ofn.nFilterIndex = static_cast<DWORD>(type);
