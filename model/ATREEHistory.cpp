@@ -11,25 +11,21 @@ auto DisplayKey(const SYSTEMTIME& t) {
   return std::make_tuple(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
 }
 
-// Newest first; among equal times the item met first stays first.
+// Newest first; among equal times the item met first stays first. Once the list is full most items
+// are older than its last entry, and one comparison turns each of them away.
 template <typename Later, typename Usable>
 int ListRecent(const ATREE& m, int item, std::vector<const CDirData*>& list, int maximum, Later later,
                Usable usable) {
-  if (maximum < 0) maximum = 0;
+  const size_t limit = static_cast<size_t>(std::max(maximum, 0));
+  if (list.size() > limit) list.resize(limit);
   const int end = m.GetNextSibling(item, TRUE);
   for (int i = item; i < end; ++i) {
     const CDirData* d = m.GetDirData(i);
     if (!usable(d)) continue;
-    const size_t limit = std::min(list.size(), static_cast<size_t>(maximum));
-    size_t j = 0;
-    while (j < limit && !later(d, list[j])) ++j;
-    if (j < limit) {
-      list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), d);
-    } else if (list.size() < static_cast<size_t>(maximum)) {
-      list.push_back(d);
-    }
+    if (list.size() == limit && (limit == 0 || !later(d, list.back()))) continue;
+    list.insert(std::upper_bound(list.begin(), list.end(), d, later), d);
+    if (list.size() > limit) list.pop_back();
   }
-  if (list.size() > static_cast<size_t>(maximum)) list.resize(static_cast<size_t>(maximum));
   return static_cast<int>(list.size());
 }
 

@@ -1,6 +1,10 @@
 // Sorting the children of a tree; each child moves with its whole subtree, and nothing but the
 // order changes.
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
 
 #include "foundation/CharFolding.h"
 #include "foundation/NumberText.h"
@@ -81,15 +85,34 @@ int ModeKey(const CDirData* a, const CDirData* b, int mode) {
   return key;
 }
 
+// Whether a comes before b, byte by byte as unsigned values. Keys are short and a sort compares
+// them often: eight bytes at a time, read high byte first, without a library call per key.
+bool BytesLess(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  size_t i = 0;
+  for (; i + sizeof(std::uint64_t) <= common; i += sizeof(std::uint64_t)) {
+    std::uint64_t x, y;
+    std::memcpy(&x, a.data() + i, sizeof x);
+    std::memcpy(&y, b.data() + i, sizeof y);
+    if (x != y) return __builtin_bswap64(x) < __builtin_bswap64(y);
+  }
+  for (; i < common; ++i) {
+    if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+  }
+  return a.size() < b.size();
+}
+
 // What a sort compares of one child, worked out once: its title folded as the case-blind title
 // comparison reads it, and its number for numeric titles. The parent's path, the same for every
-// child and read the same way, is left out.
+// child and read the same way, is left out. The folded characters are kept high byte first, so
+// that comparing their bytes compares the characters.
 struct SortChild {
   const CDirData* item;
   int from;  // the child's subtree
   int to;
-  size_t keyStart;  // its folded title in the sort's key buffer
-  size_t keyEnd;
+  // Its folded title in the sort's key buffer; an outline's titles stay far below 4 GB.
+  std::uint32_t keyStart;
+  std::uint32_t keyEnd;
   double number;
 };
 
@@ -114,30 +137,30 @@ void ATREE::SortChildren(int item, int mode) {
   if (!HasChildren(item)) return;
   const int end = GetNextSibling(item, TRUE);
   std::vector<SortChild> children;
-  std::vector<SjisChar> keys;
+  std::string keys;
   for (int c = item + 1; c != -1;) {
     const int next = GetNextSibling(c, FALSE);
     const CDirData* d = GetDirData(c);
     const std::string& path = d->m_strPath.str();
     // The parent's path ends in 0x01, which no lead byte takes: the title starts a character.
     const char* title = path.c_str() + (path.rfind('\x01') + 1);
-    const size_t keyStart = keys.size();
+    const auto keyStart = static_cast<std::uint32_t>(keys.size());
     for (const char* p = title; *p != '\0';) {
       int length = 0;
-      keys.push_back(UpperOf(ReadSjisChar(p, &length)));
+      const SjisChar folded = UpperOf(ReadSjisChar(p, &length));
+      keys += static_cast<char>(folded >> 8);
+      keys += static_cast<char>(folded & 0xFF);
       p += length;
     }
-    children.push_back({d, c, next == -1 ? end : next, keyStart, keys.size(), m_bNumericTitles ? ParseNumber(title) : 0});
+    children.push_back({d, c, next == -1 ? end : next, keyStart, static_cast<std::uint32_t>(keys.size()), m_bNumericTitles ? ParseNumber(title) : 0});
     c = next;
   }
   if (children.size() < 2) return;
   // Ascending, the title comparison is that of the folded titles, or of their numbers first.
   auto titleLess = [&keys, numeric = m_bNumericTitles != 0](const SortChild& a, const SortChild& b) {
     if (numeric && a.number != b.number) return a.number < b.number;
-    return std::lexicographical_compare(keys.begin() + static_cast<std::ptrdiff_t>(a.keyStart),
-                                        keys.begin() + static_cast<std::ptrdiff_t>(a.keyEnd),
-                                        keys.begin() + static_cast<std::ptrdiff_t>(b.keyStart),
-                                        keys.begin() + static_cast<std::ptrdiff_t>(b.keyEnd));
+    const std::string_view all(keys);
+    return BytesLess(all.substr(a.keyStart, a.keyEnd - a.keyStart), all.substr(b.keyStart, b.keyEnd - b.keyStart));
   };
   // Stable: a user sorts by one key after another and expects the earlier order among equals.
   if (mode >= 0 && mode <= 11 && (mode & 1) == 0) {

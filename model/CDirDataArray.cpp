@@ -3,11 +3,13 @@
 #include <algorithm>
 
 int CDirDataArray::Locate(int index) const {
+  // A walk in order stays in its block or goes on to the next; one that also looks a little ahead
+  // comes back to the block before.
   const int blocks = static_cast<int>(m_blocks.size());
-  for (int b = m_nLastBlock; b < blocks && b <= m_nLastBlock + 1; ++b) {
-    if (index >= m_starts[b] && index < m_starts[b] + static_cast<int>(m_blocks[b]->items.size())) {
-      return m_nLastBlock = b;
-    }
+  for (const int b : {m_nLastBlock, m_nLastBlock + 1, m_nLastBlock - 1}) {
+    if (b < 0 || b >= blocks) continue;
+    const int end = b + 1 < blocks ? m_starts[static_cast<size_t>(b) + 1] : m_nCount;
+    if (index >= m_starts[b] && index < end) return m_nLastBlock = b;
   }
   const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), index);
   return m_nLastBlock = static_cast<int>(it - m_starts.begin()) - 1;
@@ -33,6 +35,14 @@ void CDirDataArray::Restart() {
 const CDirData* CDirDataArray::GetAt(int index) const {
   const int b = Locate(index);
   return m_blocks[static_cast<size_t>(b)]->items[static_cast<size_t>(index - m_starts[b])].get();
+}
+
+void CDirDataArray::GetAll(std::vector<const CDirData*>& items) const {
+  items.clear();
+  items.reserve(static_cast<size_t>(m_nCount));
+  for (const auto& block : m_blocks) {
+    for (const ItemPtr& item : block->items) items.push_back(item.get());
+  }
 }
 
 CDirData* CDirDataArray::GetMutable(int index) {
@@ -108,15 +118,17 @@ int CDirDataArray::IndexOf(const CDirData* item) const {
 }
 
 void CDirDataArray::Reorder(int first, const std::vector<int>& order) {
+  if (order.empty()) return;
+  // The range's blocks are made this array's own first; the holders then move without touching
+  // the items, which a permutation would otherwise reach (and count) in random order.
+  const int lastBlock = Locate(first + static_cast<int>(order.size()) - 1);
+  for (int b = Locate(first); b <= lastBlock; ++b) EditBlock(b);
+  auto slot = [this](int index) -> ItemPtr& {
+    const int b = Locate(index);
+    return m_blocks[static_cast<size_t>(b)]->items[static_cast<size_t>(index - m_starts[b])];
+  };
   std::vector<ItemPtr> taken;
   taken.reserve(order.size());
-  for (const int from : order) {
-    const int b = Locate(from);
-    taken.push_back(m_blocks[static_cast<size_t>(b)]->items[static_cast<size_t>(from - m_starts[b])]);
-  }
-  for (size_t k = 0; k < taken.size(); ++k) {
-    const int index = first + static_cast<int>(k);
-    const int b = Locate(index);
-    EditBlock(b).items[static_cast<size_t>(index - m_starts[b])] = std::move(taken[k]);
-  }
+  for (const int from : order) taken.push_back(std::move(slot(from)));
+  for (size_t k = 0; k < taken.size(); ++k) slot(first + static_cast<int>(k)) = std::move(taken[k]);
 }

@@ -14,6 +14,9 @@ class CDirDataArray {
   int GetSize() const { return m_nCount; }
   const CDirData* GetAt(int index) const;
   CDirData* GetMutable(int index);
+  // Every item in order, for a walk over the whole array that would otherwise find each item's
+  // block again.
+  void GetAll(std::vector<const CDirData*>& items) const;
 
   void Add(std::unique_ptr<CDirData> item);
   void InsertAt(int index, std::unique_ptr<CDirData> item);

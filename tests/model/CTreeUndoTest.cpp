@@ -106,3 +106,13 @@ TEST(CTreeUndo, EditsNeverReachASnapshot) {
   EXPECT_EQ(Contents(*model), original);
   EXPECT_EQ(Contents(copy), original);
 }
+
+// A sort moves the holders of the items in blocks that a snapshot may still share.
+TEST(CTreeUndo, ASortNeverReachesASnapshot) {
+  auto model = MakeModel({{"R", ""}, {"R/C", "c"}, {"R/A", "a"}, {"R/A/D", "d"}, {"R/B", "b"}});
+  const std::vector<std::string> original = Contents(*model);
+  const ATREE copy(*model);
+  model->SortTrees(0, 0, FALSE, FALSE);
+  EXPECT_EQ(Contents(*model), (std::vector<std::string>{"R||", "R\x01" "A|a|", "R\x01" "A\x01" "D|d|", "R\x01" "B|b|", "R\x01" "C|c|"}));
+  EXPECT_EQ(Contents(copy), original);
+}

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "model/ATREE.h"
 #include "model/CLinkPath.h"
 #include "tests/model/ModelTestSupport.h"
@@ -130,4 +135,27 @@ TEST(TreePrune, StruckAndFilteredTrees) {
   m->EditDirData(1)->m_nStatus = 1;
   m->EditDirData(1)->m_strLink = "x";
   EXPECT_EQ(m->GetItemImage(1), 6);
+}
+
+// A full list: the newest items in order, ties in outline order, whatever the order they come in.
+TEST(TreeHistory, RecentListKeepsTheNewestInAStableOrder) {
+  std::vector<std::pair<std::string, std::string>> items = {{"R", ""}};
+  for (int i = 0; i < 400; ++i) items.push_back({"R/t" + std::to_string(i), ""});
+  auto m = MakeModel(items);
+  std::vector<std::pair<int, int>> expected;  // (minute, item)
+  unsigned seed = 7;
+  for (int i = 1; i <= 400; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    const int minute = static_cast<int>(seed >> 16) % 50;  // many equal times
+    if (minute == 0) continue;  // left unset: never listed
+    m->EditDirData(i)->SetUpdateTime(COleDateTime(2020, 1, 1, 0, minute, 0));
+    expected.push_back({minute, i});
+  }
+  std::stable_sort(expected.begin(), expected.end(), [](auto a, auto b) { return a.first > b.first; });
+  for (const int maximum : {1, 100, 1000}) {
+    std::vector<const CDirData*> list;
+    const size_t count = std::min(expected.size(), static_cast<size_t>(maximum));
+    ASSERT_EQ(m->ListRecentUpdated(0, list, maximum), static_cast<int>(count));
+    for (size_t k = 0; k < count; ++k) EXPECT_EQ(list[k], m->GetDirData(expected[k].second)) << maximum << " " << k;
+  }
 }
