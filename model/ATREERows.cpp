@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "foundation/ShortBytes.h"
 #include "model/ATREE.h"
 #include "platform/MessageBox.h"
 
@@ -31,8 +32,9 @@ class TitleParts {
   }
   void Finish() { m_start.push_back(static_cast<int>(m_parts.size())); }
   int Rows() const { return static_cast<int>(m_start.size()) - 1; }
-  int Count(int row) const { return row < Rows() ? m_start[row + 1] - m_start[row] : 0; }
-  std::string_view Part(int row, int k) const {
+  // Asked for many times per row: kept inline wherever they are called.
+  [[gnu::always_inline]] int Count(int row) const { return row < Rows() ? m_start[row + 1] - m_start[row] : 0; }
+  [[gnu::always_inline]] std::string_view Part(int row, int k) const {
     return k < Count(row) ? m_parts[static_cast<size_t>(m_start[row] + k)] : std::string_view();
   }
   int Offset(int row) const { return m_start[row]; }
@@ -61,14 +63,14 @@ class LastAtLevel {
 
   bool IsLast(int r, int k) const {
     const int j = SameKey(r + 1, r, k) ? Stop(r + 1, k) : r + 1;
-    if (m_parts.Part(j, k) != m_parts.Part(r, k)) return true;
+    if (!SameBytes(m_parts.Part(j, k), m_parts.Part(r, k))) return true;
     if (m_parts.Part(j, k + 1).empty()) return true;
     return false;  // another child of the same parent, or a sibling with the same title
   }
 
  private:
   bool SameKey(int j, int r, int k) const {
-    return m_parts.Part(j, k) == m_parts.Part(r, k) && m_parts.Part(j, k + 1) == m_parts.Part(r, k + 1);
+    return SameBytes(m_parts.Part(j, k), m_parts.Part(r, k)) && SameBytes(m_parts.Part(j, k + 1), m_parts.Part(r, k + 1));
   }
   // The first row from j on that stops a walk continuing row j's parts at k and k + 1.
   int Stop(int j, int k) const {
@@ -97,8 +99,8 @@ void ClearRow(CTreeData& row) {
 void AppendRowPart(CString& title, const TitleParts& parts, const LastAtLevel& last, int r, int k) {
   const std::string_view part = parts.Part(r, k);
   const std::string_view next = parts.Part(r, k + 1);
-  if (part == parts.Part(r - 1, k) && !next.empty()) {
-    if (next == parts.Part(r - 1, k + 1) && !parts.Part(r, k + 2).empty()) {
+  if (SameBytes(part, parts.Part(r - 1, k)) && !next.empty()) {
+    if (SameBytes(next, parts.Part(r - 1, k + 1)) && !parts.Part(r, k + 2).empty()) {
       title += last.IsLast(r, k) ? kColumnEmpty : kColumnPass;
     } else {
       title += last.IsLast(r, k) ? kBranchLast : kBranch;

@@ -2,12 +2,12 @@
 // order changes.
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "foundation/CharFolding.h"
 #include "foundation/NumberText.h"
+#include "foundation/ShortBytes.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 
@@ -85,23 +85,6 @@ int ModeKey(const CDirData* a, const CDirData* b, int mode) {
   return key;
 }
 
-// Whether a comes before b, byte by byte as unsigned values. Keys are short and a sort compares
-// them often: eight bytes at a time, read high byte first, without a library call per key.
-bool BytesLess(std::string_view a, std::string_view b) {
-  const size_t common = std::min(a.size(), b.size());
-  size_t i = 0;
-  for (; i + sizeof(std::uint64_t) <= common; i += sizeof(std::uint64_t)) {
-    std::uint64_t x, y;
-    std::memcpy(&x, a.data() + i, sizeof x);
-    std::memcpy(&y, b.data() + i, sizeof y);
-    if (x != y) return __builtin_bswap64(x) < __builtin_bswap64(y);
-  }
-  for (; i < common; ++i) {
-    if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
-  }
-  return a.size() < b.size();
-}
-
 // What a sort compares of one child, worked out once: its title folded as the case-blind title
 // comparison reads it, and its number for numeric titles. The parent's path, the same for every
 // child and read the same way, is left out. The folded characters are kept high byte first, so
@@ -160,7 +143,7 @@ void ATREE::SortChildren(int item, int mode) {
   auto titleLess = [&keys, numeric = m_bNumericTitles != 0](const SortChild& a, const SortChild& b) {
     if (numeric && a.number != b.number) return a.number < b.number;
     const std::string_view all(keys);
-    return BytesLess(all.substr(a.keyStart, a.keyEnd - a.keyStart), all.substr(b.keyStart, b.keyEnd - b.keyStart));
+    return BytesBefore(all.substr(a.keyStart, a.keyEnd - a.keyStart), all.substr(b.keyStart, b.keyEnd - b.keyStart));
   };
   // Stable: a user sorts by one key after another and expects the earlier order among equals.
   if (mode >= 0 && mode <= 11 && (mode & 1) == 0) {

@@ -212,7 +212,7 @@ bool KvnCrypt::Open(const char* path) {
 bool KvnCrypt::Fill() {
   if (m_file == nullptr) return false;
   // The unread rest moves to the front; a line longer than the buffer doubles it.
-  m_body.erase(0, m_nPos);
+  std::memmove(m_body.data(), m_body.data() + m_nPos, m_nEnd - m_nPos);
   m_nEnd -= m_nPos;
   m_nPos = 0;
   if (m_nEnd == m_body.size()) m_body.resize(std::max(kChunk, 2 * m_body.size()));

@@ -102,6 +102,32 @@ TEST(KvnFile, ReadsItemFieldsInAnyOrderAndDefaults) {
   EXPECT_FALSE(c->IsDisplayTimeSet());
 }
 
+// Marks are found sixteen bytes at a time: titles and links of every length up to three such
+// runs, of bytes just outside the marks' range, end exactly where their mark stands.
+TEST(KvnFile, FieldsOfEveryLengthEndAtTheirMarks) {
+  const std::string filler("\x09\x7F\x82\xA0" "a\x00\x01\xFF", 8);
+  auto run = [&filler](size_t length, size_t shift) {
+    std::string bytes;
+    for (size_t k = 0; k < length; ++k) bytes += filler[(k + shift) % filler.size()];
+    return bytes;
+  };
+  std::string file = "\x08\r\n\x08\r\n" "Root\r\n";
+  for (size_t length = 0; length <= 48; ++length) {
+    file += "Root\x01" + run(length, 0) + "\x02" + run(length, 3) + "\x05" + std::to_string(length) + "\r\n";
+  }
+  auto model = ReadFile(WriteAndRead(file));
+  ASSERT_EQ(model->GetDirDataCount(), 50);
+  for (size_t length = 0; length <= 48; ++length) {
+    const CDirData* item = model->GetDirData(static_cast<int>(length) + 1);
+    std::string title = run(length, 0), link = run(length, 3);
+    std::replace(title.begin(), title.end(), '\0', ' ');  // zero bytes read as spaces
+    std::replace(link.begin(), link.end(), '\0', ' ');
+    EXPECT_EQ(item->m_strPath.str(), "Root\x01" + title) << length;
+    EXPECT_EQ(item->m_strLink.str(), link) << length;
+    EXPECT_EQ(item->m_nStatus, static_cast<int>(length));
+  }
+}
+
 // Status, view and bookmark read as strtol reads them, whatever a file made elsewhere holds.
 TEST(KvnFile, NumberFieldsReadAsStrtolReadsThem) {
   const char* const fields[] = {"7",   " 7",   "+7",  "-3",           "12abc",       "abc",
