@@ -85,14 +85,11 @@ class LastAtLevel {
 // A row as a default one, but with the memory of its strings kept for what is written next.
 void ClearRow(CTreeData& row) {
   CString title = std::move(row.m_strTitle);
-  CString link = std::move(row.m_strLink);
   CString number = std::move(row.m_strNumber);
   row = CTreeData();
   title.Empty();
-  link.Empty();
   number.Empty();
   row.m_strTitle = std::move(title);
-  row.m_strLink = std::move(link);
   row.m_strNumber = std::move(number);
 }
 
@@ -183,7 +180,7 @@ void ATREE::FillRow(CTreeData& row, int i, int level, int fold, RowCounters& cou
   row.m_nItem = i;
   row.m_nLevel = level;
   row.m_nFold = fold;
-  row.m_strLink = item->m_strLink.Get();
+  row.m_strLink = item->m_strLink;
   row.m_nStatus = item->m_nStatus;
   row.SetFlag1(item->m_nBookmark);
   row.SetFlag2(!item->m_strText.IsEmpty());
@@ -245,7 +242,7 @@ void ATREE::MakeTreeData() {
   const CDirData* root = GetDirData(0);
   CTreeData& top = m_rows[0];
   top.m_strTitle = root->m_strPath.Get();
-  top.m_strLink = root->m_strLink.Get();
+  top.m_strLink = root->m_strLink;
   top.m_nItem = 0;
   top.m_nLevel = levels[0];
   top.m_nStatus = root->m_nStatus;

@@ -1,5 +1,6 @@
 #pragma once
 // One display row of an outline, derived from the items by the model's row rebuild and never stored.
+#include "model/CSharedString.h"
 #include "platform/CString.h"
 
 class CTreeData {
@@ -12,10 +13,10 @@ class CTreeData {
   void SetFlag2(int value) { m_nFlags = (m_nFlags & ~2) | (value ? 2 : 0); }
   int GetCategory() const { return (m_nStatus >> 16) & 0xFF; }
 
-  int m_nFlags = 0;  // bit 0: bookmark; bit 1: the item's text is not empty
   CString m_strTitle;
-  CString m_strLink;
+  CSharedString m_strLink;  // the item's own link, shared
   CString m_strNumber;  // heading number, empty unless numbering is on
+  int m_nFlags = 0;  // bit 0: bookmark; bit 1: the item's text is not empty
   int m_nStatus = 0;
   int m_nItem = 0;
   int m_nLevel = 0;
