@@ -3,6 +3,7 @@
 #include "platform/CWinApp.h"
 
 int ATREE::s_bSharedFile = 0;
+int ATREE::s_nTitlesPerThread = 8192;
 
 ATREE::ATREE() {
   m_rangeFrom.SetStatus(COleDateTime::null);

@@ -361,6 +361,9 @@ class ATREE {
 
   // Process-wide copy of System/SharedFile, taken by every construction.
   static int s_bSharedFile;
+  // The fewest rows one thread writes titles for in a rebuild; tests lower it so that small
+  // outlines take the threaded path too.
+  static int s_nTitlesPerThread;
 
  protected:
   static int LevelOf(const CString& path);

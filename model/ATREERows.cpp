@@ -2,8 +2,11 @@
 // fold state and heading number, and a sentinel row at the end.
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "foundation/ParallelRuns.h"
 #include "foundation/ShortBytes.h"
 #include "model/ATREE.h"
 #include "platform/MessageBox.h"
@@ -105,6 +108,21 @@ void AppendRowPart(CString& title, const TitleParts& parts, const LastAtLevel& l
   } else {
     title.Append(part.data(), static_cast<int>(part.size()));
   }
+}
+
+// The titles of rows [first, end): row r reads part row r - partShift of the tables from part
+// fromPart on, after the line art of the columns left of them. Each title depends on the tables
+// alone, and they are most of a large rebuild's work: a long run of rows is shared among threads.
+void AppendRowTitles(std::vector<CTreeData>& rows, int first, int end, int partShift, int fromPart,
+                     const std::string& prefix, const TitleParts& parts, const LastAtLevel& last) {
+  ParallelRuns(first, end, ATREE::s_nTitlesPerThread, [&](int begin, int stop) {
+    for (int r = begin; r < stop; ++r) {
+      CString& title = rows[static_cast<size_t>(r)].m_strTitle;
+      title = prefix.c_str();
+      const int part = r - partShift;
+      for (int k = fromPart; k < parts.Count(part); ++k) AppendRowPart(title, parts, last, part, k);
+    }
+  });
 }
 
 // A walk over the items in document order meets each item, its path value and the path's bytes
@@ -256,12 +274,11 @@ void ATREE::MakeTreeData() {
   for (int i = 1; i < n; ++i) {
     PrefetchItem(items, static_cast<size_t>(i) + kValueAhead);
     if (!shown[static_cast<size_t>(i)]) continue;
-    CTreeData& row = m_rows[static_cast<size_t>(r)];
     m_itemRows[static_cast<size_t>(i)] = r;
-    for (int k = 0; k < parts.Count(r); ++k) AppendRowPart(row.m_strTitle, parts, last, r, k);
-    FillRow(row, i, levels[static_cast<size_t>(i)], fold(i), counters);
+    FillRow(m_rows[static_cast<size_t>(r)], i, levels[static_cast<size_t>(i)], fold(i), counters);
     ++r;
   }
+  AppendRowTitles(m_rows, 1, r, 0, 0, std::string(), parts, last);
   m_rows.back().m_nItem = n;  // the sentinel row
   m_bRowsCurrent = true;
 }
@@ -506,12 +523,10 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     parts.Finish();
     const LastAtLevel lastAtLevel(parts);
 
+    AppendRowTitles(m_rows, w.rowStart, rowEnd, w.rowStart - 1, level, prefix, parts, lastAtLevel);
     for (int r = w.rowStart; r < rowEnd; ++r) {
       CTreeData& row = m_rows[static_cast<size_t>(r)];
       const int i = row.m_nItem;
-      const int part = r - w.rowStart + 1;
-      row.m_strTitle = prefix.c_str();
-      for (int p = level; p < parts.Count(part); ++p) AppendRowPart(row.m_strTitle, parts, lastAtLevel, part, p);
       FillRow(row, i, row.m_nLevel, w.FoldOf(*this, i, row.m_nLevel), counters);
       // A row at a pending parent's level or above ends what that parent's change could reach.
       std::erase_if(pending, [&row](int l) { return row.m_nLevel >= 1 && l >= row.m_nLevel; });

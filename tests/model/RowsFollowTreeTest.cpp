@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "model/ATREE.h"
 #include "tests/model/ModelTestSupport.h"
@@ -127,4 +128,36 @@ TEST(RowsFollowTree, ChangesMadeWithoutARebuildAreNotLeftInOtherRows) {
   model->EditDirData(1)->m_strText = model->GetText(1).IsEmpty() ? "now" : "";
   model->CollapseAll(model->GetDirDataCount() - 1);
   ExpectRowsAsRebuilt(*model, "after a direct edit");
+}
+
+// Titles shared among threads, in a full rebuild and in an update that takes every row, are those
+// one thread writes.
+TEST(RowsFollowTree, TitlesWrittenByManyThreadsAreThoseOfOne) {
+  struct TitlesPerThread {
+    explicit TitlesPerThread(int rows) : saved(ATREE::s_nTitlesPerThread) { ATREE::s_nTitlesPerThread = rows; }
+    ~TitlesPerThread() { ATREE::s_nTitlesPerThread = saved; }
+    int saved;
+  };
+  auto titles = [](const ATREE& model) {
+    std::vector<std::string> all;
+    for (int r = 0; r <= model.GetTreeDataCount(); ++r) all.push_back(model.GetTreeData(r)->m_strTitle.str());
+    return all;
+  };
+  for (unsigned seed = 1; seed <= 4; ++seed) {
+    std::mt19937 random(seed);
+    auto model = RandomOutline(random, 400);
+    std::vector<std::string> rebuilt, updated;
+    {
+      const TitlesPerThread one(1 << 30);
+      model->MakeTreeData();
+      rebuilt = titles(*model);
+      model->ExpandAll(0);
+      updated = titles(*model);
+    }
+    const TitlesPerThread many(3);
+    auto again = RandomOutline(random = std::mt19937(seed), 400);
+    EXPECT_EQ(titles(*again), rebuilt) << seed;
+    again->ExpandAll(0);
+    EXPECT_EQ(titles(*again), updated) << seed;
+  }
 }
