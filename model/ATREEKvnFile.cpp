@@ -2,20 +2,27 @@
 // (fields marked by the bytes 0x02 and 0x05-0x08, 0x04 for the times) and each text between two
 // 0x04 lines. Every line ends in CR LF on disk, as a text-mode write puts LF there; a text's own
 // CR LF therefore stands as CR CR LF.
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "foundation/CTextFile.h"
+#include "foundation/ParallelRuns.h"
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
 #include "model/KvnDiskText.h"
+#include "platform/CodePage.h"
 #include "platform/TextModeFile.h"
 #include "platform/MessageBox.h"
 
@@ -172,104 +179,252 @@ CString VisibleText(std::string_view text) {
   return shown;
 }
 
+// The lines of the native file made into items, one line at a time: the header block's key lines
+// go to the header sink, item lines become items and the text blocks after them their texts.
+// Reading stops at the first faulty item line, whose messages are kept for the caller to show. A
+// run read apart from the file's start (by another thread) starts outside every block at an item
+// line after the file's first item, and meets no header block: one there means the file changed
+// under the reader.
+class ItemLines {
+ public:
+  using HeaderSink = std::function<void(const CString& key, const CString& value)>;
+
+  ItemLines(int firstLine, size_t itemsBefore, HeaderSink header)
+      : m_nLine(firstLine), m_nItemsBefore(itemsBefore), m_header(std::move(header)) {}
+
+  // False when reading must stop.
+  bool Read(std::string_view raw) {
+    const int lineNumber = m_nLine++;
+    ++linesRead;
+    if (m_bInText && !m_bInHeader && raw[0] != kHeaderMark && raw[0] != kTextMark) {
+      m_text += WithoutLineEnds(raw);
+      m_text += "\r\n";
+      return true;
+    }
+    EndText();
+    raw = WithSpacesForZeroBytes(raw, m_copy);
+    if (raw[0] == kHeaderMark) {
+      if (!m_header) {
+        strayHeader = true;
+        return false;
+      }
+      m_bInHeader = !m_bInHeader;
+      return true;
+    }
+    if (raw[0] == kTextMark) {
+      m_bInText = !m_bInText;
+      valid = true;
+      return true;
+    }
+    if (m_bInHeader) {
+      std::string line(m_bInText ? WithoutLineEnds(raw) : WithoutLineEnd(raw));
+      if (m_bInText) line += '\r';
+      const size_t eq = line.find('=');
+      const CString key = eq == std::string::npos ? CString() : CString(line.substr(0, eq));
+      const CString value = eq == std::string::npos ? CString(line) : CString(line.substr(eq + 1));
+      m_header(key, value);
+      return true;
+    }
+    return ReadItem(raw, lineNumber);
+  }
+
+  void Finish() { EndText(); }
+
+  std::vector<std::unique_ptr<CDirData>> items;
+  std::vector<int> lines;  // the line each item stood on
+  std::vector<CString> messages;  // of the faulty line that stopped reading
+  bool valid = false;  // after the last line read: an item or text mark was read, and no fault
+  bool strayHeader = false;
+  int linesRead = 0;
+
+ private:
+  bool ReadItem(std::string_view raw, int lineNumber) {
+    items.push_back(std::make_unique<CDirData>());
+    lines.push_back(lineNumber);
+    CDirData* item = items.back().get();
+    m_last = item;
+    const std::string_view whole = WithoutLineEnd(raw);
+    const ItemLine fields(whole);
+    static const char* const errors[] = {"Error:status", "Error:view", "Error:bookmark", "Error:general",
+                                         "Error:time"};
+    for (int m = 1; m < 6; ++m) {
+      if (fields.present[m] && fields.fields[m].empty()) {
+        messages.push_back(CString(errors[m - 1]) + VisibleText(whole));
+        valid = false;
+        return false;
+      }
+    }
+    item->m_strPath = std::string(fields.path);
+    if (m_nItemsBefore + items.size() > 1 && fields.path.find('\x01') == std::string_view::npos) {
+      valid = false;
+      CString message;
+      message.Format("エラー %d行", lineNumber);
+      messages.push_back(message);
+      messages.push_back(VisibleText(item->m_strPath.str()));
+      return false;
+    }
+    valid = true;
+    if (fields.present[0]) item->m_strLink = std::string(fields.fields[0]);
+    if (fields.present[1]) item->m_nStatus = ReadDecimal(fields.fields[1]);
+    item->m_nView = fields.present[2] ? ReadDecimal(fields.fields[2]) : 1;
+    if (fields.present[3]) {
+      item->m_nBookmark = ReadDecimal(fields.fields[3]);
+      if (item->m_nBookmark > 1) item->m_nBookmark = 0;
+    }
+    if (fields.present[4]) {
+      item->ReadIdField(fields.fields[4].data(), static_cast<int>(fields.fields[4].size()), TRUE);
+    }
+    if (fields.present[5]) item->ReadTimesField(fields.fields[5].data(), static_cast<int>(fields.fields[5].size()));
+    return true;
+  }
+
+  // A run of text lines is gathered and goes into its item's text in one allocation of the right
+  // size; a text block ahead of every item line has no item.
+  void EndText() {
+    if (m_text.empty()) return;
+    SpacesForZeroBytes(m_text.data(), m_text.data() + m_text.size());
+    if (m_last) m_last->m_strText.str() += m_text;
+    m_text.clear();
+  }
+
+  int m_nLine;
+  size_t m_nItemsBefore;
+  HeaderSink m_header;
+  bool m_bInHeader = false;
+  bool m_bInText = false;
+  CDirData* m_last = nullptr;
+  std::string m_text;
+  std::string m_copy;
+};
+
+// Where a run of a threaded read starts: a line start, and that line's number.
+struct RunStart {
+  long long offset;
+  int line;
+};
+
+// The starts of up to `runs` runs of about equal size, the first at the file's start. Each later
+// run starts at an item line outside every block after the file's first item; a file with a
+// header block after its first item is read in one run.
+std::vector<RunStart> FindRunStarts(const char* path, long long size, int runs) {
+  std::vector<RunStart> starts = {{0, 0}};
+  KvnCrypt file;
+  if (!file.OpenPlainRange(path, 0, size)) return starts;
+  bool inHeader = false, inText = false, seenItem = false;
+  long long offset = 0;
+  int line = 0;
+  std::string_view raw;
+  for (; file.ReadLine(raw); offset += static_cast<long long>(raw.size()), ++line) {
+    if (raw[0] == kHeaderMark) {
+      if (seenItem) return {{0, 0}};
+      inHeader = !inHeader;
+    } else if (raw[0] == kTextMark) {
+      inText = !inText;
+    } else if (!inHeader && !inText) {
+      const long long next = size * static_cast<long long>(starts.size()) / runs;
+      if (seenItem && offset >= next && static_cast<int>(starts.size()) < runs) starts.push_back({offset, line});
+      seenItem = true;
+    }
+  }
+  if (file.HasFailed()) return {{0, 0}};
+  return starts;
+}
+
+// A plain file at least this large is read by several threads, each from its own run of lines.
+constexpr long long kThreadedReadBytes = 4 << 20;
+
+long long FileSizeOf(const char* path) {
+  struct stat st {};
+  return stat(CP932ToUTF8(path).c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : -1;
+}
+
 }  // namespace
+
+long long ATREE::s_nThreadedReadBytes = kThreadedReadBytes;
 
 int ATREE::ReadKvnFile(const char* path) {
   KvnCrypt crypt;
   if (!crypt.Open(path)) return 0;
   if (crypt.IsDeciphered()) m_properties.m_strReadPassword = crypt.GetPassword();
-
-  bool inHeader = false, inText = false, valid = false;
-  int lineNumber = 0;
-  int linesRead = 0;
-  CDirData* last = nullptr;
-  // A run of text lines is gathered here and goes into its item's text in one allocation of the
-  // right size.
-  std::string text;
-  const auto endText = [&] {
-    if (text.empty()) return;
-    SpacesForZeroBytes(text.data(), text.data() + text.size());
-    if (last) last->m_strText.str() += text;  // a text block ahead of every item line has no item
-    text.clear();
+  const ItemLines::HeaderSink header = [this](const CString& key, const CString& value) {
+    if (std::strncmp(key, "ShoStr", 6) == 0) {
+      m_shoStr.ParseLine(key, value);
+    } else {
+      m_properties.ReadKey(key, value);
+    }
   };
-  std::string_view raw;
-  std::string copy;
-  for (; crypt.ReadLine(raw); ++lineNumber) {
-    ++linesRead;
-    if (inText && !inHeader && raw[0] != kHeaderMark && raw[0] != kTextMark) {
-      text += WithoutLineEnds(raw);
-      text += "\r\n";
-      continue;
-    }
-    endText();
-    raw = WithSpacesForZeroBytes(raw, copy);
-    if (raw[0] == kHeaderMark) {
-      inHeader = !inHeader;
-      continue;
-    }
-    if (raw[0] == kTextMark) {
-      inText = !inText;
-      valid = true;
-      continue;
-    }
-    if (inHeader) {
-      std::string line(inText ? WithoutLineEnds(raw) : WithoutLineEnd(raw));
-      if (inText) line += '\r';
-      const size_t eq = line.find('=');
-      const CString key = eq == std::string::npos ? CString() : CString(line.substr(0, eq));
-      const CString value = eq == std::string::npos ? CString(line) : CString(line.substr(eq + 1));
-      if (std::strncmp(key, "ShoStr", 6) == 0) {
-        m_shoStr.ParseLine(key, value);
-      } else {
-        m_properties.ReadKey(key, value);
-      }
-      continue;
-    }
 
-    auto item = std::make_unique<CDirData>();
-    last = item.get();
-    AddDirData(std::move(item));
-    const std::string_view whole = WithoutLineEnd(raw);
-    const ItemLine fields(whole);
-    static const char* const errors[] = {"Error:status", "Error:view", "Error:bookmark", "Error:general",
-                                         "Error:time"};
-    bool stop = false;
-    for (int m = 1; m < 6 && !stop; ++m) {
-      if (fields.present[m] && fields.fields[m].empty()) {
-        AfxMessageBox(CString(errors[m - 1]) + VisibleText(whole));
-        stop = true;
+  // A large plain file is read in runs by several threads; one whose runs do not fit together (it
+  // changed while it was read) is read again in one run.
+  std::vector<ItemLines> runs;
+  bool failed = false;
+  const long long size = crypt.IsDeciphered() ? -1 : FileSizeOf(path);
+  const int threads = static_cast<int>(std::min(8u, std::max(1u, std::thread::hardware_concurrency())));
+  if (size >= s_nThreadedReadBytes && threads > 1) {
+    const std::vector<RunStart> starts = FindRunStarts(path, size, threads);
+    if (starts.size() > 1) {
+      crypt.Close();
+      std::vector<std::optional<ItemLines>> read(starts.size());
+      std::vector<char> readFailed(starts.size());
+      ParallelRuns(0, static_cast<int>(starts.size()), 1, [&](int begin, int end) {
+        for (int k = begin; k < end; ++k) {
+          const size_t run = static_cast<size_t>(k);
+          read[run].emplace(starts[run].line, k == 0 ? 0 : 1, k == 0 ? header : ItemLines::HeaderSink());
+          KvnCrypt file;
+          // The last run reads to the end, wherever the end now is.
+          const long long stop = run + 1 < starts.size() ? starts[run + 1].offset : LLONG_MAX;
+          std::string_view raw;
+          if (!file.OpenPlainRange(path, starts[run].offset, stop)) {
+            readFailed[run] = 1;
+            continue;
+          }
+          while (file.ReadLine(raw) && read[run]->Read(raw)) {
+          }
+          read[run]->Finish();
+          readFailed[run] = file.HasFailed() ? 1 : 0;
+        }
+      });
+      bool fits = true;
+      for (size_t k = 0; k < read.size(); ++k) {
+        fits = fits && !read[k]->strayHeader;
+        failed = failed || readFailed[k] != 0;
+        // Reading ends at the first run stopped by a fault: the runs after it are not used.
+        if (!read[k]->messages.empty()) break;
+      }
+      if (fits) {
+        for (std::optional<ItemLines>& run : read) runs.push_back(std::move(*run));
+      } else {
+        failed = false;
+        if (!crypt.Open(path)) return 0;
       }
     }
-    if (stop) {
-      valid = false;
-      break;
-    }
-    last->m_strPath = std::string(fields.path);
-    if (GetDirDataCount() > 1 && fields.path.find('\x01') == std::string_view::npos) {
-      valid = false;
-      CString message;
-      message.Format("エラー %d行", lineNumber);
-      AfxMessageBox(message);
-      AfxMessageBox(VisibleText(last->m_strPath.str()));
-      break;
-    }
-    valid = true;
-    if (fields.present[0]) last->m_strLink = std::string(fields.fields[0]);
-    if (fields.present[1]) last->m_nStatus = ReadDecimal(fields.fields[1]);
-    last->m_nView = fields.present[2] ? ReadDecimal(fields.fields[2]) : 1;
-    if (fields.present[3]) {
-      last->m_nBookmark = ReadDecimal(fields.fields[3]);
-      if (last->m_nBookmark > 1) last->m_nBookmark = 0;
-    }
-    if (fields.present[4]) {
-      last->ReadIdField(fields.fields[4].data(), static_cast<int>(fields.fields[4].size()), TRUE);
-    }
-    if (fields.present[5]) last->ReadTimesField(fields.fields[5].data(), static_cast<int>(fields.fields[5].size()));
-    m_itemRows[static_cast<size_t>(GetDirDataCount() - 1)] = lineNumber;
   }
-  endText();
-  const bool failed = crypt.HasFailed();
+  if (runs.empty()) {
+    runs.emplace_back(0, 0, header);
+    std::string_view raw;
+    while (crypt.ReadLine(raw) && runs.back().Read(raw)) {
+    }
+    runs.back().Finish();
+    failed = crypt.HasFailed();
+  }
   crypt.Close();
+
+  // The runs' items in order, up to the run that stopped at a fault, whose messages are shown.
+  bool valid = false;
+  int linesRead = 0;
+  size_t total = static_cast<size_t>(GetDirDataCount());
+  for (const ItemLines& run : runs) total += run.items.size();
+  m_itemRows.reserve(total);
+  for (ItemLines& run : runs) {
+    for (size_t k = 0; k < run.items.size(); ++k) {
+      AddDirData(std::move(run.items[k]));
+      m_itemRows[static_cast<size_t>(GetDirDataCount() - 1)] = run.lines[k];
+    }
+    linesRead += run.linesRead;
+    valid = run.valid;
+    for (const CString& message : run.messages) AfxMessageBox(message);
+    if (!run.messages.empty()) break;
+  }
   if (failed) return 0;
   m_properties.AfterLoad(path);
 

@@ -79,9 +79,17 @@ CString TimeText(const COleDateTime& time, BOOL digits) {
 
 }  // namespace
 
+// Identities are only compared, never ordered: each thread takes a block of them at a time, so
+// that threads reading one file together do not all count on one shared number.
 std::uint64_t CDirData::NextIdentity() {
+  constexpr std::uint64_t kBlock = 1024;
   static std::atomic<std::uint64_t> next{1};
-  return next++;
+  thread_local std::uint64_t current = 0, end = 0;
+  if (current == end) {
+    current = next.fetch_add(kBlock, std::memory_order_relaxed);
+    end = current + kBlock;
+  }
+  return current++;
 }
 
 CDirData::CDirData() {

@@ -209,6 +209,16 @@ bool KvnCrypt::Open(const char* path) {
   return true;
 }
 
+bool KvnCrypt::OpenPlainRange(const char* path, long long begin, long long end) {
+  Close();
+  FilePtr file = OpenRead(path);
+  if (!file || begin > end || fseeko(file.get(), static_cast<off_t>(begin), SEEK_SET) != 0) return false;
+  m_nLeft = end - begin;
+  m_file = file.release();
+  m_bOpen = true;
+  return true;
+}
+
 bool KvnCrypt::Fill() {
   if (m_file == nullptr) return false;
   // The unread rest moves to the front; a line longer than the buffer doubles it.
@@ -216,7 +226,10 @@ bool KvnCrypt::Fill() {
   m_nEnd -= m_nPos;
   m_nPos = 0;
   if (m_nEnd == m_body.size()) m_body.resize(std::max(kChunk, 2 * m_body.size()));
-  const size_t got = std::fread(m_body.data() + m_nEnd, 1, m_body.size() - m_nEnd, m_file);
+  size_t want = m_body.size() - m_nEnd;
+  if (m_nLeft >= 0) want = std::min(want, static_cast<size_t>(m_nLeft));
+  const size_t got = want > 0 ? std::fread(m_body.data() + m_nEnd, 1, want, m_file) : 0;
+  if (m_nLeft >= 0) m_nLeft -= static_cast<long long>(got);
   m_nEnd += got;
   if (got > 0) return true;
   m_bFailed = std::ferror(m_file) != 0;
@@ -252,6 +265,7 @@ void KvnCrypt::Close() {
   std::string().swap(m_body);
   m_nPos = 0;
   m_nEnd = 0;
+  m_nLeft = -1;
   m_bOpen = false;
   m_bDeciphered = false;
   m_bFailed = false;

@@ -21,6 +21,9 @@ class KvnCrypt {
   // Loads a plain file, or deciphers an enciphered one after asking for its password. False when the
   // file cannot be read, the password is wrong (after a message) or its entry was cancelled.
   bool Open(const char* path);
+  // Reads only the bytes [begin, end) of a plain file, handed out as lines the same way; for one
+  // run of a file read by several threads, which starts and ends at line starts.
+  bool OpenPlainRange(const char* path, long long begin, long long end);
   // The next line with its LF, of any length; the last line is returned even without a LF. False
   // at the end of the data. The line stays valid until the next call.
   bool ReadLine(std::string_view& line);
@@ -52,6 +55,7 @@ class KvnCrypt {
   size_t m_nPos = 0;   // first byte not handed out
   size_t m_nEnd = 0;   // end of the bytes read
   std::FILE* m_file = nullptr;  // a plain file still being read
+  long long m_nLeft = -1;  // of a plain range, the bytes not yet read; -1 for the whole file
   bool m_bFailed = false;
   bool m_bOpen = false;
   bool m_bDeciphered = false;
