@@ -115,6 +115,10 @@ bool CTextFile::WriteString(const CString& text) {
   return true;
 }
 
+void CTextFile::StartWriteBack() {
+  if (m_pFile) m_pFile->StartWriteBack();
+}
+
 long long CTextFile::GetLength() {
   const long long position = GetPosition();
   Seek(0, SEEK_END);

@@ -40,6 +40,8 @@ class CTextFile {
   bool WriteString(const char* text);
   // The whole text, a zero byte included: a text is never cut short on its way to the disk.
   bool WriteString(const CString& text);
+  // Starts the written bytes on their way to the disk without waiting (a hint; never fails).
+  void StartWriteBack();
 
   long long GetLength();
   void Seek(long long offset, int origin);  // origin 0 start, 1 current, 2 end

@@ -49,8 +49,8 @@ class ATREE {
   virtual int WriteByExtension(const char* path);
   virtual int WriteKvnFile(const char* path);
   // The native file's bytes as they go to the disk (CR LF line ends), handed to sink in blocks of a
-  // few MB.
-  void FormatKvnFile(const std::function<void(const CString&)>& sink);
+  // few MB. The sink may take a block's bytes (leaving an empty buffer in their place).
+  void FormatKvnFile(const std::function<void(CString&)>& sink);
   virtual void SaveTreesAs(int item, const char* path);
   BOOL CheckWritePassword();
   // The file at path may be written: it is not read-only and no other writer holds its lock.

@@ -8,12 +8,17 @@
 #include <bit>
 #include <climits>
 #include <cstdint>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -333,6 +338,106 @@ std::vector<RunStart> FindRunStarts(const char* path, long long size, int runs) 
 // A plain file at least this large is read by several threads, each from its own run of lines.
 constexpr long long kThreadedReadBytes = 4 << 20;
 
+// Writes the blocks of a file on a thread of its own while the next block is being formed. A
+// block handed in is taken whole and a former buffer (emptied, with its room) comes back for the
+// next one, so that no block is copied; at most two wait. The thread starts with the second block:
+// a file of one block is written as it comes, as it is where no thread can be started. The first
+// failure of a write ends the writing and is thrown again to the caller, at its next block or at
+// the end.
+class BlockWriter {
+ public:
+  explicit BlockWriter(std::function<void(const CString&)> write) : m_write(std::move(write)) {}
+  ~BlockWriter() { Stop(); }
+  BlockWriter(const BlockWriter&) = delete;
+  BlockWriter& operator=(const BlockWriter&) = delete;
+
+  void Put(CString& block) {
+    if (!m_thread.joinable() && !m_bDirect) {
+      if (m_first.IsEmpty()) {
+        std::swap(m_first.str(), block.str());
+        return;
+      }
+      try {
+        m_thread = std::thread([this] { Run(); });
+      } catch (const std::system_error&) {
+        m_bDirect = true;
+        m_write(m_first);
+        m_first.Empty();
+      }
+    }
+    if (m_bDirect) {
+      m_write(block);
+      return;
+    }
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_pending.size() < kMostWaiting || m_failure; });
+    if (m_failure) std::rethrow_exception(m_failure);
+    if (!m_first.IsEmpty()) m_pending.push_back(std::move(m_first));
+    m_pending.emplace_back();
+    std::swap(m_pending.back().str(), block.str());
+    if (!m_spare.empty()) {
+      std::swap(block.str(), m_spare.back().str());
+      m_spare.pop_back();
+    }
+    m_changed.notify_all();
+  }
+
+  // Waits for every block to be written.
+  void Finish() {
+    Stop();
+    if (m_failure) std::rethrow_exception(m_failure);
+    if (!m_first.IsEmpty()) m_write(m_first);
+  }
+
+ private:
+  static constexpr size_t kMostWaiting = 2;
+
+  void Run() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+      m_changed.wait(lock, [this] { return !m_pending.empty() || m_bDone; });
+      if (m_pending.empty()) return;
+      CString block = std::move(m_pending.front());
+      m_pending.pop_front();
+      const bool failedBefore = m_failure != nullptr;
+      lock.unlock();
+      std::exception_ptr failure;
+      if (!failedBefore) {
+        try {
+          m_write(block);
+        } catch (...) {
+          failure = std::current_exception();
+        }
+      }
+      block.str().clear();
+      lock.lock();
+      if (failure && !m_failure) m_failure = failure;
+      m_spare.push_back(std::move(block));
+      m_changed.notify_all();
+    }
+  }
+
+  void Stop() {
+    {
+      const std::lock_guard lock(m_mutex);
+      m_bDone = true;
+    }
+    m_changed.notify_all();
+    if (m_thread.joinable()) m_thread.join();
+  }
+
+  std::function<void(const CString&)> m_write;
+  CString m_first;  // the first block, held until a second one comes
+  std::mutex m_mutex;
+  std::condition_variable m_changed;
+  std::deque<CString> m_pending;
+  std::vector<CString> m_spare;
+  std::exception_ptr m_failure;
+  bool m_bDone = false;
+  bool m_bDirect = false;
+  std::thread m_thread;
+};
+
 long long FileSizeOf(const char* path) {
   struct stat st {};
   return stat(CP932ToUTF8(path).c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : -1;
@@ -460,7 +565,7 @@ void ATREE::AppendItemRecord(int index, std::string& out) const {
   out += "\r\n";
 }
 
-void ATREE::FormatKvnFile(const std::function<void(const CString&)>& sink) {
+void ATREE::FormatKvnFile(const std::function<void(CString&)>& sink) {
   CString block;
   std::string& bytes = block.str();
   bytes.reserve(kWriteBlock + (kWriteBlock >> 2));
@@ -491,7 +596,7 @@ int ATREE::WriteKvnFile(const char* path) {
     // An enciphered document is formed and enciphered in memory, so its plain text never reaches
     // the disk; the enciphered bytes replace the target in one step.
     std::string disk;
-    FormatKvnFile([&disk](const CString& block) { disk += block.str(); });
+    FormatKvnFile([&disk](CString& block) { disk += block.str(); });
     return KvnCrypt::WriteEncrypted(path, m_properties.m_strReadPassword, disk) ? 1 : 0;
   }
   std::unique_ptr<CTextFile> file;
@@ -502,7 +607,14 @@ int ATREE::WriteKvnFile(const char* path) {
     return 0;
   }
   try {
-    FormatKvnFile([&file](const CString& block) { file->WriteString(block); });
+    // Each block starts on its way to the disk as soon as it is written: the sync that ends the
+    // save then waits for the last ones only.
+    BlockWriter writer([&file](const CString& block) {
+      file->WriteString(block);
+      file->StartWriteBack();
+    });
+    FormatKvnFile([&writer](CString& block) { writer.Put(block); });
+    writer.Finish();
     file->Close();
   } catch (const CPelkoFileException& error) {
     file.reset();

@@ -1,5 +1,7 @@
 #include "platform/TextModeFile.h"
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -119,6 +121,11 @@ int TextModeFile::Seek(long long offset, int origin) {
 long long TextModeFile::Tell() const { return m_stream ? static_cast<long long>(ftello(m_stream)) : -1; }
 
 int TextModeFile::Flush() { return m_stream ? std::fflush(m_stream) : EOF; }
+
+int TextModeFile::StartWriteBack() {
+  if (m_stream == nullptr || std::fflush(m_stream) != 0) return -1;
+  return sync_file_range(fileno(m_stream), 0, 0, SYNC_FILE_RANGE_WRITE) == 0 ? 0 : -1;
+}
 
 bool TextModeFile::Eof() const { return m_stream == nullptr || std::feof(m_stream) != 0; }
 

@@ -35,6 +35,9 @@ class TextModeFile {
   // ftell: the position on disk, -1 on an error.
   long long Tell() const;
   int Flush();
+  // Hands what is written so far on to the disk without waiting for it, so that a sync at the end
+  // has less to wait for. Only a hint: 0, or -1 where it could not be given.
+  int StartWriteBack();
   bool Eof() const;
   bool Error() const;
   void ClearError();

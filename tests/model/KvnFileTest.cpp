@@ -349,22 +349,28 @@ TEST(KvnFile, EveryItemFieldAndPropertySurvivesASaveAndReload) {
   EXPECT_EQ(ReadBytes(third), ReadBytes(again));
 }
 
+// Blocks are written while the next ones are formed: a write that fails in the first block, in a
+// later one, or in the last, leaves the old file and says so once.
 TEST(KvnFile, AWriteThatFailsHalfWayLeavesTheOldFile) {
   const std::string path = MakeTempDir("kvn") + "/keep.kvn";
-  WriteBytes(path, "old bytes");
-  auto model = MakeModel({{"R", std::string(200000, 'z')}});
-  MessageRecorder messages;
   std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 50000;  // as if the disk filled up during the write
-  setrlimit(RLIMIT_FSIZE, &small);
-  const int result = model->WriteKvnFile(path.c_str());
-  setrlimit(RLIMIT_FSIZE, &old);
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(messages.texts.size(), 1u);
-  EXPECT_EQ(ReadBytes(path), "old bytes");
+  for (const rlim_t limit : {50000, 5 << 20, 13 << 20}) {
+    WriteBytes(path, "old bytes");
+    std::vector<std::pair<std::string, std::string>> items = {{"R", std::string(200000, 'z')}};
+    for (int i = 0; i < 6; ++i) items.push_back({"R/" + std::to_string(i), std::string(3 << 20, 'y')});
+    auto model = MakeModel(items);
+    MessageRecorder messages;
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = limit;  // as if the disk filled up during the write
+    setrlimit(RLIMIT_FSIZE, &small);
+    const int result = model->WriteKvnFile(path.c_str());
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(result, 0) << limit;
+    EXPECT_EQ(messages.texts.size(), 1u) << limit;
+    EXPECT_EQ(ReadBytes(path), "old bytes") << limit;
+  }
 }
 
 TEST(KvnFile, SubtreeSaveMakesItsRootTheTopItem) {
