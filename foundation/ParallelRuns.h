@@ -7,17 +7,22 @@
 #include <thread>
 #include <vector>
 
-// Calls work(begin, end) for consecutive runs that together cover [first, last) once each, on as
-// many threads as the machine runs at once (at most eight), none with fewer than minPerRun indexes:
-// a short range stays on the calling thread. Returns when every run is done; the first failure a
-// run throws is thrown again here. Where no thread can be started, the calling thread does the run.
+// How many threads a range is shared among at most: as many as the machine runs at once, and no
+// more than eight.
+inline int MostParallelRuns() {
+  constexpr unsigned kMostRuns = 8;
+  return static_cast<int>(std::min(kMostRuns, std::max(1u, std::thread::hardware_concurrency())));
+}
+
+// Calls work(begin, end) for consecutive runs that together cover [first, last) once each, on up
+// to MostParallelRuns() threads, none with fewer than minPerRun indexes: a short range stays on the
+// calling thread. Returns when every run is done; the first failure a run throws is thrown again
+// here. Where no thread can be started, the calling thread does the run.
 template <typename Work>
 void ParallelRuns(int first, int last, int minPerRun, Work work) {
-  constexpr int kMostRuns = 8;
   const int count = last - first;
   if (count <= 0) return;
-  const int hardware = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  const int runs = std::clamp(count / std::max(minPerRun, 1), 1, std::min(hardware, kMostRuns));
+  const int runs = std::clamp(count / std::max(minPerRun, 1), 1, MostParallelRuns());
   auto bound = [&](int k) { return first + static_cast<int>(static_cast<long long>(count) * k / runs); };
   std::vector<std::exception_ptr> failures(static_cast<size_t>(runs));
   auto run = [&](int k) {

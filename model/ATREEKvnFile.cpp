@@ -2,8 +2,6 @@
 // (fields marked by the bytes 0x02 and 0x05-0x08, 0x04 for the times) and each text between two
 // 0x04 lines. Every line ends in CR LF on disk, as a text-mode write puts LF there; a text's own
 // CR LF therefore stands as CR CR LF.
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <bit>
 #include <climits>
@@ -27,7 +25,6 @@
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
 #include "model/KvnDiskText.h"
-#include "platform/CodePage.h"
 #include "platform/TextModeFile.h"
 #include "platform/MessageBox.h"
 
@@ -438,11 +435,6 @@ class BlockWriter {
   std::thread m_thread;
 };
 
-long long FileSizeOf(const char* path) {
-  struct stat st {};
-  return stat(CP932ToUTF8(path).c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : -1;
-}
-
 }  // namespace
 
 long long ATREE::s_nThreadedReadBytes = kThreadedReadBytes;
@@ -463,8 +455,8 @@ int ATREE::ReadKvnFile(const char* path) {
   // changed while it was read) is read again in one run.
   std::vector<ItemLines> runs;
   bool failed = false;
-  const long long size = crypt.IsDeciphered() ? -1 : FileSizeOf(path);
-  const int threads = static_cast<int>(std::min(8u, std::max(1u, std::thread::hardware_concurrency())));
+  const long long size = crypt.IsDeciphered() ? -1 : crypt.GetFileSize();
+  const int threads = MostParallelRuns();
   if (size >= s_nThreadedReadBytes && threads > 1) {
     const std::vector<RunStart> starts = FindRunStarts(path, size, threads);
     if (starts.size() > 1) {

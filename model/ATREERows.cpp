@@ -1,7 +1,6 @@
 // The display rows: one row per shown item, titled with line-art pieces that draw the tree, with
 // fold state and heading number, and a sentinel row at the end.
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -240,7 +239,7 @@ void ATREE::MakeTreeData() {
   FilterShown(levels, shown);
   if (m_nCheckFilter != 0) {
     for (int i = 0; i < n; ++i) {
-      if (i == 0 || shown[static_cast<size_t>(i)]) parts.AddRow(GetDirData(i)->m_strPath.str());
+      if (i == 0 || shown[static_cast<size_t>(i)]) parts.AddRow(items[static_cast<size_t>(i)]->m_strPath.str());
     }
   }
   parts.Finish();

@@ -160,7 +160,8 @@ bool KvnCrypt::Open(const char* path) {
   Close();
   // Texts and their lengths are int-sized throughout the model: a larger file cannot be held.
   struct stat st {};
-  if (stat(CP932ToUTF8(path ? path : "").c_str(), &st) == 0 && st.st_size > INT_MAX) {
+  if (stat(CP932ToUTF8(path ? path : "").c_str(), &st) == 0) m_nFileSize = static_cast<long long>(st.st_size);
+  if (m_nFileSize > INT_MAX) {
     AfxMessageBox(CString("ファイルが大きすぎるため開けません：") + path);
     return false;
   }
@@ -266,6 +267,7 @@ void KvnCrypt::Close() {
   m_nPos = 0;
   m_nEnd = 0;
   m_nLeft = -1;
+  m_nFileSize = -1;
   m_bOpen = false;
   m_bDeciphered = false;
   m_bFailed = false;

@@ -32,6 +32,8 @@ class KvnCrypt {
   void Close();
 
   bool IsDeciphered() const { return m_bDeciphered; }
+  // The size on disk of the file last opened, -1 when it could not be told.
+  long long GetFileSize() const { return m_nFileSize; }
   // The stored hash text of the file last opened with a password; empty otherwise.
   CString GetPassword() const { return m_strHash; }
 
@@ -56,6 +58,7 @@ class KvnCrypt {
   size_t m_nEnd = 0;   // end of the bytes read
   std::FILE* m_file = nullptr;  // a plain file still being read
   long long m_nLeft = -1;  // of a plain range, the bytes not yet read; -1 for the whole file
+  long long m_nFileSize = -1;
   bool m_bFailed = false;
   bool m_bOpen = false;
   bool m_bDeciphered = false;

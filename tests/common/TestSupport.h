@@ -17,6 +17,20 @@ std::string MakeTempDir(const std::string& hint);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
+// Gives a variable (a process-wide knob) a value while the guard lives, and its old value back.
+template <typename T>
+class ScopedValue {
+ public:
+  ScopedValue(T& variable, T value) : m_variable(variable), m_saved(variable) { m_variable = value; }
+  ~ScopedValue() { m_variable = m_saved; }
+  ScopedValue(const ScopedValue&) = delete;
+  ScopedValue& operator=(const ScopedValue&) = delete;
+
+ private:
+  T& m_variable;
+  T m_saved;
+};
+
 // Names a settings file as the running application's while it lives, for code that reads its
 // settings through the application (a stand-in application object, pushed and popped).
 class ScopedSettingsFile {

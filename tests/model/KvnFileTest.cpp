@@ -504,15 +504,9 @@ std::string RandomKvnFile(std::mt19937& random) {
   return file;
 }
 
-struct ThreadedReadFrom {
-  explicit ThreadedReadFrom(long long bytes) : saved(ATREE::s_nThreadedReadBytes) { ATREE::s_nThreadedReadBytes = bytes; }
-  ~ThreadedReadFrom() { ATREE::s_nThreadedReadBytes = saved; }
-  long long saved;
-};
-
 // Everything the reader gives: its answer, its messages, and every item as read with its line.
 std::vector<std::string> ReadAll(const std::string& path, long long threadedFrom) {
-  const ThreadedReadFrom threshold(threadedFrom);
+  const kesta_test::ScopedValue threshold(ATREE::s_nThreadedReadBytes, threadedFrom);
   MessageRecorder messages;
   ATREE model;
   std::vector<std::string> all = {std::to_string(model.ReadKvnFile(path.c_str()))};

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/ATREE.h"
+#include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 
 using model_test::MessageRecorder;
@@ -133,11 +134,6 @@ TEST(RowsFollowTree, ChangesMadeWithoutARebuildAreNotLeftInOtherRows) {
 // Titles shared among threads, in a full rebuild and in an update that takes every row, are those
 // one thread writes.
 TEST(RowsFollowTree, TitlesWrittenByManyThreadsAreThoseOfOne) {
-  struct TitlesPerThread {
-    explicit TitlesPerThread(int rows) : saved(ATREE::s_nTitlesPerThread) { ATREE::s_nTitlesPerThread = rows; }
-    ~TitlesPerThread() { ATREE::s_nTitlesPerThread = saved; }
-    int saved;
-  };
   auto titles = [](const ATREE& model) {
     std::vector<std::string> all;
     for (int r = 0; r <= model.GetTreeDataCount(); ++r) all.push_back(model.GetTreeData(r)->m_strTitle.str());
@@ -148,13 +144,13 @@ TEST(RowsFollowTree, TitlesWrittenByManyThreadsAreThoseOfOne) {
     auto model = RandomOutline(random, 400);
     std::vector<std::string> rebuilt, updated;
     {
-      const TitlesPerThread one(1 << 30);
+      const kesta_test::ScopedValue one(ATREE::s_nTitlesPerThread, 1 << 30);
       model->MakeTreeData();
       rebuilt = titles(*model);
       model->ExpandAll(0);
       updated = titles(*model);
     }
-    const TitlesPerThread many(3);
+    const kesta_test::ScopedValue many(ATREE::s_nTitlesPerThread, 3);
     auto again = RandomOutline(random = std::mt19937(seed), 400);
     EXPECT_EQ(titles(*again), rebuilt) << seed;
     again->ExpandAll(0);
