@@ -11,7 +11,7 @@ kesta_layer(kesta_treeview treeview DEPS kesta_app PkgConfig::GTK3)
 kesta_layer(kesta_textarea textarea DEPS kesta_app)
 kesta_layer(kesta_convert convert DEPS kesta_app PkgConfig::JSONCPP)
 kesta_layer(kesta_views views DEPS kesta_app PkgConfig::GTK3)
-kesta_layer(kesta_online online DEPS kesta_app CURL::libcurl)
+kesta_layer(kesta_online online DEPS kesta_app)
 kesta_layer(kesta_frames app/frames SKIP Main.cpp
             DEPS kesta_treeview kesta_textarea kesta_convert kesta_views kesta_online)
 

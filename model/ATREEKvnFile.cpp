@@ -25,6 +25,7 @@
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
 #include "model/KvnDiskText.h"
+#include "platform/HeapPolicy.h"
 #include "platform/TextModeFile.h"
 #include "platform/MessageBox.h"
 
@@ -440,6 +441,7 @@ class BlockWriter {
 long long ATREE::s_nThreadedReadBytes = kThreadedReadBytes;
 
 int ATREE::ReadKvnFile(const char* path) {
+  PrepareHeapForBulk();
   KvnCrypt crypt;
   if (!crypt.Open(path)) return 0;
   if (crypt.IsDeciphered()) m_properties.m_strReadPassword = crypt.GetPassword();
@@ -464,6 +466,7 @@ int ATREE::ReadKvnFile(const char* path) {
       std::vector<std::optional<ItemLines>> read(starts.size());
       std::vector<char> readFailed(starts.size());
       ParallelRuns(0, static_cast<int>(starts.size()), 1, [&](int begin, int end) {
+        PrepareHeapForBulk();
         for (int k = begin; k < end; ++k) {
           const size_t run = static_cast<size_t>(k);
           read[run].emplace(starts[run].line, k == 0 ? 0 : 1, k == 0 ? header : ItemLines::HeaderSink());

@@ -8,6 +8,7 @@
 #include "foundation/ParallelRuns.h"
 #include "foundation/ShortBytes.h"
 #include "model/ATREE.h"
+#include "platform/HeapPolicy.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -115,6 +116,7 @@ void AppendRowPart(CString& title, const TitleParts& parts, const LastAtLevel& l
 void AppendRowTitles(std::vector<CTreeData>& rows, int first, int end, int partShift, int fromPart,
                      const std::string& prefix, const TitleParts& parts, const LastAtLevel& last) {
   ParallelRuns(first, end, ATREE::s_nTitlesPerThread, [&](int begin, int stop) {
+    PrepareHeapForBulk();
     for (int r = begin; r < stop; ++r) {
       CString& title = rows[static_cast<size_t>(r)].m_strTitle;
       title = prefix.c_str();
@@ -213,6 +215,7 @@ int ATREE::FoldOf(int item, int level) const {
 }
 
 void ATREE::MakeTreeData() {
+  PrepareHeapForBulk();
   const int n = GetDirDataCount();
   m_itemRows.assign(static_cast<size_t>(n), -1);
   if (n == 0) {

@@ -1,12 +1,11 @@
 #include "platform/WinInet.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <string>
+
+#include "platform/CurlLibrary.h"
 
 namespace {
 
@@ -16,10 +15,7 @@ constexpr long kStallSeconds = 60;
 // Received bytes held for Read before the transfer is paused.
 constexpr size_t kReadAhead = 64 * 1024;
 
-void GlobalInit() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+constexpr char kNoCurl[] = "通信ライブラリ（libcurl）を読み込めません";
 
 bool StartsWithNoCase(const std::string& text, const char* prefix) {
   const size_t n = std::strlen(prefix);
@@ -66,7 +62,8 @@ BOOL AfxParseURL(const char* url, DWORD& serviceType, CString& server, CString& 
   return TRUE;
 }
 
-CInternetSession::CInternetSession(const char* agent) : m_agent(agent ? agent : "") { GlobalInit(); }
+// A session is where the program goes online: the library is loaded then, not at the first request.
+CInternetSession::CInternetSession(const char* agent) : m_agent(agent ? agent : "") { Curl(); }
 
 std::unique_ptr<CHttpConnection> CInternetSession::GetHttpConnection(const char* server, INTERNET_PORT port) {
   return std::unique_ptr<CHttpConnection>(new CHttpConnection(server, port, m_agent));
@@ -87,6 +84,11 @@ std::unique_ptr<CHttpFile> CHttpConnection::OpenRequest(const char* verb, const 
 // One libcurl transfer driven step by step through a multi handle, so that the caller can stop
 // after the headers and then pull the body at its own pace.
 struct CHttpFile::Transfer {
+  explicit Transfer(const CurlLibrary& library) : curl(library) {}
+  Transfer(const Transfer&) = delete;
+  Transfer& operator=(const Transfer&) = delete;
+
+  const CurlLibrary& curl;
   CURL* easy = nullptr;
   CURLM* multi = nullptr;
   curl_slist* headerList = nullptr;
@@ -105,10 +107,10 @@ struct CHttpFile::Transfer {
   char errorBuffer[CURL_ERROR_SIZE] = {};
 
   ~Transfer() {
-    if (multi && easy) curl_multi_remove_handle(multi, easy);
-    if (easy) curl_easy_cleanup(easy);
-    if (multi) curl_multi_cleanup(multi);
-    curl_slist_free_all(headerList);
+    if (multi && easy) curl.multi_remove_handle(multi, easy);
+    if (easy) curl.easy_cleanup(easy);
+    if (multi) curl.multi_cleanup(multi);
+    curl.slist_free_all(headerList);
   }
 
   static size_t OnHeader(char* data, size_t size, size_t count, void* self) {
@@ -148,15 +150,15 @@ struct CHttpFile::Transfer {
   void Step() {
     const size_t before = received.size();
     int running = 0;
-    curl_multi_perform(multi, &running);
+    curl.multi_perform(multi, &running);
     int left = 0;
-    while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
+    while (CURLMsg* message = curl.multi_info_read(multi, &left)) {
       if (message->msg == CURLMSG_DONE) {
         done = true;
         result = message->data.result;
       }
     }
-    if (!done && received.size() == before) curl_multi_poll(multi, nullptr, 0, 100, nullptr);
+    if (!done && received.size() == before) curl.multi_poll(multi, nullptr, 0, 100, nullptr);
   }
 };
 
@@ -187,6 +189,16 @@ BOOL CHttpFile::AddRequestHeaders(const char* headers, DWORD flags) {
   return TRUE;
 }
 
+bool CHttpFile::MakeTransfer() {
+  const CurlLibrary* curl = Curl();
+  if (curl == nullptr) {
+    Fail(CURLE_FAILED_INIT, kNoCurl);
+    return false;
+  }
+  m_transfer = std::make_unique<Transfer>(*curl);
+  return true;
+}
+
 void CHttpFile::Fail(DWORD error, const CString& text) {
   m_error = error;
   m_errorText = text;
@@ -194,74 +206,76 @@ void CHttpFile::Fail(DWORD error, const CString& text) {
 
 BOOL CHttpFile::SendRequest(const char* headers, const void* body, size_t length) {
   AddRequestHeaders(headers, 0);
-  m_transfer = std::make_unique<Transfer>();
+  if (!MakeTransfer()) return FALSE;
   m_transfer->fixedBody.assign(static_cast<const char*>(body ? body : ""), body ? length : 0);
   return Start();
 }
 
 BOOL CHttpFile::SendRequestEx(size_t total, BodySource source) {
-  m_transfer = std::make_unique<Transfer>();
+  if (!MakeTransfer()) return FALSE;
   m_transfer->source = std::move(source);
   Transfer& t = *m_transfer;
+  const CurlLibrary& curl = t.curl;
   // The announced length is the one sent; the source supplies it piece by piece.
-  t.easy = curl_easy_init();
+  t.easy = curl.easy_init();
   if (!t.easy) {
-    Fail(CURLE_FAILED_INIT, curl_easy_strerror(CURLE_FAILED_INIT));
+    Fail(CURLE_FAILED_INIT, curl.easy_strerror(CURLE_FAILED_INIT));
     return FALSE;
   }
-  curl_easy_setopt(t.easy, CURLOPT_POST, 1L);
-  curl_easy_setopt(t.easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(total));
-  curl_easy_setopt(t.easy, CURLOPT_READFUNCTION, &Transfer::OnRead);
-  curl_easy_setopt(t.easy, CURLOPT_READDATA, &t);
+  curl.easy_setopt(t.easy, CURLOPT_POST, 1L);
+  curl.easy_setopt(t.easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(total));
+  curl.easy_setopt(t.easy, CURLOPT_READFUNCTION, &Transfer::OnRead);
+  curl.easy_setopt(t.easy, CURLOPT_READDATA, &t);
   return Start();
 }
 
 BOOL CHttpFile::Start() {
   Transfer& t = *m_transfer;
+  const CurlLibrary& curl = t.curl;
   t.maxBody = m_maxBody;
   if (!t.easy) {
-    t.easy = curl_easy_init();
+    t.easy = curl.easy_init();
     if (!t.easy) {
-      Fail(CURLE_FAILED_INIT, curl_easy_strerror(CURLE_FAILED_INIT));
+      Fail(CURLE_FAILED_INIT, curl.easy_strerror(CURLE_FAILED_INIT));
       return FALSE;
     }
     if (m_verb == "POST") {
-      curl_easy_setopt(t.easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(t.fixedBody.size()));
-      curl_easy_setopt(t.easy, CURLOPT_POSTFIELDS, t.fixedBody.data());
+      curl.easy_setopt(t.easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(t.fixedBody.size()));
+      curl.easy_setopt(t.easy, CURLOPT_POSTFIELDS, t.fixedBody.data());
     }
   }
   CURL* easy = t.easy;
   const bool secure = m_url.Left(8) == "https://";
-  curl_easy_setopt(easy, CURLOPT_URL, m_url.GetString());
-  curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, secure ? "https" : "http,https");
-  curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 5L);
-  curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
-  curl_easy_setopt(easy, CURLOPT_POSTREDIR, 0L);
-  curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
-  curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
-  if (const char* bundle = std::getenv("CURL_CA_BUNDLE"); bundle && *bundle) curl_easy_setopt(easy, CURLOPT_CAINFO, bundle);
-  curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-  curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
-  curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, t.errorBuffer);
-  curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
-  curl_easy_setopt(easy, CURLOPT_HEADERDATA, &t);
-  curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
-  curl_easy_setopt(easy, CURLOPT_WRITEDATA, &t);
-  if (m_verb != "POST" && m_verb != "GET") curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, m_verb.GetString());
+  curl.easy_setopt(easy, CURLOPT_URL, m_url.GetString());
+  curl.easy_setopt(easy, CURLOPT_PROTOCOLS_STR, secure ? "https" : "http,https");
+  curl.easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+  curl.easy_setopt(easy, CURLOPT_MAXREDIRS, 5L);
+  curl.easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
+  curl.easy_setopt(easy, CURLOPT_POSTREDIR, 0L);
+  curl.easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+  curl.easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+  if (const char* bundle = std::getenv("CURL_CA_BUNDLE"); bundle && *bundle) curl.easy_setopt(easy, CURLOPT_CAINFO, bundle);
+  curl.easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+  curl.easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl.easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+  curl.easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+  curl.easy_setopt(easy, CURLOPT_ERRORBUFFER, t.errorBuffer);
+  curl.easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
+  curl.easy_setopt(easy, CURLOPT_HEADERDATA, &t);
+  curl.easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Transfer::OnBody);
+  curl.easy_setopt(easy, CURLOPT_WRITEDATA, &t);
+  if (m_verb != "POST" && m_verb != "GET") curl.easy_setopt(easy, CURLOPT_CUSTOMREQUEST, m_verb.GetString());
   // Headers go out as given; the body follows at once, without waiting for a 100 Continue.
   for (const auto& [name, value] : m_headers)
-    t.headerList = curl_slist_append(t.headerList, (name + ": " + value).GetString());
-  t.headerList = curl_slist_append(t.headerList, "Expect:");
-  curl_easy_setopt(easy, CURLOPT_HTTPHEADER, t.headerList);
+    t.headerList = curl.slist_append(t.headerList, (name + ": " + value).GetString());
+  t.headerList = curl.slist_append(t.headerList, "Expect:");
+  curl.easy_setopt(easy, CURLOPT_HTTPHEADER, t.headerList);
 
-  t.multi = curl_multi_init();
-  curl_multi_add_handle(t.multi, easy);
+  t.multi = curl.multi_init();
+  curl.multi_add_handle(t.multi, easy);
   while (!t.done && !t.bodyStarted) t.Step();
   if (t.done && t.result != CURLE_OK) {
-    Fail(static_cast<DWORD>(t.result), t.errorBuffer[0] ? t.errorBuffer : curl_easy_strerror(t.result));
+    Fail(static_cast<DWORD>(t.result), t.errorBuffer[0] ? t.errorBuffer : curl.easy_strerror(t.result));
     return FALSE;
   }
   return TRUE;
@@ -269,7 +283,7 @@ BOOL CHttpFile::Start() {
 
 DWORD CHttpFile::QueryStatusCode() const {
   long code = 0;
-  if (m_transfer && m_transfer->easy) curl_easy_getinfo(m_transfer->easy, CURLINFO_RESPONSE_CODE, &code);
+  if (m_transfer && m_transfer->easy) m_transfer->curl.easy_getinfo(m_transfer->easy, CURLINFO_RESPONSE_CODE, &code);
   return static_cast<DWORD>(code);
 }
 
@@ -304,7 +318,7 @@ size_t CHttpFile::Read(void* buffer, size_t size) {
   while (t.readPos == t.received.size() && !t.done) {
     if (t.paused) {
       t.paused = false;
-      curl_easy_pause(t.easy, CURLPAUSE_CONT);
+      t.curl.easy_pause(t.easy, CURLPAUSE_CONT);
     }
     t.Step();
   }
@@ -319,7 +333,7 @@ size_t CHttpFile::Read(void* buffer, size_t size) {
     if (t.tooLarge)
       Fail(static_cast<DWORD>(t.result), "受信データが大きすぎます");
     else
-      Fail(static_cast<DWORD>(t.result), t.errorBuffer[0] ? t.errorBuffer : curl_easy_strerror(t.result));
+      Fail(static_cast<DWORD>(t.result), t.errorBuffer[0] ? t.errorBuffer : t.curl.easy_strerror(t.result));
   }
   return n;
 }

@@ -66,6 +66,7 @@ class CHttpFile {
   friend class CHttpConnection;
   struct Transfer;
   CHttpFile(const CString& url, const char* verb, const CString& agent);
+  bool MakeTransfer();  // false, with the failure set, where there is no library to transfer with
   BOOL Start();
   void Fail(DWORD error, const CString& text);
 
