@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/FrameworkIds.h"
 #include "platform/VirtualKeys.h"
 
@@ -17,18 +19,18 @@ constexpr UINT kIdTreeInsert = 0x8216;
 }  // namespace
 
 CAppKeyTable::~CAppKeyTable() {
-  if (m_pSettings != nullptr) m_pSettings->WriteProfileString("System", "Keycust", m_keyTable.GetKeyFilePath());
+  if (m_pSettings != nullptr) WriteSetting(Settings::System::Keycust, m_keyTable.GetKeyFilePath(), *m_pSettings);
 }
 
 void CAppKeyTable::InitKeyCommands(CPelkoSettings& settings, const std::vector<KeyCommand>& commands) {
   m_pSettings = &settings;
   const CString userPath = GetUserFilePath("kestavon.key");
   const CString shippedPath = GetShippedFilePath("kestavon.key");
-  CString path = settings.GetProfileString("System", "Keycust", userPath);
+  CString path = ReadSetting(Settings::System::Keycust, userPath, settings);
   // The shipped file is a default only: the user's changes go to the user's own copy.
   if (path.IsEmpty() || path == shippedPath) path = userPath;
   if (!m_keyTable.Load(path, settings) && path == userPath) {
-    if (m_keyTable.Load(shippedPath, settings)) settings.WriteProfileString("System", "Keycust", userPath);
+    if (m_keyTable.Load(shippedPath, settings)) WriteSetting(Settings::System::Keycust, userPath, settings);
     m_keyTable.SetKeyFilePath(userPath);
   }
   AddDefaultKeys();

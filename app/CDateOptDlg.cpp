@@ -6,13 +6,12 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 
 namespace {
-
-constexpr char kSection[] = "DateOpt";
 
 struct Flag {
   int id;
@@ -65,26 +64,28 @@ CDateOptDlg::CDateOptDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("æ—
 wxCheckBox* CDateOptDlg::Check(int id) const { return dynamic_cast<wxCheckBox*>(FindWindow(id)); }
 
 void CDateOptDlg::Load() {
-  m_bNengo = AfxGetProfileInt(kSection, "Nengo", 0);
-  m_bWeek = AfxGetProfileInt(kSection, "Week", 1);
-  m_bYear = AfxGetProfileInt(kSection, "Year", 0);
-  m_strMark = AfxGetProfileString(kSection, "Mark", "/");
-  m_bNengappi = AfxGetProfileInt(kSection, "Nengappi", 0);
-  m_bTime = AfxGetProfileInt(kSection, "Time", 0);
-  m_bYear4 = AfxGetProfileInt(kSection, "Year4", 0);
-  m_bTime24 = AfxGetProfileInt(kSection, "Time24", 1);
-  m_bTimeKanji = AfxGetProfileInt(kSection, "TimeKanji", 0);
-  m_nTimeAMPM = AfxGetProfileInt(kSection, "TimeAMPM", 0);
+  m_bNengo = ReadSetting(Settings::DateOpt::Nengo);
+  m_bWeek = ReadSetting(Settings::DateOpt::Week);
+  m_bYear = ReadSetting(Settings::DateOpt::Year);
+  m_strMark = ReadSetting(Settings::DateOpt::Mark);
+  m_bNengappi = ReadSetting(Settings::DateOpt::Nengappi);
+  m_bTime = ReadSetting(Settings::DateOpt::Time);
+  m_bYear4 = ReadSetting(Settings::DateOpt::Year4);
+  m_bTime24 = ReadSetting(Settings::DateOpt::Time24);
+  m_bTimeKanji = ReadSetting(Settings::DateOpt::TimeKanji);
+  m_nTimeAMPM = ReadSetting(Settings::DateOpt::TimeAMPM);
 }
 
 void CDateOptDlg::Save() const {
-  AfxWriteProfileString(kSection, "Mark", m_strMark);
-  const std::pair<const char*, int> values[] = {
-      {"Year", m_bYear},         {"Year4", m_bYear4}, {"Week", m_bWeek},           {"Nengo", m_bNengo},
-      {"Nengappi", m_bNengappi}, {"Time", m_bTime},   {"TimeKanji", m_bTimeKanji}, {"Time24", m_bTime24},
-      {"TimeAMPM", m_nTimeAMPM},
+  WriteSetting(Settings::DateOpt::Mark, m_strMark);
+  const std::pair<const IntSetting&, int> values[] = {
+      {Settings::DateOpt::Year, m_bYear},           {Settings::DateOpt::Year4, m_bYear4},
+      {Settings::DateOpt::Week, m_bWeek},           {Settings::DateOpt::Nengo, m_bNengo},
+      {Settings::DateOpt::Nengappi, m_bNengappi},   {Settings::DateOpt::Time, m_bTime},
+      {Settings::DateOpt::TimeKanji, m_bTimeKanji}, {Settings::DateOpt::Time24, m_bTime24},
+      {Settings::DateOpt::TimeAMPM, m_nTimeAMPM},
   };
-  for (const auto& [key, value] : values) AfxWriteProfileInt(kSection, key, value);
+  for (const auto& [setting, value] : values) WriteSetting(setting, value);
 }
 
 bool CDateOptDlg::TransferDataToWindow() {

@@ -6,7 +6,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/DialogHelp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
@@ -38,11 +39,11 @@ bool CEdSetDlg::TransferDataFromWindow() {
 
 void CEdSetDlg::OnBrowse(wxCommandEvent&) {
   // Programs here carry no extension: every file is offered.
-  const CString folder = AfxGetProfileString("InitDir", "EditorSet", "/usr/bin");
+  const CString folder = ReadSetting(Settings::InitDir::EditorSet);
   FileChoice choice;
   if (!ChooseFile(this, "エディタの設定", folder, "", "全てのﾌｧｲﾙ(*.*)|*", wxFD_OPEN | wxFD_FILE_MUST_EXIST, choice))
     return;
-  AfxWriteProfileString("InitDir", "EditorSet", choice.folder);
+  WriteSetting(Settings::InitDir::EditorSet, choice.folder);
   m_strEditor = choice.path;
   TransferDataToWindow();
 }

@@ -12,6 +12,8 @@
 #include "app/SearchSupport.h"
 #include "foundation/IMatch.h"
 #include "foundation/IMatchCollection.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
 #include "platform/CWinApp.h"
@@ -60,7 +62,8 @@ CFindListDlg::CFindListDlg(wxWindow* parent, ATREE* tree, std::vector<const CDir
     ShowHit(0);
   }
   const wxSize size = GetSize();
-  SetSize(AfxGetProfileInt("System", "FindListDlgWidth", size.x), AfxGetProfileInt("System", "FindListDlgBottom", size.y));
+  SetSize(ReadSetting(Settings::System::FindListDlgWidth, size.x),
+          ReadSetting(Settings::System::FindListDlgBottom, size.y));
 
   Bind(wxEVT_LISTBOX, &CFindListDlg::OnSelect, this, IDC_LIST);
   Bind(wxEVT_LISTBOX_DCLICK, &CFindListDlg::OnDoubleClick, this, IDC_LIST);
@@ -75,8 +78,8 @@ CFindListDlg::~CFindListDlg() {
   // A maximised window keeps the size stored before.
   if (IsMaximized()) return;
   const wxSize size = GetSize();
-  AfxWriteProfileInt("System", "FindListDlgWidth", size.x);
-  AfxWriteProfileInt("System", "FindListDlgBottom", size.y);
+  WriteSetting(Settings::System::FindListDlgWidth, size.x);
+  WriteSetting(Settings::System::FindListDlgBottom, size.y);
 }
 
 CString CFindListDlg::ListTitle(const CString& path) {

@@ -14,6 +14,8 @@
 #include "app/InstanceChannel.h"
 #include "app/KeyCommandList.h"
 #include "foundation/PasswordScramble.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/dialogs/DialogPrompts.h"
 #include "platform/CDocManager.h"
 #include "platform/CDocTemplate.h"
@@ -96,41 +98,41 @@ void CKestavonApp::ApplyCommandLine(const CKestaCommandLineInfo& info) {
 
 BOOL CKestavonApp::InitInstance() {
   ChooseSettingsFile();
-  m_bSingleInstance = GetProfileInt("System", "SingleInstance", 1);
+  m_bSingleInstance = ReadSetting(Settings::System::SingleInstance);
   CKestaCommandLineInfo info;
   ParseCommandLine(info);
   if (info.GetMode() == CKestaCommandLineInfo::ModeAdd) m_bSingleInstance = 1;
 
-  if (GetProfileInt("Preview", "PreviewBrowserMode", -1) <= 2) {
+  if (ReadSetting(Settings::Preview::PreviewBrowserMode) <= 2) {
     CRegistryKey compatible, emulation;
     if (compatible.Create(HKEY_CURRENT_USER, kCompatibleModeKey))
       compatible.SetDWordValue("kesta32.exe", 110000);
     if (emulation.Create(HKEY_CURRENT_USER, kBrowserEmulationKey))
       emulation.SetDWordValue("kesta32.exe", 11001);
-    WriteProfileInt("Preview", "PreviewBrowserMode", 3);
+    WriteSetting(Settings::Preview::PreviewBrowserMode, 3);
   }
 
   CInstanceLink running;
   const BOOL found = running.Connect(kWindowClass);
   if (m_bSingleInstance == 1 && found) {
-    WriteProfileString("System", "Commandline", MakeHandOverLine(m_argv));
+    WriteSetting(Settings::System::Commandline, MakeHandOverLine(m_argv));
     running.SendCommand(ID_WORK_COMMAND_LINE);
     return FALSE;
   }
 
-  m_nShowCmd = m_nShowCmdRead = GetProfileInt("Settings", "ShowCmd", 1);
-  const int mru = GetProfileInt("System", "MRU", 5);
+  m_nShowCmd = m_nShowCmdRead = ReadSetting(Settings::Settings::ShowCmd);
+  const int mru = ReadSetting(Settings::System::MRU);
   if (mru != 0) {
     m_pRecentFileList = MakeRecentFileList("Recent File List", "File%d", mru, 30);
     m_pRecentFileList->ReadList();
   }
-  m_nNumPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
+  m_nNumPreviewPages = ReadSetting(Settings::Settings::PreviewPages);
 
   m_keyTable.InitKeyCommands(m_settings, GetCustomisableCommands());
-  m_bKeycustWrila = GetProfileInt("System", "KeycustWrila", 0);
+  m_bKeycustWrila = ReadSetting(Settings::System::KeycustWrila);
 
-  ApplyLocale(GetProfileString("System", "LocaleAll", "Japanese"));
-  const CString zone = GetProfileString("System", "LocaleTz", "JST-9");
+  ApplyLocale(ReadSetting(Settings::System::LocaleAll));
+  const CString zone = ReadSetting(Settings::System::LocaleTz);
   setenv("TZ", zone, 1);
   tzset();
 
@@ -138,25 +140,21 @@ BOOL CKestavonApp::InitInstance() {
   m_bookmarkFiles.Load();
   m_shellItems.Load(m_settings);
 
-  m_bIme = GetProfileInt("View", "Ime", 0);
-  m_bAfterText = GetProfileInt("System", "AfterText", 0);
-  m_nAddIni = GetProfileInt("System", "bAddIni", 0);
-  m_nDragDropMode = GetProfileInt("System", "DragDropMode", 1);
-  m_nInitTitleOut = GetProfileInt("System", "InitTitleOut", 0);
-  m_bRecentNoInit = GetProfileInt("System", "RecentNoInit", 0);
-  m_bStatusBarFull = GetProfileInt("View", "StatusBarFull", 1);
-  m_nTextCurInit = GetProfileInt("System", "TextCurInit", 0);
-  m_bPasteOpen = GetProfileInt("System", "PasteOpen", 1);
-  m_bPasteMove = GetProfileInt("System", "PasteMove", 0);
-  m_bLevelDownOpen = GetProfileInt("System", "LevelDownOpen", 1);
+  m_bIme = ReadSetting(Settings::View::Ime);
+  m_bAfterText = ReadSetting(Settings::System::AfterText);
+  m_nAddIni = ReadSetting(Settings::System::bAddIni);
+  m_nDragDropMode = ReadSetting(Settings::System::DragDropMode);
+  m_nInitTitleOut = ReadSetting(Settings::System::InitTitleOut);
+  m_bRecentNoInit = ReadSetting(Settings::System::RecentNoInit);
+  m_bStatusBarFull = ReadSetting(Settings::View::StatusBarFull);
+  m_nTextCurInit = ReadSetting(Settings::System::TextCurInit);
+  m_bPasteOpen = ReadSetting(Settings::System::PasteOpen);
+  m_bPasteMove = ReadSetting(Settings::System::PasteMove);
+  m_bLevelDownOpen = ReadSetting(Settings::System::LevelDownOpen);
 
-  m_strWebID = GetProfileString("System", "WebID", "");
-  m_strWebPassword = UnscramblePassword(GetProfileString("System", "WP", ""), kWebPasswordKey, 8);
-  for (int i = 0; i < 16; ++i) {
-    CString key;
-    key.Format("Custom%d", i);
-    m_customColors[i] = static_cast<COLORREF>(GetProfileInt("ColorDlg", key, 0xFFFFFF));
-  }
+  m_strWebID = ReadSetting(Settings::System::WebID);
+  m_strWebPassword = UnscramblePassword(ReadSetting(Settings::System::WP), kWebPasswordKey, 8);
+  for (int i = 0; i < 16; ++i) m_customColors[i] = static_cast<COLORREF>(ReadSetting(Settings::ColorDlg::Custom, i));
   m_bRunSettingsRead = TRUE;
 
   std::unique_ptr<CDocTemplate> outline = MakeOutlineTemplate();
@@ -171,17 +169,15 @@ BOOL CKestavonApp::InitInstance() {
   m_nCmdShow = SW_HIDE;
   frame->ActivateFrame(showCmd);
 
-  if (GetProfileInt("System", "bIniFile", 1) && info.m_nShellCommand == CCommandLineInfo::FileNew) {
-    if (GetProfileInt("System", "AllFileInit", 0)) {
-      const int count = GetProfileInt("InitAllFile", "Count", 0);
+  if (ReadSetting(Settings::System::bIniFile) && info.m_nShellCommand == CCommandLineInfo::FileNew) {
+    if (ReadSetting(Settings::System::AllFileInit)) {
+      const int count = ReadSetting(Settings::InitAllFile::Count);
       for (int i = 0; i < count; ++i) {
-        CString key;
-        key.Format("name%02d", i);
-        const CString path = GetProfileString("InitAllFile", key, "");
+        const CString path = ReadSetting(Settings::InitAllFile::Name, i);
         if (!path.IsEmpty()) OpenDocumentFile(path);
       }
     } else {
-      const CString last = GetProfileString("System", "IniFile", "");
+      const CString last = ReadSetting(Settings::System::IniFile);
       if (last.IsEmpty())
         NewDocument();
       else if (!(m_bSingleInstance == 0 && found))
@@ -216,14 +212,10 @@ BOOL CKestavonApp::OnIdle(LONG count) {
 }
 
 int CKestavonApp::ExitInstance() {
-  if (m_nShowCmd != m_nShowCmdRead) WriteProfileInt("Settings", "ShowCmd", m_nShowCmd);
+  if (m_nShowCmd != m_nShowCmdRead) WriteSetting(Settings::Settings::ShowCmd, m_nShowCmd);
   if (!m_pszProfileName.IsEmpty() && m_bRunSettingsRead) {
     GetKinsokuSettings().Save(m_settings);
-    for (int i = 0; i < 16; ++i) {
-      CString key;
-      key.Format("Custom%d", i);
-      WriteProfileInt("ColorDlg", key, static_cast<int>(m_customColors[i]));
-    }
+    for (int i = 0; i < 16; ++i) WriteSetting(Settings::ColorDlg::Custom, i, static_cast<int>(m_customColors[i]));
   }
   // What the program put on the clipboard (copied trees, text) stays pasteable after it ends.
   if (wxTheClipboard->Open()) {

@@ -8,7 +8,7 @@
 
 #include "app/CAppKeyTable.h"
 #include "app/CShellItem.h"
-#include "app/CWinAppSettings.h"
+#include "foundation/SettingAccess.h"
 #include "model/BookmarkFileList.h"
 #include "platform/CWinApp.h"
 #include "platform/CDocTemplate.h"
@@ -100,7 +100,7 @@ class CKestavonApp : public CWinApp {
   COLORREF m_customColors[16] = {};
   // The settings file as a store, for the blocks that read and write through one; declared before
   // the key table, which writes its file path through it when it goes.
-  CWinAppSettings m_settings{*this};
+  CPelkoSettings& m_settings = ApplicationSettings();
   CAppKeyTable m_keyTable;
   // System/KeycustWrila: in the text area, a key the editing control binds stays with the control.
   int m_bKeycustWrila = 0;

@@ -8,6 +8,8 @@
 #include "app/CKestavonApp.h"
 #include "app/CRecentDlg.h"
 #include "app/CTimeStampOptDlg.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/dialogs/CBookfileDlg.h"
 #include "foundation/CFileDialogEx.h"
 #include "platform/CFrameWnd.h"
@@ -48,23 +50,22 @@ wxBEGIN_EVENT_TABLE(CKestavonApp, CWinApp)
 wxEND_EVENT_TABLE()
 
 void CKestavonApp::OnFileOpen(wxCommandEvent&) {
-  int type = GetProfileInt("File", "OpenType", 1);
-  if (GetProfileInt("File", "701", 1) != 0) {
-    WriteProfileInt("File", "701", 0);
+  int type = ReadSetting(Settings::File::OpenType);
+  if (ReadSetting(Settings::File::FilterOrderOld) != 0) {
+    WriteSetting(Settings::File::FilterOrderOld, 0);
     if (type == 3) type = 4;
   }
-  if (type < 0 || type > 4) type = 1;
   const CString ext = kOpenExtensions[type];
   CFileDialogEx dialog(TRUE, ext, "*." + ext, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT,
                        "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn|Textﾌｧｲﾙ(*.txt) |*.txt|WZ形式(*.mem)|*.mem|全てのﾌｧｲﾙ(*.*) |*.*||",
                        AfxGetMainFrameWindow());
   dialog.m_ofn.lpstrTitle = "開く";
   dialog.m_ofn.nFilterIndex = static_cast<DWORD>(type);
-  const CString folder = GetProfileString("System", "IniFolder", "");
+  const CString folder = ReadSetting(Settings::System::IniFolder);
   if (!folder.IsEmpty()) dialog.m_ofn.lpstrInitialDir = folder;
   if (dialog.DoModal() != IDOK) return;
   for (const CString& path : dialog.GetPathNames()) OpenDocumentFile(path);
-  WriteProfileInt("File", "OpenType", static_cast<int>(dialog.m_ofn.nFilterIndex));
+  WriteSetting(Settings::File::OpenType, static_cast<int>(dialog.m_ofn.nFilterIndex));
 }
 
 void CKestavonApp::OnFilePrintSetup(wxCommandEvent&) {
@@ -111,7 +112,7 @@ void CKestavonApp::OpenUrl(const char* url) {
   // No registry names the browser's command here: mode 2 opens as the standard one does.
   const CString address(url);
   const bool file = address.Left(7).CompareNoCase("file://") == 0;
-  const int mode = GetProfileInt("System", "UrlOpenMode", 1);
+  const int mode = ReadSetting(Settings::System::UrlOpenMode);
   if (!file && mode == 0 && m_openInRunningBrowser && m_openInRunningBrowser(address)) return;
   if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(AfxGetMainFrameWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }

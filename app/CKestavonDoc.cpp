@@ -10,6 +10,8 @@
 #include "app/NetDocumentService.h"
 #include "foundation/CFileBackup.h"
 #include "foundation/PathHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/dialogs/CDocInfoDlg.h"
 #include "model/CTreeUndo.h"
 #include "model/NetPath.h"
@@ -39,10 +41,6 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-void WriteProfile(const char* section, const char* key, const char* value) {
-  if (GetKestavonApp()) GetKestavonApp()->WriteProfileString(section, key, value);
-}
-
 bool EndsWithStar(const CString& text) { return !text.IsEmpty() && text[text.GetLength() - 1] == '*'; }
 
 }  // namespace
@@ -59,7 +57,7 @@ void CKestavonDoc::SetTitle(const char* title) {
     CDocument::SetTitle(given);
     return;
   }
-  if (!AfxGetProfileInt("System", "TitleBarFullPath", 0)) {
+  if (!ReadSetting(Settings::System::TitleBarFullPath)) {
     CDocument::SetTitle(given.Mid(given.ReverseFind('/') + 1));
     return;
   }
@@ -117,7 +115,7 @@ BOOL CKestavonDoc::OnOpenDocument(const char* path) {
   if (IsNetFilePath(path)) {
     if (!net || !net->OpenNetFile(*this, path)) return FALSE;
     m_undo.SetSavePoint();
-    WriteProfile("System", "IniFile", path);
+    WriteSetting(Settings::System::IniFile, path);
     return TRUE;
   }
   if (!OpenDocument(path, 0)) return FALSE;
@@ -135,7 +133,7 @@ BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
   SetModifiedFlag(TRUE);
   DeleteContents();
   const CString file(path);
-  if (AfxGetProfileInt("System", "NoToNewFile", 0) && access(CP932ToUTF8(file.str()).c_str(), F_OK) != 0 &&
+  if (ReadSetting(Settings::System::NoToNewFile) && access(CP932ToUTF8(file.str()).c_str(), F_OK) != 0 &&
       errno == ENOENT) {
     if (AfxMessageBox(file + "がありません。新規に作成しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
       return FALSE;
@@ -165,7 +163,7 @@ BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
   m_undo.SetSavePoint();
   SetModifiedFlag(FALSE);
   SetPathName(file, TRUE);
-  WriteProfile("System", "IniFile", file);
+  WriteSetting(Settings::System::IniFile, file);
   return TRUE;
 }
 
@@ -218,7 +216,7 @@ BOOL CKestavonDoc::SaveFile(const char* path, BOOL direct) {
   RememberPositions();
   if (!direct) {
     if (file != m_strPathName) m_tree.GetLock().RemoveLockFile();
-    if (AfxGetProfileInt("System", "Backup", 0)) CFileBackup().Backup(file);
+    if (ReadSetting(Settings::System::Backup)) CFileBackup().Backup(file);
   }
   const int written = direct ? m_tree.WriteByExtension(file) : m_tree.SaveFile(file);
   if (!written) {
@@ -228,7 +226,7 @@ BOOL CKestavonDoc::SaveFile(const char* path, BOOL direct) {
   if (!direct) {
     m_undo.SetSavePoint();
     SetModifiedFlag(FALSE);
-    WriteProfile("System", "IniFile", file);
+    WriteSetting(Settings::System::IniFile, file);
     SetPathName(file, TRUE);
     UpdateFrameCounts();
   }
@@ -239,8 +237,7 @@ BOOL CKestavonDoc::IsWritable(const char* path) { return m_tree.IsWritable(path)
 
 CString CKestavonDoc::GetSaveFolder() {
   const int slash = m_strPathName.ReverseFind('/');
-  if (m_strPathName.IsEmpty() || slash < 0)
-    return GetKestavonApp() ? GetKestavonApp()->GetProfileString("System", "IniFolder", "") : CString();
+  if (m_strPathName.IsEmpty() || slash < 0) return ReadSetting(Settings::System::IniFolder);
   return m_strPathName.Left(slash);
 }
 
@@ -250,8 +247,7 @@ CString CKestavonDoc::DoSaveAsDialog() {
   constexpr int kWzType = 3;
   CKestavonApp* app = GetKestavonApp();
   if (!app || !app->m_promptSaveAs) return CString();
-  int type = app->GetProfileInt("File", "SaveType", 1);
-  if (type < 0 || type > kWzType) type = 1;
+  int type = ReadSetting(Settings::File::SaveType);
 
   const CString firstTitle = m_tree.GetDirDataCount() > 0 ? m_tree.GetName(0) : CString();
   CString name = IsNetFilePath(m_strPathName) ? GetNetFileTitle(m_strPathName) : m_strPathName;
@@ -372,7 +368,7 @@ BOOL CKestavonDoc::CanCloseFrame(CFrameWnd* frame) {
 
 BOOL CKestavonDoc::SaveModified() {
   if (!IsModified()) return TRUE;
-  if (AfxGetProfileInt("System", "NoSaveAlert", 0) && !m_strPathName.IsEmpty()) return DoFileSave();
+  if (ReadSetting(Settings::System::NoSaveAlert) && !m_strPathName.IsEmpty()) return DoFileSave();
   return CDocument::SaveModified();
 }
 

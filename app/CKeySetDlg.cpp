@@ -14,6 +14,8 @@
 #include "app/CKeycustArray.h"
 #include "app/CKeycustDlg.h"
 #include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -168,7 +170,7 @@ BOOL CKeySetDlg::SaveTo(const char* path) {
 
 void CKeySetDlg::SaveAndClose() {
   m_bControlPrecedence = m_precedence->GetValue() ? 1 : 0;
-  m_settings.WriteProfileInt("System", "KeycustWrila", m_bControlPrecedence);
+  WriteSetting(Settings::System::KeycustWrila, m_bControlPrecedence, m_settings);
   SaveTo(nullptr);
 }
 

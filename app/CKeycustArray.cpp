@@ -7,6 +7,8 @@
 #include <iterator>
 
 #include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
 #include "platform/MenuKeyText.h"
@@ -261,7 +263,7 @@ BOOL CKeycustArray::Load(const char* path, CPelkoSettings& settings) {
   std::string bytes;
   if (!ReadFileBytes(m_strKeyFilePath, bytes)) return FALSE;
   if (!Deserialize(bytes)) return FALSE;
-  settings.WriteProfileString("System", "Keycust", m_strKeyFilePath);
+  WriteSetting(Settings::System::Keycust, m_strKeyFilePath, settings);
   return TRUE;
 }
 
@@ -274,7 +276,7 @@ BOOL CKeycustArray::Save(const char* path, CPelkoSettings& settings) {
     const CString userPath = GetUserFilePath("kestavon.key");
     m_strKeyFilePath = userPath;
     if (!WriteFileAtomically(userPath, bytes)) return FALSE;
-    settings.WriteProfileString("System", "Keycust", userPath);
+    WriteSetting(Settings::System::Keycust, userPath, settings);
   }
   return TRUE;
 }

@@ -2,6 +2,8 @@
 
 #include "foundation/CPelkoInifile.h"
 #include "foundation/JapaneseText.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 
 void CKinsokuSettings::SetDefaultStrings() {
   m_strKinsokuLast = "（［｛「『([{｢";
@@ -9,22 +11,22 @@ void CKinsokuSettings::SetDefaultStrings() {
 }
 
 void CKinsokuSettings::Load(CPelkoSettings& settings) {
-  m_nKajogaki = settings.GetProfileInt("Edit", "Kajogaki", 0);
-  m_strKinsokuLast = settings.GetProfileString("Print", "KinsokuLast", m_strKinsokuLast);
-  m_strKinsokuFirst = settings.GetProfileString("Print", "KinsokuFirst", m_strKinsokuFirst);
-  m_nWordWrap = settings.GetProfileInt("Print", "WordWrap", 1);
-  m_bKinFirst = settings.GetProfileInt("Print", "bKinFirst", 1);
-  m_bKinLast = settings.GetProfileInt("Print", "bKinLast", 1);
-  m_nTagKinsoku = settings.GetProfileInt("Print", "TagKinsoku", 1);
+  m_nKajogaki = ReadSetting(Settings::Edit::Kajogaki, settings);
+  m_strKinsokuLast = ReadSetting(Settings::Print::KinsokuLast, m_strKinsokuLast, settings);
+  m_strKinsokuFirst = ReadSetting(Settings::Print::KinsokuFirst, m_strKinsokuFirst, settings);
+  m_nWordWrap = ReadSetting(Settings::Print::WordWrap, settings);
+  m_bKinFirst = ReadSetting(Settings::Print::bKinFirst, settings);
+  m_bKinLast = ReadSetting(Settings::Print::bKinLast, settings);
+  m_nTagKinsoku = ReadSetting(Settings::Print::TagKinsoku, settings);
 }
 
 void CKinsokuSettings::Save(CPelkoSettings& settings) const {
-  settings.WriteProfileString("Print", "KinsokuFirst", m_strKinsokuFirst);
-  settings.WriteProfileString("Print", "KinsokuLast", m_strKinsokuLast);
-  settings.WriteProfileInt("Print", "bKinLast", m_bKinLast);
-  settings.WriteProfileInt("Print", "bKinFirst", m_bKinFirst);
-  settings.WriteProfileInt("Print", "WordWrap", m_nWordWrap);
-  settings.WriteProfileInt("Print", "TagKinsoku", m_nTagKinsoku);
+  WriteSetting(Settings::Print::KinsokuFirst, m_strKinsokuFirst, settings);
+  WriteSetting(Settings::Print::KinsokuLast, m_strKinsokuLast, settings);
+  WriteSetting(Settings::Print::bKinLast, m_bKinLast, settings);
+  WriteSetting(Settings::Print::bKinFirst, m_bKinFirst, settings);
+  WriteSetting(Settings::Print::WordWrap, m_nWordWrap, settings);
+  WriteSetting(Settings::Print::TagKinsoku, m_nTagKinsoku, settings);
 }
 
 bool CKinsokuSettings::CanBeginLine(const char* text, int offset) const {

@@ -6,7 +6,8 @@
 #include <wx/stattext.h>
 
 #include "app/CSearchDlg.h"
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 
@@ -16,8 +17,8 @@ CRepDlg::CRepDlg(wxWindow* parent, BOOL linkMode)
   m_replaceHistory.SetSection(linkMode ? "LinkRep" : "Rep");
   m_findHistory.Load();
   m_replaceHistory.Load();
-  m_bTextArea = AfxGetProfileInt("Replace", "Text", 1);
-  m_bRegExp = AfxGetProfileInt("Replace", "RegExp", 0);
+  m_bTextArea = ReadSetting(Settings::Replace::Text);
+  m_bRegExp = ReadSetting(Settings::Replace::RegExp);
 
   auto* grid = new wxFlexGridSizer(2, wxSize(6, 6));
   grid->AddGrowableCol(1);
@@ -63,7 +64,7 @@ bool CRepDlg::TransferDataFromWindow() {
   m_replaceHistory.Add(m_strReplace);
   m_findHistory.Save();
   m_replaceHistory.Save();
-  AfxWriteProfileInt("Replace", "Text", m_bTextArea);
-  AfxWriteProfileInt("Replace", "RegExp", m_bRegExp);
+  WriteSetting(Settings::Replace::Text, m_bTextArea);
+  WriteSetting(Settings::Replace::RegExp, m_bRegExp);
   return true;
 }

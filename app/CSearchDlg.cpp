@@ -10,8 +10,9 @@
 #include <wx/stattext.h>
 #include <wx/timectrl.h>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CCategoryArray.h"
-#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/ComActivation.h"
 #include "platform/DialogButtons.h"
@@ -23,16 +24,16 @@ namespace {
 struct Option {
   int id;
   const char* label;
-  const char* key;
+  IntKey setting;
 };
 constexpr Option kOptions[] = {
-    {CSearchDlg::IDC_CASE, "大文字小文字を区別する(&O)", "ISearch"},
-    {CSearchDlg::IDC_WIDTH, "全角半角を区別する(&Z)", "ZSearch"},
-    {CSearchDlg::IDC_TITLE, "ツリータイトル(&T)", "TitleSearch"},
-    {CSearchDlg::IDC_TEXTAREA, "テキストエリア(&E)", "TextAreaSearch"},
-    {CSearchDlg::IDC_LINK, "リンクファイル名(&L)", "LinkNameSearch"},
-    {CSearchDlg::IDC_REGEXP, "正規表現(&R)", "RegExp"},
-    {CSearchDlg::IDC_SELECT_ONLY, "選択ツリー配下のみ(&S)", "SearchSelectOnly"},
+    {CSearchDlg::IDC_CASE, "大文字小文字を区別する(&O)", AsKey(Settings::System::ISearch)},
+    {CSearchDlg::IDC_WIDTH, "全角半角を区別する(&Z)", AsKey(Settings::System::ZSearch)},
+    {CSearchDlg::IDC_TITLE, "ツリータイトル(&T)", Settings::System::TitleSearch},
+    {CSearchDlg::IDC_TEXTAREA, "テキストエリア(&E)", AsKey(Settings::System::TextAreaSearch)},
+    {CSearchDlg::IDC_LINK, "リンクファイル名(&L)", AsKey(Settings::System::LinkNameSearch)},
+    {CSearchDlg::IDC_REGEXP, "正規表現(&R)", AsKey(Settings::System::RegExp)},
+    {CSearchDlg::IDC_SELECT_ONLY, "選択ツリー配下のみ(&S)", AsKey(Settings::System::SearchSelectOnly)},
 };
 
 wxString Wx(const char* text) { return CP932ToWx(text); }
@@ -46,17 +47,17 @@ bool CSearchDlg::RegExpAvailable() {
 
 CSearchDlg::CSearchDlg(wxWindow* parent, int mode, const CCategoryArray* categories)
     : wxDialog(parent, IDD, Wx(mode == kListMode ? "検索リスト" : "検索")), m_nMode(mode), m_pCategories(categories) {
-  m_bIme = AfxGetProfileInt("View", "Ime", 0);
+  m_bIme = ReadSetting(Settings::View::Ime);
   m_history.SetSection("Search");
   m_history.Load();
-  m_bCase = AfxGetProfileInt("System", "ISearch", 0);
-  m_bWidth = AfxGetProfileInt("System", "ZSearch", 0);
-  m_nMulti = AfxGetProfileInt("System", "MSearch", 0);
-  m_bTitle = AfxGetProfileInt("System", "TitleSearch", 1 - AfxGetProfileInt("System", "Title", 0));
-  m_bTextArea = AfxGetProfileInt("System", "TextAreaSearch", 1);
-  m_bLink = AfxGetProfileInt("System", "LinkNameSearch", 0);
-  m_bRegExp = AfxGetProfileInt("System", "RegExp", 0);
-  m_bSelectOnly = AfxGetProfileInt("System", "SearchSelectOnly", 0);
+  m_bCase = ReadSetting(Settings::System::ISearch);
+  m_bWidth = ReadSetting(Settings::System::ZSearch);
+  m_nMulti = ReadSetting(Settings::System::MSearchDialog);
+  m_bTitle = ReadTitleSearch();
+  m_bTextArea = ReadSetting(Settings::System::TextAreaSearch);
+  m_bLink = ReadSetting(Settings::System::LinkNameSearch);
+  m_bRegExp = ReadSetting(Settings::System::RegExp);
+  m_bSelectOnly = ReadSetting(Settings::System::SearchSelectOnly);
   m_timeFrom.SetStatus(COleDateTime::null);
   m_timeTo.SetStatus(COleDateTime::null);
   const bool text = mode == kTextMode;
@@ -159,8 +160,8 @@ bool CSearchDlg::TransferDataFromWindow() {
   BOOL* values[] = {&m_bCase, &m_bWidth, &m_bTitle, &m_bTextArea, &m_bLink, &m_bRegExp, &m_bSelectOnly};
   for (size_t i = 0; i < std::size(values); ++i) *values[i] = m_check[i]->GetValue() ? TRUE : FALSE;
   m_nMulti = m_multi->GetSelection();
-  for (size_t i = 0; i < std::size(values); ++i) AfxWriteProfileInt("System", kOptions[i].key, *values[i]);
-  AfxWriteProfileInt("System", "MSearch", m_nMulti);
+  for (size_t i = 0; i < std::size(values); ++i) WriteSetting(kOptions[i].setting, *values[i]);
+  WriteSetting(Settings::System::MSearch, m_nMulti);
   m_history.Add(m_strSearch);
   m_history.Save();
   if (m_category) m_nCategory = m_category->GetSelection() - 1;

@@ -6,6 +6,8 @@
 
 #include "app/CKestavonApp.h"
 #include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/ColorRef.h"
 #include "platform/CodePage.h"
 
@@ -17,28 +19,28 @@ constexpr int kSwatchOffset = 1000;
 }  // namespace
 
 const CSetColorPage::ColorButton CSetColorPage::kButtons[6] = {
-    {IDC_BACKCOLOR, "背景色(&B)...", "BackColor", RGB(255, 255, 255), &CSetColorPage::m_clrBack},
-    {IDC_BACKCOLOR2, "選択背景色(&E)...", "BackColor2", RGB(0, 0, 128), &CSetColorPage::m_clrBack2},
-    {IDC_STRCOLOR, "文字色(&S)...", "StrColor", RGB(0, 0, 0), &CSetColorPage::m_clrStr},
-    {IDC_STRCOLOR2, "選択文字色(&P)...", "StrColor2", RGB(255, 255, 255), &CSetColorPage::m_clrStr2},
-    {IDC_LINKCOLOR, "ﾘﾝｸ文字色(&M)...", "LinkColor", RGB(0, 0, 255), &CSetColorPage::m_clrLink},
-    {IDC_LINKCOLOR2, "選択ﾘﾝｸ色(&N)...", "LinkColor2", RGB(255, 255, 0), &CSetColorPage::m_clrLink2},
+    {IDC_BACKCOLOR, "背景色(&B)...", &Settings::View::BackColor, &CSetColorPage::m_clrBack},
+    {IDC_BACKCOLOR2, "選択背景色(&E)...", &Settings::View::BackColor2, &CSetColorPage::m_clrBack2},
+    {IDC_STRCOLOR, "文字色(&S)...", &Settings::View::StrColor, &CSetColorPage::m_clrStr},
+    {IDC_STRCOLOR2, "選択文字色(&P)...", &Settings::View::StrColor2, &CSetColorPage::m_clrStr2},
+    {IDC_LINKCOLOR, "ﾘﾝｸ文字色(&M)...", &Settings::View::LinkColor, &CSetColorPage::m_clrLink},
+    {IDC_LINKCOLOR2, "選択ﾘﾝｸ色(&N)...", &Settings::View::LinkColor2, &CSetColorPage::m_clrLink2},
 };
 
 CSetColorPage::CSetColorPage() : CSettingsPage("色") {}
 
 void CSetColorPage::LoadKeys(CPelkoSettings& settings) {
   for (const ColorButton& button : kButtons)
-    this->*button.field = static_cast<COLORREF>(settings.GetProfileInt("View", button.key, static_cast<int>(button.def)));
-  m_clrText = static_cast<COLORREF>(settings.GetProfileInt("Edit", "TextColor", 0));
+    this->*button.field = static_cast<COLORREF>(ReadSetting(*button.setting, settings));
+  m_clrText = static_cast<COLORREF>(ReadSetting(Settings::Edit::TextColor, settings));
 }
 
 void CSetColorPage::SaveKeys(CPelkoSettings& settings) const {
   for (const ColorButton& button : kButtons)
-    settings.WriteProfileInt("View", button.key, static_cast<int>(this->*button.field));
+    WriteSetting(*button.setting, static_cast<int>(this->*button.field), settings);
   // The text area shares the outline's background.
-  settings.WriteProfileInt("Edit", "BackColor", static_cast<int>(m_clrBack));
-  settings.WriteProfileInt("Edit", "TextColor", static_cast<int>(m_clrText));
+  WriteSetting(Settings::Edit::BackColor, static_cast<int>(m_clrBack), settings);
+  WriteSetting(Settings::Edit::TextColor, static_cast<int>(m_clrText), settings);
 }
 
 COLORREF* CSetColorPage::FieldOf(int buttonId) {

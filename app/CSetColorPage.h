@@ -2,6 +2,7 @@
 // Settings page "色": the colours of the outline rows and of the text area's background; each
 // button opens the colour chooser on its colour.
 #include "app/CSettingsPage.h"
+#include "foundation/SettingEntry.h"
 #include "platform/WinTypes.h"
 
 class wxWindow;
@@ -42,8 +43,7 @@ class CSetColorPage : public CSettingsPage {
   struct ColorButton {
     int id;
     const char* label;
-    const char* key;
-    COLORREF def;
+    const IntSetting* setting;
     COLORREF CSetColorPage::*field;
   };
   static const ColorButton kButtons[6];

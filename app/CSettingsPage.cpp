@@ -9,44 +9,54 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
 #include "platform/CodePage.h"
 
-CSettingsPage::Field& CSettingsPage::Check(int id, const char* label, const char* section, const char* key, int def,
-                                           int& member) {
-  m_fields.push_back({Kind::Check, id, label, section, key, def, nullptr, &member, nullptr, nullptr, {}, false, false,
-                      0, 0, nullptr, 0});
+CSettingsPage::Field& CSettingsPage::Check(int id, const char* label, const IntSetting* setting, int& member) {
+  m_fields.push_back(
+      {Kind::Check, id, label, setting, nullptr, &member, nullptr, nullptr, {}, false, false, 0, 0, nullptr, 0});
   m_browseTitles.push_back(nullptr);
   return m_fields.back();
 }
 
 CSettingsPage::Field& CSettingsPage::Combo(int id, const char* label, std::initializer_list<const char*> entries,
-                                           const char* section, const char* key, int def, int& member) {
-  Field& field = Check(id, label, section, key, def, member);
+                                           const IntSetting* setting, int& member) {
+  Field& field = Check(id, label, setting, member);
   field.kind = Kind::Combo;
   field.entries = entries;
   return field;
 }
 
-CSettingsPage::Field& CSettingsPage::Number(int id, const char* label, const char* section, const char* key, int def,
-                                            UINT& member) {
-  m_fields.push_back({Kind::Number, id, label, section, key, def, nullptr, nullptr, &member, nullptr, {}, false, false,
-                      0, 0xFFFFFFFFu, nullptr, 0});
+CSettingsPage::Field& CSettingsPage::Number(int id, const char* label, const IntSetting* setting, UINT& member) {
+  m_fields.push_back({Kind::Number,
+                      id,
+                      label,
+                      setting,
+                      nullptr,
+                      nullptr,
+                      &member,
+                      nullptr,
+                      {},
+                      false,
+                      false,
+                      0,
+                      0xFFFFFFFFu,
+                      nullptr,
+                      0});
   m_browseTitles.push_back(nullptr);
   return m_fields.back();
 }
 
-CSettingsPage::Field& CSettingsPage::Text(int id, const char* label, const char* section, const char* key,
-                                          const char* def, CString& member) {
-  m_fields.push_back({Kind::Text, id, label, section, key, 0, def, nullptr, nullptr, &member, {}, false, false, 0, 0,
-                      nullptr, 0});
+CSettingsPage::Field& CSettingsPage::Text(int id, const char* label, const TextSetting* setting, CString& member) {
+  m_fields.push_back(
+      {Kind::Text, id, label, nullptr, setting, nullptr, nullptr, &member, {}, false, false, 0, 0, nullptr, 0});
   m_browseTitles.push_back(nullptr);
   return m_fields.back();
 }
 
 CSettingsPage::Field& CSettingsPage::Folder(int id, const char* label, int buttonId, const char* browseTitle,
-                                            const char* section, const char* key, const char* def,
-                                            CString& member) {
-  Field& field = Text(id, label, section, key, def, member);
+                                            const TextSetting* setting, CString& member) {
+  Field& field = Text(id, label, setting, member);
   field.kind = Kind::FolderText;
   field.buttonId = buttonId;
   m_browseTitles.back() = browseTitle;
@@ -55,20 +65,19 @@ CSettingsPage::Field& CSettingsPage::Folder(int id, const char* label, int butto
 
 void CSettingsPage::LoadKeys(CPelkoSettings& settings) {
   for (const Field& field : m_fields) {
-    if (field.section == nullptr) continue;
-    if (field.pInt != nullptr) *field.pInt = settings.GetProfileInt(field.section, field.key, field.intDefault);
-    if (field.pUint != nullptr)
-      *field.pUint = static_cast<UINT>(settings.GetProfileInt(field.section, field.key, field.intDefault));
-    if (field.pText != nullptr) *field.pText = settings.GetProfileString(field.section, field.key, field.textDefault);
+    if (field.intSetting != nullptr && field.pInt != nullptr) *field.pInt = ReadSetting(*field.intSetting, settings);
+    if (field.intSetting != nullptr && field.pUint != nullptr)
+      *field.pUint = static_cast<UINT>(ReadSetting(*field.intSetting, settings));
+    if (field.textSetting != nullptr) *field.pText = ReadSetting(*field.textSetting, settings);
   }
 }
 
 void CSettingsPage::SaveKeys(CPelkoSettings& settings) const {
   for (const Field& field : m_fields) {
-    if (field.section == nullptr) continue;
-    if (field.pInt != nullptr) settings.WriteProfileInt(field.section, field.key, *field.pInt);
-    if (field.pUint != nullptr) settings.WriteProfileInt(field.section, field.key, static_cast<int>(*field.pUint));
-    if (field.pText != nullptr) settings.WriteProfileString(field.section, field.key, *field.pText);
+    if (field.intSetting != nullptr && field.pInt != nullptr) WriteSetting(*field.intSetting, *field.pInt, settings);
+    if (field.intSetting != nullptr && field.pUint != nullptr)
+      WriteSetting(*field.intSetting, static_cast<int>(*field.pUint), settings);
+    if (field.textSetting != nullptr) WriteSetting(*field.textSetting, *field.pText, settings);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "foundation/SettingEntry.h"
 #include "platform/CPropertyPage.h"
 
 class CPelkoSettings;
@@ -24,10 +25,9 @@ class CSettingsPage : public CPropertyPage {
     Kind kind;
     int id;
     const char* label;
-    const char* section;  // null: the caller sets the member; no key of its own
-    const char* key;
-    int intDefault;
-    const char* textDefault;
+    // Null: the caller sets the member; no key of its own.
+    const IntSetting* intSetting;
+    const TextSetting* textSetting;
     int* pInt;
     UINT* pUint;
     CString* pText;
@@ -40,14 +40,14 @@ class CSettingsPage : public CPropertyPage {
     int buttonId;                      // a folder field's browse button
   };
 
-  Field& Check(int id, const char* label, const char* section, const char* key, int def, int& member);
-  Field& Combo(int id, const char* label, std::initializer_list<const char*> entries, const char* section,
-               const char* key, int def, int& member);
-  Field& Number(int id, const char* label, const char* section, const char* key, int def, UINT& member);
-  Field& Text(int id, const char* label, const char* section, const char* key, const char* def, CString& member);
+  Field& Check(int id, const char* label, const IntSetting* setting, int& member);
+  Field& Combo(int id, const char* label, std::initializer_list<const char*> entries, const IntSetting* setting,
+               int& member);
+  Field& Number(int id, const char* label, const IntSetting* setting, UINT& member);
+  Field& Text(int id, const char* label, const TextSetting* setting, CString& member);
   // A text field of a folder, with a "..." button that browses for one.
-  Field& Folder(int id, const char* label, int buttonId, const char* browseTitle, const char* section,
-                const char* key, const char* def, CString& member);
+  Field& Folder(int id, const char* label, int buttonId, const char* browseTitle, const TextSetting* setting,
+                CString& member);
 
   void CreateControls(wxWindow* page, wxSizer* top) override;
   bool DoDataExchange(bool save) override;

@@ -1,37 +1,27 @@
 #include "app/CShellItem.h"
 
 #include "foundation/CPelkoInifile.h"
-
-namespace {
-
-constexpr char kSection[] = "ShellItem";
-
-CString Key(const char* name, int index) {
-  CString key;
-  key.Format("%s%02d", name, index);
-  return key;
-}
-
-}  // namespace
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 
 void CShellItem::Load(CPelkoSettings& settings, int index) {
-  m_strTitle = settings.GetProfileString(kSection, Key("Title", index), "");
-  m_strPath = settings.GetProfileString(kSection, Key("Path", index), "");
-  m_strParam = settings.GetProfileString(kSection, Key("Param", index), "");
-  m_strEdit = settings.GetProfileString(kSection, Key("Edit", index), "");
-  m_bReload = settings.GetProfileInt(kSection, Key("Reload", index), 0);
+  m_strTitle = ReadSetting(Settings::ShellItem::Title, index, settings);
+  m_strPath = ReadSetting(Settings::ShellItem::Path, index, settings);
+  m_strParam = ReadSetting(Settings::ShellItem::Param, index, settings);
+  m_strEdit = ReadSetting(Settings::ShellItem::Edit, index, settings);
+  m_bReload = ReadSetting(Settings::ShellItem::Reload, index, settings);
 }
 
 void CShellItem::Save(CPelkoSettings& settings, int index) const {
-  settings.WriteProfileString(kSection, Key("Title", index), m_strTitle);
-  settings.WriteProfileString(kSection, Key("Path", index), m_strPath);
-  settings.WriteProfileString(kSection, Key("Param", index), m_strParam);
-  settings.WriteProfileString(kSection, Key("Edit", index), m_strEdit);
-  settings.WriteProfileInt(kSection, Key("Reload", index), m_bReload);
+  WriteSetting(Settings::ShellItem::Title, index, m_strTitle, settings);
+  WriteSetting(Settings::ShellItem::Path, index, m_strPath, settings);
+  WriteSetting(Settings::ShellItem::Param, index, m_strParam, settings);
+  WriteSetting(Settings::ShellItem::Edit, index, m_strEdit, settings);
+  WriteSetting(Settings::ShellItem::Reload, index, m_bReload, settings);
 }
 
 void CShellItemArray::Load(CPelkoSettings& settings) {
-  const int count = settings.GetProfileInt(kSection, "Count", 0);
+  const int count = ReadSetting(Settings::ShellItem::Count, settings);
   for (int i = 0; i < count; ++i) {
     CShellItem item;
     item.Load(settings, i);
@@ -40,6 +30,6 @@ void CShellItemArray::Load(CPelkoSettings& settings) {
 }
 
 void CShellItemArray::Save(CPelkoSettings& settings) const {
-  settings.WriteProfileInt(kSection, "Count", static_cast<int>(size()));
+  WriteSetting(Settings::ShellItem::Count, static_cast<int>(size()), settings);
   for (size_t i = 0; i < size(); ++i) (*this)[i].Save(settings, static_cast<int>(i));
 }

@@ -6,6 +6,8 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CFileDialogEx.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
@@ -60,9 +62,9 @@ void CTemplateEditDlg::OnBrowse(wxCommandEvent&) {
                        "ﾃｷｽﾄﾌｧｲﾙ(*.txt) |*.txt| 全てのﾌｧｲﾙ(*.*) |*.*||", this);
   dialog.m_ofn.lpstrTitle = "参照";
   // The key keeps the last chosen file; the chooser starts in its folder.
-  const CString last = AfxGetProfileString("InitDir", "TemplateEdit", "");
+  const CString last = ReadSetting(Settings::InitDir::TemplateEdit);
   dialog.m_ofn.lpstrInitialDir = last.ReverseFind('/') < 0 ? last : last.Left(last.ReverseFind('/'));
   if (dialog.DoModal() != IDOK) return;
-  AfxWriteProfileString("InitDir", "TemplateEdit", dialog.GetPathName());
+  WriteSetting(Settings::InitDir::TemplateEdit, dialog.GetPathName());
   TakeChosenFile(dialog.GetPathName(), dialog.GetFileName());
 }

@@ -2,14 +2,16 @@
 
 #include "foundation/CPelkoInifile.h"
 #include "foundation/DateHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 
 CString FormatDate(CPelkoSettings& settings, const CTime& date) {
-  const CString mark = settings.GetProfileString("DateOpt", "Mark", "/");
-  const int year = settings.GetProfileInt("DateOpt", "Year", 0);
-  const int year4 = settings.GetProfileInt("DateOpt", "Year4", 0);
-  const int week = settings.GetProfileInt("DateOpt", "Week", 1);
-  const int nengo = settings.GetProfileInt("DateOpt", "Nengo", 0);
-  const int nengappi = settings.GetProfileInt("DateOpt", "Nengappi", 0);
+  const CString mark = ReadSetting(Settings::DateOpt::Mark, settings);
+  const int year = ReadSetting(Settings::DateOpt::Year, settings);
+  const int year4 = ReadSetting(Settings::DateOpt::Year4, settings);
+  const int week = ReadSetting(Settings::DateOpt::Week, settings);
+  const int nengo = ReadSetting(Settings::DateOpt::Nengo, settings);
+  const int nengappi = ReadSetting(Settings::DateOpt::Nengappi, settings);
 
   // A "%" in the separator is text, not a format code.
   CString patternMark = mark;
@@ -47,9 +49,9 @@ CString FormatDate(CPelkoSettings& settings, const CTime& date) {
 }
 
 CString FormatTime(CPelkoSettings& settings, const CTime& time) {
-  const int kanji = settings.GetProfileInt("DateOpt", "TimeKanji", 0);
-  const int time24 = settings.GetProfileInt("DateOpt", "Time24", 1);
-  const int ampm = settings.GetProfileInt("DateOpt", "TimeAMPM", 0);
+  const int kanji = ReadSetting(Settings::DateOpt::TimeKanji, settings);
+  const int time24 = ReadSetting(Settings::DateOpt::Time24, settings);
+  const int ampm = ReadSetting(Settings::DateOpt::TimeAMPM, settings);
 
   CString pattern;
   if (time24 == 1) {

@@ -3,6 +3,8 @@
 #include "foundation/CPelkoInifile.h"
 #include "foundation/JapaneseText.h"
 #include "foundation/PathHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 
 CString JoinPath(const char* folder, const char* name) {
   const CString last = GetLastChar(folder);
@@ -13,10 +15,10 @@ CString JoinPath(const char* folder, const char* name) {
 
 CString MakeLinkFileName(CPelkoSettings& settings, const char* title, const char* documentPath,
                          const char* linkFolder) {
-  const CString ext = settings.GetProfileString("System", "LinkExt", "*.kvn");
+  const CString ext = ReadSetting(Settings::System::LinkExt, settings);
   const int dot = ext.ReverseFind('.');
   const CString name = MakeValidFileName(title) + "." + (dot < 0 ? ext : ext.Mid(dot + 1));
-  const int absolute = settings.GetProfileInt("System", "LinkNewAbsolute", 1);
+  const int absolute = ReadSetting(Settings::System::LinkNewAbsolute, settings);
 
   const CString document(documentPath);
   const CString folder(linkFolder);

@@ -1,23 +1,21 @@
 #include "model/ATREE.h"
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 
-int ATREE::s_bSharedFile = 0;
 int ATREE::s_nTitlesPerThread = 8192;
 
 ATREE::ATREE() {
   m_rangeFrom.SetStatus(COleDateTime::null);
   m_rangeTo.SetStatus(COleDateTime::null);
-  m_bNumberStruck = AfxGetProfileInt("System", "DellineSho", 1);
+  m_bNumberStruck = ReadSetting(Settings::System::DellineSho);
   m_shoStr.Load();
-  s_bSharedFile = AfxGetProfileInt("System", "SharedFile", 0);
-  m_bCase = AfxGetProfileInt("System", "ISearch", 0);
-  m_bWidth = AfxGetProfileInt("System", "ZSearch", 0);
-  m_nWordMode = AfxGetProfileInt("System", "MSearch", 1);
-  const int titleOnly = AfxGetProfileInt("System", "Title", 0);
-  m_bSearchTitles = AfxGetProfileInt("System", "TitleSearch", titleOnly ^ 1);
-  m_bSearchTexts = AfxGetProfileInt("System", "TextAreaSearch", 1);
-  m_bSearchLinks = AfxGetProfileInt("System", "LinkNameSearch", 0);
+  m_bCase = ReadSetting(Settings::System::ISearch);
+  m_bWidth = ReadSetting(Settings::System::ZSearch);
+  m_nWordMode = ReadSetting(Settings::System::MSearch);
+  m_bSearchTitles = ReadTitleSearch();
+  m_bSearchTexts = ReadSetting(Settings::System::TextAreaSearch);
+  m_bSearchLinks = ReadSetting(Settings::System::LinkNameSearch);
 }
 
 ATREE::ATREE(const ATREE& other) { CopyFrom(other); }

@@ -359,8 +359,6 @@ class ATREE {
  public:
   // ---- end of tree operations ----
 
-  // Process-wide copy of System/SharedFile, taken by every construction.
-  static int s_bSharedFile;
   // The fewest rows one thread writes titles for in a rebuild; tests lower it so that small
   // outlines take the threaded path too.
   static int s_nTitlesPerThread;

@@ -2,8 +2,9 @@
 // included, and which kind of numbering it is.
 #include <cstring>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ int ATREE::GetHeadNumberLength(const char* line, int* kind) const {
   };
   *kind = 0;
   if (len >= 2) {
-    const CString setting = AfxGetProfileString("Text", "ShowStr", "-");
+    const CString setting = ReadSetting(Settings::Text::ShowStr);
     const char chapter = setting.IsEmpty() ? '\0' : setting[0];
     int level = 1;
     bool seen = false;

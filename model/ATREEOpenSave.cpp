@@ -2,6 +2,8 @@
 // the read-only notice, then the rows.
 #include <strings.h>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
 #include "model/ModelPrompts.h"
@@ -63,7 +65,7 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
     }
     if (m_bReadOnly) {
       ShowReadOnlyNotice(reason, path);
-    } else if (s_bSharedFile && !m_lock.CreateLockFile()) {
+    } else if (ReadSetting(Settings::System::SharedFile) && !m_lock.CreateLockFile()) {
       ShowReadOnlyNotice(2, path);
       m_bReadOnly = 1;
     }
@@ -89,7 +91,7 @@ int ATREE::SaveFile(const char* path) {
   const int result = WriteByExtension(path);
   if (result) {
     m_lock.SetPath(path);
-    if (AfxGetProfileInt("System", "SharedFile", 0)) m_lock.CreateLockFile();
+    if (ReadSetting(Settings::System::SharedFile)) m_lock.CreateLockFile();
     m_bReadOnly = 0;
   }
   return result;

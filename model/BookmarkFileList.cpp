@@ -5,28 +5,21 @@
 
 #include <wx/menu.h>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "foundation/TextSearch.h"
-#include "platform/CWinApp.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 
 void BookmarkFileList::Load() {
   m_paths.clear();
-  const int count = AfxGetProfileInt("Bookmark", "Count", 0);
-  for (int i = 0; i < count; ++i) {
-    CString key;
-    key.Format("name%d", i);
-    m_paths.push_back(AfxGetProfileString("Bookmark", key, ""));
-  }
+  const int count = ReadSetting(Settings::Bookmark::Count);
+  for (int i = 0; i < count; ++i) m_paths.push_back(ReadSetting(Settings::Bookmark::Name, i));
 }
 
 void BookmarkFileList::Save() const {
-  AfxWriteProfileInt("Bookmark", "Count", GetSize());
-  for (int i = 0; i < GetSize(); ++i) {
-    CString key;
-    key.Format("name%d", i);
-    AfxWriteProfileString("Bookmark", key, GetAt(i));
-  }
+  WriteSetting(Settings::Bookmark::Count, GetSize());
+  for (int i = 0; i < GetSize(); ++i) WriteSetting(Settings::Bookmark::Name, i, GetAt(i));
 }
 
 int BookmarkFileList::Find(const char* path) const {

@@ -5,14 +5,16 @@
 #include <utility>
 
 #include "foundation/CTextFile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
 #include "model/StoredForms.h"
 
 CCategoryArray::CCategoryArray()
-    : m_strBefore(AfxGetProfileString("System", "CategoryStrBefore", "【")),
-      m_strAfter(AfxGetProfileString("System", "CategoryStrAfter", "】")) {}
+    : m_strBefore(ReadSetting(Settings::System::CategoryStrBefore)),
+      m_strAfter(ReadSetting(Settings::System::CategoryStrAfter)) {}
 
 CCategoryArray& CCategoryArray::operator=(const CCategoryArray& other) {
   if (this != &other) m_items = other.m_items;
@@ -130,6 +132,6 @@ BOOL CCategoryArray::Save(const char* path) const {
 }
 
 BOOL CCategoryArray::SaveWrapStrings() const {
-  return AfxWriteProfileString("System", "CategoryStrBefore", m_strBefore) &&
-         AfxWriteProfileString("System", "CategoryStrAfter", m_strAfter);
+  return WriteSetting(Settings::System::CategoryStrBefore, m_strBefore) &&
+         WriteSetting(Settings::System::CategoryStrAfter, m_strAfter);
 }

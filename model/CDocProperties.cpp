@@ -4,7 +4,8 @@
 #include <cstring>
 
 #include "foundation/CTextFile.h"
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 
 namespace {
 
@@ -32,30 +33,30 @@ void IntLine(CString& out, const char* key, int value) {
 }  // namespace
 
 CDocProperties::CDocProperties()
-    : m_strHtmlIndexFile(AfxGetProfileString("Html", "IndexFile", "body.html")),
-      m_nHtmlSelectTree(AfxGetProfileInt("Html", "SelectTree", 1)),
-      m_strHtmlTreeFile(AfxGetProfileString("Html", "TreeFile", "menu.html")),
-      m_strHtmlFrameFile(AfxGetProfileString("Html", "FrameFile", "frame.html")),
-      m_strHtmlWidth(AfxGetProfileString("Html", "FramWidth", "30%")),
-      m_nHtmlXMargin(AfxGetProfileInt("Html", "XMargin", 10)),
-      m_bFullPath(AfxGetProfileInt("Html", "FullPath", 1)),
-      m_bNextLink(AfxGetProfileInt("Html", "Next", 1)),
-      m_bNextBottom(AfxGetProfileInt("Html", "NextBottom", 1)),
-      m_strBeforeImage(AfxGetProfileString("Html", "BeforeImage", "")),
-      m_strNextImage(AfxGetProfileString("Html", "NextImage", "")),
+    : m_strHtmlIndexFile(ReadSetting(Settings::Html::IndexFile)),
+      m_nHtmlSelectTree(ReadSetting(Settings::Html::SelectTree)),
+      m_strHtmlTreeFile(ReadSetting(Settings::Html::TreeFile)),
+      m_strHtmlFrameFile(ReadSetting(Settings::Html::FrameFile)),
+      m_strHtmlWidth(ReadSetting(Settings::Html::FramWidth)),
+      m_nHtmlXMargin(ReadSetting(Settings::Html::XMargin)),
+      m_bFullPath(ReadSetting(Settings::Html::FullPath)),
+      m_bNextLink(ReadSetting(Settings::Html::Next)),
+      m_bNextBottom(ReadSetting(Settings::Html::NextBottom)),
+      m_strBeforeImage(ReadSetting(Settings::Html::BeforeImage)),
+      m_strNextImage(ReadSetting(Settings::Html::NextImage)),
       m_strHomeStr("ホーム"),
       m_strReturnStr(" に戻る"),
-      m_bCenter(AfxGetProfileInt("Html", "Center", 0)),
-      m_bMargin(AfxGetProfileInt("Html", "Margin", 1)),
-      m_bNoBR(AfxGetProfileInt("Html", "NoBR", 0)),
-      m_bLinkFile(AfxGetProfileInt("Html", "LinkFile", 0)),
-      m_bLinkImage(AfxGetProfileInt("Html", "LinkImage", 0)),
-      m_bAutoLink(AfxGetProfileInt("Html", "HtmlAutoLink", 1)),
-      m_bImages(AfxGetProfileInt("Html", "HtmlImg", 1)),
-      m_bWiki(AfxGetProfileInt("Html", "HtmlWiki", 0)),
-      m_nCssSet(AfxGetProfileInt("Html", "CssSet", 1)),
-      m_strCssColor(AfxGetProfileString("Html", "CssColor", "#669933")),
-      m_nTreeView(AfxGetProfileInt("View", "Tree", 0)) {}
+      m_bCenter(ReadSetting(Settings::Html::Center)),
+      m_bMargin(ReadSetting(Settings::Html::Margin)),
+      m_bNoBR(ReadSetting(Settings::Html::NoBR)),
+      m_bLinkFile(ReadSetting(Settings::Html::LinkFile)),
+      m_bLinkImage(ReadSetting(Settings::Html::LinkImage)),
+      m_bAutoLink(ReadSetting(Settings::Html::HtmlAutoLink)),
+      m_bImages(ReadSetting(Settings::Html::HtmlImg)),
+      m_bWiki(ReadSetting(Settings::Html::HtmlWiki)),
+      m_nCssSet(ReadSetting(Settings::Html::CssSet)),
+      m_strCssColor(ReadSetting(Settings::Html::CssColor)),
+      m_nTreeView(ReadSetting(Settings::View::Tree)) {}
 
 void CDocProperties::ReadKey(const char* key, const char* value) {
   if (StartsWith(key, "Category")) {

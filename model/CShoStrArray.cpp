@@ -5,12 +5,14 @@
 #include <string>
 #include <utility>
 
+#include "foundation/CPelkoInifile.h"
 #include "foundation/CTextFile.h"
 #include "foundation/JapaneseText.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
-#include "platform/PrivateProfile.h"
 #include "model/StoredForms.h"
 
 namespace {
@@ -27,42 +29,20 @@ constexpr DefaultStyle kDefaults[] = {
     {"(", 4, ")"}, {"(", 5, ")"}, {"", 0, "."}, {"", 1, "."}, {"", 2, "."},
 };
 constexpr int kDefaultCount = 10;
+static_assert(Settings::ShoStr::MenuNo.def == kDefaultCount);
+static_assert(Settings::ShoStr::MenuNo.max == CShoStrArray::MaxStyles);
 
 DefaultStyle DefaultFor(int level) {
   if (level >= 0 && level < kDefaultCount) return kDefaults[level];
   return {"", 7, ""};
 }
 
-// Reads keys of one section of an ini file; a null path means the settings file.
-class IniReader {
- public:
-  IniReader(const char* path, const char* section) : m_path(path), m_section(section) {}
-  CString GetString(const char* key, const char* defaultValue) const {
-    if (m_path == nullptr) return AfxGetProfileString(m_section, key, defaultValue);
-    char buffer[2048];
-    GetPrivateProfileString(m_section, key, defaultValue, buffer, sizeof buffer, m_path);
-    return buffer;
-  }
-  int GetInt(const char* key, int defaultValue) const {
-    if (m_path == nullptr) return AfxGetProfileInt(m_section, key, defaultValue);
-    return GetPrivateProfileInt(m_section, key, defaultValue, m_path);
-  }
-
- private:
-  const char* m_path;
-  const char* m_section;
-};
-
-// Writes keys of one section of an ini file; a null path means the settings file.
-BOOL WriteIniString(const char* path, const char* section, const char* key, const char* value) {
-  if (path == nullptr) return AfxWriteProfileString(section, key, value);
-  return WritePrivateProfileString(section, key, value, path);
-}
-
-CString Key(const char* name, int i) {
-  CString key;
-  key.Format("%s%02d", name, i);
-  return key;
+// Runs use on the settings file (a null path) or on the ini file at path.
+template <typename Use>
+auto WithIniFile(const char* path, Use use) {
+  if (path == nullptr) return use(ApplicationSettings());
+  CPelkoInifile ini(path);
+  return use(ini);
 }
 
 CString Quoted(const CString& text) { return "\"" + text + "\""; }
@@ -207,7 +187,7 @@ CString CShoStr::GetCustom(int k) const {
 CShoStrArray::CShoStrArray() : CShoStrArray("ShoStr") {}
 
 CShoStrArray::CShoStrArray(const char* section)
-    : m_strSection(section), m_strSeparator(AfxGetProfileString("Text", "ShowStr", "-")) {}
+    : m_strSection(section), m_strSeparator(ReadSetting(Settings::Text::ShowStr)) {}
 
 CShoStrArray::CShoStrArray(const CShoStrArray& other) { *this = other; }
 
@@ -372,35 +352,37 @@ int CShoStrArray::Load(const char* path) {
 }
 
 int CShoStrArray::LoadIni(const char* path) {
-  const IniReader ini(path, m_strSection);
-  const int count = ini.GetInt("MenuNo", kDefaultCount);
-  m_nCount = count < 0 ? 0 : (count > MaxStyles ? MaxStyles : count);
-  for (int i = 0; i < m_nCount; ++i) {
-    const DefaultStyle defaults = DefaultFor(i);
-    CShoStr& style = m_styles[i];
-    style.Mae = ini.GetString(Key("Str1", i), defaults.mae);
-    style.Ato = ini.GetString(Key("Str2", i), defaults.ato);
-    style.No = ini.GetInt(Key("Sho", i), defaults.no);
-    CString custom = ini.GetString(Key("Custom", i), "");
-    if (!custom.IsEmpty()) style.SetCustomText(custom.TrimRight("\r\n"));
-    style.Mae.TrimRight("\r\n");
-    style.Ato.TrimRight("\r\n");
-  }
-  return m_nCount;
+  const char* section = m_strSection;
+  return WithIniFile(path, [&](CPelkoSettings& ini) {
+    m_nCount = ReadSetting(InSection(Settings::ShoStr::MenuNo, section), ini);
+    for (int i = 0; i < m_nCount; ++i) {
+      const DefaultStyle defaults = DefaultFor(i);
+      CShoStr& style = m_styles[i];
+      style.Mae = ReadSetting(InSection(Settings::ShoStr::Str1, section), i, defaults.mae, ini);
+      style.Ato = ReadSetting(InSection(Settings::ShoStr::Str2, section), i, defaults.ato, ini);
+      style.No = ReadSetting(InSection(Settings::ShoStr::Sho, section), i, defaults.no, ini);
+      CString custom = ReadSetting(InSection(Settings::ShoStr::Custom, section), i, ini);
+      if (!custom.IsEmpty()) style.SetCustomText(custom.TrimRight("\r\n"));
+      style.Mae.TrimRight("\r\n");
+      style.Ato.TrimRight("\r\n");
+    }
+    return m_nCount;
+  });
 }
 
 // The quotes keep leading and trailing blanks: the ini reader removes one enclosing pair.
 BOOL CShoStrArray::Save(const char* path) const {
-  auto write = [&](const char* key, const CString& value) { return WriteIniString(path, m_strSection, key, value); };
-  CString number;
-  number.Format("%d", m_nCount);
-  BOOL ok = write("MenuNo", number);
-  for (int i = 0; i < m_nCount && ok; ++i) {
-    const CShoStr& style = m_styles[i];
-    number.Format("%d", style.No);
-    ok = write(Key("Str1", i), Quoted(style.Mae)) && write(Key("Str2", i), Quoted(style.Ato)) &&
-         write(Key("Sho", i), number) &&
-         (style.No != kCustomKind || write(Key("Custom", i), Quoted(style.GetCustomText())));
-  }
-  return ok;
+  const char* section = m_strSection;
+  return WithIniFile(path, [&](CPelkoSettings& ini) {
+    BOOL ok = WriteSetting(InSection(Settings::ShoStr::MenuNo, section), m_nCount, ini);
+    for (int i = 0; i < m_nCount && ok; ++i) {
+      const CShoStr& style = m_styles[i];
+      ok = WriteSetting(InSection(Settings::ShoStr::Str1, section), i, Quoted(style.Mae), ini) &&
+           WriteSetting(InSection(Settings::ShoStr::Str2, section), i, Quoted(style.Ato), ini) &&
+           WriteSetting(InSection(Settings::ShoStr::Sho, section), i, style.No, ini) &&
+           (style.No != kCustomKind ||
+            WriteSetting(InSection(Settings::ShoStr::Custom, section), i, Quoted(style.GetCustomText()), ini));
+    }
+    return ok;
+  });
 }

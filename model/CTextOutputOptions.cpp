@@ -1,21 +1,9 @@
 #include "model/CTextOutputOptions.h"
 
 #include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
-
-namespace {
-
-const char kText[] = "Text";
-
-// A missing key gives the default as it stands: the settings reader would drop its trailing
-// blanks, which the footnote marks ") " and ">>> " need.
-CString ProfileString(const char* section, const char* key, const char* defaultValue) {
-  const char kMissing[] = "\x01";
-  const CString value = AfxGetProfileString(section, key, kMissing);
-  return value == kMissing ? CString(defaultValue) : value;
-}
-
-}  // namespace
 
 CString CTextOutputOptions::GetSettingsPath() {
   CWinApp* app = AfxGetApp();
@@ -24,65 +12,65 @@ CString CTextOutputOptions::GetSettingsPath() {
 
 void CTextOutputOptions::Load() {
   LoadText(GetSettingsPath());
-  m_strCheckMark = ProfileString("Mark", "Check", "○");
-  m_strStrikeMark = ProfileString("Mark", "Del", "×");
-  m_strCheckStrikeMark = ProfileString("Mark", "Delcheck", "");
-  m_strPlainMark = ProfileString("Mark", "Normal", "");
-  m_strNumberOpen = ProfileString("Footnote", "Kyaku1", "(");
-  m_strNumberClose = ProfileString("Footnote", "Kyaku2", ") ");
-  m_strFootnoteTitle = ProfileString("Footnote", "Title", "");
-  m_strStartMark = ProfileString("Footnote", "StartStr", "<<<");
-  m_strEndMark = ProfileString("Footnote", "EndStr", ">>> ");
-  m_strRefOpen = ProfileString("Footnote", "Honbun1", "(");
-  m_strRefClose = ProfileString("Footnote", "Honbun2", ")");
-  m_nFootnotePosition = AfxGetProfileInt("Footnote", "Position", 0);
+  m_strCheckMark = ReadSetting(Settings::Mark::Check);
+  m_strStrikeMark = ReadSetting(Settings::Mark::Del);
+  m_strCheckStrikeMark = ReadSetting(Settings::Mark::Delcheck);
+  m_strPlainMark = ReadSetting(Settings::Mark::Normal);
+  m_strNumberOpen = ReadSetting(Settings::Footnote::Kyaku1);
+  m_strNumberClose = ReadSetting(Settings::Footnote::Kyaku2);
+  m_strFootnoteTitle = ReadSetting(Settings::Footnote::Title);
+  m_strStartMark = ReadSetting(Settings::Footnote::StartStr);
+  m_strEndMark = ReadSetting(Settings::Footnote::EndStr);
+  m_strRefOpen = ReadSetting(Settings::Footnote::Honbun1);
+  m_strRefClose = ReadSetting(Settings::Footnote::Honbun2);
+  m_nFootnotePosition = ReadSetting(Settings::Footnote::Position);
 }
 
 void CTextOutputOptions::LoadText(const char* iniPath) {
   CPelkoInifile ini(iniPath);
-  m_nForm = ini.GetProfileInt(kText, "Form", 0);
-  m_nIndent = ini.GetProfileInt(kText, "Indent", 0);
-  m_nIndentPos = ini.GetProfileInt(kText, "IndentPos", 0);
-  m_nFileOut = ini.GetProfileInt(kText, "FileOut", 0);
-  m_nEditOut = ini.GetProfileInt(kText, "EditOut", 1);
-  m_nDellineOut = ini.GetProfileInt(kText, "DellineOut", 1);
-  m_nWidth = ini.GetProfileInt(kText, "Width", 80);
-  m_nSpace = ini.GetProfileInt(kText, "Space", 0);
-  m_nTSpace = ini.GetProfileInt(kText, "TSpace", 0);
-  m_nSpaceNo = ini.GetProfileInt(kText, "SpaceNo", 2);
-  m_nTabNo = ini.GetProfileInt(kText, "TabNo", 8);
-  m_strShowStr = ini.GetProfileString(kText, "ShowStr", "-");
-  m_nSelectOnly = ini.GetProfileInt(kText, "SelectOnly", 0);
-  m_nHtml = ini.GetProfileInt(kText, "Html", 0);
-  m_nLevel = ini.GetProfileInt(kText, "Level", 0);
-  m_nJQuery = ini.GetProfileInt(kText, "JQuery", 1);
-  m_nCssSet = ini.GetProfileInt(kText, "CssSet", 1);
-  m_strCssColor = ini.GetProfileString(kText, "CssColor", "#0066cc");
-  m_nHtmlEscape = ini.GetProfileInt(kText, "HtmlEscape", 1);
+  m_nForm = ReadSetting(Settings::Text::Form, ini);
+  m_nIndent = ReadSetting(Settings::Text::Indent, ini);
+  m_nIndentPos = ReadSetting(Settings::Text::IndentPos, ini);
+  m_nFileOut = ReadSetting(Settings::Text::FileOut, ini);
+  m_nEditOut = ReadSetting(Settings::Text::EditOut, ini);
+  m_nDellineOut = ReadSetting(Settings::Text::DellineOut, ini);
+  m_nWidth = ReadSetting(Settings::Text::Width, ini);
+  m_nSpace = ReadSetting(Settings::Text::Space, ini);
+  m_nTSpace = ReadSetting(Settings::Text::TSpace, ini);
+  m_nSpaceNo = ReadSetting(Settings::Text::SpaceNo, ini);
+  m_nTabNo = ReadSetting(Settings::Text::TabNo, ini);
+  m_strShowStr = ReadSetting(Settings::Text::ShowStr, ini);
+  m_nSelectOnly = ReadSetting(Settings::Text::SelectOnly, ini);
+  m_nHtml = ReadSetting(Settings::Text::Html, ini);
+  m_nLevel = ReadSetting(Settings::Text::Level, ini);
+  m_nJQuery = ReadSetting(Settings::Text::JQuery, ini);
+  m_nCssSet = ReadSetting(Settings::Text::CssSet, ini);
+  m_strCssColor = ReadSetting(Settings::Text::CssColor, ini);
+  m_nHtmlEscape = ReadSetting(Settings::Text::HtmlEscape, ini);
 }
 
 BOOL CTextOutputOptions::SaveText(const char* iniPath) const {
   CPelkoInifile ini(iniPath);
   BOOL written = TRUE;
-  written = ini.WriteProfileInt(kText, "Form", m_nForm) && written;
-  written = ini.WriteProfileInt(kText, "Indent", m_nIndent) && written;
-  written = ini.WriteProfileInt(kText, "IndentPos", m_nIndentPos) && written;
-  written = ini.WriteProfileInt(kText, "FileOut", m_nFileOut) && written;
-  written = ini.WriteProfileInt(kText, "EditOut", m_nEditOut) && written;
-  written = ini.WriteProfileInt(kText, "DellineOut", m_nDellineOut) && written;
-  written = ini.WriteProfileInt(kText, "Width", m_nWidth) && written;
-  written = ini.WriteProfileInt(kText, "Space", m_nSpace) && written;
-  written = ini.WriteProfileInt(kText, "TSpace", m_nTSpace) && written;
-  written = ini.WriteProfileInt(kText, "SpaceNo", m_nSpaceNo) && written;
-  written = ini.WriteProfileInt(kText, "TabNo", m_nTabNo) && written;
-  written = ini.WriteProfileString(kText, "ShowStr", m_strShowStr) && written;
-  written = ini.WriteProfileInt(kText, "SelectOnly", m_nSelectOnly) && written;
-  written = ini.WriteProfileInt(kText, "Html", m_nHtml) && written;
-  written = ini.WriteProfileInt(kText, "Level", m_nLevel) && written;
-  written = ini.WriteProfileInt(kText, "JQuery", m_nJQuery) && written;
-  written = ini.WriteProfileInt(kText, "CssSet", m_nCssSet) && written;
-  written = ini.WriteProfileString(kText, "CssColor", m_strCssColor) && written;
-  written = ini.WriteProfileInt(kText, "HtmlEscape", m_nHtmlEscape) && written;
+  written = WriteSetting(Settings::Text::Form, m_nForm, ini) && written;
+  written = WriteSetting(Settings::Text::Indent, m_nIndent, ini) && written;
+  written = WriteSetting(Settings::Text::IndentPos, m_nIndentPos, ini) && written;
+  written = WriteSetting(Settings::Text::FileOut, m_nFileOut, ini) && written;
+  written = WriteSetting(Settings::Text::EditOut, m_nEditOut, ini) && written;
+  written = WriteSetting(Settings::Text::DellineOut, m_nDellineOut, ini) && written;
+  written = WriteSetting(Settings::Text::Width, m_nWidth, ini) && written;
+  written = WriteSetting(Settings::Text::Space, m_nSpace, ini) && written;
+  written = WriteSetting(Settings::Text::TSpace, m_nTSpace, ini) && written;
+  written = WriteSetting(Settings::Text::SpaceNo, m_nSpaceNo, ini) && written;
+  written = WriteSetting(Settings::Text::TabNo, m_nTabNo, ini) && written;
+  written = WriteSetting(Settings::Text::ShowStr, m_strShowStr, ini) && written;
+  written = WriteSetting(Settings::Text::SelectOnly, m_nSelectOnly, ini) && written;
+  written = WriteSetting(Settings::Text::Html, m_nHtml, ini) && written;
+  written = WriteSetting(Settings::Text::Level, m_nLevel, ini) && written;
+  written = WriteSetting(Settings::Text::JQuery, m_nJQuery, ini) && written;
+  written = WriteSetting(Settings::Text::CssSet, m_nCssSet, ini) && written;
+  written = WriteSetting(Settings::Text::CssColor, m_strCssColor, ini) && written;
+  written = WriteSetting(Settings::Text::HtmlEscape, m_nHtmlEscape, ini) && written;
   return written;
 }
 

@@ -3,11 +3,12 @@
 #include <functional>
 #include <string>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "foundation/CHtmlElement.h"
 #include "foundation/WebText.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ CString MakePopupSpan(const CTextOutputOptions& options, const char* text, bool 
 }
 
 void ConvertFootnotes(ATREE& tree, const CTextOutputOptions& options) {
-  const int position = AfxGetProfileInt("Footnote", "Position", 0);
+  const int position = ReadSetting(Settings::Footnote::Position);
   CStringArray& list = tree.GetFootnotes();
   list.RemoveAll();
   const int count = tree.GetDirDataCount();

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ int GetHeadingMark(const char* line, unsigned& kind) {
   kind = 0;
   const int length = static_cast<int>(std::strlen(line));
   if (length < 2) return 0;
-  const CString showStr = AfxGetProfileString("Text", "ShowStr", "-");
+  const CString showStr = ReadSetting(Settings::Text::ShowStr);
   const char own = showStr.IsEmpty() ? '-' : showStr[0];
   auto found = [&](int total, unsigned k) {
     if (total > 0) kind = k;

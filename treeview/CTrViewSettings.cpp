@@ -8,6 +8,8 @@
 #include "app/CKestavonDoc.h"
 #include "app/CKinsokuSettings.h"
 #include "app/CSettingsSheet.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFrameWnd.h"
 #include "platform/ColorRef.h"
@@ -18,12 +20,12 @@
 
 namespace {
 
-// One key to write: an integer, or the text when text is set.
+// One key to write: a number, or a text when text is set.
 struct KeyValue {
-  const char* section;
-  const char* key;
+  const IntSetting* number;
   int value;
-  const CString* text = nullptr;
+  const TextSetting* text = nullptr;
+  const CString* textValue = nullptr;
 };
 
 // Colours and counts are written as the signed integers of the settings file.
@@ -145,80 +147,80 @@ void CTrView::ApplySettings(CSettingsSheet& sheet, CPelkoSettings& settings) {
   }
 
   const std::vector<KeyValue> keys = {
-      {"System", "AfterText", set.m_bAfterText},
-      {"System", "bTextFile", file.m_bTextFile},
-      {"System", "AutoFirst", set.m_bAutoFirst},
-      {"System", "FirstCursor", set.m_bFirstCursor},
-      {"View", "MouseWheel", Int(set.m_nMouseWheel)},
-      {"System", "bMouseWheel", set.m_bMouseWheel},
-      {"System", "LocaleTz", 0, &set.m_strLocaleTz},
-      {"System", "UrlOpenMode", set.m_nUrlOpenMode},
-      {"System", "TreeUpMode", set.m_bTreeUpMode},
-      {"System", "DelCheck", set.m_bDelCheck},
-      {"System", "ProfileFolder", set.m_bProfileFolder},
-      {"System", "TextCurInit", set.m_nTextCurInit},
-      {"System", "PasteDlg", view.m_bPasteDlg},
-      {"System", "PasteTextDlg", view.m_bPasteTextDlg},
-      {"System", "SplitDlg", view.m_bSplitDlg},
-      {"View", "TreeEditPos", view.m_nTreeEditPos},
-      {"View", "TreeInputFont", view.m_bTreeInputFont},
-      {"View", "StatusBarFull", view.m_bStatusBarFull},
-      {"View", "TabStyle", view.m_nTabStyle},
-      {"View", "TabPosition", view.m_nTabPosition},
-      {"System", "PasteOpen", view.m_bPasteOpen},
-      {"System", "PasteMove", set.m_bPasteMove},
-      {"System", "LevelDownOpen", view.m_bLevelDownOpen},
-      {"System", "bAddIni", edit.m_nAddIni},
-      {"System", "InitTitleOut", edit.m_nInitTitleOut},
-      {"View", "BackColor", Int(colours.m_clrBack)},
-      {"View", "BackColor2", Int(colours.m_clrBack2)},
-      {"View", "StrColor", Int(colours.m_clrStr)},
-      {"View", "StrColor2", Int(colours.m_clrStr2)},
-      {"View", "LinkColor", Int(colours.m_clrLink)},
-      {"View", "LinkColor2", Int(colours.m_clrLink2)},
-      {"Edit", "TextColor", Int(colours.m_clrText)},
+      {&Settings::System::AfterText, set.m_bAfterText},
+      {&Settings::System::bTextFile, file.m_bTextFile},
+      {&Settings::System::AutoFirst, set.m_bAutoFirst},
+      {&Settings::System::FirstCursor, set.m_bFirstCursor},
+      {&Settings::View::MouseWheel, Int(set.m_nMouseWheel)},
+      {&Settings::System::bMouseWheel, set.m_bMouseWheel},
+      {nullptr, 0, &Settings::System::LocaleTz, &set.m_strLocaleTz},
+      {&Settings::System::UrlOpenMode, set.m_nUrlOpenMode},
+      {&Settings::System::TreeUpMode, set.m_bTreeUpMode},
+      {&Settings::System::DelCheck, set.m_bDelCheck},
+      {&Settings::System::ProfileFolder, set.m_bProfileFolder},
+      {&Settings::System::TextCurInit, set.m_nTextCurInit},
+      {&Settings::System::PasteDlg, view.m_bPasteDlg},
+      {&Settings::System::PasteTextDlg, view.m_bPasteTextDlg},
+      {&Settings::System::SplitDlg, view.m_bSplitDlg},
+      {&Settings::View::TreeEditPos, view.m_nTreeEditPos},
+      {&Settings::View::TreeInputFont, view.m_bTreeInputFont},
+      {&Settings::View::StatusBarFull, view.m_bStatusBarFull},
+      {&Settings::View::TabStyle, view.m_nTabStyle},
+      {&Settings::View::TabPosition, view.m_nTabPosition},
+      {&Settings::System::PasteOpen, view.m_bPasteOpen},
+      {&Settings::System::PasteMove, set.m_bPasteMove},
+      {&Settings::System::LevelDownOpen, view.m_bLevelDownOpen},
+      {&Settings::System::bAddIni, edit.m_nAddIni},
+      {&Settings::System::InitTitleOut, edit.m_nInitTitleOut},
+      {&Settings::View::BackColor, Int(colours.m_clrBack)},
+      {&Settings::View::BackColor2, Int(colours.m_clrBack2)},
+      {&Settings::View::StrColor, Int(colours.m_clrStr)},
+      {&Settings::View::StrColor2, Int(colours.m_clrStr2)},
+      {&Settings::View::LinkColor, Int(colours.m_clrLink)},
+      {&Settings::View::LinkColor2, Int(colours.m_clrLink2)},
+      {&Settings::Edit::TextColor, Int(colours.m_clrText)},
       // The text pane's background is the tree's, as the colour page shows it.
-      {"Edit", "BackColor", Int(colours.m_clrBack)},
-      {"View", "AddMove", set.m_bAddMove},
-      {"System", "bIniFile", file.m_bIniFile},
-      {"System", "bAddNoTitle", set.m_bAddNoTitle},
-      {"System", "SaveTime", Int(file.m_nSaveTime)},
-      {"System", "AutoSave", file.m_bAutoSave},
-      {"System", "DblClk", set.m_nDblClk},
-      {"System", "NoToNewFile", file.m_bNoToNewFile},
-      {"System", "SingleInstance", set.m_nSingleInstance},
-      {"System", "Backup", file.m_bBackup},
-      {"System", "IniFolder", 0, &file.m_strIniFolder},
-      {"View", "Ime", edit.m_bIme},
-      {"Edit", "Kajogaki", edit.m_bKajogaki},
-      {"System", "DragDropMode", edit.m_nDragDropMode},
-      {"View", "SpellCheck", edit.m_nSpellCheck},
-      {"View", "Check", view.m_bCheck},
-      {"View", "Turn", view.m_bTurn},
-      {"View", "Icon", view.m_bIcon},
-      {"View", "TreeButton", view.m_bTreeButton},
-      {"View", "Child", view.m_nChild},
-      {"View", "Bold", view.m_bBold},
-      {"View", "TreeHeight", Int(view.m_nTreeHeight)},
-      {"View", "LevelWidth", Int(view.m_nLevelWidth)},
-      {"System", "TitleBarFullPath", view.m_bTitleBarFullPath},
-      {"System", "LinkExt", 0, &link.m_strLinkExt},
-      {"System", "LinkCheck", link.m_bLinkCheck},
-      {"System", "LinkIniDir", link.m_bLinkIniDir},
-      {"System", "MRU", Int(file.m_nMRU)},
-      {"System", "AbsolutePath", link.m_bAbsolutePath},
-      {"System", "LinkNewAbsolute", link.m_bLinkNewAbsolute},
-      {"System", "SharedFile", file.m_bSharedFile},
-      {"System", "RecentNoInit", file.m_bRecentNoInit},
-      {"System", "NoSaveAlert", file.m_bNoSaveAlert},
-      {"System", "AutoSaveMode", file.m_nAutoSaveMode},
-      {"System", "AllFileInit", file.m_bAllFileInit},
+      {&Settings::Edit::BackColor, Int(colours.m_clrBack)},
+      {&Settings::View::AddMove, set.m_bAddMove},
+      {&Settings::System::bIniFile, file.m_bIniFile},
+      {&Settings::System::bAddNoTitle, set.m_bAddNoTitle},
+      {&Settings::System::SaveTime, Int(file.m_nSaveTime)},
+      {&Settings::System::AutoSave, file.m_bAutoSave},
+      {&Settings::System::DblClk, set.m_nDblClk},
+      {&Settings::System::NoToNewFile, file.m_bNoToNewFile},
+      {&Settings::System::SingleInstance, set.m_nSingleInstance},
+      {&Settings::System::Backup, file.m_bBackup},
+      {nullptr, 0, &Settings::System::IniFolder, &file.m_strIniFolder},
+      {&Settings::View::Ime, edit.m_bIme},
+      {&Settings::Edit::Kajogaki, edit.m_bKajogaki},
+      {&Settings::System::DragDropMode, edit.m_nDragDropMode},
+      {&Settings::View::SpellCheck, edit.m_nSpellCheck},
+      {&Settings::View::Check, view.m_bCheck},
+      {&Settings::View::Turn, view.m_bTurn},
+      {&Settings::View::Icon, view.m_bIcon},
+      {&Settings::View::TreeButton, view.m_bTreeButton},
+      {&Settings::View::Child, view.m_nChild},
+      {&Settings::View::Bold, view.m_bBold},
+      {&Settings::View::TreeHeight, Int(view.m_nTreeHeight)},
+      {&Settings::View::LevelWidth, Int(view.m_nLevelWidth)},
+      {&Settings::System::TitleBarFullPath, view.m_bTitleBarFullPath},
+      {nullptr, 0, &Settings::System::LinkExt, &link.m_strLinkExt},
+      {&Settings::System::LinkCheck, link.m_bLinkCheck},
+      {&Settings::System::LinkIniDir, link.m_bLinkIniDir},
+      {&Settings::System::MRU, Int(file.m_nMRU)},
+      {&Settings::System::AbsolutePath, link.m_bAbsolutePath},
+      {&Settings::System::LinkNewAbsolute, link.m_bLinkNewAbsolute},
+      {&Settings::System::SharedFile, file.m_bSharedFile},
+      {&Settings::System::RecentNoInit, file.m_bRecentNoInit},
+      {&Settings::System::NoSaveAlert, file.m_bNoSaveAlert},
+      {&Settings::System::AutoSaveMode, file.m_nAutoSaveMode},
+      {&Settings::System::AllFileInit, file.m_bAllFileInit},
   };
   for (const KeyValue& entry : keys) {
     if (entry.text)
-      settings.WriteProfileString(entry.section, entry.key, *entry.text);
+      WriteSetting(*entry.text, *entry.textValue, settings);
     else
-      settings.WriteProfileInt(entry.section, entry.key, entry.value);
+      WriteSetting(*entry.number, entry.value, settings);
   }
   // The line breaking of the text pane follows the itemised-text flag at once.
   GetKinsokuSettings().m_nKajogaki = edit.m_bKajogaki;

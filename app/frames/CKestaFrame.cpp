@@ -12,6 +12,8 @@
 #include "app/frames/TreeExportCommands.h"
 #include "app/frames/TreeInsertCommands.h"
 #include "app/frames/TreeLinkCommands.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIClientWnd.h"
 #include "platform/CMDIFrameWnd.h"
@@ -45,12 +47,6 @@ namespace {
 // The tree pane's view class; the one place that names it.
 CSplitterWnd::ViewClass TreeViewClass() { return RuntimeClass<CTrView>(); }
 
-CWinApp* App() { return AfxGetApp(); }
-
-void WriteProfileInt(const char* section, const char* key, int value) {
-  if (App()) App()->WriteProfileInt(section, key, value);
-}
-
 // The show command of child windows, remembered for the whole run (Settings/ShowCmd).
 int* RememberedShowCmd() {
   CKestavonApp* app = GetKestavonApp();
@@ -74,15 +70,16 @@ CKestaFrame::~CKestaFrame() {
 }
 
 BOOL CKestaFrame::OnCreateClient(CCreateContext* context) {
-  m_nSplPos = AfxGetProfileInt("View", "SplPos", 0);
-  m_bLinkFileAuto = AfxGetProfileInt("View", "LinkFileAuto", 0) ? TRUE : FALSE;
+  m_nSplPos = ReadSetting(Settings::View::SplPos);
+  m_bLinkFileAuto = ReadSetting(Settings::View::LinkFileAuto) ? TRUE : FALSE;
   const bool side = m_nSplPos == 0;
 
   auto splitter = std::make_unique<CSplitterWnd>();
   if (!splitter->CreateStatic(this, side ? 1 : 2, side ? 2 : 1, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
     return FALSE;
   m_pSplitter = splitter.release();  // a window of this frame now
-  const SIZE treeSize = side ? SIZE{AfxGetProfileInt("View", "Colum", 260), 60} : SIZE{200, AfxGetProfileInt("View", "Row", 260)};
+  const SIZE treeSize =
+      side ? SIZE{ReadSetting(Settings::View::Colum), 60} : SIZE{200, ReadSetting(Settings::View::Row)};
   if (!m_pSplitter->CreateView(0, 0, TreeViewClass(), treeSize, context)) return FALSE;
 
   auto link = std::make_unique<CSplitterWndEx>();
@@ -114,8 +111,8 @@ void CKestaFrame::ActivateFrame(int nCmdShow) {
 }
 
 void CKestaFrame::RestoreSize() {
-  int width = AfxGetProfileInt("Settings", "ChildFrameWidth", 0);
-  int height = AfxGetProfileInt("Settings", "ChildFrameHeight", 0);
+  int width = ReadSetting(Settings::Settings::ChildFrameWidth);
+  int height = ReadSetting(Settings::Settings::ChildFrameHeight);
   CMDIClientWnd* client = GetMDIFrame() ? GetMDIFrame()->GetMDIClient() : nullptr;
   if (width == 0 || height == 0 || !client) return;
   const wxSize area = client->GetClientSize();
@@ -191,19 +188,19 @@ void CKestaFrame::OnDestroy() {
   int minimum = 0;
   if (m_nSplPos != 0) {
     m_pSplitter->GetRowInfo(0, current, minimum);
-    WriteProfileInt("View", "Row", current);
+    WriteSetting(Settings::View::Row, current);
   } else {
     m_pSplitter->GetColumnInfo(0, current, minimum);
-    WriteProfileInt("View", "Colum", current);
+    WriteSetting(Settings::View::Colum, current);
   }
   if (IsLinkFileShown()) {
     m_pLinkSplitter->GetRowInfo(0, current, minimum);
-    WriteProfileInt("View", "BrowserHeight", current);
+    WriteSetting(Settings::View::BrowserHeight, current);
   }
   if (!IsZoomed()) {
     const wxSize size = GetNormalRect().GetSize();
-    WriteProfileInt("Settings", "ChildFrameWidth", size.x);
-    WriteProfileInt("Settings", "ChildFrameHeight", size.y);
+    WriteSetting(Settings::Settings::ChildFrameWidth, size.x);
+    WriteSetting(Settings::Settings::ChildFrameHeight, size.y);
   }
 }
 
@@ -237,14 +234,14 @@ void CKestaFrame::OnTreeOnly(wxCommandEvent&) {
   if (!m_pSplitter) return;
   SetMainSizes(MainExtent(), 0);
   m_pSplitter->SetActivePane(0, 0);
-  WriteProfileInt("View", "TreeText", 1);
+  WriteSetting(Settings::View::TreeText, 1);
 }
 
 void CKestaFrame::OnTextOnly(wxCommandEvent&) {
   if (!m_pSplitter) return;
   SetMainSizes(0, MainExtent());
   if (m_pTextSplitter) m_pTextSplitter->SetActivePane(0, 0);
-  WriteProfileInt("View", "TreeText", 2);
+  WriteSetting(Settings::View::TreeText, 2);
 }
 
 void CKestaFrame::OnBoth(wxCommandEvent&) {
@@ -254,7 +251,7 @@ void CKestaFrame::OnBoth(wxCommandEvent&) {
     SetMainSizes(extent / 5 * 2, extent / 5 * 3);
   else
     SetMainSizes(extent / 2, extent / 2);
-  WriteProfileInt("View", "TreeText", 0);
+  WriteSetting(Settings::View::TreeText, 0);
 }
 
 void CKestaFrame::OnUnsplit(wxCommandEvent&) {
@@ -307,7 +304,7 @@ void CKestaFrame::OnLinkFileWindow(wxCommandEvent&) {
 void CKestaFrame::OnUpdateLinkFileWindow(wxUpdateUIEvent& event) { event.Check(IsLinkFileShown() != FALSE); }
 
 void CKestaFrame::ShowLinkPane() {
-  int height = AfxGetProfileInt("View", "BrowserHeight", -1);
+  int height = ReadSetting(Settings::View::BrowserHeight);
   if (height == -1) height = (GetClientSize().y - GetCaptionHeight()) / 2;
   m_pLinkSplitter->ShowRow();
   m_pLinkSplitter->SetRowInfo(0, std::max(height, 10), 10);
@@ -318,13 +315,13 @@ void CKestaFrame::HideLinkPane() {
   int current = 0;
   int minimum = 0;
   m_pLinkSplitter->GetRowInfo(0, current, minimum);
-  WriteProfileInt("View", "BrowserHeight", current);
+  WriteSetting(Settings::View::BrowserHeight, current);
   m_pLinkSplitter->HideRow(1);
 }
 
 void CKestaFrame::OnLinkFileAuto(wxCommandEvent&) {
   m_bLinkFileAuto = !m_bLinkFileAuto;
-  WriteProfileInt("View", "LinkFileAuto", m_bLinkFileAuto);
+  WriteSetting(Settings::View::LinkFileAuto, m_bLinkFileAuto);
 }
 
 void CKestaFrame::OnUpdateLinkFileAuto(wxUpdateUIEvent& event) { event.Check(m_bLinkFileAuto != FALSE); }

@@ -10,6 +10,8 @@
 #include "convert/CTextExporter.h"
 #include "convert/CFolderImportDlg.h"
 #include "convert/ConverterReaders.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "online/CDocNetManager.h"
 #include "online/CNetDocumentOps.h"
@@ -149,9 +151,9 @@ void CKestavonProgram::OnImportWz(wxCommandEvent&) {
   CFileWzImportDlg dialog(TRUE, "txt", "*.txt;*.mem", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                           "WZﾌｧｲﾙ |*.txt;*.mem|全てのﾌｧｲﾙ(*.*) |*.*||", AfxGetMainFrameWindow());
   dialog.m_ofn.lpstrTitle = "開く";
-  dialog.m_ofn.lpstrInitialDir = AfxGetProfileString("InitDir", "WzImport", "");
+  dialog.m_ofn.lpstrInitialDir = ReadSetting(Settings::InitDir::WzImport);
   if (dialog.DoModal() != IDOK || !m_pKestavonTemplate) return;
-  AfxWriteProfileString("InitDir", "WzImport", dialog.GetFolderPath());
+  WriteSetting(Settings::InitDir::WzImport, dialog.GetFolderPath());
   m_pKestavonTemplate->OpenDocumentWith(dialog.GetPathName(), [](CDocument& doc, const char* path) {
     return static_cast<CKestavonDoc&>(doc).OpenDocument(path, 1);
   });

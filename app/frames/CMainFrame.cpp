@@ -12,6 +12,8 @@
 #include "app/frames/CMDITabs.h"
 #include "app/frames/SettingsApplied.h"
 #include "app/LinkFileName.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CDockState.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
@@ -141,19 +143,22 @@ int CMainFrame::OnCreate() {
   auto* book = new CToolBar;
   auto* history = new CToolBar;
   // A bar that cannot be made is left out; the frame works without it.
-  if (CreateProfileBar(extend, 5, kExtend, Count(kExtend), "ExtendBar", 1) != -1) m_barList[BarExtend] = extend;
-  if (CreateProfileBar(print, 178, kPrint, Count(kPrint), "PrintBar", 0) != -1) m_barList[BarPrint] = print;
-  if (CreateProfileBar(window, 179, kWindow, Count(kWindow), "WndBar", 0) != -1) m_barList[BarWindow] = window;
-  if (CreateProfileBar(split, 181, kSplit, Count(kSplit), "SplitBar", 0) != -1) m_barList[BarSplit] = split;
-  if (CreateProfileBar(textOut, 180, kTextOut, Count(kTextOut), "TextOutBar", 0) != -1) m_barList[BarTextOut] = textOut;
-  if (CreateProfileBar(book, 183, kBook, Count(kBook), "BookFileBar", 0) != -1) m_barList[BarBook] = book;
-  if (CreateProfileBar(history, 184, kHistory, Count(kHistory), "HistoryFileBar", 0) != -1)
+  if (CreateProfileBar(extend, 5, kExtend, Count(kExtend), Settings::View::ExtendBar) != -1)
+    m_barList[BarExtend] = extend;
+  if (CreateProfileBar(print, 178, kPrint, Count(kPrint), Settings::View::PrintBar) != -1) m_barList[BarPrint] = print;
+  if (CreateProfileBar(window, 179, kWindow, Count(kWindow), Settings::View::WndBar) != -1)
+    m_barList[BarWindow] = window;
+  if (CreateProfileBar(split, 181, kSplit, Count(kSplit), Settings::View::SplitBar) != -1) m_barList[BarSplit] = split;
+  if (CreateProfileBar(textOut, 180, kTextOut, Count(kTextOut), Settings::View::TextOutBar) != -1)
+    m_barList[BarTextOut] = textOut;
+  if (CreateProfileBar(book, 183, kBook, Count(kBook), Settings::View::BookFileBar) != -1) m_barList[BarBook] = book;
+  if (CreateProfileBar(history, 184, kHistory, Count(kHistory), Settings::View::HistoryFileBar) != -1)
     m_barList[BarHistory] = history;
-  if (CreateFindBar(m_pGrepBar, 176, kGrep, Count(kGrep), "FindBar", 3, IDW_GREP_FIELD, ID_WORK_BAR_GREP,
+  if (CreateFindBar(m_pGrepBar, 176, kGrep, Count(kGrep), Settings::View::FindBar, 3, IDW_GREP_FIELD, ID_WORK_BAR_GREP,
                     m_grepHistory, "MainGrep"))
     m_barList[BarGrep] = m_pGrepBar;
-  if (CreateFindBar(m_pFindBar, 177, kFind, Count(kFind), "NormalFindBar", 1, IDW_FIND_FIELD, ID_WORK_BAR_FIND,
-                    m_findHistory, "Search"))
+  if (CreateFindBar(m_pFindBar, 177, kFind, Count(kFind), Settings::View::NormalFindBar, 1, IDW_FIND_FIELD,
+                    ID_WORK_BAR_FIND, m_findHistory, "Search"))
     m_barList[BarFind] = m_pFindBar;
   if (!CreateStatusBar()) return -1;
 
@@ -178,8 +183,8 @@ int CMainFrame::OnCreate() {
   if (IsDockStateValid(state)) SetDockState(state);
 
   CKestavonApp* app = GetKestavonApp();
-  if (app && app->GetProfileInt("System", "InitBookBar", 1) == 1) {
-    app->WriteProfileInt("System", "InitBookBar", 0);
+  if (app && ReadSetting(Settings::System::InitBookBar) == 1) {
+    WriteSetting(Settings::System::InitBookBar, 0);
     RecalcLayout();
     // The bookmark bar starts on the extended bar's row, to its right.
     CToolBar* extendBar = m_barList[BarExtend];
@@ -192,8 +197,8 @@ int CMainFrame::OnCreate() {
     }
   }
 
-  m_nTabStyle = AfxGetProfileInt("View", "TabStyle", 2);
-  m_nTabPosition = AfxGetProfileInt("View", "TabPosition", 0);
+  m_nTabStyle = ReadSetting(Settings::View::TabStyle);
+  m_nTabPosition = ReadSetting(Settings::View::TabPosition);
   m_pTabs = new CMDITabs;
   DWORD flags = CMDITabs::MT_IMAGES | CMDITabs::MT_HIDEWLT2VIEWS;
   if (m_nTabPosition != 0) flags |= CMDITabs::MT_TOP;
@@ -216,7 +221,7 @@ int CMainFrame::OnCreate() {
 
   DragAcceptFiles(true);
   m_timer.Start(10000);
-  m_bTopMost = AfxGetProfileInt("View", "TopMost", 0);
+  m_bTopMost = ReadSetting(Settings::View::TopMost);
   if (m_bTopMost) SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
 
   m_listener = std::make_unique<CInstanceListener>();
@@ -232,7 +237,7 @@ BOOL CMainFrame::CreateStandardBar() {
   }
   bar->SetImageSource(&ToolBarImage);
   BOOL made;
-  if (AfxGetProfileInt("View", "BarSize", 1) == 0) {
+  if (ReadSetting(Settings::View::BarSize) == 0) {
     bar->SetSizes(37, 30);
     made = bar->SetButtons(kStandardLarge, Count(kStandardLarge));
   } else {
@@ -242,13 +247,12 @@ BOOL CMainFrame::CreateStandardBar() {
     bar->Destroy();
     return FALSE;
   }
-  if (AfxGetProfileInt("View", "StandardBar", 1) == 0) bar->Hide();
+  if (ReadSetting(Settings::View::StandardBar) == 0) bar->Hide();
   m_barList[BarStandard] = bar;
   return TRUE;
 }
 
-int CMainFrame::CreateProfileBar(CToolBar* bar, UINT nID, const UINT* ids, int count, const char* key,
-                                 int defaultShown) {
+int CMainFrame::CreateProfileBar(CToolBar* bar, UINT nID, const UINT* ids, int count, const IntSetting& shown) {
   if (!bar->CreateEx(this, nID)) {
     delete bar;  // never became a window
     return -1;
@@ -258,16 +262,16 @@ int CMainFrame::CreateProfileBar(CToolBar* bar, UINT nID, const UINT* ids, int c
     bar->Destroy();
     return -1;
   }
-  const int shown = AfxGetProfileInt("View", key, defaultShown);
-  if (shown == 0) bar->Hide();
-  return shown;
+  const int show = ReadSetting(shown);
+  if (show == 0) bar->Hide();
+  return show;
 }
 
-BOOL CMainFrame::CreateFindBar(CFindToolBar*& bar, UINT nID, const UINT* ids, int count, const char* key,
+BOOL CMainFrame::CreateFindBar(CFindToolBar*& bar, UINT nID, const UINT* ids, int count, const IntSetting& shown,
                                int fieldIndex, UINT fieldId, UINT enterCommand, CHistoryList& history,
                                const char* section) {
   auto* made = new CFindToolBar;
-  if (CreateProfileBar(made, nID, ids, count, key, 0) == -1) return FALSE;
+  if (CreateProfileBar(made, nID, ids, count, shown) == -1) return FALSE;
   if (!made->CreateField(fieldIndex, fieldId, enterCommand)) {
     made->Destroy();
     return FALSE;
@@ -346,12 +350,12 @@ CString CMainFrame::FormatWindowPos(const WINDOWPLACEMENT* placement) {
 }
 
 BOOL CMainFrame::ReadWindowPos(WINDOWPLACEMENT* placement) {
-  const CString text = AfxGetApp() ? AfxGetApp()->GetProfileString("Settings", "WindowPos", "") : CString();
+  const CString text = ReadSetting(Settings::Settings::WindowPos);
   return ParseWindowPos(text, placement);
 }
 
 void CMainFrame::WriteWindowPos(const WINDOWPLACEMENT* placement) {
-  if (AfxGetApp()) AfxGetApp()->WriteProfileString("Settings", "WindowPos", FormatWindowPos(placement));
+  WriteSetting(Settings::Settings::WindowPos, FormatWindowPos(placement));
 }
 
 void CMainFrame::OnUpdateFrameTitle(BOOL addToTitle) {
@@ -453,13 +457,8 @@ void CMainFrame::SaveOpenFileList() {
     if (path.IsEmpty() || std::find(paths.begin(), paths.end(), path) != paths.end()) continue;
     paths.push_back(path);
   }
-  CWinApp* app = AfxGetApp();
-  app->WriteProfileInt("InitAllFile", "Count", static_cast<int>(paths.size()));
-  for (size_t i = 0; i < paths.size(); ++i) {
-    CString key;
-    key.Format("name%02d", static_cast<int>(i));
-    app->WriteProfileString("InitAllFile", key, paths[i]);
-  }
+  WriteSetting(Settings::InitAllFile::Count, static_cast<int>(paths.size()));
+  for (size_t i = 0; i < paths.size(); ++i) WriteSetting(Settings::InitAllFile::Name, static_cast<int>(i), paths[i]);
 }
 
 bool CMainFrame::ProcessEvent(wxEvent& event) {
@@ -475,7 +474,7 @@ void CMainFrame::OnMainClose(wxCloseEvent& event) {
   CWinApp* app = AfxGetApp();
   if (app) {
     SaveBarState("General");
-    if (app->GetProfileInt("System", "AllFileInit", 0)) SaveOpenFileList();
+    if (ReadSetting(Settings::System::AllFileInit)) SaveOpenFileList();
     WINDOWPLACEMENT placement;
     GetWindowPlacement(&placement);
     placement.flags = IsMaximized() ? WPF_RESTORETOMAXIMIZED : 0;
@@ -486,7 +485,7 @@ void CMainFrame::OnMainClose(wxCloseEvent& event) {
 
 void CMainFrame::OnCommandLine(wxCommandEvent&) {
   CKestavonApp* app = GetKestavonApp();
-  const CString line = CKestavonApp::ReadHandOverLine(app->GetProfileString("System", "Commandline", ""));
+  const CString line = CKestavonApp::ReadHandOverLine(ReadSetting(Settings::System::Commandline));
   if (line.IsEmpty()) return;
   CKestaCommandLineInfo info;
   info.ParseCommandString(line);

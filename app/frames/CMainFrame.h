@@ -11,6 +11,7 @@
 
 #include "app/InstanceChannel.h"
 #include "foundation/CHistoryList.h"
+#include "foundation/SettingEntry.h"
 #include "platform/CMDIFrameWnd.h"
 #include "resources/CommandIds.h"
 
@@ -118,11 +119,11 @@ class CMainFrame : public CMDIFrameWnd {
   void OnInitMenu(wxMenuEvent& event);
 
  private:
-  // One bar: made, given its buttons and pictures, hidden when View/key is 0. -1 on failure,
-  // else the key's value.
-  int CreateProfileBar(CToolBar* bar, UINT nID, const UINT* ids, int count, const char* key, int defaultShown);
+  // One bar: made, given its buttons and pictures, hidden when the setting shown is 0. -1 on
+  // failure, else the setting's value.
+  int CreateProfileBar(CToolBar* bar, UINT nID, const UINT* ids, int count, const IntSetting& shown);
   BOOL CreateStandardBar();
-  BOOL CreateFindBar(CFindToolBar*& bar, UINT nID, const UINT* ids, int count, const char* key, int fieldIndex,
+  BOOL CreateFindBar(CFindToolBar*& bar, UINT nID, const UINT* ids, int count, const IntSetting& shown, int fieldIndex,
                      UINT fieldId, UINT enterCommand, CHistoryList& history, const char* section);
   BOOL CreateStatusBar();
   // The bar a bar command stands for, null when none.

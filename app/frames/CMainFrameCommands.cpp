@@ -10,6 +10,8 @@
 #include "app/CKeySetDlg.h"
 #include "app/frames/CMainFrame.h"
 #include "app/WebPages.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
 #include "platform/CMDIChildWnd.h"
@@ -70,22 +72,22 @@ void CMainFrame::OnViewOutline(wxCommandEvent&) {
 }
 
 void CMainFrame::OnSplitDirection(wxCommandEvent& event) {
-  GetKestavonApp()->WriteProfileInt("View", "SplPos", event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1);
+  WriteSetting(Settings::View::SplPos, event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1);
   AfxMessageBox("この設定は次にウィンドウを開いたときから有効です");
 }
 
 void CMainFrame::OnUpdateSplitDirection(wxUpdateUIEvent& event) {
-  const int position = GetKestavonApp()->GetProfileInt("View", "SplPos", 0);
+  const int position = ReadSetting(Settings::View::SplPos);
   event.Check(position == (event.GetId() == ID_SETTINGS_SPLIT_SIDE ? 0 : 1));
 }
 
 void CMainFrame::OnBarSize(wxCommandEvent& event) {
-  GetKestavonApp()->WriteProfileInt("View", "BarSize", event.GetId() == ID_VIEW_BAR_LARGE ? 0 : 1);
+  WriteSetting(Settings::View::BarSize, event.GetId() == ID_VIEW_BAR_LARGE ? 0 : 1);
   AfxMessageBox("この設定は次回起動時から有効です");
 }
 
 void CMainFrame::OnUpdateBarSize(wxUpdateUIEvent& event) {
-  const int size = GetKestavonApp()->GetProfileInt("View", "BarSize", 1);
+  const int size = ReadSetting(Settings::View::BarSize);
   event.Check(size == (event.GetId() == ID_VIEW_BAR_LARGE ? 0 : 1));
 }
 
@@ -113,7 +115,7 @@ void CMainFrame::OnTopMost(wxCommandEvent&) {
   const long style = GetWindowStyleFlag();
   SetWindowStyleFlag(m_bTopMost ? style | wxSTAY_ON_TOP : style & ~wxSTAY_ON_TOP);
   Show();
-  GetKestavonApp()->WriteProfileInt("View", "TopMost", m_bTopMost ? 1 : 0);
+  WriteSetting(Settings::View::TopMost, m_bTopMost ? 1 : 0);
 }
 
 void CMainFrame::OnUpdateTopMost(wxUpdateUIEvent& event) { event.Check(m_bTopMost != FALSE); }
@@ -121,7 +123,7 @@ void CMainFrame::OnUpdateTopMost(wxUpdateUIEvent& event) { event.Check(m_bTopMos
 void CMainFrame::OnTabPositionToggle(wxCommandEvent&) {
   const int position = m_nTabPosition == 0 ? 1 : 0;
   SetTabPosition(position);
-  GetKestavonApp()->WriteProfileInt("View", "TabPosition", position);
+  WriteSetting(Settings::View::TabPosition, position);
 }
 
 void CMainFrame::OnHelpTopic(wxCommandEvent& event) {

@@ -5,6 +5,8 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/frames/CKestaFrame.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "platform/CFrameWnd.h"
 #include "resources/CommandIds.h"
@@ -31,14 +33,14 @@ void EditFootnoteSettings(CKestaFrame& frame) {
   dialog.m_strTitle = options.m_strFootnoteTitle;
   dialog.TransferDataToWindow();
   if (dialog.ShowModal() != wxID_OK) return;
-  app->WriteProfileInt("Footnote", "Position", dialog.m_nPosition);
-  app->WriteProfileString("Footnote", "StartStr", dialog.m_strStartStr);
-  app->WriteProfileString("Footnote", "EndStr", dialog.m_strEndStr);
-  app->WriteProfileString("Footnote", "Honbun1", dialog.m_strHonbun1);
-  app->WriteProfileString("Footnote", "Honbun2", dialog.m_strHonbun2);
-  app->WriteProfileString("Footnote", "Kyaku1", dialog.m_strKyaku1);
-  app->WriteProfileString("Footnote", "Kyaku2", dialog.m_strKyaku2);
-  app->WriteProfileString("Footnote", "Title", dialog.m_strTitle);
+  WriteSetting(Settings::Footnote::Position, dialog.m_nPosition);
+  WriteSetting(Settings::Footnote::StartStr, dialog.m_strStartStr);
+  WriteSetting(Settings::Footnote::EndStr, dialog.m_strEndStr);
+  WriteSetting(Settings::Footnote::Honbun1, dialog.m_strHonbun1);
+  WriteSetting(Settings::Footnote::Honbun2, dialog.m_strHonbun2);
+  WriteSetting(Settings::Footnote::Kyaku1, dialog.m_strKyaku1);
+  WriteSetting(Settings::Footnote::Kyaku2, dialog.m_strKyaku2);
+  WriteSetting(Settings::Footnote::Title, dialog.m_strTitle);
   // The marks as stored (the settings reader may trim them) are what the exports will look for,
   // so the text panes show the same stretches as comments.
   options.Load();

@@ -5,6 +5,8 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/frames/CMainFrame.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CDocTemplate.h"
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
@@ -15,13 +17,13 @@ void ApplyToWindows(CMainFrame& frame) {
   CKestavonApp* app = GetKestavonApp();
   if (!app) return;
   // A position only matters while there are tabs to place.
-  const int style = app->GetProfileInt("View", "TabStyle", 2);
+  const int style = ReadSetting(Settings::View::TabStyle);
   frame.SetTabStyle(style);
-  if (style != 0) frame.SetTabPosition(app->GetProfileInt("View", "TabPosition", 0));
+  if (style != 0) frame.SetTabPosition(ReadSetting(Settings::View::TabPosition));
 
-  const auto text = static_cast<COLORREF>(app->GetProfileInt("Edit", "TextColor", 0));
-  const auto back = static_cast<COLORREF>(app->GetProfileInt("Edit", "BackColor", 0xFFFFFF));
-  const int wheel = app->GetProfileInt("View", "MouseWheel", 3);
+  const auto text = static_cast<COLORREF>(ReadSetting(Settings::Edit::TextColor));
+  const auto back = static_cast<COLORREF>(ReadSetting(Settings::Edit::BackColor));
+  const int wheel = ReadSetting(Settings::View::MouseWheel);
   if (app->m_pKestavonTemplate) {
     for (CDocument* doc : app->m_pKestavonTemplate->GetDocuments()) {
       for (CView* view : doc->GetViews()) {

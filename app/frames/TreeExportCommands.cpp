@@ -20,6 +20,8 @@
 #include "convert/WzOutline.h"
 #include "convert/XmlExport.h"
 #include "foundation/PathHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "model/CTextOutputOptions.h"
 #include "platform/CWinApp.h"
@@ -88,7 +90,7 @@ void WriteTextOutput(CTrView& pane, CKestavonDoc& doc, const CTextOutputOptions&
   ATREE& tree = doc.GetTree();
   int first = 0;
   int end = 0;
-  OutputRange(tree, PaneCurrentTree(pane), AfxGetProfileInt("Text", "SelectOnly", 1) != 0, first, end);
+  OutputRange(tree, PaneCurrentTree(pane), ReadSetting(Settings::Text::SelectOnlyCommand) != 0, first, end);
   BOOL written = FALSE;
   WithEverythingUnfolded(pane, tree, [&] {
     CTextExporter exporter(tree, options);
@@ -99,7 +101,7 @@ void WriteTextOutput(CTrView& pane, CKestavonDoc& doc, const CTextOutputOptions&
 
 void TextOutput(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   doc.CommitTextArea();
-  const bool html = AfxGetProfileInt("Text", "Html", 0) != 0;
+  const bool html = ReadSetting(Settings::Text::Html) != 0;
   const CString name = DefaultOutputName(doc.GetPathName(), html ? ".html" : ".txt");
   CTextOutOpenDlg dialog(FALSE, html ? "html" : "txt", name, 0x80E,
                          "ﾃｷｽﾄﾌｧｲﾙ(*.txt) |*.TXT|HTMLﾌｧｲﾙ(*.html) |*.html||", &frame);
@@ -141,8 +143,8 @@ void OutputFormat(CKestaFrame& frame, CKestavonDoc& doc) {
 }
 
 // The folder of a per-tree export: the stored one, else the document's.
-CString DefaultExportFolder(const char* section, const CString& documentPath) {
-  const CString stored = AfxGetProfileString(section, "Dir", "");
+CString DefaultExportFolder(const TextSetting& folder, const CString& documentPath) {
+  const CString stored = ReadSetting(folder);
   return stored.IsEmpty() ? FolderOf(documentPath) : stored;
 }
 
@@ -153,7 +155,7 @@ void HtmlPerTree(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   const CString path = doc.GetPathName();
   if (!path.IsEmpty()) {
     dialog.m_strIndexFile = FileTitleOf(path) + ".html";
-    dialog.m_strDir = DefaultExportFolder("Html", path);
+    dialog.m_strDir = DefaultExportFolder(Settings::Html::Dir, path);
   }
   if (dialog.DoModal() != IDOK) return;
   if (!EnsureOutputFolder(dialog.m_strDir)) return;
@@ -176,7 +178,7 @@ void HtmlFrames(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   const CString path = doc.GetPathName();
   if (!path.IsEmpty()) {
     dialog.m_strIndexFile = FileTitleOf(path) + ".html";
-    dialog.m_strDir = DefaultExportFolder("Html", path);
+    dialog.m_strDir = DefaultExportFolder(Settings::Html::Dir, path);
   } else if (tree.GetDirDataCount() > 0) {
     dialog.m_strIndexFile = tree.GetName(0) + ".html";
   }
@@ -199,7 +201,7 @@ void TextPerTree(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   const CString path = doc.GetPathName();
   if (!path.IsEmpty()) {
     dialog.m_strIndexFile = FileTitleOf(path) + ".txt";
-    dialog.m_strDir = DefaultExportFolder("TextPage", path);
+    dialog.m_strDir = DefaultExportFolder(Settings::TextPage::Dir, path);
   }
   if (dialog.DoModal() != IDOK) return;
   CWaitCursor wait;
@@ -226,22 +228,23 @@ void RtfOutput(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   if (RunRtfExport(doc, &frame, fonts, paneFont)) CTrView::SavePrintFonts(fonts, colours);
 }
 
-// A save dialog of the converters' exports, its folder remembered under key when one is given.
+// A save dialog of the converters' exports, its place remembered in folder when one is given.
 bool AskSavePath(CKestaFrame& frame, const char* defExt, const char* name, const char* filter, const char* title,
-                 const char* key, CString& path) {
+                 const TextSetting* folder, CString& path) {
   CFileDialogEx dialog(FALSE, defExt, name, 0x80E, filter, &frame);
   dialog.m_ofn.lpstrTitle = title;
-  if (key) dialog.m_ofn.lpstrInitialDir = AfxGetProfileString("InitDir", key, "");
+  if (folder) dialog.m_ofn.lpstrInitialDir = ReadSetting(*folder);
   if (dialog.DoModal() != IDOK) return false;
   path = dialog.GetPathName();
-  if (key) AfxWriteProfileString("InitDir", key, path);
+  if (folder) WriteSetting(*folder, path);
   return true;
 }
 
 void XmlOutput(CKestaFrame& frame, CKestavonDoc& doc) {
   doc.CommitTextArea();
   CString path;
-  if (!AskSavePath(frame, "xml", "*.xml", "XMLﾌｧｲﾙ(*.xml) |*.xml||", "XML形式で保存", "XmlOut", path)) return;
+  if (!AskSavePath(frame, "xml", "*.xml", "XMLﾌｧｲﾙ(*.xml) |*.xml||", "XML形式で保存", &Settings::InitDir::XmlOut, path))
+    return;
   CTextOutputOptions options;
   options.Load();
   CWaitCursor wait;
@@ -281,11 +284,11 @@ int ExportTreeTextFiles(ATREE& tree, int current, const char* basePath) {
   tree.ExpandAll(0);
   int first = 0;
   int end = tree.GetDirDataCount();
-  if (current >= 1 && current < end && AfxGetProfileInt("TextPage", "SelectTree", 1)) {
+  if (current >= 1 && current < end && ReadSetting(Settings::TextPage::SelectTree)) {
     first = current;
     end = tree.GetNextSibling(current, TRUE);
   }
-  const bool byTitle = AfxGetProfileInt("TextPage", "Naming", 0) == 1;
+  const bool byTitle = ReadSetting(Settings::TextPage::Naming) == 1;
   const CString base(basePath);
   CTextOutputOptions options;
   const CTreeHtmlExporter names(tree, 0, "", options);

@@ -7,6 +7,8 @@
 #include "app/frames/FrameTreePane.h"
 #include "foundation/CFileDialogEx.h"
 #include "foundation/PathHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
 #include "foundation/CTextFile.h"
@@ -39,17 +41,17 @@ bool ReadWholeFile(const CString& path, CString& text) {
   }
 }
 
-// The dialog of the insert and save commands, its folder remembered under key.
+// The dialog of the insert and save commands, its place remembered in folder.
 bool AskPaths(CKestaFrame& frame, BOOL open, const char* defExt, const char* name, DWORD flags, const char* filter,
-              const char* title, const char* key, std::vector<CString>& paths, int& filterIndex) {
+              const char* title, const TextSetting& folder, std::vector<CString>& paths, int& filterIndex) {
   CFileDialogEx dialog(open, defExt, name, flags, filter, &frame);
   dialog.m_ofn.lpstrTitle = title;
-  dialog.m_ofn.lpstrInitialDir = AfxGetProfileString("InitDir", key, "");
+  dialog.m_ofn.lpstrInitialDir = ReadSetting(folder);
   if (dialog.DoModal() != IDOK) return false;
   paths = dialog.GetPathNames();
   if (paths.empty()) paths.push_back(dialog.GetPathName());
   filterIndex = static_cast<int>(dialog.m_ofn.nFilterIndex);
-  AfxWriteProfileString("InitDir", key, paths.front());
+  WriteSetting(folder, paths.front());
   return true;
 }
 
@@ -73,10 +75,10 @@ void InsertOutline(CKestaFrame& frame, CTrView& pane, bool wz) {
   int filterIndex = 1;
   const bool asked =
       wz ? AskPaths(frame, TRUE, "kvn", "*.txt;*.mem", 0x1004, "WZﾌｧｲﾙ |*.txt;*.mem|全てのﾌｧｲﾙ(*.*) |*.*||",
-                    "ツリーに挿入", "InsertWZ", paths, filterIndex)
+                    "ツリーに挿入", Settings::InitDir::InsertWZ, paths, filterIndex)
          : AskPaths(frame, TRUE, "kvn", "*.kvn", 0x1004,
                     "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn|Textﾌｧｲﾙ(*.txt) |*.txt|WZﾌｧｲﾙ |*.txt;*.mem|全てのﾌｧｲﾙ(*.*) |*.*||",
-                    "ツリーに挿入", "FileInsert", paths, filterIndex);
+                    "ツリーに挿入", Settings::InitDir::FileInsert, paths, filterIndex);
   if (!asked) return;
   CString records;
   if (!ReadInsertRecords(paths.front(), wz || filterIndex == 3 ? 1 : 0, wz, records)) return;
@@ -94,9 +96,9 @@ void InsertFiles(CKestaFrame& frame, CTrView& pane, bool links) {
   int filterIndex = 1;
   const bool asked =
       links ? AskPaths(frame, TRUE, "*", "*.*", 0x1204, "全てのﾌｧｲﾙ(*.*) |*.*||", "リンクファイル一括挿入",
-                       "LinkTreeInsert", paths, filterIndex)
+                       Settings::InitDir::LinkTreeInsert, paths, filterIndex)
             : AskPaths(frame, TRUE, "txt", "*.txt", 0x1204, "Textﾌｧｲﾙ(*.txt) |*.txt|全てのﾌｧｲﾙ(*.*) |*.*||",
-                       "ツリーとして挿入", "TextTreeInsert", paths, filterIndex);
+                       "ツリーとして挿入", Settings::InitDir::TextTreeInsert, paths, filterIndex);
   if (!asked) return;
   CWaitCursor wait;
   doc->SaveUndo();
@@ -115,7 +117,7 @@ void SaveSelected(CKestaFrame& frame, CTrView& pane) {
   std::vector<CString> paths;
   int filterIndex = 1;
   if (!AskPaths(frame, FALSE, "kvn", "*.kvn", 0x80E, "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn||", "選択したツリーのみ保存",
-                "SaveSelect", paths, filterIndex))
+                Settings::InitDir::SaveSelect, paths, filterIndex))
     return;
   doc->GetTree().SaveTreesAs(current, paths.front());
 }
@@ -130,7 +132,8 @@ void SplitToFile(CKestaFrame& frame, CTrView& pane) {
   std::vector<CString> paths;
   int filterIndex = 1;
   if (!AskPaths(frame, FALSE, "kvn", MakeValidFileName(tree.GetName(current)) + ".kvn", 0x80E,
-                "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn||", "選択したツリーを分割", "FileSplit", paths, filterIndex))
+                "Kestavonﾌｧｲﾙ(*.kvn) |*.kvn||", "選択したツリーを分割", Settings::InitDir::FileSplit, paths,
+                filterIndex))
     return;
   doc->SaveUndo();
   if (!SplitTreeToFile(tree, current, paths.front())) return;

@@ -5,6 +5,8 @@
 #include <wx/sizer.h>
 
 #include "foundation/CFileDialogEx.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/DialogHelp.h"
 #include "platform/CWinApp.h"
 #include "model/BookmarkFileList.h"
@@ -74,7 +76,7 @@ BOOL CBookfileDlg::AskFileName(CString& path, const char* caption) {
   CFileDialogEx dialog(TRUE, "KVN", path, OFN_HIDEREADONLY,
                        "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.KVN) |*.KVN|ﾃｷｽﾄﾌｧｲﾙ(*.TXT) |*.TXT| 全てのﾌｧｲﾙ(*.*) |*.*||", this);
   dialog.m_ofn.lpstrTitle = caption;
-  const CString folder = AfxGetProfileString("System", "IniFolder", "");
+  const CString folder = ReadSetting(Settings::System::IniFolder);
   if (!folder.IsEmpty()) dialog.m_ofn.lpstrInitialDir = folder;
   if (dialog.DoModal() != IDOK) return FALSE;
   path = dialog.GetPathName();

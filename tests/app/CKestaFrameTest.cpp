@@ -99,6 +99,34 @@ TEST_F(CKestaFrameTest, SideBySideLayoutHoldsTreeTextAndAHiddenLinkPane) {
   EXPECT_EQ(frame->GetActiveView(), tree);
 }
 
+// Sizes put into the settings file by hand or by another program: the panes are laid out from the
+// value clamped to what a window can have.
+TEST_F(CKestaFrameTest, StoredTreePaneSizesOutsideTheScreenAreClamped) {
+  struct Case {
+    const char* layout;
+    const char* key;
+    const char* value;
+  };
+  const Case cases[] = {{"0", "Colum", "-2147483648"},
+                        {"0", "Colum", "2147483647"},
+                        {"1", "Row", "-2147483648"},
+                        {"1", "Row", "2147483647"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+    Setting("View", "SplPos", c.layout);
+    Setting("View", c.key, c.value);
+    CKestaFrame* frame = OpenFrame();
+    ASSERT_NE(frame, nullptr);
+    CSplitterWnd* main = frame->GetSplitter();
+    const wxSize tree = main->GetPane(0, 0)->GetSize();
+    const int length = c.layout[0] == '0' ? tree.x : tree.y;
+    const wxSize client = main->GetClientSize();
+    EXPECT_GE(length, 0);
+    EXPECT_LE(length, c.layout[0] == '0' ? client.x : client.y);
+    Stop();
+  }
+}
+
 TEST_F(CKestaFrameTest, StackedLayoutPutsTheTreeOnTop) {
   Setting("View", "SplPos", "1");
   Setting("View", "Row", "120");

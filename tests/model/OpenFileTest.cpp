@@ -26,6 +26,15 @@ using model_test::MessageRecorder;
 
 namespace {
 
+// A settings file with System/SharedFile on, named as the application's while it lives.
+struct SharedFileOn {
+  SharedFileOn() : path(MakeTempDir("settings") + "/kesta32.conf"), app(path) {
+    WriteBytes(path, "[System]\r\nSharedFile=1\r\n");
+  }
+  std::string path;
+  kesta_test::ScopedSettingsFile app;
+};
+
 constexpr char kTwoItems[] = "\x08\r\n\x08\r\nRoot\x05" "0\x06" "1\x07" "0\r\nRoot\x01" "A\x05" "0\r\n";
 
 // Presses OK on the read-only notice and keeps the reason text it showed.
@@ -93,12 +102,11 @@ TEST(OpenFile, ReadOnlyFileShowsTheNoticeAndTakesNoLock) {
   const std::string path = MakeTempDir("open") + "/ro.kvn";
   WriteBytes(path, kTwoItems);
   chmod(path.c_str(), 0444);
-  ATREE::s_bSharedFile = 1;
+  const SharedFileOn shared;
   std::string shown;
   DialogDriver driver({NoticeReader(shown)});
   ATREE model;
   EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), 2);
-  ATREE::s_bSharedFile = 0;
   EXPECT_TRUE(model.IsReadOnly());
   EXPECT_EQ(shown, "このファイルは読み取り専用属性です。読み取り専用モードで開きます。");
   struct stat st;
@@ -113,10 +121,9 @@ TEST(OpenFile, ALockLeftByAKilledRunOnThisComputerIsTakenOver) {
   waitpid(gone, nullptr, 0);
   WriteBytes(path + ".lock", "2024/01/01 00:00\r\n" + GetComputerNameText().str() + " " + std::to_string(gone) +
                                  "\r\n\r\n");
+  const SharedFileOn shared;
   ATREE model;
-  ATREE::s_bSharedFile = 1;
   const int read = model.OpenFile(path.c_str(), 0, 1);
-  ATREE::s_bSharedFile = 0;
   EXPECT_EQ(read, 2);  // no read-only notice comes up: none is answered
   EXPECT_FALSE(model.IsReadOnly());
   EXPECT_NE(kesta_test::ReadBytes(path + ".lock").find(" " + std::to_string(getpid()) + "\r\n"), std::string::npos);
