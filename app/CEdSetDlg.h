@@ -9,7 +9,6 @@ class CEdSetDlg : public wxDialog {
   enum { IDD = 103, IDC_EDITOR = 105, IDC_BROWSE = 106 };
   // The editor when none is set: the desktop's opener, which hands a text file to the user's
   // text editor.
-  static constexpr const char* kDefaultEditor = "xdg-open";
 
   explicit CEdSetDlg(wxWindow* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "foundation/CPelkoInifile.h"
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CFont.h"
 #include "platform/PrivateProfile.h"
 
@@ -19,17 +21,18 @@ BOOL CPelkoSettings::WriteInt(const char* section, const char* key, int value) {
   return WriteProfileInt(section, key, value);
 }
 
-BOOL CPelkoSettings::WriteFont(CFont* font, const char* section) {
+BOOL CPelkoSettings::WriteFont(const CFont* font, const char* section) {
   LOGFONT lf{};
   if (!font || font->GetObject(sizeof lf, &lf) != static_cast<int>(sizeof lf)) return FALSE;
   lf.lfFaceName[LF_FACESIZE - 1] = '\0';
+  namespace Font = Settings::Font;
   // Every key is written even after a failure, so one bad write does not leave the rest stale.
-  BOOL ok = WriteProfileString(section, "FaceName", lf.lfFaceName);
-  ok = WriteProfileInt(section, "Size", lf.lfHeight) && ok;
-  ok = WriteProfileInt(section, "Weight", lf.lfWeight) && ok;
-  ok = WriteProfileInt(section, "Italic", lf.lfItalic) && ok;
-  ok = WriteProfileInt(section, "Underline", lf.lfUnderline) && ok;
-  ok = WriteProfileInt(section, "CharSet", lf.lfCharSet) && ok;
+  BOOL ok = WriteSetting(InSection(Font::FaceName, section), lf.lfFaceName, *this);
+  ok = WriteSetting(InSection(Font::Size, section), lf.lfHeight, *this) && ok;
+  ok = WriteSetting(InSection(Font::Weight, section), lf.lfWeight, *this) && ok;
+  ok = WriteSetting(InSection(Font::Italic, section), lf.lfItalic, *this) && ok;
+  ok = WriteSetting(InSection(Font::Underline, section), lf.lfUnderline, *this) && ok;
+  ok = WriteSetting(InSection(Font::CharSet, section), lf.lfCharSet, *this) && ok;
   return ok;
 }
 

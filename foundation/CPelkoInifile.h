@@ -2,6 +2,7 @@
 // A settings store that components write a block of settings against, whether it goes to the
 // application's settings or to a file of the user's choosing; CPelkoInifile binds it to one ini
 // file. Integers are stored as decimal text.
+#include "foundation/SettingsTable.h"
 #include "platform/CString.h"
 #include "platform/WinTypes.h"
 
@@ -22,10 +23,10 @@ class CPelkoSettings {
   virtual BOOL WriteProfileString(const char* section, const char* key, const char* value) = 0;
   virtual BOOL WriteProfileInt(const char* section, const char* key, int value) = 0;
 
-  // Writes the font's "FaceName", "Size" (the signed height), "Weight", "Italic", "Underline" and
-  // "CharSet" into section, in that order. FALSE, with nothing written, when the font is not made;
-  // otherwise FALSE when a write failed.
-  BOOL WriteFont(CFont* font, const char* section);
+  // Writes the font's keys (Settings::Font: "FaceName", "Size" the signed height, "Weight",
+  // "Italic", "Underline", "CharSet") into section, in that order. FALSE, with nothing written,
+  // when the font is not made; otherwise FALSE when a write failed.
+  BOOL WriteFont(const CFont* font, const char* section);
 };
 
 class CPelkoInifile : public CPelkoSettings {

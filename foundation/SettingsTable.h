@@ -38,6 +38,10 @@ inline constexpr IntSetting Year = MakeFlag("DateOpt", "Year", 0);
 inline constexpr IntSetting Year4 = MakeFlag("DateOpt", "Year4", 0);
 }  // namespace DateOpt
 
+namespace DateTree {
+inline constexpr TextSetting Format = MakeText("DateTree", "Format", "%m月%d日");
+}  // namespace DateTree
+
 namespace Edit {
 inline constexpr IntSetting BackColor = MakeColour("Edit", "BackColor", 0xFFFFFF);
 inline constexpr IntSetting Kajogaki = MakeFlag("Edit", "Kajogaki", 0);
@@ -50,6 +54,18 @@ inline constexpr IntSetting FilterOrderOld = MakeFlag("File", "701", 1);
 inline constexpr IntSetting OpenType = MakeInt("File", "OpenType", 1, 0, 4);  // filter of the open dialog
 inline constexpr IntSetting SaveType = MakeInt("File", "SaveType", 1, 0, 3);  // filter of the save-as dialog
 }  // namespace File
+
+// A font kept as a block of keys: the tree's in section "Font"; others in a section of their owner's
+// ("EFont", "PrintFont0" .. "PrintFont6", "PrintFontText", "PrintFontHeader", "PrintFontFooter",
+// "CFont"), through InSection. The owner gives the defaults.
+namespace Font {
+inline constexpr IntKey CharSet = MakeIntByCaller("Font", "CharSet", 0, 255);
+inline constexpr TextKey FaceName = MakeTextByCaller("Font", "FaceName");
+inline constexpr IntKey Italic = MakeIntByCaller("Font", "Italic", 0, 1);
+inline constexpr IntKey Size = MakeIntByCaller("Font", "Size", -32767, 32767);  // the signed height
+inline constexpr IntKey Underline = MakeIntByCaller("Font", "Underline", 0, 1);
+inline constexpr IntKey Weight = MakeIntByCaller("Font", "Weight", 0, 1000);
+}  // namespace Font
 
 namespace Footnote {
 inline constexpr TextSetting EndStr = MakeText("Footnote", "EndStr", ">>> ");
@@ -130,18 +146,46 @@ inline constexpr TextSetting DelcheckShown = MakeText("Mark", "Delcheck", "○×
 inline constexpr TextSetting Normal = MakeText("Mark", "Normal", "");
 }  // namespace Mark
 
+namespace NewLinkFile {
+inline constexpr IntSetting Body = MakeFlag("NewLinkFile", "Body", 0);
+inline constexpr IntSetting Title = MakeFlag("NewLinkFile", "Title", 1);
+}  // namespace NewLinkFile
+
 namespace Preview {
 // 3 once the browser's registry switches are set; anything up to 2 sets them at the next start.
 inline constexpr IntSetting PreviewBrowserMode = MakeInt("Preview", "PreviewBrowserMode", -1, -1, 3);
 }  // namespace Preview
 
 namespace Print {
-inline constexpr TextKey KinsokuFirst = MakeTextByCaller("Print", "KinsokuFirst");  // the built-in list
-inline constexpr TextKey KinsokuLast = MakeTextByCaller("Print", "KinsokuLast");    // the built-in list
-inline constexpr IntSetting TagKinsoku = MakeFlag("Print", "TagKinsoku", 1);
-inline constexpr IntSetting WordWrap = MakeFlag("Print", "WordWrap", 1);
 inline constexpr IntSetting bKinFirst = MakeFlag("Print", "bKinFirst", 1);
 inline constexpr IntSetting bKinLast = MakeFlag("Print", "bKinLast", 1);
+inline constexpr IntSetting Bunsho = MakeFlag("Print", "Bunsho", 1);           // the item texts too
+inline constexpr IntSetting CheckBmp = MakeChoice("Print", "CheckBmp", 0, 2);  // check marks as text, as a picture
+inline constexpr IntSetting CheckPrint = MakeFlag("Print", "CheckPrint", 1);
+inline constexpr IntSetting Dangumi = MakeInt("Print", "Dangumi", 1, 1, 10);  // columns on a page
+inline constexpr IntSetting DellineOut = MakeFlag("Print", "DellineOut", 1);
+inline constexpr IntSetting FLine = MakeFlag("Print", "FLine", 1);
+inline constexpr IntSetting FontRel = MakeFlag("Print", "FontRel", 1);
+// 2 the fonts of the PrintFont sections as they are; 1 an older form of them, scaled.
+inline constexpr IntSetting FontZoom = MakeInt("Print", "FontZoom", 1, 1, 2);
+inline constexpr TextSetting Footer = MakeText("Print", "Footer", "");
+inline constexpr TextSetting Header = MakeText("Print", "Header", "");
+inline constexpr IntSetting HLine = MakeFlag("Print", "HLine", 1);
+inline constexpr IntSetting Indent = MakeFlag("Print", "Indent", 0);
+inline constexpr IntSetting IndentSho = MakeFlag("Print", "IndentSho", 0);
+inline constexpr TextKey KinsokuFirst = MakeTextByCaller("Print", "KinsokuFirst");  // the built-in list
+inline constexpr TextKey KinsokuLast = MakeTextByCaller("Print", "KinsokuLast");    // the built-in list
+inline constexpr IntSetting LineHeight = MakeInt("Print", "LineHeight", 0, -1, kPixels);  // -1 automatic
+inline constexpr IntSetting Page = MakeChoice("Print", "Page", 0, 3);  // page number: none, header, footer
+// Page breaks: -1 none, 0 after every item, n before each item of level n or less.
+inline constexpr IntSetting PageMode = MakeInt("Print", "PageMode", -1, -1, 5);
+// The colours of the ten print fonts, PrintFontColor0 .. PrintFontColor9.
+inline constexpr NumberedSetting<IntSetting> PrintFontColor = MakeNumbered(MakeColour("Print", "PrintFontColor%d", 0));
+inline constexpr IntSetting Selected = MakeFlag("Print", "Selected", 0);
+inline constexpr IntSetting TagKinsoku = MakeFlag("Print", "TagKinsoku", 1);
+inline constexpr IntSetting TitleMargin = MakeInt("Print", "TitleMargin", 0, 0, kPixels);
+inline constexpr IntSetting TreeColor = MakeFlag("Print", "TreeColor", 0);
+inline constexpr IntSetting WordWrap = MakeFlag("Print", "WordWrap", 1);
 }  // namespace Print
 
 namespace Replace {
@@ -186,6 +230,11 @@ inline constexpr IntSetting AutoFirst = MakeFlag("System", "AutoFirst", 1);
 inline constexpr IntSetting AutoSave = MakeFlag("System", "AutoSave", 0);
 inline constexpr IntSetting AutoSaveMode = MakeChoice("System", "AutoSaveMode", 0, 2);
 inline constexpr IntSetting Backup = MakeFlag("System", "Backup", 0);
+inline constexpr IntSetting bAddIni = MakeChoice("System", "bAddIni", 0, 3);
+inline constexpr IntSetting bAddNoTitle = MakeFlag("System", "bAddNoTitle", 0);
+inline constexpr IntSetting bIniFile = MakeFlag("System", "bIniFile", 1);
+inline constexpr IntSetting bMouseWheel = MakeFlag("System", "bMouseWheel", 1);
+inline constexpr IntSetting bTextFile = MakeFlag("System", "bTextFile", 0);
 inline constexpr TextSetting CategoryStrAfter = MakeText("System", "CategoryStrAfter", "】");
 inline constexpr TextSetting CategoryStrBefore = MakeText("System", "CategoryStrBefore", "【");
 inline constexpr TextSetting Commandline = MakeText("System", "Commandline", "");
@@ -193,14 +242,16 @@ inline constexpr IntSetting DblClk = MakeChoice("System", "DblClk", 0, 3);
 inline constexpr IntSetting DelCheck = MakeFlag("System", "DelCheck", 1);
 inline constexpr IntSetting DellineSho = MakeFlag("System", "DellineSho", 1);
 inline constexpr IntSetting DragDropMode = MakeChoice("System", "DragDropMode", 1, 4);
+inline constexpr IntSetting DragDropPos = MakeChoice("System", "DragDropPos", 0, 3);  // child, at, below
+inline constexpr TextSetting Editor = MakeText("System", "Editor", "xdg-open");
 inline constexpr IntKey FindListDlgBottom = MakeIntByCaller("System", "FindListDlgBottom", 0, kPixels);  // its own
 inline constexpr IntKey FindListDlgWidth = MakeIntByCaller("System", "FindListDlgWidth", 0, kPixels);    // size
 inline constexpr IntSetting FirstCursor = MakeFlag("System", "FirstCursor", 1);
-inline constexpr IntSetting ISearch = MakeFlag("System", "ISearch", 0);
 inline constexpr TextSetting IniFile = MakeText("System", "IniFile", "");
 inline constexpr TextSetting IniFolder = MakeText("System", "IniFolder", "");
 inline constexpr IntSetting InitBookBar = MakeFlag("System", "InitBookBar", 1);
 inline constexpr IntSetting InitTitleOut = MakeChoice("System", "InitTitleOut", 0, 3);
+inline constexpr IntSetting ISearch = MakeFlag("System", "ISearch", 0);
 inline constexpr TextKey Keycust = MakeTextByCaller("System", "Keycust");  // the user's key file
 inline constexpr IntSetting KeycustWrila = MakeFlag("System", "KeycustWrila", 0);
 inline constexpr IntSetting LevelDownOpen = MakeFlag("System", "LevelDownOpen", 1);
@@ -224,35 +275,37 @@ inline constexpr IntSetting MSearch = MakeChoice("System", "MSearch", 1, 3);
 inline constexpr IntSetting MSearchDialog = MakeChoice("System", "MSearch", 0, 3);
 inline constexpr IntSetting NoSaveAlert = MakeFlag("System", "NoSaveAlert", 0);
 inline constexpr IntSetting NoToNewFile = MakeFlag("System", "NoToNewFile", 0);
+inline constexpr IntSetting NumTree = MakeFlag("System", "NumTree", 0);
 inline constexpr IntSetting PasteDlg = MakeFlag("System", "PasteDlg", 1);
+inline constexpr IntSetting PasteLevel = MakeFlag("System", "PasteLevel", 0);  // 1 the same level
 inline constexpr IntSetting PasteMove = MakeFlag("System", "PasteMove", 0);
 inline constexpr IntSetting PasteOpen = MakeFlag("System", "PasteOpen", 1);
 inline constexpr IntSetting PasteTextDlg = MakeFlag("System", "PasteTextDlg", 1);
 inline constexpr IntSetting ProfileFolder = MakeFlag("System", "ProfileFolder", 0);
 inline constexpr IntSetting RecentNoInit = MakeFlag("System", "RecentNoInit", 0);
 inline constexpr IntSetting RegExp = MakeFlag("System", "RegExp", 0);
+inline constexpr IntSetting RenzokuInput = MakeFlag("System", "RenzokuInput", 0);
 inline constexpr IntSetting SaveTime = MakeInt("System", "SaveTime", 5, 0, INT_MAX);  // minutes
 inline constexpr IntSetting SearchSelectOnly = MakeFlag("System", "SearchSelectOnly", 0);
 inline constexpr IntSetting SharedFile = MakeFlag("System", "SharedFile", 0);
 // Several instances, one instance, always several (one document each).
 inline constexpr IntSetting SingleInstance = MakeChoice("System", "SingleInstance", 1, 3);
+inline constexpr IntSetting SortMode = MakeChoice("System", "SortMode", 0, 12);
+inline constexpr IntSetting SortSameLevel = MakeFlag("System", "SortSameLevel", 0);
 inline constexpr IntSetting SplitDlg = MakeFlag("System", "SplitDlg", 1);
 inline constexpr IntSetting TextAreaSearch = MakeFlag("System", "TextAreaSearch", 1);
 inline constexpr IntSetting TextCurInit = MakeChoice("System", "TextCurInit", 0, 3);
+inline constexpr IntSetting TextPasteMode = MakeChoice("System", "TextPasteMode", 0, 5);
 inline constexpr IntSetting Title = MakeFlag("System", "Title", 0);
 inline constexpr IntSetting TitleBarFullPath = MakeFlag("System", "TitleBarFullPath", 0);
 // Missing, it is the opposite of Title (ReadTitleSearch).
 inline constexpr IntKey TitleSearch = MakeIntByCaller("System", "TitleSearch", 0, 1);
+inline constexpr IntSetting TreeAddPos = MakeChoice("System", "TreeAddPos", 1, 2);  // top, bottom
 inline constexpr IntSetting TreeUpMode = MakeFlag("System", "TreeUpMode", 1);
 inline constexpr IntSetting UrlOpenMode = MakeChoice("System", "UrlOpenMode", 1, 3);
-inline constexpr TextSetting WP = MakeText("System", "WP", "");  // scrambled
 inline constexpr TextSetting WebID = MakeText("System", "WebID", "");
+inline constexpr TextSetting WP = MakeText("System", "WP", "");  // scrambled
 inline constexpr IntSetting ZSearch = MakeFlag("System", "ZSearch", 0);
-inline constexpr IntSetting bAddIni = MakeChoice("System", "bAddIni", 0, 3);
-inline constexpr IntSetting bAddNoTitle = MakeFlag("System", "bAddNoTitle", 0);
-inline constexpr IntSetting bIniFile = MakeFlag("System", "bIniFile", 1);
-inline constexpr IntSetting bMouseWheel = MakeFlag("System", "bMouseWheel", 1);
-inline constexpr IntSetting bTextFile = MakeFlag("System", "bTextFile", 0);
 }  // namespace System
 
 // The text and one-page HTML export's options; also the keys of an option-set file.
@@ -293,8 +346,8 @@ inline constexpr IntSetting AddMove = MakeFlag("View", "AddMove", 1);
 inline constexpr IntSetting BackColor = MakeColour("View", "BackColor", 0xFFFFFF);
 inline constexpr IntSetting BackColor2 = MakeColour("View", "BackColor2", 0x800000);
 inline constexpr IntSetting BarSize = MakeFlag("View", "BarSize", 1);  // 0 large buttons
-inline constexpr IntSetting BookFileBar = MakeFlag("View", "BookFileBar", 0);
 inline constexpr IntSetting Bold = MakeFlag("View", "Bold", 1);
+inline constexpr IntSetting BookFileBar = MakeFlag("View", "BookFileBar", 0);
 // The text row's height above the link-file pane; -1 half the frame's height.
 inline constexpr IntSetting BrowserHeight = MakeInt("View", "BrowserHeight", -1, -1, kPixels);
 inline constexpr IntSetting Check = MakeFlag("View", "Check", 1);
@@ -314,23 +367,29 @@ inline constexpr IntSetting NormalFindBar = MakeFlag("View", "NormalFindBar", 0)
 inline constexpr IntSetting PrintBar = MakeFlag("View", "PrintBar", 0);
 inline constexpr IntSetting Row = MakeInt("View", "Row", 260, 0, kPixels);  // the tree pane's height, stacked
 inline constexpr IntSetting SpellCheck = MakeChoice("View", "SpellCheck", 0, 3);
-inline constexpr IntSetting SplPos = MakeFlag("View", "SplPos", 0);  // 1 the tree above the text
 inline constexpr IntSetting SplitBar = MakeFlag("View", "SplitBar", 0);
+inline constexpr IntSetting SplPos = MakeFlag("View", "SplPos", 0);  // 1 the tree above the text
 inline constexpr IntSetting StandardBar = MakeFlag("View", "StandardBar", 1);
 inline constexpr IntSetting StatusBarFull = MakeFlag("View", "StatusBarFull", 1);
 inline constexpr IntSetting StrColor = MakeColour("View", "StrColor", 0);
 inline constexpr IntSetting StrColor2 = MakeColour("View", "StrColor2", 0xFFFFFF);
+// Columns per tab, of the text pane and of printed texts.
+inline constexpr IntSetting TabNo = MakeInt("View", "TabNo", 8, 1, 255);
 inline constexpr IntSetting TabPosition = MakeFlag("View", "TabPosition", 0);  // 1 above
 inline constexpr IntSetting TabStyle = MakeChoice("View", "TabStyle", 2, 3);   // none, buttons, tabs
 inline constexpr IntSetting TextOutBar = MakeFlag("View", "TextOutBar", 0);
+inline constexpr IntSetting Time = MakeChoice("View", "Time", 0, 4);  // none, updated, created, viewed
 inline constexpr IntSetting TopMost = MakeFlag("View", "TopMost", 0);
 inline constexpr IntSetting Tree = MakeFlag("View", "Tree", 0);  // 1 chapter display
 inline constexpr IntSetting TreeButton = MakeFlag("View", "TreeButton", 1);
 inline constexpr IntSetting TreeEditPos = MakeChoice("View", "TreeEditPos", 0, 3);
 inline constexpr IntSetting TreeHeight = MakeInt("View", "TreeHeight", 1, 0, 1000);  // pixels between rows
 inline constexpr IntSetting TreeInputFont = MakeFlag("View", "TreeInputFont", 0);
-inline constexpr IntSetting TreeText = MakeChoice("View", "TreeText", 0, 3);  // both, tree only, text only
+// Written by the show-mode commands: both, tree only, text only.
+inline constexpr IntSetting TreeText = MakeChoice("View", "TreeText", 0, 3);
 inline constexpr IntSetting Turn = MakeFlag("View", "Turn", 0);
+// Written for the heading characters shown in the tree; the document keeps what is read.
+inline constexpr IntSetting ViewShoStr = MakeFlag("View", "ViewShoStr", 1);
 inline constexpr IntSetting WndBar = MakeFlag("View", "WndBar", 0);
 }  // namespace View
 

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/FileDialog.h"
@@ -176,13 +178,13 @@ BOOL CCategoryDlg::ExportTo(const char* path) {
 
 void CCategoryDlg::OnImport(wxCommandEvent&) {
   // The folder is remembered under this key (spelt so in every settings file).
-  const CString folder = AfxGetProfileString("InitDir", "CatgeoryImport", "");
+  const CString folder = ReadSetting(Settings::InitDir::CatgeoryImport);
   FileChoice choice;
   if (!ChooseFile(this, "ｶﾃｺﾞﾘのｲﾝﾎﾟｰﾄ", folder, "",
                   "ｶﾃｺﾞﾘﾌｧｲﾙ(*.kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*",
                   wxFD_OPEN | wxFD_FILE_MUST_EXIST, choice))
     return;
-  AfxWriteProfileString("InitDir", "CatgeoryImport", choice.folder);
+  WriteSetting(Settings::InitDir::CatgeoryImport, choice.folder);
   ImportFrom(choice.path);
 }
 

@@ -5,6 +5,8 @@
 #include <wx/sizer.h>
 
 #include "app/CKestavonApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 
@@ -29,7 +31,7 @@ CDragDropDlg::CDragDropDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932T
 }
 
 bool CDragDropDlg::TransferDataToWindow() {
-  const int stored = AfxGetProfileInt("System", "DragDropPos", 0);
+  const int stored = ReadSetting(Settings::System::DragDropPos);
   m_list->SetSelection(stored >= 0 && stored <= kBelow ? stored : 0);
   m_mode->SetSelection(m_nMode >= 0 && m_nMode <= 3 ? m_nMode : 1);
   return true;
@@ -45,8 +47,8 @@ void CDragDropDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
   if (CKestavonApp* app = GetKestavonApp()) {
     app->m_nDragDropMode = m_nMode;
-    app->WriteProfileInt("System", "DragDropPos", m_nPosition);
-    app->WriteProfileInt("System", "DragDropMode", m_nMode);
+    WriteSetting(Settings::System::DragDropPos, m_nPosition);
+    WriteSetting(Settings::System::DragDropMode, m_nMode);
   }
   EndModal(wxID_OK);
 }

@@ -6,7 +6,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/DialogHelp.h"
@@ -42,15 +43,15 @@ bool CLinkFileDlg::TransferDataFromWindow() {
 
 void CLinkFileDlg::OnBrowse(wxCommandEvent&) {
   TransferDataFromWindow();
-  const CString pattern = AfxGetProfileString("System", "LinkExt", "*.TXT");
+  const CString pattern = ReadSetting(Settings::System::LinkExtBrowse);
   const CString filter = CString(pattern == "*.TXT" ? "ﾃｷｽﾄﾌｧｲﾙ(*.TXT)|" : "ﾕｰｻﾞ設定ﾌｧｲﾙ|") + pattern +
                          "| 全てのﾌｧｲﾙ(*.*) |*.*||";
   FileChoice choice;
-  if (!ChooseFile(this, "ﾘﾝｸﾌｧｲﾙ名の入力", AfxGetProfileString("InitDir", "LinkDlg", ""), pattern, filter,
-                  wxFD_OPEN, choice)) {
+  if (!ChooseFile(this, "ﾘﾝｸﾌｧｲﾙ名の入力", ReadSetting(Settings::InitDir::LinkDlg), pattern, filter, wxFD_OPEN,
+                  choice)) {
     return;
   }
   m_strFileName = choice.path;
-  AfxWriteProfileString("InitDir", "LinkDlg", choice.path);
+  WriteSetting(Settings::InitDir::LinkDlg, choice.path);
   TransferDataToWindow();
 }

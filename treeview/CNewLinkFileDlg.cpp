@@ -6,7 +6,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/DialogHelp.h"
@@ -32,8 +33,8 @@ CNewLinkFileDlg::CNewLinkFileDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, 
 }
 
 bool CNewLinkFileDlg::TransferDataToWindow() {
-  m_bTitle = AfxGetProfileInt("NewLinkFile", "Title", 1) != 0;
-  m_bBody = AfxGetProfileInt("NewLinkFile", "Body", 0) != 0;
+  m_bTitle = ReadSetting(Settings::NewLinkFile::Title) != 0;
+  m_bBody = ReadSetting(Settings::NewLinkFile::Body) != 0;
   DlgEdit(this, IDC_FILENAME)->ChangeValue(CP932ToWx(m_strFileName.str()));
   DlgCheck(this, IDC_TITLE)->SetValue(m_bTitle != FALSE);
   DlgCheck(this, IDC_BODY)->SetValue(m_bBody != FALSE);
@@ -49,7 +50,7 @@ bool CNewLinkFileDlg::TransferDataFromWindow() {
 
 void CNewLinkFileDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
-  AfxWriteProfileInt("NewLinkFile", "Title", m_bTitle ? 1 : 0);
-  AfxWriteProfileInt("NewLinkFile", "Body", m_bBody ? 1 : 0);
+  WriteSetting(Settings::NewLinkFile::Title, m_bTitle ? 1 : 0);
+  WriteSetting(Settings::NewLinkFile::Body, m_bBody ? 1 : 0);
   EndModal(wxID_OK);
 }

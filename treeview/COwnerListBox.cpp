@@ -9,10 +9,11 @@
 #include <string_view>
 
 #include "app/CKeycustArray.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
-#include "platform/CWinApp.h"
 #include "platform/ColorRef.h"
 #include "platform/VirtualKeys.h"
 #include "treeview/CTrView.h"
@@ -25,11 +26,6 @@ constexpr COLORREF kGreyLine = 0xC0C0C0;
 constexpr COLORREF kBlackLine = 0x000000;
 constexpr COLORREF kWhiteLine = 0xFFFFFF;
 constexpr int kChapterIndent = 14;
-
-int ViewInt(const char* key, int defaultValue) {
-  CWinApp* app = AfxGetApp();
-  return app ? app->GetProfileInt("View", key, defaultValue) : defaultValue;
-}
 
 std::string_view CellAt(const CString& text, int offset) {
   if (offset + 2 > text.GetLength()) return {};
@@ -83,24 +79,23 @@ COwnerListBox::COwnerListBox() {
   if (m_bmpCheck.IsOk()) m_sizeCheck = {m_bmpCheck.GetWidth(), m_bmpCheck.GetHeight()};
   if (m_bmpFolder.IsOk()) m_sizeFolder = {m_bmpFolder.GetWidth(), m_bmpFolder.GetHeight()};
 
-  m_crBack = static_cast<COLORREF>(ViewInt("BackColor", 0xFFFFFF));
-  m_crBackSelected = static_cast<COLORREF>(ViewInt("BackColor2", 0x800000));
-  m_crText = static_cast<COLORREF>(ViewInt("StrColor", 0));
-  m_crTextSelected = static_cast<COLORREF>(ViewInt("StrColor2", 0xFFFFFF));
-  m_crLink = static_cast<COLORREF>(ViewInt("LinkColor", 0xFF0000));
-  m_crLinkSelected = static_cast<COLORREF>(ViewInt("LinkColor2", 0x00FFFF));
-  m_bCheck = ViewInt("Check", 1);
-  m_bTurn = ViewInt("Turn", 0);
-  m_bIcon = ViewInt("Icon", 1);
-  m_bTreeButton = ViewInt("TreeButton", 1);
-  m_nChild = ViewInt("Child", 0);
-  m_bBold = ViewInt("Bold", 1);
-  m_nMouseWheel = ViewInt("MouseWheel", 3);
-  CWinApp* app = AfxGetApp();
-  m_bMouseWheel = app ? app->GetProfileInt("System", "bMouseWheel", 1) : 1;
-  m_nTreeHeight = ViewInt("TreeHeight", 1);
-  m_nTreeMode = ViewInt("Tree", 0);
-  m_nLevelWidth = ViewInt("LevelWidth", 14);
+  m_crBack = static_cast<COLORREF>(ReadSetting(Settings::View::BackColor));
+  m_crBackSelected = static_cast<COLORREF>(ReadSetting(Settings::View::BackColor2));
+  m_crText = static_cast<COLORREF>(ReadSetting(Settings::View::StrColor));
+  m_crTextSelected = static_cast<COLORREF>(ReadSetting(Settings::View::StrColor2));
+  m_crLink = static_cast<COLORREF>(ReadSetting(Settings::View::LinkColor));
+  m_crLinkSelected = static_cast<COLORREF>(ReadSetting(Settings::View::LinkColor2));
+  m_bCheck = ReadSetting(Settings::View::Check);
+  m_bTurn = ReadSetting(Settings::View::Turn);
+  m_bIcon = ReadSetting(Settings::View::Icon);
+  m_bTreeButton = ReadSetting(Settings::View::TreeButton);
+  m_nChild = ReadSetting(Settings::View::Child);
+  m_bBold = ReadSetting(Settings::View::Bold);
+  m_nMouseWheel = ReadSetting(Settings::View::MouseWheel);
+  m_bMouseWheel = ReadSetting(Settings::System::bMouseWheel);
+  m_nTreeHeight = ReadSetting(Settings::View::TreeHeight);
+  m_nTreeMode = ReadSetting(Settings::View::Tree);
+  m_nLevelWidth = ReadSetting(Settings::View::LevelWidth);
 }
 
 COwnerListBox::~COwnerListBox() = default;

@@ -5,15 +5,16 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogHelp.h"
 #include "platform/DialogButtons.h"
 
 CPasteChoiceDlg::CPasteChoiceDlg(wxWindow* parent, const char* caption, const char* prompt, const char* group,
                                  const std::initializer_list<const char*>& choices, const char* noShow,
-                                 const char* choiceKey, const char* showKey)
-    : wxDialog(parent, wxID_ANY, CP932ToWx(caption)), m_choiceKey(choiceKey), m_showKey(showKey) {
+                                 const IntSetting& choiceSetting, const IntSetting& showSetting)
+    : wxDialog(parent, wxID_ANY, CP932ToWx(caption)), m_choiceSetting(choiceSetting), m_showSetting(showSetting) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(new wxStaticText(this, wxID_ANY, CP932ToWx(prompt)), 0, wxALL, 10);
   wxArrayString labels;
@@ -29,7 +30,7 @@ CPasteChoiceDlg::CPasteChoiceDlg(wxWindow* parent, const char* caption, const ch
 }
 
 bool CPasteChoiceDlg::TransferDataToWindow() {
-  if (m_nChoice < 0) m_nChoice = AfxGetProfileInt("System", m_choiceKey, 0);
+  if (m_nChoice < 0) m_nChoice = ReadSetting(m_choiceSetting);
   if (m_nChoice >= 0 && m_nChoice < static_cast<int>(m_group->GetCount())) m_group->SetSelection(m_nChoice);
   m_noShow->SetValue(m_bNoShow != 0);
   return true;
@@ -43,17 +44,15 @@ bool CPasteChoiceDlg::TransferDataFromWindow() {
 
 void CPasteChoiceDlg::OnOK(wxCommandEvent& event) {
   TransferDataFromWindow();
-  if (CWinApp* app = AfxGetApp()) {
-    app->WriteProfileInt("System", m_choiceKey, m_nChoice);
-    app->WriteProfileInt("System", m_showKey, m_bNoShow ? 0 : 1);
-  }
+  WriteSetting(m_choiceSetting, m_nChoice);
+  WriteSetting(m_showSetting, m_bNoShow ? 0 : 1);
   event.Skip();
 }
 
 CPasteDlg::CPasteDlg(wxWindow* parent)
     : CPasteChoiceDlg(parent, "貼り付け", "貼り付ける位置を選んでください", "階層(&L)",
-                      {"下の階層(&D)", "同じ階層(&S)"}, "今後、このダイアログを表示しない(&V)", "PasteLevel",
-                      "PasteDlg") {}
+                      {"下の階層(&D)", "同じ階層(&S)"}, "今後、このダイアログを表示しない(&V)",
+                      Settings::System::PasteLevel, Settings::System::PasteDlg) {}
 
 CTextPasteDlg::CTextPasteDlg(wxWindow* parent)
     : CPasteChoiceDlg(parent, "テキストの貼り付け",
@@ -63,6 +62,7 @@ CTextPasteDlg::CTextPasteDlg(wxWindow* parent)
                       {"一行一ツリーとする(&T)", "先頭行をツリータイトルとし、残りはテキストとする(&E)",
                        "先頭行をツリータイトルとし、全行をテキストとする(&F)", "全行を１ツリーにする(&A)",
                        "一行一ツリーで区切り文字以下はテキストとする(&S)"},
-                      "設定を保存し、この画面を出さない(&O)", "TextPasteMode", "PasteTextDlg") {
+                      "設定を保存し、この画面を出さない(&O)", Settings::System::TextPasteMode,
+                      Settings::System::PasteTextDlg) {
   BindDialogHelp(this, 34);
 }

@@ -4,6 +4,8 @@
 // settings key, with a box that stops the question from being asked again.
 #include <wx/dialog.h>
 
+#include "foundation/SettingEntry.h"
+
 class wxCheckBox;
 class wxRadioBox;
 
@@ -16,18 +18,18 @@ class CPasteChoiceDlg : public wxDialog {
   bool TransferDataFromWindow() override;
 
  protected:
-  // choiceKey and showKey are keys of section System.
+  // The choice is stored in choiceSetting; whether to ask again in showSetting.
   CPasteChoiceDlg(wxWindow* parent, const char* caption, const char* prompt, const char* group,
-                  const std::initializer_list<const char*>& choices, const char* noShow, const char* choiceKey,
-                  const char* showKey);
+                  const std::initializer_list<const char*>& choices, const char* noShow,
+                  const IntSetting& choiceSetting, const IntSetting& showSetting);
 
  private:
   void OnOK(wxCommandEvent& event);
 
   wxRadioBox* m_group;
   wxCheckBox* m_noShow;
-  const char* m_choiceKey;
-  const char* m_showKey;
+  const IntSetting& m_choiceSetting;
+  const IntSetting& m_showSetting;
 };
 
 // Where copied trees are pasted: 0 below, 1 at the same level (System/PasteLevel, PasteDlg).

@@ -15,6 +15,8 @@
 #include "app/CKinsokuSettings.h"
 #include "foundation/CFileDialogEx.h"
 #include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogHelp.h"
@@ -26,7 +28,6 @@
 namespace {
 
 constexpr DWORD kHelpTopic = 27;
-const char kSection[] = "Print";
 const char kAuto[] = "自動";
 
 wxRadioButton* Radio(wxWindow* dialog, int id) { return dynamic_cast<wxRadioButton*>(dialog->FindWindow(id)); }
@@ -47,8 +48,8 @@ void AddLabelled(wxSizer* grid, wxWindow* dialog, const char* label, wxObject* c
 }
 
 // A file chooser starts in the folder of the file chosen there last time.
-CString StartFolder(const char* key) {
-  const CString remembered = AfxGetProfileString("InitDir", key, "");
+CString StartFolder(const TextSetting& chosen) {
+  const CString remembered = ReadSetting(chosen);
   return remembered.Left(remembered.ReverseFind('/') + 1);
 }
 
@@ -119,39 +120,40 @@ CPrnFormDlg::CPrnFormDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToW
 
 void CPrnFormDlg::LoadSettings(const char* path) {
   CPelkoInifile ini(path);
-  auto get = [&](const char* key, int value) { return ini.GetProfileInt(kSection, key, value); };
-  m_nBunsho = get("Bunsho", 1);
-  m_nPage = get("Page", 0);
-  m_strHeader = ini.GetProfileString(kSection, "Header", "");
-  m_bHLine = get("HLine", 1);
-  m_strFooter = ini.GetProfileString(kSection, "Footer", "");
-  m_bFLine = get("FLine", 1);
-  m_bSelected = get("Selected", 0);
-  m_nDangumi = get("Dangumi", 1);
-  m_bIndent = get("Indent", 0);
-  m_bIndentSho = get("IndentSho", 0);
-  m_bCheckPrint = get("CheckPrint", 1);
-  m_nCheckBmp = get("CheckBmp", 0);
-  m_nLineHeight = get("LineHeight", 0);
-  m_nPageMode = get("PageMode", -1);
-  m_bDellineOut = get("DellineOut", 1);
-  m_bFontRel = get("FontRel", 1);
-  m_bTreeColor = get("TreeColor", 0);
+  m_nBunsho = ReadSetting(Settings::Print::Bunsho, ini);
+  m_nPage = ReadSetting(Settings::Print::Page, ini);
+  m_strHeader = ReadSetting(Settings::Print::Header, ini);
+  m_bHLine = ReadSetting(Settings::Print::HLine, ini);
+  m_strFooter = ReadSetting(Settings::Print::Footer, ini);
+  m_bFLine = ReadSetting(Settings::Print::FLine, ini);
+  m_bSelected = ReadSetting(Settings::Print::Selected, ini);
+  m_nDangumi = ReadSetting(Settings::Print::Dangumi, ini);
+  m_bIndent = ReadSetting(Settings::Print::Indent, ini);
+  m_bIndentSho = ReadSetting(Settings::Print::IndentSho, ini);
+  m_bCheckPrint = ReadSetting(Settings::Print::CheckPrint, ini);
+  m_nCheckBmp = ReadSetting(Settings::Print::CheckBmp, ini);
+  m_nLineHeight = ReadSetting(Settings::Print::LineHeight, ini);
+  m_nPageMode = ReadSetting(Settings::Print::PageMode, ini);
+  m_bDellineOut = ReadSetting(Settings::Print::DellineOut, ini);
+  m_bFontRel = ReadSetting(Settings::Print::FontRel, ini);
+  m_bTreeColor = ReadSetting(Settings::Print::TreeColor, ini);
 }
 
 BOOL CPrnFormDlg::SaveSettings(const char* path) const {
   CPelkoInifile ini(path);
-  const std::pair<const char*, int> numbers[] = {
-      {"CheckPrint", m_bCheckPrint}, {"CheckBmp", m_nCheckBmp}, {"DellineOut", m_bDellineOut},
-      {"Bunsho", m_nBunsho},         {"Page", m_nPage},         {"LineHeight", m_nLineHeight},
-      {"PageMode", m_nPageMode},     {"FontZoom", 2},           {"FontRel", m_bFontRel},
-      {"HLine", m_bHLine},           {"FLine", m_bFLine},       {"Selected", m_bSelected},
-      {"Indent", m_bIndent},         {"IndentSho", m_bIndentSho}, {"Dangumi", m_nDangumi},
-      {"TreeColor", m_bTreeColor}};
+  namespace Print = Settings::Print;
+  const std::pair<const IntSetting&, int> numbers[] = {
+      {Print::CheckPrint, m_bCheckPrint}, {Print::CheckBmp, m_nCheckBmp},   {Print::DellineOut, m_bDellineOut},
+      {Print::Bunsho, m_nBunsho},         {Print::Page, m_nPage},           {Print::LineHeight, m_nLineHeight},
+      {Print::PageMode, m_nPageMode},     {Print::FontZoom, 2},             {Print::FontRel, m_bFontRel},
+      {Print::HLine, m_bHLine},           {Print::FLine, m_bFLine},         {Print::Selected, m_bSelected},
+      {Print::Indent, m_bIndent},         {Print::IndentSho, m_bIndentSho}, {Print::Dangumi, m_nDangumi},
+      {Print::TreeColor, m_bTreeColor},
+  };
   BOOL ok = TRUE;
-  for (const auto& [key, value] : numbers) ok = ini.WriteProfileInt(kSection, key, value) && ok;
-  ok = ini.WriteProfileString(kSection, "Header", m_strHeader) && ok;
-  ok = ini.WriteProfileString(kSection, "Footer", m_strFooter) && ok;
+  for (const auto& [setting, value] : numbers) ok = WriteSetting(setting, value, ini) && ok;
+  ok = WriteSetting(Print::Header, m_strHeader, ini) && ok;
+  ok = WriteSetting(Print::Footer, m_strFooter, ini) && ok;
   return ok;
 }
 
@@ -220,10 +222,10 @@ BOOL CPrnFormDlg::ChooseSaveFile(CString& path) {
   CFileDialogEx dialog(FALSE, "dat", "PrintKvn1.dat", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        "ﾃﾞｰﾀﾌｧｲﾙ(*.dat) |*.dat|全てのファイル(*.*) |*.*||", this);
   dialog.m_ofn.lpstrTitle = "印刷設定の保存";
-  dialog.m_ofn.lpstrInitialDir = StartFolder("PrintExport");
+  dialog.m_ofn.lpstrInitialDir = StartFolder(Settings::InitDir::PrintExport);
   if (dialog.DoModal() != IDOK) return FALSE;
   path = dialog.GetPathName();
-  AfxWriteProfileString("InitDir", "PrintExport", path);
+  WriteSetting(Settings::InitDir::PrintExport, path);
   return TRUE;
 }
 
@@ -231,10 +233,10 @@ BOOL CPrnFormDlg::ChooseLoadFile(CString& path) {
   CFileDialogEx dialog(TRUE, "dat", "*.dat", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                        "ﾃﾞｰﾀﾌｧｲﾙ(*.dat) |*.dat|全てのﾌｧｲﾙ(*.*) |*.*||", this);
   dialog.m_ofn.lpstrTitle = "印刷設定の読み込み";
-  dialog.m_ofn.lpstrInitialDir = StartFolder("PrintImport");
+  dialog.m_ofn.lpstrInitialDir = StartFolder(Settings::InitDir::PrintImport);
   if (dialog.DoModal() != IDOK) return FALSE;
   path = dialog.GetPathName();
-  AfxWriteProfileString("InitDir", "PrintImport", path);
+  WriteSetting(Settings::InitDir::PrintImport, path);
   return TRUE;
 }
 

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "treeview/CShoEditDlg.h"
 #include "platform/CWinApp.h"
 #include "platform/DialogHelp.h"
@@ -54,7 +56,7 @@ CShoListDlg::CShoListDlg(wxWindow* parent)
 
 bool CShoListDlg::TransferDataToWindow() {
   Fill(0);
-  m_bDellineSho = AfxGetProfileInt("System", "DellineSho", 1);
+  m_bDellineSho = ReadSetting(Settings::System::DellineSho);
   dynamic_cast<wxCheckBox*>(FindWindow(IDC_DELLINE))->SetValue(m_bDellineSho != 0);
   dynamic_cast<wxCheckBox*>(FindWindow(IDC_SAVEINFILE))->SetValue(m_bSaveInFile != 0);
   return true;
@@ -127,7 +129,7 @@ BOOL CShoListDlg::ExportTo(const char* path) { return m_shoStr.Save(path); }
 
 void CShoListDlg::SaveChoices() {
   TransferDataFromWindow();
-  AfxWriteProfileInt("System", "DellineSho", m_bDellineSho);
+  WriteSetting(Settings::System::DellineSho, m_bDellineSho);
   m_shoStr.Save();
 }
 
@@ -156,23 +158,23 @@ void CShoListDlg::OnDelete(wxCommandEvent&) {
 }
 
 void CShoListDlg::OnImport(wxCommandEvent&) {
-  const CString folder = AfxGetProfileString("InitDir", "ShoImport", "");
+  const CString folder = ReadSetting(Settings::InitDir::ShoImport);
   FileChoice choice;
   if (!ChooseFile(this, "章立てのｲﾝﾎﾟｰﾄ", folder, "",
                   "章立てﾌｧｲﾙ(*kvn;*.dat)|*.kvn;*.dat|ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|*.kvn|全てのﾌｧｲﾙ(*.*)|*",
                   wxFD_OPEN | wxFD_FILE_MUST_EXIST, choice))
     return;
-  AfxWriteProfileString("InitDir", "ShoImport", choice.folder);
+  WriteSetting(Settings::InitDir::ShoImport, choice.folder);
   ImportFrom(choice.path);
 }
 
 void CShoListDlg::OnExport(wxCommandEvent&) {
-  const CString folder = AfxGetProfileString("InitDir", "ShoExport", "");
+  const CString folder = ReadSetting(Settings::InitDir::ShoExport);
   FileChoice choice;
   if (!ChooseFile(this, "章立て設定のエクスポート", folder, "KvnSho.dat", "ﾃﾞｰﾀﾌｧｲﾙ(*.dat)|*.dat|全てのファイル(*.*)|*",
                   wxFD_SAVE | wxFD_OVERWRITE_PROMPT, choice, "dat"))
     return;
-  AfxWriteProfileString("InitDir", "ShoExport", choice.folder);
+  WriteSetting(Settings::InitDir::ShoExport, choice.folder);
   ExportTo(choice.path);
 }
 

@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/DlgItem.h"
@@ -24,9 +25,9 @@ constexpr const char* kModes[CSortDlg::kModeCount] = {
 }  // namespace
 
 CSortDlg::CSortDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("整列")) {
-  m_nMode = std::clamp(AfxGetProfileInt("System", "SortMode", 0), 0, kModeCount - 1);
-  m_bSameLevel = AfxGetProfileInt("System", "SortSameLevel", 0);
-  m_bNumbers = AfxGetProfileInt("System", "NumTree", 0);
+  m_nMode = std::clamp(ReadSetting(Settings::System::SortMode), 0, kModeCount - 1);
+  m_bSameLevel = ReadSetting(Settings::System::SortSameLevel);
+  m_bNumbers = ReadSetting(Settings::System::NumTree);
 
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("選択したツリー配下を並べ替えます。")), 0, wxALL, 10);
@@ -61,8 +62,8 @@ bool CSortDlg::TransferDataFromWindow() {
 
 void CSortDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
-  AfxWriteProfileInt("System", "SortMode", m_nMode);
-  AfxWriteProfileInt("System", "SortSameLevel", m_bSameLevel);
-  AfxWriteProfileInt("System", "NumTree", m_bNumbers);
+  WriteSetting(Settings::System::SortMode, m_nMode);
+  WriteSetting(Settings::System::SortSameLevel, m_bSameLevel);
+  WriteSetting(Settings::System::NumTree, m_bNumbers);
   EndModal(wxID_OK);
 }

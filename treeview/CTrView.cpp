@@ -10,6 +10,9 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CDirData.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CStatusBar.h"
@@ -174,8 +177,8 @@ wxBEGIN_EVENT_TABLE(CTrView, CView)
 wxEND_EVENT_TABLE()
 
 CTrView::CTrView() {
-  m_nDblClk = AfxGetProfileInt("System", "DblClk", 0);
-  m_bAddNoTitle = AfxGetProfileInt("System", "bAddNoTitle", 0);
+  m_nDblClk = ReadSetting(Settings::System::DblClk);
+  m_bAddNoTitle = ReadSetting(Settings::System::bAddNoTitle);
   for (int id : kNotBuiltCommands) Bind(wxEVT_UPDATE_UI, &CTrView::OnUpdateNotBuilt, this, id);
 }
 
@@ -191,10 +194,10 @@ void CTrView::OnInitialUpdate() {
 
   m_pListBox = new COwnerListBox;
   m_pListBox->Create(this, COwnerListBox::kControlId, wxRect(wxPoint(0, 0), GetClientSize()));
-  m_pListBox->m_nTreeMode = AfxGetProfileInt("View", "Tree", 0);
+  m_pListBox->m_nTreeMode = ReadSetting(Settings::View::Tree);
   m_pListBox->m_bShowSho = tree.GetProperties().m_nTreeView;
   m_pListBox->m_pTree = &tree;
-  m_pListBox->m_nTimeMode = AfxGetProfileInt("View", "Time", 0);
+  m_pListBox->m_nTimeMode = ReadSetting(Settings::View::Time);
   if (CKestavonApp* app = GetKestavonApp()) m_pListBox->m_pKeyTable = &app->m_keyTable.GetKeyTable();
 
   LoadProfileFont(m_pListBox->m_fontTree, "Font", "ＭＳ Ｐゴシック", -17, FALSE);
@@ -202,7 +205,7 @@ void CTrView::OnInitialUpdate() {
   DeriveFont(m_pListBox->m_fontTree, m_pListBox->m_fontStrike, FALSE, TRUE);
 
   const int count = tree.GetDirDataCount();
-  int index = AfxGetProfileInt("System", "AutoFirst", 1) ? tree.GetProperties().m_nFirstLine : 0;
+  int index = ReadSetting(Settings::System::AutoFirst) ? tree.GetProperties().m_nFirstLine : 0;
   if (CKestavonApp* app = GetKestavonApp()) {
     if (app->m_nJumpNumber != 0) {
       if (app->m_nJumpNumber < count) index = app->m_nJumpNumber - 1;
@@ -452,25 +455,17 @@ void CTrView::OnContextMenu(wxContextMenuEvent&) {
 
 void CTrView::LoadProfileFont(CFont& font, const char* section, const char* defaultFace, int defaultSize,
                               BOOL bold) {
-  CWinApp* app = AfxGetApp();
-  auto readInt = [&](const char* key, int value) { return app ? app->GetProfileInt(section, key, value) : value; };
-  const CString face = app ? app->GetProfileString(section, "FaceName", defaultFace) : CString(defaultFace);
+  auto readInt = [&](const IntKey& key, int value) { return ReadSetting(InSection(key, section), value); };
+  const CString face = ReadSetting(InSection(Settings::Font::FaceName, section), defaultFace);
   font.DeleteObject();
-  font.CreateFont(readInt("Size", defaultSize), 0, 0, 0, readInt("Weight", bold ? FW_BOLD : FW_NORMAL),
-                  static_cast<BYTE>(readInt("Italic", 0)), static_cast<BYTE>(readInt("Underline", 0)), 0,
-                  static_cast<BYTE>(readInt("CharSet", SHIFTJIS_CHARSET)), 0, 0, 0, 0x30, face);
+  font.CreateFont(
+      readInt(Settings::Font::Size, defaultSize), 0, 0, 0, readInt(Settings::Font::Weight, bold ? FW_BOLD : FW_NORMAL),
+      static_cast<BYTE>(readInt(Settings::Font::Italic, 0)), static_cast<BYTE>(readInt(Settings::Font::Underline, 0)),
+      0, static_cast<BYTE>(readInt(Settings::Font::CharSet, SHIFTJIS_CHARSET)), 0, 0, 0, 0x30, face);
 }
 
 void CTrView::SaveProfileFont(const CFont& font, const char* section) {
-  CWinApp* app = AfxGetApp();
-  LOGFONT lf;
-  if (!app || !font.GetLogFont(&lf)) return;
-  app->WriteProfileString(section, "FaceName", lf.lfFaceName);
-  app->WriteProfileInt(section, "Size", lf.lfHeight);
-  app->WriteProfileInt(section, "Weight", lf.lfWeight);
-  app->WriteProfileInt(section, "Italic", lf.lfItalic);
-  app->WriteProfileInt(section, "Underline", lf.lfUnderline);
-  app->WriteProfileInt(section, "CharSet", lf.lfCharSet);
+  ApplicationSettings().WriteFont(&font, section);
 }
 
 void CTrView::DeriveFont(const CFont& source, CFont& target, BOOL bold, BOOL strikeOut) {

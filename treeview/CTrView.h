@@ -8,12 +8,13 @@
 #include <memory>
 
 #include "app/CPaneLinks.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CFont.h"
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 #include "platform/CView.h"
-#include "platform/CWinApp.h"
 #include "treeview/TreePrintPage.h"
 
 class CPelkoSettings;
@@ -161,11 +162,11 @@ class CTrView : public CView, public CTreePane {
   TreePrintSettings GetPrintSettings() const;
   // The print-format options the pane keeps between jobs (the header and footer texts and their
   // rules are the document's).
-  int m_bPrintSelected = AfxGetProfileInt("Print", "Selected", 0);  // only the selected subtree
-  int m_nPrintColumns = AfxGetProfileInt("Print", "Dangumi", 1);
-  int m_bPrintIndent = AfxGetProfileInt("Print", "Indent", 0);
-  int m_bPrintIndentSho = AfxGetProfileInt("Print", "IndentSho", 0);
-  int m_bPrintTreeColor = AfxGetProfileInt("Print", "TreeColor", 0);
+  int m_bPrintSelected = ReadSetting(Settings::Print::Selected);  // only the selected subtree
+  int m_nPrintColumns = ReadSetting(Settings::Print::Dangumi);
+  int m_bPrintIndent = ReadSetting(Settings::Print::Indent);
+  int m_bPrintIndentSho = ReadSetting(Settings::Print::IndentSho);
+  int m_bPrintTreeColor = ReadSetting(Settings::Print::TreeColor);
 
  protected:
   void OnSize(wxSizeEvent& event);

@@ -1,6 +1,8 @@
 // Copy, cut and paste of trees. Trees travel as tree records in the program's own clipboard
 // format; plain text from anywhere becomes trees in one of five ways the user picks.
 #include <wx/event.h>
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWaitCursor.h"
 
 #include <algorithm>
@@ -86,10 +88,10 @@ void CTrView::OnEditPaste(wxCommandEvent&) {
     if (GetDocument()) AfxMessageBox("挿入場所を選択してください");
     return;
   }
-  int level = AfxGetProfileInt("System", "PasteLevel", 0);
+  int level = ReadSetting(Settings::System::PasteLevel);
   if (item == 0) {
     level = 0;
-  } else if (AfxGetProfileInt("System", "PasteDlg", 1)) {
+  } else if (ReadSetting(Settings::System::PasteDlg)) {
     CPasteDlg dialog(this);
     if (dialog.ShowModal() != wxID_OK) return;
     level = dialog.m_nChoice;
@@ -130,8 +132,8 @@ int CTrView::PasteTree(int target, BOOL sameLevel) {
   if (content == tree_clipboard::Content::kRecords) {
     result = PasteRecords(target, data, sameLevel);
   } else {
-    int mode = AfxGetProfileInt("System", "TextPasteMode", 0);
-    if (AfxGetProfileInt("System", "PasteTextDlg", 1)) {
+    int mode = ReadSetting(Settings::System::TextPasteMode);
+    if (ReadSetting(Settings::System::PasteTextDlg)) {
       CTextPasteDlg dialog(this);
       if (dialog.ShowModal() != wxID_OK) return -1;
       mode = dialog.m_nChoice;

@@ -1,7 +1,8 @@
 // How the tree pane shows the outline: tree or chapter display, the tree font, and the check and
 // strike-through marks of the selected item.
 #include "app/CKestavonDoc.h"
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
@@ -17,7 +18,7 @@ void SetDisplayMode(CTrView& view, int mode) {
   list->m_nTreeMode = mode;
   doc->UpdateAllViews(nullptr);
   // At once, so that the next tree pane opens in the same mode.
-  AfxWriteProfileInt("View", "Tree", mode);
+  WriteSetting(Settings::View::Tree, mode);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
 #include "treeview/CDragDropDlg.h"
@@ -59,7 +61,7 @@ void CTrView::OnListLButtonUp() {
   doc->SaveUndo();
   CKestavonApp* app = GetKestavonApp();
   const int mode = app ? app->m_nDragDropMode : kModeAsk;
-  int position = AfxGetProfileInt("System", "DragDropPos", 0);
+  int position = ReadSetting(Settings::System::DragDropPos);
   bool ask = false;
   if (tree.HasChildren(target)) {
     ask = mode == kModeAsk && row != 0;

@@ -6,6 +6,8 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CDirData.h"
 #include "model/DateText.h"
 #include "platform/MessageBox.h"
@@ -73,8 +75,7 @@ CString CTrView::GetNewTitle(BOOL force) const {
     case 1:
       return kUntitled;
     case 2:
-      return FormatDateText(COleDateTime::GetCurrentTime(),
-                            AfxGetProfileString("DateTree", "Format", "%m月%d日"));
+      return FormatDateText(COleDateTime::GetCurrentTime(), ReadSetting(Settings::DateTree::Format));
     default:
       return force ? CString(kUntitled) : CString();
   }
@@ -134,7 +135,7 @@ void CTrView::AddWithDialog(BOOL sameLevel) {
   const CKestavonApp* app = GetKestavonApp();
   const int command = sameLevel ? ID_TREE_ADD_SIBLING : ID_TREE_ADD_CHILD;
   if (m_bAddNoTitle) {
-    const BOOL move = sameLevel || AfxGetProfileInt("View", "AddMove", 1);
+    const BOOL move = sameLevel || ReadSetting(Settings::View::AddMove);
     AddTreeQuick(GetNewTitle(TRUE), move, TRUE, sameLevel, nullptr);
     if (app && app->m_bAfterText) ActivateTextPane();
     return;
@@ -154,7 +155,7 @@ void CTrView::AddWithDialog(BOOL sameLevel) {
                                                dialog.m_nAddPos == 1);
   tree.ShowTree(item);
   doc->SetModifiedFlag(TRUE);
-  const BOOL move = sameLevel || AfxGetProfileInt("View", "AddMove", 1);
+  const BOOL move = sameLevel || ReadSetting(Settings::View::AddMove);
   RefillList(move ? tree.GetRowIndex(item) : -1);
   UpdateStatusBar();
   if (dialog.m_bRenzoku) {
@@ -233,7 +234,7 @@ void CTrView::OnModify(wxCommandEvent&) {
 }
 
 BOOL CTrView::ConfirmDelete(int item, const char* verb) const {
-  if (!AfxGetProfileInt("System", "DelCheck", 1)) return TRUE;
+  if (!ReadSetting(Settings::System::DelCheck)) return TRUE;
   CKestavonDoc* doc = GetDocument();
   const CString question = doc->GetTree().GetName(item) + " - このツリーを" + verb + "しますか？";
   return AfxMessageBox(question, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;

@@ -3,7 +3,8 @@
 #include <wx/event.h>
 
 #include "app/CKestavonDoc.h"
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CShoListDlg.h"
 #include "treeview/CTrView.h"
@@ -31,7 +32,7 @@ void CTrView::SetHeadingCharsShown(int shown) {
   if (!shown) m_pListBox->m_nTreeMode = 0;
   CKestavonDoc* doc = GetDocument();
   if (doc) doc->GetTree().GetProperties().m_nTreeView = shown;
-  AfxWriteProfileInt("View", "ViewShoStr", shown);
+  WriteSetting(Settings::View::ViewShoStr, shown);
   if (doc) doc->UpdateAllViews(nullptr);
 }
 

@@ -6,8 +6,9 @@
 #include "app/CEdSetDlg.h"
 #include "app/CKestavonDoc.h"
 #include "foundation/CFileBackup.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CFrameWnd.h"
-#include "platform/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
@@ -105,9 +106,9 @@ void CTrView::GoToTree(int item) {
 }
 
 void CTrView::StartAutoSave() {
-  m_bAutoSave = AfxGetProfileInt("System", "AutoSave", 0);
-  m_nSaveTime = AfxGetProfileInt("System", "SaveTime", 5);
-  m_strEditor = AfxGetProfileString("System", "Editor", CEdSetDlg::kDefaultEditor);
+  m_bAutoSave = ReadSetting(Settings::System::AutoSave);
+  m_nSaveTime = ReadSetting(Settings::System::SaveTime);
+  m_strEditor = ReadSetting(Settings::System::Editor);
   m_timeAutoSave = COleDateTime::GetCurrentTime();
   // No timer reaches the pane otherwise; an auto-save that is switched on must run.
   if (!m_bAutoSave) return;
@@ -126,7 +127,7 @@ void CTrView::AutoSave(const COleDateTime& now) {
   m_timeAutoSave = now;
   const CString path = doc->GetPathName();
   if (path.IsEmpty() || !doc->IsWritable(path)) return;
-  if (AfxGetProfileInt("System", "AutoSaveMode", 0) == 1) {
+  if (ReadSetting(Settings::System::AutoSaveMode) == 1) {
     // A copy beside the document: the document keeps its path, lock and modified state.
     doc->SaveFile(CFileBackup().GetBackupFileName(path), TRUE);
   } else {

@@ -8,6 +8,8 @@
 #include "app/CKestavonDoc.h"
 #include "app/LinkFileName.h"
 #include "app/StartProgram.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CLinkPath.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
@@ -69,7 +71,7 @@ void CTrView::OnCopyLink(wxCommandEvent& event) {
 }
 
 void CTrView::OnOpenLink(wxCommandEvent&) {
-  if (AfxGetProfileInt("System", "LinkCheck", 0) &&
+  if (ReadSetting(Settings::System::LinkCheck) &&
       AfxMessageBox("リンクファイルを起動しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
     return;
   }
@@ -144,7 +146,7 @@ void CTrView::OnSetEditor(wxCommandEvent&) {
   dialog.m_strEditor = m_strEditor;
   if (dialog.ShowModal() != wxID_OK) return;
   m_strEditor = dialog.m_strEditor;
-  AfxWriteProfileString("System", "Editor", m_strEditor);
+  WriteSetting(Settings::System::Editor, m_strEditor);
 }
 
 void CTrView::OnRunEditor(wxCommandEvent& event) {

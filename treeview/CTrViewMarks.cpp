@@ -5,6 +5,8 @@
 
 #include "app/CKestavonDoc.h"
 #include "app/CMarkDlg.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
@@ -140,10 +142,10 @@ void CTrView::OnUpdateCheckFilter(wxUpdateUIEvent& event) {
 }
 
 void CTrView::LoadMarkTexts() {
-  m_strMarkCheck = AfxGetProfileString("Mark", "Check", "○");
-  m_strMarkDel = AfxGetProfileString("Mark", "Del", "×");
-  m_strMarkDelCheck = AfxGetProfileString("Mark", "Delcheck", "○×");
-  m_strMarkNormal = AfxGetProfileString("Mark", "Normal", "");
+  m_strMarkCheck = ReadSetting(Settings::Mark::Check);
+  m_strMarkDel = ReadSetting(Settings::Mark::Del);
+  m_strMarkDelCheck = ReadSetting(Settings::Mark::DelcheckShown);
+  m_strMarkNormal = ReadSetting(Settings::Mark::Normal);
 }
 
 void CTrView::OnMarkText(wxCommandEvent&) {
@@ -157,8 +159,8 @@ void CTrView::OnMarkText(wxCommandEvent&) {
   m_strMarkDel = dialog.m_strDel;
   m_strMarkDelCheck = dialog.m_strDelCheck;
   m_strMarkNormal = dialog.m_strNormal;
-  AfxWriteProfileString("Mark", "Check", m_strMarkCheck);
-  AfxWriteProfileString("Mark", "Del", m_strMarkDel);
-  AfxWriteProfileString("Mark", "Delcheck", m_strMarkDelCheck);
-  AfxWriteProfileString("Mark", "Normal", m_strMarkNormal);
+  WriteSetting(Settings::Mark::Check, m_strMarkCheck);
+  WriteSetting(Settings::Mark::Del, m_strMarkDel);
+  WriteSetting(Settings::Mark::Delcheck, m_strMarkDelCheck);
+  WriteSetting(Settings::Mark::Normal, m_strMarkNormal);
 }

@@ -6,6 +6,8 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "foundation/CPrintMargins.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "model/Footnotes.h"
 #include "platform/CodePage.h"
@@ -39,8 +41,8 @@ void ScaleFont(CFont& font, int ppiX, int ppiY) {
 }  // namespace
 
 void CTrView::LoadPrintFonts(CFont* fonts, COLORREF* colours, int ppiX, int ppiY) {
-  int zoom = AfxGetProfileInt("Print", "FontZoom", 1);
-  if (AfxGetProfileString("PrintFont0", "FaceName", "").IsEmpty()) zoom = 2;
+  int zoom = ReadSetting(Settings::Print::FontZoom);
+  if (ReadSetting(InSection(Settings::Font::FaceName, kFontSections[0]), "").IsEmpty()) zoom = 2;
   for (int i = 0; i < kPrintFontCount; ++i) {
     const bool level = i <= kPrintFontLevel6;
     const bool band = i >= kPrintFontHeader;
@@ -55,35 +57,29 @@ void CTrView::LoadPrintFonts(CFont* fonts, COLORREF* colours, int ppiX, int ppiY
       if (ppiY > 0) ScaleFont(fonts[i], ppiX, ppiY);
     }
   }
-  for (int i = 0; i < kPrintFontCount; ++i) {
-    CString key;
-    key.Format("PrintFontColor%d", i);
-    colours[i] = static_cast<COLORREF>(AfxGetProfileInt("Print", key, 0));
-  }
+  for (int i = 0; i < kPrintFontCount; ++i)
+    colours[i] = static_cast<COLORREF>(ReadSetting(Settings::Print::PrintFontColor, i));
 }
 
 void CTrView::SavePrintFonts(const CFont* fonts, const COLORREF* colours) {
   CWinApp* app = AfxGetApp();
   if (!app) return;
   for (int i = 0; i < kPrintFontCount; ++i) SaveProfileFont(fonts[i], kFontSections[i]);
-  for (int i = 0; i < kPrintFontCount; ++i) {
-    CString key;
-    key.Format("PrintFontColor%d", i);
-    app->WriteProfileInt("Print", key, static_cast<int>(colours[i]));
-  }
+  for (int i = 0; i < kPrintFontCount; ++i)
+    WriteSetting(Settings::Print::PrintFontColor, i, static_cast<int>(colours[i]));
 }
 
 TreePrintSettings CTrView::GetPrintSettings() const {
   TreePrintSettings settings;
-  settings.bunsho = AfxGetProfileInt("Print", "Bunsho", 1);
-  settings.page = AfxGetProfileInt("Print", "Page", 0);
-  settings.lineHeight = AfxGetProfileInt("Print", "LineHeight", 0);
-  settings.pageMode = AfxGetProfileInt("Print", "PageMode", -1);
-  settings.titleMargin = AfxGetProfileInt("Print", "TitleMargin", 0);
-  settings.checkPrint = AfxGetProfileInt("Print", "CheckPrint", 1);
-  settings.checkBmp = AfxGetProfileInt("Print", "CheckBmp", 0);
-  settings.fontRel = AfxGetProfileInt("Print", "FontRel", 1);
-  settings.tabSpace = AfxGetProfileInt("View", "TabNo", 8);
+  settings.bunsho = ReadSetting(Settings::Print::Bunsho);
+  settings.page = ReadSetting(Settings::Print::Page);
+  settings.lineHeight = ReadSetting(Settings::Print::LineHeight);
+  settings.pageMode = ReadSetting(Settings::Print::PageMode);
+  settings.titleMargin = ReadSetting(Settings::Print::TitleMargin);
+  settings.checkPrint = ReadSetting(Settings::Print::CheckPrint);
+  settings.checkBmp = ReadSetting(Settings::Print::CheckBmp);
+  settings.fontRel = ReadSetting(Settings::Print::FontRel);
+  settings.tabSpace = ReadSetting(Settings::View::TabNo);
   settings.columns = m_nPrintColumns;
   settings.indent = m_bPrintIndent;
   settings.indentSho = m_bPrintIndentSho;
@@ -113,7 +109,7 @@ std::unique_ptr<CTreePrintout> CTrView::MakePrintout() {
   const BOOL filtered = model->GetCheckFilter() != 0;
   int start = SelectedItem();
   if (start < 0 || !m_bPrintSelected || filtered) start = 0;
-  if (!AfxGetProfileInt("Print", "DellineOut", 1) || filtered) {
+  if (!ReadSetting(Settings::Print::DellineOut) || filtered) {
     if (!model->PruneForPrint(&start)) {
       AfxMessageBox("印刷対象ツリーがありません");
       return nullptr;

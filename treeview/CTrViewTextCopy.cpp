@@ -7,6 +7,8 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CDirData.h"
 #include "platform/CWaitCursor.h"
 #include "platform/CodePage.h"
@@ -27,9 +29,9 @@ void CTrView::OnTextCopy(wxCommandEvent&) {
   CWaitCursor wait;
   ATREE& tree = doc->GetTree();
   const ATREE folded(tree);
-  const int start = AfxGetProfileInt("Text", "SelectOnly", 1) ? m_pListBox->GetCurTree() : 0;
-  const int html = AfxGetProfileInt("Text", "Html", 0);
-  const int level = AfxGetProfileInt("Text", "Level", 0);
+  const int start = ReadSetting(Settings::Text::SelectOnlyCommand) ? m_pListBox->GetCurTree() : 0;
+  const int html = ReadSetting(Settings::Text::Html);
+  const int level = ReadSetting(Settings::Text::Level);
   tree.ExpandAll(0);
   const int first = start < 0 ? 0 : start;
   const int end = start < 0 ? tree.GetDirDataCount() : tree.GetNextSibling(first, TRUE);

@@ -3,8 +3,9 @@
 #include <wx/event.h>
 
 #include "app/CKestavonDoc.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CDirData.h"
-#include "platform/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTimeStampDlg.h"
@@ -28,7 +29,7 @@ void CTrView::OnTimeMode(wxCommandEvent& event) {
   if (!doc || !m_pListBox) return;
   doc->CommitTextArea();
   m_pListBox->m_nTimeMode = TimeModeOf(event.GetId());
-  AfxWriteProfileInt("View", "Time", m_pListBox->m_nTimeMode);
+  WriteSetting(Settings::View::Time, m_pListBox->m_nTimeMode);
   RefillList(-1);
   doc->UpdateAllViews(nullptr);
 }

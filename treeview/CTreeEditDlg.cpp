@@ -16,6 +16,8 @@
 #include "app/DateTimeText.h"
 #include "app/LinkFileName.h"
 #include "foundation/PathHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "model/CLinkPath.h"
@@ -208,13 +210,13 @@ void CTreeEditDlg::OnInitDialog(wxInitDialogEvent&) {
   m_strInfo.Empty();
   if (!m_strCreate.IsEmpty()) m_strInfo += "作成日：" + m_strCreate + "\n";
   if (!m_strUpdate.IsEmpty()) m_strInfo += "更新日：" + m_strUpdate;
-  m_nAddPos = AfxGetProfileInt("System", "TreeAddPos", 1);
-  m_bRenzoku = AfxGetProfileInt("System", "RenzokuInput", 0);
+  m_nAddPos = ReadSetting(Settings::System::TreeAddPos);
+  m_bRenzoku = ReadSetting(Settings::System::RenzokuInput);
   m_nInitOutput = m_nOutput;
   FillCategories();
   TransferDataToWindow();
 
-  if (AfxGetProfileInt("View", "TreeInputFont", 0) && !IsTabletPC() && m_pListBox != nullptr)
+  if (ReadSetting(Settings::View::TreeInputFont) && !IsTabletPC() && m_pListBox != nullptr)
     m_editTitle->SetFont(m_pListBox->GetFont());
 
   if (m_strCaption == kChildCaption) {
@@ -228,7 +230,7 @@ void CTreeEditDlg::OnInitDialog(wxInitDialogEvent&) {
 }
 
 void CTreeEditDlg::PlaceDialog(int height) {
-  const int mode = AfxGetProfileInt("View", "TreeEditPos", 0);
+  const int mode = ReadSetting(Settings::View::TreeEditPos);
   RECT row{};
   if ((mode != 1 && mode != 2) || m_pListBox == nullptr || !m_pListBox->GetItemRect(m_pListBox->GetCurSel(), &row)) {
     CentreOnParent();
@@ -312,7 +314,7 @@ void CTreeEditDlg::OnLinkChange(wxCommandEvent&) { UpdateLinkButtons(); }
 
 void CTreeEditDlg::OnBrowse(wxCommandEvent&) {
   TransferDataFromWindow();
-  const CString pattern = AfxGetProfileString("System", "LinkExt", "*.kvn");
+  const CString pattern = ReadSetting(Settings::System::LinkExt);
   const CString filter = CString(pattern == "*.kvn" ? "ｹｽﾀﾎﾞﾝﾌｧｲﾙ(*.kvn)|" : "ﾕｰｻﾞ設定ﾌｧｲﾙ|") + pattern +
                          "| 全てのﾌｧｲﾙ(*.*) |*.*||";
   const CString docFolder = FolderOf(m_strDocPath);
@@ -322,14 +324,14 @@ void CTreeEditDlg::OnBrowse(wxCommandEvent&) {
     // A link of its own root or of a network share ("\\server") stays as it is.
     if (!IsAbsoluteLink(start) && m_strLink.Find("\\\\") < 0 && !m_strDocPath.IsEmpty()) start = docFolder + start;
     folder = start.Left(std::max(0, start.ReverseFind('/')));
-  } else if (AfxGetProfileInt("System", "LinkIniDir", 0) == 0) {
+  } else if (ReadSetting(Settings::System::LinkIniDir) == 0) {
     folder = docFolder.Left(std::max(0, docFolder.GetLength() - 1));
   }
   FileChoice choice;
   // The pattern stays out of the name box: GTK's chooser would take it for a file's name.
   if (!ChooseFile(this, "ﾌｧｲﾙ名の入力", folder, "", filter, wxFD_OPEN, choice)) return;
   m_strLink = choice.path;
-  if (AfxGetProfileInt("System", "AbsolutePath", 0) == 0 && !m_strDocPath.IsEmpty() &&
+  if (ReadSetting(Settings::System::AbsolutePath) == 0 && !m_strDocPath.IsEmpty() &&
       (m_strLink[0] & 0x1F) == (m_strDocPath[0] & 0x1F))
     m_strLink = MakeRelativePath(m_strDocPath, m_strLink);
   TransferDataToWindow();
@@ -451,8 +453,8 @@ void CTreeEditDlg::OnOK(wxCommandEvent&) {
     AfxMessageBox("タイトルが入力されていません");
     return;
   }
-  AfxWriteProfileInt("System", "RenzokuInput", m_bRenzoku ? 1 : 0);
-  AfxWriteProfileInt("System", "TreeAddPos", m_nAddPos);
+  WriteSetting(Settings::System::RenzokuInput, m_bRenzoku ? 1 : 0);
+  WriteSetting(Settings::System::TreeAddPos, m_nAddPos);
   m_nStatus = OutputBits(m_nOutput) | (static_cast<DWORD>(m_nCategory) << 16) | (m_bBold ? 32u : 0u);
   EndModal(wxID_OK);
   m_strTitle.TrimLeft();
@@ -460,6 +462,6 @@ void CTreeEditDlg::OnOK(wxCommandEvent&) {
 
 void CTreeEditDlg::OnCancel(wxCommandEvent&) {
   // Continuous input ends with the first cancel.
-  AfxWriteProfileInt("System", "RenzokuInput", 0);
+  WriteSetting(Settings::System::RenzokuInput, 0);
   EndModal(wxID_CANCEL);
 }

@@ -1,3 +1,4 @@
+#include "foundation/SettingsTable.h"
 #include "treeview/CShoListDlg.h"
 
 #include <gtest/gtest.h>
@@ -168,7 +169,7 @@ TEST(CEdSetDlg, ExchangesThePathAndACancelledBrowseKeepsIt) {
   ProfileFile profile("");
   CEdSetDlg dialog;
   EXPECT_EQ(WxToCP932(dialog.GetTitle()), "エディタの設定");
-  dialog.m_strEditor = CEdSetDlg::kDefaultEditor;
+  dialog.m_strEditor = Settings::System::Editor.def;
   dialog.TransferDataToWindow();
   auto* edit = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(CEdSetDlg::IDC_EDITOR));
   EXPECT_EQ(edit->GetValue(), "xdg-open");
