@@ -36,6 +36,19 @@ BOOL CPelkoSettings::WriteFont(const CFont* font, const char* section) {
   return ok;
 }
 
+BOOL CPelkoSettings::ReadFont(CFont& font, const char* section, const char* defaultFace, int defaultHeight,
+                              int defaultWeight) {
+  namespace Font = Settings::Font;
+  auto number = [&](const IntKey& key, int defaultValue) {
+    return ReadSetting(InSection(key, section), defaultValue, *this);
+  };
+  const CString face = ReadSetting(InSection(Font::FaceName, section), defaultFace, *this);
+  font.DeleteObject();
+  return font.CreateFont(number(Font::Size, defaultHeight), 0, 0, 0, number(Font::Weight, defaultWeight),
+                         static_cast<BYTE>(number(Font::Italic, 0)), static_cast<BYTE>(number(Font::Underline, 0)), 0,
+                         static_cast<BYTE>(number(Font::CharSet, SHIFTJIS_CHARSET)), 0, 0, 0, 0x30, face);
+}
+
 CString CPelkoInifile::GetProfileString(const char* section, const char* key, const char* defaultValue) {
   char buffer[2048];
   GetPrivateProfileString(section, key, defaultValue, buffer, sizeof buffer, m_strPath);

@@ -27,6 +27,9 @@ class CPelkoSettings {
   // "Italic", "Underline", "CharSet") into section, in that order. FALSE, with nothing written,
   // when the font is not made; otherwise FALSE when a write failed.
   BOOL WriteFont(const CFont* font, const char* section);
+  // Makes font from those keys of section; a missing key gives the default passed, or not italic,
+  // not underlined, Shift JIS. FALSE when the font cannot be made.
+  BOOL ReadFont(CFont& font, const char* section, const char* defaultFace, int defaultHeight, int defaultWeight);
 };
 
 class CPelkoInifile : public CPelkoSettings {

@@ -25,6 +25,10 @@ namespace ColorDlg {
 inline constexpr NumberedSetting<IntSetting> Custom = MakeNumbered(MakeColour("ColorDlg", "Custom%d", 0xFFFFFF));
 }  // namespace ColorDlg
 
+namespace Count {
+inline constexpr IntSetting Page = MakeInt("Count", "Page", 400, 1, INT_MAX);  // characters per page
+}  // namespace Count
+
 namespace DateOpt {
 inline constexpr TextSetting Mark = MakeText("DateOpt", "Mark", "/");
 inline constexpr IntSetting Nengappi = MakeFlag("DateOpt", "Nengappi", 0);
@@ -159,6 +163,8 @@ inline constexpr IntSetting PreviewBrowserMode = MakeInt("Preview", "PreviewBrow
 namespace Print {
 inline constexpr IntSetting bKinFirst = MakeFlag("Print", "bKinFirst", 1);
 inline constexpr IntSetting bKinLast = MakeFlag("Print", "bKinLast", 1);
+// The text print's own margins in millimetres, inside the page set-up's.
+inline constexpr IntSetting Bottom = MakeInt("Print", "Bottom", 3, 0, 1000);
 inline constexpr IntSetting Bunsho = MakeFlag("Print", "Bunsho", 1);           // the item texts too
 inline constexpr IntSetting CheckBmp = MakeChoice("Print", "CheckBmp", 0, 2);  // check marks as text, as a picture
 inline constexpr IntSetting CheckPrint = MakeFlag("Print", "CheckPrint", 1);
@@ -175,15 +181,18 @@ inline constexpr IntSetting Indent = MakeFlag("Print", "Indent", 0);
 inline constexpr IntSetting IndentSho = MakeFlag("Print", "IndentSho", 0);
 inline constexpr TextKey KinsokuFirst = MakeTextByCaller("Print", "KinsokuFirst");  // the built-in list
 inline constexpr TextKey KinsokuLast = MakeTextByCaller("Print", "KinsokuLast");    // the built-in list
+inline constexpr IntSetting Left = MakeInt("Print", "Left", 3, 0, 1000);
 inline constexpr IntSetting LineHeight = MakeInt("Print", "LineHeight", 0, -1, kPixels);  // -1 automatic
 inline constexpr IntSetting Page = MakeChoice("Print", "Page", 0, 3);  // page number: none, header, footer
 // Page breaks: -1 none, 0 after every item, n before each item of level n or less.
 inline constexpr IntSetting PageMode = MakeInt("Print", "PageMode", -1, -1, 5);
 // The colours of the ten print fonts, PrintFontColor0 .. PrintFontColor9.
 inline constexpr NumberedSetting<IntSetting> PrintFontColor = MakeNumbered(MakeColour("Print", "PrintFontColor%d", 0));
+inline constexpr IntSetting Right = MakeInt("Print", "Right", 3, 0, 1000);
 inline constexpr IntSetting Selected = MakeFlag("Print", "Selected", 0);
 inline constexpr IntSetting TagKinsoku = MakeFlag("Print", "TagKinsoku", 1);
 inline constexpr IntSetting TitleMargin = MakeInt("Print", "TitleMargin", 0, 0, kPixels);
+inline constexpr IntSetting Top = MakeInt("Print", "Top", 3, 0, 1000);
 inline constexpr IntSetting TreeColor = MakeFlag("Print", "TreeColor", 0);
 inline constexpr IntSetting WordWrap = MakeFlag("Print", "WordWrap", 1);
 }  // namespace Print
@@ -244,6 +253,8 @@ inline constexpr IntSetting DellineSho = MakeFlag("System", "DellineSho", 1);
 inline constexpr IntSetting DragDropMode = MakeChoice("System", "DragDropMode", 1, 4);
 inline constexpr IntSetting DragDropPos = MakeChoice("System", "DragDropPos", 0, 3);  // child, at, below
 inline constexpr TextSetting Editor = MakeText("System", "Editor", "xdg-open");
+inline constexpr IntSetting FileLink = MakeFlag("System", "FileLink", 0);  // a file link in address form
+inline constexpr IntSetting FileLinkRelPath = MakeFlag("System", "FileLinkRelPath", 0);
 inline constexpr IntKey FindListDlgBottom = MakeIntByCaller("System", "FindListDlgBottom", 0, kPixels);  // its own
 inline constexpr IntKey FindListDlgWidth = MakeIntByCaller("System", "FindListDlgWidth", 0, kPixels);    // size
 inline constexpr IntSetting FirstCursor = MakeFlag("System", "FirstCursor", 1);
@@ -273,6 +284,12 @@ inline constexpr IntSetting MRUShown = MakeInt("System", "MRU", 10, 0, 10);
 // key is missing (this entry); the find dialog offers one phrase then (MSearchDialog).
 inline constexpr IntSetting MSearch = MakeChoice("System", "MSearch", 1, 3);
 inline constexpr IntSetting MSearchDialog = MakeChoice("System", "MSearch", 0, 3);
+// The web search's address, "%s" standing for the words. Two defaults: the settings dialog offers
+// one search engine when the key is missing (this entry), the search command uses another then
+// (NetSearchCommand).
+inline constexpr TextSetting NetSearch = MakeText("System", "NetSearch", "https://www.google.com/search?q=%s");
+inline constexpr TextSetting NetSearchCommand = MakeText("System", "NetSearch", "https://duckduckgo.com/?q=%s");
+inline constexpr IntSetting NetSearchUni = MakeFlag("System", "NetSearchUni", 1);  // the words as UTF-8
 inline constexpr IntSetting NoSaveAlert = MakeFlag("System", "NoSaveAlert", 0);
 inline constexpr IntSetting NoToNewFile = MakeFlag("System", "NoToNewFile", 0);
 inline constexpr IntSetting NumTree = MakeFlag("System", "NumTree", 0);
@@ -292,10 +309,15 @@ inline constexpr IntSetting SharedFile = MakeFlag("System", "SharedFile", 0);
 inline constexpr IntSetting SingleInstance = MakeChoice("System", "SingleInstance", 1, 3);
 inline constexpr IntSetting SortMode = MakeChoice("System", "SortMode", 0, 12);
 inline constexpr IntSetting SortSameLevel = MakeFlag("System", "SortSameLevel", 0);
+inline constexpr IntSetting SplitDell = MakeFlag("System", "SplitDell", 0);
 inline constexpr IntSetting SplitDlg = MakeFlag("System", "SplitDlg", 1);
+inline constexpr IntSetting SplitMove = MakeFlag("System", "SplitMove", 0);
+inline constexpr IntSetting SplitSameLevel = MakeFlag("System", "SplitSameLevel", 0);
 inline constexpr IntSetting TextAreaSearch = MakeFlag("System", "TextAreaSearch", 1);
 inline constexpr IntSetting TextCurInit = MakeChoice("System", "TextCurInit", 0, 3);
 inline constexpr IntSetting TextPasteMode = MakeChoice("System", "TextPasteMode", 0, 5);
+inline constexpr IntKey TextViewCx = MakeIntByCaller("System", "TextViewCx", 0, kPixels);  // the text view's
+inline constexpr IntKey TextViewCy = MakeIntByCaller("System", "TextViewCy", 0, kPixels);  // own size
 inline constexpr IntSetting Title = MakeFlag("System", "Title", 0);
 inline constexpr IntSetting TitleBarFullPath = MakeFlag("System", "TitleBarFullPath", 0);
 // Missing, it is the opposite of Title (ReadTitleSearch).
@@ -305,6 +327,7 @@ inline constexpr IntSetting TreeUpMode = MakeFlag("System", "TreeUpMode", 1);
 inline constexpr IntSetting UrlOpenMode = MakeChoice("System", "UrlOpenMode", 1, 3);
 inline constexpr TextSetting WebID = MakeText("System", "WebID", "");
 inline constexpr TextSetting WP = MakeText("System", "WP", "");  // scrambled
+inline constexpr IntSetting WrilaInitial = MakeFlag("System", "WrilaInitial", 1);  // the text control not set up yet
 inline constexpr IntSetting ZSearch = MakeFlag("System", "ZSearch", 0);
 }  // namespace System
 
@@ -392,5 +415,16 @@ inline constexpr IntSetting Turn = MakeFlag("View", "Turn", 0);
 inline constexpr IntSetting ViewShoStr = MakeFlag("View", "ViewShoStr", 1);
 inline constexpr IntSetting WndBar = MakeFlag("View", "WndBar", 0);
 }  // namespace View
+
+namespace WordListBox {
+inline constexpr IntSetting BackColors = MakeColour("WordListBox", "BackColors", 0xFFFFFF);
+inline constexpr IntSetting BackColors2 = MakeColour("WordListBox", "BackColors2", 0x800000);
+// Three defaults: the lines' text when the key is missing (this entry), the marked word's
+// (StrColorMark) and the marked word's on a selected line (StrColorMarkSelected).
+inline constexpr IntSetting StrColor = MakeColour("WordListBox", "StrColor", 0);
+inline constexpr IntSetting StrColorMark = MakeColour("WordListBox", "StrColor", 0xFF0000);
+inline constexpr IntSetting StrColorMarkSelected = MakeColour("WordListBox", "StrColor", 0x00FFFF);
+inline constexpr IntSetting StrColor2 = MakeColour("WordListBox", "StrColor2", 0xFFFFFF);
+}  // namespace WordListBox
 
 }  // namespace Settings

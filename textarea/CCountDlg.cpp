@@ -4,6 +4,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
@@ -34,7 +36,7 @@ wxString Number(int value) { return wxString::Format("%d", value); }
 
 CCountDlg::CCountDlg(wxWindow* parent, const TextCounts& counts)
     : wxDialog(parent, IDD, CP932ToWx("文字数のカウント")), m_counts(counts) {
-  m_nPerPage = AfxGetProfileInt("Count", "Page", 400);
+  m_nPerPage = ReadSetting(Settings::Count::Page);
   auto* grid = new wxFlexGridSizer(3, 6, 12);
   auto add = [&](const char* label, int id, const wxString& value) {
     grid->Add(new wxStaticText(this, wxID_ANY, CP932ToWx(label)));
@@ -85,7 +87,7 @@ void CCountDlg::OnPerPageLeft(wxFocusEvent& event) {
   const int perPage = PerPage();
   if (perPage < 1) {
     AfxMessageBox(kPerPageMessage);
-    m_nPerPage = AfxGetProfileInt("Count", "Page", 400);
+    m_nPerPage = ReadSetting(Settings::Count::Page);
     m_perPage->ChangeValue(Number(m_nPerPage));
   } else {
     m_nPerPage = perPage;
@@ -99,6 +101,6 @@ void CCountDlg::OnOk(wxCommandEvent& event) {
     AfxMessageBox(kPerPageMessage);
     return;
   }
-  AfxWriteProfileInt("Count", "Page", perPage);
+  WriteSetting(Settings::Count::Page, perPage);
   event.Skip();
 }

@@ -5,6 +5,9 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CFont.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CStatusBar.h"
@@ -30,7 +33,7 @@ constexpr char kUntitled[] = "(無題)";
 CIEditView::CIEditView() {
   // Until the first load is done, the control's events of setting it up mark nothing modified.
   m_bReportModified = FALSE;
-  m_nTreeUpMode = AfxGetProfileInt("System", "TreeUpMode", 1);
+  m_nTreeUpMode = ReadSetting(Settings::System::TreeUpMode);
   Bind(wxEVT_SET_FOCUS, &CIEditView::OnSetFocusToControl, this);
   Bind(wxEVT_MENU, &CIEditView::OnCursorTree, this, ID_VIEW_CURSOR_TREE);
   Bind(wxEVT_MENU, &CIEditView::OnCursorTree, this, ID_VIEW_CURSOR_SWITCH);
@@ -66,9 +69,9 @@ void CIEditView::OnInitialUpdate() {
   CWrilaView::OnInitialUpdate();
   CWrilaCtrl& edit = GetEditCtrl();
   if (edit.GetOverwrite()) edit.SetOverwrite(FALSE);
-  edit.m_nWheelLines = AfxGetProfileInt("View", "MouseWheel", 3);
-  if (AfxGetProfileInt("System", "WrilaInitial", 1)) {
-    AfxWriteProfileInt("System", "WrilaInitial", 0);
+  edit.m_nWheelLines = ReadSetting(Settings::View::MouseWheel);
+  if (ReadSetting(Settings::System::WrilaInitial)) {
+    WriteSetting(Settings::System::WrilaInitial, 0);
     ApplyFirstStartFont();
   }
   MarkControlKeys();
@@ -80,15 +83,11 @@ void CIEditView::OnInitialUpdate() {
 
 void CIEditView::ApplyFirstStartFont() {
   CFont font;
-  font.CreateFont(AfxGetProfileInt("EFont", "Size", -17), 0, 0, 0, AfxGetProfileInt("EFont", "Weight", 400),
-                  static_cast<BYTE>(AfxGetProfileInt("EFont", "Italic", 0)),
-                  static_cast<BYTE>(AfxGetProfileInt("EFont", "Underline", 0)), 0,
-                  static_cast<BYTE>(AfxGetProfileInt("EFont", "CharSet", 128)), 0, 0, 0, 0x30,
-                  AfxGetProfileString("EFont", "FaceName", "ＭＳ ゴシック"));
+  ApplicationSettings().ReadFont(font, "EFont", "ＭＳ ゴシック", -17, FW_NORMAL);
   CWrilaCtrl& edit = GetEditCtrl();
   edit.SetFont(font);
   edit.SetWrapMode(2);
-  edit.SetTabStops(AfxGetProfileInt("View", "TabNo", 8));
+  edit.SetTabStops(ReadSetting(Settings::View::TabNo));
 }
 
 void CIEditView::MarkControlKeys() {
@@ -143,7 +142,7 @@ void CIEditView::LoadText(bool firstLoad) {
   else if (firstLoad)
     caret = tree.GetProperties().m_nFirstCursor;
   const bool placeCaret =
-      !firstLoad || (AfxGetProfileInt("System", "AutoFirst", 1) && AfxGetProfileInt("System", "FirstCursor", 1));
+      !firstLoad || (ReadSetting(Settings::System::AutoFirst) && ReadSetting(Settings::System::FirstCursor));
   if (placeCaret) edit.SetSel(caret, caret);
   if (!firstLoad && item >= 0 && item < tree.GetDirDataCount()) {
     SYSTEMTIME now;

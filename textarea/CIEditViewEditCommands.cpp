@@ -11,6 +11,8 @@
 #include "app/CKestavonDoc.h"
 #include "app/DateTimeText.h"
 #include "foundation/CPelkoStringArray.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/CTime.h"
 #include "platform/CodePage.h"
@@ -88,7 +90,7 @@ void CIEditView::OnInsertNow(wxCommandEvent&) {
   if (!app) return;
   const CTime now = CTime::GetCurrentTime();
   CString text = FormatDate(app->m_settings, now);
-  if (AfxGetProfileInt("DateOpt", "Time", 0)) text += " " + FormatTime(app->m_settings, now);
+  if (ReadSetting(Settings::DateOpt::Time)) text += " " + FormatTime(app->m_settings, now);
   GetEditCtrl().ReplaceSel(text);
 }
 
@@ -129,12 +131,9 @@ void CIEditView::OnFootnote(wxCommandEvent&) {
   long start = 0;
   long end = 0;
   edit.GetSel(start, end);
-  const CString open = AfxGetProfileString("Footnote", "StartStr", "<<<");
-  // With no mark stored, the end mark is the one that exports and printing look for, blank
-  // included (the settings reader would drop a default's trailing blank).
-  const char kMissing[] = "\x01";
-  CString close = AfxGetProfileString("Footnote", "EndStr", kMissing);
-  if (close == kMissing) close = ">>> ";
+  const CString open = ReadSetting(Settings::Footnote::StartStr);
+  // With no mark stored, the end mark is the one that exports and printing look for, blank included.
+  const CString close = ReadSetting(Settings::Footnote::EndStr);
   edit.ReplaceSel(open + edit.GetSelText() + close);
   if (start == end) edit.SetSel(start + open.GetLength(), start + open.GetLength());
 }

@@ -6,10 +6,11 @@
 #include "app/CKestavonDoc.h"
 #include "foundation/CFileDialogEx.h"
 #include "foundation/PathHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "model/CLinkPath.h"
 #include "platform/MessageBox.h"
-#include "platform/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
 #include "textarea/TextPaneTexts.h"
@@ -66,6 +67,6 @@ void CIEditView::OnInsertFileLink(wxCommandEvent&) {
   dialog.m_ofn.lpstrTitle = "ファイルリンクの挿入";
   if (dialog.DoModal() != IDOK) return;
   GetEditCtrl().ReplaceSel(MakeFileLinkText(dialog.GetPathName(), doc->GetPathName(),
-                                            AfxGetProfileInt("System", "FileLinkRelPath", 0),
-                                            AfxGetProfileInt("System", "FileLink", 0)));
+                                            ReadSetting(Settings::System::FileLinkRelPath),
+                                            ReadSetting(Settings::System::FileLink)));
 }

@@ -6,6 +6,8 @@
 #include <wx/printdlg.h>
 
 #include "app/CKestavonDoc.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "model/Footnotes.h"
 #include "platform/CWinApp.h"
@@ -21,7 +23,7 @@ void CIEditView::OnPreparePrinting() {
     m_strPrintHeader = properties.m_strHeader;
     m_strPrintFooter = properties.m_strFooter;
   }
-  m_nPrintPageStyle = AfxGetProfileInt("Print", "Page", 0);
+  m_nPrintPageStyle = ReadSetting(Settings::Print::Page);
 }
 
 TextPrintBands CIEditView::GetPrintBands() const {

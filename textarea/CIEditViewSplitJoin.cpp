@@ -3,9 +3,10 @@
 #include <wx/event.h>
 
 #include "app/CKestavonDoc.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/COleDateTime.h"
-#include "platform/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "textarea/CCountDlg.h"
 #include "textarea/CIEditView.h"
@@ -44,20 +45,20 @@ BOOL CIEditView::SplitSelection(const std::function<bool(CSplitDlg&)>& ask) {
 
   CSplitDlg dialog(this);
   dialog.m_strTitle = split.title;
-  dialog.m_bDeleteFirstLine = AfxGetProfileInt("System", "SplitDell", 0);
-  dialog.m_bMoveCaret = AfxGetProfileInt("System", "SplitMove", 0);
-  dialog.m_bSameLevel = AfxGetProfileInt("System", "SplitSameLevel", 0);
+  dialog.m_bDeleteFirstLine = ReadSetting(Settings::System::SplitDell);
+  dialog.m_bMoveCaret = ReadSetting(Settings::System::SplitMove);
+  dialog.m_bSameLevel = ReadSetting(Settings::System::SplitSameLevel);
   dialog.m_bAutoTitle = autoTitle;
-  if (AfxGetProfileInt("System", "SplitDlg", 1)) {
+  if (ReadSetting(Settings::System::SplitDlg)) {
     dialog.TransferDataToWindow();
     if (!ask(dialog)) return FALSE;
   }
   edit.SetSel(start, end);
-  AfxWriteProfileInt("System", "SplitDell", dialog.m_bDeleteFirstLine);
-  AfxWriteProfileInt("System", "SplitMove", dialog.m_bMoveCaret);
+  WriteSetting(Settings::System::SplitDell, dialog.m_bDeleteFirstLine);
+  WriteSetting(Settings::System::SplitMove, dialog.m_bMoveCaret);
   // The top tree has no siblings.
   const BOOL sameLevel = current != 0 && dialog.m_bSameLevel;
-  AfxWriteProfileInt("System", "SplitSameLevel", sameLevel);
+  WriteSetting(Settings::System::SplitSameLevel, sameLevel);
   if (dialog.m_strTitle.IsEmpty()) return FALSE;
 
   CString text = SplitTreeText(split, dialog.m_strTitle, autoTitle, dialog.m_bDeleteFirstLine);

@@ -15,6 +15,8 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "foundation/CFileDialogEx.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
@@ -30,7 +32,6 @@
 namespace {
 
 // Any search engine's query address does; this one asks for nothing but the query.
-constexpr char kDefaultSearch[] = "https://duckduckgo.com/?q=%s";
 
 // Where a chooser starts: the folder of the path last chosen with it.
 CString FolderOf(const CString& path) {
@@ -62,13 +63,13 @@ void CIEditView::BindTextFileCommands() {
 
 void CIEditView::OnReadTextFile(wxCommandEvent& event) {
   const bool fileText = event.GetId() == ID_EDIT_READ_TEXT_FILE;
-  const char* key = fileText ? "FileText" : "TextIn";
+  const TextSetting& chosen = fileText ? Settings::InitDir::FileText : Settings::InitDir::TextIn;
   CFileDialogEx dialog(TRUE, "TXT", "*.TXT", OFN_HIDEREADONLY, "ﾃｷｽﾄﾌｧｲﾙ(*.TXT) |*.TXT| 全てのﾌｧｲﾙ(*.*) |*.*||",
                        this);
   if (fileText) dialog.m_ofn.lpstrTitle = "ﾌｧｲﾙ名の入力";
-  dialog.m_ofn.lpstrInitialDir = FolderOf(AfxGetProfileString("InitDir", key, ""));
+  dialog.m_ofn.lpstrInitialDir = FolderOf(ReadSetting(chosen));
   if (dialog.DoModal() != IDOK) return;
-  AfxWriteProfileString("InitDir", key, dialog.GetPathName());
+  WriteSetting(chosen, dialog.GetPathName());
   InsertTextFile(dialog.GetPathName());
 }
 
@@ -86,13 +87,13 @@ void CIEditView::OnWriteTextFile(wxCommandEvent& event) {
   CKestavonDoc* doc = GetDocument();
   if (!doc) return;
   const bool asTemplate = event.GetId() == ID_FILE_TEXTAREA_SAVE_TEMPLATE;
-  const char* key = asTemplate ? "TemplateOut" : "TextOut";
+  const TextSetting& chosen = asTemplate ? Settings::InitDir::TemplateOut : Settings::InitDir::TextOut;
   const CString title = CurrentTitle();
   CFileDialogEx dialog(FALSE, "txt", TextFileNameForTitle(title), 0x80E,
                        "ﾃｷｽﾄﾌｧｲﾙ(*.txt) |*.TXT|HTMLﾌｧｲﾙ(*.htm) |*.htm||", this);
-  dialog.m_ofn.lpstrInitialDir = FolderOf(AfxGetProfileString("InitDir", key, ""));
+  dialog.m_ofn.lpstrInitialDir = FolderOf(ReadSetting(chosen));
   if (dialog.DoModal() != IDOK) return;
-  AfxWriteProfileString("InitDir", key, dialog.GetPathName());
+  WriteSetting(chosen, dialog.GetPathName());
   if (asTemplate)
     SaveTextAsTemplate(dialog.GetPathName());
   else
@@ -189,7 +190,7 @@ BOOL CIEditView::EditInOutsideEditor(const std::function<void(pid_t)>& waitForUs
     return FALSE;
   }
   // An argument vector: the file name never passes through a shell.
-  const CString editor = AfxGetProfileString("System", "Editor", "xdg-open");
+  const CString editor = ReadSetting(Settings::System::Editor);
   const pid_t pid = StartProgram({editor, file});
   if (pid < 0) {
     unlink(path.c_str());
@@ -221,7 +222,7 @@ void CIEditView::OnWebSearch(wxCommandEvent&) {
   const ATREE& tree = doc->GetTree();
   const CString link = item >= 0 && item < tree.GetDirDataCount() ? tree.GetDirData(item)->m_strLink.Get() : CString();
   const CString address =
-      FillWebSearchAddress(AfxGetProfileString("System", "NetSearch", kDefaultSearch), GetEditCtrl().GetSelText(),
-                           AfxGetProfileInt("System", "NetSearchUni", 1), CurrentTitle(), link, doc->GetPathName());
+      FillWebSearchAddress(ReadSetting(Settings::System::NetSearchCommand), GetEditCtrl().GetSelText(),
+                           ReadSetting(Settings::System::NetSearchUni), CurrentTitle(), link, doc->GetPathName());
   ShellExecute(this, "open", address, "", "", 1);
 }

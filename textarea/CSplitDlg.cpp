@@ -6,7 +6,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/FileDialog.h"
@@ -54,7 +55,7 @@ bool CSplitDlg::TransferDataFromWindow() {
   m_strFile = WxToCP932(static_cast<wxTextCtrl*>(FindWindow(IDC_FILE))->GetValue());
   BOOL* values[] = {&m_bDeleteFirstLine, &m_bMoveCaret, &m_bSameLevel, &m_bNoDialog, &m_bAutoTitle};
   for (size_t i = 0; i < std::size(kChecks); ++i) *values[i] = static_cast<wxCheckBox*>(FindWindow(kChecks[i].id))->GetValue();
-  AfxWriteProfileInt("System", "SplitDlg", m_bNoDialog ? 0 : 1);
+  WriteSetting(Settings::System::SplitDlg, m_bNoDialog ? 0 : 1);
   return true;
 }
 

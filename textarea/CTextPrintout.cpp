@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "foundation/CPrintMargins.h"
-#include "platform/CWinApp.h"
+#include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/MulDiv.h"
 #include "textarea/CIEditView.h"
 #include "textarea/TextPrintDcCanvas.h"
@@ -63,12 +65,12 @@ RECT CTextPrintout::PreparePage(wxDC& dc) {
 
   if (!m_fontPrint.HasFont()) {
     // The height is the screen's: the same text takes the same room on paper.
-    const int height = MulDiv(AfxGetProfileInt("PrintFontText", "Size", 14), printerY, screenY);
-    m_fontPrint.CreateFont(height, 0, 0, 0, AfxGetProfileInt("PrintFontText", "Weight", 400),
-                           static_cast<BYTE>(AfxGetProfileInt("PrintFontText", "Italic", 0)),
-                           static_cast<BYTE>(AfxGetProfileInt("PrintFontText", "Underline", 0)), 0,
-                           static_cast<BYTE>(AfxGetProfileInt("PrintFontText", "CharSet", 128)), 0, 0, 0, 0x30,
-                           AfxGetProfileString("PrintFontText", "FaceName", "ＭＳ ゴシック"));
+    CFont stored;
+    ApplicationSettings().ReadFont(stored, "PrintFontText", "ＭＳ ゴシック", 14, FW_NORMAL);
+    LOGFONT lf{};
+    stored.GetLogFont(&lf);
+    lf.lfHeight = MulDiv(lf.lfHeight, printerY, screenY);
+    m_fontPrint.CreateFontIndirect(&lf);
   }
   dc.SetFont(m_fontPrint);
   dc.SetTextForeground(*wxBLACK);
@@ -86,9 +88,9 @@ RECT CTextPrintout::PreparePage(wxDC& dc) {
   // The text's own extra margins, whole millimetres.
   const int perMmX = printerX * 1000 / 254;  // pixels per millimetre times 100
   const int perMmY = printerY * 1000 / 254;
-  rect.top += AfxGetProfileInt("Print", "Top", 3) * perMmY / 100;
-  rect.left += AfxGetProfileInt("Print", "Left", 3) * perMmX / 100;
-  rect.right -= AfxGetProfileInt("Print", "Right", 3) * perMmX / 100;
-  rect.bottom -= AfxGetProfileInt("Print", "Bottom", 3) * perMmY / 100;
+  rect.top += ReadSetting(Settings::Print::Top) * perMmY / 100;
+  rect.left += ReadSetting(Settings::Print::Left) * perMmX / 100;
+  rect.right -= ReadSetting(Settings::Print::Right) * perMmX / 100;
+  rect.bottom -= ReadSetting(Settings::Print::Bottom) * perMmY / 100;
   return rect;
 }

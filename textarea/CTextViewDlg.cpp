@@ -1,7 +1,8 @@
 #include "textarea/CTextViewDlg.h"
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/Bstr.h"
-#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "textarea/CWrilaCtrl.h"
 #include "textarea/CWrilaView.h"
@@ -20,8 +21,8 @@ BOOL CTextViewDlg::Create() {
                         wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
     return FALSE;
   const wxSize defaults = ConvertDialogToPixels(kTemplateSize);
-  SetSize(wxSize(AfxGetProfileInt("System", "TextViewCx", defaults.x),
-                 AfxGetProfileInt("System", "TextViewCy", defaults.y)));
+  SetSize(wxSize(ReadSetting(Settings::System::TextViewCx, defaults.x),
+                 ReadSetting(Settings::System::TextViewCy, defaults.y)));
   m_pEdit->Create(this, kControlId, wxRect(wxPoint(0, 0), GetClientSize()));
   m_pEdit->SetEventHandler([this](DISPID event, std::span<const VARIANT> args) {
     if (event == CWrila::kEventLinkURL && !args.empty() && args[0].vt == VT_BSTR)
@@ -55,7 +56,7 @@ void CTextViewDlg::OnSizeChanged(wxSizeEvent& event) {
 
 void CTextViewDlg::OnCloseWindow(wxCloseEvent&) {
   const wxSize size = GetSize();
-  AfxWriteProfileInt("System", "TextViewCx", size.x);
-  AfxWriteProfileInt("System", "TextViewCy", size.y);
+  WriteSetting(Settings::System::TextViewCx, size.x);
+  WriteSetting(Settings::System::TextViewCy, size.y);
   Destroy();
 }

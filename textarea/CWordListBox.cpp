@@ -5,30 +5,27 @@
 
 #include <string_view>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "foundation/TextSearch.h"
-#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/ColorRef.h"
 #include "textarea/WordMarks.h"
 
 namespace {
 
-constexpr char kSection[] = "WordListBox";
-
-COLORREF ReadColor(const char* key, COLORREF defaultValue) {
-  return static_cast<COLORREF>(AfxGetProfileInt(kSection, key, static_cast<int>(defaultValue)));
-}
+COLORREF ReadColor(const IntSetting& colour) { return static_cast<COLORREF>(ReadSetting(colour)); }
 
 }  // namespace
 
 CWordListBox::CWordListBox()
-    : m_crBack(ReadColor("BackColors", 0xFFFFFF)),
-      m_crBackSelected(ReadColor("BackColors2", 0x800000)),
-      m_crText(ReadColor("StrColor", 0)),
-      m_crTextSelected(ReadColor("StrColor2", 0xFFFFFF)),
+    : m_crBack(ReadColor(Settings::WordListBox::BackColors)),
+      m_crBackSelected(ReadColor(Settings::WordListBox::BackColors2)),
+      m_crText(ReadColor(Settings::WordListBox::StrColor)),
+      m_crTextSelected(ReadColor(Settings::WordListBox::StrColor2)),
       // The marks are read from the text colour's key: a stored text colour sets them as well.
-      m_crMark(ReadColor("StrColor", 0xFF0000)),
-      m_crMarkSelected(ReadColor("StrColor", 0x00FFFF)) {}
+      m_crMark(ReadColor(Settings::WordListBox::StrColorMark)),
+      m_crMarkSelected(ReadColor(Settings::WordListBox::StrColorMarkSelected)) {}
 
 BOOL CWordListBox::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size) {
   return wxVListBox::Create(parent, id, pos, size, wxBORDER_SUNKEN) ? TRUE : FALSE;

@@ -455,13 +455,7 @@ void CTrView::OnContextMenu(wxContextMenuEvent&) {
 
 void CTrView::LoadProfileFont(CFont& font, const char* section, const char* defaultFace, int defaultSize,
                               BOOL bold) {
-  auto readInt = [&](const IntKey& key, int value) { return ReadSetting(InSection(key, section), value); };
-  const CString face = ReadSetting(InSection(Settings::Font::FaceName, section), defaultFace);
-  font.DeleteObject();
-  font.CreateFont(
-      readInt(Settings::Font::Size, defaultSize), 0, 0, 0, readInt(Settings::Font::Weight, bold ? FW_BOLD : FW_NORMAL),
-      static_cast<BYTE>(readInt(Settings::Font::Italic, 0)), static_cast<BYTE>(readInt(Settings::Font::Underline, 0)),
-      0, static_cast<BYTE>(readInt(Settings::Font::CharSet, SHIFTJIS_CHARSET)), 0, 0, 0, 0x30, face);
+  ApplicationSettings().ReadFont(font, section, defaultFace, defaultSize, bold ? FW_BOLD : FW_NORMAL);
 }
 
 void CTrView::SaveProfileFont(const CFont& font, const char* section) {
