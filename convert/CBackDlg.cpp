@@ -12,8 +12,9 @@
 
 #include "app/ColorChoice.h"
 #include "foundation/CFileDialogEx.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CFont.h"
-#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/ColorRef.h"
 #include "platform/DialogButtons.h"
@@ -63,13 +64,14 @@ void CBackPreview::Draw(wxDC& dc) {
   dc.SetPen(*wxBLACK_PEN);
   dc.SetBrush(wxBrush(ColorRefToWx(m_crBack)));
   dc.DrawRectangle(0, 0, size.x, size.y);
+  // The tree's font without its underline, which the link samples add.
   LOGFONT lf{};
-  lf.lfHeight = AfxGetProfileInt("Font", "Size", 16);
-  lf.lfWeight = AfxGetProfileInt("Font", "Weight", 400);
-  lf.lfItalic = static_cast<BYTE>(AfxGetProfileInt("Font", "Italic", 0));
+  lf.lfHeight = ReadSetting(Settings::Font::Size, 16);
+  lf.lfWeight = ReadSetting(Settings::Font::Weight, FW_NORMAL);
+  lf.lfItalic = static_cast<BYTE>(ReadSetting(Settings::Font::Italic, 0));
   lf.lfCharSet = SHIFTJIS_CHARSET;
   lf.lfPitchAndFamily = FF_MODERN;
-  std::strncpy(lf.lfFaceName, AfxGetProfileString("Font", "FaceName", "SYSTEM").GetString(), LF_FACESIZE - 1);
+  std::strncpy(lf.lfFaceName, ReadSetting(Settings::Font::FaceName, "SYSTEM").GetString(), LF_FACESIZE - 1);
   CFont font;
   font.CreateFontIndirect(&lf);
   dc.SetFont(font.GetWxFont());

@@ -7,18 +7,12 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CFolderDialog.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/DlgItem.h"
-#include "platform/CWinApp.h"
 #include "platform/DialogButtons.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
-
-namespace {
-
-const char kSection[] = "FolderImport";
-
-
-}  // namespace
 
 CFolderImportDlg::CFolderImportDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("フォルダをインポート")) {
@@ -45,10 +39,10 @@ CFolderImportDlg::CFolderImportDlg(wxWindow* parent)
 }
 
 int CFolderImportDlg::DoModal() {
-  m_strDir = AfxGetProfileString(kSection, "Dir", "");
-  m_strExt = AfxGetProfileString(kSection, "Ext", "txt");
-  m_bExtName = AfxGetProfileInt(kSection, "ExtName", 0);
-  m_bOtherLink = AfxGetProfileInt(kSection, "OtherLink", 0);
+  m_strDir = ReadSetting(Settings::FolderImport::Dir);
+  m_strExt = ReadSetting(Settings::FolderImport::Ext);
+  m_bExtName = ReadSetting(Settings::FolderImport::ExtName);
+  m_bOtherLink = ReadSetting(Settings::FolderImport::OtherLink);
   TransferDataToWindow();
   GetSizer()->SetSizeHints(this);
   CentreOnParent();
@@ -82,9 +76,9 @@ void CFolderImportDlg::OnBrowse(wxCommandEvent&) {
 
 void CFolderImportDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
-  AfxWriteProfileString(kSection, "Dir", m_strDir);
-  AfxWriteProfileString(kSection, "Ext", m_strExt);
-  AfxWriteProfileInt(kSection, "ExtName", m_bExtName);
-  AfxWriteProfileInt(kSection, "OtherLink", m_bOtherLink);
+  WriteSetting(Settings::FolderImport::Dir, m_strDir);
+  WriteSetting(Settings::FolderImport::Ext, m_strExt);
+  WriteSetting(Settings::FolderImport::ExtName, m_bExtName);
+  WriteSetting(Settings::FolderImport::OtherLink, m_bOtherLink);
   EndModal(IDOK);
 }

@@ -15,6 +15,8 @@
 #include "app/CKinsokuSettings.h"
 #include "convert/ExportDialogParts.h"
 #include "foundation/CFileDialogEx.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
@@ -191,8 +193,8 @@ void CFormDlg::OnCloseWith(int mode) {
 void CFormDlg::OnSetExport(wxCommandEvent&) {
   if (!TransferDataFromWindow()) return;
   CString path;
-  if (!ChooseSetFile(TRUE, AfxGetProfileString("InitDir", "TextExport", ""), path)) return;
-  AfxWriteProfileString("InitDir", "TextExport", path);
+  if (!ChooseSetFile(TRUE, ReadSetting(Settings::InitDir::TextExport), path)) return;
+  WriteSetting(Settings::InitDir::TextExport, path);
   CTextOutputOptions set;
   set.CopyLayoutFrom(m_options);
   if (!set.SaveText(path)) {
@@ -204,8 +206,8 @@ void CFormDlg::OnSetExport(wxCommandEvent&) {
 void CFormDlg::OnSetImport(wxCommandEvent&) {
   if (!TransferDataFromWindow()) return;
   CString path;
-  if (!ChooseSetFile(FALSE, AfxGetProfileString("InitDir", "TextExport", ""), path)) return;
-  AfxWriteProfileString("InitDir", "TextExport", path);
+  if (!ChooseSetFile(FALSE, ReadSetting(Settings::InitDir::TextExport), path)) return;
+  WriteSetting(Settings::InitDir::TextExport, path);
   CTextOutputOptions set;
   set.LoadText(path);
   m_options.CopyLayoutFrom(set);

@@ -9,9 +9,10 @@
 
 #include "app/ColorChoice.h"
 #include "convert/CBackDlg.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "foundation/WebText.h"
 #include "platform/CPropertySheet.h"
-#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogHelp.h"
 #include "platform/MessageBox.h"
@@ -201,7 +202,7 @@ CHtmlOptSheet::CHtmlOptSheet(wxWindow* parent, CDocProperties& properties)
 
 int CHtmlOptSheet::DoModal() {
   m_work = m_properties;
-  m_nHtmlEscape = AfxGetProfileInt("Text", "HtmlEscape", 1);
+  m_nHtmlEscape = ReadSetting(Settings::Text::HtmlEscape);
   CPropertySheet sheet(m_pParent, "HTML出力のオプション");
   sheet.AddPage(&m_design);
   sheet.AddPage(&m_link);
@@ -213,7 +214,7 @@ int CHtmlOptSheet::DoModal() {
   if (result != IDOK) return IDCANCEL;
   m_properties = m_work;
   m_properties.m_bHtmlOptionsSet = 1;
-  AfxWriteProfileInt("Text", "HtmlEscape", m_nHtmlEscape);
+  WriteSetting(Settings::Text::HtmlEscape, m_nHtmlEscape);
   return IDOK;
 }
 

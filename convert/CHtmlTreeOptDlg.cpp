@@ -7,8 +7,9 @@
 #include <wx/textctrl.h>
 
 #include "convert/CBackDlg.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CDocProperties.h"
-#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/DialogHelp.h"
@@ -67,7 +68,7 @@ int CHtmlTreeOptDlg::DoModal() {
   m_strInsFileUp = m_properties.m_strInsFileUp2;
   m_strInsFileBottom = m_properties.m_strInsFileBottom2;
   m_strBody = m_properties.m_strHtmlBodyTree;
-  m_bTreeClose = AfxGetProfileInt("Html", "TreeClose", 1);
+  m_bTreeClose = ReadSetting(Settings::Html::TreeClose);
   TransferDataToWindow();
   GetSizer()->SetSizeHints(this);
   CentreOnParent();
@@ -121,6 +122,6 @@ void CHtmlTreeOptDlg::OnOK(wxCommandEvent&) {
   m_properties.m_strInsFileBottom2 = m_strInsFileBottom;
   m_properties.m_strHtmlBodyTree = m_strBody;
   m_properties.m_bHtmlOptionsSet = 1;
-  AfxWriteProfileInt("Html", "TreeClose", m_bTreeClose);
+  WriteSetting(Settings::Html::TreeClose, m_bTreeClose);
   EndModal(IDOK);
 }

@@ -12,6 +12,8 @@
 #include "convert/CFormDlg.h"
 #include "convert/ExportDialogParts.h"
 #include "foundation/CFileDialogEx.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
@@ -20,8 +22,6 @@
 #include "platform/MessageBox.h"
 
 namespace {
-
-const char kSection[] = "RtfOut";
 
 const char* const kPageFeeds[] = {"ツリーで改ページしない", "全ツリーで改ページ",   "第１階層で改ページ",
                                   "第２階層で改ページ",     "第３階層で改ページ", "第４階層で改ページ",
@@ -72,9 +72,9 @@ CRtfOutDlg::CRtfOutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx(
 }
 
 int CRtfOutDlg::DoModal() {
-  m_nSelectTree = AfxGetProfileInt(kSection, "SelectTree", 1);
-  m_nPageFeed = AfxGetProfileInt(kSection, "PageFeed", 0);
-  m_nFontLevelRel = AfxGetProfileInt(kSection, "FontLevelRel", 0);
+  m_nSelectTree = ReadSetting(Settings::RtfOut::SelectTree);
+  m_nPageFeed = ReadSetting(Settings::RtfOut::PageFeed);
+  m_nFontLevelRel = ReadSetting(Settings::RtfOut::FontLevelRel);
   TransferDataToWindow();
   GetSizer()->SetSizeHints(this);
   CentreOnParent();
@@ -104,10 +104,10 @@ BOOL CRtfOutDlg::ChooseFile(CString& path) {
                        "RTFﾌｧｲﾙ(*.rtf) |*.rtf||", this);
   dialog.m_ofn.lpstrTitle = "RTFファイルの出力";
   // The setting keeps the last file; the chooser starts in its folder.
-  dialog.m_ofn.lpstrInitialDir = FolderToStartIn(AfxGetProfileString(kSection, "InitDir", ""));
+  dialog.m_ofn.lpstrInitialDir = FolderToStartIn(ReadSetting(Settings::RtfOut::InitDir));
   if (dialog.DoModal() != IDOK) return FALSE;
   path = dialog.GetPathName();
-  AfxWriteProfileString(kSection, "InitDir", path);
+  WriteSetting(Settings::RtfOut::InitDir, path);
   return TRUE;
 }
 
@@ -133,9 +133,9 @@ void CRtfOutDlg::OnNameFromDocument(wxCommandEvent&) {
 
 void CRtfOutDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
-  AfxWriteProfileInt(kSection, "SelectTree", m_nSelectTree);
-  AfxWriteProfileInt(kSection, "PageFeed", m_nPageFeed);
-  AfxWriteProfileInt(kSection, "FontLevelRel", m_nFontLevelRel);
+  WriteSetting(Settings::RtfOut::SelectTree, m_nSelectTree);
+  WriteSetting(Settings::RtfOut::PageFeed, m_nPageFeed);
+  WriteSetting(Settings::RtfOut::FontLevelRel, m_nFontLevelRel);
   EndModal(IDOK);
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/UserFiles.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "convert/ExportWriter.h"
 #include "model/Footnotes.h"
@@ -76,7 +78,7 @@ CString CTextExporter::MakeHtmlHead(int first) {
     }
     head += "</style>\n";
   }
-  const CString outside = AfxGetProfileString("Text", "Css", "");
+  const CString outside = ReadSetting(Settings::Text::Css);
   if (!outside.IsEmpty()) head += "<link rel=\"stylesheet\" type=\"text/css\" href=\"" + outside.str() + "\">\n";
   if (m_options.m_nJQuery == 1) {
     head += "<script type=\"text/javascript\" src=\"";

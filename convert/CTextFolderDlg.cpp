@@ -7,18 +7,12 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CFolderDialog.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/DlgItem.h"
-#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/MessageBox.h"
-
-namespace {
-
-const char kSection[] = "TextPage";
-
-
-}  // namespace
 
 CTextFolderDlg::CTextFolderDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("フォルダでテキスト出力")) {
@@ -49,13 +43,13 @@ CTextFolderDlg::CTextFolderDlg(wxWindow* parent)
 }
 
 int CTextFolderDlg::DoModal() {
-  m_strDir = AfxGetProfileString(kSection, "Dir", "");
-  m_strExt = AfxGetProfileString(kSection, "Ext", "txt");
-  m_bTitle = AfxGetProfileInt(kSection, "Title", 1);
-  m_bTopOut = AfxGetProfileInt(kSection, "TopOut", 1);
-  m_bSelectTree = AfxGetProfileInt(kSection, "SelectTree", 1);
-  m_bParentText = AfxGetProfileInt(kSection, "ParentText", 1);
-  m_bOverwrite = AfxGetProfileInt(kSection, "Overwrite", 1);
+  m_strDir = ReadSetting(Settings::TextPage::Dir);
+  m_strExt = ReadSetting(Settings::TextPage::Ext);
+  m_bTitle = ReadSetting(Settings::TextPage::Title);
+  m_bTopOut = ReadSetting(Settings::TextPage::TopOut);
+  m_bSelectTree = ReadSetting(Settings::TextPage::SelectTree);
+  m_bParentText = ReadSetting(Settings::TextPage::ParentText);
+  m_bOverwrite = ReadSetting(Settings::TextPage::Overwrite);
   TransferDataToWindow();
   GetSizer()->SetSizeHints(this);
   CentreOnParent();
@@ -95,12 +89,12 @@ void CTextFolderDlg::OnBrowse(wxCommandEvent&) {
 
 void CTextFolderDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
-  AfxWriteProfileString(kSection, "Dir", m_strDir);
-  AfxWriteProfileString(kSection, "Ext", m_strExt);
-  AfxWriteProfileInt(kSection, "Title", m_bTitle);
-  AfxWriteProfileInt(kSection, "TopOut", m_bTopOut);
-  AfxWriteProfileInt(kSection, "SelectTree", m_bSelectTree);
-  AfxWriteProfileInt(kSection, "ParentText", m_bParentText);
-  AfxWriteProfileInt(kSection, "Overwrite", m_bOverwrite);
+  WriteSetting(Settings::TextPage::Dir, m_strDir);
+  WriteSetting(Settings::TextPage::Ext, m_strExt);
+  WriteSetting(Settings::TextPage::Title, m_bTitle);
+  WriteSetting(Settings::TextPage::TopOut, m_bTopOut);
+  WriteSetting(Settings::TextPage::SelectTree, m_bSelectTree);
+  WriteSetting(Settings::TextPage::ParentText, m_bParentText);
+  WriteSetting(Settings::TextPage::Overwrite, m_bOverwrite);
   EndModal(IDOK);
 }

@@ -4,7 +4,8 @@
 #include <wx/filedlgcustomize.h>
 
 #include "convert/CFormDlg.h"
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -34,12 +35,12 @@ CTextOutOpenDlg::CTextOutOpenDlg(BOOL openFileDialog, const char* defExt, const 
     : CFileDialogEx(openFileDialog, defExt, fileName, flags, filter, parent) {}
 
 INT_PTR CTextOutOpenDlg::DoModal() {
-  m_bOpenAfter = AfxGetProfileInt("Text", "Preview", 0) ? TRUE : FALSE;
+  m_bOpenAfter = ReadSetting(Settings::Text::Preview) ? TRUE : FALSE;
   return CFileDialogEx::DoModal();
 }
 
 BOOL CTextOutOpenDlg::OnFileNameOK() {
-  AfxWriteProfileInt("Text", "Preview", m_bOpenAfter ? 1 : 0);
+  WriteSetting(Settings::Text::Preview, m_bOpenAfter ? 1 : 0);
   return CFileDialogEx::OnFileNameOK();
 }
 

@@ -7,15 +7,12 @@
 #include <wx/textctrl.h>
 
 #include "convert/ExportDialogParts.h"
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/MessageBox.h"
 #include "platform/DialogHelp.h"
-
-namespace {
-const char kSection[] = "TextPage";
-}
 
 CTextPageDlg::CTextPageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("ツリー別テキスト出力")) {
   auto* grid = new wxFlexGridSizer(3, 6, 8);
@@ -45,9 +42,9 @@ CTextPageDlg::CTextPageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932T
 }
 
 int CTextPageDlg::DoModal() {
-  m_bTitle = AfxGetProfileInt(kSection, "Title", 1);
-  m_nNaming = AfxGetProfileInt(kSection, "Naming", 0);
-  m_bSelectTree = AfxGetProfileInt(kSection, "SelectTree", 1);
+  m_bTitle = ReadSetting(Settings::TextPage::Title);
+  m_nNaming = ReadSetting(Settings::TextPage::Naming);
+  m_bSelectTree = ReadSetting(Settings::TextPage::SelectTree);
   TransferDataToWindow();
   GetSizer()->SetSizeHints(this);
   CentreOnParent();
@@ -80,11 +77,11 @@ BOOL CTextPageDlg::ChooseIndexFile(const char* folder, const char* name, CString
 
 void CTextPageDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
-  AfxWriteProfileString(kSection, "Dir", m_strDir);
-  AfxWriteProfileString(kSection, "IndexFile", m_strIndexFile);
-  AfxWriteProfileInt(kSection, "Title", m_bTitle);
-  AfxWriteProfileInt(kSection, "Naming", m_nNaming);
-  AfxWriteProfileInt(kSection, "SelectTree", m_bSelectTree);
+  WriteSetting(Settings::TextPage::Dir, m_strDir);
+  WriteSetting(Settings::TextPage::IndexFile, m_strIndexFile);
+  WriteSetting(Settings::TextPage::Title, m_bTitle);
+  WriteSetting(Settings::TextPage::Naming, m_nNaming);
+  WriteSetting(Settings::TextPage::SelectTree, m_bSelectTree);
   EndModal(IDOK);
 }
 
@@ -96,8 +93,8 @@ void CTextPageDlg::OnBrowseDir(wxCommandEvent&) {
 void CTextPageDlg::OnBrowseIndex(wxCommandEvent&) {
   TransferDataFromWindow();
   CString path;
-  if (!ChooseIndexFile(AfxGetProfileString("InitDir", "HtmlTextPage", ""), m_strIndexFile, path)) return;
-  AfxWriteProfileString("InitDir", "HtmlTextPage", path);
+  if (!ChooseIndexFile(ReadSetting(Settings::InitDir::HtmlTextPage), m_strIndexFile, path)) return;
+  WriteSetting(Settings::InitDir::HtmlTextPage, path);
   m_strIndexFile = path;
   TransferDataToWindow();
 }

@@ -10,7 +10,8 @@
 
 #include "foundation/CFileDialogEx.h"
 #include "foundation/CFolderDialog.h"
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 
@@ -47,9 +48,9 @@ void SetDropList(wxWindow* dialog, int id, int value) {
 
 void AskOutsideCss(wxWindow* parent) {
   wxTextEntryDialog input(parent, CP932ToWx("外部CSSファイル名を入力してください"), "CSS",
-                          CP932ToWx(AfxGetProfileString("Text", "Css", "").str()));
+                          CP932ToWx(ReadSetting(Settings::Text::Css).str()));
   if (input.ShowModal() != wxID_OK) return;
-  AfxWriteProfileString("Text", "Css", WxToCP932(input.GetValue()));
+  WriteSetting(Settings::Text::Css, WxToCP932(input.GetValue()));
 }
 
 CString FolderToStartIn(const CString& remembered) {

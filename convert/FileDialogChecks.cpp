@@ -3,7 +3,7 @@
 #include <wx/filedlg.h>
 #include <wx/filedlgcustomize.h>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -34,12 +34,12 @@ class CheckBoxHook : public wxFileDialogCustomizeHook {
 
 }  // namespace
 
-void CFileDialogChecks::AddCheck(const char* label, const char* key, int defaultValue, int* member) {
-  m_checks.push_back({label, key, defaultValue, member});
+void CFileDialogChecks::AddCheck(const char* label, const IntSetting& setting, int* member) {
+  m_checks.push_back({label, setting, member});
 }
 
 BOOL CFileDialogChecks::OnInitDialog() {
-  for (const Check& check : m_checks) *check.member = AfxGetProfileInt("System", check.key, check.defaultValue);
+  for (const Check& check : m_checks) *check.member = ReadSetting(check.setting);
   return TRUE;
 }
 
@@ -61,6 +61,6 @@ int CFileDialogChecks::ShowChooser(wxFileDialog& dialog, std::vector<CString>& p
 }
 
 BOOL CFileDialogChecks::OnFileNameOK() {
-  for (const Check& check : m_checks) AfxWriteProfileInt("System", check.key, *check.member);
+  for (const Check& check : m_checks) WriteSetting(check.setting, *check.member);
   return CFileDialogEx::OnFileNameOK();
 }

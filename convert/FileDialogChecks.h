@@ -1,10 +1,11 @@
 #pragma once
 // The base of the file dialogs that carry check boxes of their own below the chooser. Each box
-// is bound to an int member and to a key of section "System": the keys are read when the dialog
+// is bound to an int member and to a setting: the settings are read when the dialog
 // opens and written back only when the user confirms a name, so Cancel leaves them as they were.
 #include <vector>
 
 #include "foundation/CFileDialogEx.h"
+#include "foundation/SettingEntry.h"
 
 class CFileDialogChecks : public CFileDialogEx {
  public:
@@ -19,12 +20,11 @@ class CFileDialogChecks : public CFileDialogEx {
  protected:
   struct Check {
     const char* label;  // Shift JIS, as the box shows it
-    const char* key;
-    int defaultValue;
+    const IntSetting& setting;
     int* member;
   };
   // The derived dialog's boxes in their order.
-  void AddCheck(const char* label, const char* key, int defaultValue, int* member);
+  void AddCheck(const char* label, const IntSetting& setting, int* member);
 
   int ShowChooser(wxFileDialog& dialog, std::vector<CString>& paths, int& filterIndex) override;
 

@@ -18,6 +18,8 @@
 #include "convert/FolderImport.h"
 
 #include "foundation/CTextFile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
@@ -177,9 +179,9 @@ class FolderWalk {
 
 void ImportFolder(ATREE& tree, const char* folder, const char* parentPath) {
   ImportOptions options;
-  options.extensions = ExtensionList(AfxGetProfileString("FolderImport", "Ext", "txt"));
-  options.extensionInTitle = AfxGetProfileInt("FolderImport", "ExtName", 0) != 0;
-  options.linkOthers = AfxGetProfileInt("FolderImport", "OtherLink", 0) != 0;
+  options.extensions = ExtensionList(ReadSetting(Settings::FolderImport::Ext));
+  options.extensionInTitle = ReadSetting(Settings::FolderImport::ExtName) != 0;
+  options.linkOthers = ReadSetting(Settings::FolderImport::OtherLink) != 0;
   FolderWalk walk(tree, std::move(options));
   walk.Walk(CP932ToUTF8(folder), folder, parentPath);
 }

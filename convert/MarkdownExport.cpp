@@ -3,6 +3,8 @@
 #include <string>
 
 #include "foundation/CTextFile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
@@ -25,7 +27,7 @@ void ReplaceAllText(std::string& text, const std::string& from, const std::strin
 }  // namespace
 
 int ExportMarkdown(ATREE& tree, const char* path) {
-  const int hashChange = AfxGetProfileInt("System", "MarkdownExportHashChange", 0);
+  const int hashChange = ReadSetting(Settings::System::MarkdownExportHashChange);
   const bool autoTitle = tree.GetProperties().m_bAutoTitle != 0;
   try {
     CTextFile file(path, "wb");

@@ -1,6 +1,8 @@
 #include "convert/OutlineSaves.h"
 
 #include "convert/CTextExporter.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "convert/WzOutline.h"
 #include "model/ATREE.h"
@@ -8,7 +10,7 @@
 #include "platform/MessageBox.h"
 
 int SaveAsTextFile(ATREE& tree, const char* path) {
-  if (AfxGetProfileInt("System", "bTextFile", 0) != 0 &&
+  if (ReadSetting(Settings::System::bTextFile) != 0 &&
       AfxMessageBox("テキストファイルです。テキストファイルにそのまま保存するとテキストファイルの形式が変更されます。"
                     "保存を続行しますか？",
                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {

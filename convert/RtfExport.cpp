@@ -4,9 +4,10 @@
 
 #include "convert/CREditCtrl.h"
 #include "convert/CTextExporter.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ void ExportRtf(ATREE& tree, const CTextOutputOptions& options, int first, int en
   end = std::min(end, tree.GetDirDataCount());
   const int base = first < end ? tree.GetLevel(first) : 0;
   if (first < end) exporter.ResetLevelCounters(first);
-  const int pageFeed = AfxGetProfileInt("RtfOut", "PageFeed", 0);
-  const bool levelRelative = AfxGetProfileInt("RtfOut", "FontLevelRel", 0) != 0;
+  const int pageFeed = ReadSetting(Settings::RtfOut::PageFeed);
+  const bool levelRelative = ReadSetting(Settings::RtfOut::FontLevelRel) != 0;
   for (int i = first; i < end; ++i) {
     const int level = tree.GetLevel(i);
     if (i != first && options.m_nFootnotePosition == 1 && level == 1) InsertFootnotes(tree, exporter, control);

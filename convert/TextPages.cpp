@@ -6,14 +6,14 @@
 
 #include "foundation/CTextFile.h"
 #include "foundation/PathHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 
 namespace {
-
-const char kSection[] = "TextPage";
 
 CString JoinPath(const CString& folder, const CString& name) {
   if (!folder.IsEmpty() && folder.Right(1) != "/") return folder + "/" + name;
@@ -43,10 +43,10 @@ bool MakeFolder(const CString& path) {
 }  // namespace
 
 int WriteTreeTextFile(ATREE& tree, int item, const char* path) {
-  if (AfxGetProfileInt(kSection, "Overwrite", 1) == 0 && IsExisting(path)) return 0;
+  if (ReadSetting(Settings::TextPage::Overwrite) == 0 && IsExisting(path)) return 0;
   try {
     CTextFile file(path, "wb");
-    if (AfxGetProfileInt(kSection, "Title", 1) == 1) file.WriteString(tree.GetName(item) + "\r\n\r\n");
+    if (ReadSetting(Settings::TextPage::Title) == 1) file.WriteString(tree.GetName(item) + "\r\n\r\n");
     if (!tree.GetText(item).IsEmpty()) file.WriteString(tree.GetText(item));
     file.Close();
   } catch (const CPelkoFileException&) {
@@ -72,12 +72,12 @@ int ExportTextPages(ATREE& tree, int item, const char* folder, int topOut) {
   if (count == 0) return 1;
   int first = 0;
   int end = count;
-  if (AfxGetProfileInt(kSection, "SelectTree", 1) == 1) {
+  if (ReadSetting(Settings::TextPage::SelectTree) == 1) {
     first = item;
     end = tree.GetNextSibling(item, TRUE);
   }
-  const CString ext = AfxGetProfileString(kSection, "Ext", "txt");
-  const bool parentText = AfxGetProfileInt(kSection, "ParentText", 1) == 1;
+  const CString ext = ReadSetting(Settings::TextPage::Ext);
+  const bool parentText = ReadSetting(Settings::TextPage::ParentText) == 1;
   // The folders from the export folder down to the one being written; the process's current
   // directory is never changed.
   std::vector<CString> folders{CString(folder)};

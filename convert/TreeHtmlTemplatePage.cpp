@@ -2,13 +2,15 @@
 // the outline as a foldable index list beside the frame in which the tree pages open.
 #include "convert/CTreeHtmlExporter.h"
 #include "foundation/CTextFile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "resources/TextResources.h"
 
 CString CTreeHtmlExporter::MakeIndexList(const char* indexName) {
-  const int treeClose = AfxGetProfileInt("Html", "TreeClose", 1);
+  const int treeClose = ReadSetting(Settings::Html::TreeClose);
   const CString expand = treeClose != 0 ? "<a href=\"\" class=\"expand\">[+]</a> " : "<a href=\"\" class=\"expand\">[-]</a> ";
   std::string list = "<h1><a href=\"";
   list += indexName;

@@ -6,6 +6,8 @@
 
 #include "convert/ImportedItems.h"
 #include "foundation/CTextFile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
@@ -23,7 +25,7 @@ void AppendItem(ATREE& tree, const std::string& path) {
 }  // namespace
 
 int ImportWzFile(ATREE& tree, const char* path) {
-  return ReadWzFile(tree, path, AfxGetProfileInt("System", "WzImportTopTree", 1) != 0);
+  return ReadWzFile(tree, path, ReadSetting(Settings::System::WzImportTopTree) != 0);
 }
 
 int ReadWzFile(ATREE& tree, const char* path, bool topTree) {
@@ -97,7 +99,7 @@ int ReadWzFile(ATREE& tree, const char* path, bool topTree) {
 }
 
 int ExportWzFile(const ATREE& tree, const char* path, int noTop) {
-  const bool periodChange = AfxGetProfileInt("System", "WzExportPeriodChange", 0) != 0;
+  const bool periodChange = ReadSetting(Settings::System::WzExportPeriodChange) != 0;
   const bool autoTitle = tree.GetProperties().m_bAutoTitle != 0;
   const int first = noTop ? 1 : 0;
   try {

@@ -59,9 +59,17 @@ inline constexpr IntSetting OpenType = MakeInt("File", "OpenType", 1, 0, 4);  //
 inline constexpr IntSetting SaveType = MakeInt("File", "SaveType", 1, 0, 3);  // filter of the save-as dialog
 }  // namespace File
 
+namespace FolderImport {
+inline constexpr TextSetting Dir = MakeText("FolderImport", "Dir", "");
+inline constexpr TextSetting Ext = MakeText("FolderImport", "Ext", "txt");  // the extensions taken
+inline constexpr IntSetting ExtName = MakeFlag("FolderImport", "ExtName", 0);
+inline constexpr IntSetting OtherLink = MakeFlag("FolderImport", "OtherLink", 0);
+}  // namespace FolderImport
+
 // A font kept as a block of keys: the tree's in section "Font"; others in a section of their owner's
 // ("EFont", "PrintFont0" .. "PrintFont6", "PrintFontText", "PrintFontHeader", "PrintFontFooter",
-// "CFont"), through InSection. The owner gives the defaults.
+// "CFont"), through InSection. The owner gives the defaults: the tree pane's "Font" is "ＭＳ Ｐゴシック"
+// at -17 when missing, the background dialog's preview of it "SYSTEM" at 16.
 namespace Font {
 inline constexpr IntKey CharSet = MakeIntByCaller("Font", "CharSet", 0, 255);
 inline constexpr TextKey FaceName = MakeTextByCaller("Font", "FaceName");
@@ -87,8 +95,8 @@ namespace Html {
 inline constexpr TextSetting BeforeImage = MakeText("Html", "BeforeImage", "");
 inline constexpr IntSetting Center = MakeFlag("Html", "Center", 0);
 inline constexpr TextSetting CssColor = MakeText("Html", "CssColor", "#669933");
-inline constexpr TextSetting Dir = MakeText("Html", "Dir", "");  // the per-tree pages' folder
 inline constexpr IntSetting CssSet = MakeFlag("Html", "CssSet", 1);
+inline constexpr TextSetting Dir = MakeText("Html", "Dir", "");  // the per-tree pages' folder
 inline constexpr TextSetting FrameFile = MakeText("Html", "FrameFile", "frame.html");
 inline constexpr TextSetting FramWidth = MakeText("Html", "FramWidth", "30%");
 inline constexpr IntSetting FullPath = MakeFlag("Html", "FullPath", 1);
@@ -104,6 +112,7 @@ inline constexpr IntSetting NextBottom = MakeFlag("Html", "NextBottom", 1);
 inline constexpr TextSetting NextImage = MakeText("Html", "NextImage", "");
 inline constexpr IntSetting NoBR = MakeFlag("Html", "NoBR", 0);
 inline constexpr IntSetting SelectTree = MakeFlag("Html", "SelectTree", 1);
+inline constexpr IntSetting TreeClose = MakeFlag("Html", "TreeClose", 1);
 inline constexpr TextSetting TreeFile = MakeText("Html", "TreeFile", "menu.html");
 inline constexpr IntSetting XMargin = MakeInt("Html", "XMargin", 10, 0, kPixels);
 }  // namespace Html
@@ -202,6 +211,14 @@ inline constexpr IntSetting RegExp = MakeFlag("Replace", "RegExp", 0);
 inline constexpr IntSetting Text = MakeFlag("Replace", "Text", 1);
 }  // namespace Replace
 
+namespace RtfOut {
+inline constexpr IntSetting FontLevelRel = MakeFlag("RtfOut", "FontLevelRel", 0);
+inline constexpr TextSetting InitDir = MakeText("RtfOut", "InitDir", "");  // the last file written
+// No page breaks, one per tree, one before each tree of level 1 .. 5.
+inline constexpr IntSetting PageFeed = MakeChoice("RtfOut", "PageFeed", 0, 7);
+inline constexpr IntSetting SelectTree = MakeFlag("RtfOut", "SelectTree", 1);
+}  // namespace RtfOut
+
 // The outside programs of the tools menu, numbered from 00.
 namespace ShellItem {
 inline constexpr IntSetting Count = MakeInt("ShellItem", "Count", 0, 0, 1000);
@@ -276,6 +293,7 @@ inline constexpr IntSetting LinkNameSearch = MakeFlag("System", "LinkNameSearch"
 inline constexpr IntSetting LinkNewAbsolute = MakeFlag("System", "LinkNewAbsolute", 1);
 inline constexpr TextSetting LocaleAll = MakeText("System", "LocaleAll", "Japanese");
 inline constexpr TextSetting LocaleTz = MakeText("System", "LocaleTz", "JST-9");
+inline constexpr IntSetting MarkdownExportHashChange = MakeFlag("System", "MarkdownExportHashChange", 0);
 // Two defaults: the recent-file list has 5 entries when the key is missing (this entry); the
 // settings page shows 10 then (MRUShown). The page takes 0 to 10.
 inline constexpr IntSetting MRU = MakeInt("System", "MRU", 5, 0, 10);
@@ -314,7 +332,8 @@ inline constexpr IntSetting SplitDlg = MakeFlag("System", "SplitDlg", 1);
 inline constexpr IntSetting SplitMove = MakeFlag("System", "SplitMove", 0);
 inline constexpr IntSetting SplitSameLevel = MakeFlag("System", "SplitSameLevel", 0);
 inline constexpr IntSetting TextAreaSearch = MakeFlag("System", "TextAreaSearch", 1);
-inline constexpr IntSetting TextCurInit = MakeChoice("System", "TextCurInit", 0, 3);
+// The text pane's first caret: start, end, last place; any other value acts as the start does.
+inline constexpr IntSetting TextCurInit = MakeInt("System", "TextCurInit", 0, INT_MIN, INT_MAX);
 inline constexpr IntSetting TextPasteMode = MakeChoice("System", "TextPasteMode", 0, 5);
 inline constexpr IntKey TextViewCx = MakeIntByCaller("System", "TextViewCx", 0, kPixels);  // the text view's
 inline constexpr IntKey TextViewCy = MakeIntByCaller("System", "TextViewCy", 0, kPixels);  // own size
@@ -328,11 +347,18 @@ inline constexpr IntSetting UrlOpenMode = MakeChoice("System", "UrlOpenMode", 1,
 inline constexpr TextSetting WebID = MakeText("System", "WebID", "");
 inline constexpr TextSetting WP = MakeText("System", "WP", "");  // scrambled
 inline constexpr IntSetting WrilaInitial = MakeFlag("System", "WrilaInitial", 1);  // the text control not set up yet
+inline constexpr IntSetting WzExportNoTop = MakeFlag("System", "WzExportNoTop", 0);
+// Two defaults: the export itself leaves a text line's leading period alone when the key is
+// missing (this entry); the export's file dialog offers to change it then (WzExportPeriodChangeShown).
+inline constexpr IntSetting WzExportPeriodChange = MakeFlag("System", "WzExportPeriodChange", 0);
+inline constexpr IntSetting WzExportPeriodChangeShown = MakeFlag("System", "WzExportPeriodChange", 1);
+inline constexpr IntSetting WzImportTopTree = MakeFlag("System", "WzImportTopTree", 1);
 inline constexpr IntSetting ZSearch = MakeFlag("System", "ZSearch", 0);
 }  // namespace System
 
 // The text and one-page HTML export's options; also the keys of an option-set file.
 namespace Text {
+inline constexpr TextSetting Css = MakeText("Text", "Css", "");  // an outside style sheet's address
 inline constexpr TextSetting CssColor = MakeText("Text", "CssColor", "#0066cc");
 inline constexpr IntSetting CssSet = MakeFlag("Text", "CssSet", 1);
 inline constexpr IntSetting DellineOut = MakeFlag("Text", "DellineOut", 1);
@@ -341,27 +367,35 @@ inline constexpr IntSetting FileOut = MakeFlag("Text", "FileOut", 0);
 inline constexpr IntSetting Form = MakeChoice("Text", "Form", 0, 4);
 inline constexpr IntSetting Html = MakeFlag("Text", "Html", 0);
 inline constexpr IntSetting HtmlEscape = MakeFlag("Text", "HtmlEscape", 1);
-inline constexpr IntSetting Indent = MakeChoice("Text", "Indent", 0, 3);  // spaces, tabs, none
+// Spaces, tabs, none; the export reports any other value as an error of its own.
+inline constexpr IntSetting Indent = MakeInt("Text", "Indent", 0, INT_MIN, INT_MAX);
 inline constexpr IntSetting IndentPos = MakeChoice("Text", "IndentPos", 0, 4);
 inline constexpr IntSetting JQuery = MakeFlag("Text", "JQuery", 1);
 inline constexpr IntSetting Level = MakeInt("Text", "Level", 0, 0, 10);  // 0 every depth
+inline constexpr IntSetting Preview = MakeFlag("Text", "Preview", 0);    // open the file written
 // Two defaults: the export dialog's check box is off when the key is missing (this entry); the
 // text copy and export commands then take the selected tree only (SelectOnlyCommand).
 inline constexpr IntSetting SelectOnly = MakeFlag("Text", "SelectOnly", 0);
 inline constexpr IntSetting SelectOnlyCommand = MakeFlag("Text", "SelectOnly", 1);
 inline constexpr TextSetting ShowStr = MakeText("Text", "ShowStr", "-");
+inline constexpr IntSetting Space = MakeFlag("Text", "Space", 0);
 // Blanks per level and columns per tab: the export multiplies them by the depth.
 inline constexpr IntSetting SpaceNo = MakeInt("Text", "SpaceNo", 2, 0, 255);
-inline constexpr IntSetting Space = MakeFlag("Text", "Space", 0);
-inline constexpr IntSetting TSpace = MakeFlag("Text", "TSpace", 0);
 inline constexpr IntSetting TabNo = MakeInt("Text", "TabNo", 8, 0, 255);
+inline constexpr IntSetting TSpace = MakeFlag("Text", "TSpace", 0);
 inline constexpr IntSetting Width = MakeInt("Text", "Width", 80, 1, 32767);  // bytes, as the dialog takes it
 }  // namespace Text
 
 namespace TextPage {
 inline constexpr TextSetting Dir = MakeText("TextPage", "Dir", "");
+inline constexpr TextSetting Ext = MakeText("TextPage", "Ext", "txt");
+inline constexpr TextSetting IndexFile = MakeText("TextPage", "IndexFile", "");  // written for the next export
 inline constexpr IntSetting Naming = MakeFlag("TextPage", "Naming", 0);  // files named after the titles
+inline constexpr IntSetting Overwrite = MakeFlag("TextPage", "Overwrite", 1);
+inline constexpr IntSetting ParentText = MakeFlag("TextPage", "ParentText", 1);
 inline constexpr IntSetting SelectTree = MakeFlag("TextPage", "SelectTree", 1);
+inline constexpr IntSetting Title = MakeFlag("TextPage", "Title", 1);
+inline constexpr IntSetting TopOut = MakeFlag("TextPage", "TopOut", 1);
 }  // namespace TextPage
 
 namespace View {
