@@ -5,5 +5,3 @@ inline constexpr char kPelkoSoftUrl[] = "https://www.pelko.co.jp/soft/";
 inline constexpr char kSupportUrl[] = "https://www.pelko.co.jp/bbs/";
 inline constexpr char kHomePageUrl[] = "https://www.pelko.co.jp/kestavon/";
 inline constexpr char kWebServiceUrl[] = "https://www.pelko.co.jp/kestavon/web/";
-// The web search's address when the user has set none: "%s" stands for the words searched.
-inline constexpr char kDefaultNetSearchUrl[] = "https://www.google.com/search?q=%s";

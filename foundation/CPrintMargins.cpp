@@ -6,12 +6,11 @@
 
 #include <algorithm>
 
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/PrinterSettings.h"
 
 namespace {
-
-const int kDefaultMargin = 1000;
 
 // The dialog edits whole millimetres; a value the user left alone keeps its finer stored form.
 LONG FromMillimetres(int millimetres, LONG before) {
@@ -20,27 +19,27 @@ LONG FromMillimetres(int millimetres, LONG before) {
 
 }  // namespace
 
-CPrintMargins::CPrintMargins() : m_rectMargin{kDefaultMargin, kDefaultMargin, kDefaultMargin, kDefaultMargin} {}
+namespace Margin = Settings::PrintMargin;
+
+CPrintMargins::CPrintMargins()
+    : m_rectMargin{Margin::PrintMarginLeft.def, Margin::PrintMarginTop.def, Margin::PrintMarginRight.def,
+                   Margin::PrintMarginBottom.def} {}
 
 CPrintMargins::~CPrintMargins() = default;
 
 void CPrintMargins::Load(const char* section) {
   m_strSection = section;
-  CWinApp* app = AfxGetApp();
-  auto read = [&](const char* key) { return app ? app->GetProfileInt(section, key, kDefaultMargin) : kDefaultMargin; };
-  m_rectMargin.top = read("PrintMarginTop");
-  m_rectMargin.bottom = read("PrintMarginBottom");
-  m_rectMargin.right = read("PrintMarginRight");
-  m_rectMargin.left = read("PrintMarginLeft");
+  m_rectMargin.top = ReadSetting(InSection(Margin::PrintMarginTop, section));
+  m_rectMargin.bottom = ReadSetting(InSection(Margin::PrintMarginBottom, section));
+  m_rectMargin.right = ReadSetting(InSection(Margin::PrintMarginRight, section));
+  m_rectMargin.left = ReadSetting(InSection(Margin::PrintMarginLeft, section));
 }
 
 void CPrintMargins::Save() const {
-  CWinApp* app = AfxGetApp();
-  if (!app) return;
-  app->WriteProfileInt(m_strSection, "PrintMarginTop", m_rectMargin.top);
-  app->WriteProfileInt(m_strSection, "PrintMarginBottom", m_rectMargin.bottom);
-  app->WriteProfileInt(m_strSection, "PrintMarginRight", m_rectMargin.right);
-  app->WriteProfileInt(m_strSection, "PrintMarginLeft", m_rectMargin.left);
+  WriteSetting(InSection(Margin::PrintMarginTop, m_strSection), m_rectMargin.top);
+  WriteSetting(InSection(Margin::PrintMarginBottom, m_strSection), m_rectMargin.bottom);
+  WriteSetting(InSection(Margin::PrintMarginRight, m_strSection), m_rectMargin.right);
+  WriteSetting(InSection(Margin::PrintMarginLeft, m_strSection), m_rectMargin.left);
 }
 
 void CPrintMargins::PageSetup(wxWindow* parent) {

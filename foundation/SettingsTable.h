@@ -20,6 +20,12 @@ inline constexpr IntSetting Count = MakeInt("Bookmark", "Count", 0, 0, 1000);
 inline constexpr NumberedSetting<TextSetting> Name = MakeNumbered(MakeText("Bookmark", "name%d", ""));
 }  // namespace Bookmark
 
+namespace CalcDlg {
+inline constexpr IntSetting Comma = MakeFlag("CalcDlg", "Comma", 0);
+// The default button: replace, insert after, copy and close.
+inline constexpr IntSetting Focus = MakeChoice("CalcDlg", "Focus", 0, 3);
+}  // namespace CalcDlg
+
 namespace ColorDlg {
 // The colour dialog's sixteen custom colours, Custom0 .. Custom15.
 inline constexpr NumberedSetting<IntSetting> Custom = MakeNumbered(MakeColour("ColorDlg", "Custom%d", 0xFFFFFF));
@@ -44,6 +50,10 @@ inline constexpr IntSetting Year4 = MakeFlag("DateOpt", "Year4", 0);
 
 namespace DateTree {
 inline constexpr TextSetting Format = MakeText("DateTree", "Format", "%m月%d日");
+inline constexpr IntSetting Holiday = MakeFlag("DateTree", "Holiday", 1);
+inline constexpr IntSetting SameLevel = MakeFlag("DateTree", "SameLevel", 0);
+// The weekdays taken, Week0 (Sunday) .. Week6.
+inline constexpr NumberedSetting<IntSetting> Week = MakeNumbered(MakeFlag("DateTree", "Week%d", 1));
 }  // namespace DateTree
 
 namespace Edit {
@@ -66,10 +76,11 @@ inline constexpr IntSetting ExtName = MakeFlag("FolderImport", "ExtName", 0);
 inline constexpr IntSetting OtherLink = MakeFlag("FolderImport", "OtherLink", 0);
 }  // namespace FolderImport
 
-// A font kept as a block of keys: the tree's in section "Font"; others in a section of their owner's
-// ("EFont", "PrintFont0" .. "PrintFont6", "PrintFontText", "PrintFontHeader", "PrintFontFooter",
-// "CFont"), through InSection. The owner gives the defaults: the tree pane's "Font" is "ＭＳ Ｐゴシック"
-// at -17 when missing, the background dialog's preview of it "SYSTEM" at 16.
+// A font kept as a block of keys: the tree's in section "Font"; others in a section of their
+// owner's ("EFont", "PrintFont0" .. "PrintFont6", "PrintFontText", "PrintFontHeader",
+// "PrintFontFooter", "CFont", "GrepFont", "EGFont"), through InSection. The owner gives the
+// defaults: the tree pane's "Font" is "ＭＳ Ｐゴシック" at -17 when missing, the background
+// dialog's preview of it "SYSTEM" at 16.
 namespace Font {
 inline constexpr IntKey CharSet = MakeIntByCaller("Font", "CharSet", 0, 255);
 inline constexpr TextKey FaceName = MakeTextByCaller("Font", "FaceName");
@@ -90,6 +101,16 @@ inline constexpr IntSetting Position = MakeChoice("Footnote", "Position", 0, 3);
 inline constexpr TextSetting StartStr = MakeText("Footnote", "StartStr", "<<<");
 inline constexpr TextSetting Title = MakeText("Footnote", "Title", "");
 }  // namespace Footnote
+
+namespace Grep {
+inline constexpr IntKey Colum = MakeIntByCaller("Grep", "Colum", 0, kPixels);  // half the frame's width
+inline constexpr IntSetting FileType = MakeChoice("Grep", "FileType", 0, 2);   // outlines, outlines and texts
+inline constexpr IntSetting RegExp = MakeFlag("Grep", "RegExp", 0);
+inline constexpr IntKey Row = MakeIntByCaller("Grep", "Row", 0, kPixels);  // half the frame's height
+inline constexpr IntSetting SplPos = MakeFlag("Grep", "SplPos", 1);        // 1 the list above the text
+inline constexpr IntSetting SubFolder = MakeFlag("Grep", "SubFolder", 1);
+inline constexpr IntSetting WordWrap = MakeFlag("Grep", "WordWrap", 1);
+}  // namespace Grep
 
 namespace Html {
 inline constexpr TextSetting BeforeImage = MakeText("Html", "BeforeImage", "");
@@ -159,6 +180,12 @@ inline constexpr TextSetting DelcheckShown = MakeText("Mark", "Delcheck", "○×
 inline constexpr TextSetting Normal = MakeText("Mark", "Normal", "");
 }  // namespace Mark
 
+namespace Net {
+inline constexpr TextSetting RequestSite = MakeText("Net", "RequestSite", "");
+inline constexpr TextSetting TransferSite = MakeText("Net", "TransferSite", "");
+inline constexpr TextSetting VersionSite = MakeText("Net", "VersionSite", "");
+}  // namespace Net
+
 namespace NewLinkFile {
 inline constexpr IntSetting Body = MakeFlag("NewLinkFile", "Body", 0);
 inline constexpr IntSetting Title = MakeFlag("NewLinkFile", "Title", 1);
@@ -205,6 +232,15 @@ inline constexpr IntSetting Top = MakeInt("Print", "Top", 3, 0, 1000);
 inline constexpr IntSetting TreeColor = MakeFlag("Print", "TreeColor", 0);
 inline constexpr IntSetting WordWrap = MakeFlag("Print", "WordWrap", 1);
 }  // namespace Print
+
+// A page's margins in hundredths of a millimetre, kept by each printing in a section of its own
+// ("Print" for the tree, "PrintSet" for the text, "ChartPrint" for the chart) through InSection.
+namespace PrintMargin {
+inline constexpr IntSetting PrintMarginBottom = MakeInt("Print", "PrintMarginBottom", 1000, 0, 100000);
+inline constexpr IntSetting PrintMarginLeft = MakeInt("Print", "PrintMarginLeft", 1000, 0, 100000);
+inline constexpr IntSetting PrintMarginRight = MakeInt("Print", "PrintMarginRight", 1000, 0, 100000);
+inline constexpr IntSetting PrintMarginTop = MakeInt("Print", "PrintMarginTop", 1000, 0, 100000);
+}  // namespace PrintMargin
 
 namespace Replace {
 inline constexpr IntSetting RegExp = MakeFlag("Replace", "RegExp", 0);
@@ -302,6 +338,7 @@ inline constexpr IntSetting MRUShown = MakeInt("System", "MRU", 10, 0, 10);
 // key is missing (this entry); the find dialog offers one phrase then (MSearchDialog).
 inline constexpr IntSetting MSearch = MakeChoice("System", "MSearch", 1, 3);
 inline constexpr IntSetting MSearchDialog = MakeChoice("System", "MSearch", 0, 3);
+inline constexpr IntSetting MSearchGrep = MakeChoice("System", "MSearchGrep", 1, 3);
 // The web search's address, "%s" standing for the words. Two defaults: the settings dialog offers
 // one search engine when the key is missing (this entry), the search command uses another then
 // (NetSearchCommand).
@@ -405,8 +442,18 @@ inline constexpr IntSetting BackColor2 = MakeColour("View", "BackColor2", 0x8000
 inline constexpr IntSetting BarSize = MakeFlag("View", "BarSize", 1);  // 0 large buttons
 inline constexpr IntSetting Bold = MakeFlag("View", "Bold", 1);
 inline constexpr IntSetting BookFileBar = MakeFlag("View", "BookFileBar", 0);
+inline constexpr IntSetting Box = MakeFlag("View", "Box", 0);  // 1 round boxes in the chart
 // The text row's height above the link-file pane; -1 half the frame's height.
 inline constexpr IntSetting BrowserHeight = MakeInt("View", "BrowserHeight", -1, -1, kPixels);
+// The chart's layout: tall, wide; it draws nothing for another value.
+inline constexpr IntSetting Chart = MakeInt("View", "Chart", 1, INT_MIN, INT_MAX);
+inline constexpr IntSetting ChartColorBox = MakeColour("View", "ChartColorBox", 0);
+inline constexpr IntSetting ChartColorLine = MakeColour("View", "ChartColorLine", 0);
+inline constexpr IntSetting ChartColorText = MakeColour("View", "ChartColorText", 0);
+inline constexpr IntSetting ChartTreeBox = MakeFlag("View", "ChartTreeBox", 1);
+inline constexpr IntSetting ChartTreeText = MakeFlag("View", "ChartTreeText", 1);
+// The chart's boxes in average character widths, as its settings dialog takes them.
+inline constexpr IntSetting ChartWidth = MakeInt("View", "ChartWidth", 14, 2, 10000);
 inline constexpr IntSetting Check = MakeFlag("View", "Check", 1);
 inline constexpr IntSetting Child = MakeChoice("View", "Child", 0, 3);
 inline constexpr IntSetting Colum = MakeInt("View", "Colum", 260, 0, kPixels);  // the tree pane's width
@@ -416,6 +463,7 @@ inline constexpr IntSetting HistoryFileBar = MakeFlag("View", "HistoryFileBar", 
 inline constexpr IntSetting Icon = MakeFlag("View", "Icon", 1);
 inline constexpr IntSetting Ime = MakeFlag("View", "Ime", 0);
 inline constexpr IntSetting LevelWidth = MakeInt("View", "LevelWidth", 14, 0, 1000);  // pixels per level
+inline constexpr IntSetting Line = MakeFlag("View", "Line", 0);                       // 1 straight chart lines
 inline constexpr IntSetting LinkColor = MakeColour("View", "LinkColor", 0xFF0000);
 inline constexpr IntSetting LinkColor2 = MakeColour("View", "LinkColor2", 0x00FFFF);
 inline constexpr IntSetting LinkFileAuto = MakeFlag("View", "LinkFileAuto", 0);

@@ -8,6 +8,8 @@
 
 #include "foundation/CDXMLDocument.h"
 #include "foundation/PathHelpers.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "model/NetPath.h"
 #include "online/CHttpClient.h"
 #include "online/CMd5.h"
@@ -40,8 +42,8 @@ bool FirstText(const CDXMLElement& root, const char* name, CString& text) {
   return true;
 }
 
-CString Site(const char* key) {
-  CString site = AfxGetProfileString("Net", key, "");
+CString Site(const TextSetting& address) {
+  CString site = ReadSetting(address);
   site.Trim();
   if (!site.IsEmpty() && site[site.GetLength() - 1] != '/') site += '/';
   return site;
@@ -56,11 +58,11 @@ CNetFileService::CNetFileService() : m_strTransferBase(GetTransferBase()), m_str
 CNetFileService::~CNetFileService() = default;
 
 CString CNetFileService::GetRequestUrl() {
-  const CString site = Site("RequestSite");
+  const CString site = Site(Settings::Net::RequestSite);
   return site.IsEmpty() ? site : site + "kvn/kvnfile.php";
 }
 
-CString CNetFileService::GetTransferBase() { return Site("TransferSite"); }
+CString CNetFileService::GetTransferBase() { return Site(Settings::Net::TransferSite); }
 
 void CNetFileService::SetAccount(const char* mail, const char* password) {
   m_strMail = mail ? mail : "";

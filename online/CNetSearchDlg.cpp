@@ -5,7 +5,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/WebPages.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
@@ -49,9 +50,9 @@ bool CNetSearchDlg::TransferDataFromWindow() {
 
 void EditNetSearchSettings() {
   CNetSearchDlg dialog(AfxGetMainFrameWindow());
-  dialog.m_strUrl = AfxGetProfileString("System", "NetSearch", kDefaultNetSearchUrl);
-  dialog.m_bUtf8 = AfxGetProfileInt("System", "NetSearchUni", 1);
+  dialog.m_strUrl = ReadSetting(Settings::System::NetSearch);
+  dialog.m_bUtf8 = ReadSetting(Settings::System::NetSearchUni);
   if (dialog.DoModal() != IDOK) return;
-  AfxWriteProfileString("System", "NetSearch", dialog.m_strUrl);
-  AfxWriteProfileInt("System", "NetSearchUni", dialog.m_bUtf8);
+  WriteSetting(Settings::System::NetSearch, dialog.m_strUrl);
+  WriteSetting(Settings::System::NetSearchUni, dialog.m_bUtf8);
 }

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "app/WebPages.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "online/CVerupDlg.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
@@ -32,7 +34,7 @@ COleDateTime ProgramFileTime() {
 }  // namespace
 
 CString CVersionInfo::GetVersionUrl() {
-  CString site = AfxGetProfileString("Net", "VersionSite", "");
+  CString site = ReadSetting(Settings::Net::VersionSite);
   site.Trim();
   if (site.IsEmpty()) return site;
   if (site[site.GetLength() - 1] != '/') site += '/';

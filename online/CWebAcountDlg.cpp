@@ -10,6 +10,8 @@
 #include "app/WebPages.h"
 #include "foundation/CStaticLink.h"
 #include "foundation/PasswordScramble.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
 #include "platform/DlgItem.h"
@@ -70,9 +72,9 @@ void CWebAcountDlg::OnOK() {
   TransferDataFromWindow();
   if (m_strPassword != m_strInitPassword) {
     m_strInitPassword = m_strPassword;
-    AfxWriteProfileString("System", "WebID", m_strMail);
-    AfxWriteProfileString("System", "WP",
-                          m_strPassword.IsEmpty() ? "" : ScramblePassword(m_strPassword, kWebPasswordKey, 8).GetString());
+    WriteSetting(Settings::System::WebID, m_strMail);
+    WriteSetting(Settings::System::WP,
+                 m_strPassword.IsEmpty() ? "" : ScramblePassword(m_strPassword, kWebPasswordKey, 8).GetString());
     KeepSettingsPrivate();
   }
   EndModal(IDOK);

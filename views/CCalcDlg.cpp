@@ -9,7 +9,8 @@
 
 #include "foundation/CCalculator.h"
 #include "foundation/NumberText.h"
-#include "platform/CWinApp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "platform/DialogHelp.h"
@@ -50,8 +51,8 @@ CCalcDlg::CCalcDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("計
 }
 
 int CCalcDlg::DoModal() {
-  m_bComma = AfxGetProfileInt("CalcDlg", "Comma", 0);
-  const int focus = AfxGetProfileInt("CalcDlg", "Focus", 0);
+  m_bComma = ReadSetting(Settings::CalcDlg::Comma);
+  const int focus = ReadSetting(Settings::CalcDlg::Focus);
   m_nCloseMode = kOpen;
   Calculate();
   TransferDataToWindow();
@@ -144,7 +145,7 @@ void CCalcDlg::OnOk(wxCommandEvent&) {
 
 void CCalcDlg::CloseWith(int mode) {
   m_nCloseMode = mode;
-  AfxWriteProfileInt("CalcDlg", "Focus", mode);
+  WriteSetting(Settings::CalcDlg::Focus, mode);
   m_strResult = WxToCP932(m_result->GetValue());
   EndModal(IDOK);
 }

@@ -16,6 +16,9 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "foundation/CPelkoInifile.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/FrameworkIds.h"
@@ -65,10 +68,11 @@ class CChartPrintout : public wxPrintout {
 
 struct ColorCommand {
   int id;
-  const char* key;
+  const IntSetting& setting;
 };
-constexpr ColorCommand kColorCommands[] = {
-    {ID_CHART_COLOR_LINE, "ChartColorLine"}, {ID_CHART_COLOR_BOX, "ChartColorBox"}, {ID_CHART_COLOR_TEXT, "ChartColorText"}};
+const ColorCommand kColorCommands[] = {{ID_CHART_COLOR_LINE, Settings::View::ChartColorLine},
+                                       {ID_CHART_COLOR_BOX, Settings::View::ChartColorBox},
+                                       {ID_CHART_COLOR_TEXT, Settings::View::ChartColorText}};
 
 }  // namespace
 
@@ -118,24 +122,20 @@ void CChartView::OnInitialUpdate() {
   m_margins.Load("ChartPrint");
   m_sizeTotal = wxSize(1000, 1000);
   m_canvas->SetVirtualSize(m_sizeTotal);
-  m_nBoxShape = AfxGetProfileInt("View", "Box", 0);
-  m_nLineStyle = AfxGetProfileInt("View", "Line", 0);
-  m_nChart = AfxGetProfileInt("View", "Chart", 1);
-  m_nBoxWidth = AfxGetProfileInt("View", "ChartWidth", 14);
-  m_bTreeText = AfxGetProfileInt("View", "ChartTreeText", 1);
-  m_bTreeBox = AfxGetProfileInt("View", "ChartTreeBox", 1);
-  m_crText = static_cast<COLORREF>(AfxGetProfileInt("View", "ChartColorText", 0));
-  m_crLine = static_cast<COLORREF>(AfxGetProfileInt("View", "ChartColorLine", 0));
-  m_crBox = static_cast<COLORREF>(AfxGetProfileInt("View", "ChartColorBox", 0));
+  m_nBoxShape = ReadSetting(Settings::View::Box);
+  m_nLineStyle = ReadSetting(Settings::View::Line);
+  m_nChart = ReadSetting(Settings::View::Chart);
+  m_nBoxWidth = ReadSetting(Settings::View::ChartWidth);
+  m_bTreeText = ReadSetting(Settings::View::ChartTreeText);
+  m_bTreeBox = ReadSetting(Settings::View::ChartTreeBox);
+  m_crText = static_cast<COLORREF>(ReadSetting(Settings::View::ChartColorText));
+  m_crLine = static_cast<COLORREF>(ReadSetting(Settings::View::ChartColorLine));
+  m_crBox = static_cast<COLORREF>(ReadSetting(Settings::View::ChartColorBox));
   CreateChartFont();
 }
 
 void CChartView::CreateChartFont() {
-  const CString face = AfxGetProfileString("CFont", "FaceName", "SYSTEM");
-  m_font.CreateFont(AfxGetProfileInt("CFont", "Size", 16), 0, 0, 0, AfxGetProfileInt("CFont", "Weight", FW_NORMAL),
-                    static_cast<BYTE>(AfxGetProfileInt("CFont", "Italic", 0)),
-                    static_cast<BYTE>(AfxGetProfileInt("CFont", "Underline", 0)), 0, SHIFTJIS_CHARSET, 0, 0, 0, 48,
-                    face);
+  ApplicationSettings().ReadFont(m_font, "CFont", "SYSTEM", 16, FW_NORMAL);
   SetFont(m_font.GetWxFont());
   m_canvas->SetFont(m_font.GetWxFont());
   m_canvas->Refresh();
@@ -184,12 +184,12 @@ void CChartView::Changed() {
 
 void CChartView::OnChoice(wxCommandEvent& event) {
   switch (event.GetId()) {
-    case ID_CHART_BOX_SQUARE: m_nBoxShape = 0; AfxWriteProfileInt("View", "Box", 0); break;
-    case ID_CHART_BOX_ROUND: m_nBoxShape = 1; AfxWriteProfileInt("View", "Box", 1); break;
-    case ID_CHART_LINE_SLANT: m_nLineStyle = 0; AfxWriteProfileInt("View", "Line", 0); break;
-    case ID_CHART_LINE_STRAIGHT: m_nLineStyle = 1; AfxWriteProfileInt("View", "Line", 1); break;
-    case ID_CHART_TALL: m_nChart = kChartTall; AfxWriteProfileInt("View", "Chart", kChartTall); break;
-    case ID_CHART_WIDE: m_nChart = kChartWide; AfxWriteProfileInt("View", "Chart", kChartWide); break;
+    case ID_CHART_BOX_SQUARE: m_nBoxShape = 0; WriteSetting(Settings::View::Box, 0); break;
+    case ID_CHART_BOX_ROUND: m_nBoxShape = 1; WriteSetting(Settings::View::Box, 1); break;
+    case ID_CHART_LINE_SLANT: m_nLineStyle = 0; WriteSetting(Settings::View::Line, 0); break;
+    case ID_CHART_LINE_STRAIGHT: m_nLineStyle = 1; WriteSetting(Settings::View::Line, 1); break;
+    case ID_CHART_TALL: m_nChart = kChartTall; WriteSetting(Settings::View::Chart, kChartTall); break;
+    case ID_CHART_WIDE: m_nChart = kChartWide; WriteSetting(Settings::View::Chart, kChartWide); break;
     default: return;
   }
   Changed();
@@ -220,11 +220,12 @@ void CChartView::OnFont(wxCommandEvent&) {
   chosen.GetLogFont(&lf);
   lf.lfCharSet = SHIFTJIS_CHARSET;
   lf.lfPitchAndFamily = 48;
-  AfxWriteProfileString("CFont", "FaceName", lf.lfFaceName);
-  AfxWriteProfileInt("CFont", "Size", lf.lfHeight);
-  AfxWriteProfileInt("CFont", "Weight", lf.lfWeight);
-  AfxWriteProfileInt("CFont", "Italic", lf.lfItalic);
-  AfxWriteProfileInt("CFont", "Underline", lf.lfUnderline);
+  // The chart keeps no character set of its own.
+  WriteSetting(InSection(Settings::Font::FaceName, "CFont"), lf.lfFaceName);
+  WriteSetting(InSection(Settings::Font::Size, "CFont"), lf.lfHeight);
+  WriteSetting(InSection(Settings::Font::Weight, "CFont"), lf.lfWeight);
+  WriteSetting(InSection(Settings::Font::Italic, "CFont"), lf.lfItalic);
+  WriteSetting(InSection(Settings::Font::Underline, "CFont"), lf.lfUnderline);
   CreateChartFont();
   Changed();
 }
@@ -240,7 +241,7 @@ void CChartView::OnColor(wxCommandEvent& event) {
   if (dialog.ShowModal() != wxID_OK) return;
   *field = WxToColorRef(dialog.GetColourData().GetColour());
   for (const ColorCommand& command : kColorCommands)
-    if (command.id == event.GetId()) AfxWriteProfileInt("View", command.key, static_cast<int>(*field));
+    if (command.id == event.GetId()) WriteSetting(command.setting, static_cast<int>(*field));
   Changed();
 }
 
@@ -253,9 +254,9 @@ void CChartView::OnSettings(wxCommandEvent&) {
   m_nBoxWidth = dialog.m_nWidth;
   m_bTreeText = dialog.m_bTreeText;
   m_bTreeBox = dialog.m_bTreeBox;
-  AfxWriteProfileInt("View", "ChartWidth", m_nBoxWidth);
-  AfxWriteProfileInt("View", "ChartTreeText", m_bTreeText);
-  AfxWriteProfileInt("View", "ChartTreeBox", m_bTreeBox);
+  WriteSetting(Settings::View::ChartWidth, m_nBoxWidth);
+  WriteSetting(Settings::View::ChartTreeText, m_bTreeText);
+  WriteSetting(Settings::View::ChartTreeBox, m_bTreeBox);
   Changed();
 }
 

@@ -8,6 +8,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogHelp.h"
@@ -68,14 +70,10 @@ CString CDateTreeDlg::FormatDate(int year, int month, int day, const char* forma
 
 CDateTreeDlg::CDateTreeDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("日付ツリーの作成")) {
-  m_strFormat = AfxGetProfileString("DateTree", "Format", "%m月%d日");
-  m_bSameLevel = AfxGetProfileInt("DateTree", "SameLevel", 0);
-  m_bHoliday = AfxGetProfileInt("DateTree", "Holiday", 1);
-  for (int i = 0; i < 7; ++i) {
-    CString key;
-    key.Format("Week%d", i);
-    m_bWeek[i] = AfxGetProfileInt("DateTree", key, 1);
-  }
+  m_strFormat = ReadSetting(Settings::DateTree::Format);
+  m_bSameLevel = ReadSetting(Settings::DateTree::SameLevel);
+  m_bHoliday = ReadSetting(Settings::DateTree::Holiday);
+  for (int i = 0; i < 7; ++i) m_bWeek[i] = ReadSetting(Settings::DateTree::Week, i);
   m_timeStart = m_timeEnd = Today();
 
   auto* top = new wxBoxSizer(wxVERTICAL);
@@ -154,13 +152,9 @@ void CDateTreeDlg::OnCreate(wxCommandEvent&) {
     AfxMessageBox("曜日が一つもチェックされていません");
     return;
   }
-  AfxWriteProfileString("DateTree", "Format", m_strFormat);
-  AfxWriteProfileInt("DateTree", "SameLevel", m_bSameLevel);
-  AfxWriteProfileInt("DateTree", "Holiday", m_bHoliday);
-  for (int i = 0; i < 7; ++i) {
-    CString key;
-    key.Format("Week%d", i);
-    AfxWriteProfileInt("DateTree", key, m_bWeek[i]);
-  }
+  WriteSetting(Settings::DateTree::Format, m_strFormat);
+  WriteSetting(Settings::DateTree::SameLevel, m_bSameLevel);
+  WriteSetting(Settings::DateTree::Holiday, m_bHoliday);
+  for (int i = 0; i < 7; ++i) WriteSetting(Settings::DateTree::Week, i, m_bWeek[i]);
   EndModal(IDOK);
 }

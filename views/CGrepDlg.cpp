@@ -11,6 +11,8 @@
 
 #include "foundation/CFolderDialog.h"
 #include "foundation/IRegExp.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/DialogButtons.h"
@@ -84,7 +86,7 @@ int CGrepDlg::DoModal() {
   m_wordHistory.Load();
   m_folderHistory.Load();
   m_options.LoadSettings();
-  m_options.m_nWordMode = AfxGetProfileInt("System", "MSearchGrep", 1);
+  m_options.m_nWordMode = ReadSetting(Settings::System::MSearchGrep);
 
   const CString word = m_options.m_strWord;
   m_wordHistory.FillComboBox(m_word);
@@ -155,15 +157,15 @@ void CGrepDlg::OnOK(wxCommandEvent&) {
     AfxMessageBox("フォルダが指定されていません");
     return;
   }
-  AfxWriteProfileInt("System", "ISearch", m_options.m_bCase);
-  AfxWriteProfileInt("System", "ZSearch", m_options.m_bWidth);
-  AfxWriteProfileInt("System", "MSearchGrep", m_options.m_nWordMode);
-  AfxWriteProfileInt("System", "TitleSearch", m_options.m_bTitle);
-  AfxWriteProfileInt("System", "TextAreaSearch", m_options.m_bText);
-  AfxWriteProfileInt("System", "LinkNameSearch", m_options.m_bLink);
-  AfxWriteProfileInt("Grep", "SubFolder", m_options.m_bSubFolder);
-  AfxWriteProfileInt("Grep", "FileType", m_options.m_nFileType);
-  AfxWriteProfileInt("Grep", "RegExp", m_options.m_bRegExp);
+  WriteSetting(Settings::System::ISearch, m_options.m_bCase);
+  WriteSetting(Settings::System::ZSearch, m_options.m_bWidth);
+  WriteSetting(Settings::System::MSearchGrep, m_options.m_nWordMode);
+  WriteSetting(Settings::System::TitleSearch, m_options.m_bTitle);
+  WriteSetting(Settings::System::TextAreaSearch, m_options.m_bText);
+  WriteSetting(Settings::System::LinkNameSearch, m_options.m_bLink);
+  WriteSetting(Settings::Grep::SubFolder, m_options.m_bSubFolder);
+  WriteSetting(Settings::Grep::FileType, m_options.m_nFileType);
+  WriteSetting(Settings::Grep::RegExp, m_options.m_bRegExp);
   m_wordHistory.Add(m_options.m_strWord);
   m_folderHistory.Add(m_options.m_strFolder);
   m_wordHistory.Save();

@@ -11,6 +11,8 @@
 #include "app/SearchSupport.h"
 #include "foundation/IMatch.h"
 #include "foundation/IMatchCollection.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "platform/CWaitCursor.h"
@@ -48,7 +50,7 @@ wxBEGIN_EVENT_TABLE(CGrepEditView, CView)
   EVT_UPDATE_UI(ID_VIEW_OUTLINE, CGrepEditView::OnUpdateDisabled)
 wxEND_EVENT_TABLE()
 
-CGrepEditView::CGrepEditView() { m_bWordWrap = AfxGetProfileInt("Grep", "WordWrap", 1); }
+CGrepEditView::CGrepEditView() { m_bWordWrap = ReadSetting(Settings::Grep::WordWrap); }
 
 BOOL CGrepEditView::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size) {
   if (!CView::Create(parent, id, pos, size)) return FALSE;
@@ -241,7 +243,7 @@ void CGrepEditView::ApplyWordWrap() {
 
 void CGrepEditView::OnWordWrap(wxCommandEvent&) {
   m_bWordWrap = !m_bWordWrap;
-  AfxWriteProfileInt("Grep", "WordWrap", m_bWordWrap);
+  WriteSetting(Settings::Grep::WordWrap, m_bWordWrap);
   ApplyWordWrap();
 }
 

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CSplitterWnd.h"
 #include "platform/CWinApp.h"
@@ -17,7 +19,7 @@ wxBEGIN_EVENT_TABLE(CGrepFrame, CMDIChildWnd)
 wxEND_EVENT_TABLE()
 
 BOOL CGrepFrame::OnCreateClient(CCreateContext* context) {
-  m_nSplPos = AfxGetProfileInt("Grep", "SplPos", 1);
+  m_nSplPos = ReadSetting(Settings::Grep::SplPos);
   const bool rows = m_nSplPos != 0;
   auto splitter = std::make_unique<CSplitterWnd>();
   if (!splitter->CreateStatic(this, rows ? 2 : 1, rows ? 1 : 2)) return FALSE;
@@ -25,8 +27,8 @@ BOOL CGrepFrame::OnCreateClient(CCreateContext* context) {
   // The frame is not laid out yet: the client area it will fill stands for its own.
   wxSize client = GetClientSize();
   if ((client.x < 100 || client.y < 100) && GetParent()) client = GetParent()->GetClientSize();
-  const SIZE listSize = rows ? SIZE{200, AfxGetProfileInt("Grep", "Row", client.y / 2)}
-                             : SIZE{AfxGetProfileInt("Grep", "Colum", client.x / 2), 60};
+  const SIZE listSize = rows ? SIZE{200, ReadSetting(Settings::Grep::Row, client.y / 2)}
+                             : SIZE{ReadSetting(Settings::Grep::Colum, client.x / 2), 60};
   if (!m_pSplitter->CreateView(0, 0, context->m_pNewViewClass, listSize, context)) return FALSE;
   if (!m_pSplitter->CreateView(rows ? 1 : 0, rows ? 0 : 1, RuntimeClass<CGrepEditView>(), SIZE{10, 10}, context))
     return FALSE;
@@ -40,24 +42,24 @@ void CGrepFrame::OnDestroy() {
   int minimum = 0;
   if (m_nSplPos != 0) {
     m_pSplitter->GetRowInfo(0, current, minimum);
-    AfxWriteProfileInt("Grep", "Row", current);
+    WriteSetting(Settings::Grep::Row, current);
   } else {
     m_pSplitter->GetColumnInfo(0, current, minimum);
-    AfxWriteProfileInt("Grep", "Colum", current);
+    WriteSetting(Settings::Grep::Colum, current);
   }
 }
 
 void CGrepFrame::OnSplit(wxCommandEvent& event) {
   if (event.GetId() == ID_GREP_SPLIT_STACK) {
-    AfxWriteProfileInt("Grep", "SplPos", 1);
+    WriteSetting(Settings::Grep::SplPos, 1);
     AfxMessageBox("この設定は次にウィンドウを開いたときから有効です");
   } else {
-    AfxWriteProfileInt("Grep", "SplPos", 0);
+    WriteSetting(Settings::Grep::SplPos, 0);
     AfxMessageBox("この設定は次回検索時から有効です");
   }
 }
 
 void CGrepFrame::OnUpdateSplit(wxUpdateUIEvent& event) {
-  const int stored = AfxGetProfileInt("Grep", "SplPos", 1);
+  const int stored = ReadSetting(Settings::Grep::SplPos);
   event.Check(event.GetId() == ID_GREP_SPLIT_STACK ? stored == 1 : stored == 0);
 }

@@ -9,6 +9,8 @@
 #include "app/CKestavonDoc.h"
 #include "app/CPaneLinks.h"
 #include "app/StartProgram.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CMDIFrameWnd.h"
@@ -196,8 +198,8 @@ void CGrepView::OpenHit() {
   if (!doc) {
     if (const CString question = LargeTextQuestion(hit->m_strFile); !question.IsEmpty()) {
       if (AfxMessageBox(question, MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
-        ShellExecute(this, nullptr, AfxGetProfileString("System", "Editor", "xdg-open"),
-                     CString("\"") + hit->m_strFile + "\"", "", SW_SHOWNORMAL);
+        ShellExecute(this, nullptr, ReadSetting(Settings::System::Editor), CString("\"") + hit->m_strFile + "\"", "",
+                     SW_SHOWNORMAL);
         return;
       }
     }
@@ -224,7 +226,7 @@ CString CGrepView::ResolveLink(const char* link, const char* file) {
 }
 
 void CGrepView::OpenLinkFile() {
-  if (AfxGetProfileInt("System", "LinkCheck", 0) == 1 &&
+  if (ReadSetting(Settings::System::LinkCheck) == 1 &&
       AfxMessageBox("リンクファイルを起動しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
     return;
   const CGrepData* hit = GetSelectedHit();
@@ -234,8 +236,7 @@ void CGrepView::OpenLinkFile() {
     CBrowserDde browser;
     if (browser.OpenURLInFront(link)) return;
   }
-  if (StartProgram(this, link, nullptr) == 1)
-    StartProgram(this, AfxGetProfileString("System", "Editor", "xdg-open"), link);
+  if (StartProgram(this, link, nullptr) == 1) StartProgram(this, ReadSetting(Settings::System::Editor), link);
 }
 
 void CGrepView::OnOpenLink(wxCommandEvent&) { OpenLinkFile(); }

@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "foundation/JapaneseText.h"
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "platform/CRegKey.h"
 #include "platform/CWinApp.h"
 #include "platform/DdeConversation.h"
@@ -173,7 +175,7 @@ BOOL CPdicLink::SpellCheckText(ISpellCheckTarget& target) {
 
 void RunSpellCheck(ISpellCheckTarget& target) {
   CPdicLink link;
-  link.ApplySpellCheckSetting(AfxGetProfileInt("View", "SpellCheck", 0));
+  link.ApplySpellCheckSetting(ReadSetting(Settings::View::SpellCheck));
   if (!link.Open()) return;
   link.SpellCheckText(target);
   link.Close();

@@ -12,10 +12,11 @@
 #include <string_view>
 #include <utility>
 
+#include "foundation/SettingAccess.h"
+#include "foundation/SettingsTable.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
-#include "platform/CWinApp.h"
 #include "platform/CodePage.h"
 #include "platform/RegExpLineMatcher.h"
 
@@ -30,14 +31,14 @@ CString CGrepData::GetTreeTitle() const {
 }
 
 void CGrepOptions::LoadSettings() {
-  m_bCase = AfxGetProfileInt("System", "ISearch", 0);
-  m_bWidth = AfxGetProfileInt("System", "ZSearch", 0);
-  m_bTitle = AfxGetProfileInt("System", "TitleSearch", AfxGetProfileInt("System", "Title", 0) == 0 ? 1 : 0);
-  m_bText = AfxGetProfileInt("System", "TextAreaSearch", 1);
-  m_bLink = AfxGetProfileInt("System", "LinkNameSearch", 0);
-  m_bSubFolder = AfxGetProfileInt("Grep", "SubFolder", 1);
-  m_nFileType = AfxGetProfileInt("Grep", "FileType", 0);
-  m_bRegExp = AfxGetProfileInt("Grep", "RegExp", 0);
+  m_bCase = ReadSetting(Settings::System::ISearch);
+  m_bWidth = ReadSetting(Settings::System::ZSearch);
+  m_bTitle = ReadTitleSearch();
+  m_bText = ReadSetting(Settings::System::TextAreaSearch);
+  m_bLink = ReadSetting(Settings::System::LinkNameSearch);
+  m_bSubFolder = ReadSetting(Settings::Grep::SubFolder);
+  m_nFileType = ReadSetting(Settings::Grep::FileType);
+  m_bRegExp = ReadSetting(Settings::Grep::RegExp);
 }
 
 BOOL CGrepData::IsTextFileHit() const { return m_strTreePath == kGrepTextFileTree; }

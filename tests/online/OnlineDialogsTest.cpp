@@ -7,8 +7,8 @@
 #include <wx/textctrl.h>
 
 #include "app/CKestavonApp.h"
-#include "app/WebPages.h"
 #include "foundation/PasswordScramble.h"
+#include "foundation/SettingsTable.h"
 #include "online/CNetSearchDlg.h"
 #include "online/CWebAcountDlg.h"
 #include "platform/CWinApp.h"
@@ -111,7 +111,7 @@ TEST_F(OnlineDialogsTest, WebSearchSettingStartsFromItsDefaultsAndIsWrittenOnlyO
                                 Type(CNetSearchDlg::IDC_URL, "http://x/?q=%s"), PressButton(IDCANCEL)})});
     EditNetSearchSettings();
   }
-  EXPECT_EQ(url, kDefaultNetSearchUrl);
+  EXPECT_EQ(url, Settings::System::NetSearch.def);
   EXPECT_TRUE(url.Right(11) == "search?q=%s");
   EXPECT_TRUE(utf8);
   EXPECT_EQ(Stored("NetSearch"), kUnset);
