@@ -4,9 +4,9 @@
 // these interfaces; the program, which builds the window, installs Seam<IPaneLinks> (which view
 // is which pane) and Seam<IOutlineWindows> (what a pane tells the windows around it).
 #include "foundation/Seam.h"
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
+#include "platform/base/WinTypes.h"
 
 class CFrameWnd;
 class CView;

@@ -3,7 +3,7 @@
 // operations as Seam<INetDocumentService>; without them a net path cannot be opened or saved and
 // their commands stay off.
 #include "foundation/Seam.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class CKestavonDoc;
 

@@ -3,8 +3,8 @@
 // and the save-as chooser of outline documents. The program installs them as Seam<IDatePicker>
 // and Seam<ISaveAsChooser>; without them no date can be picked and Save As does nothing.
 #include "foundation/Seam.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CTime;
 class wxWindow;

@@ -2,7 +2,7 @@
 // The web browser that is running, reached through the main frame's browser link. The program
 // installs it as Seam<IRunningBrowser>; without it, URL mode 0 opens as mode 1 does.
 #include "foundation/Seam.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class IRunningBrowser {
  public:

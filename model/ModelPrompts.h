@@ -5,7 +5,7 @@
 // message boxes. With nothing installed every password entry counts as cancelled and notices are
 // not shown.
 #include "foundation/Seam.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class IModelPrompts {
  public:

@@ -3,8 +3,8 @@
 // and the dictionary program's spell check. The program installs them as Seam<ICalculator>,
 // Seam<ITreePicker> and Seam<ISpellChecker>; a command whose tool is not installed stays off.
 #include "foundation/Seam.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 class CIEditView;

@@ -8,9 +8,9 @@
 #include "app/CKestavonDoc.h"
 #include "app/CKinsokuSettings.h"
 #include "app/CSettingsSheet.h"
-#include "platform/CDocTemplate.h"
-#include "platform/ColorRef.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CDocTemplate.h"
+#include "platform/base/ColorRef.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
 

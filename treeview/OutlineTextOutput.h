@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "foundation/Seam.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 

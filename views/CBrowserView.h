@@ -8,8 +8,8 @@
 // engine.
 #include <string>
 
-#include "platform/CString.h"
-#include "platform/CView.h"
+#include "platform/base/CString.h"
+#include "platform/framework/CView.h"
 
 class CKestavonDoc;
 class wxCommandEvent;

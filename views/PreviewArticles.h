@@ -3,7 +3,7 @@
 // beside the views, so the program installs the builder as Seam<IPreviewArticles>; without one
 // the preview shows the pages of its own (file names, file information) and web pages only.
 #include "foundation/Seam.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class ATREE;
 

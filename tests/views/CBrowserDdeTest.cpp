@@ -11,10 +11,10 @@
 
 #include "app/CKestavonApp.h"
 #include "app/RunningBrowser.h"
-#include "platform/CodePage.h"
-#include "platform/Shell.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/Shell.h"
 #include "tests/common/TestSupport.h"
-#include "platform/DdeConversation.h"
+#include "platform/services/DdeConversation.h"
 #include "views/CBrowserDde.h"
 
 namespace {
