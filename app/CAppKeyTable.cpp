@@ -6,8 +6,8 @@
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/FrameworkIds.h"
-#include "platform/VirtualKeys.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/VirtualKeys.h"
 
 namespace {
 

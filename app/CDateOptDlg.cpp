@@ -8,8 +8,8 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/DialogHelp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/FileDialog.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/FileDialog.h"
 
 CEdSetDlg::CEdSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("エディタの設定")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -16,15 +16,14 @@
 #include "foundation/PasswordScramble.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "model/dialogs/DialogPrompts.h"
-#include "platform/CDocManager.h"
-#include "platform/CDocTemplate.h"
-#include "platform/CMDIFrameWnd.h"
-#include "platform/CRecentFileList.h"
-#include "platform/CodePage.h"
-#include "platform/FullPath.h"
-#include "platform/MessageBox.h"
-#include "platform/Places.h"
+#include "platform/framework/CDocManager.h"
+#include "platform/framework/CDocTemplate.h"
+#include "platform/framework/CMDIFrameWnd.h"
+#include "platform/framework/CRecentFileList.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/FullPath.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/base/Places.h"
 
 const int kWebPasswordKey[8] = {7, 3, 11, 5, 13, 2, 17, 9};
 
@@ -73,8 +72,6 @@ CString CKestavonApp::ReadHandOverLine(const CString& record) {
 }
 
 CKestavonApp::CKestavonApp() : CWinApp("kesta32") {
-  // The model asks for passwords and tells of read-only documents through the program's dialogs.
-  InstallDialogPrompts();
   GetKinsokuSettings().SetDefaultStrings();
   for (COLORREF& color : m_customColors) color = 0xFFFFFF;
 }
@@ -202,13 +199,6 @@ std::unique_ptr<CRecentFileList> CKestavonApp::MakeRecentFileList(const char* se
 void CKestavonApp::NewDocument() {
   wxCommandEvent event(wxEVT_MENU, ID_FILE_NEW);
   ProcessEventLocally(event);
-}
-
-BOOL CKestavonApp::OnIdle(LONG count) {
-  const BOOL more = CWinApp::OnIdle(count);
-  if (IsTabletPC()) return more;
-  if (m_pMainWnd) m_pMainWnd->SendCommand(ID_WORK_STATUS_UPDATE);
-  return more;
 }
 
 int CKestavonApp::ExitInstance() {

@@ -7,17 +7,18 @@
 #include "app/CDateOptDlg.h"
 #include "app/CKestavonApp.h"
 #include "app/CRecentDlg.h"
+#include "app/RunningBrowser.h"
 #include "app/CTimeStampOptDlg.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/dialogs/CBookfileDlg.h"
 #include "foundation/CFileDialogEx.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CRecentFileList.h"
-#include "platform/FrameworkIds.h"
-#include "platform/MessageBox.h"
-#include "platform/PrinterSettings.h"
-#include "platform/Shell.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/CRecentFileList.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/framework/PrinterSettings.h"
+#include "platform/desktop/Shell.h"
 
 namespace {
 
@@ -113,7 +114,8 @@ void CKestavonApp::OpenUrl(const char* url) {
   const CString address(url);
   const bool file = address.Left(7).CompareNoCase("file://") == 0;
   const int mode = ReadSetting(Settings::System::UrlOpenMode);
-  if (!file && mode == 0 && m_openInRunningBrowser && m_openInRunningBrowser(address)) return;
+  IRunningBrowser* browser = Seam<IRunningBrowser>::Get();
+  if (!file && mode == 0 && browser && browser->OpenInFront(address)) return;
   if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(AfxGetMainFrameWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -16,9 +16,9 @@
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/FileDialog.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

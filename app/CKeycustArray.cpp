@@ -9,10 +9,10 @@
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
-#include "platform/MenuKeyText.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MenuKeyText.h"
+#include "platform/desktop/VirtualKeys.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/CCategoryArray.h"
-#include "platform/CodePage.h"
-#include "platform/ComActivation.h"
-#include "platform/DialogButtons.h"
-#include "platform/InputMethod.h"
+#include "platform/base/CodePage.h"
+#include "platform/com/ComActivation.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/InputMethod.h"
 
 namespace {
 

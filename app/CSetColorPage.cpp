@@ -8,8 +8,8 @@
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/ColorRef.h"
-#include "platform/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

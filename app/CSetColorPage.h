@@ -3,7 +3,7 @@
 // button opens the colour chooser on its colour.
 #include "app/CSettingsPage.h"
 #include "foundation/SettingEntry.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class wxWindow;
 

@@ -10,7 +10,7 @@
 
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 CSettingsPage::Field& CSettingsPage::Check(int id, const char* label, const IntSetting* setting, int& member) {
   m_fields.push_back(

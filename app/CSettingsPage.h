@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "foundation/SettingEntry.h"
-#include "platform/CPropertyPage.h"
+#include "platform/framework/CPropertyPage.h"
 
 class CPelkoSettings;
 

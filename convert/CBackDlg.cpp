@@ -14,12 +14,12 @@
 #include "foundation/CFileDialogEx.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CFont.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
-#include "platform/DialogButtons.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -17,11 +17,11 @@
 #include "foundation/CFileDialogEx.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

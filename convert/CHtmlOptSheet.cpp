@@ -12,10 +12,10 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "foundation/WebText.h"
-#include "platform/CPropertySheet.h"
-#include "platform/CodePage.h"
-#include "platform/DialogHelp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CPropertySheet.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

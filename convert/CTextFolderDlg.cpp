@@ -9,10 +9,10 @@
 #include "foundation/CFolderDialog.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/DlgItem.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
 
 CTextFolderDlg::CTextFolderDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("フォルダでテキスト出力")) {

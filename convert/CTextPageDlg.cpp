@@ -9,10 +9,10 @@
 #include "convert/ExportDialogParts.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
-#include "platform/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/framework/DialogHelp.h"
 
 CTextPageDlg::CTextPageDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("ツリー別テキスト出力")) {
   auto* grid = new wxFlexGridSizer(3, 6, 8);

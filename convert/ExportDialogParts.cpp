@@ -12,8 +12,8 @@
 #include "foundation/CFolderDialog.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 
 wxChoice* NewDropList(wxWindow* dialog, int id, std::initializer_list<const char*> entries) {

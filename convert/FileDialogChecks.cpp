@@ -4,7 +4,7 @@
 #include <wx/filedlgcustomize.h>
 
 #include "foundation/SettingAccess.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

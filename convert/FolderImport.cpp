@@ -21,9 +21,9 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 constexpr size_t kBlock = 1 << 20;

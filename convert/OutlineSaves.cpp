@@ -6,8 +6,8 @@
 #include "model/CTextOutputOptions.h"
 #include "convert/WzOutline.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 
 int SaveAsTextFile(ATREE& tree, const char* path) {
   if (ReadSetting(Settings::System::bTextFile) != 0 &&

@@ -9,6 +9,7 @@
 #include "model/CTextOutputOptions.h"
 #include "model/ATREE.h"
 
+
 namespace {
 
 const char kPageMarker[] = "\\page\\";

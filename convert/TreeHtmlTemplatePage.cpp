@@ -4,9 +4,9 @@
 #include "foundation/CTextFile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "resources/TextResources.h"
 
 CString CTreeHtmlExporter::MakeIndexList(const char* indexName) {

@@ -2,8 +2,8 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CFont.h"
-#include "platform/PrivateProfile.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/PrivateProfile.h"
 
 CString CPelkoSettings::GetString(const char* section, const char* key, const char* defaultValue) {
   return GetProfileString(section, key, defaultValue);

@@ -3,8 +3,8 @@
 // application's settings or to a file of the user's choosing; CPelkoInifile binds it to one ini
 // file. Integers are stored as decimal text.
 #include "foundation/SettingsTable.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CFont;
 

@@ -8,7 +8,7 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/PrinterSettings.h"
+#include "platform/framework/PrinterSettings.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

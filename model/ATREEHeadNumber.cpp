@@ -6,6 +6,7 @@
 #include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 
+
 namespace {
 
 using Byte = unsigned char;

@@ -8,8 +8,9 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "foundation/TextSearch.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 
 void BookmarkFileList::Load() {
   m_paths.clear();

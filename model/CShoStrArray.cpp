@@ -11,8 +11,8 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 #include "model/StoredForms.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 CString CTextOutputOptions::GetSettingsPath() {
   CWinApp* app = AfxGetApp();

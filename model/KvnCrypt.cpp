@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "model/ModelPrompts.h"
-#include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 const char* const KvnCrypt::NoPasswordKey = "7C3E9A10B4F2D85E6A0C1B9F3D7E2A4C8B6F0D1E5";
 
@@ -193,7 +193,7 @@ bool KvnCrypt::Open(const char* path) {
       stored += HexDigitChar(byte & 0x0F);
     }
     m_strHash = stored;
-    IModelPrompts* prompts = GetModelPrompts();
+    IModelPrompts* prompts = Seam<IModelPrompts>::Get();
     CString password;
     if (!prompts || !prompts->AskPassword(FileNameOf(path), "", password)) return false;
     if (PasswordHash(password) != stored) {

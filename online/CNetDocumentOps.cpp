@@ -13,9 +13,9 @@
 #include "online/CNetFileService.h"
 #include "online/CNetListDlg.h"
 #include "online/CWebAcountDlg.h"
-#include "platform/CWaitCursor.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/CWaitCursor.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 
@@ -196,11 +196,6 @@ void CNetDocumentOps::OnFileSaveAsNet(CKestavonDoc& doc) {
   dialog.m_strTitle = tree.GetDirDataCount() > 0 ? tree.GetName(0) : CString();
   if (dialog.DoModal() != IDOK) return;
   doc.OnSaveDocument(MakeNetPath("", dialog.m_strTitle));
-}
-
-void InstallOnlineService() {
-  static CNetDocumentOps ops;
-  InstallNetDocumentService(&ops);
 }
 
 namespace {

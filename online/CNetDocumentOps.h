@@ -3,7 +3,7 @@
 // opened from and saved to it, the backup copy of a local document, and the application's
 // commands that list, open and delete the user's files.
 #include "app/NetDocumentService.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CNetDocumentOps : public INetDocumentService {
  public:
@@ -17,8 +17,6 @@ class CNetDocumentOps : public INetDocumentService {
   static constexpr long long kMaxUpload = 1000000;
 };
 
-// Installs the operations for the documents (once, at start-up).
-void InstallOnlineService();
 // The application's commands: open from the service, delete there, the account settings.
 void OnNetOpen();
 void OnNetDelete();

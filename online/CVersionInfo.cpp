@@ -8,10 +8,10 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "online/CVerupDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
-#include "platform/WinInet.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
+#include "platform/services/WinInet.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include "foundation/PasswordScramble.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "app/SearchSupport.h"
 #include "foundation/IMatch.h"
 #include "foundation/IMatchCollection.h"
-#include "platform/CFrameWnd.h"
-#include "platform/FrameworkIds.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
 
@@ -173,9 +173,9 @@ BOOL CIEditView::FindPrevInText() {
 void CIEditView::ActivateTreePane(int command) {
   CKestavonDoc* doc = GetDocument();
   CFrameWnd* frame = GetParentFrame();
-  auto* tree = doc ? dynamic_cast<CView*>(doc->GetTreePane()) : nullptr;
+  CTreePane* tree = doc ? doc->GetTreePane() : nullptr;
   if (!tree || !frame) return;
-  frame->SetActiveView(tree);
+  frame->SetActiveView(&tree->GetPaneView());
   if (command != 0) ForwardToTree(command);
 }
 

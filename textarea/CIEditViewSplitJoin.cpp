@@ -6,7 +6,7 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
-#include "platform/COleDateTime.h"
+#include "platform/base/COleDateTime.h"
 #include "resources/CommandIds.h"
 #include "textarea/CCountDlg.h"
 #include "textarea/CIEditView.h"

@@ -8,9 +8,9 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/FileDialog.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/FileDialog.h"
 
 namespace {
 

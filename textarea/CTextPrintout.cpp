@@ -8,7 +8,7 @@
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/MulDiv.h"
+#include "platform/base/MulDiv.h"
 #include "textarea/CIEditView.h"
 #include "textarea/TextPrintDcCanvas.h"
 

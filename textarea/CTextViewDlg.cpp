@@ -2,8 +2,8 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/Bstr.h"
-#include "platform/CodePage.h"
+#include "platform/com/Bstr.h"
+#include "platform/base/CodePage.h"
 #include "textarea/CWrilaCtrl.h"
 #include "textarea/CWrilaView.h"
 

@@ -8,8 +8,8 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "foundation/TextSearch.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
 #include "textarea/WordMarks.h"
 
 namespace {

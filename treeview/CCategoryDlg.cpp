@@ -13,10 +13,10 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/FileDialog.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/CCategoryEditDlg.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "app/CKestavonApp.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 CDragDropDlg::CDragDropDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("マウスでの移動")) {
   wxArrayString positions;

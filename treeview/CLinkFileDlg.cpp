@@ -8,11 +8,11 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/DlgItem.h"
-#include "platform/FileDialog.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/framework/FileDialog.h"
 
 CLinkFileDlg::CLinkFileDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("リンクファイルが設定されていません")) {

@@ -8,10 +8,10 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/DlgItem.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DlgItem.h"
 
 CNewLinkFileDlg::CNewLinkFileDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("新規リンクファイル")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

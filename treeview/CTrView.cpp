@@ -14,9 +14,9 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/CDirData.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CStatusBar.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/CStatusBar.h"
+#include "platform/base/CodePage.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResource.h"
 #include "treeview/COwnerListBox.h"
@@ -381,7 +381,7 @@ void CTrView::ActivateTextPane() {
   if (!doc || !frame) return;
   doc->CommitTextArea();
   for (CView* view : doc->GetViews()) {
-    if (view->GetParentFrame() == frame && dynamic_cast<CTextPane*>(view)) {
+    if (view->GetParentFrame() == frame && AsTextPane(*view)) {
       frame->SetActiveView(view);
       return;
     }

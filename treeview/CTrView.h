@@ -10,11 +10,11 @@
 #include "app/CPaneLinks.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CFont.h"
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
-#include "platform/CView.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
+#include "platform/framework/CView.h"
 #include "treeview/TreePrintPage.h"
 
 class CPelkoSettings;
@@ -37,6 +37,7 @@ class CTrView : public CView, public CTreePane {
   CTrView();
   ~CTrView() override;
 
+  CView& GetPaneView() override { return *this; }
   wxWindow* GetOutlineList() const override;
   // Renaming from the text pane's first line: one undo step, the link kept, the row redrawn.
   void RenameCurrentTree(const char* title) override;

@@ -8,10 +8,10 @@
 #include "app/CKestavonDoc.h"
 #include "app/ColorChoice.h"
 #include "model/CDirData.h"
-#include "platform/CView.h"
-#include "platform/CodePage.h"
-#include "platform/FileManager.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CView.h"
+#include "platform/base/CodePage.h"
+#include "platform/services/FileManager.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
 #include "treeview/CTreePropDlg.h"
@@ -73,8 +73,8 @@ void CTrView::OnUpdateProperties(wxUpdateUIEvent& event) {
 
 void CTrView::OnPassToText(wxCommandEvent& event) {
   CKestavonDoc* doc = GetDocument();
-  auto* text = doc ? dynamic_cast<CView*>(doc->GetTextView()) : nullptr;
+  CTextPane* text = doc ? doc->GetTextView() : nullptr;
   if (!text) return;
   wxCommandEvent command(wxEVT_MENU, event.GetId());
-  text->GetEventHandler()->ProcessEvent(command);
+  text->GetPaneView().GetEventHandler()->ProcessEvent(command);
 }

@@ -3,7 +3,7 @@
 #include <wx/event.h>
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CWaitCursor.h"
+#include "platform/desktop/CWaitCursor.h"
 
 #include <algorithm>
 #include <string>
@@ -13,7 +13,7 @@
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CInputDlg.h"
 #include "treeview/CPasteChoiceDlg.h"

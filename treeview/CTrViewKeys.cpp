@@ -8,7 +8,7 @@
 #include "foundation/CFileBackup.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CFrameWnd.h"
+#include "platform/framework/CFrameWnd.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"

@@ -10,11 +10,9 @@
 #include "app/CSettingsSheet.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CDocTemplate.h"
-#include "platform/CFrameWnd.h"
-#include "platform/ColorRef.h"
-#include "platform/MessageBox.h"
-#include "resources/CommandIds.h"
+#include "platform/framework/CDocTemplate.h"
+#include "platform/base/ColorRef.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
 
@@ -234,5 +232,5 @@ void CTrView::ApplySettings(CSettingsSheet& sheet, CPelkoSettings& settings) {
   }
   // The tab strip, the text panes and the window titles belong to the frames, which take the
   // keys just written.
-  if (CFrameWnd* main = app ? app->m_pMainWnd : nullptr) main->SendCommand(ID_WORK_SETTINGS_APPLIED);
+  if (IOutlineWindows* windows = Seam<IOutlineWindows>::Get()) windows->FollowSettings();
 }

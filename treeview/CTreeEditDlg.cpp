@@ -15,20 +15,21 @@
 #include "app/CKestavonDoc.h"
 #include "app/DateTimeText.h"
 #include "app/LinkFileName.h"
+#include "app/ProgramDialogs.h"
 #include "foundation/PathHelpers.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "model/CLinkPath.h"
-#include "platform/CTime.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
-#include "platform/DialogHelp.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
+#include "platform/base/CTime.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/framework/FileDialog.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
 #include "treeview/CNewLinkFileDlg.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTreePickerDlg.h"
@@ -151,7 +152,7 @@ CTreeEditDlg::CTreeEditDlg(wxWindow* parent)
   Bind(wxEVT_BUTTON, [](wxCommandEvent&) { ShowHelpTopic(49); }, IDC_HELPBUTTON);
   m_editLink->Bind(wxEVT_TEXT, &CTreeEditDlg::OnLinkChange, this);
   // Without a calendar to pick from, the date button has nothing to offer.
-  FindWindow(IDC_DATE)->Enable(app != nullptr && app->m_pickDate != nullptr);
+  FindWindow(IDC_DATE)->Enable(app != nullptr && Seam<IDatePicker>::Get() != nullptr);
   BindDialogHelp(this, 199);
 }
 
@@ -431,7 +432,8 @@ void CTreeEditDlg::OnRelease(wxCommandEvent&) {
 void CTreeEditDlg::OnDate(wxCommandEvent&) {
   auto* app = GetKestavonApp();
   CTime date = CTime::GetCurrentTime();
-  if (app == nullptr || !app->m_pickDate || !app->m_pickDate(this, date)) return;
+  IDatePicker* picker = Seam<IDatePicker>::Get();
+  if (app == nullptr || !picker || !picker->PickDate(this, date)) return;
   m_editTitle->WriteText(CP932ToWx(FormatDate(app->m_settings, date).str()));
 }
 

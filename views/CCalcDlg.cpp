@@ -11,9 +11,9 @@
 #include "foundation/NumberText.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "platform/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/framework/DialogHelp.h"
 
 CCalcDlg::CCalcDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("計算")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

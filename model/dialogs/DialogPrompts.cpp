@@ -2,8 +2,8 @@
 
 #include "model/dialogs/CPasswordDlg.h"
 #include "model/dialogs/CReadOnlyDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 
 bool CDialogPrompts::AskPassword(const char* fileName, const char* prompt, CString& password) {
   CPasswordDlg dlg(AfxGetMainFrameWindow());
@@ -19,9 +19,4 @@ void CDialogPrompts::ShowReadOnlyNotice(int reason, const char* path) {
   dlg.m_nReason = reason;
   dlg.m_strPath = path;
   dlg.DoModal();
-}
-
-void InstallDialogPrompts() {
-  static CDialogPrompts prompts;
-  SetModelPrompts(&prompts);
 }

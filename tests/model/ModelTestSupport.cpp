@@ -4,13 +4,14 @@
 #include <wx/app.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace model_test {
 
 namespace {
 // The model asks its questions through the program's dialogs here, which the tests answer.
-const bool kDialogPromptsInstalled = (InstallDialogPrompts(), true);
+CDialogPrompts g_dialogPrompts;
+const Seam<IModelPrompts>::Scope g_dialogPromptsInstalled(&g_dialogPrompts);
 }  // namespace
 
 
