@@ -6,7 +6,7 @@
 #include "foundation/IRegExp.h"
 #include "model/ATREE.h"
 #include "model/OutlineSearch.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

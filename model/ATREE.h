@@ -23,8 +23,8 @@
 #include "model/CTreeData.h"
 #include "model/OutlineRows.h"
 #include "model/OutlineSearch.h"
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
 
 // Whether the path's extension equals the given one (".kvn"), letter case ignored.
 bool HasExtension(const char* path, const char* extension);

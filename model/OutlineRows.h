@@ -9,7 +9,7 @@
 
 #include "foundation/NotCopied.h"
 #include "model/CTreeData.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class ATREE;
 

@@ -10,8 +10,8 @@
 
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 
 #include "foundation/IRegExp.h"
 #include "foundation/NotCopied.h"
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/RegExpLineMatcher.h"
-#include "platform/WinTypes.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
+#include "platform/com/RegExpLineMatcher.h"
 
 class ATREE;
 class CDirData;

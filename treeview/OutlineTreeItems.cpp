@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "model/ATREE.h"
-#include "platform/CTreeCtrl.h"
+#include "platform/framework/CTreeCtrl.h"
 
 int OutlineTreeItems::GetItemImage(const ATREE& tree, int item) {
   const CDirData* d = tree.GetDirData(item);

@@ -4,8 +4,8 @@
 // control keeps them until the next fill; the outline must not change meanwhile.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/TreeItemHandle.h"
+#include "platform/base/CString.h"
+#include "platform/framework/TreeItemHandle.h"
 
 class ATREE;
 class CTreeCtrl;

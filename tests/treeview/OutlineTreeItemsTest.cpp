@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/ATREE.h"
-#include "platform/CTreeCtrl.h"
+#include "platform/framework/CTreeCtrl.h"
 #include "tests/common/TestSupport.h"
 
 using kesta_test::HasGui;
