@@ -72,7 +72,9 @@ CTransferProgressDlg::CTransferProgressDlg(wxWindow* parent, TransferKind kind, 
     : wxDialog(parent, IDD, CP932ToWx(TextsOf(kind).caption)), m_kind(kind), m_progress(progress), m_timer(this) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(new wxStaticText(this, IDC_MESSAGE, CP932ToWx(TextsOf(kind).message)), 0, wxALL, 8);
-  top->Add(new wxStaticText(this, IDC_FILENAME, CP932ToWx(fileName ? fileName : "")), 0, wxLEFT | wxRIGHT, 8);
+  auto* name = new wxStaticText(this, IDC_FILENAME, CP932ToWx(fileName ? fileName : ""));
+  name->Show(fileName && *fileName);
+  top->Add(name, 0, wxLEFT | wxRIGHT, 8);
   top->Add(new wxGauge(this, IDC_PROGRESS, 100, wxDefaultPosition, wxSize(300, -1)), 0, wxALL | wxEXPAND, 8);
   top->Add(new wxStaticText(this, IDC_COUNT, "0/0"), 0, wxLEFT | wxRIGHT, 8);
   top->Add(new wxButton(this, IDC_CANCEL, CP932ToWx("キャンセル")), 0, wxALL | wxALIGN_RIGHT, 8);
