@@ -43,11 +43,9 @@ class NetDocumentTest : public ::testing::Test {
     fake.SetScenario("");
     m_app.m_strWebID = FakeService::kMail;
     m_app.m_strWebPassword = FakeService::kPassword;
-    InstallOnlineService();
     m_doc.GetTree().AppendTree("Memo");
     m_doc.GetTree().SetLoaded();
   }
-  void TearDown() override { InstallNetDocumentService(nullptr); }
 
   // The document saved as a local file (a group may read it) whose copy on the service is checked
   // for a newer one when it opens.
@@ -76,6 +74,7 @@ class NetDocumentTest : public ::testing::Test {
   const FakeService& fake = FakeService::Get();
   CKestavonDoc m_doc;
   CNetDocumentOps m_ops;
+  Seam<INetDocumentService>::Scope m_installed{&m_ops};
 };
 
 }  // namespace
