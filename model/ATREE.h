@@ -147,7 +147,6 @@ class ATREE {
   virtual int AddTree(int parent, const char* title, const char* link, const char* text, int status, int bookmark,
                       const char* idText, BOOL sequence);
   virtual int AppendTree(const char* path);
-  int GetChainIndex() const { return m_nChainIndex; }
   void SetChainIndex(int index) { m_nChainIndex = index; }
   // Bytes 0x02-0x08 separate the fields of tree records: they never enter a title, link or text.
   static void StripRecordBytes(CString& text);
@@ -230,7 +229,6 @@ class ATREE {
   int GetMatchCase() const { return m_bCase; }
   int GetMatchWidth() const { return m_bWidth; }
   int GetWordMode() const { return m_nWordMode; }
-  int GetCategoryFilter() const { return m_nCategoryFilter; }
   // Whether a find next has anything to look for: a word, a category or a date limit.
   bool HasSearchCondition() const {
     return !m_strSearch.IsEmpty() || m_nCategoryFilter != -1 || m_rangeFrom.GetStatus() != COleDateTime::null ||

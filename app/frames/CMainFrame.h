@@ -60,7 +60,6 @@ class CMainFrame : public CMDIFrameWnd {
 
   CToolBar* GetBar(int index) const { return m_barList[static_cast<size_t>(index)]; }
   CFindToolBar* GetFindBar() const { return m_pFindBar; }
-  const CHistoryList& GetFindHistory() const { return m_findHistory; }
   CFindToolBar* GetGrepBar() const { return m_pGrepBar; }
   CMDITabs* GetTabs() const { return m_pTabs; }
   // The pop-up menu of the bar titles (command ID_VIEW_BAR_FIRST + index); the caller owns it.
@@ -71,15 +70,12 @@ class CMainFrame : public CMDIFrameWnd {
   void SetTabStyle(int style);
   void SetTabPosition(int position);
   int GetTabStyle() const { return m_nTabStyle; }
-  int GetTabPosition() const { return m_nTabPosition; }
   BOOL IsTopMost() const { return m_bTopMost; }
 
   // Every window's document updates its views, and one with a path sets its title again.
   void RefreshDocumentTitles();
   // TRUE when some window shows an outline document.
   BOOL HasOutlineWindow() const;
-  // The link to a running web browser, for the program's whole run.
-  CBrowserDde& GetBrowserDde() const { return *m_pBrowserDde; }
 
   // The target relative to the base file's folder; unchanged when the two differ from the first
   // character. Folder names compare without regard to case.
