@@ -6,7 +6,7 @@
 
 #include "app/WebPages.h"
 #include "foundation/CStaticLink.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, IDD, CP932ToWx("バージョン情報"), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE) {

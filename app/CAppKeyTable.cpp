@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "foundation/CPelkoInifile.h"
-#include "platform/FrameworkIds.h"
-#include "platform/VirtualKeys.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/VirtualKeys.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/CKeycustArray.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CPelkoSettings;
 

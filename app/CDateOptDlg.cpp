@@ -6,9 +6,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // read when the dialog opens, written when it closes with OK.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxCheckBox;
 class wxChoice;

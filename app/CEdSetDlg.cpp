@@ -6,11 +6,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
-#include "platform/DialogHelp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/FileDialog.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/FileDialog.h"
 
 CEdSetDlg::CEdSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("エディタの設定")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -2,7 +2,7 @@
 // The program that edits texts outside: a path, typed or picked.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CEdSetDlg : public wxDialog {
  public:

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 BOOL CFindInDlg::Create() {
   if (!wxDialog::Create(nullptr, IDD, CP932ToWx("検索中"))) return FALSE;

@@ -3,8 +3,8 @@
 // files and trees with hits, and a cancel button that the searching loop asks about between files.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxStaticText;
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "foundation/IRegExp.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 class CDirData;

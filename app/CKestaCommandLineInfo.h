@@ -6,8 +6,8 @@
 // start of the program.
 #include <vector>
 
-#include "platform/CCommandLineInfo.h"
-#include "platform/CString.h"
+#include "platform/framework/CCommandLineInfo.h"
+#include "platform/base/CString.h"
 
 class CKestaCommandLineInfo : public CCommandLineInfo {
  public:

@@ -1,9 +1,9 @@
 #include "app/CKestaEdit.h"
 
 #include "app/CKestavonApp.h"
-#include "platform/CFont.h"
-#include "platform/InputMethod.h"
-#include "platform/Places.h"
+#include "platform/desktop/CFont.h"
+#include "platform/desktop/InputMethod.h"
+#include "platform/base/Places.h"
 
 CKestaEdit::CKestaEdit() = default;
 

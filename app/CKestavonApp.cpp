@@ -14,14 +14,14 @@
 #include "app/KeyCommandList.h"
 #include "foundation/PasswordScramble.h"
 #include "model/dialogs/DialogPrompts.h"
-#include "platform/CDocManager.h"
-#include "platform/CDocTemplate.h"
-#include "platform/CMDIFrameWnd.h"
-#include "platform/CRecentFileList.h"
-#include "platform/CodePage.h"
-#include "platform/FullPath.h"
-#include "platform/MessageBox.h"
-#include "platform/Places.h"
+#include "platform/framework/CDocManager.h"
+#include "platform/framework/CDocTemplate.h"
+#include "platform/framework/CMDIFrameWnd.h"
+#include "platform/framework/CRecentFileList.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/FullPath.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/base/Places.h"
 
 const int kWebPasswordKey[8] = {7, 3, 11, 5, 13, 2, 17, 9};
 

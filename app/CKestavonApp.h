@@ -10,9 +10,9 @@
 #include "app/CShellItem.h"
 #include "app/CWinAppSettings.h"
 #include "model/BookmarkFileList.h"
-#include "platform/CWinApp.h"
-#include "platform/CDocTemplate.h"
-#include "platform/ColorRef.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/framework/CDocTemplate.h"
+#include "platform/base/ColorRef.h"
 #include "resources/CommandIds.h"
 
 class ATREE;

@@ -10,12 +10,12 @@
 #include "app/CTimeStampOptDlg.h"
 #include "model/dialogs/CBookfileDlg.h"
 #include "foundation/CFileDialogEx.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CRecentFileList.h"
-#include "platform/FrameworkIds.h"
-#include "platform/MessageBox.h"
-#include "platform/PrinterSettings.h"
-#include "platform/Shell.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/CRecentFileList.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/framework/PrinterSettings.h"
+#include "platform/desktop/Shell.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "app/CKestavonApp.h"
 #include "app/UserFiles.h"
 #include "foundation/PathHelpers.h"
-#include "platform/CodePage.h"
-#include "platform/Places.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/Places.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include "model/dialogs/CDocInfoDlg.h"
 #include "model/CTreeUndo.h"
 #include "model/NetPath.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CView.h"
-#include "platform/CWaitCursor.h"
-#include "platform/CodePage.h"
-#include "platform/FrameworkIds.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/CView.h"
+#include "platform/desktop/CWaitCursor.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/MessageBox.h"
 
 wxBEGIN_EVENT_TABLE(CKestavonDoc, CDocument)
   EVT_MENU(ID_FILE_SAVE, CKestavonDoc::OnFileSave)

@@ -8,9 +8,9 @@
 #include "foundation/CUndoStack.h"
 #include "model/ATREE.h"
 #include "model/CLinkPath.h"
-#include "platform/CDocument.h"
-#include "platform/COleDateTime.h"
-#include "platform/FileStamp.h"
+#include "platform/framework/CDocument.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/FileStamp.h"
 
 class CKestavonDoc : public CDocument {
  public:

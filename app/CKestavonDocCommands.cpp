@@ -11,10 +11,10 @@
 #include "app/CTemplateDlg.h"
 #include "foundation/PathHelpers.h"
 #include "model/CTreeUndo.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CodePage.h"
-#include "platform/FileManager.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/base/CodePage.h"
+#include "platform/services/FileManager.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/CKeycustArray.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

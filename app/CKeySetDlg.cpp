@@ -14,9 +14,9 @@
 #include "app/CKeycustArray.h"
 #include "app/CKeycustDlg.h"
 #include "foundation/CPelkoInifile.h"
-#include "platform/CodePage.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/FileDialog.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

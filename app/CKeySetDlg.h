@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CKeyListBox;
 class CKeycust;

@@ -7,10 +7,10 @@
 #include <iterator>
 
 #include "foundation/CPelkoInifile.h"
-#include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
-#include "platform/MenuKeyText.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MenuKeyText.h"
+#include "platform/desktop/VirtualKeys.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CPelkoSettings;
 class wxMenu;

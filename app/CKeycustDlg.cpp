@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
-#include "platform/DialogHelp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
 
 CKeycustDlg::CKeycustDlg(wxWindow* parent, CKeycustArray& table, const std::vector<CString>& commandNames,
                          const std::vector<UINT>& commandIds, const CKeycust& working, int editKey)

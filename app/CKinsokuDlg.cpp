@@ -6,12 +6,12 @@
 #include <wx/textctrl.h>
 
 #include "app/CKinsokuSettings.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/base/WinTypes.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The Japanese line-breaking rules that wrapping and printing apply: characters that may not
 // begin a line, characters that may not end one, whether each rule is on, English word wrap, no
 // breaks inside tags, and the editor's bulleted-list support. One object serves the process.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CPelkoSettings;
 

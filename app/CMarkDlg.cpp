@@ -4,8 +4,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // written out as text.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxTextCtrl;
 

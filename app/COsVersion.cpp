@@ -1,6 +1,6 @@
 #include "app/COsVersion.h"
 
-#include "platform/Places.h"
+#include "platform/base/Places.h"
 
 COsVersion::COsVersion() {
   OSVERSIONINFOEX extended = {};

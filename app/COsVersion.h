@@ -1,6 +1,6 @@
 #pragma once
 // The system version, read once, and a small code for its family.
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class COsVersion {
  public:

@@ -4,7 +4,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 COtherEditDlg::COtherEditDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("外部ソフトで編集中です")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -1,9 +1,9 @@
 #pragma once
 // What the outline document asks of its panes. The panes live in layers above the document, so it
 // knows them only through these interfaces, which the panes implement.
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
+#include "platform/base/WinTypes.h"
 
 class wxWindow;
 

@@ -4,8 +4,8 @@
 #include <wx/listbox.h>
 #include <wx/sizer.h>
 
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 CRecentDlg::CRecentDlg(wxWindow* parent, IRecentFileEntries& list)
     : wxDialog(parent, wxID_ANY, CP932ToWx("最近使ったファイルの削除")), m_list(list) {

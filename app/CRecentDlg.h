@@ -2,7 +2,7 @@
 // Deletes entries of the application's recent-file list, one at a time or all at once.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxListBox;
 

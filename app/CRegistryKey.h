@@ -1,8 +1,8 @@
 #pragma once
 // One open registry key; closed when the object goes away.
-#include "platform/CString.h"
-#include "platform/Registry.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/com/Registry.h"
+#include "platform/base/WinTypes.h"
 
 class CRegistryKey {
  public:

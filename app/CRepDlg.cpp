@@ -6,9 +6,9 @@
 #include <wx/stattext.h>
 
 #include "app/CSearchDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 CRepDlg::CRepDlg(wxWindow* parent, BOOL linkMode)
     : wxDialog(parent, IDD, CP932ToWx(linkMode ? "リンクファイル名の置換" : "ツリーの置換")), m_bLinkMode(linkMode) {

@@ -4,8 +4,8 @@
 #include <wx/dialog.h>
 
 #include "foundation/CHistoryList.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxCheckBox;
 class wxComboBox;

@@ -11,11 +11,11 @@
 #include <wx/timectrl.h>
 
 #include "model/CCategoryArray.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/ComActivation.h"
-#include "platform/DialogButtons.h"
-#include "platform/InputMethod.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/com/ComActivation.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/InputMethod.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <wx/dialog.h>
 
 #include "foundation/CHistoryList.h"
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CCategoryArray;
 class wxCheckBox;

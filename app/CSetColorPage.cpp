@@ -6,8 +6,8 @@
 
 #include "app/CKestavonApp.h"
 #include "foundation/CPelkoInifile.h"
-#include "platform/ColorRef.h"
-#include "platform/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

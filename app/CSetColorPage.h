@@ -2,7 +2,7 @@
 // Settings page "色": the colours of the outline rows and of the text area's background; each
 // button opens the colour chooser on its colour.
 #include "app/CSettingsPage.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class wxWindow;
 

@@ -9,7 +9,7 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CPelkoInifile.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 CSettingsPage::Field& CSettingsPage::Check(int id, const char* label, const char* section, const char* key, int def,
                                            int& member) {

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "platform/CPropertyPage.h"
+#include "platform/framework/CPropertyPage.h"
 
 class CPelkoSettings;
 

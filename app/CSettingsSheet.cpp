@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/DialogHelp.h"
-#include "platform/CPropertySheet.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/framework/CPropertySheet.h"
 
 namespace {
 constexpr int kPageCount = 6;

@@ -4,7 +4,7 @@
 // kept in section "ShellItem" of the settings file.
 #include <vector>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CPelkoSettings;
 

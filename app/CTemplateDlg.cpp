@@ -8,11 +8,11 @@
 #include <utility>
 
 #include "app/CTemplateEditDlg.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
 
 namespace {
 

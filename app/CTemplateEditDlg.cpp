@@ -6,10 +6,10 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CFileDialogEx.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
 
 CTemplateEditDlg::CTemplateEditDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("テンプレート")) {
   m_title = new wxTextCtrl(this, IDC_TITLE, wxEmptyString, wxDefaultPosition, wxSize(260, -1));

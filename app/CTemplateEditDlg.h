@@ -3,7 +3,7 @@
 // inserted.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxTextCtrl;
 

@@ -5,8 +5,8 @@
 #include <wx/textctrl.h>
 
 #include "model/DateText.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 CTimeStampOptDlg::CTimeStampOptDlg(wxWindow* parent)
     : wxDialog(parent, IDD, CP932ToWx("タイムスタンプ")), m_strFormat(GetTimeDisplayFormat()) {

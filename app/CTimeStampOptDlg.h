@@ -2,7 +2,7 @@
 // The display format of every item time text, for as long as the program runs.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxTextCtrl;
 

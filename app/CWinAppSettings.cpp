@@ -1,6 +1,6 @@
 #include "app/CWinAppSettings.h"
 
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 CString CWinAppSettings::GetProfileString(const char* section, const char* key, const char* defaultValue) {
   return m_app.GetProfileString(section, key, defaultValue);

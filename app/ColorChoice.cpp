@@ -3,7 +3,7 @@
 #include <wx/colordlg.h>
 
 #include "app/CKestavonApp.h"
-#include "platform/ColorRef.h"
+#include "platform/base/ColorRef.h"
 
 BOOL ChooseColorRef(wxWindow* parent, COLORREF& color) {
   wxColourData data;

@@ -1,7 +1,7 @@
 #pragma once
 // The colour chooser of the program's dialogs, starting at the given colour and keeping the user's
 // custom colours with the application.
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class wxWindow;
 

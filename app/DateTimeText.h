@@ -1,8 +1,8 @@
 #pragma once
 // The date and time texts inserted into titles and texts, written as the user chose in the
 // DateOpt settings.
-#include "platform/CString.h"
-#include "platform/CTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/CTime.h"
 
 class CPelkoSettings;
 

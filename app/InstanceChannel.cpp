@@ -11,9 +11,9 @@
 #include <wx/frame.h>
 #include <wx/socket.h>
 
-#include "platform/CFrameWnd.h"
-#include "platform/CodePage.h"
-#include "platform/Places.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/Places.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <wx/event.h>
 #include <wx/socket.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxSocketServer;
 class CFrameWnd;

@@ -1,6 +1,6 @@
 #pragma once
 // Names and places of new link files, and the joining of a folder and a file name.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CPelkoSettings;
 

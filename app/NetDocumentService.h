@@ -1,7 +1,7 @@
 #pragma once
 // The online file service is a layer above the document. It installs its document operations
 // here at start-up; without it a net path cannot be opened or saved and its commands stay off.
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class CKestavonDoc;
 

@@ -2,11 +2,11 @@
 
 #include <wx/combobox.h>
 
-#include "platform/COleDispatchException.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/CFrameWnd.h"
-#include "platform/MessageBox.h"
+#include "platform/com/COleDispatchException.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 // Runs search; a regular expression that does not compile is reported with its message and the
 // search counts as no hit (FALSE). TRUE when search ran to its end.

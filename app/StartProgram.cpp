@@ -1,7 +1,7 @@
 #include "app/StartProgram.h"
 
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
 
 namespace {
 

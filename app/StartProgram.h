@@ -1,7 +1,7 @@
 #pragma once
 // Starting a program, or opening a file or address with the desktop's handler, for the panes and
 // windows that open links and run the text editor.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxWindow;
 

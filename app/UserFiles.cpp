@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "foundation/PathHelpers.h"
-#include "platform/CodePage.h"
-#include "platform/Places.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/Places.h"
 
 CString GetShippedFolder() {
   const CString program = GetProgramFolder();

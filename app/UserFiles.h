@@ -2,7 +2,7 @@
 // The two places of the files the program ships with defaults (the settings file, the key file,
 // the style sheets): the shipped copy, only ever read, because that folder is shared and read-only
 // once installed; and the user's own copy in the per-user folder, read and written.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 // The folder of the shipped files: <prefix>/share/kesta32 when the program runs as installed
 // (<prefix>/bin/kesta32), else the program's own folder, as in the build tree.

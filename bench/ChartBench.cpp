@@ -13,7 +13,7 @@
 #include "bench/GuiBenchMain.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
-#include "platform/CFont.h"
+#include "platform/desktop/CFont.h"
 #include "views/ChartDrawing.h"
 #include "views/ChartLayout.h"
 

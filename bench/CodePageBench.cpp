@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "platform/CString.h"
-#include "platform/CodePage.h"
+#include "platform/base/CString.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

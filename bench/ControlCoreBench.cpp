@@ -18,7 +18,7 @@
 #include "bench/ScintillaPeer.h"
 #include "control/CEditCore.h"
 #include "control/CTextBuffer.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

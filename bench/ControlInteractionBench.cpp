@@ -16,7 +16,7 @@
 #include "control/CTextBuffer.h"
 #include "control/EditMessages.h"
 #include "control/window/WrilaEdit.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "bench/ScintillaPeer.h"
 #include "control/CTextBuffer.h"
 #include "control/window/WrilaEdit.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "model/CTextOutputOptions.h"
 #include "convert/XmlExport.h"
 #include "model/ATREE.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "app/CKestavonDoc.h"
 #include "bench/ScintillaPeer.h"
 #include "model/CDirData.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "textarea/CIEditView.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 #include "textarea/TextPrintPage.h"
 
 namespace {

@@ -54,14 +54,14 @@ foreach(dir tests bench)
   endif()
 endforeach()
 
-# A GoogleTest program of tests/<folder>, registered with CTest.
+# A GoogleTest program of tests/<folder> (test_<folder>, "/" written "_"), registered with CTest.
 function(kesta_test_program folder)
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
   if(NOT srcs)
     return()
   endif()
-  set(target test_${folder})
+  string(REPLACE "/" "_" target test_${folder})
   add_executable(${target} ${srcs})
   kesta_compile_options(${target})
   target_include_directories(${target} PRIVATE ${KESTA_HARNESS_INCLUDE})

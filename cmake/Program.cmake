@@ -1,23 +1,23 @@
 # The program's layers, each a static library that links only the layers below it:
 #   platform <- resources, foundation <- model <- model dialogs <- application services
-#   <- panes and converters <- frames <- kesta32
-kesta_layer(kesta_resources resources DEPS kplatform)
+#   <- panes, converters and the online service <- shell <- kesta32
+kesta_layer(kesta_resources resources DEPS kplatform_framework)
 include(cmake/EmbedTreePage.cmake)
-kesta_layer(kesta_foundation foundation DEPS kplatform)
+kesta_layer(kesta_foundation foundation DEPS kplatform_framework)
 kesta_layer(kesta_model model DEPS kesta_foundation)
 kesta_layer(kesta_model_dialogs model/dialogs DEPS kesta_model)
-kesta_layer(kesta_app app DEPS kesta_model_dialogs kesta_resources)
+kesta_layer(kesta_app app DEPS kesta_model_dialogs kesta_resources kplatform_services)
 kesta_layer(kesta_treeview treeview DEPS kesta_app PkgConfig::GTK3)
 kesta_layer(kesta_textarea textarea DEPS kesta_app)
 kesta_layer(kesta_convert convert DEPS kesta_app PkgConfig::JSONCPP)
 kesta_layer(kesta_views views DEPS kesta_app PkgConfig::GTK3)
 kesta_layer(kesta_online online DEPS kesta_app)
-kesta_layer(kesta_frames app/frames SKIP Main.cpp
+kesta_layer(kesta_shell shell SKIP Main.cpp
             DEPS kesta_treeview kesta_textarea kesta_convert kesta_views kesta_online)
 
-add_executable(kesta32 ${CMAKE_SOURCE_DIR}/app/frames/Main.cpp)
+add_executable(kesta32 ${CMAKE_SOURCE_DIR}/shell/Main.cpp)
 kesta_compile_options(kesta32)
-target_link_libraries(kesta32 PRIVATE kesta_frames)
+target_link_libraries(kesta32 PRIVATE kesta_shell)
 
 # Files the program reads as shipped, beside itself in the build tree: the style sheets that exported pages take in
 # and the default key file. Installed, they go to share/kesta32 (cmake/Install.cmake).

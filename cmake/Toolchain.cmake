@@ -23,6 +23,8 @@ endif()
 # so narrow literals (UTF-8 in the sources) are compiled to code page 932.
 function(kesta_compile_options target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror -fexec-charset=CP932)
+  # Nothing of ours builds before its includes are found to keep to the layers (CheckLayers.cmake).
+  add_dependencies(${target} kesta_layers)
   # GCC 12 reports maybe-uninitialized, stringop-overflow and restrict inside libstdc++'s inlined std::string
   # code at -O2 and above (false positives on plain string assignments); the Debug test build keeps
   # the warnings.

@@ -7,7 +7,7 @@
 
 #include "control/CCustomizeInfo.h"
 #include "control/CRefString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class CTextBuffer;
 

@@ -6,7 +6,7 @@
 
 #include "control/CEditCore.h"
 #include "control/ControlRoutines.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

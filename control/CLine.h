@@ -5,7 +5,7 @@
 
 #include "control/CArrayEx.h"
 #include "control/CRefString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class CEditCore;
 

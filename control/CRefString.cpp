@@ -5,7 +5,7 @@
 #include <cstring>
 #include <new>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 // Sits in front of the characters in the same allocation.
 struct CRefString::Header {

@@ -8,7 +8,7 @@
 #include "control/CEditCore.h"
 #include "control/ControlRoutines.h"
 #include "control/EditMessages.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

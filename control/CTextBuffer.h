@@ -15,7 +15,7 @@
 #include "control/CRefString.h"
 #include "control/CUndoRecord.h"
 #include "control/KeyTable.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class CEditCore;
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 // Colour roles.
 enum : int {

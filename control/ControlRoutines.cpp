@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "control/ByteOrder.h"
-#include "platform/CRegKey.h"
+#include "platform/com/CRegKey.h"
 
 namespace {
 

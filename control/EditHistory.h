@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "control/CRefString.h"
-#include "platform/Registry.h"
+#include "platform/com/Registry.h"
 
 constexpr int kMaxHistory = 32;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The window messages and command identifiers the control dispatches, with their Windows numbers:
 // hosts and stored key tables use these numbers.
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 enum : UINT {
   WM_CREATE = 0x0001,

@@ -10,7 +10,7 @@
 #include "control/ColorTable.h"
 #include "control/KeyTable.h"
 #include "control/LogFont.h"
-#include "platform/CRegKey.h"
+#include "platform/com/CRegKey.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The control's settings in the registry store: the settings record, the colour table, the word
 // lists and the key table under the key the host names.
-#include "platform/ComTypes.h"
-#include "platform/Registry.h"
+#include "platform/com/ComTypes.h"
+#include "platform/com/Registry.h"
 
 class CEditCore;
 struct CColorTable;

@@ -1,7 +1,7 @@
 #include "control/KanjiCodes.h"
 
 #include "control/CCustomizeInfo.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "control/CRefString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 // Flags of an entry, as Windows accelerator tables store them.
 enum : BYTE {

@@ -1,7 +1,7 @@
 #include "control/LogFont.h"
 
 #include "control/ByteOrder.h"
-#include "platform/MulDiv.h"
+#include "platform/base/MulDiv.h"
 
 #include <algorithm>
 #include <cstring>

@@ -12,8 +12,8 @@
 #include "control/CTextBuffer.h"
 #include "control/CTextFileReader.h"
 #include "control/KanjiCodes.h"
-#include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

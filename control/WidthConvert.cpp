@@ -3,7 +3,7 @@
 #include <string>
 
 #include "control/ControlRoutines.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 
 #include "app/ColorChoice.h"
 #include "foundation/CFileDialogEx.h"
-#include "platform/CFont.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
-#include "platform/DialogButtons.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/CFont.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <wx/window.h>
 
 #include "convert/CBodyStyle.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxDC;
 

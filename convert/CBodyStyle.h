@@ -2,7 +2,7 @@
 // The look of an HTML page body: background image, colours of background, text and links (six
 // hexadecimal digits, no "#"), fixed background and page margins. Kept in the document's
 // properties as a BODY start tag; the multi-file HTML export writes it as a tag or as style rules.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CBodyStyle {
  public:

@@ -2,8 +2,8 @@
 // A character format of the rich-text control: which attributes it sets (the mask), the effects,
 // the height in twips, the colour, the character set and the face. It converts to and from the
 // program's fonts, whose heights are logical (negative pixel) heights of the screen.
-#include "platform/CFont.h"
-#include "platform/WinTypes.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/WinTypes.h"
 
 #define CFM_BOLD 0x00000001u
 #define CFM_ITALIC 0x00000002u

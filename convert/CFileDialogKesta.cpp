@@ -1,6 +1,6 @@
 #include "convert/CFileDialogKesta.h"
 
-#include "platform/FileDialog.h"
+#include "platform/framework/FileDialog.h"
 
 CString CFileDialogKesta::ChangeTypeExtension(const CString& name, int typeIndex) {
   static const char* const kExtensions[] = {".kvn", ".txt", ".mem"};

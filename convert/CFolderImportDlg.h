@@ -4,8 +4,8 @@
 // them in the settings (section "FolderImport"), where the import reads them.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CFolderImportDlg : public wxDialog {
  public:

@@ -15,11 +15,11 @@
 #include "app/CKinsokuSettings.h"
 #include "convert/ExportDialogParts.h"
 #include "foundation/CFileDialogEx.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <wx/dialog.h>
 
 #include "model/CTextOutputOptions.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CFormDlg : public wxDialog {
  public:

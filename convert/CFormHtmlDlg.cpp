@@ -10,9 +10,9 @@
 #include <utility>
 
 #include "convert/ExportDialogParts.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

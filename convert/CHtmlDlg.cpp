@@ -8,10 +8,10 @@
 #include "convert/CHtmlOptSheet.h"
 #include "convert/ExportDialogParts.h"
 #include "model/CDocProperties.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
-#include "platform/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/framework/DialogHelp.h"
 
 CHtmlDlg::CHtmlDlg(wxWindow* parent, CDocProperties& properties)
     : wxDialog(parent, wxID_ANY, CP932ToWx("ツリー別HTML出力")), m_properties(properties) {

@@ -4,8 +4,8 @@
 // document's properties, which the dialog reads when they were set before and writes on OK.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CDocProperties;
 

@@ -1,7 +1,7 @@
 #include "convert/CHtmlFilePicker.h"
 
 #include "foundation/CFileDialogEx.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 BOOL ChooseHtmlFile(wxWindow* parent, const CHtmlFilePicker& picker, CString& path) {
   CFileDialogEx dialog(TRUE, picker.defExt, picker.fileName, OFN_HIDEREADONLY, picker.filter, parent);

@@ -2,8 +2,8 @@
 // The "参照..." buttons of the HTML option dialogs: an open dialog for one field, and what it
 // shows, and whether the field takes the file's name alone (files that sit beside the pages) or
 // its full path (files read in when the pages are made).
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxWindow;
 

@@ -9,9 +9,9 @@
 #include "convert/CHtmlTreeOptDlg.h"
 #include "convert/ExportDialogParts.h"
 #include "model/CDocProperties.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
 
 CHtmlIFrameDlg::CHtmlIFrameDlg(wxWindow* parent, CDocProperties& properties)
     : wxDialog(parent, wxID_ANY, CP932ToWx("ツリー別HTML出力(フレーム)")), m_properties(properties) {

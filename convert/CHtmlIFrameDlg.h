@@ -5,8 +5,8 @@
 // document's properties; the folder is shown from them only once a framed export has set them.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CDocProperties;
 

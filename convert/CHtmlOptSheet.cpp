@@ -10,11 +10,11 @@
 #include "app/ColorChoice.h"
 #include "convert/CBackDlg.h"
 #include "foundation/WebText.h"
-#include "platform/CPropertySheet.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogHelp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CPropertySheet.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include "convert/CHtmlFilePicker.h"
 #include "model/CDocProperties.h"
-#include "platform/CPropertyPage.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/framework/CPropertyPage.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CHtmlOptSheet;
 class wxWindow;

@@ -8,12 +8,12 @@
 
 #include "convert/CBackDlg.h"
 #include "model/CDocProperties.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

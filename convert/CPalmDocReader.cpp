@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CDocBookmark {
  public:

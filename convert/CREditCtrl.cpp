@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "convert/ExportWriter.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "convert/CCharFormat.h"
-#include "platform/CFont.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 #define SF_TEXT 0x0001
 #define SF_RTF 0x0002

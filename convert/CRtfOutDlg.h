@@ -4,8 +4,8 @@
 // section "RtfOut", where the export reads them; the file name goes back to the caller.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 
 class CRtfOutDlg : public wxDialog {

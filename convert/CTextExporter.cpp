@@ -13,8 +13,8 @@
 #include "foundation/CTextFile.h"
 #include "foundation/PathHelpers.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

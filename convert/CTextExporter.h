@@ -4,8 +4,8 @@
 // export use as well. The footnotes it cuts out are gathered in the model's footnote list.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 class CExportWriter;

@@ -5,8 +5,8 @@
 // reads them.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CTextFolderDlg : public wxDialog {
  public:

@@ -4,8 +4,8 @@
 #include <wx/filedlgcustomize.h>
 
 #include "convert/CFormDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <wx/textctrl.h>
 
 #include "convert/ExportDialogParts.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
-#include "platform/DialogHelp.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/framework/DialogHelp.h"
 
 namespace {
 const char kSection[] = "TextPage";

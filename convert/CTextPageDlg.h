@@ -4,8 +4,8 @@
 // come from settings section "TextPage", and OK stores all five there.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CTextPageDlg : public wxDialog {
  public:

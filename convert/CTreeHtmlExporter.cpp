@@ -4,7 +4,7 @@
 #include "app/UserFiles.h"
 #include "convert/CWikiHtmlConverter.h"
 #include "foundation/CTextFile.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

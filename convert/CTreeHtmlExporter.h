@@ -10,8 +10,8 @@
 #include "model/CTextOutputOptions.h"
 #include "foundation/IRegExp.h"
 #include "model/ATREE.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CWikiHtmlConverter;
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "model/ATREE.h"
-#include "platform/COleDateTime.h"
-#include "platform/CodePage.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

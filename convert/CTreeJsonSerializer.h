@@ -1,7 +1,7 @@
 #pragma once
 // Reads an outline from a JSON text: one object whose "body" member is the top item, each item
 // with "title", "text", "link", "mdate", "cdate" and an array "child" of its children.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 namespace Json {
 class Value;

@@ -4,7 +4,7 @@
 
 #include "foundation/CHtmlElement.h"
 #include "foundation/WebText.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

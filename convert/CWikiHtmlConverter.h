@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "foundation/IRegExp.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CWikiHtmlConverter {
  public:

@@ -10,9 +10,9 @@
 
 #include "foundation/CFileDialogEx.h"
 #include "foundation/CFolderDialog.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 
 wxChoice* NewDropList(wxWindow* dialog, int id, std::initializer_list<const char*> entries) {

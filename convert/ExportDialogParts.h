@@ -4,9 +4,9 @@
 // style sheet that the text and HTML dialogs both ask.
 #include <initializer_list>
 
-#include "platform/CString.h"
-#include "platform/DlgItem.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/base/WinTypes.h"
 
 class wxCheckBox;
 class wxChoice;

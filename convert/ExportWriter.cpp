@@ -1,8 +1,8 @@
 #include "convert/ExportWriter.h"
 
 #include "foundation/CTextFile.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 constexpr size_t kBlock = 1 << 16;  // small enough for the allocator to reuse its memory for every block

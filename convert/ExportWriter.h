@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CTextFile;
 

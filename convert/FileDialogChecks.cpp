@@ -3,8 +3,8 @@
 #include <wx/filedlg.h>
 #include <wx/filedlgcustomize.h>
 
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

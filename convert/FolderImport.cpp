@@ -19,9 +19,9 @@
 
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

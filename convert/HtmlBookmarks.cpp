@@ -11,7 +11,7 @@
 #include "convert/ImportedItems.h"
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // A web browser's bookmark file (".htm") as an outline: the H1 title is the top item, every
 // folder an item, every link an item holding its address. The markers are the fixed upper-case
 // lines that browsers write; this is no general HTML reader.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class ATREE;
 

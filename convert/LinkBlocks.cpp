@@ -5,7 +5,7 @@
 
 #include "foundation/IRegExp.h"
 #include "model/ATREE.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The blocks that the text and one-page HTML export write for an item's link, the kinds of links,
 // and the renaming of the links of a subtree.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class ATREE;
 

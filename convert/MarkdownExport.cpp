@@ -4,8 +4,8 @@
 
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 constexpr size_t kBlock = 1 << 20;

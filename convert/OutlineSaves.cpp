@@ -4,8 +4,8 @@
 #include "model/CTextOutputOptions.h"
 #include "convert/WzOutline.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 
 int SaveAsTextFile(ATREE& tree, const char* path) {
   if (AfxGetProfileInt("System", "bTextFile", 0) != 0 &&

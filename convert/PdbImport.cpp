@@ -7,7 +7,7 @@
 #include "convert/CPalmDocReader.h"
 #include "convert/ImportedItems.h"
 #include "model/ATREE.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "convert/CTextExporter.h"
 #include "model/CTextOutputOptions.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

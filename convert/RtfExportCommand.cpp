@@ -6,8 +6,8 @@
 #include "model/CTextOutputOptions.h"
 #include "convert/RtfExport.h"
 #include "model/ATREE.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
 
 bool RunRtfExport(CKestavonDoc& doc, wxWindow* pane, const CFont* levelFonts, const CFont& paneFont) {
   doc.CommitTextArea();

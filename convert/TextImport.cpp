@@ -10,7 +10,7 @@
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
 #include "model/HeadingMark.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

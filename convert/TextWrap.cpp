@@ -5,7 +5,7 @@
 
 #include "app/CKinsokuSettings.h"
 #include "foundation/JapaneseText.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // line-breaking rules of the program's one line-breaking settings object.
 #include <string_view>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 // The break position for a piece of at most pos bytes at the start of text: moved to keep tags,
 // double-byte characters, words and the line-start and line-end rules whole. Always within

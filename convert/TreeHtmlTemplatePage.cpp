@@ -2,9 +2,9 @@
 // the outline as a foldable index list beside the frame in which the tree pages open.
 #include "convert/CTreeHtmlExporter.h"
 #include "foundation/CTextFile.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "resources/TextResources.h"
 
 CString CTreeHtmlExporter::MakeIndexList(const char* indexName) {

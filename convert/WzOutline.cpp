@@ -7,8 +7,8 @@
 #include "convert/ImportedItems.h"
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "model/Footnotes.h"
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // argument hint and description, in the order the calculator dialog lists them.
 #include <vector>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 struct CCalcFunction {
   CString m_strName;      // upper case

@@ -5,8 +5,8 @@
 // 1 January of year 0 (Gregorian rules); times are numbers of seconds.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 // The typed text made ready for evaluation: full-width characters made half-width, every blank
 // and every '=' removed.

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CDXMLNode;
 

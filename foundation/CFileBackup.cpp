@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <string>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

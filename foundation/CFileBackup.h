@@ -1,7 +1,7 @@
 #pragma once
 // Backup generations beside a file: before it is overwritten, dir/name.ext is copied to
 // dir/name.bak, which moves on to dir/name.2.bak, and so on up to the number of generations kept.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CFileBackup {
  public:

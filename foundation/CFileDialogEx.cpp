@@ -5,12 +5,12 @@
 
 #include <sys/stat.h>
 
-#include "platform/CFrameWnd.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/FileDialog.h"
-#include "platform/FileDialogFilter.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/FileDialog.h"
+#include "platform/framework/FileDialogFilter.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 // or refuse, and gives the focus back to the window that had it.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxFileDialog;
 class wxWindow;

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "foundation/FileAttributes.h"
-#include "platform/CodePage.h"
-#include "platform/Places.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/Places.h"
 
 namespace {
 

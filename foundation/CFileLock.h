@@ -3,7 +3,7 @@
 // copies of the program that someone has the document open for writing. Its content (time,
 // computer name with the process id, note) is for people looking into the folder, and for a later
 // start on the same computer: a lock whose process is gone is stale and taken over.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CFileLock {
  public:

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 
 #include "foundation/FileAttributes.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 void GetFileStatusEx(CFileStatusEx& status, const char* path) {
   status.m_strPath = path;

@@ -1,8 +1,8 @@
 #pragma once
 // The details of one file as a file list shows them.
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 struct CFileStatusEx {
   CString m_strPath;  // the path asked for

@@ -3,8 +3,8 @@
 #include <wx/dirdlg.h>
 #include <wx/filefn.h>
 
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 CFolderDialog::CFolderDialog() : m_bCurrentDir(0) {}
 

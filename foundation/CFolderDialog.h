@@ -1,7 +1,7 @@
 #pragma once
 // Picks a folder with the desktop's folder chooser.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CFolderDialog {
  public:

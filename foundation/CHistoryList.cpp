@@ -2,8 +2,8 @@
 
 #include <wx/combobox.h>
 
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 
 CHistoryList::CHistoryList() : m_strKeyPrefix("str"), m_nMaxCount(20) {}
 

@@ -1,8 +1,8 @@
 #pragma once
 // Recently entered texts (entry 0 the newest), kept in one section of the application's settings
 // under the keys <prefix>00, <prefix>01, ... and offered in combo boxes.
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
 
 class wxComboBox;
 

@@ -3,8 +3,8 @@
 // printed back with the attributes' own quotes.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CHtmlAttribute {
  public:

@@ -1,6 +1,6 @@
 #include "foundation/CListCtrlBox.h"
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 CListCtrlBox::CListCtrlBox() = default;
 

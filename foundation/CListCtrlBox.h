@@ -3,7 +3,7 @@
 // the caller asks for more, and right clicks passed on to the parent after the list's own handling.
 #include <wx/listctrl.h>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 // Windows style bit that lets the list select several rows.
 #define LISTBOX_MULTISEL 0x0800u

@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "foundation/DateHelpers.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
-#include "platform/DlgItem.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/desktop/DlgItem.h"
 
 wxDEFINE_EVENT(wxEVT_CALENDER_NOTIFY, wxCommandEvent);
 

@@ -7,9 +7,9 @@
 #include <wx/event.h>
 #include <wx/window.h>
 
-#include "platform/CFont.h"
-#include "platform/COleDateTime.h"
-#include "platform/WinTypes.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/WinTypes.h"
 
 wxDECLARE_EVENT(wxEVT_CALENDER_NOTIFY, wxCommandEvent);
 

@@ -1,7 +1,7 @@
 #include "foundation/CPelkoInifile.h"
 
-#include "platform/CFont.h"
-#include "platform/PrivateProfile.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/PrivateProfile.h"
 
 CString CPelkoSettings::GetString(const char* section, const char* key, const char* defaultValue) {
   return GetProfileString(section, key, defaultValue);

@@ -2,8 +2,8 @@
 // A settings store that components write a block of settings against, whether it goes to the
 // application's settings or to a file of the user's choosing; CPelkoInifile binds it to one ini
 // file. Integers are stored as decimal text.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CFont;
 

@@ -1,8 +1,8 @@
 #pragma once
 // A string array that reverses, sorts in the Japanese-aware order of the find options, and joins
 // its elements into one text of lines.
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
 
 class CPelkoStringArray : public CStringArray {
  public:

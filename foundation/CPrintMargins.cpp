@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "platform/CWinApp.h"
-#include "platform/PrinterSettings.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/framework/PrinterSettings.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Page margins of one printing view (hundredths of a millimetre), kept in its settings section,
 // edited with the page-setup dialog and applied to the drawing rectangle of a printer page.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxDC;
 class wxPageSetupDialogData;

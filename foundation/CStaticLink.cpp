@@ -2,10 +2,10 @@
 
 #include <wx/utils.h>
 
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
-#include "platform/DlgItem.h"
-#include "platform/Shell.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/Shell.h"
 
 COLORREF CStaticLink::g_colorUnvisited = RGB(0, 0, 255);
 COLORREF CStaticLink::g_colorVisited = RGB(128, 0, 128);

@@ -3,8 +3,8 @@
 // it, and a click opens its link (or, without one, its own text) with the desktop's handler.
 #include <wx/generic/stattextg.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 // The desktop's "open" on the text (a URL, a file or a folder): above 32 on success, else the
 // error; 0 for an empty text.

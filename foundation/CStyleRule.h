@@ -4,8 +4,8 @@
 // sheet is written back in its own layout.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 // One simple selector: element, then ".class" or "#id", then ":pseudo-class".
 class CStyleSelector {

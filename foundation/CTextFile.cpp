@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/AtomicFile.h"
-#include "platform/FileAccess.h"
-#include "platform/CodePage.h"
-#include "platform/TextModeFile.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/FileAccess.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/TextModeFile.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // the target only when Close succeeds: an abandoned or failed write leaves the old file whole.
 #include <memory>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class TextModeFile;
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 // A saved state; concrete states derive from it and are destroyed through it.
 class CPelkoUndoUnit {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

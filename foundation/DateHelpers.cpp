@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/COleDateTime.h"
+#include "platform/base/COleDateTime.h"
 
 namespace {
 

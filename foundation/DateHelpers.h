@@ -1,8 +1,8 @@
 #pragma once
 // Item dates (SYSTEMTIME records, all zero meaning no date), Japanese public holidays and era
 // names, on the proleptic Gregorian calendar in local time.
-#include "platform/CString.h"
-#include "platform/SystemTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/SystemTime.h"
 
 void ClearSystemTime(SYSTEMTIME& time);
 // The record of a date and time, its day of week filled; all zero for a date that does not exist.

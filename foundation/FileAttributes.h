@@ -2,8 +2,8 @@
 // The Windows file attributes of a file on this system.
 #include <sys/stat.h>
 
-#include "platform/FileAccess.h"
-#include "platform/WinTypes.h"
+#include "platform/base/FileAccess.h"
+#include "platform/base/WinTypes.h"
 
 #define FILE_ATTRIBUTE_READONLY 0x01
 #define FILE_ATTRIBUTE_HIDDEN 0x02

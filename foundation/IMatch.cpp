@@ -1,6 +1,6 @@
 #include "foundation/IMatch.h"
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // One match of an IRegExp search. Its position and length count characters of the searched text;
 // the byte helpers turn them into offsets of the program's Shift JIS text.
-#include "platform/COleDispatchDriver.h"
-#include "platform/CString.h"
+#include "platform/com/COleDispatchDriver.h"
+#include "platform/base/CString.h"
 
 class IMatch : public COleDispatchDriver {
  public:

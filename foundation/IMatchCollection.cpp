@@ -1,6 +1,6 @@
 #include "foundation/IMatchCollection.h"
 
-#include "platform/COleDispatchException.h"
+#include "platform/com/COleDispatchException.h"
 
 IMatchCollection::IMatchCollection(LPDISPATCH dispatch) {
   if (!dispatch) return;

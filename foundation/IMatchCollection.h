@@ -1,8 +1,8 @@
 #pragma once
 // The matches of IRegExp::Execute, read through the collection's own interface.
-#include "platform/ComTypes.h"
-#include "platform/Dispatch.h"
-#include "platform/RegExpObject.h"
+#include "platform/com/ComTypes.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/RegExpObject.h"
 
 class IMatchCollection {
  public:

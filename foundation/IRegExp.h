@@ -1,8 +1,8 @@
 #pragma once
 // The program's side of the "VBScript.RegExp" object: every regular-expression search goes through
 // it. Texts are the program's Shift JIS strings; the object counts positions in characters.
-#include "platform/COleDispatchDriver.h"
-#include "platform/CString.h"
+#include "platform/com/COleDispatchDriver.h"
+#include "platform/base/CString.h"
 
 class IRegExp : public COleDispatchDriver {
  public:

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Image files of the HTML exporters: the type by extension and the pixel size from the header.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 // The extension (any case) is jpg, jpeg, gif, bmp or png.
 BOOL IsImageFile(const CString& path);

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "foundation/CharFolding.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Shift JIS (code page 932) character functions: width and kana conversion, EUC-JP and UTF-8
 // conversion, and character classes. None keeps state.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 // 1 when the byte at offset starts a double-byte character (scanning from the start), 0 for a
 // single or trail byte, -1 at or past the end.

@@ -1,6 +1,6 @@
 #pragma once
 // Numbers in texts as users type and read them: with thousands separators.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 // The number at the start of text (sign first, commas skipped); 0 when there is none.
 double ParseNumber(const char* text);

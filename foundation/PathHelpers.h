@@ -3,8 +3,8 @@
 // as the separator; where a stored path is split, "\" (as written on Windows) counts as well.
 #include <memory>
 
-#include "platform/CString.h"
-#include "platform/Places.h"  // IsTabletPC
+#include "platform/base/CString.h"
+#include "platform/base/Places.h"  // IsTabletPC
 
 // Creates the folder, and its missing parents. False when the first attempt failed and the path
 // is shorter than 4 bytes, has no "/", or its parent cannot be made; so an existing folder

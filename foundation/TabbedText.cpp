@@ -1,6 +1,6 @@
 #include "foundation/TabbedText.h"
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 int CharBytesAt(const char* text, int i, int length) {
   return i + 1 < length && IsDBCSLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;

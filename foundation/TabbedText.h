@@ -1,7 +1,7 @@
 #pragma once
 // Shift JIS text measured and drawn character by character, with TABs going to the next tab stop:
 // what the text pane's and the outline's print layouts share. A canvas gives the widths and draws.
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class TabbedTextCanvas {
  public:

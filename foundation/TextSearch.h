@@ -3,9 +3,9 @@
 // a string array.
 #include <string_view>
 
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
+#include "platform/base/WinTypes.h"
 
 // Option flags; any combination.
 enum : int {

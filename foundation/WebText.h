@@ -1,7 +1,7 @@
 #pragma once
 // Texts on their way into URLs and HTML pages.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 // Every byte other than digits, ASCII letters and - _ . ! ~ * ' ( ) as %XX.
 CString UrlEncode(const char* text);

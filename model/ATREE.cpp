@@ -1,6 +1,6 @@
 #include "model/ATREE.h"
 
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 int ATREE::s_bSharedFile = 0;
 int ATREE::s_nTitlesPerThread = 8192;

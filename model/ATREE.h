@@ -18,11 +18,11 @@
 #include "model/CShoStrArray.h"
 #include "model/CDocProperties.h"
 #include "model/CTreeData.h"
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
-#include "platform/RegExpLineMatcher.h"
-#include "platform/TreeItemHandle.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
+#include "platform/com/RegExpLineMatcher.h"
+#include "platform/framework/TreeItemHandle.h"
 
 // Whether the path's extension equals the given one (".kvn"), letter case ignored.
 bool HasExtension(const char* path, const char* extension);

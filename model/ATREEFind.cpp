@@ -8,7 +8,7 @@
 
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "model/ATREE.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

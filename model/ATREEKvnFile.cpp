@@ -25,9 +25,9 @@
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
 #include "model/KvnDiskText.h"
-#include "platform/HeapPolicy.h"
-#include "platform/TextModeFile.h"
-#include "platform/MessageBox.h"
+#include "platform/base/HeapPolicy.h"
+#include "platform/base/TextModeFile.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "model/KvnCrypt.h"
 #include "model/ModelPrompts.h"
 #include "model/OutlineReaders.h"
-#include "platform/AtomicFile.h"
-#include "platform/CWinApp.h"
-#include "platform/FileAccess.h"
-#include "platform/MessageBox.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/FileAccess.h"
+#include "platform/desktop/MessageBox.h"
 
 bool HasExtension(const char* path, const char* extension) {
   const std::string p(path);

@@ -8,8 +8,8 @@
 #include "foundation/ParallelRuns.h"
 #include "foundation/ShortBytes.h"
 #include "model/ATREE.h"
-#include "platform/HeapPolicy.h"
-#include "platform/MessageBox.h"
+#include "platform/base/HeapPolicy.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/ATREE.h"
-#include "platform/CTreeCtrl.h"
+#include "platform/framework/CTreeCtrl.h"
 
 void ATREE::FillTreeCtrl() {
   if (GetDirDataCount() == 0 || m_pTreeCtrl == nullptr) return;

@@ -6,9 +6,9 @@
 #include <wx/menu.h>
 
 #include "foundation/TextSearch.h"
-#include "platform/CWinApp.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 
 void BookmarkFileList::Load() {
   m_paths.clear();

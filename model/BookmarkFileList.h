@@ -3,8 +3,8 @@
 // settings file and shown in the bookmark menus from command 0x81D7 on.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxMenu;
 

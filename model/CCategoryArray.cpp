@@ -6,8 +6,8 @@
 
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 #include "model/StoredForms.h"
 
 CCategoryArray::CCategoryArray()

@@ -3,8 +3,8 @@
 // list travels in the outline document's header and in category files ("KvnCategory.dat").
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CTextFile;
 

@@ -8,7 +8,7 @@
 #include "foundation/DateHelpers.h"
 #include "model/DateText.h"
 #include "model/KvnDiskText.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <atomic>
 #include <cstdint>
 
-#include "platform/CArchive.h"
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CArchive.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 #include "model/CSharedString.h"
 
 class CDirData {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "foundation/CTextFile.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 #include "model/CCategoryArray.h"
 
 class CTextFile;

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "foundation/TextSearch.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

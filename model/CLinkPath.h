@@ -3,8 +3,8 @@
 // a tree of another outline file ("a.kvn/Top/Child") or of the same file (".//Top").
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CLinkPath {
  public:

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CSharedString {
  public:

@@ -8,9 +8,9 @@
 #include "foundation/CTextFile.h"
 #include "foundation/JapaneseText.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
-#include "platform/PrivateProfile.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/base/PrivateProfile.h"
 #include "model/StoredForms.h"
 
 namespace {

@@ -4,8 +4,8 @@
 // settings file, a style file, the header of an outline document).
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CTextFile;
 

@@ -1,7 +1,7 @@
 #include "model/CTextOutputOptions.h"
 
 #include "foundation/CPelkoInifile.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

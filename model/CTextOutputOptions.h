@@ -3,8 +3,8 @@
 // blank lines, title marks, which parts of a tree are written, footnote marks and the HTML
 // switches. Reloaded from the settings before each export, so what the option dialogs store is what
 // the next export uses. The text-layout part can also be kept in option-set files of the user's.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CTextOutputOptions {
  public:

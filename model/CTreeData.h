@@ -1,7 +1,7 @@
 #pragma once
 // One display row of an outline, derived from the items by the model's row rebuild and never stored.
 #include "model/CSharedString.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CTreeData {
  public:

@@ -1,8 +1,8 @@
 #pragma once
 // Time texts of items: the process-wide display format and the formatting with Japanese and
 // English day and month names that do not depend on the locale.
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
 
 // Starts as "%Y/%m/%d %H:%M"; the time-stamp options may change it while the program runs.
 const CString& GetTimeDisplayFormat();

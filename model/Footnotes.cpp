@@ -7,7 +7,7 @@
 #include "foundation/CHtmlElement.h"
 #include "foundation/WebText.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

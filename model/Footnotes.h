@@ -2,8 +2,8 @@
 // Footnotes inside tree texts: a stretch between the start and end marks of the text-output
 // options. The export cuts them out into a numbered list; HTML shows them as popup spans.
 // Footnote numbers are positions in the list, so they run on across trees until it is emptied.
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
 
 class ATREE;
 class CTextOutputOptions;

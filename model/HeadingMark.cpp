@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

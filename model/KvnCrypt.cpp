@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "model/ModelPrompts.h"
-#include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 const char* const KvnCrypt::NoPasswordKey = "7C3E9A10B4F2D85E6A0C1B9F3D7E2A4C8B6F0D1E5";
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/COleDateTime.h"
-#include "platform/WinTypes.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/WinTypes.h"
 
 // The number as "%d" writes it.
 void AppendDecimal(std::string& out, long long value);

@@ -3,7 +3,7 @@
 // notice that a document opens read-only. The model opens no window itself; the program installs
 // the dialogs (model/dialogs) and tests install answers, as they do for message boxes. With
 // nothing installed every password entry counts as cancelled and notices are not shown.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class IModelPrompts {
  public:

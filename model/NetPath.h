@@ -2,8 +2,8 @@
 // The net path names a document kept on the web file service wherever a file path stands:
 // "net:" + file ID + ";" + title. The file ID holds no ";"; the title is the rest and may hold
 // anything. A document not yet stored there has the unstored net path "net:;" + title.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 // The longest net path handled (as a path buffer of 260 holds it).
 constexpr int kMaxNetPath = 259;

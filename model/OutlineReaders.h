@@ -2,7 +2,7 @@
 // The readers of outline sources other than the native file belong to the converters, a layer
 // above the model. They install themselves here once at start-up, and the model's open chooses
 // among them by open mode and extension; a source whose reader is not installed cannot be opened.
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 

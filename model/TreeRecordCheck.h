@@ -1,7 +1,7 @@
 #pragma once
 // Tree records that come from outside the model (the clipboard, which any program can fill) are
 // checked as a whole before one of them becomes an item.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 // True when records is one or more whole records whose fields stand in their order, whose numbers
 // are numbers, and whose paths form a tree (the first at the top level, each one at most one level

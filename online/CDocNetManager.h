@@ -1,7 +1,7 @@
 #pragma once
 // The document manager that opens net paths as they stand: not made absolute, not taken for
 // file names.
-#include "platform/CDocManager.h"
+#include "platform/framework/CDocManager.h"
 
 class CDocNetManager : public CDocManager {
  public:

@@ -15,10 +15,10 @@
 
 #include "foundation/PathHelpers.h"
 #include "online/CHttpDownloadDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "platform/WinInet.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/services/WinInet.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // asks before it stops the download. It lives for one download.
 #include <memory>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxDialog;
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CMd5 {
  public:

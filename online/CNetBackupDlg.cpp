@@ -7,10 +7,10 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // when to upload automatically and whether to compare on opening.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CNetBackupDlg : public wxDialog {
  public:

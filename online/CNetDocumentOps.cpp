@@ -13,9 +13,9 @@
 #include "online/CNetFileService.h"
 #include "online/CNetListDlg.h"
 #include "online/CWebAcountDlg.h"
-#include "platform/CWaitCursor.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/CWaitCursor.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // opened from and saved to it, the backup copy of a local document, and the application's
 // commands that list, open and delete the user's files.
 #include "app/NetDocumentService.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CNetDocumentOps : public INetDocumentService {
  public:

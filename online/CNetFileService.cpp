@@ -11,10 +11,10 @@
 #include "model/NetPath.h"
 #include "online/CHttpClient.h"
 #include "online/CMd5.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "platform/WinInet.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/services/WinInet.h"
 
 namespace {
 

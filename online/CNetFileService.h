@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CDXMLElement;
 

@@ -7,9 +7,9 @@
 
 #include "app/CKestavonApp.h"
 #include "online/CNetFileService.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
 
 CNetListDlg::CNetListDlg(wxWindow* parent, CNetFileService* service, BOOL deleteMode)
     : wxDialog(parent, IDD, CP932ToWx(deleteMode ? "ネットファイルの削除" : "ネットから開く")),

@@ -2,7 +2,7 @@
 // The user's files on the web file service, to open one or to delete one.
 #include <wx/dialog.h>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class CNetFileService;
 

@@ -6,11 +6,11 @@
 #include <wx/textctrl.h>
 
 #include "app/WebPages.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 
 CNetSearchDlg::CNetSearchDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("ネット検索設定")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

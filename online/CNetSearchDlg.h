@@ -3,7 +3,7 @@
 // title, "%f" the link file) and whether the words go out in UTF-8.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CNetSearchDlg : public wxDialog {
  public:

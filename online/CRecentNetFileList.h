@@ -1,7 +1,7 @@
 #pragma once
 // The recent-file list whose entries may be net paths: those are kept as they stand and shown by
 // their titles.
-#include "platform/CRecentFileList.h"
+#include "platform/framework/CRecentFileList.h"
 
 class CRecentNetFileList : public CRecentFileList {
  public:

@@ -6,10 +6,10 @@
 
 #include "app/WebPages.h"
 #include "online/CVerupDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
-#include "platform/WinInet.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
+#include "platform/services/WinInet.h"
 
 namespace {
 

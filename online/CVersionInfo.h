@@ -1,9 +1,9 @@
 #pragma once
 // The latest-version check: the version file of the maker's web server, one product a line
 // ("name,version,year/month/day,message"), compared with the date of the program's own file.
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CVersionInfo {
  public:

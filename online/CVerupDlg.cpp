@@ -5,8 +5,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 CVerupDlg::CVerupDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("バージョンアップしています")) {
   auto* grid = new wxFlexGridSizer(2, 8, 8);

@@ -2,7 +2,7 @@
 // Tells of a newer version: its date, message and version, and offers the download page.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CVerupDlg : public wxDialog {
  public:

@@ -10,10 +10,10 @@
 #include "app/WebPages.h"
 #include "foundation/CStaticLink.h"
 #include "foundation/PasswordScramble.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // account check that every online operation runs first.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CWebAcountDlg : public wxDialog {
  public:

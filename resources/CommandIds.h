@@ -2,7 +2,7 @@
 // The program's own command ids. Menus, tool bars, the key file and every handler share these
 // numbers, and key files written by earlier versions store them, so the values never change.
 // The framework's standard ids are in platform/FrameworkIds.h.
-#include "platform/FrameworkIds.h"
+#include "platform/framework/FrameworkIds.h"
 
 enum : int {
   // Tree

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "resources/CommandIds.h"
 
 namespace {

@@ -6,7 +6,7 @@
 // and the popups of menu 121 with their bookmark submenus.
 #include <memory>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class wxMenu;
 class wxMenuBar;

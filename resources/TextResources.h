@@ -2,7 +2,7 @@
 // Texts the program carries inside itself, found as resources are: by type and number. The
 // template of the framed HTML export's main page is one; its sources are the files in
 // resources/treepage, put together when the program is built.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 inline constexpr char kTextResourceType[] = "PELKOTEXT";
 enum : int {

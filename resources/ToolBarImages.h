@@ -3,7 +3,7 @@
 // size the bar asks for (16 for the small buttons, 30 for the large ones).
 #include <wx/bitmap.h>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 // The button picture of a command, size × size pixels with a transparent background.
 wxBitmap ToolBarImage(UINT id, int size);

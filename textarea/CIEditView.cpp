@@ -5,11 +5,11 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
-#include "platform/CFont.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CStatusBar.h"
-#include "platform/SafeArray.h"
-#include "platform/SystemTime.h"
+#include "platform/desktop/CFont.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/CStatusBar.h"
+#include "platform/com/SafeArray.h"
+#include "platform/base/SystemTime.h"
 #include "resources/CommandIds.h"
 #include "textarea/ControlAccelerators.h"
 

@@ -10,7 +10,7 @@
 
 #include "app/CPaneLinks.h"
 #include "foundation/IRegExp.h"
-#include "platform/ColorRef.h"
+#include "platform/base/ColorRef.h"
 #include "textarea/CWrilaView.h"
 #include "textarea/TextPrintPage.h"
 

@@ -12,9 +12,9 @@
 #include "app/SearchSupport.h"
 #include "foundation/IMatch.h"
 #include "foundation/IMatchCollection.h"
-#include "platform/CFrameWnd.h"
-#include "platform/FrameworkIds.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
 

@@ -8,9 +8,9 @@
 #include "app/CKestavonDoc.h"
 #include "model/CTextOutputOptions.h"
 #include "model/Footnotes.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/PrinterSettings.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/PrinterSettings.h"
 #include "textarea/CIEditView.h"
 #include "textarea/CTextPrintout.h"
 

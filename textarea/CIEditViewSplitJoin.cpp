@@ -4,8 +4,8 @@
 
 #include "app/CKestavonDoc.h"
 #include "model/ATREE.h"
-#include "platform/COleDateTime.h"
-#include "platform/CWinApp.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/framework/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "textarea/CCountDlg.h"
 #include "textarea/CIEditView.h"

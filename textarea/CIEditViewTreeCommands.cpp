@@ -4,7 +4,7 @@
 #include <wx/event.h>
 
 #include "app/CKestavonDoc.h"
-#include "platform/FrameworkIds.h"
+#include "platform/framework/FrameworkIds.h"
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
 

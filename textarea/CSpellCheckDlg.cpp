@@ -4,9 +4,9 @@
 #include <wx/display.h>
 #include <wx/sizer.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
 #include "textarea/CSpellCheckListBox.h"
 #include "textarea/CWordChangeDlg.h"
 

@@ -3,8 +3,8 @@
 // the dictionary, or pass it. Opens just below the word and stays on the screen.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CSpellCheckListBox;
 

@@ -4,8 +4,8 @@
 // whether the dialog is asked again next time ("System"/"SplitDlg", written here on OK).
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CSplitDlg : public wxDialog {
  public:

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "foundation/CPrintMargins.h"
-#include "platform/CWinApp.h"
-#include "platform/MulDiv.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/MulDiv.h"
 #include "textarea/CIEditView.h"
 #include "textarea/TextPrintDcCanvas.h"
 

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "platform/CFont.h"
+#include "platform/desktop/CFont.h"
 #include "textarea/TextPrintPage.h"
 
 class CIEditView;

@@ -1,8 +1,8 @@
 #include "textarea/CTextViewDlg.h"
 
-#include "platform/Bstr.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/com/Bstr.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 #include "textarea/CWrilaCtrl.h"
 #include "textarea/CWrilaView.h"
 

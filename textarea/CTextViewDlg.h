@@ -5,8 +5,8 @@
 #include <wx/dialog.h>
 #include <wx/weakref.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CWrilaCtrl;
 class CWrilaView;

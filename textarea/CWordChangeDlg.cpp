@@ -4,10 +4,10 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/base/WinTypes.h"
 
 CWordChangeDlg::CWordChangeDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("単語の修正")) {
   auto* grid = new wxFlexGridSizer(2, 6, 6);

@@ -2,7 +2,7 @@
 // Edits one word of the spell check: the word as it stands, and the word to put in its place.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxTextCtrl;
 

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "foundation/TextSearch.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
 #include "textarea/WordMarks.h"
 
 namespace {

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/COleDispatchException.h"
-#include "platform/ComActivation.h"
-#include "platform/ComObject.h"
-#include "platform/ControlSite.h"
-#include "platform/EventSink.h"
-#include "platform/Guid.h"
-#include "platform/MessageBox.h"
+#include "platform/com/COleDispatchException.h"
+#include "platform/com/ComActivation.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/ControlSite.h"
+#include "platform/com/EventSink.h"
+#include "platform/com/Guid.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

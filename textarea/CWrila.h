@@ -10,10 +10,10 @@
 #include <memory>
 #include <span>
 
-#include "platform/COleDispatchDriver.h"
-#include "platform/CString.h"
-#include "platform/ComTypes.h"
-#include "platform/Variant.h"
+#include "platform/com/COleDispatchDriver.h"
+#include "platform/base/CString.h"
+#include "platform/com/ComTypes.h"
+#include "platform/com/Variant.h"
 
 struct IInPlaceControl;
 class EventSink;

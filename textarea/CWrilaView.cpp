@@ -3,11 +3,11 @@
 #include <wx/menu.h>
 
 #include "app/CKestavonApp.h"
-#include "platform/Bstr.h"
-#include "platform/CDocument.h"
-#include "platform/CFrameWnd.h"
-#include "platform/FrameworkIds.h"
-#include "platform/Shell.h"
+#include "platform/com/Bstr.h"
+#include "platform/framework/CDocument.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/Shell.h"
 #include "resources/MenuResource.h"
 
 namespace {

@@ -5,8 +5,8 @@
 // the view goes. It knows nothing of outlines beyond marking its document modified.
 #include <span>
 
-#include "platform/CView.h"
-#include "platform/Variant.h"
+#include "platform/framework/CView.h"
+#include "platform/com/Variant.h"
 #include "textarea/CWrilaCtrl.h"
 
 class wxCommandEvent;

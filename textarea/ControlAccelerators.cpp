@@ -1,7 +1,7 @@
 #include "textarea/ControlAccelerators.h"
 
-#include "platform/COleDispatchDriver.h"
-#include "platform/Variant.h"
+#include "platform/com/COleDispatchDriver.h"
+#include "platform/com/Variant.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The key bindings of the control's accelerator collection, read through its dispatch interface.
 #include <vector>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 struct IDispatch;
 

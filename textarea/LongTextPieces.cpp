@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 std::vector<std::size_t> LongTextPieces(std::string_view text, std::size_t piece) {
   std::vector<std::size_t> pieces;

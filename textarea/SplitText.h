@@ -1,8 +1,8 @@
 #pragma once
 // How a selected text is split off into a new tree: the title it proposes and the text the new
 // tree gets.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 struct SplitPart {
   CString part;   // the selection without its leading empty lines

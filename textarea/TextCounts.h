@@ -1,7 +1,7 @@
 #pragma once
 // The character and tree counts of an outline as the count command shows them. Characters are
 // counted with a double-byte character as one, a tree's title included with its text.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class ATREE;
 

@@ -6,8 +6,8 @@
 
 #include "foundation/PathHelpers.h"
 #include "foundation/WebText.h"
-#include "platform/CodePage.h"
-#include "platform/TextModeFile.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/TextModeFile.h"
 
 CString EscapeAngleBrackets(const char* text) {
   CString escaped(text);

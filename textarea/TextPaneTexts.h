@@ -3,8 +3,8 @@
 // without the control so that they can be checked on their own. Texts are code page 932.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 // Every "<" as "&lt;", then every ">" as "&gt;"; an ampersand already there stays as it is.
 CString EscapeAngleBrackets(const char* text);

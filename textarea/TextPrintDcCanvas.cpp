@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 TextPrintDcCanvas::TextPrintDcCanvas(wxDC& dc) : m_dc(dc) {
   m_singleWidths.fill(-1);

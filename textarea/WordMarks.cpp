@@ -1,6 +1,6 @@
 #include "textarea/WordMarks.h"
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include <algorithm>
 
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/FileDialog.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/CCategoryEditDlg.h"
 
 namespace {

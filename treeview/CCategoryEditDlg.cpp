@@ -6,9 +6,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/base/WinTypes.h"
 
 CCategoryEditDlg::CCategoryEditDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("カテゴリ編集")) {

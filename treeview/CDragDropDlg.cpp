@@ -5,8 +5,8 @@
 #include <wx/sizer.h>
 
 #include "app/CKestavonApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 CDragDropDlg::CDragDropDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("マウスでの移動")) {
   wxArrayString positions;

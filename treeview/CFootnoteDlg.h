@@ -4,7 +4,7 @@
 // block's title. A plain data dialog: the caller fills the members and stores them after OK.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CFootnoteDlg : public wxDialog {
  public:

@@ -4,8 +4,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 CInputDlg::CInputDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Kestavon") {
   m_prompt = new wxStaticText(this, IDC_PROMPT, wxEmptyString);

@@ -2,7 +2,7 @@
 // One line of text with a prompt above it, for commands that ask the user for a short text.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxStaticText;
 class wxTextCtrl;

@@ -6,12 +6,12 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/DlgItem.h"
-#include "platform/FileDialog.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/framework/FileDialog.h"
 
 CLinkFileDlg::CLinkFileDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("リンクファイルが設定されていません")) {

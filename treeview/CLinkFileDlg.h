@@ -2,7 +2,7 @@
 // Asks for the name of the link file that an item without a link gets, typed or picked.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CLinkFileDlg : public wxDialog {
  public:

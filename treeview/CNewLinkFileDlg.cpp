@@ -6,11 +6,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/DlgItem.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DlgItem.h"
 
 CNewLinkFileDlg::CNewLinkFileDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("新規リンクファイル")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -3,8 +3,8 @@
 // its text); the two choices are kept in the settings file.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CNewLinkFileDlg : public wxDialog {
  public:

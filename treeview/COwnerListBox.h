@@ -10,9 +10,9 @@
 
 #include <vector>
 
-#include "platform/CFont.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 class CKeycustArray;

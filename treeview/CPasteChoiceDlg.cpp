@@ -5,10 +5,10 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogHelp.h"
-#include "platform/DialogButtons.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DialogButtons.h"
 
 CPasteChoiceDlg::CPasteChoiceDlg(wxWindow* parent, const char* caption, const char* prompt, const char* group,
                                  const std::initializer_list<const char*>& choices, const char* noShow,

@@ -5,10 +5,10 @@
 #include <wx/stattext.h>
 
 #include "app/ColorChoice.h"
-#include "platform/CFont.h"
-#include "platform/ColorRef.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/ColorRef.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/FontChoice.h"
 
 namespace {

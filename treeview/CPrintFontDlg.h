@@ -3,7 +3,7 @@
 // whether they are kept. Each font shows on a sample label in its own font and colour.
 #include <wx/dialog.h>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 #include "treeview/TreePrintPage.h"
 
 class CFont;

@@ -15,12 +15,12 @@
 #include "app/CKinsokuSettings.h"
 #include "foundation/CFileDialogEx.h"
 #include "foundation/CPelkoInifile.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogHelp.h"
-#include "platform/DialogButtons.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/CPrintFontDlg.h"
 
 namespace {

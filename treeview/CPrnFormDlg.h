@@ -5,8 +5,8 @@
 // "Print" of an ini file: the settings file, or a print-format file the user saves and loads.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CFont;
 

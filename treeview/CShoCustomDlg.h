@@ -2,7 +2,7 @@
 // Edits the custom number strings of one heading-number style, one string per line.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxTextCtrl;
 

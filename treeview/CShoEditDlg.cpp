@@ -6,9 +6,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/DialogHelp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 #include "treeview/CShoCustomDlg.h"
 
 CShoEditDlg::CShoEditDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("章立て文字の編集")) {

@@ -3,7 +3,7 @@
 // custom kind takes its number strings from the custom-strings dialog.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxChoice;
 

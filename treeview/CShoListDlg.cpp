@@ -9,12 +9,12 @@
 #include <algorithm>
 
 #include "treeview/CShoEditDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/DialogHelp.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/FileDialog.h"
+#include "platform/desktop/MessageBox.h"
 
 CShoListDlg::CShoListDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("章立て文字"), wxDefaultPosition, wxDefaultSize,

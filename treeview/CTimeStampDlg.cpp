@@ -6,8 +6,8 @@
 #include <wx/stattext.h>
 #include <wx/timectrl.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 CTimeStampDlg::CTimeStampDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("タイムスタンプ")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -3,7 +3,7 @@
 // is unset.
 #include <wx/dialog.h>
 
-#include "platform/COleDateTime.h"
+#include "platform/base/COleDateTime.h"
 
 class wxCheckBox;
 class wxDatePickerCtrl;

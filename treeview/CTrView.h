@@ -8,12 +8,12 @@
 #include <memory>
 
 #include "app/CPaneLinks.h"
-#include "platform/CFont.h"
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
-#include "platform/CView.h"
-#include "platform/CWinApp.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/CStringArray.h"
+#include "platform/framework/CView.h"
+#include "platform/framework/CWinApp.h"
 #include "treeview/TreePrintPage.h"
 
 class CPelkoSettings;

@@ -1,7 +1,7 @@
 // Copy, cut and paste of trees. Trees travel as tree records in the program's own clipboard
 // format; plain text from anywhere becomes trees in one of five ways the user picks.
 #include <wx/event.h>
-#include "platform/CWaitCursor.h"
+#include "platform/desktop/CWaitCursor.h"
 
 #include <algorithm>
 #include <string>
@@ -11,7 +11,7 @@
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CInputDlg.h"
 #include "treeview/CPasteChoiceDlg.h"

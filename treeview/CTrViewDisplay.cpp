@@ -1,7 +1,7 @@
 // How the tree pane shows the outline: tree or chapter display, the tree font, and the check and
 // strike-through marks of the selected item.
 #include "app/CKestavonDoc.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"

@@ -8,7 +8,7 @@
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
 #include "model/DateText.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"

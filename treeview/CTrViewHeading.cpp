@@ -3,7 +3,7 @@
 #include <wx/event.h>
 
 #include "app/CKestavonDoc.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CShoListDlg.h"
 #include "treeview/CTrView.h"

@@ -4,7 +4,7 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 #include "treeview/CTrView.h"
 #include "treeview/CTreeListDlg.h"
 

@@ -5,9 +5,9 @@
 
 #include "app/CKestavonDoc.h"
 #include "app/CMarkDlg.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CFrameWnd.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"

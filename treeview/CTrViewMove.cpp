@@ -2,7 +2,7 @@
 // raising and lowering levels, deleting several trees picked at once, and the join command, which
 // the text pane carries out.
 #include <wx/event.h>
-#include "platform/CWaitCursor.h"
+#include "platform/desktop/CWaitCursor.h"
 
 #include <vector>
 

@@ -8,8 +8,8 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
-#include "platform/CWaitCursor.h"
-#include "platform/CodePage.h"
+#include "platform/desktop/CWaitCursor.h"
+#include "platform/base/CodePage.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTimeStampDlg.h"

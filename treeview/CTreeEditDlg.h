@@ -5,8 +5,8 @@
 // ShowModal and reads them back after wxID_OK; the dialog only edits its own members.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CKestaEdit;
 class CKestavonDoc;

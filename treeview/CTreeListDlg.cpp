@@ -8,8 +8,8 @@
 
 #include "model/ATREE.h"
 #include "model/CDirData.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 namespace {
 

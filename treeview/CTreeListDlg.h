@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class ATREE;
 class CDirData;

@@ -5,11 +5,11 @@
 #include <wx/sizer.h>
 
 #include "model/ATREE.h"
-#include "platform/CTreeCtrl.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/DialogHelp.h"
-#include "platform/DlgItem.h"
+#include "platform/framework/CTreeCtrl.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/desktop/DlgItem.h"
 #include "treeview/TreePickerImages.h"
 
 namespace {

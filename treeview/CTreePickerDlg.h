@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "platform/CUIntArray.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CUIntArray.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 class CTreeCtrl;

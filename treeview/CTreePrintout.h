@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "model/ATREE.h"
-#include "platform/CFont.h"
+#include "platform/desktop/CFont.h"
 #include "treeview/TreePrintDcCanvas.h"
 #include "treeview/TreePrintPage.h"
 

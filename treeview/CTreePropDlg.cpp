@@ -5,8 +5,8 @@
 #include <wx/stattext.h>
 
 #include "model/CCategoryArray.h"
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gio/gio.h>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 BOOL MoveToTrash(const char* path) {
   GFile* file = g_file_new_for_path(CP932ToUTF8(path).c_str());

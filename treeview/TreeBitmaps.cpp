@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

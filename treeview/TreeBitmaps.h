@@ -4,7 +4,7 @@
 // carries it as its mask.
 #include <wx/bitmap.h>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 enum : UINT {
   ID_BM_PFOLDER = 102,

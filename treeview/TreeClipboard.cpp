@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/TreeRecordCheck.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace tree_clipboard {
 

@@ -3,7 +3,7 @@
 // format "Kestavon" (tree records, Shift JIS, with a terminating NUL) beside the plain text of the
 // copied item's title, so that another window, another instance or another program gets what it
 // can read.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 namespace tree_clipboard {
 

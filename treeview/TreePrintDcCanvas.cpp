@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
 
 TreePrintDcCanvas::TreePrintDcCanvas(const CFont* fonts) : m_pFonts(fonts) {
   for (FontMetrics& metrics : m_metrics) metrics.single.fill(-1);

@@ -4,7 +4,7 @@
 #include <array>
 #include <unordered_map>
 
-#include "platform/CFont.h"
+#include "platform/desktop/CFont.h"
 #include "treeview/TreePrintPage.h"
 
 class wxDC;

@@ -6,7 +6,7 @@
 #include "app/CKinsokuSettings.h"
 #include "foundation/TabbedText.h"
 #include "model/ATREE.h"
-#include "platform/TimeFormat.h"
+#include "platform/base/TimeFormat.h"
 
 namespace {
 

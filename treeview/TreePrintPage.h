@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "foundation/TabbedText.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 

@@ -4,7 +4,7 @@
 #include <wx/font.h>
 #include <wx/pen.h>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 int RowTextWidth(wxDC& dc, const CString& text) {
   if (text.IsEmpty()) return 0;

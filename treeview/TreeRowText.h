@@ -1,8 +1,8 @@
 #pragma once
 // Text of the outline rows as the list box draws it and the tree pane measures it: Shift JIS
 // strings drawn from the top left of a rectangle, one line or wrapped at its width.
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxDC;
 

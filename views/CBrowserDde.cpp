@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "platform/CodePage.h"
-#include "platform/DdeConversation.h"
+#include "platform/base/CodePage.h"
+#include "platform/services/DdeConversation.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 
 #include <wx/event.h>
 
-#include "platform/CString.h"
-#include "platform/CView.h"
+#include "platform/base/CString.h"
+#include "platform/framework/CView.h"
 
 class CKestavonDoc;
 class wxCommandEvent;

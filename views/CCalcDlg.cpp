@@ -9,10 +9,10 @@
 
 #include "foundation/CCalculator.h"
 #include "foundation/NumberText.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "platform/DialogHelp.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/framework/DialogHelp.h"
 
 CCalcDlg::CCalcDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("計算")) {
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -3,8 +3,8 @@
 // user closes with, how the result goes back into the text.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxButton;
 class wxCheckBox;

@@ -5,9 +5,9 @@
 #include <wx/stattext.h>
 
 #include "foundation/CPelkoCalenderCtrl.h"
-#include "platform/COleDateTime.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 CCalenderDlg::CCalenderDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("カレンダー")) {
   auto* top = new wxBoxSizer(wxHORIZONTAL);

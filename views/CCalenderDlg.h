@@ -2,7 +2,7 @@
 // Picks one date in a month calendar, for the commands that insert a date as text.
 #include <wx/dialog.h>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class CPelkoCalenderCtrl;
 

@@ -1,6 +1,6 @@
 #include "views/CChartFrame.h"
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 int CChartFrame::s_nShowCmd = SW_SHOWNORMAL;
 

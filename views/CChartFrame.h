@@ -1,7 +1,7 @@
 #pragma once
 // The chart window: a child frame with one chart view. All chart windows share the show command
 // of the last one the user resized (normal or maximised); it is not stored.
-#include "platform/CMDIChildWnd.h"
+#include "platform/framework/CMDIChildWnd.h"
 
 class CChartFrame : public CMDIChildWnd {
  public:

@@ -6,9 +6,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/desktop/MessageBox.h"
 #include "views/ChartLayout.h"
 
 CChartSetDlg::CChartSetDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("チャート設定")) {

@@ -2,7 +2,7 @@
 // The chart's other settings: the box width and whether items' own colours reach frames and text.
 #include <wx/dialog.h>
 
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class wxCheckBox;
 class wxTextCtrl;

@@ -16,10 +16,10 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/FrameworkIds.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/FrameworkIds.h"
+#include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "views/CChartSetDlg.h"
 

@@ -5,9 +5,9 @@
 #include <wx/scrolwin.h>
 
 #include "foundation/CPrintMargins.h"
-#include "platform/CFont.h"
-#include "platform/CView.h"
-#include "platform/ColorRef.h"
+#include "platform/desktop/CFont.h"
+#include "platform/framework/CView.h"
+#include "platform/base/ColorRef.h"
 #include "views/ChartDrawing.h"
 #include "views/ChartLayout.h"
 

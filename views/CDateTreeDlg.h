@@ -3,9 +3,9 @@
 // per day, and the formatter that turns a date into such a title.
 #include <wx/dialog.h>
 
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxCheckBox;
 class wxDatePickerCtrl;

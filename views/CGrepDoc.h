@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/CDocument.h"
+#include "platform/framework/CDocument.h"
 #include "views/GrepSearch.h"
 
 class CGrepEditView;

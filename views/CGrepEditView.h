@@ -2,9 +2,9 @@
 // The text pane of the grep window: the selected hit's text with every match of the searched word
 // in bold blue, and a find of its own over that text.
 #include "foundation/IRegExp.h"
-#include "platform/CFont.h"
-#include "platform/CString.h"
-#include "platform/CView.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/CString.h"
+#include "platform/framework/CView.h"
 
 class CGrepDoc;
 class wxTextCtrl;

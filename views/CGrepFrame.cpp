@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "platform/CDocTemplate.h"
-#include "platform/CSplitterWnd.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CDocTemplate.h"
+#include "platform/framework/CSplitterWnd.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "views/CGrepEditView.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The grep window: the list of hits and the text of the selected hit, in two rows or two columns
 // as the settings say when the window is made.
-#include "platform/CMDIChildWnd.h"
+#include "platform/framework/CMDIChildWnd.h"
 
 class CSplitterWnd;
 class wxCommandEvent;

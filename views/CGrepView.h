@@ -1,9 +1,9 @@
 #pragma once
 // The list of the grep window: one row per hit with its file, folder, tree and link file. From it
 // the user opens a hit in its outline window or starts the hit's link file.
-#include "platform/CFont.h"
-#include "platform/CString.h"
-#include "platform/CView.h"
+#include "platform/desktop/CFont.h"
+#include "platform/base/CString.h"
+#include "platform/framework/CView.h"
 
 class CGrepData;
 class CGrepDoc;

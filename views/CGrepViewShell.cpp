@@ -2,7 +2,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "views/CGrepView.h"
 
 CString CGrepView::LargeTextQuestion(const char* path) {

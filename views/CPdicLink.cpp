@@ -6,11 +6,11 @@
 #include <cstring>
 
 #include "foundation/JapaneseText.h"
-#include "platform/CRegKey.h"
-#include "platform/CWinApp.h"
-#include "platform/DdeConversation.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
+#include "platform/com/CRegKey.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/services/DdeConversation.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
 
 namespace {
 

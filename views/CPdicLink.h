@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CDdeConversation;
 

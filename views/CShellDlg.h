@@ -4,7 +4,7 @@
 #include <wx/dialog.h>
 
 #include "app/CShellItem.h"
-#include "platform/WinTypes.h"
+#include "platform/base/WinTypes.h"
 
 class wxListBox;
 

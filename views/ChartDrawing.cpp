@@ -3,7 +3,7 @@
 #include <wx/dc.h>
 
 #include "model/ATREE.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <wx/string.h>
 
-#include "platform/ColorRef.h"
+#include "platform/base/ColorRef.h"
 #include "views/ChartLayout.h"
 
 class ATREE;

@@ -5,8 +5,8 @@
 // layout serves the screen, the printer, the copies and the tests.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class ATREE;
 

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "app/CKestavonDoc.h"
-#include "platform/Places.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
+#include "platform/base/Places.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
 
 namespace {
 

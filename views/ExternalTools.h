@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "app/CShellItem.h"
-#include "platform/WinTypes.h"
-#include "platform/CString.h"
+#include "platform/base/WinTypes.h"
+#include "platform/base/CString.h"
 
 class CKestavonDoc;
 

@@ -2,7 +2,7 @@
 
 #include <wx/fontdlg.h>
 
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 void CreateGrepFont(CFont& font, const char* section, int defaultHeight) {
   font.DeleteObject();

@@ -1,7 +1,7 @@
 #pragma once
 // The two fonts of the grep window, each kept in its own settings section as face, height,
 // weight, italic, underline and character set.
-#include "platform/CFont.h"
+#include "platform/desktop/CFont.h"
 
 class wxWindow;
 

@@ -15,9 +15,9 @@
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/RegExpLineMatcher.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/com/RegExpLineMatcher.h"
 
 const char* const kGrepTextFileTree = "(テキストファイル)";
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CObject.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class RegExpLineMatcher;
 

@@ -2,7 +2,7 @@
 // The preview shows trees as the one-page HTML export writes them. The converters are a layer
 // beside the views, so the program installs the builder here at start-up; without one the preview
 // shows the pages of its own (file names, file information) and web pages only.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class ATREE;
 

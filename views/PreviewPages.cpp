@@ -7,7 +7,7 @@
 #include <string>
 
 #include "foundation/WebText.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

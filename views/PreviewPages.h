@@ -4,8 +4,8 @@
 // HTML-escaped, so a path is shown as it is and cannot end the link or add markup.
 #include <string_view>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 // "<HTML>\r\n<BODY>" + body + "</BODY>\r\n</HTML>".
 CString MakePreviewPage(const char* body);

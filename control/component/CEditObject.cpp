@@ -7,9 +7,9 @@
 
 #include "control/component/EditMembers.h"
 #include "control/component/WrilaModule.h"
-#include "platform/Bstr.h"
-#include "platform/TaskMemory.h"
-#include "platform/VirtualKeys.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/TaskMemory.h"
+#include "platform/desktop/VirtualKeys.h"
 
 // Events: narrow texts become COM strings just before the call.
 namespace {

@@ -6,14 +6,14 @@
 
 #include "control/component/WrilaInterfaces.h"
 #include "control/window/WrilaEdit.h"
-#include "platform/ComModule.h"
-#include "platform/ComObject.h"
-#include "platform/ComStream.h"
-#include "platform/ConnectionPoint.h"
-#include "platform/ControlSite.h"
-#include "platform/PropertyBag.h"
-#include "platform/PropertyPage.h"
-#include "platform/Variant.h"
+#include "platform/com/ComModule.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/ComStream.h"
+#include "platform/com/ConnectionPoint.h"
+#include "platform/com/ControlSite.h"
+#include "platform/com/PropertyBag.h"
+#include "platform/com/PropertyPage.h"
+#include "platform/com/Variant.h"
 
 class CEditObject;
 

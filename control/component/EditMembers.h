@@ -3,7 +3,7 @@
 // map that the control persists, in its order.
 #include <span>
 
-#include "platform/Dispatch.h"
+#include "platform/com/Dispatch.h"
 
 enum class EditMemberKind { Property, ReadOnlyProperty, Method };
 

@@ -7,7 +7,7 @@
 #include "control/ControlRoutines.h"
 #include "control/EditMessages.h"
 #include "control/component/CEditObject.h"
-#include "platform/Bstr.h"
+#include "platform/com/Bstr.h"
 
 namespace {
 

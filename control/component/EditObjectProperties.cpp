@@ -12,9 +12,9 @@
 #include "control/LogFont.h"
 #include "control/component/CEditObject.h"
 #include "control/component/WrilaCollections.h"
-#include "platform/Bstr.h"
-#include "platform/EnumVariant.h"
-#include "platform/SafeArray.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/EnumVariant.h"
+#include "platform/com/SafeArray.h"
 
 namespace {
 

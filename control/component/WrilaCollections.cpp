@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "control/component/WrilaModule.h"
-#include "platform/Bstr.h"
-#include "platform/ComObject.h"
-#include "platform/EnumVariant.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/EnumVariant.h"
 
 namespace {
 

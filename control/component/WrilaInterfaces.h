@@ -2,9 +2,9 @@
 // The automation surface of the editing control: class and interface ids, the dispatch ids of
 // IEdit and of its events, and the dual interfaces of the collections. One header serves the
 // control and its hosts; it needs nothing but the platform's COM types.
-#include "platform/ComTypes.h"
-#include "platform/Dispatch.h"
-#include "platform/Variant.h"
+#include "platform/com/ComTypes.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/Variant.h"
 
 extern const GUID LIBID_WRILALib;
 extern const IID IID_IEdit;

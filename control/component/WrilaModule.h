@@ -1,5 +1,5 @@
 #pragma once
 // The library's own count of live objects and server locks.
-#include "platform/ComModule.h"
+#include "platform/com/ComModule.h"
 
 ComModule& WrilaModule();

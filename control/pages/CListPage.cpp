@@ -11,8 +11,8 @@
 
 #include "control/ColorTable.h"
 #include "control/pages/PageControls.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
 
 namespace {
 

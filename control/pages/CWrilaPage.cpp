@@ -6,7 +6,7 @@
 #include "control/component/WrilaInterfaces.h"
 #include "control/component/WrilaModule.h"
 #include "control/window/ShowErrorInfo.h"
-#include "platform/Bstr.h"
+#include "platform/com/Bstr.h"
 
 CWrilaPage::CWrilaPage(const char* title) : m_live(WrilaModule()), m_title(title) {}
 

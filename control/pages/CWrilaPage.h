@@ -5,11 +5,11 @@
 // that fails, after showing the error left by it.
 #include <vector>
 
-#include "platform/CString.h"
-#include "platform/ComModule.h"
-#include "platform/ComObject.h"
-#include "platform/PropertyPage.h"
-#include "platform/Variant.h"
+#include "platform/base/CString.h"
+#include "platform/com/ComModule.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/PropertyPage.h"
+#include "platform/com/Variant.h"
 
 class wxPanel;
 class wxSizer;

@@ -7,8 +7,8 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 
-#include "platform/CodePage.h"
-#include "platform/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DialogButtons.h"
 
 bool ChooseFixedFont(wxWindow* parent, CString* face, double* points) {
   wxDialog dialog(parent, wxID_ANY, CP932ToWx("フォントの指定"));

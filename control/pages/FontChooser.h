@@ -1,7 +1,7 @@
 #pragma once
 // The font chooser of the display page: a face from the fixed-pitch faces the system lists, and a
 // size in points.
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxWindow;
 

@@ -8,7 +8,7 @@
 #include "control/pages/CListPage.h"
 #include "control/pages/PageControls.h"
 #include "control/pages/WrilaPages.h"
-#include "platform/Bstr.h"
+#include "platform/com/Bstr.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "control/pages/CWrilaPage.h"
 #include "control/pages/PageControls.h"
 #include "control/pages/WrilaPages.h"
-#include "platform/CodePage.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/VirtualKeys.h"
 
 namespace {
 

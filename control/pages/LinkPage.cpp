@@ -13,8 +13,8 @@
 #include "control/pages/WrilaPages.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/CodePage.h"
-#include "platform/ControlSite.h"
+#include "platform/base/CodePage.h"
+#include "platform/com/ControlSite.h"
 
 namespace {
 

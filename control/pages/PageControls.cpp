@@ -12,8 +12,8 @@
 
 #include <cstdlib>
 
-#include "platform/CodePage.h"
-#include "platform/DlgItem.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DlgItem.h"
 
 namespace {
 

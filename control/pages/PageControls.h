@@ -3,7 +3,7 @@
 // window id, so pages and tests find it by that id. Labels are Shift JIS.
 #include <initializer_list>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class wxButton;
 class wxCheckBox;

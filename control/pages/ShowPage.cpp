@@ -18,9 +18,9 @@
 #include "control/pages/FontChooser.h"
 #include "control/pages/PageControls.h"
 #include "control/pages/WrilaPages.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
-#include "platform/SafeArray.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/com/SafeArray.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The control's property pages, created by the library's class factories.
-#include "platform/ComTypes.h"
+#include "platform/com/ComTypes.h"
 
 HRESULT CreateTextPage(REFIID iid, void** object);
 HRESULT CreateMarginPage(REFIID iid, void** object);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "control/EditHistory.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 void PushComboHistory(HKEY root, const char* keyName, const char* valueName, wxComboBox* combo) {
   std::vector<CRefString> old;

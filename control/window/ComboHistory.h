@@ -2,7 +2,7 @@
 // The find and replace dialogs' combo boxes over the histories kept beside the control's settings.
 
 #include "control/CRefString.h"
-#include "platform/Registry.h"
+#include "platform/com/Registry.h"
 
 class wxComboBox;
 

@@ -9,7 +9,7 @@
 #include <wx/valnum.h>
 
 #include "control/WidthConvert.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

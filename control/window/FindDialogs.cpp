@@ -12,7 +12,7 @@
 #include "control/EditHistory.h"
 #include "control/window/ComboHistory.h"
 #include "control/window/WrilaEdit.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

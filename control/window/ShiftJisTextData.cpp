@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 ShiftJisTextData::ShiftJisTextData(const CRefString& text) : wxDataObjectSimple(wxDF_UNICODETEXT), m_text(text) {}
 

@@ -1,9 +1,9 @@
 #include "control/window/ShowErrorInfo.h"
 
 #include "control/ControlRoutines.h"
-#include "platform/Bstr.h"
-#include "platform/ErrorInfo.h"
-#include "platform/MessageBox.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/desktop/MessageBox.h"
 
 void ShowErrorInfo(wxWindow* owner) {
   IErrorInfo* info = nullptr;

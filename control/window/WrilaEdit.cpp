@@ -14,10 +14,10 @@
 #include "control/EditSettings.h"
 #include "control/KeyTable.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/CodePage.h"
-#include "platform/InputMethod.h"
-#include "platform/TaskMemory.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/InputMethod.h"
+#include "platform/com/TaskMemory.h"
+#include "platform/desktop/VirtualKeys.h"
 
 WrilaEdit::WrilaEdit() {
   ResetEditSettings(m_cust, m_colors);

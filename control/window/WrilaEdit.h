@@ -16,8 +16,8 @@
 #include "control/ColorTable.h"
 #include "control/LogFont.h"
 #include "control/window/EditDialogs.h"
-#include "platform/ComTypes.h"
-#include "platform/Registry.h"
+#include "platform/com/ComTypes.h"
+#include "platform/com/Registry.h"
 
 class wxDC;
 class CMarkImageList;

@@ -10,7 +10,7 @@
 #include "control/window/ShiftJisTextData.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 const wxDataFormat& BoxClipboardFormat() {
   static const wxDataFormat format("MSDevColumnSelect");

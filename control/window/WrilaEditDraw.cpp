@@ -16,8 +16,8 @@
 #include "control/ControlRoutines.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "control/window/FindDialogs.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include "control/EditMessages.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "control/EditMessages.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/InputMethod.h"
+#include "platform/desktop/InputMethod.h"
 
 namespace {
 

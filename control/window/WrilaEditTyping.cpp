@@ -13,7 +13,7 @@
 #include "control/WidthConvert.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 bool WrilaEdit::RefuseReadOnly() {
   if (!m_readOnly) return false;

@@ -15,8 +15,8 @@
 #include "control/KeyTable.h"
 #include "control/window/ShiftJisTextData.h"
 #include "control/window/WrilaEdit.h"
-#include "platform/CodePage.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/VirtualKeys.h"
 
 wxBEGIN_EVENT_TABLE(WrilaEditWindow, wxWindow)
   EVT_PAINT(WrilaEditWindow::OnPaint)

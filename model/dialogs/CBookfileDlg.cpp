@@ -5,11 +5,11 @@
 #include <wx/sizer.h>
 
 #include "foundation/CFileDialogEx.h"
-#include "platform/DialogHelp.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/framework/CWinApp.h"
 #include "model/BookmarkFileList.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 CBookfileDlg::CBookfileDlg(wxWindow* parent, BookmarkFileList* list)
     : wxDialog(parent, wxID_ANY, CP932ToWx("ブックマーク編集"), wxDefaultPosition, wxDefaultSize,

@@ -3,8 +3,8 @@
 // command that runs the dialog stores the list afterwards.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class BookmarkFileList;
 class wxListBox;

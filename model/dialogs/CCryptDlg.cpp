@@ -6,10 +6,10 @@
 #include <wx/textctrl.h>
 
 #include "model/dialogs/CPasswordDlg.h"
-#include "platform/DialogButtons.h"
+#include "platform/desktop/DialogButtons.h"
 #include "model/KvnCrypt.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 const CCryptDlg::Password CCryptDlg::kRead = {&CCryptDlg::m_strReadHash, &CCryptDlg::m_strStartReadHash,
                                               &CCryptDlg::m_strReadText, IDC_READ, IDC_CHANGE_READ,

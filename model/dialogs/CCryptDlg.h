@@ -3,7 +3,7 @@
 // hashes; a password that is set shows as a placeholder and is changed through its button.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CCryptDlg : public wxDialog {
  public:

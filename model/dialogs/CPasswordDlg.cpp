@@ -5,9 +5,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "platform/DialogButtons.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/DialogButtons.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 CPasswordDlg::CPasswordDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, CP932ToWx("パスワードの入力")) {

@@ -3,7 +3,7 @@
 // opened, and a masked password field.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 class CPasswordDlg : public wxDialog {
  public:

@@ -6,9 +6,9 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
-#include "platform/DialogHelp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/DialogHelp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

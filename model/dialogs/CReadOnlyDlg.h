@@ -2,8 +2,8 @@
 // The notice that a document is being opened read-only, and why.
 #include <wx/dialog.h>
 
-#include "platform/CString.h"
-#include "platform/WinTypes.h"
+#include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class CReadOnlyDlg : public wxDialog {
  public:

@@ -2,8 +2,8 @@
 
 #include "model/dialogs/CPasswordDlg.h"
 #include "model/dialogs/CReadOnlyDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 
 bool CDialogPrompts::AskPassword(const char* fileName, const char* prompt, CString& password) {
   CPasswordDlg dlg(AfxGetMainFrameWindow());

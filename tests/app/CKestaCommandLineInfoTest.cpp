@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CKestaCommandLineInfo.h"
-#include "platform/PrivateProfile.h"
+#include "platform/base/PrivateProfile.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

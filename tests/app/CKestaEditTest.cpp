@@ -3,7 +3,7 @@
 
 #include "app/CKestaEdit.h"
 #include "app/CKestavonApp.h"
-#include "platform/InputMethod.h"
+#include "platform/desktop/InputMethod.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include "app/CAppKeyTable.h"
 #include "app/CKeycustArray.h"
 #include "foundation/CPelkoInifile.h"
-#include "platform/CodePage.h"
-#include "platform/MenuKeyText.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MenuKeyText.h"
+#include "platform/desktop/VirtualKeys.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

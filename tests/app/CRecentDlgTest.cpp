@@ -5,8 +5,8 @@
 
 #include "model/dialogs/CReadOnlyDlg.h"
 #include "app/CRecentDlg.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

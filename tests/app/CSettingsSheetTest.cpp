@@ -7,9 +7,9 @@
 #include <wx/dirdlg.h>
 #include <wx/textctrl.h>
 
-#include "platform/CPropertySheet.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CPropertySheet.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/app/TestSettingsFile.h"
 #include "tests/common/TestSupport.h"
 #include "tests/treeview/ModalAnswers.h"

@@ -1,4 +1,4 @@
-#include "platform/DialogHelp.h"
+#include "platform/framework/DialogHelp.h"
 
 #include <gtest/gtest.h>
 #include <wx/dialog.h>
@@ -13,7 +13,7 @@
 #include "model/BookmarkFileList.h"
 #include "model/dialogs/CBookfileDlg.h"
 #include "model/dialogs/CReadOnlyDlg.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

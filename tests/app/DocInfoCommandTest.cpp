@@ -6,7 +6,7 @@
 #include "app/CKestavonDoc.h"
 #include "resources/CommandIds.h"
 #include "model/dialogs/CDocInfoDlg.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 

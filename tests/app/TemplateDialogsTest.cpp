@@ -12,9 +12,9 @@
 #include "app/CTemplateEditDlg.h"
 #include "app/CTimeStampOptDlg.h"
 #include "model/DateText.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/treeview/ModalAnswers.h"
 

@@ -3,10 +3,10 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
-#include "platform/CodePage.h"
-#include "platform/CommandIdRange.h"
-#include "platform/MessageBox.h"
-#include "platform/Shell.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/CommandIdRange.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Shell.h"
 
 #include <cstdlib>
 #include <filesystem>

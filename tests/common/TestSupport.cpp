@@ -1,8 +1,8 @@
 #include "tests/common/TestSupport.h"
 
-#include "platform/CRegKey.h"
-#include "platform/CWinApp.h"
-#include "platform/Registry.h"
+#include "platform/com/CRegKey.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/com/Registry.h"
 
 #include <wx/app.h>
 #include <wx/evtloop.h>

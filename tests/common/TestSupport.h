@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 namespace kesta_test {
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bstr.h"
-#include "platform/CRegKey.h"
-#include "platform/ComActivation.h"
-#include "platform/ComObject.h"
-#include "platform/ControlSite.h"
-#include "platform/Dispatch.h"
-#include "platform/Variant.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/CRegKey.h"
+#include "platform/com/ComActivation.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/ControlSite.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/Variant.h"
 #include "tests/common/TestSupport.h"
 
 namespace component_test {

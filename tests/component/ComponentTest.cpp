@@ -15,15 +15,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bstr.h"
-#include "platform/CRegKey.h"
-#include "platform/ComActivation.h"
-#include "platform/ComStream.h"
-#include "platform/ControlSite.h"
-#include "platform/Dispatch.h"
-#include "platform/EventSink.h"
-#include "platform/SafeArray.h"
-#include "platform/Shell.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/CRegKey.h"
+#include "platform/com/ComActivation.h"
+#include "platform/com/ComStream.h"
+#include "platform/com/ControlSite.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/EventSink.h"
+#include "platform/com/SafeArray.h"
+#include "platform/desktop/Shell.h"
 #include "tests/common/TestSupport.h"
 #include "tests/component/ComponentSupport.h"
 

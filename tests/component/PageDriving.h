@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/CodePage.h"
-#include "platform/PropertyPage.h"
+#include "platform/base/CodePage.h"
+#include "platform/com/PropertyPage.h"
 #include "tests/component/ComponentSupport.h"
 
 namespace component_test {

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "platform/PropertyBag.h"
+#include "platform/com/PropertyBag.h"
 #include "tests/component/ComponentSupport.h"
 
 using namespace component_test;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "platform/Bstr.h"
-#include "platform/SafeArray.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/SafeArray.h"
 #include "tests/component/PageDriving.h"
 
 using namespace component_test;

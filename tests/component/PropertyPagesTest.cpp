@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/CodePage.h"
-#include "platform/ComActivation.h"
-#include "platform/ComObject.h"
-#include "platform/ErrorInfo.h"
-#include "platform/MessageBox.h"
-#include "platform/PropertyPage.h"
-#include "platform/Registry.h"
-#include "platform/TaskMemory.h"
+#include "platform/base/CodePage.h"
+#include "platform/com/ComActivation.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/com/PropertyPage.h"
+#include "platform/com/Registry.h"
+#include "platform/com/TaskMemory.h"
 #include "tests/component/PageDriving.h"
 
 using namespace component_test;

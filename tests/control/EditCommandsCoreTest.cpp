@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "TestEdit.h"
+#include "tests/control/TestEdit.h"
 #include "control/CCustomizeInfo.h"
 #include "control/CharCodeText.h"
 #include "control/WidthConvert.h"

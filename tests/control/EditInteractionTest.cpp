@@ -22,10 +22,10 @@
 #include "control/window/FindDialogs.h"
 #include "control/window/ShiftJisTextData.h"
 #include "control/window/WrilaEdit.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "platform/TaskMemory.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/com/TaskMemory.h"
+#include "platform/desktop/VirtualKeys.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

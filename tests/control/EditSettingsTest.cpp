@@ -12,8 +12,8 @@
 #include "control/EditSettings.h"
 #include "control/KeyTable.h"
 #include "control/LogFont.h"
-#include "platform/CRegKey.h"
-#include "TestEdit.h"
+#include "platform/com/CRegKey.h"
+#include "tests/control/TestEdit.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "TestEdit.h"
+#include "tests/control/TestEdit.h"
 
 TEST(TextEdit, ReplaceAllIsOneUndoStep) {
   TestEdit edit;

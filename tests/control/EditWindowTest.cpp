@@ -15,7 +15,7 @@
 #include "control/EditMessages.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
-#include "platform/ColorRef.h"
+#include "platform/base/ColorRef.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

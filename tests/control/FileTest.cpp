@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <string>
 
-#include "TestEdit.h"
+#include "tests/control/TestEdit.h"
 #include "tests/common/TestSupport.h"
 #include "control/KanjiCodes.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 using kesta_test::MakeTempDir;
 using kesta_test::ReadBytes;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TestEdit.h"
+#include "tests/control/TestEdit.h"
 
 TEST(TextPositions, SerialOffsetsCountEachLineEnd) {
   TestEdit edit;

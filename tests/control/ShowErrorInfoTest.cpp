@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "control/window/ShowErrorInfo.h"
-#include "platform/ErrorInfo.h"
-#include "platform/Guid.h"
-#include "platform/MessageBox.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/com/Guid.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

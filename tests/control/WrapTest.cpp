@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "TestEdit.h"
+#include "tests/control/TestEdit.h"
 
 namespace {
 

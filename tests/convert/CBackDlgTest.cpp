@@ -11,10 +11,10 @@
 #include <string>
 
 #include "convert/CBackDlg.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 

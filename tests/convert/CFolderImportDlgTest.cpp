@@ -9,9 +9,9 @@
 #include <string>
 
 #include "convert/CFolderImportDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 

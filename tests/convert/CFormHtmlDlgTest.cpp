@@ -13,8 +13,8 @@
 
 #include "convert/CFormHtmlDlg.h"
 #include "foundation/CPelkoInifile.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 #include "tests/convert/ExportDialogTestSupport.h"

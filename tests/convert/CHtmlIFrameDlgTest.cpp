@@ -11,9 +11,9 @@
 
 #include "convert/CHtmlIFrameDlg.h"
 #include "model/CDocProperties.h"
-#include "platform/CodePage.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "convert/CRtfOutDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/DlgItem.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/DlgItem.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 #include "tests/model/ModelTestSupport.h"

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "convert/CTextFolderDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
-#include "platform/DlgItem.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
+#include "platform/desktop/DlgItem.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 

@@ -9,8 +9,8 @@
 
 #include "convert/CFormDlg.h"
 #include "convert/CTextOutOpenDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 // Runs an action inside the next dialog's modal loop once it is up.
 class WhenShown : public wxEventFilter {

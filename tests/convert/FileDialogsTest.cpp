@@ -10,8 +10,8 @@
 #include "convert/CFileLinkOpenDlg.h"
 #include "convert/CFileWzExportDlg.h"
 #include "convert/CFileWzImportDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -13,9 +13,9 @@
 
 #include "convert/ConverterReaders.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/SlashedPath.h"
 

@@ -9,7 +9,7 @@
 
 #include "convert/ConverterReaders.h"
 #include "model/ATREE.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/SlashedPath.h"
 

@@ -7,7 +7,7 @@
 
 #include "convert/CTextExporter.h"
 #include "model/CTextOutputOptions.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 

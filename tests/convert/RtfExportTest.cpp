@@ -13,8 +13,8 @@
 #include "convert/CCharFormat.h"
 #include "convert/CREditCtrl.h"
 #include "convert/RtfExport.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 #include "tests/convert/ExportFixture.h"
 #include "tests/model/ModelTestSupport.h"
 

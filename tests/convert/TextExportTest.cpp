@@ -9,7 +9,7 @@
 #include "model/CTextOutputOptions.h"
 #include "model/Footnotes.h"
 #include "convert/LinkBlocks.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "tests/convert/ExportFixture.h"
 #include "tests/model/ModelTestSupport.h"
 

@@ -8,8 +8,8 @@
 
 #include "convert/TextPages.h"
 #include "foundation/PathHelpers.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 #include "tests/convert/ExportFixture.h"
 #include "tests/model/ModelTestSupport.h"
 

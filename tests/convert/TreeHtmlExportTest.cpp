@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "tests/convert/TreeHtmlFixture.h"
 #include "tests/model/ModelTestSupport.h"
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace tree_html_test {
 

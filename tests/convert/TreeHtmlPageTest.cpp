@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/CDirData.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "tests/convert/TreeHtmlFixture.h"
 
 using export_test::Count;

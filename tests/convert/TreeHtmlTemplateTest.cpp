@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/TreeHtmlFixture.h"
 #include "tests/model/ModelTestSupport.h"

@@ -3,7 +3,7 @@
 #include "tests/convert/ImportFixture.h"
 
 #include "convert/WzOutline.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 
 using Items = std::vector<std::string>;
 

@@ -9,8 +9,8 @@
 
 #include "convert/MarkdownExport.h"
 #include "convert/XmlExport.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 #include "tests/convert/ExportFixture.h"
 #include "tests/model/ModelTestSupport.h"
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "foundation/CFileDialogEx.h"
-#include "platform/CodePage.h"
-#include "platform/FileDialogFilter.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/FileDialogFilter.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <csignal>
 
 #include "foundation/CFileLock.h"
-#include "platform/Places.h"
+#include "platform/base/Places.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

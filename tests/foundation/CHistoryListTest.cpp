@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "foundation/CHistoryList.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

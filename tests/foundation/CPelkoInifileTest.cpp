@@ -4,7 +4,7 @@
 #include <string>
 
 #include "foundation/CPelkoInifile.h"
-#include "platform/CFont.h"
+#include "platform/desktop/CFont.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "foundation/CPrintMargins.h"
-#include "platform/CWinApp.h"
-#include "platform/PrinterSettings.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/framework/PrinterSettings.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

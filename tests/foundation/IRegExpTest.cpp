@@ -5,7 +5,7 @@
 #include "foundation/IMatch.h"
 #include "foundation/IMatchCollection.h"
 #include "foundation/IRegExp.h"
-#include "platform/COleDispatchException.h"
+#include "platform/com/COleDispatchException.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "foundation/CFolderDialog.h"
 #include "foundation/CListCtrlBox.h"
 #include "foundation/CStaticLink.h"
-#include "platform/CodePage.h"
-#include "platform/ColorRef.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/ColorRef.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "foundation/CharFolding.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace {
 

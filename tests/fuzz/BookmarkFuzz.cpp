@@ -10,7 +10,7 @@
 
 #include "convert/HtmlBookmarks.h"
 #include "model/ATREE.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static ScopedMessageBoxHook quiet(IDOK);

@@ -12,7 +12,7 @@
 
 #include "convert/ATREEJsonRead.h"
 #include "model/ATREE.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

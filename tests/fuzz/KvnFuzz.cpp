@@ -12,7 +12,7 @@
 
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace {
 

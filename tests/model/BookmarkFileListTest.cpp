@@ -2,7 +2,7 @@
 
 #include <wx/menu.h>
 
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "model/BookmarkFileList.h"
 #include "tests/common/TestSupport.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/CDirData.h"
-#include "platform/CArchive.h"
+#include "platform/base/CArchive.h"
 
 namespace {
 

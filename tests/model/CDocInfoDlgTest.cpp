@@ -6,9 +6,9 @@
 
 #include <wx/textctrl.h>
 
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "model/dialogs/CDocInfoDlg.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 

@@ -4,8 +4,8 @@
 
 #include <wx/frame.h>
 
-#include "platform/CodePage.h"
-#include "platform/CTreeCtrl.h"
+#include "platform/base/CodePage.h"
+#include "platform/framework/CTreeCtrl.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 

@@ -13,7 +13,7 @@
 #include "model/ATREE.h"
 #include "model/dialogs/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 

@@ -4,7 +4,7 @@
 #include <wx/app.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 namespace model_test {
 

@@ -9,8 +9,8 @@
 #include <wx/eventfilter.h>
 
 #include "model/ATREE.h"
-#include "platform/CString.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CString.h"
+#include "platform/desktop/MessageBox.h"
 
 namespace model_test {
 

@@ -12,9 +12,9 @@
 
 #include "model/dialogs/CReadOnlyDlg.h"
 #include "model/ATREE.h"
-#include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
-#include "platform/Places.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/Places.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 

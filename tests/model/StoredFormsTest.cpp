@@ -8,9 +8,9 @@
 
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "model/CDirData.h"
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "model/CCategoryArray.h"
 #include "model/CShoStrArray.h"

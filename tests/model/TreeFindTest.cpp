@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ATREE.h"
-#include "platform/COleDispatchException.h"
+#include "platform/com/COleDispatchException.h"
 #include "tests/model/ModelTestSupport.h"
 
 using model_test::MakeModel;

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "tests/common/TestSupport.h"
 
 extern char** environ;

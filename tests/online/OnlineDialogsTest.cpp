@@ -11,8 +11,8 @@
 #include "foundation/PasswordScramble.h"
 #include "online/CNetSearchDlg.h"
 #include "online/CWebAcountDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Bstr.h"
+#include "platform/com/Bstr.h"
 
 TEST(Bstr, ShiftJisRoundTripIsByteExact) {
   const CString text = "漢字テキスト";

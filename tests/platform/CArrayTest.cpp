@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/CArray.h"
-#include "platform/CStringArray.h"
-#include "platform/CTypedPtrArray.h"
-#include "platform/CUIntArray.h"
+#include "platform/base/CArray.h"
+#include "platform/base/CStringArray.h"
+#include "platform/base/CTypedPtrArray.h"
+#include "platform/base/CUIntArray.h"
 
 namespace {
 

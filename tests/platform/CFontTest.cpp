@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstring>
 
-#include "platform/CFont.h"
+#include "platform/desktop/CFont.h"
 
 TEST(LOGFONT, HasTheWindowsLayout) {
   EXPECT_EQ(sizeof(LOGFONT), 60u);

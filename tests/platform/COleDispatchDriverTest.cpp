@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/COleDispatchDriver.h"
-#include "platform/COleDispatchException.h"
+#include "platform/com/COleDispatchDriver.h"
+#include "platform/com/COleDispatchException.h"
 #include "tests/platform/ComTestLibrary.h"
 
 namespace {

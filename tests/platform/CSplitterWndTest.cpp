@@ -1,7 +1,7 @@
 // Splitter windows: cells by window id, layout from ideal and minimum sizes, dynamic rows.
 #include <memory>
 
-#include "platform/CSplitterWnd.h"
+#include "platform/framework/CSplitterWnd.h"
 #include "tests/platform/FrameworkFixture.h"
 
 namespace framework_test {

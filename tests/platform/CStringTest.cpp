@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 
 TEST(CString, TrailByte5CNeverMatchesASingleByteSearch) {
   const CString text("漢字表");  // 表 is 0x95 0x5C in Shift JIS

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 
 TEST(CodePage, LeadByteTableOfCodePage932) {
   struct Case { int byte; bool lead; };

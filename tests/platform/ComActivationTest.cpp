@@ -3,11 +3,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/CRegKey.h"
-#include "platform/ComActivation.h"
-#include "platform/ComRegistration.h"
-#include "platform/Dispatch.h"
-#include "platform/RegExpObject.h"
+#include "platform/com/CRegKey.h"
+#include "platform/com/ComActivation.h"
+#include "platform/com/ComRegistration.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/RegExpObject.h"
 #include "tests/common/TestSupport.h"
 #include "tests/platform/ComTestLibrary.h"
 

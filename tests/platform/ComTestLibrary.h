@@ -2,8 +2,8 @@
 // Direct access to the test server library, for tests that need its objects without the registry.
 #include <dlfcn.h>
 
-#include "platform/ComActivation.h"
-#include "platform/Dispatch.h"
+#include "platform/com/ComActivation.h"
+#include "platform/com/Dispatch.h"
 #include "tests/platform/comtestlib/ComTestIds.h"
 
 namespace comtest {

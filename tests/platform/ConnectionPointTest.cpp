@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bstr.h"
-#include "platform/COleDispatchDriver.h"
-#include "platform/EventSink.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/COleDispatchDriver.h"
+#include "platform/com/EventSink.h"
 #include "tests/platform/ComTestLibrary.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/DdeConversation.h"
+#include "platform/services/DdeConversation.h"
 #include "tests/platform/FakeDdeServer.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/EnumVariant.h"
+#include "platform/com/EnumVariant.h"
 
 namespace {
 

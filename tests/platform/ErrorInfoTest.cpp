@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/Bstr.h"
-#include "platform/COleDispatchDriver.h"
-#include "platform/COleDispatchException.h"
-#include "platform/ComObject.h"
-#include "platform/ErrorInfo.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/COleDispatchDriver.h"
+#include "platform/com/COleDispatchException.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/ErrorInfo.h"
 
 namespace {
 

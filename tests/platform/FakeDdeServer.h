@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/CodePage.h"
-#include "platform/DdeConversation.h"
+#include "platform/base/CodePage.h"
+#include "platform/services/DdeConversation.h"
 
 class FakeDdeServer {
  public:

@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "platform/CCommandLineInfo.h"
-#include "platform/CRecentFileList.h"
-#include "platform/CWaitCursor.h"
+#include "platform/framework/CCommandLineInfo.h"
+#include "platform/framework/CRecentFileList.h"
+#include "platform/desktop/CWaitCursor.h"
 #include "tests/platform/FrameworkFixture.h"
 
 namespace framework_test {

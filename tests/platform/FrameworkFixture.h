@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/CDocTemplate.h"
-#include "platform/CDocument.h"
-#include "platform/CMDIChildWnd.h"
-#include "platform/CMDIFrameWnd.h"
-#include "platform/CView.h"
-#include "platform/CWinApp.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CDocTemplate.h"
+#include "platform/framework/CDocument.h"
+#include "platform/framework/CMDIChildWnd.h"
+#include "platform/framework/CMDIFrameWnd.h"
+#include "platform/framework/CView.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 
 namespace framework_test {

@@ -1,5 +1,5 @@
 // The client area of the main frame: maximised children, activation, Cascade and Tile.
-#include "platform/CMDIClientWnd.h"
+#include "platform/framework/CMDIClientWnd.h"
 #include "tests/platform/FrameworkFixture.h"
 
 namespace framework_test {

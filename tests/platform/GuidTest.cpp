@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Guid.h"
+#include "platform/com/Guid.h"
 
 TEST(Guid, TextFormRoundTrips) {
   const GUID g = {0xE7EC570C, 0xC32F, 0x11D3, {0x8C, 0x8D, 0x00, 0xC0, 0x4F, 0xB6, 0x2B, 0x1B}};

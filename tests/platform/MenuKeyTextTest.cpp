@@ -1,4 +1,4 @@
-#include "platform/MenuKeyText.h"
+#include "platform/desktop/MenuKeyText.h"
 
 #include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <wx/msgdlg.h>
 
-#include "platform/MessageBox.h"
+#include "platform/desktop/MessageBox.h"
 
 TEST(MessageBox, HookAnswersAndRecordsEveryBox) {
   ScopedMessageBoxHook outer;  // default buttons

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/AtomicFile.h"
-#include "platform/Places.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/Places.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/PrivateProfile.h"
+#include "platform/base/PrivateProfile.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

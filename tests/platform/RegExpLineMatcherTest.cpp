@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/COleDispatchException.h"
-#include "platform/CodePage.h"
-#include "platform/RegExpEngine.h"
-#include "platform/RegExpLineMatcher.h"
+#include "platform/com/COleDispatchException.h"
+#include "platform/base/CodePage.h"
+#include "platform/com/RegExpEngine.h"
+#include "platform/com/RegExpLineMatcher.h"
 
 namespace {
 

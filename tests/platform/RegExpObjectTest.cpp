@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "platform/Bstr.h"
-#include "platform/ComActivation.h"
-#include "platform/RegExpObject.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/ComActivation.h"
+#include "platform/com/RegExpObject.h"
 
 namespace {
 

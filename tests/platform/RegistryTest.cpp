@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/CRegKey.h"
-#include "platform/Registry.h"
+#include "platform/com/CRegKey.h"
+#include "platform/com/Registry.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

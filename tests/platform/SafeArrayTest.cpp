@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/Bstr.h"
-#include "platform/SafeArray.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/SafeArray.h"
 
 TEST(SafeArray, BoundsFiveToSixHoldExactlyTwoElements) {
   SAFEARRAY* array = SafeArrayCreateVector(VT_I4, 5, 2);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Shell.h"
+#include "platform/desktop/Shell.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/CodePage.h"
-#include "platform/TextModeFile.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/TextModeFile.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

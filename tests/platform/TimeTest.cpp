@@ -3,11 +3,11 @@
 #include <climits>
 #include <cmath>
 
-#include "platform/COleDateTime.h"
-#include "platform/CTime.h"
-#include "platform/ColorRef.h"
-#include "platform/MulDiv.h"
-#include "platform/SystemTime.h"
+#include "platform/base/COleDateTime.h"
+#include "platform/base/CTime.h"
+#include "platform/base/ColorRef.h"
+#include "platform/base/MulDiv.h"
+#include "platform/base/SystemTime.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/Bstr.h"
-#include "platform/Variant.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/Variant.h"
 
 namespace {
 

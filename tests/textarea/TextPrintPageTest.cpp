@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 #include "textarea/TextPrintPage.h"
 
 namespace {

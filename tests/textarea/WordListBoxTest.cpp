@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "foundation/TextSearch.h"
-#include "platform/CString.h"
+#include "platform/base/CString.h"
 #include "tests/common/TestSupport.h"
 #include "textarea/CWordListBox.h"
 #include "textarea/WordMarks.h"

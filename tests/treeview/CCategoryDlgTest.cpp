@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/treeview/ModalAnswers.h"
 #include "treeview/CCategoryEditDlg.h"

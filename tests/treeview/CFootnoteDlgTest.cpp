@@ -2,7 +2,7 @@
 #include <wx/choice.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "treeview/CFootnoteDlg.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/textctrl.h>
 
-#include "platform/CodePage.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -12,9 +12,9 @@
 
 #include "app/CEdSetDlg.h"
 #include "treeview/CShoEditDlg.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
-#include "platform/MessageBox.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/common/TestSupport.h"
 #include "tests/treeview/ModalAnswers.h"
 #include "treeview/CShoCustomDlg.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "model/ATREE.h"
-#include "platform/CTreeCtrl.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CTreeCtrl.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/DialogDriving.h"
 #include "treeview/CInputDlg.h"

@@ -10,10 +10,10 @@
 #include <thread>
 
 #include "app/CKestavonApp.h"
-#include "platform/CodePage.h"
-#include "platform/Shell.h"
+#include "platform/base/CodePage.h"
+#include "platform/desktop/Shell.h"
 #include "tests/common/TestSupport.h"
-#include "platform/DdeConversation.h"
+#include "platform/services/DdeConversation.h"
 #include "views/CBrowserDde.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/CKestavonDoc.h"
 #include "model/dialogs/DialogPrompts.h"
-#include "platform/CWinApp.h"
-#include "platform/FrameworkIds.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/framework/FrameworkIds.h"
 #include "resources/CommandIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <set>
 
-#include "platform/CRegKey.h"
-#include "platform/MessageBox.h"
+#include "platform/com/CRegKey.h"
+#include "platform/desktop/MessageBox.h"
 #include "tests/platform/FakeDdeServer.h"
 #include "views/CPdicLink.h"
 

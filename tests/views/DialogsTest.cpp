@@ -6,8 +6,8 @@
 #include <wx/textctrl.h>
 
 #include "foundation/CPelkoCalenderCtrl.h"
-#include "platform/CWinApp.h"
-#include "platform/CodePage.h"
+#include "platform/framework/CWinApp.h"
+#include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 #include "views/CCalcDlg.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/CKestavonDoc.h"
-#include "platform/CWinApp.h"
+#include "platform/framework/CWinApp.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 #include "views/CShellDlg.h"

@@ -9,7 +9,7 @@
 
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
-#include "platform/COleDispatchException.h"
+#include "platform/com/COleDispatchException.h"
 #include "views/GrepSearch.h"
 
 using kesta_test::MakeTempDir;

@@ -1,6 +1,6 @@
 #pragma once
 // Identifiers of the test server library, shared by the library and the tests that load it.
-#include "platform/Guid.h"
+#include "platform/com/Guid.h"
 
 namespace comtest {
 

@@ -1,10 +1,10 @@
 // A small in-process server for the activation, dispatch and event tests: one class whose object
 // adds, divides, keeps a name and fires events with the arguments it is given.
-#include "platform/Bstr.h"
-#include "platform/ComModule.h"
-#include "platform/ComObject.h"
-#include "platform/ComRegistration.h"
-#include "platform/ConnectionPoint.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/ComModule.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/ComRegistration.h"
+#include "platform/com/ConnectionPoint.h"
 #include "tests/platform/comtestlib/ComTestIds.h"
 
 namespace {

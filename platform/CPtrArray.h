@@ -1,5 +1,0 @@
-#pragma once
-// An array of untyped pointers; it does not own what they point to.
-#include "platform/CArray.h"
-
-class CPtrArray : public CArray<void*, void*> {};

@@ -1,7 +1,0 @@
-#include "platform/CWaitCursor.h"
-
-#include <wx/utils.h>
-
-CWaitCursor::CWaitCursor() { wxBeginBusyCursor(); }
-
-CWaitCursor::~CWaitCursor() { wxEndBusyCursor(); }

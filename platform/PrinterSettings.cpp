@@ -1,6 +1,0 @@
-#include "platform/PrinterSettings.h"
-
-wxPrintData& GetAppPrintData() {
-  static wxPrintData data;
-  return data;
-}

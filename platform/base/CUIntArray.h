@@ -1,0 +1,5 @@
+#pragma once
+#include "platform/base/CArray.h"
+#include "platform/base/WinTypes.h"
+
+class CUIntArray : public CArray<UINT, UINT> {};

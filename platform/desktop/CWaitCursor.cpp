@@ -1,0 +1,7 @@
+#include "platform/desktop/CWaitCursor.h"
+
+#include <wx/utils.h>
+
+CWaitCursor::CWaitCursor() { wxBeginBusyCursor(); }
+
+CWaitCursor::~CWaitCursor() { wxEndBusyCursor(); }

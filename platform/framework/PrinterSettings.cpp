@@ -1,0 +1,6 @@
+#include "platform/framework/PrinterSettings.h"
+
+wxPrintData& GetAppPrintData() {
+  static wxPrintData data;
+  return data;
+}
