@@ -8,6 +8,7 @@
 
 #include "app/CKestavonApp.h"
 #include "app/NetDocumentService.h"
+#include "app/ProgramDialogs.h"
 #include "foundation/CFileBackup.h"
 #include "foundation/PathHelpers.h"
 #include "model/dialogs/CDocInfoDlg.h"
@@ -113,7 +114,7 @@ void CKestavonDoc::SetPathName(const char* path, BOOL addToMRU) {
 }
 
 BOOL CKestavonDoc::OnOpenDocument(const char* path) {
-  INetDocumentService* net = GetNetDocumentService();
+  INetDocumentService* net = Seam<INetDocumentService>::Get();
   if (IsNetFilePath(path)) {
     if (!net || !net->OpenNetFile(*this, path)) return FALSE;
     m_undo.SetSavePoint();
@@ -172,7 +173,7 @@ BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
 BOOL CKestavonDoc::OnSaveDocument(const char* path) {
   const CString file(path);
   if (IsNetFilePath(file)) {
-    INetDocumentService* net = GetNetDocumentService();
+    INetDocumentService* net = Seam<INetDocumentService>::Get();
     if (!net || AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES) return FALSE;
     return net->UploadNetFile(*this, file, FALSE);
   }
@@ -190,7 +191,7 @@ BOOL CKestavonDoc::OnSaveDocument(const char* path) {
 }
 
 void CKestavonDoc::AutoUpload(const char* path) {
-  INetDocumentService* net = GetNetDocumentService();
+  INetDocumentService* net = Seam<INetDocumentService>::Get();
   const int option = m_tree.GetProperties().m_nUploadOption;
   if (!net || (option != 1 && option != 2)) return;
   if (option == 1 && AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES) return;
@@ -249,7 +250,8 @@ CString CKestavonDoc::DoSaveAsDialog() {
   static const char* const kTypeExtensions[] = {"*", "kvn", "txt", "mem"};
   constexpr int kWzType = 3;
   CKestavonApp* app = GetKestavonApp();
-  if (!app || !app->m_promptSaveAs) return CString();
+  ISaveAsChooser* chooser = Seam<ISaveAsChooser>::Get();
+  if (!app || !chooser) return CString();
   int type = app->GetProfileInt("File", "SaveType", 1);
   if (type < 0 || type > kWzType) type = 1;
 
@@ -269,7 +271,7 @@ CString CKestavonDoc::DoSaveAsDialog() {
   name += CString(".") + kTypeExtensions[type];
 
   wxWindow* parent = AfxGetMainWnd() ? AfxGetMainWnd()->GetFrameWindow() : nullptr;
-  if (!app->m_promptSaveAs(parent, name, type, GetSaveFolder())) return CString();
+  if (!chooser->ChooseSaveAs(parent, name, type, GetSaveFolder())) return CString();
   if (type == kWzType && firstNamedAfterFile) {
     CString base = name.Mid(name.ReverseFind('/') + 1);
     const int dot = base.ReverseFind('.');
@@ -293,17 +295,18 @@ CTextPane* CKestavonDoc::GetTextView() const {
   // The pane the user works in first: with a split text area it holds the latest text.
   for (CView* view : GetViews()) {
     CFrameWnd* frame = view->GetParentFrame();
-    if (auto* pane = frame ? dynamic_cast<CTextPane*>(frame->GetActiveView()) : nullptr) return pane;
+    CView* active = frame ? frame->GetActiveView() : nullptr;
+    if (CTextPane* pane = active ? AsTextPane(*active) : nullptr) return pane;
   }
   for (CView* view : GetViews()) {
-    if (auto* pane = dynamic_cast<CTextPane*>(view)) return pane;
+    if (CTextPane* pane = AsTextPane(*view)) return pane;
   }
   return nullptr;
 }
 
 CTreePane* CKestavonDoc::GetTreePane() const {
   for (CView* view : GetViews()) {
-    if (auto* pane = dynamic_cast<CTreePane*>(view)) return pane;
+    if (CTreePane* pane = AsTreePane(*view)) return pane;
   }
   return nullptr;
 }
@@ -395,14 +398,16 @@ void CKestavonDoc::OnFileSaveAs(wxCommandEvent&) {
 }
 
 void CKestavonDoc::OnNetUpload(wxCommandEvent&) {
-  if (INetDocumentService* net = GetNetDocumentService()) net->OnNetUpload(*this);
+  if (INetDocumentService* net = Seam<INetDocumentService>::Get()) net->OnNetUpload(*this);
 }
 
 void CKestavonDoc::OnFileSaveAsNet(wxCommandEvent&) {
-  if (INetDocumentService* net = GetNetDocumentService()) net->OnFileSaveAsNet(*this);
+  if (INetDocumentService* net = Seam<INetDocumentService>::Get()) net->OnFileSaveAsNet(*this);
 }
 
-void CKestavonDoc::OnUpdateNetCommand(wxUpdateUIEvent& event) { event.Enable(GetNetDocumentService() != nullptr); }
+void CKestavonDoc::OnUpdateNetCommand(wxUpdateUIEvent& event) {
+  event.Enable(Seam<INetDocumentService>::Get() != nullptr);
+}
 
 void CKestavonDoc::OnDocInfo(wxCommandEvent&) {
   // The snapshot is taken before the dialog stores anything, so that undo brings the old author

@@ -198,11 +198,6 @@ void CNetDocumentOps::OnFileSaveAsNet(CKestavonDoc& doc) {
   doc.OnSaveDocument(MakeNetPath("", dialog.m_strTitle));
 }
 
-void InstallOnlineService() {
-  static CNetDocumentOps ops;
-  InstallNetDocumentService(&ops);
-}
-
 namespace {
 
 void ListCommand(BOOL deleteMode) {

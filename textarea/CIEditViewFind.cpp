@@ -173,9 +173,9 @@ BOOL CIEditView::FindPrevInText() {
 void CIEditView::ActivateTreePane(int command) {
   CKestavonDoc* doc = GetDocument();
   CFrameWnd* frame = GetParentFrame();
-  auto* tree = doc ? dynamic_cast<CView*>(doc->GetTreePane()) : nullptr;
+  CTreePane* tree = doc ? doc->GetTreePane() : nullptr;
   if (!tree || !frame) return;
-  frame->SetActiveView(tree);
+  frame->SetActiveView(&tree->GetPaneView());
   if (command != 0) ForwardToTree(command);
 }
 

@@ -378,7 +378,7 @@ void CTrView::ActivateTextPane() {
   if (!doc || !frame) return;
   doc->CommitTextArea();
   for (CView* view : doc->GetViews()) {
-    if (view->GetParentFrame() == frame && dynamic_cast<CTextPane*>(view)) {
+    if (view->GetParentFrame() == frame && AsTextPane(*view)) {
       frame->SetActiveView(view);
       return;
     }

@@ -43,13 +43,13 @@ void CTrView::HandHitToText(bool fromEnd, int command) {
   CKestavonDoc* doc = GetDocument();
   CFrameWnd* frame = GetParentFrame();
   CTextPane* text = doc ? doc->GetTextView() : nullptr;
-  auto* view = dynamic_cast<CView*>(text);
-  if (!text || !view) return;
+  if (!text) return;
+  CView& view = text->GetPaneView();
   const long caret = fromEnd ? std::max(text->GetPaneTextLength() - 1, 0L) : 0;
   text->SetTextSelection(caret, caret);
   wxCommandEvent event(wxEVT_MENU, command);
-  view->GetEventHandler()->ProcessEvent(event);
-  if (frame) frame->SetActiveView(view);
+  view.GetEventHandler()->ProcessEvent(event);
+  if (frame) frame->SetActiveView(&view);
   doc->GetTree().ClearFoundInText();
 }
 

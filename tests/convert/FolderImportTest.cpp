@@ -30,7 +30,6 @@ class FolderImportTest : public ::testing::Test {
   void SetUp() override {
     m_conf = MakeTempDir("conf") + "/kesta32.ini";
     m_settings = std::make_unique<kesta_test::ScopedSettingsFile>(m_conf);
-    InstallConverterReaders();
   }
   void TearDown() override { m_settings.reset(); }
   void Options(const char* ext, int extName, int otherLink) {
@@ -40,6 +39,7 @@ class FolderImportTest : public ::testing::Test {
   }
   std::string m_conf;
   std::unique_ptr<kesta_test::ScopedSettingsFile> m_settings;
+  Installed<CConverterReaders, IOutlineReaders> m_readers;
 };
 
 // Each item as "path=text" or "path>link", '/' standing for the level separator.

@@ -31,11 +31,9 @@ class NetDocumentTest : public ::testing::Test {
     fake.SetScenario("");
     m_app.m_strWebID = FakeService::kMail;
     m_app.m_strWebPassword = FakeService::kPassword;
-    InstallOnlineService();
     m_doc.GetTree().AppendTree("Memo");
     m_doc.GetTree().SetLoaded();
   }
-  void TearDown() override { InstallNetDocumentService(nullptr); }
 
   // A document whose written copy is exactly size bytes long.
   void MakeCopyOfSize(long long size) {
@@ -53,6 +51,7 @@ class NetDocumentTest : public ::testing::Test {
   const FakeService& fake = FakeService::Get();
   CKestavonDoc m_doc;
   CNetDocumentOps m_ops;
+  Seam<INetDocumentService>::Scope m_installed{&m_ops};
 };
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "treeview/CTrView.h"
 #include "treeview/CTreeListDlg.h"
 #include "treeview/CTreePropDlg.h"
+#include "treeview/OutlineTextOutput.h"
 
 namespace treepane_test {
 namespace {
@@ -419,13 +420,17 @@ TEST_F(TreePaneTest, TextCopyTakesFoldedItemsLeavesTheFoldingAndHonoursTheLevelA
   });
   COwnerListBox* list = ListOf(doc);
   EXPECT_FALSE(IsEnabled(ID_FILE_TEXT_COPY)) << "until the program gives its text output";
-  std::vector<int> seen;
-  m_app->m_outlineText = [&seen](ATREE& tree, const std::vector<int>& items, BOOL html) {
-    seen = items;
-    CString text(html ? "<html>" : "");
-    for (int item : items) text += tree.GetName(item) + "\n";
-    return text;
-  };
+  struct TextOutput : IOutlineTextOutput {
+    CString MakeOutlineText(ATREE& tree, const std::vector<int>& items, BOOL html) override {
+      seen = items;
+      CString text(html ? "<html>" : "");
+      for (int item : items) text += tree.GetName(item) + "\n";
+      return text;
+    }
+    std::vector<int> seen;
+  } output;
+  Seam<IOutlineTextOutput>::Scope installed(&output);
+  const std::vector<int>& seen = output.seen;
   const std::vector<std::string> rows = RowTitles(list);
   list->SetCurSel(1);  // A
   Command(ID_FILE_TEXT_COPY);
