@@ -76,6 +76,8 @@ class CMainFrame : public CMDIFrameWnd {
   void RefreshDocumentTitles();
   // TRUE when some window shows an outline document.
   BOOL HasOutlineWindow() const;
+  // The link to a running web browser, for the program's whole run.
+  CBrowserDde& GetBrowserDde() const { return *m_pBrowserDde; }
 
   // The target relative to the base file's folder; unchanged when the two differ from the first
   // character. Folder names compare without regard to case.
