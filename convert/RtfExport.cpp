@@ -9,7 +9,6 @@
 #include "model/CTextOutputOptions.h"
 #include "model/ATREE.h"
 
-
 namespace {
 
 const char kPageMarker[] = "\\page\\";

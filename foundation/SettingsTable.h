@@ -382,7 +382,7 @@ inline constexpr IntSetting TreeAddPos = MakeChoice("System", "TreeAddPos", 1, 2
 inline constexpr IntSetting TreeUpMode = MakeFlag("System", "TreeUpMode", 1);
 inline constexpr IntSetting UrlOpenMode = MakeChoice("System", "UrlOpenMode", 1, 3);
 inline constexpr TextSetting WebID = MakeText("System", "WebID", "");
-inline constexpr TextSetting WP = MakeText("System", "WP", "");  // scrambled
+inline constexpr TextSetting WP = MakeText("System", "WP", "");                    // scrambled
 inline constexpr IntSetting WrilaInitial = MakeFlag("System", "WrilaInitial", 1);  // the text control not set up yet
 inline constexpr IntSetting WzExportNoTop = MakeFlag("System", "WzExportNoTop", 0);
 // Two defaults: the export itself leaves a text line's leading period alone when the key is
@@ -427,7 +427,7 @@ namespace TextPage {
 inline constexpr TextSetting Dir = MakeText("TextPage", "Dir", "");
 inline constexpr TextSetting Ext = MakeText("TextPage", "Ext", "txt");
 inline constexpr TextSetting IndexFile = MakeText("TextPage", "IndexFile", "");  // written for the next export
-inline constexpr IntSetting Naming = MakeFlag("TextPage", "Naming", 0);  // files named after the titles
+inline constexpr IntSetting Naming = MakeFlag("TextPage", "Naming", 0);          // files named after the titles
 inline constexpr IntSetting Overwrite = MakeFlag("TextPage", "Overwrite", 1);
 inline constexpr IntSetting ParentText = MakeFlag("TextPage", "ParentText", 1);
 inline constexpr IntSetting SelectTree = MakeFlag("TextPage", "SelectTree", 1);

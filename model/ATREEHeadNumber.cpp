@@ -6,7 +6,6 @@
 #include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 
-
 namespace {
 
 using Byte = unsigned char;

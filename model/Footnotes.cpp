@@ -10,7 +10,6 @@
 #include "foundation/WebText.h"
 #include "model/ATREE.h"
 
-
 namespace {
 
 // Calls note for each footnote and returns the text with each replaced by what note gives;

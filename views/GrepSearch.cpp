@@ -41,8 +41,6 @@ void CGrepOptions::LoadSettings() {
   m_bRegExp = ReadSetting(Settings::Grep::RegExp);
 }
 
-BOOL CGrepData::IsTextFileHit() const { return m_strTreePath == kGrepTextFileTree; }
-
 namespace {
 
 // A text line is read in pieces of at most this many bytes, each tested on its own.
