@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/string.h>
+#include <wx/textctrl.h>
 
 #include <cstdio>
 
@@ -37,4 +38,12 @@ void TellUnkeptCharacters(wxWindow* parent, const std::string& lost, const char*
   if (!parent && app) parent = app->GetTopWindow();
   const CString name = !caption && app ? WxToCP932(app->GetAppDisplayName()) : CString(caption);
   MessageBoxUTF8(parent, text, name, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void TakeFieldTexts(wxWindow* parent, std::initializer_list<std::pair<wxTextCtrl*, CString*>> fields) {
+  std::string lost;
+  for (const auto& [field, text] : fields) *text = WxToCP932(field->GetValue(), &lost);
+  if (lost.empty()) return;
+  TellUnkeptCharacters(parent, lost, nullptr);
+  for (const auto& [field, text] : fields) field->ChangeValue(CP932ToWx(text->str()));
 }
