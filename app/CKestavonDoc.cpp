@@ -89,7 +89,7 @@ void CKestavonDoc::AddTreeFromCommandLine(const char* title, const char* link) {
 }
 
 void CKestavonDoc::RefillTreeViews(int item) {
-  const int row = item < 0 ? -1 : m_tree.GetRowIndex(item);
+  const int row = item < 0 ? -1 : m_tree.GetRows().GetRowIndex(item);
   CRowsHint hint(row);
   UpdateAllViews(nullptr, kHintRowsRebuilt, &hint);
 }
@@ -325,8 +325,8 @@ void CKestavonDoc::SetCurrentText(const char* text, int caret) {
     SetModifiedFlag(TRUE);
     m_tree.EditDirData(m_nCurTree)->m_updated = COleDateTime::GetCurrentTime();
     // The row's mark of a non-empty text changed with it.
-    const int row = m_tree.GetRowIndex(m_nCurTree);
-    if (wasEmpty != (*text == '\0') && row >= 0 && row < m_tree.GetTreeDataCount())
+    const int row = m_tree.GetRows().GetRowIndex(m_nCurTree);
+    if (wasEmpty != (*text == '\0') && row >= 0 && row < m_tree.GetRows().GetTreeDataCount())
       if (CTreePane* tree = GetTreePane()) tree->RedrawItemRow(row);
   }
   m_tree.EditDirData(m_nCurTree)->m_nCaret = caret;

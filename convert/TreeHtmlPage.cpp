@@ -25,7 +25,7 @@ bool StartsWith(const CString& text, const char* start) { return text.str().star
 
 CString CTreeHtmlExporter::GetPageTitle(int tree) {
   const CString title = m_model.GetOutputTitle(tree, TRUE);
-  return m_model.GetProperties().m_nHtmlShoStr == 1 ? m_model.GetNumberText(tree) + title : title;
+  return m_model.GetProperties().m_nHtmlShoStr == 1 ? m_model.GetRows().GetNumberText(tree) + title : title;
 }
 
 CString CTreeHtmlExporter::GetBodyStyleSheet(const char* which) const {

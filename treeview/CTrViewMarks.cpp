@@ -122,7 +122,7 @@ void CTrView::OnMarkJump(wxCommandEvent& event) {
   if (item < 0) return;
   doc->SetCurrentTree(item);
   tree.ShowTree(item);
-  const int row = tree.GetRowIndex(item);
+  const int row = tree.GetRows().GetRowIndex(item);
   RefillList(row);
   m_pListBox->SetTopIndex(row);
   doc->UpdateAllViews(nullptr);

@@ -94,7 +94,7 @@ TEST_F(FolderImportTest, OptionsChooseTheFilesAndTheirTitles) {
     ATREE model;
     EXPECT_EQ(model.OpenFile(top.c_str(), 2, 1), static_cast<int>(c.items.size())) << c.ext;
     EXPECT_EQ(Dump(model), c.items) << c.ext;
-    EXPECT_EQ(model.GetTreeDataCount(), static_cast<int>(c.items.size())) << "rows are built";
+    EXPECT_EQ(model.GetRows().GetTreeDataCount(), static_cast<int>(c.items.size())) << "rows are built";
   }
 }
 
