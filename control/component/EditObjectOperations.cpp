@@ -256,8 +256,9 @@ HRESULT CEditObject::CallMethod(DISPID id, DISPPARAMS* params, VARIANT* result, 
       CRefString text;
       if (IsActive() && y >= 0) {
         if (logical && y < buffer.GetLineCount()) {
-          text = buffer.GetLine(static_cast<int>(y))->GetText();
-          if (crlf && y + 1 < buffer.GetLineCount()) text += "\r\n";
+          const CLine* line = buffer.GetLine(static_cast<int>(y));
+          text = line->GetText();
+          if (crlf && y + 1 < buffer.GetLineCount()) text += LineEndBytes(line->GetKind());
         } else if (!logical) {
           text = buffer.GetRowText(static_cast<int>(y));
         }

@@ -369,6 +369,32 @@ TEST_F(ComponentTest, PositionMembersConvertBetweenSerialLinesRowsAndPixels) {
   edit->Release();
 }
 
+TEST_F(ComponentTest, GetLineTextKeepsEachLinesOwnEnd) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    ASSERT_EQ(Put(edit, -0x205, Text(u"one\rtwo\nthree\r\nfour")), S_OK);
+    struct Case {
+      bool logical;
+      LONG y;
+      bool withEnd;
+      const char16_t* text;
+    };
+    const Case cases[] = {{true, 0, true, u"one\r"},  {true, 1, true, u"two\n"},  {true, 2, true, u"three\r\n"},
+                          {true, 3, true, u"four"},    {true, 0, false, u"one"},   {false, 1, true, u"two"},
+                          {false, 2, true, u"three"},  {true, 4, true, u""},       {false, -1, true, u""}};
+    for (const Case& c : cases) {
+      CComVariant result;
+      ASSERT_EQ(Call(edit, 0x78, {Bool(c.logical), Long(c.y), Bool(c.withEnd)}, &result), S_OK);
+      ASSERT_EQ(result.vt, VT_BSTR);
+      EXPECT_EQ(std::u16string(BstrView(result.bstrVal)), c.text) << c.logical << "," << c.y << "," << c.withEnd;
+    }
+  }
+  edit->Release();
+}
+
 TEST_F(ComponentTest, SetScrollPosGoesAsFarAsTheScrollRange) {
   if (!kesta_test::HasGui()) GTEST_SKIP();
   IDispatch* edit = CreateEdit();
