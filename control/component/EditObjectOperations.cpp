@@ -126,7 +126,7 @@ HRESULT CEditObject::PutOperationalProperty(DISPID id, const VARIANT& value) {
   CTextBuffer& buffer = m_control.GetBuffer();
   switch (id) {
     case DISPID_EDIT_MODIFIED:
-      buffer.SetModified(value.boolVal != 0);
+      buffer.SetModifiedState(value.boolVal != 0);
       return S_OK;
     case DISPID_EDIT_SELTEXT: {
       if (!InUserMode()) return CTL_E_SETNOTSUPPORTEDATRUNTIME;

@@ -369,6 +369,28 @@ TEST_F(ComponentTest, PositionMembersConvertBetweenSerialLinesRowsAndPixels) {
   edit->Release();
 }
 
+TEST_F(ComponentTest, ModifiedFalseIsTheSavePointForUndoAndRedo) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    ASSERT_EQ(Put(edit, -0x205, Text(u"abc")), S_OK);
+    ASSERT_EQ(Put(edit, 0x57, Bool(false)), S_OK);
+    ASSERT_EQ(Put(edit, 0x73, Text(u"x")), S_OK);
+    EXPECT_EQ(Get(edit, 0x57).boolVal, 1);
+    ASSERT_EQ(Put(edit, 0x57, Bool(false)), S_OK);  // the host saved "xabc"
+    // Undoing the saved edit leaves text that differs from the saved one; redoing it comes back.
+    ASSERT_EQ(Call(edit, 0x69, {Long(0xE12B)}), S_OK);
+    EXPECT_EQ(std::u16string(BstrView(Get(edit, -0x205).bstrVal)), u"abc");
+    EXPECT_EQ(Get(edit, 0x57).boolVal, 1);
+    ASSERT_EQ(Call(edit, 0x69, {Long(0xE12C)}), S_OK);
+    EXPECT_EQ(std::u16string(BstrView(Get(edit, -0x205).bstrVal)), u"xabc");
+    EXPECT_EQ(Get(edit, 0x57).boolVal, 0);
+  }
+  edit->Release();
+}
+
 TEST_F(ComponentTest, GetLineTextKeepsEachLinesOwnEnd) {
   if (!kesta_test::HasGui()) GTEST_SKIP();
   IDispatch* edit = CreateEdit();
