@@ -51,6 +51,25 @@ TEST_F(ComponentTest, RegistersItsClassesAndIsCreatedByClassIdAndProgramId) {
   EXPECT_EQ(CLSIDFromProgID(u"Wrila.Edit", &byName), CO_E_CLASSSTRING);
 }
 
+TEST_F(ComponentTest, MarkerKeysAreBareAsARegistrationScriptMakesThem) {
+  const CString edit = CString("CLSID\\") + GuidToString(kEdit).c_str();
+  EXPECT_EQ(ClassesValue(edit + "\\Control"), "(no value)");
+  EXPECT_EQ(ClassesValue(edit + "\\Insertable"), "(no value)");
+  CRegKey classes;
+  ASSERT_EQ(classes.Open(HKEY_CLASSES_ROOT, "CLSID", KEY_READ), ERROR_SUCCESS);
+  int programmable = 0;
+  char name[128];
+  DWORD length = sizeof name;
+  for (DWORD i = 0; classes.EnumKey(i, name, &length) == ERROR_SUCCESS; ++i, length = sizeof name) {
+    const CString key = CString("CLSID\\") + name + "\\Programmable";
+    const CString value = ClassesValue(key);
+    if (value == "(missing)") continue;
+    ++programmable;
+    EXPECT_EQ(value, "(no value)") << name;
+  }
+  EXPECT_GE(programmable, 19);  // every class of the library
+}
+
 TEST_F(ComponentTest, EveryMemberNameAnswersAndPropertiesComeWithTheirTypes) {
   IDispatch* edit = CreateEdit();
   ASSERT_TRUE(edit);
