@@ -23,6 +23,7 @@
 #include "platform/com/Dispatch.h"
 #include "platform/com/EventSink.h"
 #include "platform/com/SafeArray.h"
+#include "control/component/WrilaInterfaces.h"
 #include "platform/desktop/Shell.h"
 #include "tests/common/TestSupport.h"
 #include "tests/component/ComponentSupport.h"
@@ -434,6 +435,71 @@ TEST_F(ComponentTest, GetLineTextKeepsEachLinesOwnEnd) {
     }
   }
   edit->Release();
+}
+
+TEST_F(ComponentTest, DualInterfaceTableReachesTheSameMembersAsTheDispatch) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* dispatch = CreateEdit();
+  ASSERT_TRUE(dispatch);
+  IEdit* edit = nullptr;
+  ASSERT_EQ(dispatch->QueryInterface(WrilaId(0xE7EC5703), reinterpret_cast<void**>(&edit)), S_OK);
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(dispatch);
+    BSTR text = SysAllocString(u"one\r\ntwo");
+    ASSERT_EQ(edit->put_Text(text), S_OK);
+    SysFreeString(text);
+    BSTR back = nullptr;
+    ASSERT_EQ(edit->get_Text(&back), S_OK);
+    EXPECT_EQ(std::u16string(BstrView(back)), u"one\r\ntwo");
+    SysFreeString(back);
+
+    // Puts clamp as by dispatch id, and both ways read the same value.
+    short tab = 0;
+    ASSERT_EQ(edit->put_TabSpace(99), S_OK);
+    ASSERT_EQ(edit->get_TabSpace(&tab), S_OK);
+    EXPECT_EQ(tab, 16);
+    EXPECT_EQ(Get(dispatch, 0x19).iVal, 16);
+    VARIANT_BOOL readOnly = 0;
+    ASSERT_EQ(edit->put_ReadOnly(VARIANT_TRUE), S_OK);
+    ASSERT_EQ(edit->get_ReadOnly(&readOnly), S_OK);
+    EXPECT_EQ(readOnly, VARIANT_TRUE);
+    ASSERT_EQ(edit->put_ReadOnly(VARIANT_FALSE), S_OK);
+
+    // Methods: in arguments, out arguments and results.
+    LONG lines = 0, serial = 0, v = -1, h = -1;
+    ASSERT_EQ(edit->GetLines(VARIANT_TRUE, &lines), S_OK);
+    EXPECT_EQ(lines, 2);
+    ASSERT_EQ(edit->LogicalToSerial(1, 2, &serial), S_OK);
+    EXPECT_EQ(serial, 7);
+    ASSERT_EQ(edit->SetCaretPos(VARIANT_TRUE, 1, 2), S_OK);
+    ASSERT_EQ(edit->GetCaretPos(VARIANT_TRUE, &v, &h), S_OK);
+    EXPECT_EQ(std::make_pair(v, h), std::make_pair(LONG{1}, LONG{2}));
+    BSTR line = nullptr;
+    ASSERT_EQ(edit->GetLineText(VARIANT_TRUE, 0, VARIANT_TRUE, &line), S_OK);
+    EXPECT_EQ(std::u16string(BstrView(line)), u"one\r\n");
+    SysFreeString(line);
+    short status = -1;
+    EXPECT_EQ(edit->QueryStatus(0x1234, &status), S_FALSE);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(edit->GetCaretPos(VARIANT_TRUE, nullptr, &h), E_POINTER);
+    LONG margin = 0;
+    ASSERT_EQ(edit->get_Margin(&margin), S_OK);
+    EXPECT_GT(margin, 0);
+
+    // The order of the table as a host compiled against another copy of it sees it: after IDispatch's
+    // seven, the stock properties put before get, then by dispatch id, get before put.
+    using GetBool = HRESULT (*)(IEdit*, VARIANT_BOOL*);
+    void** table = *reinterpret_cast<void***>(edit);
+    VARIANT_BOOL kana = 0;
+    ASSERT_EQ(edit->put_KanaUrl(VARIANT_TRUE), S_OK);
+    ASSERT_EQ(reinterpret_cast<GetBool>(table[7 + 166 - 2])(edit, &kana), S_OK);  // get_KanaUrl
+    EXPECT_EQ(kana, VARIANT_TRUE);
+    ASSERT_EQ(reinterpret_cast<GetBool>(table[7 + 6])(edit, &readOnly), S_OK);  // get_ReadOnly
+    EXPECT_EQ(readOnly, VARIANT_FALSE);
+  }
+  edit->Release();
+  dispatch->Release();
 }
 
 TEST_F(ComponentTest, SetScrollPosGoesAsFarAsTheScrollRange) {
