@@ -52,8 +52,7 @@ void CEditControl::FireScroll() { m_object->Fire(DISPID_EVENT_ONSCROLL); }
 void CEditControl::FirePropChanged() { m_object->Fire(DISPID_EVENT_ONPROPCHANGED); }
 bool CEditControl::ShowPropertyFrame() { return m_object->ShowPropertyFrame() == S_OK; }
 
-CEditObject::CEditObject()
-    : m_live(WrilaModule()), m_events(this, DIID__IEditEvents), m_control(this), m_dual(this) {}
+CEditObject::CEditObject() : m_live(WrilaModule()), m_events(this, DIID__IEditEvents), m_control(this), m_dual(this) {}
 
 CEditObject::~CEditObject() {
   m_control.DestroyControl();

@@ -22,7 +22,7 @@ HRESULT TakeValue(VARIANT& given, T* out) {
     if constexpr (vt == VT_I2) *out = value.iVal;
     if constexpr (vt == VT_I4) *out = value.lVal;
     if constexpr (vt == VT_CY) *out = value.cyVal;
-    if constexpr (vt == VT_BSTR) *out = value.bstrVal;  // the caller frees it
+    if constexpr (vt == VT_BSTR) *out = value.bstrVal;     // the caller frees it
     if constexpr (vt == VT_UNKNOWN) *out = value.punkVal;  // the caller releases it
     return S_OK;
   }

@@ -125,9 +125,7 @@ HRESULT CEditObject::GetOperationalProperty(DISPID id, VARIANT* result) {
 HRESULT CEditObject::PutOperationalProperty(DISPID id, const VARIANT& value) {
   CTextBuffer& buffer = m_control.GetBuffer();
   switch (id) {
-    case DISPID_EDIT_MODIFIED:
-      buffer.SetModifiedState(value.boolVal != 0);
-      return S_OK;
+    case DISPID_EDIT_MODIFIED: buffer.SetModifiedState(value.boolVal != 0); return S_OK;
     case DISPID_EDIT_SELTEXT: {
       if (!InUserMode()) return CTL_E_SETNOTSUPPORTEDATRUNTIME;
       if (!IsActive()) return S_OK;

@@ -431,9 +431,9 @@ TEST_F(ComponentTest, GetLineTextKeepsEachLinesOwnEnd) {
       bool withEnd;
       const char16_t* text;
     };
-    const Case cases[] = {{true, 0, true, u"one\r"},  {true, 1, true, u"two\n"},  {true, 2, true, u"three\r\n"},
-                          {true, 3, true, u"four"},    {true, 0, false, u"one"},   {false, 1, true, u"two"},
-                          {false, 2, true, u"three"},  {true, 4, true, u""},       {false, -1, true, u""}};
+    const Case cases[] = {{true, 0, true, u"one\r"},  {true, 1, true, u"two\n"}, {true, 2, true, u"three\r\n"},
+                          {true, 3, true, u"four"},   {true, 0, false, u"one"},  {false, 1, true, u"two"},
+                          {false, 2, true, u"three"}, {true, 4, true, u""},      {false, -1, true, u""}};
     for (const Case& c : cases) {
       CComVariant result;
       ASSERT_EQ(Call(edit, 0x78, {Bool(c.logical), Long(c.y), Bool(c.withEnd)}, &result), S_OK);
