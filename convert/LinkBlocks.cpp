@@ -5,7 +5,7 @@
 
 #include "foundation/IRegExp.h"
 #include "model/ATREE.h"
-#include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int GetLinkKind(const char* link) {
 
 CString GetLinkText(const char* link) {
   if (GetLinkKind(link) != 1) return CString();
-  FILE* file = std::fopen(CP932ToUTF8(link).c_str(), "rb");
+  FILE* file = OpenRegularFileStream(link);
   if (file == nullptr) return CString();
   std::string out;
   char buffer[2047];

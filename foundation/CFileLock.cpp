@@ -6,13 +6,14 @@
 
 #include <cstdio>
 #include <ctime>
-#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "foundation/FileAttributes.h"
 #include "platform/base/CodePage.h"
 #include "platform/base/LocalProcess.h"
 #include "platform/base/Places.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -42,7 +43,9 @@ CString LockContent(const CString& note) {
 // another program. A lock of another computer, of another user's running program or in a form
 // without a process id is never taken for stale.
 bool IsStaleLockFile(const CString& lockName) {
-  std::ifstream in(CP932ToUTF8(lockName.GetString()), std::ios::binary);
+  std::string bytes;
+  if (!ReadRegularFile(lockName, bytes)) return false;
+  std::istringstream in(bytes);
   std::string stamp, owner;
   if (!std::getline(in, stamp) || !std::getline(in, owner)) return false;
   if (!owner.empty() && owner.back() == '\r') owner.pop_back();

@@ -12,7 +12,7 @@
 
 #include "model/ModelPrompts.h"
 #include "platform/base/AtomicFile.h"
-#include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 #include "platform/desktop/MessageBox.h"
 
 const char* const KvnCrypt::NoPasswordKey = "7C3E9A10B4F2D85E6A0C1B9F3D7E2A4C8B6F0D1E5";
@@ -60,7 +60,7 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-FilePtr OpenRead(const char* path) { return FilePtr(std::fopen(CP932ToUTF8(path ? path : "").c_str(), "rb")); }
+FilePtr OpenRead(const char* path) { return FilePtr(OpenRegularFileStream(path)); }
 
 bool ReadFileHead(const char* path, size_t count, std::string& bytes) {
   FilePtr f = OpenRead(path);
@@ -159,14 +159,14 @@ bool KvnCrypt::IsEncryptedFile(const char* path) {
 bool KvnCrypt::Open(const char* path) {
   Close();
   // Texts and their lengths are int-sized throughout the model: a larger file cannot be held.
+  FilePtr file = OpenRead(path);
+  if (!file) return false;
   struct stat st {};
-  if (stat(CP932ToUTF8(path ? path : "").c_str(), &st) == 0) m_nFileSize = static_cast<long long>(st.st_size);
+  if (fstat(fileno(file.get()), &st) == 0) m_nFileSize = static_cast<long long>(st.st_size);
   if (m_nFileSize > INT_MAX) {
     AfxMessageBox(CString("ファイルが大きすぎるため開けません：") + path);
     return false;
   }
-  FilePtr file = OpenRead(path);
-  if (!file) return false;
   m_body.resize(kChunk);
   m_nEnd = std::fread(m_body.data(), 1, m_body.size(), file.get());
   if (std::ferror(file.get())) return false;

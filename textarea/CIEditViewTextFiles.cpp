@@ -7,8 +7,6 @@
 #include <wx/event.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
@@ -26,6 +24,7 @@
 #include "app/COtherEditDlg.h"
 #include "app/CTemplateDlg.h"
 #include "textarea/TextPaneTexts.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -40,10 +39,8 @@ CString FolderOf(const CString& path) {
 
 // The bytes of a file; FALSE when it cannot be read.
 BOOL ReadFileBytes(const char* path, CString& bytes) {
-  std::ifstream in(CP932ToUTF8(path), std::ios::binary);
-  if (!in) return FALSE;
-  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return FALSE;
+  std::string data;
+  if (!ReadRegularFile(path, data)) return FALSE;
   bytes = CString(std::move(data));
   return TRUE;
 }

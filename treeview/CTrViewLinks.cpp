@@ -3,6 +3,8 @@
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 
+#include <unistd.h>
+
 #include "app/CEdSetDlg.h"
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
@@ -14,6 +16,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/base/PrivateProfile.h"
+#include "platform/base/RegularFile.h"
 #include "platform/desktop/Shell.h"
 #include "resources/CommandIds.h"
 #include "treeview/CLinkFileDlg.h"
@@ -34,9 +37,9 @@ BOOL PutClipboardText(const CString& text) {
 }
 
 BOOL CanRead(const CString& path) {
-  std::FILE* file = std::fopen(CP932ToUTF8(path.str()).c_str(), "rb");
-  if (!file) return FALSE;
-  std::fclose(file);
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) return FALSE;
+  close(fd);
   return TRUE;
 }
 

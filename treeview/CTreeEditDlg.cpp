@@ -8,6 +8,10 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 
 #include "app/CKestaEdit.h"
@@ -61,12 +65,6 @@ bool IsAbsoluteLink(const CString& link) { return link.Find(':') >= 0 || StartsW
 // The document's folder with its final "/"; empty for an unsaved document.
 CString FolderOf(const CString& path) { return path.Left(path.ReverseFind('/') + 1); }
 
-bool FileExists(const char* path) {
-  std::FILE* file = std::fopen(CP932ToUTF8(path).c_str(), "rb");
-  if (file == nullptr) return false;
-  std::fclose(file);
-  return true;
-}
 
 }  // namespace
 
@@ -283,12 +281,15 @@ CString CTreeEditDlg::GetLinkFullPath() {
 }
 
 BOOL CTreeEditDlg::WriteNewLinkFile(const char* path, BOOL title, BOOL body) {
-  if (FileExists(path)) {
+  // Only a new file is made: whatever stands at the path (a file, a FIFO) stays as it is.
+  const int fd = open(CP932ToUTF8(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0 && errno == EEXIST) {
     AfxMessageBox("既にファイルは存在します");
     return TRUE;
   }
-  std::FILE* file = std::fopen(CP932ToUTF8(path).c_str(), "wb");
+  std::FILE* file = fd >= 0 ? fdopen(fd, "wb") : nullptr;
   if (file == nullptr) {
+    if (fd >= 0) close(fd);
     AfxMessageBox("ファイルを作成できません");
     return FALSE;
   }

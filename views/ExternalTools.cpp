@@ -12,6 +12,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Shell.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -29,12 +30,8 @@ BOOL WriteBytes(const CString& path, const CString& text) {
 }
 
 BOOL ReadBytes(const CString& path, CString& text) {
-  std::FILE* file = std::fopen(CP932ToUTF8(path.str()).c_str(), "rb");
-  if (!file) return FALSE;
   std::string bytes;
-  char buffer[65536];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
-  std::fclose(file);
+  if (!ReadRegularFile(path, bytes)) return FALSE;
   text = CString(std::move(bytes));
   return TRUE;
 }

@@ -12,6 +12,7 @@
 
 #include "model/dialogs/CReadOnlyDlg.h"
 #include "model/ATREE.h"
+#include "model/KvnCrypt.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/base/CodePage.h"
 #include "platform/base/Places.h"
@@ -138,6 +139,18 @@ TEST(OpenFile, ATextFileLeavesTheUsersFilesBesideIt) {
   model.OpenFile((dir + "/notes.txt").c_str(), 0, 1);
   for (const char* name : users)
     EXPECT_TRUE(std::filesystem::exists(dir + "/" + name)) << name;
+}
+
+// A FIFO named as an outline (or anything else that is no regular file) is refused at once.
+TEST(OpenFile, AFifoIsRefusedAtOnce) {
+  const std::string dir = MakeTempDir("open");
+  kesta_test::MakeFifo(dir + "/x.kvn");
+  EXPECT_TRUE(kesta_test::EndsAtOnce([&] {
+    MessageRecorder messages;
+    ATREE model;
+    if (model.OpenFile((dir + "/x.kvn").c_str(), 0, 1) != -1 || KvnCrypt::IsEncryptedFile((dir + "/x.kvn").c_str()))
+      _exit(1);
+  }));
 }
 
 TEST(OpenFile, OtherTypesAreRefusedForNow) {
