@@ -32,6 +32,16 @@ OutlineSource SourceOf(const char* path, int openMode) {
   return OutlineSource::PlainText;
 }
 
+// The bytes that every outline file of the model holds at least: each item's path and text.
+long long StoredBytesAtLeast(const ATREE& tree) {
+  long long bytes = 0;
+  for (int i = 0; i < tree.GetDirDataCount(); ++i) {
+    const CDirData* item = tree.GetDirData(i);
+    bytes += item->m_strPath.str().size() + item->m_strText.str().size();
+  }
+  return bytes;
+}
+
 }  // namespace
 
 int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
@@ -44,7 +54,9 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
   if (openMode == 0 && HasExtension(path, ".kvn")) {
     read = ReadKvnFile(path);
   } else if (OutlineReader reader = GetOutlineReader(SourceOf(path, openMode))) {
-    read = reader(*this, path);
+    // An outline made from another source that no file could hold and be opened again would be
+    // work the user cannot keep.
+    read = reader(*this, path) && KvnCrypt::CanOpenBytes(StoredBytesAtLeast(*this), path);
   } else {
     // A source that no installed converter reads.
     AfxMessageBox(CString("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);

@@ -1,5 +1,6 @@
-// Paths from outside that name no regular file: every reader of the converters refuses a FIFO at
-// once, whatever its name says, and a folder import goes past one.
+// Outside files that the program could not keep: every reader of the converters refuses a FIFO at
+// once, whatever its name says, and a folder import goes past one; an import that no outline
+// file could hold and be opened again is refused.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include "convert/CTreeJsonSerializer.h"
 #include "convert/LinkBlocks.h"
 #include "foundation/ImageSize.h"
+#include "model/KvnCrypt.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/framework/CWinApp.h"
 #include "tests/convert/ImportFixture.h"
@@ -46,6 +48,18 @@ TEST_F(ImportTest, AFolderImportGoesPastAFifo) {
     if (answers.Calls()[0].text != CString("ファイルのオープンに失敗しました:") + (top + "/b.txt").c_str()) _exit(1);
     if (DumpOf(m_model) != std::vector<std::string>{"top=", "top/a=a"}) _exit(1);
   }));
+}
+
+TEST_F(ImportTest, AnImportTooLargeForAnOutlineFileIsRefused) {
+  const std::string path = Write("big.txt", std::string(3000, 'x') + "\r\n");
+  {
+    kesta_test::ScopedValue<long long> limit(KvnCrypt::s_nMostFileBytes, 2000);
+    ScopedMessageBoxHook answers(IDOK);
+    EXPECT_EQ(Open(path), -1);
+    ASSERT_EQ(answers.Calls().size(), 1u);
+    EXPECT_EQ(answers.Calls()[0].text, "ファイルが大きすぎるため開けません：" + CString(path.c_str()));
+  }
+  EXPECT_EQ(Open(path), 1);
 }
 
 }  // namespace
