@@ -8,10 +8,12 @@
 #include <wx/dataobj.h>
 #include <wx/listctrl.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "app/NetDocumentService.h"
 #include "app/StartProgram.h"
 #include "model/CDirData.h"
 #include "platform/base/CodePage.h"
@@ -207,6 +209,52 @@ TEST_F(TreePaneTest, AutoSaveModeOneWritesTheBackupAndTheDocumentStaysModified) 
   EXPECT_EQ(access(bak.c_str(), F_OK), 0);
   EXPECT_TRUE(doc->IsModified());
   EXPECT_TRUE(doc->GetPathName().Right(4) == ".kvn");
+}
+
+// Records the uploads asked of the online service; an upload saves the document as the real one
+// does.
+class UploadRecorder : public INetDocumentService {
+ public:
+  UploadRecorder() { InstallNetDocumentService(this); }
+  ~UploadRecorder() override { InstallNetDocumentService(nullptr); }
+  BOOL OpenNetFile(CKestavonDoc&, const char*) override { return FALSE; }
+  BOOL UploadNetFile(CKestavonDoc& doc, const char* netPath, BOOL keepLocal) override {
+    uploads.push_back(std::string(netPath) + (keepLocal ? " kept" : ""));
+    doc.SetModifiedFlag(FALSE);
+    return TRUE;
+  }
+  BOOL CheckNetFileUpdate(CKestavonDoc&, const char*) override { return FALSE; }
+  void OnNetUpload(CKestavonDoc&) override {}
+  void OnFileSaveAsNet(CKestavonDoc&) override {}
+  std::vector<std::string> uploads;
+};
+
+// An online document has no file here: its auto-save is the upload the Save command makes, and
+// the copy-only auto-save is skipped, keeping the mark. No file is named after its net path.
+TEST_F(TreePaneTest, AutoSaveOfAnOnlineDocumentUploadsItOrLeavesItModified) {
+  Setting("System", "AutoSave", "1");
+  Setting("System", "SaveTime", "1");
+  CKestavonDoc* doc = OpenOutline(kOutline);
+  CTrView* view = ViewOf(doc);
+  doc->SetPathName("net:1;t", FALSE);
+  UploadRecorder service;
+  COleDateTime now = COleDateTime::GetCurrentTime();
+  for (const char* mode : {"1", "0"}) {
+    AfxWriteProfileString("System", "AutoSaveMode", mode);
+    doc->SetModifiedFlag(TRUE);
+    now += COleDateTimeSpan(0, 0, 2, 0);
+    view->AutoSave(now);
+  }
+  EXPECT_EQ(service.uploads, std::vector<std::string>{"net:1;t"});
+  EXPECT_FALSE(doc->IsModified());
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_NE(entry.path().filename().string().rfind("net:", 0), 0u) << entry.path();
+
+  // Without the service the document stays modified.
+  InstallNetDocumentService(nullptr);
+  doc->SetModifiedFlag(TRUE);
+  view->AutoSave(now + COleDateTimeSpan(0, 0, 2, 0));
+  EXPECT_TRUE(doc->IsModified());
 }
 
 TEST_F(TreePaneTest, BackAndForwardWalkTheDisplayedItemsAndSurviveAnUndo) {
