@@ -113,7 +113,7 @@ void CKestavonApp::OpenUrl(const char* url) {
   const bool file = address.Left(7).CompareNoCase("file://") == 0;
   const int mode = GetProfileInt("System", "UrlOpenMode", 1);
   if (!file && mode == 0 && m_openInRunningBrowser && m_openInRunningBrowser(address)) return;
-  if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(AfxGetMainFrameWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+  if (file || mode == 0 || mode == 1 || mode == 2) OpenLinkTarget(AfxGetMainFrameWindow(), address);
 }
 
 void CKestavonApp::OnDateFormat(wxCommandEvent&) {

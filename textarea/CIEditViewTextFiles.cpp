@@ -220,5 +220,5 @@ void CIEditView::OnWebSearch(wxCommandEvent&) {
   const CString address =
       FillWebSearchAddress(AfxGetProfileString("System", "NetSearch", kDefaultSearch), GetEditCtrl().GetSelText(),
                            AfxGetProfileInt("System", "NetSearchUni", 1), CurrentTitle(), link, doc->GetPathName());
-  ShellExecute(this, "open", address, "", "", 1);
+  OpenLinkTarget(this, address);
 }

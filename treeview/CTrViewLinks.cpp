@@ -107,7 +107,7 @@ void CTrView::OnOpenLink(wxCommandEvent&) {
     if (CKestavonApp* app = GetKestavonApp()) app->OpenUrl(target);
     return;
   }
-  if (StartProgram(this, target, nullptr) == 1) StartProgram(this, m_strEditor, target);
+  if (OpenLink(this, target) == 1) StartProgram(this, m_strEditor, target);
 }
 
 void CTrView::CreateLinkFile(int item) {
@@ -139,7 +139,7 @@ void CTrView::CreateLinkFile(int item) {
     writer.m_strText = tree.GetText(item);
     if (!writer.WriteNewLinkFile(path, create.m_bTitle, create.m_bBody)) return;
   }
-  StartProgram(this, path, nullptr);
+  OpenLink(this, path);
 }
 
 void CTrView::OnSetEditor(wxCommandEvent&) {

@@ -379,15 +379,8 @@ void CTreeEditDlg::OnOpen(wxCommandEvent&) {
     wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
     OnOK(ok);
   }
-  CString program = path, parameters;
-  const int split = path.Find("\" ");
-  if (StartsWith(path, "\"") && split > 0) {
-    program = path.Left(split + 1);
-    program.Remove('"');
-    parameters = path.Mid(split + 2);
-    parameters.TrimLeft();
-  }
-  if (ShellExecute(this, "open", program, parameters, "", SW_SHOWNORMAL) < 33) AfxMessageBox("実行に失敗しました");
+  // The link is one path: never a program with arguments.
+  if (OpenLinkTarget(this, path) < 33) AfxMessageBox("実行に失敗しました");
 }
 
 void CTreeEditDlg::OnCreate(wxCommandEvent&) {
@@ -404,7 +397,7 @@ void CTreeEditDlg::OnCreate(wxCommandEvent&) {
   if (!WriteNewLinkFile(path, dialog.m_bTitle, dialog.m_bBody)) return;
   m_strLink = path;
   TransferDataToWindow();
-  ShellExecute(this, "open", path, "", "", SW_SHOWNORMAL);
+  OpenLinkTarget(this, path);
   UpdateLinkButtons();
 }
 

@@ -196,8 +196,7 @@ void CGrepView::OpenHit() {
   if (!doc) {
     if (const CString question = LargeTextQuestion(hit->m_strFile); !question.IsEmpty()) {
       if (AfxMessageBox(question, MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
-        ShellExecute(this, nullptr, AfxGetProfileString("System", "Editor", "xdg-open"),
-                     CString("\"") + hit->m_strFile + "\"", "", SW_SHOWNORMAL);
+        StartProgram(this, AfxGetProfileString("System", "Editor", "xdg-open"), hit->m_strFile);
         return;
       }
     }
@@ -234,7 +233,7 @@ void CGrepView::OpenLinkFile() {
     CBrowserDde browser;
     if (browser.OpenURLInFront(link)) return;
   }
-  if (StartProgram(this, link, nullptr) == 1)
+  if (OpenLink(this, link) == 1)
     StartProgram(this, AfxGetProfileString("System", "Editor", "xdg-open"), link);
 }
 

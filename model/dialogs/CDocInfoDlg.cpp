@@ -112,7 +112,7 @@ void CDocInfoDlg::OnOK(wxCommandEvent&) {
 }
 
 void CDocInfoDlg::OpenWithShell(const char* target) {
-  ShellExecute(this, nullptr, target, nullptr, nullptr, SW_SHOWNORMAL);
+  OpenLinkTarget(this, target);
 }
 
 void CDocInfoDlg::OnOpenUrl(wxCommandEvent&) {

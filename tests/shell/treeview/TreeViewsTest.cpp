@@ -396,6 +396,9 @@ TEST(ShellOpen, AQuotedProgramKeepsItsOptionsAndTheCallersFile) {
       {"\"" + program + "\" -n", "/tmp/a b.txt", {program, "-n", "/tmp/a b.txt"}},
       {"\"" + program + "\" -n", nullptr, {program, "-n"}},
       {program, "/tmp/f.txt", {program, "/tmp/f.txt"}},
+      // A path from a document is one argument, whatever quotes it holds.
+      {"\"" + program + "\" -n", "\"x\" -c \"!touch y\" +!touch", {program, "-n", "\"x\" -c \"!touch y\" +!touch"}},
+      {program, "C:\\a b\\", {program, "C:\\a b\\"}},
   };
   for (const Case& c : cases) {
     CString file, arguments;
@@ -405,6 +408,19 @@ TEST(ShellOpen, AQuotedProgramKeepsItsOptionsAndTheCallersFile) {
     for (const CString& a : launch.argv) argv.push_back(a.str());
     EXPECT_EQ(argv, c.argv) << c.text;
   }
+}
+
+// A link that reads as a program with its arguments is one path, which names no file.
+TEST_F(TreePaneTest, ALinkIsNeverSplitIntoAProgramAndItsArguments) {
+  const std::string marker = testing::TempDir() + "/link-ran";
+  const std::string link = "\"/bin/sh\" -c \"touch " + marker + "\" :";
+  CKestavonDoc* doc = OpenOutline(kOutline, [&](ATREE& tree) { tree.SetLink(4, link.c_str()); });
+  ListOf(doc)->SetCurSel(4);
+  ScopedMessageBoxHook box;
+  Command(ID_VIEW_OPEN_LINK);
+  ASSERT_EQ(box.Calls().size(), 1u);
+  EXPECT_EQ(box.Calls()[0].text, CString("パスが見つかりませんでした"));
+  EXPECT_FALSE(std::filesystem::exists(marker));
 }
 
 TEST_F(TreePaneTest, AMissingProgramWithoutADotReturnsOneSilently) {
