@@ -6,6 +6,7 @@
 #include "foundation/IRegExp.h"
 #include "model/ATREE.h"
 #include "platform/base/RegularFile.h"
+#include "foundation/WebText.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ CString GetLinkText(const char* link) {
 }
 
 CString MakeLinkHtml(const char* link) {
-  const CString target(link);
+  // The link stands in attributes and as text: escaped, it never ends one or makes an element.
+  const CString target = EscapeHtml(link);
   switch (GetLinkKind(link)) {
     case 1: {
       CString text = GetLinkText(link);
@@ -74,7 +76,8 @@ CString MakeLinkHtml(const char* link) {
     case 4:
       return "<div class=\"link\"><a href=\"" + target + "\" class=\"link\">" + target + "</a></div>";
     case 5:
-      return "<div class=\"link\"><a href=\"" + target + "\" class=\"linkmail\">" + target.Mid(7) + "</a></div>";
+      return "<div class=\"link\"><a href=\"" + target + "\" class=\"linkmail\">" + EscapeHtml(CString(link).Mid(7)) +
+             "</a></div>";
     default:
       return CString();
   }
