@@ -35,8 +35,8 @@ CFindListDlg::CFindListDlg(wxWindow* parent, ATREE* tree, std::vector<const CDir
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX),
       m_pTree(tree),
       m_hits(std::move(hits)),
-      m_strSearch(tree->GetSearchText()),
-      m_bRegExp(tree->GetRegExpSearch()) {
+      m_strSearch(tree->GetSearch().GetSearchText()),
+      m_bRegExp(tree->GetSearch().GetRegExpSearch()) {
   m_list = new wxListBox(this, IDC_LIST, wxDefaultPosition, wxSize(180, 320));
   m_text = new wxTextCtrl(this, IDC_TEXT, wxEmptyString, wxDefaultPosition, wxSize(420, 320),
                           wxTE_MULTILINE | wxTE_RICH2 | wxTE_READONLY | wxTE_NOHIDESEL);
@@ -117,25 +117,25 @@ void CFindListDlg::ShowHit(int index) {
 
 void CFindListDlg::FindMarks(const CString& text) {
   // The list marks any of the words, as one search with the words joined by OR would.
-  const int matchCase = m_pTree->GetMatchCase();
-  const int matchWidth = m_pTree->GetMatchWidth();
-  const int mode = m_pTree->GetWordMode();
-  if (mode == 2) m_pTree->SetSearchOptions(matchCase, matchWidth, 1);
+  const int matchCase = m_pTree->GetSearch().GetMatchCase();
+  const int matchWidth = m_pTree->GetSearch().GetMatchWidth();
+  const int mode = m_pTree->GetSearch().GetWordMode();
+  if (mode == 2) m_pTree->GetSearch().SetSearchOptions(matchCase, matchWidth, 1);
   for (int pos = 0; pos <= text.GetLength();) {
     int length = 0;
-    const int hit = m_pTree->MatchText(text, m_strSearch, &length, pos);
+    const int hit = m_pTree->GetSearch().MatchText(text, m_strSearch, &length, pos);
     if (hit < 0) break;
     if (length > 0) m_marks.emplace_back(hit, length);
     pos = StepPastHit(text, hit, length);
   }
-  if (mode == 2) m_pTree->SetSearchOptions(matchCase, matchWidth, mode);
+  if (mode == 2) m_pTree->GetSearch().SetSearchOptions(matchCase, matchWidth, mode);
 }
 
 void CFindListDlg::FindRegExpMarks(const CString& text) {
   if (m_regExp.m_lpDispatch == nullptr && !m_regExp.CreateDispatch("VBScript.RegExp")) return;
   m_regExp.SetPattern(m_strSearch);
   m_regExp.SetGlobal(TRUE);
-  m_regExp.SetIgnoreCase(m_pTree->GetMatchCase() == 0);
+  m_regExp.SetIgnoreCase(m_pTree->GetSearch().GetMatchCase() == 0);
   // Line by line, so that anchors hold at every line's ends.
   const std::string& all = text.str();
   for (size_t begin = 0; begin <= all.size();) {

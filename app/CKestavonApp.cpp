@@ -14,7 +14,6 @@
 #include "app/InstanceChannel.h"
 #include "app/KeyCommandList.h"
 #include "foundation/PasswordScramble.h"
-#include "model/dialogs/DialogPrompts.h"
 #include "platform/framework/CDocManager.h"
 #include "platform/framework/CDocTemplate.h"
 #include "platform/framework/CMDIFrameWnd.h"
@@ -71,8 +70,6 @@ CString CKestavonApp::ReadHandOverLine(const CString& record) {
 }
 
 CKestavonApp::CKestavonApp() : CWinApp("kesta32") {
-  // The model asks for passwords and tells of read-only documents through the program's dialogs.
-  InstallDialogPrompts();
   GetKinsokuSettings().SetDefaultStrings();
   for (COLORREF& color : m_customColors) color = 0xFFFFFF;
 }
@@ -206,13 +203,6 @@ std::unique_ptr<CRecentFileList> CKestavonApp::MakeRecentFileList(const char* se
 void CKestavonApp::NewDocument() {
   wxCommandEvent event(wxEVT_MENU, ID_FILE_NEW);
   ProcessEventLocally(event);
-}
-
-BOOL CKestavonApp::OnIdle(LONG count) {
-  const BOOL more = CWinApp::OnIdle(count);
-  if (IsTabletPC()) return more;
-  if (m_pMainWnd) m_pMainWnd->SendCommand(ID_WORK_STATUS_UPDATE);
-  return more;
 }
 
 int CKestavonApp::ExitInstance() {

@@ -1,8 +1,7 @@
 #pragma once
 // The application object: start-up (settings file, hand-over to a running instance, registry
 // switches of the embedded browser, recent files, locale and time zone, option flags, templates,
-// main frame, the first documents), idle time and the end of the run.
-#include <functional>
+// main frame, the first documents) and the end of the run.
 #include <memory>
 #include <vector>
 
@@ -15,14 +14,11 @@
 #include "platform/base/ColorRef.h"
 #include "resources/CommandIds.h"
 
-class ATREE;
 class CDocManager;
 class CDocTemplate;
 class CMDIFrameWnd;
 class CRecentFileList;
 class CKestaCommandLineInfo;
-class CTime;
-class wxWindow;
 
 class CKestavonApp : public CWinApp {
  public:
@@ -30,7 +26,6 @@ class CKestavonApp : public CWinApp {
   ~CKestavonApp() override;
 
   BOOL InitInstance() override;
-  BOOL OnIdle(LONG count) override;
   int ExitInstance() override;
 
   // The user's settings file in the per-user folder becomes the profile name; a missing or empty
@@ -43,33 +38,9 @@ class CKestavonApp : public CWinApp {
   // The help file's path: the program's folder + "kesta32.chm".
   CString GetHelpFilePath() const;
 
-  // Opens a URL as System/UrlOpenMode says: 0 in a browser that is running (the hook below), else
-  // as 1 does; 1 and 2 in the desktop's browser; another value opens nothing.
+  // Opens a URL as System/UrlOpenMode says: 0 in a browser that is running (IRunningBrowser),
+  // else as 1 does; 1 and 2 in the desktop's browser; another value opens nothing.
   void OpenUrl(const char* url);
-  // Opens the URL in a running browser and brings that to the front; FALSE when no browser took
-  // it. The main frame fills it in with its browser link; unset, mode 0 opens as mode 1.
-  std::function<BOOL(const char* url)> m_openInRunningBrowser;
-  // Lets the user pick a date in a calendar that starts at date; FALSE when cancelled. The program
-  // fills it in with its calendar dialog; unset, no date can be picked.
-  std::function<BOOL(wxWindow* parent, CTime& date)> m_pickDate;
-  // The calculator over an expression: FALSE when closed without a result, else the result and how
-  // it goes into the text (0 in place of the expression, 1 after it). Filled in by the program.
-  std::function<BOOL(wxWindow* parent, const CString& expression, CString& result, int& mode)> m_calculate;
-  // Lets the user pick a tree of an outline, starting at item; FALSE when cancelled. Filled in by
-  // the program with its tree picker.
-  std::function<BOOL(wxWindow* parent, ATREE& tree, int& item)> m_pickTree;
-  // The items of an outline as the text output writes them (plain, or HTML), with the block of
-  // the footnotes they hold. Filled in by the program with its text output.
-  std::function<CString(ATREE& tree, const std::vector<int>& items, BOOL html)> m_outlineText;
-  // The save-as chooser of outline documents, whose name follows the chosen file type: path holds
-  // the proposed name (ending in its type's extension) and then the chosen one, type the 1-based
-  // file type (native, text, the other editor's outline) on entry and as chosen. FALSE when
-  // cancelled. Filled in by the program.
-  std::function<BOOL(wxWindow* parent, CString& path, int& type, const CString& folder)> m_promptSaveAs;
-  // The spell check of a text pane through the dictionary program, and whether such a program is
-  // registered. Filled in by the program; unset, there is no spell check.
-  std::function<void(wxWindow* textPane)> m_spellCheck;
-  std::function<BOOL()> m_hasDictionary;
 
   // Takes the jump number or title of a parsed command line over.
   void ApplyCommandLine(const CKestaCommandLineInfo& info);

@@ -7,6 +7,7 @@
 #include "app/CDateOptDlg.h"
 #include "app/CKestavonApp.h"
 #include "app/CRecentDlg.h"
+#include "app/RunningBrowser.h"
 #include "app/CTimeStampOptDlg.h"
 #include "model/dialogs/CBookfileDlg.h"
 #include "foundation/CFileDialogEx.h"
@@ -112,7 +113,8 @@ void CKestavonApp::OpenUrl(const char* url) {
   const CString address(url);
   const bool file = address.Left(7).CompareNoCase("file://") == 0;
   const int mode = GetProfileInt("System", "UrlOpenMode", 1);
-  if (!file && mode == 0 && m_openInRunningBrowser && m_openInRunningBrowser(address)) return;
+  IRunningBrowser* browser = Seam<IRunningBrowser>::Get();
+  if (!file && mode == 0 && browser && browser->OpenInFront(address)) return;
   if (file || mode == 0 || mode == 1 || mode == 2) OpenLinkTarget(AfxGetMainFrameWindow(), address);
 }
 

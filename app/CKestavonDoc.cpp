@@ -8,6 +8,7 @@
 
 #include "app/CKestavonApp.h"
 #include "app/NetDocumentService.h"
+#include "app/ProgramDialogs.h"
 #include "foundation/CFileBackup.h"
 #include "foundation/PathHelpers.h"
 #include "model/dialogs/CDocInfoDlg.h"
@@ -88,7 +89,7 @@ void CKestavonDoc::AddTreeFromCommandLine(const char* title, const char* link) {
 }
 
 void CKestavonDoc::RefillTreeViews(int item) {
-  const int row = item < 0 ? -1 : m_tree.GetRowIndex(item);
+  const int row = item < 0 ? -1 : m_tree.GetRows().GetRowIndex(item);
   CRowsHint hint(row);
   UpdateAllViews(nullptr, kHintRowsRebuilt, &hint);
 }
@@ -113,7 +114,7 @@ void CKestavonDoc::SetPathName(const char* path, BOOL addToMRU) {
 }
 
 BOOL CKestavonDoc::OnOpenDocument(const char* path) {
-  INetDocumentService* net = GetNetDocumentService();
+  INetDocumentService* net = Seam<INetDocumentService>::Get();
   if (IsNetFilePath(path)) {
     if (!net || !net->OpenNetFile(*this, path)) return FALSE;
     m_undo.SetSavePoint();
@@ -172,7 +173,7 @@ BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
 BOOL CKestavonDoc::OnSaveDocument(const char* path) {
   const CString file(path);
   if (IsNetFilePath(file)) {
-    if (!GetNetDocumentService() || AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES)
+    if (!Seam<INetDocumentService>::Get() || AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES)
       return FALSE;
     return UploadNetDocument(file);
   }
@@ -190,7 +191,7 @@ BOOL CKestavonDoc::OnSaveDocument(const char* path) {
 }
 
 void CKestavonDoc::AutoUpload(const char* path) {
-  INetDocumentService* net = GetNetDocumentService();
+  INetDocumentService* net = Seam<INetDocumentService>::Get();
   const int option = m_tree.GetProperties().m_nUploadOption;
   if (!net || (option != 1 && option != 2)) return;
   if (option == 1 && AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES) return;
@@ -206,7 +207,7 @@ void CKestavonDoc::AutoUpload(const char* path) {
 }
 
 BOOL CKestavonDoc::UploadNetDocument(const char* netPath) {
-  INetDocumentService* net = GetNetDocumentService();
+  INetDocumentService* net = Seam<INetDocumentService>::Get();
   return net && net->UploadNetFile(*this, netPath, FALSE);
 }
 
@@ -257,7 +258,8 @@ CString CKestavonDoc::DoSaveAsDialog() {
   static const char* const kTypeExtensions[] = {"*", "kvn", "txt", "mem"};
   constexpr int kWzType = 3;
   CKestavonApp* app = GetKestavonApp();
-  if (!app || !app->m_promptSaveAs) return CString();
+  ISaveAsChooser* chooser = Seam<ISaveAsChooser>::Get();
+  if (!app || !chooser) return CString();
   int type = app->GetProfileInt("File", "SaveType", 1);
   if (type < 0 || type > kWzType) type = 1;
 
@@ -277,7 +279,7 @@ CString CKestavonDoc::DoSaveAsDialog() {
   name += CString(".") + kTypeExtensions[type];
 
   wxWindow* parent = AfxGetMainWnd() ? AfxGetMainWnd()->GetFrameWindow() : nullptr;
-  if (!app->m_promptSaveAs(parent, name, type, GetSaveFolder())) return CString();
+  if (!chooser->ChooseSaveAs(parent, name, type, GetSaveFolder())) return CString();
   if (type == kWzType && firstNamedAfterFile) {
     CString base = name.Mid(name.ReverseFind('/') + 1);
     const int dot = base.ReverseFind('.');
@@ -301,17 +303,18 @@ CTextPane* CKestavonDoc::GetTextView() const {
   // The pane the user works in first: with a split text area it holds the latest text.
   for (CView* view : GetViews()) {
     CFrameWnd* frame = view->GetParentFrame();
-    if (auto* pane = frame ? dynamic_cast<CTextPane*>(frame->GetActiveView()) : nullptr) return pane;
+    CView* active = frame ? frame->GetActiveView() : nullptr;
+    if (CTextPane* pane = active ? AsTextPane(*active) : nullptr) return pane;
   }
   for (CView* view : GetViews()) {
-    if (auto* pane = dynamic_cast<CTextPane*>(view)) return pane;
+    if (CTextPane* pane = AsTextPane(*view)) return pane;
   }
   return nullptr;
 }
 
 CTreePane* CKestavonDoc::GetTreePane() const {
   for (CView* view : GetViews()) {
-    if (auto* pane = dynamic_cast<CTreePane*>(view)) return pane;
+    if (CTreePane* pane = AsTreePane(*view)) return pane;
   }
   return nullptr;
 }
@@ -330,8 +333,8 @@ void CKestavonDoc::SetCurrentText(const char* text, int caret) {
     SetModifiedFlag(TRUE);
     m_tree.EditDirData(m_nCurTree)->m_updated = COleDateTime::GetCurrentTime();
     // The row's mark of a non-empty text changed with it.
-    const int row = m_tree.GetRowIndex(m_nCurTree);
-    if (wasEmpty != (*text == '\0') && row >= 0 && row < m_tree.GetTreeDataCount())
+    const int row = m_tree.GetRows().GetRowIndex(m_nCurTree);
+    if (wasEmpty != (*text == '\0') && row >= 0 && row < m_tree.GetRows().GetTreeDataCount())
       if (CTreePane* tree = GetTreePane()) tree->RedrawItemRow(row);
   }
   m_tree.EditDirData(m_nCurTree)->m_nCaret = caret;
@@ -403,14 +406,16 @@ void CKestavonDoc::OnFileSaveAs(wxCommandEvent&) {
 }
 
 void CKestavonDoc::OnNetUpload(wxCommandEvent&) {
-  if (INetDocumentService* net = GetNetDocumentService()) net->OnNetUpload(*this);
+  if (INetDocumentService* net = Seam<INetDocumentService>::Get()) net->OnNetUpload(*this);
 }
 
 void CKestavonDoc::OnFileSaveAsNet(wxCommandEvent&) {
-  if (INetDocumentService* net = GetNetDocumentService()) net->OnFileSaveAsNet(*this);
+  if (INetDocumentService* net = Seam<INetDocumentService>::Get()) net->OnFileSaveAsNet(*this);
 }
 
-void CKestavonDoc::OnUpdateNetCommand(wxUpdateUIEvent& event) { event.Enable(GetNetDocumentService() != nullptr); }
+void CKestavonDoc::OnUpdateNetCommand(wxUpdateUIEvent& event) {
+  event.Enable(Seam<INetDocumentService>::Get() != nullptr);
+}
 
 void CKestavonDoc::OnDocInfo(wxCommandEvent&) {
   // The snapshot is taken before the dialog stores anything, so that undo brings the old author

@@ -1,6 +1,8 @@
 #pragma once
-// The online file service is a layer above the document. It installs its document operations
-// here at start-up; without it a net path cannot be opened or saved and its commands stay off.
+// The online file service is a layer above the document. The program installs its document
+// operations as Seam<INetDocumentService>; without them a net path cannot be opened or saved and
+// their commands stay off.
+#include "foundation/Seam.h"
 #include "platform/base/WinTypes.h"
 
 class CKestavonDoc;
@@ -18,6 +20,3 @@ class INetDocumentService {
   virtual void OnNetUpload(CKestavonDoc& doc) = 0;
   virtual void OnFileSaveAsNet(CKestavonDoc& doc) = 0;
 };
-
-void InstallNetDocumentService(INetDocumentService* service);
-INetDocumentService* GetNetDocumentService();

@@ -50,11 +50,11 @@ Outline& Data(int items) {
 
 void FindNext(benchmark::State& state, int matchCase, int matchWidth) {
   ATREE& model = *Data(static_cast<int>(state.range(0))).model;
-  model.SetSearchText("zebra");
-  model.SetRegExpSearch(0);
-  model.SetSearchOptions(matchCase, matchWidth, 0);
-  model.SetSearchTargets(1, 1, 0);
-  for (auto _ : state) benchmark::DoNotOptimize(model.FindText(0, TRUE));
+  model.GetSearch().SetSearchText("zebra");
+  model.GetSearch().SetRegExpSearch(0);
+  model.GetSearch().SetSearchOptions(matchCase, matchWidth, 0);
+  model.GetSearch().SetSearchTargets(1, 1, 0);
+  for (auto _ : state) benchmark::DoNotOptimize(model.GetSearch().FindText(model, 0, TRUE));
 }
 
 void BM_FindNextExact(benchmark::State& state) { FindNext(state, 1, 1); }

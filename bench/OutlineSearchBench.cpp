@@ -61,14 +61,14 @@ Fixture& Data() {
 
 void FindAll(benchmark::State& state, const char* word, int regExp) {
   ATREE& model = *Data().outline;
-  model.SetSearchText(word);
-  model.SetRegExpSearch(regExp);
-  model.SetSearchOptions(1, 1, 0);
-  model.SetSearchTargets(1, 1, 0);
+  model.GetSearch().SetSearchText(word);
+  model.GetSearch().SetRegExpSearch(regExp);
+  model.GetSearch().SetSearchOptions(1, 1, 0);
+  model.GetSearch().SetSearchTargets(1, 1, 0);
   size_t hits = 0;
   for (auto _ : state) {
     std::vector<const CDirData*> found;
-    model.FindAllText(0, found);
+    model.GetSearch().FindAllText(model, 0, found);
     hits = found.size();
   }
   state.counters["hits"] = static_cast<double>(hits);
@@ -79,7 +79,9 @@ void BM_FindAllRegExp(benchmark::State& state) { FindAll(state, "ap+le\\b", 1); 
 
 void BM_ReplaceAllWord(benchmark::State& state) {
   RunOnCopies(state, *Data().outline,
-              [](ATREE& m) { benchmark::DoNotOptimize(m.ReplaceInTrees(0, "apple", "pear", TRUE, FALSE)); });
+              [](ATREE& m) {
+                benchmark::DoNotOptimize(m.GetSearch().ReplaceInTrees(m, 0, "apple", "pear", TRUE, FALSE));
+              });
 }
 
 void Grep(benchmark::State& state, const char* options) {

@@ -80,14 +80,16 @@ void BM_SortChildren(benchmark::State& state) {
 
 void BM_FindNext(benchmark::State& state) {
   ATREE m(Outline());
-  m.SetSearchTargets(1, 1, 0);
-  m.SetSearchOptions(0, 0, 0);
-  m.SetSearchText("needle");
-  for (auto _ : state) benchmark::DoNotOptimize(m.FindText(0, FALSE));
+  m.GetSearch().SetSearchTargets(1, 1, 0);
+  m.GetSearch().SetSearchOptions(0, 0, 0);
+  m.GetSearch().SetSearchText("needle");
+  for (auto _ : state) benchmark::DoNotOptimize(m.GetSearch().FindText(m, 0, FALSE));
 }
 
 void BM_ReplaceAll(benchmark::State& state) {
-  RunOnCopies(state, Outline(), [](ATREE& m) { benchmark::DoNotOptimize(m.ReplaceInTrees(0, "abc", "abcd", TRUE, FALSE)); });
+  RunOnCopies(state, Outline(), [](ATREE& m) {
+    benchmark::DoNotOptimize(m.GetSearch().ReplaceInTrees(m, 0, "abc", "abcd", TRUE, FALSE));
+  });
 }
 
 }  // namespace

@@ -60,7 +60,8 @@ void RunCommands(benchmark::State& state, Command command) {
 void BM_HundredReplaceAlls(benchmark::State& state) {
   RunCommands(state, [](ATREE& model, int n) {
     const bool even = n % 2 == 0;
-    benchmark::DoNotOptimize(model.ReplaceInTrees(0, even ? "x" : "y", even ? "y" : "x", TRUE, FALSE));
+    benchmark::DoNotOptimize(
+        model.GetSearch().ReplaceInTrees(model, 0, even ? "x" : "y", even ? "y" : "x", TRUE, FALSE));
   });
 }
 BENCHMARK(BM_HundredReplaceAlls)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -48,7 +48,7 @@ void CTextExporter::ResetLevelCounters(int first) {
 
 bool CTextExporter::IsWritten(int item) const {
   if (m_bLevelLimit && m_options.m_nLevel != 0 && m_tree.GetLevel(item) > m_options.m_nLevel) return false;
-  if (m_tree.GetCheckFilter() != 0 && m_tree.GetRowIndex(item) < 0) return false;
+  if (m_tree.GetCheckFilter() != 0 && m_tree.GetRows().GetRowIndex(item) < 0) return false;
   if (m_options.m_nDellineOut == 0 && m_tree.IsStrike(item)) return false;
   return true;
 }
@@ -123,8 +123,8 @@ BOOL CTextExporter::OutputTextFile(int first, int end, const char* path) {
 CString CTextExporter::MakeNumberPrefix(int item, int d) {
   switch (m_options.m_nForm) {
     case 0: {
-      const int row = m_tree.GetRowIndex(item);
-      return row >= 0 ? m_tree.GetTreeData(row)->m_strNumber : m_tree.GetNumberText(item);
+      const int row = m_tree.GetRows().GetRowIndex(item);
+      return row >= 0 ? m_tree.GetRows().GetTreeData(row)->m_strNumber : m_tree.GetRows().GetNumberText(item);
     }
     case 1: {
       if (d < 0) {
@@ -151,7 +151,7 @@ CString CTextExporter::MakeNumberPrefix(int item, int d) {
 CString CTextExporter::MakeHtmlArticle(int item, int crlf, int footnoteBefore, int html, int* bodyStart) {
   const char* eol = crlf ? "\r\n" : "\n";
   const CTextOutputOptions& o = m_options;
-  if (m_tree.GetCheckFilter() != 0 && m_tree.GetRowIndex(item) < 0) return CString();
+  if (m_tree.GetCheckFilter() != 0 && m_tree.GetRows().GetRowIndex(item) < 0) return CString();
   if (o.m_nDellineOut == 0 && m_tree.IsStrike(item)) return CString();
 
   const int depth = m_tree.GetLevel(item);

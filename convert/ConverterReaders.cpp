@@ -6,14 +6,18 @@
 #include "convert/PdbImport.h"
 #include "convert/TextImport.h"
 #include "convert/WzOutline.h"
-#include "model/OutlineReaders.h"
 
-void InstallConverterReaders() {
-  InstallOutlineReader(OutlineSource::Folder, OpenFolder);
-  InstallOutlineReader(OutlineSource::WzOutline, ImportWzFile);
-  InstallOutlineReader(OutlineSource::HtmlBookmarks, ImportHtmlBookmarks);
-  InstallOutlineReader(OutlineSource::PalmDoc, ImportPdbFile);
-  InstallOutlineReader(OutlineSource::PlainText, ImportTextFile);
-  InstallOutlineWriter(OutlineSource::WzOutline, SaveWzFile);
-  InstallOutlineWriter(OutlineSource::PlainText, SaveAsTextFile);
+int CConverterReaders::ReadOutline(OutlineSource source, ATREE& tree, const char* path) {
+  switch (source) {
+    case OutlineSource::Folder: return OpenFolder(tree, path);
+    case OutlineSource::WzOutline: return ImportWzFile(tree, path);
+    case OutlineSource::HtmlBookmarks: return ImportHtmlBookmarks(tree, path);
+    case OutlineSource::PalmDoc: return ImportPdbFile(tree, path);
+    case OutlineSource::PlainText: return ImportTextFile(tree, path);
+  }
+  return 0;
+}
+
+int CConverterReaders::WriteOutline(OutlineSource target, ATREE& tree, const char* path) {
+  return target == OutlineSource::WzOutline ? SaveWzFile(tree, path) : SaveAsTextFile(tree, path);
 }

@@ -5,6 +5,7 @@
 
 #include "foundation/IRegExp.h"
 #include "model/ATREE.h"
+#include "model/OutlineSearch.h"
 #include "platform/base/RegularFile.h"
 #include "foundation/WebText.h"
 
@@ -103,7 +104,7 @@ int ReplaceLinkFileNames(ATREE& tree, int first, const char* find, const char* r
     } else if (*find == '\0') {
       tree.SetLink(i, CString(replace) + link);
       ++count;
-    } else if (const int n = tree.ReplaceAll(link, find, replace); n > 0) {
+    } else if (const int n = OutlineSearch::ReplaceAll(link, find, replace); n > 0) {
       tree.SetLink(i, link);
       count += n;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Saving a document in a form other than the native file: the other editor's outline text for a
 // ".mem" name, plain text (the text export over the whole outline) for any other name. The model's
-// save chooses between them by the extension once InstallConverterReaders has installed them.
+// save chooses between them by the extension once the program has installed the converters.
 class ATREE;
 
 // The whole outline as the text export writes it, every item expanded. 0 when the user declines

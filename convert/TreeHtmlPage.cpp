@@ -29,7 +29,7 @@ std::string Html(const char* text) { return EscapeHtml(text).str(); }
 
 CString CTreeHtmlExporter::GetPageTitle(int tree) {
   const CString title = m_model.GetOutputTitle(tree, TRUE);
-  return m_model.GetProperties().m_nHtmlShoStr == 1 ? m_model.GetNumberText(tree) + title : title;
+  return m_model.GetProperties().m_nHtmlShoStr == 1 ? m_model.GetRows().GetNumberText(tree) + title : title;
 }
 
 CString CTreeHtmlExporter::GetBodyStyleSheet(const char* which) const {

@@ -32,21 +32,21 @@ int ATREE::SetViewBelow(int item, int view, int depth) {
 }
 
 void ATREE::ExpandAll(int item) {
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int end = SetViewBelow(item, 1, -1);
-  UpdateRows({item, item + 1, end, 0}, current);
+  m_rows.Update(*this, {item, item + 1, end, 0}, current);
 }
 
 void ATREE::CollapseAll(int item) {
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int end = SetViewBelow(item, 0, -1);
-  UpdateRows({item, item + 1, end, 0}, current);
+  m_rows.Update(*this, {item, item + 1, end, 0}, current);
 }
 
 void ATREE::ExpandLevels(int item, int depth) {
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int end = SetViewBelow(item, 1, depth);
-  UpdateRows({item, item + 1, end, 0}, current);
+  m_rows.Update(*this, {item, item + 1, end, 0}, current);
 }
 
 void ATREE::RevealItem(int item) {
@@ -73,25 +73,21 @@ int ATREE::IsExpanded(int item) const { return HasChildren(item) && GetDirData(i
 void ATREE::ToggleCheck(int item) {
   auto setBit = [this](int j, int on) {
     if ((GetDirData(j)->m_nStatus & 1) != on) EditDirData(j)->m_nStatus ^= 1;
-    const int r = GetRowIndex(j);
-    if (r >= 0 && r < static_cast<int>(m_rows.size())) {
-      CTreeData& row = m_rows[static_cast<size_t>(r)];
-      row.m_nStatus = (row.m_nStatus & ~1) | on;
-    }
+    m_rows.ShowCheck(j, on);
   };
   // Unfiltered, the check shows in the row's status alone, which follows here.
-  const bool current = m_bRowsCurrent && m_nCheckFilter == 0;
+  const bool current = m_rows.IsCurrent() && m_nCheckFilter == 0;
   const int on = (GetDirData(item)->m_nStatus & 1) ^ 1;
   setBit(item, on);
   if (HasChildren(item) && AfxMessageBox(kSameStateQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     const int end = GetNextSibling(item, TRUE);
     for (int j = item + 1; j < end; ++j) setBit(j, on);
   }
-  m_bRowsCurrent = current;
+  m_rows.SetCurrent(current);
 }
 
 void ATREE::ToggleStrike(int item) {
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   EditDirData(item)->m_nStatus ^= 2;
   const int on = GetDirData(item)->m_nStatus & 2;
   if (HasChildren(item) && AfxMessageBox(kSameStateQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
@@ -100,7 +96,7 @@ void ATREE::ToggleStrike(int item) {
       if ((GetDirData(j)->m_nStatus & 2) != on) EditDirData(j)->m_nStatus ^= 2;
     }
   }
-  UpdateRows({RowsParentOf(item), item, GetNextSibling(item, TRUE), 0}, current && item > 0);
+  m_rows.Update(*this, {RowsParentOf(item), item, GetNextSibling(item, TRUE), 0}, current && item > 0);
 }
 
 int ATREE::IsInCheckedTree(int item) const {

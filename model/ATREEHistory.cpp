@@ -71,11 +71,7 @@ void ATREE::SetTreeColor(int item, int color) {
   CDirData* d = EditDirData(item);
   d->m_nIdDigit = 1;
   d->m_nIdHigh = color;
-  const int r = GetRowIndex(item);
-  if (r >= 0 && r < static_cast<int>(m_rows.size())) {
-    m_rows[static_cast<size_t>(r)].m_nIdDigit = 1;
-    m_rows[static_cast<size_t>(r)].m_nIdHigh = color;
-  }
+  m_rows.ShowColor(item, color);
 }
 
 void ATREE::ClearMarks(int item) {
@@ -112,14 +108,14 @@ int ATREE::FindPrevDisplayed(int item) const {
 int ATREE::GoBack(int current) {
   const int previous = FindPrevDisplayed(current);
   if (previous < 0) return -1;
-  m_forward.push_back(GetDirData(current)->GetIdentity());
+  m_work.forward.push_back(GetDirData(current)->GetIdentity());
   return previous;
 }
 
 int ATREE::GoForward() {
-  if (m_forward.empty()) return -1;
-  const std::uint64_t last = m_forward.back();
-  m_forward.pop_back();
+  if (m_work.forward.empty()) return -1;
+  const std::uint64_t last = m_work.forward.back();
+  m_work.forward.pop_back();
   for (int i = 0; i < GetDirDataCount(); ++i) {
     if (GetDirData(i)->GetIdentity() == last) return i;
   }
@@ -127,8 +123,8 @@ int ATREE::GoForward() {
 }
 
 int ATREE::FindInForwardList(const CDirData* item) const {
-  const auto it = std::find(m_forward.begin(), m_forward.end(), item->GetIdentity());
-  return it == m_forward.end() ? -1 : static_cast<int>(it - m_forward.begin());
+  const auto it = std::find(m_work.forward.begin(), m_work.forward.end(), item->GetIdentity());
+  return it == m_work.forward.end() ? -1 : static_cast<int>(it - m_work.forward.begin());
 }
 
 void ATREE::RenumberCategory(int oldPosition, int newPosition) {
@@ -175,8 +171,7 @@ CString ATREE::GetOutputTitle(int item, BOOL withCategory) const {
 }
 
 void ATREE::ResetLevelCounters(int item) {
-  const int level = GetLevel(item);
-  for (int d = 0; d < kLevelCounters; ++d) m_counters[d] = d >= level ? 0 : -2;
+  m_rows.ResetLevelCounters(GetLevel(item));
 }
 
 int ATREE::FindTreeByLink(const CLinkPath& link) const {

@@ -44,18 +44,8 @@ std::unique_ptr<CDirData> ATREE::NewItem(const CString& path, const char* link, 
 void ATREE::InsertItems(int index, std::vector<std::unique_ptr<CDirData>> items) {
   const int before = GetDirDataCount();
   const int count = static_cast<int>(items.size());
-  m_bRowsCurrent = false;
   for (int k = 0; k < count; ++k) m_items.InsertAt(index + k, std::move(items[static_cast<size_t>(k)]));
-  if (static_cast<int>(m_itemRows.size()) == before && index <= before) {
-    m_itemRows.insert(m_itemRows.begin() + index, static_cast<size_t>(count), -1);
-  } else {
-    m_itemRows.assign(static_cast<size_t>(GetDirDataCount()), -1);
-  }
-  if (static_cast<int>(m_itemHandles.size()) == before && index <= before) {
-    m_itemHandles.insert(m_itemHandles.begin() + index, static_cast<size_t>(count), nullptr);
-  } else {
-    m_itemHandles.clear();
-  }
+  m_rows.InsertItems(index, count, before);
 }
 
 void ATREE::RemoveItems(int index, int count) {
@@ -67,40 +57,13 @@ void ATREE::RemoveItems(int index, int count) {
 void ATREE::RemoveItemRanges(const std::vector<std::pair<int, int>>& ranges) {
   if (ranges.empty()) return;
   const int before = GetDirDataCount();
-  m_bRowsCurrent = false;
   for (auto it = ranges.rbegin(); it != ranges.rend(); ++it) m_items.RemoveAt(it->first, it->second - it->first);
-  // What is kept beside the items closes up in one pass over the runs.
-  auto compact = [&ranges](auto& kept) {
-    size_t write = static_cast<size_t>(ranges.front().first);
-    for (size_t k = 0; k < ranges.size(); ++k) {
-      const size_t from = static_cast<size_t>(ranges[k].second);
-      const size_t to = k + 1 < ranges.size() ? static_cast<size_t>(ranges[k + 1].first) : kept.size();
-      std::move(kept.begin() + static_cast<std::ptrdiff_t>(from), kept.begin() + static_cast<std::ptrdiff_t>(to),
-                kept.begin() + static_cast<std::ptrdiff_t>(write));
-      write += to - from;
-    }
-    kept.resize(write);
-  };
-  if (static_cast<int>(m_itemRows.size()) == before) {
-    compact(m_itemRows);
-  } else {
-    m_itemRows.assign(static_cast<size_t>(GetDirDataCount()), -1);
-  }
-  if (static_cast<int>(m_itemHandles.size()) == before) {
-    compact(m_itemHandles);
-  } else {
-    m_itemHandles.clear();
-  }
+  m_rows.RemoveItemRanges(ranges, before, GetDirDataCount());
 }
 
 void ATREE::ReorderItems(int first, const std::vector<int>& order) {
   m_items.Reorder(first, order);
-  m_bRowsCurrent = false;
-  if (m_itemHandles.size() != static_cast<size_t>(GetDirDataCount())) return;
-  std::vector<HTREEITEM> moved;
-  moved.reserve(order.size());
-  for (const int from : order) moved.push_back(m_itemHandles[static_cast<size_t>(from)]);
-  std::copy(moved.begin(), moved.end(), m_itemHandles.begin() + first);
+  m_rows.SetCurrent(false);
 }
 
 // With AutoTitle the first line of a new item's text repeats its title.
@@ -158,9 +121,10 @@ int ATREE::AddTree(int parent, const char* title, const char* link, const char* 
   CString t(title);
   CString x(text);
   if (!sequence) return InsertTree(parent, t, link, x, status, bookmark, 0, idText, TRUE);
-  if (m_nChainIndex == -1) m_nChainIndex = parent;
-  m_nChainIndex = InsertSibling(m_nChainIndex, t, link, x, status, bookmark, idText, FALSE);
-  return m_nChainIndex;
+  int& chain = m_work.chainIndex;
+  if (chain == -1) chain = parent;
+  chain = InsertSibling(chain, t, link, x, status, bookmark, idText, FALSE);
+  return chain;
 }
 
 int ATREE::AppendTree(const char* path) {

@@ -514,11 +514,11 @@ int ATREE::ReadKvnFile(const char* path) {
   int linesRead = 0;
   size_t total = static_cast<size_t>(GetDirDataCount());
   for (const ItemLines& run : runs) total += run.items.size();
-  m_itemRows.reserve(total);
+  m_rows.ReserveItems(total);
   for (ItemLines& run : runs) {
     for (size_t k = 0; k < run.items.size(); ++k) {
       AddDirData(std::move(run.items[k]));
-      m_itemRows[static_cast<size_t>(GetDirDataCount() - 1)] = run.lines[k];
+      m_rows.SetItemRow(GetDirDataCount() - 1, run.lines[k]);
     }
     linesRead += run.linesRead;
     valid = run.valid;

@@ -19,13 +19,9 @@ void AppendRange(std::vector<int>& order, int from, int to) {
 
 }  // namespace
 
-void ATREE::RemoveAll() {
-  m_items.RemoveAll();
-  m_rows.clear();
-  m_itemRows.clear();
-  m_itemHandles.clear();
-  m_bRowsCurrent = false;
-}
+void ATREE::RemoveAll() { DeleteContents(); }
+
+int ATREE::RowsParentOf(int item) const { return LevelOf(GetDirData(item)->m_strPath) <= 1 ? 0 : GetParent(item); }
 
 int ATREE::SubtreeEnd(int item, const CString& path) const {
   int end = item + 1;
@@ -34,11 +30,11 @@ int ATREE::SubtreeEnd(int item, const CString& path) const {
 }
 
 void ATREE::DeleteTree(int item) {
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int parent = RowsParentOf(item);
   const int end = SubtreeEnd(item, GetDirData(item)->m_strPath);
   RemoveItems(item, end - item);
-  UpdateRows({parent, item, item, item - end}, current && item > 0);
+  m_rows.Update(*this, {parent, item, item, item - end}, current && item > 0);
 }
 
 void ATREE::DeleteTrees(const std::vector<int>& items) {
@@ -52,7 +48,7 @@ void ATREE::DeleteTrees(const std::vector<int>& items) {
     DeleteTree(0);
     return;
   }
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   std::vector<std::pair<int, int>> ranges;
   std::vector<RowChange> changes;
   std::vector<int> removedBefore;  // items taken by the runs before each run
@@ -70,28 +66,28 @@ void ATREE::DeleteTrees(const std::vector<int>& items) {
     removed += end - top;
   }
   RemoveItemRanges(ranges);
-  UpdateRows(changes, current);
+  m_rows.Update(*this, changes, current);
 }
 
 void ATREE::DeleteTreeByPath(const char* path) {
   const int item = FindPath(path);
   if (item < 0) return;
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int parent = RowsParentOf(item);
   const int end = SubtreeEnd(item, CString(path));
   RemoveItems(item, end - item);
-  UpdateRows({parent, item, item, item - end}, current && item > 0);
+  m_rows.Update(*this, {parent, item, item, item - end}, current && item > 0);
 }
 
 void ATREE::DeleteChildren(int item) {
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int end = GetNextSibling(item, TRUE);
   RemoveItems(item + 1, end - item - 1);
-  UpdateRows({item, item + 1, item + 1, item + 1 - end}, current);
+  m_rows.Update(*this, {item, item + 1, item + 1, item + 1 - end}, current);
 }
 
 void ATREE::RenameTree(int item, const char* title, const char* link) {
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const CString path = GetDirData(item)->m_strPath;
   const int slash = path.ReverseFind('\x01');
   const CString prefix = path.Left(slash + 1);
@@ -118,11 +114,11 @@ void ATREE::RenameTree(int item, const char* title, const char* link) {
   d->m_strPath = prefix + newTitle;
   d->m_strLink = newLink;
   const int end = GetNextSibling(item, TRUE);
-  UpdateRows({RowsParentOf(item), item, end, 0}, current && item > 0 && edited <= end);
+  m_rows.Update(*this, {RowsParentOf(item), item, end, 0}, current && item > 0 && edited <= end);
 }
 
 int ATREE::MoveTree(int a, int b) {
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int lo = std::min(a, b);
   const int hi = std::max(a, b);
   const int end = GetNextSibling(hi, TRUE);
@@ -138,14 +134,14 @@ int ATREE::MoveTree(int a, int b) {
   AppendRange(order, hi, end);
   AppendRange(order, lo, hi);
   ReorderItems(lo, order);
-  UpdateRows({parent, lo, end, 0}, current && siblings);
+  m_rows.Update(*this, {parent, lo, end, 0}, current && siblings);
   return end - hi;
 }
 
 int ATREE::PromoteTree(int item) {
   const int level = GetLevel(item);
   if (level < 2) return item;
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int parent = GetParent(item);
   const int grandparent = RowsParentOf(parent);
   const int target = GetNextSibling(parent, TRUE);
@@ -162,7 +158,7 @@ int ATREE::PromoteTree(int item) {
   AppendRange(order, end, target);
   AppendRange(order, item, end);
   ReorderItems(item, order);
-  UpdateRows({grandparent, parent, target, 0}, current);
+  m_rows.Update(*this, {grandparent, parent, target, 0}, current);
   return target - (end - item);
 }
 
@@ -170,7 +166,7 @@ int ATREE::DemoteTree(int item, BOOL open) {
   // The top item has no sibling to go under.
   const int prev = item == 0 ? -1 : GetPrevSibling(item);
   if (prev < 0) return -1;
-  const bool current = m_bRowsCurrent;
+  const bool current = m_rows.IsCurrent();
   const int parent = RowsParentOf(item);
   const BOOL expanded = IsExpanded(prev);
   // Revealing under a hidden predecessor shows all of the parent's children.
@@ -192,9 +188,9 @@ int ATREE::DemoteTree(int item, BOOL open) {
     SetViewRange(item + 1, end, 0);
   }
   if (revealsAll) {
-    UpdateRows({parent, parent + 1, GetNextSibling(parent, TRUE), 0}, current);
+    m_rows.Update(*this, {parent, parent + 1, GetNextSibling(parent, TRUE), 0}, current);
   } else {
-    UpdateRows({parent, prev, end, 0}, current);
+    m_rows.Update(*this, {parent, prev, end, 0}, current);
   }
   return item;
 }

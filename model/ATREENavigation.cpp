@@ -1,4 +1,5 @@
 // Structural questions answered from the paths: levels, parents, siblings and lookups.
+#include <algorithm>
 #include <cstring>
 
 #include "model/ATREE.h"
@@ -28,6 +29,12 @@ int PositionOfLevel(const CString& path, int n) {
 }
 
 }  // namespace
+
+int ATREE::LevelOf(const CString& path) {
+  // A count the compiler does many bytes at a time; paths are too short for a search per title.
+  const char* p = path.GetString();
+  return static_cast<int>(std::count(p, p + path.GetLength(), '\x01'));
+}
 
 int ATREE::GetLevel(int item) const { return LevelOf(GetDirData(item)->m_strPath); }
 
@@ -107,8 +114,9 @@ int ATREE::FindName(const char* name) const {
 }
 
 int ATREE::FindRow(const char* title) const {
-  for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
-    if (EqualFoldAscii(m_rows[static_cast<size_t>(r)].m_strTitle, title)) return r;
+  // Every row, the sentinel too.
+  for (int r = 0; r <= m_rows.GetTreeDataCount(); ++r) {
+    if (EqualFoldAscii(m_rows.GetTreeData(r)->m_strTitle, title)) return r;
   }
   return -1;
 }

@@ -53,10 +53,11 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
   int read = 0;
   if (openMode == 0 && HasExtension(path, ".kvn")) {
     read = ReadKvnFile(path);
-  } else if (OutlineReader reader = GetOutlineReader(SourceOf(path, openMode))) {
+  } else if (IOutlineReaders* readers = Seam<IOutlineReaders>::Get()) {
     // An outline made from another source that no file could hold and be opened again would be
     // work the user cannot keep.
-    read = reader(*this, path) && KvnCrypt::CanOpenBytes(StoredBytesAtLeast(*this), path);
+    read = readers->ReadOutline(SourceOf(path, openMode), *this, path) &&
+           KvnCrypt::CanOpenBytes(StoredBytesAtLeast(*this), path);
   } else {
     // A source that no installed converter reads.
     AfxMessageBox(CString("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);
@@ -86,7 +87,7 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
 }
 
 void ATREE::ShowReadOnlyNotice(int reason, const char* path) {
-  if (IModelPrompts* prompts = GetModelPrompts()) prompts->ShowReadOnlyNotice(reason, path);
+  if (IModelPrompts* prompts = Seam<IModelPrompts>::Get()) prompts->ShowReadOnlyNotice(reason, path);
 }
 
 BOOL ATREE::IsWritable(const char* path) { return !IsReadOnlyFile(path) && m_lock.CanWrite(path); }
@@ -110,7 +111,7 @@ int ATREE::SaveFile(const char* path) {
 int ATREE::WriteByExtension(const char* path) {
   if (HasExtension(path, ".kvn") || HasExtension(path, ".bak")) return WriteKvnFile(path);
   const OutlineSource target = HasExtension(path, ".mem") ? OutlineSource::WzOutline : OutlineSource::PlainText;
-  if (OutlineWriter writer = GetOutlineWriter(target)) return writer(*this, path);
+  if (IOutlineReaders* writers = Seam<IOutlineReaders>::Get()) return writers->WriteOutline(target, *this, path);
   // The converters that write this form are not installed.
   AfxMessageBox("保存先ファイルが開けません");
   return 0;
@@ -119,7 +120,7 @@ int ATREE::WriteByExtension(const char* path) {
 BOOL ATREE::CheckWritePassword() {
   const CString& hash = m_properties.m_strWritePassword;
   if (hash.IsEmpty() || m_bWriteAccess) return TRUE;
-  IModelPrompts* prompts = GetModelPrompts();
+  IModelPrompts* prompts = Seam<IModelPrompts>::Get();
   CString password;
   if (!prompts ||
       !prompts->AskPassword("", "書き込みパスワードが設定されています。書き込みパスワードを入力してください", password))

@@ -1,12 +1,6 @@
 // Pruning a working copy of the outline before printing.
 #include "model/ATREE.h"
 
-int ATREE::GetItemImage(int item) const {
-  const CDirData* d = GetDirData(item);
-  return (HasChildren(item) ? 1 : 0) | ((d->m_nStatus & 1) ? 2 : 0) | (d->m_strLink.IsEmpty() ? 0 : 4) |
-         ((d->m_nStatus & 2) ? 8 : 0);
-}
-
 BOOL ATREE::PruneForPrint(int* current) {
   if (GetDirDataCount() == 0) return FALSE;
   const int top = GetNextSibling(0, TRUE);

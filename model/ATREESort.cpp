@@ -42,7 +42,7 @@ CString ATREE::GetLastPart(const char* path) const {
 }
 
 int ATREE::CompareTitles(const char* a, const char* b) const {
-  if (m_bNumericTitles && GetParentPath(a) == GetParentPath(b)) {
+  if (m_work.numericTitles && GetParentPath(a) == GetParentPath(b)) {
     const CString la = GetLastPart(a), lb = GetLastPart(b);
     const double x = ParseNumber(la), y = ParseNumber(lb);
     if (x == y) return CompareTextOpt(la, lb, FIND_IGNORE_CASE);
@@ -135,12 +135,13 @@ void ATREE::SortChildren(int item, int mode) {
       keys += static_cast<char>(folded & 0xFF);
       p += length;
     }
-    children.push_back({d, c, next == -1 ? end : next, keyStart, static_cast<std::uint32_t>(keys.size()), m_bNumericTitles ? ParseNumber(title) : 0});
+    children.push_back({d, c, next == -1 ? end : next, keyStart, static_cast<std::uint32_t>(keys.size()),
+                        m_work.numericTitles ? ParseNumber(title) : 0});
     c = next;
   }
   if (children.size() < 2) return;
   // Ascending, the title comparison is that of the folded titles, or of their numbers first.
-  auto titleLess = [&keys, numeric = m_bNumericTitles != 0](const SortChild& a, const SortChild& b) {
+  auto titleLess = [&keys, numeric = m_work.numericTitles != 0](const SortChild& a, const SortChild& b) {
     if (numeric && a.number != b.number) return a.number < b.number;
     const std::string_view all(keys);
     return BytesBefore(all.substr(a.keyStart, a.keyEnd - a.keyStart), all.substr(b.keyStart, b.keyEnd - b.keyStart));
@@ -164,7 +165,7 @@ void ATREE::SortChildren(int item, int mode) {
 }
 
 void ATREE::SortTrees(int item, int mode, BOOL directChildrenOnly, BOOL numericTitles) {
-  m_bNumericTitles = numericTitles;
+  m_work.numericTitles = numericTitles;
   if (!HasChildren(item)) return;
   if (directChildrenOnly) {
     SortChildren(item, mode);

@@ -98,3 +98,17 @@ class CShoStrArray {
   CString m_strSeparator;
   int m_bSaveInDocument = 0;
 };
+
+// The table a document holds: its copies keep whether the styles are stored in the document,
+// which a table copied out of it for editing leaves behind.
+class DocumentShoStr : public CShoStrArray {
+ public:
+  DocumentShoStr() = default;
+  DocumentShoStr(const DocumentShoStr& other) : CShoStrArray(other) { SetSaveInDocument(other.GetSaveInDocument()); }
+  DocumentShoStr& operator=(const DocumentShoStr& other) {
+    CShoStrArray::operator=(other);
+    SetSaveInDocument(other.GetSaveInDocument());
+    return *this;
+  }
+  ~DocumentShoStr() = default;
+};

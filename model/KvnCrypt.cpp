@@ -202,7 +202,7 @@ bool KvnCrypt::Open(const char* path) {
       stored += HexDigitChar(byte & 0x0F);
     }
     m_strHash = stored;
-    IModelPrompts* prompts = GetModelPrompts();
+    IModelPrompts* prompts = Seam<IModelPrompts>::Get();
     CString password;
     if (!prompts || !prompts->AskPassword(FileNameOf(path), "", password)) return false;
     if (PasswordHash(password) != stored) {

@@ -1,8 +1,10 @@
 #pragma once
 // What the model needs to ask the user while it opens and saves a document: a password and the
 // notice that a document opens read-only. The model opens no window itself; the program installs
-// the dialogs (model/dialogs) and tests install answers, as they do for message boxes. With
-// nothing installed every password entry counts as cancelled and notices are not shown.
+// the dialogs (model/dialogs) as Seam<IModelPrompts> and tests install answers, as they do for
+// message boxes. With nothing installed every password entry counts as cancelled and notices are
+// not shown.
+#include "foundation/Seam.h"
 #include "platform/base/CString.h"
 
 class IModelPrompts {
@@ -16,7 +18,3 @@ class IModelPrompts {
   // the file itself is read-only, 2 its lock file cannot be made.
   virtual void ShowReadOnlyNotice(int reason, const char* path) = 0;
 };
-
-// The installed prompts (not owned; they outlive every model that asks), or null for none.
-void SetModelPrompts(IModelPrompts* prompts);
-IModelPrompts* GetModelPrompts();

@@ -3,8 +3,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <wx/frame.h>
-#include <wx/statusbr.h>
 
 #include <algorithm>
 #include <cctype>
@@ -13,9 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "foundation/PathHelpers.h"
-#include "online/CHttpDownloadDlg.h"
-#include "platform/framework/CWinApp.h"
+#include "online/CTransferProgressDlg.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/services/WinInet.h"
@@ -46,11 +42,6 @@ bool FileContains(const char* path, const CString& text) {
 }
 
 }  // namespace
-
-void SetTransferStatus(const char* text) {
-  auto* frame = dynamic_cast<wxFrame*>(AfxGetMainFrameWindow());
-  if (frame && frame->GetStatusBar()) frame->GetStatusBar()->SetStatusText(CP932ToWx(text), 0);
-}
 
 CHttpClient::CHttpClient(const char* url) : m_strURL(url ? url : ""), m_strBoundary(kFixedBoundary) {}
 
@@ -136,15 +127,15 @@ void CHttpClient::ShowHttpError(const CHttpFile& file) const {
   AfxMessageBox(text);
 }
 
-BOOL CHttpClient::ReadResponseText(CHttpFile& file) {
+void CHttpClient::ReadResponseText(CHttpFile& file, CTransferProgress& progress) {
   char block[1024];
   for (;;) {
     const size_t n = file.Read(block, sizeof block - 1);
     if (n == 0) break;
+    progress.done += n;
     for (size_t i = 0; i < n; ++i)
       if (block[i] != '\r') m_strResponse += block[i];
   }
-  return !file.Failed();
 }
 
 BOOL CHttpClient::PostForm() {
@@ -153,65 +144,65 @@ BOOL CHttpClient::PostForm() {
   file->SetMaxBodySize(kMaxTextReply);
   file->AddRequestHeaders(kFormHeaders, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
   const CString body = BuildFormBody();
-  return FinishRequest(*file, file->SendRequest(kFormContentType, body.GetString(), static_cast<size_t>(body.GetLength())));
+  RunTransfer(TransferKind::Request, "", *file, [&](CTransferProgress& progress) {
+    if (file->SendRequest(kFormContentType, body.GetString(), static_cast<size_t>(body.GetLength())) &&
+        file->QueryStatusCode() <= 299)
+      ReadResponseText(*file, progress);
+  });
+  return FinishRequest(*file);
 }
 
 BOOL CHttpClient::UploadFile(const char* localPath) {
   std::ifstream in(CP932ToUTF8(localPath), std::ios::binary);
   if (!in) return FALSE;
-  in.seekg(0, std::ios::end);
-  const auto fileLength = static_cast<size_t>(in.tellg());
-  in.seekg(0);
-  ChooseBoundary(localPath);
   std::unique_ptr<CHttpFile> file = OpenRequest();
   if (!file) return FALSE;
-  file->SetMaxBodySize(kMaxTextReply);
-  file->AddRequestHeaders(CString(kFormHeaders) + "Content-Type: multipart/form-data; boundary=" + m_strBoundary + "\r\n",
-                          HTTP_ADDREQ_FLAG_ADD_IF_NEW);
-  const std::string head = std::string(BuildParamParts().GetString()) + BuildFilePartHeader().GetString();
-  const std::string trailer = BuildTrailer().GetString();
-  const size_t total = head.size() + fileLength + trailer.size();
+  RunTransfer(TransferKind::Upload, "", *file, [&](CTransferProgress& progress) {
+    in.seekg(0, std::ios::end);
+    const auto fileLength = static_cast<size_t>(in.tellg());
+    in.seekg(0);
+    progress.total = fileLength;
+    ChooseBoundary(localPath);
+    file->SetMaxBodySize(kMaxTextReply);
+    file->AddRequestHeaders(CString(kFormHeaders) + "Content-Type: multipart/form-data; boundary=" + m_strBoundary + "\r\n",
+                            HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+    const std::string head = std::string(BuildParamParts().GetString()) + BuildFilePartHeader().GetString();
+    const std::string trailer = BuildTrailer().GetString();
+    const size_t total = head.size() + fileLength + trailer.size();
 
-  // The body is pulled in order: the parts, the file in blocks, the trailer.
-  size_t headSent = 0, fileSent = 0, trailerSent = 0;
-  auto source = [&](char* buffer, size_t size) -> size_t {
-    if (headSent < head.size()) {
-      const size_t n = std::min(size, head.size() - headSent);
-      head.copy(buffer, n, headSent);
-      headSent += n;
+    // The body is pulled in order: the parts, the file in blocks, the trailer.
+    size_t headSent = 0, fileSent = 0, trailerSent = 0;
+    auto source = [&](char* buffer, size_t size) -> size_t {
+      if (headSent < head.size()) {
+        const size_t n = std::min(size, head.size() - headSent);
+        head.copy(buffer, n, headSent);
+        headSent += n;
+        return n;
+      }
+      if (fileSent < fileLength) {
+        in.read(buffer, static_cast<std::streamsize>(std::min({size, kUploadBlock, fileLength - fileSent})));
+        const auto n = static_cast<size_t>(in.gcount());
+        fileSent += n;
+        progress.done = fileSent;
+        return n;
+      }
+      const size_t n = std::min(size, trailer.size() - trailerSent);
+      trailer.copy(buffer, n, trailerSent);
+      trailerSent += n;
       return n;
-    }
-    if (fileSent < fileLength) {
-      in.read(buffer, static_cast<std::streamsize>(std::min({size, kUploadBlock, fileLength - fileSent})));
-      const auto n = static_cast<size_t>(in.gcount());
-      fileSent += n;
-      CString status;
-      status.Format("アップロード：%d バイト", static_cast<int>(fileSent));
-      SetTransferStatus(status);
-      return n;
-    }
-    const size_t n = std::min(size, trailer.size() - trailerSent);
-    trailer.copy(buffer, n, trailerSent);
-    trailerSent += n;
-    return n;
-  };
-  const BOOL sent = file->SendRequestEx(total, source);
-  in.close();
-  SetTransferStatus("アップロード終了");
-  return FinishRequest(*file, sent);
+    };
+    if (file->SendRequestEx(total, source) && file->QueryStatusCode() <= 299) ReadResponseText(*file, progress);
+  });
+  return FinishRequest(*file);
 }
 
-BOOL CHttpClient::FinishRequest(CHttpFile& file, BOOL sent) {
-  if (!sent) {
-    ShowHttpError(file);
-    return FALSE;
-  }
-  if (file.QueryStatusCode() > 299) return FALSE;
-  if (!ReadResponseText(file)) {
-    ShowHttpError(file);
-    return FALSE;
-  }
-  return TRUE;
+BOOL CHttpClient::FinishRequest(CHttpFile& file) {
+  if (!file.Failed() && file.QueryStatusCode() <= 299) return TRUE;
+  // What came before a failure is no reply.
+  m_strResponse.Empty();
+  m_bCancelled = file.Cancelled();
+  if (file.Failed() && !m_bCancelled) ShowHttpError(file);
+  return FALSE;
 }
 
 CString CHttpClient::GetFileNameFromHeaders(const char* rawHeaders) {
@@ -241,7 +232,7 @@ CString CHttpClient::SafeFileName(const char* name) {
   return text;
 }
 
-CString CHttpClient::DownloadFile(const char* folder, BOOL showProgress) {
+CString CHttpClient::DownloadFile(const char* folder) {
   const int slash = m_strURL.ReverseFind('/');
   if (slash < 0) return CString();
   CString name = m_strURL.Mid(slash + 1);
@@ -252,75 +243,82 @@ CString CHttpClient::DownloadFile(const char* folder, BOOL showProgress) {
   if (!file) return CString();
   file->SetMaxBodySize(kMaxDownload);
   file->AddRequestHeaders(kFormHeaders, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
-  std::unique_ptr<CHttpDownloadDlg> progress;
-  if (showProgress) progress = CHttpDownloadDlg::CreateModeless("ダウンロード中です", name);
   const CString body = BuildFormBody();
-  if (!file->SendRequest(kFormContentType, body.GetString(), static_cast<size_t>(body.GetLength()))) {
-    progress.reset();
-    AfxMessageBox(file->GetErrorMessage().Left(2048));
-    return CString();
-  }
-  if (file->QueryStatusCode() > 299) {
-    m_strResponse = "ダウンロードサイトが開けませんでした";
-    return CString();
-  }
-  PumpWaitingMessages();
-  // Only this exact value (as the service sends it) marks a text reply.
-  if (file->QueryHeader("Content-Type") == "text/palin") {
-    if (!ReadResponseText(*file)) {
-      progress.reset();
-      AfxMessageBox(file->GetErrorMessage().Left(2048));
+  // How the worker ended, for the GUI thread to report.
+  enum class Outcome { Failed, ErrorStatus, TextReply, BadName, NotCreated, NotWritten, Saved } outcome = Outcome::Failed;
+  CString target;
+  RunTransfer(TransferKind::Download, name, *file, [&](CTransferProgress& progress) {
+    if (!file->SendRequest(kFormContentType, body.GetString(), static_cast<size_t>(body.GetLength()))) return;
+    if (file->QueryStatusCode() > 299) {
+      outcome = Outcome::ErrorStatus;
+      return;
     }
+    // Only this exact value (as the service sends it) marks a text reply.
+    if (file->QueryHeader("Content-Type") == "text/palin") {
+      ReadResponseText(*file, progress);
+      outcome = Outcome::TextReply;
+      return;
+    }
+    const CString given = SafeFileName(GetFileNameFromHeaders(file->QueryRawHeaders()));
+    if (!given.IsEmpty()) name = given;
+    name = SafeFileName(name);
+    if (name.IsEmpty()) {
+      outcome = Outcome::BadName;
+      return;
+    }
+    target = dir + name;
+    const std::string path = CP932ToUTF8(target.str());
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      outcome = Outcome::NotCreated;
+      return;
+    }
+    m_dwTotalSize = static_cast<DWORD>(std::strtoul(file->QueryHeader("Content-Length"), nullptr, 10));
+    m_dwReceivedSize = 0;
+    progress.total = m_dwTotalSize;
+    bool written = true;
+    char block[kDownloadBlock];
+    for (size_t n; written && (n = file->Read(block, sizeof block)) > 0;) {
+      m_dwReceivedSize += static_cast<DWORD>(n);
+      progress.done = m_dwReceivedSize;
+      written = write(fd, block, n) == static_cast<ssize_t>(n);
+    }
+    file->Close();
+    if (close(fd) != 0) written = false;
+    // A cut, failed or cancelled download leaves no partial file.
+    if (!written || file->Failed()) unlink(path.c_str());
+    outcome = !written ? Outcome::NotWritten : file->Failed() ? Outcome::Failed : Outcome::Saved;
+  });
+  if (file->Cancelled()) {
+    m_bCancelled = TRUE;
+    m_strResponse.Empty();
     return CString();
   }
-  const CString given = SafeFileName(GetFileNameFromHeaders(file->QueryRawHeaders()));
-  if (!given.IsEmpty()) name = given;
-  name = SafeFileName(name);
-  if (name.IsEmpty()) {
-    m_strResponse = "ダウンロードしたファイルの名前が正しくありません";
-    return CString();
-  }
-  const CString target = dir + name;
-  const std::string path = CP932ToUTF8(target.str());
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) {
-    m_strResponse = "ファイルの作成に失敗しました：" + target;
-    return CString();
-  }
-  m_dwTotalSize = static_cast<DWORD>(std::strtoul(file->QueryHeader("Content-Length"), nullptr, 10));
-  m_dwReceivedSize = 0;
-  if (progress) progress->SetRange(m_dwTotalSize);
-  bool cancelled = false;
-  bool written = true;
-  char block[kDownloadBlock];
-  for (;;) {
-    const size_t n = file->Read(block, sizeof block);
-    if (n == 0) break;
-    m_dwReceivedSize += static_cast<DWORD>(n);
-    if (progress) progress->SetPos(m_dwReceivedSize);
-    CString status;
-    status.Format("ダウンロード：%d", static_cast<int>(m_dwReceivedSize));
-    SetTransferStatus(status);
-    PumpWaitingMessages();
-    if (progress && progress->IsCancelled()) {
-      cancelled = true;
+  switch (outcome) {
+    case Outcome::Saved:
+      return target;
+    case Outcome::Failed:
+      m_strResponse.Empty();
+      ShowHttpError(*file);
       break;
-    }
-    if (write(fd, block, n) != static_cast<ssize_t>(n)) {
-      written = false;
+    case Outcome::ErrorStatus:
+      m_strResponse = "ダウンロードサイトが開けませんでした";
       break;
-    }
+    case Outcome::TextReply:
+      if (file->Failed()) {
+        m_strResponse.Empty();
+        ShowHttpError(*file);
+      }
+      break;
+    case Outcome::BadName:
+      m_strResponse = "ダウンロードしたファイルの名前が正しくありません";
+      break;
+    case Outcome::NotCreated:
+      m_strResponse = "ファイルの作成に失敗しました：" + target;
+      break;
+    case Outcome::NotWritten:
+      m_strResponse = "ファイルの書込に失敗しました：" + target;
+      break;
   }
-  SetTransferStatus("ダウンロード終了");
-  const bool failed = file->Failed();
-  file->Close();
-  if (close(fd) != 0) written = false;
-  progress.reset();
-  if (cancelled || failed || !written) {
-    unlink(path.c_str());
-    if (failed) AfxMessageBox(file->GetErrorMessage().Left(2048));
-    if (!written) m_strResponse = "ファイルの書込に失敗しました：" + target;
-    return CString();
-  }
-  return target;
+  return CString();
 }

@@ -13,8 +13,9 @@
 #include "online/CNetFileService.h"
 #include "online/CNetListDlg.h"
 #include "online/CWebAcountDlg.h"
-#include "platform/desktop/CWaitCursor.h"
+#include "platform/base/AtomicFile.h"
 #include "platform/base/CodePage.h"
+#include "platform/desktop/CWaitCursor.h"
 #include "platform/desktop/MessageBox.h"
 
 namespace {
@@ -27,16 +28,18 @@ void SetAccount(CNetFileService& service) {
 
 std::filesystem::path OsPath(const char* path) { return CP932ToUTF8(path); }
 
-// Moves a file, copying when the two places are on different file systems.
-bool MoveFile(const char* from, const char* to) {
+// Replaces the target's content with the source's as a save does: through a temporary file
+// beside it, so that the target keeps its permissions and holds a whole document at every moment.
+bool ReplaceContent(const char* source, const char* target) {
+  const CString temp = CreateTempFileBeside(target);
+  if (temp.IsEmpty()) return false;
   std::error_code ec;
-  std::filesystem::rename(OsPath(from), OsPath(to), ec);
-  if (!ec) return true;
-  if (ec != std::errc::cross_device_link) return false;
-  if (!std::filesystem::copy_file(OsPath(from), OsPath(to), std::filesystem::copy_options::overwrite_existing, ec))
+  std::filesystem::copy_file(OsPath(source), OsPath(temp), std::filesystem::copy_options::overwrite_existing, ec);
+  if (ec) {
+    std::filesystem::remove(OsPath(temp), ec);
     return false;
-  std::filesystem::remove(OsPath(from), ec);
-  return true;
+  }
+  return CommitTempFile(temp, target);
 }
 
 // The temporary copy goes when the operation ends, however it ends.
@@ -58,15 +61,16 @@ struct Download {
 
 BOOL CNetDocumentOps::OpenNetFile(CKestavonDoc& doc, const char* netPath) {
   if (!CheckWebAccount(kNoAccount)) return FALSE;
-  CWaitCursor wait;
   CNetFileService service;
   SetAccount(service);
   service.SetNetPath(netPath);
+  // The progress dialog shows the wait, and its Cancel button takes no wait cursor.
   Download file{service.Download()};
   if (file.path.IsEmpty()) {
-    AfxMessageBox(service.GetMessage());
+    if (!service.IsCancelled()) AfxMessageBox(service.GetMessage());
     return FALSE;
   }
+  CWaitCursor wait;
   // A downloaded copy is this document's alone: no lock file beside it.
   if (doc.GetTree().OpenFile(file.path, 0, 0) < 0) {
     AfxMessageBox("ネットからファイルを開くことに失敗しました");
@@ -101,7 +105,7 @@ BOOL CNetDocumentOps::UploadNetFile(CKestavonDoc& doc, const char* netPath, BOOL
     done = service.Save(copy.path);
   }
   if (!done) {
-    AfxMessageBox(service.GetMessage());
+    if (!service.IsCancelled()) AfxMessageBox(service.GetMessage());
     return FALSE;
   }
   if (!keepLocal) {
@@ -125,6 +129,7 @@ BOOL CNetDocumentOps::CheckNetFileUpdate(CKestavonDoc& doc, const char* localPat
     CNetFileService service;
     SetAccount(service);
     service.GetUpdateTime(properties.m_strNetFileID, remote);
+    if (service.IsCancelled()) return FALSE;
   }
   struct stat info {};
   if (stat(CP932ToUTF8(localPath).c_str(), &info) != 0) return FALSE;
@@ -133,32 +138,28 @@ BOOL CNetDocumentOps::CheckNetFileUpdate(CKestavonDoc& doc, const char* localPat
   if (AfxMessageBox("ネット上に新しいファイルがあります。ネット上のものに更新しますか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
     return FALSE;
 
-  CWaitCursor wait;
   CNetFileService service;
   SetAccount(service);
   service.SetNetPath(tree.GetNetPathName());
   Download file{service.Download()};
   if (file.path.IsEmpty()) {
-    AfxMessageBox(service.GetMessage());
+    if (!service.IsCancelled()) AfxMessageBox(service.GetMessage());
     return FALSE;
   }
-  // The local file moves to its newest backup; should anything below fail, it comes back.
+  CWaitCursor wait;
+  // The local file's content goes to its newest backup first; should the new one not load, that
+  // content comes back. The file itself is replaced as a save replaces it, keeping its mode.
   CFileBackup backup;
   const CString saved = backup.GetBackupFileName(localPath);
   backup.Backup(localPath);
-  auto restore = [&] {
-    std::error_code ec;
-    std::filesystem::remove(OsPath(localPath), ec);
-    MoveFile(saved, localPath);
-  };
-  if (!MoveFile(file.path, localPath)) {
-    restore();
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(OsPath(saved), ec) || !ReplaceContent(file.path, localPath)) {
     AfxMessageBox("ネット上のファイルに更新できませんでした。");
     return FALSE;
   }
   tree.GetLock().RemoveLockFile();
   if (tree.OpenFile(localPath, 0, 1) < 0) {
-    restore();
+    ReplaceContent(saved, localPath);
     AfxMessageBox("ネット上のファイルを読めませんでした。元のファイルに戻します。");
     tree.OpenFile(localPath, 0, 1);
     return FALSE;
@@ -198,11 +199,6 @@ void CNetDocumentOps::OnFileSaveAsNet(CKestavonDoc& doc) {
   doc.OnSaveDocument(MakeNetPath("", dialog.m_strTitle));
 }
 
-void InstallOnlineService() {
-  static CNetDocumentOps ops;
-  InstallNetDocumentService(&ops);
-}
-
 namespace {
 
 void ListCommand(BOOL deleteMode) {
@@ -210,7 +206,7 @@ void ListCommand(BOOL deleteMode) {
   CNetFileService service;
   SetAccount(service);
   if (!service.List()) {
-    AfxMessageBox(service.GetMessage());
+    if (!service.IsCancelled()) AfxMessageBox(service.GetMessage());
     return;
   }
   CNetListDlg dialog(AfxGetMainFrameWindow(), &service, deleteMode);

@@ -17,8 +17,6 @@ class CNetDocumentOps : public INetDocumentService {
   static constexpr long long kMaxUpload = 1000000;
 };
 
-// Installs the operations for the documents (once, at start-up).
-void InstallOnlineService();
 // The application's commands: open from the service, delete there, the account settings.
 void OnNetOpen();
 void OnNetDelete();

@@ -91,7 +91,25 @@ BOOL CNetFileService::CheckConfigured() {
   return FALSE;
 }
 
+BOOL CNetFileService::TookCancel(const CHttpClient& client) {
+  if (!client.IsCancelled()) return FALSE;
+  m_bCancelled = TRUE;
+  m_strMessage = "通信を中止しました";
+  return TRUE;
+}
+
+BOOL CNetFileService::CheckUploadSize(const char* localPath) {
+  m_bCancelled = FALSE;
+  struct stat info {};
+  if (stat(CP932ToUTF8(localPath).c_str(), &info) == 0 && static_cast<unsigned long long>(info.st_size) <= CHttpClient::kMaxDownload)
+    return TRUE;
+  m_strMessage.Format("サイズ制限：%uMBを超えるファイルはアップロードできません",
+                      static_cast<unsigned>(CHttpClient::kMaxDownload >> 20));
+  return FALSE;
+}
+
 BOOL CNetFileService::Request(const char* mode, const char* title, const char* fileId) {
+  m_bCancelled = FALSE;
   if (!CheckConfigured()) return FALSE;
   m_strDate = COleDateTime::GetCurrentTime().Format("%Y/%m/%d %H:%M:%S");
   const CString key = MakeKey(m_strPassword, m_strDate);
@@ -109,8 +127,9 @@ BOOL CNetFileService::Request(const char* mode, const char* title, const char* f
     m_strFileId = fileId;
     client.AddParam("fileid", fileId);
   }
-  // The transfer's own result does not matter: an empty reply is no reply.
+  // The transfer's own result does not matter: after a failure the reply is empty, which is no reply.
   client.PostForm();
+  if (TookCancel(client)) return FALSE;
   return ParseReply(client.GetResponseText());
 }
 
@@ -183,6 +202,7 @@ BOOL CNetFileService::TransferFile(const char* endpoint, const char* localPath, 
   if (withPub) client.AddParam("pub", "1");
   client.AddParam("fileext", GetFileExt(localPath));
   if (!client.UploadFile(localPath)) {
+    if (TookCancel(client)) return FALSE;
     m_strMessage = "ファイルのアップロードに失敗しました";
     return FALSE;
   }
@@ -190,6 +210,7 @@ BOOL CNetFileService::TransferFile(const char* endpoint, const char* localPath, 
 }
 
 BOOL CNetFileService::Upload(const char* localPath, const char* title) {
+  if (!CheckUploadSize(localPath)) return FALSE;
   if (!Request("saveas", title ? title : m_strTitle.GetString(), nullptr)) return FALSE;
   if (!m_strConfirm.IsEmpty() && AfxMessageBox(m_strConfirm, MB_YESNO | MB_ICONQUESTION) != IDYES) {
     m_strMessage = "アップロードを中止しました";
@@ -201,6 +222,7 @@ BOOL CNetFileService::Upload(const char* localPath, const char* title) {
 BOOL CNetFileService::Save(const char* localPath, const char* title, const char* fileId) {
   const CString useTitle = title ? CString(title) : m_strTitle;
   const CString useId = fileId ? CString(fileId) : m_strFileId;
+  if (!CheckUploadSize(localPath)) return FALSE;
   if (!Request("save", useTitle, useId)) return FALSE;
   return TransferFile("kvnupdate", localPath, FALSE);
 }
@@ -230,7 +252,11 @@ CString CNetFileService::Download(const char* fileId) {
   client.AddParam("key", m_strKey);
   client.AddParam("date", m_strDate);
   client.AddParam("fileid", m_strFileId);
-  const CString path = client.DownloadFile(dir, FALSE);
+  const CString path = client.DownloadFile(dir);
+  if (TookCancel(client)) {
+    rmdir(folder.c_str());
+    return CString();
+  }
   const CString reply = client.GetResponseText();
   const BOOL accepted = CheckTransferReply(reply);
   if (path.IsEmpty() || !accepted) {
@@ -254,6 +280,7 @@ BOOL CNetFileService::Delete(const char* fileId) {
   client.AddParam("date", m_strDate);
   client.AddParam("fileid", m_strFileId);
   if (!client.PostForm()) {
+    if (TookCancel(client)) return FALSE;
     m_strMessage = "ファイルの削除に失敗しました";
     return FALSE;
   }

@@ -10,6 +10,7 @@
 #include "platform/base/WinTypes.h"
 
 class CDXMLElement;
+class CHttpClient;
 
 // One document of the user's storage.
 class CNetFileItem {
@@ -54,6 +55,8 @@ class CNetFileService {
   CString GetConfirmation() const { return m_strConfirm; }
   // Whether the last request's reply listed files (the list holds them then).
   BOOL LastReplyListedFiles() const { return m_bListedFiles; }
+  // Whether the user cancelled a transfer of the last operation: it failed without a message to show.
+  BOOL IsCancelled() const { return m_bCancelled; }
 
   CString GetNetPath() const;
   void SetNetPath(const char* path);
@@ -81,6 +84,10 @@ class CNetFileService {
   // The multipart transfer of an upload or save to the endpoint.
   BOOL TransferFile(const char* endpoint, const char* localPath, BOOL withPub);
   BOOL CheckConfigured();
+  // FALSE, with the result message set, for a file that could not be downloaded again.
+  BOOL CheckUploadSize(const char* localPath);
+  // Takes a client's cancel; TRUE when the user cancelled.
+  BOOL TookCancel(const CHttpClient& client);
 
   CString m_strTransferBase;
   CString m_strRequestUrl;
@@ -96,4 +103,5 @@ class CNetFileService {
   CString m_strMessage;
   std::vector<std::unique_ptr<CNetFileItem>> m_files;
   BOOL m_bListedFiles = FALSE;
+  BOOL m_bCancelled = FALSE;
 };

@@ -47,7 +47,7 @@ void CNetListDlg::OnOK() {
     if (CKestavonApp* app = GetKestavonApp()) service.SetAccount(app->m_strWebID, app->m_strWebPassword);
     if (service.Delete(m_pService->GetFile(m_nSelect)->m_strFileId))
       AfxMessageBox("削除しました");
-    else
+    else if (!service.IsCancelled())
       AfxMessageBox(service.GetMessage());
   }
   EndModal(IDOK);

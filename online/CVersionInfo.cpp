@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/WebPages.h"
+#include "online/CTransferProgressDlg.h"
 #include "online/CVerupDlg.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/desktop/MessageBox.h"
@@ -86,6 +87,7 @@ BOOL CVersionInfo::FindProductLine(const char* text, const char* product) {
 
 BOOL CVersionInfo::Download(const char* url) {
   m_strText.Empty();
+  m_bCancelled = FALSE;
   DWORD service = 0;
   CString server, object;
   INTERNET_PORT port = 0;
@@ -100,10 +102,18 @@ BOOL CVersionInfo::Download(const char* url) {
   std::unique_ptr<CHttpFile> file = connection->OpenRequest("GET", object, flags);
   file->SetMaxBodySize(kMaxVersionFile);
   file->AddRequestHeaders("Accept: text/*\r\nUser-Agent: Mozilla/4.0*\r\n", HTTP_ADDREQ_FLAG_ADD_IF_NEW);
-  if (!file->SendRequest(nullptr, nullptr, 0) || file->QueryStatusCode() >= 300) return FALSE;
-  char block[1024];
-  for (size_t n; (n = file->Read(block, sizeof block - 1)) > 0;) m_strText.str().append(block, n);
-  return !file->Failed();
+  BOOL done = FALSE;
+  RunTransfer(TransferKind::VersionCheck, "", *file, [&](CTransferProgress& progress) {
+    if (!file->SendRequest(nullptr, nullptr, 0) || file->QueryStatusCode() >= 300) return;
+    char block[1024];
+    for (size_t n; (n = file->Read(block, sizeof block - 1)) > 0;) {
+      m_strText.str().append(block, n);
+      progress.done += n;
+    }
+    done = !file->Failed();
+  });
+  m_bCancelled = file->Cancelled();
+  return done;
 }
 
 CVersionInfo::Result CVersionInfo::Check(const char* product) { return Check(product, ProgramFileTime()); }
@@ -116,7 +126,7 @@ CVersionInfo::Result CVersionInfo::Check(const char* product, const COleDateTime
   }
   COleDateTime published;
   if (!Download(url) || !FindProductLine(m_strText, product) || !GetDate(published)) {
-    AfxMessageBox(kFailed);
+    if (!m_bCancelled) AfxMessageBox(kFailed);
     return Failed;
   }
   return programTime < published ? Newer : Latest;

@@ -10,7 +10,7 @@ class CVersionInfo {
   enum Result { Newer, Latest, Failed };
 
   // Downloads the file, finds the product's line and compares its date with the program file's
-  // last write; Failed after the failure was shown.
+  // last write; Failed after the failure was shown, or when the user cancelled the download.
   Result Check(const char* product);
   Result Check(const char* product, const COleDateTime& programTime);
 
@@ -31,6 +31,7 @@ class CVersionInfo {
 
   CString m_strLine;
   CString m_strText;
+  BOOL m_bCancelled = FALSE;
 };
 
 // The Help menu's version check with its questions and the result dialog.

@@ -226,7 +226,7 @@ enum : int {
 
   // Sent by code, tool-bar buttons or keys only (the hidden "WORK" menu)
   ID_WORK_REDRAW = 0x8049,
-  ID_WORK_STATUS_UPDATE = 0x804B,  // sent at idle time; the text area updates the status bar
+  ID_WORK_STATUS_UPDATE = 0x804B,
   ID_WORK_SYNC_PANES = 0x80FD,
   ID_WORK_FIND_SELECT = 0x8107,
   ID_WORK_COMMAND_LINE = 0x8116,  // a second start wrote System/Commandline
@@ -246,5 +246,4 @@ enum : int {
   ID_WORK_BOOKMARK_BAR = 0x820B,
   ID_WORK_TAB_POSITION = 0x820E,
   ID_WORK_CURSOR_JUMP = 0x820F,  // the tree view goes to the tree given by -J or -N
-  ID_WORK_SETTINGS_APPLIED = 0x8240,  // the settings command wrote its keys; the windows follow them
 };

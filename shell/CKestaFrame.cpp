@@ -31,7 +31,6 @@ wxBEGIN_EVENT_TABLE(CKestaFrame, CMDIChildWnd)
   EVT_MENU(ID_WINDOW_UNSPLIT, CKestaFrame::OnUnsplit)
   EVT_UPDATE_UI(ID_WINDOW_UNSPLIT, CKestaFrame::OnUpdateUnsplit)
   EVT_MENU(ID_WINDOW_OTHER_PANE, CKestaFrame::OnOtherPane)
-  EVT_MENU(ID_WORK_SYNC_PANES, CKestaFrame::OnSyncPanes)
   EVT_MENU(ID_WINDOW_SPLIT, CKestaFrame::OnWindowSplit)
   EVT_UPDATE_UI(ID_WINDOW_SPLIT, CKestaFrame::OnUpdateWindowSplit)
   EVT_MENU(ID_WINDOW_LINK_PANE, CKestaFrame::OnLinkFileWindow)
@@ -61,7 +60,6 @@ int* RememberedShowCmd() {
 
 CKestaFrame::CKestaFrame() {
   Bind(wxEVT_SIZE, &CKestaFrame::OnSizeChanged, this);
-  Bind(EVT_PREVIEW_TREE_CHANGED, [this](wxCommandEvent&) { ShowLinkFile(); });
   BindTreeExportCommands(*this);
   BindTreeInsertCommands(*this);
   BindTreeLinkCommands(*this);
@@ -273,7 +271,7 @@ void CKestaFrame::OnOtherPane(wxCommandEvent&) {
   m_pTextSplitter->SetActivePane(firstActive ? 1 : 0, 0);
 }
 
-void CKestaFrame::OnSyncPanes(wxCommandEvent&) {
+void CKestaFrame::SyncTextPanes() {
   if (!m_pTextSplitter || m_pTextSplitter->GetRowCount() != 2) return;
   auto* first = dynamic_cast<CIEditView*>(m_pTextSplitter->GetPane(0, 0));
   auto* second = dynamic_cast<CIEditView*>(m_pTextSplitter->GetPane(1, 0));

@@ -5,14 +5,13 @@
 // the user into two rows of the same text at most. The frame switches between tree only, text
 // only and both, remembers the pane sizes and the show state of child windows, and fills the mark
 // menu with its document's marks.
-#include "app/CPaneLinks.h"
 #include "platform/framework/CMDIChildWnd.h"
 #include "platform/base/CStringArray.h"
 
 class CSplitterWnd;
 class CSplitterWndEx;
 
-class CKestaFrame : public CMDIChildWnd, public CMarkMenuOwner {
+class CKestaFrame : public CMDIChildWnd {
  public:
   // At most this many marks show in the mark menu, from ID_MARK_FIRST on.
   static constexpr int kMaxMarks = 40;
@@ -28,11 +27,13 @@ class CKestaFrame : public CMDIChildWnd, public CMarkMenuOwner {
   // Gives a new window the size stored at the last close, cut to the client area.
   void RestoreSize();
   // Replaces the mark menu's entries with the mark names.
-  void UpdateMarkMenu() override;
-  CStringArray& GetMarkNames() override { return m_aMarkNames; }
+  void UpdateMarkMenu();
   // Follows the current tree's link in the link-file pane: with the automatic flag the pane shows
   // for a tree with a link and goes for one without.
   void ShowLinkFile();
+  // Brings the other text pane of a split text area into step with the active one (the first
+  // when neither is active), so the pane the user typed in is never overwritten.
+  void SyncTextPanes();
 
   CSplitterWnd* GetSplitter() const { return m_pSplitter; }
   CSplitterWnd* GetTextSplitter() const { return m_pTextSplitter; }
@@ -55,9 +56,6 @@ class CKestaFrame : public CMDIChildWnd, public CMarkMenuOwner {
   void OnUnsplit(wxCommandEvent& event);
   void OnUpdateUnsplit(wxUpdateUIEvent& event);
   void OnOtherPane(wxCommandEvent& event);
-  // Brings the other text pane of a split text area into step with the active one (the first
-  // when neither is active), so the pane the user typed in is never overwritten.
-  void OnSyncPanes(wxCommandEvent& event);
   void OnWindowSplit(wxCommandEvent& event);
   void OnUpdateWindowSplit(wxUpdateUIEvent& event);
   void OnLinkFileWindow(wxCommandEvent& event);

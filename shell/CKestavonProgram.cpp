@@ -1,16 +1,20 @@
 #include "shell/CKestavonProgram.h"
 
 #include "app/CKestavonDoc.h"
+#include "app/COtherEditDlg.h"
+#include "app/ProgramDialogs.h"
 #include "shell/CKestaFrame.h"
 #include "shell/CMainFrame.h"
 #include "shell/PreviewArticleBuilder.h"
-#include "convert/CFileDialogKesta.h"
+#include "shell/ProgramWindows.h"
 #include "shell/TextPaneSpellCheck.h"
+#include "convert/CFileDialogKesta.h"
 #include "convert/CFileWzImportDlg.h"
-#include "convert/CTextExporter.h"
 #include "convert/CFolderImportDlg.h"
+#include "convert/CTextExporter.h"
 #include "convert/ConverterReaders.h"
 #include "model/CTextOutputOptions.h"
+#include "model/dialogs/DialogPrompts.h"
 #include "online/CDocNetManager.h"
 #include "online/CNetDocumentOps.h"
 #include "online/CNetSearchDlg.h"
@@ -20,14 +24,17 @@
 #include "platform/framework/CDocTemplate.h"
 #include "platform/framework/CMDIChildWnd.h"
 #include "platform/framework/CMDIFrameWnd.h"
+#include "platform/base/CTime.h"
 #include "platform/base/FullPath.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/base/Places.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResource.h"
 #include "textarea/CIEditView.h"
-#include "treeview/CTreePickerDlg.h"
 #include "textarea/CWrila.h"
-#include "platform/base/CTime.h"
+#include "textarea/TextPaneTools.h"
+#include "treeview/CTreePickerDlg.h"
+#include "treeview/OutlineTextOutput.h"
 #include "views/CCalcDlg.h"
 #include "views/CCalenderDlg.h"
 #include "views/CChartFrame.h"
@@ -37,7 +44,6 @@
 #include "views/CGrepView.h"
 #include "views/CShellDlg.h"
 #include "views/ExternalTools.h"
-#include "app/COtherEditDlg.h"
 
 wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_FILE_IMPORT_FOLDER, CKestavonProgram::OnImportFolder)
@@ -52,12 +58,11 @@ wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
   EVT_MENU(ID_SETTINGS_TOOLS, CKestavonProgram::OnSettingsTools)
 wxEND_EVENT_TABLE()
 
-CKestavonProgram::CKestavonProgram() {
-  InstallConverterReaders();
-  InstallOnlineService();
-  static PreviewArticleBuilder previewArticles;
-  InstallPreviewArticles(&previewArticles);
-  m_pickDate = [](wxWindow* parent, CTime& date) {
+namespace {
+
+class CCalendarPicker : public IDatePicker {
+ public:
+  BOOL PickDate(wxWindow* parent, CTime& date) override {
     CCalenderDlg calendar(parent);
     calendar.m_nStartYear = date.GetYear();
     calendar.m_nStartMonth = date.GetMonth();
@@ -65,34 +70,36 @@ CKestavonProgram::CKestavonProgram() {
     if (calendar.DoModal() != IDOK) return FALSE;
     date = CTime(calendar.m_nYear, calendar.m_nMonth, calendar.m_nDay, 0, 0, 0);
     return TRUE;
-  };
-  m_calculate = [](wxWindow* parent, const CString& expression, CString& result, int& mode) {
+  }
+};
+
+class CCalculatorDialog : public ICalculator {
+ public:
+  BOOL Calculate(wxWindow* parent, const CString& expression, CString& result, int& mode) override {
     CCalcDlg calculator(parent);
     calculator.m_strExpression = expression;
     if (calculator.DoModal() != IDOK) return FALSE;
     result = calculator.m_strResult;
     mode = calculator.m_nCloseMode;
     return TRUE;
-  };
-  m_outlineText = [](ATREE& tree, const std::vector<int>& items, BOOL html) {
-    CTextOutputOptions options;
-    options.Load();
-    CTextExporter exporter(tree, options);
-    if (!items.empty()) exporter.ResetLevelCounters(items.front());
-    CString text;
-    for (int item : items) text += exporter.MakeHtmlArticle(item, 1, 0, html, nullptr);
-    return text + exporter.GetFootnoteText();
-  };
-  InstallTextPaneSpellCheck(*this);
-  m_pickTree = [](wxWindow* parent, ATREE& tree, int& item) {
+  }
+};
+
+class CTreePicker : public ITreePicker {
+ public:
+  BOOL PickTree(wxWindow* parent, ATREE& tree, int& item) override {
     CTreeRefDlg picker(parent);
     picker.m_pTree = &tree;
     picker.m_nIndex = item;
     if (picker.ShowModal() != wxID_OK) return FALSE;
     item = picker.m_nIndex;
     return TRUE;
-  };
-  m_promptSaveAs = [](wxWindow* parent, CString& path, int& type, const CString& folder) {
+  }
+};
+
+class CSaveAsDialog : public ISaveAsChooser {
+ public:
+  BOOL ChooseSaveAs(wxWindow* parent, CString& path, int& type, const CString& folder) override {
     // The document proposes its name with the extension of the type it starts with.
     const CString defExt = path.Mid(path.ReverseFind('.') + 1);
     CFileDialogKesta dialog(FALSE, defExt, path,
@@ -105,7 +112,51 @@ CKestavonProgram::CKestavonProgram() {
     path = dialog.GetPathName();
     type = static_cast<int>(dialog.m_ofn.nFilterIndex);
     return TRUE;
-  };
+  }
+};
+
+class CTextOutput : public IOutlineTextOutput {
+ public:
+  CString MakeOutlineText(ATREE& tree, const std::vector<int>& items, BOOL html) override {
+    CTextOutputOptions options;
+    options.Load();
+    CTextExporter exporter(tree, options);
+    if (!items.empty()) exporter.ResetLevelCounters(items.front());
+    CString text;
+    for (int item : items) text += exporter.MakeHtmlArticle(item, 1, 0, html, nullptr);
+    return text + exporter.GetFootnoteText();
+  }
+};
+
+}  // namespace
+
+// Every implementation that a layer below reaches through a seam, each installed for as long as
+// the program lives.
+struct CKestavonProgram::Seams {
+  Installed<CDialogPrompts, IModelPrompts> modelPrompts;
+  Installed<CConverterReaders, IOutlineReaders> converters;
+  Installed<CNetDocumentOps, INetDocumentService> netDocuments;
+  Installed<CProgramWindows, IPaneLinks, IOutlineWindows, IRunningBrowser> windows;
+  Installed<CCalendarPicker, IDatePicker> datePicker;
+  Installed<CSaveAsDialog, ISaveAsChooser> saveAs;
+  Installed<CCalculatorDialog, ICalculator> calculator;
+  Installed<CTreePicker, ITreePicker> treePicker;
+  Installed<CPaneSpellChecker, ISpellChecker> spellChecker;
+  Installed<CTextOutput, IOutlineTextOutput> textOutput;
+  Installed<PreviewArticleBuilder, IPreviewArticles> previewArticles;
+};
+
+CKestavonProgram::CKestavonProgram() : m_seams(std::make_unique<Seams>()) {}
+
+CKestavonProgram::~CKestavonProgram() = default;
+
+BOOL CKestavonProgram::OnIdle(LONG count) {
+  const BOOL more = CKestavonApp::OnIdle(count);
+  if (IsTabletPC()) return more;
+  // The status bar shows where the caret of the active text pane stands.
+  CView* active = m_pMainWnd ? m_pMainWnd->GetActiveView() : nullptr;
+  if (auto* text = dynamic_cast<CIEditView*>(active)) text->UpdateCaretStatus();
+  return more;
 }
 
 std::unique_ptr<CDocTemplate> CKestavonProgram::MakeOutlineTemplate() {

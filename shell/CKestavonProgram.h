@@ -1,17 +1,24 @@
 #pragma once
 // The application object of the program itself: the application with the windows that the layers
 // above it make, the outline window (child frame, tree, text and preview panes) and the main
-// frame, the chart window, and the commands that open a converter's dialog.
+// frame, the chart window, and the commands that open a converter's dialog. It is the one place
+// that fills every seam through which a lower layer reaches a higher one.
+#include <memory>
+
 #include "app/CKestavonApp.h"
 
 class CKestavonProgram : public CKestavonApp {
  public:
-  // Installs the converters' readers and the online file service.
+  // Installs every seam's implementation for the program's run: the model's dialogs, the
+  // converters' readers, the online file service, the windows, pickers and text outputs.
   CKestavonProgram();
+  ~CKestavonProgram() override;
 
   // Registers the chart window's template (the outline document in a chart frame) after the
   // application's own start-up.
   BOOL InitInstance() override;
+  // At idle time the status bar shows where the caret of the active text pane stands.
+  BOOL OnIdle(LONG count) override;
   CDocTemplate* m_pChartTemplate = nullptr;
   CDocTemplate* m_pGrepTemplate = nullptr;
 
@@ -35,5 +42,8 @@ class CKestavonProgram : public CKestavonApp {
   void OnSettingsTools(wxCommandEvent& event);
 
  private:
+  struct Seams;
+  std::unique_ptr<Seams> m_seams;
+
   wxDECLARE_EVENT_TABLE();
 };

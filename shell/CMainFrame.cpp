@@ -10,7 +10,6 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "shell/CMDITabs.h"
-#include "shell/SettingsApplied.h"
 #include "app/LinkFileName.h"
 #include "platform/framework/CDockState.h"
 #include "platform/framework/CDocTemplate.h"
@@ -112,14 +111,10 @@ constexpr int Count(const UINT (&)[N]) {
 
 CMainFrame::CMainFrame() : m_pBrowserDde(std::make_unique<CBrowserDde>()), m_timer(this, IDT_MAIN_TIMER) {
   Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnMainClose, this);
-  BindSettingsApplied(*this);
-  if (CKestavonApp* app = GetKestavonApp())
-    app->m_openInRunningBrowser = [this](const char* url) { return m_pBrowserDde->OpenURLInFront(url); };
 }
 
 CMainFrame::~CMainFrame() {
   m_timer.Stop();
-  if (CKestavonApp* app = GetKestavonApp()) app->m_openInRunningBrowser = nullptr;
 }
 
 int CMainFrame::OnCreate() {

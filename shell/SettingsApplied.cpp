@@ -1,17 +1,12 @@
 #include "shell/SettingsApplied.h"
 
-#include <wx/event.h>
-
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "shell/CMainFrame.h"
 #include "platform/framework/CDocTemplate.h"
-#include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
 
-namespace {
-
-void ApplyToWindows(CMainFrame& frame) {
+void ApplySettingsToWindows(CMainFrame& frame) {
   CKestavonApp* app = GetKestavonApp();
   if (!app) return;
   // A position only matters while there are tabs to place.
@@ -33,10 +28,4 @@ void ApplyToWindows(CMainFrame& frame) {
     }
   }
   frame.RefreshDocumentTitles();
-}
-
-}  // namespace
-
-void BindSettingsApplied(CMainFrame& frame) {
-  frame.Bind(wxEVT_MENU, [&frame](wxCommandEvent&) { ApplyToWindows(frame); }, ID_WORK_SETTINGS_APPLIED);
 }

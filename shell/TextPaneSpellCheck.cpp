@@ -2,7 +2,6 @@
 
 #include <wx/window.h>
 
-#include "app/CKestavonApp.h"
 #include "platform/desktop/MessageBox.h"
 #include "textarea/CIEditView.h"
 #include "textarea/CSpellCheckDlg.h"
@@ -66,12 +65,9 @@ BOOL CTextPaneSpellCheck::AskWord(CString& word, POINT position, int lineHeight,
   return TRUE;
 }
 
-void InstallTextPaneSpellCheck(CKestavonApp& app) {
-  app.m_spellCheck = [](wxWindow* textPane) {
-    if (auto* pane = dynamic_cast<CIEditView*>(textPane)) {
-      CTextPaneSpellCheck target(*pane);
-      RunSpellCheck(target);
-    }
-  };
-  app.m_hasDictionary = [] { return !CPdicLink::GetProgramPath(0).IsEmpty(); };
+BOOL CPaneSpellChecker::HasDictionary() { return !CPdicLink::GetProgramPath(0).IsEmpty(); }
+
+void CPaneSpellChecker::CheckSpelling(CIEditView& pane) {
+  CTextPaneSpellCheck target(pane);
+  RunSpellCheck(target);
 }

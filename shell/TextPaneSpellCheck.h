@@ -1,10 +1,10 @@
 #pragma once
 // The dictionary link's spell check over a text pane: the pane's editing control holds the text
 // and the spell-check dialog asks the user about each doubtful word.
+#include "textarea/TextPaneTools.h"
 #include "views/CPdicLink.h"
 
 class CIEditView;
-class CKestavonApp;
 
 class CTextPaneSpellCheck : public ISpellCheckTarget {
  public:
@@ -23,6 +23,9 @@ class CTextPaneSpellCheck : public ISpellCheckTarget {
   CIEditView& m_pane;
 };
 
-// Gives the application the text panes' spell check, there while the dictionary program's ANSI
-// edition is registered.
-void InstallTextPaneSpellCheck(CKestavonApp& app);
+// The text panes' spell check, there while the dictionary program's ANSI edition is registered.
+class CPaneSpellChecker : public ISpellChecker {
+ public:
+  BOOL HasDictionary() override;
+  void CheckSpelling(CIEditView& pane) override;
+};

@@ -83,7 +83,7 @@ void InsertOutline(CKestaFrame& frame, CTrView& pane, bool wz) {
   CWaitCursor wait;
   doc->SaveUndo();
   pane.PasteRecords(current, records, FALSE);
-  pane.RefillList(doc->GetTree().GetRowIndex(current));
+  pane.RefillList(doc->GetTree().GetRows().GetRowIndex(current));
 }
 
 void InsertFiles(CKestaFrame& frame, CTrView& pane, bool links) {
@@ -104,7 +104,7 @@ void InsertFiles(CKestaFrame& frame, CTrView& pane, bool links) {
   InsertFileTrees(tree, current, paths, links, tree.GetProperties().m_nFirstLine != 0);
   tree.MakeTreeData();
   doc->SetModifiedFlag(TRUE);
-  pane.RefillList(tree.GetRowIndex(current));
+  pane.RefillList(tree.GetRows().GetRowIndex(current));
 }
 
 void SaveSelected(CKestaFrame& frame, CTrView& pane) {
@@ -137,7 +137,7 @@ void SplitToFile(CKestaFrame& frame, CTrView& pane) {
   doc->SetModifiedFlag(TRUE);
   const int select = std::min(current, tree.GetDirDataCount() - 1);
   doc->SetCurrentTree(select);
-  pane.RefillList(tree.GetRowIndex(select));
+  pane.RefillList(tree.GetRows().GetRowIndex(select));
   pane.RebuildMarkList();
   pane.UpdateStatusBar();
 }

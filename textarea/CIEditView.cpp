@@ -36,7 +36,6 @@ CIEditView::CIEditView() {
   Bind(wxEVT_MENU, &CIEditView::OnCursorTree, this, ID_VIEW_CURSOR_SWITCH);
   Bind(wxEVT_MENU, &CIEditView::OnTreeOnly, this, ID_VIEW_TREE_ONLY_FROM_TEXT);
   Bind(wxEVT_MENU, &CIEditView::OnTreeOnly, this, ID_VIEW_TREE_TEXT);
-  Bind(wxEVT_MENU, &CIEditView::OnStatusUpdate, this, ID_WORK_STATUS_UPDATE);
   Bind(wxEVT_MENU, &CIEditView::OnFocusLost, this, ID_WORK_TEXT_FOCUS_LOST);
   Bind(wxEVT_MENU, &CIEditView::OnControlSettings, this, ID_SETTINGS_TEXTAREA);
   Bind(wxEVT_MENU, &CIEditView::OnControlSettings, this, ID_SETTINGS_FONT);
@@ -169,7 +168,8 @@ void CIEditView::SaveText() {
   // current item that changed without the views being told is not the item the control shows:
   // its text must not land there.
   if (!doc || !m_bInitialized || !GetEditCtrl().HasControl() || doc->GetCurrentTree() != m_nLoadedItem) return;
-  if (CFrameWnd* frame = GetParentFrame()) frame->SendCommand(ID_WORK_SYNC_PANES);
+  IOutlineWindows* windows = Seam<IOutlineWindows>::Get();
+  if (CFrameWnd* frame = GetParentFrame(); frame && windows) windows->SyncTextPanes(*frame);
   CWrilaCtrl& edit = GetEditCtrl();
   const CString text = edit.GetText();
   long start = 0;
@@ -238,7 +238,7 @@ void CIEditView::OnCursorTree(wxCommandEvent&) {
   CKestavonDoc* doc = GetDocument();
   if (!frame || !doc) return;
   for (CView* view : doc->GetViews()) {
-    if (view->GetParentFrame() == frame && dynamic_cast<CTreePane*>(view)) {
+    if (view->GetParentFrame() == frame && AsTreePane(*view)) {
       frame->SetActiveView(view);
       return;
     }
@@ -249,7 +249,7 @@ void CIEditView::OnTreeOnly(wxCommandEvent&) {
   if (CFrameWnd* frame = GetParentFrame()) frame->SendCommand(ID_VIEW_TREE_ONLY);
 }
 
-void CIEditView::OnStatusUpdate(wxCommandEvent&) {
+void CIEditView::UpdateCaretStatus() {
   CKestavonApp* app = GetKestavonApp();
   if (!app) return;
   long line = 0;

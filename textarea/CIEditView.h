@@ -48,6 +48,7 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
   CKestavonDoc* GetDocument() const;
 
+  CView& GetPaneView() override { return *this; }
   // Writes the control's text and its selection end into the current item.
   void SaveText() override;
   void SetTextSelection(long start, long end) override;
@@ -73,6 +74,9 @@ class CIEditView : public CWrilaView, public CTextPane {
   // Copies the source pane's text into the target when they differ, keeping the target's top line
   // and selection.
   static void SyncTextPanes(CIEditView* source, CIEditView* target);
+  // The caret's column and line, counted from one, in the status bar when they moved since it
+  // last showed them (at idle time, for the active pane).
+  void UpdateCaretStatus();
 
   // The pane's own colours, behind and around the control: the background starts as the
   // control's text-area background; the settings command sets both.
@@ -106,7 +110,6 @@ class CIEditView : public CWrilaView, public CTextPane {
   void OnSetFocusToControl(wxFocusEvent& event);
   void OnCursorTree(wxCommandEvent& event);
   void OnTreeOnly(wxCommandEvent& event);
-  void OnStatusUpdate(wxCommandEvent& event);
   void OnFocusLost(wxCommandEvent& event);
   void OnControlSettings(wxCommandEvent& event);
   void OnUpdateControlSettings(wxUpdateUIEvent& event);

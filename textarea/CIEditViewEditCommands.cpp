@@ -10,6 +10,7 @@
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "app/DateTimeText.h"
+#include "app/ProgramDialogs.h"
 #include "foundation/CPelkoStringArray.h"
 #include "model/ATREE.h"
 #include "platform/base/CTime.h"
@@ -19,6 +20,7 @@
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
 #include "textarea/TextPaneTexts.h"
+#include "textarea/TextPaneTools.h"
 
 namespace {
 
@@ -49,23 +51,22 @@ void CIEditView::BindEditCommands() {
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlCommand, this, ID_EDIT_CLEAR_HIGHLIGHT);
   Bind(wxEVT_MENU, &CIEditView::OnControlCommand, this, ID_SETTINGS_IME_RECONVERT);
   Bind(wxEVT_UPDATE_UI, &CIEditView::OnUpdateControlCommand, this, ID_SETTINGS_IME_RECONVERT);
-  // The calendar and the calculator are the program's: there while it has filled them in.
+  // The calendar, the calculator and the spell check are the program's: there while it has
+  // installed them.
   Bind(wxEVT_MENU, &CIEditView::OnInsertPickedDate, this, ID_EDIT_INSERT_DATE);
   Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
-    const CKestavonApp* app = GetKestavonApp();
-    event.Enable(app && app->m_pickDate);
+    event.Enable(GetKestavonApp() && Seam<IDatePicker>::Get());
   }, ID_EDIT_INSERT_DATE);
   Bind(wxEVT_MENU, &CIEditView::OnCalculate, this, ID_EDIT_CALCULATE);
   Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
-    const CKestavonApp* app = GetKestavonApp();
-    event.Enable(app && app->m_calculate);
+    event.Enable(Seam<ICalculator>::Get() != nullptr);
   }, ID_EDIT_CALCULATE);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) {
-    if (CKestavonApp* app = GetKestavonApp(); app && app->m_spellCheck) app->m_spellCheck(this);
+    if (ISpellChecker* checker = Seam<ISpellChecker>::Get()) checker->CheckSpelling(*this);
   }, ID_EDIT_SPELL_CHECK);
   Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
-    const CKestavonApp* app = GetKestavonApp();
-    event.Enable(app && app->m_spellCheck && app->m_hasDictionary && app->m_hasDictionary());
+    ISpellChecker* checker = Seam<ISpellChecker>::Get();
+    event.Enable(checker && checker->HasDictionary());
   }, ID_EDIT_SPELL_CHECK);
 }
 
@@ -94,19 +95,20 @@ void CIEditView::OnInsertNow(wxCommandEvent&) {
 
 void CIEditView::OnInsertPickedDate(wxCommandEvent&) {
   CKestavonApp* app = GetKestavonApp();
+  IDatePicker* picker = Seam<IDatePicker>::Get();
   CTime date = CTime::GetCurrentTime();
-  if (!app || !app->m_pickDate || !app->m_pickDate(this, date)) return;
+  if (!app || !picker || !picker->PickDate(this, date)) return;
   GetEditCtrl().ReplaceSel(FormatDate(app->m_settings, date));
 }
 
 void CIEditView::OnCalculate(wxCommandEvent&) {
-  CKestavonApp* app = GetKestavonApp();
-  if (!app || !app->m_calculate) return;
+  ICalculator* calculator = Seam<ICalculator>::Get();
+  if (!calculator) return;
   CWrilaCtrl& edit = GetEditCtrl();
   const CString expression = edit.GetSelText();
   CString result;
   int mode = -1;
-  if (!app->m_calculate(this, expression, result, mode)) return;
+  if (!calculator->Calculate(this, expression, result, mode)) return;
   if (mode == 0) {
     edit.ReplaceSel(result);
   } else if (mode == 1) {

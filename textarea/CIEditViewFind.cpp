@@ -69,30 +69,30 @@ void CIEditView::OnEditFind(wxCommandEvent& event) {
   if (!selected.IsEmpty()) dialog.m_strSearch = selected;
   if (dialog.ShowModal() != wxID_OK) return;
   ATREE& tree = doc->GetTree();
-  tree.SetSearchText(dialog.m_strSearch);
+  tree.GetSearch().SetSearchText(dialog.m_strSearch);
   ShowInFindBox(dialog.m_strSearch);
-  tree.SetSearchOptions(dialog.m_bCase, dialog.m_bWidth, dialog.m_nMulti);
-  tree.SetRegExpSearch(dialog.m_bRegExp);
-  tree.SetSearchTargets(dialog.m_bTitle, dialog.m_bTextArea, dialog.m_bLink);
+  tree.GetSearch().SetSearchOptions(dialog.m_bCase, dialog.m_bWidth, dialog.m_nMulti);
+  tree.GetSearch().SetRegExpSearch(dialog.m_bRegExp);
+  tree.GetSearch().SetSearchTargets(dialog.m_bTitle, dialog.m_bTextArea, dialog.m_bLink);
   OnFindNext(event);
 }
 
 BOOL CIEditView::FindNextInText() {
   CKestavonDoc* doc = GetDocument();
   if (!doc) return FALSE;
-  ATREE& tree = doc->GetTree();
-  if (tree.GetRegExpSearch()) return FindRegExpInText(true);
+  OutlineSearch& search = doc->GetTree().GetSearch();
+  if (search.GetRegExpSearch()) return FindRegExpInText(true);
   CWrilaCtrl& edit = GetEditCtrl();
   long start = 0;
   long end = 0;
   edit.GetSel(start, end);
   const CString rest = edit.GetText().Mid(static_cast<int>(end));
   // Going forward the text looks for any one of the words.
-  const int mode = tree.GetWordMode();
-  if (mode == 2) tree.SetSearchOptions(tree.GetMatchCase(), tree.GetMatchWidth(), 1);
+  const int mode = search.GetWordMode();
+  if (mode == 2) search.SetSearchOptions(search.GetMatchCase(), search.GetMatchWidth(), 1);
   int length = 0;
-  const int hit = tree.MatchText(rest, tree.GetSearchText(), &length, 0);
-  if (mode == 2) tree.SetSearchOptions(tree.GetMatchCase(), tree.GetMatchWidth(), mode);
+  const int hit = search.MatchText(rest, search.GetSearchText(), &length, 0);
+  if (mode == 2) search.SetSearchOptions(search.GetMatchCase(), search.GetMatchWidth(), mode);
   if (hit < 0) return FALSE;
   edit.SetSel(end + hit, end + hit + length);
   return TRUE;
@@ -101,9 +101,9 @@ BOOL CIEditView::FindNextInText() {
 BOOL CIEditView::FindRegExpInText(bool forward) {
   const ATREE& tree = GetDocument()->GetTree();
   if (m_regExp.m_lpDispatch == nullptr && !m_regExp.CreateDispatch("VBScript.RegExp")) return FALSE;
-  m_regExp.SetPattern(tree.GetSearchText());
+  m_regExp.SetPattern(tree.GetSearch().GetSearchText());
   m_regExp.SetGlobal(TRUE);
-  m_regExp.SetIgnoreCase(tree.GetMatchCase() == 0);
+  m_regExp.SetIgnoreCase(tree.GetSearch().GetMatchCase() == 0);
   CWrilaCtrl& edit = GetEditCtrl();
   long selStart = 0;
   long selEnd = 0;
@@ -148,7 +148,7 @@ BOOL CIEditView::FindRegExpInText(bool forward) {
 }
 
 BOOL CIEditView::FindPrevInText() {
-  ATREE& tree = GetDocument()->GetTree();
+  OutlineSearch& search = GetDocument()->GetTree().GetSearch();
   CWrilaCtrl& edit = GetEditCtrl();
   long selStart = 0;
   long selEnd = 0;
@@ -159,7 +159,7 @@ BOOL CIEditView::FindPrevInText() {
   // One pass from the start keeps the last hit before the selection.
   for (int pos = 0; pos <= before.GetLength();) {
     int length = 0;
-    const int hit = tree.MatchText(before, tree.GetSearchText(), &length, pos);
+    const int hit = search.MatchText(before, search.GetSearchText(), &length, pos);
     if (hit < 0) break;
     last = hit;
     lastLength = length;
@@ -173,9 +173,9 @@ BOOL CIEditView::FindPrevInText() {
 void CIEditView::ActivateTreePane(int command) {
   CKestavonDoc* doc = GetDocument();
   CFrameWnd* frame = GetParentFrame();
-  auto* tree = doc ? dynamic_cast<CView*>(doc->GetTreePane()) : nullptr;
+  CTreePane* tree = doc ? doc->GetTreePane() : nullptr;
   if (!tree || !frame) return;
-  frame->SetActiveView(tree);
+  frame->SetActiveView(&tree->GetPaneView());
   if (command != 0) ForwardToTree(command);
 }
 
@@ -188,7 +188,7 @@ void CIEditView::OnFindNext(wxCommandEvent&) {
   doc->CommitTextArea();
   ATREE& tree = doc->GetTree();
   int item = -1;
-  if (!RunGuardedSearch([&] { item = tree.FindText(doc->GetCurrentTree() + 1, TRUE); })) return;
+  if (!RunGuardedSearch([&] { item = tree.GetSearch().FindText(tree, doc->GetCurrentTree() + 1, TRUE); })) return;
   if (item < 0) {
     AfxMessageBox("見つかりません");
     return;
@@ -197,11 +197,11 @@ void CIEditView::OnFindNext(wxCommandEvent&) {
   tree.ShowTree(item);
   doc->RefillTreeViews(item);
   ForwardToTree(ID_WORK_STATUS_SHOW);
-  if (!tree.GetFoundInText()) {
+  if (!tree.GetSearch().GetFoundInText()) {
     ActivateTreePane(0);
     return;
   }
-  tree.ClearFoundInText();
+  tree.GetSearch().ClearFoundInText();
   GetEditCtrl().SetSel(0, 0);
   RunGuardedSearch([&] { FindNextInText(); });
   SetFocus();
@@ -211,14 +211,14 @@ void CIEditView::OnFindPrev(wxCommandEvent&) {
   CKestavonDoc* doc = GetDocument();
   if (!doc) return;
   BOOL found = FALSE;
-  const bool regExp = doc->GetTree().GetRegExpSearch() != 0;
+  const bool regExp = doc->GetTree().GetSearch().GetRegExpSearch() != 0;
   if (!RunGuardedSearch([&] { found = regExp ? FindRegExpInText(false) : FindPrevInText(); })) return;
   if (!found) ActivateTreePane(ID_EDIT_FIND_PREV);
 }
 
 void CIEditView::OnUpdateFindNext(wxUpdateUIEvent& event) {
   CKestavonDoc* doc = GetDocument();
-  event.Enable(doc && !doc->GetTree().GetSearchText().IsEmpty());
+  event.Enable(doc && !doc->GetTree().GetSearch().GetSearchText().IsEmpty());
 }
 
 void CIEditView::OnEditReplace(wxCommandEvent&) {

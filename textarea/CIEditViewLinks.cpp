@@ -13,23 +13,23 @@
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
 #include "textarea/TextPaneTexts.h"
+#include "textarea/TextPaneTools.h"
 
 void CIEditView::BindLinkCommands() {
   Bind(wxEVT_MENU, &CIEditView::OnInsertFileLink, this, ID_EDIT_INSERT_FILE_LINK);
   Bind(wxEVT_MENU, &CIEditView::OnInsertTreeLink, this, ID_EDIT_INSERT_TREE_LINK);
   Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) {
-    const CKestavonApp* app = GetKestavonApp();
-    event.Enable(app && app->m_pickTree);
+    event.Enable(Seam<ITreePicker>::Get() != nullptr);
   }, ID_EDIT_INSERT_TREE_LINK);
 }
 
 void CIEditView::OnInsertTreeLink(wxCommandEvent&) {
   CKestavonDoc* doc = GetDocument();
-  CKestavonApp* app = GetKestavonApp();
-  if (!doc || !app || !app->m_pickTree) return;
+  ITreePicker* picker = Seam<ITreePicker>::Get();
+  if (!doc || !picker) return;
   ATREE& tree = doc->GetTree();
   int item = doc->GetCurrentTree();
-  if (!app->m_pickTree(this, tree, item) || item < 0 || item >= tree.GetDirDataCount()) return;
+  if (!picker->PickTree(this, tree, item) || item < 0 || item >= tree.GetDirDataCount()) return;
   CLinkPath link;
   tree.GetTreeLinkText(item, link);
   // A link into this outline names it by ".", so that it survives the file being moved.

@@ -75,8 +75,8 @@ void CIEditView::BindTreeCommands() {
 
 wxEvtHandler* CIEditView::TreePaneHandler() const {
   CKestavonDoc* doc = GetDocument();
-  auto* view = doc ? dynamic_cast<wxWindow*>(doc->GetTreePane()) : nullptr;
-  return view ? view->GetEventHandler() : nullptr;
+  CTreePane* tree = doc ? doc->GetTreePane() : nullptr;
+  return tree ? tree->GetPaneView().GetEventHandler() : nullptr;
 }
 
 bool CIEditView::ForwardToTree(int id) {

@@ -218,7 +218,7 @@ void CTrView::OnInitialUpdate() {
   } else {
     index = 0;
   }
-  RefillList(tree.GetRowIndex(index));
+  RefillList(tree.GetRows().GetRowIndex(index));
   LoadMarkTexts();
   RebuildMarkList();
 
@@ -249,8 +249,8 @@ void CTrView::RefillList(int row) {
   const int hpos = list.GetHScrollPos();
   list.SetRedraw(FALSE);
   list.ResetContent();
-  const int rows = tree.GetTreeDataCount();
-  for (int i = 0; i < rows; ++i) list.AddItemData(tree.GetTreeData(i));
+  const int rows = tree.GetRows().GetTreeDataCount();
+  for (int i = 0; i < rows; ++i) list.AddItemData(tree.GetRows().GetTreeData(i));
   const int last = list.GetCount() - 1;
   list.SetTopIndex(std::min(top, last));
   list.SetCurSel(std::min(row, last));
@@ -273,7 +273,7 @@ void CTrView::MeasureRows() {
   const int usable = list.GetClientSize().GetWidth() - 2;
   int maxCharWidth = 0;
   for (const char* probe : {"W", "M", "@"}) maxCharWidth = std::max(maxCharWidth, dc.GetTextExtent(probe).GetWidth());
-  list.SetHorizontalExtent(list.m_bTurn ? usable : tree.GetMaxRowTextLength() * maxCharWidth);
+  list.SetHorizontalExtent(list.m_bTurn ? usable : tree.GetRows().GetMaxRowTextLength() * maxCharWidth);
 
   const CFont* current = &list.m_fontTree;
   int fontHeight = dc.GetCharHeight();
@@ -361,7 +361,7 @@ void CTrView::StepRow(int step) {
   if (!m_bReady || !doc) return;
   doc->CommitTextArea();
   const int row = m_pListBox->GetCurSel() + step;
-  if (row < 0 || row >= doc->GetTree().GetTreeDataCount()) return;
+  if (row < 0 || row >= doc->GetTree().GetRows().GetTreeDataCount()) return;
   m_pListBox->SetCurSel(row);
   doc->SetCurrentTree(m_pListBox->GetCurTree());
   UpdateStatusBar();
@@ -378,7 +378,7 @@ void CTrView::ActivateTextPane() {
   if (!doc || !frame) return;
   doc->CommitTextArea();
   for (CView* view : doc->GetViews()) {
-    if (view->GetParentFrame() == frame && dynamic_cast<CTextPane*>(view)) {
+    if (view->GetParentFrame() == frame && AsTextPane(*view)) {
       frame->SetActiveView(view);
       return;
     }

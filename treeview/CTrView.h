@@ -36,6 +36,7 @@ class CTrView : public CView, public CTreePane {
   CTrView();
   ~CTrView() override;
 
+  CView& GetPaneView() override { return *this; }
   wxWindow* GetOutlineList() const override;
   // Renaming from the text pane's first line: one undo step, the link kept, the row redrawn.
   void RenameCurrentTree(const char* title) override;

@@ -73,8 +73,8 @@ void CTrView::OnUpdateProperties(wxUpdateUIEvent& event) {
 
 void CTrView::OnPassToText(wxCommandEvent& event) {
   CKestavonDoc* doc = GetDocument();
-  auto* text = doc ? dynamic_cast<CView*>(doc->GetTextView()) : nullptr;
+  CTextPane* text = doc ? doc->GetTextView() : nullptr;
   if (!text) return;
   wxCommandEvent command(wxEVT_MENU, event.GetId());
-  text->GetEventHandler()->ProcessEvent(command);
+  text->GetPaneView().GetEventHandler()->ProcessEvent(command);
 }

@@ -165,7 +165,7 @@ int CTrView::PasteTree(int target, BOOL sameLevel) {
   const int select = result < 0 || !(app && app->m_bPasteMove) ? target : result;
   doc->SetModifiedFlag(TRUE);
   RebuildMarkList();
-  RefillList(tree.GetRowIndex(select));
+  RefillList(tree.GetRows().GetRowIndex(select));
   UpdateStatusBar();
   return result;
 }
@@ -191,7 +191,7 @@ int CTrView::PasteRecords(int target, CString& records, BOOL sameLevel) {
     first = tree.InsertTreeRecords(target, records, TRUE);
     tree.MakeTreeData();
   } else {
-    const CTreeData* row = m_pListBox->GetItemDataPtr(tree.GetRowIndex(target));
+    const CTreeData* row = m_pListBox->GetItemDataPtr(tree.GetRows().GetRowIndex(target));
     const BOOL open = row && row->m_nFold == kFoldOpen;
     const CKestavonApp* app = GetKestavonApp();
     first = tree.PasteTreeRecords(target, records, !(app && app->m_bPasteOpen) && !open);
@@ -205,7 +205,7 @@ int CTrView::PasteTextLines(int target, const CString& text, BOOL sameLevel, con
   CKestavonDoc* doc = GetDocument();
   doc->CommitTextArea();
   ATREE& tree = doc->GetTree();
-  const CTreeData* row = m_pListBox->GetItemDataPtr(tree.GetRowIndex(target));
+  const CTreeData* row = m_pListBox->GetItemDataPtr(tree.GetRows().GetRowIndex(target));
   const BOOL open = row && row->m_nFold == kFoldOpen;
   const std::string delim = delimiter ? delimiter : "";
   struct Added {
@@ -260,7 +260,7 @@ int CTrView::PasteTextItem(int target, const CString& text, BOOL sameLevel, BOOL
   CKestavonDoc* doc = GetDocument();
   doc->CommitTextArea();
   ATREE& tree = doc->GetTree();
-  const CTreeData* row = m_pListBox->GetItemDataPtr(tree.GetRowIndex(target));
+  const CTreeData* row = m_pListBox->GetItemDataPtr(tree.GetRows().GetRowIndex(target));
   const BOOL open = row && row->m_nFold == kFoldOpen;
   CString all = text;
   RemoveLeadingLineBreaks(all);

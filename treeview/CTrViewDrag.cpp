@@ -113,9 +113,9 @@ BOOL CTrView::DropTree(int source, int target, int position) {
   tree.MakeTreeData();
   doc->SetModifiedFlag(TRUE);
   const int targetNow = sourceAfter ? target : target - size;
-  const int select = first >= 0 && tree.GetRowIndex(first) >= 0 ? first : targetNow;
+  const int select = first >= 0 && tree.GetRows().GetRowIndex(first) >= 0 ? first : targetNow;
   RebuildMarkList();
-  RefillList(tree.GetRowIndex(select));
+  RefillList(tree.GetRows().GetRowIndex(select));
   UpdateStatusBar();
   return TRUE;
 }

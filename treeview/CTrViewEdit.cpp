@@ -58,7 +58,7 @@ void CTrView::EndEdit(int item) {
   item = std::clamp(item, 0, tree.GetDirDataCount() - 1);
   // Marked items may have moved, gone or been renamed.
   RebuildMarkList();
-  RefillList(tree.GetRowIndex(item));
+  RefillList(tree.GetRows().GetRowIndex(item));
   UpdateStatusBar();
 }
 
@@ -102,7 +102,7 @@ int CTrView::AddTreeQuick(const char* title, BOOL move, BOOL undo, BOOL sameLeve
                              : tree.InsertTree(selected, name, "", body, 0, 0, 0, nullptr, TRUE);
   tree.ShowTree(item);
   doc->SetModifiedFlag(TRUE);
-  RefillList(move ? tree.GetRowIndex(item) : -1);
+  RefillList(move ? tree.GetRows().GetRowIndex(item) : -1);
   UpdateStatusBar();
   return item;
 }
@@ -155,7 +155,7 @@ void CTrView::AddWithDialog(BOOL sameLevel) {
   tree.ShowTree(item);
   doc->SetModifiedFlag(TRUE);
   const BOOL move = sameLevel || AfxGetProfileInt("View", "AddMove", 1);
-  RefillList(move ? tree.GetRowIndex(item) : -1);
+  RefillList(move ? tree.GetRows().GetRowIndex(item) : -1);
   UpdateStatusBar();
   if (dialog.m_bRenzoku) {
     Resend(command);
@@ -278,7 +278,7 @@ void CTrView::InsertWithDialog() {
   doc->SetModifiedFlag(TRUE);
   // The selection stays on its item, now behind the new one, so that continuous input adds the
   // next item after this one.
-  RefillList(tree.GetRowIndex(selected + 1));
+  RefillList(tree.GetRows().GetRowIndex(selected + 1));
   UpdateStatusBar();
   const CKestavonApp* app = GetKestavonApp();
   if (dialog.m_bRenzoku) {
@@ -301,7 +301,7 @@ void CTrView::StepUndo(BOOL redo) {
   }
   doc->GetTree().MakeTreeData();
   RebuildMarkList();
-  RefillList(doc->GetTree().GetRowIndex(doc->GetCurrentTree()));
+  RefillList(doc->GetTree().GetRows().GetRowIndex(doc->GetCurrentTree()));
   UpdateStatusBar();
 }
 

@@ -30,11 +30,11 @@ void CTrView::JumpToTree(int item) {
   doc->SetCurrentTree(item);
   if (tree.GetView(item) == 0) {
     tree.ShowTree(item);
-    RefillList(tree.GetRowIndex(item));
+    RefillList(tree.GetRows().GetRowIndex(item));
     return;
   }
   if (m_pListBox->GetCurTree() == item) return;
-  m_pListBox->SetCurSel(tree.GetRowIndex(item));
+  m_pListBox->SetCurSel(tree.GetRows().GetRowIndex(item));
   UpdateStatusBar();
   doc->UpdateAllViews(nullptr);
 }
@@ -43,14 +43,14 @@ void CTrView::HandHitToText(bool fromEnd, int command) {
   CKestavonDoc* doc = GetDocument();
   CFrameWnd* frame = GetParentFrame();
   CTextPane* text = doc ? doc->GetTextView() : nullptr;
-  auto* view = dynamic_cast<CView*>(text);
-  if (!text || !view) return;
+  if (!text) return;
+  CView& view = text->GetPaneView();
   const long caret = fromEnd ? std::max(text->GetPaneTextLength() - 1, 0L) : 0;
   text->SetTextSelection(caret, caret);
   wxCommandEvent event(wxEVT_MENU, command);
-  view->GetEventHandler()->ProcessEvent(event);
-  if (frame) frame->SetActiveView(view);
-  doc->GetTree().ClearFoundInText();
+  view.GetEventHandler()->ProcessEvent(event);
+  if (frame) frame->SetActiveView(&view);
+  doc->GetTree().GetSearch().ClearFoundInText();
 }
 
 void CTrView::ShowFoundTree(int found) {
@@ -59,18 +59,18 @@ void CTrView::ShowFoundTree(int found) {
     return;
   }
   JumpToTree(found);
-  if (GetDocument()->GetTree().GetFoundInText()) HandHitToText(false, ID_WORK_FIND_SELECT);
+  if (GetDocument()->GetTree().GetSearch().GetFoundInText()) HandHitToText(false, ID_WORK_FIND_SELECT);
 }
 
 void CTrView::TakeSearchOptions(const CSearchDlg& dialog) {
   ATREE& tree = GetDocument()->GetTree();
-  tree.SetSearchText(dialog.m_strSearch);
+  tree.GetSearch().SetSearchText(dialog.m_strSearch);
   ShowInFindBox(dialog.m_strSearch);
-  tree.SetSearchOptions(dialog.m_bCase, dialog.m_bWidth, dialog.m_nMulti);
-  tree.SetSearchTargets(dialog.m_bTitle, dialog.m_bTextArea, dialog.m_bLink);
-  tree.SetRegExpSearch(dialog.m_bRegExp);
-  tree.SetCategoryFilter(dialog.m_nCategory);
-  tree.SetUpdateRange(dialog.m_timeFrom, dialog.m_timeTo);
+  tree.GetSearch().SetSearchOptions(dialog.m_bCase, dialog.m_bWidth, dialog.m_nMulti);
+  tree.GetSearch().SetSearchTargets(dialog.m_bTitle, dialog.m_bTextArea, dialog.m_bLink);
+  tree.GetSearch().SetRegExpSearch(dialog.m_bRegExp);
+  tree.GetSearch().SetCategoryFilter(dialog.m_nCategory);
+  tree.GetSearch().SetUpdateRange(dialog.m_timeFrom, dialog.m_timeTo);
 }
 
 void CTrView::OnEditFind(wxCommandEvent&) {
@@ -83,7 +83,7 @@ void CTrView::OnEditFind(wxCommandEvent&) {
   TakeSearchOptions(dialog);
   doc->CommitTextArea();
   int found = -1;
-  if (!RunGuardedSearch([&] { found = tree.FindText(0, TRUE); })) return;
+  if (!RunGuardedSearch([&] { found = tree.GetSearch().FindText(tree, 0, TRUE); })) return;
   ShowFoundTree(found);
 }
 
@@ -91,8 +91,9 @@ void CTrView::OnFindNext(wxCommandEvent&) {
   CKestavonDoc* doc = GetDocument();
   if (!doc) return;
   doc->CommitTextArea();
+  ATREE& tree = doc->GetTree();
   int found = -1;
-  if (!RunGuardedSearch([&] { found = doc->GetTree().FindText(doc->GetCurrentTree(), FALSE); })) return;
+  if (!RunGuardedSearch([&] { found = tree.GetSearch().FindText(tree, doc->GetCurrentTree(), FALSE); })) return;
   ShowFoundTree(found);
 }
 
@@ -103,18 +104,18 @@ void CTrView::OnFindPrev(wxCommandEvent&) {
   ATREE& tree = doc->GetTree();
   const int start = std::max(doc->GetCurrentTree() - 1, 0);
   int found = -1;
-  if (!RunGuardedSearch([&] { found = tree.FindTextBackward(start); })) return;
+  if (!RunGuardedSearch([&] { found = tree.GetSearch().FindTextBackward(tree, start); })) return;
   if (found < 0) {
     AfxMessageBox(kNotFound);
     return;
   }
   JumpToTree(found);
-  if (tree.GetFoundInText()) HandHitToText(true, ID_EDIT_FIND_PREV);
+  if (tree.GetSearch().GetFoundInText()) HandHitToText(true, ID_EDIT_FIND_PREV);
 }
 
 void CTrView::OnUpdateFindNext(wxUpdateUIEvent& event) {
   CKestavonDoc* doc = GetDocument();
-  event.Enable(doc && doc->GetTree().HasSearchCondition());
+  event.Enable(doc && doc->GetTree().GetSearch().HasSearchCondition());
 }
 
 void CTrView::OnSearchList(wxCommandEvent&) {
@@ -132,7 +133,7 @@ void CTrView::OnSearchList(wxCommandEvent&) {
   doc->CommitTextArea();
   const int start = dialog.m_bSelectOnly ? std::max(doc->GetCurrentTree(), 0) : 0;
   std::vector<const CDirData*> hits;
-  if (!RunGuardedSearch([&] { tree.FindAllText(start, hits); })) return;
+  if (!RunGuardedSearch([&] { tree.GetSearch().FindAllText(tree, start, hits); })) return;
   if (hits.empty()) {
     AfxMessageBox(kNotFound);
     return;
@@ -158,7 +159,8 @@ void CTrView::OnEditReplace(wxCommandEvent&) {
   doc->SaveUndo();
   int count = 0;
   const bool ran = RunGuardedSearch([&] {
-    count = tree.ReplaceInTrees(item, dialog.m_strFind, dialog.m_strReplace, dialog.m_bTextArea, dialog.m_bRegExp);
+    count = tree.GetSearch().ReplaceInTrees(tree, item, dialog.m_strFind, dialog.m_strReplace, dialog.m_bTextArea,
+                                            dialog.m_bRegExp);
   });
   doc->SetModifiedFlag(TRUE);
   RefillList(-1);

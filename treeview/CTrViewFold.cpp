@@ -103,7 +103,7 @@ void CTrView::OnHideOrUp(wxCommandEvent&) {
   if (tree.HasChildren(item) && tree.IsExpanded(item)) {
     HideSubtree();
   } else if (item > 0) {
-    SelectRowAndNotify(tree.GetRowIndex(tree.GetParent(item)));
+    SelectRowAndNotify(tree.GetRows().GetRowIndex(tree.GetParent(item)));
   }
 }
 

@@ -45,7 +45,7 @@ void CTrView::OnGoParent(wxCommandEvent&) {
   const int item = SelectedItem();
   if (!doc || item <= 0) return;
   doc->CommitTextArea();
-  const int row = doc->GetTree().GetRowIndex(doc->GetTree().GetParent(item));
+  const int row = doc->GetTree().GetRows().GetRowIndex(doc->GetTree().GetParent(item));
   if (row >= 0) SelectRowAndNotify(row);
 }
 
@@ -85,7 +85,7 @@ void CTrView::SelectTree(int item) {
   if (!m_bReady || !doc) return;
   doc->CommitTextArea();
   if (item < 0 || item >= doc->GetTree().GetDirDataCount()) return;
-  const int row = doc->GetTree().GetRowIndex(item);
+  const int row = doc->GetTree().GetRows().GetRowIndex(item);
   if (row < 0) return;
   m_pListBox->SetCurSel(row);
   doc->SetCurrentTree(m_pListBox->GetCurTree());
@@ -98,8 +98,8 @@ void CTrView::GoToTree(int item) {
   if (!doc || !m_pListBox || item < 0 || item >= doc->GetTree().GetDirDataCount()) return;
   doc->CommitTextArea();
   ATREE& tree = doc->GetTree();
-  if (tree.GetRowIndex(item) < 0) tree.ShowTree(item);
-  RefillList(tree.GetRowIndex(item));
+  if (tree.GetRows().GetRowIndex(item) < 0) tree.ShowTree(item);
+  RefillList(tree.GetRows().GetRowIndex(item));
   UpdateStatusBar();
   doc->UpdateAllViews(nullptr, CKestavonDoc::kHintCurrentItem);
 }

@@ -31,16 +31,20 @@ int FilterOf(int command) {
 void CTrView::RebuildMarkList() {
   CKestavonDoc* doc = GetDocument();
   if (!doc) return;
-  auto* owner = dynamic_cast<CMarkMenuOwner*>(GetParentFrame());
   m_aMarkPaths.RemoveAll();
-  if (owner) owner->GetMarkNames().RemoveAll();
+  CStringArray names;
   const ATREE& tree = doc->GetTree();
   for (int i = 0; i < tree.GetDirDataCount(); ++i) {
     if (tree.GetBookmark(i) != 1) continue;
     m_aMarkPaths.Add(tree.GetDirData(i)->m_strPath);
-    if (owner) owner->GetMarkNames().Add(tree.GetOutputTitle(i, TRUE));
+    names.Add(tree.GetOutputTitle(i, TRUE));
   }
-  if (owner && m_bReady) owner->UpdateMarkMenu();
+  // The mark menu is the outline window's.
+  IOutlineWindows* windows = Seam<IOutlineWindows>::Get();
+  CFrameWnd* frame = GetParentFrame();
+  if (!windows || !frame) return;
+  windows->SetMarkNames(*frame, names);
+  if (m_bReady) windows->UpdateMarkMenu(*frame);
 }
 
 int CTrView::CommitForMarkEdit() {
@@ -118,7 +122,7 @@ void CTrView::OnMarkJump(wxCommandEvent& event) {
   if (item < 0) return;
   doc->SetCurrentTree(item);
   tree.ShowTree(item);
-  const int row = tree.GetRowIndex(item);
+  const int row = tree.GetRows().GetRowIndex(item);
   RefillList(row);
   m_pListBox->SetTopIndex(row);
   doc->UpdateAllViews(nullptr);

@@ -114,11 +114,12 @@ void CTrView::OnUpdateLevelUpFollowing(wxUpdateUIEvent& event) {
 
 void CTrView::OnJoin(wxCommandEvent&) {
   CKestavonDoc* doc = GetDocument();
-  auto* text = doc ? dynamic_cast<wxWindow*>(doc->GetTextView()) : nullptr;
+  CTextPane* text = doc ? doc->GetTextView() : nullptr;
   if (!text) return;
+  CView& view = text->GetPaneView();
   wxCommandEvent join(wxEVT_MENU, ID_TREE_JOIN);
-  join.SetEventObject(text);
-  text->GetEventHandler()->ProcessEvent(join);
+  join.SetEventObject(&view);
+  view.GetEventHandler()->ProcessEvent(join);
 }
 
 void CTrView::OnTreeMove(wxCommandEvent&) {

@@ -9,10 +9,8 @@
 #include "app/CKinsokuSettings.h"
 #include "app/CSettingsSheet.h"
 #include "platform/framework/CDocTemplate.h"
-#include "platform/framework/CFrameWnd.h"
 #include "platform/base/ColorRef.h"
 #include "platform/desktop/MessageBox.h"
-#include "resources/CommandIds.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
 
@@ -232,5 +230,5 @@ void CTrView::ApplySettings(CSettingsSheet& sheet, CPelkoSettings& settings) {
   }
   // The tab strip, the text panes and the window titles belong to the frames, which take the
   // keys just written.
-  if (CFrameWnd* main = app ? app->m_pMainWnd : nullptr) main->SendCommand(ID_WORK_SETTINGS_APPLIED);
+  if (IOutlineWindows* windows = Seam<IOutlineWindows>::Get()) windows->FollowSettings();
 }

@@ -5,13 +5,13 @@
 
 #include <vector>
 
-#include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
 #include "model/CDirData.h"
 #include "platform/desktop/CWaitCursor.h"
 #include "platform/base/CodePage.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
+#include "treeview/OutlineTextOutput.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ constexpr int kNoOutputBit = 16;  // the item's title output is "none"
 
 void CTrView::OnTextCopy(wxCommandEvent&) {
   CKestavonDoc* doc = GetDocument();
-  CKestavonApp* app = GetKestavonApp();
-  if (!doc || !app || !app->m_outlineText || !m_pListBox) return;
+  IOutlineTextOutput* output = Seam<IOutlineTextOutput>::Get();
+  if (!doc || !output || !m_pListBox) return;
   doc->CommitTextArea();
   CWaitCursor wait;
   ATREE& tree = doc->GetTree();
@@ -39,7 +39,7 @@ void CTrView::OnTextCopy(wxCommandEvent&) {
     if (tree.GetDirData(i)->m_nStatus & kNoOutputBit) continue;
     items.push_back(i);
   }
-  const CString text = app->m_outlineText(tree, items, html);
+  const CString text = output->MakeOutlineText(tree, items, html);
   {
     wxClipboardLocker lock;
     if (!!lock) wxTheClipboard->SetData(new wxTextDataObject(CP932ToWx(text.str())));
@@ -49,7 +49,4 @@ void CTrView::OnTextCopy(wxCommandEvent&) {
   RefillList(-1);
 }
 
-void CTrView::OnUpdateTextCopy(wxUpdateUIEvent& event) {
-  const CKestavonApp* app = GetKestavonApp();
-  event.Enable(app && app->m_outlineText);
-}
+void CTrView::OnUpdateTextCopy(wxUpdateUIEvent& event) { event.Enable(Seam<IOutlineTextOutput>::Get() != nullptr); }

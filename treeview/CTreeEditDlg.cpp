@@ -19,6 +19,7 @@
 #include "app/CKestavonDoc.h"
 #include "app/DateTimeText.h"
 #include "app/LinkFileName.h"
+#include "app/ProgramDialogs.h"
 #include "foundation/PathHelpers.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
@@ -147,7 +148,7 @@ CTreeEditDlg::CTreeEditDlg(wxWindow* parent)
   Bind(wxEVT_BUTTON, [](wxCommandEvent&) { ShowHelpTopic(49); }, IDC_HELPBUTTON);
   m_editLink->Bind(wxEVT_TEXT, &CTreeEditDlg::OnLinkChange, this);
   // Without a calendar to pick from, the date button has nothing to offer.
-  FindWindow(IDC_DATE)->Enable(app != nullptr && app->m_pickDate != nullptr);
+  FindWindow(IDC_DATE)->Enable(app != nullptr && Seam<IDatePicker>::Get() != nullptr);
   BindDialogHelp(this, 199);
 }
 
@@ -423,7 +424,8 @@ void CTreeEditDlg::OnRelease(wxCommandEvent&) {
 void CTreeEditDlg::OnDate(wxCommandEvent&) {
   auto* app = GetKestavonApp();
   CTime date = CTime::GetCurrentTime();
-  if (app == nullptr || !app->m_pickDate || !app->m_pickDate(this, date)) return;
+  IDatePicker* picker = Seam<IDatePicker>::Get();
+  if (app == nullptr || !picker || !picker->PickDate(this, date)) return;
   m_editTitle->WriteText(CP932ToWx(FormatDate(app->m_settings, date).str()));
 }
 

@@ -23,7 +23,8 @@ constexpr int kUnticked = 0, kTicked = 1;
 CTreePickerDlg::CTreePickerDlg(wxWindow* parent, const char* caption, long treeStyle)
     : wxDialog(parent, wxID_ANY, CP932ToWx(caption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      m_tree(std::make_unique<CTreeCtrl>()) {
+      m_tree(std::make_unique<CTreeCtrl>()),
+      m_items(*m_tree) {
   m_tree->Create(this, IDC_TREE, treeStyle);
   m_tree->GetWindow()->SetMinSize(wxSize(320, 360));
   m_tree->GetWindow()->AssignImageList(MakeTreePickerImages().release());
@@ -31,10 +32,7 @@ CTreePickerDlg::CTreePickerDlg(wxWindow* parent, const char* caption, long treeS
   Bind(wxEVT_BUTTON, [this](wxCommandEvent& event) { OnOK(event); }, wxID_OK);
 }
 
-CTreePickerDlg::~CTreePickerDlg() {
-  // The model outlives the dialog: it must not keep driving this dialog's control.
-  if (m_pTree != nullptr && m_pTree->GetTreeCtrl() == m_tree.get()) m_pTree->SetTreeCtrl(nullptr);
-}
+CTreePickerDlg::~CTreePickerDlg() = default;
 
 wxTreeCtrl* CTreePickerDlg::GetTreeWindow() const { return m_tree->GetWindow(); }
 
@@ -49,16 +47,15 @@ void CTreePickerDlg::LayOut(wxSizer* extra) {
 
 void CTreePickerDlg::OnInitDialog(wxInitDialogEvent& event) {
   if (m_pTree != nullptr) {
-    m_pTree->SetTreeCtrl(m_tree.get());
-    m_pTree->FillTreeCtrl();
-    m_pTree->SelectIndex(m_nIndex);
+    m_items.Fill(*m_pTree);
+    m_items.SelectIndex(m_nIndex);
   }
   event.Skip();  // the controls' data exchange
 }
 
 void CTreePickerDlg::OnOK(wxCommandEvent&) {
   if (!Validate() || !TransferDataFromWindow()) return;
-  const int chosen = m_pTree != nullptr ? m_pTree->GetSelectedIndex() : -1;
+  const int chosen = m_items.GetSelectedIndex();
   if (chosen >= 0) m_nIndex = chosen;
   EndModal(wxID_OK);
 }
@@ -107,12 +104,12 @@ void CTreeMultiDlg::OnInitDialog(wxInitDialogEvent& event) {
 }
 
 void CTreeMultiDlg::SetCheck(int item, BOOL check) {
-  const HTREEITEM handle = m_pTree != nullptr ? m_pTree->GetItemHandle(item) : nullptr;
+  const HTREEITEM handle = m_items.GetItemHandle(item);
   if (handle != nullptr) GetTreeWindow()->SetItemState(wxTreeItemId(handle), check ? kTicked : kUnticked);
 }
 
 BOOL CTreeMultiDlg::GetCheck(int item) const {
-  const HTREEITEM handle = m_pTree != nullptr ? m_pTree->GetItemHandle(item) : nullptr;
+  const HTREEITEM handle = m_items.GetItemHandle(item);
   return handle != nullptr && GetTreeWindow()->GetItemState(wxTreeItemId(handle)) == kTicked;
 }
 

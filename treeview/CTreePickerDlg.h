@@ -8,6 +8,7 @@
 
 #include "platform/base/CUIntArray.h"
 #include "platform/base/WinTypes.h"
+#include "treeview/OutlineTreeItems.h"
 
 class ATREE;
 class CTreeCtrl;
@@ -24,6 +25,8 @@ class CTreePickerDlg : public wxDialog {
   int m_nIndex = 0;  // in: the item selected at the start; out: the item chosen
 
   wxTreeCtrl* GetTreeWindow() const;
+  // The model's trees in the tree control, once the dialog has started.
+  OutlineTreeItems& GetTreeItems() { return m_items; }
 
  protected:
   CTreePickerDlg(wxWindow* parent, const char* caption, long treeStyle);
@@ -35,6 +38,7 @@ class CTreePickerDlg : public wxDialog {
   virtual void OnOK(wxCommandEvent& event);
 
   std::unique_ptr<CTreeCtrl> m_tree;
+  OutlineTreeItems m_items;
 };
 
 // Picks the tree that a link points to.

@@ -187,8 +187,8 @@ void TreePrintJob::PrintTitles(TreePrintCanvas& canvas, const RECT& rect, bool d
     SelectItemFont(canvas, item);
     const int fh = canvas.FontHeight();
     const int gap = m_settings.lineHeight == -1 ? fh / 2 : m_settings.lineHeight;
-    const int rowIndex = m_model.GetRowIndex(item);
-    const CTreeData* row = rowIndex >= 0 ? m_model.GetTreeData(rowIndex) : nullptr;
+    const int rowIndex = m_model.GetRows().GetRowIndex(item);
+    const CTreeData* row = rowIndex >= 0 ? m_model.GetRows().GetTreeData(rowIndex) : nullptr;
     const CString rowText = row ? row->m_strTitle : m_model.GetName(item);
     // The line-art prefix, two bytes a piece.
     const char* s = rowText.GetString();
@@ -305,8 +305,9 @@ BOOL TreePrintJob::PrintItemWithBody(TreePrintCanvas& canvas, const RECT& column
   int x = column.left;
   if (m_settings.indent) x += 2 * ave * std::max(0, m_model.GetLevel(item) - m_model.GetLevel(m_nStart));
   const CString text = BodyText(item);
-  const int rowIndex = m_model.GetRowIndex(item);
-  const CString number = rowIndex >= 0 && item != m_nStart ? m_model.GetTreeData(rowIndex)->m_strNumber : CString();
+  const int rowIndex = m_model.GetRows().GetRowIndex(item);
+  const CString number =
+      rowIndex >= 0 && item != m_nStart ? m_model.GetRows().GetTreeData(rowIndex)->m_strNumber : CString();
   int bodyLeft = x;
   if (m_nCurOffset == 0) {
     if (!text.IsEmpty() && y + 3 * h > column.bottom && !first) return FALSE;

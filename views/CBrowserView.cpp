@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "app/CKestavonDoc.h"
+#include "app/CPaneLinks.h"
 #include "foundation/CTextFile.h"
 #include "foundation/PathHelpers.h"
 #include "model/ATREE.h"
@@ -114,8 +115,6 @@ CString NormalizeLink(CString link) {
 
 }  // namespace
 
-wxDEFINE_EVENT(EVT_PREVIEW_TREE_CHANGED, wxCommandEvent);
-
 CBrowserView::CBrowserView() : m_strTempName("PelkoPreview.html") {
   Bind(wxEVT_MENU, &CBrowserView::OnPostOpen, this, ID_WORK_POST_OPEN);
 }
@@ -135,9 +134,8 @@ BOOL CBrowserView::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, c
 
 void CBrowserView::OnUpdate(CView*, LPARAM hint, CObject*) {
   if (hint != 1) return;
-  wxCommandEvent event(EVT_PREVIEW_TREE_CHANGED, GetId());
-  event.SetEventObject(this);
-  ProcessWindowEvent(event);
+  IOutlineWindows* windows = Seam<IOutlineWindows>::Get();
+  if (CFrameWnd* frame = GetParentFrame(); frame && windows) windows->ShowLinkFile(*frame);
 }
 
 void CBrowserView::CreateBrowser() {
@@ -285,7 +283,7 @@ int CBrowserView::WriteOutlineFilePage(const char* path) {
   tree.GetLock().RemoveLockFile();
   tree.ExpandAll(0);
   CString page = MakeOutlineFileHead(path);
-  if (IPreviewArticles* articles = GetPreviewArticles()) page += articles->MakeOutlineText(tree);
+  if (IPreviewArticles* articles = Seam<IPreviewArticles>::Get()) page += articles->MakeOutlineText(tree);
   page += kOutlineFileTail;
   WritePageFile(page);
   Navigate(m_strTempPath);
@@ -294,7 +292,7 @@ int CBrowserView::WriteOutlineFilePage(const char* path) {
 
 int CBrowserView::WriteTreeLinkPage(const char* link) {
   CKestavonDoc* doc = GetKestavonDoc();
-  IPreviewArticles* articles = GetPreviewArticles();
+  IPreviewArticles* articles = Seam<IPreviewArticles>::Get();
   if (!doc || !articles) return 0;
   const CLinkPath target(link);
   CString article;

@@ -8,8 +8,6 @@
 // engine.
 #include <string>
 
-#include <wx/event.h>
-
 #include "platform/base/CString.h"
 #include "platform/framework/CView.h"
 
@@ -20,10 +18,6 @@ class wxHtmlWindow;
 class wxWebView;
 class wxWebViewEvent;
 
-// Sent up to the preview's frame when the document's current tree changed, so that the frame shows
-// (or hides) the new tree's link in its preview pane.
-wxDECLARE_EVENT(EVT_PREVIEW_TREE_CHANGED, wxCommandEvent);
-
 class CBrowserView : public CView {
  public:
   CBrowserView();
@@ -32,7 +26,8 @@ class CBrowserView : public CView {
 
   BOOL Create(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
               const wxSize& size = wxDefaultSize) override;
-  // Hint 1 (another tree was selected) goes to the frame as EVT_PREVIEW_TREE_CHANGED.
+  // Hint 1 (another tree was selected): the outline window shows (or hides) the new tree's link in
+  // its link-file pane.
   void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
 
   // Shows a file path, a "file:///" link, a link to a tree or any address. 1 when the browser

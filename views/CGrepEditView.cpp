@@ -12,7 +12,7 @@
 #include "foundation/IMatch.h"
 #include "foundation/IMatchCollection.h"
 #include "foundation/TextSearch.h"
-#include "model/ATREE.h"
+#include "model/OutlineSearch.h"
 #include "platform/desktop/CWaitCursor.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
@@ -128,7 +128,7 @@ void CGrepEditView::ShowText(const char* text) {
     RegExpMatches(options.m_strWord, !options.m_bCase, matches);
     for (const auto& [start, length] : matches) Mark(start, length);
   } else {
-    ATREE matcher;
+    OutlineSearch matcher;
     matcher.SetSearchOptions(options.m_bCase, options.m_bWidth, options.m_nWordMode != 0 ? 1 : 0);
     int length = 0;
     for (int pos = matcher.MatchText(m_strText, options.m_strWord, &length, 0); pos >= 0 && length > 0;

@@ -150,28 +150,29 @@ namespace {
 // options in the outline, so the word is marked in its text when the tree is shown.
 int FindHitTree(ATREE& tree, const CGrepData& hit, const CGrepOptions& options) {
   const int byPath = tree.FindPath(hit.m_strTreePath);
-  tree.SetUpdateRange(COleDateTime(), COleDateTime());
-  tree.SetCategoryFilter(-1);
+  tree.GetSearch().SetUpdateRange(COleDateTime(), COleDateTime());
+  tree.GetSearch().SetCategoryFilter(-1);
   int found = -1;
   if (byPath < 0) {
     CString text = hit.m_strText;
     text.Replace("\r\n", "");
     text.Trim();
-    tree.SetSearchText(text);
-    tree.SetSearchOptions(TRUE, TRUE, 0);
-    tree.SetSearchTargets(TRUE, TRUE, FALSE);
-    tree.SetRegExpSearch(FALSE);
-    if (!text.IsEmpty()) found = tree.FindText(0, TRUE);
+    tree.GetSearch().SetSearchText(text);
+    tree.GetSearch().SetSearchOptions(TRUE, TRUE, 0);
+    tree.GetSearch().SetSearchTargets(TRUE, TRUE, FALSE);
+    tree.GetSearch().SetRegExpSearch(FALSE);
+    if (!text.IsEmpty()) found = tree.GetSearch().FindText(tree, 0, TRUE);
   }
-  tree.SetSearchText(options.m_strWord);
+  tree.GetSearch().SetSearchText(options.m_strWord);
   // The per-file modes look for any of the parts within one tree.
-  tree.SetSearchOptions(options.m_bCase, options.m_bWidth, options.m_nWordMode <= 2 ? options.m_nWordMode : 1);
-  tree.SetSearchTargets(options.m_bTitle, options.m_bText, options.m_bLink);
-  tree.SetRegExpSearch(options.m_bRegExp);
-  const int item = byPath >= 0 ? byPath : found >= 0 ? found : tree.FindText(0, TRUE);
+  tree.GetSearch().SetSearchOptions(options.m_bCase, options.m_bWidth,
+                                    options.m_nWordMode <= 2 ? options.m_nWordMode : 1);
+  tree.GetSearch().SetSearchTargets(options.m_bTitle, options.m_bText, options.m_bLink);
+  tree.GetSearch().SetRegExpSearch(options.m_bRegExp);
+  const int item = byPath >= 0 ? byPath : found >= 0 ? found : tree.GetSearch().FindText(tree, 0, TRUE);
   if (item < 0) return -1;
   // Marks the word when it stands in the tree's text; a find from the item itself says so.
-  if (tree.FindText(item, TRUE) != item) tree.ClearFoundInText();
+  if (tree.GetSearch().FindText(tree, item, TRUE) != item) tree.GetSearch().ClearFoundInText();
   return item;
 }
 

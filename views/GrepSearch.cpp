@@ -208,16 +208,16 @@ void CGrepSearch::SearchFile(const CString& path, std::vector<std::unique_ptr<CG
 int CGrepSearch::SearchOutlineFile(const char* path, std::vector<std::unique_ptr<CGrepData>>& hits) {
   ATREE tree;
   if (tree.OpenFile(path, 0, 0) < 0) return 0;
-  tree.SetRegExpSearch(m_options.m_bRegExp);
-  tree.SetSearchTargets(m_options.m_bTitle, m_options.m_bText, m_options.m_bLink);
+  tree.GetSearch().SetRegExpSearch(m_options.m_bRegExp);
+  tree.GetSearch().SetSearchTargets(m_options.m_bTitle, m_options.m_bText, m_options.m_bLink);
   const int mode = m_options.m_nWordMode;
-  tree.SetSearchOptions(m_options.m_bCase, m_options.m_bWidth, mode >= 0 && mode <= 2 ? mode : 0);
+  tree.GetSearch().SetSearchOptions(m_options.m_bCase, m_options.m_bWidth, mode >= 0 && mode <= 2 ? mode : 0);
 
   // Every top-level tree, so an outline with several roots is searched whole.
   auto findAll = [&tree](std::vector<const CDirData*>& found) {
     int count = 0;
     for (int start = 0; start < tree.GetDirDataCount(); start = tree.GetNextSibling(start, TRUE))
-      count += tree.FindAllText(start, found);
+      count += tree.GetSearch().FindAllText(tree, start, found);
     return count;
   };
   std::vector<const CDirData*> found;
@@ -229,7 +229,7 @@ int CGrepSearch::SearchOutlineFile(const char* path, std::vector<std::unique_ptr
     SplitToStringArray(word, " ", parts);
     for (int i = 0; i < parts.GetSize(); ++i) {
       if (parts[i].IsEmpty()) continue;  // a leading blank leaves an empty first part
-      tree.SetSearchText(parts[i]);
+      tree.GetSearch().SetSearchText(parts[i]);
       const int partHits = findAll(found);
       count += partHits;
       if (mode == 4 && partHits == 0) {
@@ -238,7 +238,7 @@ int CGrepSearch::SearchOutlineFile(const char* path, std::vector<std::unique_ptr
       }
     }
   } else {
-    tree.SetSearchText(m_options.m_strWord);
+    tree.GetSearch().SetSearchText(m_options.m_strWord);
     count = findAll(found);
   }
   if (m_pProgress) m_pProgress->AddHitFile(count);

@@ -1,7 +1,8 @@
 #pragma once
 // The preview shows trees as the one-page HTML export writes them. The converters are a layer
-// beside the views, so the program installs the builder here at start-up; without one the preview
-// shows the pages of its own (file names, file information) and web pages only.
+// beside the views, so the program installs the builder as Seam<IPreviewArticles>; without one
+// the preview shows the pages of its own (file names, file information) and web pages only.
+#include "foundation/Seam.h"
 #include "platform/base/CString.h"
 
 class ATREE;
@@ -15,6 +16,3 @@ class IPreviewArticles {
   // Every item's article, numbering from the first item, then the footnotes they gathered.
   virtual CString MakeOutlineText(ATREE& tree) = 0;
 };
-
-void InstallPreviewArticles(IPreviewArticles* articles);
-IPreviewArticles* GetPreviewArticles();

@@ -20,8 +20,3 @@ void CDialogPrompts::ShowReadOnlyNotice(int reason, const char* path) {
   dlg.m_strPath = path;
   dlg.DoModal();
 }
-
-void InstallDialogPrompts() {
-  static CDialogPrompts prompts;
-  SetModelPrompts(&prompts);
-}

@@ -8,6 +8,3 @@ class CDialogPrompts : public IModelPrompts {
   bool AskPassword(const char* fileName, const char* prompt, CString& password) override;
   void ShowReadOnlyNotice(int reason, const char* path) override;
 };
-
-// Installs one CDialogPrompts as the model's prompts.
-void InstallDialogPrompts();

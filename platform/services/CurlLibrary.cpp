@@ -30,6 +30,7 @@ const CurlLibrary* Load() {
   take(curl.multi_perform, "curl_multi_perform");
   take(curl.multi_info_read, "curl_multi_info_read");
   take(curl.multi_poll, "curl_multi_poll");
+  take(curl.multi_wakeup, "curl_multi_wakeup");
   take(curl.multi_cleanup, "curl_multi_cleanup");
   take(curl.slist_append, "curl_slist_append");
   take(curl.slist_free_all, "curl_slist_free_all");

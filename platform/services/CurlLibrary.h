@@ -18,6 +18,7 @@ struct CurlLibrary {
   decltype(&::curl_multi_perform) multi_perform;
   decltype(&::curl_multi_info_read) multi_info_read;
   decltype(&::curl_multi_poll) multi_poll;
+  decltype(&::curl_multi_wakeup) multi_wakeup;
   decltype(&::curl_multi_cleanup) multi_cleanup;
   decltype(&::curl_slist_append) slist_append;
   decltype(&::curl_slist_free_all) slist_free_all;

@@ -1,21 +1,62 @@
 #include "platform/services/WinInet.h"
 
+#include <time.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <string>
+#include <utility>
 
 #include "platform/services/CurlLibrary.h"
 
 namespace {
 
-// A transfer that moves no byte for this long fails; connecting has its own shorter limit.
-constexpr long kConnectTimeoutSeconds = 30;
-constexpr long kStallSeconds = 60;
 // Received bytes held for Read before the transfer is paused.
 constexpr size_t kReadAhead = 64 * 1024;
+// The longest wait on the network between two looks at the clock and the cancel token.
+constexpr int kPollMilliseconds = 100;
 
 constexpr char kNoCurl[] = "通信ライブラリ（libcurl）を読み込めません";
+constexpr char kTooSlow[] = "通信が止まったか遅すぎるため、打ち切りました";
+constexpr char kCancelledText[] = "通信を中止しました";
+constexpr char kTooLarge[] = "受信データが大きすぎます";
+
+// Milliseconds of a clock that only goes forward.
+long long NowMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Whether a transfer moved too few bytes in the last span. It keeps a few samples of the running
+// byte count, at least a sixty-fourth of the span apart, so its memory stays small however fast
+// the bytes come; the bytes since the newest sample that is a whole span old count.
+class SpeedWatch {
+ public:
+  SpeedWatch(size_t minBytes, long spanMilliseconds) : m_minBytes(minBytes), m_span(spanMilliseconds) {}
+
+  // Starts a new span: a pause that the reader asked for is not the network's.
+  void Restart(unsigned long long moved) {
+    m_samples.clear();
+    m_samples.emplace_back(NowMilliseconds(), moved);
+  }
+
+  bool TooSlow(unsigned long long moved) {
+    if (m_samples.empty()) Restart(moved);
+    const long long now = NowMilliseconds();
+    while (m_samples.size() >= 2 && m_samples[1].first <= now - m_span) m_samples.pop_front();
+    if (m_samples.back().first + m_span / 64 <= now) m_samples.emplace_back(now, moved);
+    const auto& [time, count] = m_samples.front();
+    return time <= now - m_span && moved - count < m_minBytes;
+  }
+
+ private:
+  size_t m_minBytes;
+  long long m_span;
+  std::deque<std::pair<long long, unsigned long long>> m_samples;
+};
 
 bool StartsWithNoCase(const std::string& text, const char* prefix) {
   const size_t n = std::strlen(prefix);
@@ -29,6 +70,25 @@ CString Trimmed(const CString& text) {
 }
 
 }  // namespace
+
+size_t CHttpFile::s_nMinTransferBytes = 1024;
+long CHttpFile::s_nMinTransferMilliseconds = 20000;
+
+void CTransferCancel::Cancel() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_cancelled = true;
+  if (m_multi) Curl()->multi_wakeup(static_cast<CURLM*>(m_multi));
+}
+
+void CTransferCancel::Attach(void* multi) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_multi = multi;
+}
+
+void CTransferCancel::Detach() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_multi = nullptr;
+}
 
 BOOL AfxParseURL(const char* url, DWORD& serviceType, CString& server, CString& object, INTERNET_PORT& port) {
   const std::string text(url ? url : "");
@@ -84,7 +144,8 @@ std::unique_ptr<CHttpFile> CHttpConnection::OpenRequest(const char* verb, const 
 // One libcurl transfer driven step by step through a multi handle, so that the caller can stop
 // after the headers and then pull the body at its own pace.
 struct CHttpFile::Transfer {
-  explicit Transfer(const CurlLibrary& library) : curl(library) {}
+  explicit Transfer(const CurlLibrary& library)
+      : curl(library), watch(CHttpFile::s_nMinTransferBytes, CHttpFile::s_nMinTransferMilliseconds) {}
   Transfer(const Transfer&) = delete;
   Transfer& operator=(const Transfer&) = delete;
 
@@ -92,21 +153,27 @@ struct CHttpFile::Transfer {
   CURL* easy = nullptr;
   CURLM* multi = nullptr;
   curl_slist* headerList = nullptr;
+  CTransferCancel* cancel = nullptr;
   std::string received;
   size_t readPos = 0;
   size_t bodyTotal = 0;
+  unsigned long long headerBytes = 0;
   bool paused = false;
   bool bodyStarted = false;
   bool done = false;
   bool tooLarge = false;
+  bool tooSlow = false;
+  bool cancelled = false;
   CURLcode result = CURLE_OK;
   std::string rawHeaders;
   std::string fixedBody;
   BodySource source;
   size_t maxBody = 0;
+  SpeedWatch watch;
   char errorBuffer[CURL_ERROR_SIZE] = {};
 
   ~Transfer() {
+    if (cancel && multi) cancel->Detach();
     if (multi && easy) curl.multi_remove_handle(multi, easy);
     if (easy) curl.easy_cleanup(easy);
     if (multi) curl.multi_cleanup(multi);
@@ -120,6 +187,7 @@ struct CHttpFile::Transfer {
     // Each response of a redirect chain (and an interim 1xx) starts its own block.
     if (line.rfind("HTTP/", 0) == 0) t->rawHeaders.clear();
     t->rawHeaders += line;
+    t->headerBytes += n;
     return n;
   }
 
@@ -146,8 +214,30 @@ struct CHttpFile::Transfer {
     return n == 0 ? CURL_READFUNC_ABORT : n;
   }
 
-  // One step of the transfer; waits briefly for the network when nothing happened.
+  // Bytes sent and received so far, headers included.
+  unsigned long long Moved() const {
+    curl_off_t sent = 0;
+    curl.easy_getinfo(easy, CURLINFO_SIZE_UPLOAD_T, &sent);
+    return static_cast<unsigned long long>(sent) + headerBytes + bodyTotal;
+  }
+
+  // Ends the transfer from this side: cancelled, or given up as too slow.
+  bool Stopped() {
+    if (cancel && cancel->IsCancelled()) {
+      cancelled = true;
+    } else if (watch.TooSlow(Moved())) {
+      tooSlow = true;
+    } else {
+      return false;
+    }
+    done = true;
+    result = cancelled ? CURLE_ABORTED_BY_CALLBACK : CURLE_OPERATION_TIMEDOUT;
+    return true;
+  }
+
+  // One step of the transfer; waits a little for the network (or a cancel) when nothing happened.
   void Step() {
+    if (Stopped()) return;
     const size_t before = received.size();
     int running = 0;
     curl.multi_perform(multi, &running);
@@ -158,7 +248,8 @@ struct CHttpFile::Transfer {
         result = message->data.result;
       }
     }
-    if (!done && received.size() == before) curl.multi_poll(multi, nullptr, 0, 100, nullptr);
+    if (done || Stopped()) return;
+    if (received.size() == before) curl.multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
   }
 };
 
@@ -199,9 +290,31 @@ bool CHttpFile::MakeTransfer() {
   return true;
 }
 
+void CHttpFile::SetCancel(CTransferCancel* cancel) {
+  if (m_transfer && m_transfer->multi) {
+    if (m_transfer->cancel) m_transfer->cancel->Detach();
+    if (cancel) cancel->Attach(m_transfer->multi);
+    m_transfer->cancel = cancel;
+  }
+  m_cancel = cancel;
+}
+
 void CHttpFile::Fail(DWORD error, const CString& text) {
   m_error = error;
   m_errorText = text;
+}
+
+void CHttpFile::FailFromTransfer() {
+  const Transfer& t = *m_transfer;
+  m_cancelled = t.cancelled;
+  if (t.cancelled)
+    Fail(static_cast<DWORD>(t.result), kCancelledText);
+  else if (t.tooSlow)
+    Fail(static_cast<DWORD>(t.result), kTooSlow);
+  else if (t.tooLarge)
+    Fail(static_cast<DWORD>(t.result), kTooLarge);
+  else
+    Fail(static_cast<DWORD>(t.result), t.errorBuffer[0] ? t.errorBuffer : t.curl.easy_strerror(t.result));
 }
 
 BOOL CHttpFile::SendRequest(const char* headers, const void* body, size_t length) {
@@ -233,6 +346,11 @@ BOOL CHttpFile::Start() {
   Transfer& t = *m_transfer;
   const CurlLibrary& curl = t.curl;
   t.maxBody = m_maxBody;
+  if (m_cancel && m_cancel->IsCancelled()) {
+    m_cancelled = TRUE;
+    Fail(CURLE_ABORTED_BY_CALLBACK, kCancelledText);
+    return FALSE;
+  }
   if (!t.easy) {
     t.easy = curl.easy_init();
     if (!t.easy) {
@@ -255,9 +373,6 @@ BOOL CHttpFile::Start() {
   curl.easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
   curl.easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
   if (const char* bundle = std::getenv("CURL_CA_BUNDLE"); bundle && *bundle) curl.easy_setopt(easy, CURLOPT_CAINFO, bundle);
-  curl.easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-  curl.easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl.easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
   curl.easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
   curl.easy_setopt(easy, CURLOPT_ERRORBUFFER, t.errorBuffer);
   curl.easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
@@ -273,9 +388,14 @@ BOOL CHttpFile::Start() {
 
   t.multi = curl.multi_init();
   curl.multi_add_handle(t.multi, easy);
+  if (m_cancel) {
+    t.cancel = m_cancel;
+    m_cancel->Attach(t.multi);
+  }
+  t.watch.Restart(0);
   while (!t.done && !t.bodyStarted) t.Step();
   if (t.done && t.result != CURLE_OK) {
-    Fail(static_cast<DWORD>(t.result), t.errorBuffer[0] ? t.errorBuffer : curl.easy_strerror(t.result));
+    FailFromTransfer();
     return FALSE;
   }
   return TRUE;
@@ -318,6 +438,7 @@ size_t CHttpFile::Read(void* buffer, size_t size) {
   while (t.readPos == t.received.size() && !t.done) {
     if (t.paused) {
       t.paused = false;
+      t.watch.Restart(t.Moved());
       t.curl.easy_pause(t.easy, CURLPAUSE_CONT);
     }
     t.Step();
@@ -329,12 +450,7 @@ size_t CHttpFile::Read(void* buffer, size_t size) {
     t.received.clear();
     t.readPos = 0;
   }
-  if (n == 0 && t.result != CURLE_OK) {
-    if (t.tooLarge)
-      Fail(static_cast<DWORD>(t.result), "受信データが大きすぎます");
-    else
-      Fail(static_cast<DWORD>(t.result), t.errorBuffer[0] ? t.errorBuffer : t.curl.easy_strerror(t.result));
-  }
+  if (n == 0 && t.result != CURLE_OK) FailFromTransfer();
   return n;
 }
 

@@ -30,7 +30,6 @@ class FolderImportTest : public ::testing::Test {
   void SetUp() override {
     m_conf = MakeTempDir("conf") + "/kesta32.ini";
     m_settings = std::make_unique<kesta_test::ScopedSettingsFile>(m_conf);
-    InstallConverterReaders();
   }
   void TearDown() override { m_settings.reset(); }
   void Options(const char* ext, int extName, int otherLink) {
@@ -40,6 +39,7 @@ class FolderImportTest : public ::testing::Test {
   }
   std::string m_conf;
   std::unique_ptr<kesta_test::ScopedSettingsFile> m_settings;
+  Installed<CConverterReaders, IOutlineReaders> m_readers;
 };
 
 // Each item as "path=text" or "path>link", '/' standing for the level separator.
@@ -94,7 +94,7 @@ TEST_F(FolderImportTest, OptionsChooseTheFilesAndTheirTitles) {
     ATREE model;
     EXPECT_EQ(model.OpenFile(top.c_str(), 2, 1), static_cast<int>(c.items.size())) << c.ext;
     EXPECT_EQ(Dump(model), c.items) << c.ext;
-    EXPECT_EQ(model.GetTreeDataCount(), static_cast<int>(c.items.size())) << "rows are built";
+    EXPECT_EQ(model.GetRows().GetTreeDataCount(), static_cast<int>(c.items.size())) << "rows are built";
   }
 }
 

@@ -18,7 +18,6 @@ class ImportTest : public ::testing::Test {
   void SetUp() override {
     m_dir = kesta_test::MakeTempDir("import");
     m_settings = std::make_unique<kesta_test::ScopedSettingsFile>(m_dir + "/kesta32.ini");
-    InstallConverterReaders();
   }
   void TearDown() override { m_settings.reset(); }
 
@@ -60,5 +59,6 @@ class ImportTest : public ::testing::Test {
   std::string m_dir;
   std::unique_ptr<kesta_test::ScopedSettingsFile> m_settings;
   ScopedMessageBoxHook m_boxes{IDOK};
+  Installed<CConverterReaders, IOutlineReaders> m_readers;
   ATREE m_model;
 };

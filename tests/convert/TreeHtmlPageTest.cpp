@@ -110,7 +110,7 @@ TEST_F(TreeHtmlTest, TheTextIsEscapedAsTheOptionSaysAndTitlesMayCarryTheirNumber
   auto escaped = Exporter(*tree);
   ASSERT_TRUE(escaped->ExportPages(Out("e.html").c_str()));
   EXPECT_NE(Read("e.html").find("a&lt;b&gt; &amp; c"), std::string::npos);
-  const std::string number = ATREE(*tree).GetNumberText(1).str();
+  const std::string number = ATREE(*tree).GetRows().GetNumberText(1).str();
   ASSERT_FALSE(number.empty());
   EXPECT_NE(Read("e1.html").find(CP932ToUTF8("<h1>" + number + "s</h1>")), std::string::npos);
 

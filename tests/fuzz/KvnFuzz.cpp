@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       model.GetName(i);
       model.GetDirData(i)->GetIdText(TRUE);
     }
-    model.GetMaxRowTextLength();
+    model.GetRows().GetMaxRowTextLength();
   }
   std::remove(path.c_str());
   return 0;

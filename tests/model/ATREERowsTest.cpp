@@ -10,7 +10,8 @@ namespace {
 
 std::vector<std::string> Titles(const ATREE& model) {
   std::vector<std::string> titles;
-  for (int r = 0; r <= model.GetTreeDataCount(); ++r) titles.push_back(model.GetTreeData(r)->m_strTitle.str());
+  const OutlineRows& rows = model.GetRows();
+  for (int r = 0; r <= rows.GetTreeDataCount(); ++r) titles.push_back(rows.GetTreeData(r)->m_strTitle.str());
   return titles;
 }
 
@@ -18,12 +19,12 @@ std::vector<std::string> Titles(const ATREE& model) {
 
 TEST(Rows, NewModelAndRootOnly) {
   ATREE empty;
-  EXPECT_EQ(empty.GetTreeDataCount(), -1);
+  EXPECT_EQ(empty.GetRows().GetTreeDataCount(), -1);
   auto model = MakeModel({{"Root", ""}});
-  ASSERT_EQ(model->GetTreeDataCount(), 1);
-  EXPECT_EQ(model->GetTreeData(0)->m_nFold, 0);
-  EXPECT_EQ(model->GetTreeData(1)->m_nItem, 1);  // the sentinel
-  EXPECT_EQ(model->GetTreeData(1)->m_strTitle, "");
+  ASSERT_EQ(model->GetRows().GetTreeDataCount(), 1);
+  EXPECT_EQ(model->GetRows().GetTreeData(0)->m_nFold, 0);
+  EXPECT_EQ(model->GetRows().GetTreeData(1)->m_nItem, 1);  // the sentinel
+  EXPECT_EQ(model->GetRows().GetTreeData(1)->m_strTitle, "");
 }
 
 TEST(Rows, LineArtIsShiftJisCells) {
@@ -34,11 +35,11 @@ TEST(Rows, LineArtIsShiftJisCells) {
   EXPECT_EQ(Titles(*model), (std::vector<std::string>{
                                 "R", branch + "X", pass + last + "x1", branch + "Y", last + "Z",
                                 blank + branch + "z1", blank + pass + last + "deep", blank + last + "z2", ""}));
-  const CTreeData* x = model->GetTreeData(1);
+  const CTreeData* x = model->GetRows().GetTreeData(1);
   EXPECT_EQ(x->m_nFold, 2);
   EXPECT_EQ(x->m_nFlags, 2);  // text not empty
-  EXPECT_EQ(model->GetTreeData(0)->m_nFold, 2);
-  EXPECT_EQ(model->GetMaxRowTextLength(), 16);
+  EXPECT_EQ(model->GetRows().GetTreeData(0)->m_nFold, 2);
+  EXPECT_EQ(model->GetRows().GetMaxRowTextLength(), 16);
 }
 
 TEST(Rows, SiblingsWithTheSameTitleShowTheTitleAgain) {
@@ -53,13 +54,13 @@ TEST(Rows, HiddenItemsHaveNoRowAndFoldStateFollowsTheFirstChild) {
   model->EditDirData(2)->m_nView = 0;
   model->EditDirData(3)->m_nView = 0;
   model->MakeTreeData();
-  EXPECT_EQ(model->GetTreeDataCount(), 3);
-  EXPECT_EQ(model->GetRowIndex(2), -1);
-  EXPECT_EQ(model->GetRowIndex(3), -1);
-  EXPECT_EQ(model->GetRowIndex(4), 2);
-  EXPECT_EQ(model->GetTreeData(1)->m_nFold, 1);
+  EXPECT_EQ(model->GetRows().GetTreeDataCount(), 3);
+  EXPECT_EQ(model->GetRows().GetRowIndex(2), -1);
+  EXPECT_EQ(model->GetRows().GetRowIndex(3), -1);
+  EXPECT_EQ(model->GetRows().GetRowIndex(4), 2);
+  EXPECT_EQ(model->GetRows().GetTreeData(1)->m_nFold, 1);
   MessageRecorder messages;
-  EXPECT_EQ(model->GetNumberText(2), "");
+  EXPECT_EQ(model->GetRows().GetNumberText(2), "");
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_EQ(messages.texts[0], "Err:章立て文字取得不可（開発元にご連絡ください）");
 }
@@ -68,17 +69,17 @@ TEST(Rows, CheckTreeFilters) {
   auto model = MakeModel({{"R", ""}, {"R/A", ""}, {"R/A/B", ""}, {"R/C", ""}});
   model->SetCheckFilter(1);
   model->MakeTreeData();
-  EXPECT_EQ(model->GetTreeDataCount(), 1);  // nothing checked: the root row and the sentinel
+  EXPECT_EQ(model->GetRows().GetTreeDataCount(), 1);  // nothing checked: the root row and the sentinel
   model->EditDirData(2)->m_nStatus = 1;
   model->MakeTreeData();
-  EXPECT_EQ(model->GetTreeDataCount(), 3);  // R, A (holds a checked tree), B
+  EXPECT_EQ(model->GetRows().GetTreeDataCount(), 3);  // R, A (holds a checked tree), B
   model->SetCheckFilter(2);
   model->MakeTreeData();
-  EXPECT_EQ(model->GetTreeDataCount(), 3);  // R, A, C
-  EXPECT_EQ(model->GetRowIndex(3), 2);
+  EXPECT_EQ(model->GetRows().GetTreeDataCount(), 3);  // R, A, C
+  EXPECT_EQ(model->GetRows().GetRowIndex(3), 2);
   model->EditDirData(0)->m_nStatus = 1;
   model->MakeTreeData();
-  EXPECT_EQ(model->GetTreeDataCount(), 1);
+  EXPECT_EQ(model->GetRows().GetTreeDataCount(), 1);
 }
 
 TEST(Rows, NumberingCountersAndTheirLimits) {
@@ -90,18 +91,19 @@ TEST(Rows, NumberingCountersAndTheirLimits) {
   model->EditDirData(4)->m_nStatus = 4;  // flagged: no number
   model->MakeTreeData();
   std::vector<std::string> numbers;
-  for (int r = 1; r < model->GetTreeDataCount(); ++r) numbers.push_back(model->GetTreeData(r)->m_strNumber.str());
+  const OutlineRows& rows = model->GetRows();
+  for (int r = 1; r < rows.GetTreeDataCount(); ++r) numbers.push_back(rows.GetTreeData(r)->m_strNumber.str());
   const std::vector<std::string> numbered = {styles.FormatNumber(0, std::vector<int>{1}.data()).str(),
                                              styles.FormatNumber(0, std::vector<int>{2}.data()).str(),
                                              styles.FormatNumber(1, std::vector<int>{2, 1}.data()).str(), "",
                                              styles.FormatNumber(0, std::vector<int>{3}.data()).str()};
   EXPECT_EQ(numbers, numbered);
-  EXPECT_EQ(model->GetNumberText(5), numbered[4]);
+  EXPECT_EQ(model->GetRows().GetNumberText(5), numbered[4]);
 
   // Outlines deeper than the counters are shown without numbers.
   std::string path = "R";
   std::vector<std::pair<std::string, std::string>> deep = {{path, ""}};
   for (int level = 1; level <= 205; ++level) deep.emplace_back(path += "/n", "");
   auto tall = MakeModel(deep);
-  EXPECT_EQ(tall->GetTreeDataCount(), 206);
+  EXPECT_EQ(tall->GetRows().GetTreeDataCount(), 206);
 }

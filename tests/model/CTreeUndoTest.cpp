@@ -17,8 +17,8 @@ TEST(CTreeUndo, RestoreCopiesAndRebuildsTheRows) {
     unit.Restore(*model, index);
     EXPECT_EQ(index, 2);
     EXPECT_EQ(model->GetText(1), "a");
-    EXPECT_EQ(model->GetTreeDataCount(), 3);
-    EXPECT_EQ(model->GetTreeData(2)->m_strTitle, "\x84\xAF\x84\xAA" "B");
+    EXPECT_EQ(model->GetRows().GetTreeDataCount(), 3);
+    EXPECT_EQ(model->GetRows().GetTreeData(2)->m_strTitle, "\x84\xAF\x84\xAA" "B");
     model->SetText(1, "changed again");
   }
 }
@@ -35,7 +35,7 @@ TEST(CTreeUndo, SnapshotsShareTheItemsNeitherSideChanged) {
   assigned = *model;
   assigned = assigned;
   EXPECT_EQ(assigned.GetText(1), "new");
-  EXPECT_EQ(assigned.GetTreeDataCount(), 3);
+  EXPECT_EQ(assigned.GetRows().GetTreeDataCount(), 3);
 }
 
 TEST(CTreeUndo, UndoThenRedoReturnsToTheLaterState) {
@@ -83,7 +83,7 @@ TEST(CTreeUndo, EditsNeverReachASnapshot) {
   model->SetText(1, "a2");
   model->SetLink(3, "/home/other.txt");
   model->RenameTree(1, "Z", "/home/z.txt");  // rewrites the paths of Z and its child
-  EXPECT_GT(model->ReplaceInTrees(0, "b", "q", TRUE, FALSE), 0);
+  EXPECT_GT(model->GetSearch().ReplaceInTrees(*model, 0, "b", "q", TRUE, FALSE), 0);
   model->PromoteTree(2);
   model->DemoteTree(3, TRUE);
   const std::vector<std::string> edited = Contents(*model);

@@ -547,8 +547,9 @@ std::vector<std::string> ReadAll(const std::string& path, long long threadedFrom
   for (const std::string& text : messages.texts) all.push_back("message " + text);
   for (int i = 0; i < model.GetDirDataCount(); ++i) {
     const CDirData* d = model.GetDirData(i);
-    all.push_back(std::to_string(model.GetRowIndex(i)) + "|" + d->m_strPath.str() + "|" + d->m_strText.str() + "|" +
-                  d->m_strLink.str() + "|" + std::to_string(d->m_nStatus) + "|" + std::to_string(d->m_nView) + "|" +
+    all.push_back(std::to_string(model.GetRows().GetRowIndex(i)) + "|" + d->m_strPath.str() + "|" +
+                  d->m_strText.str() + "|" + d->m_strLink.str() + "|" + std::to_string(d->m_nStatus) + "|" +
+                  std::to_string(d->m_nView) + "|" +
                   std::to_string(d->m_nBookmark) + "|" + d->GetIdText(TRUE).str() + "|" + std::to_string(d->m_nCaret));
   }
   return all;

@@ -10,7 +10,8 @@ namespace model_test {
 
 namespace {
 // The model asks its questions through the program's dialogs here, which the tests answer.
-const bool kDialogPromptsInstalled = (InstallDialogPrompts(), true);
+CDialogPrompts g_dialogPrompts;
+const Seam<IModelPrompts>::Scope g_dialogPromptsInstalled(&g_dialogPrompts);
 }  // namespace
 
 

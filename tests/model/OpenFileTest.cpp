@@ -46,7 +46,7 @@ TEST(OpenFile, NativeFileByExtensionInAnyCase) {
   EXPECT_EQ(model.IsLoaded(), 0);
   EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), 2);
   EXPECT_EQ(model.IsLoaded(), 1);
-  EXPECT_EQ(model.GetTreeDataCount(), 2);
+  EXPECT_EQ(model.GetRows().GetTreeDataCount(), 2);
   EXPECT_FALSE(model.IsReadOnly());
 }
 

@@ -35,10 +35,10 @@ std::unique_ptr<ATREE> RandomOutline(std::mt19937& random, int count) {
 void ExpectRowsAsRebuilt(const ATREE& model, const std::string& step) {
   ATREE rebuilt(model);
   rebuilt.MakeTreeData();
-  ASSERT_EQ(model.GetTreeDataCount(), rebuilt.GetTreeDataCount()) << step;
-  for (int r = 0; r <= model.GetTreeDataCount(); ++r) {
-    const CTreeData& a = *model.GetTreeData(r);
-    const CTreeData& b = *rebuilt.GetTreeData(r);
+  ASSERT_EQ(model.GetRows().GetTreeDataCount(), rebuilt.GetRows().GetTreeDataCount()) << step;
+  for (int r = 0; r <= model.GetRows().GetTreeDataCount(); ++r) {
+    const CTreeData& a = *model.GetRows().GetTreeData(r);
+    const CTreeData& b = *rebuilt.GetRows().GetTreeData(r);
     ASSERT_EQ(a.m_strTitle, b.m_strTitle) << step << " row " << r;
     ASSERT_EQ(a.m_strNumber, b.m_strNumber) << step << " row " << r;
     ASSERT_EQ(a.m_strLink, b.m_strLink) << step << " row " << r;
@@ -48,7 +48,8 @@ void ExpectRowsAsRebuilt(const ATREE& model, const std::string& step) {
     ASSERT_EQ(a.m_nStatus, b.m_nStatus) << step << " row " << r;
     ASSERT_EQ(a.m_nFlags, b.m_nFlags) << step << " row " << r;
   }
-  for (int i = 0; i < model.GetDirDataCount(); ++i) ASSERT_EQ(model.GetRowIndex(i), rebuilt.GetRowIndex(i)) << step;
+  for (int i = 0; i < model.GetDirDataCount(); ++i)
+    ASSERT_EQ(model.GetRows().GetRowIndex(i), rebuilt.GetRows().GetRowIndex(i)) << step;
 }
 
 // A random sibling of the item, or -1 when it has none.
@@ -136,7 +137,8 @@ TEST(RowsFollowTree, ChangesMadeWithoutARebuildAreNotLeftInOtherRows) {
 TEST(RowsFollowTree, TitlesWrittenByManyThreadsAreThoseOfOne) {
   auto titles = [](const ATREE& model) {
     std::vector<std::string> all;
-    for (int r = 0; r <= model.GetTreeDataCount(); ++r) all.push_back(model.GetTreeData(r)->m_strTitle.str());
+    const OutlineRows& rows = model.GetRows();
+    for (int r = 0; r <= rows.GetTreeDataCount(); ++r) all.push_back(rows.GetTreeData(r)->m_strTitle.str());
     return all;
   };
   for (unsigned seed = 1; seed <= 4; ++seed) {

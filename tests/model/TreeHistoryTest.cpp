@@ -74,10 +74,10 @@ TEST(TreeHistory, RecentListsAndStatus) {
   m->RenumberCategory(4, 1);
   EXPECT_EQ(m->GetDirData(2)->GetCategory(), 2);
   m->SetTreeColor(3, 0x123456);
-  EXPECT_EQ(m->GetTreeData(m->GetRowIndex(3))->m_nIdHigh, 0x123456);
+  EXPECT_EQ(m->GetRows().GetTreeData(m->GetRows().GetRowIndex(3))->m_nIdHigh, 0x123456);
   m->ResetLevelCounters(2);
-  EXPECT_EQ(m->GetLevelCounters()[0], -2);
-  EXPECT_EQ(m->GetLevelCounters()[1], 0);
+  EXPECT_EQ(m->GetRows().GetLevelCounters()[0], -2);
+  EXPECT_EQ(m->GetRows().GetLevelCounters()[1], 0);
 }
 
 TEST(TreeHistory, LinksAndPaths) {
@@ -132,9 +132,6 @@ TEST(TreePrune, StruckAndFilteredTrees) {
   m->SetCheckFilter(1);
   current = 0;
   EXPECT_FALSE(m->PruneForPrint(&current));
-  m->EditDirData(1)->m_nStatus = 1;
-  m->EditDirData(1)->m_strLink = "x";
-  EXPECT_EQ(m->GetItemImage(1), 6);
 }
 
 // A full list: the newest items in order, ties in outline order, whatever the order they come in.

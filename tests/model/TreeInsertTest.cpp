@@ -69,7 +69,7 @@ TEST(TreeInsert, ChainedAddTreeAndAppend) {
   ATREE empty;
   EXPECT_EQ(empty.AppendTree("（無題）"), 1);
   EXPECT_EQ(empty.GetDirDataCount(), 1);
-  EXPECT_EQ(empty.GetTreeDataCount(), 1);
+  EXPECT_EQ(empty.GetRows().GetTreeDataCount(), 1);
 }
 
 TEST(TreeInsert, IdentifierTextGivesIdAndTimes) {

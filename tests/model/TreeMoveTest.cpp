@@ -28,7 +28,7 @@ TEST(TreeMove, Deletions) {
                       {"R/A/4", ""}, {"R/AB", ""}, {"R/C", ""}});
   m->DeleteTree(1);
   EXPECT_EQ(Slashed(*m), "R R/AB R/C");
-  EXPECT_EQ(m->GetTreeDataCount(), 3);
+  EXPECT_EQ(m->GetRows().GetTreeDataCount(), 3);
 
   m = MakeModel({{"R", ""}, {"R/x", ""}, {"R/A", ""}, {"R/A/1", ""}, {"R/A/2", ""}, {"R/A/3", ""}, {"R/A/4", ""},
                  {"R/A/5", ""}});
@@ -51,13 +51,14 @@ TEST(TreeMove, Rename) {
   m->RenameTree(4, "q", "L");  // a leaf's row is patched in place
   m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/ab", ""}});
   m->RenameTree(2, "new", "link");
-  EXPECT_EQ(m->GetTreeData(2)->m_strTitle.str().substr(m->GetTreeData(2)->m_strTitle.GetLength() - 3), "new");
-  EXPECT_EQ(m->GetTreeData(2)->m_strLink, "link");
+  const std::string& title = m->GetRows().GetTreeData(2)->m_strTitle.str();
+  EXPECT_EQ(title.substr(title.size() - 3), "new");
+  EXPECT_EQ(m->GetRows().GetTreeData(2)->m_strLink, "link");
 
   m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/a/x", ""}, {"R/a/x/y", ""}, {"R/ab", ""}, {"R/ab/z", ""}});
   m->RenameTree(1, "N\r\new", "");
   EXPECT_EQ(Slashed(*m), "R R/New R/New/x R/New/x/y R/ab R/ab/z");
-  EXPECT_EQ(m->FindRow(m->GetTreeData(3)->m_strTitle), 3);
+  EXPECT_EQ(m->FindRow(m->GetRows().GetTreeData(3)->m_strTitle), 3);
 }
 
 TEST(TreeMove, MovePromoteDemote) {
@@ -95,17 +96,17 @@ TEST(TreeMove, MovePromoteDemote) {
 TEST(TreeFold, FoldingAndMarks) {
   auto m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/a/1", ""}, {"R/a/1/x", ""}, {"R/a/1/x/y", ""}, {"R/b", ""}});
   m->CollapseAll(1);
-  EXPECT_EQ(m->GetTreeDataCount(), 3);
-  EXPECT_EQ(m->GetTreeData(1)->m_nFold, 1);
+  EXPECT_EQ(m->GetRows().GetTreeDataCount(), 3);
+  EXPECT_EQ(m->GetRows().GetTreeData(1)->m_nFold, 1);
   EXPECT_EQ(m->IsExpanded(1), 0);
   m->ExpandLevels(1, 1);
-  EXPECT_EQ(m->GetTreeDataCount(), 4);
+  EXPECT_EQ(m->GetRows().GetTreeDataCount(), 4);
   m->CollapseAll(1);
   m->ShowTree(4);
-  EXPECT_EQ(m->GetTreeDataCount(), 6);
+  EXPECT_EQ(m->GetRows().GetTreeDataCount(), 6);
   m->CollapseAll(1);
   m->ExpandAll(1);
-  EXPECT_EQ(m->GetTreeDataCount(), 6);
+  EXPECT_EQ(m->GetRows().GetTreeDataCount(), 6);
 
   {
     MessageRecorder no(IDNO);
@@ -115,7 +116,7 @@ TEST(TreeFold, FoldingAndMarks) {
     ASSERT_EQ(no.texts.size(), 1u);
     EXPECT_EQ(m->GetDirData(1)->m_nStatus & 1, 1);
     EXPECT_EQ(m->GetDirData(2)->m_nStatus & 1, 0);
-    EXPECT_EQ(m->GetTreeData(1)->m_nStatus & 1, 1);
+    EXPECT_EQ(m->GetRows().GetTreeData(1)->m_nStatus & 1, 1);
   }
   {
     MessageRecorder yes(IDYES);

@@ -130,7 +130,7 @@ TEST_F(CHttpClientTest, DownloadKeepsOnlyTheBaseNameOfTheReply) {
   CHttpClient client((fake.HttpBase() + "kvndownload").c_str());
   client.AddParam("key", "srvkey0123");
   client.AddParam("date", "2020/01/02 03:04:05");
-  const CString path = client.DownloadFile(dir.c_str(), FALSE);
+  const CString path = client.DownloadFile(dir.c_str());
   EXPECT_EQ(path, UTF8ToCP932(dir + "/x"));
   EXPECT_EQ(kesta_test::ReadBytes(dir + "/x"), "body bytes");
   EXPECT_EQ(std::filesystem::status(dir + "/x").permissions() & std::filesystem::perms::all,
@@ -139,7 +139,7 @@ TEST_F(CHttpClientTest, DownloadKeepsOnlyTheBaseNameOfTheReply) {
   CHttpClient again((fake.HttpBase() + "kvndownload").c_str());
   again.AddParam("key", "srvkey0123");
   again.AddParam("date", "2020/01/02 03:04:05");
-  EXPECT_EQ(again.DownloadFile(dir.c_str(), FALSE), "");
+  EXPECT_EQ(again.DownloadFile(dir.c_str()), "");
 }
 
 TEST_F(CHttpClientTest, DownloadTextRepliesAndFailures) {
@@ -153,13 +153,13 @@ TEST_F(CHttpClientTest, DownloadTextRepliesAndFailures) {
     CHttpClient client((fake.HttpBase() + "kvndownload").c_str());
     client.AddParam("key", "srvkey0123");
     client.AddParam("date", "2020/01/02 03:04:05");
-    EXPECT_EQ(client.DownloadFile(dir.c_str(), FALSE), "") << c.scenario;
+    EXPECT_EQ(client.DownloadFile(dir.c_str()), "") << c.scenario;
     EXPECT_EQ(client.GetResponseText(), c.reply) << c.scenario;
   }
   EXPECT_TRUE(std::filesystem::is_empty(dir));
   // A URL without a slash sends nothing.
   CHttpClient noSlash("kvndownload");
-  EXPECT_EQ(noSlash.DownloadFile(dir.c_str(), FALSE), "");
+  EXPECT_EQ(noSlash.DownloadFile(dir.c_str()), "");
 }
 
 TEST_F(CHttpClientTest, AnUntrustedCertificateIsRefused) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "foundation/PathHelpers.h"
+#include "online/CHttpClient.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
@@ -153,6 +154,29 @@ TEST_F(CNetFileServiceTest, AFailedDownloadLeavesNothing) {
   EXPECT_EQ(service.Download("42"), "");
   EXPECT_EQ(service.GetStatusCode(), 4);
   EXPECT_EQ(service.GetMessage(), "no such file");
+}
+
+TEST_F(CNetFileServiceTest, WhatIsUploadedCanBeDownloadedAgain) {
+  const std::string dir = kesta_test::MakeTempDir("limit");
+  const std::string largest(CHttpClient::kMaxDownload, 'b');
+  kesta_test::WriteBytes(dir + "/big.kvn", largest + "b");
+  // One byte more than a download takes: refused before anything is sent.
+  ASSERT_TRUE(service.List());
+  const std::string asked = fake.LastRequest("kvnfile.php");
+  EXPECT_FALSE(service.Upload((dir + "/big.kvn").c_str(), "Memo"));
+  EXPECT_EQ(service.GetMessage(), "サイズ制限：16MBを超えるファイルはアップロードできません");
+  EXPECT_FALSE(service.Save((dir + "/big.kvn").c_str(), "Memo", "42"));
+  EXPECT_EQ(service.GetMessage(), "サイズ制限：16MBを超えるファイルはアップロードできません");
+  EXPECT_EQ(fake.LastRequest("kvnfile.php"), asked);
+  // The largest file goes up, and comes down again whole.
+  kesta_test::WriteBytes(dir + "/max.kvn", largest);
+  ASSERT_TRUE(service.Save((dir + "/max.kvn").c_str(), "Memo", "42")) << CP932ToUTF8(service.GetMessage().GetString());
+  fake.SetDownloadBody(largest);
+  const CString path = service.Download("42");
+  ASSERT_FALSE(path.IsEmpty()) << CP932ToUTF8(service.GetMessage().GetString());
+  EXPECT_EQ(std::filesystem::file_size(CP932ToUTF8(path.str())), largest.size());
+  CNetFileService::DeleteDownload(path);
+  fake.SetDownloadBody("");
 }
 
 TEST_F(CNetFileServiceTest, UpdateTimeNeedsAListedFile) {

@@ -13,14 +13,26 @@
 #include "online/CWebAcountDlg.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/framework/CMDIFrameWnd.h"
+#include "platform/services/WinInet.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 #include "tests/online/FakeService.h"
+#include "tests/online/LocalServer.h"
+#include "tests/online/ProgressCanceller.h"
 
 using model_test::MessageRecorder;
 using online_test::FakeService;
+using online_test::LocalServer;
 
 namespace {
+
+constexpr auto kSharedMode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                             std::filesystem::perms::group_read;
+
+std::filesystem::perms ModeOf(const std::string& path) {
+  return std::filesystem::status(path).permissions() & std::filesystem::perms::all;
+}
 
 // The application with an account and the fake service's addresses, and one document.
 class NetDocumentTest : public ::testing::Test {
@@ -31,11 +43,20 @@ class NetDocumentTest : public ::testing::Test {
     fake.SetScenario("");
     m_app.m_strWebID = FakeService::kMail;
     m_app.m_strWebPassword = FakeService::kPassword;
-    InstallOnlineService();
     m_doc.GetTree().AppendTree("Memo");
     m_doc.GetTree().SetLoaded();
   }
-  void TearDown() override { InstallNetDocumentService(nullptr); }
+
+  // The document saved as a local file (a group may read it) whose copy on the service is checked
+  // for a newer one when it opens.
+  std::string SaveCheckedLocalFile(const char* name) {
+    const std::string local = m_dir + "/" + name;
+    m_doc.GetTree().GetProperties().m_strNetFileID = "42";
+    m_doc.GetTree().GetProperties().m_nNetOption2 = 1;
+    EXPECT_TRUE(m_doc.SaveFile(local.c_str(), TRUE));
+    std::filesystem::permissions(local, kSharedMode);
+    return local;
+  }
 
   // A document whose written copy is exactly size bytes long.
   void MakeCopyOfSize(long long size) {
@@ -53,6 +74,7 @@ class NetDocumentTest : public ::testing::Test {
   const FakeService& fake = FakeService::Get();
   CKestavonDoc m_doc;
   CNetDocumentOps m_ops;
+  Seam<INetDocumentService>::Scope m_installed{&m_ops};
 };
 
 }  // namespace
@@ -107,10 +129,7 @@ TEST_F(NetDocumentTest, ABackupCopyGivesTheLocalDocumentItsNewId) {
 }
 
 TEST_F(NetDocumentTest, ANewerCopyIsOfferedAndAnOlderOneIsNot) {
-  const std::string local = m_dir + "/local.kvn";
-  m_doc.GetTree().GetProperties().m_strNetFileID = "42";
-  m_doc.GetTree().GetProperties().m_nNetOption2 = 1;
-  ASSERT_TRUE(m_doc.SaveFile(local.c_str(), TRUE));
+  const std::string local = SaveCheckedLocalFile("local.kvn");
   {
     // The copy there dates from 2000: nothing is asked.
     ScopedMessageBoxHook hook(IDOK);
@@ -132,13 +151,12 @@ TEST_F(NetDocumentTest, ANewerCopyIsOfferedAndAnOlderOneIsNot) {
   ASSERT_TRUE(m_ops.CheckNetFileUpdate(m_doc, local.c_str()));
   EXPECT_EQ(m_doc.GetTree().GetName(0), "Newer");
   EXPECT_TRUE(std::filesystem::exists(m_dir + "/local.bak"));
+  // Replaced as a save replaces it: the file keeps its mode.
+  EXPECT_EQ(ModeOf(local), kSharedMode);
 }
 
 TEST_F(NetDocumentTest, AnUnreadableNewerCopyGivesTheLocalFileBack) {
-  const std::string local = m_dir + "/kept.kvn";
-  m_doc.GetTree().GetProperties().m_strNetFileID = "42";
-  m_doc.GetTree().GetProperties().m_nNetOption2 = 1;
-  ASSERT_TRUE(m_doc.SaveFile(local.c_str(), TRUE));
+  const std::string local = SaveCheckedLocalFile("kept.kvn");
   const std::string before = kesta_test::ReadBytes(local);
   fake.SetScenario("read-new");
   fake.SetDownloadBody("\x05 not an outline \x06");
@@ -147,7 +165,60 @@ TEST_F(NetDocumentTest, AnUnreadableNewerCopyGivesTheLocalFileBack) {
   ASSERT_FALSE(messages.texts.empty());
   EXPECT_EQ(messages.texts.back(), "ネット上のファイルを読めませんでした。元のファイルに戻します。");
   EXPECT_EQ(kesta_test::ReadBytes(local), before);
+  EXPECT_EQ(ModeOf(local), kSharedMode);
   EXPECT_EQ(m_doc.GetTree().GetName(0), "Memo");
+}
+
+TEST_F(NetDocumentTest, ACancelledTransferLeavesTheDocumentAndItsFileAsTheyWere) {
+  if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
+  // Only the Cancel can end the silent transfers before the test's time runs out.
+  const kesta_test::ScopedValue<long> longSpan(CHttpFile::s_nMinTransferMilliseconds, 60000);
+  auto* frame = new CMDIFrameWnd;  // owned by wx once created
+  ASSERT_TRUE(frame->LoadFrame(2));
+  m_app.m_pMainWnd = frame;
+  LocalServer server([](const LocalServer::Request& request) {
+    LocalServer::Answer answer;
+    if (request.path == "/kvn/kvnfile.php")
+      answer.body = "<kvn><date>d</date><key>k</key><file><title>Memo</title><fileid>42</fileid>"
+                    "<update>2099/01/01 00:00:00</update></file></kvn>";
+    else
+      answer.manner = LocalServer::Manner::Silent;
+    return answer;
+  });
+  AfxWriteProfileString("Net", "RequestSite", server.Base().c_str());
+  AfxWriteProfileString("Net", "TransferSite", server.Base().c_str());
+
+  const std::string local = SaveCheckedLocalFile("kept.kvn");
+  const std::string before = kesta_test::ReadBytes(local);
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(m_dir)) files.push_back(entry.path());
+  {
+    // The newer copy is wanted; its download (after the update time and the read) is cancelled.
+    MessageRecorder messages(IDOK);
+    online_test::ProgressCanceller canceller(3);
+    EXPECT_FALSE(m_ops.CheckNetFileUpdate(m_doc, local.c_str()));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"ネット上に新しいファイルがあります。ネット上のものに更新しますか？"});
+    EXPECT_EQ(canceller.Shown(), 3);
+    for (wxWindow* owner : canceller.Owners()) EXPECT_EQ(owner, frame);
+  }
+  EXPECT_EQ(kesta_test::ReadBytes(local), before);
+  EXPECT_EQ(ModeOf(local), kSharedMode);
+  std::vector<std::filesystem::path> after;
+  for (const auto& entry : std::filesystem::directory_iterator(m_dir)) after.push_back(entry.path());
+  EXPECT_EQ(after.size(), files.size());
+  EXPECT_EQ(m_doc.GetTree().GetName(0), "Memo");
+  {
+    // An upload cancelled leaves the document modified, under its own path.
+    m_doc.SetModifiedFlag(TRUE);
+    MessageRecorder messages;
+    online_test::ProgressCanceller canceller(2);
+    EXPECT_FALSE(m_ops.UploadNetFile(m_doc, "net:42;Memo", FALSE));
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_TRUE(m_doc.GetPathName().IsEmpty());
+  }
+  m_app.m_pMainWnd = nullptr;
+  frame->Destroy();
 }
 
 TEST_F(NetDocumentTest, VersionFileLines) {

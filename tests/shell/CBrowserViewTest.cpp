@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "app/CKestavonDoc.h"
+#include "app/CPaneLinks.h"
 #include "shell/PreviewArticleBuilder.h"
+#include "platform/framework/CMDIFrameWnd.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
 #include "tests/common/TestSupport.h"
@@ -96,7 +98,6 @@ class BrowserViewTest : public ::testing::Test {
   void SetUp() override {
     if (!HasGui()) GTEST_SKIP() << "needs a display";
     m_app.m_pszProfileName = (m_dir + "/kesta32.conf").c_str();
-    InstallPreviewArticles(&m_articles);
     ATREE& tree = m_doc.GetTree();
     for (const char* path : {"日本語の根", "日本語の根/畳まれた子"}) tree.AddDirData(std::make_unique<CDirData>(P(path)));
     tree.SetText(1, CString("本文です"));
@@ -107,7 +108,6 @@ class BrowserViewTest : public ::testing::Test {
     m_view = MakeView();
   }
   void TearDown() override {
-    InstallPreviewArticles(nullptr);
     if (!m_frame) return;
     for (CBrowserView* view : m_views) m_doc.RemoveView(view);
     m_frame->Destroy();
@@ -124,7 +124,7 @@ class BrowserViewTest : public ::testing::Test {
 
   std::string m_dir = MakeTempDir("preview");
   RecordingApp m_app;
-  PreviewArticleBuilder m_articles;
+  Installed<PreviewArticleBuilder, IPreviewArticles> m_articles;
   CKestavonDoc m_doc;
   wxFrame* m_frame = nullptr;
   CBrowserView* m_view = nullptr;
@@ -207,13 +207,31 @@ TEST_F(BrowserViewTest, TheProgramsOwnLinksOpenTheOutlineInsteadOfNavigating) {
   EXPECT_EQ(m_app.opened[0], "/d/a.kvn");
 }
 
-TEST_F(BrowserViewTest, AnotherSelectedTreeIsToldToTheFrame) {
-  int told = 0;
-  m_frame->Bind(EVT_PREVIEW_TREE_CHANGED, [&told](wxCommandEvent&) { ++told; });
+TEST_F(BrowserViewTest, AnotherSelectedTreeIsToldToTheOutlineWindow) {
+  struct Windows : IOutlineWindows {
+    void SetMarkNames(CFrameWnd&, const CStringArray&) override {}
+    void UpdateMarkMenu(CFrameWnd&) override {}
+    void SyncTextPanes(CFrameWnd&) override {}
+    void ShowLinkFile(CFrameWnd& frame) override { told.push_back(&frame); }
+    void FollowSettings() override {}
+    std::vector<CFrameWnd*> told;
+  } windows;
+  Seam<IOutlineWindows>::Scope installed(&windows);
+  auto* frame = new CMDIFrameWnd;  // owned by wx once created
+  ASSERT_TRUE(frame->LoadFrame(128));
+  CCreateContext context;
+  context.m_pCurrentDoc = &m_doc;
+  context.m_pNewViewClass = [] { return new CBrowserView; };
+  auto* view = static_cast<CBrowserView*>(frame->CreateView(&context));
+  ASSERT_NE(view, nullptr);
+  m_views.push_back(view);
   m_doc.UpdateAllViews(nullptr, 1);
-  EXPECT_EQ(told, 1);
+  EXPECT_EQ(windows.told, std::vector<CFrameWnd*>{frame}) << "the pane outside an outline window tells none";
   m_doc.UpdateAllViews(nullptr, 0);
-  EXPECT_EQ(told, 1);
+  EXPECT_EQ(windows.told.size(), 1u);
+  m_doc.RemoveView(view);
+  m_views.pop_back();
+  frame->Destroy();
 }
 
 TEST_F(BrowserViewTest, TheRealWebViewShowsAJapaneseTreeAndKeepsItsPageOnAProgramLink) {

@@ -388,11 +388,12 @@ TEST_F(CKestaFrameTest, AutomaticLinkPaneFollowsTheCurrentTreesLink) {
   wxTheApp->ProcessPendingEvents();
   EXPECT_TRUE(frame->IsLinkFileShown());
 
-  // A tree with a link keeps the pane; one without hides it, storing its height.
+  // A tree with a link keeps the pane; one without hides it, storing its height. The pane hears
+  // of another tree as the tree pane tells every view, and passes it on to its window.
   frame->ShowLinkFile();
   EXPECT_TRUE(frame->IsLinkFileShown());
   doc->SetCurrentTree(1);
-  frame->ShowLinkFile();
+  doc->UpdateAllViews(nullptr, CKestavonDoc::kHintCurrentItem);
   EXPECT_FALSE(frame->IsLinkFileShown());
   EXPECT_GT(Stored("View", "BrowserHeight"), 0);
 }

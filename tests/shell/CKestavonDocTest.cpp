@@ -12,6 +12,7 @@
 #include "model/CDirData.h"
 #include "model/dialogs/CPasswordDlg.h"
 #include "model/KvnCrypt.h"
+#include "app/ProgramDialogs.h"
 #include "shell/CMDITabs.h"
 #include "platform/framework/CDocTemplate.h"
 #include "platform/framework/CMDIChildWnd.h"
@@ -257,45 +258,49 @@ TEST_F(AppTest, SaveAsProposesTheTypeAndNameAndWritesByTheChosenType) {
   struct Asked {
     std::string name;
     int type;
+    std::string folder;
   };
-  std::vector<Asked> asked;
-  std::string answer;
-  int answerType = 0;
-  m_app->m_promptSaveAs = [&](wxWindow*, CString& name, int& type, const CString& folder) {
-    EXPECT_EQ(std::string(folder), m_dir);
-    asked.push_back({std::string(name), type});
-    name = answer.c_str();
-    type = answerType;
-    return TRUE;
-  };
+  // Answers with the name and type given, or cancels while the name is empty.
+  struct Chooser : ISaveAsChooser {
+    BOOL ChooseSaveAs(wxWindow*, CString& name, int& type, const CString& folder) override {
+      asked.push_back({std::string(name), type, std::string(folder)});
+      if (answer.empty()) return FALSE;
+      name = answer.c_str();
+      type = answerType;
+      return TRUE;
+    }
+    std::vector<Asked> asked;
+    std::string answer;
+    int answerType = 0;
+  } chooser;
+  Seam<ISaveAsChooser>::Scope installed(&chooser);
+  const std::vector<Asked>& asked = chooser.asked;
 
   // The stored type gives the proposed extension; the chosen name decides how the file is written.
-  answer = m_dir + "/plain.txt";
-  answerType = 2;
+  chooser.answer = m_dir + "/plain.txt";
+  chooser.answerType = 2;
   Frame()->SendCommand(ID_FILE_SAVE_AS);
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].name, m_dir + "/a.txt");
   EXPECT_EQ(asked[0].type, 2);
-  const std::string text = ReadBytes(answer);
+  EXPECT_EQ(asked[0].folder, m_dir);
+  const std::string text = ReadBytes(chooser.answer);
   ASSERT_FALSE(text.empty());
   EXPECT_NE(text[0], '\b') << "the native file's first byte";
 
   // A top tree named after the file follows the file's new name in the other editor's format.
   const std::string base = "plain";
   doc->GetTree().RenameTree(0, base.c_str(), "");
-  answer = m_dir + "/memo.mem";
-  answerType = 3;
+  chooser.answer = m_dir + "/memo.mem";
+  chooser.answerType = 3;
   Frame()->SendCommand(ID_FILE_SAVE_AS);
   ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(asked[1].folder, m_dir);
   EXPECT_EQ(std::string(doc->GetTree().GetName(0)), "memo");
-  EXPECT_FALSE(ReadBytes(answer).empty());
+  EXPECT_FALSE(ReadBytes(chooser.answer).empty());
 
   // A .mem document proposes its own type whatever the stored one.
-  answer.clear();
-  m_app->m_promptSaveAs = [&](wxWindow*, CString& name, int& type, const CString&) {
-    asked.push_back({std::string(name), type});
-    return FALSE;
-  };
+  chooser.answer.clear();
   Frame()->SendCommand(ID_FILE_SAVE_AS);
   ASSERT_EQ(asked.size(), 3u);
   EXPECT_EQ(asked[2].name, m_dir + "/memo.mem");

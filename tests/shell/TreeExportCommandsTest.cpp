@@ -101,7 +101,7 @@ TEST_F(TreeExportTest, PerTreeTextFilesUnfoldForTheWritingAndKeepTheFolding) {
   ATREE& tree = Documents().back()->GetTree();
   tree.CollapseAll(0);
   tree.MakeTreeData();
-  const int rows = tree.GetTreeDataCount();
+  const int rows = tree.GetRows().GetTreeDataCount();
   const int items = tree.GetDirDataCount();
   ASSERT_LT(rows, items);
   const std::string base = m_dir + "/out/trip.txt";
@@ -111,7 +111,7 @@ TEST_F(TreeExportTest, PerTreeTextFilesUnfoldForTheWritingAndKeepTheFolding) {
   EXPECT_TRUE(fs::exists(base));
   EXPECT_TRUE(fs::exists(m_dir + "/out/trip1.txt"));
   tree.MakeTreeData();
-  EXPECT_EQ(tree.GetTreeDataCount(), rows);
+  EXPECT_EQ(tree.GetRows().GetTreeDataCount(), rows);
 }
 
 }  // namespace

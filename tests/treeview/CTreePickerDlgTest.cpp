@@ -30,7 +30,7 @@ class TreePickerTest : public ::testing::Test {
     tree.MakeTreeData();
   }
   // The model item of the tree control's selection.
-  static int Selected(CTreePickerDlg* picker) { return picker->m_pTree->GetSelectedIndex(); }
+  static int Selected(CTreePickerDlg* picker) { return picker->GetTreeItems().GetSelectedIndex(); }
 
   ATREE tree;
 };
@@ -45,7 +45,7 @@ TEST_F(TreePickerTest, RefPickerStartsAtTheItemAndReturnsTheChosenOne) {
   WhenShown act([&](wxDialog* dialog) {
     startSelection = Selected(&picker);
     shown = picker.GetTreeWindow()->GetCount();
-    tree.SelectIndex(4);
+    picker.GetTreeItems().SelectIndex(4);
     Click(dialog, wxID_OK);
   });
   ASSERT_EQ(picker.ShowModal(), wxID_OK);
@@ -55,21 +55,17 @@ TEST_F(TreePickerTest, RefPickerStartsAtTheItemAndReturnsTheChosenOne) {
 }
 
 TEST_F(TreePickerTest, MovePickerReturnsTheTargetAndTheSameLevelChoice) {
-  {
-    CTreeMoveDlg picker(nullptr);
-    picker.m_pTree = &tree;
-    picker.m_nIndex = 1;
-    WhenShown act([&](wxDialog* dialog) {
-      tree.SelectIndex(2);
-      dynamic_cast<wxCheckBox*>(dialog->FindWindow(CTreeMoveDlg::IDC_SAMELEVEL))->SetValue(true);
-      Click(dialog, wxID_OK);
-    });
-    ASSERT_EQ(picker.ShowModal(), wxID_OK);
-    EXPECT_EQ(picker.m_nIndex, 2);
-    EXPECT_TRUE(picker.m_bSameLevel);
-  }
-  // The model outlives the picker and no longer drives its control.
-  EXPECT_EQ(tree.GetTreeCtrl(), nullptr);
+  CTreeMoveDlg picker(nullptr);
+  picker.m_pTree = &tree;
+  picker.m_nIndex = 1;
+  WhenShown act([&](wxDialog* dialog) {
+    picker.GetTreeItems().SelectIndex(2);
+    dynamic_cast<wxCheckBox*>(dialog->FindWindow(CTreeMoveDlg::IDC_SAMELEVEL))->SetValue(true);
+    Click(dialog, wxID_OK);
+  });
+  ASSERT_EQ(picker.ShowModal(), wxID_OK);
+  EXPECT_EQ(picker.m_nIndex, 2);
+  EXPECT_TRUE(picker.m_bSameLevel);
 }
 
 TEST_F(TreePickerTest, MultiPickerReturnsTheTickedItemsInAscendingOrder) {
@@ -80,7 +76,7 @@ TEST_F(TreePickerTest, MultiPickerReturnsTheTickedItemsInAscendingOrder) {
   WhenShown act([&](wxDialog* dialog) {
     wxTreeCtrl* control = picker.GetTreeWindow();
     // Every item shows an empty box.
-    const HTREEITEM first = tree.GetItemHandle(1);
+    const HTREEITEM first = picker.GetTreeItems().GetItemHandle(1);
     EXPECT_EQ(control->GetItemState(wxTreeItemId(first)), 0);
     picker.SetCheck(4, TRUE);
     picker.SetCheck(3, TRUE);
@@ -88,7 +84,7 @@ TEST_F(TreePickerTest, MultiPickerReturnsTheTickedItemsInAscendingOrder) {
     wxTreeEvent click(wxEVT_TREE_STATE_IMAGE_CLICK, control, wxTreeItemId(first));
     control->GetEventHandler()->ProcessEvent(click);
     picker.SetCheck(2, TRUE);
-    wxTreeEvent again(wxEVT_TREE_STATE_IMAGE_CLICK, control, wxTreeItemId(tree.GetItemHandle(2)));
+    wxTreeEvent again(wxEVT_TREE_STATE_IMAGE_CLICK, control, wxTreeItemId(picker.GetTreeItems().GetItemHandle(2)));
     control->GetEventHandler()->ProcessEvent(again);
     Click(dialog, wxID_OK);
   });

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "app/CKestavonApp.h"
+#include "app/RunningBrowser.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/Shell.h"
 #include "tests/common/TestSupport.h"
@@ -171,8 +172,11 @@ TEST(CBrowserDde, UrlOpeningInModeZeroUsesTheRunningBrowserElseTheDesktopsOne) {
   CKestavonApp app;
   app.m_pszProfileName = (dir + "/kesta32.conf").c_str();
   AfxWriteProfileInt("System", "UrlOpenMode", 0);
-  CBrowserDde dde;
-  app.m_openInRunningBrowser = [&dde](const char* url) { return dde.OpenURLInFront(url); };
+  struct RunningBrowser : IRunningBrowser {
+    BOOL OpenInFront(const char* url) override { return dde.OpenURLInFront(url); }
+    CBrowserDde dde;
+  } browser;
+  Seam<IRunningBrowser>::Scope installed(&browser);
   {
     // Opening, then the version (no Opera), then the activation of the window that opened it.
     FakeBrowser firefox("Firefox", Number(5), 3);

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "app/CKeycustArray.h"
+#include "app/ProgramDialogs.h"
 
 #include "platform/base/CTime.h"
 #include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "tests/shell/textarea/TextPaneFixture.h"
 #include "textarea/TextPaneTexts.h"
+#include "textarea/TextPaneTools.h"
 
 namespace {
 
@@ -148,26 +150,35 @@ TEST_F(EditCommandsTest, TheProgramsPickersAndCalculatorFillTheTextAndTheRestSta
   for (int id : {ID_EDIT_INSERT_DATE, ID_EDIT_CALCULATE, ID_EDIT_INSERT_TREE_LINK, ID_EDIT_SPELL_CHECK})
     EXPECT_FALSE(TextEnabled(doc, id)) << "until the program fills them in: " << std::hex << id;
 
-  int mode = 1;
-  m_app->m_calculate = [&mode](wxWindow*, const CString& expression, CString& result, int& how) {
-    EXPECT_EQ(expression.str(), "1+2");
-    result = "3";
-    how = mode;
-    return TRUE;
-  };
-  m_app->m_pickDate = [](wxWindow*, CTime& date) {
-    date = CTime(2026, 3, 4, 0, 0, 0);
-    return TRUE;
-  };
-  m_app->m_pickTree = [](wxWindow*, ATREE&, int& item) {
-    item = 2;
-    return TRUE;
-  };
+  struct Calculator : ICalculator {
+    BOOL Calculate(wxWindow*, const CString& expression, CString& result, int& how) override {
+      EXPECT_EQ(expression.str(), "1+2");
+      result = "3";
+      how = mode;
+      return TRUE;
+    }
+    int mode = 1;
+  } calculator;
+  struct DatePicker : IDatePicker {
+    BOOL PickDate(wxWindow*, CTime& date) override {
+      date = CTime(2026, 3, 4, 0, 0, 0);
+      return TRUE;
+    }
+  } datePicker;
+  struct TreePicker : ITreePicker {
+    BOOL PickTree(wxWindow*, ATREE&, int& item) override {
+      item = 2;
+      return TRUE;
+    }
+  } treePicker;
+  Seam<ICalculator>::Scope calculatorInstalled(&calculator);
+  Seam<IDatePicker>::Scope datePickerInstalled(&datePicker);
+  Seam<ITreePicker>::Scope treePickerInstalled(&treePicker);
   EditOf(doc).SetSel(0, 3);
   ASSERT_TRUE(Command(doc, ID_EDIT_CALCULATE));
   EXPECT_EQ(Text(doc), "1+2 3") << "after a digit, a blank keeps the result apart";
   EditOf(doc).SetSel(0, 3);
-  mode = 0;
+  calculator.mode = 0;
   Command(doc, ID_EDIT_CALCULATE);
   EXPECT_EQ(Text(doc), "3 3");
 

@@ -46,9 +46,9 @@ class TextFindTest : public TreePaneTest {
   }
   static void Search(CKestavonDoc* doc, const char* word, int regExp = 0, int mode = 0) {
     ATREE& tree = doc->GetTree();
-    tree.SetSearchText(word);
-    tree.SetRegExpSearch(regExp);
-    tree.SetSearchOptions(0, 0, mode);
+    tree.GetSearch().SetSearchText(word);
+    tree.GetSearch().SetRegExpSearch(regExp);
+    tree.GetSearch().SetSearchOptions(0, 0, mode);
   }
 };
 
@@ -90,7 +90,7 @@ TEST_F(TextFindTest, AllWordsModeLooksForAnyWordGoingForward) {
   ShowItem(doc, 1, 0, 0);
   EXPECT_TRUE(TextPaneOf(doc)->FindNextInText());
   EXPECT_EQ(TextSelectionOf(doc), std::make_pair(4L, 7L));
-  EXPECT_EQ(doc->GetTree().GetWordMode(), 2) << "the mode is put back";
+  EXPECT_EQ(doc->GetTree().GetSearch().GetWordMode(), 2) << "the mode is put back";
 }
 
 TEST_F(TextFindTest, RegularExpressionsSkipTheCurrentSelectionAndStepBack) {
@@ -128,7 +128,7 @@ TEST_F(TextFindTest, FindDialogOfTheTextPaneTakesTheSelectionAndSearches) {
   });
   InText(doc, ID_EDIT_FIND);
   EXPECT_EQ(initial, "xyz");
-  EXPECT_EQ(doc->GetTree().GetSearchText().str(), "abc");
+  EXPECT_EQ(doc->GetTree().GetSearch().GetSearchText().str(), "abc");
   EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 11L));
 }
 

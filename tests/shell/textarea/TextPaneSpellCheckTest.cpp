@@ -24,17 +24,13 @@ constexpr const char* kAppPaths = "SOFTWARE\\ReliefOffice\\CurrentVersion\\App P
 
 class TextPaneSpellCheckTest : public TextPaneTest {
  protected:
-  void SetUp() override {
-    TextPaneTest::SetUp();
-    if (IsSkipped()) return;
-    InstallTextPaneSpellCheck(*m_app);
-  }
   void TearDown() override {
     CRegKey root(HKEY_LOCAL_MACHINE);
     root.RecurseDeleteKey("SOFTWARE\\ReliefOffice");
     root.Detach();
     TextPaneTest::TearDown();
   }
+  Installed<CPaneSpellChecker, ISpellChecker> m_checker;
   CKestavonDoc* WithText(const char* text) {
     CKestavonDoc* doc = OpenTexts();
     Down(doc);

@@ -109,11 +109,10 @@ TEST_F(TextPaneTest, StatusBarShowsColumnThenLineCountedFromOne) {
   Down(doc);
   CWrilaCtrl& edit = EditOf(doc);
   edit.SetSel(6, 6);
-  wxCommandEvent update(wxEVT_MENU, ID_WORK_STATUS_UPDATE);
-  TextOf(doc)->ProcessWindowEvent(update);
+  TextOf(doc)->UpdateCaretStatus();
   EXPECT_EQ(WxToCP932(m_frame->GetStatusBar()->GetStatusText(1)).str(), "01:03");
   edit.SetSel(7, 7);
-  TextOf(doc)->ProcessWindowEvent(update);
+  TextOf(doc)->UpdateCaretStatus();
   EXPECT_EQ(WxToCP932(m_frame->GetStatusBar()->GetStatusText(1)).str(), "02:03");
 }
 

@@ -49,7 +49,7 @@ TEST_F(TreePaneTest, ACheckedMarkedColourMarkedRowShowsItsPiecesInOrder) {
   doc->GetTree().MakeTreeData();
   ViewOf(doc)->RefillList(-1);
   list->m_bShowSho = 1;
-  const CTreeData& row = *doc->GetTree().GetTreeData(doc->GetTree().GetRowIndex(3));
+  const CTreeData& row = *doc->GetTree().GetRows().GetTreeData(doc->GetTree().GetRows().GetRowIndex(3));
   const std::vector<TreeRowPiece> pieces = list->GetTreeRowPieces(row, false);
   EXPECT_EQ(KindsOf(pieces), (std::vector<Kind>{TreeRowPiece::kIcon, TreeRowPiece::kCheck, TreeRowPiece::kMark,
                                                 TreeRowPiece::kColorMark, TreeRowPiece::kPrefix,
@@ -62,7 +62,7 @@ TEST_F(TreePaneTest, ACheckedMarkedColourMarkedRowShowsItsPiecesInOrder) {
   // Painted: the icon's yellow, then the check's red, the mark's blue and the green triangle.
   const wxImage image = Render(list).ConvertToImage();
   RECT r;
-  list->GetItemRect(doc->GetTree().GetRowIndex(3), &r);
+  list->GetItemRect(doc->GetTree().GetRows().GetRowIndex(3), &r);
   auto firstColumn = [&](auto match) {
     for (int x = 0; x < image.GetWidth(); ++x) {
       for (int yy = r.top; yy < r.bottom; ++yy)
@@ -89,7 +89,7 @@ TEST_F(TreePaneTest, WithoutIconsAndButtonsAFoldedLinkedRowStartsWithPlusThenSta
   COwnerListBox* list = ListOf(doc);
   list->m_bIcon = 0;
   list->m_bTreeButton = 0;
-  const CTreeData& row = *doc->GetTree().GetTreeData(1);
+  const CTreeData& row = *doc->GetTree().GetRows().GetTreeData(1);
   ASSERT_EQ(row.m_nFold, 1);
   const std::vector<TreeRowPiece> pieces = list->GetTreeRowPieces(row, false);
   ASSERT_EQ(pieces.size(), 2u);
@@ -105,7 +105,7 @@ TEST_F(TreePaneTest, TimeStampModesAppendTheItemsTime) {
     tree.EditDirData(4)->SetUpdateTime(COleDateTime(2024, 5, 6, 7, 8, 0));
   });
   COwnerListBox* list = ListOf(doc);
-  const CTreeData& row = *doc->GetTree().GetTreeData(doc->GetTree().GetRowIndex(4));
+  const CTreeData& row = *doc->GetTree().GetRows().GetTreeData(doc->GetTree().GetRows().GetRowIndex(4));
   struct Case {
     int mode;
     const char* title;
@@ -207,7 +207,7 @@ TEST_F(TreePaneTest, ClickZonesFoldAndUnfoldForEveryDepth) {
     tree.ExpandAll(0);
     ViewOf(doc)->RefillList(-1);
     ASSERT_EQ(tree.GetLevel(c.item), c.depth);
-    const int row = tree.GetRowIndex(c.item);
+    const int row = tree.GetRows().GetRowIndex(c.item);
     RECT r;
     list->GetItemRect(row, &r);
     const int y = r.top + 1;
@@ -229,7 +229,7 @@ TEST_F(TreePaneTest, ClickZonesFoldAndUnfoldForEveryDepth) {
     EXPECT_EQ(doc->GetCurrentTree(), c.item);
   }
   // A leaf's icon is no zone.
-  const int leafRow = tree.GetRowIndex(7);
+  const int leafRow = tree.GetRows().GetRowIndex(7);
   RECT r;
   list->GetItemRect(leafRow, &r);
   const int rowsBefore = list->GetCount();

@@ -73,7 +73,7 @@ TEST_F(TreeFindTest, FindSelectsTheItemAndTheHitInItsText) {
   EXPECT_EQ(doc->GetCurrentTree(), 1);
   // "りんごの" is eight bytes.
   EXPECT_EQ(TextSelectionOf(doc), std::make_pair(8L, 12L));
-  EXPECT_EQ(doc->GetTree().GetFoundInText(), 0);
+  EXPECT_EQ(doc->GetTree().GetSearch().GetFoundInText(), 0);
   EXPECT_TRUE(boxes.Calls().empty());
 
   // A title hit selects the item and leaves its text alone.
@@ -133,7 +133,7 @@ TEST_F(TreeFindTest, FindNextGoesOnThroughTheItemsAndPreviousComesBack) {
 
   // On the top item the search looks at the top item itself.
   ViewOf(doc)->JumpToTree(0);
-  doc->GetTree().SetSearchText("top");
+  doc->GetTree().GetSearch().SetSearchText("top");
   ViewOf(doc)->GetEventHandler()->ProcessEvent(*std::make_unique<wxCommandEvent>(wxEVT_MENU, ID_EDIT_FIND_PREV));
   EXPECT_EQ(doc->GetCurrentTree(), 0);
 }

@@ -41,7 +41,7 @@ TEST_F(TreePaneTest, FiveItemsShowFiveRowsAndARefillBeyondTheEndSelectsTheLast) 
 
   // Every row gets the font's height plus the spacing; the entries are the model's rows.
   for (int i = 0; i < list->GetCount(); ++i) {
-    EXPECT_EQ(list->GetItemDataPtr(i), doc->GetTree().GetTreeData(i));
+    EXPECT_EQ(list->GetItemDataPtr(i), doc->GetTree().GetRows().GetTreeData(i));
     EXPECT_GT(list->GetItemHeight(i), list->m_nTreeHeight + 1);
   }
 

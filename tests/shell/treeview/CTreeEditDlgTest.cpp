@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/DateTimeText.h"
+#include "app/ProgramDialogs.h"
 #include "platform/base/CTime.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
@@ -316,18 +317,24 @@ TEST_F(TreeEditDlgTest, BesideTheRowNearTheScreensFootItOpensAboveTheRow) {
 
 TEST_F(TreeEditDlgTest, DatePutsThePickedDateIntoTheTitleAtTheCaret) {
   const CTime picked(2024, 7, 5, 0, 0, 0);
-  m_app->m_pickDate = [&](wxWindow*, CTime& date) {
-    date = picked;
-    return TRUE;
-  };
-  CTreeEditDlg& dialog = Dialog();
-  dialog.m_strTitle = "会議";
-  dialog.InitDialog();
-  EXPECT_TRUE(dialog.FindWindow(CTreeEditDlg::IDC_DATE)->IsEnabled());
-  Edit(CTreeEditDlg::IDC_TITLE)->SetSelection(0, 0);
-  ::Click(&dialog, CTreeEditDlg::IDC_DATE);
-  EXPECT_EQ(WxToCP932(Edit(CTreeEditDlg::IDC_TITLE)->GetValue()), FormatDate(m_app->m_settings, picked) + "会議");
-  m_app->m_pickDate = nullptr;
+  struct DatePicker : IDatePicker {
+    explicit DatePicker(const CTime& date) : picked(date) {}
+    BOOL PickDate(wxWindow*, CTime& date) override {
+      date = picked;
+      return TRUE;
+    }
+    CTime picked;
+  } picker(picked);
+  {
+    Seam<IDatePicker>::Scope installed(&picker);
+    CTreeEditDlg& dialog = Dialog();
+    dialog.m_strTitle = "会議";
+    dialog.InitDialog();
+    EXPECT_TRUE(dialog.FindWindow(CTreeEditDlg::IDC_DATE)->IsEnabled());
+    Edit(CTreeEditDlg::IDC_TITLE)->SetSelection(0, 0);
+    ::Click(&dialog, CTreeEditDlg::IDC_DATE);
+    EXPECT_EQ(WxToCP932(Edit(CTreeEditDlg::IDC_TITLE)->GetValue()), FormatDate(m_app->m_settings, picked) + "会議");
+  }
   EXPECT_FALSE(Dialog().FindWindow(CTreeEditDlg::IDC_DATE)->IsEnabled());
 }
 

@@ -329,7 +329,7 @@ TEST_F(TreePaneTest, PickedMovesAndDeletesKeepTheOutlineWhole) {
   EXPECT_EQ(Paths(doc), (std::vector<std::string>{"Top", "Top/B", "Top/C", "Top/C/A", "Top/C/A/a1", "Top/C/A/a2",
                                                   "Top/C/A/a2/x"}));
   EXPECT_EQ(doc->GetTree().GetDirData(3)->m_created, created) << "a moved item keeps its times";
-  list->SetCurSel(doc->GetTree().GetRowIndex(5));  // a2 beside B, which lies before it
+  list->SetCurSel(doc->GetTree().GetRows().GetRowIndex(5));  // a2 beside B, which lies before it
   {
     auto answer = pick(1, TRUE);
     Command(ID_TREE_MOVE);

@@ -1,7 +1,8 @@
 #pragma once
 // An outline window as the program builds one: the application object with a private settings
-// file, a main frame with a status bar, and a document template whose child frame holds the tree
-// pane. Outlines are written to files from a list of item paths and opened through the template.
+// file, a main frame with a status bar, a document template whose child frame holds the tree
+// pane, and the links between the panes and their window that the program installs. Outlines are
+// written to files from a list of item paths and opened through the template.
 #include <gtest/gtest.h>
 #include <wx/bitmap.h>
 
@@ -13,6 +14,7 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "shell/ProgramWindows.h"
 #include "platform/framework/CMDIFrameWnd.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTrView.h"
@@ -51,6 +53,7 @@ class TreePaneTest : public ::testing::Test {
   // The list painted into a bitmap of its client size.
   static wxBitmap Render(COwnerListBox* list);
 
+  Installed<CProgramWindows, IPaneLinks, IOutlineWindows> m_windows;
   std::unique_ptr<CKestavonApp> m_app;
   CMDIFrameWnd* m_frame = nullptr;
   std::string m_dir;

@@ -28,6 +28,7 @@
 #include "treeview/CTrView.h"
 #include "treeview/CTreeListDlg.h"
 #include "treeview/CTreePropDlg.h"
+#include "treeview/OutlineTextOutput.h"
 
 namespace treepane_test {
 namespace {
@@ -215,8 +216,6 @@ TEST_F(TreePaneTest, AutoSaveModeOneWritesTheBackupAndTheDocumentStaysModified) 
 // does.
 class UploadRecorder : public INetDocumentService {
  public:
-  UploadRecorder() { InstallNetDocumentService(this); }
-  ~UploadRecorder() override { InstallNetDocumentService(nullptr); }
   BOOL OpenNetFile(CKestavonDoc&, const char*) override { return FALSE; }
   BOOL UploadNetFile(CKestavonDoc& doc, const char* netPath, BOOL keepLocal) override {
     uploads.push_back(std::string(netPath) + (keepLocal ? " kept" : ""));
@@ -238,6 +237,7 @@ TEST_F(TreePaneTest, AutoSaveOfAnOnlineDocumentUploadsItOrLeavesItModified) {
   CTrView* view = ViewOf(doc);
   doc->SetPathName("net:1;t", FALSE);
   UploadRecorder service;
+  Seam<INetDocumentService>::Scope installed(&service);
   COleDateTime now = COleDateTime::GetCurrentTime();
   for (const char* mode : {"1", "0"}) {
     AfxWriteProfileString("System", "AutoSaveMode", mode);
@@ -251,7 +251,7 @@ TEST_F(TreePaneTest, AutoSaveOfAnOnlineDocumentUploadsItOrLeavesItModified) {
     EXPECT_NE(entry.path().filename().string().rfind("net:", 0), 0u) << entry.path();
 
   // Without the service the document stays modified.
-  InstallNetDocumentService(nullptr);
+  Seam<INetDocumentService>::Scope none(nullptr);
   doc->SetModifiedFlag(TRUE);
   view->AutoSave(now + COleDateTimeSpan(0, 0, 2, 0));
   EXPECT_TRUE(doc->IsModified());
@@ -483,13 +483,17 @@ TEST_F(TreePaneTest, TextCopyTakesFoldedItemsLeavesTheFoldingAndHonoursTheLevelA
   });
   COwnerListBox* list = ListOf(doc);
   EXPECT_FALSE(IsEnabled(ID_FILE_TEXT_COPY)) << "until the program gives its text output";
-  std::vector<int> seen;
-  m_app->m_outlineText = [&seen](ATREE& tree, const std::vector<int>& items, BOOL html) {
-    seen = items;
-    CString text(html ? "<html>" : "");
-    for (int item : items) text += tree.GetName(item) + "\n";
-    return text;
-  };
+  struct TextOutput : IOutlineTextOutput {
+    CString MakeOutlineText(ATREE& tree, const std::vector<int>& items, BOOL html) override {
+      seen = items;
+      CString text(html ? "<html>" : "");
+      for (int item : items) text += tree.GetName(item) + "\n";
+      return text;
+    }
+    std::vector<int> seen;
+  } output;
+  Seam<IOutlineTextOutput>::Scope installed(&output);
+  const std::vector<int>& seen = output.seen;
   const std::vector<std::string> rows = RowTitles(list);
   list->SetCurSel(1);  // A
   Command(ID_FILE_TEXT_COPY);

@@ -1,5 +1,7 @@
 // The display rows: one row per shown item, titled with line-art pieces that draw the tree, with
 // fold state and heading number, and a sentinel row at the end.
+#include "model/OutlineRows.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -149,20 +151,30 @@ void PrefetchPathsAhead(const std::vector<const CDirData*>& items, size_t i) {
   if (i + kBytesAhead < items.size()) items[i + kBytesAhead]->m_strPath.PrefetchBytes();
 }
 
-}  // namespace
+// The heading counters of a row pass. Every counter past deepest is zero, so that a row clears
+// only the deeper counters a row before it may have used, not all of them.
+struct RowCounters {
+  int* value;
+  int deepest;
+};
 
-int ATREE::LevelOf(const CString& path) {
-  // A count the compiler does many bytes at a time; paths are too short for a search per title.
-  const char* p = path.GetString();
-  return static_cast<int>(std::count(p, p + path.GetLength(), '\x01'));
+bool IsPathBelowOrAt(std::string_view path, std::string_view top) {
+  return path.size() >= top.size() && path.compare(0, top.size(), top) == 0 &&
+         (path.size() == top.size() || path[top.size()] == '\x01');
 }
 
-void ATREE::FilterShown(const std::vector<int>& levels, std::vector<char>& shown) const {
-  if (m_nCheckFilter == 0) return;
-  const int n = GetDirDataCount();
+// Whether every title of the path is non-empty, so that its parts are its levels.
+bool HasNoEmptyTitle(std::string_view path) {
+  return !path.empty() && path.front() != '\x01' && path.back() != '\x01' && path.find("\x01\x01") == std::string_view::npos;
+}
+
+// Narrows shown, which holds whether each item is unfolded, to the items the check filter admits.
+void FilterShown(const ATREE& tree, const std::vector<int>& levels, std::vector<char>& shown) {
+  if (tree.GetCheckFilter() == 0) return;
+  const int n = tree.GetDirDataCount();
   std::vector<char> admitted(static_cast<size_t>(n), 1);
-  auto checked = [this](int i) { return (GetDirData(i)->m_nStatus & 1) != 0; };
-  if (m_nCheckFilter == 1) {
+  auto checked = [&tree](int i) { return (tree.GetDirData(i)->m_nStatus & 1) != 0; };
+  if (tree.GetCheckFilter() == 1) {
     // An item is admitted when it or one of its descendants is checked.
     std::fill(admitted.begin(), admitted.end(), 0);
     std::vector<int> ancestors;
@@ -178,7 +190,7 @@ void ATREE::FilterShown(const std::vector<int>& levels, std::vector<char>& shown
       }
       ancestors.push_back(i);
     }
-  } else if (m_nCheckFilter == 2) {
+  } else if (tree.GetCheckFilter() == 2) {
     // An item is admitted when neither it nor an ancestor (its parent chain up to the root) is checked.
     std::vector<char> inChecked(static_cast<size_t>(n));
     std::vector<int> lastAtLevel;
@@ -195,9 +207,28 @@ void ATREE::FilterShown(const std::vector<int>& levels, std::vector<char>& shown
   for (int i = 0; i < n; ++i) shown[static_cast<size_t>(i)] = shown[static_cast<size_t>(i)] && admitted[static_cast<size_t>(i)];
 }
 
+// The heading number of a row at the level, advancing the counters; a level beyond the counters
+// gets no number and leaves them alone.
+void NumberRow(const ATREE& tree, CTreeData& row, int level, RowCounters& counters) {
+  const int c = level - 1;
+  if (c < 0 || c >= OutlineRows::kLevelCounters) return;
+  int* value = counters.value;
+  if (counters.deepest > c) std::fill(value + c + 1, value + counters.deepest + 1, 0);
+  counters.deepest = c;
+  // The row's copy of its item's marks: reading the item would reach into memory the row pass
+  // does not otherwise touch.
+  const int status = row.m_nStatus;
+  row.m_strNumber.Empty();
+  if ((status & (4 | 8)) == 0 && (tree.GetNumberStruck() || (status & 2) == 0)) {
+    ++value[c];
+    row.m_strNumber = tree.GetShoStr().FormatNumber(c, value);
+  }
+  row.m_nCounter = value[c];
+}
+
 // The fields of row that come from item i alone, and its heading number from the counters.
-void ATREE::FillRow(CTreeData& row, int i, int level, int fold, RowCounters& counters) const {
-  const CDirData* item = GetDirData(i);
+void FillRow(const ATREE& tree, CTreeData& row, int i, int level, int fold, RowCounters& counters) {
+  const CDirData* item = tree.GetDirData(i);
   row.m_nItem = i;
   row.m_nLevel = level;
   row.m_nFold = fold;
@@ -208,17 +239,39 @@ void ATREE::FillRow(CTreeData& row, int i, int level, int fold, RowCounters& cou
   row.m_nIdDigit = item->m_nIdDigit;
   row.m_nIdHigh = item->m_nIdHigh;
   row.m_nIdLow = item->m_nIdLow;
-  NumberRow(row, level, counters);
+  NumberRow(tree, row, level, counters);
 }
 
-int ATREE::FoldOf(int item, int level) const {
-  if (item + 1 >= GetDirDataCount() || LevelOf(GetDirData(item + 1)->m_strPath) != level + 1) return 0;
-  return GetDirData(item + 1)->m_nView == 0 ? 1 : 2;
+// The fold of the item's row at the level: 0 without children, 1 folded, 2 unfolded.
+int ItemFold(const ATREE& tree, int item, int level) {
+  if (item + 1 >= tree.GetDirDataCount() || ATREE::LevelOf(tree.GetDirData(item + 1)->m_strPath) != level + 1) return 0;
+  return tree.GetDirData(item + 1)->m_nView == 0 ? 1 : 2;
 }
 
-void ATREE::MakeTreeData() {
-  const int n = GetDirDataCount();
-  if (n >= s_nTitlesPerThread) PrepareHeapForBulk();
+// The first item whose row a change under parent from first on rebuilds: the parent's child before
+// the change when it has a row, else the parent's first child.
+int RowWindowFirst(const ATREE& tree, int parent, int first) {
+  if (first <= parent + 1) return parent + 1;
+  const int level = ATREE::LevelOf(tree.GetDirData(parent)->m_strPath);
+  int sibling = first - 1;
+  while (sibling > parent && ATREE::LevelOf(tree.GetDirData(sibling)->m_strPath) != level + 1) --sibling;
+  // Without a filter an item has a row exactly when it is shown.
+  return sibling > parent && tree.GetDirData(sibling)->m_nView != 0 ? sibling : parent + 1;
+}
+
+// The deepest item whose subtree holds both items.
+int CommonAncestor(const ATREE& tree, int a, int b) {
+  if (a > b) std::swap(a, b);
+  // The first ancestor of the later item at or before the earlier one holds both: subtrees are runs.
+  while (b > a) b = ATREE::LevelOf(tree.GetDirData(b)->m_strPath) <= 1 ? 0 : tree.GetParent(b);
+  return b;
+}
+
+}  // namespace
+
+void OutlineRows::Rebuild(const ATREE& tree) {
+  const int n = tree.GetDirDataCount();
+  if (n >= ATREE::s_nTitlesPerThread) PrepareHeapForBulk();
   m_itemRows.assign(static_cast<size_t>(n), -1);
   if (n == 0) {
     m_rows.clear();
@@ -232,17 +285,18 @@ void ATREE::MakeTreeData() {
   std::vector<char> shown;
   TitleParts parts;
   std::vector<const CDirData*> items;
-  m_items.GetAll(items);
+  tree.GetAllDirData(items);
+  const int filter = tree.GetCheckFilter();
   for (int i = 0; i < n; ++i) {
     PrefetchPathsAhead(items, static_cast<size_t>(i));
     const CDirData* d = items[static_cast<size_t>(i)];
-    levels[static_cast<size_t>(i)] = LevelOf(d->m_strPath);
+    levels[static_cast<size_t>(i)] = ATREE::LevelOf(d->m_strPath);
     unfolded[static_cast<size_t>(i)] = d->m_nView != 0;
-    if (m_nCheckFilter == 0 && (i == 0 || d->m_nView != 0)) parts.AddRow(d->m_strPath.str());
+    if (filter == 0 && (i == 0 || d->m_nView != 0)) parts.AddRow(d->m_strPath.str());
   }
   shown = unfolded;
-  FilterShown(levels, shown);
-  if (m_nCheckFilter != 0) {
+  FilterShown(tree, levels, shown);
+  if (filter != 0) {
     for (int i = 0; i < n; ++i) {
       if (i == 0 || shown[static_cast<size_t>(i)]) parts.AddRow(items[static_cast<size_t>(i)]->m_strPath.str());
     }
@@ -261,7 +315,7 @@ void ATREE::MakeTreeData() {
   for (size_t r = 0; r < reused; ++r) ClearRow(m_rows[r]);
   m_rows.resize(rowCount);
 
-  const CDirData* root = GetDirData(0);
+  const CDirData* root = tree.GetDirData(0);
   CTreeData& top = m_rows[0];
   top.m_strTitle = root->m_strPath.Get();
   top.m_strLink = root->m_strLink;
@@ -272,72 +326,23 @@ void ATREE::MakeTreeData() {
   top.m_nFold = fold(0);
   m_itemRows[0] = 0;
 
-  std::fill(std::begin(m_counters), std::end(m_counters), 0);
-  RowCounters counters{m_counters, 0};
+  std::fill(std::begin(m_counters.value), std::end(m_counters.value), 0);
+  RowCounters counters{m_counters.value, 0};
   int r = 1;
   for (int i = 1; i < n; ++i) {
     PrefetchItem(items, static_cast<size_t>(i) + kValueAhead);
     if (!shown[static_cast<size_t>(i)]) continue;
     m_itemRows[static_cast<size_t>(i)] = r;
-    FillRow(m_rows[static_cast<size_t>(r)], i, levels[static_cast<size_t>(i)], fold(i), counters);
+    FillRow(tree, m_rows[static_cast<size_t>(r)], i, levels[static_cast<size_t>(i)], fold(i), counters);
     ++r;
   }
   AppendRowTitles(m_rows, 1, r, 0, 0, std::string(), parts, last);
   m_rows.back().m_nItem = n;  // the sentinel row
-  m_bRowsCurrent = true;
+  m_bCurrent = true;
 }
 
-namespace {
-
-bool IsPathBelowOrAt(std::string_view path, std::string_view top) {
-  return path.size() >= top.size() && path.compare(0, top.size(), top) == 0 &&
-         (path.size() == top.size() || path[top.size()] == '\x01');
-}
-
-// Whether every title of the path is non-empty, so that its parts are its levels.
-bool HasNoEmptyTitle(std::string_view path) {
-  return !path.empty() && path.front() != '\x01' && path.back() != '\x01' && path.find("\x01\x01") == std::string_view::npos;
-}
-
-}  // namespace
-
-// The heading number of a row at the level, advancing the counters; a level beyond the counters
-// gets no number and leaves them alone.
-void ATREE::NumberRow(CTreeData& row, int level, RowCounters& counters) const {
-  const int c = level - 1;
-  if (c < 0 || c >= kLevelCounters) return;
-  int* value = counters.value;
-  if (counters.deepest > c) std::fill(value + c + 1, value + counters.deepest + 1, 0);
-  counters.deepest = c;
-  // The row's copy of its item's marks: reading the item would reach into memory the row pass
-  // does not otherwise touch.
-  const int status = row.m_nStatus;
-  row.m_strNumber.Empty();
-  if ((status & (4 | 8)) == 0 && (m_bNumberStruck || (status & 2) == 0)) {
-    ++value[c];
-    row.m_strNumber = m_shoStr.FormatNumber(c, value);
-  }
-  row.m_nCounter = value[c];
-}
-
-int ATREE::RowWindowFirst(const RowChange& change) const {
-  if (change.first <= change.parent + 1) return change.parent + 1;
-  const int level = LevelOf(GetDirData(change.parent)->m_strPath);
-  int sibling = change.first - 1;
-  while (sibling > change.parent && LevelOf(GetDirData(sibling)->m_strPath) != level + 1) --sibling;
-  // Without a filter an item has a row exactly when it is shown.
-  return sibling > change.parent && GetDirData(sibling)->m_nView != 0 ? sibling : change.parent + 1;
-}
-
-int ATREE::CommonAncestor(int a, int b) const {
-  if (a > b) std::swap(a, b);
-  // The first ancestor of the later item at or before the earlier one holds both: subtrees are runs.
-  while (b > a) b = LevelOf(GetDirData(b)->m_strPath) <= 1 ? 0 : GetParent(b);
-  return b;
-}
-
-void ATREE::UpdateRows(const RowChange& change, bool rowsWereCurrent) {
-  UpdateRows(std::vector<RowChange>{change}, rowsWereCurrent);
+void OutlineRows::Update(const ATREE& tree, const Change& change, bool rowsWereCurrent) {
+  Update(tree, std::vector<Change>{change}, rowsWereCurrent);
 }
 
 // A change among the parent's descendants is rebuilt from the parent's child before it on: a row
@@ -346,21 +351,21 @@ void ATREE::UpdateRows(const RowChange& change, bool rowsWereCurrent) {
 // their numbers are redone until the counters meet the old ones again. Changes whose windows meet
 // are taken as one change under their common ancestor. Filters, rows gone stale before the change,
 // empty titles and inconsistent folds take the full rebuild.
-void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurrent) {
-  const int n = GetDirDataCount();
-  bool local = rowsWereCurrent && !changes.empty() && static_cast<int>(m_itemRows.size()) == n && m_nCheckFilter == 0;
+void OutlineRows::Update(const ATREE& tree, const std::vector<Change>& changes, bool rowsWereCurrent) {
+  const int n = tree.GetDirDataCount();
+  bool local = rowsWereCurrent && !changes.empty() && static_cast<int>(m_itemRows.size()) == n && tree.GetCheckFilter() == 0;
   for (size_t k = 0; local && k < changes.size(); ++k) {
-    const RowChange& c = changes[k];
+    const Change& c = changes[k];
     local = c.parent >= 0 && c.parent < c.first && c.first <= c.end && c.end <= n &&
             (k == 0 || changes[k - 1].end <= c.first);
   }
   if (!local) {
-    MakeTreeData();
+    Rebuild(tree);
     return;
   }
 
   struct Window {
-    RowChange change;
+    Change change;
     int first;  // the first item rebuilt
     int rowStart;  // its old row, then its new one
     int rowEnd;  // the end of its old rows, then of its new ones
@@ -371,22 +376,22 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     std::vector<int> fresh;  // the items with a row
     // The fold of item i in the window, from the walk where its next item was read in it.
     int FoldOf(const ATREE& tree, int i, int level) const {
-      if (i + 1 >= change.end) return tree.FoldOf(i, level);
+      if (i + 1 >= change.end) return ItemFold(tree, i, level);
       const size_t next = static_cast<size_t>(i + 1 - first);
       if (levels[next] != level + 1) return 0;
       return unfolded[next] ? 2 : 1;
     }
   };
   std::vector<Window> windows;
-  for (const RowChange& change : changes) {
-    RowChange c = change;
-    int first = RowWindowFirst(c);
+  for (const Change& change : changes) {
+    Change c = change;
+    int first = RowWindowFirst(tree, c.parent, c.first);
     while (!windows.empty()) {
       const Window& before = windows.back();
       if (first > before.change.end && !(c.parent >= before.first && c.parent < before.change.end)) break;
-      c = {CommonAncestor(before.change.parent, c.parent), before.change.first, c.end, before.change.delta + c.delta};
+      c = {CommonAncestor(tree, before.change.parent, c.parent), before.change.first, c.end, before.change.delta + c.delta};
       windows.pop_back();
-      first = RowWindowFirst(c);
+      first = RowWindowFirst(tree, c.parent, c.first);
     }
     windows.push_back({c, first, 0, 0, {}, {}, {}});
   }
@@ -407,15 +412,15 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     w.levels.resize(items);
     w.unfolded.resize(items);
     for (int i = w.first; i < w.change.end; ++i) {
-      const CDirData* d = GetDirData(i);
+      const CDirData* d = tree.GetDirData(i);
       const size_t k = static_cast<size_t>(i - w.first);
-      w.levels[k] = LevelOf(d->m_strPath);
+      w.levels[k] = ATREE::LevelOf(d->m_strPath);
       w.unfolded[k] = d->m_nView != 0;
       if (w.unfolded[k]) w.fresh.push_back(i);
     }
     rowDelta += static_cast<int>(w.fresh.size()) - (w.rowEnd - w.rowStart);
     if (rowDelta > 0 && windows.size() > 1) {
-      MakeTreeData();  // only a lone change grows the rows
+      Rebuild(tree);  // only a lone change grows the rows
       return;
     }
   }
@@ -471,9 +476,9 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     const int parent = w.change.parent;
     const int rowP = GetRowIndex(parent);
     bool fits = rowP >= 0 && rowP < w.rowStart && m_rows[static_cast<size_t>(rowP)].m_nItem == parent &&
-                (parent == 0 || GetDirData(parent)->m_nView != 0);
-    const std::string& path = fits ? GetDirData(parent)->m_strPath.str() : std::string();
-    const int level = fits ? LevelOf(GetDirData(parent)->m_strPath) : 0;
+                (parent == 0 || tree.GetDirData(parent)->m_nView != 0);
+    const std::string& path = fits ? tree.GetDirData(parent)->m_strPath.str() : std::string();
+    const int level = fits ? ATREE::LevelOf(tree.GetDirData(parent)->m_strPath) : 0;
     fits = fits && level < kLevelCounters - 1 && HasNoEmptyTitle(path);
     std::string prefix;  // the line art of the parent's column and those left of it
     if (fits && level > 0) {
@@ -482,13 +487,13 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
       const std::string_view piece = title.size() >= static_cast<size_t>(4 * level)
                                          ? std::string_view(title).substr(static_cast<size_t>(4 * (level - 1)), 4)
                                          : std::string_view();
-      const std::string& before = GetDirData(m_rows[static_cast<size_t>(rowP) - 1].m_nItem)->m_strPath.str();
+      const std::string& before = tree.GetDirData(m_rows[static_cast<size_t>(rowP) - 1].m_nItem)->m_strPath.str();
       fits = (piece == kBranch || piece == kBranchLast) &&
              IsPathBelowOrAt(before, std::string_view(path).substr(0, path.rfind('\x01')));
       if (fits) prefix = title.substr(0, static_cast<size_t>(4 * (level - 1))) + (piece == kBranch ? kColumnPass : kColumnEmpty);
     }
     if (!fits) {
-      MakeTreeData();
+      Rebuild(tree);
       return;
     }
 
@@ -509,7 +514,7 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     TitleParts parts;
     // Without empty titles a row's parts are its levels.
     auto addRow = [&](int item) {
-      const std::string& p = GetDirData(item)->m_strPath.str();
+      const std::string& p = tree.GetDirData(item)->m_strPath.str();
       parts.AddRow(p);
       return HasNoEmptyTitle(p);
     };
@@ -521,7 +526,7 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
       if (m_rows[static_cast<size_t>(r)].m_nLevel <= level + 1) break;
     }
     if (!plain) {
-      MakeTreeData();
+      Rebuild(tree);
       return;
     }
     parts.Finish();
@@ -531,11 +536,11 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     for (int r = w.rowStart; r < rowEnd; ++r) {
       CTreeData& row = m_rows[static_cast<size_t>(r)];
       const int i = row.m_nItem;
-      FillRow(row, i, row.m_nLevel, w.FoldOf(*this, i, row.m_nLevel), counters);
+      FillRow(tree, row, i, row.m_nLevel, w.FoldOf(tree, i, row.m_nLevel), counters);
       // A row at a pending parent's level or above ends what that parent's change could reach.
       std::erase_if(pending, [&row](int l) { return row.m_nLevel >= 1 && l >= row.m_nLevel; });
     }
-    m_rows[static_cast<size_t>(rowP)].m_nFold = FoldOf(parent, level);
+    m_rows[static_cast<size_t>(rowP)].m_nFold = ItemFold(tree, parent, level);
 
     // Numbers after the window follow from the counters until a row at a pending parent's level
     // or above, or a row at its children's level whose counter comes out as before. Counters below
@@ -545,7 +550,7 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
     const int shallowest = *std::min_element(pending.begin(), pending.end());
     const int deepest = *std::max_element(pending.begin(), pending.end());
     bool showsEveryLevel = false;
-    for (int c = shallowest + 1; c < CShoStrArray::MaxStyles; ++c) showsEveryLevel = showsEveryLevel || m_shoStr.GetNo(c) == 11;
+    for (int c = shallowest + 1; c < CShoStrArray::MaxStyles; ++c) showsEveryLevel = showsEveryLevel || tree.GetShoStr().GetNo(c) == 11;
     const int stop = k + 1 < windows.size() ? windows[k + 1].rowStart : last;
     for (int r = rowEnd; r < stop && !pending.empty(); ++r) {
       CTreeData& row = m_rows[static_cast<size_t>(r)];
@@ -553,32 +558,19 @@ void ATREE::UpdateRows(const std::vector<RowChange>& changes, bool rowsWereCurre
       if (pending.empty()) break;
       if (row.m_nLevel > deepest + 1 && !showsEveryLevel) continue;
       const int old = row.m_nCounter;
-      NumberRow(row, row.m_nLevel, counters);
+      NumberRow(tree, row, row.m_nLevel, counters);
       if (row.m_nCounter == old) std::erase_if(pending, [&row](int l) { return l + 1 == row.m_nLevel; });
     }
     if (stop == last) pending.clear();
   }
-  m_bRowsCurrent = true;
+  m_bCurrent = true;
 }
 
-int ATREE::RowsParentOf(int item) const {
-  return LevelOf(GetDirData(item)->m_strPath) <= 1 ? 0 : GetParent(item);
-}
-
-void ATREE::SetText(int item, const char* text) {
-  const bool current = m_bRowsCurrent;
-  EditDirData(item)->m_strText = text;
-  if (!current) return;
-  const int row = GetRowIndex(item);
-  if (row >= 0 && row < GetTreeDataCount()) m_rows[static_cast<size_t>(row)].SetFlag2(*text != '\0');
-  m_bRowsCurrent = true;
-}
-
-int ATREE::GetRowIndex(int item) const {
+int OutlineRows::GetRowIndex(int item) const {
   return item >= 0 && item < static_cast<int>(m_itemRows.size()) ? m_itemRows[static_cast<size_t>(item)] : -1;
 }
 
-CString ATREE::GetNumberText(int item) {
+CString OutlineRows::GetNumberText(int item) const {
   const int rows = static_cast<int>(m_rows.size());
   if (item >= 0 && item < rows && m_rows[static_cast<size_t>(item)].m_nItem == item) {
     return m_rows[static_cast<size_t>(item)].m_strNumber;
@@ -590,8 +582,64 @@ CString ATREE::GetNumberText(int item) {
   return CString();
 }
 
-int ATREE::GetMaxRowTextLength() const {
+int OutlineRows::GetMaxRowTextLength() const {
   int longest = 0;
   for (const CTreeData& row : m_rows) longest = std::max(longest, row.m_strTitle.GetLength());
   return longest;
+}
+
+void OutlineRows::Clear() {
+  m_rows.clear();
+  m_itemRows.clear();
+  m_bCurrent = false;
+}
+
+void OutlineRows::InsertItems(int index, int count, int itemsBefore) {
+  m_bCurrent = false;
+  if (static_cast<int>(m_itemRows.size()) == itemsBefore && index <= itemsBefore) {
+    m_itemRows.insert(m_itemRows.begin() + index, static_cast<size_t>(count), -1);
+  } else {
+    m_itemRows.assign(static_cast<size_t>(itemsBefore + count), -1);
+  }
+}
+
+void OutlineRows::RemoveItemRanges(const std::vector<std::pair<int, int>>& ranges, int itemsBefore, int itemsAfter) {
+  m_bCurrent = false;
+  if (static_cast<int>(m_itemRows.size()) != itemsBefore) {
+    m_itemRows.assign(static_cast<size_t>(itemsAfter), -1);
+    return;
+  }
+  // The rows of the items kept close up in one pass over the runs.
+  size_t write = static_cast<size_t>(ranges.front().first);
+  for (size_t k = 0; k < ranges.size(); ++k) {
+    const size_t from = static_cast<size_t>(ranges[k].second);
+    const size_t to = k + 1 < ranges.size() ? static_cast<size_t>(ranges[k + 1].first) : m_itemRows.size();
+    std::move(m_itemRows.begin() + static_cast<std::ptrdiff_t>(from), m_itemRows.begin() + static_cast<std::ptrdiff_t>(to),
+              m_itemRows.begin() + static_cast<std::ptrdiff_t>(write));
+    write += to - from;
+  }
+  m_itemRows.resize(write);
+}
+
+void OutlineRows::ShowTextMark(int item, bool nonEmpty) {
+  const int row = GetRowIndex(item);
+  if (row >= 0 && row < GetTreeDataCount()) m_rows[static_cast<size_t>(row)].SetFlag2(nonEmpty);
+}
+
+void OutlineRows::ShowCheck(int item, int on) {
+  const int r = GetRowIndex(item);
+  if (r < 0 || r >= static_cast<int>(m_rows.size())) return;
+  CTreeData& row = m_rows[static_cast<size_t>(r)];
+  row.m_nStatus = (row.m_nStatus & ~1) | on;
+}
+
+void OutlineRows::ShowColor(int item, int color) {
+  const int r = GetRowIndex(item);
+  if (r < 0 || r >= static_cast<int>(m_rows.size())) return;
+  m_rows[static_cast<size_t>(r)].m_nIdDigit = 1;
+  m_rows[static_cast<size_t>(r)].m_nIdHigh = color;
+}
+
+void OutlineRows::ResetLevelCounters(int level) {
+  for (int d = 0; d < kLevelCounters; ++d) m_counters.value[d] = d >= level ? 0 : -2;
 }

@@ -1,4 +1,6 @@
 // Find and replace over the trees: titles, link names and texts, plain or by regular expression.
+#include "model/OutlineSearch.h"
+
 #include <wx/app.h>
 #include <wx/utils.h>
 
@@ -9,6 +11,7 @@
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "platform/base/CodePage.h"
+#include "platform/framework/CWinApp.h"
 
 namespace {
 
@@ -43,36 +46,49 @@ std::string_view TitleOf(const CString& path) {
 
 }  // namespace
 
-IRegExp& ATREE::GetRegExp() {
-  if (m_regExp.m_lpDispatch == nullptr) m_regExp.CreateDispatch("VBScript.RegExp");
-  return m_regExp;
+OutlineSearch::OutlineSearch() {
+  m_rangeFrom.SetStatus(COleDateTime::null);
+  m_rangeTo.SetStatus(COleDateTime::null);
+  m_bCase = AfxGetProfileInt("System", "ISearch", 0);
+  m_bWidth = AfxGetProfileInt("System", "ZSearch", 0);
+  m_nWordMode = AfxGetProfileInt("System", "MSearch", 1);
+  const int titleOnly = AfxGetProfileInt("System", "Title", 0);
+  m_bSearchTitles = AfxGetProfileInt("System", "TitleSearch", titleOnly ^ 1);
+  m_bSearchTexts = AfxGetProfileInt("System", "TextAreaSearch", 1);
+  m_bSearchLinks = AfxGetProfileInt("System", "LinkNameSearch", 0);
 }
 
-int ATREE::MatchText(const char* text, const char* pattern, int* matchLength, int start) const {
+IRegExp& OutlineSearch::GetRegExp() {
+  IRegExp& regExp = m_compiled.regExp;
+  if (regExp.m_lpDispatch == nullptr) regExp.CreateDispatch("VBScript.RegExp");
+  return regExp;
+}
+
+int OutlineSearch::MatchText(const char* text, const char* pattern, int* matchLength, int start) const {
   const int options = (m_bWidth == 0 ? FIND_IGNORE_WIDTH : 0) | (m_bCase == 0 ? FIND_IGNORE_CASE : 0);
   if (m_nWordMode == 0) return FindTextOptPtr(text, pattern, start, options, matchLength);
   return FindWords(text, pattern, start, options, matchLength, m_nWordMode == 2);
 }
 
-int ATREE::MatchTextDefault(const char* text, const char* pattern) const {
+int OutlineSearch::MatchTextDefault(const char* text, const char* pattern) const {
   int length = 0;
   return MatchText(text, pattern, &length, 0);
 }
 
-void ATREE::UseLineMatcher(const CString& pattern, bool ignoreCase) {
-  if (!m_lineMatcher || !m_lineMatcher->IsFor(pattern, ignoreCase))
-    m_lineMatcher = std::make_unique<RegExpLineMatcher>(pattern, ignoreCase);
+void OutlineSearch::UseLineMatcher(const CString& pattern, bool ignoreCase) {
+  std::unique_ptr<RegExpLineMatcher>& matcher = m_compiled.lineMatcher;
+  if (!matcher || !matcher->IsFor(pattern, ignoreCase))
+    matcher = std::make_unique<RegExpLineMatcher>(pattern, ignoreCase);
 }
 
-bool ATREE::MatchesSearch(std::string_view text) {
-  if (m_bRegExp) return m_lineMatcher->TestLines(text);
+bool OutlineSearch::MatchesSearch(std::string_view text) {
+  if (m_bRegExp) return m_compiled.lineMatcher->TestLines(text);
   if (m_nWordMode != 0) return MatchTextDefault(std::string(text).c_str(), m_strSearch) != -1;
   const int options = (m_bWidth == 0 ? FIND_IGNORE_WIDTH : 0) | (m_bCase == 0 ? FIND_IGNORE_CASE : 0);
   return FindTextOptStr(text, m_strSearch.str(), 0, options, nullptr) != -1;
 }
 
-bool ATREE::MatchesNode(int item, bool head) {
-  const CDirData* d = GetDirData(item);
+bool OutlineSearch::MatchesNode(const CDirData* d, bool head) {
   if (head) {
     if (m_nCategoryFilter != -1) {
       if (d->GetCategory() != m_nCategoryFilter) return false;
@@ -93,7 +109,7 @@ bool ATREE::MatchesNode(int item, bool head) {
   return false;
 }
 
-void ATREE::PrepareFind() {
+void OutlineSearch::PrepareFind() {
   if (!m_bRegExp) return;
   // The object keeps the pattern for a later backward find and for replace, as before; the texts
   // themselves are tested without it.
@@ -104,23 +120,23 @@ void ATREE::PrepareFind() {
   UseLineMatcher(m_strSearch, m_bCase == 0);
 }
 
-int ATREE::FindText(int start, BOOL includeStart) {
+int OutlineSearch::FindText(const ATREE& tree, int start, BOOL includeStart) {
   SearchCursor cursor;
   PrepareFind();
   m_bFoundInText = 0;
-  for (int i = std::max(start, 0); i < GetDirDataCount(); ++i) {
-    if (MatchesNode(i, i > start || includeStart)) return i;
+  for (int i = std::max(start, 0); i < tree.GetDirDataCount(); ++i) {
+    if (MatchesNode(tree.GetDirData(i), i > start || includeStart)) return i;
   }
   return -1;
 }
 
-int ATREE::FindTextBackward(int start) {
+int OutlineSearch::FindTextBackward(const ATREE& tree, int start) {
   SearchCursor cursor;
   // The pattern last given to the object, by a forward find or a replace.
   if (m_bRegExp) UseLineMatcher(GetRegExp().GetPattern(), GetRegExp().GetIgnoreCase() != FALSE);
   m_bFoundInText = 0;
-  for (int i = std::min(start, GetDirDataCount() - 1); i >= 0; --i) {
-    const CDirData* d = GetDirData(i);
+  for (int i = std::min(start, tree.GetDirDataCount() - 1); i >= 0; --i) {
+    const CDirData* d = tree.GetDirData(i);
     if (m_nCategoryFilter != -1) {
       if (d->GetCategory() != m_nCategoryFilter) continue;
       if (m_strSearch.IsEmpty()) return i;
@@ -139,22 +155,23 @@ int ATREE::FindTextBackward(int start) {
   return -1;
 }
 
-int ATREE::FindAllText(int start, std::vector<const CDirData*>& found) {
+int OutlineSearch::FindAllText(const ATREE& tree, int start, std::vector<const CDirData*>& found) {
   // Each item of the subtree once, as finding forward hit by hit would meet them.
-  const int end = GetNextSibling(start, TRUE);
+  const int end = tree.GetNextSibling(start, TRUE);
   SearchCursor cursor;
   PrepareFind();
   m_bFoundInText = 0;
   int added = 0;
-  for (int i = std::max(start, 0); i < std::min(end, GetDirDataCount()); ++i) {
-    if (!MatchesNode(i, true)) continue;
-    found.push_back(GetDirData(i));
+  for (int i = std::max(start, 0); i < std::min(end, tree.GetDirDataCount()); ++i) {
+    const CDirData* d = tree.GetDirData(i);
+    if (!MatchesNode(d, true)) continue;
+    found.push_back(d);
     ++added;
   }
   return added;
 }
 
-int ATREE::ReplaceAll(CString& text, const char* search, const char* replacement) {
+int OutlineSearch::ReplaceAll(CString& text, const char* search, const char* replacement) {
   const std::string f(search);
   if (f.empty()) return 0;  // an empty pattern would match forever
   const std::string& t = text.str();
@@ -174,11 +191,13 @@ int ATREE::ReplaceAll(CString& text, const char* search, const char* replacement
   return count;
 }
 
-int ATREE::ReplaceInTrees(int item, const char* search, const char* replacement, BOOL texts, BOOL regExp) {
+int OutlineSearch::ReplaceInTrees(ATREE& tree, int item, const char* search, const char* replacement, BOOL texts,
+                                  BOOL regExp) {
   SearchCursor cursor;
-  const int end = GetNextSibling(item, TRUE);
-  const CString prefix = item > 0 ? GetDirData(GetParent(item))->m_strPath.Get() : CString();
+  const int end = tree.GetNextSibling(item, TRUE);
+  const CString prefix = item > 0 ? tree.GetDirData(tree.GetParent(item))->m_strPath.Get() : CString();
   const CString pattern(search);
+  IRegExp& re = m_compiled.regExp;
   bool anchored = false;
   if (regExp) {
     GetRegExp().SetPattern(pattern);
@@ -187,33 +206,33 @@ int ATREE::ReplaceInTrees(int item, const char* search, const char* replacement,
   }
   int count = 0;
   for (int i = item; i < end; ++i) {
-    CString part = GetDirData(i)->m_strPath.Mid(prefix.GetLength());
+    CString part = tree.GetDirData(i)->m_strPath.Mid(prefix.GetLength());
     if (!regExp) {
       const int n = ReplaceAll(part, search, replacement);
       if (n > 0) {
         count += n;
-        EditDirData(i)->m_strPath = prefix + part;
+        tree.EditDirData(i)->m_strPath = prefix + part;
       }
-    } else if (m_regExp.TestLines(part)) {
-      EditDirData(i)->m_strPath = prefix + m_regExp.Replace(part, replacement);
+    } else if (re.TestLines(part)) {
+      tree.EditDirData(i)->m_strPath = prefix + re.Replace(part, replacement);
       ++count;
     }
     if (!texts) continue;
     if (!regExp) {
-      CString text = GetDirData(i)->m_strText;
+      CString text = tree.GetDirData(i)->m_strText;
       const int n = ReplaceAll(text, search, replacement);
       if (n > 0) {
         count += n;
-        EditDirData(i)->m_strText = std::move(text);
+        tree.EditDirData(i)->m_strText = std::move(text);
       }
       continue;
     }
-    const CString& text = GetDirData(i)->m_strText;
-    if (!m_regExp.Test(text)) continue;
+    const CString& text = tree.GetDirData(i)->m_strText;
+    if (!re.Test(text)) continue;
     ++count;
     if (!anchored) {
-      CString replaced = m_regExp.Replace(text, replacement);
-      if (replaced != text) EditDirData(i)->m_strText = std::move(replaced);
+      CString replaced = re.Replace(text, replacement);
+      if (replaced != text) tree.EditDirData(i)->m_strText = std::move(replaced);
       continue;
     }
     // Anchors apply to every line: each line is replaced on its own.
@@ -223,16 +242,16 @@ int ATREE::ReplaceInTrees(int item, const char* search, const char* replacement,
     while (begin < all.size()) {
       const size_t lf = all.find('\n', begin);
       if (lf == std::string::npos) {
-        out += m_regExp.Replace(CString(all.substr(begin)), replacement).str();
+        out += re.Replace(CString(all.substr(begin)), replacement).str();
         break;
       }
       const size_t lineEnd = lf > begin && all[lf - 1] == '\r' ? lf - 1 : lf;
-      out += m_regExp.Replace(CString(all.substr(begin, lineEnd - begin)), replacement).str();
+      out += re.Replace(CString(all.substr(begin, lineEnd - begin)), replacement).str();
       out += "\r\n";
       begin = lf + 1;
     }
-    EditDirData(i)->m_strText = CString(std::move(out));
+    tree.EditDirData(i)->m_strText = CString(std::move(out));
   }
-  if (count > 0) MakeTreeData();
+  if (count > 0) tree.MakeTreeData();
   return count;
 }
