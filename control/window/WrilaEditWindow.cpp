@@ -125,10 +125,6 @@ void WrilaEditWindow::StartTimer(unsigned id) {
 
 void WrilaEditWindow::StopTimer(unsigned id) { (id == TIMER_DROPSCROLL ? m_dropTimer : m_selectTimer).Stop(); }
 
-bool WrilaEditWindow::IsTimerRunning(unsigned id) const {
-  return (id == TIMER_DROPSCROLL ? m_dropTimer : m_selectTimer).IsRunning();
-}
-
 void WrilaEditWindow::OnTimer(wxTimerEvent& event) {
   if (m_owner) m_owner->WindowProc(WM_TIMER, static_cast<WPARAM>(event.GetId()), 0);
 }

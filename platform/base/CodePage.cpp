@@ -297,10 +297,6 @@ CString WxToCP932(const wxString& text) {
   return UTF8ToCP932(std::string_view(utf8.data(), utf8.length()));
 }
 
-std::string ConvertCodePage(std::string_view text, unsigned int fromCodePage, unsigned int toCodePage) {
-  return Convert(text, FromCodePage(fromCodePage), FromCodePage(toCodePage));
-}
-
 int MultiByteToWideChar(unsigned int codePage, unsigned int /*flags*/, const char* src, int srcLength,
                         char16_t* dst, int dstLength) {
   if (!src) return 0;

@@ -44,7 +44,6 @@ class CTabCtrl : public wxWindow {
   // The tab under a client point, -1 beside all tabs.
   int HitTest(const wxPoint& point) const;
   void SetImageList(wxImageList* images) { m_images = images; }
-  wxImageList* GetImageList() const { return m_images; }
 
  protected:
   // The user picked another tab by a click.
