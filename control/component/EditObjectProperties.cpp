@@ -228,7 +228,7 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
     case 0x18: {
       std::int32_t& margin = id == 0x17 ? c.MarginNormal : c.MarginQuote;
       if (value.lVal == margin) return S_OK;
-      margin = std::max<std::int32_t>(value.lVal, 8);
+      margin = std::clamp<std::int32_t>(value.lVal, 8, kMaxWrapMargin);
       if (c.TabSpace > margin) c.TabSpace = margin;
       Refresh(true);
       return S_OK;
@@ -299,7 +299,7 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
       return S_OK;
     }
     case 0x8F:
-      c.HiliteComment = value.iVal;
+      c.HiliteComment = ClampHiliteColor(value.iVal);
       Refresh(false);
       return S_OK;
     default: return PutOperationalProperty(id, value);

@@ -138,6 +138,11 @@ class WrilaEdit : public CEditCore {
   void PasteClipboard();
   // A drop's text (Shift JIS bytes) at a client point; false when nothing was inserted.
   bool DropText(const CRefString& text, bool move, int x, int y);
+  // A drop's text as the desktop gives it.
+  bool DropDesktopText(const wxString& text, bool move, int x, int y);
+  // A desktop text as the control keeps it (Shift JIS); characters without a Shift JIS form become
+  // '?', and the user is told which ones first.
+  CRefString TextToKeep(const wxString& text);
   // The effect of a drag hovering at a client point: 0 none, 1 copy, 2 move.
   int DragHover(bool shift, bool control, int x, int y);
   void DragLeave();

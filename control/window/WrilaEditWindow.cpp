@@ -65,8 +65,7 @@ class WrilaDropTarget : public wxDropTarget {
       return wxDragNone;
     }
     const wxString text = static_cast<wxTextDataObject*>(GetDataObject())->GetText();
-    const CString bytes = WxToCP932(text);
-    return owner->DropText(CRefString(bytes.GetString(), bytes.GetLength()), def == wxDragMove, x, y) ? def : wxDragNone;
+    return owner->DropDesktopText(text, def == wxDragMove, x, y) ? def : wxDragNone;
   }
 
  private:

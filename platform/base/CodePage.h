@@ -40,6 +40,11 @@ std::string CP932ToUTF8(std::string_view text);
 CString UTF8ToCP932(std::string_view text);
 wxString CP932ToWx(std::string_view text);
 CString WxToCP932(const wxString& text);
+// The same conversions that also list what they could not keep: each character that code page 932
+// has no form for (a '?' in the result) is appended to *lost (UTF-8) unless it is there already,
+// so one list can gather the characters of several texts. A null list is not written.
+CString UTF8ToCP932(std::string_view text, std::string* lost);
+CString WxToCP932(const wxString& text, std::string* lost);
 std::string CP932ToEUCJP(std::string_view text);
 CString EUCJPToCP932(std::string_view text);
 std::string CP932ToJIS(std::string_view text);

@@ -131,6 +131,41 @@ TEST_F(ComponentTest, PutsClampAsTheControlAllows) {
   edit->Release();
 }
 
+// Numbers past what the control draws with are held to its limits, so the active control still
+// makes its fonts and paints (a font a million pixels high stops the toolkit in an assertion, a
+// comment role past the five highlight roles reads past the colour table).
+TEST_F(ComponentTest, PutsOutOfRangeLeaveADrawableControl) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    ASSERT_EQ(Put(edit, -0x205, Text(u"a /* comment */ b")), S_OK);
+    ASSERT_EQ(Put(edit, 0x90, Text(u"/*")), S_OK);
+    ASSERT_EQ(Put(edit, 0x91, Text(u"*/")), S_OK);
+    ASSERT_EQ(Put(edit, 0x8F, Short(9)), S_OK);
+    EXPECT_EQ(Get(edit, 0x8F).iVal, 4);
+    ASSERT_EQ(Put(edit, 0x8F, Short(-9)), S_OK);
+    EXPECT_EQ(Get(edit, 0x8F).iVal, -1);
+    ASSERT_EQ(Put(edit, 0x8F, Short(2)), S_OK);
+    ASSERT_EQ(Put(edit, 0x17, Long(0x7FFFFFFF)), S_OK);
+    EXPECT_EQ(Get(edit, 0x17).lVal, 100000);
+    const int ppi = wxScreenDC().GetPPI().y;
+    // The largest height, 500 pixels, whichever way the size is too large: as points (above 0) or
+    // as a raw height (0 or below).
+    for (const std::int64_t size : {INT64_C(-300000000000000), INT64_C(30000000000), INT64_C(2147483647)}) {
+      CComVariant font;
+      font.vt = VT_CY;
+      font.cyVal.int64 = size;
+      ASSERT_EQ(Put(edit, 0x84, font), S_OK);
+      EXPECT_EQ(Get(edit, 0x84).cyVal.int64, 500 * 720000 / ppi) << size;
+      active.Window()->Refresh();
+      active.Window()->Update();
+    }
+  }
+  edit->Release();
+}
+
 TEST_F(ComponentTest, KeyBindingsComeSortedWithoutDuplicatesAndGoBack) {
   IDispatch* edit = CreateEdit();
   ASSERT_TRUE(edit);
