@@ -173,7 +173,8 @@ BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
 BOOL CKestavonDoc::OnSaveDocument(const char* path) {
   const CString file(path);
   if (IsNetFilePath(file)) {
-    if (!Seam<INetDocumentService>::Get() || AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES)
+    if (!Seam<INetDocumentService>::Get() ||
+        AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES)
       return FALSE;
     return UploadNetDocument(file);
   }

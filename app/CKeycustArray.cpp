@@ -3,7 +3,6 @@
 
 #include <wx/menu.h>
 
-
 #include "foundation/CPelkoInifile.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/base/CodePage.h"

@@ -70,8 +70,8 @@ int StartProgram(wxWindow* owner, const char* program, const char* parameter) {
   // A program text that is one quoted path is the path.
   if (file.GetLength() >= 2 && file[0] == '"' && file[file.GetLength() - 1] == '"')
     file = file.Mid(1, file.GetLength() - 2);
-  const INT_PTR result = ShellExecute(owner, nullptr, file, arguments.IsEmpty() ? nullptr : static_cast<const char*>(arguments), "",
-                                      SW_SHOWNORMAL);
+  const INT_PTR result = ShellExecute(
+      owner, nullptr, file, arguments.IsEmpty() ? nullptr : static_cast<const char*>(arguments), "", SW_SHOWNORMAL);
   return StartResult(result, program);
 }
 

@@ -65,13 +65,15 @@ CString CTreeHtmlExporter::MakePageNav(int tree) const {
   CString nav = "<nav>\n";
   if (tree != m_nStart) {
     nav += "<div class=\"prev\"><a href=\"" + Html(PageName(tree - 1)) + "\">";
-    nav += properties.m_strBeforeImage.IsEmpty() ? CString("前へ")
-                                                  : "<img src=\"" + Html(properties.m_strBeforeImage) + "\" border=\"0\">";
+    nav += properties.m_strBeforeImage.IsEmpty()
+               ? CString("前へ")
+               : "<img src=\"" + Html(properties.m_strBeforeImage) + "\" border=\"0\">";
     nav += "</a></div>\n";
   }
   if (tree + 1 < m_nEnd) {
     nav += "<div class=\"next\"><a href=\"" + Html(PageName(tree + 1)) + "\">";
-    nav += properties.m_strNextImage.IsEmpty() ? CString("次へ") : "<img src=\"" + Html(properties.m_strNextImage) + "\">";
+    nav +=
+        properties.m_strNextImage.IsEmpty() ? CString("次へ") : "<img src=\"" + Html(properties.m_strNextImage) + "\">";
     nav += "</a></div>\n";
   }
   return nav + "</nav>\n";
@@ -133,8 +135,8 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
   if (!file.Open(path, "ファイル書き込みが出来ません:" + path)) return FALSE;
   file.SetUtf8(properties.m_nOption12 != 1);
   const std::string title = Html(GetPageTitle(tree));
-  std::string page = "<!DOCTYPE html>\n<head>\n<meta charset=\"" + GetCharset().str() + "\">\n<title>" + title +
-                     "</title>\n";
+  std::string page =
+      "<!DOCTYPE html>\n<head>\n<meta charset=\"" + GetCharset().str() + "\">\n<title>" + title + "</title>\n";
   page += "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1,user-scalable=yes\">\n";
   page += "<style type=\"text/css\">\n";
   page += "dfn.popup {text-decoration: underline;cursor: help;font-weight: bold}\n";
@@ -200,8 +202,9 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
         const CString& childLink = m_model.GetLink(child);
         CString name;
         page += "<li>" +
-                (childLink.IsEmpty() ? childTitle
-                                     : "<a href=\"" + Html(MakeLinkFileHref(childLink, name)) + "\">" + childTitle + "</a>") +
+                (childLink.IsEmpty()
+                     ? childTitle
+                     : "<a href=\"" + Html(MakeLinkFileHref(childLink, name)) + "\">" + childTitle + "</a>") +
                 "\n";
       } else {
         page += "<li><a href=\"" + Html(PageName(child)) + "\">" + childTitle + "</a>\n";
@@ -214,8 +217,8 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
   if (properties.m_bNextBottom == 1) page += MakePageNav(tree).str();
   if (tree != m_nStart) {
     const int parent = m_parents[static_cast<size_t>(tree)];
-    page += "<footer>\n<span class=\"return\"><a href=\"" + Html(PageName(parent)) + "\">" + Html(GetPageTitle(parent)) +
-            Html(properties.m_strReturnStr) + "</a></span>\n</footer>\n";
+    page += "<footer>\n<span class=\"return\"><a href=\"" + Html(PageName(parent)) + "\">" +
+            Html(GetPageTitle(parent)) + Html(properties.m_strReturnStr) + "</a></span>\n</footer>\n";
   }
   page += "</body></html>\n";
   file.Write(page);

@@ -124,7 +124,8 @@ CString UnescapeHtml(const char* text) {
       const size_t first = hex ? 2 : 1;
       size_t end = first;
       int value = 0;
-      for (; end < rest.size() && end < first + 6 && digit(rest[end]) >= 0; ++end) value = value * base + digit(rest[end]);
+      for (; end < rest.size() && end < first + 6 && digit(rest[end]) >= 0; ++end)
+        value = value * base + digit(rest[end]);
       if (end > first && end < rest.size() && rest[end] == ';' && value > 0 && value < 0x80) {
         out += static_cast<char>(value);
         i += end + 1;

@@ -67,7 +67,6 @@ bool IsAbsoluteLink(const CString& link) { return link.Find(':') >= 0 || StartsW
 // The document's folder with its final "/"; empty for an unsaved document.
 CString FolderOf(const CString& path) { return path.Left(path.ReverseFind('/') + 1); }
 
-
 }  // namespace
 
 CTreeEditDlg::CTreeEditDlg(wxWindow* parent)

@@ -234,8 +234,7 @@ void CGrepView::OpenLinkFile() {
     CBrowserDde browser;
     if (browser.OpenURLInFront(link)) return;
   }
-  if (OpenLink(this, link) == 1)
-    StartProgram(this, AfxGetProfileString("System", "Editor", "xdg-open"), link);
+  if (OpenLink(this, link) == 1) StartProgram(this, AfxGetProfileString("System", "Editor", "xdg-open"), link);
 }
 
 void CGrepView::OnOpenLink(wxCommandEvent&) { OpenLinkFile(); }

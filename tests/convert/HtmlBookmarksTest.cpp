@@ -23,9 +23,11 @@ TEST_F(ImportTest, BookmarkMarkersAreFixed) {
        "<DT><H3 X>Open\n</H3>\n",
        {"A & B=", "A & B/Go <'\"&lt;=>x.html?a=1&b=2", "A & B/="}},
       {"H1 not at the line start, lower case markers, H3 without attribute",
-       " <H1>No</H1>\n<dt><a href=\"y\">y</a>\n<DT><H3>Bare</H3>\n", {"lower="}},
+       " <H1>No</H1>\n<dt><a href=\"y\">y</a>\n<DT><H3>Bare</H3>\n",
+       {"lower="}},
       {"a folder before any title hangs below the file's top item",
-       "<DT><H3 A>Early</H3>\n", {"lower=", "lower/Early="}},
+       "<DT><H3 A>Early</H3>\n",
+       {"lower=", "lower/Early="}},
   };
   for (const Case& c : cases) {
     ASSERT_GT(Open(Write("lower.htm", c.file)), 0) << c.name;

@@ -27,8 +27,10 @@ const char kQuotes[] = "a & b \"q\" 'x' &lt;typed&gt;";
 const char kLink[] = "x\" onmouseover=\"y.png";
 
 std::unique_ptr<ATREE> MakeHostileOutline() {
-  auto tree = MakeOutline({{"top", "top"}, {std::string("top/") + kQuotes, "body"},
-                           {std::string("top/") + kQuotes + "/leaf", ""}, {"top/last", "x"}});
+  auto tree = MakeOutline({{"top", "top"},
+                           {std::string("top/") + kQuotes, "body"},
+                           {std::string("top/") + kQuotes + "/leaf", ""},
+                           {"top/last", "x"}});
   // The outline's paths take "/" for a level: the title with one is given afterwards.
   tree->RenameTree(0, kScript, "");
   tree->MakeTreeData();

@@ -36,7 +36,8 @@ TEST(WebText, EscapingAndColours) {
   // What is escaped reads back as typed; what is no reference stays as it stands.
   for (const char* typed : {"C<script>alert(1)</script>", "a & b \"q\" 'x'", "&lt;typed&gt; &amp;", "表&#", "&"})
     EXPECT_EQ(UnescapeHtml(EscapeHtml(typed)), CString(typed)) << typed;
-  EXPECT_EQ(UnescapeHtml("&#39;&#x3C;&#X3e;&#0;&#128;&#12;x&nbsp;&amp&#x;&;"), CString("'<>&#0;&#128;\x0cx&nbsp;&amp&#x;&;"));
+  EXPECT_EQ(UnescapeHtml("&#39;&#x3C;&#X3e;&#0;&#128;&#12;x&nbsp;&amp&#x;&;"),
+            CString("'<>&#0;&#128;\x0cx&nbsp;&amp&#x;&;"));
   EXPECT_EQ(ParseHtmlColor("#FF0000"), RGB(255, 0, 0));
   EXPECT_EQ(ParseHtmlColor("0080ff"), RGB(0, 0x80, 0xFF));
   EXPECT_EQ(ParseHtmlColor("#F00"), 0u);

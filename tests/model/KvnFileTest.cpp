@@ -391,8 +391,9 @@ TEST(KvnFile, NoSaveMakesAFileTheReaderRefuses) {
       MessageRecorder messages;
       EXPECT_EQ(model->WriteKvnFile(path.c_str()), 0) << encrypt;
       model->SaveTreesAs(0, path.c_str());
-      EXPECT_EQ(messages.texts,
-                std::vector<std::string>(2, "ファイルが大きすぎるため保存できません（保存すると開けなくなります）：" + path));
+      EXPECT_EQ(
+          messages.texts,
+          std::vector<std::string>(2, "ファイルが大きすぎるため保存できません（保存すると開けなくなります）：" + path));
     }
     EXPECT_EQ(ReadBytes(path), "old bytes") << encrypt;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 2);

@@ -103,8 +103,13 @@ TEST(OpenFile, OnlyTemporaryFilesOfAGoneSaveAreRemoved) {
   WriteBytes(path, kTwoItems);
   // Files of the user and of other programs beside the document, in the shape of a temporary file
   // name (rsync's among them), and one in the program's shape but of another computer.
-  const std::vector<std::string> users = {".doc.kvn.backup", ".doc.kvn.2024v1", ".doc.kvn.abcdef", ".doc.kvn.abc",
-                                          "doc.kvn.abcdef", ".other.kvn.abcdef", ".doc.kvn.kesta32-1@elsewhere-abcdef"};
+  const std::vector<std::string> users = {".doc.kvn.backup",
+                                          ".doc.kvn.2024v1",
+                                          ".doc.kvn.abcdef",
+                                          ".doc.kvn.abc",
+                                          "doc.kvn.abcdef",
+                                          ".other.kvn.abcdef",
+                                          ".doc.kvn.kesta32-1@elsewhere-abcdef"};
   for (const std::string& name : users) WriteBytes(dir + "/" + name, "x");
   // A save of this process, and one of another that is running.
   const std::string ours = CP932ToUTF8(CreateTempFileBeside(CString(path)).str());
@@ -137,8 +142,7 @@ TEST(OpenFile, ATextFileLeavesTheUsersFilesBesideIt) {
   MessageRecorder messages;
   ATREE model;
   model.OpenFile((dir + "/notes.txt").c_str(), 0, 1);
-  for (const char* name : users)
-    EXPECT_TRUE(std::filesystem::exists(dir + "/" + name)) << name;
+  for (const char* name : users) EXPECT_TRUE(std::filesystem::exists(dir + "/" + name)) << name;
 }
 
 // A FIFO named as an outline (or anything else that is no regular file) is refused at once.

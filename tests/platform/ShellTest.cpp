@@ -156,9 +156,9 @@ TEST(Shell, StartsProgramsWithTheirArgumentsIntact) {
 }
 
 TEST(Shell, AQuotedArgumentReadsBackAsThatOneArgument) {
-  const char* const arguments[] = {"",       "plain",   "a b",        "\"/bin/sh\" -c \"touch /tmp/x\" :",
-                                   "C:\\x y\\", "a\\\\\"b", "\\\"",       "表",
-                                   "表\" x",  "-c",      "+!touch x", "it's $HOME"};
+  const char* const arguments[] = {"",          "plain",    "a b",       "\"/bin/sh\" -c \"touch /tmp/x\" :",
+                                   "C:\\x y\\", "a\\\\\"b", "\\\"",      "表",
+                                   "表\" x",    "-c",       "+!touch x", "it's $HOME"};
   for (const char* argument : arguments) {
     EXPECT_EQ(Strings(SplitCommandLine(QuoteCommandLineArgument(argument))), std::vector<std::string>{argument})
         << argument;
