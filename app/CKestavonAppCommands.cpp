@@ -116,7 +116,7 @@ void CKestavonApp::OpenUrl(const char* url) {
   const int mode = ReadSetting(Settings::System::UrlOpenMode);
   IRunningBrowser* browser = Seam<IRunningBrowser>::Get();
   if (!file && mode == 0 && browser && browser->OpenInFront(address)) return;
-  if (file || mode == 0 || mode == 1 || mode == 2) ShellExecute(AfxGetMainFrameWindow(), nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
+  if (file || mode == 0 || mode == 1 || mode == 2) OpenLinkTarget(AfxGetMainFrameWindow(), address);
 }
 
 void CKestavonApp::OnDateFormat(wxCommandEvent&) {

@@ -171,9 +171,10 @@ BOOL CKestavonDoc::OpenDocument(const char* path, int mode) {
 BOOL CKestavonDoc::OnSaveDocument(const char* path) {
   const CString file(path);
   if (IsNetFilePath(file)) {
-    INetDocumentService* net = Seam<INetDocumentService>::Get();
-    if (!net || AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES) return FALSE;
-    return net->UploadNetFile(*this, file, FALSE);
+    if (!Seam<INetDocumentService>::Get() ||
+        AfxMessageBox("Pelko Webファイルへのアップロードを行いますか？", MB_YESNO) != IDYES)
+      return FALSE;
+    return UploadNetDocument(file);
   }
   const FileStamp onDisk = StampOf(file);
   if (onDisk.exists && !(onDisk == m_fileTime)) {
@@ -204,8 +205,16 @@ void CKestavonDoc::AutoUpload(const char* path) {
   }
 }
 
+BOOL CKestavonDoc::UploadNetDocument(const char* netPath) {
+  INetDocumentService* net = Seam<INetDocumentService>::Get();
+  return net && net->UploadNetFile(*this, netPath, FALSE);
+}
+
 BOOL CKestavonDoc::SaveFile(const char* path, BOOL direct) {
   CString file(path);
+  // A net document has no file here: its save is the upload the Save command makes, and a copy of
+  // it has no folder to go to. No file is ever named after a net path.
+  if (IsNetFilePath(file)) return direct ? FALSE : UploadNetDocument(file);
   if (!direct) {
     while (!IsWritable(file)) {
       AfxMessageBox("読み取り専用です。別のファイル名で保存するか、キャンセルしてください。");

@@ -92,6 +92,8 @@ class CKestavonDoc : public CDocument {
   void InsertTitleFirstLines();
   void RemoveTitleFirstLines();
 
+  // Writes the document to path (direct: a copy, the document keeps its path, lock and modified
+  // state); a net path is uploaded instead, and a copy to one is refused.
   BOOL SaveFile(const char* path, BOOL direct);
   // The service's update time of the last upload (every local save sets it to now).
   COleDateTime m_timeWebUpdate;
@@ -120,6 +122,8 @@ class CKestavonDoc : public CDocument {
   void MakeEmptyOutline();
   // The file's stamp on disk now; exists false when there is none.
   static FileStamp StampOf(const char* path);
+  // Uploads the document as the net document of the path, which it then becomes.
+  BOOL UploadNetDocument(const char* netPath);
   // After a local save: uploads the copy as the document's upload option says.
   void AutoUpload(const char* path);
 

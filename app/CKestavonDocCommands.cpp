@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
@@ -15,19 +13,13 @@
 #include "platform/base/CodePage.h"
 #include "platform/services/FileManager.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
 bool FileExists(const CString& path) {
   struct stat st {};
   return stat(CP932ToUTF8(path.str()).c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-bool ReadWholeFile(const CString& path, std::string& bytes) {
-  std::ifstream in(CP932ToUTF8(path.str()), std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
 }
 
 // The item's own title with "(無題)" counting as none.
@@ -43,7 +35,7 @@ CString CKestavonDoc::GetTemplateText() {
   const CDocProperties& properties = m_tree.GetProperties();
   if (!properties.m_bTemplateAuto || properties.m_templates.empty()) return CString();
   std::string bytes;
-  if (!ReadWholeFile(properties.m_templates.front().m_strPath, bytes)) {
+  if (!ReadRegularFile(properties.m_templates.front().m_strPath, bytes)) {
     AfxMessageBox("テンプレートファイルが開けません");
     return CString();
   }

@@ -6,8 +6,6 @@
 #include <wx/sizer.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "app/CKeyListBox.h"
@@ -19,6 +17,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/framework/FileDialog.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -148,10 +147,9 @@ void CKeySetDlg::DeleteSelected() {
 BOOL CKeySetDlg::LoadFrom(const char* path) {
   // The table takes a file's path even when the file fails to load, and the save button would
   // then write over whatever file was picked: only a readable key file gets that far.
-  std::ifstream file(CP932ToUTF8(path), std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  std::string bytes;
   CKeycustArray probe;
-  if (!file || !probe.Deserialize(bytes)) {
+  if (!ReadRegularFile(path, bytes) || !probe.Deserialize(bytes)) {
     AfxMessageBox("読み込めません");
     return FALSE;
   }

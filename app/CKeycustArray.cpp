@@ -3,9 +3,6 @@
 
 #include <wx/menu.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
@@ -13,6 +10,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MenuKeyText.h"
 #include "platform/desktop/VirtualKeys.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -88,13 +86,6 @@ class ArchiveReader {
   std::string_view m_bytes;
   size_t m_pos = 0;
 };
-
-bool ReadFileBytes(const char* path, std::string& bytes) {
-  std::ifstream file(CP932ToUTF8(path), std::ios::binary);
-  if (!file) return false;
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
-}
 
 // The first item with the command: the menu's own items first, then its submenus depth first.
 wxMenuItem* FindCommandItem(wxMenu* menu, UINT command) {
@@ -261,7 +252,7 @@ bool CKeycustArray::Deserialize(std::string_view bytes) {
 BOOL CKeycustArray::Load(const char* path, CPelkoSettings& settings) {
   if (path != nullptr) m_strKeyFilePath = path;
   std::string bytes;
-  if (!ReadFileBytes(m_strKeyFilePath, bytes)) return FALSE;
+  if (!ReadRegularFile(m_strKeyFilePath, bytes)) return FALSE;
   if (!Deserialize(bytes)) return FALSE;
   WriteSetting(Settings::System::Keycust, m_strKeyFilePath, settings);
   return TRUE;

@@ -35,32 +35,24 @@ constexpr int kStartErrorCount = static_cast<int>(sizeof(kStartErrors) / sizeof(
 
 }  // namespace
 
-void SplitProgramText(const char* text, const char* parameters, CString& program, CString& arguments) {
+void SplitProgramText(const char* text, const char* parameter, CString& program, CString& arguments) {
   program = text;
-  arguments = parameters ? parameters : "";
+  // The caller's parameter is one argument (a file to edit), whatever blanks or quotes it holds.
+  const CString quoted = parameter && *parameter ? QuoteCommandLineArgument(parameter) : CString();
+  arguments = quoted;
   const int split = program.Find("\" ");
   if (program.Find('"') != 0 || split < 0) return;
   CString own = program.Mid(split + 2);
   own.TrimLeft(' ');
   program = program.Left(split + 1);
   program.Remove('"');
-  // The caller's parameter is one argument (a file to edit), whatever blanks it holds.
-  if (arguments.IsEmpty()) {
-    arguments = own;
-  } else {
-    const CString quoted = arguments.Find(' ') >= 0 && arguments.Find('"') < 0 ? "\"" + arguments + "\"" : arguments;
-    arguments = own.IsEmpty() ? quoted : own + " " + quoted;
-  }
+  arguments = quoted.IsEmpty() ? own : own.IsEmpty() ? quoted : own + " " + quoted;
 }
 
-int StartProgram(wxWindow* owner, const char* program, const char* parameters) {
-  CString file, arguments;
-  SplitProgramText(program, parameters, file, arguments);
-  // A program text that is one quoted path is the path.
-  if (file.GetLength() >= 2 && file[0] == '"' && file[file.GetLength() - 1] == '"')
-    file = file.Mid(1, file.GetLength() - 2);
-  const INT_PTR result = ShellExecute(owner, nullptr, file, arguments.IsEmpty() ? nullptr : static_cast<const char*>(arguments), "",
-                                      SW_SHOWNORMAL);
+namespace {
+
+// What a start's result means to the caller, with the message for a failure shown.
+int StartResult(INT_PTR result, const char* program) {
   if (result >= 32) return 0;
   if (result < kStartErrorCount) {
     if (CString(program).Find('.') < 0 && result == SE_ERR_FNF) return 1;
@@ -69,3 +61,18 @@ int StartProgram(wxWindow* owner, const char* program, const char* parameters) {
   }
   return 1;
 }
+
+}  // namespace
+
+int StartProgram(wxWindow* owner, const char* program, const char* parameter) {
+  CString file, arguments;
+  SplitProgramText(program, parameter, file, arguments);
+  // A program text that is one quoted path is the path.
+  if (file.GetLength() >= 2 && file[0] == '"' && file[file.GetLength() - 1] == '"')
+    file = file.Mid(1, file.GetLength() - 2);
+  const INT_PTR result = ShellExecute(
+      owner, nullptr, file, arguments.IsEmpty() ? nullptr : static_cast<const char*>(arguments), "", SW_SHOWNORMAL);
+  return StartResult(result, program);
+}
+
+int OpenLink(wxWindow* owner, const char* target) { return StartResult(OpenLinkTarget(owner, target), target); }

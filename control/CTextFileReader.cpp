@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ CTextFileReader::~CTextFileReader() { Close(); }
 
 bool CTextFileReader::Open(const char* path) {
   Close();
-  m_file = std::fopen(CP932ToUTF8(path).c_str(), "rb");
+  m_file = OpenRegularFileStream(path);
   if (!m_file) return false;
   struct stat info {};
   const size_t size = fstat(fileno(m_file), &info) == 0 ? static_cast<size_t>(info.st_size) : kMaxChunk;

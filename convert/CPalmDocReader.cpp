@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ bool CPalmDocReader::Fail(const char* reason) {
 
 int CPalmDocReader::Read(const char* path) {
   std::string bytes;
-  std::FILE* file = std::fopen(CP932ToUTF8(path).c_str(), "rb");
+  std::FILE* file = OpenRegularFileStream(path);
   if (file == nullptr) {
     m_strError = "ファイルのオープンに失敗しました";
     return 0;

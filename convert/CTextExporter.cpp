@@ -17,6 +17,7 @@
 #include "model/ATREE.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/desktop/MessageBox.h"
+#include "foundation/WebText.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ int CTextExporter::NextWritten(int item) const {
 CString CTextExporter::MakeHtmlHead(int first) {
   std::string head = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"" + GetHtmlCharset().str() + "\">\n";
   head += "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1,user-scalable=yes\">\n";
-  head += "<title>" + m_tree.GetName(first).str() + "</title>\n";
+  head += "<title>" + EscapeHtml(m_tree.GetName(first)).str() + "</title>\n";
   if (m_options.m_nCssSet == 1) {
     head += "<style>\n";
     try {
@@ -79,7 +80,9 @@ CString CTextExporter::MakeHtmlHead(int first) {
     head += "</style>\n";
   }
   const CString outside = ReadSetting(Settings::Text::Css);
-  if (!outside.IsEmpty()) head += "<link rel=\"stylesheet\" type=\"text/css\" href=\"" + outside.str() + "\">\n";
+  if (!outside.IsEmpty()) {
+    head += "<link rel=\"stylesheet\" type=\"text/css\" href=\"" + EscapeHtml(outside).str() + "\">\n";
+  }
   if (m_options.m_nJQuery == 1) {
     head += "<script type=\"text/javascript\" src=\"";
     head += kJQueryAddress;
@@ -176,6 +179,8 @@ CString CTextExporter::MakeHtmlArticle(int item, int crlf, int footnoteBefore, i
   const bool hasChildren = m_tree.HasChildren(item) != 0;
   CString articleStart;
   if (html) {
+    // A title is text on the page, whatever it holds: it never makes an element.
+    title = EscapeHtml(title);
     const int h = depth <= 5 ? depth + 1 : 5;
     CHtmlElement heading("h" + CString(std::to_string(h)), CString());
     heading.SetAttribute("class", !hasChildren && text.IsEmpty() ? "tree nochild" : "tree");

@@ -2,14 +2,12 @@
 
 #include <json/json.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
 #include "model/ATREE.h"
 #include "platform/base/COleDateTime.h"
-#include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -47,9 +45,8 @@ bool HasChildren(const Json::Value& item) {
 }  // namespace
 
 int CTreeJsonSerializer::ReadFile(const char* path) {
-  std::ifstream file(CP932ToUTF8(path), std::ios::binary);
-  if (!file) return 0;
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  if (!ReadRegularFile(path, bytes)) return 0;
   Json::CharReaderBuilder builder;
   builder["allowComments"] = true;
   builder["collectComments"] = true;

@@ -24,6 +24,7 @@
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ std::vector<CString> ExtensionList(CString text) {
 // The file's bytes as they are, up to a zero byte, as the program's whole-file reads give them;
 // on failure the text file's message for the step that failed, else null.
 const char* ReadWholeFile(const std::string& osPath, CString& text) {
-  std::FILE* file = std::fopen(osPath.c_str(), "rb");
+  std::FILE* file = OpenRegularOsFileStream(osPath.c_str());
   if (file == nullptr) return "ファイルのオープンに失敗しました";
   std::string bytes;
   char buffer[65536];

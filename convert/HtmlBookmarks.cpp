@@ -10,6 +10,7 @@
 
 #include "convert/ImportedItems.h"
 #include "foundation/CTextFile.h"
+#include "foundation/WebText.h"
 #include "model/ATREE.h"
 #include "platform/desktop/MessageBox.h"
 
@@ -30,6 +31,9 @@ CString CleanTitle(CString title) {
   CleanImportedTitle(title);
   return title;
 }
+
+// A title or address of the page as a browser shows it: the page escapes what it holds.
+CString ShownText(const char* html) { return CleanTitle(UnescapeHtml(html)); }
 
 // The first item must be the top item: a file whose folders or links come before any title, or
 // that has none, gets one named after the file.
@@ -96,7 +100,7 @@ int ImportHtmlBookmarks(ATREE& tree, const char* path) {
           AfxMessageBox("解析エラー：タイトルが複数あります");
           return 0;
         }
-        title = CleanTitle(GetElementText("H1", line)).str();
+        title = ShownText(GetElementText("H1", line)).str();
         AppendItem(tree, title, nullptr);
       } else if (view.find("<DL><p>") != std::string_view::npos) {
         if (++depth > kMaxFolderDepth) {
@@ -110,12 +114,12 @@ int ImportHtmlBookmarks(ATREE& tree, const char* path) {
         if (cut != std::string::npos) folderPath.erase(cut);
       } else if (view.find("<DT><H3 ") != std::string_view::npos) {
         AddFileRoot(tree, path);
-        title = CleanTitle(GetElementText("H3", line)).str();
+        title = ShownText(GetElementText("H3", line)).str();
         AppendItem(tree, Below(tree, folderPath) + title, nullptr);
       } else if (view.find("<DT><A HREF=") != std::string_view::npos) {
         AddFileRoot(tree, path);
-        title = CleanTitle(GetElementText("A", line)).str();
-        CString link = CleanTitle(GetAttributeValue(line, "HREF"));
+        title = ShownText(GetElementText("A", line)).str();
+        CString link = ShownText(GetAttributeValue(line, "HREF"));
         AppendItem(tree, Below(tree, folderPath) + title, link);
       }
     }

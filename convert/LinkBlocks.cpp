@@ -6,7 +6,8 @@
 #include "foundation/IRegExp.h"
 #include "model/ATREE.h"
 #include "model/OutlineSearch.h"
-#include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
+#include "foundation/WebText.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ int GetLinkKind(const char* link) {
 
 CString GetLinkText(const char* link) {
   if (GetLinkKind(link) != 1) return CString();
-  FILE* file = std::fopen(CP932ToUTF8(link).c_str(), "rb");
+  FILE* file = OpenRegularFileStream(link);
   if (file == nullptr) return CString();
   std::string out;
   char buffer[2047];
@@ -63,7 +64,8 @@ CString GetLinkText(const char* link) {
 }
 
 CString MakeLinkHtml(const char* link) {
-  const CString target(link);
+  // The link stands in attributes and as text: escaped, it never ends one or makes an element.
+  const CString target = EscapeHtml(link);
   switch (GetLinkKind(link)) {
     case 1: {
       CString text = GetLinkText(link);
@@ -75,7 +77,8 @@ CString MakeLinkHtml(const char* link) {
     case 4:
       return "<div class=\"link\"><a href=\"" + target + "\" class=\"link\">" + target + "</a></div>";
     case 5:
-      return "<div class=\"link\"><a href=\"" + target + "\" class=\"linkmail\">" + target.Mid(7) + "</a></div>";
+      return "<div class=\"link\"><a href=\"" + target + "\" class=\"linkmail\">" + EscapeHtml(CString(link).Mid(7)) +
+             "</a></div>";
     default:
       return CString();
   }

@@ -21,6 +21,10 @@ CString Slashed(const char* link) {
 
 bool StartsWith(const CString& text, const char* start) { return text.str().starts_with(start); }
 
+// Texts of the document and of its options on the page (titles, link names, addresses in
+// attributes) are escaped: whatever they hold shows as typed and never makes an element.
+std::string Html(const char* text) { return EscapeHtml(text).str(); }
+
 }  // namespace
 
 CString CTreeHtmlExporter::GetPageTitle(int tree) {
@@ -44,13 +48,13 @@ CString CTreeHtmlExporter::MakeHeaderLinks(int tree) {
   if (tree == m_nStart) {
     if (properties.m_strReturnUrl.IsEmpty()) return CString();
     const CString& name = properties.m_strReturnName.IsEmpty() ? properties.m_strReturnUrl : properties.m_strReturnName;
-    return "<a href=\"" + properties.m_strReturnUrl + "\"" + (m_nFrameMode ? " target=\"_top\"" : "") + ">" + name +
-           "</a>\n";
+    return "<a href=\"" + Html(properties.m_strReturnUrl) + "\"" + (m_nFrameMode ? " target=\"_top\"" : "") + ">" +
+           Html(name) + "</a>\n";
   }
   CString collected;
   for (int p = m_parents[static_cast<size_t>(tree)]; p >= m_nStart; p = m_parents[static_cast<size_t>(p)]) {
     const CString title = p == 0 ? properties.m_strHomeStr : GetPageTitle(p);
-    collected = "<a href=\"" + PageName(p) + "\">" + title + "</a>:" + collected;
+    collected = "<a href=\"" + Html(PageName(p)) + "\">" + Html(title) + "</a>:" + collected;
     if (p == m_nStart) break;
   }
   return "<div class=\"level\">" + collected + "</div>\n";
@@ -60,14 +64,16 @@ CString CTreeHtmlExporter::MakePageNav(int tree) const {
   const CDocProperties& properties = m_model.GetProperties();
   CString nav = "<nav>\n";
   if (tree != m_nStart) {
-    nav += "<div class=\"prev\"><a href=\"" + PageName(tree - 1) + "\">";
-    nav += properties.m_strBeforeImage.IsEmpty() ? CString("前へ")
-                                                  : "<img src=\"" + properties.m_strBeforeImage + "\" border=\"0\">";
+    nav += "<div class=\"prev\"><a href=\"" + Html(PageName(tree - 1)) + "\">";
+    nav += properties.m_strBeforeImage.IsEmpty()
+               ? CString("前へ")
+               : "<img src=\"" + Html(properties.m_strBeforeImage) + "\" border=\"0\">";
     nav += "</a></div>\n";
   }
   if (tree + 1 < m_nEnd) {
-    nav += "<div class=\"next\"><a href=\"" + PageName(tree + 1) + "\">";
-    nav += properties.m_strNextImage.IsEmpty() ? CString("次へ") : "<img src=\"" + properties.m_strNextImage + "\">";
+    nav += "<div class=\"next\"><a href=\"" + Html(PageName(tree + 1)) + "\">";
+    nav +=
+        properties.m_strNextImage.IsEmpty() ? CString("次へ") : "<img src=\"" + Html(properties.m_strNextImage) + "\">";
     nav += "</a></div>\n";
   }
   return nav + "</nav>\n";
@@ -128,9 +134,9 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
   CExportWriter file;
   if (!file.Open(path, "ファイル書き込みが出来ません:" + path)) return FALSE;
   file.SetUtf8(properties.m_nOption12 != 1);
-  const CString title = GetPageTitle(tree);
-  std::string page = "<!DOCTYPE html>\n<head>\n<meta charset=\"" + GetCharset().str() + "\">\n<title>" + title.str() +
-                     "</title>\n";
+  const std::string title = Html(GetPageTitle(tree));
+  std::string page =
+      "<!DOCTYPE html>\n<head>\n<meta charset=\"" + GetCharset().str() + "\">\n<title>" + title + "</title>\n";
   page += "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1,user-scalable=yes\">\n";
   page += "<style type=\"text/css\">\n";
   page += "dfn.popup {text-decoration: underline;cursor: help;font-weight: bold}\n";
@@ -140,7 +146,7 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
   page += GetBodyStyleSheet("Html").str();
   page += "</style>\n";
   if (!properties.m_strCss.IsEmpty()) {
-    page += "<link rel=\"stylesheet\" type=\"text/css\" href=\"" + properties.m_strCss.str() + "\">\n";
+    page += "<link rel=\"stylesheet\" type=\"text/css\" href=\"" + Html(properties.m_strCss) + "\">\n";
   }
   if (properties.m_nCssSet == 1) page += "<link rel=\"stylesheet\" type=\"text/css\" href=\"kestahtml.css\">\n";
   if (!properties.m_strHeadFile.IsEmpty()) page += m_strHeadText.str();
@@ -148,10 +154,10 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
   if (properties.m_bFullPath == 1) page += MakeHeaderLinks(tree).str();
   page += "<header>\n";
   if (!properties.m_strHeadImage.IsEmpty() && tree == m_nStart) {
-    page += "<div class=\"center\"><img src=\"" + properties.m_strHeadImage.str() + "\"></div>";
+    page += "<div class=\"center\"><img src=\"" + Html(properties.m_strHeadImage) + "\"></div>";
   }
   if (properties.m_bCenter == 1) page += "<div class=\"center\">\n";
-  page += "<h1>" + title.str() + "</h1>\n";
+  page += "<h1>" + title + "</h1>\n";
   if (properties.m_bCenter == 1) page += "</div>\n";
   page += "</header>\n";
   page += m_strTopText.str();
@@ -169,7 +175,7 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
   bool imageShown = false;
   if (properties.m_bLinkImage == 1 && !link.IsEmpty() && IsImageFile(link)) {
     const SIZE size = GetImageSize(link, m_strDocumentPath);
-    const CString source = Slashed(link);
+    const CString source = EscapeHtml(Slashed(link));
     CString image;
     if (size.cx != 0 || size.cy != 0) {
       image.Format("<img src=\"%s\" width=\"%d\" height=\"%d\">\n<hr>\n", source.GetString(), static_cast<int>(size.cx),
@@ -184,24 +190,24 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
     CString name;
     const CString href = MakeLinkFileHref(link, name);
     if (!href.IsEmpty()) {
-      page += "<ul class=\"linkfile\">\n<li><A HREF=\"" + href.str() + "\">" + name.str() + "</a>\n</ul>\n<hr>\n";
+      page += "<ul class=\"linkfile\">\n<li><A HREF=\"" + Html(href) + "\">" + Html(name) + "</a>\n</ul>\n<hr>\n";
     }
   }
 
   if (m_model.HasChildren(tree)) {
     page += "<ul class=\"child\">";
     for (int child = tree + 1; child >= 0; child = m_nextSiblings[static_cast<size_t>(child)]) {
-      const CString childTitle = GetPageTitle(child);
+      const std::string childTitle = Html(GetPageTitle(child));
       if (m_model.GetText(child).IsEmpty() && !m_model.HasChildren(child)) {
         const CString& childLink = m_model.GetLink(child);
         CString name;
         page += "<li>" +
-                (childLink.IsEmpty() ? childTitle
-                                     : "<a href=\"" + MakeLinkFileHref(childLink, name) + "\">" + childTitle + "</a>")
-                    .str() +
+                (childLink.IsEmpty()
+                     ? childTitle
+                     : "<a href=\"" + Html(MakeLinkFileHref(childLink, name)) + "\">" + childTitle + "</a>") +
                 "\n";
       } else {
-        page += "<li><a href=\"" + PageName(child).str() + "\">" + childTitle.str() + "</a>\n";
+        page += "<li><a href=\"" + Html(PageName(child)) + "\">" + childTitle + "</a>\n";
       }
     }
     page += "</ul>\n<hr>\n";
@@ -211,8 +217,8 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
   if (properties.m_bNextBottom == 1) page += MakePageNav(tree).str();
   if (tree != m_nStart) {
     const int parent = m_parents[static_cast<size_t>(tree)];
-    page += "<footer>\n<span class=\"return\"><a href=\"" + PageName(parent).str() + "\">" +
-            GetPageTitle(parent).str() + properties.m_strReturnStr.str() + "</a></span>\n</footer>\n";
+    page += "<footer>\n<span class=\"return\"><a href=\"" + Html(PageName(parent)) + "\">" +
+            Html(GetPageTitle(parent)) + Html(properties.m_strReturnStr) + "</a></span>\n</footer>\n";
   }
   page += "</body></html>\n";
   file.Write(page);

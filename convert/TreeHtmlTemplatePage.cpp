@@ -8,20 +8,21 @@
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
 #include "resources/TextResources.h"
+#include "foundation/WebText.h"
 
 CString CTreeHtmlExporter::MakeIndexList(const char* indexName) {
   const int treeClose = ReadSetting(Settings::Html::TreeClose);
   const CString expand = treeClose != 0 ? "<a href=\"\" class=\"expand\">[+]</a> " : "<a href=\"\" class=\"expand\">[-]</a> ";
   std::string list = "<h1><a href=\"";
-  list += indexName;
-  list += "\"  target=\"content\"  class=\"title\">" + GetPageTitle(m_nStart).str() + "</a></h1>\n";
+  list += EscapeHtml(indexName).str();
+  list += "\"  target=\"content\"  class=\"title\">" + EscapeHtml(GetPageTitle(m_nStart)).str() + "</a></h1>\n";
   for (int i = m_nStart + 1; i < m_nEnd; ++i) {
     const size_t at = static_cast<size_t>(i);
     if (m_noPrevSibling[at]) list += "<ul class=\"tree\">\n";
     const bool parent = m_model.HasChildren(i) != 0;
     list += parent ? "<li class=\"parent\">" + expand.str() : std::string("<li>");
-    list += "<a href=\"" + GetPageFileName(i - m_nStart, indexName, FALSE).str() + "\"  target=\"content\" class=\"title\">" +
-            GetPageTitle(i).str() + "</a>\n\n";
+    list += "<a href=\"" + EscapeHtml(GetPageFileName(i - m_nStart, indexName, FALSE)).str() +
+            "\"  target=\"content\" class=\"title\">" + EscapeHtml(GetPageTitle(i)).str() + "</a>\n\n";
     if (m_nextSiblings[at] < 0 && !parent) {
       list += "</ul>\n";
       for (int p = m_parents[at]; p >= 0 && m_nextSiblings[static_cast<size_t>(p)] < 0 && p != m_nStart;
@@ -42,12 +43,12 @@ BOOL CTreeHtmlExporter::WriteTemplatePage(const char* mainPath, const char* inde
   }
   CDocProperties& properties = m_model.GetProperties();
   page.Replace("%%KVN_HTML_CHARSET%%", GetCharset());
-  page.Replace("%%KVN_HTML_TITLE%%", m_model.GetOutputTitle(0, TRUE));
+  page.Replace("%%KVN_HTML_TITLE%%", EscapeHtml(m_model.GetOutputTitle(0, TRUE)));
   page.Replace("%%KVN_HTML_CSS%%", properties.m_strCss2);
   page.Replace("%%KVN_HTML_HEADFILE%%", ReadTextFile(properties.m_strHeadFile2));
   page.Replace("%%KVN_HTML_INSFILEUP%%", ReadTextFile(properties.m_strInsFileUp2));
   page.Replace("%%KVN_HTML_INSFILEBOTTOM%%", ReadTextFile(properties.m_strInsFileBottom2));
-  page.Replace("%%KVN_HTML_INDEX1%%", indexName);
+  page.Replace("%%KVN_HTML_INDEX1%%", EscapeHtml(indexName));
   // The body style's rules come with CR LF; the main page keeps the template's LF throughout.
   CString backStyle = GetBodyStyleSheet("HtmlTree");
   backStyle.Replace("\r\n", "\n");

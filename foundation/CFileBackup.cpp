@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/base/AtomicFile.h"
 #include "platform/base/CodePage.h"
 
 namespace {
@@ -44,17 +45,19 @@ bool WriteAll(int fd, const char* data, size_t size) {
   return true;
 }
 
-// Copies the file to a new file of that name with the same permissions, through a temporary file
-// beside it, so that no half copy ever carries the backup's name. An existing target is kept.
-void CopyFileNoReplace(const std::string& from, const std::string& to) {
-  const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) return;
+// Copies the file, with its permissions, to a temporary file of the program beside it, so that
+// no half copy ever carries a backup's name and what a killed copy leaves is removed as any other
+// temporary file of a save. Returns the temporary file's path, "" when the copy failed.
+std::string CopyToTempFile(const char* path) {
+  const int in = open(OsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return std::string();
   struct stat st {};
-  std::string temp = to + ".XXXXXX";
-  const int out = fstat(in, &st) == 0 ? mkostemp(temp.data(), O_CLOEXEC) : -1;
+  const std::string temp = fstat(in, &st) == 0 ? OsPath(CreateTempFileBeside(path)) : std::string();
+  const int out = temp.empty() ? -1 : open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
   if (out < 0) {
     close(in);
-    return;
+    if (!temp.empty()) unlink(temp.c_str());
+    return std::string();
   }
   bool ok = true;
   char buffer[1 << 16];
@@ -68,8 +71,21 @@ void CopyFileNoReplace(const std::string& from, const std::string& to) {
   close(in);
   ok = fchmod(out, st.st_mode & 07777) == 0 && fsync(out) == 0 && ok;
   ok = close(out) == 0 && ok;
-  ok = ok && renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
-  if (!ok && errno == EINVAL && !Exists(to)) ok = rename(temp.c_str(), to.c_str()) == 0;
+  if (ok) return temp;
+  unlink(temp.c_str());
+  return std::string();
+}
+
+// Renames the copy to the backup's name: over it when replace, else only where no file is, so
+// that a generation that could not be moved on is never overwritten.
+void PlaceCopy(const std::string& temp, const std::string& to, bool replace) {
+  bool ok;
+  if (replace) {
+    ok = rename(temp.c_str(), to.c_str()) == 0;
+  } else {
+    ok = renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+    if (!ok && errno == EINVAL && !Exists(to)) ok = rename(temp.c_str(), to.c_str()) == 0;
+  }
   if (!ok) unlink(temp.c_str());
 }
 
@@ -126,17 +142,25 @@ void CFileBackup::RotateBackupFiles(const char* path) {
   // On a file system that ignores letter case, a file named a.BAK is its own backup a.bak:
   // leave it alone rather than delete or rename it.
   if (target == source || SameFile(source, target)) return;
+  // The document itself is copied, not moved: until the new file is committed over it, its path
+  // must hold a whole document, whatever stops the save that follows. The copy is made first, and
+  // the generations move on only once it is whole, so a copy that fails or is killed leaves
+  // every backup as it was.
+  std::string copy;
+  if (document) {
+    copy = CopyToTempFile(path);
+    if (copy.empty()) return;
+  }
+  const bool last = m_nDepth >= m_nGenerations;
   if (Exists(target)) {
-    if (m_nDepth >= m_nGenerations) {
+    if (last && !document) {
       unlink(target.c_str());
-    } else {
+    } else if (!last) {
       RotateBackupFiles(next);
     }
   }
-  // The document itself is copied, not moved: until the new file is committed over it, its path
-  // must hold a whole document, whatever stops the save that follows.
   if (document) {
-    CopyFileNoReplace(source, target);
+    PlaceCopy(copy, target, last);
   } else {
     MoveFileNoReplace(source, target);
   }

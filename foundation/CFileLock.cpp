@@ -4,17 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <climits>
-#include <csignal>
-#include <cerrno>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "foundation/FileAttributes.h"
 #include "platform/base/CodePage.h"
+#include "platform/base/LocalProcess.h"
 #include "platform/base/Places.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -40,19 +39,13 @@ CString LockContent(const CString& note) {
   return CString(stamp) + "\r\n" + OwnerLine() + "\r\n" + note + "\r\n";
 }
 
-std::string ExecutableOf(pid_t pid) {
-  char link[64];
-  std::snprintf(link, sizeof link, "/proc/%ld/exe", static_cast<long>(pid));
-  char target[PATH_MAX];
-  const ssize_t n = readlink(link, target, sizeof target);
-  return n > 0 ? std::string(target, static_cast<size_t>(n)) : std::string();
-}
-
 // A lock file written on this computer by a process that is gone, or whose number now belongs to
 // another program. A lock of another computer, of another user's running program or in a form
 // without a process id is never taken for stale.
 bool IsStaleLockFile(const CString& lockName) {
-  std::ifstream in(CP932ToUTF8(lockName.GetString()), std::ios::binary);
+  std::string bytes;
+  if (!ReadRegularFile(lockName, bytes)) return false;
+  std::istringstream in(bytes);
   std::string stamp, owner;
   if (!std::getline(in, stamp) || !std::getline(in, owner)) return false;
   if (!owner.empty() && owner.back() == '\r') owner.pop_back();
@@ -60,11 +53,7 @@ bool IsStaleLockFile(const CString& lockName) {
   if (blank == std::string::npos || owner.substr(0, blank) != GetComputerNameText().str()) return false;
   const std::string digits = owner.substr(blank + 1);
   if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
-  const auto pid = static_cast<pid_t>(std::stol(digits));
-  if (pid <= 0) return false;
-  if (kill(pid, 0) != 0) return errno == ESRCH;
-  const std::string executable = ExecutableOf(pid);
-  return !executable.empty() && executable != ExecutableOf(getpid());
+  return IsLocalProcessGone(static_cast<pid_t>(std::stol(digits)));
 }
 
 bool WriteAll(int fd, const CString& content) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ SIZE GetImageSize(const CString& imgPath, const CString& baseFilePath) {
   if (type == IMAGE_NONE || type == IMAGE_BMP) return {};
   const CString path =
       baseFilePath.IsEmpty() || IsLocalAbsolutePath(imgPath) ? imgPath : ResolveAgainst(baseFilePath, imgPath);
-  FilePtr fp(std::fopen(CP932ToUTF8(path.str()).c_str(), "rb"));
+  FilePtr fp(OpenRegularFileStream(path));
   if (!fp) return {};
   ImageReader reader(fp.get());
   switch (type) {

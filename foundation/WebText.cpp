@@ -1,6 +1,9 @@
 #include "foundation/WebText.h"
 
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -91,6 +94,47 @@ CString EscapeHtml(const char* text) {
   out.Replace("\"", "&quot;");
   out.Replace("'", "&apos;");
   return out;
+}
+
+CString UnescapeHtml(const char* text) {
+  static const std::pair<const char*, char> kNamed[] = {
+      {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
+  const std::string in(text ? text : "");
+  std::string out;
+  out.reserve(in.size());
+  for (size_t i = 0; i < in.size(); ++i) {
+    if (in[i] != '&') {
+      out += in[i];
+      continue;
+    }
+    const std::string_view rest = std::string_view(in).substr(i + 1);
+    bool replaced = false;
+    for (const auto& [name, ch] : kNamed) {
+      if (rest.starts_with(name)) {
+        out += ch;
+        i += std::strlen(name);
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced && rest.starts_with('#')) {
+      const bool hex = rest.size() > 1 && (rest[1] == 'x' || rest[1] == 'X');
+      const int base = hex ? 16 : 10;
+      const auto digit = [hex](char c) { return hex ? HexValue(c) : (c >= '0' && c <= '9' ? c - '0' : -1); };
+      const size_t first = hex ? 2 : 1;
+      size_t end = first;
+      int value = 0;
+      for (; end < rest.size() && end < first + 6 && digit(rest[end]) >= 0; ++end)
+        value = value * base + digit(rest[end]);
+      if (end > first && end < rest.size() && rest[end] == ';' && value > 0 && value < 0x80) {
+        out += static_cast<char>(value);
+        i += end + 1;
+        replaced = true;
+      }
+    }
+    if (!replaced) out += '&';
+  }
+  return CString(std::move(out));
 }
 
 CString LinkifyUrls(const char* text, BOOL newWindow) {

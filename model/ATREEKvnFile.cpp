@@ -585,13 +585,33 @@ void ATREE::FormatKvnFile(const std::function<void(CString&)>& sink) {
   sink(block);
 }
 
+namespace {
+
+// Thrown by the count of a save that grew past what the reader takes; the user has been told.
+struct TooLargeToOpen {};
+
+}  // namespace
+
 int ATREE::WriteKvnFile(const char* path) {
+  // No file is made that the reader would refuse: the save stops once its bytes grow past that.
+  long long bytes = 0;
+  const auto count = [&bytes, path](const CString& block) {
+    bytes += block.GetLength();
+    if (!KvnCrypt::CanSaveBytes(bytes, path)) throw TooLargeToOpen();
+  };
   const bool encrypt = !m_properties.m_strReadPassword.IsEmpty() || !m_properties.m_strWritePassword.IsEmpty();
   if (encrypt) {
     // An enciphered document is formed and enciphered in memory, so its plain text never reaches
     // the disk; the enciphered bytes replace the target in one step.
     std::string disk;
-    FormatKvnFile([&disk](CString& block) { disk += block.str(); });
+    try {
+      FormatKvnFile([&disk, &count](CString& block) {
+        count(block);
+        disk += block.str();
+      });
+    } catch (const TooLargeToOpen&) {
+      return 0;
+    }
     return KvnCrypt::WriteEncrypted(path, m_properties.m_strReadPassword, disk) ? 1 : 0;
   }
   std::unique_ptr<CTextFile> file;
@@ -608,12 +628,17 @@ int ATREE::WriteKvnFile(const char* path) {
       file->WriteString(block);
       file->StartWriteBack();
     });
-    FormatKvnFile([&writer](CString& block) { writer.Put(block); });
+    FormatKvnFile([&writer, &count](CString& block) {
+      count(block);
+      writer.Put(block);
+    });
     writer.Finish();
     file->Close();
   } catch (const CPelkoFileException& error) {
     file.reset();
     AfxMessageBox(error.GetMessage());
+    return 0;
+  } catch (const TooLargeToOpen&) {
     return 0;
   }
   return 1;
@@ -645,6 +670,7 @@ void ATREE::SaveTreesAs(int index, const char* path) {
         AppendTextBlock(bytes, text);
       }
     }
+    if (!KvnCrypt::CanSaveBytes(block.GetLength(), path)) return;
     file.WriteString(block);
     file.Close();
   } catch (const CPelkoFileException& error) {

@@ -34,6 +34,16 @@ OutlineSource SourceOf(const char* path, int openMode) {
   return OutlineSource::PlainText;
 }
 
+// The bytes that every outline file of the model holds at least: each item's path and text.
+long long StoredBytesAtLeast(const ATREE& tree) {
+  long long bytes = 0;
+  for (int i = 0; i < tree.GetDirDataCount(); ++i) {
+    const CDirData* item = tree.GetDirData(i);
+    bytes += item->m_strPath.str().size() + item->m_strText.str().size();
+  }
+  return bytes;
+}
+
 }  // namespace
 
 int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
@@ -46,7 +56,10 @@ int ATREE::OpenFile(const char* path, int openMode, int lockFlag) {
   if (openMode == 0 && HasExtension(path, ".kvn")) {
     read = ReadKvnFile(path);
   } else if (IOutlineReaders* readers = Seam<IOutlineReaders>::Get()) {
-    read = readers->ReadOutline(SourceOf(path, openMode), *this, path);
+    // An outline made from another source that no file could hold and be opened again would be
+    // work the user cannot keep.
+    read = readers->ReadOutline(SourceOf(path, openMode), *this, path) &&
+           KvnCrypt::CanOpenBytes(StoredBytesAtLeast(*this), path);
   } else {
     // A source that no installed converter reads.
     AfxMessageBox(CString("ファイルを開けません（ケスタボンのファイルではない可能性があります）：") + path);

@@ -72,9 +72,10 @@ CString MakePopupSpan(const CTextOutputOptions& options, const char* text, bool 
         number.Format("%s%d%s", options.m_strRefOpen.GetString(), ++counter, options.m_strRefClose.GetString());
         CHtmlElement span("span", escape ? EscapeHtml(number) : number);
         span.SetAttribute("class", "kestapopup");
-        // The attribute drops the quotes at the note's ends before the rest is escaped.
+        // The attribute drops the quotes at the note's ends before the rest is escaped; it is
+        // escaped also where the text is not, so that a note never ends it.
         CHtmlAttribute title("title", footnote);
-        if (escape) title.m_strValue = EscapeHtml(title.m_strValue);
+        title.m_strValue = EscapeHtml(title.m_strValue);
         span.m_attributes.push_back(title);
         return span.ToString(FALSE);
       },

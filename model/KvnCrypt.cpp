@@ -12,10 +12,11 @@
 
 #include "model/ModelPrompts.h"
 #include "platform/base/AtomicFile.h"
-#include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 #include "platform/desktop/MessageBox.h"
 
 const char* const KvnCrypt::NoPasswordKey = "7C3E9A10B4F2D85E6A0C1B9F3D7E2A4C8B6F0D1E5";
+long long KvnCrypt::s_nMostFileBytes = INT_MAX;
 
 namespace {
 
@@ -60,7 +61,7 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-FilePtr OpenRead(const char* path) { return FilePtr(std::fopen(CP932ToUTF8(path ? path : "").c_str(), "rb")); }
+FilePtr OpenRead(const char* path) { return FilePtr(OpenRegularFileStream(path)); }
 
 bool ReadFileHead(const char* path, size_t count, std::string& bytes) {
   FilePtr f = OpenRead(path);
@@ -146,6 +147,18 @@ CString PasswordHash(const char* password) {
   return out;
 }
 
+bool KvnCrypt::CanSaveBytes(long long bytes, const char* path) {
+  if (bytes <= s_nMostFileBytes) return true;
+  AfxMessageBox(CString("ファイルが大きすぎるため保存できません（保存すると開けなくなります）：") + path);
+  return false;
+}
+
+bool KvnCrypt::CanOpenBytes(long long bytes, const char* path) {
+  if (bytes <= s_nMostFileBytes) return true;
+  AfxMessageBox(CString("ファイルが大きすぎるため開けません：") + path);
+  return false;
+}
+
 KvnCrypt::KvnCrypt() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
 
 KvnCrypt::~KvnCrypt() { Close(); }
@@ -158,15 +171,11 @@ bool KvnCrypt::IsEncryptedFile(const char* path) {
 
 bool KvnCrypt::Open(const char* path) {
   Close();
-  // Texts and their lengths are int-sized throughout the model: a larger file cannot be held.
-  struct stat st {};
-  if (stat(CP932ToUTF8(path ? path : "").c_str(), &st) == 0) m_nFileSize = static_cast<long long>(st.st_size);
-  if (m_nFileSize > INT_MAX) {
-    AfxMessageBox(CString("ファイルが大きすぎるため開けません：") + path);
-    return false;
-  }
   FilePtr file = OpenRead(path);
   if (!file) return false;
+  struct stat st {};
+  if (fstat(fileno(file.get()), &st) == 0) m_nFileSize = static_cast<long long>(st.st_size);
+  if (!CanOpenBytes(m_nFileSize, path)) return false;
   m_body.resize(kChunk);
   m_nEnd = std::fread(m_body.data(), 1, m_body.size(), file.get());
   if (std::ferror(file.get())) return false;
@@ -294,6 +303,7 @@ bool KvnCrypt::WriteEncrypted(const char* path, const char* keyText, std::string
   const size_t bodyStart = out.size();
   out += plain;
   const CString key = given.IsEmpty() ? CString(NoPasswordKey) : given;
+  if (!CanSaveBytes(static_cast<long long>(out.size()), path)) return false;
   CipherBlocks(reinterpret_cast<unsigned char*>(out.data() + bodyStart), plain.size(), key, true);
   if (!WriteFileAtomically(path, out)) {
     AfxMessageBox("暗号化ファイル作成に失敗しました");

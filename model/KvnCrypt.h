@@ -42,6 +42,17 @@ class KvnCrypt {
   // unless the whole enciphered file was written. False after a message.
   static bool WriteEncrypted(const char* path, const char* keyText, std::string_view plain);
 
+  // The largest file Open reads: texts and their lengths are int-sized throughout the model. A
+  // save or an import that would make a larger outline file is refused, so that no file is made
+  // that could not be opened again. Tests make it small.
+  static long long s_nMostFileBytes;
+  // Whether an outline file of that many bytes could be opened again; when not, the user is told
+  // that the file at path was not saved.
+  static bool CanSaveBytes(long long bytes, const char* path);
+  // Whether an outline that needs at least that many bytes on disk could be saved and opened
+  // again; when not, the user is told that the file at path cannot be opened.
+  static bool CanOpenBytes(long long bytes, const char* path);
+
   static void EncipherBlock(unsigned char* data, const char* keyText, int n);
   static void DecipherBlock(unsigned char* data, const char* keyText, int n);
 

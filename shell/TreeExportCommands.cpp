@@ -80,7 +80,7 @@ bool EnsureOutputFolder(const CString& folder) {
   return false;
 }
 
-void OpenWritten(CTrView& pane, const CString& path) { StartProgram(&pane, path, nullptr); }
+void OpenWritten(CTrView& pane, const CString& path) { OpenLink(&pane, path); }
 
 // The text or one-page HTML output of the range that Text/SelectOnly chooses to the chosen file,
 // which is opened afterwards when the dialog asked for it.

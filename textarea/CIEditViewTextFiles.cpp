@@ -7,8 +7,6 @@
 #include <wx/event.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
@@ -28,6 +26,7 @@
 #include "app/COtherEditDlg.h"
 #include "app/CTemplateDlg.h"
 #include "textarea/TextPaneTexts.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -41,10 +40,8 @@ CString FolderOf(const CString& path) {
 
 // The bytes of a file; FALSE when it cannot be read.
 BOOL ReadFileBytes(const char* path, CString& bytes) {
-  std::ifstream in(CP932ToUTF8(path), std::ios::binary);
-  if (!in) return FALSE;
-  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return FALSE;
+  std::string data;
+  if (!ReadRegularFile(path, data)) return FALSE;
   bytes = CString(std::move(data));
   return TRUE;
 }
@@ -224,5 +221,5 @@ void CIEditView::OnWebSearch(wxCommandEvent&) {
   const CString address =
       FillWebSearchAddress(ReadSetting(Settings::System::NetSearchCommand), GetEditCtrl().GetSelText(),
                            ReadSetting(Settings::System::NetSearchUni), CurrentTitle(), link, doc->GetPathName());
-  ShellExecute(this, "open", address, "", "", 1);
+  OpenLinkTarget(this, address);
 }

@@ -70,7 +70,7 @@ void CWrilaView::OnTextEdited() {
   if (CDocument* doc = GetDocument()) doc->SetModifiedFlag(TRUE);
 }
 
-void CWrilaView::OpenLink(const char* url) { ShellExecute(this, "open", url, "", "", 1); }
+void CWrilaView::OpenLink(const char* url) { OpenLinkTarget(this, url); }
 
 void CWrilaView::OnControlEvent(DISPID id, std::span<const VARIANT> args) {
   switch (id) {

@@ -3,6 +3,8 @@
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 
+#include <unistd.h>
+
 #include "app/CEdSetDlg.h"
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
@@ -16,6 +18,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/base/PrivateProfile.h"
+#include "platform/base/RegularFile.h"
 #include "platform/desktop/Shell.h"
 #include "resources/CommandIds.h"
 #include "treeview/CLinkFileDlg.h"
@@ -36,9 +39,9 @@ BOOL PutClipboardText(const CString& text) {
 }
 
 BOOL CanRead(const CString& path) {
-  std::FILE* file = std::fopen(CP932ToUTF8(path.str()).c_str(), "rb");
-  if (!file) return FALSE;
-  std::fclose(file);
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) return FALSE;
+  close(fd);
   return TRUE;
 }
 
@@ -106,7 +109,7 @@ void CTrView::OnOpenLink(wxCommandEvent&) {
     if (CKestavonApp* app = GetKestavonApp()) app->OpenUrl(target);
     return;
   }
-  if (StartProgram(this, target, nullptr) == 1) StartProgram(this, m_strEditor, target);
+  if (OpenLink(this, target) == 1) StartProgram(this, m_strEditor, target);
 }
 
 void CTrView::CreateLinkFile(int item) {
@@ -138,7 +141,7 @@ void CTrView::CreateLinkFile(int item) {
     writer.m_strText = tree.GetText(item);
     if (!writer.WriteNewLinkFile(path, create.m_bTitle, create.m_bBody)) return;
   }
-  StartProgram(this, path, nullptr);
+  OpenLink(this, path);
 }
 
 void CTrView::OnSetEditor(wxCommandEvent&) {

@@ -8,6 +8,10 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 
 #include "app/CKestaEdit.h"
@@ -64,13 +68,6 @@ bool IsAbsoluteLink(const CString& link) { return link.Find(':') >= 0 || StartsW
 
 // The document's folder with its final "/"; empty for an unsaved document.
 CString FolderOf(const CString& path) { return path.Left(path.ReverseFind('/') + 1); }
-
-bool FileExists(const char* path) {
-  std::FILE* file = std::fopen(CP932ToUTF8(path).c_str(), "rb");
-  if (file == nullptr) return false;
-  std::fclose(file);
-  return true;
-}
 
 }  // namespace
 
@@ -286,12 +283,15 @@ CString CTreeEditDlg::GetLinkFullPath() {
 }
 
 BOOL CTreeEditDlg::WriteNewLinkFile(const char* path, BOOL title, BOOL body) {
-  if (FileExists(path)) {
+  // Only a new file is made: whatever stands at the path (a file, a FIFO) stays as it is.
+  const int fd = open(CP932ToUTF8(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0 && errno == EEXIST) {
     AfxMessageBox("既にファイルは存在します");
     return TRUE;
   }
-  std::FILE* file = std::fopen(CP932ToUTF8(path).c_str(), "wb");
+  std::FILE* file = fd >= 0 ? fdopen(fd, "wb") : nullptr;
   if (file == nullptr) {
+    if (fd >= 0) close(fd);
     AfxMessageBox("ファイルを作成できません");
     return FALSE;
   }
@@ -381,15 +381,8 @@ void CTreeEditDlg::OnOpen(wxCommandEvent&) {
     wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
     OnOK(ok);
   }
-  CString program = path, parameters;
-  const int split = path.Find("\" ");
-  if (StartsWith(path, "\"") && split > 0) {
-    program = path.Left(split + 1);
-    program.Remove('"');
-    parameters = path.Mid(split + 2);
-    parameters.TrimLeft();
-  }
-  if (ShellExecute(this, "open", program, parameters, "", SW_SHOWNORMAL) < 33) AfxMessageBox("実行に失敗しました");
+  // The link is one path: never a program with arguments.
+  if (OpenLinkTarget(this, path) < 33) AfxMessageBox("実行に失敗しました");
 }
 
 void CTreeEditDlg::OnCreate(wxCommandEvent&) {
@@ -406,7 +399,7 @@ void CTreeEditDlg::OnCreate(wxCommandEvent&) {
   if (!WriteNewLinkFile(path, dialog.m_bTitle, dialog.m_bBody)) return;
   m_strLink = path;
   TransferDataToWindow();
-  ShellExecute(this, "open", path, "", "", SW_SHOWNORMAL);
+  OpenLinkTarget(this, path);
   UpdateLinkButtons();
 }
 

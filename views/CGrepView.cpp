@@ -199,8 +199,7 @@ void CGrepView::OpenHit() {
   if (!doc) {
     if (const CString question = LargeTextQuestion(hit->m_strFile); !question.IsEmpty()) {
       if (AfxMessageBox(question, MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
-        ShellExecute(this, nullptr, ReadSetting(Settings::System::Editor), CString("\"") + hit->m_strFile + "\"", "",
-                     SW_SHOWNORMAL);
+        StartProgram(this, ReadSetting(Settings::System::Editor), hit->m_strFile);
         return;
       }
     }
@@ -237,7 +236,7 @@ void CGrepView::OpenLinkFile() {
     CBrowserDde browser;
     if (browser.OpenURLInFront(link)) return;
   }
-  if (StartProgram(this, link, nullptr) == 1) StartProgram(this, ReadSetting(Settings::System::Editor), link);
+  if (OpenLink(this, link) == 1) StartProgram(this, ReadSetting(Settings::System::Editor), link);
 }
 
 void CGrepView::OnOpenLink(wxCommandEvent&) { OpenLinkFile(); }

@@ -12,12 +12,36 @@
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Shell.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
-CString QuotedWhenBlank(const char* text) {
-  const CString value(text);
-  return value.Find(' ') >= 0 ? CString("\"") + value + "\"" : value;
+// A value that a command line must quote to keep it one argument.
+bool NeedsQuotes(const CString& value) {
+  return value.IsEmpty() || value.Find(' ') >= 0 || value.Find('\t') >= 0 || value.Find('"') >= 0;
+}
+
+// One argument of the tool's template with its placeholders replaced, in one pass, so that a
+// replacement that holds a placeholder is never replaced again.
+CString ExpandArgument(const CString& source, const char* title, const char* link, const char* path,
+                       const char* textFile) {
+  CString result;
+  for (int i = 0; i < source.GetLength(); ++i) {
+    const char ch = source[i];
+    if (IsDBCSLeadByte(static_cast<unsigned char>(ch)) && i + 1 < source.GetLength()) {
+      result += source.Mid(i, 2);
+      ++i;
+      continue;
+    }
+    const char next = i + 1 < source.GetLength() ? source[i + 1] : '\0';
+    if (ch == '%' && (next == 't' || next == 'f' || next == 'p' || next == 'e')) {
+      result += next == 't' ? title : next == 'f' ? link : next == 'p' ? path : textFile;
+      ++i;
+      continue;
+    }
+    result += ch;
+  }
+  return result;
 }
 
 BOOL WriteBytes(const CString& path, const CString& text) {
@@ -29,12 +53,8 @@ BOOL WriteBytes(const CString& path, const CString& text) {
 }
 
 BOOL ReadBytes(const CString& path, CString& text) {
-  std::FILE* file = std::fopen(CP932ToUTF8(path.str()).c_str(), "rb");
-  if (!file) return FALSE;
   std::string bytes;
-  char buffer[65536];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
-  std::fclose(file);
+  if (!ReadRegularFile(path, bytes)) return FALSE;
   text = CString(std::move(bytes));
   return TRUE;
 }
@@ -43,24 +63,15 @@ BOOL ReadBytes(const CString& path, CString& text) {
 
 CString ExpandToolParameters(const char* parameters, const char* title, const char* link, const char* path,
                              const char* textFile) {
-  const CString source(parameters);
-  CString result;
-  for (int i = 0; i < source.GetLength(); ++i) {
-    const char ch = source[i];
-    if (IsDBCSLeadByte(static_cast<unsigned char>(ch)) && i + 1 < source.GetLength()) {
-      result += source.Mid(i, 2);
-      ++i;
-      continue;
-    }
-    const char next = i + 1 < source.GetLength() ? source[i + 1] : '\0';
-    if (ch == '%' && (next == 't' || next == 'f' || next == 'p' || next == 'e')) {
-      result += next == 't' ? CString(title) : next == 'f' ? QuotedWhenBlank(link) : next == 'p' ? QuotedWhenBlank(path) : CString(textFile);
-      ++i;
-      continue;
-    }
-    result += CString(source.Mid(i, 1));
+  // The template is split first, so that whatever a title or a path holds, it stays inside the
+  // argument its placeholder stood in.
+  CString line;
+  for (const CString& argument : SplitCommandLine(parameters)) {
+    const CString value = ExpandArgument(argument, title, link, path, textFile);
+    if (!line.IsEmpty()) line += ' ';
+    line += NeedsQuotes(value) ? QuoteCommandLineArgument(value) : value;
   }
-  return result;
+  return line;
 }
 
 BOOL PrepareShellItem(const CShellItem& item, CKestavonDoc* target, ShellItemLaunch& launch) {

@@ -10,9 +10,11 @@
 
 class CKestavonDoc;
 
-// Replaces "%t" (title), "%f" (link file), "%p" (document path) and "%e" (text-area file) in one
-// pass, so a replacement that holds a placeholder is never replaced again. The link and the path
-// are quoted when they hold a blank.
+// Replaces "%t" (title), "%f" (link file), "%p" (document path) and "%e" (text-area file) inside
+// the arguments of the parameter template (split as a Windows command line), each in one pass, so
+// a replacement that holds a placeholder is never replaced again. The result is the command line
+// of those arguments, each quoted where it must be: a title or a path never becomes more than the
+// one argument it stands in, whatever blanks or quotes it holds.
 CString ExpandToolParameters(const char* parameters, const char* title, const char* link, const char* path,
                              const char* textFile);
 

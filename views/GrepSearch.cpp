@@ -19,6 +19,7 @@
 #include "model/CDirData.h"
 #include "platform/base/CodePage.h"
 #include "platform/com/RegExpLineMatcher.h"
+#include "platform/base/RegularFile.h"
 
 const char* const kGrepTextFileTree = "(テキストファイル)";
 
@@ -96,7 +97,7 @@ CString JoinPath(const CString& folder, const CString& name) {
 
 std::string ReadFile(const std::string& osPath, bool& ok) {
   std::string bytes;
-  std::FILE* file = std::fopen(osPath.c_str(), "rb");
+  std::FILE* file = OpenRegularOsFileStream(osPath.c_str());
   ok = file != nullptr;
   if (!ok) return bytes;
   struct stat st {};

@@ -81,7 +81,7 @@ void WrilaEdit::OpenLink(const CRefString& text, int kind) {
 }
 
 void WrilaEdit::ShellOpen(const char* target) {
-  if (ShellExecute(m_window, nullptr, target, nullptr, nullptr, SW_SHOW) > 32) return;
+  if (OpenLinkTarget(m_window, target) > 32) return;
   const std::unique_ptr<char[]> caption = BSTRToAnsi(m_appName.c_str());
   MessageBox(m_window, "このファイルは開けませんでした", caption.get(), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -111,9 +111,7 @@ void CDocInfoDlg::OnOK(wxCommandEvent&) {
   EndModal(IDOK);
 }
 
-void CDocInfoDlg::OpenWithShell(const char* target) {
-  ShellExecute(this, nullptr, target, nullptr, nullptr, SW_SHOWNORMAL);
-}
+void CDocInfoDlg::OpenWithShell(const char* target) { OpenLinkTarget(this, target); }
 
 void CDocInfoDlg::OnOpenUrl(wxCommandEvent&) {
   TransferDataFromWindow();

@@ -13,10 +13,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include "platform/base/CodePage.h"
 #include "platform/base/FileAccess.h"
+#include "platform/base/LocalProcess.h"
+#include "platform/base/Places.h"
 
 namespace {
 
@@ -52,27 +53,46 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+constexpr char kTempMark[] = "kesta32-";
 constexpr char kTempSuffix[] = "XXXXXX";
 constexpr size_t kTempSuffixLength = sizeof kTempSuffix - 1;
 
-// The folder (with its final "/", "" for the current one) and the temporary-name prefix of the
-// files written for a target.
+// The computer's name as it can stand in a file name.
+std::string ComputerInName() {
+  std::string name = CP932ToUTF8(GetComputerNameText().GetString());
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
+  }
+  return name;
+}
+
+// The folder (with its final "/", "" for the current one) and the start of the names of the
+// temporary files written for a target: "." + name + "." + the program's mark.
 void TempPlaceOf(const std::string& target, std::string& folder, std::string& prefix) {
   const std::string real = ResolvedTarget(target);
   const size_t slash = real.rfind('/');
   folder = slash == std::string::npos ? std::string() : real.substr(0, slash + 1);
-  prefix = "." + (slash == std::string::npos ? real : real.substr(slash + 1)) + ".";
+  prefix = "." + (slash == std::string::npos ? real : real.substr(slash + 1)) + "." + kTempMark;
+}
+
+// A temporary name goes on with "<pid>@<computer>-" and six random characters: only the writing
+// process uses it, and once that process is gone the file is left over from a killed save.
+bool IsLeftOver(std::string_view rest) {
+  const size_t at = rest.find('@');
+  if (at == 0 || at == std::string_view::npos || at > 9 || rest.size() < at + 2 + kTempSuffixLength) return false;
+  const std::string_view pid = rest.substr(0, at);
+  if (!std::all_of(pid.begin(), pid.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+  const std::string_view computer = rest.substr(at + 1, rest.size() - at - 2 - kTempSuffixLength);
+  if (rest[rest.size() - kTempSuffixLength - 1] != '-' || computer != ComputerInName()) return false;
+  return IsLocalProcessGone(static_cast<pid_t>(std::stol(std::string(pid))));
 }
 
 int MakeTempBeside(const std::string& target, std::string& tempPath) {
   std::string folder, prefix;
   TempPlaceOf(target, folder, prefix);
-  std::vector<char> tmpl(folder.begin(), folder.end());
-  const std::string tail = prefix + kTempSuffix;
-  tmpl.insert(tmpl.end(), tail.begin(), tail.end());
-  tmpl.push_back('\0');
-  const int fd = mkostemp(tmpl.data(), O_CLOEXEC);
-  if (fd >= 0) tempPath.assign(tmpl.data());
+  std::string name = folder + prefix + std::to_string(getpid()) + "@" + ComputerInName() + "-" + kTempSuffix;
+  const int fd = mkostemp(name.data(), O_CLOEXEC);
+  if (fd >= 0) tempPath = name;
   return fd;
 }
 
@@ -107,11 +127,7 @@ void RemoveStaleTempFiles(const char* targetPath) {
   if (dir == nullptr) return;
   while (const dirent* entry = readdir(dir)) {
     const std::string_view name(entry->d_name);
-    if (name.size() != prefix.size() + kTempSuffixLength || !name.starts_with(prefix)) continue;
-    const std::string_view suffix = name.substr(prefix.size());
-    if (!std::all_of(suffix.begin(), suffix.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); })) {
-      continue;
-    }
+    if (!name.starts_with(prefix) || !IsLeftOver(name.substr(prefix.size()))) continue;
     const std::string path = folder + std::string(name);
     struct stat st;
     if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == getuid()) unlink(path.c_str());

@@ -8,12 +8,14 @@
 #include "platform/base/CString.h"
 
 // Creates an empty temporary file (mkstemp) in the folder of targetPath and returns its path;
-// "" when it cannot be created.
+// "" when it cannot be created. Its name is "." + the target's name + "." + the program's mark,
+// this process and computer ("kesta32-<pid>@<computer>-") and six random characters.
 CString CreateTempFileBeside(const char* targetPath);
 
 // Removes the temporary files that a write to targetPath left behind when the program was killed
-// in the middle: this user's regular files named as CreateTempFileBeside names them. They may
-// hold a document's text, so they must not outlive the save that made them.
+// in the middle: this user's regular files named as CreateTempFileBeside names them whose process
+// of this computer is gone. They may hold a document's text, so they must not outlive the save
+// that made them; a file of a save still running, or of a name the program did not make, stays.
 void RemoveStaleTempFiles(const char* targetPath);
 
 // Moves a finished temporary file over the target: the data is synced, the target's permission

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ std::unique_ptr<TextModeFile> TextModeFile::Open(const char* path, const char* m
     errno = EINVAL;
     return nullptr;
   }
-  FILE* stream = std::fopen(CP932ToUTF8(path).c_str(), osMode.c_str());
+  // A file opened only to be read is a regular one: what it names may come from outside.
+  FILE* stream = osMode == "rbe" ? OpenRegularFileStream(path) : std::fopen(CP932ToUTF8(path).c_str(), osMode.c_str());
   if (stream == nullptr) return nullptr;
   return std::unique_ptr<TextModeFile>(new TextModeFile(stream, text));
 }

@@ -13,6 +13,7 @@
 class TextModeFile {
  public:
   // Opens the file; nullptr when the mode is not a stdio mode or the OS refuses (errno says why).
+  // A file opened only for reading ("r" without "+") must be a regular file.
   static std::unique_ptr<TextModeFile> Open(const char* path, const char* mode);
   ~TextModeFile();
   TextModeFile(const TextModeFile&) = delete;

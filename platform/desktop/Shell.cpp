@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/base/CodePage.h"
+#include "platform/desktop/MessageBox.h"
 
 extern char** environ;
 
@@ -177,12 +178,42 @@ ShellLaunch PlanShellExecute(const char* verb, const char* file, const char* par
   }
   if (S_ISREG(st.st_mode) && IsProgram(path)) {
     ShellLaunch launch;
+    launch.program = true;
     launch.argv.push_back(UTF8ToCP932(path));
     for (CString& arg : SplitCommandLine(parameters)) launch.argv.push_back(std::move(arg));
     launch.directory = folder;
     return launch;
   }
   return Opener(UTF8ToCP932(path), folder);
+}
+
+CString QuoteCommandLineArgument(const char* argument) {
+  const CString text(argument ? argument : "");
+  CString quoted("\"");
+  int slashes = 0;
+  for (int i = 0; i < text.GetLength(); ++i) {
+    const char c = text[i];
+    if (CharLengthAt(text.GetString() + i) == 2) {
+      // A trail byte may look like a backslash; the character is taken whole, as it is read.
+      quoted.Append(text.GetString() + i, 2);
+      ++i;
+      slashes = 0;
+      continue;
+    }
+    if (c == '\\') {
+      ++slashes;
+    } else if (c == '"') {
+      // Backslashes before a quote are doubled, and the quote itself gets one.
+      quoted += CString('\\', slashes + 1);
+      slashes = 0;
+    } else {
+      slashes = 0;
+    }
+    quoted += c;
+  }
+  // Backslashes before the closing quote are doubled too.
+  quoted += CString('\\', slashes);
+  return quoted + "\"";
 }
 
 ScopedShellOpener::ScopedShellOpener(const char* path) : m_previous(CurrentOpener()) {
@@ -226,13 +257,31 @@ int WaitProgram(pid_t pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-INT_PTR ShellExecute(wxWindow*, const char* verb, const char* file, const char* parameters, const char* directory,
-                     int) {
-  const ShellLaunch launch = PlanShellExecute(verb, file, parameters, directory);
+namespace {
+
+INT_PTR Run(const ShellLaunch& launch) {
   if (launch.error != 0) return launch.error;
   const pid_t pid = StartProgram(launch.argv, launch.directory.IsEmpty() ? nullptr : launch.directory.GetString());
   if (pid < 0) return ErrorFromErrno(errno);
   // The program runs on its own; only its exit is collected, so that it leaves no zombie.
   std::thread([pid] { WaitProgram(pid); }).detach();
   return 42;
+}
+
+}  // namespace
+
+INT_PTR OpenLinkTarget(wxWindow* owner, const char* target, const char* directory) {
+  const ShellLaunch launch = PlanShellExecute(nullptr, target, nullptr, directory);
+  if (launch.program) {
+    const CString question = "リンク先はプログラムです。起動しますか？\n" + launch.argv.front();
+    const UINT flags = MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2;
+    const int answer = owner ? MessageBox(owner, question, "確認", flags) : AfxMessageBox(question, flags);
+    if (answer != IDOK) return 33;
+  }
+  return Run(launch);
+}
+
+INT_PTR ShellExecute(wxWindow*, const char* verb, const char* file, const char* parameters, const char* directory,
+                     int) {
+  return Run(PlanShellExecute(verb, file, parameters, directory));
 }

@@ -20,11 +20,13 @@ class wxWindow;
 #define SE_ERR_NOASSOC 31
 
 // What ShellExecute will do: start argv (argv[0] the program, as a path) in directory, or fail
-// with error (a result at or below 32; argv is then empty).
+// with error (a result at or below 32; argv is then empty). program: argv[0] is the file itself,
+// started as a program, not the opener handed a document or URL.
 struct ShellLaunch {
   INT_PTR error = 0;
   std::vector<CString> argv;
   CString directory;
+  bool program = false;
 };
 
 // The verb may be null, "" or "open" (the default action) or "explore" (a folder). A URL (a
@@ -39,6 +41,13 @@ ShellLaunch PlanShellExecute(const char* verb, const char* file, const char* par
 // The owner and show state are accepted for the callers' sake; the desktop places the window.
 INT_PTR ShellExecute(wxWindow* owner, const char* verb, const char* file, const char* parameters,
                      const char* directory, int show);
+
+// Opens a link: one path or URL that came from a document, never split into a program and its
+// arguments. A URL, a document or a folder goes to the opener; an executable file is started,
+// without arguments, only when the user agrees to the question (the owner's or the main window's
+// box). Results as ShellExecute's; a start the user declines counts as done (above 32), so that a
+// caller neither reports it nor tries anything else.
+INT_PTR OpenLinkTarget(wxWindow* owner, const char* target, const char* directory = nullptr);
 
 // While it lives, documents, folders and URLs go to the opener at path (code page 932) instead of
 // the xdg-open that PATH finds: "" for none, as on a machine without one, or null for PATH's again.
@@ -69,3 +78,6 @@ int WaitProgram(pid_t pid);
 // is a quote), backslashes are literal except before a quote (2n of them give n and a quote that
 // groups, 2n+1 give n and a literal quote). A double-byte character is never split.
 std::vector<CString> SplitCommandLine(const char* parameters);
+// The argument as SplitCommandLine reads back exactly that one argument, whatever quotes, blanks
+// and backslashes it holds.
+CString QuoteCommandLineArgument(const char* argument);

@@ -8,6 +8,10 @@
 #include <wx/evtloop.h>
 #include <wx/timer.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -76,6 +80,21 @@ CString ClassesValue(const char* subKey, const char* name) {
   ULONG chars = sizeof value;
   if (key.QueryStringValue(name, value, &chars) != ERROR_SUCCESS) return "(no value)";
   return value;
+}
+
+void MakeFifo(const std::string& path) {
+  if (mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("cannot make the FIFO " + path);
+}
+
+bool EndsAtOnce(const std::function<void()>& work) {
+  const pid_t child = fork();
+  if (child == 0) {
+    alarm(10);
+    work();
+    _exit(0);
+  }
+  int status = 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool RunUntil(const std::function<bool()>& done) {

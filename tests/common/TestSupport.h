@@ -45,6 +45,12 @@ class ScopedSettingsFile {
   App* m_app;
 };
 
+// Makes a FIFO at path (a reader that opens it waits for a writer that never comes).
+void MakeFifo(const std::string& path);
+// Whether work, run in a child process, ends within a few seconds: a reader that would wait for
+// ever fails the test instead of holding it. The child must not draw (it shares the display).
+bool EndsAtOnce(const std::function<void()>& work);
+
 // True when a wx GUI application runs (a display was available at start).
 bool HasGui();
 

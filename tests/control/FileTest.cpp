@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
@@ -98,6 +100,11 @@ TEST(TextFile, FailedLoadKeepsTheText) {
   EXPECT_EQ(edit.Text(), "keep me");
   EXPECT_EQ(edit.B().LoadFile((folder + "/missing.txt").c_str()), WRILA_E_FILENOTFOUND);
   EXPECT_EQ(edit.Text(), "keep me");
+  // A FIFO would hold the read for ever: it is refused at once.
+  kesta_test::MakeFifo(folder + "/pipe.txt");
+  EXPECT_TRUE(kesta_test::EndsAtOnce([&] {
+    if (edit.B().LoadFile((folder + "/pipe.txt").c_str()) == WRILA_OK || edit.Text() != "keep me") _exit(1);
+  }));
 }
 
 TEST(TextFile, NulTabsAndSaveOptions) {

@@ -17,13 +17,17 @@ TEST_F(ImportTest, BookmarkMarkersAreFixed) {
     const char* file;
     Items items;
   } cases[] = {
-      {"references kept, unquoted value, closing tag on a later line",
-       "<H1>A &amp; B</H1>\n<DL><p>\n<DT><A HREF=x.html ADD=1>Go &lt;</A>\n<DT><H3 X>Open\n</H3>\n",
-       {"A &amp; B=", "A &amp; B/Go &lt;=>x.html", "A &amp; B/="}},
+      // A browser writes its titles and addresses escaped: they read back as the user typed them.
+      {"references read as their characters, unquoted value, closing tag on a later line",
+       "<H1>A &amp; B</H1>\n<DL><p>\n<DT><A HREF=x.html?a=1&amp;b=2 ADD=1>Go &lt;&#39;&#x22;&amp;lt;</A>\n"
+       "<DT><H3 X>Open\n</H3>\n",
+       {"A & B=", "A & B/Go <'\"&lt;=>x.html?a=1&b=2", "A & B/="}},
       {"H1 not at the line start, lower case markers, H3 without attribute",
-       " <H1>No</H1>\n<dt><a href=\"y\">y</a>\n<DT><H3>Bare</H3>\n", {"lower="}},
+       " <H1>No</H1>\n<dt><a href=\"y\">y</a>\n<DT><H3>Bare</H3>\n",
+       {"lower="}},
       {"a folder before any title hangs below the file's top item",
-       "<DT><H3 A>Early</H3>\n", {"lower=", "lower/Early="}},
+       "<DT><H3 A>Early</H3>\n",
+       {"lower=", "lower/Early="}},
   };
   for (const Case& c : cases) {
     ASSERT_GT(Open(Write("lower.htm", c.file)), 0) << c.name;

@@ -152,7 +152,9 @@ TEST_F(TextExportTest, FootnotesBecomeNumberedReferencesAndABlock) {
 
 TEST_F(TextExportTest, PopupSpansKeepTheirMarkupWhenTheTextIsEscaped) {
   const CTextOutputOptions o = FreshOptions();
-  EXPECT_EQ(MakePopupSpan(o, "a<b<<<\"q\" & r>>> c"), "a<b<span class=\"kestapopup\" title=\"q\" & r\">(1)</span>c");
+  // The note's attribute is escaped also where the text is not: a quote in it never ends it.
+  EXPECT_EQ(MakePopupSpan(o, "a<b<<<\"q\" & r>>> c"),
+            "a<b<span class=\"kestapopup\" title=\"q&quot; &amp; r\">(1)</span>c");
   EXPECT_EQ(MakePopupSpan(o, "a<b<<<\"x\"y\">>> c", true),
             "a&lt;b<span class=\"kestapopup\" title=\"x&quot;y\">(1)</span>c");
   EXPECT_EQ(MakePopupSpan(o, "<<<>>> "), "<span class=\"kestapopup\" title>(1)</span>");

@@ -1,5 +1,7 @@
 #include "tests/convert/TreeHtmlFixture.h"
 
+#include <wx/webview.h>
+
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -7,6 +9,25 @@
 #include "platform/base/CodePage.h"
 
 namespace tree_html_test {
+
+bool Load(wxWebView* web, const std::string& path) {
+  bool loaded = false;
+  const wxString url = wxString::FromUTF8("file://" + CP932ToUTF8(path));
+  auto note = [&](wxWebViewEvent& event) {
+    loaded = loaded || event.GetURL() == url;
+    event.Skip();
+  };
+  web->Bind(wxEVT_WEBVIEW_LOADED, note);
+  web->LoadURL(url);
+  const bool done = kesta_test::RunUntil([&] { return loaded; });
+  web->Unbind(wxEVT_WEBVIEW_LOADED, note);
+  return done;
+}
+
+std::string Script(wxWebView* web, const char* script) {
+  wxString result;
+  return web->RunScript(script, &result) ? result.utf8_string() : "(script failed)";
+}
 
 std::unique_ptr<ATREE> MakeFlatOutline(int count) {
   std::vector<std::pair<std::string, std::string>> items{{"t0", "top"}};

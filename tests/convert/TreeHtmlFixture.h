@@ -7,7 +7,14 @@
 #include "convert/CTreeHtmlExporter.h"
 #include "tests/convert/ExportFixture.h"
 
+class wxWebView;
+
 namespace tree_html_test {
+
+// Loads a written page into the web view and waits until it is there.
+bool Load(wxWebView* web, const std::string& path);
+// The script's result as UTF-8, "(script failed)" when it failed.
+std::string Script(wxWebView* web, const char* script);
 
 // "t0" with the trees "t1" .. "t<count - 1>" as its children, each with a text of its own.
 std::unique_ptr<ATREE> MakeFlatOutline(int count);

@@ -16,8 +16,9 @@
 using export_test::Count;
 using export_test::Golden;
 using export_test::MakeOutline;
-using kesta_test::RunUntil;
+using tree_html_test::Load;
 using tree_html_test::MakeFlatOutline;
+using tree_html_test::Script;
 using tree_html_test::TreeHtmlTest;
 
 namespace {
@@ -119,26 +120,6 @@ TEST_F(TreeHtmlTest, AMainPageThatCannotBeWrittenIsReported) {
   model_test::MessageRecorder messages;
   EXPECT_FALSE(Exporter(*tree)->WriteTemplatePage(Out("no/such/m.html").c_str(), "i.html"));
   EXPECT_EQ(messages.texts, std::vector<std::string>{"ファイル書き込みが出来ません"});
-}
-
-// Loads a written page into the web view and waits until it is there.
-bool Load(wxWebView* web, const std::string& path) {
-  bool loaded = false;
-  const wxString url = wxString::FromUTF8("file://" + CP932ToUTF8(path));
-  auto note = [&](wxWebViewEvent& event) {
-    loaded = loaded || event.GetURL() == url;
-    event.Skip();
-  };
-  web->Bind(wxEVT_WEBVIEW_LOADED, note);
-  web->LoadURL(url);
-  const bool done = RunUntil([&] { return loaded; });
-  web->Unbind(wxEVT_WEBVIEW_LOADED, note);
-  return done;
-}
-
-std::string Script(wxWebView* web, const char* script) {
-  wxString result;
-  return web->RunScript(script, &result) ? result.utf8_string() : "(script failed)";
 }
 
 TEST_F(TreeHtmlTest, ABrowserShowsTheIndexPageWithItsTitleAndTheLinkToTheSecondPage) {

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <filesystem>
 #include <set>
 #include <string>
 
 #include "foundation/CFileBackup.h"
+#include "platform/base/AtomicFile.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -92,6 +98,32 @@ TEST_F(FileBackupTest, ABackupNamedLikeItsOwnBackupIsLeftAlone) {
   backup.Backup(P("a.BAK").c_str());
   EXPECT_EQ(ReadBytes(P("a.bak")), "keep");
   EXPECT_TRUE(std::filesystem::is_symlink(P("a.BAK")));
+}
+
+// The copy into the first generation stops half-way: the write fails (a full disk) or the
+// program is killed. Every backup stays as it was, and what a killed copy left is a temporary file
+// of the document that the cleanup of its next open removes.
+TEST_F(FileBackupTest, ACopyThatStopsHalfWayLeavesTheBackups) {
+  const std::string document(300000, 'n');
+  for (const bool killed : {false, true}) {
+    WriteBytes(P("doc.kvn"), document);
+    WriteBytes(P("doc.bak"), "old backup");
+    const pid_t child = fork();
+    if (child == 0) {
+      std::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
+      const rlimit small{100000, 100000};
+      setrlimit(RLIMIT_FSIZE, &small);
+      CFileBackup().Backup(P("doc.kvn").c_str());
+      _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ, killed);
+    EXPECT_EQ(ReadBytes(P("doc.bak")), "old backup") << killed;
+    EXPECT_EQ(ReadBytes(P("doc.kvn")), document);
+    RemoveStaleTempFiles(P("doc.kvn").c_str());
+    EXPECT_EQ(Files(), (std::set<std::string>{"doc.kvn=" + document, "doc.bak=old backup"})) << killed;
+  }
 }
 
 }  // namespace

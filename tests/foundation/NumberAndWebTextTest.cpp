@@ -33,6 +33,11 @@ TEST(NumberText, FormatNumberGroupsTheIntegerPart) {
 TEST(WebText, EscapingAndColours) {
   EXPECT_EQ(UrlEncode("a b-_.!~*'()/漢"), CString("a%20b-_.!~*'()%2F%8A%BF"));
   EXPECT_EQ(EscapeHtml("<a href=\"x\">&lt;'</a>"), CString("&lt;a href=&quot;x&quot;&gt;&amp;lt;&apos;&lt;/a&gt;"));
+  // What is escaped reads back as typed; what is no reference stays as it stands.
+  for (const char* typed : {"C<script>alert(1)</script>", "a & b \"q\" 'x'", "&lt;typed&gt; &amp;", "表&#", "&"})
+    EXPECT_EQ(UnescapeHtml(EscapeHtml(typed)), CString(typed)) << typed;
+  EXPECT_EQ(UnescapeHtml("&#39;&#x3C;&#X3e;&#0;&#128;&#12;x&nbsp;&amp&#x;&;"),
+            CString("'<>&#0;&#128;\x0cx&nbsp;&amp&#x;&;"));
   EXPECT_EQ(ParseHtmlColor("#FF0000"), RGB(255, 0, 0));
   EXPECT_EQ(ParseHtmlColor("0080ff"), RGB(0, 0x80, 0xFF));
   EXPECT_EQ(ParseHtmlColor("#F00"), 0u);

@@ -4,6 +4,7 @@
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -371,6 +372,40 @@ TEST(KvnFile, AWriteThatFailsHalfWayLeavesTheOldFile) {
     EXPECT_EQ(messages.texts.size(), 1u) << limit;
     EXPECT_EQ(ReadBytes(path), "old bytes") << limit;
   }
+}
+
+// A save that would make a file larger than the reader takes is refused before the old file is
+// replaced, plain or enciphered, and so is a subtree's; one of the largest size is written and
+// read back, and a file one byte larger is refused by the reader.
+TEST(KvnFile, NoSaveMakesAFileTheReaderRefuses) {
+  const std::string dir = MakeTempDir("kvn");
+  auto model = MakeModel({{"R", std::string(3000, 'a')}, {"R/A", std::string(3000, 'b')}});
+  ASSERT_EQ(model->WriteKvnFile((dir + "/size.kvn").c_str()), 1);
+  const auto plainSize = static_cast<long long>(ReadBytes(dir + "/size.kvn").size());
+  for (const bool encrypt : {false, true}) {
+    model->GetProperties().m_strWritePassword = encrypt ? PasswordHash("w") : CString();
+    const std::string path = dir + "/doc.kvn";
+    WriteBytes(path, "old bytes");
+    kesta_test::ScopedValue<long long> limit(KvnCrypt::s_nMostFileBytes, 5000);
+    {
+      MessageRecorder messages;
+      EXPECT_EQ(model->WriteKvnFile(path.c_str()), 0) << encrypt;
+      model->SaveTreesAs(0, path.c_str());
+      EXPECT_EQ(
+          messages.texts,
+          std::vector<std::string>(2, "ファイルが大きすぎるため保存できません（保存すると開けなくなります）：" + path));
+    }
+    EXPECT_EQ(ReadBytes(path), "old bytes") << encrypt;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 2);
+  }
+  model->GetProperties().m_strWritePassword.Empty();
+  kesta_test::ScopedValue<long long> limit(KvnCrypt::s_nMostFileBytes, plainSize);
+  ASSERT_EQ(model->WriteKvnFile((dir + "/doc.kvn").c_str()), 1);
+  EXPECT_EQ(ReadFile(dir + "/doc.kvn")->GetDirDataCount(), 2);
+  KvnCrypt::s_nMostFileBytes = plainSize - 1;
+  MessageRecorder messages;
+  ReadFile(dir + "/doc.kvn", 0);
+  EXPECT_EQ(messages.texts, std::vector<std::string>{"ファイルが大きすぎるため開けません：" + dir + "/doc.kvn"});
 }
 
 TEST(KvnFile, SubtreeSaveMakesItsRootTheTopItem) {

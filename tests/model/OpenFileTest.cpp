@@ -12,6 +12,7 @@
 
 #include "model/dialogs/CReadOnlyDlg.h"
 #include "model/ATREE.h"
+#include "model/KvnCrypt.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/base/CodePage.h"
 #include "platform/base/Places.h"
@@ -69,23 +70,100 @@ TEST(OpenFile, AReaderFailureKeepsWhatWasRead) {
   EXPECT_EQ(messages.texts.size(), 2u);
 }
 
-TEST(OpenFile, TemporaryFilesOfAKilledSaveAreRemovedAndNothingElse) {
+// A process that makes a temporary file for the target, as a save does, and then waits until
+// Finish lets it end: its file stands for a save still running until then, and for one that was
+// killed after.
+class OtherSave {
+ public:
+  explicit OtherSave(const std::string& target) {
+    int toParent[2], toChild[2];
+    if (pipe(toParent) != 0 || pipe(toChild) != 0) return;
+    m_pid = fork();
+    if (m_pid == 0) {
+      const CString temp = CreateTempFileBeside(CString(target));
+      const std::string path = CP932ToUTF8(temp.str()) + "\n";
+      if (write(toParent[1], path.data(), path.size()) < 0) _exit(1);
+      char go;
+      _exit(read(toChild[0], &go, 1) == 1 ? 0 : 1);
+    }
+    close(toParent[1]);
+    close(toChild[0]);
+    m_go = toChild[1];
+    char c;
+    while (read(toParent[0], &c, 1) == 1 && c != '\n') path += c;
+    close(toParent[0]);
+  }
+  void Finish() {
+    if (write(m_go, "x", 1) < 0) return;
+    close(m_go);
+    waitpid(m_pid, nullptr, 0);
+  }
+
+  std::string path;
+
+ private:
+  pid_t m_pid = -1;
+  int m_go = -1;
+};
+
+TEST(OpenFile, OnlyTemporaryFilesOfAGoneSaveAreRemoved) {
   const std::string dir = MakeTempDir("open");
   const std::string path = dir + "/doc.kvn";
   WriteBytes(path, kTwoItems);
-  // What a save killed before its rename leaves behind.
-  const std::string stale = CP932ToUTF8(CreateTempFileBeside(CString(path)).str());
-  ASSERT_FALSE(stale.empty());
-  WriteBytes(stale, "readable text");
-  const std::vector<std::string> others = {".doc.kvn.abc", ".doc.kvn.abcdefg", ".doc.kvn.ab-def", ".other.kvn.abcdef",
-                                           "doc.kvn.abcdef"};
-  for (const std::string& name : others) WriteBytes(dir + "/" + name, "x");
-  std::filesystem::create_symlink(path, dir + "/.doc.kvn.Zz9Zz9");
+  // Files of the user and of other programs beside the document, in the shape of a temporary file
+  // name (rsync's among them), and one in the program's shape but of another computer.
+  const std::vector<std::string> users = {".doc.kvn.backup",
+                                          ".doc.kvn.2024v1",
+                                          ".doc.kvn.abcdef",
+                                          ".doc.kvn.abc",
+                                          "doc.kvn.abcdef",
+                                          ".other.kvn.abcdef",
+                                          ".doc.kvn.kesta32-1@elsewhere-abcdef"};
+  for (const std::string& name : users) WriteBytes(dir + "/" + name, "x");
+  // A save of this process, and one of another that is running.
+  const std::string ours = CP932ToUTF8(CreateTempFileBeside(CString(path)).str());
+  OtherSave running(path);
+  ASSERT_FALSE(running.path.empty());
+  // What a save killed before its rename left behind.
+  OtherSave killed(path);
+  killed.Finish();
+  ASSERT_TRUE(std::filesystem::exists(killed.path));
+  WriteBytes(killed.path, "readable text");
+  std::filesystem::create_symlink(path, running.path + "-link");
+
   ATREE model;
   EXPECT_EQ(model.OpenFile(path.c_str(), 0, 1), 2);
-  EXPECT_FALSE(std::filesystem::exists(stale));
-  for (const std::string& name : others) EXPECT_TRUE(std::filesystem::exists(dir + "/" + name)) << name;
-  EXPECT_TRUE(std::filesystem::is_symlink(dir + "/.doc.kvn.Zz9Zz9"));
+  EXPECT_FALSE(std::filesystem::exists(killed.path));
+  for (const std::string& name : users) EXPECT_TRUE(std::filesystem::exists(dir + "/" + name)) << name;
+  EXPECT_TRUE(std::filesystem::exists(ours));
+  EXPECT_TRUE(std::filesystem::exists(running.path));
+  EXPECT_TRUE(std::filesystem::is_symlink(running.path + "-link"));
+  running.Finish();
+}
+
+// Opening a text file (here without its reader), or any other import, removes no file of the
+// user beside it.
+TEST(OpenFile, ATextFileLeavesTheUsersFilesBesideIt) {
+  const std::string dir = MakeTempDir("open");
+  WriteBytes(dir + "/notes.txt", "line\r\n");
+  const char* const users[] = {".notes.txt.backup", ".notes.txt.2024v1", ".notes.txt.Zz9Zz9"};
+  for (const char* name : users) WriteBytes(dir + "/" + name, "x");
+  MessageRecorder messages;
+  ATREE model;
+  model.OpenFile((dir + "/notes.txt").c_str(), 0, 1);
+  for (const char* name : users) EXPECT_TRUE(std::filesystem::exists(dir + "/" + name)) << name;
+}
+
+// A FIFO named as an outline (or anything else that is no regular file) is refused at once.
+TEST(OpenFile, AFifoIsRefusedAtOnce) {
+  const std::string dir = MakeTempDir("open");
+  kesta_test::MakeFifo(dir + "/x.kvn");
+  EXPECT_TRUE(kesta_test::EndsAtOnce([&] {
+    MessageRecorder messages;
+    ATREE model;
+    if (model.OpenFile((dir + "/x.kvn").c_str(), 0, 1) != -1 || KvnCrypt::IsEncryptedFile((dir + "/x.kvn").c_str()))
+      _exit(1);
+  }));
 }
 
 TEST(OpenFile, OtherTypesAreRefusedForNow) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Shell.h"
 #include "tests/common/TestSupport.h"
 
@@ -152,4 +153,44 @@ TEST(Shell, StartsProgramsWithTheirArgumentsIntact) {
   EXPECT_EQ(WaitProgram(tool), 3);
   EXPECT_EQ(StartProgram({CString("no-such-program-anywhere")}), -1);
   EXPECT_GT(ShellExecute(nullptr, nullptr, (dir + "/tool").c_str(), nullptr, nullptr, SW_SHOWNORMAL), 32);
+}
+
+TEST(Shell, AQuotedArgumentReadsBackAsThatOneArgument) {
+  const char* const arguments[] = {"",          "plain",    "a b",       "\"/bin/sh\" -c \"touch /tmp/x\" :",
+                                   "C:\\x y\\", "a\\\\\"b", "\\\"",      "表",
+                                   "表\" x",    "-c",       "+!touch x", "it's $HOME"};
+  for (const char* argument : arguments) {
+    EXPECT_EQ(Strings(SplitCommandLine(QuoteCommandLineArgument(argument))), std::vector<std::string>{argument})
+        << argument;
+  }
+}
+
+// A link is one path or URL: a link that reads as a program with arguments names no file, and an
+// executable file starts only when the user agrees; a document goes to the opener unasked.
+TEST(Shell, ALinkIsOnePathAndAProgramStartsOnlyWhenAgreed) {
+  const std::string dir = kesta_test::MakeTempDir("link");
+  const std::string opener = OpenerFolder(true) + "/xdg-open";
+  ScopedShellOpener scope(opener.c_str());
+  const std::string marker = dir + "/ran";
+  kesta_test::WriteBytes(dir + "/tool", "#!/bin/sh\ntouch '" + marker + "'\n");
+  chmod((dir + "/tool").c_str(), 0755);
+  kesta_test::WriteBytes(dir + "/doc.txt", "text");
+  {
+    ScopedMessageBoxHook ask(IDOK);
+    const std::string link = "\"/bin/sh\" -c \"touch " + marker + "\" :";
+    EXPECT_LE(OpenLinkTarget(nullptr, link.c_str()), 32);
+    EXPECT_GT(OpenLinkTarget(nullptr, (dir + "/doc.txt").c_str()), 32);
+    EXPECT_TRUE(ask.Calls().empty());
+  }
+  {
+    ScopedMessageBoxHook refuse(IDCANCEL);
+    EXPECT_GT(OpenLinkTarget(nullptr, (dir + "/tool").c_str()), 32);
+    ASSERT_EQ(refuse.Calls().size(), 1u);
+    EXPECT_EQ(refuse.Calls()[0].text, CString("リンク先はプログラムです。起動しますか？\n") + (dir + "/tool").c_str());
+  }
+  EXPECT_FALSE(std::filesystem::exists(marker));
+  if (!kesta_test::HasGui()) return;
+  ScopedMessageBoxHook agree(IDOK);
+  EXPECT_GT(OpenLinkTarget(nullptr, (dir + "/tool").c_str()), 32);
+  EXPECT_TRUE(kesta_test::RunUntil([&] { return std::filesystem::exists(marker); }));
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
 #include "platform/base/CodePage.h"
+#include "platform/base/RegularFile.h"
 #include "platform/base/TextModeFile.h"
 #include "tests/common/TestSupport.h"
 
@@ -112,4 +115,27 @@ TEST(TextModeFile, PathsAreShiftJisAndFailuresGiveNull) {
   EXPECT_EQ(TextModeFile::Open((dir + "/none.txt").c_str(), "rt"), nullptr);
   EXPECT_EQ(TextModeFile::Open(path.c_str(), "q"), nullptr);
   EXPECT_EQ(TextModeFile::Open(nullptr, "r"), nullptr);
+}
+
+// A path from outside is read only when it names a regular file: a FIFO (which would hold the
+// reader for ever) and a folder are refused at once, by every way of reading.
+TEST(RegularFile, OnlyRegularFilesAreRead) {
+  const std::string dir = kesta_test::MakeTempDir("regular");
+  kesta_test::WriteBytes(dir + "/plain.txt", "a\r\nb");
+  kesta_test::MakeFifo(dir + "/pipe.kvn");
+  std::filesystem::create_symlink(dir + "/pipe.kvn", dir + "/link.kvn");
+  std::string bytes;
+  ASSERT_TRUE(ReadRegularFile((dir + "/plain.txt").c_str(), bytes));
+  EXPECT_EQ(bytes, "a\r\nb");
+  EXPECT_EQ(ReadAllWith(dir + "/plain.txt", "rt"), "a\nb");
+  EXPECT_TRUE(IsRegularFile((dir + "/plain.txt").c_str()));
+  for (const std::string name : {"/pipe.kvn", "/link.kvn", ""}) {
+    const std::string path = dir + name;
+    EXPECT_FALSE(IsRegularFile(path.c_str())) << name;
+    EXPECT_TRUE(kesta_test::EndsAtOnce([&] {
+      std::string read;
+      if (ReadRegularFile(path.c_str(), read) || OpenRegularFile(path.c_str()) >= 0) _exit(1);
+      if (OpenRegularOsFileStream(path.c_str()) != nullptr || TextModeFile::Open(path.c_str(), "rb")) _exit(1);
+    })) << name;
+  }
 }

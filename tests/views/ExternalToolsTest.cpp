@@ -3,8 +3,10 @@
 #include <wx/listbox.h>
 
 #include <string>
+#include <vector>
 
 #include "app/CKestavonDoc.h"
+#include "platform/desktop/Shell.h"
 #include "platform/framework/CWinApp.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
@@ -19,19 +21,29 @@ using model_test::MessageRecorder;
 using model_test::P;
 using model_test::PressButton;
 
-TEST(ExternalTools, PlaceholdersAreReplacedOnceEachAndQuotedWhenBlank) {
+// Each placeholder is replaced once inside the argument it stands in, and that argument stays one
+// argument whatever the title or path holds.
+TEST(ExternalTools, PlaceholdersAreReplacedOnceEachInsideTheirArgument) {
   struct Case {
     const char* params;
     const char* title;
-    const char* expected;
+    std::vector<std::string> args;
   } cases[] = {
-      {"%p %p", "t", "\"/a b/c.kvn\" \"/a b/c.kvn\""},
-      {"-t %t", "x%p", "-t x%p"},  // a title holding a placeholder stays as it is
-      {"%f|%e|%%|%x|表%t", "題", "\"l k\"|/tmp/e|%%|%x|表題"},
+      {"%p %p", "t", {"/a b/c.kvn", "/a b/c.kvn"}},
+      {"-t %t", "x%p", {"-t", "x%p"}},  // a title holding a placeholder stays as it is
+      {"%f|%e|%%|%x|表%t", "題", {"l k|/tmp/e|%%|%x|表題"}},
+      {"\"%f\" --title=%t", "a \"b\" c", {"l k", "--title=a \"b\" c"}},
+      {"%t", "x\" -c \"!touch y", {"x\" -c \"!touch y"}},
+      {"+%t", "!touch y", {"+!touch y"}},
+      {"%t", "", {""}},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(std::string(ExpandToolParameters(c.params, c.title, "l k", "/a b/c.kvn", "/tmp/e")), c.expected)
-        << c.params;
+  for (const Case& c : cases) {
+    const CString line = ExpandToolParameters(c.params, c.title, "l k", "/a b/c.kvn", "/tmp/e");
+    std::vector<std::string> args;
+    for (const CString& arg : SplitCommandLine(line)) args.push_back(arg.str());
+    EXPECT_EQ(args, c.args) << c.params << " / " << c.title;
+  }
+  EXPECT_EQ(std::string(ExpandToolParameters("-n %p", "t", "", "/a b/c.kvn", "")), "-n \"/a b/c.kvn\"");
 }
 
 TEST(ExternalTools, WithoutAnOutlineNothingIsReplacedAndWithOneTheTextGoesOut) {

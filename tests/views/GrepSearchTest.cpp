@@ -254,3 +254,17 @@ TEST(GrepSearch, ABadPatternRaisesItsErrorAtTheFirstText) {
   EXPECT_THROW(CGrepSearch(options, nullptr).Run(hits), COleDispatchException);
   EXPECT_TRUE(hits.empty());
 }
+
+// A FIFO in the searched folder, named as an outline or a text file, is passed by at once.
+TEST(GrepSearch, AFifoInTheFolderIsPassedBy) {
+  const std::string root = MakeMixedFolder();
+  kesta_test::MakeFifo(root + "/pipe.kvn");
+  kesta_test::MakeFifo(root + "/sub/pipe.txt");
+  EXPECT_TRUE(kesta_test::EndsAtOnce([&] {
+    CGrepOptions options = Options(root, "apple");
+    options.m_nFileType = 1;
+    Hits hits;
+    CGrepSearch(options, nullptr).Run(hits);
+    if (Files(hits, root) != std::vector<std::string>{"a.kvn.txt", "sub/b.txt", "TEST.KVN"}) _exit(1);
+  }));
+}

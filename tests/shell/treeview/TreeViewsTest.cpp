@@ -8,10 +8,12 @@
 #include <wx/dataobj.h>
 #include <wx/listctrl.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "app/NetDocumentService.h"
 #include "app/StartProgram.h"
 #include "model/CDirData.h"
 #include "platform/base/CodePage.h"
@@ -210,6 +212,51 @@ TEST_F(TreePaneTest, AutoSaveModeOneWritesTheBackupAndTheDocumentStaysModified) 
   EXPECT_TRUE(doc->GetPathName().Right(4) == ".kvn");
 }
 
+// Records the uploads asked of the online service; an upload saves the document as the real one
+// does.
+class UploadRecorder : public INetDocumentService {
+ public:
+  BOOL OpenNetFile(CKestavonDoc&, const char*) override { return FALSE; }
+  BOOL UploadNetFile(CKestavonDoc& doc, const char* netPath, BOOL keepLocal) override {
+    uploads.push_back(std::string(netPath) + (keepLocal ? " kept" : ""));
+    doc.SetModifiedFlag(FALSE);
+    return TRUE;
+  }
+  BOOL CheckNetFileUpdate(CKestavonDoc&, const char*) override { return FALSE; }
+  void OnNetUpload(CKestavonDoc&) override {}
+  void OnFileSaveAsNet(CKestavonDoc&) override {}
+  std::vector<std::string> uploads;
+};
+
+// An online document has no file here: its auto-save is the upload the Save command makes, and
+// the copy-only auto-save is skipped, keeping the mark. No file is named after its net path.
+TEST_F(TreePaneTest, AutoSaveOfAnOnlineDocumentUploadsItOrLeavesItModified) {
+  Setting("System", "AutoSave", "1");
+  Setting("System", "SaveTime", "1");
+  CKestavonDoc* doc = OpenOutline(kOutline);
+  CTrView* view = ViewOf(doc);
+  doc->SetPathName("net:1;t", FALSE);
+  UploadRecorder service;
+  Seam<INetDocumentService>::Scope installed(&service);
+  COleDateTime now = COleDateTime::GetCurrentTime();
+  for (const char* mode : {"1", "0"}) {
+    AfxWriteProfileString("System", "AutoSaveMode", mode);
+    doc->SetModifiedFlag(TRUE);
+    now += COleDateTimeSpan(0, 0, 2, 0);
+    view->AutoSave(now);
+  }
+  EXPECT_EQ(service.uploads, std::vector<std::string>{"net:1;t"});
+  EXPECT_FALSE(doc->IsModified());
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_NE(entry.path().filename().string().rfind("net:", 0), 0u) << entry.path();
+
+  // Without the service the document stays modified.
+  Seam<INetDocumentService>::Scope none(nullptr);
+  doc->SetModifiedFlag(TRUE);
+  view->AutoSave(now + COleDateTimeSpan(0, 0, 2, 0));
+  EXPECT_TRUE(doc->IsModified());
+}
+
 TEST_F(TreePaneTest, BackAndForwardWalkTheDisplayedItemsAndSurviveAnUndo) {
   CKestavonDoc* doc = OpenOutline(kOutline);
   ATREE& tree = doc->GetTree();
@@ -349,6 +396,9 @@ TEST(ShellOpen, AQuotedProgramKeepsItsOptionsAndTheCallersFile) {
       {"\"" + program + "\" -n", "/tmp/a b.txt", {program, "-n", "/tmp/a b.txt"}},
       {"\"" + program + "\" -n", nullptr, {program, "-n"}},
       {program, "/tmp/f.txt", {program, "/tmp/f.txt"}},
+      // A path from a document is one argument, whatever quotes it holds.
+      {"\"" + program + "\" -n", "\"x\" -c \"!touch y\" +!touch", {program, "-n", "\"x\" -c \"!touch y\" +!touch"}},
+      {program, "C:\\a b\\", {program, "C:\\a b\\"}},
   };
   for (const Case& c : cases) {
     CString file, arguments;
@@ -358,6 +408,19 @@ TEST(ShellOpen, AQuotedProgramKeepsItsOptionsAndTheCallersFile) {
     for (const CString& a : launch.argv) argv.push_back(a.str());
     EXPECT_EQ(argv, c.argv) << c.text;
   }
+}
+
+// A link that reads as a program with its arguments is one path, which names no file.
+TEST_F(TreePaneTest, ALinkIsNeverSplitIntoAProgramAndItsArguments) {
+  const std::string marker = testing::TempDir() + "/link-ran";
+  const std::string link = "\"/bin/sh\" -c \"touch " + marker + "\" :";
+  CKestavonDoc* doc = OpenOutline(kOutline, [&](ATREE& tree) { tree.SetLink(4, link.c_str()); });
+  ListOf(doc)->SetCurSel(4);
+  ScopedMessageBoxHook box;
+  Command(ID_VIEW_OPEN_LINK);
+  ASSERT_EQ(box.Calls().size(), 1u);
+  EXPECT_EQ(box.Calls()[0].text, CString("パスが見つかりませんでした"));
+  EXPECT_FALSE(std::filesystem::exists(marker));
 }
 
 TEST_F(TreePaneTest, AMissingProgramWithoutADotReturnsOneSilently) {

@@ -1,0 +1,5 @@
+#include "shell/FileSizeSignal.h"
+
+#include <csignal>
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
