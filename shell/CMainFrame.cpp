@@ -215,7 +215,8 @@ int CMainFrame::OnCreate() {
   if (m_bTopMost) SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
 
   m_listener = std::make_unique<CInstanceListener>();
-  m_listener->Listen(CKestavonApp::kWindowClass, this);
+  m_listener->Listen(CKestavonApp::kWindowClass, GetKestavonApp()->GetSettingsFolder(),
+                     [this](int commandId, const CString& text) { OnInstanceCommand(commandId, text); });
   return 0;
 }
 
@@ -480,8 +481,22 @@ void CMainFrame::OnMainClose(wxCloseEvent& event) {
 }
 
 void CMainFrame::OnCommandLine(wxCommandEvent&) {
+  CarryOutCommandLine(
+      CKestavonApp::ReadHandOverLine(GetKestavonApp()->GetProfileString("System", "Commandline", "")));
+}
+
+void CMainFrame::OnInstanceCommand(int commandId, const CString& text) {
+  if (IsIconized()) Iconize(false);
+  Raise();
+  if (commandId == ID_WORK_COMMAND_LINE) {
+    CarryOutCommandLine(text);
+  } else {
+    SendCommand(commandId);
+  }
+}
+
+void CMainFrame::CarryOutCommandLine(const CString& line) {
   CKestavonApp* app = GetKestavonApp();
-  const CString line = CKestavonApp::ReadHandOverLine(app->GetProfileString("System", "Commandline", ""));
   if (line.IsEmpty()) return;
   CKestaCommandLineInfo info;
   info.ParseCommandString(line);
