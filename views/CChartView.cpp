@@ -16,6 +16,7 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "platform/framework/CPreviewFrame.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
 #include "platform/framework/FrameworkIds.h"
@@ -321,7 +322,8 @@ void CChartView::OnPrintPreview(wxCommandEvent&) {
     delete preview;
     return;
   }
-  auto* frame = new wxPreviewFrame(preview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
+  auto* frame = new CPreviewFrame(preview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
   frame->Initialize();
   frame->Show();
 }
+
