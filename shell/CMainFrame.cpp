@@ -12,6 +12,7 @@
 #include "shell/CMDITabs.h"
 #include "app/LinkFileName.h"
 #include "platform/framework/CDockState.h"
+#include "platform/framework/CompactMenus.h"
 #include "platform/framework/CDocTemplate.h"
 #include "platform/framework/CDocument.h"
 #include "platform/framework/CMDIChildWnd.h"
@@ -118,6 +119,7 @@ CMainFrame::~CMainFrame() {
 }
 
 int CMainFrame::OnCreate() {
+  UseCompactMenus();
   for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE),
                         static_cast<UINT>(IDR_CHARTTYPE)}) {
     std::unique_ptr<wxMenuBar> menus = LoadMenuBar(resource);

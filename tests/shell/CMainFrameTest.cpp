@@ -1,6 +1,7 @@
 // The main frame: its bars, status bar, stored bar layout and placement, the files kept for the
 // next start, the bar commands and greying of commands nothing handles, the tab strip and the
 // keyboard translation through the key table.
+#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
@@ -281,6 +282,39 @@ TEST_F(MainFrameTest, SplitDirectionAndBarSizeOnlyStoreAndTell) {
   EXPECT_FALSE(MenuState(Frame(), 0x801E).checked);
   // The bar in use keeps its buttons until the next start.
   EXPECT_EQ(Frame()->GetBar(CMainFrame::BarStandard)->GetCount(), 36);
+}
+
+// The outline window's File menu with the usual five recent files fits a 768-pixel screen, with
+// room for a panel: every specified item is there, and 終了 is not behind a scroll arrow.
+TEST_F(MainFrameTest, FileMenuWithRecentFilesFitsA768PixelScreen) {
+  std::vector<std::string> files;
+  for (int i = 1; i <= 5; ++i) files.push_back(SampleCopy("recent" + std::to_string(i) + ".kvn"));
+  for (int i = 0; i < 5; ++i)
+    Setting("Recent File List", ("File" + std::to_string(i + 1)).c_str(), files[static_cast<size_t>(i)].c_str());
+  ASSERT_TRUE(Start({files[0]}));
+  wxMenuBar* bar = Frame()->GetMenuBar();
+  ASSERT_TRUE(bar);
+  wxMenu* file = bar->GetMenu(0);
+  ASSERT_TRUE(file);
+  wxMenuEvent opened(wxEVT_MENU_OPEN, 0, file);
+  Frame()->ProcessWindowEvent(opened);
+  int recent = 0;
+  for (wxMenuItem* item : file->GetMenuItems())
+    if (item->GetId() >= ID_FILE_MRU_FILE1 && item->GetId() < ID_FILE_MRU_FILE1 + 30) ++recent;
+  EXPECT_EQ(recent, 5);
+  EXPECT_TRUE(file->FindItem(ID_APP_EXIT));
+  // The rows as GTK lays them out, one below the other.
+  int height = 0;
+  GList* rows = gtk_container_get_children(GTK_CONTAINER(file->m_menu));
+  for (GList* row = rows; row; row = row->next) {
+    GtkWidget* widget = GTK_WIDGET(row->data);
+    if (!gtk_widget_get_visible(widget)) continue;
+    gint minimum = 0, natural = 0;
+    gtk_widget_get_preferred_height(widget, &minimum, &natural);
+    height += natural;
+  }
+  g_list_free(rows);
+  EXPECT_LE(height, 768 - 64) << file->GetMenuItemCount() << " items";
 }
 
 // Closing one window of a document leaves its other windows and the document; closing its last
