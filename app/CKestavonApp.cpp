@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include "app/CKestaCommandLineInfo.h"
-#include "app/CKestavonDoc.h"
 #include "app/CKinsokuSettings.h"
 #include "app/CRegistryKey.h"
 #include "app/InstanceChannel.h"

@@ -65,6 +65,9 @@ struct CCustomizeInfo {
 
   // Zero-fills and sets the defaults (the display font is left to the window layer).
   void Reset();
+  // Brings every number into the range that drawing and wrapping work with: a stored record may
+  // hold anything.
+  void ClampToRanges();
 };
 #pragma pack(pop)
 
@@ -78,6 +81,16 @@ static_assert(offsetof(CCustomizeInfo, Prefix) == 431);
 static_assert(offsetof(CCustomizeInfo, HiliteComment) == 516);
 static_assert(offsetof(CCustomizeInfo, UrlChars) == 552);
 static_assert(offsetof(CCustomizeInfo, DBCharUrl) == 680);
+
+// Limits of the numbers of the record. A font height or margin beyond its limit would take the
+// drawing arithmetic past an int.
+constexpr std::int32_t kMaxLineSpace = 30;
+constexpr std::int32_t kMaxFontHeight = 500;  // pixels, either sign
+constexpr std::int32_t kMaxWrapMargin = 100000;
+
+// A highlight colour (tags, comments, highlight rules): -1 none, 0 to 4 the five highlight roles.
+std::int32_t ClampHiliteColor(std::int32_t color);
+std::int32_t ClampFontHeight(std::int32_t height);
 
 // Default character sets of the line-breaking rules.
 extern const char* const kDefaultKinsokuBegin;

@@ -61,6 +61,10 @@ class CEditCore {
   virtual void BeginWaitCursor() {}
   virtual void EndWaitCursor() {}
 
+  void SetFaceWords(std::vector<CFaceWord> words) { m_faceWords = std::move(words); }
+  void SetHiliteRules(std::vector<CHiliteRule> rules) { m_hiliteRules = std::move(rules); }
+  void SetNeedEvents(DWORD events) { m_needEvents = events; }
+
   CCustomizeInfo m_cust;
   std::vector<CFaceWord> m_faceWords;
   std::vector<CHiliteRule> m_hiliteRules;

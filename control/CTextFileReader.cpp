@@ -32,7 +32,7 @@ bool CTextFileReader::Open(const char* path) {
   m_chunkSize = std::clamp<size_t>(size, 1, kMaxChunk);
   m_chunk = std::make_unique<char[]>(m_chunkSize);
   m_count = m_pos = 0;
-  m_eof = m_error = m_hadNul = false;
+  m_eof = m_error = false;
   return true;
 }
 
@@ -94,7 +94,6 @@ bool CTextFileReader::ReadLine(std::vector<char>& line, unsigned* flags) {
       return true;
     }
     if (ch == '\0') {
-      m_hadNul = true;
       line.push_back(' ');
       continue;
     }

@@ -23,7 +23,6 @@ class CTextFileReader {
   void Close();
   // The next line into `line` (grown as needed; a NUL byte is read as a space). False on a read error.
   bool ReadLine(std::vector<char>& line, unsigned* flags);
-  bool HadNul() const { return m_hadNul; }
 
  private:
   bool ReadChunk();
@@ -35,5 +34,4 @@ class CTextFileReader {
   size_t m_pos = 0;
   bool m_eof = false;
   bool m_error = false;
-  bool m_hadNul = false;
 };

@@ -131,6 +131,7 @@ void LoadEditSettings(HKEY root, const char* keyName, CEditCore& edit, CColorTab
       std::memcpy(edit.m_cust.Prefix, quote, strnlen(quote, sizeof(edit.m_cust.Prefix) - 1));
       edit.m_cust.SelLinkContextMenu = 0;
     }
+    edit.m_cust.ClampToRanges();
   }
 
   ReadRecords(QueryBinary(key, "XNW"), 1, [&](const std::uint8_t* at, int length) {
@@ -138,7 +139,7 @@ void LoadEditSettings(HKEY root, const char* keyName, CEditCore& edit, CColorTab
   });
   ReadRecords(QueryBinary(key, "XHW"), 8, [&](const std::uint8_t* at, int length) {
     CHiliteRule rule;
-    rule.color = static_cast<short>(static_cast<std::int32_t>(ReadLE32(at)));
+    rule.color = static_cast<short>(ClampHiliteColor(static_cast<std::int32_t>(ReadLE32(at))));
     rule.word = at[4] != 0;
     rule.rightAll = at[5] != 0;
     rule.matchCase = at[6] != 0;

@@ -1,9 +1,11 @@
 #include "control/LogFont.h"
 
 #include "control/ByteOrder.h"
+#include "control/CCustomizeInfo.h"
 #include "platform/base/MulDiv.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -62,8 +64,10 @@ CLogFont CLogFont::SystemFixed() {
 }
 
 std::int32_t FontHeightFromSize(std::int64_t size, int ppi) {
-  if (size <= 0) return static_cast<std::int32_t>(size / 10000);
-  return (MulDiv(static_cast<int>(static_cast<std::uint32_t>(size)), ppi, 72000) + 5) / -10;
+  // Held to the largest height before it is narrowed to 32 bits.
+  if (size <= 0) return static_cast<std::int32_t>(std::max<std::int64_t>(size / 10000, -kMaxFontHeight));
+  if (size > INT32_MAX) return -kMaxFontHeight;
+  return ClampFontHeight((MulDiv(static_cast<int>(size), ppi, 72000) + 5) / -10);
 }
 
 std::int64_t FontSizeFromHeight(std::int32_t height, int ppi) {

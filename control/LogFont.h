@@ -30,7 +30,8 @@ struct CLogFont {
 
 // The font size a host reads and writes (points times 10,000) and the height the record keeps, at a
 // screen resolution of ppi pixels per inch. A positive size becomes the negated pixel height
-// rounded to the nearest pixel; zero or less is kept as a raw height.
+// rounded to the nearest pixel; zero or less is kept as a raw height. Either is held to the largest
+// height the control draws with.
 std::int32_t FontHeightFromSize(std::int64_t size, int ppi);
 std::int64_t FontSizeFromHeight(std::int32_t height, int ppi);
 

@@ -22,7 +22,6 @@ class CREditCtrl {
   // Positions are byte offsets into the whole text; -1 as end means the end of the text.
   void SetSel(long start, long end);
   void GetSel(long& start, long& end) const;
-  long GetTextLength() const { return m_nLength; }
   CString GetText() const;
   // Replaces the selection by the text, which takes the format of the character before it; the
   // caret ends after the text.

@@ -474,11 +474,6 @@ CString CDXMLElement::GetAttribute(const CString& name) const {
   return CString();
 }
 
-const CDXMLAttribute* CDXMLElement::GetAttributeNode(int index) const {
-  if (index < 0 || index >= GetAttributeCount()) return nullptr;
-  return m_attributes[static_cast<size_t>(index)].get();
-}
-
 CDXMLDocument::CDXMLDocument() { m_strName = "#document"; }
 
 CDXMLDocument::~CDXMLDocument() = default;

@@ -103,8 +103,6 @@ class CDXMLElement : public CDXMLNode {
 
   // Value of the first attribute of that name; empty when there is none.
   CString GetAttribute(const CString& name) const;
-  int GetAttributeCount() const { return static_cast<int>(m_attributes.size()); }
-  const CDXMLAttribute* GetAttributeNode(int index) const;
 
   int m_bClose = 1;  // 0 when no matching end tag was found
   std::vector<std::unique_ptr<CDXMLAttribute>> m_attributes;

@@ -62,7 +62,6 @@ class OutlineSearch {
   int GetMatchCase() const { return m_bCase; }
   int GetMatchWidth() const { return m_bWidth; }
   int GetWordMode() const { return m_nWordMode; }
-  int GetCategoryFilter() const { return m_nCategoryFilter; }
   // Whether a find next has anything to look for: a word, a category or a date limit.
   bool HasSearchCondition() const {
     return !m_strSearch.IsEmpty() || m_nCategoryFilter != -1 || m_rangeFrom.GetStatus() != COleDateTime::null ||

@@ -51,8 +51,6 @@ class CNetFileService {
   CString GetFileId() const { return m_strFileId; }
   int GetStatusCode() const { return m_nStatus; }
   CString GetDate() const { return m_strDate; }
-  CString GetKey() const { return m_strKey; }
-  CString GetConfirmation() const { return m_strConfirm; }
   // Whether the last request's reply listed files (the list holds them then).
   BOOL LastReplyListedFiles() const { return m_bListedFiles; }
   // Whether the user cancelled a transfer of the last operation: it failed without a message to show.

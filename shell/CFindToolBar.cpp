@@ -25,11 +25,3 @@ BOOL CFindToolBar::CreateField(int index, UINT fieldId, UINT enterCommand) {
 CString CFindToolBar::GetFieldText() const {
   return m_pCombo ? WxToCP932(m_pCombo->GetValue()) : CString();
 }
-
-void CFindToolBar::SetFieldList(const std::vector<CString>& entries) {
-  if (!m_pCombo) return;
-  const wxString text = m_pCombo->GetValue();
-  m_pCombo->Clear();
-  for (const CString& entry : entries) m_pCombo->Append(CP932ToWx(entry.str()));
-  m_pCombo->ChangeValue(text);
-}

@@ -19,8 +19,6 @@ class CFindToolBar : public CToolBar {
   wxComboBox* GetField() const { return m_pCombo; }
   // The field's text in the program's code page.
   CString GetFieldText() const;
-  // Replaces the field's list; the text typed stays.
-  void SetFieldList(const std::vector<CString>& entries);
 
  private:
   wxComboBox* m_pCombo = nullptr;  // a child of the bar

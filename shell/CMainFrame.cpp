@@ -70,23 +70,58 @@ namespace {
 
 constexpr UINT S = ID_SEPARATOR;
 
-constexpr UINT kStandardSmall[] = {0xE100, 0xE101, 0xE103, S, 0xE12B, 0xE12C, S, 0xE123, 0xE122, 0xE125, S,
-                                   0x8000, 0x8037, S, 0x8001, S, 0x8004, 0x8002, S, 0x8007, 0x8008, S, 0x8009,
-                                   0x800A, S, 0x8016, 0x800F, S, 0x802B, 0x802D, S, 0x819C, S, 0x8220, S, 0xE143};
-constexpr UINT kStandardLarge[] = {0xE100, 0xE101, 0xE103, S, 0xE12B, S, 0xE123, 0xE122, 0xE125, S, 0x8000,
-                                   0x8037, S, 0x8001, S, 0x8004, 0x8002, S, 0x8007, 0x8008, S, 0x8009, 0x800A,
-                                   S, 0x8016, 0x800F, S, 0x802B, 0x802D, S, 0xE143};
-constexpr UINT kExtend[] = {0x8046, 0x8045, S, 0xE107, 0xE109, 0x8025, S, 0x8022, 0x8023, 0x8024, S,
-                            0x81A0, 0x819F, S, 0x802F, 0x8006, S, 0xE124, 0x8108, 0x8031, S, 0x8117,
-                            0x804E, 0x8118, S, 0x8042, S, 0x8048, 0x8101, 0x8102, S, 0x811E, 0x811F};
-constexpr UINT kGrep[] = {0x811E, 0x811F, S, S, 0x8122};
-constexpr UINT kFind[] = {0xE124, S, 0x8123, 0x8124, S, 0x8117, 0x8118};
-constexpr UINT kPrint[] = {0xE107, 0xE109, 0x8025};
-constexpr UINT kWindow[] = {0x8022, 0x8023, 0x8024, S, 0x800C, 0x800D};
-constexpr UINT kSplit[] = {0x8042, S, 0x8048, 0x8101, 0x8102};
-constexpr UINT kTextOut[] = {0x802F, 0x8006};
-constexpr UINT kBook[] = {0x8209, 0x820A, 0x820B};
-constexpr UINT kHistory[] = {0x8212, 0x8213};
+// The buttons of each bar, one group to a line, S the gap after it; the standard bar has a small and a
+// large set.
+// clang-format off
+constexpr UINT kStandardSmall[] = {
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, S,
+    ID_EDIT_UNDO, ID_EDIT_REDO, S,
+    ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, S,
+    ID_TREE_ADD_CHILD, ID_TREE_ADD_SIBLING, S,
+    ID_TREE_MODIFY, S,
+    ID_VIEW_OPEN_LINK, ID_TREE_DELETE, S,
+    ID_TREE_MOVE_UP, ID_TREE_MOVE_DOWN, S,
+    ID_TREE_LEVEL_UP, ID_TREE_LEVEL_DOWN, S,
+    ID_VIEW_OUTLINE, ID_VIEW_CHART, S,
+    ID_TREE_CHECK, ID_TREE_STRIKE, S,
+    ID_EDIT_FOOTNOTE, S,
+    ID_EDIT_COPY_ALL_TEXT, S,
+    ID_HELP_FINDER
+};
+constexpr UINT kStandardLarge[] = {
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, S,
+    ID_EDIT_UNDO, S,
+    ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, S,
+    ID_TREE_ADD_CHILD, ID_TREE_ADD_SIBLING, S,
+    ID_TREE_MODIFY, S,
+    ID_VIEW_OPEN_LINK, ID_TREE_DELETE, S,
+    ID_TREE_MOVE_UP, ID_TREE_MOVE_DOWN, S,
+    ID_TREE_LEVEL_UP, ID_TREE_LEVEL_DOWN, S,
+    ID_VIEW_OUTLINE, ID_VIEW_CHART, S,
+    ID_TREE_CHECK, ID_TREE_STRIKE, S,
+    ID_HELP_FINDER
+};
+constexpr UINT kExtend[] = {
+    ID_WINDOW_PREV, ID_WINDOW_NEXT, S,
+    ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_FORMAT, S,
+    ID_VIEW_TREE_ONLY, ID_VIEW_TEXT_ONLY, ID_VIEW_BOTH, S,
+    ID_VIEW_HEADING_HIDE, ID_VIEW_HEADING_SHOW, S,
+    ID_FILE_TEXT_COPY, ID_FILE_TEXT_OUTPUT_FORMAT, S,
+    ID_EDIT_FIND, ID_EDIT_FIND_NEXT, ID_EDIT_FIND_PREV, S,
+    ID_MARK_NEXT, ID_MARK_TOGGLE, ID_MARK_PREV, S,
+    ID_EDIT_SET_TREE_TITLE, S,
+    ID_TREE_SPLIT, ID_TREE_SPLIT_BELOW, ID_TREE_JOIN, S,
+    ID_EDIT_SEARCH_LIST, ID_EDIT_GREP
+};
+// clang-format on
+constexpr UINT kGrep[] = {ID_EDIT_SEARCH_LIST, ID_EDIT_GREP, S, S, ID_WORK_BAR_GREP};
+constexpr UINT kFind[] = {ID_EDIT_FIND, S, ID_WORK_BAR_FIND, ID_WORK_BAR_FIND_PREV, S, ID_MARK_NEXT, ID_MARK_PREV};
+constexpr UINT kPrint[] = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_FORMAT};
+constexpr UINT kWindow[] = {ID_VIEW_TREE_ONLY, ID_VIEW_TEXT_ONLY, ID_VIEW_BOTH, S, ID_VIEW_TREE, ID_VIEW_CHAPTER};
+constexpr UINT kSplit[] = {ID_EDIT_SET_TREE_TITLE, S, ID_TREE_SPLIT, ID_TREE_SPLIT_BELOW, ID_TREE_JOIN};
+constexpr UINT kTextOut[] = {ID_FILE_TEXT_COPY, ID_FILE_TEXT_OUTPUT_FORMAT};
+constexpr UINT kBook[] = {ID_FILE_BOOKMARK_ADD, ID_FILE_BOOKMARK_EDIT, ID_WORK_BOOKMARK_BAR};
+constexpr UINT kHistory[] = {ID_VIEW_BACK, ID_VIEW_FORWARD};
 
 struct BarSpec {
   UINT id;
@@ -138,19 +173,24 @@ int CMainFrame::OnCreate() {
   auto* book = new CToolBar;
   auto* history = new CToolBar;
   // A bar that cannot be made is left out; the frame works without it.
-  if (CreateProfileBar(extend, 5, kExtend, Count(kExtend), "ExtendBar", 1) != -1) m_barList[BarExtend] = extend;
-  if (CreateProfileBar(print, 178, kPrint, Count(kPrint), "PrintBar", 0) != -1) m_barList[BarPrint] = print;
-  if (CreateProfileBar(window, 179, kWindow, Count(kWindow), "WndBar", 0) != -1) m_barList[BarWindow] = window;
-  if (CreateProfileBar(split, 181, kSplit, Count(kSplit), "SplitBar", 0) != -1) m_barList[BarSplit] = split;
-  if (CreateProfileBar(textOut, 180, kTextOut, Count(kTextOut), "TextOutBar", 0) != -1) m_barList[BarTextOut] = textOut;
-  if (CreateProfileBar(book, 183, kBook, Count(kBook), "BookFileBar", 0) != -1) m_barList[BarBook] = book;
-  if (CreateProfileBar(history, 184, kHistory, Count(kHistory), "HistoryFileBar", 0) != -1)
+  if (CreateProfileBar(extend, kBars[BarExtend].id, kExtend, Count(kExtend), "ExtendBar", 1) != -1)
+    m_barList[BarExtend] = extend;
+  if (CreateProfileBar(print, kBars[BarPrint].id, kPrint, Count(kPrint), "PrintBar", 0) != -1)
+    m_barList[BarPrint] = print;
+  if (CreateProfileBar(window, kBars[BarWindow].id, kWindow, Count(kWindow), "WndBar", 0) != -1)
+    m_barList[BarWindow] = window;
+  if (CreateProfileBar(split, kBars[BarSplit].id, kSplit, Count(kSplit), "SplitBar", 0) != -1)
+    m_barList[BarSplit] = split;
+  if (CreateProfileBar(textOut, kBars[BarTextOut].id, kTextOut, Count(kTextOut), "TextOutBar", 0) != -1)
+    m_barList[BarTextOut] = textOut;
+  if (CreateProfileBar(book, kBars[BarBook].id, kBook, Count(kBook), "BookFileBar", 0) != -1) m_barList[BarBook] = book;
+  if (CreateProfileBar(history, kBars[BarHistory].id, kHistory, Count(kHistory), "HistoryFileBar", 0) != -1)
     m_barList[BarHistory] = history;
-  if (CreateFindBar(m_pGrepBar, 176, kGrep, Count(kGrep), "FindBar", 3, IDW_GREP_FIELD, ID_WORK_BAR_GREP,
+  if (CreateFindBar(m_pGrepBar, kBars[BarGrep].id, kGrep, Count(kGrep), "FindBar", 3, IDW_GREP_FIELD, ID_WORK_BAR_GREP,
                     m_grepHistory, "MainGrep"))
     m_barList[BarGrep] = m_pGrepBar;
-  if (CreateFindBar(m_pFindBar, 177, kFind, Count(kFind), "NormalFindBar", 1, IDW_FIND_FIELD, ID_WORK_BAR_FIND,
-                    m_findHistory, "Search"))
+  if (CreateFindBar(m_pFindBar, kBars[BarFind].id, kFind, Count(kFind), "NormalFindBar", 1, IDW_FIND_FIELD,
+                    ID_WORK_BAR_FIND, m_findHistory, "Search"))
     m_barList[BarFind] = m_pFindBar;
   if (!CreateStatusBar()) return -1;
 
@@ -224,7 +264,7 @@ int CMainFrame::OnCreate() {
 
 BOOL CMainFrame::CreateStandardBar() {
   auto* bar = new CToolBar;
-  if (!bar->CreateEx(this, 2)) {
+  if (!bar->CreateEx(this, kBars[BarStandard].id)) {
     bar->Destroy();
     return FALSE;
   }

@@ -60,7 +60,6 @@ class CMainFrame : public CMDIFrameWnd {
 
   CToolBar* GetBar(int index) const { return m_barList[static_cast<size_t>(index)]; }
   CFindToolBar* GetFindBar() const { return m_pFindBar; }
-  const CHistoryList& GetFindHistory() const { return m_findHistory; }
   CFindToolBar* GetGrepBar() const { return m_pGrepBar; }
   CMDITabs* GetTabs() const { return m_pTabs; }
   // The pop-up menu of the bar titles (command ID_VIEW_BAR_FIRST + index); the caller owns it.
@@ -71,7 +70,6 @@ class CMainFrame : public CMDIFrameWnd {
   void SetTabStyle(int style);
   void SetTabPosition(int position);
   int GetTabStyle() const { return m_nTabStyle; }
-  int GetTabPosition() const { return m_nTabPosition; }
   BOOL IsTopMost() const { return m_bTopMost; }
 
   // Every window's document updates its views, and one with a path sets its title again.

@@ -64,12 +64,6 @@ CCountDlg::CCountDlg(wxWindow* parent, const TextCounts& counts)
   Bind(wxEVT_BUTTON, &CCountDlg::OnOk, this, wxID_OK);
 }
 
-wxString CCountDlg::PagesText(int countId) const {
-  for (const CharacterRow& row : kCharacterRows)
-    if (row.id == countId) return static_cast<wxStaticText*>(FindWindow(row.pagesId))->GetLabel();
-  return wxString();
-}
-
 void CCountDlg::ShowPages() {
   for (const CharacterRow& row : kCharacterRows)
     static_cast<wxStaticText*>(FindWindow(row.pagesId))->SetLabel(Number(PagesOf(m_counts.*row.count, m_nPerPage)));

@@ -12,9 +12,6 @@ class CCountDlg : public wxDialog {
   enum { IDD = 111, IDC_PER_PAGE = 217 };
   CCountDlg(wxWindow* parent, const TextCounts& counts);
 
-  // The page text of each character count, as shown.
-  wxString PagesText(int countId) const;
-
  private:
   void ShowPages();
   // The per-page field's value; 0 when it is not a number above 0.

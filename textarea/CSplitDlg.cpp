@@ -10,6 +10,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/desktop/DialogButtons.h"
 #include "platform/framework/FileDialog.h"
+#include "platform/desktop/UnkeptCharacters.h"
 
 namespace {
 
@@ -50,8 +51,8 @@ bool CSplitDlg::TransferDataToWindow() {
 }
 
 bool CSplitDlg::TransferDataFromWindow() {
-  m_strTitle = WxToCP932(static_cast<wxTextCtrl*>(FindWindow(IDC_TITLE))->GetValue());
-  m_strFile = WxToCP932(static_cast<wxTextCtrl*>(FindWindow(IDC_FILE))->GetValue());
+  TakeFieldTexts(this, {{static_cast<wxTextCtrl*>(FindWindow(IDC_TITLE)), &m_strTitle},
+                        {static_cast<wxTextCtrl*>(FindWindow(IDC_FILE)), &m_strFile}});
   BOOL* values[] = {&m_bDeleteFirstLine, &m_bMoveCaret, &m_bSameLevel, &m_bNoDialog, &m_bAutoTitle};
   for (size_t i = 0; i < std::size(kChecks); ++i) *values[i] = static_cast<wxCheckBox*>(FindWindow(kChecks[i].id))->GetValue();
   AfxWriteProfileInt("System", "SplitDlg", m_bNoDialog ? 0 : 1);

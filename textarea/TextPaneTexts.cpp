@@ -1,5 +1,6 @@
 #include "textarea/TextPaneTexts.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -29,24 +30,28 @@ BOOL ReadTextFileLines(const char* path, CString& text) {
   std::unique_ptr<TextModeFile> file = TextModeFile::Open(path, "rt");
   if (!file) return FALSE;
   std::string result;
-  std::string line;
-  char buffer[32768];
-  bool pending = false;
-  while (file->Gets(buffer, sizeof buffer)) {
-    line.append(buffer, std::strlen(buffer));
-    pending = true;
-    // A line longer than the buffer comes in pieces: they make one line, not several.
-    if (line.empty() || line.back() != '\n') continue;
-    line.pop_back();
+  std::string line;  // the line read so far: a long one comes in several blocks
+  const auto endLine = [&] {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    result += line + "\r\n";
+    result += line;
+    result += "\r\n";
     line.clear();
-    pending = false;
+  };
+  char buffer[32768];
+  size_t read = 0;
+  while ((read = file->Read(buffer, sizeof buffer)) > 0) {
+    // A NUL byte is a space, as in an outline; it must not end the line early.
+    std::replace(buffer, buffer + read, '\0', ' ');
+    const char* at = buffer;
+    const char* const end = buffer + read;
+    while (const char* lineFeed = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)))) {
+      line.append(at, lineFeed);
+      endLine();
+      at = lineFeed + 1;
+    }
+    line.append(at, end);
   }
-  if (pending) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    result += line + "\r\n";
-  }
+  if (!line.empty()) endLine();
   text = CString(result);
   return TRUE;
 }

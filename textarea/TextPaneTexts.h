@@ -14,7 +14,8 @@ CString EncloseInBlockMarks(const char* text);
 CString JoinLinesWithLineEnds(const std::vector<CString>& lines);
 
 // A text file's lines, each ended by CR LF whatever line end it had (LF, CR LF or none at the
-// end). A line is kept whole however long it is. FALSE when the file cannot be opened.
+// end). A line is kept whole however long it is, and a NUL byte reads as a space. FALSE when the
+// file cannot be opened.
 BOOL ReadTextFileLines(const char* path, CString& text);
 
 // The file name proposed for an item's text: the title made a valid file name, cut before its last

@@ -130,7 +130,6 @@ class CTrView : public CView, public CTreePane {
   // The path (or, without the full status bar, the title) of the item on the row under a point of
   // the list, or of the current item where no row is, in the status bar.
   void ShowStatusPath(int x, int y);
-  BOOL IsDragging() const { return m_bDragStarted; }
 
   // ---- Display, marks, sorting, keys, history, time stamps, links and attributes ----
   // The current tree's own title, and renaming it (from the text pane) keeping its link.

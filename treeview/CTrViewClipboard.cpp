@@ -12,6 +12,7 @@
 #include "model/CDirData.h"
 #include "model/CTreeData.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/desktop/UnkeptCharacters.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CInputDlg.h"
 #include "treeview/CPasteChoiceDlg.h"
@@ -123,7 +124,8 @@ int CTrView::PasteTree(int target, BOOL sameLevel) {
   tree.SetChainIndex(-1);
   CWaitCursor wait;
   CString data;
-  const tree_clipboard::Content content = tree_clipboard::Take(data);
+  std::string lost;
+  const tree_clipboard::Content content = tree_clipboard::Take(data, &lost);
   if (content == tree_clipboard::Content::kNothing) return -1;
   doc->SaveUndo();
   int result = -1;
@@ -136,6 +138,7 @@ int CTrView::PasteTree(int target, BOOL sameLevel) {
       if (dialog.ShowModal() != wxID_OK) return -1;
       mode = dialog.m_nChoice;
     }
+    TellUnkeptCharacters(this, lost, nullptr);
     switch (mode) {
       case 1:
       case 2:

@@ -22,7 +22,6 @@ constexpr int kColorMarkShift = 24;
 constexpr int kColorMarkBits = 0xF << kColorMarkShift;
 constexpr int kOutputBits = 4 | 8 | 16;
 constexpr int kBoldBit = 32;
-constexpr int kCategoryBits = 0xFF0000;
 
 int OutputIndexOf(int status) {
   if (!(status & 4)) return 0;

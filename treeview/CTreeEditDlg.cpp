@@ -28,6 +28,7 @@
 #include "platform/framework/FileDialog.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Shell.h"
+#include "platform/desktop/UnkeptCharacters.h"
 #include "treeview/CNewLinkFileDlg.h"
 #include "treeview/COwnerListBox.h"
 #include "treeview/CTreePickerDlg.h"
@@ -192,8 +193,7 @@ bool CTreeEditDlg::TransferDataToWindow() {
 }
 
 bool CTreeEditDlg::TransferDataFromWindow() {
-  m_strTitle = WxToCP932(m_editTitle->GetValue());
-  m_strLink = WxToCP932(m_editLink->GetValue());
+  TakeFieldTexts(this, {{m_editTitle, &m_strTitle}, {m_editLink, &m_strLink}});
   m_bRenzoku = dynamic_cast<wxCheckBox*>(FindWindow(IDC_RENZOKU))->GetValue();
   m_nOutput = std::max(0, dynamic_cast<wxChoice*>(FindWindow(IDC_OUTPUT))->GetSelection());
   m_nAddPos = std::max(0, dynamic_cast<wxChoice*>(FindWindow(IDC_ADDPOS))->GetSelection());

@@ -25,7 +25,6 @@ class CTreePrintout : public wxPrintout {
   const TreePrintJob& GetJob() const { return m_job; }
   // Called after each page drawn, when the pages found may have changed.
   void SetPageDrawnHandler(std::function<void()> handler) { m_onPageDrawn = std::move(handler); }
-  const TreePrintDcCanvas& GetCanvas() const { return m_canvas; }
 
  private:
   // Device units as the printer's pixels, the fonts made for it; the page's drawing rectangle.

@@ -31,7 +31,7 @@ bool Put(const CString& records, const CString& title) {
   return wxTheClipboard->SetData(both);
 }
 
-Content Take(CString& data) {
+Content Take(CString& data, std::string* lost) {
   wxClipboardLocker lock;
   if (!lock) return Content::kNothing;
   if (wxTheClipboard->IsSupported(RecordsFormat())) {
@@ -46,7 +46,7 @@ Content Take(CString& data) {
   if (wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT)) {
     wxTextDataObject text;
     if (wxTheClipboard->GetData(text)) {
-      data = WxToCP932(text.GetText());
+      data = WxToCP932(text.GetText(), lost);
       return Content::kText;
     }
   }

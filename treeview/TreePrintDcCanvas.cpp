@@ -40,10 +40,7 @@ int TreePrintDcCanvas::CharWidth(const char* ch, int bytes) {
     auto found = metrics.doubles.try_emplace(code, -1).first;
     cached = &found->second;
   }
-  if (*cached < 0) {
-    *cached = m_pDC->GetTextExtent(CP932ToWx(std::string_view(ch, static_cast<size_t>(bytes)))).x;
-    ++m_nMeasured;
-  }
+  if (*cached < 0) *cached = m_pDC->GetTextExtent(CP932ToWx(std::string_view(ch, static_cast<size_t>(bytes)))).x;
   return *cached;
 }
 

@@ -22,8 +22,6 @@ class TreePrintDcCanvas : public TreePrintCanvas {
   void DrawChars(const char* text, int length, int x, int y) override;
   void DrawLine(int x1, int y1, int x2, int y2) override;
   void DrawCheckBitmap(int x, int y, int size) override;
-  // Widths measured on the context so far, for all fonts.
-  int GetMeasuredCount() const { return m_nMeasured; }
 
  private:
   struct FontMetrics {
@@ -38,6 +36,5 @@ class TreePrintDcCanvas : public TreePrintCanvas {
   const CFont* m_pFonts;
   wxDC* m_pDC = nullptr;
   int m_nFont = -1;
-  int m_nMeasured = 0;
   std::array<FontMetrics, kPrintFontCount> m_metrics;
 };

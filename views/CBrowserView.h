@@ -48,7 +48,6 @@ class CBrowserView : public CView {
   const CString& GetTempPath() const { return m_strTempPath; }
   // The web view, null while no page was shown or where the simple HTML window stands in.
   wxWebView* GetWebView() const { return m_pWeb; }
-  wxHtmlWindow* GetHtmlWindow() const { return m_pHtml; }
 
  protected:
   int ShowSpreadsheetLink(const char* link);

@@ -35,7 +35,6 @@ class CChartView : public CView {
   // The chart's size after the last drawing (1000 x 1000 before the first).
   wxSize GetTotalSize() const { return m_sizeTotal; }
   const ChartLayout& GetLastLayout() const { return m_layout; }
-  wxScrolledCanvas* GetCanvas() const { return m_canvas; }
 
   // Copies: FALSE when no bitmap or no clipboard could be had.
   BOOL CopyAsBitmap();

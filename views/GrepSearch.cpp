@@ -40,8 +40,6 @@ void CGrepOptions::LoadSettings() {
   m_bRegExp = AfxGetProfileInt("Grep", "RegExp", 0);
 }
 
-BOOL CGrepData::IsTextFileHit() const { return m_strTreePath == kGrepTextFileTree; }
-
 namespace {
 
 // A text line is read in pieces of at most this many bytes, each tested on its own.

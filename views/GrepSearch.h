@@ -21,7 +21,6 @@ class CGrepData : public CObject {
 
   // The tree's own title: the path after its last 0x01, cut before its last 0x02.
   CString GetTreeTitle() const;
-  BOOL IsTextFileHit() const;
 
   CString m_strFile;      // full path
   CString m_strTreePath;  // the item's path, or "(テキストファイル)"

@@ -121,8 +121,6 @@ static_assert(std::size(kPersisted) == 58);
 
 }  // namespace
 
-std::span<const EditMember> EditMembers() { return kMembers; }
-
 const EditMember* FindEditMember(DISPID id) {
   for (const EditMember& member : kMembers)
     if (member.id == id) return &member;

@@ -14,7 +14,6 @@ struct EditMember {
   EditMemberKind kind;
 };
 
-std::span<const EditMember> EditMembers();
 const EditMember* FindEditMember(DISPID id);
 std::span<const DispatchName> EditMemberNames();
 // The 58 properties the control saves and loads, in map order.

@@ -166,9 +166,7 @@ HRESULT CEditObject::SetSelLength(long length) {
   if (length < 1) return S_OK;
   const POINT end = buffer.SerialToLogical(buffer.LogicalToSerial(anchorLogical.x, anchorLogical.y) + length);
   const POINT endView = buffer.LogicalToViewClamped(end.x, end.y);
-  m_control.m_selAnchor = m_control.m_caretView;
-  m_control.m_selEnd = endView;
-  m_control.m_selKind = (endView.x == m_control.m_caretView.x && endView.y == m_control.m_caretView.y) ? SEL_NONE : SEL_STREAM;
+  m_control.SelectStream(m_control.m_caretView, endView);
   m_control.InvalidateFrom(m_control.m_topRow);
   return S_OK;
 }
@@ -180,7 +178,7 @@ HRESULT CEditObject::CallMethod(DISPID id, DISPPARAMS* params, VARIANT* result, 
     case DISPID_EDIT_NEEDEVENTS: {
       long flags = 0;
       RETURN_IF_FAILED(args.Long(0, &flags));
-      m_control.m_needEvents = static_cast<DWORD>(flags);
+      m_control.SetNeedEvents(static_cast<DWORD>(flags));
       return S_OK;
     }
     case DISPID_EDIT_LOADPROPERTIES:

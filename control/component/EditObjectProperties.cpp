@@ -1,7 +1,6 @@
 // IEdit's setting properties: the switches and numbers of the settings record, the colour arrays,
 // the three lists and the host-given names.
 #include <wx/dcscreen.h>
-#include <wx/dialog.h>
 
 #include <algorithm>
 #include <cstring>
@@ -111,7 +110,7 @@ void CEditObject::Refresh(bool rewrap) {
 }
 
 HRESULT CEditObject::GetProperty(DISPID id, VARIANT* result) {
-  CCustomizeInfo& c = m_control.m_cust;
+  CCustomizeInfo& c = m_control.Settings();
   if (std::uint8_t* flag = SwitchOf(c, id)) return SetBool(result, *flag != 0), S_OK;
   if (char* ch = CharOf(c, id)) {
     const char text[2] = {*ch, 0};
@@ -183,7 +182,7 @@ HRESULT CEditObject::GetProperty(DISPID id, VARIANT* result) {
 }
 
 HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
-  CCustomizeInfo& c = m_control.m_cust;
+  CCustomizeInfo& c = m_control.Settings();
   if (std::uint8_t* flag = SwitchOf(c, id)) {
     const std::uint8_t on = value.boolVal != 0 ? 1 : 0;
     if (IsDisplaySwitch(id)) {
@@ -218,13 +217,7 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
     case DISPID_BORDERSTYLE: m_control.PutBorderStyle(value.lVal); return S_OK;
     case DISPID_APPEARANCE: m_control.PutAppearance(value.iVal); return S_OK;
     case DISPID_TEXT: return m_control.PutText(value.bstrVal);
-    case 0x01:
-      // A replace dialog left open would go on changing a read-only text.
-      if (m_control.m_findDialog && m_control.m_findDialogIsReplace)
-        static_cast<wxDialog*>(m_control.m_findDialog)->EndModal(wxID_CANCEL);
-      m_control.m_readOnly = value.boolVal != 0;
-      m_control.Relayout(RELAYOUT_READONLY);
-      return S_OK;
+    case 0x01: m_control.SetReadOnly(value.boolVal != 0); return S_OK;
     case 0x16: {
       const int mode = std::clamp<int>(value.iVal, 0, 2);
       if (value.iVal == c.WrapMode) return S_OK;
@@ -235,7 +228,7 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
     case 0x18: {
       std::int32_t& margin = id == 0x17 ? c.MarginNormal : c.MarginQuote;
       if (value.lVal == margin) return S_OK;
-      margin = std::max<std::int32_t>(value.lVal, 8);
+      margin = std::clamp<std::int32_t>(value.lVal, 8, kMaxWrapMargin);
       if (c.TabSpace > margin) c.TabSpace = margin;
       Refresh(true);
       return S_OK;
@@ -265,10 +258,10 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
     case 0x60: c.KanjiRead = value.iVal; return S_OK;
     case 0x61: c.KanjiWrite = value.iVal; return S_OK;
     case 0x62: c.SaveCrLf = value.iVal; return S_OK;
-    case 0x6A: m_control.m_appName = std::u16string(BstrView(value.bstrVal)); return S_OK;
-    case 0x6B: m_control.m_propTitle = std::u16string(BstrView(value.bstrVal)); return S_OK;
-    case 0x6D: m_control.m_regKey = std::u16string(BstrView(value.bstrVal)); return S_OK;
-    case 0x6C: m_control.m_propPages = value.lVal; return S_OK;
+    case 0x6A: m_control.SetAppName(std::u16string(BstrView(value.bstrVal))); return S_OK;
+    case 0x6B: m_control.SetPropTitle(std::u16string(BstrView(value.bstrVal))); return S_OK;
+    case 0x6D: m_control.SetRegKey(std::u16string(BstrView(value.bstrVal))); return S_OK;
+    case 0x6C: m_control.SetPropPages(value.lVal); return S_OK;
     case 0x76: {
       const int bits = value.iVal & 63;
       const int old = (c.HScrollBar ? 1 : 0) | (c.VScrollBar ? 2 : 0) | (c.HScrollPastEnd ? 4 : 0) |
@@ -285,7 +278,7 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
       m_control.ScrollTo(m_control.m_firstColumn, m_control.m_topRow);
       return S_OK;
     }
-    case 0x7C: m_control.m_allowCtrlChars = value.boolVal != 0; return S_OK;
+    case 0x7C: m_control.SetAllowCtrlChars(value.boolVal != 0); return S_OK;
     case 0x84: {
       font.lfHeight = FontHeightFromSize(value.cyVal.int64, ScreenPixelsPerInch());
       font.ToBytes(c.DisplayFont);
@@ -306,7 +299,7 @@ HRESULT CEditObject::PutValue(DISPID id, const VARIANT& value) {
       return S_OK;
     }
     case 0x8F:
-      c.HiliteComment = value.iVal;
+      c.HiliteComment = ClampHiliteColor(value.iVal);
       Refresh(false);
       return S_OK;
     default: return PutOperationalProperty(id, value);
@@ -330,11 +323,11 @@ HRESULT CEditObject::PutColors(DISPID id, const VARIANT& value) {
     if (underline) {
       std::int16_t flag = 0;
       std::memcpy(&flag, raw, 2);
-      m_control.m_colors.Underline[i] = flag ? 1 : 0;
+      m_control.SetRoleUnderline(static_cast<int>(i), flag != 0);
     } else {
       std::int32_t colour = 0;
       std::memcpy(&colour, raw, std::min<UINT>(size, 4));
-      (id == 0x51 ? m_control.m_colors.Text : m_control.m_colors.Back)[i] = static_cast<std::uint32_t>(colour);
+      m_control.SetRoleColor(static_cast<int>(i), id != 0x51, static_cast<COLORREF>(colour));
     }
   }
   Refresh(false);
@@ -446,7 +439,7 @@ HRESULT CEditObject::PutList(DISPID id, IUnknown* object) {
       SysFreeString(text);
       item->Release();
     }
-    if (SUCCEEDED(hr)) m_control.m_faceWords = std::move(words);
+    if (SUCCEEDED(hr)) m_control.SetFaceWords(std::move(words));
   } else if (id == 0x55) {
     std::vector<IHiliteItem*> items;
     if (!ReadItems(list, IID_IHiliteItem, &items)) hr = E_FAIL;
@@ -472,7 +465,7 @@ HRESULT CEditObject::PutList(DISPID id, IUnknown* object) {
       SysFreeString(text);
       item->Release();
     }
-    if (SUCCEEDED(hr)) m_control.m_hiliteRules = std::move(rules);
+    if (SUCCEEDED(hr)) m_control.SetHiliteRules(std::move(rules));
   } else {
     std::vector<IAccelItem*> items;
     if (!ReadItems(list, IID_IAccelItem, &items)) hr = E_FAIL;

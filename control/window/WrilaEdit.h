@@ -109,6 +109,8 @@ class WrilaEdit : public CEditCore {
   POINT SelectionEnd() const;
   bool IsInSelection(POINT cell) const;
   void CancelSelection(bool clearModes);
+  // A stream selection from the anchor to the end; none when the two meet.
+  void SelectStream(POINT anchor, POINT end);
   void SelectAll();
   CRefString SelectedText(bool quote);
   void JumpTo(int column, int row);
@@ -136,6 +138,11 @@ class WrilaEdit : public CEditCore {
   void PasteClipboard();
   // A drop's text (Shift JIS bytes) at a client point; false when nothing was inserted.
   bool DropText(const CRefString& text, bool move, int x, int y);
+  // A drop's text as the desktop gives it.
+  bool DropDesktopText(const wxString& text, bool move, int x, int y);
+  // A desktop text as the control keeps it (Shift JIS); characters without a Shift JIS form become
+  // '?', and the user is told which ones first.
+  CRefString TextToKeep(const wxString& text);
   // The effect of a drag hovering at a client point: 0 none, 1 copy, 2 move.
   int DragHover(bool shift, bool control, int x, int y);
   void DragLeave();
@@ -144,6 +151,8 @@ class WrilaEdit : public CEditCore {
   bool FindText(const char* text, bool down, bool matchCase, bool quiet);
   bool ReplaceNext(const char* find, const char* replace, bool matchCase, bool quiet);
   bool ReplaceAll(const char* find, const char* replace, bool matchCase, bool quiet);
+  // Closes an open replace dialog first: it would go on changing a read-only text.
+  void SetReadOnly(bool readOnly);
   // The box that a not-found search shows: 1070 up, 1088 down, 1089 replace all.
   void ShowNotFound(UINT stringId, const char* text);
   wxWindow* m_findDialog = nullptr;     // the open find or replace dialog, if any
@@ -190,6 +199,11 @@ class WrilaEdit : public CEditCore {
   WORD QueryCommandStatus(UINT id);
 
   // Identity and host settings.
+  void SetAppName(std::u16string name) { m_appName = std::move(name); }
+  void SetPropTitle(std::u16string title) { m_propTitle = std::move(title); }
+  void SetRegKey(std::u16string key) { m_regKey = std::move(key); }
+  void SetPropPages(long pages) { m_propPages = pages; }
+  void SetAllowCtrlChars(bool allow) { m_allowCtrlChars = allow; }
   std::u16string m_appName = u"Wrila";
   std::u16string m_propTitle = u"Wrila";
   std::u16string m_regKey = u"Software\\Torvik\\Wrila";
@@ -197,6 +211,10 @@ class WrilaEdit : public CEditCore {
   long m_propPages = 1023;
   bool m_allowCtrlChars = false;
 
+  void SetRoleColor(int role, bool background, COLORREF colour) {
+    (background ? m_colors.Back : m_colors.Text)[role] = colour;
+  }
+  void SetRoleUnderline(int role, bool underline) { m_colors.Underline[role] = underline ? 1 : 0; }
   CColorTable m_colors;
   CHiliteIndex m_hiliteIndex;
 

@@ -5,12 +5,16 @@
 #include <wx/dnd.h>
 
 #include <algorithm>
+#include <memory>
+#include <string>
 
 #include "control/CTextBuffer.h"
 #include "control/window/ShiftJisTextData.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
+#include "control/ControlRoutines.h"
 #include "platform/base/CodePage.h"
+#include "platform/desktop/UnkeptCharacters.h"
 
 const wxDataFormat& BoxClipboardFormat() {
   static const wxDataFormat format("MSDevColumnSelect");
@@ -43,6 +47,7 @@ void WrilaEdit::CopyTextToClipboard(const CRefString& text) {
 void WrilaEdit::PasteClipboard() {
   if (m_readOnly) return;
   CRefString text;
+  wxString plainText;
   bool column = false;
   {
     wxClipboardLocker lock;
@@ -54,10 +59,11 @@ void WrilaEdit::PasteClipboard() {
     } else {
       wxTextDataObject plain;
       if (!wxTheClipboard->GetData(plain)) return;
-      const CString bytes = WxToCP932(plain.GetText());
-      text = CRefString(bytes.GetString(), bytes.GetLength());
+      plainText = plain.GetText();
     }
   }
+  // Told, if need be, once the clipboard is free again.
+  if (!column) text = TextToKeep(plainText);
   if (text.IsEmpty()) return;
   CTextBuffer& buffer = GetBuffer();
   const bool grouped = HasSelection();
@@ -90,6 +96,22 @@ void WrilaEdit::DragLeave() {
   m_dragHovering = false;
   if (m_window) m_window->StopTimer(TIMER_DROPSCROLL);
   PlaceCaret();
+}
+
+CRefString WrilaEdit::TextToKeep(const wxString& text) {
+  std::string lost;
+  const CString bytes = WxToCP932(text, &lost);
+  const std::unique_ptr<char[]> caption = BSTRToAnsi(m_appName.c_str());
+  TellUnkeptCharacters(m_window, lost, caption.get());
+  return CRefString(bytes.GetString(), bytes.GetLength());
+}
+
+bool WrilaEdit::DropDesktopText(const wxString& text, bool move, int x, int y) {
+  if (m_readOnly) {
+    DragLeave();
+    return false;
+  }
+  return DropText(TextToKeep(text), move, x, y);
 }
 
 bool WrilaEdit::DropText(const CRefString& text, bool move, int x, int y) {

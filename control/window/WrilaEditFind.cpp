@@ -135,9 +135,7 @@ void WrilaEdit::FindWordAtCaret(bool down) {
   if (!HasSelection()) {
     POINT start, end;
     GetBuffer().GetWordAt(m_caretView, &start, &end);
-    StartSelection(start, SEL_STREAM);
-    m_selEnd = end;
-    if (start.x == end.x && start.y == end.y) m_selKind = SEL_NONE;
+    SelectStream(start, end);
   }
   const CRefString text = SelectedText(false);
   if (text.IsEmpty()) return;
@@ -189,4 +187,10 @@ void WrilaEdit::ShowFindDialog(bool replace) {
   m_findDialogIsReplace = replace;
   dialog.ShowModal();
   m_findDialog = nullptr;
+}
+
+void WrilaEdit::SetReadOnly(bool readOnly) {
+  if (m_findDialog && m_findDialogIsReplace) static_cast<wxDialog*>(m_findDialog)->EndModal(wxID_CANCEL);
+  m_readOnly = readOnly;
+  Relayout(RELAYOUT_READONLY);
 }

@@ -107,14 +107,18 @@ void WrilaEdit::ExtendSelection(POINT caretView) {
   FireSelChangedIfAsked();
 }
 
+void WrilaEdit::SelectStream(POINT anchor, POINT end) {
+  StartSelection(anchor, SEL_STREAM);
+  m_selEnd = end;
+  if (anchor.x == end.x && anchor.y == end.y) m_selKind = SEL_NONE;
+}
+
 void WrilaEdit::SelectAll() {
   CTextBuffer& buffer = GetBuffer();
   if (buffer.GetLineCount() == 0) return;
   const int last = buffer.GetLineCount() - 1;
   m_modeLine = m_modeBox = m_modeWord = false;
-  StartSelection(POINT{}, SEL_STREAM);
-  m_selEnd = buffer.LogicalToView(buffer.GetLineLength(last), last);
-  if (m_selEnd.x == 0 && m_selEnd.y == 0) m_selKind = SEL_NONE;
+  SelectStream(POINT{}, buffer.LogicalToView(buffer.GetLineLength(last), last));
   FireSelChangedIfAsked();
   if (m_window) m_window->Refresh(false);
 }

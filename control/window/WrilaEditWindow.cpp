@@ -65,8 +65,7 @@ class WrilaDropTarget : public wxDropTarget {
       return wxDragNone;
     }
     const wxString text = static_cast<wxTextDataObject*>(GetDataObject())->GetText();
-    const CString bytes = WxToCP932(text);
-    return owner->DropText(CRefString(bytes.GetString(), bytes.GetLength()), def == wxDragMove, x, y) ? def : wxDragNone;
+    return owner->DropDesktopText(text, def == wxDragMove, x, y) ? def : wxDragNone;
   }
 
  private:
@@ -124,10 +123,6 @@ void WrilaEditWindow::StartTimer(unsigned id) {
 }
 
 void WrilaEditWindow::StopTimer(unsigned id) { (id == TIMER_DROPSCROLL ? m_dropTimer : m_selectTimer).Stop(); }
-
-bool WrilaEditWindow::IsTimerRunning(unsigned id) const {
-  return (id == TIMER_DROPSCROLL ? m_dropTimer : m_selectTimer).IsRunning();
-}
 
 void WrilaEditWindow::OnTimer(wxTimerEvent& event) {
   if (m_owner) m_owner->WindowProc(WM_TIMER, static_cast<WPARAM>(event.GetId()), 0);

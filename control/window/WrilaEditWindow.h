@@ -20,7 +20,6 @@ class WrilaEditWindow : public wxWindow {
 
   void StartTimer(unsigned id);
   void StopTimer(unsigned id);
-  bool IsTimerRunning(unsigned id) const;
   // Runs the drag loop over the control's selection.
   void DragSelection();
 

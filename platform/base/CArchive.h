@@ -24,7 +24,6 @@ class CArchive {
   CArchive(std::string& buffer, UINT mode) : m_buffer(buffer), m_bLoading(mode & load) {}
 
   BOOL IsStoring() const { return !m_bLoading; }
-  BOOL IsLoading() const { return m_bLoading; }
 
   CArchive& operator<<(BYTE value);
   CArchive& operator<<(WORD value);

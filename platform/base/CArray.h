@@ -27,7 +27,6 @@ class CArray {
     (void)growBy;
     m_data.resize(static_cast<size_t>(std::max(newSize, 0)));
   }
-  void FreeExtra() { m_data.shrink_to_fit(); }
   void RemoveAll() { m_data.clear(); }
 
   const TYPE& GetAt(int index) const { return m_data[Checked(index)]; }

@@ -290,8 +290,6 @@ bool COleDateTime::GetAsSystemTime(SYSTEMTIME& time) const {
   return true;
 }
 
-bool COleDateTime::GetAsTm(std::tm& time) const { return Parts(time); }
-
 std::time_t COleDateTime::GetAsTimeT() const {
   std::tm p;
   if (!Parts(p)) return static_cast<std::time_t>(-1);

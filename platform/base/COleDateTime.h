@@ -23,8 +23,6 @@ class COleDateTimeSpan {
 
   double GetTotalDays() const { return m_span; }
   double GetTotalHours() const { return m_span * 24; }
-  double GetTotalMinutes() const { return m_span * 24 * 60; }
-  double GetTotalSeconds() const { return m_span * 24 * 60 * 60; }
   // The parts of the span, each with the sign of the span (rounded to the second).
   long GetDays() const;
   int GetHours() const;
@@ -72,7 +70,6 @@ class COleDateTime {
   // hour 0-23, minute and second 0-59) it returns 1 and the status becomes invalid.
   int SetDateTime(int year, int month, int day, int hour, int minute, int second);
   int SetDate(int year, int month, int day) { return SetDateTime(year, month, day, 0, 0, 0); }
-  int SetTime(int hour, int minute, int second) { return SetDateTime(1899, 12, 30, hour, minute, second); }
 
   // Reads a date and time as the Japanese user locale writes them: a date "2019/7/5" (also with
   // "-", "." or "年月日"; a two-digit year is 1930-2029; a month and day alone are in the current
@@ -94,7 +91,6 @@ class COleDateTime {
   int GetDayOfYear() const;
   // False when the value is not valid.
   bool GetAsSystemTime(SYSTEMTIME& time) const;
-  bool GetAsTm(std::tm& time) const;
   // As a time_t of local time; -1 when not valid.
   std::time_t GetAsTimeT() const;
 

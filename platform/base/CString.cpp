@@ -90,16 +90,6 @@ CString CString::SpanIncluding(const char* charSet) const {
   return CString(m_str.substr(0, i));
 }
 
-CString CString::SpanExcluding(const char* charSet) const {
-  size_t i = 0;
-  while (i < m_str.size()) {
-    const size_t len = CharLen(m_str, i);
-    if (InSet(m_str, i, len, charSet)) break;
-    i += len;
-  }
-  return CString(m_str.substr(0, i));
-}
-
 CString CString::Tokenize(const char* delimiters, int& start) const {
   if (start < 0) return CString();
   size_t i = static_cast<size_t>(start);

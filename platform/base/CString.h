@@ -53,7 +53,6 @@ class CString {
   // Comparison (byte order, as strcmp)
   int Compare(const char* text) const;
   int CompareNoCase(const char* text) const;  // ASCII letters folded, double-byte characters intact
-  int Collate(const char* text) const { return Compare(text); }
   friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
   friend bool operator==(const CString& a, const char* b) { return a.m_str == (b ? b : ""); }
   friend bool operator==(const char* a, const CString& b) { return b == a; }
@@ -71,7 +70,6 @@ class CString {
   CString Left(int count) const;
   CString Right(int count) const;
   CString SpanIncluding(const char* charSet) const;
-  CString SpanExcluding(const char* charSet) const;
   // Next token after position start (updated; -1 at the end), skipping leading delimiters.
   CString Tokenize(const char* delimiters, int& start) const;
 

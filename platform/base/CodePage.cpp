@@ -11,6 +11,8 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
+#include <string_view>
 #include <utility>
 
 bool IsDBCSLeadByte(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
@@ -95,10 +97,29 @@ size_t SourceCharLength(Enc from, const char* p, size_t left) {
   return 1;
 }
 
+// The UTF-8 characters of a list, each a whole sequence.
+std::set<std::string_view> CharactersOf(std::string_view list) {
+  std::set<std::string_view> characters;
+  for (size_t i = 0; i < list.size();) {
+    const size_t n = std::min(SourceCharLength(Enc::UTF8, list.data() + i, list.size() - i), list.size() - i);
+    characters.insert(list.substr(i, n));
+    i += n;
+  }
+  return characters;
+}
+
+// A whole UTF-8 character: a lead byte and as many continuation bytes as it announces.
+bool IsWholeUTF8Character(std::string_view bytes) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  const size_t length = lead >= 0xF5 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+  return length != 0 && bytes.size() == length;
+}
+
 // Converts straight into the result's own storage, grown in large blocks, so each character is
-// written once and the input is never copied.
+// written once and the input is never copied. With `lost`, every whole UTF-8 source character that
+// the target cannot hold is appended to it once.
 template <class Out>
-Out ConvertInto(std::string_view text, Enc from, Enc to) {
+Out ConvertInto(std::string_view text, Enc from, Enc to, std::string* lost = nullptr) {
   using Unit = typename Out::value_type;
   Out out;
   iconv_t cd = Converter(from, to);
@@ -122,10 +143,16 @@ Out ConvertInto(std::string_view text, Enc from, Enc to) {
   const std::string question = from == Enc::UTF16 ? std::string("?\0", 2) : std::string("?");
   char* in = const_cast<char*>(text.data());  // iconv only reads its input
   size_t inLeft = text.size();
+  std::set<std::string_view> listed;
+  if (lost) listed = CharactersOf(*lost);
+  std::string found;  // what this text adds to the list
   while (inLeft > 0) {
     if (step(&in, &inLeft) != static_cast<size_t>(-1)) break;
     // EILSEQ or EINVAL: replace one source character and go on.
     const size_t skip = std::min(SourceCharLength(from, in, inLeft), inLeft);
+    const std::string_view character(in, skip);
+    if (lost && from == Enc::UTF8 && IsWholeUTF8Character(character) && listed.insert(character).second)
+      found.append(character);
     in += skip;
     inLeft -= skip;
     char* q = const_cast<char*>(question.data());
@@ -134,6 +161,7 @@ Out ConvertInto(std::string_view text, Enc from, Enc to) {
   }
   step(nullptr, nullptr);  // flush a shift sequence back to the initial state
   out.resize(used / sizeof(Unit));
+  if (lost) lost->append(found);
   return out;
 }
 
@@ -282,6 +310,10 @@ std::u16string CP932ToUTF16(std::string_view text) {
 CString UTF16ToCP932(std::u16string_view text) { return CString(Convert(U16ToBytes(text), Enc::UTF16, Enc::SJIS)); }
 std::string CP932ToUTF8(std::string_view text) { return Convert(text, Enc::SJIS, Enc::UTF8); }
 CString UTF8ToCP932(std::string_view text) { return CString(Convert(text, Enc::UTF8, Enc::SJIS)); }
+CString UTF8ToCP932(std::string_view text, std::string* lost) {
+  if (text.empty()) return CString();
+  return CString(ConvertInto<std::string>(text, Enc::UTF8, Enc::SJIS, lost));
+}
 std::string CP932ToEUCJP(std::string_view text) { return Convert(text, Enc::SJIS, Enc::EUCJP); }
 CString EUCJPToCP932(std::string_view text) { return CString(Convert(text, Enc::EUCJP, Enc::SJIS)); }
 std::string CP932ToJIS(std::string_view text) { return Convert(text, Enc::SJIS, Enc::JIS); }
@@ -292,13 +324,11 @@ wxString CP932ToWx(std::string_view text) {
   return wxString::FromUTF8(utf8.data(), utf8.size());
 }
 
-CString WxToCP932(const wxString& text) {
-  const wxScopedCharBuffer utf8 = text.ToUTF8();
-  return UTF8ToCP932(std::string_view(utf8.data(), utf8.length()));
-}
+CString WxToCP932(const wxString& text) { return WxToCP932(text, nullptr); }
 
-std::string ConvertCodePage(std::string_view text, unsigned int fromCodePage, unsigned int toCodePage) {
-  return Convert(text, FromCodePage(fromCodePage), FromCodePage(toCodePage));
+CString WxToCP932(const wxString& text, std::string* lost) {
+  const wxScopedCharBuffer utf8 = text.ToUTF8();
+  return UTF8ToCP932(std::string_view(utf8.data(), utf8.length()), lost);
 }
 
 int MultiByteToWideChar(unsigned int codePage, unsigned int /*flags*/, const char* src, int srcLength,

@@ -15,7 +15,6 @@ class wxString;
 
 // Lead bytes of code page 932: 0x81-0x9F and 0xE0-0xFC.
 bool IsDBCSLeadByte(unsigned char ch);
-inline bool _ismbblead(unsigned int ch) { return IsDBCSLeadByte(static_cast<unsigned char>(ch)); }
 // Trail bytes of code page 932: 0x40-0x7E and 0x80-0xFC.
 bool IsDBCSTrailByte(unsigned char ch);
 
@@ -41,13 +40,15 @@ std::string CP932ToUTF8(std::string_view text);
 CString UTF8ToCP932(std::string_view text);
 wxString CP932ToWx(std::string_view text);
 CString WxToCP932(const wxString& text);
+// The same conversions that also list what they could not keep: each character that code page 932
+// has no form for (a '?' in the result) is appended to *lost (UTF-8) unless it is there already,
+// so one list can gather the characters of several texts. A null list is not written.
+CString UTF8ToCP932(std::string_view text, std::string* lost);
+CString WxToCP932(const wxString& text, std::string* lost);
 std::string CP932ToEUCJP(std::string_view text);
 CString EUCJPToCP932(std::string_view text);
 std::string CP932ToJIS(std::string_view text);
 CString JISToCP932(std::string_view text);
-
-// Generic conversion between two of the code pages above; CP_ACP means 932.
-std::string ConvertCodePage(std::string_view text, unsigned int fromCodePage, unsigned int toCodePage);
 
 // Windows-shaped conversions for callers written that way. Return the number of units written
 // (or needed, when the output size is 0); 0 on failure.

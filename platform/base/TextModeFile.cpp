@@ -131,10 +131,6 @@ bool TextModeFile::Eof() const { return m_stream == nullptr || std::feof(m_strea
 
 bool TextModeFile::Error() const { return m_stream == nullptr || std::ferror(m_stream) != 0; }
 
-void TextModeFile::ClearError() {
-  if (m_stream) std::clearerr(m_stream);
-}
-
 int TextModeFile::Close() {
   if (m_stream == nullptr) return EOF;
   const int result = std::fclose(m_stream);

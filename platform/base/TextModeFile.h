@@ -40,7 +40,6 @@ class TextModeFile {
   int StartWriteBack();
   bool Eof() const;
   bool Error() const;
-  void ClearError();
   // fclose: 0, or EOF when writing the rest or closing failed. The file is closed either way.
   int Close();
 

@@ -124,12 +124,6 @@ void COleDispatchDriver::AttachDispatch(LPDISPATCH dispatch, BOOL autoRelease) {
   m_bAutoRelease = autoRelease;
 }
 
-LPDISPATCH COleDispatchDriver::DetachDispatch() {
-  LPDISPATCH dispatch = m_lpDispatch;
-  m_lpDispatch = nullptr;
-  return dispatch;
-}
-
 void COleDispatchDriver::ReleaseDispatch() {
   if (m_lpDispatch && m_bAutoRelease) m_lpDispatch->Release();
   m_lpDispatch = nullptr;

@@ -40,7 +40,6 @@ class COleDispatchDriver {
   BOOL CreateDispatch(REFCLSID clsid);
   BOOL CreateDispatch(LPCTSTR progId);
   void AttachDispatch(LPDISPATCH dispatch, BOOL autoRelease = TRUE);
-  LPDISPATCH DetachDispatch();
   void ReleaseDispatch();
 
   // Result types: VT_EMPTY (none), VT_I2 short*, VT_I4 LONG*, VT_R8 double*, VT_CY CY*, VT_DATE DATE*,

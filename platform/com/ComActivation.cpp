@@ -30,8 +30,6 @@ const BuiltinClass* FindBuiltin(REFCLSID clsid) {
   return nullptr;
 }
 
-thread_local int t_initCount = 0;
-
 // Server libraries stay loaded for the life of the process: their objects may be anywhere.
 void* LoadServerLibrary(const CString& path) {
   static std::mutex mutex;
@@ -85,14 +83,6 @@ HRESULT CallLibraryFunction(const char* path, const char* name) {
 }
 
 }  // namespace
-
-HRESULT CoInitialize(void* reserved) { return CoInitializeEx(reserved, COINIT_APARTMENTTHREADED); }
-
-HRESULT CoInitializeEx(void*, DWORD) { return t_initCount++ == 0 ? S_OK : S_FALSE; }
-
-void CoUninitialize() {
-  if (t_initCount > 0) --t_initCount;
-}
 
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void*, REFIID iid, void** object) {
   if (!object) return E_POINTER;

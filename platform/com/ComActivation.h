@@ -9,13 +9,6 @@ constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
 constexpr DWORD CLSCTX_INPROC_HANDLER = 0x2;
 constexpr DWORD CLSCTX_LOCAL_SERVER = 0x4;
 constexpr DWORD CLSCTX_ALL = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;
-constexpr DWORD COINIT_APARTMENTTHREADED = 0x2;
-
-// Objects here need no per-thread set-up; these keep the per-thread count only, answering S_FALSE
-// when the thread was already initialised, as callers written for COM expect.
-HRESULT CoInitialize(void* reserved);
-HRESULT CoInitializeEx(void* reserved, DWORD flags);
-void CoUninitialize();
 
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* reserved, REFIID iid, void** object);
 HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** object);

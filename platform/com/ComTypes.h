@@ -21,11 +21,6 @@ using VARTYPE = std::uint16_t;
 
 constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 constexpr bool FAILED(HRESULT hr) { return hr < 0; }
-constexpr HRESULT MAKE_HRESULT(unsigned severity, unsigned facility, unsigned code) {
-  return static_cast<HRESULT>((severity << 31) | (facility << 16) | code);
-}
-constexpr unsigned HRESULT_FACILITY(HRESULT hr) { return (static_cast<unsigned>(hr) >> 16) & 0x1FFF; }
-constexpr unsigned HRESULT_CODE(HRESULT hr) { return static_cast<unsigned>(hr) & 0xFFFF; }
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;

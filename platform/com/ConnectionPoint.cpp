@@ -46,12 +46,6 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
   return S_OK;
 }
 
-bool ConnectionPoint::HasSinks() const {
-  for (IDispatch* sink : m_sinks)
-    if (sink) return true;
-  return false;
-}
-
 void ConnectionPoint::Fire(DISPID id, const VARIANT* args, UINT count) {
   std::vector<VARIANT> reversed;
   for (UINT i = count; i > 0; --i) reversed.push_back(args[i - 1]);

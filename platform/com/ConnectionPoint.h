@@ -44,8 +44,6 @@ class ConnectionPoint : public IConnectionPoint {
   HRESULT Advise(IUnknown* sink, DWORD* cookie) override;
   HRESULT Unadvise(DWORD cookie) override;
 
-  REFIID EventInterface() const { return m_iid; }
-  bool HasSinks() const;
   // Calls the event on every sink in the order they were advised, with the arguments given in their
   // declared order. A sink's result or failure does not stop the others.
   void Fire(DISPID id, const VARIANT* args = nullptr, UINT count = 0);

@@ -25,14 +25,6 @@ struct ICreateErrorInfo : IUnknown {
   ~ICreateErrorInfo() = default;
 };
 
-// Objects that leave error information say for which of their interfaces they do.
-struct ISupportErrorInfo : IUnknown {
-  virtual HRESULT InterfaceSupportsErrorInfo(REFIID iid) = 0;
-
- protected:
-  ~ISupportErrorInfo() = default;
-};
-
 HRESULT CreateErrorInfo(ICreateErrorInfo** info);
 // Replaces the calling thread's error object (null clears it).
 HRESULT SetErrorInfo(DWORD reserved, IErrorInfo* info);

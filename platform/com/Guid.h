@@ -22,7 +22,6 @@ inline bool operator==(const GUID& a, const GUID& b) {
     if (a.Data4[i] != b.Data4[i]) return false;
   return true;
 }
-inline bool IsEqualGUID(REFGUID a, REFGUID b) { return a == b; }
 inline bool IsEqualIID(REFIID a, REFIID b) { return a == b; }
 inline bool IsEqualCLSID(REFCLSID a, REFCLSID b) { return a == b; }
 
@@ -38,6 +37,5 @@ extern const IID IID_IClassFactory;
 extern const IID IID_IEnumVARIANT;
 extern const IID IID_IErrorInfo;
 extern const IID IID_ICreateErrorInfo;
-extern const IID IID_ISupportErrorInfo;
 extern const IID IID_IConnectionPointContainer;
 extern const IID IID_IConnectionPoint;

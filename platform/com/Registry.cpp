@@ -509,13 +509,6 @@ LONG RegCloseKey(HKEY key) {
   return store.CloseHandle(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
-LONG RegFlushKey(HKEY key) {
-  return WithStore([&](Store& store) -> LONG {
-    OpenKey where;
-    return store.Locate(key, where) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
-  });
-}
-
 LONG RegSetValueEx(HKEY key, const char* name, DWORD, DWORD type, const BYTE* data, DWORD size) {
   if (data == nullptr && size != 0) return ERROR_INVALID_PARAMETER;
   return WithStore([&](Store& store) -> LONG {

@@ -63,8 +63,6 @@ LONG RegCreateKey(HKEY key, const char* subKey, PHKEY result);
 LONG RegOpenKeyEx(HKEY key, const char* subKey, DWORD options, REGSAM access, PHKEY result);
 LONG RegOpenKey(HKEY key, const char* subKey, PHKEY result);
 LONG RegCloseKey(HKEY key);
-// Changes are on disk already; kept for callers that ask.
-LONG RegFlushKey(HKEY key);
 
 // A null or empty name is the key's default value.
 LONG RegSetValueEx(HKEY key, const char* name, DWORD reserved, DWORD type, const BYTE* data, DWORD size);

@@ -126,15 +126,7 @@ HRESULT SafeArrayCopy(SAFEARRAY* array, SAFEARRAY** copy) {
   return S_OK;
 }
 
-UINT SafeArrayGetDim(SAFEARRAY* array) { return array ? array->cDims : 0; }
-
 UINT SafeArrayGetElemsize(SAFEARRAY* array) { return array ? array->cbElements : 0; }
-
-HRESULT SafeArrayGetVartype(SAFEARRAY* array, VARTYPE* vt) {
-  if (!array || !vt) return E_INVALIDARG;
-  *vt = array->vt;
-  return S_OK;
-}
 
 HRESULT SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* bound) {
   if (!array || !bound) return E_INVALIDARG;

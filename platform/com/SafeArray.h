@@ -25,9 +25,7 @@ SAFEARRAY* SafeArrayCreate(VARTYPE vt, UINT dims, const SAFEARRAYBOUND* bounds);
 SAFEARRAY* SafeArrayCreateVector(VARTYPE vt, LONG lowerBound, ULONG elements);
 HRESULT SafeArrayDestroy(SAFEARRAY* array);  // DISP_E_ARRAYISLOCKED while data is accessed
 HRESULT SafeArrayCopy(SAFEARRAY* array, SAFEARRAY** copy);
-UINT SafeArrayGetDim(SAFEARRAY* array);
 UINT SafeArrayGetElemsize(SAFEARRAY* array);
-HRESULT SafeArrayGetVartype(SAFEARRAY* array, VARTYPE* vt);
 HRESULT SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* bound);
 HRESULT SafeArrayGetUBound(SAFEARRAY* array, UINT dim, LONG* bound);
 // Elements by index within the bounds (DISP_E_BADINDEX outside). Get hands out a copy (string

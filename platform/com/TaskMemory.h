@@ -3,5 +3,4 @@
 #include <cstddef>
 
 void* CoTaskMemAlloc(std::size_t size);
-void* CoTaskMemRealloc(void* block, std::size_t size);
 void CoTaskMemFree(void* block);

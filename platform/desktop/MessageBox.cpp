@@ -22,8 +22,8 @@ wxApp* GuiApp() {
   return app != nullptr && app->IsGUI() ? app : nullptr;
 }
 
-int ShowWx(wxWindow* parent, const CString& text, const CString& caption, UINT flags) {
-  wxMessageDialog dialog(parent, CP932ToWx(text.str()), CP932ToWx(caption.str()), MessageBoxWxStyle(flags));
+int ShowWx(wxWindow* parent, const std::string& textUTF8, const CString& caption, UINT flags) {
+  wxMessageDialog dialog(parent, wxString::FromUTF8(textUTF8), CP932ToWx(caption.str()), MessageBoxWxStyle(flags));
   // The labels of the Japanese system's boxes, whatever the desktop's language.
   const wxString ok = CP932ToWx("OK");
   const wxString cancel = CP932ToWx("キャンセル");
@@ -102,19 +102,27 @@ namespace {
 
 unsigned g_messageBoxCount = 0;
 
+int Show(MessageBoxCall call) {
+  ++g_messageBoxCount;
+  if (ScopedMessageBoxHook* hook = CurrentHook()) return hook->Answer(call);
+  if (GuiApp() == nullptr) {
+    std::fprintf(stderr, "%s: %s\n", CP932ToUTF8(call.caption.str()).c_str(), call.textUTF8.c_str());
+    return DefaultMessageBoxResult(call.flags);
+  }
+  return ShowWx(call.parent, call.textUTF8, call.caption, call.flags);
+}
+
 }  // namespace
 
 unsigned GetMessageBoxCount() { return g_messageBoxCount; }
 
 int MessageBox(wxWindow* parent, const char* text, const char* caption, UINT flags) {
-  ++g_messageBoxCount;
-  MessageBoxCall call{CString(text), CString(caption ? caption : "エラー"), flags, parent};
-  if (ScopedMessageBoxHook* hook = CurrentHook()) return hook->Answer(call);
-  if (GuiApp() == nullptr) {
-    std::fprintf(stderr, "%s: %s\n", CP932ToUTF8(call.caption.str()).c_str(), CP932ToUTF8(call.text.str()).c_str());
-    return DefaultMessageBoxResult(flags);
-  }
-  return ShowWx(parent, call.text, call.caption, flags);
+  const CString narrow(text);
+  return Show(MessageBoxCall{narrow, CString(caption ? caption : "エラー"), flags, parent, CP932ToUTF8(narrow.str())});
+}
+
+int MessageBoxUTF8(wxWindow* parent, std::string_view text, const char* caption, UINT flags) {
+  return Show(MessageBoxCall{UTF8ToCP932(text), CString(caption ? caption : "エラー"), flags, parent, std::string(text)});
 }
 
 int AfxMessageBox(const char* text, UINT flags, UINT) {

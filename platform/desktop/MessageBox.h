@@ -4,6 +4,8 @@
 // without a hook and without a GUI application a box is written to stderr and answered with its
 // default button, so a headless run never waits.
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/base/CString.h"
@@ -51,6 +53,9 @@ class wxWindow;
 
 // Shows a box owned by parent (null: no owner). A null caption is "エラー", as on Windows.
 int MessageBox(wxWindow* parent, const char* text, const char* caption, UINT flags);
+// The same with a text in UTF-8, for a text that code page 932 cannot hold whole (one that names
+// characters outside it).
+int MessageBoxUTF8(wxWindow* parent, std::string_view text, const char* caption, UINT flags);
 // A box owned by the application's main window, with the application's name as caption.
 int AfxMessageBox(const char* text, UINT flags = MB_OK, UINT helpId = 0);
 
@@ -65,10 +70,11 @@ long MessageBoxWxStyle(UINT flags);
 int MessageBoxResultFromWx(int wxResult, UINT flags);
 
 struct MessageBoxCall {
-  CString text;
+  CString text;  // code page 932: '?' for a character it has no form for
   CString caption;
   UINT flags = 0;
   wxWindow* parent = nullptr;
+  std::string textUTF8;  // the text as shown, whole
 };
 
 // While it lives, every box is answered by it instead of being shown, and recorded. Hooks nest:

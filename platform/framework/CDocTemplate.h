@@ -49,7 +49,6 @@ class CDocTemplate {
   CDocTemplate(UINT nIDResource, const char* docString, DocClass docClass, FrameClass frameClass, ViewClass viewClass);
   virtual ~CDocTemplate();
 
-  UINT GetResourceID() const { return m_nIDResource; }
   BOOL GetDocString(CString& text, DocStringIndex index) const;
 
   std::vector<CDocument*> GetDocuments() const;

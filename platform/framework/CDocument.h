@@ -24,7 +24,6 @@ class CDocument : public wxEvtHandler, public CObject {
   virtual void SetPathName(const char* path, BOOL addToMRU = TRUE);
   const CString& GetTitle() const { return m_strTitle; }
   virtual void SetTitle(const char* title);
-  CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
 
   // The modified flag; a modified document's title ends with one "*".
   virtual BOOL IsModified() const { return m_bModified; }

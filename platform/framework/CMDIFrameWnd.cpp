@@ -316,12 +316,6 @@ void CMDIFrameWnd::SaveBarState(const char* section) const {
   state.SaveState(section);
 }
 
-void CMDIFrameWnd::LoadBarState(const char* section) {
-  CDockState state;
-  state.LoadState(section);
-  SetDockState(state);
-}
-
 BOOL CMDIFrameWnd::PreTranslateMessage(MSG* msg) { return TranslateMDISysAccel(msg); }
 
 BOOL CMDIFrameWnd::TranslateMDISysAccel(MSG* msg) {

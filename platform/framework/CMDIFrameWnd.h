@@ -83,15 +83,12 @@ class CMDIFrameWnd : public wxFrame, public CFrameWnd {
   void DockControlBar(CToolBar* bar, int row = -1, int position = 0);
   void ShowControlBar(wxWindow* bar, BOOL show, BOOL delay);
   BOOL IsBarVisible(const wxWindow* bar) const;
-  // The docked tool bars in the order they were docked.
-  const std::vector<CToolBar*>& GetControlBars() const { return m_bars; }
   wxWindow* GetControlBar(UINT nID) const;
   virtual void RecalcLayout(BOOL notify = TRUE);
   // The bars' layout, and the layout taken over (entries of unknown bars are passed by).
   void GetDockState(CDockState& state) const;
   void SetDockState(const CDockState& state);
   void SaveBarState(const char* section) const;
-  void LoadBarState(const char* section);
   // The layout engine of the bar area, for windows that take part in it (a tab strip).
   wxAuiManager& GetDockManager() { return m_dockManager; }
   // The status bar when the frame has one of ours.

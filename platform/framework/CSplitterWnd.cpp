@@ -231,10 +231,6 @@ void CSplitterWnd::DeleteRow(int rowDelete) {
   if (!Vertical()) DeleteCell(rowDelete, false);
 }
 
-void CSplitterWnd::DeleteColumn(int colDelete) {
-  if (Vertical()) DeleteCell(colDelete, false);
-}
-
 void CSplitterWnd::DeleteCell(int index, bool destroyLater) {
   const bool vertical = Vertical();
   int& count = vertical ? m_nCols : m_nRows;

@@ -51,8 +51,6 @@ class CSplitterWnd : public wxSplitterWindow {
   int GetRowCount() const { return m_nRows; }
   int GetColumnCount() const { return m_nCols; }
   int GetMaxRowCount() const { return m_nMaxRows; }
-  int GetMaxColumnCount() const { return m_nMaxCols; }
-  BOOL IsDynamic() const { return m_bDynamic ? TRUE : FALSE; }
 
   // Current size (0 while collapsed) and minimum of a row or column.
   void GetRowInfo(int row, int& cyCur, int& cyMin) const;
@@ -80,7 +78,6 @@ class CSplitterWnd : public wxSplitterWindow {
   virtual BOOL SplitColumn(int cxBefore);
   // Destroys the row's (column's) pane; the panes after it move up (left).
   virtual void DeleteRow(int rowDelete);
-  virtual void DeleteColumn(int colDelete);
 
   void SizeWindows() override;
 

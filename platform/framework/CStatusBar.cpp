@@ -44,12 +44,6 @@ UINT CStatusBar::GetItemID(int index) const {
   return index >= 0 && index < GetCount() ? m_panes[static_cast<size_t>(index)].id : 0;
 }
 
-int CStatusBar::CommandToIndex(UINT id) const {
-  for (int i = 0; i < GetCount(); ++i)
-    if (m_panes[static_cast<size_t>(i)].id == id) return i;
-  return -1;
-}
-
 void CStatusBar::SetPaneInfo(int index, UINT id, UINT style, int width) {
   if (index < 0 || index >= GetCount()) return;
   Pane& pane = m_panes[static_cast<size_t>(index)];

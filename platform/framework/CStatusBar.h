@@ -30,7 +30,6 @@ class CStatusBar : public wxStatusBar {
   BOOL SetIndicators(const UINT* ids, int count);
   int GetCount() const { return static_cast<int>(m_panes.size()); }
   UINT GetItemID(int index) const;
-  int CommandToIndex(UINT id) const;
   void SetPaneInfo(int index, UINT id, UINT style, int width);
   void GetPaneInfo(int index, UINT& id, UINT& style, int& width) const;
   BOOL SetPaneText(int index, const char* text, BOOL update = TRUE);

@@ -48,7 +48,6 @@ class CTabCtrl : public wxWindow {
   // The tab whose close box is under a client point, -1 when none is.
   int HitTestCloseBox(const wxPoint& point) const;
   void SetImageList(wxImageList* images) { m_images = images; }
-  wxImageList* GetImageList() const { return m_images; }
 
  protected:
   // The user picked another tab by a click.

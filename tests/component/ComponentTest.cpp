@@ -102,25 +102,67 @@ TEST_F(ComponentTest, PutsClampAsTheControlAllows) {
   const std::int64_t height = -((static_cast<std::int64_t>(105000) * ppi / 72000 + 5) / 10);
   EXPECT_EQ(Get(edit, 0x84).cyVal.int64, -height * 720000 / ppi);
 
-  // An array with bounds 5..6 changes roles 5 and 6 only; a plain number is refused.
-  const CComVariant before = Get(edit, 0x51);
-  SAFEARRAYBOUND bound = {2, 5};
-  CComVariant colours;
-  colours.vt = VT_ARRAY | VT_I4;
-  colours.parray = SafeArrayCreate(VT_I4, 1, &bound);
-  for (LONG i = 5; i <= 6; ++i) {
-    const LONG value = 0x123456 + i;
-    SafeArrayPutElement(colours.parray, &i, &value);
-  }
-  ASSERT_EQ(Put(edit, 0x51, colours), S_OK);
-  const CComVariant after = Get(edit, 0x51);
-  for (LONG i = 0; i < 15; ++i) {
-    LONG was = 0, now = 0;
-    SafeArrayGetElement(before.parray, &i, &was);
-    SafeArrayGetElement(after.parray, &i, &now);
-    EXPECT_EQ(now, (i == 5 || i == 6) ? 0x123456 + i : was) << i;
+  // An array with bounds 5..6 changes roles 5 and 6 of its own table only (text colours 0x51,
+  // background colours 0x52); a plain number is refused.
+  for (const DISPID id : {DISPID{0x51}, DISPID{0x52}}) {
+    const DISPID other = id == 0x51 ? 0x52 : 0x51;
+    const CComVariant before = Get(edit, id), otherBefore = Get(edit, other);
+    SAFEARRAYBOUND bound = {2, 5};
+    CComVariant colours;
+    colours.vt = VT_ARRAY | VT_I4;
+    colours.parray = SafeArrayCreate(VT_I4, 1, &bound);
+    for (LONG i = 5; i <= 6; ++i) {
+      const LONG value = 0x123456 + i;
+      SafeArrayPutElement(colours.parray, &i, &value);
+    }
+    ASSERT_EQ(Put(edit, id, colours), S_OK);
+    const CComVariant after = Get(edit, id), otherAfter = Get(edit, other);
+    for (LONG i = 0; i < 15; ++i) {
+      LONG was = 0, now = 0, otherWas = 0, otherNow = 0;
+      SafeArrayGetElement(before.parray, &i, &was);
+      SafeArrayGetElement(after.parray, &i, &now);
+      SafeArrayGetElement(otherBefore.parray, &i, &otherWas);
+      SafeArrayGetElement(otherAfter.parray, &i, &otherNow);
+      EXPECT_EQ(now, (i == 5 || i == 6) ? 0x123456 + i : was) << id << " " << i;
+      EXPECT_EQ(otherNow, otherWas) << id << " " << i;
+    }
   }
   EXPECT_EQ(Put(edit, 0x51, Long(1)), E_INVALIDARG);
+  edit->Release();
+}
+
+// Numbers past what the control draws with are held to its limits, so the active control still
+// makes its fonts and paints (a font a million pixels high stops the toolkit in an assertion, a
+// comment role past the five highlight roles reads past the colour table).
+TEST_F(ComponentTest, PutsOutOfRangeLeaveADrawableControl) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    ASSERT_EQ(Put(edit, -0x205, Text(u"a /* comment */ b")), S_OK);
+    ASSERT_EQ(Put(edit, 0x90, Text(u"/*")), S_OK);
+    ASSERT_EQ(Put(edit, 0x91, Text(u"*/")), S_OK);
+    ASSERT_EQ(Put(edit, 0x8F, Short(9)), S_OK);
+    EXPECT_EQ(Get(edit, 0x8F).iVal, 4);
+    ASSERT_EQ(Put(edit, 0x8F, Short(-9)), S_OK);
+    EXPECT_EQ(Get(edit, 0x8F).iVal, -1);
+    ASSERT_EQ(Put(edit, 0x8F, Short(2)), S_OK);
+    ASSERT_EQ(Put(edit, 0x17, Long(0x7FFFFFFF)), S_OK);
+    EXPECT_EQ(Get(edit, 0x17).lVal, 100000);
+    const int ppi = wxScreenDC().GetPPI().y;
+    // The largest height, 500 pixels, whichever way the size is too large: as points (above 0) or
+    // as a raw height (0 or below).
+    for (const std::int64_t size : {INT64_C(-300000000000000), INT64_C(30000000000), INT64_C(2147483647)}) {
+      CComVariant font;
+      font.vt = VT_CY;
+      font.cyVal.int64 = size;
+      ASSERT_EQ(Put(edit, 0x84, font), S_OK);
+      EXPECT_EQ(Get(edit, 0x84).cyVal.int64, 500 * 720000 / ppi) << size;
+      active.Window()->Refresh();
+      active.Window()->Update();
+    }
+  }
   edit->Release();
 }
 

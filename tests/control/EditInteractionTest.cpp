@@ -14,6 +14,7 @@
 #include <memory>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "control/CTextBuffer.h"
 #include "control/EditMessages.h"
@@ -302,6 +303,46 @@ TEST_F(EditInteractionTest, DropsInsertMoveAndIgnoreTheirOwnSelection) {
   EXPECT_EQ(Text(), "abcdefx y");
   edit->m_readOnly = true;
   EXPECT_EQ(edit->DragHover(false, true, 0, 0), 0);
+}
+
+// A character without a Shift JIS form becomes "?"; the user is told which ones, once, before the
+// text goes in, and the rest goes in as it would have.
+TEST_F(EditInteractionTest, CharactersWithoutShiftJisFormAreToldBeforeTheyGoIn) {
+  if (!wxTheClipboard->Open()) GTEST_SKIP() << "no clipboard";
+  wxTheClipboard->Close();
+  edit->m_appName = u"kesta32";
+  std::vector<std::string> textWhenTold;
+  ScopedMessageBoxHook boxes([&](const MessageBoxCall&) {
+    textWhenTold.push_back(Text());
+    return IDOK;
+  });
+  Load("[]");
+  edit->JumpTo(1, 0);
+  {
+    wxClipboardLocker lock;
+    ASSERT_TRUE(!!lock);
+    wxTheClipboard->SetData(new wxTextDataObject(wxString(L"\U00020BB7\u91CE\U00020BB7\U0001F600")));
+  }
+  edit->OnCommand(ID_EDIT_PASTE);
+  EXPECT_EQ(Text(), "[?野??]");
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(textWhenTold[0], "[]");
+  EXPECT_EQ(boxes.Calls()[0].caption, "kesta32");
+  EXPECT_NE(boxes.Calls()[0].textUTF8.find("\xF0\xA0\xAE\xB7 (U+20BB7)"), std::string::npos);
+  EXPECT_NE(boxes.Calls()[0].textUTF8.find("\xF0\x9F\x98\x80 (U+1F600)"), std::string::npos);
+
+  // A drop from another program the same way; text that Shift JIS holds asks nothing.
+  edit->m_dragSource = false;
+  EXPECT_TRUE(edit->DropDesktopText(wxString(L"\u00E9x"), false, edit->ColumnToX(0) + 1, edit->RowToY(0) + 2));
+  EXPECT_EQ(Text(), "?x[?野??]");
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_EQ(textWhenTold[1], "[?野??]");
+  EXPECT_TRUE(edit->DropDesktopText(CP932ToWx("全角"), false, edit->ColumnToX(0) + 1, edit->RowToY(0) + 2));
+  EXPECT_EQ(boxes.Calls().size(), 2u);
+  // A read-only control takes nothing, and so tells nothing.
+  edit->m_readOnly = true;
+  EXPECT_FALSE(edit->DropDesktopText(wxString(L"\U0001F600"), false, 0, 0));
+  EXPECT_EQ(boxes.Calls().size(), 2u);
 }
 
 TEST_F(EditInteractionTest, EditingCommands) {

@@ -11,11 +11,16 @@
 #include <memory>
 #include <string>
 
+#include "control/CCustomizeInfo.h"
 #include "control/CTextBuffer.h"
+#include "control/ColorTable.h"
+#include "control/EditSettings.h"
+#include "control/LogFont.h"
 #include "control/EditMessages.h"
 #include "control/window/WrilaEdit.h"
 #include "control/window/WrilaEditWindow.h"
 #include "platform/base/ColorRef.h"
+#include "platform/com/CRegKey.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -397,4 +402,63 @@ TEST_F(EditWindowTest, ThumbPastSixteenBitsReachesTheExactRow) {
   bar->GetEventHandler()->ProcessEvent(track);
   EXPECT_EQ(edit->m_topRow, 66000);
   EXPECT_EQ(bar->GetThumbPosition(), 66000);
+}
+
+// Stored numbers out of their ranges come in clamped, so a damaged or hand-edited store cannot
+// bring the control down at every start: each is loaded and the text drawn with it.
+TEST_F(EditWindowTest, StoredNumbersOutOfRangeAreClampedOnLoad) {
+  struct Case {
+    const char* name;
+    size_t offset;  // in the settings record
+    std::int32_t stored;
+    std::int32_t CCustomizeInfo::*field;  // null: the font height
+    std::int32_t loaded;
+  } cases[] = {
+      {"line spacing below 0", 96, -10, &CCustomizeInfo::LineSpace, 0},
+      {"line spacing huge", 96, 0x41414141, &CCustomizeInfo::LineSpace, 30},
+      {"tag role", 100, 99, &CCustomizeInfo::HiliteTag, 4},
+      {"tag role below none", 100, -5, &CCustomizeInfo::HiliteTag, -1},
+      {"comment role", 516, 50, &CCustomizeInfo::HiliteComment, 4},
+      {"comment role below none", 516, INT32_MIN, &CCustomizeInfo::HiliteComment, -1},
+      {"wrap mode", 68, 7, &CCustomizeInfo::WrapMode, 2},
+      {"wrap mode below 0", 68, -1, &CCustomizeInfo::WrapMode, 0},
+      {"margin below 8", 72, -5, &CCustomizeInfo::MarginNormal, 8},
+      {"quote margin huge", 76, INT32_MAX, &CCustomizeInfo::MarginQuote, kMaxWrapMargin},
+      {"TAB width 0", 80, 0, &CCustomizeInfo::TabSpace, 1},
+      {"TAB width huge", 80, 1000, &CCustomizeInfo::TabSpace, 16},
+      {"font height huge", 0, 3000000, nullptr, kMaxFontHeight},
+      {"font height most negative", 0, INT32_MIN, nullptr, -kMaxFontHeight},
+  };
+  Create("<tag> /* comment */ word\tx\r\nhttp://a.b\r\n");
+  edit->m_regKey = u"Software\\Test\\Ranges";
+  CRegKey key;
+  ASSERT_EQ(key.Create(HKEY_CURRENT_USER, "Software\\Test\\Ranges"), ERROR_SUCCESS);
+  key.SetDWORDValue("XRegVersion", 1);
+  // A highlight rule whose colour lies past the five highlight roles.
+  const std::uint8_t rule[] = {1, 0, 0, 0, 99, 0, 0, 0, 0, 0, 1, 0, 4, 0, 0, 0, 'w', 'o', 'r', 'd'};
+  key.SetBinaryValue("XHW", rule, sizeof rule);
+  for (const Case& c : cases) {
+    CCustomizeInfo cust;
+    CColorTable colors;
+    ResetEditSettings(cust, colors);
+    cust.WrapMode = 1;
+    cust.ShowLineNumber = cust.ShowRuler = 1;
+    cust.TagLeft = '<';
+    cust.TagRight = '>';
+    std::strcpy(cust.CommentBegin, "/*");
+    std::strcpy(cust.CommentEnd, "*/");
+    std::uint8_t bytes[sizeof(CCustomizeInfo)];
+    std::memcpy(bytes, &cust, sizeof bytes);
+    for (int i = 0; i < 4; ++i)
+      bytes[c.offset + static_cast<size_t>(i)] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(c.stored) >> (8 * i));
+    key.SetBinaryValue("XCust", bytes, sizeof bytes);
+    ASSERT_EQ(edit->LoadProperties(), S_OK) << c.name;
+    const std::int32_t loaded =
+        c.field ? edit->m_cust.*c.field : CLogFont::FromBytes(edit->m_cust.DisplayFont).lfHeight;
+    EXPECT_EQ(loaded, c.loaded) << c.name;
+    ASSERT_EQ(edit->m_hiliteRules.size(), 1u);
+    EXPECT_EQ(edit->m_hiliteRules[0].color, 4) << c.name;
+    EXPECT_GT(edit->m_rowHeight, 0) << c.name;
+    Render();
+  }
 }

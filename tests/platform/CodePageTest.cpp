@@ -37,6 +37,20 @@ TEST(CodePage, UnconvertibleCharactersBecomeQuestionMarks) {
   EXPECT_EQ(usedDefault, 1);
 }
 
+// Characters without a Shift JIS form are listed once each, in order, across several texts, so
+// the user can be told which ones were lost; bytes that are no character are not listed.
+TEST(CodePage, ConversionsListTheCharactersTheyCouldNotKeep) {
+  const std::string yoshi = "\xF0\xA0\xAE\xB7", smile = "\xF0\x9F\x98\x80", acute = "\xC3\xA9";
+  std::string lost;
+  EXPECT_EQ(WxToCP932(wxString(L"a\U00020BB7b\U0001F600\U00020BB7\u6F22"), &lost).str(), "a?b??漢");
+  EXPECT_EQ(lost, yoshi + smile);
+  EXPECT_EQ(UTF8ToCP932(smile + acute + "x\xFFy", &lost).str(), "??x?y");
+  EXPECT_EQ(lost, yoshi + smile + acute);
+  std::string none;
+  EXPECT_EQ(UTF8ToCP932(CP932ToUTF8("全角ｶﾅ①"), &none).str(), "全角ｶﾅ①");
+  EXPECT_EQ(none, "");
+}
+
 TEST(CodePage, EucAndJisRoundTrip) {
   const std::string text = "漢字かなカナ abc";
   const std::string euc = CP932ToEUCJP(text);

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 #include <wx/msgdlg.h>
 
+#include <string>
+
+#include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/desktop/UnkeptCharacters.h"
 
 TEST(MessageBox, HookAnswersAndRecordsEveryBox) {
   ScopedMessageBoxHook outer;  // default buttons
@@ -48,4 +52,30 @@ TEST(MessageBox, DefaultButtonsAndWxMapping) {
   EXPECT_EQ(MessageBoxResultFromWx(wxID_CANCEL, MB_OKCANCEL), IDCANCEL);
   EXPECT_EQ(MessageBoxResultFromWx(wxID_CANCEL, MB_YESNO), IDNO);  // closed without an answer
   EXPECT_EQ(MessageBoxResultFromWx(wxID_CANCEL, MB_OK), IDOK);
+}
+
+// The characters that could not be kept are named, each with its code point, in one box whose text
+// code page 932 could not hold; an empty list asks nothing.
+TEST(MessageBox, UnkeptCharactersAreNamedInOneBox) {
+  ScopedMessageBoxHook boxes;
+  TellUnkeptCharacters(nullptr, "", "kesta32");
+  EXPECT_TRUE(boxes.Calls().empty());
+  TellUnkeptCharacters(nullptr, "\xF0\xA0\xAE\xB7\xF0\x9F\x98\x80", "kesta32");
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  const MessageBoxCall& call = boxes.Calls()[0];
+  EXPECT_EQ(call.caption, "kesta32");
+  EXPECT_EQ(call.flags, MB_OK | MB_ICONEXCLAMATION);
+  EXPECT_NE(call.textUTF8.find("\xF0\xA0\xAE\xB7 (U+20BB7)" + CP932ToUTF8("、") + "\xF0\x9F\x98\x80 (U+1F600)"),
+            std::string::npos)
+      << call.textUTF8;
+  EXPECT_EQ(call.text.Find("次の文字はシフトJISで表せないため"), 0);
+
+  // A long list names the first twenty and counts the rest.
+  std::string many;
+  for (int i = 0; i < 25; ++i) many += "\xF0\x9F\x98" + std::string(1, static_cast<char>(0x80 + i));
+  TellUnkeptCharacters(nullptr, many, nullptr);
+  ASSERT_EQ(boxes.Calls().size(), 2u);
+  EXPECT_NE(boxes.Calls()[1].textUTF8.find("(U+1F613)"), std::string::npos);
+  EXPECT_EQ(boxes.Calls()[1].textUTF8.find("(U+1F614)"), std::string::npos);
+  EXPECT_NE(boxes.Calls()[1].text.Find("ほか 5 文字"), -1);
 }

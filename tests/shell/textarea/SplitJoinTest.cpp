@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <wx/textctrl.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/desktop/MessageBox.h"
 #include "platform/framework/CWinApp.h"
 #include "resources/CommandIds.h"
 #include "tests/shell/textarea/TextPaneFixture.h"
@@ -121,6 +123,21 @@ TEST_F(SplitJoinTest, TheDialogCanRenameOrCancelTheSplit) {
   EXPECT_EQ(proposed, "題");
   EXPECT_EQ(doc->GetTree().GetName(2).str(), "改名");
   EXPECT_EQ(Stored(doc, 2), "題\r\n本文");
+}
+
+// The new tree's title and file as typed: characters without a Shift JIS form are named once.
+TEST_F(SplitJoinTest, TheDialogTellsOfCharactersTheTitleCannotKeep) {
+  CSplitDlg dialog(m_frame);
+  dynamic_cast<wxTextCtrl*>(dialog.FindWindow(CSplitDlg::IDC_TITLE))->ChangeValue(wxString(L"\U00020BB7\u91CE\u5BB6"));
+  dynamic_cast<wxTextCtrl*>(dialog.FindWindow(CSplitDlg::IDC_FILE))->ChangeValue(wxString(L"\U0001F600.txt"));
+  ScopedMessageBoxHook boxes(IDOK);
+  ASSERT_TRUE(dialog.TransferDataFromWindow());
+  ASSERT_TRUE(dialog.TransferDataFromWindow());
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_NE(boxes.Calls()[0].textUTF8.find("(U+20BB7)"), std::string::npos);
+  EXPECT_NE(boxes.Calls()[0].textUTF8.find("(U+1F600)"), std::string::npos);
+  EXPECT_EQ(dialog.m_strTitle.str(), "?野家");
+  EXPECT_EQ(dialog.m_strFile.str(), "?.txt");
 }
 
 TEST_F(SplitJoinTest, JoinIsOfferedOnlyWithADeeperOrEqualNextTree) {

@@ -70,6 +70,8 @@ TEST_F(TextFilesTest, ReadingAFileInsertsItsLinesWithCrLf) {
       {"lf.txt", "一\nb\n", "一\r\nb\r\n"},
       {"crlf.txt", "a\r\nb", "a\r\nb\r\n"},  // the last line ends like the others
       {"empty.txt", "", ""},
+      // A NUL byte is a space, as in an outline; the line break after it stays.
+      {"nul.txt", std::string("a\0b\nc", 5), "a b\r\nc\r\n"},
       // A line longer than any read buffer stays one line.
       {"long.txt", std::string(40000, 'x') + "\n", std::string(40000, 'x') + "\r\n"},
   };

@@ -102,6 +102,30 @@ TEST_F(TreeEditDlgTest, CategoryListOffersNoneThenTheDocumentsCategories) {
   EXPECT_EQ(WxToCP932(combo->GetStringSelection()), "未設定");
 }
 
+// A title or link character without a Shift JIS form is named to the user once, while the dialog
+// is still open, before it becomes "?" in the item.
+TEST_F(TreeEditDlgTest, CharactersThatCannotBeKeptAreToldOnceBeforeTheDialogCloses) {
+  CTreeEditDlg& dialog = Dialog();
+  bool toldWhileOpen = false;
+  ScopedMessageBoxHook boxes([&](const MessageBoxCall&) {
+    toldWhileOpen = m_dialog->IsModal();
+    return IDOK;
+  });
+  WhenShown act([&](wxDialog* shown) {
+    Edit(CTreeEditDlg::IDC_TITLE)->ChangeValue(wxString(L"\U00020BB7\u91CE\u5BB6"));
+    Edit(CTreeEditDlg::IDC_LINK)->ChangeValue(wxString(L"\U0001F600.txt"));
+    ::Click(shown, CTreeEditDlg::IDC_RELEASE);  // takes the fields' values, as OK does
+    ::Click(shown, wxID_OK);
+  });
+  ASSERT_EQ(dialog.ShowModal(), wxID_OK);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_TRUE(toldWhileOpen);
+  EXPECT_NE(boxes.Calls()[0].textUTF8.find("(U+20BB7)"), std::string::npos);
+  EXPECT_NE(boxes.Calls()[0].textUTF8.find("(U+1F600)"), std::string::npos);
+  EXPECT_EQ(dialog.m_strTitle, "?野家");
+  EXPECT_EQ(dialog.m_strLink, "");
+}
+
 TEST_F(TreeEditDlgTest, OkRefusesAnEmptyTitleThenReturnsTheStatusWordAndStoresTheChoices) {
   Setting("System", "TreeAddPos", "0");
   CTreeEditDlg& dialog = Dialog();

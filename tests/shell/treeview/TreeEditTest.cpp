@@ -260,6 +260,33 @@ TEST_F(TreePaneTest, PlainTextBecomesItemsInTheChosenMode) {
   }
 }
 
+// Pasted titles with characters that Shift JIS cannot hold: the user is told which, once, before
+// the items are made; the items are made as they would have been, with "?" for them.
+TEST_F(TreePaneTest, PastedTextToldOfCharactersThatCannotBeKeptBeforeItBecomesItems) {
+  Setting("System", "PasteTextDlg", "0");
+  Setting("System", "TextPasteMode", "0");
+  CKestavonDoc* doc = OpenOutline(kOutline);
+  ListOf(doc)->SetCurSel(6);  // C
+  {
+    wxClipboardLocker lock;
+    ASSERT_FALSE(!lock);
+    wxTheClipboard->SetData(new wxTextDataObject(wxString(L"\U00020BB7\u91CE\u5BB6\n\u00E9")));
+  }
+  std::vector<std::string> pathsWhenTold;
+  ScopedMessageBoxHook boxes([&](const MessageBoxCall&) {
+    pathsWhenTold = Paths(doc);
+    return IDOK;
+  });
+  Command(ID_EDIT_PASTE_CHILD);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(pathsWhenTold, kOutline);
+  EXPECT_NE(boxes.Calls()[0].textUTF8.find("(U+20BB7)"), std::string::npos);
+  EXPECT_NE(boxes.Calls()[0].textUTF8.find("(U+00E9)"), std::string::npos);
+  std::vector<std::string> expected = kOutline;
+  expected.insert(expected.end(), {"Top/C/?野家", "Top/C/?"});
+  EXPECT_EQ(Paths(doc), expected);
+}
+
 TEST_F(TreePaneTest, MovesAndLevelsKeepOneCopyAndFollowTheMovedItem) {
   CKestavonDoc* doc = OpenOutline({"Top", "Top/A", "Top/B", "Top/B/b1", "Top/B/b2", "Top/C"});
   COwnerListBox* list = ListOf(doc);
