@@ -34,7 +34,6 @@ uint64_t Digest(const std::string& text) {
   return hash;
 }
 
-
 // A connected stream socket to the path, -1 when nobody listens there.
 int ConnectTo(const CString& path) {
   const std::string os = CP932ToUTF8(path.str());

@@ -523,8 +523,7 @@ void CMainFrame::OnMainClose(wxCloseEvent& event) {
 }
 
 void CMainFrame::OnCommandLine(wxCommandEvent&) {
-  CarryOutCommandLine(
-      CKestavonApp::ReadHandOverLine(GetKestavonApp()->GetProfileString("System", "Commandline", "")));
+  CarryOutCommandLine(CKestavonApp::ReadHandOverLine(GetKestavonApp()->GetProfileString("System", "Commandline", "")));
 }
 
 void CMainFrame::OnInstanceCommand(int commandId, const CString& text) {

@@ -125,17 +125,10 @@ void CMDIChildWnd::TrackWindowMenu(wxWindow* owner, const wxPoint& at) {
 
 void CMDIChildWnd::OnSysCommand(UINT command) {
   switch (command) {
-    case SC_RESTORE:
-      MDIRestore();
-      break;
-    case SC_MAXIMIZE:
-      MDIMaximize();
-      break;
-    case SC_CLOSE:
-      Close();
-      break;
-    default:
-      break;
+    case SC_RESTORE: MDIRestore(); break;
+    case SC_MAXIMIZE: MDIMaximize(); break;
+    case SC_CLOSE: Close(); break;
+    default: break;
   }
 }
 

@@ -15,16 +15,11 @@ struct ButtonWords {
 };
 
 constexpr ButtonWords kButtons[] = {
-    {wxID_PREVIEW_CLOSE, "閉じる(&C)", nullptr},
-    {wxID_PREVIEW_PRINT, "印刷(&P)...", "印刷"},
-    {wxID_PREVIEW_FIRST, nullptr, "最初のページ"},
-    {wxID_PREVIEW_PREVIOUS, nullptr, "前のページ"},
-    {wxID_PREVIEW_NEXT, nullptr, "次のページ"},
-    {wxID_PREVIEW_LAST, nullptr, "最後のページ"},
-    {wxID_PREVIEW_ZOOM_OUT, nullptr, "縮小"},
-    {wxID_PREVIEW_ZOOM_IN, nullptr, "拡大"},
-    {wxID_PREVIEW_ZOOM, nullptr, "倍率"},
-    {wxID_PREVIEW_GOTO, nullptr, "ページ番号"},
+    {wxID_PREVIEW_CLOSE, "閉じる(&C)", nullptr},   {wxID_PREVIEW_PRINT, "印刷(&P)...", "印刷"},
+    {wxID_PREVIEW_FIRST, nullptr, "最初のページ"}, {wxID_PREVIEW_PREVIOUS, nullptr, "前のページ"},
+    {wxID_PREVIEW_NEXT, nullptr, "次のページ"},    {wxID_PREVIEW_LAST, nullptr, "最後のページ"},
+    {wxID_PREVIEW_ZOOM_OUT, nullptr, "縮小"},      {wxID_PREVIEW_ZOOM_IN, nullptr, "拡大"},
+    {wxID_PREVIEW_ZOOM, nullptr, "倍率"},          {wxID_PREVIEW_GOTO, nullptr, "ページ番号"},
 };
 
 }  // namespace

@@ -157,8 +157,7 @@ TEST(InstanceChannel, WithoutARuntimeFolderOnlyAFolderClosedToOthersIsUsed) {
   EXPECT_EQ(st.st_mode & 0777, 0700u);
   EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon", "/conf").GetString()), path);  // every start finds it
   chmod(first.c_str(), 0700);
-  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon", "/conf").GetString()),
-            first + path.substr(path.rfind('/')));
+  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon", "/conf").GetString()), first + path.substr(path.rfind('/')));
   setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
   if (savedTmp) setenv("TMPDIR", savedTmp, 1); else unsetenv("TMPDIR");
 }
@@ -170,12 +169,18 @@ class ScopedEnvironment {
     for (const auto& [name, value] : values) {
       const char* old = std::getenv(name);
       m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-      if (value) setenv(name, value, 1); else unsetenv(name);
+      if (value)
+        setenv(name, value, 1);
+      else
+        unsetenv(name);
     }
   }
   ~ScopedEnvironment() {
     for (const auto& [name, value] : m_saved) {
-      if (value) setenv(name.c_str(), value->c_str(), 1); else unsetenv(name.c_str());
+      if (value)
+        setenv(name.c_str(), value->c_str(), 1);
+      else
+        unsetenv(name.c_str());
     }
   }
 
@@ -219,9 +224,8 @@ TEST(InstanceChannel, TheCommandLineTravelsOverTheSocket) {
   ScopedEnvironment folder{{"XDG_RUNTIME_DIR", runtime.c_str()}};
   CInstanceListener listener;
   std::vector<std::pair<int, std::string>> received;
-  ASSERT_TRUE(listener.Listen("Kestavon", "/conf", [&](int id, const CString& text) {
-    received.emplace_back(id, text.GetString());
-  }));
+  ASSERT_TRUE(listener.Listen("Kestavon", "/conf",
+                              [&](int id, const CString& text) { received.emplace_back(id, text.GetString()); }));
   const std::string line = "-J3 \"/home/a/My Files/\xe8\xaa\xad\xe6\x9b\xb8.kvn\" b.kvn";
   std::atomic<bool> done{false};
   BOOL sent = FALSE;
