@@ -11,6 +11,7 @@ class CEditCore;
 
 // Line-end kinds.
 enum : int { LINEEND_CRLF = 0, LINEEND_CR = 1, LINEEND_LF = 2 };
+inline const char* LineEndBytes(int kind) { return kind == LINEEND_CR ? "\r" : kind == LINEEND_LF ? "\n" : "\r\n"; }
 
 class CLine {
  public:

@@ -353,12 +353,6 @@ BOOL CTextBuffer::GetRowSpan(int row, int firstColumn, int lastColumn, CRowSpan*
   return TRUE;
 }
 
-namespace {
-
-const char* LineEndBytes(int kind) { return kind == LINEEND_CR ? "\r" : kind == LINEEND_LF ? "\n" : "\r\n"; }
-
-}  // namespace
-
 int CTextBuffer::GetRangeSize(POINT startView, POINT endView, bool quote) {
   const POINT s = ViewToLogical(startView.x, startView.y, -1);
   const POINT e = ViewToLogical(endView.x, endView.y, 1);

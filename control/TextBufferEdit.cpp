@@ -232,6 +232,9 @@ POINT CTextBuffer::InsertGlobal(POINT view, const char* text, int length, bool c
       start = p + 1;
     }
   }
+  // A box copy ends every row with a line end; that end closes the last row and starts none, so the
+  // row below the block is left alone.
+  if (lines.size() > 1 && lines.back().second == 0) lines.pop_back();
   const POINT caret = NormalizePos(view);
   const int lastRow = caret.y + static_cast<int>(lines.size()) - 1;
   const bool group = m_group;
@@ -247,7 +250,11 @@ POINT CTextBuffer::InsertGlobal(POINT view, const char* text, int length, bool c
     const int row = caret.y + i;
     if (row >= m_totalRows) continue;
     const POINT pos = ViewToLogical(caret.x, row, -1);
-    const int shortBy = caret.x - LogicalToView(pos.x, pos.y).x;
+    const POINT posView = LogicalToView(pos.x, pos.y);
+    // Only a row that ends before the column is padded; a column inside a double-byte character or
+    // a TAB's cell takes the text in front of that character instead.
+    const bool insideCharacter = pos.x < GetLineLength(pos.y) && posView.y == row;
+    const int shortBy = insideCharacter ? 0 : caret.x - posView.x;
     CRefString piece = shortBy > 0 ? CRefString(' ', shortBy) : CRefString();
     piece.Append(lines[static_cast<size_t>(i)].first, lines[static_cast<size_t>(i)].second);
     if (piece.IsEmpty()) continue;

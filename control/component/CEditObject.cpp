@@ -52,8 +52,7 @@ void CEditControl::FireScroll() { m_object->Fire(DISPID_EVENT_ONSCROLL); }
 void CEditControl::FirePropChanged() { m_object->Fire(DISPID_EVENT_ONPROPCHANGED); }
 bool CEditControl::ShowPropertyFrame() { return m_object->ShowPropertyFrame() == S_OK; }
 
-CEditObject::CEditObject()
-    : m_live(WrilaModule()), m_events(this, DIID__IEditEvents), m_control(this) {}
+CEditObject::CEditObject() : m_live(WrilaModule()), m_events(this, DIID__IEditEvents), m_control(this), m_dual(this) {}
 
 CEditObject::~CEditObject() {
   m_control.DestroyControl();
@@ -63,8 +62,9 @@ CEditObject::~CEditObject() {
 HRESULT CEditObject::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IEdit))
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
     return Answer(iid, iid, static_cast<IDispatch*>(this), object);
+  if (IsEqualIID(iid, IID_IEdit)) return Answer(iid, iid, m_dual.Interface(), object);
   if (IsEqualIID(iid, IID_IConnectionPointContainer))
     return Answer(iid, iid, static_cast<IConnectionPointContainer*>(this), object);
   if (IsEqualIID(iid, IID_IPersistStreamInit)) return Answer(iid, iid, static_cast<IPersistStreamInit*>(this), object);

@@ -1,9 +1,11 @@
 #pragma once
-// The automation object of coclass Edit: IEdit by dispatch id, the _IEditEvents connection point,
-// persistence of its property map into a stream, and in-place activation in a host window. It
-// owns the control (the window layer's WrilaEdit) and sends the control's events to the sinks.
+// The automation object of coclass Edit: IEdit by dispatch id and by its table of functions, the
+// _IEditEvents connection point, persistence of its property map into a stream, and in-place
+// activation in a host window. It owns the control (the window layer's WrilaEdit) and sends the
+// control's events to the sinks.
 #include <span>
 
+#include "control/component/EditDual.h"
 #include "control/component/WrilaInterfaces.h"
 #include "control/window/WrilaEdit.h"
 #include "platform/com/ComModule.h"
@@ -98,6 +100,7 @@ class CEditObject : public DispatchObject<IDispatch, IConnectionPointContainer, 
   ComModuleObject m_live;
   ConnectionPoint m_events;
   CEditControl m_control;
+  EditDual m_dual;
   IControlSite* m_site = nullptr;
   bool m_dirty = false;
   std::uint32_t m_extentX = 2540 * 4;  // HIMETRIC, a few inches until a host sizes the control

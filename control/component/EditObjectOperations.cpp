@@ -125,9 +125,7 @@ HRESULT CEditObject::GetOperationalProperty(DISPID id, VARIANT* result) {
 HRESULT CEditObject::PutOperationalProperty(DISPID id, const VARIANT& value) {
   CTextBuffer& buffer = m_control.GetBuffer();
   switch (id) {
-    case DISPID_EDIT_MODIFIED:
-      buffer.SetModified(value.boolVal != 0);
-      return S_OK;
+    case DISPID_EDIT_MODIFIED: buffer.SetModifiedState(value.boolVal != 0); return S_OK;
     case DISPID_EDIT_SELTEXT: {
       if (!InUserMode()) return CTL_E_SETNOTSUPPORTEDATRUNTIME;
       if (!IsActive()) return S_OK;
@@ -254,8 +252,9 @@ HRESULT CEditObject::CallMethod(DISPID id, DISPPARAMS* params, VARIANT* result, 
       CRefString text;
       if (IsActive() && y >= 0) {
         if (logical && y < buffer.GetLineCount()) {
-          text = buffer.GetLine(static_cast<int>(y))->GetText();
-          if (crlf && y + 1 < buffer.GetLineCount()) text += "\r\n";
+          const CLine* line = buffer.GetLine(static_cast<int>(y));
+          text = line->GetText();
+          if (crlf && y + 1 < buffer.GetLineCount()) text += LineEndBytes(line->GetKind());
         } else if (!logical) {
           text = buffer.GetRowText(static_cast<int>(y));
         }

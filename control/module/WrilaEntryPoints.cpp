@@ -59,11 +59,12 @@ HRESULT RegisterControlKeys(const char* modulePath) {
   const CString classKey = CString("CLSID\\") + GuidToString(CLSID_Edit).c_str();
   if (key.Open(HKEY_CLASSES_ROOT, classKey) != ERROR_SUCCESS) return SELFREG_E_CLASS;
   const CString bitmap = CString(modulePath) + ", 128";
-  const bool ok = key.SetKeyValue("Control", "") == ERROR_SUCCESS && key.SetKeyValue("Insertable", "") == ERROR_SUCCESS &&
-                  key.SetKeyValue("ToolboxBitmap32", bitmap) == ERROR_SUCCESS &&
-                  key.SetKeyValue("MiscStatus", "0") == ERROR_SUCCESS &&
-                  key.SetKeyValue("MiscStatus\\1", "131473") == ERROR_SUCCESS &&
-                  key.SetKeyValue("Version", "1.1") == ERROR_SUCCESS;
+  CRegKey control, insertable;  // bare keys: their presence is what a container reads
+  const bool ok =
+      control.Create(key, "Control") == ERROR_SUCCESS && insertable.Create(key, "Insertable") == ERROR_SUCCESS &&
+      key.SetKeyValue("ToolboxBitmap32", bitmap) == ERROR_SUCCESS &&
+      key.SetKeyValue("MiscStatus", "0") == ERROR_SUCCESS &&
+      key.SetKeyValue("MiscStatus\\1", "131473") == ERROR_SUCCESS && key.SetKeyValue("Version", "1.1") == ERROR_SUCCESS;
   return ok ? S_OK : SELFREG_E_CLASS;
 }
 

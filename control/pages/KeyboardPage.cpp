@@ -230,7 +230,9 @@ class KeyboardPage : public CWrilaPage {
 
   void ShowAssignment() {
     const bool typed = !m_field->GetValue().empty();
-    if (wxWindow* label = Page()->FindWindow(IDC_ASSIGNED_LABEL)) label->Show(typed);
+    // A label shown anew has no place yet: the page lays it out beside its text at once.
+    wxWindow* label = Page()->FindWindow(IDC_ASSIGNED_LABEL);
+    if (label && label->Show(typed)) Page()->Layout();
     wxString assigned;
     if (typed) {
       assigned = CP932ToWx("[未定義]");

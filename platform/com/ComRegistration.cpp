@@ -20,6 +20,12 @@ bool SetKeyString(HKEY parent, const CString& subKey, const char* value, const c
   return key.SetStringValue(valueName, value) == ERROR_SUCCESS;
 }
 
+// A key that only marks something by being there: no value at all, as a registration script's bare key.
+bool CreateBareKey(HKEY parent, const CString& subKey) {
+  CRegKey key;
+  return key.Create(parent, subKey) == ERROR_SUCCESS;
+}
+
 bool DeleteTreeIfPresent(const CString& path) {
   const LONG status = RegDeleteTree(HKEY_CLASSES_ROOT, path);
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
@@ -43,7 +49,7 @@ HRESULT RegisterComClass(const ComClassRegistration& entry, const char* modulePa
             SetKeyString(HKEY_CLASSES_ROOT, independent + "\\CurVer", entry.progId);
   const CString classKey = ClassKeyPath(entry.clsid);
   ok = ok && DeleteTreeIfPresent(classKey) && SetKeyString(HKEY_CLASSES_ROOT, classKey, entry.description) &&
-       SetKeyString(HKEY_CLASSES_ROOT, classKey + "\\Programmable", "") &&
+       CreateBareKey(HKEY_CLASSES_ROOT, classKey + "\\Programmable") &&
        SetKeyString(HKEY_CLASSES_ROOT, classKey + "\\InprocServer32", modulePath) &&
        SetKeyString(HKEY_CLASSES_ROOT, classKey + "\\InprocServer32", "Apartment", "ThreadingModel");
   if (ok && entry.typeLib) {

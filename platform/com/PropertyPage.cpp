@@ -5,6 +5,9 @@
 #include <wx/notebook.h>
 #include <wx/sizer.h>
 
+#include <gtk/gtk.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "platform/com/Bstr.h"
@@ -106,6 +109,13 @@ class PropertyFrame : public wxDialog {
       if (FAILED(page->GetPageWindow(&window)) || !window) return E_FAIL;
       m_notebook->AddPage(window, title);
     }
+    // GTK hides the tabs that do not fit behind scroll arrows; the frame is made wide enough to show
+    // every tab instead, as the pages' own width alone would not.
+    GtkWidget* tabs = static_cast<GtkWidget*>(m_notebook->GetHandle());
+    gtk_notebook_set_scrollable(GTK_NOTEBOOK(tabs), FALSE);
+    int tabsWidth = 0;
+    gtk_widget_get_preferred_width(tabs, &tabsWidth, nullptr);
+    m_notebook->SetMinSize(wxSize(std::max(tabsWidth, m_notebook->GetBestSize().x), -1));
     GetSizer()->SetSizeHints(this);
     return m_pages.empty() ? S_FALSE : S_OK;
   }

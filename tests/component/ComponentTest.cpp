@@ -23,6 +23,7 @@
 #include "platform/com/Dispatch.h"
 #include "platform/com/EventSink.h"
 #include "platform/com/SafeArray.h"
+#include "control/component/WrilaInterfaces.h"
 #include "platform/desktop/Shell.h"
 #include "tests/common/TestSupport.h"
 #include "tests/component/ComponentSupport.h"
@@ -49,6 +50,25 @@ TEST_F(ComponentTest, RegistersItsClassesAndIsCreatedByClassIdAndProgramId) {
   EXPECT_EQ(ClassesValue("Wrila.Edit"), "(missing)");
   EXPECT_EQ(ClassesValue(("CLSID\\" + clsid).c_str()), "(missing)");
   EXPECT_EQ(CLSIDFromProgID(u"Wrila.Edit", &byName), CO_E_CLASSSTRING);
+}
+
+TEST_F(ComponentTest, MarkerKeysAreBareAsARegistrationScriptMakesThem) {
+  const CString edit = CString("CLSID\\") + GuidToString(kEdit).c_str();
+  EXPECT_EQ(ClassesValue(edit + "\\Control"), "(no value)");
+  EXPECT_EQ(ClassesValue(edit + "\\Insertable"), "(no value)");
+  CRegKey classes;
+  ASSERT_EQ(classes.Open(HKEY_CLASSES_ROOT, "CLSID", KEY_READ), ERROR_SUCCESS);
+  int programmable = 0;
+  char name[128];
+  DWORD length = sizeof name;
+  for (DWORD i = 0; classes.EnumKey(i, name, &length) == ERROR_SUCCESS; ++i, length = sizeof name) {
+    const CString key = CString("CLSID\\") + name + "\\Programmable";
+    const CString value = ClassesValue(key);
+    if (value == "(missing)") continue;
+    ++programmable;
+    EXPECT_EQ(value, "(no value)") << name;
+  }
+  EXPECT_GE(programmable, 19);  // every class of the library
 }
 
 TEST_F(ComponentTest, EveryMemberNameAnswersAndPropertiesComeWithTheirTypes) {
@@ -409,6 +429,119 @@ TEST_F(ComponentTest, PositionMembersConvertBetweenSerialLinesRowsAndPixels) {
     EXPECT_EQ(Call(edit, 0x79, {Long(5), Long(2)}), S_OK);
   }
   edit->Release();
+}
+
+TEST_F(ComponentTest, ModifiedFalseIsTheSavePointForUndoAndRedo) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    ASSERT_EQ(Put(edit, -0x205, Text(u"abc")), S_OK);
+    ASSERT_EQ(Put(edit, 0x57, Bool(false)), S_OK);
+    ASSERT_EQ(Put(edit, 0x73, Text(u"x")), S_OK);
+    EXPECT_EQ(Get(edit, 0x57).boolVal, 1);
+    ASSERT_EQ(Put(edit, 0x57, Bool(false)), S_OK);  // the host saved "xabc"
+    // Undoing the saved edit leaves text that differs from the saved one; redoing it comes back.
+    ASSERT_EQ(Call(edit, 0x69, {Long(0xE12B)}), S_OK);
+    EXPECT_EQ(std::u16string(BstrView(Get(edit, -0x205).bstrVal)), u"abc");
+    EXPECT_EQ(Get(edit, 0x57).boolVal, 1);
+    ASSERT_EQ(Call(edit, 0x69, {Long(0xE12C)}), S_OK);
+    EXPECT_EQ(std::u16string(BstrView(Get(edit, -0x205).bstrVal)), u"xabc");
+    EXPECT_EQ(Get(edit, 0x57).boolVal, 0);
+  }
+  edit->Release();
+}
+
+TEST_F(ComponentTest, GetLineTextKeepsEachLinesOwnEnd) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(edit);
+    ASSERT_EQ(Put(edit, -0x205, Text(u"one\rtwo\nthree\r\nfour")), S_OK);
+    struct Case {
+      bool logical;
+      LONG y;
+      bool withEnd;
+      const char16_t* text;
+    };
+    const Case cases[] = {{true, 0, true, u"one\r"},  {true, 1, true, u"two\n"}, {true, 2, true, u"three\r\n"},
+                          {true, 3, true, u"four"},   {true, 0, false, u"one"},  {false, 1, true, u"two"},
+                          {false, 2, true, u"three"}, {true, 4, true, u""},      {false, -1, true, u""}};
+    for (const Case& c : cases) {
+      CComVariant result;
+      ASSERT_EQ(Call(edit, 0x78, {Bool(c.logical), Long(c.y), Bool(c.withEnd)}, &result), S_OK);
+      ASSERT_EQ(result.vt, VT_BSTR);
+      EXPECT_EQ(std::u16string(BstrView(result.bstrVal)), c.text) << c.logical << "," << c.y << "," << c.withEnd;
+    }
+  }
+  edit->Release();
+}
+
+TEST_F(ComponentTest, DualInterfaceTableReachesTheSameMembersAsTheDispatch) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* dispatch = CreateEdit();
+  ASSERT_TRUE(dispatch);
+  IEdit* edit = nullptr;
+  ASSERT_EQ(dispatch->QueryInterface(WrilaId(0xE7EC5703), reinterpret_cast<void**>(&edit)), S_OK);
+  ASSERT_TRUE(edit);
+  {
+    ActiveEdit active(dispatch);
+    BSTR text = SysAllocString(u"one\r\ntwo");
+    ASSERT_EQ(edit->put_Text(text), S_OK);
+    SysFreeString(text);
+    BSTR back = nullptr;
+    ASSERT_EQ(edit->get_Text(&back), S_OK);
+    EXPECT_EQ(std::u16string(BstrView(back)), u"one\r\ntwo");
+    SysFreeString(back);
+
+    // Puts clamp as by dispatch id, and both ways read the same value.
+    short tab = 0;
+    ASSERT_EQ(edit->put_TabSpace(99), S_OK);
+    ASSERT_EQ(edit->get_TabSpace(&tab), S_OK);
+    EXPECT_EQ(tab, 16);
+    EXPECT_EQ(Get(dispatch, 0x19).iVal, 16);
+    VARIANT_BOOL readOnly = 0;
+    ASSERT_EQ(edit->put_ReadOnly(VARIANT_TRUE), S_OK);
+    ASSERT_EQ(edit->get_ReadOnly(&readOnly), S_OK);
+    EXPECT_EQ(readOnly, VARIANT_TRUE);
+    ASSERT_EQ(edit->put_ReadOnly(VARIANT_FALSE), S_OK);
+
+    // Methods: in arguments, out arguments and results.
+    LONG lines = 0, serial = 0, v = -1, h = -1;
+    ASSERT_EQ(edit->GetLines(VARIANT_TRUE, &lines), S_OK);
+    EXPECT_EQ(lines, 2);
+    ASSERT_EQ(edit->LogicalToSerial(1, 2, &serial), S_OK);
+    EXPECT_EQ(serial, 7);
+    ASSERT_EQ(edit->SetCaretPos(VARIANT_TRUE, 1, 2), S_OK);
+    ASSERT_EQ(edit->GetCaretPos(VARIANT_TRUE, &v, &h), S_OK);
+    EXPECT_EQ(std::make_pair(v, h), std::make_pair(LONG{1}, LONG{2}));
+    BSTR line = nullptr;
+    ASSERT_EQ(edit->GetLineText(VARIANT_TRUE, 0, VARIANT_TRUE, &line), S_OK);
+    EXPECT_EQ(std::u16string(BstrView(line)), u"one\r\n");
+    SysFreeString(line);
+    short status = -1;
+    EXPECT_EQ(edit->QueryStatus(0x1234, &status), S_FALSE);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(edit->GetCaretPos(VARIANT_TRUE, nullptr, &h), E_POINTER);
+    LONG margin = 0;
+    ASSERT_EQ(edit->get_Margin(&margin), S_OK);
+    EXPECT_GT(margin, 0);
+
+    // The order of the table as a host compiled against another copy of it sees it: after IDispatch's
+    // seven, the stock properties put before get, then by dispatch id, get before put.
+    using GetBool = HRESULT (*)(IEdit*, VARIANT_BOOL*);
+    void** table = *reinterpret_cast<void***>(edit);
+    VARIANT_BOOL kana = 0;
+    ASSERT_EQ(edit->put_KanaUrl(VARIANT_TRUE), S_OK);
+    ASSERT_EQ(reinterpret_cast<GetBool>(table[7 + 166 - 2])(edit, &kana), S_OK);  // get_KanaUrl
+    EXPECT_EQ(kana, VARIANT_TRUE);
+    ASSERT_EQ(reinterpret_cast<GetBool>(table[7 + 6])(edit, &readOnly), S_OK);  // get_ReadOnly
+    EXPECT_EQ(readOnly, VARIANT_FALSE);
+  }
+  edit->Release();
+  dispatch->Release();
 }
 
 TEST_F(ComponentTest, SetScrollPosGoesAsFarAsTheScrollRange) {

@@ -266,6 +266,31 @@ TEST_F(ComponentTest, KeyPageCapturesAssignsAndDeletesKeys) {
   edit->Release();
 }
 
+TEST_F(ComponentTest, KeyPageLaysOutTheAssignmentLabelWhenAKeyIsPressed) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  RunFrame({edit}, {kKeyboardPage}, [](wxDialog& frame, wxNotebook& pages) {
+    wxWindow* page = pages.GetPage(0);
+    page->SetSize(page->GetBestSize());  // as showing the frame sizes and lays it out
+    page->Layout();
+    PressInField(page, WXK_F4, true, false, false);
+    const wxRect label = page->FindWindow(383)->GetRect();
+    const wxRect field = page->FindWindow(376)->GetRect();
+    ASSERT_TRUE(page->FindWindow(383)->IsShown());
+    // Below the key field, beside the name it introduces, over no other control.
+    EXPECT_GE(label.GetTop(), field.GetBottom());
+    EXPECT_LE(label.GetRight(), page->FindWindow(382)->GetRect().GetLeft());
+    for (wxWindow* other : page->GetChildren()) {
+      if (other->GetId() != 383 && other->IsShown() && other->GetId() != 382) {
+        EXPECT_FALSE(label.Intersects(other->GetRect())) << other->GetId();
+      }
+    }
+    PressButton(frame, wxID_CANCEL);
+  });
+  edit->Release();
+}
+
 TEST_F(ComponentTest, DisplayPageAppliesColoursSpacingAndFontToEveryControl) {
   if (!kesta_test::HasGui()) GTEST_SKIP();
   const CLSID kShowPage = WrilaId(0xE7EC5716);

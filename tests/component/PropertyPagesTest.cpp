@@ -7,6 +7,8 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
+#include <gtk/gtk.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -82,6 +84,44 @@ TEST_F(ComponentTest, ControlNamesEveryPageOfItsMapToAContainer) {
   EXPECT_TRUE(IsEqualCLSID(pages.pElems[11], WrilaId(0xE7EC571B)));  // keyboard
   CoTaskMemFree(pages.pElems);
   specify->Release();
+  edit->Release();
+}
+
+TEST_F(ComponentTest, PropertyFrameIsWideEnoughForEveryTab) {
+  if (!kesta_test::HasGui()) GTEST_SKIP();
+  IDispatch* edit = CreateEdit();
+  ASSERT_TRUE(edit);
+  ISpecifyPropertyPages* specify = nullptr;
+  ASSERT_EQ(edit->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(&specify)), S_OK);
+  CAUUID all;
+  ASSERT_EQ(specify->GetPages(&all), S_OK);
+  const std::vector<CLSID> classes(all.pElems, all.pElems + all.cElems);
+  CoTaskMemFree(all.pElems);
+  specify->Release();
+  RunFrame({edit}, classes, [&](wxDialog& frame, wxNotebook& pages) {
+    ASSERT_EQ(pages.GetPageCount(), classes.size());
+    frame.Layout();
+    // The tab strip laid out at the width the frame gives it, as the toolkit lays it out when shown:
+    // every tab is shown whole, none behind a scroll arrow.
+    GtkWidget* notebook = static_cast<GtkWidget*>(pages.GetHandle());
+    GtkRequisition minimum, natural;
+    gtk_widget_get_preferred_size(notebook, &minimum, &natural);
+    GtkAllocation area = {0, 0, pages.GetSize().x, pages.GetSize().y};
+    gtk_widget_size_allocate(notebook, &area);
+    int right = 0;
+    for (size_t i = 0; i < pages.GetPageCount(); ++i) {
+      GtkWidget* tab =
+          gtk_notebook_get_tab_label(GTK_NOTEBOOK(notebook), static_cast<GtkWidget*>(pages.GetPage(i)->GetHandle()));
+      ASSERT_TRUE(tab);
+      GtkAllocation at;
+      gtk_widget_get_allocation(tab, &at);
+      EXPECT_TRUE(gtk_widget_get_child_visible(tab)) << i;
+      EXPECT_GE(at.x, right) << i;  // no overlap with the tab before
+      EXPECT_LE(at.x + at.width, area.width) << i;
+      right = at.x + at.width;
+    }
+    PressButton(frame, wxID_CANCEL);
+  });
   edit->Release();
 }
 

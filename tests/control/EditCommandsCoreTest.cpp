@@ -76,6 +76,32 @@ TEST(EditCommandsCore, ColumnPasteAndNulBytes) {
   EXPECT_EQ(nul.Text(), "ax yb");
 }
 
+TEST(EditCommandsCore, ColumnPasteChangesOnlyTheRowsItCovers) {
+  struct Case {
+    const char* before;
+    POINT at;
+    const char* block;
+    const char* after;
+  };
+  const Case cases[] = {
+      // A box copy's closing line end: the short row below the block and the end of the text stay.
+      {"abcd\r\nefgh\r\nx", {2, 0}, "12\r\n34\r\n", "ab12cd\r\nef34gh\r\nx"},
+      {"abcd\r\nefgh", {2, 0}, "12\r\n34\r\n", "ab12cd\r\nef34gh"},
+      // The column falls on the trail byte of a double-byte character: no padding space.
+      {"abcd\r\nあいう", {1, 0}, "12\r\n34\r\n", "a12bcd\r\n34あいう"},
+      // A row that really ends before the column is still padded.
+      {"abcd\r\nx", {3, 0}, "12\r\n34\r\n", "abc12d\r\nx  34"},
+  };
+  for (const Case& c : cases) {
+    TestEdit edit;
+    edit.B().SetText(c.before);
+    edit.B().InsertGlobal(c.at, c.block, static_cast<int>(std::strlen(c.block)), true);
+    EXPECT_EQ(edit.Text(), c.after) << c.before;
+    edit.B().UndoRedo(false, POINT{});
+    EXPECT_EQ(edit.Text(), c.before);
+  }
+}
+
 TEST(EditCommandsCore, MovingARangeIsOneUndoStep) {
   struct Case {
     POINT drop, start, end;

@@ -254,8 +254,8 @@ TEST_F(EditInteractionTest, ClipboardStreamBoxAndAnotherProgramsField) {
   edit->OnCommand(0x802D);
   edit->OnCommand(0x801F);
   edit->OnCommand(ID_EDIT_PASTE);
-  // Three lines (the last one empty) from the caret's row down: two rows are appended.
-  EXPECT_EQ(Text(), "日本語abc\r\n12345\r\nxyz12\r\n   xy\r\n   ");
+  // Two lines from the caret's row down (the copy's closing line end adds none): one row is appended.
+  EXPECT_EQ(Text(), "日本語abc\r\n12345\r\nxyz12\r\n   xy");
 
   // Copy here, paste in a text field of another program, and the reverse.
   Load("かなカナ漢字");
