@@ -12,6 +12,7 @@
 #include "shell/CMDITabs.h"
 #include "app/LinkFileName.h"
 #include "platform/framework/CDockState.h"
+#include "platform/framework/CompactMenus.h"
 #include "platform/framework/CDocTemplate.h"
 #include "platform/framework/CDocument.h"
 #include "platform/framework/CMDIChildWnd.h"
@@ -153,6 +154,7 @@ CMainFrame::~CMainFrame() {
 }
 
 int CMainFrame::OnCreate() {
+  UseCompactMenus();
   for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE),
                         static_cast<UINT>(IDR_CHARTTYPE)}) {
     std::unique_ptr<wxMenuBar> menus = LoadMenuBar(resource);
@@ -255,7 +257,8 @@ int CMainFrame::OnCreate() {
   if (m_bTopMost) SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
 
   m_listener = std::make_unique<CInstanceListener>();
-  m_listener->Listen(CKestavonApp::kWindowClass, this);
+  m_listener->Listen(CKestavonApp::kWindowClass, GetKestavonApp()->GetSettingsFolder(),
+                     [this](int commandId, const CString& text) { OnInstanceCommand(commandId, text); });
   return 0;
 }
 
@@ -520,8 +523,21 @@ void CMainFrame::OnMainClose(wxCloseEvent& event) {
 }
 
 void CMainFrame::OnCommandLine(wxCommandEvent&) {
+  CarryOutCommandLine(CKestavonApp::ReadHandOverLine(GetKestavonApp()->GetProfileString("System", "Commandline", "")));
+}
+
+void CMainFrame::OnInstanceCommand(int commandId, const CString& text) {
+  if (IsIconized()) Iconize(false);
+  Raise();
+  if (commandId == ID_WORK_COMMAND_LINE) {
+    CarryOutCommandLine(text);
+  } else {
+    SendCommand(commandId);
+  }
+}
+
+void CMainFrame::CarryOutCommandLine(const CString& line) {
   CKestavonApp* app = GetKestavonApp();
-  const CString line = CKestavonApp::ReadHandOverLine(app->GetProfileString("System", "Commandline", ""));
   if (line.IsEmpty()) return;
   CKestaCommandLineInfo info;
   info.ParseCommandString(line);

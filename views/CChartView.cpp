@@ -16,8 +16,10 @@
 
 #include "app/CKestavonApp.h"
 #include "app/CKestavonDoc.h"
+#include "platform/framework/CPreviewFrame.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
+#include "platform/framework/CFrameWnd.h"
 #include "platform/framework/FrameworkIds.h"
 #include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
@@ -85,6 +87,7 @@ wxBEGIN_EVENT_TABLE(CChartView, CView)
   EVT_MENU(ID_FILE_PAGE_SETUP, CChartView::OnPageSetup)
   EVT_MENU(ID_FILE_PRINT, CChartView::OnPrint)
   EVT_MENU(ID_FILE_PRINT_PREVIEW, CChartView::OnPrintPreview)
+  EVT_MENU(ID_FILE_CLOSE, CChartView::OnFileClose)
   EVT_UPDATE_UI(ID_SETTINGS_FONT, CChartView::OnUpdateEnabled)
   EVT_UPDATE_UI_RANGE(ID_CHART_COLOR_LINE, ID_CHART_COLOR_TEXT, CChartView::OnUpdateEnabled)
   EVT_UPDATE_UI(ID_CHART_SETTINGS, CChartView::OnUpdateEnabled)
@@ -321,7 +324,14 @@ void CChartView::OnPrintPreview(wxCommandEvent&) {
     delete preview;
     return;
   }
-  auto* frame = new wxPreviewFrame(preview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
+  auto* frame = new CPreviewFrame(preview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
   frame->Initialize();
   frame->Show();
+}
+
+// The chart is one more window of the outline: closing it leaves the document and its other
+// windows alone. Only when it is the document's last window does the document close, asking
+// whether to save it.
+void CChartView::OnFileClose(wxCommandEvent&) {
+  if (CFrameWnd* frame = GetParentFrame()) frame->GetFrameWindow()->Close();
 }
