@@ -49,7 +49,7 @@ void ApplyLocale(const CString& name) {
 CKestavonApp* GetKestavonApp() { return dynamic_cast<CKestavonApp*>(AfxGetApp()); }
 
 // Files are made absolute (the receiver's folder is not this one) and quoted when they hold blanks.
-CString CKestavonApp::MakeHandOverLine(const std::vector<CString>& args) {
+CString CKestavonApp::MakeCommandLine(const std::vector<CString>& args) {
   CString line;
   for (const CString& arg : args) {
     const bool flag = !arg.IsEmpty() && arg[0] == '-';
@@ -58,8 +58,18 @@ CString CKestavonApp::MakeHandOverLine(const std::vector<CString>& args) {
     if (!line.IsEmpty()) line += ' ';
     line += part;
   }
+  return line;
+}
+
+CString CKestavonApp::MakeHandOverLine(const std::vector<CString>& args) {
+  CString line = MakeCommandLine(args);
   line.Replace("\"", "\"\"");
   return line;
+}
+
+CString CKestavonApp::GetSettingsFolder() const {
+  const int slash = m_pszProfileName.ReverseFind('/');
+  return slash < 0 ? CString() : m_pszProfileName.Left(slash);
 }
 
 // The settings reader has taken one pair of enclosing quotes off; the doubling is undone here, so
@@ -108,12 +118,13 @@ BOOL CKestavonApp::InitInstance() {
     WriteSetting(Settings::Preview::PreviewBrowserMode, 3);
   }
 
+  // The running instance opens the files itself; when it goes away before it has, this start
+  // shows its own window instead.
   CInstanceLink running;
-  const BOOL found = running.Connect(kWindowClass);
+  const BOOL found = running.Connect(kWindowClass, GetSettingsFolder());
   if (m_bSingleInstance == 1 && found) {
     WriteSetting(Settings::System::Commandline, MakeHandOverLine(m_argv));
-    running.SendCommand(ID_WORK_COMMAND_LINE);
-    return FALSE;
+    if (running.SendCommand(ID_WORK_COMMAND_LINE, MakeCommandLine(m_argv))) return FALSE;
   }
 
   m_nShowCmd = m_nShowCmdRead = ReadSetting(Settings::Settings::ShowCmd);

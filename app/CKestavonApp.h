@@ -81,10 +81,14 @@ class CKestavonApp : public CWinApp {
 
   // The window class under which the main frame is found by a second start.
   static constexpr const char* kWindowClass = "Kestavon";
-  // The hand-over record (System/Commandline) of a second start's arguments, every double quote
-  // doubled, and the command line the running instance reads back from it.
+  // The command line a second start hands over: files made absolute, quoted when they hold blanks.
+  static CString MakeCommandLine(const std::vector<CString>& args);
+  // The hand-over record (System/Commandline) of that line, every double quote doubled, and the
+  // command line read back from it.
   static CString MakeHandOverLine(const std::vector<CString>& args);
   static CString ReadHandOverLine(const CString& record);
+  // The folder of the settings file: starts that share it share one running instance.
+  CString GetSettingsFolder() const;
 
  protected:
   // The application's bookmark commands run one further than the menus' block.

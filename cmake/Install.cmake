@@ -10,7 +10,9 @@ list(TRANSFORM KESTA_SHIPPED_FILES PREPEND ${CMAKE_SOURCE_DIR}/resources/ OUTPUT
 install(FILES ${kesta_shipped} DESTINATION share/kesta32)
 
 set(desktop ${CMAKE_SOURCE_DIR}/resources/desktop)
-install(FILES ${desktop}/kesta32.desktop DESTINATION share/applications)
+install(CODE "set(KESTA_DESKTOP_SOURCE \"${desktop}/kesta32.desktop\")
+              set(KESTA_DESKTOP_WORK \"${CMAKE_BINARY_DIR}\")
+              include(\"${CMAKE_SOURCE_DIR}/cmake/InstallDesktopEntry.cmake\")")
 install(FILES ${desktop}/kesta32-mime.xml DESTINATION share/mime/packages RENAME kesta32.xml)
 install(FILES ${desktop}/kesta32.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${desktop}/kesta32-48.png DESTINATION share/icons/hicolor/48x48/apps RENAME kesta32.png)

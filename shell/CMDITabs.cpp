@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "platform/framework/CMDIChildWnd.h"
+#include "platform/framework/CMDIClientWnd.h"
 #include "platform/framework/CMDIFrameWnd.h"
+#include "platform/framework/CaptionButtons.h"
 #include "resources/ToolBarImages.h"
 
 namespace {
@@ -37,6 +39,7 @@ BOOL CMDITabs::Create(CMDIFrameWnd* frame, DWORD flags) {
   if (!frame || !CTabCtrl::Create(TCS_FOCUSNEVER | TCS_FORCEICONLEFT | (m_bTop ? 0 : TCS_BOTTOM), frame, kControlId))
     return FALSE;
   SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+  SetCloseBoxes(true);
   if (m_bImages) {
     m_images.Create(16, 16, true, 1);
     SetImageList(&m_images);
@@ -44,7 +47,21 @@ BOOL CMDITabs::Create(CMDIFrameWnd* frame, DWORD flags) {
   Bind(wxEVT_LEFT_DCLICK, &CMDITabs::OnLButtonDblClk, this);
   Bind(wxEVT_CONTEXT_MENU, &CMDITabs::OnContextMenu, this);
   Bind(wxEVT_PAINT, &CMDITabs::OnPaint, this);
+  Bind(wxEVT_LEFT_DOWN, &CMDITabs::OnLeftDown, this);
   return TRUE;
+}
+
+bool CMDITabs::ChildrenMaximized() const {
+  return m_pFrame && m_pFrame->GetMDIClient() && m_pFrame->GetMDIClient()->IsMaximized();
+}
+
+bool CMDITabs::WantsRoom() const {
+  return GetItemCount() >= m_nMinViews || (GetItemCount() > 0 && ChildrenMaximized());
+}
+
+wxRect CMDITabs::RestoreButtonRect() const {
+  if (!ChildrenMaximized()) return wxRect();
+  return CaptionButtonRect(wxRect(GetClientSize()), FromDIP(14), 0);
 }
 
 int CMDITabs::GetStripHeight() const {
@@ -92,6 +109,19 @@ void CMDITabs::OnSelChange() {
   if (child) child->MDIActivate();
 }
 
+void CMDITabs::OnCloseBox(int index) {
+  if (CMDIChildWnd* child = ChildOf(GetItemData(index))) child->OnSysCommand(SC_CLOSE);
+}
+
+void CMDITabs::OnLeftDown(wxMouseEvent& event) {
+  CMDIChildWnd* active = m_pFrame ? m_pFrame->MDIGetActive() : nullptr;
+  if (active && RestoreButtonRect().Contains(event.GetPosition())) {
+    active->OnSysCommand(SC_RESTORE);
+    return;
+  }
+  event.Skip();
+}
+
 void CMDITabs::OnLButtonDblClk(wxMouseEvent& event) {
   const int hit = HitTest(event.GetPosition());
   if (hit < 0) return;
@@ -99,13 +129,14 @@ void CMDITabs::OnLButtonDblClk(wxMouseEvent& event) {
 }
 
 void CMDITabs::OnContextMenu(wxContextMenuEvent& event) {
-  // Child windows here have no window menu; the click still brings the tab's window forward.
-  const int hit = HitTest(ScreenToClient(event.GetPosition()));
+  const wxPoint at = ScreenToClient(event.GetPosition());
+  const int hit = HitTest(at);
   if (hit < 0) return;
   if (hit != GetCurSel()) {
     SetCurSel(hit);
     OnSelChange();
   }
+  if (CMDIChildWnd* child = ChildOf(GetItemData(hit))) child->TrackWindowMenu(this, at);
 }
 
 void CMDITabs::OnPaint(wxPaintEvent&) {
@@ -115,6 +146,8 @@ void CMDITabs::OnPaint(wxPaintEvent&) {
   dc.Clear();
   if (GetItemCount() == 0) return;
   DrawTabs(dc);
+  if (const wxRect restore = RestoreButtonRect(); !restore.IsEmpty())
+    DrawCaptionButton(dc, restore, CaptionButton::Restore, wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
   // A sunken edge on the sides away from the client area, so the strip joins it seamlessly.
   dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_3DSHADOW)));
   const int edge = m_bTop ? 0 : size.y - 1;

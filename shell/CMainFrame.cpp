@@ -14,6 +14,7 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "platform/framework/CDockState.h"
+#include "platform/framework/CompactMenus.h"
 #include "platform/framework/CDocTemplate.h"
 #include "platform/framework/CDocument.h"
 #include "platform/framework/CMDIChildWnd.h"
@@ -155,6 +156,7 @@ CMainFrame::~CMainFrame() {
 }
 
 int CMainFrame::OnCreate() {
+  UseCompactMenus();
   for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE),
                         static_cast<UINT>(IDR_CHARTTYPE)}) {
     std::unique_ptr<wxMenuBar> menus = LoadMenuBar(resource);
@@ -258,7 +260,8 @@ int CMainFrame::OnCreate() {
   if (m_bTopMost) SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
 
   m_listener = std::make_unique<CInstanceListener>();
-  m_listener->Listen(CKestavonApp::kWindowClass, this);
+  m_listener->Listen(CKestavonApp::kWindowClass, GetKestavonApp()->GetSettingsFolder(),
+                     [this](int commandId, const CString& text) { OnInstanceCommand(commandId, text); });
   return 0;
 }
 
@@ -517,8 +520,21 @@ void CMainFrame::OnMainClose(wxCloseEvent& event) {
 }
 
 void CMainFrame::OnCommandLine(wxCommandEvent&) {
+  CarryOutCommandLine(CKestavonApp::ReadHandOverLine(ReadSetting(Settings::System::Commandline)));
+}
+
+void CMainFrame::OnInstanceCommand(int commandId, const CString& text) {
+  if (IsIconized()) Iconize(false);
+  Raise();
+  if (commandId == ID_WORK_COMMAND_LINE) {
+    CarryOutCommandLine(text);
+  } else {
+    SendCommand(commandId);
+  }
+}
+
+void CMainFrame::CarryOutCommandLine(const CString& line) {
   CKestavonApp* app = GetKestavonApp();
-  const CString line = CKestavonApp::ReadHandOverLine(ReadSetting(Settings::System::Commandline));
   if (line.IsEmpty()) return;
   CKestaCommandLineInfo info;
   info.ParseCommandString(line);

@@ -89,6 +89,10 @@ class CMainFrame : public CMDIFrameWnd {
 
  protected:
   void OnCommandLine(wxCommandEvent& event);
+  // A second start's command line: activates or opens its first file, or adds its /U file.
+  void CarryOutCommandLine(const CString& line);
+  // A command from a second start, with the window brought to the front first.
+  void OnInstanceCommand(int commandId, const CString& text);
   void OnMainClose(wxCloseEvent& event);
   void OnTimer(wxTimerEvent& event);
   void OnContextMenu(wxContextMenuEvent& event);

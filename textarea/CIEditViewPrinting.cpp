@@ -10,6 +10,7 @@
 #include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
 #include "model/Footnotes.h"
+#include "platform/framework/CPreviewFrame.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
 #include "platform/framework/PrinterSettings.h"
@@ -56,7 +57,7 @@ void CIEditView::PreviewText() {
     m_bTextPrint = FALSE;
     return;
   }
-  auto* frame = new wxPreviewFrame(preview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
+  auto* frame = new CPreviewFrame(preview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
   // Closing the preview unprinted gives Print back to the outline as well.
   wxWeakRef<CIEditView> self(this);
   frame->Bind(wxEVT_CLOSE_WINDOW, [self](wxCloseEvent& event) {

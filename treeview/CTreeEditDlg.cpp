@@ -94,9 +94,9 @@ CTreeEditDlg::CTreeEditDlg(wxWindow* parent)
   const std::pair<int, const char*> kLinkButtons[] = {{IDC_BROWSE, "参照(&B)..."}, {IDC_TREELINK, "ﾂﾘｰ(&L)..."},
                                                       {IDC_OPEN, "開く(&O)"},      {IDC_CREATE, "作成(&N)"},
                                                       {IDC_DELETE, "削除(&D)..."}, {IDC_RELEASE, "解除(&R)"}};
-  for (const auto& [id, label] : kLinkButtons)
-    linkButtons->Add(new wxButton(box, id, CP932ToWx(label), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT), 0,
-                     wxRIGHT, 4);
+  // Each button as wide as the toolkit draws its label with its padding: cut to the text, GTK's
+  // padding clips the label's end.
+  for (const auto& [id, label] : kLinkButtons) linkButtons->Add(new wxButton(box, id, CP932ToWx(label)), 0, wxRIGHT, 4);
   linkGroup->Add(linkButtons, 0, wxALL, 4);
   top->Add(linkGroup, 0, wxLEFT | wxRIGHT | wxEXPAND, 10);
 

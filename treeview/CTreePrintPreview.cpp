@@ -75,11 +75,12 @@ void CTreePreviewBar::ShowCurrentPage() {
 }
 
 CTreePreviewFrame::CTreePreviewFrame(CTreePrintPreview* preview, wxWindow* parent, const wxString& title)
-    : wxPreviewFrame(preview, parent, title) {}
+    : CPreviewFrame(preview, parent, title) {}
 
 void CTreePreviewFrame::CreateControlBar() {
   long buttons = wxPREVIEW_DEFAULT;
   if (m_printPreview->GetPrintoutForPrinting()) buttons |= wxPREVIEW_PRINT;
   m_controlBar = new CTreePreviewBar(static_cast<CTreePrintPreview*>(m_printPreview), buttons, this);
   m_controlBar->CreateButtons();
+  LabelControlBar();
 }

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "platform/framework/CPreviewFrame.h"
+
 class CTreePrintout;
 class wxStaticText;
 
@@ -42,7 +44,7 @@ class CTreePreviewBar : public wxPreviewControlBar {
   wxStaticText* m_pTotal = nullptr;
 };
 
-class CTreePreviewFrame : public wxPreviewFrame {
+class CTreePreviewFrame : public CPreviewFrame {
  public:
   CTreePreviewFrame(CTreePrintPreview* preview, wxWindow* parent, const wxString& title);
 

@@ -19,8 +19,10 @@
 #include "foundation/CPelkoInifile.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
+#include "platform/framework/CPreviewFrame.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
+#include "platform/framework/CFrameWnd.h"
 #include "platform/framework/FrameworkIds.h"
 #include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
@@ -89,6 +91,7 @@ wxBEGIN_EVENT_TABLE(CChartView, CView)
   EVT_MENU(ID_FILE_PAGE_SETUP, CChartView::OnPageSetup)
   EVT_MENU(ID_FILE_PRINT, CChartView::OnPrint)
   EVT_MENU(ID_FILE_PRINT_PREVIEW, CChartView::OnPrintPreview)
+  EVT_MENU(ID_FILE_CLOSE, CChartView::OnFileClose)
   EVT_UPDATE_UI(ID_SETTINGS_FONT, CChartView::OnUpdateEnabled)
   EVT_UPDATE_UI_RANGE(ID_CHART_COLOR_LINE, ID_CHART_COLOR_TEXT, CChartView::OnUpdateEnabled)
   EVT_UPDATE_UI(ID_CHART_SETTINGS, CChartView::OnUpdateEnabled)
@@ -322,7 +325,14 @@ void CChartView::OnPrintPreview(wxCommandEvent&) {
     delete preview;
     return;
   }
-  auto* frame = new wxPreviewFrame(preview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
+  auto* frame = new CPreviewFrame(preview, AfxGetMainFrameWindow(), CP932ToWx("印刷プレビュー"));
   frame->Initialize();
   frame->Show();
+}
+
+// The chart is one more window of the outline: closing it leaves the document and its other
+// windows alone. Only when it is the document's last window does the document close, asking
+// whether to save it.
+void CChartView::OnFileClose(wxCommandEvent&) {
+  if (CFrameWnd* frame = GetParentFrame()) frame->GetFrameWindow()->Close();
 }

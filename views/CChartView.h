@@ -68,6 +68,7 @@ class CChartView : public CView {
   void OnPageSetup(wxCommandEvent& event);
   void OnPrint(wxCommandEvent& event);
   void OnPrintPreview(wxCommandEvent& event);
+  void OnFileClose(wxCommandEvent& event);
   void OnUpdateEnabled(wxUpdateUIEvent& event);
 
   wxScrolledCanvas* m_canvas = nullptr;

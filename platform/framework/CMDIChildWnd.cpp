@@ -2,12 +2,15 @@
 
 #include <wx/app.h>
 #include <wx/dcclient.h>
+#include <wx/menu.h>
 #include <wx/settings.h>
 
+#include "platform/base/CodePage.h"
 #include "platform/framework/CDocument.h"
 #include "platform/framework/CMDIClientWnd.h"
 #include "platform/framework/CMDIFrameWnd.h"
 #include "platform/framework/CView.h"
+#include "platform/framework/CaptionButtons.h"
 
 wxBEGIN_EVENT_TABLE(CMDIChildWnd, wxPanel)
   EVT_CLOSE(CMDIChildWnd::OnClose)
@@ -19,6 +22,7 @@ wxBEGIN_EVENT_TABLE(CMDIChildWnd, wxPanel)
   EVT_LEFT_UP(CMDIChildWnd::OnCaptionUp)
   EVT_LEFT_DCLICK(CMDIChildWnd::OnCaptionDoubleClick)
   EVT_MOUSE_CAPTURE_LOST(CMDIChildWnd::OnCaptureLost)
+  EVT_RIGHT_UP(CMDIChildWnd::OnCaptionRightUp)
 wxEND_EVENT_TABLE()
 
 CMDIChildWnd::~CMDIChildWnd() {
@@ -107,6 +111,27 @@ BOOL CMDIChildWnd::IsZoomed() const { return m_pClient && m_pClient->IsMaximized
 
 int CMDIChildWnd::GetCaptionHeight() const { return m_pClient && !m_pClient->IsMaximized() ? m_pClient->GetCaptionHeight() : 0; }
 
+void CMDIChildWnd::TrackWindowMenu(wxWindow* owner, const wxPoint& at) {
+  wxMenu menu;
+  menu.Append(SC_RESTORE, CP932ToWx("元のサイズに戻す(&R)"));
+  menu.Append(SC_MAXIMIZE, CP932ToWx("最大化(&X)"));
+  menu.AppendSeparator();
+  menu.Append(SC_CLOSE, CP932ToWx("閉じる(&C)"));
+  menu.Enable(SC_RESTORE, IsZoomed());
+  menu.Enable(SC_MAXIMIZE, !IsZoomed());
+  const int chosen = owner->GetPopupMenuSelectionFromUser(menu, at);
+  if (chosen != wxID_NONE) OnSysCommand(static_cast<UINT>(chosen));
+}
+
+void CMDIChildWnd::OnSysCommand(UINT command) {
+  switch (command) {
+    case SC_RESTORE: MDIRestore(); break;
+    case SC_MAXIMIZE: MDIMaximize(); break;
+    case SC_CLOSE: Close(); break;
+    default: break;
+  }
+}
+
 void CMDIChildWnd::SetNormalSize(const wxSize& size) {
   m_rectNormal.SetSize(size);
   if (m_pClient && !m_pClient->IsMaximized() && m_bShown) {
@@ -184,11 +209,27 @@ void CMDIChildWnd::DrawFrame(wxDC& dc, const wxPoint& origin, bool active) const
   dc.DrawRectangle(x, y + size.y - 1, size.x, 1);
   dc.DrawRectangle(x, y, 1, size.y);
   dc.DrawRectangle(x + size.x - 1, y, 1, size.y);
-  dc.SetTextForeground(wxSystemSettings::GetColour(active ? wxSYS_COLOUR_HIGHLIGHTTEXT : wxSYS_COLOUR_BTNTEXT));
+  const wxColour text = wxSystemSettings::GetColour(active ? wxSYS_COLOUR_HIGHLIGHTTEXT : wxSYS_COLOUR_BTNTEXT);
+  const wxRect strip(x, y, size.x, caption);
+  const int side = std::max(8, caption - 6);
+  const wxRect maximize = CaptionButtonRect(strip, side, 1);
+  DrawCaptionButton(dc, CaptionButtonRect(strip, side, 0), CaptionButton::Close, text);
+  DrawCaptionButton(dc, maximize, CaptionButton::Maximize, text);
+  dc.SetTextForeground(text);
   dc.SetFont(GetFont());
-  dc.SetClippingRegion(x, y, size.x, caption);
+  dc.SetClippingRegion(x, y, std::max(0, maximize.x - x - 2), caption);
   dc.DrawText(GetLabel(), x + 4, y + (caption - dc.GetCharHeight()) / 2);
   dc.DestroyClippingRegion();
+}
+
+UINT CMDIChildWnd::CaptionButtonAt(const wxPoint& point) const {
+  const int caption = GetCaptionHeight();
+  if (caption == 0 || point.y >= caption) return 0;
+  const wxRect strip(0, 0, GetClientSize().x, caption);
+  const int side = std::max(8, caption - 6);
+  if (CaptionButtonRect(strip, side, 0).Contains(point)) return SC_CLOSE;
+  if (CaptionButtonRect(strip, side, 1).Contains(point)) return SC_MAXIMIZE;
+  return 0;
 }
 
 void CMDIChildWnd::OnChildFocus(wxChildFocusEvent& event) {
@@ -209,6 +250,10 @@ void CMDIChildWnd::OnCaptionDown(wxMouseEvent& event) {
     return;
   }
   MDIActivate();
+  if (const UINT button = CaptionButtonAt(event.GetPosition())) {
+    OnSysCommand(button);
+    return;
+  }
   m_dragOffset = event.GetPosition();
   CaptureMouse();
 }
@@ -230,10 +275,19 @@ void CMDIChildWnd::OnCaptionUp(wxMouseEvent& event) {
 }
 
 void CMDIChildWnd::OnCaptionDoubleClick(wxMouseEvent& event) {
-  if (event.GetY() < GetCaptionHeight())
+  if (event.GetY() < GetCaptionHeight() && CaptionButtonAt(event.GetPosition()) == 0)
     MDIMaximize();
   else
     event.Skip();
 }
 
 void CMDIChildWnd::OnCaptureLost(wxMouseCaptureLostEvent&) {}
+
+void CMDIChildWnd::OnCaptionRightUp(wxMouseEvent& event) {
+  if (event.GetY() >= GetCaptionHeight()) {
+    event.Skip();
+    return;
+  }
+  MDIActivate();
+  TrackWindowMenu(this, event.GetPosition());
+}

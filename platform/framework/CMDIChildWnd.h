@@ -1,7 +1,8 @@
 #pragma once
 // A child frame: a panel in the main frame's client area that holds the views of one document.
 // Maximised it fills the area; restored it has a caption strip that shows its title, activates it
-// on a click, moves it by dragging and maximises it on a double click.
+// on a click, moves it by dragging and maximises it on a double click, with a maximise and a
+// close button at its right end and the window menu on the right button.
 #include <wx/panel.h>
 
 #include "platform/framework/CFrameWnd.h"
@@ -9,6 +10,11 @@
 class CMDIClientWnd;
 class wxDC;
 class CMDIFrameWnd;
+
+// The window menu's commands.
+constexpr UINT SC_MAXIMIZE = 0xF030;
+constexpr UINT SC_CLOSE = 0xF060;
+constexpr UINT SC_RESTORE = 0xF120;
 
 class CMDIChildWnd : public wxPanel, public CFrameWnd {
  public:
@@ -33,6 +39,12 @@ class CMDIChildWnd : public wxPanel, public CFrameWnd {
   void MDIMaximize();
   void MDIRestore();
   BOOL IsZoomed() const;
+  // The window menu (元のサイズに戻す, 最大化, 閉じる) shown at a point of owner; the chosen
+  // command is carried out.
+  void TrackWindowMenu(wxWindow* owner, const wxPoint& at);
+  // SC_RESTORE, SC_MAXIMIZE or SC_CLOSE: closing asks the document as the close box does (a
+  // document whose last window this is asks whether to save it).
+  void OnSysCommand(UINT command);
   // Activated at least once and not hidden since: a window the user has seen in the client area.
   bool IsShownInClient() const { return m_bShown; }
   // Height of the caption strip above the views; 0 while maximised.
@@ -68,6 +80,9 @@ class CMDIChildWnd : public wxPanel, public CFrameWnd {
   void OnCaptionUp(wxMouseEvent& event);
   void OnCaptionDoubleClick(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
+  void OnCaptionRightUp(wxMouseEvent& event);
+  // The caption button under a point of this window: SC_CLOSE, SC_MAXIMIZE or 0.
+  UINT CaptionButtonAt(const wxPoint& point) const;
 
   CMDIFrameWnd* m_pMDIFrame = nullptr;
   CMDIClientWnd* m_pClient = nullptr;

@@ -96,10 +96,14 @@ void CMDIClientWnd::SetMaximized(bool maximized) {
   if (m_maximized == maximized) return;
   m_maximized = maximized;
   LayoutChildren();
+  MaximizedChanged();
 }
 
+// The frame's title and tabs show the state: the tabs carry the restore button while maximised.
+void CMDIClientWnd::MaximizedChanged() { m_frame->OnUpdateFrameTitle(TRUE); }
+
 void CMDIClientWnd::Cascade() {
-  m_maximized = false;
+  SetMaximized(false);
   const std::vector<CMDIChildWnd*> shown = ShownChildren();
   const int n = static_cast<int>(shown.size());
   if (n == 0) {
@@ -121,7 +125,7 @@ void CMDIClientWnd::Cascade() {
 }
 
 void CMDIClientWnd::Tile(bool stacked) {
-  m_maximized = false;
+  SetMaximized(false);
   const std::vector<CMDIChildWnd*> shown = ShownChildren();
   const int n = static_cast<int>(shown.size());
   const wxSize area = GetClientSize();

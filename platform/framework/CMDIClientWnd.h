@@ -40,6 +40,7 @@ class CMDIClientWnd : public wxWindow {
   // A new restored child leaves room for this many cascade steps.
   static constexpr int kNewChildSteps = 4;
   std::vector<CMDIChildWnd*> ShownChildren() const;
+  void MaximizedChanged();
   void OnSize(wxSizeEvent& event);
   void OnPaint(wxPaintEvent& event);
   void OnLeftDown(wxMouseEvent& event);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/base/CodePage.h"
+#include "platform/framework/CaptionButtons.h"
 
 CTabCtrl::~CTabCtrl() = default;
 
@@ -91,6 +92,7 @@ std::vector<wxRect> CTabCtrl::Layout() const {
   for (const Item& item : m_items) {
     int width = GetTextExtent(CP932ToWx(item.text.str())).x + 12;
     if (m_images && item.image >= 0) width += 20;
+    if (m_closeBoxes) width += CloseBoxSide() + 4;
     rects.emplace_back(x, bottom ? 2 : height - 2 - tabHeight, width, tabHeight);
     x += width + ((m_style & TCS_BUTTONS) ? 3 : 0);
   }
@@ -102,6 +104,21 @@ BOOL CTabCtrl::GetItemRect(int index, RECT* rect) const {
   const wxRect r = Layout()[static_cast<size_t>(index)];
   *rect = RECT{r.x, r.y, r.GetRight() + 1, r.GetBottom() + 1};
   return TRUE;
+}
+
+void CTabCtrl::SetCloseBoxes(bool closeBoxes) {
+  m_closeBoxes = closeBoxes;
+  Refresh();
+}
+
+wxRect CTabCtrl::CloseBoxOf(const wxRect& tab) const { return CaptionButtonRect(tab, CloseBoxSide(), 0); }
+
+int CTabCtrl::HitTestCloseBox(const wxPoint& point) const {
+  if (!m_closeBoxes) return -1;
+  const std::vector<wxRect> rects = Layout();
+  for (size_t i = 0; i < rects.size(); ++i)
+    if (CloseBoxOf(rects[i]).Contains(point)) return static_cast<int>(i);
+  return -1;
 }
 
 int CTabCtrl::HitTest(const wxPoint& point) const {
@@ -146,8 +163,10 @@ void CTabCtrl::DrawTabs(wxDC& dc) const {
       x += 20;
     }
     const wxString text = CP932ToWx(item.text.str());
-    dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
+    const wxColour textColour = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT);
+    dc.SetTextForeground(textColour);
     dc.DrawText(text, x, r.y + (r.height - dc.GetCharHeight()) / 2);
+    if (m_closeBoxes) DrawCaptionButton(dc, CloseBoxOf(rects[i]), CaptionButton::Close, textColour);
   }
 }
 
@@ -159,6 +178,10 @@ void CTabCtrl::OnPaint(wxPaintEvent&) {
 }
 
 void CTabCtrl::OnLeftDown(wxMouseEvent& event) {
+  if (const int box = HitTestCloseBox(event.GetPosition()); box >= 0) {
+    OnCloseBox(box);
+    return;
+  }
   const int hit = HitTest(event.GetPosition());
   if (hit >= 0 && hit != m_selected) {
     SetCurSel(hit);

@@ -2,7 +2,8 @@
 // A row of tabs drawn by the control itself: each tab a text, an optional picture from the
 // image list and a value of the caller's. A click selects the tab under the mouse and tells the
 // control (OnSelChange); the tabs hang from the top edge, or from the bottom one with TCS_BOTTOM,
-// or look like push buttons with TCS_BUTTONS.
+// or look like push buttons with TCS_BUTTONS. With close boxes each tab carries one at its right
+// end; a click there tells the control (OnCloseBox) and selects nothing.
 #include <wx/imaglist.h>
 #include <wx/window.h>
 
@@ -43,11 +44,16 @@ class CTabCtrl : public wxWindow {
   BOOL GetItemRect(int index, RECT* rect) const;
   // The tab under a client point, -1 beside all tabs.
   int HitTest(const wxPoint& point) const;
+  void SetCloseBoxes(bool closeBoxes);
+  // The tab whose close box is under a client point, -1 when none is.
+  int HitTestCloseBox(const wxPoint& point) const;
   void SetImageList(wxImageList* images) { m_images = images; }
 
  protected:
   // The user picked another tab by a click.
   virtual void OnSelChange() {}
+  // The user clicked the close box of a tab.
+  virtual void OnCloseBox(int /*index*/) {}
   // Draws the tabs; a subclass may draw around them.
   void DrawTabs(wxDC& dc) const;
   bool AcceptsFocus() const override { return (m_style & TCS_FOCUSNEVER) == 0; }
@@ -59,6 +65,8 @@ class CTabCtrl : public wxWindow {
     LPARAM data = 0;
   };
   std::vector<wxRect> Layout() const;
+  wxRect CloseBoxOf(const wxRect& tab) const;
+  int CloseBoxSide() const { return FromDIP(12); }
   void OnPaint(wxPaintEvent& event);
   void OnLeftDown(wxMouseEvent& event);
 
@@ -66,4 +74,5 @@ class CTabCtrl : public wxWindow {
   int m_selected = -1;
   DWORD m_style = 0;
   wxImageList* m_images = nullptr;
+  bool m_closeBoxes = false;
 };

@@ -10,10 +10,13 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "app/CKestaCommandLineInfo.h"
 #include "app/CRegistryKey.h"
@@ -147,16 +150,98 @@ TEST(InstanceChannel, WithoutARuntimeFolderOnlyAFolderClosedToOthersIsUsed) {
   std::filesystem::create_directory(tmp + "/elsewhere");
   chmod((tmp + "/elsewhere").c_str(), 0700);
   std::filesystem::create_directory_symlink(tmp + "/elsewhere", first + "-1");
-  const std::string path(GetInstanceSocketPath("Kestavon").GetString());
-  EXPECT_EQ(path, first + "-2/Kestavon");
+  const std::string path(GetInstanceSocketPath("Kestavon", "/conf").GetString());
+  EXPECT_EQ(path.substr(0, path.rfind('/')), first + "-2");
   struct stat st {};
   ASSERT_EQ(lstat((first + "-2").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
-  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon").GetString()), path);  // every start finds it
+  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon", "/conf").GetString()), path);  // every start finds it
   chmod(first.c_str(), 0700);
-  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon").GetString()), first + "/Kestavon");
+  EXPECT_EQ(std::string(GetInstanceSocketPath("Kestavon", "/conf").GetString()), first + path.substr(path.rfind('/')));
   setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
   if (savedTmp) setenv("TMPDIR", savedTmp, 1); else unsetenv("TMPDIR");
+}
+
+// Gives environment variables values (nullptr: unset) for one scope and puts the earlier ones back.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(std::initializer_list<std::pair<const char*, const char*>> values) {
+    for (const auto& [name, value] : values) {
+      const char* old = std::getenv(name);
+      m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+      if (value)
+        setenv(name, value, 1);
+      else
+        unsetenv(name);
+    }
+  }
+  ~ScopedEnvironment() {
+    for (const auto& [name, value] : m_saved) {
+      if (value)
+        setenv(name.c_str(), value->c_str(), 1);
+      else
+        unsetenv(name.c_str());
+    }
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
+};
+
+TEST(InstanceChannel, OnlyStartsOnTheSameDisplayWithTheSameSettingsFolderMeet) {
+  const std::string runtime = kesta_test::MakeTempDir("runtime");
+  ScopedEnvironment folder{{"XDG_RUNTIME_DIR", runtime.c_str()}};
+  CInstanceListener listener;
+  {
+    ScopedEnvironment display{{"DISPLAY", ":5"}, {"WAYLAND_DISPLAY", nullptr}};
+    ASSERT_TRUE(listener.Listen("Kestavon", "/home/a/.config/kesta32", [](int, const CString&) {}));
+  }
+  struct Case {
+    const char* x11;
+    const char* wayland;
+    const char* folder;
+    bool meets;
+  } cases[] = {
+      {":5", nullptr, "/home/a/.config/kesta32", true},
+      {":5.0", nullptr, "/home/a/.config/kesta32", true},  // a screen of the same display
+      {":6", nullptr, "/home/a/.config/kesta32", false},
+      {"remote:5", nullptr, "/home/a/.config/kesta32", false},
+      {":5", "wayland-0", "/home/a/.config/kesta32", false},
+      {":5", nullptr, "/home/a/other-settings", false},
+  };
+  for (const Case& c : cases) {
+    ScopedEnvironment display{{"DISPLAY", c.x11}, {"WAYLAND_DISPLAY", c.wayland}};
+    CInstanceLink link;
+    EXPECT_EQ(link.Connect("Kestavon", c.folder) != FALSE, c.meets) << c.x11 << " " << c.folder;
+    // Another display or folder gets its own listener beside the first.
+    CInstanceListener second;
+    EXPECT_EQ(second.Listen("Kestavon", c.folder, [](int, const CString&) {}) != FALSE, !c.meets) << c.x11;
+  }
+}
+
+TEST(InstanceChannel, TheCommandLineTravelsOverTheSocket) {
+  const std::string runtime = kesta_test::MakeTempDir("runtime");
+  ScopedEnvironment folder{{"XDG_RUNTIME_DIR", runtime.c_str()}};
+  CInstanceListener listener;
+  std::vector<std::pair<int, std::string>> received;
+  ASSERT_TRUE(listener.Listen("Kestavon", "/conf",
+                              [&](int id, const CString& text) { received.emplace_back(id, text.GetString()); }));
+  const std::string line = "-J3 \"/home/a/My Files/\xe8\xaa\xad\xe6\x9b\xb8.kvn\" b.kvn";
+  std::atomic<bool> done{false};
+  BOOL sent = FALSE;
+  std::thread sender([&] {
+    CInstanceLink link;
+    sent = link.Connect("Kestavon", "/conf") && link.SendCommand(0x8116, line.c_str());
+    done = true;
+  });
+  wxGUIEventLoop loop;
+  wxEventLoopActivator active(&loop);
+  while (!done) loop.DispatchTimeout(100);
+  sender.join();
+  EXPECT_TRUE(sent);
+  ASSERT_EQ(received.size(), 1u);
+  EXPECT_EQ(received[0].first, 0x8116);
+  EXPECT_EQ(received[0].second, line);
 }
 
 TEST_F(AppTest, SecondStartHandsItsFileToTheRunningInstance) {

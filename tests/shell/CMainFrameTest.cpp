@@ -1,12 +1,16 @@
 // The main frame: its bars, status bar, stored bar layout and placement, the files kept for the
 // next start, the bar commands and greying of commands nothing handles, the tab strip and the
 // keyboard translation through the key table.
+#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
 #include <wx/menu.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "app/CAppKeyTable.h"
 #include "shell/CFindToolBar.h"
@@ -23,6 +27,7 @@
 #include "resources/CommandIds.h"
 #include "tests/shell/AppFixture.h"
 #include "textarea/CIEditView.h"
+#include "views/CChartFrame.h"
 
 namespace app_test {
 namespace {
@@ -279,6 +284,126 @@ TEST_F(MainFrameTest, SplitDirectionAndBarSizeOnlyStoreAndTell) {
   EXPECT_EQ(Frame()->GetBar(CMainFrame::BarStandard)->GetCount(), 36);
 }
 
+// The outline window's File menu with the usual five recent files fits a 768-pixel screen, with
+// room for a panel: every specified item is there, and 終了 is not behind a scroll arrow.
+TEST_F(MainFrameTest, FileMenuWithRecentFilesFitsA768PixelScreen) {
+  std::vector<std::string> files;
+  for (int i = 1; i <= 5; ++i) files.push_back(SampleCopy("recent" + std::to_string(i) + ".kvn"));
+  for (int i = 0; i < 5; ++i)
+    Setting("Recent File List", ("File" + std::to_string(i + 1)).c_str(), files[static_cast<size_t>(i)].c_str());
+  ASSERT_TRUE(Start({files[0]}));
+  wxMenuBar* bar = Frame()->GetMenuBar();
+  ASSERT_TRUE(bar);
+  wxMenu* file = bar->GetMenu(0);
+  ASSERT_TRUE(file);
+  wxMenuEvent opened(wxEVT_MENU_OPEN, 0, file);
+  Frame()->ProcessWindowEvent(opened);
+  int recent = 0;
+  for (wxMenuItem* item : file->GetMenuItems())
+    if (item->GetId() >= ID_FILE_MRU_FILE1 && item->GetId() < ID_FILE_MRU_FILE1 + 30) ++recent;
+  EXPECT_EQ(recent, 5);
+  EXPECT_TRUE(file->FindItem(ID_APP_EXIT));
+  // The rows as GTK lays them out, one below the other.
+  int height = 0;
+  GList* rows = gtk_container_get_children(GTK_CONTAINER(file->m_menu));
+  for (GList* row = rows; row; row = row->next) {
+    GtkWidget* widget = GTK_WIDGET(row->data);
+    if (!gtk_widget_get_visible(widget)) continue;
+    gint minimum = 0, natural = 0;
+    gtk_widget_get_preferred_height(widget, &minimum, &natural);
+    height += natural;
+  }
+  g_list_free(rows);
+  EXPECT_LE(height, 768 - 64) << file->GetMenuItemCount() << " items";
+}
+
+// Closing one window of a document leaves its other windows and the document; closing its last
+// window closes it, with the save question.
+TEST_F(MainFrameTest, ClosingAWindowClosesThatWindowAndTheLastOneTheDocument) {
+  const std::string a = SampleCopy("a.kvn");
+  ASSERT_TRUE(Start({a}));
+  CMainFrame* frame = Frame();
+  ASSERT_EQ(Documents().size(), 1u);
+  CKestavonDoc* doc = Documents()[0];
+  CMDIChildWnd* outline = frame->MDIGetActive();
+  auto openChart = [&] {
+    frame->SendCommand(ID_VIEW_CHART);
+    return dynamic_cast<CChartFrame*>(frame->MDIGetActive());
+  };
+  // The questions a close asks, answered with answer.
+  auto closeAnswering = [](int answer, const std::function<void()>& close) {
+    ScopedMessageBoxHook hook(answer);
+    close();
+    wxTheApp->ProcessIdle();
+    std::vector<std::string> questions;
+    for (const auto& call : hook.Calls()) questions.push_back(call.text.str());
+    return questions;
+  };
+  doc->SetModifiedFlag(TRUE);
+
+  // 閉じる (Ctrl+W) in the chart window: the chart goes, nothing is asked.
+  CChartFrame* chart = openChart();
+  ASSERT_NE(chart, nullptr);
+  EXPECT_TRUE(closeAnswering(IDNO, [&] { frame->SendCommand(ID_FILE_CLOSE); }).empty());
+  ASSERT_EQ(Documents().size(), 1u);
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(frame->GetMDIChildren(), std::vector<CMDIChildWnd*>{outline});
+
+  // The outline window's close box while the chart still shows the document: only that window.
+  chart = openChart();
+  ASSERT_NE(chart, nullptr);
+  EXPECT_TRUE(closeAnswering(IDNO, [&] { outline->OnSysCommand(SC_CLOSE); }).empty());
+  ASSERT_EQ(Documents().size(), 1u);
+  EXPECT_EQ(frame->GetMDIChildren(), std::vector<CMDIChildWnd*>{chart});
+
+  // The last window asks; cancelling keeps it, "いいえ" closes the document unsaved.
+  EXPECT_EQ(closeAnswering(IDCANCEL, [&] { chart->OnSysCommand(SC_CLOSE); }),
+            std::vector<std::string>{"a.kvn への変更を保存しますか?"});
+  ASSERT_EQ(Documents().size(), 1u);
+  EXPECT_EQ(closeAnswering(IDNO, [&] { chart->OnSysCommand(SC_CLOSE); }).size(), 1u);
+  EXPECT_TRUE(Documents().empty());
+  EXPECT_TRUE(frame->GetMDIChildren().empty());
+}
+
+TEST_F(MainFrameTest, TabCloseBoxClosesItsWindowAndTheStripRestoresMaximisedWindows) {
+  const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
+  ASSERT_TRUE(Start({a}));
+  ASSERT_TRUE(m_app->OpenDocumentFile(b.c_str()));
+  CMainFrame* frame = Frame();
+  CMDITabs* tabs = frame->GetTabs();
+  ASSERT_EQ(tabs->GetItemCount(), 2);
+  RECT rect;
+  ASSERT_TRUE(tabs->GetItemRect(0, &rect));
+  // The close box sits at the tab's right end; a click on the tab's text only selects.
+  wxPoint box(rect.right - 1, (rect.top + rect.bottom) / 2);
+  while (box.x > rect.left && tabs->HitTestCloseBox(box) != 0) --box.x;
+  ASSERT_EQ(tabs->HitTestCloseBox(box), 0);
+  EXPECT_EQ(tabs->HitTestCloseBox(wxPoint(rect.left + 3, box.y)), -1);
+  wxMouseEvent click(wxEVT_LEFT_DOWN);
+  click.SetPosition(box);
+  click.SetEventObject(tabs);
+  tabs->GetEventHandler()->ProcessEvent(click);
+  wxTheApp->ProcessIdle();
+  ASSERT_EQ(Documents().size(), 1u);
+  EXPECT_EQ(std::string(Documents()[0]->GetPathName()), b);
+
+  // One window, maximised: the strip stays, with the way back to a restored window.
+  CMDIChildWnd* child = frame->MDIGetActive();
+  child->OnSysCommand(SC_MAXIMIZE);
+  ASSERT_TRUE(child->IsZoomed());
+  EXPECT_TRUE(frame->GetDockManager().GetPane(tabs).IsShown());
+  const wxSize strip = tabs->GetClientSize();
+  bool restored = false;
+  for (int x = strip.x - 1; x > strip.x / 2 && !restored; --x) {
+    click.SetPosition(wxPoint(x, strip.y / 2));
+    tabs->GetEventHandler()->ProcessEvent(click);
+    restored = !child->IsZoomed();
+  }
+  EXPECT_TRUE(restored);
+  EXPECT_GT(child->GetCaptionHeight(), 0);
+  EXPECT_FALSE(frame->GetDockManager().GetPane(tabs).IsShown());
+}
+
 TEST_F(MainFrameTest, TabStripHiddenWithOneWindowShowsFileNamesWithTwoAndActivatesOnClick) {
   const std::string a = SampleCopy("a.kvn"), b = SampleCopy("b.kvn");
   ASSERT_TRUE(Start({a}));
@@ -325,6 +450,9 @@ TEST_F(MainFrameTest, TabStripHiddenWithOneWindowShowsFileNamesWithTwoAndActivat
   wxTheApp->ProcessIdle();
   EXPECT_EQ(tabs->GetItemCount(), 1);
   EXPECT_EQ(std::string(tabs->GetItemText(0)), "b.kvn");
+  // The one window left is maximised: the strip stays for its restore button; restored, it goes.
+  EXPECT_TRUE(frame->GetDockManager().GetPane(tabs).IsShown());
+  frame->MDIGetActive()->MDIRestore();
   EXPECT_FALSE(frame->GetDockManager().GetPane(tabs).IsShown());
 }
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <wx/button.h>
 #include <wx/print.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/base/CodePage.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/framework/FrameworkIds.h"
 #include "resources/CommandIds.h"
@@ -67,6 +69,19 @@ TEST_F(TextPrintTest, TheTextOnlyCommandPreviewsTheTextPageByPage) {
   const size_t second = static_cast<size_t>(printout->GetPageStarts()[1]);
   EXPECT_EQ(text.compare(second, 3, "行 "), 0);
   EXPECT_EQ(text[second - 1], '\n');
+  // The preview's own words are the program's Japanese ones, whatever the locale.
+  ASSERT_TRUE(frame->GetStatusBar());
+  EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), CP932ToWx("2 / 3 ページ"));
+  wxWindow* bar = frame->FindWindow(wxID_PREVIEW_CLOSE)->GetParent();
+  EXPECT_EQ(bar->FindWindow(wxID_PREVIEW_CLOSE)->GetLabel(), CP932ToWx("閉じる(&C)"));
+  for (wxWindow* child : bar->GetChildren()) {
+    if (auto* button = dynamic_cast<wxButton*>(child); button && !button->GetLabel().empty()) {
+      EXPECT_FALSE(button->GetLabel().IsAscii()) << button->GetLabel();
+    }
+    if (child->GetToolTip()) {
+      EXPECT_FALSE(child->GetToolTipText().IsAscii()) << child->GetToolTipText();
+    }
+  }
 
   frame->Close(true);
   EXPECT_FALSE(pane->m_bTextPrint) << "the outline prints again once the preview is closed";

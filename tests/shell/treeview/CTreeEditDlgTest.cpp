@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/display.h>
 #include <wx/choice.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -179,6 +181,30 @@ TEST_F(TreeEditDlgTest, AddingAChildHidesTheAddPositionAndShortensTheDialog) {
   EXPECT_FALSE(child.FindWindow(CTreeEditDlg::IDC_ADDPOS_LABEL)->IsShown());
   EXPECT_LT(child.GetSize().GetHeight(), fullSize.GetHeight());
   EXPECT_EQ(child.GetSize().GetWidth(), fullSize.GetWidth());
+}
+
+// The dialog is laid out from its contents: every button is as wide as the toolkit needs for its
+// label and lies inside the window that holds it.
+TEST_F(TreeEditDlgTest, EveryButtonShowsItsWholeLabelInsideItsGroup) {
+  CTreeEditDlg& dialog = Dialog();
+  dialog.InitDialog();
+  std::vector<wxButton*> buttons;
+  std::function<void(wxWindow*)> collect = [&](wxWindow* window) {
+    for (wxWindow* child : window->GetChildren()) {
+      if (auto* button = dynamic_cast<wxButton*>(child)) buttons.push_back(button);
+      collect(child);
+    }
+  };
+  collect(&dialog);
+  ASSERT_GE(buttons.size(), 6u);
+  for (wxButton* button : buttons) {
+    wxButton probe(button->GetParent(), wxID_ANY, button->GetLabel());
+    EXPECT_GE(button->GetSize().x, probe.GetBestSize().x) << button->GetLabel();
+    probe.Hide();
+    const wxRect inside(button->GetParent()->GetClientSize());
+    EXPECT_TRUE(inside.Contains(button->GetRect())) << button->GetLabel();
+    EXPECT_LE(button->GetRect().GetRight(), inside.GetRight() - 2) << button->GetLabel();
+  }
 }
 
 TEST_F(TreeEditDlgTest, LinkButtonsFollowTheLink) {
