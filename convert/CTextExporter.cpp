@@ -30,7 +30,7 @@ bool OnlyLineBreaks(const CString& text) {
 
 void StripTrailingLineBreaks(CString& text) {
   const size_t keep = text.str().find_last_not_of("\r\n");
-  text = keep == std::string::npos ? CString() : text.Left(static_cast<int>(keep) + 1);
+  text.str().resize(keep == std::string::npos ? 0 : keep + 1);
 }
 
 }  // namespace
@@ -108,12 +108,14 @@ BOOL CTextExporter::OutputTextFile(int first, int end, const char* path) {
   m_openBlocks.clear();
   m_nRangeEnd = end;
   m_bLevelLimit = true;
+  m_bWriterMendsLineEnds = true;
   for (int i = first; i < end; ++i) {
     if (m_options.m_nLevel != 0 && m_tree.GetLevel(i) > m_options.m_nLevel) continue;
     if (!file.Write(MakeHtmlArticle(i, 0, 1, m_options.m_nHtml, nullptr).str())) break;
   }
   m_nRangeEnd = -1;
   m_bLevelLimit = false;
+  m_bWriterMendsLineEnds = false;
   if (html) {
     file.Write("</body>\n</html>\n");
   } else if (m_tree.GetFootnotes().GetSize() > 0) {
@@ -227,12 +229,22 @@ CString CTextExporter::MakeHtmlArticle(int item, int crlf, int footnoteBefore, i
       StripTrailingLineBreaks(x);
       if (html) {
         x.Replace("\r\n", "<br>\r\n");
-        x = x.IsEmpty() ? CString("<div class=\"text\"></div>") : "<div class=\"text\">\r\n" + x + "\r\n</div>";
+        if (x.IsEmpty()) {
+          x = "<div class=\"text\"></div>";
+        } else {
+          std::string div;
+          div.reserve(x.GetLength() + 32);
+          div += "<div class=\"text\">\r\n";
+          div += x.str();
+          div += "\r\n</div>";
+          x = CString(std::move(div));
+        }
       }
       CString block;
       if (o.m_nIndent >= 0 && o.m_nIndent <= 2) {
         block = MakeIndentedText(o.m_nIndent, o.m_nWidth, o.m_nTabNo, n, blockPrefix, x.str(), eol);
-        if (!crlf) block.Replace("\r\n", "\n");
+        // The file's writer drops every CR before an LF and writes CR LF for it anyway.
+        if (!crlf && !m_bWriterMendsLineEnds) block.Replace("\r\n", "\n");
         out += block;
         if (o.m_nSpace == 1) {
           out += eol;

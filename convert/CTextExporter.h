@@ -45,6 +45,7 @@ class CTextExporter {
   int m_counters[kLevelCounters] = {};
   int m_nRangeEnd = -1;      // end of the range being exported; -1: the whole outline
   bool m_bLevelLimit = false;  // the depth limit of the options applies (a range export)
+  bool m_bWriterMendsLineEnds = false;  // the articles go to a file writer, which writes every line end as CR LF
   // Depths of the trees whose block of children is open in the page, innermost last.
   std::vector<int> m_openBlocks;
 };

@@ -3,6 +3,7 @@
 #include "app/LinkFileName.h"
 #include "app/UserFiles.h"
 #include "convert/CWikiHtmlConverter.h"
+#include "convert/PageFiles.h"
 #include "foundation/CTextFile.h"
 #include "platform/desktop/MessageBox.h"
 
@@ -115,14 +116,13 @@ BOOL CTreeHtmlExporter::ExportPages(const CString& indexPath) {
   m_strIndexPath = indexPath;
   m_nSelectOnly = m_model.GetProperties().m_nHtmlSelectTree;
   FixRange();
-  BOOL written = TRUE;
+  CPageFiles pages;
   for (int i = m_nStart; i < m_nEnd; ++i) {
-    if (!WritePage(i, i - m_nStart)) {
-      written = FALSE;
-      break;
-    }
+    if (!WritePage(i, i - m_nStart, pages)) break;
   }
+  BOOL written = TRUE;
   if (m_model.GetProperties().m_nCssSet == 1 && !CopyStyleSheet()) written = FALSE;
+  if (!pages.Finish()) written = FALSE;
   return written;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/base/CString.h"
 #include "platform/base/WinTypes.h"
 
+class CPageFiles;
 class CWikiHtmlConverter;
 
 class CTreeHtmlExporter {
@@ -24,8 +25,9 @@ class CTreeHtmlExporter {
   CTreeHtmlExporter(const CTreeHtmlExporter&) = delete;
   CTreeHtmlExporter& operator=(const CTreeHtmlExporter&) = delete;
 
-  // The tree pages and the style sheet copy. FALSE when a page could not be written (the message
-  // names it and no further page is written) or the style sheet could not be copied.
+  // The tree pages and the style sheet copy; the pages are synced once at the end. FALSE when a
+  // page could not be written (no further page is written, and the message names it and says the
+  // export is incomplete) or the style sheet could not be copied.
   BOOL ExportPages(const CString& indexPath);
   // The framed form: the pages, then the main page, which is written even when a page was not.
   // FALSE when anything could not be written.
@@ -41,7 +43,8 @@ class CTreeHtmlExporter {
   // be read.
   static CString ReadTextFile(const char* fileName);
 
-  BOOL WritePage(int tree, int pageNumber);
+  // The page of a tree into files (not synced; the caller finishes them).
+  BOOL WritePage(int tree, int pageNumber, CPageFiles& files);
   BOOL WriteTemplatePage(const char* mainPath, const char* indexName);
   CString GetPageTitle(int tree);
   CString MakeHeaderLinks(int tree);

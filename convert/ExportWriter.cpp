@@ -1,12 +1,54 @@
 #include "convert/ExportWriter.h"
 
+#include <cstring>
+
 #include "foundation/CTextFile.h"
-#include "platform/base/CodePage.h"
+#include "platform/base/Utf8Append.h"
 #include "platform/desktop/MessageBox.h"
 
 namespace {
-constexpr size_t kBlock = 1 << 16;  // small enough for the allocator to reuse its memory for every block
+// Written out whenever this much has gathered: large enough that the writes cost little, small
+// enough that a large export never holds its whole text twice.
+constexpr size_t kBlock = 1 << 20;
 }  // namespace
+
+void CLineEndMender::Append(std::string& out, std::string_view text) {
+  // No trail byte of Shift JIS is CR or LF, so the text is cut at its LFs and the bytes between
+  // them are copied whole; only CRs that stand just before an LF change.
+  while (!text.empty()) {
+    const void* found = std::memchr(text.data(), '\n', text.size());
+    const size_t lineEnd = found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+    size_t body = lineEnd;
+    while (body > 0 && text[body - 1] == '\r') --body;
+    if (body > 0) {
+      out.append(m_nPendingCr, '\r');
+      out.append(text.data(), body);
+      m_nPendingCr = 0;
+    }
+    m_nPendingCr += lineEnd - body;
+    if (!found) break;
+    m_nPendingCr = 0;
+    out += "\r\n";
+    text.remove_prefix(lineEnd + 1);
+  }
+}
+
+void CLineEndMender::Finish(std::string& out) {
+  out.append(m_nPendingCr, '\r');
+  m_nPendingCr = 0;
+}
+
+std::string MakeDiskText(std::string_view text, bool utf8) {
+  std::string mended;
+  mended.reserve(text.size() + text.size() / 32);
+  CLineEndMender lineEnds;
+  lineEnds.Append(mended, text);
+  lineEnds.Finish(mended);
+  if (!utf8) return mended;
+  std::string converted;
+  AppendCP932ToUTF8(mended, converted);
+  return converted;
+}
 
 CExportWriter::CExportWriter() = default;
 
@@ -20,7 +62,7 @@ bool CExportWriter::Open(const char* path, const char* failureMessage) {
     AfxMessageBox(failureMessage);
     return false;
   }
-  m_buffer.reserve(kBlock + 4096);
+  m_buffer.reserve(kBlock + kBlock / 8);
   return true;
 }
 
@@ -31,25 +73,7 @@ void CExportWriter::Fail(const CString& message) {
 
 bool CExportWriter::Write(std::string_view text) {
   if (m_bFailed || !m_pFile) return false;
-  // No trail byte of Shift JIS is CR or LF, so line ends are mended before the conversion and the
-  // bytes between them are copied whole.
-  for (size_t pos = 0; pos < text.size();) {
-    size_t lineEnd = pos;
-    while (lineEnd < text.size() && text[lineEnd] != '\r' && text[lineEnd] != '\n') ++lineEnd;
-    if (lineEnd > pos) {
-      m_buffer.append(static_cast<size_t>(m_nPendingCr), '\r');
-      m_nPendingCr = 0;
-      m_buffer.append(text.data() + pos, lineEnd - pos);
-    }
-    if (lineEnd == text.size()) break;
-    if (text[lineEnd] == '\r') {
-      ++m_nPendingCr;
-    } else {
-      m_nPendingCr = 0;
-      m_buffer += "\r\n";
-    }
-    pos = lineEnd + 1;
-  }
+  m_lineEnds.Append(m_buffer, text);
   return m_buffer.size() < kBlock || Flush();
 }
 
@@ -63,7 +87,13 @@ bool CExportWriter::Flush() {
   try {
     // Each written text is whole characters, so a block always ends between two characters and
     // is converted in one go.
-    m_pFile->WriteString(m_bUtf8 ? CP932ToUTF8(m_buffer).c_str() : m_buffer.c_str());
+    if (m_bUtf8) {
+      m_converted.clear();
+      AppendCP932ToUTF8(m_buffer, m_converted);
+      m_pFile->WriteBytes(m_converted);
+    } else {
+      m_pFile->WriteBytes(m_buffer);
+    }
   } catch (const CPelkoFileException& e) {
     Fail(e.GetMessage());
     return false;
@@ -75,8 +105,7 @@ bool CExportWriter::Flush() {
 bool CExportWriter::Close() {
   if (!m_pFile) return false;
   if (!m_bFailed) {
-    m_buffer.append(static_cast<size_t>(m_nPendingCr), '\r');
-    m_nPendingCr = 0;
+    m_lineEnds.Finish(m_buffer);
     if (Flush()) {
       try {
         m_pFile->Close();

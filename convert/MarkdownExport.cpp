@@ -1,6 +1,7 @@
 #include "convert/MarkdownExport.h"
 
 #include <string>
+#include <string_view>
 
 #include "foundation/CTextFile.h"
 #include "foundation/SettingAccess.h"
@@ -10,20 +11,32 @@
 #include "platform/desktop/MessageBox.h"
 
 namespace {
+
 constexpr size_t kBlock = 1 << 20;
 
-void ReplaceAllText(std::string& text, const std::string& from, const std::string& to) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  size_t pos = 0;
-  for (size_t hit = text.find(from); hit != std::string::npos; hit = text.find(from, pos)) {
-    out.append(text, pos, hit - pos);
-    out += to;
-    pos = hit + from.size();
+// A text as Markdown: two blanks before each CR LF, and with hashChange a blank before each '#'
+// that begins a line, so that it is no heading; a line end after the last line.
+void AppendText(std::string& out, std::string_view text, bool hashChange) {
+  const bool endsWithLineEnd = text.ends_with("\r\n");
+  if (hashChange && text.starts_with('#')) out += ' ';
+  while (!text.empty()) {
+    const size_t lf = text.find('\n');
+    if (lf == std::string_view::npos) {
+      out.append(text);
+      break;
+    }
+    if (lf > 0 && text[lf - 1] == '\r') {
+      out.append(text.substr(0, lf - 1));
+      out += "  \r\n";
+    } else {
+      out.append(text.substr(0, lf + 1));
+    }
+    text.remove_prefix(lf + 1);
+    if (hashChange && text.starts_with('#')) out += ' ';
   }
-  out.append(text, pos, std::string::npos);
-  text.swap(out);
+  if (!endsWithLineEnd) out += "\r\n";
 }
+
 }  // namespace
 
 int ExportMarkdown(ATREE& tree, const char* path) {
@@ -32,29 +45,24 @@ int ExportMarkdown(ATREE& tree, const char* path) {
   try {
     CTextFile file(path, "wb");
     std::string out;
+    out.reserve(kBlock + kBlock / 4);
     for (int i = 0; i < tree.GetDirDataCount(); ++i) {
       out.append(static_cast<size_t>(tree.GetLevel(i)) + 1, '#');
-      out += " " + tree.GetName(i).str() + "\r\n";
-      std::string text = tree.GetText(i).str();
+      out += ' ';
+      out += tree.GetName(i).str();
+      out += "\r\n";
+      std::string_view text = tree.GetText(i).str();
       if (autoTitle) {
         const size_t lf = text.find('\n');
-        text = lf == std::string::npos ? std::string() : text.substr(lf + 1);
+        text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
       }
-      if (!text.empty()) {
-        if (hashChange) {
-          if (text[0] == '#') text = " " + text;
-          ReplaceAllText(text, "\n#", "\n #");
-        }
-        ReplaceAllText(text, "\r\n", "  \r\n");
-        out += text;
-        if (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0) out += "\r\n";
-      }
+      if (!text.empty()) AppendText(out, text, hashChange != 0);
       if (out.size() >= kBlock) {
-        file.WriteString(out.c_str());
+        file.WriteBytes(out);
         out.clear();
       }
     }
-    file.WriteString(out.c_str());
+    file.WriteBytes(out);
     file.Close();
   } catch (const CPelkoFileException& e) {
     AfxMessageBox(e.GetMessage());

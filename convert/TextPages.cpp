@@ -1,9 +1,11 @@
 #include "convert/TextPages.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 #include <vector>
 
+#include "convert/PageFiles.h"
 #include "foundation/CTextFile.h"
 #include "foundation/PathHelpers.h"
 #include "foundation/SettingAccess.h"
@@ -42,12 +44,15 @@ bool MakeFolder(const CString& path) {
 
 }  // namespace
 
-int WriteTreeTextFile(ATREE& tree, int item, const char* path) {
+int WriteTreeTextFile(ATREE& tree, int item, const char* path, CPageFiles* pages) {
   if (ReadSetting(Settings::TextPage::Overwrite) == 0 && IsExisting(path)) return 0;
+  std::string bytes;
+  if (ReadSetting(Settings::TextPage::Title) == 1) bytes = tree.GetName(item).str() + "\r\n\r\n";
+  bytes += tree.GetText(item).str();
+  if (pages != nullptr) return pages->Write(path, bytes) ? 1 : 0;
   try {
     CTextFile file(path, "wb");
-    if (ReadSetting(Settings::TextPage::Title) == 1) file.WriteString(tree.GetName(item) + "\r\n\r\n");
-    if (!tree.GetText(item).IsEmpty()) file.WriteString(tree.GetText(item));
+    file.WriteBytes(bytes);
     file.Close();
   } catch (const CPelkoFileException&) {
     return 0;
@@ -55,7 +60,7 @@ int WriteTreeTextFile(ATREE& tree, int item, const char* path) {
   return 1;
 }
 
-int WriteTextPage(ATREE& tree, int item, const char* folder, const char* name, const char* ext) {
+int WriteTextPage(ATREE& tree, int item, const char* folder, const char* name, const char* ext, CPageFiles* pages) {
   CString fileName;
   if (name != nullptr && *name != '\0') {
     fileName = name;
@@ -64,7 +69,7 @@ int WriteTextPage(ATREE& tree, int item, const char* folder, const char* name, c
     if (extension.Left(1) != ".") extension = "." + extension;
     fileName = NameInFolder(tree.GetName(item) + extension);
   }
-  return WriteTreeTextFile(tree, item, JoinPath(folder, fileName));
+  return WriteTreeTextFile(tree, item, JoinPath(folder, fileName), pages);
 }
 
 int ExportTextPages(ATREE& tree, int item, const char* folder, int topOut) {
@@ -81,9 +86,11 @@ int ExportTextPages(ATREE& tree, int item, const char* folder, int topOut) {
   // The folders from the export folder down to the one being written; the process's current
   // directory is never changed.
   std::vector<CString> folders{CString(folder)};
+  CPageFiles pages;
   auto enter = [&](int i) {
     const CString path = JoinPath(folders.back(), NameInFolder(tree.GetName(i)));
     if (!MakeFolder(path)) {
+      pages.Finish();
       AfxMessageBox("フォルダが作れません:" + path);
       return false;
     }
@@ -91,7 +98,8 @@ int ExportTextPages(ATREE& tree, int item, const char* folder, int topOut) {
     return true;
   };
   auto writeParentText = [&](int i) {
-    if (parentText && !ext.IsEmpty() && !tree.GetText(i).IsEmpty()) WriteTextPage(tree, i, folders.back(), nullptr, ext);
+    if (parentText && !ext.IsEmpty() && !tree.GetText(i).IsEmpty())
+      WriteTextPage(tree, i, folders.back(), nullptr, ext, &pages);
   };
 
   int i = first;
@@ -109,11 +117,11 @@ int ExportTextPages(ATREE& tree, int item, const char* folder, int topOut) {
     for (int up = previous - depth; up > 0 && folders.size() > 1; --up) folders.pop_back();
     previous = depth;
     if (!tree.HasChildren(i)) {
-      WriteTextPage(tree, i, folders.back(), nullptr, ext);
+      WriteTextPage(tree, i, folders.back(), nullptr, ext, &pages);
     } else {
       writeParentText(i);
       if (!enter(i)) return 0;
     }
   }
-  return 1;
+  return pages.Finish() ? 1 : 0;
 }

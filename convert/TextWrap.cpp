@@ -4,8 +4,7 @@
 #include <string>
 
 #include "app/CKinsokuSettings.h"
-#include "foundation/JapaneseText.h"
-#include "platform/base/CodePage.h"
+#include "platform/base/LeadByte.h"
 
 namespace {
 
@@ -14,9 +13,22 @@ bool IsLetter(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' 
 // Whether the byte at offset starts a double-byte character (the text's start is a character start).
 bool LeadAt(std::string_view text, int offset) {
   int pos = 0;
-  while (pos < offset) pos += IsDBCSLeadByte(static_cast<unsigned char>(text[static_cast<size_t>(pos)])) ? 2 : 1;
-  return pos == offset && offset < static_cast<int>(text.size()) &&
-         IsDBCSLeadByte(static_cast<unsigned char>(text[static_cast<size_t>(offset)]));
+  while (pos < offset) pos += IsLeadByte(text[static_cast<size_t>(pos)]) ? 2 : 1;
+  return pos == offset && offset < static_cast<int>(text.size()) && IsLeadByte(text[static_cast<size_t>(offset)]);
+}
+
+// The single-byte letters that run up to pos, counted by characters, as a trail byte may have a
+// letter's value; 0 when pos is no character start.
+int LettersBefore(std::string_view text, int pos) {
+  int count = 0;
+  int at = 0;
+  while (at < pos) {
+    const size_t i = static_cast<size_t>(at);
+    const bool pair = IsLeadByte(text[i]) && text[i + 1] != '\0';
+    count = !pair && IsLetter(static_cast<unsigned char>(text[i])) ? count + 1 : 0;
+    at += pair ? 2 : 1;
+  }
+  return at == pos ? count : 0;
 }
 
 // The rule characters are looked up in a few bytes around pos only, so that a long text is not
@@ -46,8 +58,9 @@ CString Wrap(int room, const CString& indent, const CString& prefix, std::string
   const std::string next = ContinuationPrefix(indent, prefix).str();
   out.reserve(out.size() + text.size() + text.size() / static_cast<size_t>(room) * (next.size() + 2) + 4);
   bool first = true;
+  // Where the next eol stands, found once for all the pieces cut before it.
+  size_t at = text.find(e);
   while (!text.empty()) {
-    const size_t at = text.find(e);
     size_t length;
     bool cut = false;
     if (at != std::string_view::npos && at < static_cast<size_t>(room)) {
@@ -62,6 +75,7 @@ CString Wrap(int room, const CString& indent, const CString& prefix, std::string
     if (!first && piece != e) out += next;
     out.append(piece);
     text.remove_prefix(length);
+    at = at != std::string_view::npos && at >= length ? at - length : text.find(e);
     if (cut && (eolAfterEveryCut || !(EndsWithCrLf(piece) || text.substr(0, 2) == "\r\n"))) out += eol;
     first = false;
   }
@@ -98,7 +112,7 @@ void CutLinePiece(std::string_view text, int& pos) {
   }
   if (rules.m_nWordWrap && pos < length && IsLetter(static_cast<unsigned char>(text[static_cast<size_t>(pos)]))) {
     // Counted by characters: a trail byte may have a letter's value.
-    const int run = CountLettersBefore(Around(text, 0, pos + 1), pos);
+    const int run = LettersBefore(text, pos);
     if (run > 0 && run < pos) pos -= run;
   }
   if (rules.m_bKinFirst && pos < length) {
@@ -130,9 +144,13 @@ CString MakeIndentedText(int mode, int width, int tabNo, int n, const CString& p
       return WrapWithSpaces(width, n, prefix, text, eol);
     case 1:
       return WrapWithTabs(width, tabNo, n, prefix, text, eol);
-    case 2:
-      return prefix + CString(std::string(text)) + eol;
-    default:
-      return prefix + CString(std::string(text));
+    default: {
+      std::string out;
+      out.reserve(static_cast<size_t>(prefix.GetLength()) + text.size() + 2);
+      out += prefix.str();
+      out += text;
+      if (mode == 2) out += eol;
+      return CString(std::move(out));
+    }
   }
 }

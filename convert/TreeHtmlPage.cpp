@@ -6,6 +6,7 @@
 #include "convert/CTreeHtmlExporter.h"
 #include "convert/CWikiHtmlConverter.h"
 #include "convert/ExportWriter.h"
+#include "convert/PageFiles.h"
 #include "model/Footnotes.h"
 #include "foundation/ImageSize.h"
 #include "foundation/WebText.h"
@@ -128,12 +129,8 @@ CString CTreeHtmlExporter::MakeLinkFileHref(const char* link, CString& name) con
   return text;
 }
 
-BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
+BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber, CPageFiles& files) {
   const CDocProperties& properties = m_model.GetProperties();
-  const CString path = GetPageFileName(pageNumber, nullptr, TRUE);
-  CExportWriter file;
-  if (!file.Open(path, "ファイル書き込みが出来ません:" + path)) return FALSE;
-  file.SetUtf8(properties.m_nOption12 != 1);
   const std::string title = Html(GetPageTitle(tree));
   std::string page =
       "<!DOCTYPE html>\n<head>\n<meta charset=\"" + GetCharset().str() + "\">\n<title>" + title + "</title>\n";
@@ -221,6 +218,7 @@ BOOL CTreeHtmlExporter::WritePage(int tree, int pageNumber) {
             Html(GetPageTitle(parent)) + Html(properties.m_strReturnStr) + "</a></span>\n</footer>\n";
   }
   page += "</body></html>\n";
-  file.Write(page);
-  return file.Close() ? TRUE : FALSE;
+  return files.Write(GetPageFileName(pageNumber, nullptr, TRUE), MakeDiskText(page, properties.m_nOption12 != 1))
+             ? TRUE
+             : FALSE;
 }

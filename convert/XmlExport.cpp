@@ -5,19 +5,26 @@
 #include "model/Footnotes.h"
 #include "foundation/CTextFile.h"
 #include "model/ATREE.h"
-#include "platform/base/CodePage.h"
+#include "platform/base/Utf8Append.h"
 #include "platform/desktop/MessageBox.h"
 
 namespace {
 
 constexpr size_t kBlock = 1 << 20;
 
+// Characters XML does not allow (controls other than TAB, CR, LF) become blanks.
+bool IsBadControl(char ch) {
+  const auto c = static_cast<unsigned char>(ch);
+  return c < 0x20 && c != '\t' && c != '\r' && c != '\n';
+}
 
-// An attribute value in double quotes: the characters that would end or break it are written as
-// references, so every title and link reads back as it stands.
-std::string AttributeValue(const CString& text) {
-  std::string out;
-  for (const char ch : CP932ToUTF8(text.str())) {
+// An attribute value in double quotes, as UTF-8: the characters that would end or break it are
+// written as references, so every title and link reads back as it stands.
+void AppendAttributeValue(std::string& out, const CString& text) {
+  thread_local std::string utf8;
+  utf8.clear();
+  AppendCP932ToUTF8(text.str(), utf8);
+  for (const char ch : utf8) {
     switch (ch) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
@@ -26,32 +33,30 @@ std::string AttributeValue(const CString& text) {
       case '\t': out += "&#9;"; break;
       case '\n': out += "&#10;"; break;
       case '\r': out += "&#13;"; break;
-      default: out += ch; break;
+      default: out += IsBadControl(ch) ? ' ' : ch; break;
     }
   }
-  return out;
 }
 
-// Characters XML does not allow (controls other than TAB, CR, LF) become blanks.
-std::string XmlChars(std::string text) {
-  for (char& ch : text) {
-    const unsigned char c = static_cast<unsigned char>(ch);
-    if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') ch = ' ';
+// A text as UTF-8 inside a CDATA section: one that holds "]]>" is split there into two sections,
+// so the section never ends early.
+void AppendCData(std::string& out, const CString& text) {
+  const size_t start = out.size();
+  AppendCP932ToUTF8(text.str(), out);
+  for (size_t i = start; i < out.size(); ++i) {
+    if (IsBadControl(out[i])) out[i] = ' ';
   }
-  return text;
-}
-
-// A text that holds "]]>" is split there into two sections, so the section never ends early.
-std::string CData(const std::string& text) {
-  std::string out;
+  size_t hit = out.find("]]>", start);
+  if (hit == std::string::npos) return;
+  const std::string section = out.substr(start);
+  out.resize(start);
   size_t pos = 0;
-  for (size_t hit = text.find("]]>"); hit != std::string::npos; hit = text.find("]]>", pos)) {
-    out.append(text, pos, hit + 2 - pos);
+  for (hit -= start; hit != std::string::npos; hit = section.find("]]>", pos)) {
+    out.append(section, pos, hit + 2 - pos);
     out += "]]><![CDATA[";
     pos = hit + 2;
   }
-  out.append(text, pos, std::string::npos);
-  return out;
+  out.append(section, pos, std::string::npos);
 }
 
 }  // namespace
@@ -60,15 +65,22 @@ int WriteXmlTree(ATREE& tree, const CTextOutputOptions& options, int item, XmlSi
   std::string& out = sink.text;
   const std::string tag = item == 0 ? "kestavon" : "tree";
   const CDirData* data = tree.GetDirData(item);
-  out += "<" + tag + " title=\"" + XmlChars(AttributeValue(tree.GetName(item))) + "\" id=\"" + std::to_string(item) + "\"";
-  if (!data->m_strLink.IsEmpty()) out += " linkfile=\"" + XmlChars(AttributeValue(data->m_strLink)) + "\"";
+  out += "<" + tag + " title=\"";
+  AppendAttributeValue(out, tree.GetName(item));
+  out += "\" id=\"" + std::to_string(item) + "\"";
+  if (!data->m_strLink.IsEmpty()) {
+    out += " linkfile=\"";
+    AppendAttributeValue(out, data->m_strLink);
+    out += "\"";
+  }
   if (data->m_nStatus & 1) out += " check=\"on\"";
   if (data->m_nStatus & 2) out += " strike=\"on\"";
   if (data->m_nBookmark != 0 && item != 0) out += " bookmark=\"on\"";
   out += ">\r\n";
   if (!data->m_strText.IsEmpty()) {
-    const CString text = MakePopupSpan(options, data->m_strText);
-    out += "<text><![CDATA[ \n" + XmlChars(CData(CP932ToUTF8(text.str()))) + "\n]]> </text>";
+    out += "<text><![CDATA[ \n";
+    AppendCData(out, MakePopupSpan(options, data->m_strText));
+    out += "\n]]> </text>";
   }
   if (sink.flush && out.size() >= kBlock) sink.flush(out);
   const int level = tree.GetLevel(item);
@@ -85,7 +97,7 @@ bool ExportXml(ATREE& tree, const CTextOutputOptions& options, int item, const c
     CTextFile file(path, "wb");
     XmlSink sink;
     sink.flush = [&file](std::string& text) {
-      file.WriteString(text.c_str());
+      file.WriteBytes(text);
       text.clear();
     };
     sink.text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";

@@ -109,8 +109,9 @@ bool CTextFile::WriteString(const char* text) {
   return true;
 }
 
-bool CTextFile::WriteString(const CString& text) {
-  const std::string& bytes = text.str();
+bool CTextFile::WriteString(const CString& text) { return WriteBytes(text.str()); }
+
+bool CTextFile::WriteBytes(std::string_view bytes) {
   if (!m_pFile || m_pFile->Write(bytes.data(), bytes.size()) != bytes.size()) Throw(kWriteFailed);
   return true;
 }

@@ -6,6 +6,7 @@
 // A file opened for writing ("w" modes) is written to a temporary file beside it and renamed over
 // the target only when Close succeeds: an abandoned or failed write leaves the old file whole.
 #include <memory>
+#include <string_view>
 
 #include "platform/base/CString.h"
 
@@ -40,6 +41,7 @@ class CTextFile {
   bool WriteString(const char* text);
   // The whole text, a zero byte included: a text is never cut short on its way to the disk.
   bool WriteString(const CString& text);
+  bool WriteBytes(std::string_view bytes);
   // Starts the written bytes on their way to the disk without waiting (a hint; never fails).
   void StartWriteBack();
 

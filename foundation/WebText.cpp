@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/base/LeadByte.h"
+
 namespace {
 
 bool IsUnreserved(unsigned char b) {
@@ -87,13 +89,34 @@ CString UrlEncode(const char* text) {
 }
 
 CString EscapeHtml(const char* text) {
-  CString out(text);
-  out.Replace("&", "&amp;");
-  out.Replace("<", "&lt;");
-  out.Replace(">", "&gt;");
-  out.Replace("\"", "&quot;");
-  out.Replace("'", "&apos;");
-  return out;
+  // One pass over the characters: none of the five is a trail byte of a valid pair, but a lead
+  // byte takes the byte after it whatever that is, as every search of the program's strings does.
+  const std::string_view in(text ? text : "");
+  size_t special = 0;
+  auto plain = [](char ch) {
+    return ch != '&' && ch != '<' && ch != '>' && ch != '"' && ch != '\'' && !IsLeadByte(ch);
+  };
+  while (special < in.size() && plain(in[special])) ++special;
+  if (special == in.size()) return CString(std::string(in));
+  std::string out(in.substr(0, special));
+  out.reserve(in.size() + in.size() / 8 + 16);
+  for (size_t i = special; i < in.size(); ++i) {
+    const char ch = in[i];
+    if (IsLeadByte(ch) && i + 1 < in.size()) {
+      out += ch;
+      out += in[++i];
+      continue;
+    }
+    switch (ch) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&apos;"; break;
+      default: out += ch; break;
+    }
+  }
+  return CString(std::move(out));
 }
 
 CString UnescapeHtml(const char* text) {

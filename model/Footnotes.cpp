@@ -19,8 +19,9 @@ CString ScanFootnotes(const CTextOutputOptions& options, const char* text,
                       const std::function<CString(const CString&)>& plain) {
   const std::string& start = options.m_strStartMark.str();
   const std::string& end = options.m_strEndMark.str();
-  const std::string source(text);
-  if (start.empty() && end.empty()) return plain(CString(source));
+  const std::string_view source(text ? text : "");
+  // Most texts hold no footnote: they go through whole.
+  if ((start.empty() && end.empty()) || source.find(start) == std::string_view::npos) return plain(CString(source));
   std::string out;
   size_t pos = 0;
   for (;;) {

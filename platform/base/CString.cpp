@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "platform/base/CodePage.h"
+#include "platform/base/LeadByte.h"
 
 namespace {
 
-bool IsLead(char ch) { return IsDBCSLeadByte(static_cast<unsigned char>(ch)); }
+bool IsLead(char ch) { return IsLeadByte(ch); }
 
 char AsciiUpper(char ch) { return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch; }
 char AsciiLower(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }

@@ -15,7 +15,10 @@
 #include <string_view>
 #include <utility>
 
-bool IsDBCSLeadByte(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
+#include "platform/base/LeadByte.h"
+#include "platform/base/Utf8Append.h"
+
+bool IsDBCSLeadByte(unsigned char ch) { return IsLeadByte(ch); }
 
 bool IsDBCSTrailByte(unsigned char ch) { return (ch >= 0x40 && ch <= 0x7E) || (ch >= 0x80 && ch <= 0xFC); }
 
@@ -254,6 +257,55 @@ class SJISTable {
     }
     out.resize(static_cast<size_t>(dst - out.data()));
   }
+  // The same units as UTF-8: each is of the basic plane, so at most three bytes.
+  void AppendUTF8(std::string_view text, std::string& out) const {
+    size_t used = out.size();
+    out.resize(used + text.size() + text.size() / 2 + 16);
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* const end = p + text.size();
+    // Room for what comes next; grown for the worst case of the rest only when it runs out.
+    auto room = [&](size_t need) {
+      if (out.size() - used < need)
+        out.resize(std::max(out.size() * 2, used + need + static_cast<size_t>(end - p) * 3));
+      return out.data() + used;
+    };
+    while (p < end) {
+      if (*p < 0x80 && m_asciiSame) {
+        for (Bytes16 bytes; end - p >= 16 && AllAscii(p, bytes);) {
+          std::memcpy(room(16), p, 16);
+          used += 16;
+          p += 16;
+        }
+        for (; p < end && *p < 0x80; ++p) {
+          *room(1) = static_cast<char>(*p);
+          ++used;
+        }
+        continue;
+      }
+      char16_t unit;
+      if (*p >= 0x80 && m_lead[*p] && end - p >= 2) {
+        unit = m_pairs[static_cast<size_t>(p[0] << 8 | p[1])];
+        p += 2;
+      } else {
+        unit = m_single[*p++];
+      }
+      char* dst = room(3);
+      if (unit < 0x80) {
+        dst[0] = static_cast<char>(unit);
+        used += 1;
+      } else if (unit < 0x800) {
+        dst[0] = static_cast<char>(0xC0 | unit >> 6);
+        dst[1] = static_cast<char>(0x80 | (unit & 0x3F));
+        used += 2;
+      } else {
+        dst[0] = static_cast<char>(0xE0 | unit >> 12);
+        dst[1] = static_cast<char>(0x80 | (unit >> 6 & 0x3F));
+        dst[2] = static_cast<char>(0x80 | (unit & 0x3F));
+        used += 3;
+      }
+    }
+    out.resize(used);
+  }
 
  private:
   char16_t m_single[256] = {};
@@ -306,6 +358,14 @@ std::u16string CP932ToUTF16(std::string_view text) {
   std::u16string out;
   AppendCP932ToUTF16(text, out);
   return out;
+}
+
+void AppendCP932ToUTF8(std::string_view text, std::string& out) {
+  if (text.empty()) return;
+  if (Table().Usable())
+    Table().AppendUTF8(text, out);
+  else
+    out += ConvertInto<std::string>(text, Enc::SJIS, Enc::UTF8);
 }
 CString UTF16ToCP932(std::u16string_view text) { return CString(Convert(U16ToBytes(text), Enc::UTF16, Enc::SJIS)); }
 std::string CP932ToUTF8(std::string_view text) { return Convert(text, Enc::SJIS, Enc::UTF8); }

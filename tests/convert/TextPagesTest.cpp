@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "convert/TextPages.h"
 #include "foundation/PathHelpers.h"
@@ -100,6 +101,26 @@ TEST_F(TextPagesTest, AFolderThatCannotBeMadeStopsTheExport) {
   EXPECT_EQ(messages.texts[0], "フォルダが作れません:" + folder + "/a");
   EXPECT_FALSE(std::filesystem::exists(folder + "/b.txt"));
   EXPECT_FALSE(std::filesystem::exists(folder + "/c.txt"));
+}
+
+// The files are written straight at their names: one that cannot be (a read-only file, a folder
+// standing there) is named in one message that says the export is incomplete, and the others are
+// still written.
+TEST_F(TextPagesTest, AFileThatCannotBeWrittenIsNamedAndTheExportIsIncomplete) {
+  auto tree = MakeOutline({{"t", ""}, {"t/a", "a"}, {"t/b", "b"}, {"t/c", "c"}, {"t/d", "d"}});
+  const std::string folder = Folder("failing");
+  WriteBytes(folder + "/b.txt", "old");
+  std::filesystem::permissions(folder + "/b.txt", std::filesystem::perms::owner_read);
+  std::filesystem::create_directories(folder + "/c.txt");
+  model_test::MessageRecorder messages;
+  EXPECT_EQ(ExportTextPages(*tree, 0, folder.c_str(), 0), 0);
+  EXPECT_EQ(messages.texts,
+            std::vector<std::string>{"ファイル書き込みが出来ません:" + folder + "/b.txt\n出力が完了していません。"});
+  EXPECT_EQ(ReadBytes(folder + "/b.txt"), "old");
+  EXPECT_EQ(ReadBytes(folder + "/a.txt"), "a\r\n\r\na");
+  EXPECT_EQ(ReadBytes(folder + "/d.txt"), "d\r\n\r\nd");
+  std::filesystem::permissions(folder + "/b.txt", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
 }
 
 }  // namespace

@@ -129,21 +129,42 @@ TEST_F(TreeHtmlTest, AMissingStyleSheetIsReportedAfterThePages) {
   EXPECT_FALSE(Exists("kestahtml.css"));
 }
 
+// A page is written straight at its name: a folder or a read-only file standing there stops the
+// export at that page, which the one message names, saying the export is incomplete; the
+// read-only file is left as it was.
 TEST_F(TreeHtmlTest, APageThatCannotBeWrittenStopsTheExportAndIsNamed) {
   auto tree = MakeFlatOutline(4);
   tree->GetProperties().m_nCssSet = 0;
-  std::filesystem::create_directories(Out("index2.html"));  // a folder where the page should go
-  model_test::MessageRecorder messages;
-  EXPECT_FALSE(Exporter(*tree)->ExportPages(Out("index.html").c_str()));
-  ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find("index2.html"), std::string::npos) << messages.texts[0];
-  EXPECT_TRUE(Exists("index1.html"));
-  EXPECT_FALSE(Exists("index3.html"));
+  for (const bool folder : {true, false}) {
+    std::filesystem::remove_all(m_site);
+    std::filesystem::create_directories(m_site);
+    if (folder) {
+      std::filesystem::create_directories(Out("index2.html"));
+    } else {
+      kesta_test::WriteBytes(Out("index2.html"), "kept");
+      std::filesystem::permissions(Out("index2.html"), std::filesystem::perms::owner_read);
+    }
+    model_test::MessageRecorder messages;
+    EXPECT_FALSE(Exporter(*tree)->ExportPages(Out("index.html").c_str()));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"ファイル書き込みが出来ません:" + Out("index2.html") +
+                                                       "\n出力が完了していません。"})
+        << folder;
+    EXPECT_TRUE(Exists("index1.html"));
+    EXPECT_FALSE(Exists("index3.html"));
+    if (!folder) {
+      EXPECT_EQ(Read("index2.html"), "kept");
+    }
 
-  // The framed form writes its main page all the same, and reports the failure.
-  messages.texts.clear();
-  EXPECT_FALSE(Exporter(*tree)->ExportWithFrames(m_site.c_str(), "index.html", "main.html"));
-  EXPECT_TRUE(Exists("main.html"));
+    // The framed form writes its main page all the same, and reports the failure.
+    messages.texts.clear();
+    EXPECT_FALSE(Exporter(*tree)->ExportWithFrames(m_site.c_str(), "index.html", "main.html"));
+    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_TRUE(Exists("main.html"));
+    if (!folder) {
+      std::filesystem::permissions(Out("index2.html"), std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::add);
+    }
+  }
   auto whole = MakeFlatOutline(2);
   EXPECT_TRUE(Exporter(*whole)->ExportWithFrames(m_site.c_str(), "start.html", "frame.html"));
   EXPECT_TRUE(Exists("start1.html"));

@@ -134,6 +134,32 @@ TEST_F(XmlMarkdownExportTest, HashesInTextsAndTheAutoTitle) {
   EXPECT_EQ(Markdown(*tree), "# t\r\n");
 }
 
+// The text of each item in one pass against the rule as replacements over the whole text: a blank
+// before a leading '#' and after every LF that a '#' follows, then two blanks before every CR LF.
+TEST_F(XmlMarkdownExportTest, MarkdownTextsAgreeWithTheReplacements) {
+  auto replaceAll = [](std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+      text.replace(at, from.size(), to);
+    return text;
+  };
+  const char* texts[] = {"#",   "\n#",  "#\r\n#\r\n", "a\r\n",     "a\n",   "\r\r\n\n#\r", "表\r\n#見\n##\r\n",
+                         "x\r", "\r\n", "\n",         "a\r\n\r\n", "#\n\n#"};
+  for (const int hashChange : {0, 1}) {
+    AfxWriteProfileInt("System", "MarkdownExportHashChange", hashChange);
+    for (const char* text : texts) {
+      auto tree = MakeOutline({{"t", text}});
+      std::string expected = text;
+      if (hashChange) {
+        if (expected[0] == '#') expected = " " + expected;
+        expected = replaceAll(expected, "\n#", "\n #");
+      }
+      expected = replaceAll(expected, "\r\n", "  \r\n");
+      if (!expected.ends_with("\r\n")) expected += "\r\n";
+      EXPECT_EQ(Markdown(*tree), "# t\r\n" + expected) << hashChange << " " << text;
+    }
+  }
+}
+
 TEST_F(XmlMarkdownExportTest, AFileErrorIsShownAndReported) {
   auto tree = MakeOutline({{"t", "x"}});
   model_test::MessageRecorder messages;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/base/CodePage.h"
+#include "platform/base/Utf8Append.h"
 
 TEST(CodePage, LeadByteTableOfCodePage932) {
   struct Case { int byte; bool lead; };
@@ -117,5 +118,36 @@ TEST(CodePage, TableConversionAgreesWithIconv) {
     std::u16string appended = u"x";
     AppendCP932ToUTF16(text, appended);
     ASSERT_EQ(appended, u"x" + iconvUnits(text)) << round;
+  }
+}
+
+// The exports append UTF-8 through the table: byte for byte what iconv writes, for every character
+// alone and for texts whose long ASCII runs, lead bytes at the end and invalid bytes fall anywhere.
+TEST(CodePage, AppendedUtf8AgreesWithIconv) {
+  for (int b = 0; b < 256; ++b) {
+    std::vector<std::string> texts = {std::string(1, static_cast<char>(b))};
+    if (IsDBCSLeadByte(static_cast<unsigned char>(b)))
+      for (int t = 0; t < 256; ++t) texts.push_back({static_cast<char>(b), static_cast<char>(t)});
+    for (const std::string& text : texts) {
+      std::string appended;
+      AppendCP932ToUTF8(text, appended);
+      ASSERT_EQ(appended, CP932ToUTF8(text)) << std::hex << b << " " << static_cast<int>(text.back() & 0xFF);
+    }
+  }
+  const char* pieces[] = {"a",       "ア",       "表",
+                          "\x83",    "\x80",     "\xA0",
+                          "\xFD",    "\r\n",     "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁ",
+                          "¬",       "\xEE\xF9", "abcdefghijklmnopqrstuvwxyz0123456789",
+                          "\x83\x5C"};
+  unsigned seed = 54321;
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (int i = 0; i < 12; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      text += pieces[(seed >> 16) % std::size(pieces)];
+    }
+    std::string appended = "x";
+    AppendCP932ToUTF8(text, appended);
+    ASSERT_EQ(appended, "x" + CP932ToUTF8(text)) << round;
   }
 }
