@@ -96,16 +96,17 @@ TEST_F(RtfExportCommandTest, FoldedTreesAreWrittenUnderACheckFilter) {
 }
 
 TEST_F(RtfExportCommandTest, TheFontButtonEditsTheLevelFonts) {
-  wxWindow* parent = nullptr;
+  bool fromDialog = false;
   bool enabled = false;
   WhenShown run([&](wxDialog* d) {
     enabled = d->FindWindow(CRtfOutDlg::IDC_PRINT_FONTS)->IsEnabled();
     Click(d, CRtfOutDlg::IDC_PRINT_FONTS);
     Click(d, IDCANCEL);
   });
-  RunRtfExport(m_doc, nullptr, m_fonts, m_paneFont, [&](wxWindow* p) { parent = p; });
+  RunRtfExport(m_doc, nullptr, m_fonts, m_paneFont,
+               [&](wxWindow* parent) { fromDialog = dynamic_cast<CRtfOutDlg*>(parent) != nullptr; });
   EXPECT_TRUE(enabled);
-  EXPECT_NE(dynamic_cast<CRtfOutDlg*>(parent), nullptr);
+  EXPECT_TRUE(fromDialog);
 }
 
 TEST_F(RtfExportCommandTest, CancelOrAFileThatCannotBeWrittenWritesNothing) {
