@@ -48,10 +48,7 @@ CRtfOutDlg::CRtfOutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx(
   top->Add(feedRow, 0, wxALL, 8);
   auto* settingsRow = new wxBoxSizer(wxHORIZONTAL);
   settingsRow->Add(new wxButton(this, IDC_NAME_FROM_DOC, CP932ToWx("ファイル名初期設定(&I)...")), 0, wxRIGHT, 6);
-  // The level fonts are edited by the tree pane's print-font dialog, which is not built yet.
-  auto* fonts = new wxButton(this, IDC_PRINT_FONTS, CP932ToWx("フォント(印刷形式と共通)..."));
-  fonts->Disable();
-  settingsRow->Add(fonts, 0, wxRIGHT, 6);
+  settingsRow->Add(new wxButton(this, IDC_PRINT_FONTS, CP932ToWx("フォント(印刷形式と共通)...")), 0, wxRIGHT, 6);
   settingsRow->Add(new wxButton(this, IDC_TEXT_FORMAT, CP932ToWx("テキスト出力形式の設定(&T)...")));
   top->Add(settingsRow, 0, wxALL, 8);
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
@@ -68,6 +65,7 @@ CRtfOutDlg::CRtfOutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx(
   Bind(wxEVT_BUTTON, &CRtfOutDlg::OnBrowse, this, IDC_BROWSE);
   Bind(wxEVT_BUTTON, &CRtfOutDlg::OnNameFromDocument, this, IDC_NAME_FROM_DOC);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnTextFormat(); }, IDC_TEXT_FORMAT);
+  Bind(wxEVT_BUTTON, &CRtfOutDlg::OnPrintFonts, this, IDC_PRINT_FONTS);
   BindDialogHelp(this, kHelpTopic);
 }
 
@@ -75,6 +73,7 @@ int CRtfOutDlg::DoModal() {
   m_nSelectTree = ReadSetting(Settings::RtfOut::SelectTree);
   m_nPageFeed = ReadSetting(Settings::RtfOut::PageFeed);
   m_nFontLevelRel = ReadSetting(Settings::RtfOut::FontLevelRel);
+  FindWindow(IDC_PRINT_FONTS)->Enable(static_cast<bool>(m_editLevelFonts));
   TransferDataToWindow();
   GetSizer()->SetSizeHints(this);
   CentreOnParent();
@@ -129,6 +128,10 @@ void CRtfOutDlg::OnNameFromDocument(wxCommandEvent&) {
   }
   m_strFileName = m_strDocPath.Left(m_strDocPath.ReverseFind('.') + 1) + "rtf";
   TransferDataToWindow();
+}
+
+void CRtfOutDlg::OnPrintFonts(wxCommandEvent&) {
+  if (m_editLevelFonts) m_editLevelFonts(this);
 }
 
 void CRtfOutDlg::OnOK(wxCommandEvent&) {

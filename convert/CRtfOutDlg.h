@@ -4,6 +4,8 @@
 // section "RtfOut", where the export reads them; the file name goes back to the caller.
 #include <wx/dialog.h>
 
+#include <functional>
+
 #include "platform/base/CString.h"
 #include "platform/base/WinTypes.h"
 
@@ -36,6 +38,9 @@ class CRtfOutDlg : public wxDialog {
   int m_nSelectTree = 1;
   int m_nPageFeed = 0;
   int m_nFontLevelRel = 0;
+  // The print-font dialog over the level fonts, which the tree pane's layer supplies; the button
+  // "フォント(印刷形式と共通)..." is disabled without it.
+  std::function<void(wxWindow* parent)> m_editLevelFonts;
 
  protected:
   // Asks for the file to write, starting from the last one chosen; FALSE when none was chosen.
@@ -46,6 +51,7 @@ class CRtfOutDlg : public wxDialog {
  private:
   void OnBrowse(wxCommandEvent& event);
   void OnNameFromDocument(wxCommandEvent& event);
+  void OnPrintFonts(wxCommandEvent& event);
   void OnOK(wxCommandEvent& event);
   void OnPreview(wxCommandEvent& event);
 };

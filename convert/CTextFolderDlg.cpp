@@ -89,6 +89,12 @@ void CTextFolderDlg::OnBrowse(wxCommandEvent&) {
 
 void CTextFolderDlg::OnOK(wxCommandEvent&) {
   TransferDataFromWindow();
+  // Without a top folder the files would land in whatever folder the program runs in: ask for
+  // one, and stay open when none is chosen.
+  if (m_strDir.IsEmpty()) {
+    if (!ChooseFolder(m_strDir) || m_strDir.IsEmpty()) return;
+    TransferDataToWindow();
+  }
   WriteSetting(Settings::TextPage::Dir, m_strDir);
   WriteSetting(Settings::TextPage::Ext, m_strExt);
   WriteSetting(Settings::TextPage::Title, m_bTitle);

@@ -37,7 +37,8 @@ class CTextFolderDlg : public wxDialog {
   int m_bOverwrite = 1;
 
  protected:
-  // Asks for a folder, starting at the one given; FALSE when none was chosen.
+  // Asks for a folder, starting at the one given; FALSE when none was chosen. OK asks too when the
+  // top folder is empty.
   virtual BOOL ChooseFolder(CString& folder);
 
  private:

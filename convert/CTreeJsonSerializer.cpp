@@ -57,6 +57,7 @@ int CTreeJsonSerializer::ReadFile(const char* path) {
     // Nesting deeper than the reader's limit is thrown, not reported.
     if (!reader->parse(bytes.data(), bytes.data() + bytes.size(), &document, &errors)) return 0;
     const Json::Value& body = Member(document, "body");
+    m_nRootId = Member(body, "id").asInt();
     CDirData* root = m_tree.EditDirData(0);
     CString title = Text(body, "title");
     ATREE::DeleteLineBreaks(title);

@@ -19,7 +19,10 @@ class CTreeJsonSerializer {
   int ReadFile(const char* path);
   // Builds the items of a "child" array below the item at parentIndex, depth first.
   void ReadNodes(int parentIndex, const Json::Value& array);
+  // The "id" of the "body" object that ReadFile read; 0 when it had none.
+  int GetRootId() const { return m_nRootId; }
 
  private:
   ATREE& m_tree;
+  int m_nRootId = 0;
 };

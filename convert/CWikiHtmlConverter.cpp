@@ -58,6 +58,8 @@ CWikiHtmlConverter::CWikiHtmlConverter(const char* text) : CWikiHtmlConverter() 
 
 void CWikiHtmlConverter::SetText(const char* text) {
   m_strText = text;
+  // A converter serves every page of an export; each text starts its notes afresh.
+  m_footnotes.clear();
   const std::string linked = LinkifyUrls(text, FALSE).str();
   m_lines.clear();
   size_t start = 0;

@@ -104,8 +104,10 @@ class FolderWalk {
   FolderWalk(ATREE& tree, ImportOptions options) : m_tree(tree), m_options(std::move(options)) {}
 
   // folder is the folder's path as the outline shows it, osFolder as the file system names it
-  // (a name that the outline's code page cannot hold is still read).
-  void Walk(const std::string& osFolder, const CString& folder, const CString& parentPath) {
+  // (a name that the outline's code page cannot hold is still read). Its entries go below the
+  // item at parent, which ends the model, so that appending keeps them inside its subtree.
+  void Walk(const std::string& osFolder, const CString& folder, int parent) {
+    const CString parentPath = m_tree.GetDirData(parent)->m_strPath;
     struct stat self {};
     if (stat(osFolder.c_str(), &self) != 0) return;
     // A folder that links back to one it lies in would be walked for ever.
@@ -120,8 +122,7 @@ class FolderWalk {
       const int dot = name.ReverseFind('.');
       const CString shortTitle = dot >= 0 ? name.Left(dot) : name;
       if (entry.folder) {
-        const CString path = Append(parentPath, shortTitle, "", "");
-        Walk(osPrefix + entry.name, prefix + name, path);
+        Walk(osPrefix + entry.name, prefix + name, Append(parentPath, shortTitle, "", ""));
         continue;
       }
       CString extension = dot >= 0 ? name.Mid(dot + 1) : CString();
@@ -131,7 +132,7 @@ class FolderWalk {
                               m_options.extensions.end();
       const CString title = m_options.extensionInTitle ? name : shortTitle;
       if (target && extension == "kvn") {
-        TakeOverOutline(prefix + name);
+        TakeOverOutline(prefix + name, parent);
       } else if (target) {
         CString text;
         if (const char* failure = ReadWholeFile(osPrefix + entry.name, text)) {
@@ -147,20 +148,20 @@ class FolderWalk {
   }
 
  private:
-  // A new item below parentPath, without times; returns its path.
-  CString Append(const CString& parentPath, CString title, const char* text, const char* link) {
+  // A new item below parentPath, without times, at the end of the model; returns its index.
+  int Append(const CString& parentPath, CString title, const char* text, const char* link) {
     ATREE::StripLevelSeparators(title);
     auto item = std::make_unique<CDirData>(parentPath + '\x01' + title, text, link, 0);
     ATREE::StripRecordBytes(item->m_strPath);
     ATREE::StripRecordBytes(item->m_strText);
     ATREE::StripRecordBytes(item->m_strLink);
-    const CString path = item->m_strPath;
     m_tree.AddDirData(std::move(item));
-    return path;
+    return m_tree.GetDirDataCount() - 1;
   }
 
-  // The items of an outline document, handed to the record insertion at the last item made.
-  void TakeOverOutline(const CString& path) {
+  // The items of an outline document, its top item first, as the last children of the folder's
+  // item: the file is an entry of that folder like any other.
+  void TakeOverOutline(const CString& path, int parent) {
     CString records;
     {
       ATREE other;
@@ -168,7 +169,7 @@ class FolderWalk {
       if (other.OpenFile(path, 0, 0) < 0 || other.GetDirDataCount() == 0) return;
       records = other.GetSubtreeRecords(0, TRUE);
     }
-    m_tree.InsertTreeRecords(m_tree.GetDirDataCount() - 1, records, TRUE);
+    m_tree.PasteTreeRecords(parent, records, FALSE);
   }
 
   ATREE& m_tree;
@@ -178,13 +179,13 @@ class FolderWalk {
 
 }  // namespace
 
-void ImportFolder(ATREE& tree, const char* folder, const char* parentPath) {
+void ImportFolder(ATREE& tree, const char* folder, int parent) {
   ImportOptions options;
   options.extensions = ExtensionList(ReadSetting(Settings::FolderImport::Ext));
   options.extensionInTitle = ReadSetting(Settings::FolderImport::ExtName) != 0;
   options.linkOthers = ReadSetting(Settings::FolderImport::OtherLink) != 0;
   FolderWalk walk(tree, std::move(options));
-  walk.Walk(CP932ToUTF8(folder), folder, parentPath);
+  walk.Walk(CP932ToUTF8(folder), folder, parent);
 }
 
 int OpenFolder(ATREE& tree, const char* folder) {
@@ -196,8 +197,7 @@ int OpenFolder(ATREE& tree, const char* folder) {
   ATREE::StripLevelSeparators(title);
   auto root = std::make_unique<CDirData>(title);
   ATREE::StripRecordBytes(root->m_strPath);
-  const CString rootPath = root->m_strPath;
   tree.AddDirData(std::move(root));
-  ImportFolder(tree, path, rootPath);
+  ImportFolder(tree, path, tree.GetDirDataCount() - 1);
   return 1;
 }

@@ -71,10 +71,17 @@ CString GetAttributeValue(const char* line, const char* name) {
   }
   if (at == std::string::npos) return CString();
   while (at < text.size() && (text[at] == ' ' || text[at] == '=')) ++at;
-  if (at < text.size() && text[at] == '"') ++at;
-  size_t end = text.find('"', at);
-  if (end == std::string::npos) end = text.find(' ', at);
-  if (end == std::string::npos) end = text.find('>', at);
+  size_t end = std::string::npos;
+  if (at < text.size() && text[at] == '"') {
+    ++at;
+    end = text.find('"', at);
+    if (end == std::string::npos) end = text.find(' ', at);
+    if (end == std::string::npos) end = text.find('>', at);
+  } else {
+    // An unquoted value ends with the tag's next blank or its end, never at a later attribute's
+    // quote.
+    end = text.find_first_of(" \t\r\n>", at);
+  }
   if (end == std::string::npos) end = text.size();
   return CString(text.substr(at, end - at));
 }

@@ -1,5 +1,7 @@
 #include "convert/RtfExportCommand.h"
 
+#include <utility>
+
 #include "app/CKestavonDoc.h"
 #include "convert/CREditCtrl.h"
 #include "convert/CRtfOutDlg.h"
@@ -9,9 +11,11 @@
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Shell.h"
 
-bool RunRtfExport(CKestavonDoc& doc, wxWindow* pane, const CFont* levelFonts, const CFont& paneFont) {
+bool RunRtfExport(CKestavonDoc& doc, wxWindow* pane, const CFont* levelFonts, const CFont& paneFont,
+                  std::function<void(wxWindow* parent)> editLevelFonts) {
   doc.CommitTextArea();
   CRtfOutDlg dialog(pane);
+  dialog.m_editLevelFonts = std::move(editLevelFonts);
   dialog.m_strDocPath = doc.GetPathName();
   CString& remembered = doc.GetTree().GetProperties().m_strRtfFileName;
   dialog.m_strFileName = remembered;
@@ -20,8 +24,11 @@ bool RunRtfExport(CKestavonDoc& doc, wxWindow* pane, const CFont* levelFonts, co
     remembered = dialog.m_strFileName;
     doc.SetModifiedFlag(TRUE);
   }
-  // The export gathers footnotes in its model: it works on a copy, never on the document's.
+  // The export gathers footnotes in its model: it works on a copy, never on the document's. The
+  // copy shows every tree, so that a check filter leaves out only what it filters, never what is
+  // folded away.
   ATREE tree(doc.GetTree());
+  tree.ExpandAll(0);
   CTextOutputOptions options;
   options.Load();
   int first = 0;

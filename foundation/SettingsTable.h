@@ -163,6 +163,7 @@ inline constexpr TextSetting ShoImport = MakeText("InitDir", "ShoImport", "");
 inline constexpr TextSetting TemplateEdit = MakeText("InitDir", "TemplateEdit", "");
 inline constexpr TextSetting TemplateOut = MakeText("InitDir", "TemplateOut", "");
 inline constexpr TextSetting TextExport = MakeText("InitDir", "TextExport", "");
+inline constexpr TextSetting TextImport = MakeText("InitDir", "TextImport", "");
 inline constexpr TextSetting TextIn = MakeText("InitDir", "TextIn", "");
 inline constexpr TextSetting TextOut = MakeText("InitDir", "TextOut", "");
 inline constexpr TextSetting TextTreeInsert = MakeText("InitDir", "TextTreeInsert", "");
@@ -410,10 +411,9 @@ inline constexpr IntSetting IndentPos = MakeChoice("Text", "IndentPos", 0, 4);
 inline constexpr IntSetting JQuery = MakeFlag("Text", "JQuery", 1);
 inline constexpr IntSetting Level = MakeInt("Text", "Level", 0, 0, 10);  // 0 every depth
 inline constexpr IntSetting Preview = MakeFlag("Text", "Preview", 0);    // open the file written
-// Two defaults: the export dialog's check box is off when the key is missing (this entry); the
-// text copy and export commands then take the selected tree only (SelectOnlyCommand).
-inline constexpr IntSetting SelectOnly = MakeFlag("Text", "SelectOnly", 0);
-inline constexpr IntSetting SelectOnlyCommand = MakeFlag("Text", "SelectOnly", 1);
+// The text copy and export commands take the selected tree only, and the format dialogs show it
+// so, until the user says otherwise.
+inline constexpr IntSetting SelectOnly = MakeFlag("Text", "SelectOnly", 1);
 inline constexpr TextSetting ShowStr = MakeText("Text", "ShowStr", "-");
 inline constexpr IntSetting Space = MakeFlag("Text", "Space", 0);
 // Blanks per level and columns per tab: the export multiplies them by the depth.

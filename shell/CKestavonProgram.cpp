@@ -13,6 +13,7 @@
 #include "convert/CFolderImportDlg.h"
 #include "convert/CTextExporter.h"
 #include "convert/ConverterReaders.h"
+#include "foundation/CFileDialogEx.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/CTextOutputOptions.h"
@@ -48,6 +49,7 @@
 #include "views/ExternalTools.h"
 
 wxBEGIN_EVENT_TABLE(CKestavonProgram, CKestavonApp)
+  EVT_MENU(ID_FILE_IMPORT_TEXT, CKestavonProgram::OnImportText)
   EVT_MENU(ID_FILE_IMPORT_FOLDER, CKestavonProgram::OnImportFolder)
   EVT_MENU(ID_FILE_IMPORT_WZ, CKestavonProgram::OnImportWz)
   EVT_MENU(ID_FILE_NET_OPEN, CKestavonProgram::OnNetCommand)
@@ -197,6 +199,17 @@ void CKestavonProgram::OnImportFolder(wxCommandEvent&) {
   m_pKestavonTemplate->OpenDocumentWith(AfxFullPath(dialog.m_strDir), [](CDocument& doc, const char* path) {
     return static_cast<CKestavonDoc&>(doc).OpenDocument(path, 2);
   });
+}
+
+void CKestavonProgram::OnImportText(wxCommandEvent&) {
+  CFileDialogEx dialog(TRUE, "txt", "*.txt", OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                       "Textﾌｧｲﾙ |*.txt|全てのﾌｧｲﾙ(*.*) |*.*||", AfxGetMainFrameWindow());
+  dialog.m_ofn.lpstrTitle = "開く";
+  dialog.m_ofn.lpstrInitialDir = ReadSetting(Settings::InitDir::TextImport);
+  if (dialog.DoModal() != IDOK) return;
+  WriteSetting(Settings::InitDir::TextImport, dialog.GetFolderPath());
+  // Each file becomes an outline of its own, read by the reader its extension names.
+  for (const CString& path : dialog.GetPathNames()) OpenDocumentFile(path);
 }
 
 void CKestavonProgram::OnImportWz(wxCommandEvent&) {

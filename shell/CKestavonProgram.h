@@ -31,6 +31,8 @@ class CKestavonProgram : public CKestavonApp {
   std::unique_ptr<CRecentFileList> MakeRecentFileList(const char* section, const char* entryFormat, int size,
                                                       int maxDisplayLength) override;
 
+  // File > Import > Text file: every chosen file opens as an outline of its own.
+  void OnImportText(wxCommandEvent& event);
   // File > Import > Folder: the folder chosen in the folder-import dialog opens as a new,
   // untitled outline.
   void OnImportFolder(wxCommandEvent& event);

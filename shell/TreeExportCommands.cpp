@@ -29,6 +29,7 @@
 #include "platform/desktop/Shell.h"
 #include "platform/desktop/CWaitCursor.h"
 #include "resources/CommandIds.h"
+#include "treeview/CPrintFontDlg.h"
 #include "treeview/CTrView.h"
 #include "treeview/TreePrintPage.h"
 
@@ -90,7 +91,7 @@ void WriteTextOutput(CTrView& pane, CKestavonDoc& doc, const CTextOutputOptions&
   ATREE& tree = doc.GetTree();
   int first = 0;
   int end = 0;
-  OutputRange(tree, PaneCurrentTree(pane), ReadSetting(Settings::Text::SelectOnlyCommand) != 0, first, end);
+  OutputRange(tree, PaneCurrentTree(pane), ReadSetting(Settings::Text::SelectOnly) != 0, first, end);
   BOOL written = FALSE;
   WithEverythingUnfolded(pane, tree, [&] {
     CTextExporter exporter(tree, options);
@@ -180,7 +181,7 @@ void HtmlFrames(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
     dialog.m_strIndexFile = FileTitleOf(path) + ".html";
     dialog.m_strDir = DefaultExportFolder(Settings::Html::Dir, path);
   } else if (tree.GetDirDataCount() > 0) {
-    dialog.m_strIndexFile = tree.GetName(0) + ".html";
+    dialog.m_strTreeFile = tree.GetName(0) + ".html";
   }
   if (dialog.DoModal() != IDOK) return;
   if (!EnsureOutputFolder(dialog.m_strDir)) return;
@@ -190,9 +191,10 @@ void HtmlFrames(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   {
     CWaitCursor wait;
     CTreeHtmlExporter exporter(tree, PaneCurrentTree(pane), path, options);
-    written = exporter.ExportWithFrames(dialog.m_strDir, dialog.m_strTreeFile, dialog.m_strIndexFile);
+    written = exporter.ExportWithFrames(dialog.m_strDir, dialog.m_strIndexFile, dialog.m_strTreeFile);
   }
-  if (written && dialog.m_bPreview) OpenWritten(pane, JoinFolder(dialog.m_strDir, dialog.m_strIndexFile));
+  // The main page holds the index and the frame in which the tree pages open.
+  if (written && dialog.m_bPreview) OpenWritten(pane, JoinFolder(dialog.m_strDir, dialog.m_strTreeFile));
 }
 
 void TextPerTree(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
@@ -225,7 +227,8 @@ void RtfOutput(CKestaFrame& frame, CTrView& pane, CKestavonDoc& doc) {
   CTrView::LoadPrintFonts(fonts, colours, 0, 0);
   CFont paneFont;
   paneFont.CreateFromWxFont(pane.GetFont());
-  if (RunRtfExport(doc, &frame, fonts, paneFont)) CTrView::SavePrintFonts(fonts, colours);
+  auto editFonts = [&](wxWindow* parent) { CPrintFontDlg(parent, fonts, colours).ShowModal(); };
+  if (RunRtfExport(doc, &frame, fonts, paneFont, editFonts)) CTrView::SavePrintFonts(fonts, colours);
 }
 
 // A save dialog of the converters' exports, its place remembered in folder when one is given.

@@ -29,7 +29,7 @@ void CTrView::OnTextCopy(wxCommandEvent&) {
   CWaitCursor wait;
   ATREE& tree = doc->GetTree();
   const ATREE folded(tree);
-  const int start = ReadSetting(Settings::Text::SelectOnlyCommand) ? m_pListBox->GetCurTree() : 0;
+  const int start = ReadSetting(Settings::Text::SelectOnly) ? m_pListBox->GetCurTree() : 0;
   const int html = ReadSetting(Settings::Text::Html);
   const int level = ReadSetting(Settings::Text::Level);
   tree.ExpandAll(0);

@@ -70,12 +70,14 @@ TEST_F(FormDlgTest, OkStoresItsValuesAndKeepsTheHtmlSwitchesCancelStoresNothing)
   wxString widthShown;
   int formShown = -1;
   bool escapeShown = true;
+  bool selectOnlyShown = false;
   {
     TestDialog dialog;
     WhenShown run([&](wxDialog* d) {
       widthShown = Edit(d, CFormDlg::IDC_WIDTH)->GetValue();
       formShown = Choice(d, CFormDlg::IDC_FORM)->GetSelection();
       escapeShown = Check(d, CFormDlg::IDC_HTML_ESCAPE)->GetValue();
+      selectOnlyShown = Check(d, CFormDlg::IDC_SELECT_ONLY)->GetValue();
       Edit(d, CFormDlg::IDC_WIDTH)->SetValue("72");
       Click(d, IDCANCEL);
     });
@@ -84,6 +86,8 @@ TEST_F(FormDlgTest, OkStoresItsValuesAndKeepsTheHtmlSwitchesCancelStoresNothing)
   EXPECT_EQ(widthShown, "40");
   EXPECT_EQ(formShown, 2);
   EXPECT_FALSE(escapeShown);
+  // Without the key the commands take the selected tree only: the dialog shows what they do.
+  EXPECT_TRUE(selectOnlyShown);
   EXPECT_EQ(kesta_test::ReadBytes(m_conf), before);
 
   {
@@ -102,9 +106,9 @@ TEST_F(FormDlgTest, OkStoresItsValuesAndKeepsTheHtmlSwitchesCancelStoresNothing)
     EXPECT_EQ(dialog.m_nCloseMode, CFormDlg::CLOSE_SAVE);
   }
   const std::pair<const char*, const char*> expected[] = {
-      {"Width", "72"},   {"SpaceNo", "3"},       {"ShowStr", "．"},    {"Level", "10"},  {"IndentPos", "3"},
-      {"Html", "1"},     {"DellineOut", "0"},    {"Form", "2"},        {"TabNo", "8"},   {"HtmlEscape", "0"},
-      {"JQuery", "0"},   {"CssColor", "#123456"}, {"CssSet", "1"}};
+      {"Width", "72"}, {"SpaceNo", "3"},        {"ShowStr", "．"}, {"Level", "10"},    {"IndentPos", "3"},
+      {"Html", "1"},   {"DellineOut", "0"},     {"Form", "2"},     {"TabNo", "8"},     {"HtmlEscape", "0"},
+      {"JQuery", "0"}, {"CssColor", "#123456"}, {"CssSet", "1"},   {"SelectOnly", "1"}};
   for (const auto& [key, value] : expected) EXPECT_EQ(Text(key), value) << key;
   EXPECT_EQ(WithoutSection(kesta_test::ReadBytes(m_conf), "Text"), WithoutSection(before, "Text"));
 }

@@ -19,13 +19,19 @@ namespace {
 
 class TestDialog : public CTextFolderDlg {
  public:
-  TestDialog() : CTextFolderDlg(nullptr) {}
+  explicit TestDialog(bool chooses = true) : CTextFolderDlg(nullptr), m_chooses(chooses) {}
+  int m_asked = 0;
 
  protected:
   BOOL ChooseFolder(CString& folder) override {
+    ++m_asked;
+    if (!m_chooses) return FALSE;
     folder = "/chosen/出力";
     return TRUE;
   }
+
+ private:
+  bool m_chooses;
 };
 
 
@@ -71,6 +77,34 @@ TEST(CTextFolderDlg, OkWritesItsSevenKeysAndCancelNothing) {
     EXPECT_NE(after.find(key), std::string::npos) << key;
   }
   EXPECT_EQ(after.find("["), after.rfind("["));  // one section only
+}
+
+TEST(CTextFolderDlg, OkWithoutATopFolderAsksForOne) {
+  if (!kesta_test::HasGui()) GTEST_SKIP() << "needs a display";
+  const std::string conf = kesta_test::MakeTempDir("dlg") + "/kesta32.ini";
+  const kesta_test::ScopedSettingsFile settings(conf);
+  {
+    // No folder chosen: the dialog stays open and stores nothing.
+    TestDialog dialog(false);
+    bool open = false;
+    WhenShown run([&](wxDialog* d) {
+      Click(d, IDOK);
+      open = d->IsModal();
+      if (open) Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(open);
+    EXPECT_EQ(dialog.m_asked, 1);
+  }
+  EXPECT_EQ(AfxGetProfileString("TextPage", "Dir", "none"), "none");
+  {
+    TestDialog dialog;
+    WhenShown run([&](wxDialog* d) { Click(d, IDOK); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_asked, 1);
+    EXPECT_EQ(dialog.m_strDir, CString("/chosen/出力"));
+  }
+  EXPECT_EQ(AfxGetProfileString("TextPage", "Dir", ""), "/chosen/出力");
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 // times, and the failures that leave only the top item.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "convert/ATREEJsonRead.h"
+#include "convert/CTreeJsonSerializer.h"
 #include "model/ATREE.h"
 #include "tests/common/TestSupport.h"
 #include "tests/convert/SlashedPath.h"
@@ -58,6 +60,27 @@ TEST(TreeJson, BuildsTheTreeInArrayOrderAtEveryLevel) {
   EXPECT_EQ(model.GetView(2), 1);
   // A date the parser refuses is an invalid time, not the time of reading.
   EXPECT_EQ(model.GetDirData(7)->GetUpdateTime().GetStatus(), COleDateTime::invalid);
+}
+
+TEST(TreeJson, TheBodysIdIsKept) {
+  const struct {
+    const char* text;
+    int result;
+    int id;
+  } cases[] = {
+      {R"({"body": {"id": 7, "title": "R", "child": [{"id": 9, "title": "a"}]}})", 1, 7},
+      {R"({"body": {"title": "R"}})", 1, 0},
+      {R"({"body": {"id": -12}})", 1, -12},
+      {R"({"body": {"id": "7"}})", 0, 0},  // not a number: the reader's own failure
+  };
+  for (const auto& c : cases) {
+    const std::string path = JsonFile(c.text);
+    ATREE model;
+    model.AddDirData(std::make_unique<CDirData>());
+    CTreeJsonSerializer reader(model);
+    EXPECT_EQ(reader.ReadFile(path.c_str()), c.result) << c.text;
+    EXPECT_EQ(reader.GetRootId(), c.id) << c.text;
+  }
 }
 
 TEST(TreeJson, BadInputLeavesOnlyTheTopItem) {

@@ -108,14 +108,22 @@ TEST_F(FolderImportTest, ContentIsKeptByteForByteUpToAZeroByte) {
   EXPECT_EQ(model.GetText(1).str(), std::string("one\r\ntwo\nthree\r\x81\x40"));
 }
 
-TEST_F(FolderImportTest, OutlineDocumentsAreTakenOverAsSiblingsOfTheLastItemMade) {
+TEST_F(FolderImportTest, OutlineDocumentsAreTakenOverUnderTheirOwnFolder) {
   Options("txt;kvn", 0, 0);
   const std::string top = MakeTempDir("import") + "/docs";
   std::filesystem::create_directories(top + "/sub");
+  std::filesystem::create_directories(top + "/suba");
   WriteBytes(top + "/a.txt", "a");
   // Sorted after a.txt: the outline's items follow item a on its level.
   WriteBytes(top + "/b.kvn", "\x08\r\n\x08\r\nDoc\x05" "0\x06" "1\x07" "0\r\nDoc\x01" "Child\x05" "0\r\n");
   WriteBytes(top + "/sub/c.txt", "c");
+  // An outline that is its folder's first entry, with more entries after it.
+  WriteBytes(top + "/suba/a.kvn",
+             "\x08\r\n\x08\r\nInner\x05"
+             "0\r\nInner\x01"
+             "Leaf\x05"
+             "0\r\n");
+  WriteBytes(top + "/suba/subb.txt", "b");
   // Shared files: an imported outline is only read, so it is neither locked nor refused.
   AfxWriteProfileInt("System", "SharedFile", 1);
   WriteBytes(top + "/sub/d.kvn", "\x08\r\n\x08\r\nLocked\x05" "0\r\n");
@@ -123,10 +131,23 @@ TEST_F(FolderImportTest, OutlineDocumentsAreTakenOverAsSiblingsOfTheLastItemMade
   ATREE model;
   ScopedMessageBoxHook messages(IDOK);
   ASSERT_GT(model.OpenFile(top.c_str(), 2, 1), 0);
-  EXPECT_EQ(Dump(model), (std::vector<std::string>{"docs=", "docs/a=a", "docs/Doc=", "docs/Doc/Child=",
-                                                    "docs/sub=", "docs/sub/c=c", "docs/sub/Locked="}));
+  EXPECT_EQ(Dump(model),
+            (std::vector<std::string>{
+                "docs=", "docs/a=a", "docs/Doc=", "docs/Doc/Child=", "docs/sub=", "docs/sub/c=c",
+                "docs/sub/Locked=", "docs/suba=", "docs/suba/Inner=", "docs/suba/Inner/Leaf=", "docs/suba/subb=b"}));
   EXPECT_FALSE(std::filesystem::exists(top + "/b.kvn.lock"));
   EXPECT_TRUE(messages.Calls().empty());
+
+  // The top folder's first entry an outline: it goes below the top item, which stays the only one.
+  const std::string first = MakeTempDir("import") + "/first";
+  std::filesystem::create_directories(first);
+  WriteBytes(first + "/a.kvn",
+             "\x08\r\n\x08\r\nDoc\x05"
+             "0\r\n");
+  WriteBytes(first + "/b.txt", "b");
+  ATREE firstModel;
+  ASSERT_GT(firstModel.OpenFile(first.c_str(), 2, 1), 0);
+  EXPECT_EQ(Dump(firstModel), (std::vector<std::string>{"first=", "first/Doc=", "first/b=b"}));
 }
 
 TEST_F(FolderImportTest, AnUnreadableFileEndsOnlyItsOwnFolder) {

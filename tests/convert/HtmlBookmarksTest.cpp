@@ -48,6 +48,16 @@ TEST(HtmlBookmarkParts, ElementsAndAttributes) {
   EXPECT_EQ(CString("t"), GetElementText("A", "<DT><A HREF=\"u\">t</A>"));
   EXPECT_EQ(CString(), GetElementText("A", "<DT><A HREF=\"u\">t"));
   EXPECT_EQ(CString("u v"), GetAttributeValue("<A href = \"u v\">", "HREF"));
-  EXPECT_EQ(CString("u"), GetAttributeValue("<A HREF=u>t", "HREF"));
+  const struct {
+    const char* line;
+    const char* value;
+  } unquoted[] = {
+      {"<A HREF=u>t", "u"},
+      {"<A HREF=http://a/x?y=1 ADD_DATE=\"2\">t</A>", "http://a/x?y=1"},
+      {"<A HREF=u\tADD_DATE=\"2\">t</A>", "u"},
+      {"<DT><A HREF=u\r\n", "u"},
+      {"<A HREF=\"q w", "q"},  // a quote left open ends at a blank
+  };
+  for (const auto& c : unquoted) EXPECT_EQ(CString(c.value), GetAttributeValue(c.line, "HREF")) << c.line;
   EXPECT_EQ(CString(), GetAttributeValue("<A>", "HREF"));
 }

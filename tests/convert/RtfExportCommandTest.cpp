@@ -80,6 +80,35 @@ TEST_F(RtfExportCommandTest, TheChosenFileIsWrittenAndRememberedByTheDocument) {
   EXPECT_NE(kesta_test::ReadBytes(path).find("\\'96\\'7b"), std::string::npos);
 }
 
+TEST_F(RtfExportCommandTest, FoldedTreesAreWrittenUnderACheckFilter) {
+  ATREE& tree = m_doc.GetTree();
+  for (int i = 0; i < tree.GetDirDataCount(); ++i) tree.EditDirData(i)->m_nStatus = 1;
+  tree.SetCheckFilter(1);
+  tree.CollapseAll(1);
+  tree.MakeTreeData();
+  const int rows = tree.GetRows().GetTreeDataCount();
+  const std::string path = m_dir + "/filtered.rtf";
+  ASSERT_TRUE(Run(path, false));
+  // "節" lies folded under "一章".
+  EXPECT_NE(kesta_test::ReadBytes(path).find("\\'90\\'df"), std::string::npos);
+  EXPECT_EQ(tree.GetDirData(2)->m_nView, 0);
+  EXPECT_EQ(tree.GetRows().GetTreeDataCount(), rows);
+}
+
+TEST_F(RtfExportCommandTest, TheFontButtonEditsTheLevelFonts) {
+  bool fromDialog = false;
+  bool enabled = false;
+  WhenShown run([&](wxDialog* d) {
+    enabled = d->FindWindow(CRtfOutDlg::IDC_PRINT_FONTS)->IsEnabled();
+    Click(d, CRtfOutDlg::IDC_PRINT_FONTS);
+    Click(d, IDCANCEL);
+  });
+  RunRtfExport(m_doc, nullptr, m_fonts, m_paneFont,
+               [&](wxWindow* parent) { fromDialog = dynamic_cast<CRtfOutDlg*>(parent) != nullptr; });
+  EXPECT_TRUE(enabled);
+  EXPECT_TRUE(fromDialog);
+}
+
 TEST_F(RtfExportCommandTest, CancelOrAFileThatCannotBeWrittenWritesNothing) {
   {
     WhenShown run([](wxDialog* d) { Click(d, IDCANCEL); });

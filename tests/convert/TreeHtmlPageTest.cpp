@@ -152,6 +152,18 @@ TEST_F(TreeHtmlTest, TheTextIsConvertedByTheLineModeWikiURLsAndImages) {
   }
 }
 
+TEST_F(TreeHtmlTest, EachWikiPageNumbersAndListsOnlyItsOwnFootnotes) {
+  auto tree = MakeOutline({{"r", "top((first))"}, {"r/a", "page((second))"}});
+  tree->GetProperties().m_bWiki = 1;
+  ASSERT_TRUE(Exporter(*tree)->ExportPages(Out("index.html").c_str()));
+  const std::string second = Read("index1.html");
+  EXPECT_NE(second.find("NAME=\"fntext1\" CLASS=\"footnote\">*1</A>"), std::string::npos);
+  EXPECT_NE(second.find("NAME=\"fn1\">*1</A>"), std::string::npos);
+  EXPECT_NE(second.find("second</SPAN>"), std::string::npos);
+  EXPECT_EQ(second.find("first"), std::string::npos);
+  EXPECT_EQ(second.find("*2"), std::string::npos);
+}
+
 TEST_F(TreeHtmlTest, ALinkFileToATreeLinksItsPageOrFallsBackToItsText) {
   auto tree = MakeOutline({{"r", ""}, {"r/a", ""}, {"r/a/b", ""}, {"r/c", ""}});
   tree->GetProperties().m_nHtmlSelectTree = 1;

@@ -8,6 +8,7 @@
 #include "shell/CKestaFrame.h"
 #include "shell/TreeExportCommands.h"
 #include "convert/CHtmlDlg.h"
+#include "convert/CHtmlIFrameDlg.h"
 #include "model/ATREE.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/desktop/MessageBox.h"
@@ -80,6 +81,30 @@ TEST_F(TreeExportTest, PerTreeHtmlCreatesTheMissingFolderAndWritesThePages) {
   EXPECT_TRUE(fs::exists(folder + "/index.html"));
   EXPECT_TRUE(fs::exists(folder + "/index1.html"));
   EXPECT_EQ(doc->GetTree().GetDirDataCount(), items);
+}
+
+TEST_F(TreeExportTest, FramedHtmlWritesTheMainPageAndTheStartPageUnderTheirOwnNames) {
+  CKestaFrame* frame = OpenSample();
+  ASSERT_NE(frame, nullptr);
+  Documents().back()->GetTree().GetProperties().m_nCssSet = 0;
+  const std::string folder = m_dir + "/framed";
+  fs::create_directories(folder);
+  DialogAnswerer filler([&](wxDialog& dialog) {
+    static_cast<wxTextCtrl*>(dialog.FindWindow(CHtmlIFrameDlg::IDC_DIR))->ChangeValue(folder);
+    static_cast<wxTextCtrl*>(dialog.FindWindow(CHtmlIFrameDlg::IDC_TREE_FILE))->ChangeValue("main.html");
+    static_cast<wxTextCtrl*>(dialog.FindWindow(CHtmlIFrameDlg::IDC_INDEX_FILE))->ChangeValue("start.html");
+  });
+  frame->SendCommand(ID_FILE_EXPORT_HTML_FRAME);
+  EXPECT_TRUE(filler.m_done);
+  const std::string main = kesta_test::ReadBytes(folder + "/main.html");
+  const std::string start = kesta_test::ReadBytes(folder + "/start.html");
+  // The main page frames the start page; the start page is the first tree's own page.
+  EXPECT_NE(main.find("name=\"content\""), std::string::npos);
+  EXPECT_NE(main.find("src=\"start.html\""), std::string::npos);
+  EXPECT_EQ(start.find("name=\"content\""), std::string::npos);
+  EXPECT_NE(start.find("<h1>"), std::string::npos);
+  EXPECT_TRUE(fs::exists(folder + "/start1.html"));
+  EXPECT_FALSE(fs::exists(folder + "/main1.html"));
 }
 
 TEST_F(TreeExportTest, PerTreeHtmlStopsWhenTheFolderIsNotWanted) {
