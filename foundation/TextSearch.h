@@ -27,6 +27,8 @@ int CompareTextOpt(const char* a, const char* b, int options);
 // Searches the blank-separated words of pattern; the earliest match wins. With allWords, a word
 // that is not found anywhere gives -1.
 int FindWords(const char* text, const char* pattern, int start, int options, int* matchLength, BOOL allWords);
+int FindWordsStr(std::string_view text, std::string_view pattern, int start, int options, int* matchLength,
+                 BOOL allWords);
 
 // The first occurrence of ch not between quote characters (each quote character toggles), or -1.
 int FindCharOutsideQuotes(const char* text, char ch, char quote);

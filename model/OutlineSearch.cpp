@@ -84,9 +84,9 @@ void OutlineSearch::UseLineMatcher(const CString& pattern, bool ignoreCase) {
 
 bool OutlineSearch::MatchesSearch(std::string_view text) {
   if (m_bRegExp) return m_compiled.lineMatcher->TestLines(text);
-  if (m_nWordMode != 0) return MatchTextDefault(std::string(text).c_str(), m_strSearch) != -1;
   const int options = (m_bWidth == 0 ? FIND_IGNORE_WIDTH : 0) | (m_bCase == 0 ? FIND_IGNORE_CASE : 0);
-  return FindTextOptStr(text, m_strSearch.str(), 0, options, nullptr) != -1;
+  if (m_nWordMode == 0) return FindTextOptStr(text, m_strSearch.str(), 0, options, nullptr) != -1;
+  return FindWordsStr(text, m_strSearch.str(), 0, options, nullptr, m_nWordMode == 2) != -1;
 }
 
 bool OutlineSearch::MatchesNode(const CDirData* d, bool head) {

@@ -14,12 +14,15 @@
 
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
+#include "foundation/TextFinder.h"
 #include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
+#include "model/OutlineSearch.h"
 #include "platform/base/CodePage.h"
-#include "platform/com/RegExpLineMatcher.h"
 #include "platform/base/RegularFile.h"
+#include "platform/com/RegExpLineMatcher.h"
+#include "views/OutlineFileScan.h"
 
 const char* const kGrepTextFileTree = "(テキストファイル)";
 
@@ -70,9 +73,13 @@ std::vector<Entry> ListFolder(const CString& folder, int& skipped) {
       ++skipped;
       continue;
     }
-    struct stat st {};
-    if (stat((osFolder + '/' + entry.osName).c_str(), &st) != 0) continue;
-    entry.folder = S_ISDIR(st.st_mode);
+    entry.folder = d->d_type == DT_DIR;
+    // A link, or a file system that does not tell the kind in the listing: what the name leads to.
+    if (d->d_type != DT_DIR && d->d_type != DT_REG) {
+      struct stat st {};
+      if (stat((osFolder + '/' + entry.osName).c_str(), &st) != 0) continue;
+      entry.folder = S_ISDIR(st.st_mode);
+    }
     entries.push_back(std::move(entry));
   }
   closedir(dir);
@@ -95,17 +102,18 @@ CString JoinPath(const CString& folder, const CString& name) {
   return folder + "/" + name;
 }
 
-std::string ReadFile(const std::string& osPath, bool& ok) {
-  std::string bytes;
+// The whole file into bytes, whose room is kept from file to file; false when it cannot be opened.
+bool ReadFile(const std::string& osPath, std::string& bytes) {
   std::FILE* file = OpenRegularOsFileStream(osPath.c_str());
-  ok = file != nullptr;
-  if (!ok) return bytes;
+  if (file == nullptr) return false;
   struct stat st {};
-  if (fstat(fileno(file), &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+  bytes.resize(fstat(fileno(file), &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0);
+  bytes.resize(bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file));
+  // A file that grew since it was measured is read to its end.
   char buffer[65536];
   for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
   std::fclose(file);
-  return bytes;
+  return true;
 }
 
 // The end of the piece that starts at `start`: through the line end, at most kPieceBytes bytes.
@@ -122,27 +130,22 @@ size_t PieceStart(const std::string& bytes, size_t pos) {
   return lineStart + (pos - lineStart) / kPieceBytes * kPieceBytes;
 }
 
-// The first match at or after `from` of the word byte for byte, starting on a character: the
-// plain byte search runs at memory speed, and a hit on a trail byte is stepped over.
-int FindExact(const std::string& bytes, const std::string& word, size_t from, int& length) {
-  length = static_cast<int>(word.size());
-  if (word.empty()) return -1;
-  for (size_t at = from;;) {
-    const size_t hit = std::string_view(bytes).find(word, at);
-    if (hit == std::string::npos) return -1;
-    // A line starts on a character; walk from there.
-    const void* lf = hit > 0 ? memrchr(bytes.data(), '\n', hit) : nullptr;
-    size_t boundary = lf ? static_cast<const char*>(lf) - bytes.data() + 1 : 0;
-    while (boundary < hit) boundary += IsDBCSLeadByte(static_cast<unsigned char>(bytes[boundary])) ? 2 : 1;
-    if (boundary == hit) return static_cast<int>(hit);
-    at = hit + 1;
-  }
-}
-
 }  // namespace
 
 struct CGrepSearch::Walk {
   std::set<std::pair<dev_t, ino_t>> folders;  // walked already: a link back up is not walked again
+};
+
+// The search of the outline files, made ready once for the whole walk: what is searched on its own
+// (the word, or in the per-file modes each of its parts) and the outline's own word mode for it;
+// for a plain search, the words whose matches make an item worth reading for each part, and the
+// outline search's matcher that tells the hits among those items.
+struct CGrepSearch::OutlineWords {
+  std::vector<CString> parts;
+  int treeMode = 0;
+  std::vector<std::vector<TextFinder>> finders;
+  std::vector<std::vector<const TextFinder*>> scanned;
+  OutlineSearch match;
 };
 
 CGrepSearch::CGrepSearch(const CGrepOptions& options, CGrepProgress* progress)
@@ -204,41 +207,91 @@ void CGrepSearch::SearchFile(const CString& path, std::vector<std::unique_ptr<CG
     SearchTextFile(path, hits);
 }
 
-int CGrepSearch::SearchOutlineFile(const char* path, std::vector<std::unique_ptr<CGrepData>>& hits) {
-  ATREE tree;
-  if (tree.OpenFile(path, 0, 0) < 0) return 0;
-  tree.GetSearch().SetRegExpSearch(m_options.m_bRegExp);
-  tree.GetSearch().SetSearchTargets(m_options.m_bTitle, m_options.m_bText, m_options.m_bLink);
-  const int mode = m_options.m_nWordMode;
-  tree.GetSearch().SetSearchOptions(m_options.m_bCase, m_options.m_bWidth, mode >= 0 && mode <= 2 ? mode : 0);
+int CGrepSearch::PlainFlags() const {
+  return (m_options.m_bCase ? 0 : FIND_IGNORE_CASE) | (m_options.m_bWidth ? 0 : FIND_IGNORE_WIDTH);
+}
 
-  // Every top-level tree, so an outline with several roots is searched whole.
-  auto findAll = [&tree](std::vector<const CDirData*>& found) {
-    int count = 0;
-    for (int start = 0; start < tree.GetDirDataCount(); start = tree.GetNextSibling(start, TRUE))
-      count += tree.GetSearch().FindAllText(tree, start, found);
-    return count;
-  };
-  std::vector<const CDirData*> found;
-  int count = 0;
+CGrepSearch::OutlineWords& CGrepSearch::Words() {
+  if (m_pWords) return *m_pWords;
+  m_pWords = std::make_unique<OutlineWords>();
+  OutlineWords& words = *m_pWords;
+  const int mode = m_options.m_nWordMode;
+  words.treeMode = mode >= 0 && mode <= 2 ? mode : 0;
   if (mode == 3 || mode == 4) {
     CString word = m_options.m_strWord;
     word.Replace("　", " ");
     CStringArray parts;
     SplitToStringArray(word, " ", parts);
     for (int i = 0; i < parts.GetSize(); ++i) {
-      if (parts[i].IsEmpty()) continue;  // a leading blank leaves an empty first part
-      tree.GetSearch().SetSearchText(parts[i]);
-      const int partHits = findAll(found);
-      count += partHits;
-      if (mode == 4 && partHits == 0) {
-        count = 0;
-        break;
-      }
+      if (!parts[i].IsEmpty()) words.parts.push_back(parts[i]);  // a leading blank leaves an empty first part
     }
   } else {
-    tree.GetSearch().SetSearchText(m_options.m_strWord);
-    count = findAll(found);
+    words.parts.push_back(m_options.m_strWord);
+  }
+  if (!m_options.m_bRegExp) {
+    for (const CString& part : words.parts) {
+      if (words.treeMode == 0)
+        words.finders.push_back({TextFinder(part.str(), PlainFlags())});
+      else
+        words.finders.push_back(WordsFinder(part.str(), PlainFlags(), words.treeMode == 2).GetWords());
+      words.scanned.emplace_back();
+      for (const TextFinder& finder : words.finders.back()) words.scanned.back().push_back(&finder);
+    }
+  }
+  words.match.SetSearchOptions(m_options.m_bCase, m_options.m_bWidth, words.treeMode);
+  return words;
+}
+
+int CGrepSearch::MatchItems(const std::vector<std::unique_ptr<CDirData>>& items, const CString& word,
+                            std::vector<const CDirData*>& found) {
+  const OutlineSearch& match = Words().match;
+  int added = 0;
+  for (const std::unique_ptr<CDirData>& item : items) {
+    const std::string& path = item->m_strPath.str();
+    const CString title(std::string_view(path).substr(path.rfind('\x01') + 1));
+    if ((m_options.m_bTitle && match.MatchTextDefault(title, word) != -1) ||
+        (m_options.m_bLink && match.MatchTextDefault(item->m_strLink, word) != -1) ||
+        (m_options.m_bText && match.MatchTextDefault(item->m_strText, word) != -1)) {
+      found.push_back(item.get());
+      ++added;
+    }
+  }
+  return added;
+}
+
+int CGrepSearch::SearchOutlineFile(const char* path, std::vector<std::unique_ptr<CGrepData>>& hits) {
+  OutlineWords& words = Words();
+  // A plain search reads the file's bytes, and of them only the items around its matches; what the
+  // bytes cannot tell is left to opening the file as an outline.
+  std::vector<std::vector<std::unique_ptr<CDirData>>> scanned(words.parts.size());
+  bool read = !m_options.m_bRegExp && ReadFile(CP932ToUTF8(path), m_bytes);
+  for (size_t i = 0; read && i < words.parts.size(); ++i)
+    read = ScanOutlineFile(m_bytes, words.scanned[i], scanned[i]) == OutlineFileScan::kRead;
+  std::unique_ptr<ATREE> tree;
+  if (!read) {
+    tree = std::make_unique<ATREE>();
+    if (tree->OpenFile(path, 0, 0) < 0) return 0;
+    tree->GetSearch().SetRegExpSearch(m_options.m_bRegExp);
+    tree->GetSearch().SetSearchTargets(m_options.m_bTitle, m_options.m_bText, m_options.m_bLink);
+    tree->GetSearch().SetSearchOptions(m_options.m_bCase, m_options.m_bWidth, words.treeMode);
+  }
+  std::vector<const CDirData*> found;
+  int count = 0;
+  for (size_t i = 0; i < words.parts.size(); ++i) {
+    int partHits = 0;
+    if (read) {
+      partHits = MatchItems(scanned[i], words.parts[i], found);
+    } else {
+      tree->GetSearch().SetSearchText(words.parts[i]);
+      // Every top-level tree, so an outline with several roots is searched whole.
+      for (int start = 0; start < tree->GetDirDataCount(); start = tree->GetNextSibling(start, TRUE))
+        partHits += tree->GetSearch().FindAllText(*tree, start, found);
+    }
+    count += partHits;
+    if (m_options.m_nWordMode == 4 && partHits == 0) {
+      count = 0;
+      break;
+    }
   }
   if (m_pProgress) m_pProgress->AddHitFile(count);
   for (int i = 0; i < count; ++i)
@@ -247,9 +300,8 @@ int CGrepSearch::SearchOutlineFile(const char* path, std::vector<std::unique_ptr
 }
 
 int CGrepSearch::SearchTextFile(const char* path, std::vector<std::unique_ptr<CGrepData>>& hits) {
-  bool ok = false;
-  const std::string bytes = ReadFile(CP932ToUTF8(path), ok);
-  if (!ok) return 0;
+  if (!ReadFile(CP932ToUTF8(path), m_bytes)) return 0;
+  const std::string& bytes = m_bytes;
   int count = 0;
   auto addHit = [&](size_t start, size_t end) {
     hits.push_back(std::make_unique<CGrepData>(path, kGrepTextFileTree, "", ""));
@@ -272,13 +324,12 @@ int CGrepSearch::SearchTextFile(const char* path, std::vector<std::unique_ptr<CG
       }
     }
   } else {
-    const int flags = (m_options.m_bCase ? 0 : FIND_IGNORE_CASE) | (m_options.m_bWidth ? 0 : FIND_IGNORE_WIDTH);
-    const std::string& word = m_options.m_strWord.str();
+    if (!m_pTextWord) m_pTextWord = std::make_unique<TextFinder>(m_options.m_strWord.str(), PlainFlags());
     // One search over the whole text; a match counts only where it lies inside one piece, as a
     // piece is all the line reader would have tested at once.
     for (size_t from = 0; from < bytes.size();) {
       int length = 0;
-      const int pos = flags == 0 ? FindExact(bytes, word, from, length) : FindTextOptStr(bytes, word, static_cast<int>(from), flags, &length);
+      const int pos = m_pTextWord->Find(bytes, static_cast<int>(from), &length);
       if (pos < 0) break;
       const size_t start = std::max(from, PieceStart(bytes, pos));
       const size_t end = PieceEnd(bytes, start);

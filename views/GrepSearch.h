@@ -4,13 +4,16 @@
 // becomes one hit. The search opens no window: it reports its progress to a listener, which may
 // stop it between files.
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/base/CObject.h"
 #include "platform/base/CString.h"
 #include "platform/base/WinTypes.h"
 
+class CDirData;
 class RegExpLineMatcher;
+class TextFinder;
 
 // One hit.
 class CGrepData : public CObject {
@@ -78,13 +81,23 @@ class CGrepSearch {
 
  private:
   struct Walk;
+  struct OutlineWords;
   void SearchFolder(const CString& folder, std::vector<std::unique_ptr<CGrepData>>& hits, Walk& walk);
   void SearchFile(const CString& path, std::vector<std::unique_ptr<CGrepData>>& hits);
+  OutlineWords& Words();
+  // Appends the items that hold the word where the search looks (title, link, text); returns how many.
+  int MatchItems(const std::vector<std::unique_ptr<CDirData>>& items, const CString& word,
+                 std::vector<const CDirData*>& found);
   BOOL Cancelled();
+  // The flags of the plain search's option search.
+  int PlainFlags() const;
 
   CGrepOptions m_options;
   CGrepProgress* m_pProgress;
   std::unique_ptr<RegExpLineMatcher> m_pLineMatcher;  // the text files' test, made at the first one
+  std::unique_ptr<TextFinder> m_pTextWord;            // the text files' plain word, made at the first one
+  std::unique_ptr<OutlineWords> m_pWords;             // the outline files' search, made at the first one
+  std::string m_bytes;                                // the file being searched
   int m_nSkippedNames = 0;
   BOOL m_bCancelled = FALSE;
 };

@@ -114,34 +114,78 @@ int ReferenceFind(const std::string& text, const std::string& pattern, int start
 }
 
 // Random texts built from pieces that trip a byte scan: trail bytes equal to ASCII letters and to
-// lead bytes, runs of lead-range bytes, half-width kana with sound marks, full-width letters.
+// lead bytes, runs of lead-range bytes, half-width kana with sound marks, full-width letters, and
+// the bytes of the Japanese words looked for standing astride two characters. Short texts, and
+// long ones that the search reads many bytes at a time.
 TEST(TextSearch, SameHitsAsThePlainSearch) {
-  const char* const pieces[] = {"a", "A", "b", "\\", "表", "ソ", "能", "\x88\x9f", "\x9f\x9f", "ａ", "Ａ", "ｶ", "ﾞ",
-                                "ガ", "カ", "゛", "か", "が", "ー", "-", " ", "\x81", "\xe0\x40", "\x82\x60"};
-  const char* const patterns[] = {"a", "ab", "A\\", "表", "\\", "ａb", "ガ", "ｶﾞ", "か", "カ゛", "ー", "-",
-                                  "\x9f", "\x9f\x9f", "\x81", "能a", "\x60", "@", "Ａａ"};
+  const char* const pieces[] = {
+      "a",  "A",  "b",  "\\",   "表",   "ソ",       "能", "\x88\x9f", "\x9f\x9f", "ａ",   "Ａ",       "ｶ",
+      "ﾞ",  "ガ", "カ", "゛",   "か",   "が",       "ー", "-",        " ",        "\x81", "\xe0\x40", "\x82\x60",
+      "ゼ", "セ", "ｾ",  "ぜ",   "ブ",   "ﾌ",        "ラ", "ﾗ",        "ﾟ",        "z",    "Z",        "ｚ",
+      "e",  "縞", "馬", "\x8e", "\xc8", "\x88\x7a", "ッ", "ｯ",        "ヴ",       "ｳ",    "う",       "\x83"};
+  const char* const patterns[] = {"a",    "ab",     "A\\",  "表",    "\\",       "ａb",      "ガ",   "ｶﾞ",   "か",
+                                  "カ゛", "ー",     "-",    "\x9f",  "\x9f\x9f", "\x81",     "能a",  "\x60", "@",
+                                  "Ａａ", "ゼブラ", "縞馬", "zebra", "ze",       "ｾﾞﾌﾞﾗ",    "セ゛", "馬z",  "aゼ",
+                                  "ﾞ",    "ヴ",     "ｳﾞ",   "ッｶ",   "\xc8\x94", "\x8e\xc8", "ぜブ", "z\x83"};
   std::mt19937 random(35);
-  for (int round = 0; round < 3000; ++round) {
-    std::string text;
-    const int count = static_cast<int>(random() % 12);
-    for (int i = 0; i < count; ++i) text += pieces[random() % std::size(pieces)];
-    const std::string pattern = patterns[random() % std::size(patterns)];
-    const int options = static_cast<int>(random() % 16);
-    // Callers start at a character start.
-    std::vector<int> starts{0};
-    for (size_t p = 0; p < text.size();) {
-      p += IsDBCSLeadByte(static_cast<unsigned char>(text[p])) && p + 1 < text.size() ? 2 : 1;
-      starts.push_back(static_cast<int>(p));
+  for (const int most : {12, 80}) {
+    for (int round = 0; round < 3000; ++round) {
+      std::string text;
+      const int count = static_cast<int>(random() % most);
+      for (int i = 0; i < count; ++i) text += pieces[random() % std::size(pieces)];
+      const std::string pattern = patterns[random() % std::size(patterns)];
+      const int options = static_cast<int>(random() % 16);
+      // Callers start at a character start.
+      std::vector<int> starts{0};
+      for (size_t p = 0; p < text.size();) {
+        p += IsDBCSLeadByte(static_cast<unsigned char>(text[p])) && p + 1 < text.size() ? 2 : 1;
+        starts.push_back(static_cast<int>(p));
+      }
+      const int start = starts[random() % starts.size()];
+      int wantLength = 0;
+      int gotLength = 0;
+      const int want = ReferenceFind(text, pattern, start, options, &wantLength);
+      const int got = FindTextOptStr(text, pattern, start, options, &gotLength);
+      ASSERT_EQ(got, want) << "text " << testing::PrintToString(text) << " pattern " << testing::PrintToString(pattern)
+                           << " options " << options << " start " << start;
+      if (want >= 0) {
+        ASSERT_EQ(gotLength, wantLength) << testing::PrintToString(text);
+      }
     }
-    const int start = starts[random() % starts.size()];
-    int wantLength = 0;
-    int gotLength = 0;
-    const int want = ReferenceFind(text, pattern, start, options, &wantLength);
-    const int got = FindTextOptStr(text, pattern, start, options, &gotLength);
-    ASSERT_EQ(got, want) << "text " << testing::PrintToString(text) << " pattern "
-                         << testing::PrintToString(pattern) << " options " << options << " start " << start;
-    if (want >= 0) {
-      ASSERT_EQ(gotLength, wantLength) << testing::PrintToString(text);
+  }
+}
+
+// Japanese words in longer texts, where the search looks for one character of the word and tries
+// the whole word around it: spellings of that character in every width, and its bytes met astride
+// two characters.
+TEST(TextSearch, JapaneseWordsInEveryWidthAndNotAstrideCharacters) {
+  const std::string filler = "会議の議事録を確認しました。次回は予定どおり進めます、メモ";
+  const FindCase cases[] = {
+      {"プロジェクトのゼブラ", "ゼブラ", 3, 14, 6},
+      {"プロジェクトのｾﾞﾌﾞﾗ", "ゼブラ", 3, 14, 5},
+      {"プロジェクトのｾﾞﾌﾞﾗ", "ゼブラ", 0, -1, 0},
+      {"プロジェクトのセ゛ブラ", "ゼブラ", 1, 14, 8},
+      {"プロジェクトのセブラ", "ゼブラ", 3, -1, 0},
+      {"ｾﾞﾌﾞﾗ", "ｾﾞﾌﾞﾗ", 0, 0, 5},
+      {"\x89\x8e\xc8\x94\x6e", "縞馬", 3, -1, 0},  // 縞馬's bytes from the second byte on
+      {"\x89\x8e\xc8\x94\x6e縞馬", "縞馬", 3, 5, 4},
+      {"\x88zebra zebra", "zebra", 3, 7, 5},  // "z" as a trail byte first
+      {"ＺＥＢＲＡ", "zebra", 3, 0, 10},
+      {"ＺＥＢＲＡ", "zebra", 2, -1, 0},
+      {"Ｚebra", "zebra", 1, -1, 0},
+      {"Ｚebra", "Zebra", 1, 0, 6},
+      {"aｾﾞ", "aゼ", 1, 0, 3},       // the character looked for is not the first one
+      {"\x83gゼ", "gゼ", 1, -1, 0},  // "g" as a trail byte
+  };
+  for (const FindCase& c : cases) {
+    for (const bool padded : {false, true}) {
+      const std::string text = padded ? filler + c.text + filler : c.text;
+      const int offset = padded && c.offset >= 0 ? c.offset + static_cast<int>(filler.size()) : c.offset;
+      int length = 0;
+      EXPECT_EQ(FindTextOptStr(text, c.pattern, 0, c.options, &length), offset) << c.text << " / " << c.pattern;
+      if (c.offset >= 0) {
+        EXPECT_EQ(length, c.length) << c.text << " / " << c.pattern;
+      }
     }
   }
 }

@@ -3,14 +3,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "foundation/TextFinder.h"
+#include "foundation/TextSearch.h"
+#include "model/OutlineSearch.h"
+#include "platform/base/RegularFile.h"
+#include "platform/com/COleDispatchException.h"
 #include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
-#include "platform/com/COleDispatchException.h"
 #include "views/GrepSearch.h"
+#include "views/OutlineFileScan.h"
 
 using kesta_test::MakeTempDir;
 using kesta_test::WriteBytes;
@@ -267,4 +274,177 @@ TEST(GrepSearch, AFifoInTheFolderIsPassedBy) {
     CGrepSearch(options, nullptr).Run(hits);
     if (Files(hits, root) != std::vector<std::string>{"a.kvn.txt", "sub/b.txt", "TEST.KVN"}) _exit(1);
   }));
+}
+
+namespace {
+
+// Outline files as other programs and older versions leave them, beside one this program writes:
+// the search reads most of them from their bytes and must find what opening them finds.
+struct OutlineFixture {
+  const char* name;
+  std::string bytes;
+};
+
+// The bytes of a literal that holds zero bytes.
+template <size_t N>
+std::string Bytes(const char (&literal)[N]) {
+  return std::string(literal, N - 1);
+}
+
+std::vector<OutlineFixture> OutlineFixtures() {
+  const std::string root = MakeTempDir("grep-written");
+  WriteOutline(root + "/w.kvn", {{"Top", "りんご apple\r\n"},
+                                 {"Top/ｱｯﾌﾟﾙ", "text アップル"},
+                                 {"Top/x/APPLE pie", "none"},
+                                 {"Top/林檎", "ap\r\nple ab"}});
+  std::string written;
+  EXPECT_TRUE(ReadRegularFile((root + "/w.kvn").c_str(), written));
+  return {
+      {"written.kvn", written},
+      {"lf.kvn",
+       "Top\n\x04\napple\n\x04\nTop\x01kid\x02/home/apple.txt\x05"
+       "0\n"},
+      {"blocks.kvn", "\x04\r\nlost apple\r\n\x04\r\nTop\r\n\x04\r\none\r\n\x04\r\n\x04\r\napple two\r\n\x04\r\n"},
+      {"zero.kvn", Bytes("To\0p\r\n\x04\r\nap\0ple a\0b ab\r\n\x04\r\n")},
+      {"twice.kvn",
+       "Top apple\x05"
+       "1\x05"
+       "2\r\n"},
+      {"empty-field.kvn",
+       "Top apple\x05\x06"
+       "1\r\n"},
+      {"header-text.kvn", "\x08\r\nKey=1\r\n\x04\r\n\x08\r\nTop apple\r\n\x04\r\n"},
+      {"lone-lead.kvn",
+       "Top\r\nTop\x01"
+       "ab\x82\x05"
+       "0\r\n"},
+      {"no-parent.kvn", "Top\r\nloose apple\r\n"},
+      {"header-only.kvn", "\x08\r\nKey=apple\r\n\x08\r\n"},
+      {"parent.kvn", "Top apple\r\nTop apple\x01kid\r\n"},
+      {"line-ends.kvn", "Top\r\n\x04\r\nab\r\r\nap\rple\r\n\x04\r\n"},
+      {"open-text.kvn", "Top\r\n\x04\r\nx apple"},
+      {"link.kvn",
+       "Top\x02/home/apple.kvn\x05"
+       "0\r\n"},
+      {"widths.kvn", "Top\r\n\x04\r\nｱｯﾌﾟﾙ ＡＰＰＬＥ\r\n\x04\r\n"},
+      {"apple.kvn", ""},  // an empty file is one tree named after the file
+      {"PELKO.kvn", "PELKO apple\r\n"},
+  };
+}
+
+std::string Describe(const char* path, const char* text, const char* link) {
+  return std::string(path) + " | " + text + " | " + link;
+}
+
+// What searching the outline opened from the file gives (tree null: the file did not open): every
+// tree the outline's own search finds, part after part in the per-file modes.
+std::vector<std::string> ReaderHits(ATREE* tree, const CGrepOptions& o) {
+  if (tree == nullptr) return {};
+  OutlineSearch& search = tree->GetSearch();
+  search.SetRegExpSearch(0);
+  search.SetSearchTargets(o.m_bTitle, o.m_bText, o.m_bLink);
+  const bool perFile = o.m_nWordMode >= 3;
+  search.SetSearchOptions(o.m_bCase, o.m_bWidth, perFile ? 0 : o.m_nWordMode);
+  CString word = o.m_strWord;
+  CStringArray parts;
+  if (perFile) {
+    word.Replace("　", " ");
+    SplitToStringArray(word, " ", parts);
+  } else {
+    parts.Add(word);
+  }
+  std::vector<std::string> hits;
+  for (const CString& part : parts) {
+    if (part.IsEmpty()) continue;
+    search.SetSearchText(part);
+    std::vector<const CDirData*> found;
+    for (int start = 0; start < tree->GetDirDataCount(); start = tree->GetNextSibling(start, TRUE))
+      search.FindAllText(*tree, start, found);
+    if (o.m_nWordMode == 4 && found.empty()) return {};
+    for (const CDirData* d : found) hits.push_back(Describe(d->m_strPath, d->m_strText, d->m_strLink));
+  }
+  return hits;
+}
+
+}  // namespace
+
+TEST(GrepSearch, OutlineFilesGiveTheHitsThatOpeningThemGives) {
+  const char* const words[] = {"apple", "APPLE", "アップル", "a b", "ab", "林檎", "apple アップル", "ﾌﾟﾙ", "kid"};
+  model_test::MessageRecorder quiet;
+  for (const OutlineFixture& fixture : OutlineFixtures()) {
+    const std::string root = MakeTempDir("grep-fixture");
+    const std::string file = root + "/" + fixture.name;
+    WriteBytes(file, fixture.bytes);
+    ATREE tree;
+    const bool opened = tree.OpenFile(file.c_str(), 0, 0) >= 0;
+    for (const char* word : words) {
+      for (const auto& [matchCase, matchWidth] : {std::pair{FALSE, FALSE}, {TRUE, TRUE}}) {
+        for (int mode = 0; mode <= 4; ++mode) {
+          CGrepOptions options = Options(root, word);
+          options.m_bCase = matchCase;
+          options.m_bWidth = matchWidth;
+          options.m_nWordMode = mode;
+          // Titles or links, in turn.
+          options.m_bTitle = mode % 2 == 0;
+          options.m_bLink = mode % 2 == 1;
+          Hits hits;
+          CGrepSearch(options, nullptr).Run(hits);
+          std::vector<std::string> got;
+          for (const auto& hit : hits) got.push_back(Describe(hit->m_strTreePath, hit->m_strText, hit->m_strLink));
+          ASSERT_EQ(got, ReaderHits(opened ? &tree : nullptr, options))
+              << fixture.name << " word " << word << " case " << matchCase << " width " << matchWidth << " mode "
+              << mode;
+        }
+      }
+    }
+  }
+}
+
+// Which files the search can read from their bytes, and which trees it then reads: only those whose
+// lines hold a match; the rest is left to opening the file as an outline.
+TEST(GrepSearch, OutlineBytesAreReadOnlyAroundMatchesAndOnlyInTheWrittenForm) {
+  struct Case {
+    const char* name;
+    const char* word;
+    int flags;
+    OutlineFileScan result;
+    std::vector<std::string> paths;
+  } cases[] = {
+      {"written.kvn",
+       "apple",
+       FIND_IGNORE_CASE,
+       OutlineFileScan::kRead,
+       {"Top",
+        "Top\x01x\x01"
+        "APPLE pie"}},
+      {"written.kvn", "ｱｯﾌﾟﾙ", FIND_IGNORE_WIDTH, OutlineFileScan::kRead, {"Top\x01ｱｯﾌﾟﾙ"}},
+      {"written.kvn", "zebra", FIND_IGNORE_CASE | FIND_IGNORE_WIDTH, OutlineFileScan::kRead, {}},
+      {"lf.kvn", "apple", 0, OutlineFileScan::kRead, {"Top", "Top\x01kid"}},
+      {"blocks.kvn", "two", 0, OutlineFileScan::kRead, {"Top"}},
+      {"blocks.kvn", "lost", 0, OutlineFileScan::kRead, {}},
+      {"parent.kvn", "apple", 0, OutlineFileScan::kRead, {"Top apple", "Top apple\x01kid"}},
+      {"zero.kvn", "apple", 0, OutlineFileScan::kRead, {}},
+      {"zero.kvn", "a b", 0, OutlineFileScan::kNeedsReader, {}},
+      {"lone-lead.kvn", "b\x82", 0, OutlineFileScan::kNeedsReader, {}},
+      {"twice.kvn", "apple", 0, OutlineFileScan::kNeedsReader, {}},
+      {"twice.kvn", "zebra", 0, OutlineFileScan::kRead, {}},
+      {"empty-field.kvn", "apple", 0, OutlineFileScan::kNeedsReader, {}},
+      {"header-text.kvn", "apple", 0, OutlineFileScan::kNeedsReader, {}},
+      {"no-parent.kvn", "apple", 0, OutlineFileScan::kNeedsReader, {}},
+      {"header-only.kvn", "apple", 0, OutlineFileScan::kNeedsReader, {}},
+      {"apple.kvn", "apple", 0, OutlineFileScan::kNeedsReader, {}},
+      {"PELKO.kvn", "zebra", 0, OutlineFileScan::kNeedsReader, {}},
+  };
+  const std::vector<OutlineFixture> fixtures = OutlineFixtures();
+  for (const Case& c : cases) {
+    const auto fixture = std::find_if(fixtures.begin(), fixtures.end(),
+                                      [&](const OutlineFixture& f) { return std::string(f.name) == c.name; });
+    ASSERT_NE(fixture, fixtures.end()) << c.name;
+    const TextFinder word(c.word, c.flags);
+    std::vector<std::unique_ptr<CDirData>> items;
+    EXPECT_EQ(ScanOutlineFile(fixture->bytes, {&word}, items), c.result) << c.name << " " << c.word;
+    std::vector<std::string> paths;
+    for (const auto& item : items) paths.push_back(std::string(item->m_strPath));
+    EXPECT_EQ(paths, c.paths) << c.name << " " << c.word;
+  }
 }
