@@ -259,9 +259,6 @@ class ATREE : private OutlineContent {
   // The fewest rows one thread writes titles for in a rebuild; tests lower it so that small
   // outlines take the threaded path too.
   static int s_nTitlesPerThread;
-  // The smallest plain file that several threads read; tests lower it so that small files take
-  // the threaded path too.
-  static long long s_nThreadedReadBytes;
 
  private:
   using RowChange = OutlineRows::Change;

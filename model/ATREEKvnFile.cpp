@@ -4,28 +4,19 @@
 // CR LF therefore stands as CR CR LF.
 #include <algorithm>
 #include <bit>
-#include <climits>
 #include <cstdint>
-#include <condition_variable>
 #include <cstring>
-#include <deque>
-#include <exception>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "foundation/CTextFile.h"
-#include "foundation/ParallelRuns.h"
 #include "model/ATREE.h"
 #include "model/KvnCrypt.h"
+#include "model/KvnFileLines.h"
 #include "model/KvnDiskText.h"
-#include "platform/base/HeapPolicy.h"
 #include "platform/base/TextModeFile.h"
 #include "platform/desktop/MessageBox.h"
 
@@ -184,16 +175,12 @@ CString VisibleText(std::string_view text) {
 
 // The lines of the native file made into items, one line at a time: the header block's key lines
 // go to the header sink, item lines become items and the text blocks after them their texts.
-// Reading stops at the first faulty item line, whose messages are kept for the caller to show. A
-// run read apart from the file's start (by another thread) starts outside every block at an item
-// line after the file's first item, and meets no header block: one there means the file changed
-// under the reader.
+// Reading stops at the first faulty item line, whose messages are kept for the caller to show.
 class ItemLines {
  public:
   using HeaderSink = std::function<void(const CString& key, const CString& value)>;
 
-  ItemLines(int firstLine, size_t itemsBefore, HeaderSink header)
-      : m_nLine(firstLine), m_nItemsBefore(itemsBefore), m_header(std::move(header)) {}
+  explicit ItemLines(HeaderSink header) : m_header(std::move(header)) {}
 
   // False when reading must stop.
   bool Read(std::string_view raw) {
@@ -207,10 +194,6 @@ class ItemLines {
     EndText();
     raw = WithSpacesForZeroBytes(raw, m_copy);
     if (raw[0] == kHeaderMark) {
-      if (!m_header) {
-        strayHeader = true;
-        return false;
-      }
       m_bInHeader = !m_bInHeader;
       return true;
     }
@@ -236,8 +219,7 @@ class ItemLines {
   std::vector<std::unique_ptr<CDirData>> items;
   std::vector<int> lines;  // the line each item stood on
   std::vector<CString> messages;  // of the faulty line that stopped reading
-  bool valid = false;  // after the last line read: an item or text mark was read, and no fault
-  bool strayHeader = false;
+  bool valid = false;             // after the last line read: an item or text mark was read, and no fault
   int linesRead = 0;
 
  private:
@@ -258,7 +240,7 @@ class ItemLines {
       }
     }
     item->m_strPath = std::string(fields.path);
-    if (m_nItemsBefore + items.size() > 1 && fields.path.find('\x01') == std::string_view::npos) {
+    if (items.size() > 1 && fields.path.find('\x01') == std::string_view::npos) {
       valid = false;
       CString message;
       message.Format("エラー %d行", lineNumber);
@@ -290,8 +272,7 @@ class ItemLines {
     m_text.clear();
   }
 
-  int m_nLine;
-  size_t m_nItemsBefore;
+  int m_nLine = 0;
   HeaderSink m_header;
   bool m_bInHeader = false;
   bool m_bInText = false;
@@ -300,235 +281,38 @@ class ItemLines {
   std::string m_copy;
 };
 
-// Where a run of a threaded read starts: a line start, and that line's number.
-struct RunStart {
-  long long offset;
-  int line;
-};
-
-// The starts of up to `runs` runs of about equal size, the first at the file's start. Each later
-// run starts at an item line outside every block after the file's first item; a file with a
-// header block after its first item is read in one run.
-std::vector<RunStart> FindRunStarts(const char* path, long long size, int runs) {
-  std::vector<RunStart> starts = {{0, 0}};
-  KvnCrypt file;
-  if (!file.OpenPlainRange(path, 0, size)) return starts;
-  bool inHeader = false, inText = false, seenItem = false;
-  long long offset = 0;
-  int line = 0;
-  std::string_view raw;
-  for (; file.ReadLine(raw); offset += static_cast<long long>(raw.size()), ++line) {
-    if (raw[0] == kHeaderMark) {
-      if (seenItem) return {{0, 0}};
-      inHeader = !inHeader;
-    } else if (raw[0] == kTextMark) {
-      inText = !inText;
-    } else if (!inHeader && !inText) {
-      const long long next = size * static_cast<long long>(starts.size()) / runs;
-      if (seenItem && offset >= next && static_cast<int>(starts.size()) < runs) starts.push_back({offset, line});
-      seenItem = true;
-    }
-  }
-  if (file.HasFailed()) return {{0, 0}};
-  return starts;
-}
-
-// A plain file at least this large is read by several threads, each from its own run of lines.
-constexpr long long kThreadedReadBytes = 4 << 20;
-
-// Writes the blocks of a file on a thread of its own while the next block is being formed. A
-// block handed in is taken whole and a former buffer (emptied, with its room) comes back for the
-// next one, so that no block is copied; at most two wait. The thread starts with the second block:
-// a file of one block is written as it comes, as it is where no thread can be started. The first
-// failure of a write ends the writing and is thrown again to the caller, at its next block or at
-// the end.
-class BlockWriter {
- public:
-  explicit BlockWriter(std::function<void(const CString&)> write) : m_write(std::move(write)) {}
-  ~BlockWriter() { Stop(); }
-  BlockWriter(const BlockWriter&) = delete;
-  BlockWriter& operator=(const BlockWriter&) = delete;
-
-  void Put(CString& block) {
-    if (!m_thread.joinable() && !m_bDirect) {
-      if (m_first.IsEmpty()) {
-        std::swap(m_first.str(), block.str());
-        return;
-      }
-      try {
-        m_thread = std::thread([this] { Run(); });
-      } catch (const std::system_error&) {
-        m_bDirect = true;
-        m_write(m_first);
-        m_first.Empty();
-      }
-    }
-    if (m_bDirect) {
-      m_write(block);
-      return;
-    }
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_pending.size() < kMostWaiting || m_failure; });
-    if (m_failure) std::rethrow_exception(m_failure);
-    if (!m_first.IsEmpty()) m_pending.push_back(std::move(m_first));
-    m_pending.emplace_back();
-    std::swap(m_pending.back().str(), block.str());
-    if (!m_spare.empty()) {
-      std::swap(block.str(), m_spare.back().str());
-      m_spare.pop_back();
-    }
-    m_changed.notify_all();
-  }
-
-  // Waits for every block to be written.
-  void Finish() {
-    Stop();
-    if (m_failure) std::rethrow_exception(m_failure);
-    if (!m_first.IsEmpty()) m_write(m_first);
-  }
-
- private:
-  static constexpr size_t kMostWaiting = 2;
-
-  void Run() {
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-      m_changed.wait(lock, [this] { return !m_pending.empty() || m_bDone; });
-      if (m_pending.empty()) return;
-      CString block = std::move(m_pending.front());
-      m_pending.pop_front();
-      const bool failedBefore = m_failure != nullptr;
-      lock.unlock();
-      std::exception_ptr failure;
-      if (!failedBefore) {
-        try {
-          m_write(block);
-        } catch (...) {
-          failure = std::current_exception();
-        }
-      }
-      block.str().clear();
-      lock.lock();
-      if (failure && !m_failure) m_failure = failure;
-      m_spare.push_back(std::move(block));
-      m_changed.notify_all();
-    }
-  }
-
-  void Stop() {
-    {
-      const std::lock_guard lock(m_mutex);
-      m_bDone = true;
-    }
-    m_changed.notify_all();
-    if (m_thread.joinable()) m_thread.join();
-  }
-
-  std::function<void(const CString&)> m_write;
-  CString m_first;  // the first block, held until a second one comes
-  std::mutex m_mutex;
-  std::condition_variable m_changed;
-  std::deque<CString> m_pending;
-  std::vector<CString> m_spare;
-  std::exception_ptr m_failure;
-  bool m_bDone = false;
-  bool m_bDirect = false;
-  std::thread m_thread;
-};
-
 }  // namespace
 
-long long ATREE::s_nThreadedReadBytes = kThreadedReadBytes;
-
 int ATREE::ReadKvnFile(const char* path) {
-  PrepareHeapForBulk();
-  KvnCrypt crypt;
-  if (!crypt.Open(path)) return 0;
-  if (crypt.IsDeciphered()) m_properties.m_strReadPassword = crypt.GetPassword();
-  const ItemLines::HeaderSink header = [this](const CString& key, const CString& value) {
+  KvnFileLines file;
+  if (!file.Open(path)) return 0;
+  if (file.IsDeciphered()) m_properties.m_strReadPassword = file.GetPassword();
+  ItemLines read([this](const CString& key, const CString& value) {
     if (std::strncmp(key, "ShoStr", 6) == 0) {
       m_shoStr.ParseLine(key, value);
     } else {
       m_properties.ReadKey(key, value);
     }
-  };
+  });
+  std::string_view raw;
+  while (file.ReadLine(raw) && read.Read(raw)) {
+  }
+  read.Finish();
+  const bool failed = file.HasFailed();
+  file.Close();
 
-  // A large plain file is read in runs by several threads; one whose runs do not fit together (it
-  // changed while it was read) is read again in one run.
-  std::vector<ItemLines> runs;
-  bool failed = false;
-  const long long size = crypt.IsDeciphered() ? -1 : crypt.GetFileSize();
-  const int threads = MostParallelRuns();
-  if (size >= s_nThreadedReadBytes && threads > 1) {
-    const std::vector<RunStart> starts = FindRunStarts(path, size, threads);
-    if (starts.size() > 1) {
-      crypt.Close();
-      std::vector<std::optional<ItemLines>> read(starts.size());
-      std::vector<char> readFailed(starts.size());
-      ParallelRuns(0, static_cast<int>(starts.size()), 1, [&](int begin, int end) {
-        PrepareHeapForBulk();
-        for (int k = begin; k < end; ++k) {
-          const size_t run = static_cast<size_t>(k);
-          read[run].emplace(starts[run].line, k == 0 ? 0 : 1, k == 0 ? header : ItemLines::HeaderSink());
-          KvnCrypt file;
-          // The last run reads to the end, wherever the end now is.
-          const long long stop = run + 1 < starts.size() ? starts[run + 1].offset : LLONG_MAX;
-          std::string_view raw;
-          if (!file.OpenPlainRange(path, starts[run].offset, stop)) {
-            readFailed[run] = 1;
-            continue;
-          }
-          while (file.ReadLine(raw) && read[run]->Read(raw)) {
-          }
-          read[run]->Finish();
-          readFailed[run] = file.HasFailed() ? 1 : 0;
-        }
-      });
-      bool fits = true;
-      for (size_t k = 0; k < read.size(); ++k) {
-        fits = fits && !read[k]->strayHeader;
-        failed = failed || readFailed[k] != 0;
-        // Reading ends at the first run stopped by a fault: the runs after it are not used.
-        if (!read[k]->messages.empty()) break;
-      }
-      if (fits) {
-        for (std::optional<ItemLines>& run : read) runs.push_back(std::move(*run));
-      } else {
-        failed = false;
-        if (!crypt.Open(path)) return 0;
-      }
-    }
+  // The items read, up to the faulty line that stopped the reading, whose messages are shown.
+  m_rows.ReserveItems(static_cast<size_t>(GetDirDataCount()) + read.items.size());
+  for (size_t k = 0; k < read.items.size(); ++k) {
+    AddDirData(std::move(read.items[k]));
+    m_rows.SetItemRow(GetDirDataCount() - 1, read.lines[k]);
   }
-  if (runs.empty()) {
-    runs.emplace_back(0, 0, header);
-    std::string_view raw;
-    while (crypt.ReadLine(raw) && runs.back().Read(raw)) {
-    }
-    runs.back().Finish();
-    failed = crypt.HasFailed();
-  }
-  crypt.Close();
-
-  // The runs' items in order, up to the run that stopped at a fault, whose messages are shown.
-  bool valid = false;
-  int linesRead = 0;
-  size_t total = static_cast<size_t>(GetDirDataCount());
-  for (const ItemLines& run : runs) total += run.items.size();
-  m_rows.ReserveItems(total);
-  for (ItemLines& run : runs) {
-    for (size_t k = 0; k < run.items.size(); ++k) {
-      AddDirData(std::move(run.items[k]));
-      m_rows.SetItemRow(GetDirDataCount() - 1, run.lines[k]);
-    }
-    linesRead += run.linesRead;
-    valid = run.valid;
-    for (const CString& message : run.messages) AfxMessageBox(message);
-    if (!run.messages.empty()) break;
-  }
+  for (const CString& message : read.messages) AfxMessageBox(message);
   if (failed) return 0;
   m_properties.AfterLoad(path);
 
-  if (GetDirDataCount() == 0 && linesRead == 0) {
+  bool valid = read.valid;
+  if (GetDirDataCount() == 0 && read.linesRead == 0) {
     auto item = std::make_unique<CDirData>(FileTitleOf(path));
     item->m_nView = 1;
     item->m_nBookmark = 0;
@@ -622,17 +406,13 @@ int ATREE::WriteKvnFile(const char* path) {
     return 0;
   }
   try {
-    // Each block starts on its way to the disk as soon as it is written: the sync that ends the
-    // save then waits for the last ones only.
-    BlockWriter writer([&file](const CString& block) {
+    // Each block starts on its way to the disk as soon as it is written: the one sync of the close,
+    // before the file takes the old one's place, then waits for the last ones only.
+    FormatKvnFile([&file, &count](CString& block) {
+      count(block);
       file->WriteString(block);
       file->StartWriteBack();
     });
-    FormatKvnFile([&writer, &count](CString& block) {
-      count(block);
-      writer.Put(block);
-    });
-    writer.Finish();
     file->Close();
   } catch (const CPelkoFileException& error) {
     file.reset();

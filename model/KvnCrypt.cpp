@@ -1,7 +1,5 @@
 #include "model/KvnCrypt.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -25,12 +23,6 @@ constexpr size_t kHeaderSize = 12;
 
 bool IsDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
 bool IsLetter(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
-
-bool LooksEncrypted(const std::string& bytes) {
-  if (bytes.size() <= 8 || bytes.compare(0, 5, kMagic) != 0) return false;
-  return IsDigit(static_cast<unsigned char>(bytes[5])) && IsDigit(static_cast<unsigned char>(bytes[6])) &&
-         IsLetter(static_cast<unsigned char>(bytes[7]));
-}
 
 // Key byte i + 1, the key's terminating zero counting as even.
 bool NextKeyOdd(const char* key, int keyLength, int i) {
@@ -69,14 +61,6 @@ bool ReadFileHead(const char* path, size_t count, std::string& bytes) {
   bytes.resize(count);
   bytes.resize(std::fread(bytes.data(), 1, count, f.get()));
   return true;
-}
-
-// Appends the rest of the file; false on a read error.
-bool ReadRest(std::FILE* f, std::string& bytes) {
-  char buffer[1 << 16];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof(buffer), f)) > 0) bytes.append(buffer, got);
-  return std::ferror(f) == 0;
 }
 
 CString FileNameOf(const char* path) {
@@ -161,7 +145,11 @@ bool KvnCrypt::CanOpenBytes(long long bytes, const char* path) {
 
 KvnCrypt::KvnCrypt() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
 
-KvnCrypt::~KvnCrypt() { Close(); }
+bool KvnCrypt::LooksEncrypted(std::string_view head) {
+  if (head.size() <= 8 || head.compare(0, 5, kMagic) != 0) return false;
+  return IsDigit(static_cast<unsigned char>(head[5])) && IsDigit(static_cast<unsigned char>(head[6])) &&
+         IsLetter(static_cast<unsigned char>(head[7]));
+}
 
 bool KvnCrypt::IsEncryptedFile(const char* path) {
   std::string head;
@@ -169,30 +157,12 @@ bool KvnCrypt::IsEncryptedFile(const char* path) {
   return LooksEncrypted(head);
 }
 
-bool KvnCrypt::Open(const char* path) {
-  Close();
-  FilePtr file = OpenRead(path);
-  if (!file) return false;
-  struct stat st {};
-  if (fstat(fileno(file.get()), &st) == 0) m_nFileSize = static_cast<long long>(st.st_size);
-  if (!CanOpenBytes(m_nFileSize, path)) return false;
-  m_body.resize(kChunk);
-  m_nEnd = std::fread(m_body.data(), 1, m_body.size(), file.get());
-  if (std::ferror(file.get())) return false;
-  if (!LooksEncrypted(m_body.substr(0, std::min<size_t>(m_nEnd, 9)))) {
-    // A plain file is read a piece at a time as its lines are taken.
-    m_file = file.release();
-    m_bOpen = true;
-    return true;
-  }
-  std::string bytes = m_body.substr(0, m_nEnd);
-  if (!ReadRest(file.get(), bytes)) return false;
-  m_nEnd = 0;
+bool KvnCrypt::Decipher(const char* path, std::string& bytes) {
+  m_strHash.Empty();
   if (bytes.size() < kHeaderSize) return false;
   std::memcpy(m_header, bytes.data(), kHeaderSize);
   const size_t n = m_header[10] | (static_cast<size_t>(m_header[11]) << 8);
   if (bytes.size() < kHeaderSize + n) return false;
-  m_strHash.Empty();
   CString key = NoPasswordKey;
   if (n > 0) {
     CString stored;
@@ -211,75 +181,10 @@ bool KvnCrypt::Open(const char* path) {
     }
     key = stored;
   }
-  m_body.assign(bytes, kHeaderSize + n, std::string::npos);
-  CipherBlocks(reinterpret_cast<unsigned char*>(m_body.data()), m_body.size(), key, false);
-  m_nEnd = m_body.size();
-  m_bDeciphered = true;
-  m_bOpen = true;
+  // The body moves to the front of the same bytes: a large file is not held twice.
+  bytes.erase(0, kHeaderSize + n);
+  CipherBlocks(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size(), key, false);
   return true;
-}
-
-bool KvnCrypt::OpenPlainRange(const char* path, long long begin, long long end) {
-  Close();
-  FilePtr file = OpenRead(path);
-  if (!file || begin > end || fseeko(file.get(), static_cast<off_t>(begin), SEEK_SET) != 0) return false;
-  m_nLeft = end - begin;
-  m_file = file.release();
-  m_bOpen = true;
-  return true;
-}
-
-bool KvnCrypt::Fill() {
-  if (m_file == nullptr) return false;
-  // The unread rest moves to the front; a line longer than the buffer doubles it.
-  std::memmove(m_body.data(), m_body.data() + m_nPos, m_nEnd - m_nPos);
-  m_nEnd -= m_nPos;
-  m_nPos = 0;
-  if (m_nEnd == m_body.size()) m_body.resize(std::max(kChunk, 2 * m_body.size()));
-  size_t want = m_body.size() - m_nEnd;
-  if (m_nLeft >= 0) want = std::min(want, static_cast<size_t>(m_nLeft));
-  const size_t got = want > 0 ? std::fread(m_body.data() + m_nEnd, 1, want, m_file) : 0;
-  if (m_nLeft >= 0) m_nLeft -= static_cast<long long>(got);
-  m_nEnd += got;
-  if (got > 0) return true;
-  m_bFailed = std::ferror(m_file) != 0;
-  std::fclose(m_file);
-  m_file = nullptr;
-  return false;
-}
-
-bool KvnCrypt::ReadLine(std::string_view& line) {
-  if (!m_bOpen) return false;
-  size_t scanned = m_nPos;
-  for (;;) {
-    const auto* lf = static_cast<const char*>(std::memchr(m_body.data() + scanned, '\n', m_nEnd - scanned));
-    if (lf != nullptr) {
-      const size_t stop = static_cast<size_t>(lf - m_body.data()) + 1;
-      line = std::string_view(m_body.data() + m_nPos, stop - m_nPos);
-      m_nPos = stop;
-      return true;
-    }
-    const size_t pending = m_nEnd - m_nPos;
-    if (!Fill()) break;
-    scanned = m_nPos + pending;
-  }
-  if (m_nPos >= m_nEnd) return false;
-  line = std::string_view(m_body.data() + m_nPos, m_nEnd - m_nPos);
-  m_nPos = m_nEnd;
-  return true;
-}
-
-void KvnCrypt::Close() {
-  if (m_file != nullptr) std::fclose(m_file);
-  m_file = nullptr;
-  std::string().swap(m_body);
-  m_nPos = 0;
-  m_nEnd = 0;
-  m_nLeft = -1;
-  m_nFileSize = -1;
-  m_bOpen = false;
-  m_bDeciphered = false;
-  m_bFailed = false;
 }
 
 bool KvnCrypt::WriteEncrypted(const char* path, const char* keyText, std::string_view plain) {

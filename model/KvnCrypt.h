@@ -1,9 +1,8 @@
 #pragma once
 // The enciphered form of a native outline file: a 12-byte header, the packed hash of the read
 // password, then the plain file's bytes enciphered block by block with a key text. The engine
-// deciphers a file into memory and hands out its lines; a plain file it reads a piece at a time
-// as its lines are taken, so that a large file is never held whole beside its model.
-#include <cstdio>
+// recognises such a file, asks for its password and deciphers it; the file's lines are handed to
+// the reader by KvnFileLines.
 #include <string>
 #include <string_view>
 
@@ -12,37 +11,24 @@
 class KvnCrypt {
  public:
   KvnCrypt();
-  ~KvnCrypt();
-  KvnCrypt(const KvnCrypt&) = delete;
-  KvnCrypt& operator=(const KvnCrypt&) = delete;
 
   static bool IsEncryptedFile(const char* path);
+  // Whether a file starting with these bytes (the first nine at least) is enciphered.
+  static bool LooksEncrypted(std::string_view head);
 
-  // Loads a plain file, or deciphers an enciphered one after asking for its password. False when the
-  // file cannot be read, the password is wrong (after a message) or its entry was cancelled.
-  bool Open(const char* path);
-  // Reads only the bytes [begin, end) of a plain file, handed out as lines the same way; for one
-  // run of a file read by several threads, which starts and ends at line starts.
-  bool OpenPlainRange(const char* path, long long begin, long long end);
-  // The next line with its LF, of any length; the last line is returned even without a LF. False
-  // at the end of the data. The line stays valid until the next call.
-  bool ReadLine(std::string_view& line);
-  // A plain file that could not be read to its end.
-  bool HasFailed() const { return m_bFailed; }
-  void Close();
-
-  bool IsDeciphered() const { return m_bDeciphered; }
-  // The size on disk of the file last opened, -1 when it could not be told.
-  long long GetFileSize() const { return m_nFileSize; }
-  // The stored hash text of the file last opened with a password; empty otherwise.
-  CString GetPassword() const { return m_strHash; }
+  // Turns the bytes of an enciphered file at path into the plain file's bytes, after asking for
+  // the read password when the file has one. False when the bytes are cut short, the password is
+  // wrong (after a message) or its entry was cancelled.
+  bool Decipher(const char* path, std::string& bytes);
+  // The stored hash text of the file last deciphered with a password; empty otherwise.
+  const CString& GetPassword() const { return m_strHash; }
 
   // Writes the plain native file's bytes (as on disk) enciphered with keyText (empty: the
   // no-password key) to path, through one temporary file beside it: the old file stays as it was
   // unless the whole enciphered file was written. False after a message.
   static bool WriteEncrypted(const char* path, const char* keyText, std::string_view plain);
 
-  // The largest file Open reads: texts and their lengths are int-sized throughout the model. A
+  // The largest outline file the reader takes: texts and their lengths are int-sized throughout the model. A
   // save or an import that would make a larger outline file is refused, so that no file is made
   // that could not be opened again. Tests make it small.
   static long long s_nMostFileBytes;
@@ -60,19 +46,6 @@ class KvnCrypt {
   static const char* const NoPasswordKey;
 
  private:
-  static constexpr size_t kChunk = 1 << 20;
-  // Reads more of a plain file behind what is unread; false at its end.
-  bool Fill();
-
-  std::string m_body;  // the deciphered content, or the piece of a plain file read so far
-  size_t m_nPos = 0;   // first byte not handed out
-  size_t m_nEnd = 0;   // end of the bytes read
-  std::FILE* m_file = nullptr;  // a plain file still being read
-  long long m_nLeft = -1;  // of a plain range, the bytes not yet read; -1 for the whole file
-  long long m_nFileSize = -1;
-  bool m_bFailed = false;
-  bool m_bOpen = false;
-  bool m_bDeciphered = false;
   unsigned char m_header[12] = {};
   CString m_strHash;
 };

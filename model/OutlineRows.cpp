@@ -10,7 +10,6 @@
 #include "foundation/ParallelRuns.h"
 #include "foundation/ShortBytes.h"
 #include "model/ATREE.h"
-#include "platform/base/HeapPolicy.h"
 #include "platform/desktop/MessageBox.h"
 
 namespace {
@@ -117,10 +116,7 @@ void AppendRowPart(CString& title, const TitleParts& parts, const LastAtLevel& l
 // alone, and they are most of a large rebuild's work: a long run of rows is shared among threads.
 void AppendRowTitles(std::vector<CTreeData>& rows, int first, int end, int partShift, int fromPart,
                      const std::string& prefix, const TitleParts& parts, const LastAtLevel& last) {
-  // A local update after a small change writes a few titles, which is not bulk work.
-  const bool bulk = end - first >= ATREE::s_nTitlesPerThread;
   ParallelRuns(first, end, ATREE::s_nTitlesPerThread, [&](int begin, int stop) {
-    if (bulk) PrepareHeapForBulk();
     for (int r = begin; r < stop; ++r) {
       CString& title = rows[static_cast<size_t>(r)].m_strTitle;
       title = prefix.c_str();
@@ -271,7 +267,6 @@ int CommonAncestor(const ATREE& tree, int a, int b) {
 
 void OutlineRows::Rebuild(const ATREE& tree) {
   const int n = tree.GetDirDataCount();
-  if (n >= ATREE::s_nTitlesPerThread) PrepareHeapForBulk();
   m_itemRows.assign(static_cast<size_t>(n), -1);
   if (n == 0) {
     m_rows.clear();

@@ -154,6 +154,7 @@ CKestavonProgram::~CKestavonProgram() = default;
 
 BOOL CKestavonProgram::OnIdle(LONG count) {
   const BOOL more = CKestavonApp::OnIdle(count);
+  if (m_pDocManager) m_freedMemory.Follow(m_pDocManager->GetOpenDocumentCount());
   if (IsTabletPC()) return more;
   // The status bar shows where the caret of the active text pane stands.
   CView* active = m_pMainWnd ? m_pMainWnd->GetActiveView() : nullptr;

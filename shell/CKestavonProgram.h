@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/CKestavonApp.h"
+#include "shell/FreedMemoryReturn.h"
 
 class CKestavonProgram : public CKestavonApp {
  public:
@@ -17,7 +18,8 @@ class CKestavonProgram : public CKestavonApp {
   // Registers the chart window's template (the outline document in a chart frame) after the
   // application's own start-up.
   BOOL InitInstance() override;
-  // At idle time the status bar shows where the caret of the active text pane stands.
+  // At idle time the status bar shows where the caret of the active text pane stands, and the
+  // memory of a document closed since the last idle time goes back to the system.
   BOOL OnIdle(LONG count) override;
   CDocTemplate* m_pChartTemplate = nullptr;
   CDocTemplate* m_pGrepTemplate = nullptr;
@@ -44,6 +46,7 @@ class CKestavonProgram : public CKestavonApp {
  private:
   struct Seams;
   std::unique_ptr<Seams> m_seams;
+  FreedMemoryReturn m_freedMemory;
 
   wxDECLARE_EVENT_TABLE();
 };

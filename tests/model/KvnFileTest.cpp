@@ -5,7 +5,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 #include <sys/resource.h>
@@ -502,68 +501,4 @@ TEST(KvnFile, AFileOfManyWriteBlocksKeepsEveryTextWhole) {
   const std::string once = ReadBytes(path), twice = ReadBytes(again);
   // Each unended text came back ended, and its own CR LF is stored as CR CR LF.
   EXPECT_EQ(once.size() + 7, twice.size());
-}
-
-namespace {
-
-// A file of random items, texts and header lines, sometimes with a fault: an empty field, an item
-// without a parent, a header block after the items, a missing last line end.
-std::string RandomKvnFile(std::mt19937& random) {
-  auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-  std::string file;
-  if (pick(4) != 0) file += "\x08\r\nTreeView=1\r\nShoStr1=1,A,.\r\n\x08\r\n";
-  file += "Root\x05" "0\x06" "1\x07" "0\r\n";
-  const int items = 20 + pick(200);
-  const int fault = pick(3) == 0 ? 1 + pick(items) : -1;
-  for (int i = 1; i <= items; ++i) {
-    std::string line = "Root";
-    for (int level = pick(3); level >= 0; --level) line += "\x01" + std::string(1, static_cast<char>('a' + pick(5)));
-    if (pick(4) == 0) line += "\x02/home/u/f" + std::to_string(i);
-    line += "\x05" + std::to_string(pick(40)) + "\x06" + std::to_string(pick(2));
-    if (pick(3) == 0) line += "\x07" "1";
-    line += "\x08" "00000A00000B" "0" "12@";
-    if (pick(2) == 0) line += "\x04" "20240102030405" "20230102030405";
-    if (i == fault) line = pick(2) == 0 ? "Root\x01x\x05\x06" "1" : "NoParent\x05" "1";
-    file += line + (pick(5) == 0 ? "\n" : "\r\n");
-    if (pick(3) == 0) {
-      file += "\x04\r\n";
-      for (int k = pick(4); k >= 0; --k) {
-        file += std::string("text ") + std::to_string(k) + (pick(6) == 0 ? std::string("\0z\x05", 3) : "");
-        file += pick(3) == 0 ? "\r\r\n" : "\r\n";
-      }
-      file += "\x04\r\n";
-    }
-    if (pick(60) == 0) file += "\x08\r\nLate=1\r\n\x08\r\n";
-  }
-  if (pick(4) == 0) file += "Root\x01last";  // no line end
-  return file;
-}
-
-// Everything the reader gives: its answer, its messages, and every item as read with its line.
-std::vector<std::string> ReadAll(const std::string& path, long long threadedFrom) {
-  const kesta_test::ScopedValue threshold(ATREE::s_nThreadedReadBytes, threadedFrom);
-  MessageRecorder messages;
-  ATREE model;
-  std::vector<std::string> all = {std::to_string(model.ReadKvnFile(path.c_str()))};
-  for (const std::string& text : messages.texts) all.push_back("message " + text);
-  for (int i = 0; i < model.GetDirDataCount(); ++i) {
-    const CDirData* d = model.GetDirData(i);
-    all.push_back(std::to_string(model.GetRows().GetRowIndex(i)) + "|" + d->m_strPath.str() + "|" +
-                  d->m_strText.str() + "|" + d->m_strLink.str() + "|" + std::to_string(d->m_nStatus) + "|" +
-                  std::to_string(d->m_nView) + "|" +
-                  std::to_string(d->m_nBookmark) + "|" + d->GetIdText(TRUE).str() + "|" + std::to_string(d->m_nCaret));
-  }
-  return all;
-}
-
-}  // namespace
-
-// A file read in runs by several threads gives what one read gives, faults and messages included.
-TEST(KvnFile, AFileReadByManyThreadsIsTheFileReadByOne) {
-  const std::string path = MakeTempDir("kvn") + "/random.kvn";
-  for (unsigned seed = 1; seed <= 60; ++seed) {
-    std::mt19937 random(seed);
-    WriteBytes(path, RandomKvnFile(random));
-    EXPECT_EQ(ReadAll(path, 1), ReadAll(path, LLONG_MAX)) << seed;
-  }
 }
