@@ -10,6 +10,7 @@
 #include "foundation/SettingsTable.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ CDateOptDlg::CDateOptDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("æ—
   top->Add(column, 0, wxEXPAND | wxALL, 8);
   top->Add(CreateOkCancelButtons(this), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
+  BindDialogHelp(this, kHelpTopic);
   CentreOnParent();
 
   Load();

@@ -4,6 +4,7 @@
 #include <wx/dialog.h>
 
 #include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxCheckBox;
 class wxChoice;
@@ -24,6 +25,7 @@ class CDateOptDlg : public wxDialog {
     IDC_TIME24 = 288,
     IDC_AMPM = 290,
   };
+  static constexpr DWORD kHelpTopic = 95;
 
   explicit CDateOptDlg(wxWindow* parent = nullptr);
 

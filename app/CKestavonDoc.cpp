@@ -13,7 +13,9 @@
 #include "foundation/PathHelpers.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
+#include "model/dialogs/CCryptDlg.h"
 #include "model/dialogs/CDocInfoDlg.h"
+#include "model/KvnCrypt.h"
 #include "model/CTreeUndo.h"
 #include "model/NetPath.h"
 #include "platform/framework/CFrameWnd.h"
@@ -44,9 +46,26 @@ namespace {
 
 bool EndsWithStar(const CString& text) { return !text.IsEmpty() && text[text.GetLength() - 1] == '*'; }
 
+void SetDocumentPasswords(CKestavonDoc& doc) {
+  CDocProperties& properties = doc.GetTree().GetProperties();
+  CCryptDlg dlg(AfxGetMainFrameWindow());
+  dlg.m_strReadHash = properties.m_strReadPassword;
+  dlg.m_strWriteHash = properties.m_strWritePassword;
+  if (dlg.DoModal() != IDOK) return;
+  doc.SaveUndo();
+  // A password left as its placeholder stays; an emptied one is removed. The next save writes the
+  // enciphered file while either is set.
+  if (dlg.m_strReadText != CCryptDlg::kPlaceholder) properties.m_strReadPassword = PasswordHash(dlg.m_strReadText);
+  if (dlg.m_strWriteText != CCryptDlg::kPlaceholder) properties.m_strWritePassword = PasswordHash(dlg.m_strWriteText);
+  doc.SetModifiedFlag(TRUE);
+}
+
 }  // namespace
 
-CKestavonDoc::CKestavonDoc() : m_timeCreate(COleDateTime::GetCurrentTime()), m_timeSave(m_timeCreate) {}
+CKestavonDoc::CKestavonDoc() : m_timeCreate(COleDateTime::GetCurrentTime()), m_timeSave(m_timeCreate) {
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { SetDocumentPasswords(*this); }, ID_FILE_PASSWORD);
+}
 
 CKestavonDoc::~CKestavonDoc() = default;
 

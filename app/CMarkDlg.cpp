@@ -6,6 +6,7 @@
 
 #include "platform/base/CodePage.h"
 #include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ CMarkDlg::CMarkDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("マー�
   top->Add(grid, 0, wxEXPAND | wxALL, 8);
   top->Add(CreateOkCancelButtons(this), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
+  BindDialogHelp(this, kHelpTopic);
   Centre();
 }
 

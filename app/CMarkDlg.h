@@ -4,12 +4,14 @@
 #include <wx/dialog.h>
 
 #include "platform/base/CString.h"
+#include "platform/base/WinTypes.h"
 
 class wxTextCtrl;
 
 class CMarkDlg : public wxDialog {
  public:
   enum { IDD = 116, IDC_CHECK = 138, IDC_DEL = 140, IDC_BOTH = 142, IDC_NORMAL = 143 };
+  static constexpr DWORD kHelpTopic = 94;
 
   explicit CMarkDlg(wxWindow* parent = nullptr);
 

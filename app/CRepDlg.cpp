@@ -10,6 +10,7 @@
 #include "foundation/SettingsTable.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
 
 CRepDlg::CRepDlg(wxWindow* parent, BOOL linkMode)
     : wxDialog(parent, IDD, CP932ToWx(linkMode ? "リンクファイル名の置換" : "ツリーの置換")), m_bLinkMode(linkMode) {
@@ -37,6 +38,7 @@ CRepDlg::CRepDlg(wxWindow* parent, BOOL linkMode)
   if (linkMode) m_textArea->Hide();
   top->Add(CreateOkCancelButtons(this), 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);
+  BindDialogHelp(this, kHelpTopic);
   CentreOnParent();
   if (!CSearchDlg::RegExpAvailable()) {
     m_bRegExp = FALSE;

@@ -13,6 +13,7 @@ class wxComboBox;
 class CRepDlg : public wxDialog {
  public:
   enum { IDD = 117, IDC_FIND = 201, IDC_REPLACE = 202, IDC_TEXTAREA = 141, IDC_REGEXP = 184 };
+  static constexpr DWORD kHelpTopic = 38;
 
   // The histories and the options come from the settings here.
   CRepDlg(wxWindow* parent, BOOL linkMode);

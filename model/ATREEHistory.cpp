@@ -96,10 +96,14 @@ int ATREE::ListRecentDisplayed(int item, std::vector<const CDirData*>& list, int
 }
 
 int ATREE::FindPrevDisplayed(int item) const {
+  // Only an item shown before the current one: from the oldest shown item there is no way back.
+  const CDirData* current = item >= 0 && item < GetDirDataCount() ? GetDirData(item) : nullptr;
+  const bool bounded = current && current->IsDisplayTimeSet();
   int best = -1;
   for (int i = 0; i < GetDirDataCount(); ++i) {
     const CDirData* d = GetDirData(i);
     if (i == item || !d->IsDisplayTimeSet() || FindInForwardList(d) >= 0) continue;
+    if (bounded && !(DisplayKey(d->GetDisplayTime()) < DisplayKey(current->GetDisplayTime()))) continue;
     if (best < 0 || DisplayKey(GetDirData(best)->GetDisplayTime()) < DisplayKey(d->GetDisplayTime())) best = i;
   }
   return best;
@@ -193,13 +197,15 @@ int ATREE::FindTreeByLink(const CLinkPath& link) const {
 
 void ATREE::GetTreeLinkText(int item, CLinkPath& link) const {
   link.RemoveAllTitles();
-  link.AddTitle("");
+  // Every title from the top item down: the top's own title stands first, as links written by
+  // other programs carry it, though finding the item never compares it.
   const std::string& path = GetDirData(item)->m_strPath.str();
-  size_t begin = path.find('\x01');
-  while (begin != std::string::npos) {
-    const size_t next = path.find('\x01', begin + 1);
-    link.AddTitle(CString(path.substr(begin + 1, next == std::string::npos ? std::string::npos : next - begin - 1)));
-    begin = next;
+  size_t begin = 0;
+  for (;;) {
+    const size_t next = path.find('\x01', begin);
+    link.AddTitle(CString(path.substr(begin, next == std::string::npos ? std::string::npos : next - begin)));
+    if (next == std::string::npos) break;
+    begin = next + 1;
   }
 }
 

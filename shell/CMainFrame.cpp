@@ -37,6 +37,8 @@ wxBEGIN_EVENT_TABLE(CMainFrame, CMDIFrameWnd)
   EVT_UPDATE_UI(ID_VIEW_TOOLBAR, CMainFrame::OnUpdateBarToggle)
   EVT_UPDATE_UI(ID_VIEW_EXTEND_BAR, CMainFrame::OnUpdateBarToggle)
   EVT_UPDATE_UI_RANGE(ID_VIEW_BAR_FIRST, ID_VIEW_BAR_LAST, CMainFrame::OnUpdateBarToggle)
+  EVT_MENU(ID_VIEW_STATUS_BAR, CMainFrame::OnStatusBarToggle)
+  EVT_UPDATE_UI(ID_VIEW_STATUS_BAR, CMainFrame::OnUpdateStatusBarToggle)
   EVT_MENU_RANGE(ID_SETTINGS_SPLIT_SIDE, ID_SETTINGS_SPLIT_STACK, CMainFrame::OnSplitDirection)
   EVT_UPDATE_UI_RANGE(ID_SETTINGS_SPLIT_SIDE, ID_SETTINGS_SPLIT_STACK, CMainFrame::OnUpdateSplitDirection)
   EVT_MENU_RANGE(ID_VIEW_BAR_LARGE, ID_VIEW_BAR_SMALL, CMainFrame::OnBarSize)
@@ -478,6 +480,25 @@ void CMainFrame::OnUpdateBarToggle(wxUpdateUIEvent& event) {
   CToolBar* bar = BarOfCommand(event.GetId());
   event.Enable(bar != nullptr);
   event.Check(bar && IsBarVisible(bar));
+}
+
+void CMainFrame::OnStatusBarToggle(wxCommandEvent&) {
+  CStatusBar* status = GetStatusBar();
+  if (!status) return;
+  ShowControlBar(status, !IsBarVisible(status), FALSE);
+  // The frame gives the room of a hidden status bar back to its client area.
+  SendSizeEvent();
+}
+
+void CMainFrame::OnUpdateStatusBarToggle(wxUpdateUIEvent& event) {
+  CStatusBar* status = GetStatusBar();
+  // The status bar's own update carries the same id; the bar stays as it is.
+  if (event.GetEventObject() == status) {
+    event.Skip();
+    return;
+  }
+  event.Enable(status != nullptr);
+  event.Check(status && IsBarVisible(status));
 }
 
 void CMainFrame::OnTimer(wxTimerEvent&) {}

@@ -98,6 +98,8 @@ class CMainFrame : public CMDIFrameWnd {
   void OnContextMenu(wxContextMenuEvent& event);
   void OnBarToggle(wxCommandEvent& event);
   void OnUpdateBarToggle(wxUpdateUIEvent& event);
+  void OnStatusBarToggle(wxCommandEvent& event);
+  void OnUpdateStatusBarToggle(wxUpdateUIEvent& event);
   void OnSplitDirection(wxCommandEvent& event);
   void OnUpdateSplitDirection(wxUpdateUIEvent& event);
   void OnBarSize(wxCommandEvent& event);

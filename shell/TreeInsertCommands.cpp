@@ -103,7 +103,7 @@ void InsertFiles(CKestaFrame& frame, CTrView& pane, bool links) {
   CWaitCursor wait;
   doc->SaveUndo();
   ATREE& tree = doc->GetTree();
-  InsertFileTrees(tree, current, paths, links, tree.GetProperties().m_nFirstLine != 0);
+  InsertFileTrees(tree, current, paths, links);
   tree.MakeTreeData();
   doc->SetModifiedFlag(TRUE);
   pane.RefillList(tree.GetRows().GetRowIndex(current));
@@ -153,7 +153,7 @@ CString TitleOfFile(const char* path) {
   return dot >= 0 ? name.Left(dot) : name;
 }
 
-int InsertFileTrees(ATREE& tree, int current, const std::vector<CString>& paths, bool links, bool titleFirst) {
+int InsertFileTrees(ATREE& tree, int current, const std::vector<CString>& paths, bool links) {
   const bool underTop = current == 0;
   int made = 0;
   // Each new tree goes to the same place, before the ones already made there under the top tree
@@ -171,7 +171,6 @@ int InsertFileTrees(ATREE& tree, int current, const std::vector<CString>& paths,
       continue;
     }
     StripControlBytes(text);
-    if (titleFirst) text = title + "\r\n" + text;
     if (underTop)
       tree.InsertTree(0, title, link, text, 0, 0, 1, nullptr, TRUE);
     else

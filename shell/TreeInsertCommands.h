@@ -18,9 +18,10 @@ CString TitleOfFile(const char* path);
 // One new tree per file: with the top tree current each becomes its last child, else each is
 // placed directly after the current tree's subtree, so the trees show in the reverse order of
 // the list. With links the tree links to the file (an internet shortcut to its address) and has
-// no text; else its text is the file's bytes, and a file that cannot be read is skipped. With
-// titleFirst the text starts with the title and CR LF. The number of trees made.
-int InsertFileTrees(ATREE& tree, int current, const std::vector<CString>& paths, bool links, bool titleFirst);
+// no text; else its text is the file's bytes, and a file that cannot be read is skipped. With the
+// document's title-is-first-line option the text starts with the title and CR LF, as the model
+// puts it there for every new tree. The number of trees made.
+int InsertFileTrees(ATREE& tree, int current, const std::vector<CString>& paths, bool links);
 
 // Reads an outline file (mode 0 native or text, 1 the other editor's outline) without taking its
 // lock: the records of its whole outline, or with childrenOnly those below its top tree. FALSE

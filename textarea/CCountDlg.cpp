@@ -9,6 +9,7 @@
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
 #include "platform/desktop/MessageBox.h"
 
 namespace {
@@ -61,6 +62,7 @@ CCountDlg::CCountDlg(wxWindow* parent, const TextCounts& counts)
   top->Add(grid, 0, wxALL, 12);
   top->Add(CreateOkCancelButtons(this), 0, wxALL | wxEXPAND, 8);
   SetSizerAndFit(top);
+  BindDialogHelp(this, kHelpTopic);
   ShowPages();
   m_perPage->Bind(wxEVT_KILL_FOCUS, &CCountDlg::OnPerPageLeft, this);
   Bind(wxEVT_BUTTON, &CCountDlg::OnOk, this, wxID_OK);

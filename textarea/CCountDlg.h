@@ -3,6 +3,7 @@
 // ("Count"/"Page") can be changed, and the pages follow.
 #include <wx/dialog.h>
 
+#include "platform/base/WinTypes.h"
 #include "textarea/TextCounts.h"
 
 class wxTextCtrl;
@@ -10,6 +11,7 @@ class wxTextCtrl;
 class CCountDlg : public wxDialog {
  public:
   enum { IDD = 111, IDC_PER_PAGE = 217 };
+  static constexpr DWORD kHelpTopic = 78;
   CCountDlg(wxWindow* parent, const TextCounts& counts);
 
  private:

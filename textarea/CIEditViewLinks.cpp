@@ -10,6 +10,7 @@
 #include "foundation/SettingsTable.h"
 #include "model/ATREE.h"
 #include "model/CLinkPath.h"
+#include "model/DocumentTreeLink.h"
 #include "platform/desktop/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "textarea/CIEditView.h"
@@ -44,7 +45,7 @@ void CIEditView::OpenLink(const char* url) {
   CKestavonApp* app = GetKestavonApp();
   if (!doc) return;
   const CString documentPath = doc->GetPathName();
-  if (CLinkPath::IsTreeLink(url)) {
+  if (IsTreeLinkOfDocument(url, documentPath)) {
     const CLinkPath link(url);
     if (link.IsSameFile(documentPath)) {
       doc->JumpToLink(link);

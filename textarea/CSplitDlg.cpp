@@ -10,6 +10,7 @@
 #include "foundation/SettingsTable.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
 #include "platform/framework/FileDialog.h"
 #include "platform/desktop/UnkeptCharacters.h"
 
@@ -40,6 +41,7 @@ CSplitDlg::CSplitDlg(wxWindow* parent) : wxDialog(parent, IDD, CP932ToWx("分割
   for (const auto& check : kChecks) top->Add(new wxCheckBox(this, check.id, CP932ToWx(check.label)), 0, wxLEFT | wxBOTTOM, 8);
   top->Add(CreateOkCancelButtons(this), 0, wxALL | wxEXPAND, 8);
   SetSizerAndFit(top);
+  BindDialogHelp(this, kHelpTopic);
   Bind(wxEVT_BUTTON, &CSplitDlg::OnBrowse, this, IDC_BROWSE);
 }
 

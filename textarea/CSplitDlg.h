@@ -20,6 +20,7 @@ class CSplitDlg : public wxDialog {
     IDC_NO_DIALOG,
     IDC_AUTO_TITLE,
   };
+  static constexpr DWORD kHelpTopic = 62;
   explicit CSplitDlg(wxWindow* parent);
 
   bool TransferDataToWindow() override;

@@ -12,6 +12,7 @@
 #include "foundation/SettingsTable.h"
 #include "platform/base/CodePage.h"
 #include "platform/desktop/DialogButtons.h"
+#include "platform/framework/DialogHelp.h"
 #include "platform/desktop/DlgItem.h"
 
 namespace {
@@ -42,6 +43,7 @@ CSortDlg::CSortDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, CP932ToWx("整
   top->Add(CreateOkCancelButtons(this), 0, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 10);
   if (auto* ok = dynamic_cast<wxButton*>(FindWindow(wxID_OK))) ok->SetLabel(CP932ToWx("開始"));
   SetSizerAndFit(top);
+  BindDialogHelp(this, kHelpTopic);
   CentreOnParent();
   Bind(wxEVT_BUTTON, &CSortDlg::OnOK, this, wxID_OK);
 }

@@ -4,9 +4,12 @@
 // only when confirmed.
 #include <wx/dialog.h>
 
+#include "platform/base/WinTypes.h"
+
 class CSortDlg : public wxDialog {
  public:
   enum { IDD = 126, IDC_MODE = 159, IDC_SAME_LEVEL = 298, IDC_NUMBERS = 299 };
+  static constexpr DWORD kHelpTopic = 59;
   static constexpr int kModeCount = 12;
 
   explicit CSortDlg(wxWindow* parent);

@@ -25,10 +25,7 @@
 namespace {
 
 // The pane's commands that have no handler: their update handlers disable them.
-constexpr int kNotBuiltCommands[] = {
-    ID_VIEW_COUNT_CHARS, ID_FILE_TEXTAREA_INSERT, ID_TREE_ADD_URL, ID_FILE_TEXTAREA_SAVE,
-    ID_FILE_TEXTAREA_SAVE_TEMPLATE, ID_WORK_TEST,
-};
+constexpr int kNotBuiltCommands[] = {ID_TREE_ADD_URL, ID_WORK_TEST};
 
 }  // namespace
 
@@ -163,6 +160,10 @@ wxBEGIN_EVENT_TABLE(CTrView, CView)
   EVT_MENU(ID_VIEW_TEXT_WINDOW, CTrView::OnPassToText)
   EVT_MENU(ID_EDIT_COPY_ALL_TEXT, CTrView::OnPassToText)
   EVT_MENU(ID_EDIT_WEB_SEARCH, CTrView::OnPassToText)
+  EVT_MENU(ID_VIEW_COUNT_CHARS, CTrView::OnPassToText)
+  EVT_MENU(ID_FILE_TEXTAREA_INSERT, CTrView::OnPassToText)
+  EVT_MENU(ID_FILE_TEXTAREA_SAVE, CTrView::OnPassToText)
+  EVT_MENU(ID_FILE_TEXTAREA_SAVE_TEMPLATE, CTrView::OnPassToText)
   EVT_MENU(ID_FILE_PRINT, CTrView::OnFilePrint)
   EVT_MENU(ID_FILE_PRINT_PREVIEW, CTrView::OnFilePrintPreview)
   EVT_MENU(ID_FILE_PAGE_SETUP, CTrView::OnFilePageSetup)
@@ -498,14 +499,26 @@ void CTrView::OnSelChange(wxCommandEvent&) {
 
 void CTrView::OnDblClk(wxCommandEvent&) {
   CKestavonDoc* doc = GetDocument();
-  if (!doc || m_nDblClk != 0) return;
+  if (!doc) return;
   const int item = m_pListBox->GetCurTree();
-  if (item < 0 || !doc->GetTree().HasChildren(item)) return;
-  if (doc->GetTree().IsExpanded(item)) {
-    HideSubtree();
-  } else {
-    ShowSubtree(1);
+  if (item < 0) return;
+  const ATREE& tree = doc->GetTree();
+  int command = m_nDblClk == 1 ? ID_TREE_MODIFY : ID_VIEW_OPEN_LINK;
+  if (m_nDblClk == 0) {
+    // Automatic: a parent folds or unfolds, a leaf opens its link or, without one, its dialog.
+    if (tree.HasChildren(item)) {
+      if (tree.IsExpanded(item)) {
+        HideSubtree();
+      } else {
+        ShowSubtree(1);
+      }
+      return;
+    }
+    if (tree.GetLink(item).IsEmpty()) command = ID_TREE_MODIFY;
   }
+  wxCommandEvent run(wxEVT_MENU, command);
+  run.SetEventObject(this);
+  GetEventHandler()->ProcessEvent(run);
 }
 
 void CTrView::OnShowStatusBar(wxCommandEvent&) { UpdateStatusBar(); }

@@ -273,12 +273,11 @@ void CTrView::InsertWithDialog() {
   int status = 0;
   CString id;
   NewItemLook(dialog, status, id);
-  tree.InsertSibling(selected, title, dialog.m_strLink, text, status, 0, id, TRUE);
+  const int made = tree.InsertSibling(selected, title, dialog.m_strLink, text, status, 0, id, TRUE);
   tree.MakeTreeData();
   doc->SetModifiedFlag(TRUE);
-  // The selection stays on its item, now behind the new one, so that continuous input adds the
-  // next item after this one.
-  RefillList(tree.GetRows().GetRowIndex(selected + 1));
+  // The new item takes the selected row, so continuous input puts each next item in front of it.
+  RefillList(tree.GetRows().GetRowIndex(made));
   UpdateStatusBar();
   const CKestavonApp* app = GetKestavonApp();
   if (dialog.m_bRenzoku) {

@@ -13,6 +13,7 @@
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "model/CLinkPath.h"
+#include "model/DocumentTreeLink.h"
 #include "platform/framework/CFrameWnd.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
@@ -86,7 +87,7 @@ void CTrView::OnOpenLink(wxCommandEvent&) {
     CreateLinkFile(item);
     return;
   }
-  if (CLinkPath::IsTreeLink(text)) {
+  if (IsTreeLinkOfDocument(text, doc->GetPathName())) {
     const CLinkPath link(text);
     if (link.IsSameFile(doc->GetPathName())) {
       doc->JumpToLink(link);

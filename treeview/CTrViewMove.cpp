@@ -140,18 +140,16 @@ void CTrView::OnTreeMove(wxCommandEvent&) {
   doc->SaveUndo();
   // Moved records keep their times: the items are the same items in another place.
   CString records = tree.GetSubtreeRecords(source, TRUE);
-  int landed;
   if (source < target) {
     PasteRecords(target, records, sameLevel);
     tree.DeleteTree(source);
-    landed = target - (end - source);
   } else {
     tree.DeleteTree(source);
     PasteRecords(target, records, sameLevel);
-    landed = target;
   }
   tree.MakeTreeData();
-  EndEdit(landed);
+  // The row selected is the item that now stands at the chosen index.
+  EndEdit(target);
 }
 
 void CTrView::OnDeleteSeveral(wxCommandEvent&) {

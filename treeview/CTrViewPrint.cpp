@@ -78,6 +78,7 @@ TreePrintSettings CTrView::GetPrintSettings() const {
   settings.titleMargin = ReadSetting(Settings::Print::TitleMargin);
   settings.checkPrint = ReadSetting(Settings::Print::CheckPrint);
   settings.checkBmp = ReadSetting(Settings::Print::CheckBmp);
+  settings.checkText = m_strMarkCheck;
   settings.fontRel = ReadSetting(Settings::Print::FontRel);
   settings.tabSpace = ReadSetting(Settings::View::TabNo);
   settings.columns = m_nPrintColumns;
@@ -86,13 +87,13 @@ TreePrintSettings CTrView::GetPrintSettings() const {
   settings.treeColor = m_bPrintTreeColor;
   settings.chapterDisplay = m_pListBox && m_pListBox->m_nTreeMode == 1;
   settings.showNumbers = m_pListBox && m_pListBox->m_bShowSho;
-  if (CKestavonApp* app = GetKestavonApp()) settings.titleFirstLine = app->m_bAfterText;
   if (CKestavonDoc* doc = GetDocument()) {
     const CDocProperties& properties = doc->GetTree().GetProperties();
     settings.header = properties.m_strHeader;
     settings.footer = properties.m_strFooter;
     settings.headerLine = properties.m_bHeaderLine;
     settings.footerLine = properties.m_bFooterLine;
+    settings.titleFirstLine = properties.m_bAutoTitle;
   }
   CFont fonts[kPrintFontCount];
   LoadPrintFonts(fonts, settings.colours, 0, 0);

@@ -52,8 +52,6 @@ std::vector<std::pair<int, int>> WrapTitle(TreePrintCanvas& canvas, const CStrin
   return lines;
 }
 
-const char kCheckText[] = "√";
-
 }  // namespace
 
 CString ExpandHeaderText(const char* text, int page, const std::tm& now) {
@@ -213,7 +211,7 @@ void TreePrintJob::PrintTitles(TreePrintCanvas& canvas, const RECT& rect, bool d
                                       : rect.left + u / 2 + 2 * u * std::max(level, 0);
     const bool checked = m_settings.checkPrint && (m_model.GetDirData(item)->m_nStatus & 1);
     int checkWidth = 0;
-    if (checked) checkWidth = m_settings.checkBmp ? 16 : TabbedTextWidth(canvas, kCheckText, 2, 0);
+    if (checked) checkWidth = CheckWidth(canvas);
     const auto lines = WrapTitle(canvas, title, std::max(1, static_cast<int>(rect.right - x - checkWidth)));
     const int height = static_cast<int>(lines.size()) * fh + gap;
     // A title taller than the page still goes on a page of its own, cut at its bottom.
@@ -245,7 +243,7 @@ void TreePrintJob::PrintTitles(TreePrintCanvas& canvas, const RECT& rect, bool d
         if (m_settings.checkBmp)
           canvas.DrawCheckBitmap(x, y, 16);
         else
-          canvas.DrawChars(kCheckText, 2, x, y);
+          canvas.DrawChars(m_settings.checkText, m_settings.checkText.GetLength(), x, y);
       }
       for (size_t i = 0; i < lines.size(); ++i)
         canvas.DrawChars(title.GetString() + lines[i].first, lines[i].second, x + checkWidth,
@@ -257,6 +255,10 @@ void TreePrintJob::PrintTitles(TreePrintCanvas& canvas, const RECT& rect, bool d
     if (y >= rect.bottom) break;
   }
   m_nCurOffset = 0;
+}
+
+int TreePrintJob::CheckWidth(TreePrintCanvas& canvas) const {
+  return m_settings.checkBmp ? 16 : TabbedTextWidth(canvas, m_settings.checkText, m_settings.checkText.GetLength(), 0);
 }
 
 int TreePrintJob::StopItem() const {
@@ -316,12 +318,12 @@ BOOL TreePrintJob::PrintItemWithBody(TreePrintCanvas& canvas, const RECT& column
       const int fh = canvas.FontHeight();
       int tx = x;
       if (m_settings.checkPrint && (m_model.GetDirData(item)->m_nStatus & 1)) {
-        const int width = m_settings.checkBmp ? 16 : TabbedTextWidth(canvas, kCheckText, 2, 0);
+        const int width = CheckWidth(canvas);
         if (draw) {
           if (m_settings.checkBmp)
             canvas.DrawCheckBitmap(tx, y, 16);
           else
-            canvas.DrawChars(kCheckText, 2, tx, y);
+            canvas.DrawChars(m_settings.checkText, m_settings.checkText.GetLength(), tx, y);
         }
         tx += width;
       }

@@ -48,6 +48,7 @@ struct TreePrintSettings {
   int treeColor = 0;  // titles in the items' own tree colours
   int checkPrint = 1;
   int checkBmp = 0;
+  CString checkText = "○";  // the check mark printed when the bitmap is off: the pane's mark text
   int fontRel = 1;          // level fonts counted from the start item
   int chapterDisplay = 0;   // titles without the outline's lines
   int showNumbers = 0;      // titles alone carry their heading numbers as the tree shows them
@@ -100,6 +101,8 @@ class TreePrintJob {
                      bool draw);
   // The level font and colour of an item.
   void SelectItemFont(TreePrintCanvas& canvas, int item);
+  // The room a checked title's mark takes before it: the bitmap's, or the mark text's.
+  int CheckWidth(TreePrintCanvas& canvas) const;
   // The item after the current one at which this page's run stops.
   int StopItem() const;
   CString BodyText(int item) const;

@@ -16,6 +16,7 @@
 #include "foundation/PathHelpers.h"
 #include "model/ATREE.h"
 #include "model/CLinkPath.h"
+#include "model/DocumentTreeLink.h"
 #include "platform/desktop/CWaitCursor.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
@@ -219,12 +220,13 @@ int CBrowserView::ShowLinkPage(const char* link) {
   const CString text(link);
   CString target = text;
   if (text.Find("://") >= 0) {
-    if (CLinkPath::IsTreeLink(text)) {
+    const CKestavonDoc* doc = GetKestavonDoc();
+    const CString documentPath = doc ? doc->GetPathName() : CString();
+    if (IsTreeLinkOfDocument(text, documentPath)) {
       WriteTreeLinkPage(text);
       return 0;
     }
-    const CKestavonDoc* doc = GetKestavonDoc();
-    target = CLinkPath::MakeAbsolute(text, doc ? doc->GetPathName() : CString());
+    target = CLinkPath::MakeAbsolute(text, documentPath);
   } else if (text.Find('.') >= 0) {
     const CString ext = text.Mid(text.ReverseFind('.'));
     if (ext.CompareNoCase(".kvn") == 0) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/ATREE.h"
 #include "model/CLinkPath.h"
+#include "model/DocumentTreeLink.h"
+#include "tests/common/TestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 
 using model_test::MakeModel;
@@ -38,6 +41,14 @@ TEST(TreeHistory, BackAndForward) {
   EXPECT_EQ(m->GoForward(), 2);
   EXPECT_EQ(m->GoForward(), 3);
   EXPECT_EQ(m->GoForward(), -1);
+}
+
+TEST(TreeHistory, BackGoesOnlyToAnItemShownBeforeTheCurrentOne) {
+  auto m = MakeModel({{"R", ""}, {"R/a", ""}, {"R/b", ""}, {"R/c", ""}});
+  for (int i = 1; i <= 3; ++i) m->EditDirData(i)->SetDisplayTime(At(i));
+  EXPECT_EQ(m->GoBack(1), -1) << "a was shown first";
+  EXPECT_FALSE(m->HasForward());
+  EXPECT_EQ(m->GoBack(2), 1) << "not c, shown after b";
 }
 
 TEST(TreeHistory, ATreeEditedWhileAnUndoCopySharesItStaysInTheHistory) {
@@ -105,14 +116,50 @@ TEST(TreeHistory, LinksAndPaths) {
   EXPECT_EQ(ATREE::MakeFullPath("D:\\d\\doc.kvn", "\\x.txt"), "\\x.txt");
   EXPECT_EQ(ATREE::MakeFullPath("", "x.txt"), "");
   EXPECT_EQ(ATREE::MakeFullPath("/home/u/doc.kvn", "x.txt"), "/home/u/x.txt");
+}
 
+// Links name the item by every title from the top item down; links written earlier stand for the
+// top item by an empty first title, and both find the same item.
+TEST(TreeHistory, TreeLinksNameTheTopItemAndTheOlderFormStillLeadsThere) {
   auto m = MakeModel({{"R", ""}, {"R/Top", ""}, {"R/Top/Child", ""}, {"R/Other", ""}});
   CLinkPath out;
   m->GetTreeLinkText(2, out);
-  EXPECT_EQ(out.JoinTitles(), "/Top/Child");
-  EXPECT_EQ(m->FindTreeByLink(out), 2);
-  EXPECT_EQ(m->FindTreeByLink(CLinkPath("file:///.//Nope/Child")), 0);
-  EXPECT_EQ(m->FindTreeByLink(CLinkPath("file:///.//Top/Nope")), 1);
+  out.SetPath(".");
+  EXPECT_EQ(out.MakeTreeLink(TRUE), "file:///./R/Top/Child");
+  m->GetTreeLinkText(0, out);
+  out.SetPath("");
+  EXPECT_EQ(out.MakeTreeLink(TRUE), "file:////R");
+
+  struct Case {
+    const char* link;
+    const char* path;
+    int item;
+  };
+  const Case cases[] = {
+      {"file:///./R/Top/Child", ".", 2},
+      {"file:///.//Top/Child", ".", 2},
+      {"file:///./R/Other", ".", 3},
+      {"file:///./R", ".", 0},
+      {"file:///./R/Top/Nope", ".", 1},
+      {"file:///.//Nope/Child", ".", 0},
+      {"file:///o.kvn/R/Top/Child", "o.kvn", 2},
+      {"file:///o.kvn//Top/Child", "o.kvn", 2},
+      {"file:///./sub/o.kvn/R/Top", "./sub/o.kvn", 1},
+  };
+  for (const Case& c : cases) {
+    const CLinkPath link(c.link);
+    EXPECT_EQ(link.GetPath(), c.path) << c.link;
+    EXPECT_EQ(m->FindTreeByLink(link), c.item) << c.link;
+  }
+
+  // "file:///./name" is a file beside the document when one is there, else an item of it.
+  const std::string dir = kesta_test::MakeTempDir("treelinks");
+  std::ofstream(dir + "/note.txt") << "x";
+  const std::string doc = dir + "/doc.kvn";
+  EXPECT_TRUE(IsTreeLinkOfDocument("file:///./R/Top", doc.c_str()));
+  EXPECT_TRUE(CLinkPath::IsTreeLink("file:///./R/Top"));
+  EXPECT_FALSE(IsTreeLinkOfDocument("file:///./note.txt", doc.c_str()));
+  EXPECT_TRUE(IsTreeLinkOfDocument("file:///.//Top", doc.c_str()));
 }
 
 TEST(TreePrune, StruckAndFilteredTrees) {

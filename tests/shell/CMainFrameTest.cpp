@@ -672,6 +672,21 @@ TEST_F(MainFrameTest, WindowCommandsCycleAndCloseTheChildren) {
   EXPECT_TRUE(Documents().empty());
 }
 
+TEST_F(MainFrameTest, StatusBarCommandHidesAndShowsTheStatusBar) {
+  ASSERT_TRUE(Start());
+  CMainFrame* frame = Frame();
+  CStatusBar* status = frame->GetStatusBar();
+  ASSERT_NE(status, nullptr);
+  EXPECT_TRUE(MenuState(frame, ID_VIEW_STATUS_BAR).enabled);
+  EXPECT_TRUE(MenuState(frame, ID_VIEW_STATUS_BAR).checked);
+  frame->SendCommand(ID_VIEW_STATUS_BAR);
+  EXPECT_FALSE(status->IsShown());
+  EXPECT_FALSE(MenuState(frame, ID_VIEW_STATUS_BAR).checked);
+  frame->SendCommand(ID_VIEW_STATUS_BAR);
+  EXPECT_TRUE(status->IsShown());
+  EXPECT_TRUE(MenuState(frame, ID_VIEW_STATUS_BAR).checked);
+}
+
 TEST_F(MainFrameTest, TopMostTogglesAndIsStored) {
   ASSERT_TRUE(Start());
   Frame()->SendCommand(0x81D5);

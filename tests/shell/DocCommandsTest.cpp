@@ -4,9 +4,14 @@
 
 #include "app/CKestavonApp.h"
 #include "model/CDirData.h"
+#include "model/KvnCrypt.h"
+#include "model/dialogs/CCryptDlg.h"
+#include "model/dialogs/CPasswordDlg.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Shell.h"
+#include "resources/CommandIds.h"
 #include "tests/shell/AppFixture.h"
+#include "tests/treeview/ModalAnswers.h"
 
 namespace app_test {
 namespace {
@@ -116,6 +121,41 @@ TEST_F(AppTest, TemplateTextAndBookmarkEntryFollowTheDocument) {
   }
   EXPECT_EQ(m_app->m_bookmarkFiles.Find(doc.GetPathName()), 0);
   EXPECT_FALSE(Enabled(doc, 0x8209));  // already bookmarked
+}
+
+TEST_F(AppTest, APasswordSetThroughItsCommandEnciphersTheSaveAndOpensTheFileAgain) {
+  const std::string path = SampleCopy("secret.kvn");
+  ASSERT_TRUE(Start({path}));
+  const CString top = Documents()[0]->GetTree().GetName(0);
+  auto typePassword = [](const char* password) {
+    return ModalAnswers([password](wxDialog* dialog) {
+      if (auto* crypt = dynamic_cast<CCryptDlg*>(dialog)) crypt->m_strReadText = password;
+      if (auto* entry = dynamic_cast<CPasswordDlg*>(dialog)) entry->m_strPassword = password;
+      return static_cast<int>(IDOK);
+    });
+  };
+  {
+    auto answer = typePassword("ひみつ");
+    Frame()->SendCommand(ID_FILE_PASSWORD);
+    ASSERT_EQ(answer.titles.size(), 1u);
+  }
+  CKestavonDoc& doc = *Documents()[0];
+  EXPECT_EQ(doc.GetTree().GetProperties().m_strReadPassword, PasswordHash("ひみつ"));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_TRUE(doc.CanUndo());
+  {
+    ScopedMessageBoxHook hook(IDYES);
+    Frame()->SendCommand(ID_FILE_SAVE);
+  }
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_TRUE(KvnCrypt::IsEncryptedFile(path.c_str()));
+
+  m_app->CloseAllDocuments();
+  {
+    auto answer = typePassword("ひみつ");
+    ASSERT_NE(m_app->OpenDocumentFile(path.c_str()), nullptr);
+  }
+  EXPECT_EQ(Documents().back()->GetTree().GetName(0), top);
 }
 
 }  // namespace

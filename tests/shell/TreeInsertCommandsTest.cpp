@@ -50,15 +50,18 @@ TEST_F(TreeInsertTest, TextFilesBecomeTreesInReverseOrderWithoutControlBytes) {
   std::vector<std::string> expected = Children(*tree, parent);
   const size_t at = std::find(expected.begin(), expected.end(), tree->GetName(current).str()) - expected.begin();
   expected.insert(expected.begin() + static_cast<long>(at) + 1, {"README", "b", "a"});
-  EXPECT_EQ(InsertFileTrees(*tree, current, paths, false, false), 3);
+  // The item the document selects first says nothing about the texts.
+  tree->GetProperties().m_nFirstLine = 2;
+  EXPECT_EQ(InsertFileTrees(*tree, current, paths, false), 3);
   tree->MakeTreeData();
   EXPECT_EQ(Children(*tree, parent), expected);
   const int a = tree->FindName("a");
   ASSERT_GE(a, 0);
   EXPECT_EQ(tree->GetText(a).str(), "Axy\r\n");
 
-  // Under the top tree: its last children, also reversed, with the title as first line.
-  EXPECT_EQ(InsertFileTrees(*tree, 0, {paths[0], paths[1]}, false, true), 2);
+  // Under the top tree: its last children, also reversed, with the title as first line once.
+  tree->GetProperties().m_bAutoTitle = 1;
+  EXPECT_EQ(InsertFileTrees(*tree, 0, {paths[0], paths[1]}, false), 2);
   tree->MakeTreeData();
   std::vector<std::string> top = Children(*tree, 0);
   ASSERT_GE(top.size(), 2u);
@@ -73,7 +76,7 @@ TEST_F(TreeInsertTest, LinkFilesLinkToTheFileOrTheShortcutsAddress) {
   const std::string plain = MakeFile("plan.pdf", "%PDF");
   const std::string shortcut = MakeFile("site.URL", "[InternetShortcut]\r\nURL=https://example.com/\r\n");
   const int before = tree->GetDirDataCount();
-  EXPECT_EQ(InsertFileTrees(*tree, 0, {plain.c_str(), shortcut.c_str()}, true, false), 2);
+  EXPECT_EQ(InsertFileTrees(*tree, 0, {plain.c_str(), shortcut.c_str()}, true), 2);
   tree->MakeTreeData();
   ASSERT_EQ(tree->GetDirDataCount(), before + 2);
   EXPECT_EQ(tree->GetName(before).str(), "site");

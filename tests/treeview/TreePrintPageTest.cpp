@@ -197,4 +197,30 @@ TEST(TreePrintPageTest, ColumnsFillOneAfterTheOther) {
   EXPECT_TRUE(secondColumn);
 }
 
+// Without the bitmap a checked title carries the pane's check-mark text, in titles alone and with
+// the texts; the title moves right by the mark's width.
+TEST(TreePrintPageTest, ACheckedTitleCarriesTheCheckMarkText) {
+  auto model = Outline({{"top", ""}, {"top/done", "body"}, {"top/open", "body"}});
+  model->EditDirData(1)->m_nStatus |= 1;
+  for (int bunsho : {0, 1}) {
+    for (const char* mark : {"", "[x]"}) {
+      TreePrintSettings settings;
+      settings.bunsho = bunsho;
+      if (*mark) settings.checkText = mark;
+      const std::string expected = *mark ? mark : "○";
+      TreePrintJob job(*model, 0, model->GetDirDataCount(), settings);
+      FakeCanvas canvas;
+      ASSERT_TRUE(job.PrintPage(canvas, kPage, 1, kNow));
+      int marks = 0;
+      for (const auto& d : canvas.drawn) marks += d.text == expected;
+      EXPECT_EQ(marks, 1) << bunsho << expected;
+      const FakeCanvas::Drawn* done = canvas.Find("done");
+      const FakeCanvas::Drawn* open = canvas.Find("open");
+      ASSERT_TRUE(done && open);
+      const int width = static_cast<int>(expected.size()) * 10;
+      EXPECT_EQ(done->x - open->x, width) << bunsho << expected;
+    }
+  }
+}
+
 }  // namespace

@@ -184,7 +184,7 @@ TEST_F(EditCommandsTest, TheProgramsPickersAndCalculatorFillTheTextAndTheRestSta
 
   EditOf(doc).SetLongText("");
   Command(doc, ID_EDIT_INSERT_TREE_LINK);
-  EXPECT_EQ(Text(doc), "file:///.//two") << "this outline, then the titles below its top tree";
+  EXPECT_EQ(Text(doc), "file:///./top/two") << "this outline, then the titles from its top tree down";
   EditOf(doc).SetLongText("");
   Command(doc, ID_EDIT_INSERT_DATE);
   EXPECT_NE(Text(doc).find("03"), std::string::npos) << Text(doc);

@@ -332,7 +332,7 @@ TEST_F(TreeEditDlgTest, TreeLinkPointsIntoThisOutlineOrAnotherWithoutLockingIt) 
   });
   ::Click(&dialog, CTreeEditDlg::IDC_TREELINK);
   EXPECT_EQ(start, m_doc->GetCurrentTree());
-  EXPECT_EQ(dialog.m_strLink, "file:///.//A/B");
+  EXPECT_EQ(dialog.m_strLink, "file:///./Top/A/B");
   ::Click(&dialog, CTreeEditDlg::IDC_TREELINK);
   EXPECT_EQ(start, 2);
 
@@ -341,7 +341,7 @@ TEST_F(TreeEditDlgTest, TreeLinkPointsIntoThisOutlineOrAnotherWithoutLockingIt) 
   SetLink("other.kvn");
   ::Click(&dialog, CTreeEditDlg::IDC_TREELINK);
   EXPECT_EQ(start, 0);
-  EXPECT_EQ(dialog.m_strLink, "file:///other.kvn//Y");
+  EXPECT_EQ(dialog.m_strLink, "file:///other.kvn/Other/Y");
   EXPECT_FALSE(Exists(Dir() + "/other.kvn.lock"));
 
   // A file that cannot be read leaves the link as it was.

@@ -102,6 +102,7 @@ TEST_F(TreePaneTest, ANewItemTakesTheDialogsLookAndInsertGoesInFront) {
   }
   ATREE& tree = doc->GetTree();
   ASSERT_EQ(Paths(doc)[5], "Top/ins");
+  EXPECT_EQ(doc->GetCurrentTree(), 5) << "the new item is selected";
   const CDirData* item = tree.GetDirData(5);
   EXPECT_EQ(item->m_nStatus, 12 | 32 | (3 << 24));
   EXPECT_EQ(item->m_nIdHigh, 0x0000FF);
@@ -207,9 +208,11 @@ TEST_F(TreePaneTest, ContinuousInputOpensTheDialogAgainUntilACancel) {
   Command(ID_TREE_INSERT);
   for (int i = 0; i < 5; ++i) wxTheApp->ProcessPendingEvents();
   EXPECT_EQ(asked, 3);
-  EXPECT_EQ(Paths(doc)[5], "Top/first");
-  EXPECT_EQ(Paths(doc)[6], "Top/second");
+  // Each new item is selected, so the next one goes in front of it.
+  EXPECT_EQ(Paths(doc)[5], "Top/second");
+  EXPECT_EQ(Paths(doc)[6], "Top/first");
   EXPECT_EQ(Paths(doc)[7], "Top/B");
+  EXPECT_EQ(doc->GetCurrentTree(), 5);
 }
 
 TEST_F(TreePaneTest, ACutWhoseCopyWasRefusedDeletesNothing) {
@@ -355,6 +358,7 @@ TEST_F(TreePaneTest, PickedMovesAndDeletesKeepTheOutlineWhole) {
   }
   EXPECT_EQ(Paths(doc), (std::vector<std::string>{"Top", "Top/B", "Top/C", "Top/C/A", "Top/C/A/a1", "Top/C/A/a2",
                                                   "Top/C/A/a2/x"}));
+  EXPECT_EQ(doc->GetCurrentTree(), 6) << "the item now at the chosen index";
   EXPECT_EQ(doc->GetTree().GetDirData(3)->m_created, created) << "a moved item keeps its times";
   list->SetCurSel(doc->GetTree().GetRows().GetRowIndex(5));  // a2 beside B, which lies before it
   {
@@ -363,6 +367,7 @@ TEST_F(TreePaneTest, PickedMovesAndDeletesKeepTheOutlineWhole) {
   }
   EXPECT_EQ(Paths(doc), (std::vector<std::string>{"Top", "Top/B", "Top/a2", "Top/a2/x", "Top/C", "Top/C/A",
                                                   "Top/C/A/a1"}));
+  EXPECT_EQ(doc->GetCurrentTree(), 1);
 
   // A ticked parent and its ticked child go together; the top item is never deleted.
   ModalAnswers tick([](wxDialog* dialog) {

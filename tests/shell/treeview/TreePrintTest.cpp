@@ -106,6 +106,20 @@ TEST_F(TreePrintTest, AnOutlineThatTheFilterEmptiesIsNotPrinted) {
   EXPECT_FALSE(OpenPreview());
 }
 
+// The pane's check-mark text marks checked titles; a text loses its first line only when the
+// document puts the title there, not when new items take the caret into the text.
+TEST_F(TreePrintTest, PrintTakesTheCheckMarkTextAndTheDocumentsTitleLineOption) {
+  Setting("Mark", "Check", "◎");
+  m_app->m_bAfterText = 1;
+  CKestavonDoc* doc = OpenOutline({"Top", "Top/A"});
+  ASSERT_TRUE(doc);
+  TreePrintSettings settings = ViewOf(doc)->GetPrintSettings();
+  EXPECT_EQ(settings.checkText.str(), std::string("◎"));
+  EXPECT_EQ(settings.titleFirstLine, 0);
+  doc->GetTree().GetProperties().m_bAutoTitle = 1;
+  EXPECT_EQ(ViewOf(doc)->GetPrintSettings().titleFirstLine, 1);
+}
+
 TEST_F(TreePrintTest, ThePreviewLaysOutOnlyThePagesUpToTheOneShown) {
   Setting("Print", "PageMode", "0");
   Setting("Print", "Page", "2");

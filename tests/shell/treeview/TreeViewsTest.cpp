@@ -25,6 +25,7 @@
 #include "tests/shell/treeview/TreePaneFixture.h"
 #include "treeview/CSortDlg.h"
 #include "treeview/CTimeStampDlg.h"
+#include "treeview/CTreeEditDlg.h"
 #include "treeview/CTrView.h"
 #include "treeview/CTreeListDlg.h"
 #include "treeview/CTreePropDlg.h"
@@ -368,17 +369,98 @@ TEST_F(TreePaneTest, AnUntickedUpdatedTimeIsUnsetUndoableAndLeavesTheRecentList)
   EXPECT_TRUE(IsEnabled(ID_VIEW_TIME_CREATED));
 }
 
-// The top item stands as an empty first title, which the same-file form "file:///.//" expects.
 TEST_F(TreePaneTest, LinkCopiesNameTheItemFromTheTopDown) {
   CKestavonDoc* doc = OpenOutline({"Top", "Top/A", "Top/A/B"});
   ListOf(doc)->SetCurSel(2);
   Command(ID_TREE_COPY_LINK_SAME);
-  EXPECT_EQ(ClipboardText(), "file:///.//A/B");
+  EXPECT_EQ(ClipboardText(), "file:///./Top/A/B");
   Command(ID_TREE_COPY_LINK_FOLDER);
   const CString path = doc->GetPathName();
-  EXPECT_EQ(ClipboardText(), "file:///" + path.Mid(path.ReverseFind('/') + 1).str() + "//A/B");
+  EXPECT_EQ(ClipboardText(), "file:///" + path.Mid(path.ReverseFind('/') + 1).str() + "/Top/A/B");
   Command(ID_TREE_COPY_LINK_OTHER);
-  EXPECT_EQ(ClipboardText(), "file:///" + path.str() + "//A/B");
+  EXPECT_EQ(ClipboardText(), "file:///" + path.str() + "/Top/A/B");
+  // An unsaved document has no file name to give.
+  EXPECT_EQ(ViewOf(doc)->MakeTreeLinkText(0, "").str(), "file:////Top");
+}
+
+// Links copied here and links that other programs and earlier versions wrote lead to the item.
+TEST_F(TreePaneTest, ItemLinksOfEitherFormJumpInsideTheOutline) {
+  CKestavonDoc* doc = OpenOutline(kOutline, [](ATREE& tree) {
+    tree.EditDirData(4)->m_strLink = "file:///./Top/A/a1";
+    tree.EditDirData(5)->m_strLink = "file:///.//A/a1/x";
+  });
+  COwnerListBox* list = ListOf(doc);
+  ScopedShellOpener none("");
+  ScopedMessageBoxHook hook(IDOK);
+  list->SetCurSel(doc->GetTree().GetRows().GetRowIndex(4));  // B
+  Command(ID_VIEW_OPEN_LINK);
+  EXPECT_EQ(doc->GetCurrentTree(), 2);
+  list->SetCurSel(doc->GetTree().GetRows().GetRowIndex(5));  // C
+  Command(ID_VIEW_OPEN_LINK);
+  EXPECT_EQ(doc->GetCurrentTree(), 3);
+  EXPECT_TRUE(hook.Calls().empty());
+}
+
+TEST_F(TreePaneTest, DoubleClickActsOnLeavesAndParentsAsTheSettingSays) {
+  const std::vector<std::string> outline = {"Top", "Top/A", "Top/A/a1", "Top/B", "Top/C"};
+  auto withLinks = [](ATREE& tree) {
+    tree.EditDirData(1)->m_strLink = "file:///./Top/C";
+    tree.EditDirData(2)->m_strLink = "file:///./Top/C";
+  };
+  auto doubleClick = [](CKestavonDoc* doc, int item) {
+    COwnerListBox* list = ListOf(doc);
+    list->SetCurSel(doc->GetTree().GetRows().GetRowIndex(item));
+    wxCommandEvent dclick(wxEVT_LISTBOX_DCLICK, COwnerListBox::kControlId);
+    dclick.SetEventObject(list);
+    list->GetEventHandler()->ProcessEvent(dclick);
+  };
+  std::vector<std::string> edited;  // the items whose modify dialog opened
+  ModalAnswers answer([&edited](wxDialog* dialog) {
+    if (auto* edit = dynamic_cast<CTreeEditDlg*>(dialog)) edited.push_back(edit->m_strTitle.str());
+    return static_cast<int>(wxID_CANCEL);
+  });
+  ScopedShellOpener none("");
+
+  // Automatic: a parent folds and unfolds whatever its link, a leaf follows its link, a leaf
+  // without one is modified.
+  CKestavonDoc* doc = Open(WriteOutline("auto.kvn", outline, withLinks));
+  doubleClick(doc, 1);
+  EXPECT_FALSE(doc->GetTree().IsExpanded(1));
+  doubleClick(doc, 1);
+  EXPECT_TRUE(doc->GetTree().IsExpanded(1));
+  EXPECT_EQ(doc->GetCurrentTree(), 1);
+  doubleClick(doc, 3);
+  EXPECT_EQ(edited, std::vector<std::string>{"B"});
+  doubleClick(doc, 2);
+  EXPECT_EQ(doc->GetCurrentTree(), 4);
+  EXPECT_EQ(edited, std::vector<std::string>{"B"});
+  m_app->CloseAllDocuments();
+
+  // Always modify, and always open the link, whatever the item.
+  Setting("System", "DblClk", "1");
+  edited.clear();
+  doc = Open(WriteOutline("modify.kvn", outline, withLinks));
+  doubleClick(doc, 1);
+  EXPECT_EQ(edited, std::vector<std::string>{"A"});
+  EXPECT_TRUE(doc->GetTree().IsExpanded(1));
+  m_app->CloseAllDocuments();
+  Setting("System", "DblClk", "2");
+  doc = Open(WriteOutline("link.kvn", outline, withLinks));
+  doubleClick(doc, 1);
+  EXPECT_EQ(doc->GetCurrentTree(), 4);
+  EXPECT_EQ(edited, std::vector<std::string>{"A"});
+}
+
+// The text pane's commands in the tree pane's menus reach the text pane.
+TEST_F(TreePaneTest, TextPaneCommandsAreHandedOn) {
+  CKestavonDoc* doc = OpenOutline(kOutline);
+  ListOf(doc)->SetCurSel(1);
+  for (int id : {ID_VIEW_COUNT_CHARS, ID_FILE_TEXTAREA_INSERT, ID_FILE_TEXTAREA_SAVE, ID_FILE_TEXTAREA_SAVE_TEMPLATE})
+    EXPECT_TRUE(IsEnabled(id)) << id;
+  ModalAnswers answer([](wxDialog*) { return static_cast<int>(wxID_CANCEL); });
+  Command(ID_VIEW_COUNT_CHARS);
+  ASSERT_EQ(answer.titles.size(), 1u);
+  EXPECT_EQ(WxToCP932(answer.titles[0]).str(), "文字数のカウント");
 }
 
 TEST(ShellOpen, AQuotedProgramKeepsItsOptionsAndTheCallersFile) {
