@@ -2,9 +2,14 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
-// Found where the program's own libraries are ($ORIGIN/../lib, the program's run path).
+// Beside the program's own libraries, in "lib" next to the program's folder. Asked for by its full
+// path: a search by name would go by the run path of whatever called dlopen, which a sanitizer's
+// interception of the call makes its own library.
 constexpr char kModuleName[] = "libkesta_webview.so";
 
 using MakeFunction = decltype(&KestaMakePreviewWebView);
@@ -12,7 +17,11 @@ using MakeFunction = decltype(&KestaMakePreviewWebView);
 MakeFunction LoadModule() {
   // Loaded once and kept: the web views made by it live in windows until the program ends.
   static const MakeFunction make = []() -> MakeFunction {
-    void* handle = dlopen(kModuleName, RTLD_NOW | RTLD_LOCAL);
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string path = (program.parent_path().parent_path() / "lib" / kModuleName).string();
+    void* handle = error ? nullptr : dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) handle = dlopen(kModuleName, RTLD_NOW | RTLD_LOCAL);
     return handle ? reinterpret_cast<MakeFunction>(dlsym(handle, "KestaMakePreviewWebView")) : nullptr;
   }();
   return make;
