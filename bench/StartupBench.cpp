@@ -22,7 +22,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
+#include <ctime>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -33,7 +33,13 @@ extern char** environ;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// Seconds on the monotonic clock. (<chrono> cannot be built with the project's code page for
+// narrow literals.)
+double Now() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
 
 int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }  // a window may go between event and question
 
@@ -53,9 +59,8 @@ class WindowWatch {
 
   // Waits until a viewable window whose title holds the word is there; false after the seconds.
   bool WaitFor(const std::string& word, double seconds) {
-    const Clock::time_point end =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-    while (Clock::now() < end) {
+    const double end = Now() + seconds;
+    while (Now() < end) {
       while (XPending(m_display)) {
         XEvent event;
         XNextEvent(m_display, &event);
@@ -145,13 +150,13 @@ double TimeToWindow(const std::vector<std::string>& command, const std::string& 
   posix_spawnattr_init(&attributes);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);  // its helpers go with it
   pid_t pid = 0;
-  const Clock::time_point start = Clock::now();
+  const double start = Now();
   const int started = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   double seconds = -1;
   if (started == 0) {
-    if (watch.WaitFor(titleWord, 60)) seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    if (watch.WaitFor(titleWord, 60)) seconds = Now() - start;
     kill(-pid, SIGKILL);
     waitpid(pid, nullptr, 0);
   }
