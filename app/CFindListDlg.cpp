@@ -1,7 +1,6 @@
 #include "app/CFindListDlg.h"
 
 #include <wx/button.h>
-#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -9,11 +8,13 @@
 
 #include <algorithm>
 
+#include "app/CWordListBox.h"
 #include "app/SearchSupport.h"
 #include "foundation/IMatch.h"
 #include "foundation/IMatchCollection.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
+#include "foundation/TextSearch.h"
 #include "model/ATREE.h"
 #include "model/CDirData.h"
 #include "platform/framework/CWinApp.h"
@@ -39,7 +40,12 @@ CFindListDlg::CFindListDlg(wxWindow* parent, ATREE* tree, std::vector<const CDir
       m_hits(std::move(hits)),
       m_strSearch(tree->GetSearch().GetSearchText()),
       m_bRegExp(tree->GetSearch().GetRegExpSearch()) {
-  m_list = new wxListBox(this, IDC_LIST, wxDefaultPosition, wxSize(180, 320));
+  m_list = new CWordListBox;
+  m_list->Create(this, IDC_LIST, wxDefaultPosition, wxSize(180, 320));
+  m_list->m_bMarkWords = m_bMarkWords;
+  m_list->m_strWord = m_strSearch;
+  m_list->m_nSearchOptions = (tree->GetSearch().GetMatchCase() ? 0 : FIND_IGNORE_CASE) |
+                             (tree->GetSearch().GetMatchWidth() ? 0 : FIND_IGNORE_WIDTH);
   m_text = new wxTextCtrl(this, IDC_TEXT, wxEmptyString, wxDefaultPosition, wxSize(420, 320),
                           wxTE_MULTILINE | wxTE_RICH2 | wxTE_READONLY | wxTE_NOHIDESEL);
   m_path = new wxStaticText(this, IDC_PATH, CP932ToWx("ツリーのパス"));
@@ -56,7 +62,7 @@ CFindListDlg::CFindListDlg(wxWindow* parent, ATREE* tree, std::vector<const CDir
   top->Add(foot, 0, wxEXPAND | wxALL, 10);
   SetSizerAndFit(top);
 
-  for (const CDirData* hit : m_hits) m_list->Append(CP932ToWx(ListTitle(hit->m_strPath).str()));
+  for (const CDirData* hit : m_hits) m_list->AddString(ListTitle(hit->m_strPath));
   if (!m_hits.empty()) {
     m_list->SetSelection(0);
     ShowHit(0);

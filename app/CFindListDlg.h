@@ -1,6 +1,7 @@
 #pragma once
 // The search list: every tree a search found, the text of the chosen one with the found words
-// marked in blue bold, stepping from mark to mark, and the tree to jump to.
+// marked in blue bold, stepping from mark to mark, and the tree to jump to. The list of hit titles
+// marks the search word in them as well.
 #include <wx/dialog.h>
 
 #include <utility>
@@ -12,7 +13,7 @@
 
 class ATREE;
 class CDirData;
-class wxListBox;
+class CWordListBox;
 class wxStaticText;
 class wxTextCtrl;
 
@@ -57,6 +58,6 @@ class CFindListDlg : public wxDialog {
   std::vector<std::pair<int, int>> m_marks;  // of the shown text
   wxStaticText* m_path;
   wxTextCtrl* m_text;
-  wxListBox* m_list;
+  CWordListBox* m_list;
   bool m_bInit = false;
 };

@@ -1,95 +1,58 @@
-// The tree pane over a large outline (50 chapters x 20 sections x N/1000 items, about N items):
-// refilling the list from the model's rows with the row measuring, painting one screen at
-// scattered top rows (the cost must not grow with the outline), scrolling by the wheel's three
-// rows with the repaint, and folding and unfolding a chapter (model rebuild and refill). Needs a
-// display: run under xvfb-run.
+// The tree pane of an outline window over a large outline of the usual shape (every tenth item a
+// chapter on level 1, some struck through): refilling the list from the model's rows with the row
+// measuring, painting one screen at scattered top rows (the cost must not grow with the outline),
+// scrolling by the wheel's three rows with the repaint, and tree commands while the text pane shows
+// an item of 11 MB against the same commands with a short item shown (the shown item's size must
+// not count). Needs a display: run under xvfb-run.
 #include <benchmark/benchmark.h>
-#include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/frame.h>
-#include <wx/init.h>
 
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "bench/GuiBenchMain.h"
-#include "app/CKestavonApp.h"
-#include "app/CKestavonDoc.h"
-#include "model/CDirData.h"
-#include "treeview/COwnerListBox.h"
-#include "treeview/CTrView.h"
+#include "bench/OutlineWindow.h"
+#include "resources/CommandIds.h"
 
 namespace {
 
+using outline_window::Window;
 
-struct Host {
-  explicit Host(int items) {
-    doc = std::make_unique<CKestavonDoc>();
-    doc->m_bAutoDelete = FALSE;  // owned here
-    ATREE& tree = doc->GetTree();
-    tree.RemoveAll();
-    tree.AddDirData(std::make_unique<CDirData>("アウトライン"));
-    const int perSection = std::max(1, items / 1000);
-    for (int c = 0; c < 50; ++c) {
-      const CString chapter = CString("アウトライン\x01第") + std::to_string(c + 1).c_str() + "章 概要";
-      tree.AddDirData(std::make_unique<CDirData>(chapter));
-      for (int s = 0; s < 20; ++s) {
-        const CString section = chapter + "\x01" + std::to_string(s + 1).c_str() + "節 項目の見出し";
-        tree.AddDirData(std::make_unique<CDirData>(section));
-        for (int i = 0; i < perSection; ++i) {
-          auto item = std::make_unique<CDirData>(section + "\x01" + "メモ " + std::to_string(i).c_str());
-          item->m_strText = "本文";
-          item->m_nStatus = (i % 7 == 0) ? 1 : 0;
-          tree.AddDirData(std::move(item));
-        }
-      }
-    }
-    tree.MakeTreeData();
-    frame = new wxFrame(nullptr, wxID_ANY, "bench", wxDefaultPosition, wxSize(600, 900));
-    view = new CTrView;
-    view->Create(frame, wxID_ANY, wxPoint(0, 0), wxSize(600, 900));
-    doc->AddView(view);
-    view->OnInitialUpdate();
-    frame->Show();
+constexpr size_t kLongText = 11 * 1024 * 1024;
+constexpr int kLongTextItems = 100000;
+
+std::map<int, std::unique_ptr<Window>> g_windows;
+
+// Outlines by item count; the one of kLongTextItems holds the long text in item 2.
+Window* WindowOf(benchmark::State& state, int items) {
+  if (!gui_bench::HasDisplay(state)) return nullptr;
+  std::unique_ptr<Window>& window = g_windows[items];
+  if (!window) {
+    const size_t big = items == kLongTextItems ? kLongText : 0;
+    window = std::make_unique<Window>("pane" + std::to_string(items) + ".kvn",
+                                      [items, big] { return outline_window::MakeOutline(items, big); });
   }
-  ~Host() {
-    doc->RemoveView(view);
-    frame->Destroy();
+  if (!window->IsOpen()) {
+    state.SkipWithError("the outline window did not open");
+    return nullptr;
   }
-
-  std::unique_ptr<CKestavonDoc> doc;
-  wxFrame* frame;
-  CTrView* view;
-};
-
-std::unique_ptr<CKestavonApp> g_app;
-std::map<int, std::unique_ptr<Host>> g_hosts;
-
-Host& HostOf(int items) {
-  if (!g_app) g_app = std::make_unique<CKestavonApp>();
-  std::unique_ptr<Host>& host = g_hosts[items];
-  if (!host) host = std::make_unique<Host>(items);
-  return *host;
+  return window.get();
 }
-
-bool NoDisplay(benchmark::State& state) { return !gui_bench::HasDisplay(state); }
 
 void BM_RefillList(benchmark::State& state) {
-  if (NoDisplay(state)) return;
-  Host& host = HostOf(static_cast<int>(state.range(0)));
-  for (auto _ : state) host.view->RefillList(-1);
-  state.counters["rows"] = host.view->GetListBox()->GetCount();
-  state.SetItemsProcessed(state.iterations() * host.view->GetListBox()->GetCount());
+  Window* window = WindowOf(state, static_cast<int>(state.range(0)));
+  if (!window) return;
+  window->Select(3);
+  for (auto _ : state) window->tree->RefillList(-1);
+  state.counters["rows"] = window->list->GetCount();
 }
-BENCHMARK(BM_RefillList)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefillList)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_PaintScreen(benchmark::State& state) {
-  if (NoDisplay(state)) return;
-  Host& host = HostOf(static_cast<int>(state.range(0)));
-  COwnerListBox* list = host.view->GetListBox();
+  Window* window = WindowOf(state, static_cast<int>(state.range(0)));
+  if (!window) return;
+  COwnerListBox* list = window->list;
   const wxSize size = list->GetClientSize();
   wxBitmap bitmap(size);
   wxMemoryDC dc(bitmap);
@@ -99,13 +62,14 @@ void BM_PaintScreen(benchmark::State& state) {
     list->PaintRows(dc, wxRect(size));
     top = (top + 7919) % list->GetCount();
   }
+  list->SetTopIndex(0);
 }
-BENCHMARK(BM_PaintScreen)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintScreen)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 void BM_WheelScroll(benchmark::State& state) {
-  if (NoDisplay(state)) return;
-  Host& host = HostOf(static_cast<int>(state.range(0)));
-  COwnerListBox* list = host.view->GetListBox();
+  Window* window = WindowOf(state, static_cast<int>(state.range(0)));
+  if (!window) return;
+  COwnerListBox* list = window->list;
   const wxSize size = list->GetClientSize();
   wxBitmap bitmap(size);
   wxMemoryDC dc(bitmap);
@@ -118,28 +82,47 @@ void BM_WheelScroll(benchmark::State& state) {
     list->GetEventHandler()->ProcessEvent(wheel);
     list->PaintRows(dc, wxRect(size));
   }
+  list->SetTopIndex(0);
 }
-BENCHMARK(BM_WheelScroll)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WheelScroll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
-void BM_FoldUnfoldChapter(benchmark::State& state) {
-  if (NoDisplay(state)) return;
-  Host& host = HostOf(static_cast<int>(state.range(0)));
-  COwnerListBox* list = host.view->GetListBox();
-  list->SetCurSel(1);  // the first chapter
+// Argument 1: the item of 11 MB is shown; 0: a short item is. Each command is undone untimed.
+// Both are sections with one subsection.
+int ShownItem(const benchmark::State& state) { return state.range(0) ? 2 : 5; }
+
+void BM_CheckWhileShown(benchmark::State& state) {
+  Window* window = WindowOf(state, kLongTextItems);
+  if (!window) return;
+  outline_window::TimeWithUndo(state, *window, ShownItem(state), [window] { window->Command(ID_TREE_CHECK); });
+}
+BENCHMARK(BM_CheckWhileShown)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_AddSiblingWhileShown(benchmark::State& state) {
+  Window* window = WindowOf(state, kLongTextItems);
+  if (!window) return;
+  outline_window::TimeWithUndo(state, *window, ShownItem(state),
+                               [window] { window->Command(ID_TREE_ADD_SIBLING); });
+}
+BENCHMARK(BM_AddSiblingWhileShown)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_FoldWhileShown(benchmark::State& state) {
+  Window* window = WindowOf(state, kLongTextItems);
+  if (!window) return;
+  window->Select(ShownItem(state));
   for (auto _ : state) {
-    host.view->HideSubtree();
-    host.view->ShowSubtree(2);
+    window->Command(ID_TREE_HIDE_OR_UP);  // the parent chapter folds; the shown item stays current
+    window->Settle();
+    state.PauseTiming();
+    window->Command(ID_TREE_SHOW_ALL_BELOW);
+    window->Settle();
+    window->Select(ShownItem(state));
+    state.ResumeTiming();
   }
-  state.counters["rows"] = list->GetCount();
 }
-BENCHMARK(BM_FoldUnfoldChapter)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
+BENCHMARK(BM_FoldWhileShown)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  return gui_bench::RunBenchmarks(argc, argv, [] {
-    g_hosts.clear();
-    g_app.reset();
-  });
+  return gui_bench::RunBenchmarks(argc, argv, [] { g_windows.clear(); });
 }

@@ -66,7 +66,8 @@ CString MakeRelativePath(const char* basePath, const char* targetPath) {
   const std::vector<CString> from = SplitFolders(baseFolder);
   const std::vector<CString> to = SplitFolders(targetFolder);
   size_t common = 0;
-  while (common < from.size() && common < to.size() && from[common].CompareNoCase(to[common]) == 0) ++common;
+  // File names are case-sensitive here: "Docs" and "docs" are two folders.
+  while (common < from.size() && common < to.size() && from[common] == to[common]) ++common;
   CString relative;
   for (size_t i = common; i < from.size(); ++i) relative += "../";
   for (size_t i = common; i < to.size(); ++i) relative += to[i] + "/";

@@ -158,7 +158,7 @@ CMainFrame::~CMainFrame() {
 int CMainFrame::OnCreate() {
   UseCompactMenus();
   for (UINT resource : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDR_KESTAVTYPE),
-                        static_cast<UINT>(IDR_CHARTTYPE)}) {
+                        static_cast<UINT>(IDR_CHARTTYPE), static_cast<UINT>(IDR_GREPTYPE)}) {
     std::unique_ptr<wxMenuBar> menus = LoadMenuBar(resource);
     if (!menus) continue;
     if (CKestavonApp* app = GetKestavonApp()) app->m_keyTable.GetKeyTable().UpdateMenuTexts(menus.get());

@@ -128,6 +128,7 @@ void CIEditView::LoadText(bool firstLoad) {
   edit.SetLongText(text);
   m_nLoadedItem = doc->GetCurrentTree();
   m_bUnsaved = false;
+  m_bEditMadeModified = false;
   CKestavonApp* app = GetKestavonApp();
   const int mode = app ? app->m_nTextCurInit : 0;
   const ATREE& tree = doc->GetTree();
@@ -180,6 +181,7 @@ void CIEditView::SaveText() {
 
 void CIEditView::OnTextEdited() {
   m_bUnsaved = true;
+  if (CKestavonDoc* doc = GetDocument(); doc && !doc->IsModified()) m_bEditMadeModified = true;
   CWrilaView::OnTextEdited();
 }
 

@@ -134,6 +134,9 @@ class CIEditView : public CWrilaView, public CTextPane {
   // Editing commands: cut and paste with the title following, caret jumps, insertions, the title
   // from the text, line sorting, whole-text copy and two commands of the control itself.
   void BindEditCommands();
+  // The control's undo; back at the text it loaded, with nothing else changed, the document is
+  // unchanged again.
+  void OnEditUndo(wxCommandEvent& event);
   void OnCutOrPaste(wxCommandEvent& event);
   void OnGoFirst(wxCommandEvent& event);
   void OnGoLast(wxCommandEvent& event);
@@ -211,4 +214,8 @@ class CIEditView : public CWrilaView, public CTextPane {
   int m_nLoadedItem = -1;
   // The user edited the text since it was loaded or last written back.
   bool m_bUnsaved = false;
+  // The document was unchanged until the user edited the text the control holds: undoing every
+  // edit makes it unchanged again. A document changed before (an imported outline in no file)
+  // stays changed.
+  bool m_bEditMadeModified = false;
 };

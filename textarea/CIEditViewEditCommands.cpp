@@ -35,6 +35,7 @@ bool BothLowBits(short status) { return (status & 3) == 3; }
 }  // namespace
 
 void CIEditView::BindEditCommands() {
+  Bind(wxEVT_MENU, &CIEditView::OnEditUndo, this, ID_EDIT_UNDO);
   Bind(wxEVT_MENU, &CIEditView::OnCutOrPaste, this, ID_EDIT_CUT);
   Bind(wxEVT_MENU, &CIEditView::OnCutOrPaste, this, ID_EDIT_PASTE);
   Bind(wxEVT_MENU, &CIEditView::OnGoFirst, this, ID_EDIT_GO_FIRST);
@@ -70,6 +71,18 @@ void CIEditView::BindEditCommands() {
     ISpellChecker* checker = Seam<ISpellChecker>::Get();
     event.Enable(checker && checker->HasDictionary());
   }, ID_EDIT_SPELL_CHECK);
+}
+
+void CIEditView::OnEditUndo(wxCommandEvent&) {
+  CWrilaCtrl& edit = GetEditCtrl();
+  edit.ExecCommand(ID_EDIT_UNDO);
+  CKestavonDoc* doc = GetDocument();
+  // Text that went into the outline left an outline undo step: the outline differs from the file.
+  if (!doc || !m_bEditMadeModified || doc->CanUndo()) return;
+  if (BothLowBits(edit.QueryStatus(ID_EDIT_UNDO)) && edit.GetModified()) return;
+  doc->SetModifiedFlag(FALSE);
+  m_bUnsaved = false;
+  m_bEditMadeModified = false;
 }
 
 void CIEditView::OnCutOrPaste(wxCommandEvent& event) {

@@ -205,6 +205,8 @@ BOOL CIEditView::EditInOutsideEditor(const std::function<void(pid_t)>& waitForUs
     AfxMessageBox("一時ファイルを読み込めません", MB_ICONSTOP);
     return FALSE;
   }
+  // An editor closed without a change leaves the text, its caret and the document as they were.
+  if (edited == text) return TRUE;
   edit.SetLongText(edited);
   // The text differs from the item's now: it goes back at the next write-back like typed text.
   edit.SetModified(TRUE);

@@ -2,12 +2,12 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/datectrl.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "foundation/CDatePicker.h"
 #include "foundation/SettingAccess.h"
 #include "foundation/SettingsTable.h"
 #include "platform/framework/CWinApp.h"
@@ -27,15 +27,6 @@ const char* const kMonthEnglish[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 const char* const kMonthEnglishLong[] = {"January", "February", "March",     "April",   "May",      "June",
                                          "July",    "August",   "September", "October", "November", "December"};
 const char* const kWeekLabels[] = {"日(&S)", "月(&M)", "火(&T)", "水(&W)", "木(&T)", "金(&F)", "土(&T)"};
-
-wxDateTime ToWx(const COleDateTime& date) {
-  return wxDateTime(static_cast<wxDateTime::wxDateTime_t>(date.GetDay()),
-                    static_cast<wxDateTime::Month>(date.GetMonth() - 1), date.GetYear());
-}
-
-COleDateTime FromWx(const wxDateTime& date) {
-  return COleDateTime(date.GetYear(), date.GetMonth() + 1, date.GetDay(), 0, 0, 0);
-}
 
 COleDateTime Today() {
   const COleDateTime now = COleDateTime::GetCurrentTime();
@@ -79,10 +70,10 @@ CDateTreeDlg::CDateTreeDlg(wxWindow* parent)
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* grid = new wxFlexGridSizer(2, 6, 6);
   grid->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("開始日(&D):")), 0, wxALIGN_CENTER_VERTICAL);
-  m_start = new wxDatePickerCtrl(this, IDC_START);
+  m_start = new CDatePicker(this, IDC_START);
   grid->Add(m_start);
   grid->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("終了日(&E):")), 0, wxALIGN_CENTER_VERTICAL);
-  m_end = new wxDatePickerCtrl(this, IDC_END);
+  m_end = new CDatePicker(this, IDC_END);
   grid->Add(m_end);
   grid->Add(new wxStaticText(this, wxID_ANY, CP932ToWx("形式(&F)")), 0, wxALIGN_CENTER_VERTICAL);
   m_format = new wxTextCtrl(this, IDC_FORMAT, wxEmptyString, wxDefaultPosition, wxSize(200, -1));
@@ -123,8 +114,8 @@ int CDateTreeDlg::DoModal() {
 bool CDateTreeDlg::TransferDataToWindow() {
   m_format->ChangeValue(CP932ToWx(m_strFormat.str()));
   m_sameLevel->SetValue(m_bSameLevel != 0);
-  m_start->SetValue(ToWx(m_timeStart));
-  m_end->SetValue(ToWx(m_timeEnd));
+  m_start->SetDate(m_timeStart);
+  m_end->SetDate(m_timeEnd);
   m_holiday->SetValue(m_bHoliday != 0);
   for (int i = 0; i < 7; ++i) m_week[i]->SetValue(m_bWeek[i] != 0);
   return true;
@@ -133,8 +124,8 @@ bool CDateTreeDlg::TransferDataToWindow() {
 bool CDateTreeDlg::TransferDataFromWindow() {
   m_strFormat = WxToCP932(m_format->GetValue());
   m_bSameLevel = m_sameLevel->GetValue();
-  m_timeStart = FromWx(m_start->GetValue());
-  m_timeEnd = FromWx(m_end->GetValue());
+  m_timeStart = m_start->GetDate();
+  m_timeEnd = m_end->GetDate();
   m_bHoliday = m_holiday->GetValue();
   for (int i = 0; i < 7; ++i) m_bWeek[i] = m_week[i]->GetValue();
   return true;

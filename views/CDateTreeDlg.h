@@ -7,8 +7,8 @@
 #include "platform/base/CString.h"
 #include "platform/base/WinTypes.h"
 
+class CDatePicker;
 class wxCheckBox;
-class wxDatePickerCtrl;
 class wxTextCtrl;
 
 class CDateTreeDlg : public wxDialog {
@@ -47,8 +47,8 @@ class CDateTreeDlg : public wxDialog {
 
   wxTextCtrl* m_format;
   wxCheckBox* m_sameLevel;
-  wxDatePickerCtrl* m_start;
-  wxDatePickerCtrl* m_end;
+  CDatePicker* m_start;
+  CDatePicker* m_end;
   wxCheckBox* m_holiday;
   wxCheckBox* m_week[7];
 };

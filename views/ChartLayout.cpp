@@ -127,8 +127,8 @@ class ChartBuilder {
     const int line = m_lh + 10;
     int x = 5;
     int y = 5;
-    int lowest = 5;
-    AddBox(5, 5, 0);
+    // The top box counts too: an outline of one item is as high as its box.
+    int lowest = 5 + AddBox(5, 5, 0);
     for (int i = 1; i < count; ++i) {
       const int a = Level(i - 1);
       const int b = Level(i);

@@ -97,7 +97,8 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {
   if (m_nWindow > 0) title.AppendFormat(":%d", m_nWindow);
   SetWindowText(title);
   RefreshRect(wxRect(0, 0, GetClientSize().x, GetCaptionHeight()));
-  if (m_pMDIFrame && m_pMDIFrame->MDIGetActive() == this) m_pMDIFrame->OnUpdateFrameTitle(TRUE);
+  // The frame's tabs show every window's title, not only the active one's.
+  if (m_pMDIFrame) m_pMDIFrame->OnUpdateFrameTitle(TRUE);
 }
 
 // Activation alone: a frame's own show-state choice belongs to its showing, not to each activation.

@@ -17,7 +17,9 @@ TEST(PathHelpers, RelativePathsBothWays) {
   } cases[] = {
       {"/a/b/x.kvn", "/a/c/y.txt", "../c/y.txt"},
       {"/a/b/x.kvn", "/a/b/z.txt", "z.txt"},
-      {"/a/b/x.kvn", "/A/B/w.txt", "w.txt"},  // folder names compare without letter case
+      // Folders whose names differ in letter case alone are other folders.
+      {"/a/b/x.kvn", "/A/B/w.txt", "../../A/B/w.txt"},
+      {"/tmp/A/docs/d.kvn", "/tmp/A/Docs/x.txt", "../Docs/x.txt"},
       {"/a/b/x.kvn", "/a/b/c/d/y.txt", "c/d/y.txt"},
       {"/a/b/x.kvn", "/e/y.txt", "../../e/y.txt"},
       {"D:\\a\\b\\x.kvn", "D:\\a\\c\\y.txt", "../c/y.txt"},  // stored Windows paths

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/CDatePicker.h"
 #include "foundation/CFolderDialog.h"
 #include "foundation/CListCtrlBox.h"
 #include "foundation/CStaticLink.h"
@@ -183,6 +184,33 @@ TEST_F(WidgetTest, CancelledFolderBrowseKeepsThePath) {
   ASSERT_EQ(chooser.m_titles.size(), 2u);
   EXPECT_EQ(WxToCP932(chooser.m_titles[0]), CString("フォルダ選択"));
   EXPECT_EQ(WxToCP932(chooser.m_titles[1]), CString("出力先"));
+}
+
+TEST(DatePicker, ReadsAndWritesYearMonthDay) {
+  struct Case {
+    const char* text;
+    const char* date;  // as shown; nullptr: no day
+  } cases[] = {
+      {"2026/12/11", "2026/12/11"},
+      {"2027/2/3", "2027/02/03"},
+      {"2024-02-29", "2024/02/29"},
+      {"2023/2/29", nullptr},
+      {"2026/13/1", nullptr},
+      {"2026/0/1", nullptr},
+      {"12/11/2026", nullptr},
+      {"2026/12", nullptr},
+      {"2026/12/11x", nullptr},
+      {"2026/ 1/5", nullptr},
+      {"", nullptr},
+  };
+  for (const Case& c : cases) {
+    COleDateTime date(2000, 1, 1, 0, 0, 0);
+    EXPECT_EQ(CDatePicker::ParseDate(c.text, date), c.date != nullptr) << c.text;
+    if (c.date)
+      EXPECT_EQ(std::string(CDatePicker::FormatDate(date)), c.date) << c.text;
+    else
+      EXPECT_EQ(std::string(CDatePicker::FormatDate(date)), "2000/01/01") << c.text;
+  }
 }
 
 }  // namespace

@@ -28,6 +28,8 @@
 #include "tests/shell/AppFixture.h"
 #include "textarea/CIEditView.h"
 #include "views/CChartFrame.h"
+#include "views/CGrepEditView.h"
+#include "views/CGrepFrame.h"
 
 namespace app_test {
 namespace {
@@ -454,6 +456,81 @@ TEST_F(MainFrameTest, TabStripHiddenWithOneWindowShowsFileNamesWithTwoAndActivat
   EXPECT_TRUE(frame->GetDockManager().GetPane(tabs).IsShown());
   frame->MDIGetActive()->MDIRestore();
   EXPECT_FALSE(frame->GetDockManager().GetPane(tabs).IsShown());
+}
+
+TEST_F(MainFrameTest, EveryWindowOfADocumentShowsItsModifiedMarkInItsTab) {
+  const std::string a = SampleCopy("a.kvn");
+  ASSERT_TRUE(Start({a}));
+  CMainFrame* frame = Frame();
+  CKestavonDoc* doc = Documents()[0];
+  CMDIChildWnd* outline = frame->MDIGetActive();
+  frame->SendCommand(ID_VIEW_CHART);
+  CMDIChildWnd* chart = frame->MDIGetActive();
+  ASSERT_NE(chart, outline);
+  CMDITabs* tabs = frame->GetTabs();
+  ASSERT_EQ(tabs->GetItemCount(), 2);
+  auto texts = [&] {
+    std::vector<std::string> all{std::string(tabs->GetItemText(0)), std::string(tabs->GetItemText(1))};
+    std::sort(all.begin(), all.end());
+    return all;
+  };
+  // The window that is not active changes its title too.
+  for (CMDIChildWnd* active : {outline, chart}) {
+    active->MDIActivate();
+    doc->SetModifiedFlag(TRUE);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"a.kvn*:1", "a.kvn*:2"}));
+    doc->SetModifiedFlag(FALSE);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"a.kvn:1", "a.kvn:2"}));
+  }
+}
+
+TEST_F(MainFrameTest, TheGrepWindowBringsItsOwnMenuWhoseCommandsReachItsPanes) {
+  const std::string a = SampleCopy("a.kvn");
+  Setting("FolderHistory", "str00", m_dir.c_str());
+  ASSERT_TRUE(Start({a}));
+  CMainFrame* frame = Frame();
+  wxMenuBar* outlineMenus = frame->GetMenuBar();
+  frame->GetGrepBar()->GetField()->SetValue(CP932ToWx("サンプル"));
+  frame->SendCommand(ID_WORK_BAR_GREP);
+  auto* grep = dynamic_cast<CGrepFrame*>(frame->MDIGetActive());
+  ASSERT_NE(grep, nullptr);
+  wxMenuBar* menus = frame->GetMenuBar();
+  ASSERT_NE(menus, outlineMenus);
+  std::vector<std::string> titles;
+  for (size_t i = 0; i < menus->GetMenuCount(); ++i) titles.push_back(WxToCP932(menus->GetMenuLabel(i)).str());
+  EXPECT_EQ(titles, (std::vector<std::string>{"ファイル(&F)", "編集(&E)", "表示(&V)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+
+  // The list is the active pane: the window's own commands and the list's are on.
+  for (int id : std::initializer_list<int>{ID_EDIT_GREP, ID_FILE_CLOSE, ID_VIEW_OPEN_LINK, ID_SETTINGS_FONT,
+                                           ID_GREP_SPLIT_STACK, ID_GREP_SPLIT_SIDE, ID_WINDOW_CASCADE}) {
+    EXPECT_NE(menus->FindItem(id), nullptr) << id;
+    EXPECT_TRUE(MenuState(frame, id).enabled) << id;
+  }
+  EXPECT_TRUE(MenuState(frame, ID_GREP_SPLIT_STACK).checked);
+  {
+    ScopedMessageBoxHook boxes(IDOK);
+    frame->SendCommand(ID_GREP_SPLIT_SIDE);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+  }
+  EXPECT_EQ(Profile(m_conf, "Grep", "SplPos"), "0");
+  EXPECT_TRUE(MenuState(frame, ID_GREP_SPLIT_SIDE).checked);
+
+  // With the text pane active its commands are on and reach it.
+  CGrepEditView* text = nullptr;
+  for (CView* view : grep->GetActiveDocument()->GetViews())
+    if (auto* edit = dynamic_cast<CGrepEditView*>(view)) text = edit;
+  ASSERT_NE(text, nullptr);
+  grep->SetActiveView(text);
+  for (int id : std::initializer_list<int>{ID_EDIT_COPY, ID_EDIT_SELECT_ALL, ID_EDIT_FIND, ID_GREP_WORD_WRAP})
+    EXPECT_TRUE(MenuState(frame, id).enabled) << id;
+  EXPECT_TRUE(MenuState(frame, ID_GREP_WORD_WRAP).checked);
+  frame->SendCommand(ID_GREP_WORD_WRAP);
+  EXPECT_FALSE(MenuState(frame, ID_GREP_WORD_WRAP).checked);
+  EXPECT_EQ(Profile(m_conf, "Grep", "WordWrap"), "0");
+
+  // Back in the outline window, the outline's menus come back.
+  static_cast<CMDIChildWnd*>(Documents()[0]->GetViews().front()->GetParentFrame())->MDIActivate();
+  EXPECT_EQ(frame->GetMenuBar(), outlineMenus);
 }
 
 TEST_F(MainFrameTest, ActivatedDocumentIsTheOneOnScreenAndTheTargetOfCommands) {

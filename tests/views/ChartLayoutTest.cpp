@@ -51,6 +51,9 @@ TEST(ChartLayout, OneItemIsOneBoxWithoutConnector) {
     EXPECT_TRUE(chart.boxes[0].textRect == Rect(9, 9, 113, 29));
     EXPECT_EQ(measurer.widths, std::vector<int>{104});
     EXPECT_TRUE(chart.lines.empty());
+    // The size holds the box: scrolling and the copies must not cut it.
+    EXPECT_EQ(chart.width, layout == kChartTall ? 149 : 117) << layout;
+    EXPECT_EQ(chart.height, 29) << layout;
   }
 }
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <wx/checkbox.h>
-#include <wx/datectrl.h>
 #include <wx/textctrl.h>
 
+#include "foundation/CDatePicker.h"
 #include "foundation/CPelkoCalenderCtrl.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
@@ -140,8 +140,9 @@ TEST(CDateTreeDlg, RefusesABadRangeOrNoWeekdayAndSavesOnlyOnCreate) {
   DialogDriver driver({Steps({
       PressButton(IDOK),
       [](wxDialog* d) {
-        static_cast<wxDatePickerCtrl*>(d->FindWindow(CDateTreeDlg::IDC_END))->SetValue(wxDateTime(9, wxDateTime::Mar, 2024));
-        for (int i = 0; i < 7; ++i) static_cast<wxCheckBox*>(d->FindWindow(CDateTreeDlg::IDC_WEEK_FIRST + i))->SetValue(false);
+        static_cast<CDatePicker*>(d->FindWindow(CDateTreeDlg::IDC_END))->SetDate(COleDateTime(2024, 3, 9, 0, 0, 0));
+        for (int i = 0; i < 7; ++i)
+          static_cast<wxCheckBox*>(d->FindWindow(CDateTreeDlg::IDC_WEEK_FIRST + i))->SetValue(false);
       },
       PressButton(IDOK),
       [](wxDialog* d) {
@@ -161,6 +162,41 @@ TEST(CDateTreeDlg, RefusesABadRangeOrNoWeekdayAndSavesOnlyOnCreate) {
   EXPECT_EQ(std::string(AfxGetProfileString("DateTree", "Format", "")), "%d(%e)");
   EXPECT_EQ(AfxGetProfileInt("DateTree", "Week0", -1), 0);
   EXPECT_EQ(AfxGetProfileInt("DateTree", "Week1", -1), 1);
+}
+
+namespace {
+
+// The text field of a date picker: the picker itself or the field inside it.
+wxTextEntry* DateField(wxWindow* window) {
+  if (auto* entry = dynamic_cast<wxTextEntry*>(window)) return entry;
+  for (wxWindow* child : window->GetChildren())
+    if (wxTextEntry* entry = DateField(child)) return entry;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(CDateTreeDlg, DatePickersShowAndTakeYearMonthDay) {
+  if (!HasGui()) GTEST_SKIP() << "needs a display";
+  ScopedSettingsFile settings(MakeTempDir("datetree") + "/kesta32.conf");
+  CDateTreeDlg dialog(nullptr);
+  dialog.m_timeStart = COleDateTime(2026, 12, 11, 0, 0, 0);
+  dialog.m_timeEnd = COleDateTime(2027, 1, 5, 0, 0, 0);
+  dialog.TransferDataToWindow();
+  wxTextEntry* start = DateField(dialog.FindWindow(CDateTreeDlg::IDC_START));
+  wxTextEntry* end = DateField(dialog.FindWindow(CDateTreeDlg::IDC_END));
+  ASSERT_TRUE(start && end);
+  EXPECT_EQ(std::string(WxToCP932(start->GetValue())), "2026/12/11");
+  EXPECT_EQ(std::string(WxToCP932(end->GetValue())), "2027/01/05");
+  // Typed in the same order; a text that is no date keeps the date it had.
+  end->SetValue("2027/2/3");
+  start->SetValue("2026/13/45");
+  dialog.TransferDataFromWindow();
+  EXPECT_EQ(dialog.m_timeEnd.GetYear(), 2027);
+  EXPECT_EQ(dialog.m_timeEnd.GetMonth(), 2);
+  EXPECT_EQ(dialog.m_timeEnd.GetDay(), 3);
+  EXPECT_EQ(dialog.m_timeStart.GetMonth(), 12);
+  EXPECT_EQ(dialog.m_timeStart.GetDay(), 11);
 }
 
 TEST(CDateTreeDlg, ABadRangeWritesNoSetting) {

@@ -178,6 +178,17 @@ TEST_F(TextFilesTest, AnOutsideEditBringsTheEditBackAndLeavesNoTemporaryFile) {
   EXPECT_EQ(Stored(doc, 1), "x本文\r\nedited\r\n") << "the edit reaches the item at the next write-back";
 }
 
+TEST_F(TextFilesTest, AnOutsideEditThatChangesNothingLeavesTheDocumentUnmodified) {
+  CKestavonDoc* doc = Second();
+  const std::string before = Text(doc);
+  ASSERT_FALSE(doc->IsModified());
+  AfxWriteProfileString("System", "Editor", Script("editor.sh", "exit 0\n").c_str());
+  ASSERT_TRUE(TextOf(doc)->RunOutsideEditor([](pid_t editor) { EXPECT_EQ(WaitProgram(editor), 0); }));
+  EXPECT_EQ(Text(doc), before);
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_EQ(TempFilesLeft(), 0u);
+}
+
 TEST_F(TextFilesTest, AnEditorThatCannotStartIsReportedAndTheTextStaysWritable) {
   CKestavonDoc* doc = Second();
   AfxWriteProfileString("System", "Editor", (m_dir + "/no-such-editor").c_str());

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "app/CFindListDlg.h"
+#include "app/CWordListBox.h"
 #include "app/CMarkDlg.h"
 #include "app/CRepDlg.h"
 #include "app/CSearchDlg.h"
 #include "shell/CKestaFrame.h"
 #include "model/CDirData.h"
+#include "foundation/TextSearch.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/base/PrivateProfile.h"
 #include "resources/CommandIds.h"
@@ -213,9 +215,26 @@ TEST_F(TreeFindTest, SearchListMarksEveryHitAndJumpsToTheChosenItem) {
   ScopedMessageBoxHook boxes(IDOK);
   std::vector<std::string> titles;
   FindWith(
-      ID_EDIT_SEARCH_LIST, [](CSearchDlg& d) { d.m_strSearch = "りんご"; },
+      ID_EDIT_SEARCH_LIST,
+      [](CSearchDlg& d) {
+        d.m_strSearch = "りんご";
+        d.m_bCase = TRUE;
+        d.m_bWidth = FALSE;
+      },
       [&](CFindListDlg& list) {
-        for (unsigned i = 0; i < 3; ++i) titles.push_back(list.ListTitle(doc->GetTree().GetDirData(static_cast<int>(i + 1))->m_strPath).str());
+        for (unsigned i = 0; i < 3; ++i)
+          titles.push_back(list.ListTitle(doc->GetTree().GetDirData(static_cast<int>(i + 1))->m_strPath).str());
+        // The hit titles stand in the coloured word list, which marks the search word in them
+        // with the search's own case and width rules.
+        auto* hitList = dynamic_cast<CWordListBox*>(list.FindWindow(CFindListDlg::IDC_LIST));
+        EXPECT_NE(hitList, nullptr);
+        if (hitList) {
+          EXPECT_EQ(hitList->GetCount(), 3);
+          EXPECT_EQ(std::string(hitList->GetText(2)), "three");
+          EXPECT_EQ(std::string(hitList->m_strWord), "りんご");
+          EXPECT_EQ(hitList->m_nSearchOptions, FIND_IGNORE_WIDTH);
+          EXPECT_TRUE(hitList->m_bMarkWords);
+        }
         list.ShowHit(2);
         // Three hits: blue bold, the first one selected.
         EXPECT_EQ(list.GetMarks().size(), 3u);

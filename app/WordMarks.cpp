@@ -1,4 +1,4 @@
-#include "textarea/WordMarks.h"
+#include "app/WordMarks.h"
 
 #include "platform/base/CodePage.h"
 

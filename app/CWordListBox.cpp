@@ -1,4 +1,4 @@
-#include "textarea/CWordListBox.h"
+#include "app/CWordListBox.h"
 
 #include <wx/dc.h>
 #include <wx/renderer.h>
@@ -10,7 +10,7 @@
 #include "foundation/TextSearch.h"
 #include "platform/base/CodePage.h"
 #include "platform/base/ColorRef.h"
-#include "textarea/WordMarks.h"
+#include "app/WordMarks.h"
 
 namespace {
 

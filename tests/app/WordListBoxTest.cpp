@@ -9,8 +9,8 @@
 #include "foundation/TextSearch.h"
 #include "platform/base/CString.h"
 #include "tests/common/TestSupport.h"
-#include "textarea/CWordListBox.h"
-#include "textarea/WordMarks.h"
+#include "app/CWordListBox.h"
+#include "app/WordMarks.h"
 
 namespace {
 
