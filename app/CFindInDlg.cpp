@@ -7,9 +7,10 @@
 #include <cstdlib>
 
 #include "platform/base/CodePage.h"
+#include "platform/framework/AfxDialogOwner.h"
 
 BOOL CFindInDlg::Create() {
-  if (!wxDialog::Create(nullptr, IDD, CP932ToWx("検索中"))) return FALSE;
+  if (!wxDialog::Create(AfxGetDialogOwner(), IDD, CP932ToWx("検索中"))) return FALSE;
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(new wxStaticText(this, IDC_STATUS1, wxEmptyString, wxDefaultPosition, wxSize(320, -1)), 0, wxALL, 8);
   top->Add(new wxStaticText(this, IDC_STATUS2, wxEmptyString, wxDefaultPosition, wxSize(320, -1)), 0,

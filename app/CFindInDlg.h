@@ -13,7 +13,8 @@ class CFindInDlg : public wxDialog {
   enum { IDD = 166, IDC_STATUS1 = 1035, IDC_STATUS2 = 1036, IDC_HIT_FILES = 231, IDC_HIT_TREES = 232, IDC_CANCEL = 1085 };
 
   CFindInDlg() = default;
-  // The modeless window, without a parent; it destroys itself when closed.
+  // The modeless window, owned by the window the search was started from (the main frame or a
+  // modal dialog) so that it stays above it; it destroys itself when closed.
   BOOL Create();
   // A file with trees hits: counts one more file and its trees; a file without hits changes nothing.
   void AddHitFile(int trees);

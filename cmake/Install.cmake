@@ -2,7 +2,7 @@
 # lib/*.so found through $ORIGIN/../lib), the shipped files in share/kesta32, where the program
 # looks for them from its own place, and what a desktop needs to offer it for ".kvn" files.
 install(TARGETS kesta32 RUNTIME DESTINATION bin)
-install(TARGETS kplatform LIBRARY DESTINATION lib)
+install(TARGETS kplatform kesta_webview LIBRARY DESTINATION lib)
 if(TARGET Wrila12)
   install(TARGETS Wrila12 LIBRARY DESTINATION lib)
 endif()

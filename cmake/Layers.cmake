@@ -18,6 +18,8 @@ set(KESTA_LAYERS
   "textarea:app"
   "convert:app"
   "views:app"
+  # The preview's web view, a module the views load at run time.
+  "views/webview:views"
   "online:app"
   "shell:treeview,textarea,convert,views,online"
   # The control stands apart, on the platform's pieces that libkplatform.so holds.

@@ -19,6 +19,22 @@ add_executable(kesta32 ${CMAKE_SOURCE_DIR}/shell/Main.cpp)
 kesta_compile_options(kesta32)
 target_link_libraries(kesta32 PRIVATE kesta_shell)
 
+# The preview's web view, a module beside the program's libraries that the preview loads on first
+# use (views/PreviewWebView.h); it alone links the web engine. It sees the views' headers for the
+# interface it implements and links none of their code.
+kesta_folder_sources(webview_srcs views/webview)
+kesta_folder_includes(webview_inc kesta_webview views/webview)
+add_library(kesta_webview MODULE ${webview_srcs})
+kesta_compile_options(kesta_webview)
+target_include_directories(kesta_webview PRIVATE ${webview_inc} $<TARGET_PROPERTY:kesta_views,INTERFACE_INCLUDE_DIRECTORIES>)
+target_link_libraries(kesta_webview PRIVATE kesta_wx_webview PkgConfig::GTK3)
+target_link_options(kesta_webview PRIVATE -Wl,--version-script=${CMAKE_SOURCE_DIR}/views/webview/PreviewWebView.map)
+set_target_properties(kesta_webview PROPERTIES
+  PREFIX "lib"
+  LINK_DEPENDS ${CMAKE_SOURCE_DIR}/views/webview/PreviewWebView.map
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+add_dependencies(kesta32 kesta_webview)
+
 # Files the program reads as shipped, beside itself in the build tree: the style sheets that exported pages take in
 # and the default key file. Installed, they go to share/kesta32 (cmake/Install.cmake).
 set(KESTA_SHIPPED_FILES kesta.css kestahtml.css kestavon.key)

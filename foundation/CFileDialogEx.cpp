@@ -5,8 +5,7 @@
 
 #include <sys/stat.h>
 
-#include "platform/framework/CFrameWnd.h"
-#include "platform/framework/CWinApp.h"
+#include "platform/framework/AfxDialogOwner.h"
 #include "platform/base/CodePage.h"
 #include "platform/framework/FileDialog.h"
 #include "platform/framework/FileDialogFilter.h"
@@ -42,10 +41,7 @@ long CFileDialogEx::WxStyle() const {
 
 INT_PTR CFileDialogEx::DoModal() {
   wxWeakRef<wxWindow> focus(wxWindow::FindFocus());
-  wxWindow* owner = m_ofn.hwndOwner;
-  if (!owner) {
-    if (CFrameWnd* main = AfxGetMainWnd()) owner = main->GetFrameWindow();
-  }
+  wxWindow* owner = m_ofn.hwndOwner ? m_ofn.hwndOwner : AfxGetDialogOwner();
 
   CString folder = m_ofn.lpstrInitialDir;
   CString name = m_strFileName;

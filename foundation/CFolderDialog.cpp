@@ -5,6 +5,7 @@
 
 #include "platform/base/CodePage.h"
 #include "platform/desktop/MessageBox.h"
+#include "platform/framework/AfxDialogOwner.h"
 
 CFolderDialog::CFolderDialog() : m_bCurrentDir(0) {}
 
@@ -18,7 +19,8 @@ int CFolderDialog::BrowseForFolder() {
     start = CP932ToWx(m_strPath.GetString());
   }
   const CString title = m_strTitle.IsEmpty() ? CString("フォルダ選択") : m_strTitle;
-  wxDirDialog dialog(nullptr, CP932ToWx(title.GetString()), start, wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+  wxDirDialog dialog(AfxGetDialogOwner(), CP932ToWx(title.GetString()), start,
+                     wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return IDCANCEL;
   const wxString chosen = dialog.GetPath();
   if (chosen.empty()) return IDCANCEL;

@@ -127,10 +127,32 @@ int ATREE::AddTree(int parent, const char* title, const char* link, const char* 
   return chain;
 }
 
+// Appending one level deeper each time builds a chain; rebuilding every row at each append makes
+// that grow with the cube of the depth. The rows are brought up to date from the new item's parent
+// instead: the nearest item before it one level up, whose path the new one continues.
 int ATREE::AppendTree(const char* path) {
+  const bool rowsWereCurrent = m_rows.IsCurrent();
+  const int before = GetDirDataCount();
   auto item = std::make_unique<CDirData>(path);
   StripRecordBytes(item->m_strPath);
+  const int level = LevelOf(item->m_strPath);
+  const std::string& newPath = item->m_strPath.str();
+  int parent = -1;
+  for (int i = before - 1; i >= 0 && level >= 1; --i) {
+    const int l = GetLevel(i);
+    if (l < level - 1) break;
+    if (l > level - 1) continue;
+    const std::string& parentPath = GetDirData(i)->m_strPath.str();
+    if (newPath.size() > parentPath.size() && newPath.compare(0, parentPath.size(), parentPath) == 0 &&
+        newPath[parentPath.size()] == '\x01') {
+      parent = i;
+    }
+    break;
+  }
   AddDirData(std::move(item));
-  MakeTreeData();
+  if (parent >= 0)
+    m_rows.Update(*this, RowChange{parent, before, before + 1, 1}, rowsWereCurrent);
+  else
+    MakeTreeData();
   return 1;
 }

@@ -474,7 +474,7 @@ void OutlineRows::Update(const ATREE& tree, const std::vector<Change>& changes, 
                 (parent == 0 || tree.GetDirData(parent)->m_nView != 0);
     const std::string& path = fits ? tree.GetDirData(parent)->m_strPath.str() : std::string();
     const int level = fits ? ATREE::LevelOf(tree.GetDirData(parent)->m_strPath) : 0;
-    fits = fits && level < kLevelCounters - 1 && HasNoEmptyTitle(path);
+    fits = fits && HasNoEmptyTitle(path);
     std::string prefix;  // the line art of the parent's column and those left of it
     if (fits && level > 0) {
       const CTreeData& rowOfParent = m_rows[static_cast<size_t>(rowP)];
@@ -492,10 +492,11 @@ void OutlineRows::Update(const ATREE& tree, const std::vector<Change>& changes, 
       return;
     }
 
-    // The counters as the row pass leaves them before the window.
+    // The counters as the row pass leaves them before the window; rows deeper than the counters
+    // reach have no number and leave them alone.
     int counterValues[kLevelCounters] = {};
-    RowCounters counters{counterValues, level};  // level < kLevelCounters - 1 here
-    int bound = level + 1;
+    RowCounters counters{counterValues, std::min(level, kLevelCounters - 1)};
+    int bound = std::min(level + 1, kLevelCounters);
     for (int r = w.rowStart - 1; r >= 1 && bound > 0; --r) {
       const CTreeData& row = m_rows[static_cast<size_t>(r)];
       if (row.m_nLevel < 1 || row.m_nLevel > bound) continue;

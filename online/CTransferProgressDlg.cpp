@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "platform/base/CodePage.h"
+#include "platform/framework/AfxDialogOwner.h"
 #include "platform/framework/CWinApp.h"
 
 namespace {
@@ -47,17 +48,6 @@ int GaugeValue(unsigned long long value, unsigned long long total) {
   constexpr unsigned long long kMax = 0x7FFFFFFF;
   value = std::min(value, total);
   return static_cast<int>(total <= kMax ? value : value * (kMax / 1024) / (total / 1024 + 1));
-}
-
-// The owner of a new dialog: the newest modal dialog when the transfer starts from one (deleting
-// from the list), else the main frame.
-wxWindow* DialogOwner() {
-  wxWindow* owner = AfxGetMainFrameWindow();
-  for (wxWindow* window : wxTopLevelWindows) {
-    auto* dialog = dynamic_cast<wxDialog*>(window);
-    if (dialog && dialog->IsModal()) owner = dialog;
-  }
-  return owner;
 }
 
 bool GuiRunning() {
@@ -128,7 +118,7 @@ void RunTransfer(TransferKind kind, const char* fileName, CHttpFile& request,
   if (!GuiRunning()) {
     job(progress);
   } else {
-    CTransferProgressDlg dialog(DialogOwner(), kind, fileName, progress);
+    CTransferProgressDlg dialog(AfxGetDialogOwner(), kind, fileName, progress);
     std::atomic<bool> ended{false};
     std::thread worker([&] {
       job(progress);

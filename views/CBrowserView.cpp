@@ -1,10 +1,7 @@
 #include "views/CBrowserView.h"
 
-#include <dlfcn.h>
-#include <gtk/gtk.h>
 #include <wx/html/htmlwin.h>
 #include <wx/sizer.h>
-#include <wx/webview.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,13 +21,9 @@
 #include "resources/CommandIds.h"
 #include "views/PreviewArticles.h"
 #include "views/PreviewPages.h"
+#include "views/PreviewWebView.h"
 
 namespace {
-
-// Script dialogs of the pages shown stay hidden once the browser is silent.
-gboolean SilenceScriptDialog(GObject*, gpointer, gpointer silent) {
-  return *static_cast<bool*>(silent) ? TRUE : FALSE;
-}
 
 bool IsUnreservedPathByte(unsigned char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '/' || c == '-' ||
@@ -100,14 +93,6 @@ int FindLinkedTree(const ATREE& tree, const CLinkPath& link) {
   return tree.GetLevel(item) < wanted ? -1 : item;
 }
 
-// The browser's settings object, asked of WebKit itself: the web view's "settings" property is
-// write-only, and the program is built without WebKit's headers.
-GObject* GetWebKitSettings(GObject* view) {
-  using GetSettings = GObject* (*)(GObject*);
-  static const auto get = reinterpret_cast<GetSettings>(dlsym(RTLD_DEFAULT, "webkit_web_view_get_settings"));
-  return get ? get(view) : nullptr;
-}
-
 CString NormalizeLink(CString link) {
   link.Replace('\\', '/');
   link.MakeLower();
@@ -121,7 +106,7 @@ CBrowserView::CBrowserView() : m_strTempName("PelkoPreview.html") {
 }
 
 CBrowserView::~CBrowserView() {
-  if (m_pWeb) g_signal_handlers_disconnect_by_data(G_OBJECT(m_pWeb->GetNativeBackend()), &m_bSilent);
+  m_pWeb.reset();  // before m_bSilent, which it reads
   std::error_code ec;
   if (!m_strTempPath.IsEmpty()) std::filesystem::remove(CP932ToUTF8(m_strTempPath.str()), ec);
   if (!m_strTempFolder.IsEmpty()) std::filesystem::remove(CP932ToUTF8(m_strTempFolder.str()), ec);
@@ -141,17 +126,9 @@ void CBrowserView::OnUpdate(CView*, LPARAM hint, CObject*) {
 
 void CBrowserView::CreateBrowser() {
   if (m_pWeb || m_pHtml) return;
-  if (wxWebView::IsBackendAvailable(wxWebViewBackendDefault))
-    m_pWeb = wxWebView::New(this, wxID_ANY, "about:blank", wxDefaultPosition, GetClientSize());
+  m_pWeb = MakePreviewWebView(this, &m_bSilent, [this](const std::string& url) { return OnWebNavigating(url); });
   if (m_pWeb) {
-    GObject* native = G_OBJECT(m_pWeb->GetNativeBackend());
-    // The pages written here declare no character set: they are Shift_JIS as the program's text.
-    if (GObject* settings = GetWebKitSettings(native)) g_object_set(settings, "default-charset", "Shift_JIS", nullptr);
-    g_signal_connect(native, "script-dialog", G_CALLBACK(SilenceScriptDialog), &m_bSilent);
-    // Files dropped onto the preview must not make it navigate away.
-    gtk_drag_dest_unset(GTK_WIDGET(native));
-    m_pWeb->Bind(wxEVT_WEBVIEW_NAVIGATING, &CBrowserView::OnWebNavigating, this);
-    GetSizer()->Add(m_pWeb, 1, wxEXPAND);
+    GetSizer()->Add(m_pWeb->GetWindow(), 1, wxEXPAND);
   } else {
     m_pHtml = new wxHtmlWindow(this, wxID_ANY, wxDefaultPosition, GetClientSize());
     m_pHtml->Bind(wxEVT_HTML_LINK_CLICKED, &CBrowserView::OnHtmlLinkClicked, this);
@@ -168,7 +145,7 @@ void CBrowserView::Navigate(const char* target) {
   if (blank && !m_pWeb && !m_pHtml) return;
   CreateBrowser();
   if (m_pWeb) {
-    m_pWeb->LoadURL(wxString::FromUTF8(BrowserUrl(target)));
+    m_pWeb->LoadURL(BrowserUrl(target));
     return;
   }
   m_strHtmlLocation = BrowserUrl(target).c_str();
@@ -184,9 +161,11 @@ void CBrowserView::Navigate(const char* target) {
 }
 
 CString CBrowserView::GetLocationURL() const {
-  if (m_pWeb) return UTF8ToCP932(m_pWeb->GetCurrentURL().utf8_string());
+  if (m_pWeb) return UTF8ToCP932(m_pWeb->GetCurrentURL());
   return m_strHtmlLocation;
 }
+
+wxWindow* CBrowserView::GetWebWindow() const { return m_pWeb ? m_pWeb->GetWindow() : nullptr; }
 
 int CBrowserView::ShowLink(const char* link) {
   // Drops never reach the web view (see CreateBrowser).
@@ -335,16 +314,12 @@ BOOL CBrowserView::OnBeforeNavigate2(const std::string& urlUtf8) {
   return TRUE;
 }
 
-void CBrowserView::OnWebNavigating(wxWebViewEvent& event) {
-  std::string url = event.GetURL().utf8_string();
+bool CBrowserView::OnWebNavigating(const std::string& urlUtf8) {
   CString path;
-  if (!GetKvnLinkPath(url, path)) {
-    event.Skip();
-    return;
-  }
-  event.Veto();
+  if (!GetKvnLinkPath(urlUtf8, path)) return false;
   // The document opens once the web view has finished deciding on this navigation.
-  CallAfter([this, url] { OnBeforeNavigate2(url); });
+  CallAfter([this, urlUtf8] { OnBeforeNavigate2(urlUtf8); });
+  return true;
 }
 
 void CBrowserView::OnHtmlLinkClicked(wxHtmlLinkEvent& event) {

@@ -5,7 +5,8 @@
 // scheme "kvn://" open their outline in the program and leave the page as it is. The pages show in
 // a web view (WebKit), or in wx's simple HTML window where no web view can be had. The browser is
 // made when the first page is shown, so outline windows whose preview never opens start no web
-// engine.
+// engine, and the program loads the engine's module (PreviewWebView.h) only then.
+#include <memory>
 #include <string>
 
 #include "platform/base/CString.h"
@@ -14,9 +15,8 @@
 class CKestavonDoc;
 class wxCommandEvent;
 class wxHtmlLinkEvent;
+class IPreviewWebView;
 class wxHtmlWindow;
-class wxWebView;
-class wxWebViewEvent;
 
 class CBrowserView : public CView {
  public:
@@ -46,8 +46,8 @@ class CBrowserView : public CView {
   CString GetLocationURL() const;
   const CString& GetLink() const { return m_strLink; }
   const CString& GetTempPath() const { return m_strTempPath; }
-  // The web view, null while no page was shown or where the simple HTML window stands in.
-  wxWebView* GetWebView() const { return m_pWeb; }
+  // The web view's window, null while no page was shown or where the simple HTML window stands in.
+  wxWindow* GetWebWindow() const;
 
  protected:
   int ShowSpreadsheetLink(const char* link);
@@ -66,14 +66,15 @@ class CBrowserView : public CView {
   void CreateBrowser();
   // Writes the text as the page file; the failure is shown to the user.
   void WritePageFile(const CString& text);
-  void OnWebNavigating(wxWebViewEvent& event);
+  // The web view's question before it navigates: TRUE when the navigation is to be cancelled.
+  bool OnWebNavigating(const std::string& urlUtf8);
   void OnHtmlLinkClicked(wxHtmlLinkEvent& event);
 
   CString m_strTempName;
   CString m_strTempPath;
   CString m_strLink;
   CString m_strTempFolder;
-  wxWebView* m_pWeb = nullptr;    // a child window: wx owns it
+  std::unique_ptr<IPreviewWebView> m_pWeb;  // its window is a child: wx owns that
   wxHtmlWindow* m_pHtml = nullptr;
   CString m_strHtmlLocation;      // what the simple HTML window shows
   bool m_bSilent = false;

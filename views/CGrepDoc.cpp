@@ -7,6 +7,7 @@
 #include "foundation/CHistoryList.h"
 #include "foundation/PathHelpers.h"
 #include "platform/desktop/CWaitCursor.h"
+#include "platform/desktop/DialogOwner.h"
 #include "platform/framework/CWinApp.h"
 #include "platform/base/CodePage.h"
 #include "platform/framework/FrameworkIds.h"
@@ -19,12 +20,19 @@ CString CGrepDoc::s_strStartWord;
 
 namespace {
 
+CFindInDlg* MakeProgressDialog() {
+  auto* dialog = new CFindInDlg;  // destroys itself when closed
+  dialog->Create();
+  return dialog;
+}
+
 // The progress window of a running search: it shows the folder and file and lets the search
 // through between files, so it repaints and its stop button can be pressed. Closing the window
-// stops the search as the button does.
+// stops the search as the button does. The password of an enciphered outline and the messages of
+// a file the search opens are asked above it.
 class ProgressWindow : public CGrepProgress {
  public:
-  ProgressWindow() : m_dialog(new CFindInDlg) { m_dialog->Create(); }
+  ProgressWindow() : m_dialog(MakeProgressDialog()), m_job(m_dialog.get()) {}
   ~ProgressWindow() override {
     if (m_dialog) m_dialog->Destroy();
   }
@@ -45,6 +53,7 @@ class ProgressWindow : public CGrepProgress {
     PumpWaitingMessages();
   }
   wxWeakRef<CFindInDlg> m_dialog;
+  ScopedJobWindow m_job;
   CString m_folder;
 };
 

@@ -2,11 +2,11 @@
 
 #include "model/dialogs/CPasswordDlg.h"
 #include "model/dialogs/CReadOnlyDlg.h"
-#include "platform/framework/CWinApp.h"
+#include "platform/framework/AfxDialogOwner.h"
 #include "platform/desktop/MessageBox.h"
 
 bool CDialogPrompts::AskPassword(const char* fileName, const char* prompt, CString& password) {
-  CPasswordDlg dlg(AfxGetMainFrameWindow());
+  CPasswordDlg dlg(AfxGetDialogOwner());
   dlg.m_strFileName = fileName;
   if (prompt && *prompt) dlg.m_strPrompt = prompt;
   if (dlg.DoModal() != IDOK) return false;
@@ -15,7 +15,7 @@ bool CDialogPrompts::AskPassword(const char* fileName, const char* prompt, CStri
 }
 
 void CDialogPrompts::ShowReadOnlyNotice(int reason, const char* path) {
-  CReadOnlyDlg dlg(AfxGetMainFrameWindow());
+  CReadOnlyDlg dlg(AfxGetDialogOwner());
   dlg.m_nReason = reason;
   dlg.m_strPath = path;
   dlg.DoModal();

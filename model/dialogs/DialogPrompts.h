@@ -1,6 +1,7 @@
 #pragma once
 // The model's questions answered by the program's dialogs: the password entry and the read-only
-// notice, owned by the main frame's window.
+// notice, owned by the window whose work opened the document (a progress window or a modal
+// dialog), else by the main frame.
 #include "model/ModelPrompts.h"
 
 class CDialogPrompts : public IModelPrompts {

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/base/CodePage.h"
+#include "platform/desktop/DialogOwner.h"
 
 namespace {
 
@@ -102,8 +103,13 @@ namespace {
 
 unsigned g_messageBoxCount = 0;
 
+// A box without a parent goes to the newest waiting dialog (DialogOwner.h), else to the
+// application's top window: a box that a dialog's or a progress window's work brings up opens
+// above that window.
 int Show(MessageBoxCall call) {
   ++g_messageBoxCount;
+  if (!call.parent) call.parent = NewestDialogOwner();
+  if (wxApp* app = GuiApp(); !call.parent && app) call.parent = app->GetTopWindow();
   if (ScopedMessageBoxHook* hook = CurrentHook()) return hook->Answer(call);
   if (GuiApp() == nullptr) {
     std::fprintf(stderr, "%s: %s\n", CP932ToUTF8(call.caption.str()).c_str(), call.textUTF8.c_str());
@@ -126,11 +132,9 @@ int MessageBoxUTF8(wxWindow* parent, std::string_view text, const char* caption,
 }
 
 int AfxMessageBox(const char* text, UINT flags, UINT) {
-  wxApp* app = GuiApp();
-  wxWindow* owner = app ? app->GetTopWindow() : nullptr;
   wxAppConsole* any = wxAppConsole::GetInstance();
   const CString caption = any ? WxToCP932(any->GetAppDisplayName()) : CString();
-  return MessageBox(owner, text, caption, flags);
+  return MessageBox(nullptr, text, caption, flags);
 }
 
 ScopedMessageBoxHook::ScopedMessageBoxHook() : ScopedMessageBoxHook(AnswerFunction()) {}

@@ -35,7 +35,6 @@ void TellUnkeptCharacters(wxWindow* parent, const std::string& lost, const char*
     text += CP932ToUTF8(more.str());
   }
   auto* app = dynamic_cast<wxApp*>(wxAppConsole::GetInstance());
-  if (!parent && app) parent = app->GetTopWindow();
   const CString name = !caption && app ? WxToCP932(app->GetAppDisplayName()) : CString(caption);
   MessageBoxUTF8(parent, text, name, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,4 +1,5 @@
 #include "platform/framework/CWinApp.h"
+#include "platform/framework/AfxDialogOwner.h"
 
 #include <wx/app.h>
 #include <wx/window.h>
@@ -11,6 +12,7 @@
 #include "platform/framework/CRecentFileList.h"
 #include "platform/base/CodePage.h"
 #include "platform/base/PrivateProfile.h"
+#include "platform/desktop/DialogOwner.h"
 
 namespace {
 
@@ -33,6 +35,11 @@ CFrameWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
 wxWindow* AfxGetMainFrameWindow() {
   CFrameWnd* frame = AfxGetMainWnd();
   return frame ? frame->GetFrameWindow() : nullptr;
+}
+
+wxWindow* AfxGetDialogOwner() {
+  wxWindow* owner = NewestDialogOwner();
+  return owner ? owner : AfxGetMainFrameWindow();
 }
 
 int AfxGetProfileInt(const char* section, const char* key, int defaultValue) {

@@ -159,3 +159,51 @@ TEST(RowsFollowTree, TitlesWrittenByManyThreadsAreThoseOfOne) {
     EXPECT_EQ(titles(*again), updated) << seed;
   }
 }
+
+// Items appended one after another, mostly one level deeper, now and then back up, with repeated
+// titles, a path that skips a level and edits between appends; deeper than the heading counters
+// reach, where the operations on the deep items follow the rows too.
+TEST(RowsFollowTree, AppendedItemsAndDeepChainsHaveTheRowsOfAFullRebuild) {
+  MessageRecorder answers(IDYES);
+  for (unsigned seed = 1; seed <= 4; ++seed) {
+    std::mt19937 random(seed);
+    ATREE model;
+    if (seed % 2 == 0) model.GetShoStr().SetNo(2, 11);  // numbers that show every level's counter
+    model.AppendTree("R");
+    std::vector<std::string> chain = {"R"};  // the path of the last item at each level
+    for (int step = 0; step < 320; ++step) {
+      const unsigned kind = random() % 20;
+      std::string path;
+      if (step < 230 || kind < 14) {
+        path = chain.back() + "\x01" + std::string(1, static_cast<char>('a' + random() % 2));
+      } else if (kind < 18) {
+        chain.resize(1 + random() % chain.size());
+        path = chain.back() + "\x01" + "s";
+      } else if (kind == 18) {
+        path = chain.back() + "\x01x\x01y";  // skips a level
+      } else {
+        // An edit between appends, with its own rows.
+        CString title("ins"), text;
+        model.InsertTree(static_cast<int>(random() % static_cast<unsigned>(model.GetDirDataCount())), title, "", text,
+                         0, 0, 1, nullptr, TRUE);
+        model.MakeTreeData();
+        path = std::string("R\x01") + "after";
+      }
+      model.AppendTree(path.c_str());
+      chain.resize(static_cast<size_t>(ATREE::LevelOf(CString(path.c_str()))));
+      chain.push_back(path);
+      ExpectRowsAsRebuilt(model, "seed " + std::to_string(seed) + " step " + std::to_string(step));
+      if (HasFatalFailure()) return;
+    }
+    const int deep = 210;
+    model.CollapseAll(deep);
+    ExpectRowsAsRebuilt(model, "folded deep");
+    model.ExpandAll(deep - 5);
+    ExpectRowsAsRebuilt(model, "unfolded deep");
+    model.RenameTree(deep + 1, "renamed", "");
+    ExpectRowsAsRebuilt(model, "renamed deep");
+    model.DeleteTree(deep + 3);
+    ExpectRowsAsRebuilt(model, "deleted deep");
+    if (HasFatalFailure()) return;
+  }
+}

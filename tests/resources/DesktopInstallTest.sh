@@ -17,7 +17,7 @@ spaced="$work/other place"
 cmake --install "$build" --prefix "$spaced" >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for file in bin/kesta32 lib/libkplatform.so lib/libWrila12.so share/kesta32/kestavon.key share/kesta32/kesta.css \
+for file in bin/kesta32 lib/libkplatform.so lib/libWrila12.so lib/libkesta_webview.so share/kesta32/kestavon.key share/kesta32/kesta.css \
             share/kesta32/kestahtml.css share/applications/kesta32.desktop share/mime/packages/kesta32.xml \
             share/icons/hicolor/scalable/apps/kesta32.svg share/icons/hicolor/48x48/apps/kesta32.png; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"
@@ -30,6 +30,9 @@ grep -q 'R.*PATH.*\$ORIGIN/\.\./lib' <<<"$dynamic" || fail "bin/kesta32 does not
 libraries=$(ldd "$prefix/bin/kesta32")
 grep -q "libkplatform.so => $prefix/bin/../lib/libkplatform.so" <<<"$libraries" ||
   fail "libkplatform.so not found in the prefix"
+# The web engine comes with the preview's module, loaded when the preview first shows a page.
+! grep -qi 'webkit\|javascriptcore\|webview' <<<"$libraries" || fail "bin/kesta32 links the web engine"
+grep -qi 'webkit' <<<"$(ldd "$prefix/lib/libkesta_webview.so")" || fail "the preview's module lacks the web engine"
 
 desktop-file-validate "$prefix/share/applications/kesta32.desktop"
 entry=$spaced/share/applications/kesta32.desktop

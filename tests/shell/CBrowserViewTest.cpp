@@ -239,7 +239,7 @@ TEST_F(BrowserViewTest, TheRealWebViewShowsAJapaneseTreeAndKeepsItsPageOnAProgra
   m_frame->Show();
   m_view->SetSize(m_frame->GetClientSize());
   m_view->ShowLink("file:///.//畳まれた子");
-  wxWebView* web = m_view->GetWebView();
+  auto* web = dynamic_cast<wxWebView*>(m_view->GetWebWindow());
   ASSERT_NE(web, nullptr);
   ASSERT_TRUE(WaitForLoad(web));
   // The page declares no character set: it is read as Shift_JIS.
