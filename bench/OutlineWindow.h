@@ -6,11 +6,13 @@
 // pane, leaves its undo step, changes the model, refills the list and updates the text pane, as in
 // the program. Needs a display: run under xvfb-run.
 #include <benchmark/benchmark.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/modalhook.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -98,8 +100,7 @@ class Window {
   // The outline is written once to a file of the given name in the temporary folder.
   Window(const std::string& name, const std::function<std::unique_ptr<ATREE>()>& make) {
     m_dir = "/tmp/kesta-bench-" + std::to_string(getpid());
-    std::string command = "mkdir -p " + m_dir;
-    if (std::system(command.c_str()) != 0) return;
+    if (::mkdir(m_dir.c_str(), 0700) != 0 && errno != EEXIST) return;
     m_conf = m_dir + "/kesta32.conf";
     const std::string file = m_dir + "/" + name;
     make()->WriteKvnFile(file.c_str());
